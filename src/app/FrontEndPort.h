@@ -1,0 +1,94 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The one way the core talks to the user. The desk shows message boxes,
+// questions, a progress window, file dialogs and forms; the command-line
+// front end prints to its streams and fills forms from options; tests script
+// every answer.
+namespace korvant {
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+
+struct Message {
+    std::string text;
+    std::string caption = "提示";
+    MessageIcon icon = MessageIcon::Information;
+};
+
+// Base of every form a core operation asks the front end to fill. The front
+// end recognises the concrete form by `kind()` (or dynamic_cast) and shows
+// the matching dialog.
+class Form {
+public:
+    virtual ~Form() = default;
+    virtual const char* kind() const = 0;
+};
+
+// Accepts a filled form or refuses it: on refusal the validator has already
+// shown its message through the port and the dialog stays open.
+using FormValidator = std::function<bool(Form&)>;
+
+struct FileFilter {
+    std::string description;  // e.g. "CSV 文件"
+    std::string pattern;      // e.g. "*.csv"
+};
+
+// Thrown after the message of a failure that ends the program. The desk
+// quits its event loop, the command-line front end exits with status 3.
+class ProgramEnd : public std::exception {
+public:
+    explicit ProgramEnd(Message message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return "program ends"; }
+    const Message& message() const { return message_; }
+
+private:
+    Message message_;
+};
+
+class FrontEndPort {
+public:
+    virtual ~FrontEndPort() = default;
+
+    virtual void showMessage(const Message& message) = 0;
+    // Yes/No question; true for Yes.
+    virtual bool askYesNo(const Message& question) = 0;
+
+    // Progress of long work (the progress window): show or change its text,
+    // and hide it.
+    virtual void showProgress(const std::string& text) = 0;
+    virtual void hideProgress() = 0;
+
+    // File choices; an empty optional means the user cancelled.
+    virtual std::optional<std::string> chooseSaveFile(const std::string& caption,
+                                                      const std::string& suggestedName,
+                                                      const std::vector<FileFilter>& filters) = 0;
+    virtual std::optional<std::string> chooseOpenFile(const std::string& caption,
+                                                      const std::vector<FileFilter>& filters) = 0;
+    virtual std::optional<std::string> chooseFolder(const std::string& caption) = 0;
+
+    // Shows `form` for editing. On OK the validator runs; when it refuses,
+    // the form stays open (a front end that cannot ask again returns false).
+    // Returns true when the form was accepted, false when cancelled.
+    virtual bool editForm(Form& form, const FormValidator& validator) = 0;
+
+    // Shows the message, then ends the program: never returns.
+    [[noreturn]] void endProgram(const Message& message) {
+        showMessage(message);
+        throw ProgramEnd(message);
+    }
+    [[noreturn]] void endProgram(const std::string& text) {
+        endProgram(Message{text, "提示", MessageIcon::Error});
+    }
+
+    // Shorthands.
+    void info(const std::string& text) { showMessage({text, "提示", MessageIcon::Information}); }
+    void warn(const std::string& text) { showMessage({text, "提示", MessageIcon::Warning}); }
+    void error(const std::string& text) { showMessage({text, "提示", MessageIcon::Error}); }
+};
+
+}  // namespace korvant

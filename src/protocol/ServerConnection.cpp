@@ -1,0 +1,140 @@
+#include "protocol/ServerConnection.h"
+
+#include <asio.hpp>
+
+#include <chrono>
+#include <cstring>
+
+#include "protocol/FrameReader.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+
+struct ServerConnection::Impl {
+    asio::io_context io;
+    asio::ip::tcp::socket socket{io};
+    FrameReader reader;
+};
+
+ServerConnection::ServerConnection() : impl_(std::make_unique<Impl>()) {}
+ServerConnection::~ServerConnection() { close(); }
+
+int ServerConnection::connect(const std::string& host, int port, int timeoutMs) {
+    close();
+    connected_ = false;
+    lastError_.clear();
+    if (host.empty() || port <= 0 || port > 65535) {
+        lastError_ = "bad address";
+        return 0;
+    }
+    impl_->reader.reset();
+    impl_->io.restart();
+    asio::error_code resolveError;
+    asio::ip::tcp::resolver resolver(impl_->io);
+    auto endpoints = resolver.resolve(host, std::to_string(port), resolveError);
+    if (resolveError) {
+        lastError_ = resolveError.message();
+        return 0;
+    }
+    asio::error_code connectError = asio::error::would_block;
+    asio::async_connect(impl_->socket, endpoints,
+                        [&](const asio::error_code& ec, const asio::ip::tcp::endpoint&) {
+                            connectError = ec;
+                        });
+    impl_->io.run_for(std::chrono::milliseconds(timeoutMs));
+    if (connectError == asio::error::would_block) {
+        impl_->io.stop();
+        asio::error_code ignored;
+        impl_->socket.close(ignored);
+        impl_->io.restart();
+        impl_->io.run_for(std::chrono::milliseconds(100));
+        lastError_ = "connect timed out";
+        impl_->io.restart();
+        return 0;
+    }
+    impl_->io.restart();
+    if (connectError) {
+        lastError_ = connectError.message();
+        asio::error_code ignored;
+        impl_->socket.close(ignored);
+        return 0;
+    }
+    asio::error_code ignored;
+    impl_->socket.set_option(asio::ip::tcp::no_delay(true), ignored);
+    connected_ = true;
+    return 1;
+}
+
+void ServerConnection::close() {
+    if (impl_ && impl_->socket.is_open()) {
+        asio::error_code ignored;
+        impl_->socket.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
+        impl_->socket.close(ignored);
+    }
+    connected_ = false;
+}
+
+void ServerConnection::fail(const std::string& why) {
+    lastError_ = why;
+    close();
+}
+
+void ServerConnection::drainUnasked() {
+    asio::error_code ec;
+    std::size_t avail = impl_->socket.available(ec);
+    while (!ec && avail > 0) {
+        uint8_t chunk[4096];
+        std::size_t n = impl_->socket.read_some(
+            asio::buffer(chunk, std::min(avail, sizeof chunk)), ec);
+        if (ec || n == 0) break;
+        impl_->reader.feed(chunk, n);
+        avail = impl_->socket.available(ec);
+    }
+    std::vector<uint8_t> stray;
+    while (impl_->reader.next(stray)) {
+    }
+}
+
+int ServerConnection::send(const uint8_t* data, int length) {
+    if (!connected_ || data == nullptr || length < 0) return -1;
+    drainUnasked();
+    asio::error_code ec;
+    asio::write(impl_->socket, asio::buffer(data, static_cast<std::size_t>(length)), ec);
+    if (ec) {
+        lastError_ = ec.message();
+        return -1;
+    }
+    return length;
+}
+
+int ServerConnection::receive(std::vector<uint8_t>& buffer) {
+    if (!connected_) return -1;
+    FrameReader& reader = impl_->reader;
+    std::vector<uint8_t> packet;
+    while (!reader.next(packet)) {
+        if (reader.hasError()) {
+            fail(reader.error());
+            return -1;
+        }
+        uint8_t chunk[8192];
+        asio::error_code ec;
+        std::size_t want = std::max<std::size_t>(reader.missing(), 1);
+        std::size_t n = impl_->socket.read_some(asio::buffer(chunk, std::min(want, sizeof chunk)), ec);
+        if (ec || n == 0) {
+            fail(ec ? ec.message() : "connection closed by the server");
+            return -1;
+        }
+        reader.feed(chunk, n);
+    }
+    if (buffer.size() < packet.size()) buffer.resize(packet.size() + 128);
+    std::memcpy(buffer.data(), packet.data(), packet.size());
+    return static_cast<int>(packet.size());
+}
+
+void sendKeepAlive(ServerConnection& connection) {
+    uint8_t packet[HeaderSize];
+    int n = writeKeepAlive(packet, sizeof packet);
+    if (n > 0) connection.send(packet, n);
+}
+
+}  // namespace korvant

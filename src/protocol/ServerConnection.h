@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The one TCP connection to the management server. Strictly request and
+// answer: `send` one request, then `receive` blocks until one whole answer
+// packet has arrived.
+namespace korvant {
+
+class ServerConnection {
+public:
+    ServerConnection();
+    ~ServerConnection();
+    ServerConnection(const ServerConnection&) = delete;
+    ServerConnection& operator=(const ServerConnection&) = delete;
+
+    // Connects to host:port; gives up after `timeoutMs`. Returns 1 or 0, and
+    // `connected()` takes the same value.
+    int connect(const std::string& host, int port, int timeoutMs = 10000);
+    void close();
+    bool connected() const { return connected_; }
+    void setConnected(bool value) { connected_ = value; }
+
+    // Sends all bytes. Returns the count sent, or -1 when not connected or
+    // the socket fails. Answers that arrived unasked (a server may answer a
+    // keep-alive) are drained and dropped first.
+    int send(const uint8_t* data, int length);
+
+    // Receives exactly one answer packet into `buffer`, which grows to the
+    // packet length + 128 when it is too small. Returns the packet length,
+    // or -1 when the peer closed, the socket failed or the length field is
+    // malformed (below 4); the connection is then closed.
+    int receive(std::vector<uint8_t>& buffer);
+
+    const std::string& lastError() const { return lastError_; }
+
+private:
+    void drainUnasked();
+    void fail(const std::string& why);
+
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    bool connected_ = false;
+    std::string lastError_;
+};
+
+// Sends one keep-alive; the result is ignored and nothing is received.
+void sendKeepAlive(ServerConnection& connection);
+
+}  // namespace korvant

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/FrontEndPort.h"
+
+namespace korvant::gui {
+
+// Base of the dialogs that edit a core form. The dialog shows the form's
+// values (`readForm`), and on OK writes the fields back (`writeForm`) and
+// asks the core's validator; while the validator refuses, the dialog stays
+// open (the validator has already said why through the port). The dialog
+// never judges the values itself.
+class FormDialog : public QDialog {
+    Q_OBJECT
+public:
+    FormDialog(Form& form, QWidget* parent);
+
+    void setValidator(FormValidator validator) { validator_ = std::move(validator); }
+    // Loads the form into the fields and runs the dialog modally; true when
+    // the form was accepted.
+    bool run();
+
+    void accept() override;
+
+protected:
+    virtual void readForm() = 0;
+    virtual void writeForm() = 0;
+    // Called after the validator refused, e.g. to focus the field it named.
+    virtual void refused() {}
+
+private:
+    Form& form_;
+    FormValidator validator_;
+};
+
+}  // namespace korvant::gui

@@ -1,0 +1,128 @@
+#include "model/AccountColumns.h"
+
+#include <cstdio>
+
+namespace korvant {
+
+std::string formatAmount(double value) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+std::string formatTrimmed(double value, int decimals) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string s = text;
+    if (s.find('.') != std::string::npos) {
+        while (!s.empty() && s.back() == '0') s.pop_back();
+        if (!s.empty() && s.back() == '.') s.pop_back();
+    }
+    return s;
+}
+
+namespace {
+
+std::string decimal(long long value) {
+    return std::to_string(value);
+}
+
+constexpr ColumnSpec AdministratorColumnSpecs[] = {
+    {"账号", 80, false},  {"密码", 110, false},    {"权限", 80, false},     {"隶属", 100, false},
+    {"名称", 120, false}, {"监控范围", 80, false}, {"监控范围", 80, false},
+};
+
+constexpr ColumnSpec MainAccountColumnSpecs[] = {
+    {"主账号", 130, false},     {"密码", 130, false},     {"初始资金", 120, false},
+    {"可分配资金", 120, false}, {"优先资金", 120, false}, {"期初投入", 120, false},
+    {"费率", 0, true},          {"费率", 0, true},        {"费率", 0, true},
+    {"费率", 0, true},          {"费率", 0, true},
+};
+
+constexpr ColumnSpec MainAccountLinkColumnSpecs[] = {
+    {"隶属主账号", 130, false},
+    {"可分配资金", 120, false},
+};
+
+constexpr ColumnSpec SubAccountColumnSpecs[] = {
+    {"子账号", 80, false},    {"密码", 80, false},      {"隶属", 80, false},
+    {"开户日期", 65, false},  {"名称", 80, false},      {"所属主账号", 80, false},
+    {"保证金率", 100, false}, {"手续费率", 100, false}, {"优先资金", 100, false},
+    {"期初投入", 100, false}, {"MAC限定", 100, false},  {"备注", 180, false},
+    {"属性", 0, true},
+};
+
+}  // namespace
+
+std::span<const ColumnSpec> administratorColumns() {
+    return AdministratorColumnSpecs;
+}
+
+std::vector<std::string> administratorCells(const Administrator& a) {
+    return {a.account,           a.password, decimal(a.permissionMask),
+            a.groupName,         a.name,     decimal(a.monitorFrom),
+            decimal(a.monitorTo)};
+}
+
+std::span<const ColumnSpec> mainAccountColumns() {
+    return MainAccountColumnSpecs;
+}
+
+std::vector<std::string> mainAccountCells(const MainAccount& m) {
+    const bool unlimited = m.initialFunds == 0;
+    std::vector<std::string> cells;
+    cells.reserve(6 + MainAccount::FeeRateCount);
+    cells.push_back(m.account);
+    cells.push_back("*****");
+    cells.push_back(unlimited ? "不限" : formatAmount(m.initialFunds));
+    cells.push_back(unlimited ? "不限" : formatAmount(m.distributableFunds));
+    cells.push_back(formatAmount(m.priorityFunds));
+    cells.push_back(formatAmount(m.startInvestment));
+    for (double rate : m.feeRates) cells.push_back(formatTrimmed(rate, 6));
+    return cells;
+}
+
+std::span<const ColumnSpec> mainAccountLinkColumns() {
+    return MainAccountLinkColumnSpecs;
+}
+
+std::vector<std::string> mainAccountLinkCells(const MainAccountLink& link,
+                                              std::span<const MainAccount> firstLevel) {
+    bool limited = false;
+    for (const MainAccount& m : firstLevel) {
+        if (m.account == link.account) {
+            limited = m.initialFunds != 0;
+            break;
+        }
+    }
+    return {link.account, limited ? formatAmount(link.distributableFunds) : std::string()};
+}
+
+std::span<const ColumnSpec> subAccountColumns() {
+    return SubAccountColumnSpecs;
+}
+
+std::vector<std::string> subAccountCells(const SubAccount& s) {
+    return {s.account,
+            s.password,
+            s.groupName,
+            decimal(s.openDate),
+            s.name,
+            s.mainAccount,
+            s.marginTemplate,
+            s.feeTemplate,
+            formatAmount(s.priorityFunds),
+            formatAmount(s.startInvestment),
+            s.mac,
+            s.remark,
+            decimal(s.options)};
+}
+
+std::string subAccountPageText(const PageCursor& cursor) {
+    char text[64];
+    std::snprintf(text, sizeof text, "第 %lld/%d 页", static_cast<long long>(cursor.last) + 1,
+                  cursor.total);
+    return text;
+}
+
+}  // namespace korvant

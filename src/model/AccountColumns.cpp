@@ -54,21 +54,21 @@ constexpr ColumnSpec SubAccountColumnSpecs[] = {
 
 }  // namespace
 
-std::span<const ColumnSpec> administratorColumns() {
+std::span<const ColumnSpec> administratorListColumns() {
     return AdministratorColumnSpecs;
 }
 
-std::vector<std::string> administratorCells(const Administrator& a) {
+std::vector<std::string> administratorListCells(const Administrator& a) {
     return {a.account,           a.password, decimal(a.permissionMask),
             a.groupName,         a.name,     decimal(a.monitorFrom),
             decimal(a.monitorTo)};
 }
 
-std::span<const ColumnSpec> mainAccountColumns() {
+std::span<const ColumnSpec> mainAccountListColumns() {
     return MainAccountColumnSpecs;
 }
 
-std::vector<std::string> mainAccountCells(const MainAccount& m) {
+std::vector<std::string> mainAccountListCells(const MainAccount& m) {
     const bool unlimited = m.initialFunds == 0;
     std::vector<std::string> cells;
     cells.reserve(6 + MainAccount::FeeRateCount);
@@ -82,12 +82,12 @@ std::vector<std::string> mainAccountCells(const MainAccount& m) {
     return cells;
 }
 
-std::span<const ColumnSpec> mainAccountLinkColumns() {
+std::span<const ColumnSpec> mainAccountLinkListColumns() {
     return MainAccountLinkColumnSpecs;
 }
 
-std::vector<std::string> mainAccountLinkCells(const MainAccountLink& link,
-                                              std::span<const MainAccount> firstLevel) {
+std::vector<std::string> mainAccountLinkListCells(const MainAccountLink& link,
+                                                  std::span<const MainAccount> firstLevel) {
     bool limited = false;
     for (const MainAccount& m : firstLevel) {
         if (m.account == link.account) {
@@ -98,11 +98,11 @@ std::vector<std::string> mainAccountLinkCells(const MainAccountLink& link,
     return {link.account, limited ? formatAmount(link.distributableFunds) : std::string()};
 }
 
-std::span<const ColumnSpec> subAccountColumns() {
+std::span<const ColumnSpec> subAccountListColumns() {
     return SubAccountColumnSpecs;
 }
 
-std::vector<std::string> subAccountCells(const SubAccount& s) {
+std::vector<std::string> subAccountListCells(const SubAccount& s) {
     return {s.account,
             s.password,
             s.groupName,

@@ -27,23 +27,23 @@ std::string formatTrimmed(double value, int decimals);
 
 // "账号", "密码", "权限" (the mask as a decimal), "隶属", "名称", then
 // "监控范围" twice (from, to).
-std::span<const ColumnSpec> administratorColumns();
-std::vector<std::string> administratorCells(const Administrator& admin);
+std::span<const ColumnSpec> administratorListColumns();
+std::vector<std::string> administratorListCells(const Administrator& admin);
 
 // "主账号", "密码" ("*****"), "初始资金" and "可分配资金" ("不限" when the
 // initial funds are 0), "优先资金", "期初投入", five hidden "费率".
-std::span<const ColumnSpec> mainAccountColumns();
-std::vector<std::string> mainAccountCells(const MainAccount& account);
+std::span<const ColumnSpec> mainAccountListColumns();
+std::vector<std::string> mainAccountListCells(const MainAccount& account);
 
 // "隶属主账号", "可分配资金": the funds stay blank unless the main account
 // of the same name among `firstLevel` has non-zero initial funds.
-std::span<const ColumnSpec> mainAccountLinkColumns();
-std::vector<std::string> mainAccountLinkCells(const MainAccountLink& link,
-                                              std::span<const MainAccount> firstLevel);
+std::span<const ColumnSpec> mainAccountLinkListColumns();
+std::vector<std::string> mainAccountLinkListCells(const MainAccountLink& link,
+                                                  std::span<const MainAccount> firstLevel);
 
 // "子账号" … "备注", and the hidden "属性" (the option flags as "%i").
-std::span<const ColumnSpec> subAccountColumns();
-std::vector<std::string> subAccountCells(const SubAccount& account);
+std::span<const ColumnSpec> subAccountListColumns();
+std::vector<std::string> subAccountListCells(const SubAccount& account);
 // The row below the sub-account list: "第 %i/%i 页" (page + 1, total).
 std::string subAccountPageText(const PageCursor& cursor);
 

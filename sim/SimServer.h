@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <thread>
 
 namespace korvant::sim {
 
@@ -11,6 +13,51 @@ struct SimOptions {
     std::string data = "demo";
     uint32_t seed = 1;
     bool verbose = false;
+    int stallTimeoutMs = 30000;  // a connection stalled mid-packet is closed
+};
+
+struct ServerCore;
+
+// The server: one io_context on the calling thread, any number of clients,
+// each strictly request and answer in order.
+class SimServer {
+public:
+    explicit SimServer(const SimOptions& options);
+    ~SimServer();
+    SimServer(const SimServer&) = delete;
+    SimServer& operator=(const SimServer&) = delete;
+
+    // Builds the data set and starts listening. Returns false (with a line
+    // on stderr) for an unknown data set or an address that cannot be bound.
+    bool open();
+    int port() const;
+    std::string address() const;
+    // Serves until stop(); returns when the io_context has run out.
+    void run();
+    // Safe from any thread.
+    void stop();
+    // SIGINT and SIGTERM stop the server.
+    void stopOnSignals();
+
+private:
+    std::unique_ptr<ServerCore> impl_;
+};
+
+// A server on its own thread, for tests (give it port 0 and read port()).
+// Stops and joins when destroyed.
+class SimServerThread {
+public:
+    explicit SimServerThread(SimOptions options);
+    ~SimServerThread();
+    bool ok() const { return ok_; }
+    int port() const { return port_; }
+    void stop();
+
+private:
+    SimServer server_;
+    std::thread thread_;
+    bool ok_ = false;
+    int port_ = 0;
 };
 
 // Runs the server until SIGINT or SIGTERM; returns the exit status.

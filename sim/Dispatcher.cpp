@@ -1,0 +1,57 @@
+#include "Dispatcher.h"
+
+#include "Handlers.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+
+namespace korvant::sim {
+
+void Dispatcher::add(Route route) {
+    routes_[route.command] = std::move(route);
+}
+
+const Route* Dispatcher::find(uint8_t command) const {
+    const Route& route = routes_[command];
+    return route.handler ? &route : nullptr;
+}
+
+Answer refuse(const Route* route, std::string_view text) {
+    if (route != nullptr && route->style == RefusalStyle::Status)
+        return statusAnswer(route->command, 0, text);
+    return refusal(text);
+}
+
+Answer Dispatcher::dispatch(const std::vector<uint8_t>& packet, Context& context) const {
+    if (packet.size() < 4) return {};
+    uint8_t command = packet[3];
+    uint8_t flag = packet[2];
+    if (command == cmd::KeepAlive) return {};
+    const Route* route = find(command);
+    if (route == nullptr) return refusal("不支持的命令");
+    std::vector<uint8_t> plain;
+    if (flag == FlagCompressed) {
+        if (!route->compressible) return refuse(route, "请求格式错误");
+        plain.resize(static_cast<std::size_t>(route->size) + 128);
+        int size = inflatePacket(packet.data(), static_cast<int>(packet.size()), plain.data(),
+                                 static_cast<int>(plain.size()));
+        if (size < 0) return refuse(route, "数据包解压失败");
+        plain.resize(static_cast<std::size_t>(size));
+    } else if (flag == FlagPlain) {
+        plain = packet;
+    } else {
+        return refuse(route, "请求格式错误");
+    }
+    if (static_cast<int>(plain.size()) != route->size) return refuse(route, "请求长度错误");
+    if (route->needsLogin && !context.connection.loggedIn) return refuse(route, "请先登录");
+    return route->handler(Request(std::move(plain)), context);
+}
+
+Dispatcher makeDispatcher() {
+    Dispatcher d;
+    addLoginHandlers(d);
+    addReferenceListHandlers(d);
+    addAccountListHandlers(d);
+    return d;
+}
+
+}  // namespace korvant::sim

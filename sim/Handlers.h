@@ -1,0 +1,12 @@
+#pragma once
+
+// Each area of the protocol registers its handlers with the dispatcher.
+namespace korvant::sim {
+
+class Dispatcher;
+
+void addLoginHandlers(Dispatcher& d);
+void addReferenceListHandlers(Dispatcher& d);
+void addAccountListHandlers(Dispatcher& d);
+
+}  // namespace korvant::sim

@@ -1,0 +1,17 @@
+#pragma once
+
+// Records per page of every list the server answers. Each page fits into
+// the client's 24668-byte receive buffer with its 12-byte page header.
+namespace korvant::sim::page {
+
+inline constexpr int Groups = 150;          // 156-byte records
+inline constexpr int Templates = 250;       // 84-byte records
+inline constexpr int Varieties = 300;       // 80-byte records
+inline constexpr int RiskRules = 10;        // 2376-byte records
+inline constexpr int Administrators = 50;   // 136-byte records
+inline constexpr int MainAccounts = 50;     // 88-byte records
+inline constexpr int Links = 100;           // 24-byte records
+inline constexpr int SubAccounts = 50;      // 364-byte records
+inline constexpr int DepositRecords = 100;  // 116-byte records
+
+}  // namespace korvant::sim::page

@@ -1,0 +1,165 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The server's own picture of the world: every group, administrator,
+// account, template, rule and money movement it knows. Requests read and
+// change it; nothing of it is shared with the desk's caches. Texts are UTF-8.
+namespace korvant::sim {
+
+struct Group {
+    int32_t id = 0;
+    int32_t parentId = 0;
+    std::string code;  // empty for the root, 2 characters first level, 4 second level
+    std::string name;
+    std::string remark;
+    int32_t reference = 0;  // handed out with the record, expected back on a change
+    int32_t allowedSubAccounts = 0;
+    int32_t rangeFrom = 0;
+    int32_t rangeTo = 0;
+
+    int level() const { return code.empty() ? 0 : (code.size() <= 2 ? 1 : 2); }
+};
+
+struct Administrator {
+    std::string account;
+    std::string password;
+    std::string name;
+    uint32_t permissionMask = 0;
+    int32_t groupId = 1;
+    int32_t multiLogin = 1;
+    // Wire order: the first octet in the lowest byte; packed at the front.
+    std::array<uint32_t, 5> allowedIps{};
+    int32_t monitorFrom = 0;
+    int32_t monitorTo = 0;
+};
+
+struct MainAccount {
+    std::string account;
+    std::string tradePassword;
+    std::string fundPassword;
+    int32_t groupId = 0;       // first-level group
+    double initialFunds = 0;   // 0 = not limited
+    double distributable = 0;  // not yet handed to any link
+    double startInvestment = 0;
+    double priorityFunds = 0;
+    std::array<double, 5> fees{};  // management, custody, then three further values
+    double feesDue = 0;
+
+    bool limited() const { return initialFunds != 0; }
+};
+
+// A main account made available to one second-level group, with the funds
+// that group may still hand to its sub-accounts.
+struct MainAccountLink {
+    std::string mainAccount;
+    int32_t groupId = 0;
+    double distributable = 0;
+};
+
+struct SubAccount {
+    int32_t number = 0;
+    std::string password;
+    std::string name;
+    int32_t groupId = 0;
+    int32_t openingDate = 0;
+    std::string mainAccount;
+    int32_t marginTemplateId = 0;
+    int32_t feeTemplateId = 0;
+    double startInvestment = 0;
+    double priorityFunds = 0;
+    double available = 0;
+    double positionMargin = 0;  // equity = available + position margin
+    std::string mac;
+    std::string remark;
+    int32_t optionFlags = 0;
+};
+
+struct ContractVariety {
+    std::string contract;
+    std::string product;
+    std::string exchange;
+};
+
+// Rates of one product within a template: for fee templates open, close,
+// close-today by money and by volume; for margin templates long and short.
+struct ProductRate {
+    std::string product;
+    std::array<double, 4> rates{};
+};
+
+struct RateTemplate {
+    int32_t id = 0;
+    std::string name;
+    std::string groupCode;
+    std::vector<ProductRate> rates;
+};
+
+struct RiskRule {
+    int32_t id = 0;
+    int32_t kind = 0;
+    int32_t accountLevel = 0;
+    int32_t category = 0;
+    std::string scope;
+    std::array<int32_t, 6> parameters{};
+    int32_t forbidOpen = 0;
+    int32_t forbidClose = 0;
+    int32_t notifyMinutes = 0;
+    int32_t forceCloseShare = 0;
+    std::string summary;
+    int32_t owner = 1;  // group whose administrators own the rule
+    int32_t windowStart = 0;
+    int32_t windowEnd = 0;
+};
+
+struct DepositRecord {
+    int32_t customer = 0;     // sub-account number, or the main account's digits
+    std::string accountText;  // the holder as typed by people
+    int32_t tradeDate = 0;
+    int32_t date = 0;
+    std::string time;   // HH:MM:SS
+    double amount = 0;  // positive deposit, negative withdrawal
+    std::string operatorName;
+    int32_t serial = 0;
+    std::string remark;
+};
+
+class SimState {
+public:
+    std::vector<Group> groups;
+    std::vector<Administrator> administrators;
+    std::vector<MainAccount> mainAccounts;
+    std::vector<MainAccountLink> links;
+    std::vector<SubAccount> subAccounts;
+    std::vector<ContractVariety> varieties;
+    std::vector<RateTemplate> feeTemplates;
+    std::vector<RateTemplate> marginTemplates;
+    std::vector<RiskRule> riskRules;
+    std::vector<DepositRecord> deposits;
+    int32_t nextGroupId = 2;
+    int32_t nextSerial = 1;
+
+    Group* findGroup(int32_t id);
+    Group* findGroupByCode(const std::string& code);
+    Administrator* findAdministrator(const std::string& account);
+    MainAccount* findMainAccount(const std::string& account);
+    MainAccountLink* findLink(const std::string& mainAccount, int32_t groupId);
+    SubAccount* findSubAccount(int32_t number);
+    const RateTemplate* findTemplate(const std::vector<RateTemplate>& list, int32_t id) const;
+
+    // True when `id` is `ancestor` or lies below it in the group tree.
+    bool isWithin(int32_t id, int32_t ancestor) const;
+    // Membership of every group id in the subtree of `ancestor`, indexed by id.
+    std::vector<bool> subtree(int32_t ancestor) const;
+    std::string groupName(int32_t id) const;
+    // Sub-accounts in the second-level groups below a first-level group.
+    int countSubAccountsBelow(int32_t firstLevelId) const;
+
+private:
+    const Group* group(int32_t id) const;
+};
+
+}  // namespace korvant::sim

@@ -65,15 +65,19 @@ PacketWriter& PacketWriter::bytes(int offset, const uint8_t* data, int count) {
 int writeCompressedRequest(const uint8_t* plain, int plainSize, uint8_t* out, int capacity) {
     if (plain == nullptr || out == nullptr || plainSize < HeaderSize || capacity < plainSize)
         return -1;
+    // The plain packet is kept in a scratch copy: the caller may have built
+    // it in the output buffer itself, and a failed compression leaves the
+    // output half-written.
+    std::vector<uint8_t> scratch(plain, plain + plainSize);
     uLongf compressedSize = static_cast<uLongf>(capacity - HeaderSize);
-    int rc = compress2(out + HeaderSize, &compressedSize, plain + HeaderSize,
+    int rc = compress2(out + HeaderSize, &compressedSize, scratch.data() + HeaderSize,
                        static_cast<uLong>(plainSize - HeaderSize), 9);
     if (rc != Z_OK || compressedSize + HeaderSize > 0xFFFF) {
-        std::memmove(out, plain, static_cast<std::size_t>(plainSize));
+        std::memcpy(out, scratch.data(), static_cast<std::size_t>(plainSize));
         return plainSize;
     }
     int total = static_cast<int>(compressedSize) + HeaderSize;
-    PacketHeader{static_cast<uint16_t>(total), FlagCompressed, plain[3]}.write(out);
+    PacketHeader{static_cast<uint16_t>(total), FlagCompressed, scratch[3]}.write(out);
     return total;
 }
 

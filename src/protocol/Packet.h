@@ -56,7 +56,8 @@ private:
 // The three compressed requests: the plain packet of `plainSize` bytes is
 // built first, its body compressed with zlib at level 9 into `out` after the
 // header. When compression fails the plain packet is copied unchanged.
-// Returns the size written, or -1 when the capacity is below the plain size.
+// `plain` and `out` may be the same buffer. Returns the size written, or -1
+// when the capacity is below the plain size.
 int writeCompressedRequest(const uint8_t* plain, int plainSize, uint8_t* out, int capacity);
 
 // The keep-alive: length 4, flag 0, command 1, no body.

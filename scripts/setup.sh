@@ -5,18 +5,23 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake pkg-config zlib1g-dev qt6-base-dev libgl-dev libasio-dev
-          libcli11-dev libgtest-dev libbenchmark-dev fonts-wqy-microhei)
+# qt6-qpa-plugins: the desk's display plugins for the demo (the offscreen
+# platform of the GUI tests comes with qt6-base-dev); fonts-wqy-microhei:
+# Chinese text in offscreen tests and screenshots.
+packages=(build-essential cmake pkg-config zlib1g-dev qt6-base-dev qt6-qpa-plugins libgl-dev
+          libasio-dev libcli11-dev libgtest-dev libbenchmark-dev fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "installing: ${missing[*]}"
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)

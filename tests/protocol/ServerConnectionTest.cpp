@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <thread>
 #include <vector>
 
 #include "protocol/CommandCode.h"
@@ -181,6 +183,21 @@ TEST(ServerConnection, SilentServerKeepsTheConnectionForTheNextExchange) {
     std::vector<uint8_t> buffer(64);
     EXPECT_EQ(exchange(c, buffer), 6);
     EXPECT_TRUE(c.connected());
+}
+
+TEST(ServerConnection, KeepAliveToAVanishedServerFailsSilently) {
+    auto server = std::make_unique<FakeServer>();
+    server->script().close();
+    ServerConnection c;
+    ASSERT_EQ(c.connect(server->host(), server->port()), 1);
+    ASSERT_TRUE(server->waitForClosed(0));
+    server.reset();
+    // Writing to the closed peer must not raise SIGPIPE; sooner or later a
+    // send fails, and the next receive reports the broken connection.
+    for (int i = 0; i < 5; ++i) sendKeepAlive(c);
+    std::vector<uint8_t> buffer(64);
+    EXPECT_LT(exchange(c, buffer), 0);
+    EXPECT_EQ(c.receive(buffer), -1);
 }
 
 TEST(ServerConnection, CloseThenSendFails) {

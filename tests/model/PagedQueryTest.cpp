@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "WireBytes.h"
+#include "model/PagedQuery.h"
+#include "model/ReferenceQueries.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+namespace {
+
+using test::listAnswer;
+using test::records;
+
+// A server in a function: records every request and answers from a
+// script, or through `respond` once the script is used up.
+struct ScriptedExchange {
+    std::vector<std::vector<uint8_t>> requests;
+    std::deque<std::vector<uint8_t>> script;
+    std::function<std::vector<uint8_t>(const std::vector<uint8_t>& request)> respond;
+
+    Exchange exchange() {
+        return [this](const uint8_t* request, int length, std::vector<uint8_t>& answer) {
+            requests.emplace_back(request, request + length);
+            std::vector<uint8_t> next;
+            if (!script.empty()) {
+                next = std::move(script.front());
+                script.pop_front();
+            } else if (respond) {
+                next = respond(requests.back());
+            }
+            if (next.empty()) return -1;
+            answer = next;
+            return static_cast<int>(next.size());
+        };
+    }
+    std::vector<int32_t> pagesAt(int offset) const {
+        std::vector<int32_t> pages;
+        for (const auto& r : requests) pages.push_back(getI32(r.data() + offset));
+        return pages;
+    }
+};
+
+std::vector<uint8_t> groupPage(int total, int index, int count, int firstId) {
+    return listAnswer(cmd::GroupList, total, index,
+                      records(count, Group::WireSize, [firstId](uint8_t* r, int i) {
+                          putI32(r + 32, firstId + i);
+                          std::memcpy(r + 128, "01", 2);
+                          putI32(r + 120, 5);
+                      }));
+}
+
+std::vector<uint8_t> resultPacket(uint8_t status, const std::string& text) {
+    std::vector<uint8_t> p(5 + text.size() + 1, 0);
+    putU16(p.data(), static_cast<uint16_t>(p.size()));
+    p[3] = cmd::Result;
+    p[4] = status;
+    std::memcpy(p.data() + 5, text.data(), text.size());
+    return p;
+}
+
+TEST(PagedQuery, AsksForEveryPageTheServerAnnounces) {
+    ScriptedExchange server;
+    server.script = {groupPage(3, 0, 2, 1), groupPage(3, 1, 2, 3), groupPage(3, 2, 1, 5)};
+    ReferenceData reference;
+    std::vector<int> progress;
+    auto result = queryGroups(server.exchange(), reference, [&](int n) { progress.push_back(n); });
+    EXPECT_EQ(result, PagedQueryResult::Done);
+    ASSERT_EQ(server.requests.size(), 3u);
+    EXPECT_EQ(server.pagesAt(36), (std::vector<int32_t>{0, 1, 2}));
+    for (const auto& r : server.requests) {
+        EXPECT_EQ(r.size(), 40u);
+        EXPECT_EQ(r[3], cmd::GroupList);
+    }
+    ASSERT_EQ(reference.groups.count(), 5);
+    EXPECT_EQ(reference.groups.at(4).id, 5);
+    // The paged query keeps every field, unlike the dispatcher's handler.
+    EXPECT_EQ(reference.groups.at(0).groupCode, "01");
+    EXPECT_EQ(reference.groups.at(0).referenceValue, 5);
+    EXPECT_EQ(reference.groups.cursor.total, 3);
+    EXPECT_EQ(reference.groups.cursor.last, 2);
+    EXPECT_EQ(progress, (std::vector<int>{2, 4, 5}));
+    EXPECT_EQ(progressText(ReferenceList::Groups, progress.back()), "查询组列表5");
+}
+
+TEST(PagedQuery, EmptyServerEndsAfterOneRequestAndEmptiesTheCache) {
+    ScriptedExchange server;
+    server.script = {groupPage(1, 0, 0, 0)};
+    ReferenceData reference;
+    reference.groups.records.resize(4);
+    EXPECT_EQ(queryGroups(server.exchange(), reference), PagedQueryResult::Done);
+    EXPECT_EQ(server.requests.size(), 1u);
+    EXPECT_TRUE(reference.groups.empty());
+}
+
+TEST(PagedQuery, StopsOnAnAnswerThatIsNotAListOfTheCommand) {
+    ReferenceData reference;
+    {
+        ScriptedExchange server;
+        server.script = {groupPage(5, 0, 2, 1), resultPacket(1, "busy"), groupPage(5, 1, 2, 3)};
+        EXPECT_EQ(queryGroups(server.exchange(), reference), PagedQueryResult::Done);
+        EXPECT_EQ(server.requests.size(), 2u);
+        EXPECT_EQ(reference.groups.count(), 2);
+        EXPECT_EQ(reference.groups.cursor.last, 0);
+    }
+    {
+        // Another command's list, and a packet shorter than a page header.
+        ScriptedExchange server;
+        server.script = {listAnswer(cmd::FeeTemplateList, 5, 0, {})};
+        EXPECT_EQ(queryMarginTemplates(server.exchange(), reference), PagedQueryResult::Done);
+        EXPECT_EQ(server.requests.size(), 1u);
+        EXPECT_TRUE(reference.marginTemplates.empty());
+
+        ScriptedExchange shortServer;
+        auto tiny = listAnswer(cmd::FeeTemplateList, 5, 0, {});
+        tiny.resize(11);
+        shortServer.script = {tiny};
+        EXPECT_EQ(queryFeeTemplates(shortServer.exchange(), reference), PagedQueryResult::Done);
+        EXPECT_EQ(shortServer.requests.size(), 1u);
+    }
+}
+
+TEST(PagedQuery, EndsWhenTheServerDoesNotAdvance) {
+    // The server answers page 0 of 5 whatever is asked.
+    ScriptedExchange server;
+    server.respond = [](const std::vector<uint8_t>&) { return groupPage(5, 0, 1, 1); };
+    ReferenceData reference;
+    EXPECT_EQ(queryGroups(server.exchange(), reference), PagedQueryResult::Done);
+    EXPECT_EQ(server.requests.size(), 2u);
+    EXPECT_EQ(server.pagesAt(36), (std::vector<int32_t>{0, 1}));
+
+    // Indices going backwards or negative end it too.
+    ScriptedExchange backwards;
+    backwards.script = {groupPage(9, 3, 1, 1), groupPage(9, 2, 1, 2)};
+    EXPECT_EQ(queryGroups(backwards.exchange(), reference), PagedQueryResult::Done);
+    EXPECT_EQ(backwards.pagesAt(36), (std::vector<int32_t>{0, 4}));
+    ScriptedExchange negative;
+    negative.script = {groupPage(9, -7, 1, 1)};
+    EXPECT_EQ(queryGroups(negative.exchange(), reference), PagedQueryResult::Done);
+    EXPECT_EQ(negative.requests.size(), 1u);
+}
+
+TEST(PagedQuery, HugeTotalsAreBoundedByThePageCap) {
+    // An honest-looking server that claims two billion pages.
+    ScriptedExchange server;
+    server.respond = [](const std::vector<uint8_t>& request) {
+        int page = getI32(request.data() + 8);
+        return listAnswer(cmd::RiskStrategyList, INT32_MAX, page, {});
+    };
+    PagedQuery query;
+    query.command = cmd::RiskStrategyList;
+    query.recordSize = RiskStrategy::WireSize;
+    query.writeRequest = [](int page, uint8_t* buffer, int capacity) {
+        return writeRiskStrategyListRequest(0, page, buffer, capacity);
+    };
+    query.maxPages = 50;
+    EXPECT_EQ(runPagedQuery(server.exchange(), query), PagedQueryResult::Done);
+    EXPECT_EQ(server.requests.size(), 50u);
+
+    // The last representable index does not overflow into another request.
+    ScriptedExchange top;
+    top.script = {listAnswer(cmd::RiskStrategyList, INT32_MIN, INT32_MAX, {})};
+    query.maxPages = MaxQueryPages;
+    EXPECT_EQ(runPagedQuery(top.exchange(), query), PagedQueryResult::Done);
+    EXPECT_EQ(top.requests.size(), 1u);
+}
+
+TEST(PagedQuery, ReportsBuildFailureAndLostConnection) {
+    ScriptedExchange server;
+    PagedQuery query;
+    query.command = cmd::GroupList;
+    query.recordSize = Group::WireSize;
+    query.writeRequest = [](int, uint8_t*, int) { return 0; };
+    EXPECT_EQ(runPagedQuery(server.exchange(), query), PagedQueryResult::BuildFailed);
+    EXPECT_TRUE(server.requests.empty());
+
+    ReferenceData reference;
+    ScriptedExchange dropping;
+    dropping.script = {groupPage(3, 0, 1, 1)};  // then nothing: the peer is gone
+    EXPECT_EQ(queryGroups(dropping.exchange(), reference), PagedQueryResult::Disconnected);
+    EXPECT_EQ(dropping.requests.size(), 2u);
+
+    EXPECT_STREQ(buildFailureText(ReferenceList::Groups), "  组包出错!! ");
+    EXPECT_STREQ(buildFailureText(ReferenceList::RiskStrategies), " 组包出错!!");
+    EXPECT_STREQ(QueryDisconnectedText, "  与服务器断开了!");
+}
+
+TEST(PagedQuery, CompressedPagesAreInflatedBeforeCounting) {
+    auto plain = listAnswer(cmd::VarietyList, 1, 0,
+                            records(3, ContractVariety::WireSize, [](uint8_t* r, int i) {
+                                r[0] = static_cast<uint8_t>('a' + i);
+                            }));
+    std::vector<uint8_t> wire(plain.size() + 64, 0);
+    int size = writeCompressedRequest(plain.data(), static_cast<int>(plain.size()), wire.data(),
+                                      static_cast<int>(wire.size()));
+    ASSERT_EQ(wire[2], FlagCompressed);
+    wire.resize(static_cast<std::size_t>(size));
+    ScriptedExchange server;
+    server.script = {wire};
+    ReferenceData reference;
+    EXPECT_EQ(queryVarieties(server.exchange(), reference), PagedQueryResult::Done);
+    ASSERT_EQ(reference.varieties.count(), 3);
+    EXPECT_EQ(reference.varieties.at(2).contractCode, "c");
+}
+
+TEST(ReferenceQueries, RequestsCarryTheirFields) {
+    ScriptedExchange server;
+    server.respond = [](const std::vector<uint8_t>& request) {
+        return listAnswer(request[3], 2, getI32(request.data() + (request[3] == 42 ? 4 : 8)), {});
+    };
+    ReferenceData reference;
+    // Risk strategies: own group id at 4, page at 8, zero at 12.
+    EXPECT_EQ(queryRiskStrategies(server.exchange(), reference, 0), PagedQueryResult::Done);
+    EXPECT_EQ(queryRiskStrategies(server.exchange(), reference, 321), PagedQueryResult::Done);
+    ASSERT_EQ(server.requests.size(), 4u);
+    const std::vector<uint8_t>& r = server.requests[3];
+    ASSERT_EQ(r.size(), 16u);
+    EXPECT_EQ(getU16(r.data()), 16);
+    EXPECT_EQ(getI32(r.data() + 4), 321);
+    EXPECT_EQ(getI32(r.data() + 8), 1);
+    EXPECT_EQ(getI32(r.data() + 12), 0);
+    EXPECT_EQ(getI32(server.requests[0].data() + 4), 0);
+
+    std::vector<uint8_t> buffer(100, 0xFF);
+    ASSERT_EQ(writeVarietyListRequest(6, buffer.data(), 100), 20);
+    EXPECT_EQ(getI32(buffer.data() + 4), 6);
+    for (int i = 8; i < 20; ++i) EXPECT_EQ(buffer[i], 0) << i;
+
+    ASSERT_EQ(writeFeeTemplateListRequest(2, buffer.data(), 100), 72);
+    EXPECT_EQ(buffer[3], cmd::FeeTemplateList);
+    EXPECT_EQ(getI32(buffer.data() + 68), 2);
+    for (int i = 4; i < 68; ++i) EXPECT_EQ(buffer[i], 0) << i;
+
+    // A name filter is cut to 31 bytes; the page follows at 36.
+    ASSERT_EQ(writeGroupListRequest(std::string(40, 'n'), 3, buffer.data(), 100), 40);
+    EXPECT_EQ(rawPlainText(buffer.data() + 4, 32), std::string(31, 'n'));
+    EXPECT_EQ(getI32(buffer.data() + 36), 3);
+    EXPECT_EQ(writeGroupListRequest("", 0, buffer.data(), 39), -1);
+}
+
+TEST(ReferenceQueries, ProgressTexts) {
+    EXPECT_EQ(progressText(ReferenceList::MarginTemplates, 0), "查询保证金率模板0");
+    EXPECT_EQ(progressText(ReferenceList::FeeTemplates, 12), "查询手续费率模板12");
+    EXPECT_EQ(progressText(ReferenceList::Varieties, 3), "查询合约品种3");
+    EXPECT_EQ(progressText(ReferenceList::RiskStrategies, 1), "查询风控策略1");
+    EXPECT_STREQ(initialQueryText(ReferenceList::MarginTemplates), "查询保证金模板");
+    EXPECT_STREQ(initialQueryText(ReferenceList::FeeTemplates), "查询手续费模板");
+}
+
+}  // namespace
+}  // namespace korvant

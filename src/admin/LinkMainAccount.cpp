@@ -1,0 +1,53 @@
+#include <vector>
+
+#include "admin/AccountExchange.h"
+#include "admin/MainAccountAck.h"
+#include "admin/MainAccountLinkForm.h"
+#include "admin/MainAccountOperations.h"
+#include "admin/MainAccountRequests.h"
+#include "app/Desk.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+
+void linkMainAccount(Desk& desk) {
+    FrontEndPort& port = desk.port();
+    loadParentMainAccounts(desk);
+    MainAccountLinkForm form;
+    for (const MainAccount& m : desk.accounts().mainAccounts.records)
+        form.accounts.push_back(m.account);
+    form.selected = form.accounts.empty() ? -1 : 0;
+    if (!port.editForm(form, [](Form&) { return true; })) return;
+    const std::string account = form.selectedAccount();
+    if (account.empty()) return;  // the parent group has no main account to offer
+
+    const std::string title = "添加主账号";
+    const std::string failureRow = textf("添加主账号:%s失败！", account.c_str());
+    std::vector<uint8_t> buffer(PacketBufferSize, 0);
+    const int length =
+        writeMainAccountLink(cmd::LinkMainAccount, account, desk.mainState().group.code,
+                             buffer.data(), static_cast<int>(buffer.size()));
+    if (length <= 0) {
+        port.error("组包失败!");
+        return;
+    }
+    desk.statusList().append(title, textf("账号:%s", account.c_str()), true);
+    std::vector<uint8_t> answer;
+    const int received = exchange(desk, buffer.data(), length, answer,
+                                  accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
+    if (received <= 0) return;
+    // Any refusal means the account is linked already, whatever the server says.
+    if (ResultPacket::isResult(answer.data(), received) && received >= 5 && answer[4] != 0) {
+        desk.statusList().append(title, failureRow, false);
+        port.error("账号已存在");
+        return;
+    }
+    if (acknowledge(desk, answer.data(), received, mainAccountAckTexts(title, failureRow)) !=
+        AckResult::Success)
+        return;
+    requeryAccountList(desk, AccountList::MainAccountLinks);
+    desk.statusList().append(title, textf("添加主账号:%s成功！", account.c_str()), false);
+}
+
+}  // namespace korvant

@@ -1,0 +1,48 @@
+#include <algorithm>
+
+#include "admin/MainAccountOperations.h"
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+
+namespace korvant {
+
+int firstSelectedRow(Desk& desk, int count) {
+    int first = -1;
+    for (int row : desk.mainState().selectedRows)
+        if (row >= 0 && row < count && (first < 0 || row < first)) first = row;
+    return first;
+}
+
+namespace {
+
+const MainAccount* selectedMainAccount(Desk& desk) {
+    const RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
+    const int row = firstSelectedRow(desk, cache.count());
+    return row < 0 ? nullptr : &cache.at(row);
+}
+
+}  // namespace
+
+void registerMainAccountActions(Desk& desk) {
+    ActionDispatcher& d = desk.dispatcher();
+    d.registerHandler(ActionCode::CreateMainAccount,
+                      [&desk](const ActionMessage&) { createMainAccount(desk); });
+    d.registerHandler(ActionCode::ModifyMainAccount, [&desk](const ActionMessage&) {
+        modifyMainAccount(desk, selectedMainAccount(desk));
+    });
+    d.registerHandler(ActionCode::DeleteMainAccount, [&desk](const ActionMessage&) {
+        deleteMainAccount(desk, selectedMainAccount(desk));
+    });
+    d.registerHandler(ActionCode::LinkMainAccount,
+                      [&desk](const ActionMessage&) { linkMainAccount(desk); });
+    d.registerHandler(ActionCode::ReloadParentMainAccounts,
+                      [&desk](const ActionMessage&) { loadParentMainAccounts(desk); });
+    d.registerHandler(ActionCode::UnlinkMainAccount, [&desk](const ActionMessage& m) {
+        const RecordCache<MainAccountLink>& links = desk.accounts().mainAccountLinks;
+        const int row = m.intArg(-1);
+        if (row < 0 || row >= links.count()) return;
+        unlinkMainAccount(desk, links.at(row).account);
+    });
+}
+
+}  // namespace korvant

@@ -1,0 +1,56 @@
+#include <vector>
+
+#include "admin/AccountExchange.h"
+#include "admin/MainAccountAck.h"
+#include "admin/MainAccountOperations.h"
+#include "admin/MainAccountRequests.h"
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "app/Permissions.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+
+bool requestUnlinkMainAccount(Desk& desk, int linkRow) {
+    FrontEndPort& port = desk.port();
+    if (!gate(port, desk.session().permissionMask, GatedOperation::DeleteMainAccount)) return false;
+    const RecordCache<MainAccountLink>& links = desk.accounts().mainAccountLinks;
+    if (linkRow < 0 || linkRow >= links.count()) {
+        port.info("  请先选择主账号。");
+        return false;
+    }
+    const std::string& account = links.at(linkRow).account;
+    if (!port.askYesNo({textf("删除主账号 %s ？", account.c_str()), "确认", MessageIcon::Question}))
+        return false;
+    desk.dispatcher().post(ActionCode::UnlinkMainAccount, linkRow);
+    return true;
+}
+
+void unlinkMainAccount(Desk& desk, std::string account) {
+    FrontEndPort& port = desk.port();
+    loadParentMainAccounts(desk);
+
+    const std::string title = "删除主账号";
+    const std::string failureRow = textf("删除 %s 失败！", account.c_str());
+    std::vector<uint8_t> buffer(PacketBufferSize, 0);
+    const int length =
+        writeMainAccountLink(cmd::UnlinkMainAccount, account, desk.mainState().group.code,
+                             buffer.data(), static_cast<int>(buffer.size()));
+    if (length <= 0) {
+        port.error("组包失败!");
+        return;
+    }
+    desk.statusList().append(title, textf("账号:%s", account.c_str()), true);
+    std::vector<uint8_t> answer;
+    const int received = exchange(desk, buffer.data(), length, answer,
+                                  accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
+    if (received <= 0) return;
+    if (acknowledge(desk, answer.data(), received, mainAccountAckTexts(title, failureRow)) !=
+        AckResult::Success)
+        return;
+    requeryAccountList(desk, AccountList::MainAccountLinks);
+    desk.statusList().append(title, textf("删除 %s 成功", account.c_str()), false);
+}
+
+}  // namespace korvant

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/LoginRequest.h"
+#include "admin/AdministratorRequests.h"
+#include "admin/DepositRequests.h"
+#include "admin/MainAccountRequests.h"
+#include "admin/SubAccountRequests.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/CommandTable.h"
 #include "protocol/Packet.h"
@@ -25,7 +28,6 @@ struct WriterCase {
 const std::vector<WriterCase>& writers() {
     static const std::vector<WriterCase> all = {
         {"keep-alive", [](uint8_t* b, int c) { return writeKeepAlive(b, c); }},
-        {"login", [](uint8_t* b, int c) { return writeLoginRequest("admin", "pw", "", b, c); }},
         {"group list", [](uint8_t* b, int c) { return writeGroupListRequest("组", 1, b, c); }},
         {"margin templates",
          [](uint8_t* b, int c) { return writeMarginTemplateListRequest(0, b, c); }},
@@ -33,6 +35,20 @@ const std::vector<WriterCase>& writers() {
         {"varieties", [](uint8_t* b, int c) { return writeVarietyListRequest(0, b, c); }},
         {"risk strategies",
          [](uint8_t* b, int c) { return writeRiskStrategyListRequest(1, 0, b, c); }},
+        {"delete administrator",
+         [](uint8_t* b, int c) { return writeDeleteAdministrator("op", b, c); }},
+        {"change password", [](uint8_t* b, int c) { return writeChangePassword("a", "b", b, c); }},
+        {"sub-account funds",
+         [](uint8_t* b, int c) { return writeSubAccountFundsQuery("800001", b, c); }},
+        {"delete main account",
+         [](uint8_t* b, int c) { return writeDeleteMainAccount("M1", b, c); }},
+        {"group id of code", [](uint8_t* b, int c) { return writeGroupIdQuery("01", b, c); }},
+        {"link main account",
+         [](uint8_t* b, int c) { return writeMainAccountLink(66, "M1", "0101", b, c); }},
+        {"unlink main account",
+         [](uint8_t* b, int c) { return writeMainAccountLink(102, "M1", "0101", b, c); }},
+        {"delete sub-account",
+         [](uint8_t* b, int c) { return writeDeleteSubAccount("800001", b, c); }},
     };
     return all;
 }

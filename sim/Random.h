@@ -10,14 +10,11 @@ namespace korvant::sim {
 
 class Random {
 public:
-    explicit Random(uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ULL + 0x632BE59BD9B4E019ULL) {}
+    // Neighbouring seeds start far apart: the seed goes through the mixer
+    // (plain seed multiples would give streams one step apart).
+    explicit Random(uint64_t seed) : state_(mix(seed + 0x632BE59BD9B4E019ULL)) {}
 
-    uint64_t next() {
-        uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
+    uint64_t next() { return mix(state_ += 0x9E3779B97F4A7C15ULL); }
     // A value in [0, n); 0 when n is 0.
     int below(int n) { return n <= 0 ? 0 : static_cast<int>(next() % static_cast<uint64_t>(n)); }
     int between(int from, int to) { return from + below(to - from + 1); }
@@ -28,6 +25,11 @@ public:
     }
 
 private:
+    static uint64_t mix(uint64_t z) {
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
     uint64_t state_;
 };
 

@@ -55,7 +55,8 @@ int writeSubAccountFundsQuery(const std::string& subAccount, uint8_t* buffer, in
 
 std::optional<SubAccountFunds> parseSubAccountFunds(const uint8_t* packet, int length) {
     if (packet == nullptr || length < 36) return std::nullopt;
-    if (PacketHeader::read(packet).command != SubAccountFundsCommand) return std::nullopt;
+    PacketHeader header = PacketHeader::read(packet);
+    if (header.command != SubAccountFundsCommand || header.flag != FlagPlain) return std::nullopt;
     SubAccountFunds funds;
     funds.available = getF64(packet + 4);
     funds.equity = getF64(packet + 12);

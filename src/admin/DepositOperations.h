@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/MainAccount.h"
+#include "model/SubAccount.h"
+
+// Deposits and withdrawals through the dialog "出入金": for a sub-account
+// (action 58, command 36), a main account of a first-level group (action
+// 121, command 82) and the link of a main account to a second-level group
+// (action 108, command 67). All need permission 0x40. Each ends with the
+// list it came from queried again when the server agreed.
+namespace korvant {
+
+class Desk;
+
+// From the sub-account list: the group's main-account links are reloaded,
+// the sub-account's funds read (command 81), then the dialog. Nothing
+// without a record.
+bool depositSubAccount(Desk& desk, const SubAccount* record);
+
+// From the first-level main-account list (or the main-account view).
+// Nothing without a record.
+bool depositMainAccount(Desk& desk, const MainAccount* record);
+
+// From the link list of a second-level group: "  请先选择主账号。" without a
+// record; the parent group's main accounts are reloaded first, and a main
+// account without a limit needs no deposit.
+bool depositLink(Desk& desk, const MainAccountLink* record);
+
+// Registers the handlers of actions 58, 108 and 121 on the selected row.
+void registerDepositActions(Desk& desk);
+
+}  // namespace korvant

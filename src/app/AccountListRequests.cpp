@@ -1,0 +1,58 @@
+#include "app/AccountListRequests.h"
+
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+namespace {
+
+// Copies `width` filter bytes as a text field; its last byte stays NUL.
+void copyText(PacketWriter& w, int offset, const uint8_t* from, int width) {
+    w.bytes(offset, from, width - 1);
+}
+
+}  // namespace
+
+int writeMainAccountListRequest(int32_t groupId, const SearchFilter& filter, int32_t page,
+                                uint8_t* buffer, int capacity) {
+    auto f = filter.toWire();
+    PacketWriter w(buffer, capacity, MainAccountListRequestSize, cmd::MainAccountList);
+    w.i32(4, groupId);
+    copyText(w, 8, f.data() + 0, 16);
+    w.i32(24, page).i32(28, 0);
+    return w.finish();
+}
+
+int writeAdministratorListRequest(int32_t groupId, const SearchFilter& filter, int32_t page,
+                                  uint8_t* buffer, int capacity) {
+    auto f = filter.toWire();
+    PacketWriter w(buffer, capacity, AdministratorListRequestSize, cmd::AdministratorList);
+    w.i32(4, groupId);
+    copyText(w, 8, f.data() + 0, 16);
+    copyText(w, 24, f.data() + 16, 16);
+    w.bytes(40, f.data() + 32, 4);
+    copyText(w, 44, f.data() + 36, 32);
+    w.i32(76, page).u8(80, filter.flags);
+    return w.finish();
+}
+
+int writeMainAccountLinksRequest(int32_t groupId, int32_t page, uint8_t* buffer, int capacity) {
+    PacketWriter w(buffer, capacity, MainAccountLinksRequestSize, cmd::MainAccountLinks);
+    w.i32(4, groupId).i32(8, page);
+    return w.finish();
+}
+
+int writeSubAccountListRequest(int32_t groupId, const SearchFilter& filter, int32_t page,
+                               uint8_t* buffer, int capacity) {
+    auto f = filter.toWire();
+    PacketWriter w(buffer, capacity, SubAccountListRequestSize, cmd::SubAccountList);
+    w.i32(4, groupId);
+    copyText(w, 8, f.data() + 0, 16);
+    copyText(w, 24, f.data() + 16, 16);
+    w.bytes(40, f.data() + 40, 4);
+    copyText(w, 44, f.data() + 44, 32);
+    w.i32(76, page).u8(80, filter.flags).u8(81, 0);
+    return w.finish();
+}
+
+}  // namespace korvant

@@ -1,0 +1,283 @@
+#include "app/AccountLists.h"
+
+#include <vector>
+
+#include "app/AccountListRequests.h"
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "app/Exchange.h"
+#include "app/ReferenceReload.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+namespace {
+
+int writeListRequest(AccountList list, int groupId, const SearchFilter& filter, int page,
+                     uint8_t* buffer, int capacity) {
+    switch (list) {
+        case AccountList::MainAccounts:
+            return writeMainAccountListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::Administrators:
+            return writeAdministratorListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::MainAccountLinks:
+            return writeMainAccountLinksRequest(groupId, page, buffer, capacity);
+        case AccountList::SubAccounts:
+            return writeSubAccountListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::None:
+            break;
+    }
+    return -1;
+}
+
+void tell(Desk& desk, DeskChange change) {
+    desk.notify(change);
+}
+
+}  // namespace
+
+bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFilter& filter,
+                      int page) {
+    if (list == AccountList::None) return false;
+    std::vector<uint8_t> buffer(PacketBufferSize, 0);
+    int length = writeListRequest(list, groupId, filter, page, buffer.data(),
+                                  static_cast<int>(buffer.size()));
+    int received = exchange(desk, buffer.data(), length, buffer);
+    if (received <= 0) return false;
+    if (decodeAnswer(desk.router(), buffer.data(), received) != 0) {
+        desk.port().showMessage({" 解析数据包出错!", "提示", MessageIcon::Error});
+        return false;
+    }
+    return true;
+}
+
+PageCursor accountListCursor(Desk& desk, AccountList list) {
+    AccountCaches& caches = desk.accounts();
+    switch (list) {
+        case AccountList::MainAccounts:
+            return caches.mainAccounts.cursor;
+        case AccountList::Administrators:
+            return caches.administrators.cursor;
+        case AccountList::MainAccountLinks:
+            return caches.mainAccountLinks.cursor;
+        case AccountList::SubAccounts:
+            return caches.subAccounts.cursor;
+        case AccountList::None:
+            break;
+    }
+    return PageCursor{};
+}
+
+void updatePageLabel(Desk& desk) {
+    MainState& state = desk.mainState();
+    PageCursor cursor;
+    if (state.view == ViewKind::Accounts) {
+        cursor = accountListCursor(desk, state.shownList);
+    } else if (auto it = state.pagers.find(state.view);
+               it != state.pagers.end() && it->second.cursor) {
+        cursor = it->second.cursor();
+    } else {
+        cursor = PageCursor{1, 0};
+    }
+    state.labelPage = cursor.last + 1;
+    state.labelTotal = cursor.total;
+    tell(desk, DeskChange::PageLabel);
+}
+
+void showAccountList(Desk& desk, AccountList list, int page) {
+    MainState& state = desk.mainState();
+    state.page = page;
+    state.shownList = list;
+    queryAccountList(desk, list, state.group.id, state.filter, page);
+    tell(desk, DeskChange::AccountList);
+    updatePageLabel(desk);
+}
+
+void selectGroup(Desk& desk, const Group& group) {
+    MainState& state = desk.mainState();
+    state.searchRange = {{"全部", -1}, {group.name, group.id}};
+    state.searchRangeIndex = 1;
+    tell(desk, DeskChange::SearchRange);
+
+    state.group.id = group.id;
+    state.group.code = group.groupCode;
+    state.group.name = group.name;
+    state.filter = SearchFilter{};
+    state.filter.groupId = group.id;
+    state.page = 0;
+
+    switch (state.group.level()) {
+        case 0:
+            state.strip = TabStrip::TwoTab;
+            state.twoTabIndex = AdministratorTab;
+            break;
+        case 2:
+            state.strip = TabStrip::TwoTab;
+            state.twoTabIndex = MainAccountTab;
+            break;
+        case 4:
+            state.strip = TabStrip::ThreeTab;
+            break;
+        default:
+            return;  // other code lengths have no tab strip
+    }
+    tell(desk, DeskChange::Tabs);
+    showAccountList(desk, MainState::listOfTab(state.strip, state.selectedTab()), 0);
+}
+
+bool movePage(Desk& desk, PageMove move, int target) {
+    MainState& state = desk.mainState();
+    PageCursor cursor;
+    std::function<void(int)> query;
+    bool accounts = state.view == ViewKind::Accounts;
+    if (accounts) {
+        if (state.shownList == AccountList::None) return false;
+        cursor = accountListCursor(desk, state.shownList);
+        cursor.last = state.page;
+        AccountList list = state.shownList;
+        query = [&desk, list](int page) { showAccountList(desk, list, page); };
+    } else {
+        auto it = state.pagers.find(state.view);
+        if (it == state.pagers.end() || !it->second.cursor || !it->second.query) return false;
+        cursor = it->second.cursor();
+        query = it->second.query;
+    }
+    const int current = cursor.last;
+    const int total = cursor.total;
+    int page;
+    switch (move) {
+        case PageMove::Previous:
+            if (current < 1) return false;
+            page = current - 1;
+            break;
+        case PageMove::Next:
+            if (current >= total - 1) return false;
+            page = current + 1;
+            break;
+        case PageMove::First:
+            if (current < 1) return false;
+            page = 0;
+            break;
+        case PageMove::Last:
+            if (current >= total - 1) return false;
+            page = total - 1;
+            break;
+        case PageMove::GoTo:
+            if (target < 0) return false;
+            if (!accounts && target >= total) return false;
+            page = target;
+            break;
+        default:
+            return false;
+    }
+    query(page);
+    if (!accounts) updatePageLabel(desk);
+    return true;
+}
+
+void searchAccounts(Desk& desk, const SearchFilter& filter) {
+    MainState& state = desk.mainState();
+    state.filter = filter;
+    state.group.id = filter.groupId;
+    state.page = 0;
+    if (state.view != ViewKind::Accounts) return;
+    if (state.strip == TabStrip::ThreeTab) {
+        state.threeTabIndex = SubAccountTab;
+        tell(desk, DeskChange::Tabs);
+    }
+    showAccountList(desk, AccountList::SubAccounts, 0);
+}
+
+void changeTab(Desk& desk, TabStrip strip, int tab) {
+    MainState& state = desk.mainState();
+    if (strip == TabStrip::TwoTab)
+        state.twoTabIndex = tab;
+    else if (strip == TabStrip::ThreeTab)
+        state.threeTabIndex = tab;
+    AccountList list = MainState::listOfTab(strip, tab);
+    if (list == AccountList::None || state.group.id <= 0) return;
+    if (strip == TabStrip::ThreeTab && state.group.id == 1) return;
+    showAccountList(desk, list, 0);
+}
+
+void queryAllSubAccounts(Desk& desk, int page) {
+    MainState& state = desk.mainState();
+    int keep = state.group.id;
+    queryAccountList(desk, AccountList::SubAccounts, -1, SearchFilter{}, page);
+    state.group.id = keep;
+    tell(desk, DeskChange::AccountList);
+}
+
+void refreshGroups(Desk& desk) {
+    MainState& state = desk.mainState();
+    state.filter = SearchFilter{};
+    state.group.id = -1;
+    state.page = 0;
+    reloadReferenceList(desk, ReferenceList::Groups);
+}
+
+void switchView(Desk& desk, ViewKind view) {
+    MainState& state = desk.mainState();
+    state.view = view;
+    state.statusTextShown = view == ViewKind::Risk;
+    tell(desk, DeskChange::View);
+    if (view == ViewKind::Accounts) {
+        PageCursor cursor = desk.accounts().subAccounts.cursor;
+        state.labelPage = cursor.last + 1;
+        state.labelTotal = cursor.total;
+        tell(desk, DeskChange::PageLabel);
+        return;
+    }
+    auto it = state.pagers.find(view);
+    if (it != state.pagers.end() && it->second.shown) it->second.shown();
+    state.labelPage = 1;
+    state.labelTotal = 1;
+    if (it != state.pagers.end() && it->second.cursor &&
+        (view == ViewKind::FeeRates || view == ViewKind::MarginRates))
+        state.labelTotal = it->second.cursor().total;
+    tell(desk, DeskChange::PageLabel);
+}
+
+void registerAccountListActions(Desk& desk) {
+    ActionDispatcher& d = desk.dispatcher();
+    Desk* p = &desk;
+    d.registerHandler(ActionCode::RefreshGroups, [p](const ActionMessage&) { refreshGroups(*p); });
+    auto groupSelected = [p](const ActionMessage& m) {
+        if (const Group* g = std::get_if<Group>(&m.arg)) selectGroup(*p, *g);
+    };
+    d.registerHandler(ActionCode::GroupSelected, groupSelected);
+    d.registerHandler(ActionCode::GroupSelectedAgain, groupSelected);
+    d.registerHandler(ActionCode::PreviousPage,
+                      [p](const ActionMessage&) { movePage(*p, PageMove::Previous); });
+    d.registerHandler(ActionCode::NextPage,
+                      [p](const ActionMessage&) { movePage(*p, PageMove::Next); });
+    d.registerHandler(ActionCode::LastPage,
+                      [p](const ActionMessage&) { movePage(*p, PageMove::Last); });
+    d.registerHandler(ActionCode::FirstPage,
+                      [p](const ActionMessage&) { movePage(*p, PageMove::First); });
+    d.registerHandler(ActionCode::GoToPage,
+                      [p](const ActionMessage& m) { movePage(*p, PageMove::GoTo, m.intArg()); });
+    d.registerHandler(ActionCode::Search, [p](const ActionMessage& m) {
+        if (const SearchFilter* f = std::get_if<SearchFilter>(&m.arg)) searchAccounts(*p, *f);
+    });
+    d.registerHandler(ActionCode::SwitchView,
+                      [p](const ActionMessage& m) { switchView(*p, viewKindOf(m.intArg(-1))); });
+    d.registerHandler(ActionCode::AllSubAccountsPage,
+                      [p](const ActionMessage& m) { queryAllSubAccounts(*p, m.intArg()); });
+    auto reload = [p](ReferenceList list) {
+        return [p, list](const ActionMessage&) { reloadReferenceList(*p, list); };
+    };
+    d.registerHandler(ActionCode::ReloadMarginTemplates, reload(ReferenceList::MarginTemplates));
+    d.registerHandler(ActionCode::ReloadMarginTemplatesAgain,
+                      reload(ReferenceList::MarginTemplates));
+    d.registerHandler(ActionCode::ReloadFeeTemplates, reload(ReferenceList::FeeTemplates));
+    d.registerHandler(ActionCode::ReloadFeeTemplatesAgain, reload(ReferenceList::FeeTemplates));
+    d.registerHandler(ActionCode::ReloadVarieties, reload(ReferenceList::Varieties));
+    d.registerHandler(ActionCode::ReloadRiskStrategies, reload(ReferenceList::RiskStrategies));
+    d.registerHandler(ActionCode::TwoTabChanged,
+                      [p](const ActionMessage& m) { changeTab(*p, TabStrip::TwoTab, m.intArg()); });
+    d.registerHandler(ActionCode::ThreeTabChanged, [p](const ActionMessage& m) {
+        changeTab(*p, TabStrip::ThreeTab, m.intArg());
+    });
+}
+
+}  // namespace korvant

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/DeskChange.h"
+#include "app/FrontEndPort.h"
+#include "app/MainState.h"
+#include "local/StatusList.h"
+#include "model/AccountCaches.h"
+#include "model/ReferenceData.h"
+#include "model/Session.h"
+#include "protocol/AnswerRouter.h"
+#include "protocol/ServerConnection.h"
+
+// The application context that each front end owns for the whole run: the
+// one server connection, the answer router with its handlers, the session,
+// the caches, the status list, the main-window state and the action
+// dispatcher. Every operation of the core takes a Desk.
+namespace korvant {
+
+class ActionDispatcher;
+
+class Desk {
+public:
+    // `dir` is the folder of Server.ini, ServerInfo.Dat and riskdetail.ini.
+    Desk(FrontEndPort& port, std::string dir = ".");
+    ~Desk();
+    Desk(const Desk&) = delete;
+    Desk& operator=(const Desk&) = delete;
+
+    FrontEndPort& port() { return *port_; }
+    ServerConnection& connection() { return connection_; }
+    AnswerRouter& router() { return router_; }
+    Session& session() { return session_; }
+    ReferenceData& reference() { return reference_; }
+    AccountCaches& accounts() { return accounts_; }
+    StatusList& statusList() { return statusList_; }
+    MainState& mainState() { return mainState_; }
+    ActionDispatcher& dispatcher() { return *dispatcher_; }
+    const std::string& dir() const { return dir_; }
+    // Path of a file in the desk's folder.
+    std::string filePath(const std::string& name) const;
+
+    // Observers of state changes (the GUI redraws). Returns an id for
+    // `unsubscribe`.
+    using Observer = std::function<void(DeskChange)>;
+    int subscribe(Observer observer);
+    void unsubscribe(int id);
+    void notify(DeskChange change);
+
+private:
+    FrontEndPort* port_;
+    std::string dir_;
+    ServerConnection connection_;
+    AnswerRouter router_;
+    Session session_;
+    ReferenceData reference_;
+    AccountCaches accounts_;
+    StatusList statusList_;
+    MainState mainState_;
+    std::unique_ptr<ActionDispatcher> dispatcher_;
+    std::map<int, Observer> observers_;
+    int nextObserver_ = 1;
+};
+
+// The handler of command-0 answers: a non-zero status shows the server's
+// text (caption "提示", error icon); status 0 shows nothing.
+void registerServerMessageHandler(AnswerRouter& router, FrontEndPort& port);
+
+}  // namespace korvant

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/FrontEndPort.h"
+
+// The standard exchange of every operation: check the built request, send
+// it, receive one whole answer; and the acknowledgement check that the add,
+// modify, delete and load operations apply to that answer.
+namespace korvant {
+
+class Desk;
+
+// What the exchange shows when a step fails, and whether the program then
+// ends. The defaults are those of the queries: a build failure "  组包出错!! "
+// and a lost connection "  与服务器断开了!" both end the program; the result
+// of `send` is not examined (the receive notices a broken connection).
+struct ExchangeTexts {
+    Message buildFailed{"  组包出错!! ", "提示", MessageIcon::Error};
+    bool buildFailedEnds = true;
+    // When set, a failed send shows `sendFailed` and the operation stops.
+    bool checkSend = false;
+    Message sendFailed{"   发送数据出错! ", "提示", MessageIcon::Error};
+    Message receiveFailed{"  与服务器断开了!", "提示", MessageIcon::Error};
+    bool receiveFailedEnds = true;
+    // Status-list row written before a failure message when not empty
+    // (title, detail), e.g. ("修改管理员", "修改 a1 失败！").
+    std::string failureRowTitle;
+    std::string failureRowDetail;
+
+    // Queries: the build failure text given, both failures end the program.
+    static ExchangeTexts query(const std::string& buildText = "  组包出错!! ");
+    // Add, modify, delete and load operations: a build failure shows its
+    // text and stops, a failed send "   发送数据出错! " stops, a failed
+    // receive "   接收数据出错, 与服务器的联接断开了! " ends the program.
+    static ExchangeTexts operation(const std::string& buildText);
+};
+
+// Sends `request` (its built `length`) and receives one answer into
+// `answer`. Returns the answer's length (> 0). On a failure shows its
+// message and returns -1, or ends the program (ProgramEnd) where `texts` say.
+int exchange(Desk& desk, const uint8_t* request, int length, std::vector<uint8_t>& answer,
+             const ExchangeTexts& texts = ExchangeTexts{});
+
+// Texts of one operation for the acknowledgement check.
+struct AckTexts {
+    // Title of the status-list rows of the outcome, e.g. "添加管理员".
+    std::string title;
+    // Failure row, e.g. "添加 a1 失败！". A refusal by the server appends its
+    // text to it ("添加 a1 失败！已存在") unless `refusalAddsServerText` is off.
+    std::string failureRow;
+    bool refusalAddsServerText = true;
+    // Success row, e.g. "添加 a1 成功"; written on success when not empty.
+    std::string successRow;
+    // Shown when the success answer cannot be decoded: "解析数据包失败!",
+    // " 解析数据包失败!" or "解析数据包失败", by operation.
+    std::string parseFailed = "解析数据包失败!";
+    // Shown for an answer that is not an acknowledgement.
+    std::string notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
+    // Write no status rows at all (the password change).
+    bool writeRows = true;
+};
+
+enum class AckResult { Success, Refused, NotAcknowledged, ParseFailed };
+
+// The acknowledgement check:
+// - command 0 with a non-zero status: the failure row with the server's
+//   text, and the text shown with the error icon → Refused;
+// - command 0 with status 0: the answer is decoded (routing it, a command-95
+//   value into `out95`); a decode failure writes the failure row and shows
+//   `parseFailed` → ParseFailed; otherwise the success row → Success;
+// - any other answer: the failure row and `notAcknowledged` → NotAcknowledged.
+AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts,
+                      int32_t* out95 = nullptr);
+
+// printf-style formatting into a std::string (UTF-8 arguments pass through).
+std::string textf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace korvant

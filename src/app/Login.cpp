@@ -1,0 +1,155 @@
+#include "app/Login.h"
+
+#include <vector>
+
+#include "app/ActionDispatcher.h"
+#include "app/AdapterMac.h"
+#include "app/Desk.h"
+#include "app/LoginRequest.h"
+#include "app/Permissions.h"
+#include "app/ReferenceReload.h"
+#include "local/LastLogin.h"
+#include "local/ServerList.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Gbk.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+namespace {
+
+const Message AddressWrong{"服务器地址不正确。  ", "错误", MessageIcon::Error};
+const Message ConnectFailedMessage{"无法连接服务器。  ", "提示", MessageIcon::Error};
+
+std::string joinPath(const std::string& dir, const std::string& name) {
+    if (dir.empty() || dir == ".") return name;
+    return dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+bool tooLong(const std::string& utf8) {
+    return toGbk(utf8).size() > LoginFieldLimit;
+}
+
+}  // namespace
+
+LoginForm openLoginForm(const std::string& dir) {
+    LoginForm form;
+    LastLogin last = LastLogin::read(joinPath(dir, "ServerInfo.Dat"));
+    ServerList servers = ServerList::read(joinPath(dir, "Server.ini"));
+    form.serverNames = servers.names();
+    int count = static_cast<int>(form.serverNames.size());
+    if (count > 0)
+        form.serverIndex = last.serverIndex >= 0 && last.serverIndex < count ? last.serverIndex : 0;
+    form.account = last.account;
+    form.password = last.password;
+    form.save = last.saveFlag == 1;
+    return form;
+}
+
+bool validateLoginForm(FrontEndPort& port, const LoginForm& form) {
+    if (tooLong(form.account) || tooLong(form.password)) {
+        port.showMessage({"“请填入不多于15个的字符。”", "提示", MessageIcon::Warning});
+        return false;
+    }
+    int count = static_cast<int>(form.serverNames.size());
+    if (form.serverIndex < 0 || form.serverIndex >= count) {
+        port.showMessage({"请选择要登录的服务器。  ", "错误", MessageIcon::Warning});
+        return false;
+    }
+    if (form.account.empty()) {
+        port.showMessage({"请填写管理员账号。  ", "错误", MessageIcon::Warning});
+        return false;
+    }
+    return true;
+}
+
+bool rememberLogin(const std::string& dir, const LoginForm& form) {
+    LastLogin last;
+    last.serverIndex = form.serverIndex;
+    last.saveFlag = form.save ? 1 : 0;
+    if (form.save) {
+        last.account = form.account;
+        last.password = form.password;
+    }
+    return last.write(joinPath(dir, "ServerInfo.Dat"));
+}
+
+void runInitialQueries(Desk& desk, bool showProgress) {
+    for (ReferenceList list :
+         {ReferenceList::Groups, ReferenceList::MarginTemplates, ReferenceList::FeeTemplates,
+          ReferenceList::Varieties, ReferenceList::RiskStrategies})
+        reloadReferenceList(desk, list, showProgress);
+    if (showProgress) desk.port().hideProgress();
+}
+
+LoginResult login(Desk& desk, const LoginOptions& options) {
+    FrontEndPort& port = desk.port();
+    ServerConnection& connection = desk.connection();
+
+    // 1. The dialog (the connection is closed whenever it is shown).
+    connection.close();
+    LoginForm form = openLoginForm(desk.dir());
+    bool accepted = port.editForm(
+        form, [&port](Form& f) { return validateLoginForm(port, static_cast<LoginForm&>(f)); });
+    if (!accepted) return LoginResult::Cancelled;
+    if (options.rememberLogin) rememberLogin(desk.dir(), form);
+
+    // 2. The address of the chosen server.
+    ServerEndpoint endpoint;
+    if (options.endpoint) {
+        endpoint = *options.endpoint;
+    } else {
+        ServerList servers = ServerList::read(desk.filePath("Server.ini"));
+        endpoint.host = servers.address(form.serverIndex);
+        endpoint.port = servers.port(form.serverIndex);
+    }
+    if (endpoint.host.empty() || endpoint.port <= 0) port.endProgram(AddressWrong);
+
+    // 3.-5. Connect afresh.
+    connection.setConnected(false);
+    connection.close();
+    if (connection.connect(endpoint.host, endpoint.port) != 1) {
+        port.showMessage(ConnectFailedMessage);
+        return LoginResult::ConnectFailed;
+    }
+
+    // 6.-7. The login request and its answer.
+    std::vector<uint8_t> buffer(PacketBufferSize, 0);
+    std::string mac = options.mac ? *options.mac : machineAdapterMac();
+    int length = writeLoginRequest(form.account, form.password, mac, buffer.data(),
+                                   static_cast<int>(buffer.size()));
+    if (length <= 0) port.endProgram("  组包出错!! ");
+    connection.send(buffer.data(), length);
+    int received = connection.receive(buffer);
+    if (received <= 0) port.endProgram("  与服务器断开了!");
+
+    // 8. Decode: a login answer fills the session; a refusal shows the
+    // server's text (through the command-0 handler) and ends this attempt.
+    if (decodeAnswer(desk.router(), buffer.data(), received) != 0)
+        port.endProgram(" 解析数据包出错!");
+    if (ResultPacket::isResult(buffer.data(), received) &&
+        ResultPacket::parse(buffer.data(), received).status != 0) {
+        connection.setConnected(false);
+        connection.close();
+        return LoginResult::Refused;
+    }
+    desk.session().account = form.account;
+
+    // 9. The start-up queries.
+    runInitialQueries(desk, options.showProgress);
+
+    // 10.-14. The first view and the enable flags.
+    uint32_t mask = desk.session().permissionMask;
+    MainState& state = desk.mainState();
+    state.buttons = viewButtons(mask);
+    state.enable = viewMenuEnable(mask);
+    desk.notify(DeskChange::Session);
+    desk.dispatcher().send(ActionCode::SwitchView, firstView(mask));
+    if (state.view != viewKindOf(firstView(mask))) {
+        // Without a registered switch-view handler the view is still stored.
+        state.view = viewKindOf(firstView(mask));
+        desk.notify(DeskChange::View);
+    }
+    return LoginResult::LoggedIn;
+}
+
+}  // namespace korvant

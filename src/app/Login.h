@@ -1,0 +1,78 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/FrontEndPort.h"
+
+// The login and start-up sequence: the login dialog's values and checks,
+// connect, the login request, the session, the five start-up queries with
+// the progress window, and the first view.
+namespace korvant {
+
+class Desk;
+
+// The "管理员登录" dialog.
+struct LoginForm : Form {
+    const char* kind() const override { return "Login"; }
+    std::vector<std::string> serverNames;  // the server list, for display
+    int serverIndex = -1;                  // selected entry, -1 = none
+    std::string account;                   // "账号:"
+    std::string password;                  // "密码:"
+    bool save = true;                      // "保存账号和密码"
+};
+
+inline constexpr int LoginFieldLimit = 15;  // bytes of account and password
+
+// The dialog's opening values from ServerInfo.Dat and Server.ini in `dir`:
+// the saved index when it is below the number of names, else the first
+// name; no selection when the list is empty; account, password and the
+// check box from the saved record.
+LoginForm openLoginForm(const std::string& dir);
+
+// "登录" pressed: a field over 15 bytes, no server, an empty account are
+// refused with their messages. Returns true when the values pass.
+bool validateLoginForm(FrontEndPort& port, const LoginForm& form);
+
+// Writes ServerInfo.Dat from the accepted dialog: with the check box on the
+// index, account and password; with it off the index and empty texts.
+// Returns false when the file could not be written.
+bool rememberLogin(const std::string& dir, const LoginForm& form);
+
+struct ServerEndpoint {
+    std::string host;
+    int port = 0;
+};
+
+struct LoginOptions {
+    // Server to use instead of the list entry of the selected index.
+    std::optional<ServerEndpoint> endpoint;
+    // MAC text to send instead of this machine's.
+    std::optional<std::string> mac;
+    // Whether the accepted dialog rewrites ServerInfo.Dat (the desk does,
+    // the command line never does).
+    bool rememberLogin = true;
+    // Called with the text of every start-up step (the progress window).
+    bool showProgress = true;
+};
+
+enum class LoginResult {
+    LoggedIn,
+    Cancelled,      // the dialog was cancelled (or its values refused)
+    ConnectFailed,  // "无法连接服务器。  " shown: show the dialog again
+    Refused,        // the server refused the login; its text was shown
+};
+
+// Runs the whole sequence. Failures after the connection (build, lost
+// connection, undecodable answer, a failed start-up query) end the program
+// with their message (ProgramEnd). On success the session, the caches and
+// the first view are set; the front end then starts its keep-alive timer.
+LoginResult login(Desk& desk, const LoginOptions& options = {});
+
+// The five start-up queries in order (groups, margin templates, fee
+// templates, varieties, risk strategies) with their progress texts; each
+// failure ends the program.
+void runInitialQueries(Desk& desk, bool showProgress = true);
+
+}  // namespace korvant

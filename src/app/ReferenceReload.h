@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/ReferenceQueries.h"
+
+// Reloads of the five reference lists (actions 14, 88, 90, 89, 101 and the
+// start-up queries): the cache is emptied and every page read again. A
+// request that cannot be built or a lost connection ends the program with
+// the list's message.
+namespace korvant {
+
+class Desk;
+
+// With `showProgress` the progress window names the list and then its
+// running count; without, nothing is shown.
+void reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress = false);
+
+}  // namespace korvant

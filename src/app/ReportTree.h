@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The report tree of the navigation panel: the groups under their parents
+// and, under every second-level group, one node per sub-account. The core
+// loads it; the front end draws it.
+namespace korvant {
+
+class Desk;
+
+struct ReportTreeNode {
+    std::string text;  // group name or sub-account number
+    int data = -1;     // group id; -1 for a sub-account
+    std::vector<ReportTreeNode> children;
+};
+
+// Builds the tree from the group cache and loads the sub-accounts of every
+// second-level group page by page (command 4, empty filter). A request that
+// cannot be built ("  组包出错!! ") or a lost connection ("  与服务器断开了!")
+// ends the program. The sub-account list on screen keeps its records: the
+// cache is restored afterwards.
+std::vector<ReportTreeNode> loadReportTree(Desk& desk);
+
+// Number of nodes in a tree (all levels).
+int countNodes(const std::vector<ReportTreeNode>& nodes);
+
+}  // namespace korvant

@@ -1,0 +1,97 @@
+#include "cli/CliContext.h"
+
+#include <cstdlib>
+#include <istream>
+#include <ostream>
+
+#include "app/Desk.h"
+#include "app/Login.h"
+#include "cli/ExitStatus.h"
+
+namespace korvant::cli {
+
+CliContext::CliContext(std::ostream& out, std::ostream& err, std::istream& in)
+    : out_(&out), err_(&err), in_(&in), port_(err) {
+    environment = [](const std::string& name) -> std::optional<std::string> {
+        const char* value = std::getenv(name.c_str());
+        if (value == nullptr) return std::nullopt;
+        return std::string(value);
+    };
+}
+
+CliContext::~CliContext() = default;
+
+Desk& CliContext::desk() {
+    if (!desk_) {
+        desk_ = std::make_unique<Desk>(port_, options.dir);
+        desk_->statusList().subscribe([this](const StatusRow& row) {
+            *err_ << "status\t" << row.time << '\t' << row.title << '\t' << row.detail << '\n'
+                  << std::flush;
+        });
+    }
+    return *desk_;
+}
+
+bool CliContext::fillLoginForm(LoginForm& form) {
+    const std::string savedAccount = form.account;
+    const std::string savedPassword = form.password;
+    const bool saved = form.save;
+
+    if (!options.host.empty()) {
+        form.serverNames = {options.host + ":" + std::to_string(options.port.value_or(0))};
+        form.serverIndex = 0;
+    } else if (options.serverIndex) {
+        int index = *options.serverIndex;
+        form.serverIndex =
+            index >= 0 && index < static_cast<int>(form.serverNames.size()) ? index : -1;
+    }
+
+    form.account = options.user.value_or(savedAccount);
+
+    if (options.password) {
+        form.password = *options.password;
+    } else if (options.passwordStdin) {
+        std::string line;
+        std::getline(*in_, line);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        form.password = line;
+    } else if (auto fromEnv = environment ? environment("KORVANT_PASSWORD") : std::nullopt) {
+        form.password = *fromEnv;
+    } else if (saved && form.account == savedAccount && !savedAccount.empty()) {
+        form.password = savedPassword;
+    } else if (stdinIsTerminal && promptPassword) {
+        form.password = promptPassword();
+    } else {
+        form.password.clear();
+    }
+    form.save = false;
+    return true;
+}
+
+int CliContext::login() {
+    Desk& d = desk();
+    LoginOptions loginOptions;
+    if (!options.host.empty())
+        loginOptions.endpoint = ServerEndpoint{options.host, options.port.value_or(0)};
+    loginOptions.mac = options.mac;
+    loginOptions.rememberLogin = false;
+    loginOptions.showProgress = true;
+    port_.setFormFiller([this](Form& form) {
+        auto* loginForm = dynamic_cast<LoginForm*>(&form);
+        return loginForm != nullptr && fillLoginForm(*loginForm);
+    });
+    LoginResult result = korvant::login(d, loginOptions);
+    port_.setFormFiller(nullptr);
+    switch (result) {
+        case LoginResult::LoggedIn:
+            return ExitDone;
+        case LoginResult::ConnectFailed:
+            return ExitEnded;
+        case LoginResult::Cancelled:
+        case LoginResult::Refused:
+            break;
+    }
+    return ExitFailed;
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/CliPort.h"
+#include "cli/GlobalOptions.h"
+
+namespace korvant {
+class Desk;
+struct LoginForm;
+}  // namespace korvant
+
+// What a command runs with: the parsed global options, the three streams
+// (tests pass string streams), the command-line front-end port and, once
+// logged in, the desk.
+namespace korvant::cli {
+
+class CliContext {
+public:
+    CliContext(std::ostream& out, std::ostream& err, std::istream& in);
+    ~CliContext();
+    CliContext(const CliContext&) = delete;
+    CliContext& operator=(const CliContext&) = delete;
+
+    GlobalOptions options;
+
+    std::ostream& out() { return *out_; }
+    std::ostream& err() { return *err_; }
+    std::istream& in() { return *in_; }
+
+    // Terminal facts of the process (main sets them; tests leave them off).
+    bool stdinIsTerminal = false;
+    bool stderrIsTerminal = false;
+    // Environment lookup (KORVANT_PASSWORD); tests replace it.
+    std::function<std::optional<std::string>(const std::string&)> environment;
+    // Reads a password from the terminal without echo.
+    std::function<std::string()> promptPassword;
+
+    CliPort& port() { return port_; }
+    // The desk, created on first use in the --dir folder. Status-list rows
+    // go to stderr as "status<TAB>TIME<TAB>TITLE<TAB>DETAIL".
+    Desk& desk();
+
+    // Logs in with the global options and runs the start-up queries.
+    // Returns ExitDone, or the exit status of the failure after its message:
+    // 1 for a refused check or login, 3 for a failed connection. A failure
+    // that ends the desk throws ProgramEnd (exit 3).
+    int login();
+
+    // Fills the login dialog from the options (used by login()).
+    bool fillLoginForm(LoginForm& form);
+
+private:
+    std::ostream* out_;
+    std::ostream* err_;
+    std::istream* in_;
+    CliPort port_;
+    std::unique_ptr<Desk> desk_;
+};
+
+}  // namespace korvant::cli

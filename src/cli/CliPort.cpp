@@ -1,0 +1,63 @@
+#include "cli/CliPort.h"
+
+namespace korvant::cli {
+
+std::string messageLine(const Message& message) {
+    std::string line = "[" + message.caption + "] ";
+    for (char c : message.text) {
+        if (c == '\n')
+            line += "\\n";
+        else
+            line += c;
+    }
+    return line;
+}
+
+void CliPort::showMessage(const Message& message) {
+    ++messages_;
+    if (progressShown_) *err_ << "\r\x1b[K";
+    *err_ << messageLine(message) << '\n' << std::flush;
+}
+
+bool CliPort::askYesNo(const Message& question) {
+    showMessage(question);
+    return answerYes_;
+}
+
+void CliPort::showProgress(const std::string& text) {
+    if (!showProgress_) return;
+    // One line rewritten in place on the terminal.
+    *err_ << '\r' << text << "\x1b[K" << std::flush;
+    progressShown_ = true;
+}
+
+void CliPort::hideProgress() {
+    if (!showProgress_ || !progressShown_) return;
+    *err_ << "\r\x1b[K" << std::flush;
+    progressShown_ = false;
+}
+
+std::optional<std::string> CliPort::chooseSaveFile(const std::string&, const std::string&,
+                                                   const std::vector<FileFilter>&) {
+    return saveFile_;
+}
+
+std::optional<std::string> CliPort::chooseOpenFile(const std::string&,
+                                                   const std::vector<FileFilter>&) {
+    return openFile_;
+}
+
+std::optional<std::string> CliPort::chooseFolder(const std::string&) {
+    return folder_;
+}
+
+bool CliPort::editForm(Form& form, const FormValidator& validator) {
+    if (!filler_ || !filler_(form)) return false;
+    if (validator && !validator(form)) {
+        formRefused_ = true;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/FrontEndPort.h"
+
+// The front-end port of the command line. Message boxes and questions become
+// one stderr line "[CAPTION] TEXT"; progress texts go to stderr only when it
+// is a terminal; questions are answered by --yes; forms are filled by the
+// running command.
+namespace korvant::cli {
+
+// "[CAPTION] TEXT" with every newline written as the two characters \n.
+std::string messageLine(const Message& message);
+
+class CliPort : public FrontEndPort {
+public:
+    using FormFiller = std::function<bool(Form&)>;
+
+    explicit CliPort(std::ostream& err) : err_(&err) {}
+
+    void setErr(std::ostream& err) { err_ = &err; }
+    void setShowProgress(bool show) { showProgress_ = show; }
+    void setAnswerYes(bool yes) { answerYes_ = yes; }
+    // Fills the next forms from the command's options; false cancels.
+    void setFormFiller(FormFiller filler) { filler_ = std::move(filler); }
+    void setSaveFile(std::optional<std::string> path) { saveFile_ = std::move(path); }
+    void setOpenFile(std::optional<std::string> path) { openFile_ = std::move(path); }
+    void setFolder(std::optional<std::string> path) { folder_ = std::move(path); }
+
+    // Number of message boxes shown so far.
+    int messageCount() const { return messages_; }
+    // True once a form was refused by its validator.
+    bool formRefused() const { return formRefused_; }
+
+    void showMessage(const Message& message) override;
+    bool askYesNo(const Message& question) override;
+    void showProgress(const std::string& text) override;
+    void hideProgress() override;
+    std::optional<std::string> chooseSaveFile(const std::string& caption,
+                                              const std::string& suggestedName,
+                                              const std::vector<FileFilter>& filters) override;
+    std::optional<std::string> chooseOpenFile(const std::string& caption,
+                                              const std::vector<FileFilter>& filters) override;
+    std::optional<std::string> chooseFolder(const std::string& caption) override;
+    // Fills the form once; a validator refusal cannot be corrected on the
+    // command line, so the form counts as cancelled.
+    bool editForm(Form& form, const FormValidator& validator) override;
+
+private:
+    std::ostream* err_;
+    bool showProgress_ = false;
+    bool progressShown_ = false;
+    bool answerYes_ = false;
+    bool formRefused_ = false;
+    int messages_ = 0;
+    FormFiller filler_;
+    std::optional<std::string> saveFile_, openFile_, folder_;
+};
+
+}  // namespace korvant::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The options every command takes: where the local files are, which server,
+// who logs in, and how confirmations are answered.
+namespace korvant::cli {
+
+struct GlobalOptions {
+    std::string dir = ".";
+    std::optional<int> serverIndex;
+    std::string host;
+    std::optional<int> port;
+    std::optional<std::string> user;
+    std::optional<std::string> password;
+    bool passwordStdin = false;
+    std::optional<std::string> mac;
+    bool yes = false;
+};
+
+}  // namespace korvant::cli

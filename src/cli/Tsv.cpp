@@ -1,0 +1,22 @@
+#include "cli/Tsv.h"
+
+#include <ostream>
+
+namespace korvant::cli {
+
+std::string tsvCell(const std::string& text) {
+    std::string cell = text;
+    for (char& c : cell)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return cell;
+}
+
+void writeTsvRow(std::ostream& out, const std::vector<std::string>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) out << '\t';
+        out << tsvCell(cells[i]);
+    }
+    out << '\n';
+}
+
+}  // namespace korvant::cli

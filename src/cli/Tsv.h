@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Rows of tab-separated output. A cell never breaks its row: tabs and line
+// breaks inside a cell become blanks.
+namespace korvant::cli {
+
+std::string tsvCell(const std::string& text);
+void writeTsvRow(std::ostream& out, const std::vector<std::string>& cells);
+
+}  // namespace korvant::cli

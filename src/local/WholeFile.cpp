@@ -1,0 +1,54 @@
+#include "local/WholeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace korvant {
+
+namespace {
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* error) {
+    auto fail = [error](int code) {
+        if (error != nullptr) *error = std::strerror(code);
+        return false;
+    };
+    if (path.empty()) return fail(ENOENT);
+    std::string temp = path + ".XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return fail(errno);
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    int code = 0;
+    if (::fchmod(fd, 0644 & ~mask) != 0 || !writeAll(fd, bytes.data(), bytes.size()) ||
+        ::fsync(fd) != 0)
+        code = errno;
+    if (::close(fd) != 0 && code == 0) code = errno;
+    if (code == 0 && std::rename(temp.c_str(), path.c_str()) != 0) code = errno;
+    if (code != 0) {
+        ::unlink(temp.c_str());
+        return fail(code);
+    }
+    return true;
+}
+
+}  // namespace korvant

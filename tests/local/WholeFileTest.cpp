@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "local/WholeFile.h"
+
+namespace korvant {
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(WholeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("korvant-wholefile-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::string path = (dir / "out.csv").string();
+    {
+        std::ofstream old(path);
+        old << "old content that is longer than the new one";
+    }
+    std::string error;
+    ASSERT_TRUE(writeWholeFile(path, std::string("a\r\nb\0c", 6), &error)) << error;
+    EXPECT_EQ(readAll(path), std::string("a\r\nb\0c", 6));
+    int entries = 0;
+    for (auto& entry : std::filesystem::directory_iterator(dir)) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0600, 0600u);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(WholeFile, ReportsAFolderThatDoesNotExist) {
+    std::string error;
+    EXPECT_FALSE(writeWholeFile("/nonexistent-korvant-dir/x.csv", "x", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(writeWholeFile("", "x", &error));
+}
+
+}  // namespace
+}  // namespace korvant

@@ -50,10 +50,4 @@ void Group::toWire(uint8_t* r) const {
     putI32(r + 152, subAccountTo);
 }
 
-int Group::level() const {
-    // Codes are ASCII; the length in bytes is the length in characters.
-    if (groupCode.empty()) return 0;
-    return groupCode.size() <= 2 ? 1 : 2;
-}
-
 }  // namespace korvant

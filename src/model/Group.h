@@ -30,8 +30,9 @@ struct Group {
     static Group partialFromWire(const uint8_t* record);
     void toWire(uint8_t* record) const;
 
-    // 0 for the root (empty code), 1 for a 2-character code, 2 for 4.
-    int level() const;
+    // The group level as the accounts view uses it: the length of the code
+    // (0 root, 2 first level, 4 second level; other lengths are no level).
+    int level() const { return static_cast<int>(groupCode.size()); }
 };
 
 }  // namespace korvant

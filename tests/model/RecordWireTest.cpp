@@ -41,7 +41,7 @@ TEST(RecordWire, GroupReadsEveryFieldAtItsOffset) {
     EXPECT_EQ(g.referenceValue, 555);
     EXPECT_EQ(g.extraValue, -9);
     EXPECT_EQ(g.groupCode, "0102");
-    EXPECT_EQ(g.level(), 2);
+    EXPECT_EQ(g.level(), 4);
     EXPECT_EQ(g.allowedSubAccounts, 300);
     EXPECT_EQ(g.subAccountFrom, 1000);
     EXPECT_EQ(g.subAccountTo, 1299);

@@ -28,7 +28,7 @@ void addSubAccount(Desk& desk) {
         form.mainAccounts.push_back(link.account);
     form.mainAccountIndex = form.mainAccounts.empty() ? -1 : 0;
     const bool accepted = port.editForm(form, [&port](Form& f) {
-        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), todayYmd());
+        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
     });
     if (!accepted) return;
 

@@ -51,7 +51,7 @@ void modifySubAccount(Desk& desk, const SubAccount* selected) {
         form.mainAccounts.push_back(link.account);
     }
     const bool accepted = port.editForm(form, [&port](Form& f) {
-        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), todayYmd());
+        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
     });
     if (!accepted) return;
 

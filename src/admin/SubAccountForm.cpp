@@ -21,7 +21,7 @@ int32_t SubAccountForm::optionBits() const {
     return (noFeesOnStatement ? 0x1 : 0) | (noSingleSideMargin ? 0x2 : 0);
 }
 
-int32_t todayYmd() {
+int32_t openingDateToday() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);

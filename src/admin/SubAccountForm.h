@@ -51,8 +51,8 @@ inline constexpr int SubAccountNameLimit = 31;
 inline constexpr int SubAccountMacLimit = 31;
 inline constexpr int SubAccountRemarkLimit = 63;
 
-// Today's local date as yyyymmdd.
-int32_t todayYmd();
+// The opening date of a new sub-account: today, local time, yyyymmdd.
+int32_t openingDateToday();
 
 // The checks of OK in order, each refusal with the error icon. On success
 // the account is rewritten as the plain decimal of its number, the MAC text

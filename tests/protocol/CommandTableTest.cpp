@@ -10,6 +10,9 @@
 #include "admin/DepositRequests.h"
 #include "admin/MainAccountRequests.h"
 #include "admin/SubAccountRequests.h"
+#include "app/AccountListRequests.h"
+#include "app/LoginRequest.h"
+#include "app/SearchFilter.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/CommandTable.h"
 #include "protocol/Packet.h"
@@ -28,6 +31,18 @@ struct WriterCase {
 const std::vector<WriterCase>& writers() {
     static const std::vector<WriterCase> all = {
         {"keep-alive", [](uint8_t* b, int c) { return writeKeepAlive(b, c); }},
+        {"login",
+         [](uint8_t* b, int c) { return writeLoginRequest("admin", "pw", "0A1B2C3D4E5F", b, c); }},
+        {"sub-account list",
+         [](uint8_t* b, int c) { return writeSubAccountListRequest(5, SearchFilter{}, 0, b, c); }},
+        {"main-account list",
+         [](uint8_t* b, int c) { return writeMainAccountListRequest(2, SearchFilter{}, 0, b, c); }},
+        {"main-account links",
+         [](uint8_t* b, int c) { return writeMainAccountLinksRequest(5, 0, b, c); }},
+        {"administrator list",
+         [](uint8_t* b, int c) {
+             return writeAdministratorListRequest(1, SearchFilter{}, 0, b, c);
+         }},
         {"group list", [](uint8_t* b, int c) { return writeGroupListRequest("组", 1, b, c); }},
         {"margin templates",
          [](uint8_t* b, int c) { return writeMarginTemplateListRequest(0, b, c); }},

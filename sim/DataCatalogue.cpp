@@ -258,6 +258,7 @@ void addDepositHistory(SimState& state, Random& random, int count) {
         DepositRecord d;
         d.customer = s.number;
         d.accountText = std::to_string(s.number);
+        d.groupId = s.groupId;
         d.date = 20251100 + random.between(1, 28);
         d.tradeDate = d.date;
         char time[16];

@@ -51,6 +51,11 @@ Dispatcher makeDispatcher() {
     addLoginHandlers(d);
     addReferenceListHandlers(d);
     addAccountListHandlers(d);
+    addAdministratorHandlers(d);
+    addGroupHandlers(d);
+    addSubAccountHandlers(d);
+    addMainAccountHandlers(d);
+    addDepositHandlers(d);
     return d;
 }
 

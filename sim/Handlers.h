@@ -8,5 +8,10 @@ class Dispatcher;
 void addLoginHandlers(Dispatcher& d);
 void addReferenceListHandlers(Dispatcher& d);
 void addAccountListHandlers(Dispatcher& d);
+void addAdministratorHandlers(Dispatcher& d);
+void addGroupHandlers(Dispatcher& d);
+void addSubAccountHandlers(Dispatcher& d);
+void addMainAccountHandlers(Dispatcher& d);
+void addDepositHandlers(Dispatcher& d);
 
 }  // namespace korvant::sim

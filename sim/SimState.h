@@ -118,6 +118,7 @@ struct RiskRule {
 struct DepositRecord {
     int32_t customer = 0;     // sub-account number, or the main account's digits
     std::string accountText;  // the holder as typed by people
+    int32_t groupId = 0;      // the holder's group when the money moved
     int32_t tradeDate = 0;
     int32_t date = 0;
     std::string time;   // HH:MM:SS

@@ -53,20 +53,24 @@ std::vector<uint8_t> parseHardwareAddress(const std::string& text) {
     return bytes;
 }
 
-// PCI when the device's subsystem link ends in "pci" or the resolved device
-// path runs through a PCI bus folder.
+std::string subsystemOf(const fs::path& device) {
+    std::error_code ec;
+    fs::path link = fs::read_symlink(device / "subsystem", ec);
+    return ec ? std::string() : link.filename().string();
+}
+
+// PCI when the device's subsystem link ends in "pci"; a virtio network
+// device counts when its transport (the parent device) sits on the PCI bus.
+// USB adapters are not PCI, even behind a PCI host controller.
 bool onPciBus(const fs::path& netDir) {
     std::error_code ec;
     fs::path device = netDir / "device";
     if (!fs::exists(device, ec)) return false;
-    fs::path subsystem = fs::read_symlink(device / "subsystem", ec);
-    if (!ec && subsystem.filename() == "pci") return true;
+    std::string subsystem = subsystemOf(device);
+    if (subsystem == "pci") return true;
+    if (subsystem != "virtio") return false;
     fs::path resolved = fs::canonical(device, ec);
-    if (ec) return false;
-    for (const auto& part : resolved) {
-        if (part.string().rfind("pci", 0) == 0) return true;
-    }
-    return false;
+    return !ec && subsystemOf(resolved.parent_path()) == "pci";
 }
 
 std::map<std::string, std::vector<std::string>> ipv4Addresses() {

@@ -10,13 +10,13 @@
 
 namespace korvant {
 
-void addSubAccount(Desk& desk) {
+bool addSubAccount(Desk& desk) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::AddSubAccount)) return;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::AddSubAccount)) return false;
     const CurrentGroup group = desk.mainState().group;
     if (group.id < 0) {
         port.error("请选择用户所在的组!");
-        return;
+        return false;
     }
     loadGroupMainAccountLinks(desk);
 
@@ -30,7 +30,7 @@ void addSubAccount(Desk& desk) {
     const bool accepted = port.editForm(form, [&port](Form& f) {
         return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
     });
-    if (!accepted) return;
+    if (!accepted) return false;
 
     NewSubAccount values;
     values.account = form.account;
@@ -50,7 +50,7 @@ void addSubAccount(Desk& desk) {
     if (length <= 0) {
         desk.statusList().append(title, failureRow, true);
         port.error("组包失败!");
-        return;
+        return false;
     }
     desk.statusList().append(title,
                              textf("账号:%s, 密码:%s, 名称:%s, 开户日期:%d, 隶属组:%s",
@@ -60,18 +60,19 @@ void addSubAccount(Desk& desk) {
     std::vector<uint8_t> answer;
     const int received = exchange(desk, buffer.data(), length, answer,
                                   accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
-    if (received <= 0) return;
+    if (received <= 0) return false;
 
     AckTexts texts;
     texts.title = title;
     texts.failureRow = failureRow;
     texts.parseFailed = "解析数据包失败!";
     texts.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
-    if (acknowledge(desk, answer.data(), received, texts) != AckResult::Success) return;
+    if (acknowledge(desk, answer.data(), received, texts) != AckResult::Success) return false;
 
     desk.mainState().filter.clearFields();
     requeryAccountList(desk, AccountList::SubAccounts);
     desk.statusList().append(title, textf("添加 %s 成功", form.account.c_str()), false);
+    return true;
 }
 
 }  // namespace korvant

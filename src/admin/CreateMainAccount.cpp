@@ -11,15 +11,15 @@
 
 namespace korvant {
 
-void createMainAccount(Desk& desk) {
+bool createMainAccount(Desk& desk) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::AddMainAccount)) return;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::AddMainAccount)) return false;
 
     MainAccountForm form;
     const bool accepted = port.editForm(form, [&port](Form& f) {
         return validateMainAccountForm(port, static_cast<MainAccountForm&>(f));
     });
-    if (!accepted) return;
+    if (!accepted) return false;
 
     NewMainAccount values;
     values.account = form.account;
@@ -39,7 +39,7 @@ void createMainAccount(Desk& desk) {
         writeCreateMainAccount(values, buffer.data(), static_cast<int>(buffer.size()));
     if (length <= 0) {
         port.error("组包失败!");
-        return;
+        return false;
     }
     desk.statusList().append(title,
                              textf("账号:%s, 初始资金:%.2f, 期初投入:%.2f", form.account.c_str(),
@@ -48,12 +48,13 @@ void createMainAccount(Desk& desk) {
     std::vector<uint8_t> answer;
     const int received = exchange(desk, buffer.data(), length, answer,
                                   accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
-    if (received <= 0) return;
+    if (received <= 0) return false;
     if (acknowledge(desk, answer.data(), received, mainAccountAckTexts(title, failureRow)) !=
         AckResult::Success)
-        return;
+        return false;
     requeryAccountList(desk, AccountList::MainAccounts);
     desk.statusList().append(title, textf("添加 %s 成功！", form.account.c_str()), false);
+    return true;
 }
 
 }  // namespace korvant

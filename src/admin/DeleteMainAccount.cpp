@@ -9,23 +9,23 @@
 
 namespace korvant {
 
-void deleteMainAccount(Desk& desk, const MainAccount* record) {
+bool deleteMainAccount(Desk& desk, const MainAccount* record) {
     FrontEndPort& port = desk.port();
     if (record == nullptr) {
         port.info("请先选中要删除的主账号。");
-        return;
+        return false;
     }
     const std::string account = record->account;
     if (!port.askYesNo(
             {textf("删除主账号 %s 吗?", account.c_str()), "提示", MessageIcon::Question}))
-        return;
+        return false;
 
     std::vector<uint8_t> buffer(PacketBufferSize, 0);
     const int length =
         writeDeleteMainAccount(account, buffer.data(), static_cast<int>(buffer.size()));
     if (length <= 0) {
         port.error("  组包失败!");
-        return;
+        return false;
     }
     const std::string title = "删除主账号";
     const std::string failureRow = textf("删除 %s 失败！", account.c_str());
@@ -34,12 +34,13 @@ void deleteMainAccount(Desk& desk, const MainAccount* record) {
     const int received =
         exchange(desk, buffer.data(), length, answer,
                  accountExchangeTexts(title, failureRow, " 与服务器的联接断开了!"));
-    if (received <= 0) return;
+    if (received <= 0) return false;
     AckTexts texts = mainAccountAckTexts(title, failureRow, true);
     texts.refusalAddsServerText = false;
     texts.successRow = textf("删除 %s 成功", account.c_str());
-    acknowledge(desk, answer.data(), received, texts);
+    const AckResult result = acknowledge(desk, answer.data(), received, texts);
     requeryAccountList(desk, AccountList::MainAccounts);
+    return result == AckResult::Success;
 }
 
 }  // namespace korvant

@@ -11,20 +11,22 @@
 // modify (123) and delete (83) in the list of a first-level group; link
 // (106) and unlink (125) in the list of a second-level group; the parent
 // group's main accounts (107); and the sub-accounts that use a main account.
+// The operations return true when the server acknowledged what they sent
+// (modify also when nothing needed sending).
 namespace korvant {
 
 class Desk;
 
 // Action 81, permission 0x1: dialog "添加主账号", command 38, then the
 // first-level list again.
-void createMainAccount(Desk& desk);
+bool createMainAccount(Desk& desk);
 
 // Action 123: dialog "修改主账号" for `record` (nothing without one); nothing
 // is sent when nothing changed; command 86, then the first-level list again.
-void modifyMainAccount(Desk& desk, const MainAccount* record);
+bool modifyMainAccount(Desk& desk, const MainAccount* record);
 
 // Action 83: asks, sends command 39, then the first-level list again.
-void deleteMainAccount(Desk& desk, const MainAccount* record);
+bool deleteMainAccount(Desk& desk, const MainAccount* record);
 
 // Action 107: the id of the parent group (command 65 with the first two
 // characters of the current group's code), then all its main accounts
@@ -33,15 +35,18 @@ void loadParentMainAccounts(Desk& desk);
 
 // Action 106: dialog "添加主账号" with the parent group's main accounts,
 // command 66, then the link list again. A refusal always shows "账号已存在".
-void linkMainAccount(Desk& desk);
+bool linkMainAccount(Desk& desk);
 
-// "删除主账号" of the link list, permission 0x20: asks, then posts action 125
-// with the row of `link` in the link cache. Returns whether it was posted.
+// "删除主账号" of the link list, permission 0x20: the row of the link cache
+// to unlink, then the question. True when the user said Yes.
+bool confirmUnlinkMainAccount(Desk& desk, int linkRow);
+// The menu item: confirms, then posts action 125 with the row. Returns
+// whether it was posted.
 bool requestUnlinkMainAccount(Desk& desk, int linkRow);
 
 // Action 125: action 107, command 102 for `account`, then the link list
 // again.
-void unlinkMainAccount(Desk& desk, std::string account);
+bool unlinkMainAccount(Desk& desk, std::string account);
 
 // "显示关联的子账号": reads the sub-accounts of all groups page by page
 // (action 87) and returns those whose main account equals `mainAccount`

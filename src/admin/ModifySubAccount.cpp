@@ -28,10 +28,10 @@ void fillGroupChoices(const ReferenceData& reference, int32_t groupId, SubAccoun
 
 }  // namespace
 
-void modifySubAccount(Desk& desk, const SubAccount* selected) {
+bool modifySubAccount(Desk& desk, const SubAccount* selected) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifySubAccount)) return;
-    if (selected == nullptr) return;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifySubAccount)) return false;
+    if (selected == nullptr) return false;
     const SubAccount record = *selected;  // the caches change during the operation
     loadGroupMainAccountLinks(desk);
 
@@ -53,7 +53,7 @@ void modifySubAccount(Desk& desk, const SubAccount* selected) {
     const bool accepted = port.editForm(form, [&port](Form& f) {
         return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
     });
-    if (!accepted) return;
+    if (!accepted) return false;
 
     const SubAccountValues recorded{record.groupId,     record.password, record.name,
                                     record.mainAccount, record.mac,      record.remark,
@@ -76,7 +76,7 @@ void modifySubAccount(Desk& desk, const SubAccount* selected) {
     if (length <= 0) {
         desk.statusList().append(title, failureRow, true);
         port.error("组包失败!");
-        return;
+        return false;
     }
     if (buffer[2] != FlagCompressed) port.info("error");  // sent uncompressed
     desk.statusList().append(title,
@@ -87,18 +87,19 @@ void modifySubAccount(Desk& desk, const SubAccount* selected) {
     std::vector<uint8_t> answer;
     const int received = exchange(desk, buffer.data(), length, answer,
                                   accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
-    if (received <= 0) return;
+    if (received <= 0) return false;
 
     AckTexts texts;
     texts.title = title;
     texts.failureRow = failureRow;
     texts.parseFailed = "解析数据包失败!";
     texts.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
-    if (acknowledge(desk, answer.data(), received, texts) != AckResult::Success) return;
+    if (acknowledge(desk, answer.data(), received, texts) != AckResult::Success) return false;
 
     desk.mainState().filter.clearFields();
     requeryAccountList(desk, AccountList::SubAccounts);
     desk.statusList().append(title, textf("修改 %s 成功", form.account.c_str()), false);
+    return true;
 }
 
 }  // namespace korvant

@@ -6,7 +6,8 @@
 
 // The sub-account operations of the accounts view: add (action 9), modify
 // (action 11), delete (action 10) and the main accounts linked to the
-// current group that the dialog offers (action 109).
+// current group that the dialog offers (action 109). The operations return true when the server
+// acknowledged everything they sent.
 namespace korvant {
 
 class Desk;
@@ -18,16 +19,16 @@ void loadGroupMainAccountLinks(Desk& desk);
 
 // Action 9, permission 0x1: the dialog "添加子账号" for the group selected in
 // the groups tree, command 8, then the sub-account list again.
-void addSubAccount(Desk& desk);
+bool addSubAccount(Desk& desk);
 
 // Action 11, permission 0x2: the dialog "修改子账号" prefilled from `record`
 // (nothing happens without one after the permission check),
 // command 11 (compressed), then the sub-account list again.
-void modifySubAccount(Desk& desk, const SubAccount* record);
+bool modifySubAccount(Desk& desk, const SubAccount* record);
 
 // Action 10, permission 0x4: asks once, then sends command 14 for every
 // account in list order, each reported on its own; then the list again.
-void deleteSubAccounts(Desk& desk, const std::vector<SubAccount>& selected);
+bool deleteSubAccounts(Desk& desk, const std::vector<SubAccount>& selected);
 
 // The selected records of the sub-account list (MainState::selectedRows).
 std::vector<SubAccount> selectedSubAccounts(Desk& desk);

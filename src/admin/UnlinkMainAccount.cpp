@@ -12,7 +12,7 @@
 
 namespace korvant {
 
-bool requestUnlinkMainAccount(Desk& desk, int linkRow) {
+bool confirmUnlinkMainAccount(Desk& desk, int linkRow) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::DeleteMainAccount)) return false;
     const RecordCache<MainAccountLink>& links = desk.accounts().mainAccountLinks;
@@ -23,11 +23,16 @@ bool requestUnlinkMainAccount(Desk& desk, int linkRow) {
     const std::string& account = links.at(linkRow).account;
     if (!port.askYesNo({textf("删除主账号 %s ？", account.c_str()), "确认", MessageIcon::Question}))
         return false;
+    return true;
+}
+
+bool requestUnlinkMainAccount(Desk& desk, int linkRow) {
+    if (!confirmUnlinkMainAccount(desk, linkRow)) return false;
     desk.dispatcher().post(ActionCode::UnlinkMainAccount, linkRow);
     return true;
 }
 
-void unlinkMainAccount(Desk& desk, std::string account) {
+bool unlinkMainAccount(Desk& desk, std::string account) {
     FrontEndPort& port = desk.port();
     loadParentMainAccounts(desk);
 
@@ -39,18 +44,19 @@ void unlinkMainAccount(Desk& desk, std::string account) {
                              buffer.data(), static_cast<int>(buffer.size()));
     if (length <= 0) {
         port.error("组包失败!");
-        return;
+        return false;
     }
     desk.statusList().append(title, textf("账号:%s", account.c_str()), true);
     std::vector<uint8_t> answer;
     const int received = exchange(desk, buffer.data(), length, answer,
                                   accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
-    if (received <= 0) return;
+    if (received <= 0) return false;
     if (acknowledge(desk, answer.data(), received, mainAccountAckTexts(title, failureRow)) !=
         AckResult::Success)
-        return;
+        return false;
     requeryAccountList(desk, AccountList::MainAccountLinks);
     desk.statusList().append(title, textf("删除 %s 成功", account.c_str()), false);
+    return true;
 }
 
 }  // namespace korvant

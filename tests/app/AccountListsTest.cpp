@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "DeskAnswers.h"
+#include "app/AccountListRequests.h"
+#include "app/AccountLists.h"
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "app/ReportTree.h"
+#include "model/Administrator.h"
+#include "model/MainAccount.h"
+#include "support/FakeServer.h"
+#include "support/ScriptedPort.h"
+
+namespace korvant {
+namespace {
+
+using test::Bytes;
+using test::FakeServer;
+using test::ScriptedPort;
+
+std::string text(const Bytes& p, int offset, int width) {
+    return readPlainText(p.data() + offset, static_cast<std::size_t>(width));
+}
+
+bool zero(const Bytes& p, int from, int to) {
+    return std::all_of(p.begin() + from, p.begin() + to, [](uint8_t b) { return b == 0; });
+}
+
+SearchFilter sampleFilter() {
+    SearchFilter f;
+    f.account = "acc";
+    f.password = "pwd";
+    f.openingDate = 20240102;
+    f.remark = "备注词";
+    f.groupId = 5;
+    f.flags = SearchFilter::AccountFlag | SearchFilter::PasswordFlag |
+              SearchFilter::OpeningDateFlag | SearchFilter::RemarkFlag;
+    return f;
+}
+
+TEST(AccountListRequests, LayOutTheFourQueriesExactly) {
+    const SearchFilter f = sampleFilter();
+    Bytes p(128, 0xEE);
+
+    ASSERT_EQ(writeMainAccountListRequest(2, f, 3, p.data(), 128), 36);
+    EXPECT_EQ(getU16(p.data()), 36);
+    EXPECT_EQ(p[3], 37);
+    EXPECT_EQ(getI32(p.data() + 4), 2);
+    EXPECT_EQ(text(p, 8, 16), "acc");
+    EXPECT_EQ(getI32(p.data() + 24), 3);
+    EXPECT_TRUE(zero(p, 28, 36));
+
+    std::fill(p.begin(), p.end(), 0xEE);
+    ASSERT_EQ(writeAdministratorListRequest(1, f, 4, p.data(), 128), 85);
+    EXPECT_EQ(p[3], 97);
+    EXPECT_EQ(getI32(p.data() + 4), 1);
+    EXPECT_EQ(text(p, 8, 16), "acc");
+    EXPECT_EQ(text(p, 24, 16), "pwd");
+    EXPECT_EQ(getI32(p.data() + 40), 0);  // the administrator number, never filled
+    // Offset 44 carries the filter from its offset 36: four zero bytes first.
+    EXPECT_TRUE(zero(p, 44, 48));
+    EXPECT_EQ(getI32(p.data() + 48), 20240102);
+    EXPECT_EQ(getI32(p.data() + 76), 4);
+    EXPECT_EQ(p[80], 0x33);
+    EXPECT_TRUE(zero(p, 81, 85));
+
+    std::fill(p.begin(), p.end(), 0xEE);
+    ASSERT_EQ(writeMainAccountLinksRequest(5, 1, p.data(), 128), 12);
+    EXPECT_EQ(p[3], 64);
+    EXPECT_EQ(getI32(p.data() + 4), 5);
+    EXPECT_EQ(getI32(p.data() + 8), 1);
+
+    std::fill(p.begin(), p.end(), 0xEE);
+    ASSERT_EQ(writeSubAccountListRequest(-1, f, 2, p.data(), 128), 98);
+    EXPECT_EQ(p[3], 4);
+    EXPECT_EQ(getI32(p.data() + 4), -1);
+    EXPECT_EQ(text(p, 8, 16), "acc");
+    EXPECT_EQ(text(p, 24, 16), "pwd");
+    EXPECT_EQ(getI32(p.data() + 40), 20240102);
+    EXPECT_EQ(text(p, 44, 32), "备注词");
+    EXPECT_EQ(getI32(p.data() + 76), 2);
+    EXPECT_EQ(p[80], 0x33);
+    EXPECT_TRUE(zero(p, 81, 98));
+    EXPECT_EQ(p[98], 0xEE);
+
+    EXPECT_EQ(writeSubAccountListRequest(1, f, 0, p.data(), 97), -1);
+    EXPECT_EQ(writeMainAccountLinksRequest(1, 0, p.data(), 11), -1);
+}
+
+TEST(SearchFilter, CategoryPutsTheKeywordIntoItsFieldWithItsFlag) {
+    SearchFilter f = searchBarFilter(-1, SearchCategory::Account, "1234567890123456789");
+    EXPECT_EQ(f.account, "123456789012345");
+    EXPECT_EQ(f.flags, SearchFilter::AccountFlag);
+    EXPECT_EQ(f.groupId, -1);
+    f = searchBarFilter(3, SearchCategory::OpeningDate, "20240105abc");
+    EXPECT_EQ(f.openingDate, 20240105);
+    EXPECT_EQ(f.flags, SearchFilter::OpeningDateFlag);
+    // A date that reads as 0 and an empty keyword set no flag.
+    EXPECT_EQ(searchBarFilter(3, SearchCategory::OpeningDate, "abc").flags, 0);
+    EXPECT_EQ(searchBarFilter(3, SearchCategory::Remark, "").flags, 0);
+    f = searchBarFilter(3, SearchCategory::Remark, std::string(40, 'r'));
+    EXPECT_EQ(f.remark.size(), 31u);
+
+    auto bytes = sampleFilter().toWire();
+    EXPECT_EQ(getI32(bytes.data() + 76), 5);
+    EXPECT_EQ(bytes[80], 0x33);
+    SearchFilter back = SearchFilter::fromWire(bytes.data());
+    EXPECT_EQ(back.remark, "备注词");
+    EXPECT_EQ(back.openingDate, 20240102);
+
+    AdvancedSearchForm form;
+    form.openingDate = "20240101";  // never read
+    EXPECT_FALSE(advancedSearchFilter(-1, form).has_value());
+    form.password = "p";
+    form.remark = "r";
+    auto advanced = advancedSearchFilter(-1, form);
+    ASSERT_TRUE(advanced.has_value());
+    EXPECT_EQ(advanced->flags, SearchFilter::PasswordFlag | SearchFilter::RemarkFlag);
+    EXPECT_EQ(advanced->openingDate, 0);
+}
+
+// A server whose every account list has three pages of one record each.
+Bytes listServerAnswer(const Bytes& r) {
+    int page = test::requestedPage(r);
+    switch (r[3]) {
+        case cmd::SubAccountList:
+            return test::listAnswerOf<SubAccount>(
+                cmd::SubAccountList, 3, page,
+                {test::makeSubAccount("80000" + std::to_string(page), getI32(r.data() + 4))});
+        case cmd::AdministratorList: {
+            Administrator a;
+            a.account = "admin" + std::to_string(page);
+            return test::listAnswerOf<Administrator>(cmd::AdministratorList, 3, page, {a});
+        }
+        case cmd::MainAccountList: {
+            MainAccount m;
+            m.account = "M" + std::to_string(page);
+            return test::listAnswerOf<MainAccount>(cmd::MainAccountList, 3, page, {m});
+        }
+        case cmd::MainAccountLinks: {
+            MainAccountLink l;
+            l.account = "L" + std::to_string(page);
+            return test::listAnswerOf<MainAccountLink>(cmd::MainAccountLinks, 3, page, {l});
+        }
+        default:
+            return FakeServer::resultPacket(1, "unknown");
+    }
+}
+
+struct ListsFixture : ::testing::Test {
+    FakeServer server;
+    ScriptedPort port;
+    Desk desk{port};
+
+    void SetUp() override {
+        server.respondByDefault(listServerAnswer);
+        ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+        desk.mainState().view = ViewKind::Accounts;
+    }
+    Bytes lastRequest() const {
+        auto all = server.requests();
+        return all.empty() ? Bytes{} : all.back();
+    }
+    std::size_t sent() const { return server.requests().size(); }
+    void send(ActionCode code, ArgumentVariant arg = {}) {
+        desk.dispatcher().send(code, std::move(arg));
+    }
+};
+
+TEST_F(ListsFixture, GroupSelectionChoosesTheStripAndTheTab) {
+    send(ActionCode::GroupSelected, test::makeGroup(1, 0, "", "根"));
+    MainState& s = desk.mainState();
+    EXPECT_EQ(s.strip, TabStrip::TwoTab);
+    EXPECT_EQ(s.twoTabIndex, AdministratorTab);
+    EXPECT_EQ(s.shownList, AccountList::Administrators);
+    EXPECT_EQ(lastRequest()[3], cmd::AdministratorList);
+    EXPECT_EQ(getI32(lastRequest().data() + 4), 1);
+    ASSERT_EQ(s.searchRange.size(), 2u);
+    EXPECT_EQ(s.searchRange[0].caption, "全部");
+    EXPECT_EQ(s.searchRange[0].groupId, -1);
+    EXPECT_EQ(s.searchRange[1].groupId, 1);
+
+    send(ActionCode::GroupSelected, test::makeGroup(2, 1, "01", "华东"));
+    EXPECT_EQ(s.strip, TabStrip::TwoTab);
+    EXPECT_EQ(s.twoTabIndex, MainAccountTab);
+    EXPECT_EQ(lastRequest()[3], cmd::MainAccountList);
+    EXPECT_EQ(desk.accounts().mainAccounts.at(0).account, "M0");
+
+    // A second-level group keeps the tab the three-tab strip has.
+    s.threeTabIndex = SubAccountTab;
+    send(ActionCode::GroupSelectedAgain, test::makeGroup(5, 2, "0101", "上海"));
+    EXPECT_EQ(s.strip, TabStrip::ThreeTab);
+    EXPECT_EQ(s.threeTabIndex, SubAccountTab);
+    EXPECT_EQ(lastRequest()[3], cmd::SubAccountList);
+    EXPECT_EQ(getI32(lastRequest().data() + 4), 5);
+    EXPECT_EQ(s.labelPage, 1);
+    EXPECT_EQ(s.labelTotal, 3);
+    EXPECT_EQ(pageLabelText(s.labelPage, s.labelTotal), "当前第1/3页");
+}
+
+TEST_F(ListsFixture, PagingStopsAtBothEnds) {
+    desk.mainState().threeTabIndex = SubAccountTab;
+    send(ActionCode::GroupSelected, test::makeGroup(5, 2, "0101", "上海"));
+    ASSERT_EQ(sent(), 1u);
+    send(ActionCode::PreviousPage);  // on the first page: nothing
+    send(ActionCode::FirstPage);
+    EXPECT_EQ(sent(), 1u);
+    send(ActionCode::NextPage);
+    EXPECT_EQ(test::requestedPage(lastRequest()), 1);
+    send(ActionCode::LastPage);
+    EXPECT_EQ(test::requestedPage(lastRequest()), 2);
+    EXPECT_EQ(desk.mainState().labelPage, 3);
+    std::size_t before = sent();
+    send(ActionCode::NextPage);  // on the last page: nothing
+    send(ActionCode::LastPage);
+    EXPECT_EQ(sent(), before);
+    send(ActionCode::FirstPage);
+    EXPECT_EQ(test::requestedPage(lastRequest()), 0);
+    // Go-to in the accounts view is sent without a bound check.
+    send(ActionCode::GoToPage, 7);
+    EXPECT_EQ(test::requestedPage(lastRequest()), 7);
+    EXPECT_EQ(getI32(lastRequest().data() + 4), 5);
+}
+
+TEST_F(ListsFixture, OtherViewsBoundGoToByTheirTotal) {
+    int queried = -1;
+    desk.mainState().view = ViewKind::Logs;
+    desk.mainState().pagers[ViewKind::Logs] = ViewPager{[] {
+                                                            return PageCursor{3, 0};
+                                                        },
+                                                        [&](int page) { queried = page; }, nullptr};
+    send(ActionCode::GoToPage, 3);
+    EXPECT_EQ(queried, -1);
+    send(ActionCode::GoToPage, 0);
+    EXPECT_EQ(queried, 0);
+    send(ActionCode::GoToPage, 2);
+    EXPECT_EQ(queried, 2);
+    // A view without a pager pages nothing.
+    desk.mainState().view = ViewKind::Risk;
+    send(ActionCode::NextPage);
+    EXPECT_EQ(sent(), 0u);
+}
+
+TEST_F(ListsFixture, SearchWithAllGroupsQueriesSubAccountsOfGroupMinusOne) {
+    send(ActionCode::GroupSelected, test::makeGroup(2, 1, "01", "华东"));
+    SearchFilter f = searchBarFilter(-1, SearchCategory::Account, "8000");
+    send(ActionCode::Search, f);
+    Bytes r = lastRequest();
+    EXPECT_EQ(r[3], cmd::SubAccountList);
+    EXPECT_EQ(getI32(r.data() + 4), -1);
+    EXPECT_EQ(text(r, 8, 16), "8000");
+    EXPECT_EQ(r[80], SearchFilter::AccountFlag);
+    EXPECT_EQ(test::requestedPage(r), 0);
+    EXPECT_EQ(desk.mainState().group.id, -1);
+    EXPECT_EQ(desk.mainState().shownList, AccountList::SubAccounts);
+    // The next page keeps the filter and the group.
+    send(ActionCode::NextPage);
+    r = lastRequest();
+    EXPECT_EQ(getI32(r.data() + 4), -1);
+    EXPECT_EQ(text(r, 8, 16), "8000");
+    EXPECT_EQ(test::requestedPage(r), 1);
+}
+
+TEST_F(ListsFixture, TabChangesQueryTheirListOnlyForARealGroup) {
+    send(ActionCode::TwoTabChanged, 1);  // no group selected
+    EXPECT_EQ(sent(), 0u);
+    send(ActionCode::GroupSelected, test::makeGroup(1, 0, "", "根"));
+    send(ActionCode::TwoTabChanged, 0);
+    EXPECT_EQ(lastRequest()[3], cmd::MainAccountList);
+    std::size_t before = sent();
+    send(ActionCode::ThreeTabChanged, 2);  // the root group: not in the three-tab strip
+    EXPECT_EQ(sent(), before);
+    send(ActionCode::GroupSelected, test::makeGroup(5, 2, "0101", "上海"));
+    send(ActionCode::ThreeTabChanged, 0);
+    EXPECT_EQ(lastRequest()[3], cmd::MainAccountLinks);
+    send(ActionCode::ThreeTabChanged, 2);
+    EXPECT_EQ(lastRequest()[3], cmd::SubAccountList);
+    EXPECT_EQ(desk.mainState().threeTabIndex, 2);
+}
+
+TEST_F(ListsFixture, AllSubAccountsPageKeepsTheCurrentGroup) {
+    send(ActionCode::GroupSelected, test::makeGroup(2, 1, "01", "华东"));
+    send(ActionCode::AllSubAccountsPage, 2);
+    Bytes r = lastRequest();
+    EXPECT_EQ(r[3], cmd::SubAccountList);
+    EXPECT_EQ(getI32(r.data() + 4), -1);
+    EXPECT_EQ(r[80], 0);
+    EXPECT_EQ(test::requestedPage(r), 2);
+    EXPECT_EQ(desk.mainState().group.id, 2);
+}
+
+TEST(AccountListsFailures, ARefusalShowsTheServerTextAnUndecodableAnswerItsMessage) {
+    for (bool refuse : {true, false}) {
+        FakeServer server;
+        server.respondByDefault([refuse](const Bytes&) {
+            // A compressed body that is no zlib stream cannot be decoded.
+            return refuse ? FakeServer::resultPacket(1, "无权限") : Bytes{8, 0, 1, 97, 1, 2, 3, 4};
+        });
+        ScriptedPort port;
+        Desk desk(port);
+        ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+        desk.mainState().view = ViewKind::Accounts;
+        selectGroup(desk, test::makeGroup(1, 0, "", "根"));
+        EXPECT_EQ(port.lastMessage().text, refuse ? "无权限" : " 解析数据包出错!");
+        EXPECT_TRUE(desk.accounts().administrators.empty());
+    }
+}
+
+TEST(AccountListsLost, ALostConnectionEndsTheProgram) {
+    FakeServer server;
+    server.script(0).awaitRequest().close();
+    ScriptedPort port;
+    Desk desk(port);
+    ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+    desk.mainState().view = ViewKind::Accounts;
+    EXPECT_THROW(selectGroup(desk, test::makeGroup(1, 0, "", "根")), ProgramEnd);
+    EXPECT_EQ(port.lastMessage().text, "  与服务器断开了!");
+}
+
+TEST(ReportTree, LoadsTheSubAccountsOfEverySecondLevelGroupAndKeepsTheListOnScreen) {
+    FakeServer server;
+    server.respondByDefault([](const Bytes& r) {
+        int group = getI32(r.data() + 4);
+        int page = test::requestedPage(r);
+        if (group == 5)  // two pages of two
+            return test::listAnswerOf<SubAccount>(
+                cmd::SubAccountList, 2, page,
+                {test::makeSubAccount("5" + std::to_string(page) + "1", 5),
+                 test::makeSubAccount("5" + std::to_string(page) + "2", 5)});
+        return test::emptyList(cmd::SubAccountList);
+    });
+    ScriptedPort port;
+    Desk desk(port);
+    ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+    auto& groups = desk.reference().groups.records;
+    groups = {test::makeGroup(1, 0, "", "根"), test::makeGroup(2, 1, "01", "华东"),
+              test::makeGroup(5, 2, "0101", "上海"), test::makeGroup(6, 2, "0102", "杭州")};
+    desk.accounts().subAccounts.records = {test::makeSubAccount("keep", 9)};
+    desk.accounts().subAccounts.cursor = PageCursor{4, 1};
+
+    std::vector<ReportTreeNode> tree = loadReportTree(desk);
+    ASSERT_EQ(tree.size(), 1u);
+    EXPECT_EQ(tree[0].text, "根");
+    EXPECT_EQ(tree[0].data, 1);
+    ASSERT_EQ(tree[0].children.size(), 1u);
+    const ReportTreeNode& east = tree[0].children[0];
+    ASSERT_EQ(east.children.size(), 2u);
+    const ReportTreeNode& shanghai = east.children[0];
+    EXPECT_EQ(shanghai.data, 5);
+    ASSERT_EQ(shanghai.children.size(), 4u);
+    EXPECT_EQ(shanghai.children[0].text, "501");
+    EXPECT_EQ(shanghai.children[3].text, "512");
+    EXPECT_EQ(shanghai.children[3].data, -1);
+    EXPECT_TRUE(east.children[1].children.empty());
+    EXPECT_EQ(countNodes(tree), 8);
+    // Two requests for group 5, one for group 6.
+    EXPECT_EQ(server.requests().size(), 3u);
+    EXPECT_EQ(desk.accounts().subAccounts.at(0).account, "keep");
+    EXPECT_EQ(desk.accounts().subAccounts.cursor.total, 4);
+}
+
+}  // namespace
+}  // namespace korvant

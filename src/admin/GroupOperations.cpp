@@ -44,6 +44,12 @@ int exchangeGroupRequest(Desk& desk, const std::vector<uint8_t>& request, int le
     return exchange(desk, request.data(), length, answer, texts);
 }
 
+void keepHiddenQuota(GroupForm& form, int32_t allowed, int32_t from, int32_t to) {
+    form.allowedSubAccounts = allowed;
+    form.rangeFrom = from;
+    form.rangeTo = to;
+}
+
 }  // namespace
 
 void addGroup(Desk& desk) {
@@ -53,8 +59,13 @@ void addGroup(Desk& desk) {
     if (parent == nullptr) return;
 
     GroupForm form = makeAddGroupForm(desk.reference().groups.records, *parent);
-    bool accepted = port.editForm(
-        form, [&port](Form& f) { return validateGroupForm(port, static_cast<GroupForm&>(f)); });
+    bool accepted = port.editForm(form, [&port](Form& f) {
+        auto& typed = static_cast<GroupForm&>(f);
+        // Hidden fields are not the user's: a group below the first level
+        // gets no quota and no range.
+        if (!typed.showQuota) keepHiddenQuota(typed, 0, 0, 0);
+        return validateGroupForm(port, typed);
+    });
     if (accepted) {
         const std::string title = "添加组";
         const std::string failureRow = textf("添加组:%s失败！", form.name.c_str());
@@ -99,16 +110,16 @@ void modifyGroup(Desk& desk) {
     const Group record = *selected;
 
     GroupForm form = makeModifyGroupForm(desk.reference().groups.records, record);
-    bool accepted = port.editForm(
-        form, [&port](Form& f) { return validateGroupForm(port, static_cast<GroupForm&>(f)); });
-    if (accepted) {
+    bool accepted = port.editForm(form, [&port, &record](Form& f) {
+        auto& typed = static_cast<GroupForm&>(f);
         // The quota and range of a group that does not show them stay as
-        // they are; the parent combo cannot be changed.
-        if (!form.showQuota) {
-            form.allowedSubAccounts = record.allowedSubAccounts;
-            form.rangeFrom = record.subAccountFrom;
-            form.rangeTo = record.subAccountTo;
-        }
+        // they are.
+        if (!typed.showQuota)
+            keepHiddenQuota(typed, record.allowedSubAccounts, record.subAccountFrom,
+                            record.subAccountTo);
+        return validateGroupForm(port, typed);
+    });
+    if (accepted) {
         const std::string title = "修改组";
         const std::string failureRow = textf("修改组:%s失败！", form.name.c_str());
         std::vector<uint8_t> request(OperationBufferSize, 0);

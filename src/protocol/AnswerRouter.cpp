@@ -14,7 +14,9 @@ void AnswerRouter::setHandler(uint8_t command, Handler handler) {
     handlers_[command] = std::move(handler);
 }
 
-void AnswerRouter::clearHandler(uint8_t command) { handlers_[command] = nullptr; }
+void AnswerRouter::clearHandler(uint8_t command) {
+    handlers_[command] = nullptr;
+}
 
 void AnswerRouter::route(const uint8_t* packet, int length, int32_t* out95) const {
     if (packet == nullptr || length < HeaderSize) return;

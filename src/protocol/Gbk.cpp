@@ -151,7 +151,8 @@ void writePlainText(uint8_t* field, std::size_t width, std::string_view utf8) {
 
 std::string_view rawPlainText(const uint8_t* field, std::size_t width) {
     const void* nul = std::memchr(field, 0, width);
-    std::size_t n = nul ? static_cast<std::size_t>(static_cast<const uint8_t*>(nul) - field) : width;
+    std::size_t n =
+        nul ? static_cast<std::size_t>(static_cast<const uint8_t*>(nul) - field) : width;
     return std::string_view(reinterpret_cast<const char*>(field), n);
 }
 

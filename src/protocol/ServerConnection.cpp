@@ -17,7 +17,9 @@ struct ServerConnection::Impl {
 };
 
 ServerConnection::ServerConnection() : impl_(std::make_unique<Impl>()) {}
-ServerConnection::~ServerConnection() { close(); }
+ServerConnection::~ServerConnection() {
+    close();
+}
 
 int ServerConnection::connect(const std::string& host, int port, int timeoutMs) {
     close();
@@ -37,10 +39,9 @@ int ServerConnection::connect(const std::string& host, int port, int timeoutMs) 
         return 0;
     }
     asio::error_code connectError = asio::error::would_block;
-    asio::async_connect(impl_->socket, endpoints,
-                        [&](const asio::error_code& ec, const asio::ip::tcp::endpoint&) {
-                            connectError = ec;
-                        });
+    asio::async_connect(
+        impl_->socket, endpoints,
+        [&](const asio::error_code& ec, const asio::ip::tcp::endpoint&) { connectError = ec; });
     impl_->io.run_for(std::chrono::milliseconds(timeoutMs));
     if (connectError == asio::error::would_block) {
         impl_->io.stop();
@@ -84,8 +85,8 @@ void ServerConnection::drainUnasked() {
     std::size_t avail = impl_->socket.available(ec);
     while (!ec && avail > 0) {
         uint8_t chunk[4096];
-        std::size_t n = impl_->socket.read_some(
-            asio::buffer(chunk, std::min(avail, sizeof chunk)), ec);
+        std::size_t n =
+            impl_->socket.read_some(asio::buffer(chunk, std::min(avail, sizeof chunk)), ec);
         if (ec || n == 0) break;
         impl_->reader.feed(chunk, n);
         avail = impl_->socket.available(ec);
@@ -119,7 +120,8 @@ int ServerConnection::receive(std::vector<uint8_t>& buffer) {
         uint8_t chunk[8192];
         asio::error_code ec;
         std::size_t want = std::max<std::size_t>(reader.missing(), 1);
-        std::size_t n = impl_->socket.read_some(asio::buffer(chunk, std::min(want, sizeof chunk)), ec);
+        std::size_t n =
+            impl_->socket.read_some(asio::buffer(chunk, std::min(want, sizeof chunk)), ec);
         if (ec || n == 0) {
             fail(ec ? ec.message() : "connection closed by the server");
             return -1;

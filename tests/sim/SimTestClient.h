@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -142,6 +143,122 @@ public:
     Reply groups(int page, const std::string& filter = {}) {
         return request(cmd::GroupList, 40,
                        [&](PacketWriter& w) { w.text(4, 32, filter).i32(36, page); });
+    }
+
+    // Administrators.
+    Reply addAdministrator(const std::string& account, const std::string& password, uint32_t mask,
+                           int32_t group, const std::string& name, std::array<uint32_t, 5> ips = {},
+                           int32_t from = 0, int32_t to = 0) {
+        return request(cmd::AddAdministrator, 108, [&](PacketWriter& w) {
+            w.text(4, 16, account).text(20, 16, password).u32(36, mask).i32(40, group);
+            w.text(44, 32, name).i32(76, 1).i32(100, from).i32(104, to);
+            for (int i = 0; i < 5; ++i) w.u32(80 + 4 * i, ips[static_cast<std::size_t>(i)]);
+        });
+    }
+    Reply modifyAdministrator(const std::string& account, const std::string& password,
+                              uint32_t mask, const std::string& name,
+                              std::array<uint32_t, 5> ips = {}, int32_t from = 0, int32_t to = 0) {
+        return request(cmd::ModifyAdministrator, 110, [&](PacketWriter& w) {
+            w.u8(4, 0).u8(5, 1).text(6, 16, account).text(22, 16, password).u32(38, mask);
+            w.text(46, 32, name).i32(78, 0).i32(102, from).i32(106, to);
+            for (int i = 0; i < 5; ++i) w.u32(82 + 4 * i, ips[static_cast<std::size_t>(i)]);
+        });
+    }
+    Reply accountRequest(uint8_t command, const std::string& account) {
+        return request(command, 20, [&](PacketWriter& w) { w.text(4, 16, account); });
+    }
+    Reply changePassword(const std::string& current, const std::string& fresh) {
+        return request(cmd::ChangePassword, 36,
+                       [&](PacketWriter& w) { w.text(4, 16, current).text(20, 16, fresh); });
+    }
+
+    // Groups (compressed requests).
+    Reply addGroup(const std::string& name, int32_t parent, const std::string& remark,
+                   int32_t allowed = 0, int32_t from = 0, int32_t to = 0) {
+        return compressed(cmd::AddGroup, 124, [&](PacketWriter& w) {
+            w.text(4, 32, name).i32(36, parent).text(40, 32, remark);
+            w.i32(112, allowed).i32(116, from).i32(120, to);
+        });
+    }
+    Reply modifyGroup(uint8_t flags, const std::string& name, int32_t id, int32_t parent,
+                      const std::string& remark, int32_t allowed = 0, int32_t from = 0,
+                      int32_t to = 0) {
+        return compressed(cmd::ModifyGroup, 129, [&](PacketWriter& w) {
+            w.u8(4, flags).text(5, 32, name).i32(37, id).i32(41, parent).text(45, 32, remark);
+            w.i32(77, id).i32(117, allowed).i32(121, from).i32(125, to);
+        });
+    }
+
+    // Sub-accounts.
+    Reply addSubAccount(const std::string& number, const std::string& password, int32_t group,
+                        const std::string& name, const std::string& main,
+                        const std::string& remark = {}) {
+        return request(cmd::AddSubAccount, 202, [&](PacketWriter& w) {
+            w.text(4, 16, number).text(20, 16, password).i32(36, 20260105).i32(40, group);
+            w.text(44, 32, name).text(86, 16, main).text(102, 32, "00E04C6A1B2C");
+            w.text(134, 64, remark).i32(198, 1);
+        });
+    }
+    Reply modifySubAccount(int32_t changes, int32_t group, const std::string& password,
+                           const std::string& name, const std::string& main,
+                           const std::string& number, const std::string& remark) {
+        return compressed(cmd::ModifySubAccount, 196, [&](PacketWriter& w) {
+            w.i32(4, changes).i32(8, 1).i32(12, group).text(16, 16, password);
+            w.text(32, 32, name).text(64, 16, main).text(80, 16, number);
+            w.text(128, 64, remark).i32(192, 2);
+        });
+    }
+
+    // Main accounts and links.
+    Reply addMainAccount(const std::string& account, double initial, const std::string& code,
+                         double start = 0, double priority = 0) {
+        return request(cmd::AddMainAccount, 164, [&](PacketWriter& w) {
+            w.text(4, 16, account).f64(20, initial).text(28, 16, code).text(44, 32, "trade");
+            w.f64(76, start).f64(84, priority).text(92, 32, "fund").f64(124, 1.5).f64(132, 0.2);
+        });
+    }
+    Reply modifyMainAccount(const std::string& account, std::array<double, 5> fees) {
+        return request(cmd::ModifyMainAccount, 136, [&](PacketWriter& w) {
+            w.text(4, 16, account).text(60, 32, "newtrade").i32(92, 1);
+            for (int i = 0; i < 5; ++i) w.f64(96 + 8 * i, fees[static_cast<std::size_t>(i)]);
+        });
+    }
+    Reply link(uint8_t command, const std::string& main, const std::string& code) {
+        return request(command, 36,
+                       [&](PacketWriter& w) { w.text(4, 16, main).text(20, 16, code); });
+    }
+
+    // Money.
+    Reply subDeposit(const std::string& code, const std::string& sub, int32_t direction,
+                     double amount, const std::string& main, double priority, double start,
+                     const std::string& remark = {}) {
+        return request(cmd::SubAccountDeposit, 164, [&](PacketWriter& w) {
+            w.text(4, 16, code).text(20, 32, sub).i32(52, direction).f64(56, amount);
+            w.text(64, 16, main).i32(80, 1).f64(84, priority).f64(92, start);
+            w.text(100, 64, remark);
+        });
+    }
+    Reply mainDeposit(const std::string& code, const std::string& main, int32_t direction,
+                      double amount, double priority = 0, double start = 0) {
+        return request(cmd::MainAccountDeposit, 64, [&](PacketWriter& w) {
+            w.text(4, 16, code).text(20, 16, main).i32(36, direction).f64(40, amount);
+            w.f64(48, priority).f64(56, start);
+        });
+    }
+    Reply linkDeposit(const std::string& code, const std::string& main, int32_t direction,
+                      double amount) {
+        return request(cmd::LinkDeposit, 64, [&](PacketWriter& w) {
+            w.text(4, 16, code).text(20, 32, main).i32(52, direction).f64(56, amount);
+        });
+    }
+    Reply funds(const std::string& sub) {
+        return request(cmd::SubAccountFunds, 40, [&](PacketWriter& w) { w.text(4, 32, sub); });
+    }
+    Reply depositRecords(int32_t from, int32_t to, const std::string& customer, int32_t accountId,
+                         int page) {
+        return request(cmd::DepositRecords, 56, [&](PacketWriter& w) {
+            w.i32(4, from).i32(8, to).text(12, 32, customer).i32(44, accountId).i32(48, page);
+        });
     }
 
 private:

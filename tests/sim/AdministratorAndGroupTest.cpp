@@ -1,0 +1,158 @@
+#include "SimTestClient.h"
+
+namespace korvant::sim::test {
+namespace {
+
+const uint8_t* findRecord(const Reply& list, int recordSize, const std::string& key, int offset = 0,
+                          int width = 16) {
+    for (int i = 0; i < list.records(recordSize); ++i)
+        if (readPlainText(list.record(i, recordSize) + offset, static_cast<std::size_t>(width)) ==
+            key)
+            return list.record(i, recordSize);
+    return nullptr;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class Administration : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(admin.login("admin", "admin").size(), 44); }
+    std::unique_ptr<SimServerThread> server = startServer("demo");
+    SimClient admin{server->port()};
+};
+
+TEST_F(Administration, AddModifyDeleteAdministrator) {
+    uint32_t local = 127 | 1u << 24;  // 127.0.0.1 as it travels
+    Reply added =
+        admin.addAdministrator("lisi", "pw1", 0x7, 6, "李四", {local, 0, 0, 0, 0}, 100501, 100600);
+    ASSERT_TRUE(added.accepted()) << added.resultText();
+    const uint8_t* a = findRecord(admin.administrators(6, 0), 136, "lisi");
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(readPlainText(a + 16, 16), "pw1");
+    EXPECT_EQ(getU32(a + 32), 0x7u);
+    EXPECT_EQ(readPlainText(a + 36, 32), "杭州组");
+    EXPECT_EQ(readPlainText(a + 72, 32), "李四");
+    EXPECT_EQ(getU32(a + 108), local);
+    EXPECT_EQ(getI32(a + 128), 100501);
+
+    Reply duplicate = admin.addAdministrator("lisi", "x", 0, 6, "重复");
+    EXPECT_TRUE(duplicate.refused());
+    EXPECT_TRUE(contains(duplicate.resultText(), "已存在"));
+    EXPECT_TRUE(admin.addAdministrator("wangwu", "x", 0, 99, "无组").refused());
+
+    // Empty address entries are packed away; the group does not change.
+    ASSERT_TRUE(
+        admin.modifyAdministrator("lisi", "pw2", 0x3F, "李四四", {0, local, 0, 0, 0}, -5, 10)
+            .accepted());
+    a = findRecord(admin.administrators(6, 0), 136, "lisi");
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(readPlainText(a + 16, 16), "pw2");
+    EXPECT_EQ(getU32(a + 32), 0x3Fu);
+    EXPECT_EQ(getU32(a + 108), local);
+    EXPECT_EQ(getU32(a + 112), 0u);
+    EXPECT_EQ(getI32(a + 128), 0);
+    EXPECT_EQ(getI32(a + 68), 6);
+    EXPECT_TRUE(admin.modifyAdministrator("nobody", "x", 0, "x").refused());
+
+    SimClient lisi(server->port());
+    EXPECT_EQ(lisi.login("lisi", "pw2").u32(40), 0x3Fu);
+
+    EXPECT_TRUE(admin.accountRequest(cmd::DeleteAdministrator, "lisi").accepted());
+    EXPECT_EQ(findRecord(admin.administrators(6, 0), 136, "lisi"), nullptr);
+    EXPECT_TRUE(admin.accountRequest(cmd::DeleteAdministrator, "lisi").refused());
+    EXPECT_TRUE(admin.accountRequest(cmd::DeleteAdministrator, "admin").refused());
+}
+
+TEST_F(Administration, PermissionsAndReachOfTheOperator) {
+    SimClient desk(server->port());
+    ASSERT_EQ(desk.login("hz01", "hz123").size(), 44);  // mask 0x3, group 6
+    EXPECT_TRUE(desk.addAdministrator("x1", "x", 0, 6, "x").refused());
+    SimClient department(server->port());
+    ASSERT_EQ(department.login("huadong", "hd123").size(), 44);  // group 2
+    EXPECT_TRUE(department.addAdministrator("x2", "x", 0, 5, "x").accepted());
+    Reply outside = department.addAdministrator("x3", "x", 0, 7, "x");
+    EXPECT_TRUE(outside.refused());
+    SimClient anonymous(server->port());
+    Reply before = anonymous.addAdministrator("x4", "x", 0, 5, "x");
+    EXPECT_EQ(before.resultText(), "请先登录");
+}
+
+TEST_F(Administration, ChangeOwnPassword) {
+    SimClient user(server->port());
+    ASSERT_EQ(user.login("sh01", "sh123").size(), 44);
+    Reply wrong = user.changePassword("nope", "new1");
+    EXPECT_TRUE(wrong.refused());
+    EXPECT_EQ(wrong.resultText(), "当前密码错误");
+    EXPECT_TRUE(user.changePassword("sh123", "new1").accepted());
+    SimClient again(server->port());
+    EXPECT_TRUE(again.login("sh01", "sh123").refused());
+    EXPECT_EQ(again.login("sh01", "new1").size(), 44);
+}
+
+TEST_F(Administration, AddGroupsUnderRootAndDepartment) {
+    Reply added = admin.addGroup("西南投资部", 1, "成都", 100, 400001, 499999);
+    ASSERT_EQ(added.command(), cmd::AddGroup);
+    ASSERT_EQ(added.size(), 8);
+    int32_t id = added.i32(4);
+    const uint8_t* g = findRecord(admin.groups(0), 156, "西南投资部", 0, 32);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(getI32(g + 32), id);
+    EXPECT_EQ(readPlainText(g + 128, 16), "04");
+    EXPECT_EQ(getI32(g + 144), 100);
+    EXPECT_EQ(getI32(g + 152), 499999);
+
+    Reply desk = admin.addGroup("成都组", id, "", 50, 1, 2);
+    ASSERT_EQ(desk.command(), cmd::AddGroup);
+    g = findRecord(admin.groups(0), 156, "成都组", 0, 32);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(readPlainText(g + 128, 16), "0401");
+    EXPECT_EQ(getI32(g + 144), 0);  // only first-level groups carry a quota
+
+    Reply duplicate = admin.addGroup("成都组", id, "");
+    EXPECT_TRUE(duplicate.refused());
+    EXPECT_TRUE(contains(duplicate.resultText(), "已存在"));
+    EXPECT_TRUE(admin.addGroup("三级组", desk.i32(4), "").refused());
+    EXPECT_TRUE(admin.addGroup("重叠", 1, "", 10, 150000, 160000).refused());
+    EXPECT_TRUE(admin.addGroup("倒置", 1, "", 10, 600000, 500000).refused());
+    EXPECT_TRUE(admin.addGroup("", 1, "").refused());
+    EXPECT_TRUE(admin.addGroup("孤儿", 999, "").refused());
+}
+
+TEST_F(Administration, ModifyGroupKeepsRemarkUnlessFlagged) {
+    ASSERT_TRUE(admin.modifyGroup(0x00, "杭州二组", 6, 2, "新备注").accepted());
+    const uint8_t* g = findRecord(admin.groups(0), 156, "杭州二组", 0, 32);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(readPlainText(g + 88, 32), "");
+    ASSERT_TRUE(admin.modifyGroup(0x10, "杭州二组", 6, 2, "新备注").accepted());
+    g = findRecord(admin.groups(0), 156, "杭州二组", 0, 32);
+    EXPECT_EQ(readPlainText(g + 88, 32), "新备注");
+    EXPECT_TRUE(admin.modifyGroup(0x01, "杭州二组", 6, 3, "").refused());
+    EXPECT_TRUE(admin.modifyGroup(0, "上海一组", 6, 2, "").refused());  // sibling's name
+    // A department's range must still hold its sub-accounts (100101 upward).
+    EXPECT_TRUE(admin.modifyGroup(0, "华东投资部", 2, 1, "", 300, 100200, 199999).refused());
+    EXPECT_TRUE(admin.modifyGroup(0, "华东投资部", 2, 1, "", 300, 100001, 150000).accepted());
+    EXPECT_TRUE(admin.modifyGroup(0, "华东投资部", 2, 1, "", 3, 100001, 150000).refused());
+    EXPECT_TRUE(admin.modifyGroup(0, "不存在", 77, 1, "").refused());
+}
+
+TEST_F(Administration, CompressedBodiesAreCheckedAndPlainOnesAccepted) {
+    std::vector<uint8_t> corrupt = {12, 0, 1, cmd::AddGroup, 0x78, 0x9c, 1, 2, 3, 4, 5, 6};
+    Reply r = admin.send(corrupt.data(), static_cast<int>(corrupt.size()));
+    EXPECT_TRUE(r.refused());
+    EXPECT_EQ(r.resultText(), "数据包解压失败");
+    // A body that inflates beyond its layout is refused without inflating it all.
+    std::vector<uint8_t> plain(1000, 0);
+    PacketWriter(plain.data(), 1000, 1000, cmd::ModifySubAccount).i32(4, 1);
+    std::vector<uint8_t> out(1200);
+    int n = writeCompressedRequest(plain.data(), 1000, out.data(), 1200);
+    EXPECT_TRUE(admin.send(out.data(), n).refused());
+    // The desk sends a request plain when compression fails.
+    Reply uncompressed = admin.request(cmd::AddGroup, 124,
+                                       [](PacketWriter& w) { w.text(4, 32, "明文组").i32(36, 2); });
+    EXPECT_EQ(uncompressed.command(), cmd::AddGroup);
+}
+
+}  // namespace
+}  // namespace korvant::sim::test

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "admin/AdministratorForm.h"
 #include "admin/AdministratorRequests.h"
 #include "admin/DepositRequests.h"
 #include "admin/MainAccountRequests.h"
@@ -64,6 +65,17 @@ const std::vector<WriterCase>& writers() {
          [](uint8_t* b, int c) { return writeMainAccountLink(102, "M1", "0101", b, c); }},
         {"delete sub-account",
          [](uint8_t* b, int c) { return writeDeleteSubAccount("800001", b, c); }},
+        {"add administrator",
+         [](uint8_t* b, int c) { return writeAddAdministrator(AdministratorForm{}, 2, b, c); }},
+        {"modify administrator",
+         [](uint8_t* b, int c) { return writeModifyAdministrator(AdministratorForm{}, b, c); }},
+        {"sub-account deposit",
+         [](uint8_t* b, int c) { return writeSubAccountDeposit(SubAccountDeposit{}, b, c); }},
+        {"main-account deposit",
+         [](uint8_t* b, int c) { return writeMainAccountDeposit(MainAccountDeposit{}, b, c); }},
+        {"link deposit", [](uint8_t* b, int c) { return writeLinkDeposit(LinkDeposit{}, b, c); }},
+        {"deposit records",
+         [](uint8_t* b, int c) { return writeDepositRecordsQuery(DepositRecordsQuery{}, b, c); }},
     };
     return all;
 }

@@ -19,7 +19,7 @@ namespace {
 template <class Span>
 void writeHeader(std::ostream& out, const Span& columns) {
     std::vector<std::string> captions;
-    for (const ColumnSpec& c : columns)
+    for (const ListColumn& c : columns)
         if (!c.hidden) captions.push_back(c.caption);
     writeTsvRow(out, captions);
 }

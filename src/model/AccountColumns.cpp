@@ -27,24 +27,24 @@ std::string decimal(long long value) {
     return std::to_string(value);
 }
 
-constexpr ColumnSpec AdministratorColumnSpecs[] = {
+constexpr ListColumn AdministratorColumns[] = {
     {"账号", 80, false},  {"密码", 110, false},    {"权限", 80, false},     {"隶属", 100, false},
     {"名称", 120, false}, {"监控范围", 80, false}, {"监控范围", 80, false},
 };
 
-constexpr ColumnSpec MainAccountColumnSpecs[] = {
+constexpr ListColumn MainAccountColumns[] = {
     {"主账号", 130, false},     {"密码", 130, false},     {"初始资金", 120, false},
     {"可分配资金", 120, false}, {"优先资金", 120, false}, {"期初投入", 120, false},
     {"费率", 0, true},          {"费率", 0, true},        {"费率", 0, true},
     {"费率", 0, true},          {"费率", 0, true},
 };
 
-constexpr ColumnSpec MainAccountLinkColumnSpecs[] = {
+constexpr ListColumn MainAccountLinkColumns[] = {
     {"隶属主账号", 130, false},
     {"可分配资金", 120, false},
 };
 
-constexpr ColumnSpec SubAccountColumnSpecs[] = {
+constexpr ListColumn SubAccountColumns[] = {
     {"子账号", 80, false},    {"密码", 80, false},      {"隶属", 80, false},
     {"开户日期", 65, false},  {"名称", 80, false},      {"所属主账号", 80, false},
     {"保证金率", 100, false}, {"手续费率", 100, false}, {"优先资金", 100, false},
@@ -54,8 +54,8 @@ constexpr ColumnSpec SubAccountColumnSpecs[] = {
 
 }  // namespace
 
-std::span<const ColumnSpec> administratorListColumns() {
-    return AdministratorColumnSpecs;
+std::span<const ListColumn> administratorListColumns() {
+    return AdministratorColumns;
 }
 
 std::vector<std::string> administratorListCells(const Administrator& a) {
@@ -64,8 +64,8 @@ std::vector<std::string> administratorListCells(const Administrator& a) {
             decimal(a.monitorTo)};
 }
 
-std::span<const ColumnSpec> mainAccountListColumns() {
-    return MainAccountColumnSpecs;
+std::span<const ListColumn> mainAccountListColumns() {
+    return MainAccountColumns;
 }
 
 std::vector<std::string> mainAccountListCells(const MainAccount& m) {
@@ -82,8 +82,8 @@ std::vector<std::string> mainAccountListCells(const MainAccount& m) {
     return cells;
 }
 
-std::span<const ColumnSpec> mainAccountLinkListColumns() {
-    return MainAccountLinkColumnSpecs;
+std::span<const ListColumn> mainAccountLinkListColumns() {
+    return MainAccountLinkColumns;
 }
 
 std::vector<std::string> mainAccountLinkListCells(const MainAccountLink& link,
@@ -98,8 +98,8 @@ std::vector<std::string> mainAccountLinkListCells(const MainAccountLink& link,
     return {link.account, limited ? formatAmount(link.distributableFunds) : std::string()};
 }
 
-std::span<const ColumnSpec> subAccountListColumns() {
-    return SubAccountColumnSpecs;
+std::span<const ListColumn> subAccountListColumns() {
+    return SubAccountColumns;
 }
 
 std::vector<std::string> subAccountListCells(const SubAccount& s) {

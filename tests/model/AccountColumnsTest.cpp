@@ -8,9 +8,9 @@
 namespace korvant {
 namespace {
 
-std::vector<std::string> captions(std::span<const ColumnSpec> columns) {
+std::vector<std::string> captions(std::span<const ListColumn> columns) {
     std::vector<std::string> out;
-    for (const ColumnSpec& c : columns) out.push_back(c.caption);
+    for (const ListColumn& c : columns) out.push_back(c.caption);
     return out;
 }
 

@@ -55,11 +55,11 @@ int32_t todayYmd() {
     return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
 }
 
-void addAdministrator(Desk& desk) {
+bool addAdministrator(Desk& desk) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::AddAdministrator)) return;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::AddAdministrator)) return false;
     const CurrentGroup& current = desk.mainState().group;
-    if (current.id < 0) return;
+    if (current.id < 0) return false;
 
     AdministratorForm form = makeAddAdministratorForm(
         desk.reference().groups.records, desk.session().ownGroupId, {current.id, current.name});
@@ -67,14 +67,14 @@ void addAdministrator(Desk& desk) {
     if (!port.editForm(form, [&port, today](Form& f) {
             return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
         }))
-        return;
+        return false;
 
     std::vector<uint8_t> request(OperationBufferSize, 0);
     int length =
         writeAddAdministrator(form, current.id, request.data(), static_cast<int>(request.size()));
     if (length <= 0) {
         port.info("组包失败!");
-        return;
+        return false;
     }
     const std::string title = "添加管理员";
     desk.statusList().append(
@@ -88,26 +88,28 @@ void addAdministrator(Desk& desk) {
     std::vector<uint8_t> answer;
     int received = sendAdministratorRequest(desk, request, length, answer, title, failureRow,
                                             NotAcknowledged, false);
-    if (received <= 0) return;
+    if (received <= 0) return false;
 
     AckTexts ack;
     ack.title = title;
     ack.failureRow = failureRow;
     ack.successRow = textf("添加 %s 成功", form.account.c_str());
     ack.parseFailed = "解析数据包失败!";
-    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return;
+    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return false;
     requeryAdministrators(desk);
+    return true;
 }
 
-void modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
+bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifyAdministrator)) return;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifyAdministrator))
+        return false;
     if (rows.size() >= 2) {
         port.info("不支持批量修改。");
-        return;
+        return false;
     }
     const RecordCache<Administrator>& cache = desk.accounts().administrators;
-    if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return;
+    if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return false;
     const Administrator record = cache.at(rows.front());
     const CurrentGroup& current = desk.mainState().group;
 
@@ -118,7 +120,7 @@ void modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
     if (!port.editForm(form, [&port, today](Form& f) {
             return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
         }))
-        return;
+        return false;
     // The account field is disabled: the record's account is the one changed.
     form.account = record.account;
 
@@ -126,7 +128,7 @@ void modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
     int length = writeModifyAdministrator(form, request.data(), static_cast<int>(request.size()));
     if (length <= 0) {
         port.info("组包失败!");
-        return;
+        return false;
     }
     const std::string title = "修改管理员";
     desk.statusList().append(
@@ -139,40 +141,42 @@ void modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
     int received =
         sendAdministratorRequest(desk, request, length, answer, title, failureRow,
                                  {"与服务器的连接断开了!", "提示", MessageIcon::Error}, true);
-    if (received <= 0) return;
+    if (received <= 0) return false;
 
     AckTexts ack;
     ack.title = title;
     ack.failureRow = failureRow;
     ack.successRow = textf("修改 %s 成功", record.account.c_str());
     ack.parseFailed = "解析数据包失败!";
-    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return;
+    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return false;
     requeryAdministrators(desk);
+    return true;
 }
 
-void deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
+bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::DeleteAdministrator)) return;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::DeleteAdministrator))
+        return false;
     if (rows.size() >= 2) {
         port.error("管理员不能批量删除。");
-        return;
+        return false;
     }
     RecordCache<Administrator>& cache = desk.accounts().administrators;
-    if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return;
+    if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return false;
     const int row = rows.front();
     const Administrator record = cache.at(row);
 
     if (!port.askYesNo({textf("确认删除以下管理员吗？\n\n管理员: %s    隶属: %s\n",
                               record.account.c_str(), record.groupName.c_str()),
                         "提示", MessageIcon::Question}))
-        return;
+        return false;
 
     std::vector<uint8_t> request(OperationBufferSize, 0);
     int length =
         writeDeleteAdministrator(record.account, request.data(), static_cast<int>(request.size()));
     if (length <= 0) {
         port.info("组包失败!");
-        return;
+        return false;
     }
     const std::string title = "删除管理员";
     desk.statusList().append(title,
@@ -184,14 +188,14 @@ void deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
     int received =
         sendAdministratorRequest(desk, request, length, answer, title, failureRow,
                                  {" 与服务器的联接断开了!", "提示", MessageIcon::Error}, true);
-    if (received <= 0) return;
+    if (received <= 0) return false;
 
     AckTexts ack;
     ack.title = title;
     ack.failureRow = failureRow;
     ack.successRow = textf("删除 %s 成功", record.account.c_str());
     ack.parseFailed = " 解析数据包失败!";
-    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return;
+    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return false;
     // The answer may have changed the cache (a routed list): remove the
     // record where it is now.
     for (int i = 0; i < cache.count(); ++i) {
@@ -201,15 +205,16 @@ void deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
         }
     }
     desk.notify(DeskChange::AccountList);
+    return true;
 }
 
-void changeOwnPassword(Desk& desk) {
+bool changeOwnPassword(Desk& desk) {
     FrontEndPort& port = desk.port();
     PasswordForm form;
     if (!port.editForm(form, [&port](Form& f) {
             return validatePasswordForm(port, static_cast<PasswordForm&>(f));
         }))
-        return;
+        return false;
 
     std::vector<uint8_t> request(OperationBufferSize, 0);
     int length = writeChangePassword(form.current, form.next, request.data(),
@@ -222,15 +227,16 @@ void changeOwnPassword(Desk& desk) {
     texts.receiveFailedEnds = false;
     std::vector<uint8_t> answer(AnswerBufferSize, 0);
     int received = exchange(desk, request.data(), length, answer, texts);
-    if (received <= 0) return;
+    if (received <= 0) return false;
 
     AckTexts ack;
     ack.writeRows = false;
     ack.parseFailed = " 解析数据包失败!";
     ack.notAcknowledged = "服务器返回非确认包, 无法确定操作是否成功!";
     AckResult result = acknowledge(desk, answer.data(), received, ack);
-    if (result == AckResult::Success || result == AckResult::ParseFailed)
-        port.info("更改密码成功! 下次登陆请使用新密码!");
+    if (result != AckResult::Success && result != AckResult::ParseFailed) return false;
+    port.info("更改密码成功! 下次登陆请使用新密码!");
+    return true;
 }
 
 void registerAdministratorActions(Desk& desk) {

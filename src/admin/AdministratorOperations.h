@@ -12,20 +12,20 @@ class Desk;
 
 // Action 5, permission 0x8: the dialog "添加管理员" for the current group,
 // command 98, then the administrator list again at its page.
-void addAdministrator(Desk& desk);
+bool addAdministrator(Desk& desk);
 
 // Action 7, permission 0x10: the dialog "修改" for the one selected row
 // (`rows` index the administrator cache), command 99, then the list again.
 // Two or more rows: "不支持批量修改。"; none: nothing.
-void modifyAdministrator(Desk& desk, const std::vector<int>& rows);
+bool modifyAdministrator(Desk& desk, const std::vector<int>& rows);
 
 // Action 6, permission 0x20: asks, sends command 15 and removes the record
 // from the cache. Two or more rows: "管理员不能批量删除。"; none: nothing.
-void deleteAdministrator(Desk& desk, const std::vector<int>& rows);
+bool deleteAdministrator(Desk& desk, const std::vector<int>& rows);
 
 // Action 22: the dialog "更改密码", command 19. No permission needed, no
 // status rows.
-void changeOwnPassword(Desk& desk);
+bool changeOwnPassword(Desk& desk);
 
 // Today's local date as yyyymmdd.
 int32_t todayYmd();

@@ -52,11 +52,11 @@ void keepHiddenQuota(GroupForm& form, int32_t allowed, int32_t from, int32_t to)
 
 }  // namespace
 
-void addGroup(Desk& desk) {
+bool addGroup(Desk& desk) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::AddGroup)) return;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::AddGroup)) return false;
     const Group* parent = selectedGroup(desk);
-    if (parent == nullptr) return;
+    if (parent == nullptr) return false;
 
     GroupForm form = makeAddGroupForm(desk.reference().groups.records, *parent);
     bool accepted = port.editForm(form, [&port](Form& f) {
@@ -66,6 +66,7 @@ void addGroup(Desk& desk) {
         if (!typed.showQuota) keepHiddenQuota(typed, 0, 0, 0);
         return validateGroupForm(port, typed);
     });
+    bool done = false;
     if (accepted) {
         const std::string title = "添加组";
         const std::string failureRow = textf("添加组:%s失败！", form.name.c_str());
@@ -89,6 +90,7 @@ void addGroup(Desk& desk) {
                     port.error(" 解析数据包失败!");
                 }
                 refreshGroups(desk);
+                done = decoded;
                 if (decoded)
                     desk.statusList().append(title, textf("添加组:%s成功！", form.name.c_str()),
                                              false);
@@ -96,16 +98,17 @@ void addGroup(Desk& desk) {
         }
     }
     redrawTemplateAndRiskTrees(desk);
+    return done;
 }
 
-void modifyGroup(Desk& desk) {
+bool modifyGroup(Desk& desk) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifyGroup)) return;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifyGroup)) return false;
     const Group* selected = selectedGroup(desk);
-    if (selected == nullptr) return;
+    if (selected == nullptr) return false;
     if (selected->id == desk.session().ownGroupId) {
         port.info(" 没有权限修改自身组! ");
-        return;
+        return false;
     }
     const Group record = *selected;
 
@@ -119,6 +122,7 @@ void modifyGroup(Desk& desk) {
                             record.subAccountTo);
         return validateGroupForm(port, typed);
     });
+    bool done = false;
     if (accepted) {
         const std::string title = "修改组";
         const std::string failureRow = textf("修改组:%s失败！", form.name.c_str());
@@ -145,13 +149,15 @@ void modifyGroup(Desk& desk) {
                 AckResult outcome = acknowledge(desk, answer.data(), received, ack);
                 if (outcome == AckResult::Success || outcome == AckResult::ParseFailed)
                     refreshGroups(desk);
-                if (outcome == AckResult::Success)
+                done = outcome == AckResult::Success;
+                if (done)
                     desk.statusList().append(title, textf("修改组:%s成功！", form.name.c_str()),
                                              false);
             }
         }
     }
     redrawTemplateAndRiskTrees(desk);
+    return done;
 }
 
 void deleteGroup(Desk& desk) {

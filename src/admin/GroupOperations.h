@@ -9,11 +9,11 @@ class Desk;
 
 // Action 0, permission 0x8: a new group under the selected group (nothing
 // without one), command 95.
-void addGroup(Desk& desk);
+bool addGroup(Desk& desk);
 
 // Action 2, permission 0x10: the selected group (never the administrator's
 // own), command 96.
-void modifyGroup(Desk& desk);
+bool modifyGroup(Desk& desk);
 
 // Action 1: "组不允许删除"; nothing is sent.
 void deleteGroup(Desk& desk);

@@ -39,6 +39,7 @@ AboutDialog::AboutDialog(bool withServiceField, Sender send, QWidget* parent)
     layout->addLayout(service);
     field_->setVisible(withServiceField);
     button_->setVisible(withServiceField);
+    button_->setEnabled(static_cast<bool>(send_));
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(button_, &QPushButton::clicked, this, [this] {

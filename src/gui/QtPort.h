@@ -4,11 +4,11 @@
 #include <QWidget>
 
 #include "app/FrontEndPort.h"
+#include "gui/ProgressWindow.h"
 
 namespace korvant::gui {
 
 class DialogRegistry;
-class ProgressWindow;
 
 // The desk's side of the front-end port: message boxes, Yes/No questions,
 // the progress window, the file dialogs and the form dialogs of the

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QWidget>
+
+#include <map>
+
+#include "app/MainState.h"
+#include "app/ViewKind.h"
+
+class QStackedWidget;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+
+namespace korvant::gui {
+
+class AccountListView;
+class PagerBar;
+class SearchBar;
+
+// The right panel: the toolbar with the search bar at its right end, the
+// tab strip of the view, the lists under it and the pager bar.
+class ContentPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ContentPanel(QWidget* parent = nullptr);
+
+    QToolBar* toolBar() const { return toolBar_; }
+    QToolButton* groupMenuButton() const { return groupMenu_; }
+    QToolButton* newButton() const { return new_; }
+    QToolButton* modifyButton() const { return modify_; }
+    QToolButton* deleteButton() const { return delete_; }
+    QToolButton* refreshButton() const { return refresh_; }
+    QToolButton* expandButton() const { return expand_; }
+    SearchBar* searchBar() const { return searchBar_; }
+    PagerBar* pager() const { return pager_; }
+
+    // " 主账号 ", " 管理员 " (root and first-level groups) and the same
+    // plus " 子账号 " (second-level groups).
+    QTabBar* twoTabStrip() const { return twoTab_; }
+    QTabBar* threeTabStrip() const { return threeTab_; }
+    // The tab strip of a view other than accounts (null when it has none).
+    QTabBar* viewStrip(ViewKind view) const;
+
+    AccountListView* list(AccountList which) const;
+
+    // The page that a later area puts under the tab strip of its view.
+    void setViewPage(ViewKind view, QWidget* page);
+    QWidget* viewPage(ViewKind view) const;
+
+    // Shows the strip and the page of the view; in the accounts view the
+    // account strip and the list of the state.
+    void showView(ViewKind view, TabStrip strip, AccountList shown);
+    // The widget under the strip now on screen.
+    QWidget* currentPage() const;
+
+private:
+    QToolButton* addTool(const QString& text);
+
+    QToolBar* toolBar_;
+    QToolButton* groupMenu_;
+    QToolButton* new_;
+    QToolButton* modify_;
+    QToolButton* delete_;
+    QToolButton* refresh_;
+    QToolButton* expand_;
+    SearchBar* searchBar_;
+    QTabBar* twoTab_;
+    QTabBar* threeTab_;
+    std::map<ViewKind, QTabBar*> viewStrips_;
+    QStackedWidget* pages_;
+    QWidget* emptyPage_;
+    std::map<AccountList, AccountListView*> lists_;
+    std::map<ViewKind, QWidget*> viewPages_;
+    PagerBar* pager_;
+};
+
+}  // namespace korvant::gui

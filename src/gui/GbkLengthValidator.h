@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QValidator>
+
+namespace korvant::gui {
+
+// Lets an edit field take text only up to a number of bytes as the text
+// travels on the wire (GBK), so a field stops accepting input at its limit.
+class GbkLengthValidator : public QValidator {
+    Q_OBJECT
+public:
+    GbkLengthValidator(int maxBytes, QObject* parent);
+
+    State validate(QString& input, int& pos) const override;
+
+private:
+    int maxBytes_;
+};
+
+}  // namespace korvant::gui

@@ -1,0 +1,11 @@
+#pragma once
+
+class QTableView;
+
+namespace korvant::gui {
+
+// The look of every report list of the desk: whole rows selected, grid
+// lines, no row numbers, compact rows.
+void styleReportList(QTableView* view);
+
+}  // namespace korvant::gui

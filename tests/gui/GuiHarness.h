@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Desk.h"
+#include "gui/DialogRegistry.h"
+#include "gui/MainWindow.h"
+#include "gui/QtPort.h"
+#include "support/SimProcess.h"
+
+// Helpers of the desk tests: one QApplication for the test program, a
+// driver that answers modal dialogs while the core blocks in them, and a
+// desk logged in to a simulator of its own.
+namespace korvant::test {
+
+// The application object (offscreen), created on first use.
+QApplication& guiApplication();
+
+// Types `text` into a widget one character at a time, as key presses with
+// that text (works for characters that have no key of their own).
+void typeText(QWidget* widget, const QString& text);
+
+// Runs the event loop until `done` holds or `timeoutMs` passes.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000);
+
+// Answers the modal windows that open while a test runs: each handler gets
+// the active modal widget and returns true when it dealt with it. Message
+// boxes no handler takes are recorded and closed with OK. While a modal
+// window is open the test's own code does not run (the core blocks in it),
+// so everything done inside a dialog is done by handlers. A dialog that no
+// handler takes within `patienceMs` is rejected, so a test cannot hang.
+class ModalDriver : public QObject {
+public:
+    using Handler = std::function<bool(QWidget* modal)>;
+
+    ModalDriver();
+    ~ModalDriver() override;
+
+    // Handlers are tried in order; a handler that returns true is used up.
+    void then(Handler handler);
+    // Texts of the message boxes seen so far, in order.
+    std::vector<std::string> messages;
+    std::size_t pendingHandlers() const { return handlers_.size(); }
+    // Dialogs rejected for want of a handler.
+    int abandoned = 0;
+    int patienceMs = 15000;
+
+private:
+    void poll();
+
+    QTimer timer_;
+    QPointer<QWidget> waitingFor_;
+    std::chrono::steady_clock::time_point waitingSince_;
+    std::vector<Handler> handlers_;
+};
+
+// Writes Server.ini (one server) and, when `account` is not empty,
+// ServerInfo.Dat with that login saved.
+void writeDeskFiles(const QString& dir, int port, const std::string& account = {},
+                    const std::string& password = {});
+
+// A desk against its own demo simulator, not yet logged in.
+struct DeskUnderTest {
+    explicit DeskUnderTest(const std::string& dataSet = "demo",
+                           const std::vector<std::string>& simArgs = {});
+    ~DeskUnderTest();
+
+    // Logs in through the dialog (typing `account` and `password`); true
+    // when the desk is logged in.
+    bool loginAs(const std::string& account, const std::string& password);
+
+    SimProcess sim;
+    QTemporaryDir dir;
+    gui::DialogRegistry dialogs;
+    std::unique_ptr<gui::QtPort> port;
+    std::unique_ptr<Desk> desk;
+    std::unique_ptr<gui::MainWindow> window;
+    ModalDriver driver;
+    bool loggedIn = false;
+    bool ended = false;
+};
+
+}  // namespace korvant::test

@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "cli/CliApp.h"
+#include "cli/CliContext.h"
+#include "cli/CliPort.h"
+#include "local/LastLogin.h"
+#include "support/FakeServer.h"
+#include "support/SimProcess.h"
+
+namespace korvant::cli {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    std::vector<std::string> outLines() const {
+        std::vector<std::string> lines;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+};
+
+// Runs korvant-cli in-process with string streams.
+CliRun runCli(const std::vector<std::string>& args, const std::string& input = "",
+              std::map<std::string, std::string> env = {}) {
+    std::ostringstream out, err;
+    std::istringstream in(input);
+    CliContext context(out, err, in);
+    context.environment = [env](const std::string& name) -> std::optional<std::string> {
+        auto it = env.find(name);
+        if (it == env.end()) return std::nullopt;
+        return it->second;
+    };
+    CliRun run;
+    run.status = korvant::cli::runCli(args, context);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+class Scratch {
+public:
+    Scratch() {
+        static int serial = 0;
+        path_ = std::filesystem::temp_directory_path() /
+                ("korvant-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
+        std::filesystem::create_directories(path_);
+    }
+    ~Scratch() { std::filesystem::remove_all(path_); }
+    std::string path() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    void write(const std::string& name, const std::string& text) const {
+        std::ofstream(path_ / name) << text;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+class CliAgainstSim : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { sim_ = new test::SimProcess("demo"); }
+    static void TearDownTestSuite() {
+        delete sim_;
+        sim_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(sim_->ok()) << sim_->error(); }
+    std::vector<std::string> server() const {
+        return {"--host", sim_->host(), "--port", std::to_string(sim_->port())};
+    }
+    std::vector<std::string> admin(std::vector<std::string> command) const {
+        std::vector<std::string> args = server();
+        for (const char* a : {"--user", "admin", "--password", "admin"}) args.push_back(a);
+        args.insert(args.end(), command.begin(), command.end());
+        return args;
+    }
+    static test::SimProcess* sim_;
+};
+test::SimProcess* CliAgainstSim::sim_ = nullptr;
+
+TEST_F(CliAgainstSim, LoginPrintsTheSessionAndTheCacheCounts) {
+    CliRun run = runCli(admin({"login"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    auto lines = run.outLines();
+    ASSERT_EQ(lines.size(), 10u) << run.out;
+    const char* keys[] = {"account",   "adminName",     "ownGroupId",      "permissionMask",
+                          "firstView", "groups",        "marginTemplates", "feeTemplates",
+                          "varieties", "riskStrategies"};
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), keys[i]);
+    EXPECT_EQ(lines[0], "account\tadmin");
+    EXPECT_EQ(lines[3], "permissionMask\t1048575");
+    EXPECT_EQ(lines[4], "firstView\t2");
+    EXPECT_NE(lines[5], "groups\t0");
+}
+
+TEST_F(CliAgainstSim, AWrongPasswordPrintsTheRefusalAndExitsOne) {
+    auto args = server();
+    for (const char* a : {"--user", "admin", "--password", "wrong", "login"}) args.push_back(a);
+    CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("[提示] ", 0), 0u) << run.err;
+    EXPECT_GT(run.err.size(), std::string("[提示] \n").size());
+}
+
+TEST_F(CliAgainstSim, PasswordSources) {
+    auto base = server();
+    base.push_back("--user");
+    base.push_back("admin");
+    auto with = [&](std::vector<std::string> extra) {
+        auto args = base;
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    };
+    EXPECT_EQ(runCli(with({"--password-stdin", "login"}), "admin\n").status, 0);
+    EXPECT_EQ(runCli(with({"login"}), "", {{"KORVANT_PASSWORD", "admin"}}).status, 0);
+    // --password wins over the environment.
+    EXPECT_EQ(
+        runCli(with({"--password", "x", "login"}), "", {{"KORVANT_PASSWORD", "admin"}}).status, 1);
+
+    // The saved account and password, when saved; the file is never written.
+    Scratch dir;
+    LastLogin saved;
+    saved.saveFlag = 1;
+    saved.account = "admin";
+    saved.password = "admin";
+    ASSERT_TRUE(saved.write(dir.file("ServerInfo.Dat")));
+    auto before = std::filesystem::last_write_time(dir.file("ServerInfo.Dat"));
+    auto args = server();
+    args.insert(args.end(), {"--dir", dir.path(), "login"});
+    CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::filesystem::last_write_time(dir.file("ServerInfo.Dat")), before);
+    // Not saved: an empty password (no terminal to prompt on).
+    saved.saveFlag = 0;
+    ASSERT_TRUE(saved.write(dir.file("ServerInfo.Dat")));
+    args = server();
+    args.insert(args.end(), {"--dir", dir.path(), "--user", "admin", "login"});
+    EXPECT_EQ(runCli(args).status, 1);
+}
+
+TEST_F(CliAgainstSim, ServerListSelection) {
+    Scratch dir;
+    dir.write("Server.ini", "[Server]\nName1=模拟\nAddr1=" + sim_->host() +
+                                "\nPort1=" + std::to_string(sim_->port()) + "\n");
+    std::vector<std::string> common{"--dir", dir.path(), "--user", "admin", "--password", "admin"};
+    auto with = [&](std::vector<std::string> extra) {
+        auto args = common;
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    };
+    EXPECT_EQ(runCli(with({"login"})).status, 0);
+    EXPECT_EQ(runCli(with({"--server-index", "0", "login"})).status, 0);
+    CliRun beyond = runCli(with({"--server-index", "1", "login"}));
+    EXPECT_EQ(beyond.status, 1);
+    EXPECT_EQ(beyond.err, "[错误] 请选择要登录的服务器。  \n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("ServerInfo.Dat")));
+
+    // An entry without a port: the desk would end.
+    dir.write("Server.ini", "[Server]\nName1=坏\nAddr1=127.0.0.1\n");
+    CliRun bad = runCli(with({"login"}));
+    EXPECT_EQ(bad.status, 3);
+    EXPECT_EQ(bad.err, "[错误] 服务器地址不正确。  \n");
+}
+
+TEST_F(CliAgainstSim, TheLoginChecksRunBeforeAnyConnection) {
+    auto args = server();
+    args.insert(args.end(), {"--user", "abcdefghijklmnop", "--password", "x", "login"});
+    CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "[提示] “请填入不多于15个的字符。”\n");
+    args = server();
+    args.insert(args.end(), {"--password", "x", "login"});  // no account anywhere
+    run = runCli(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "[错误] 请填写管理员账号。  \n");
+}
+
+TEST_F(CliAgainstSim, GroupListPrintsTheTreeDepthFirst) {
+    CliRun run = runCli(admin({"group", "list"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto lines = run.outLines();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "id\tparentId\tcode\tname\tdepth");
+    EXPECT_EQ(lines[1].substr(0, 2), "1\t");
+    EXPECT_EQ(lines[1].substr(lines[1].rfind('\t')), "\t0");
+    // Every line's depth is at most one more than the line before.
+    int previous = 0;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        int depth = std::stoi(lines[i].substr(lines[i].rfind('\t') + 1));
+        EXPECT_LE(depth, previous + 1) << lines[i];
+        previous = depth;
+    }
+}
+
+TEST_F(CliAgainstSim, AccountListsPrintTheDeskColumnsAndThePageLabel) {
+    CliRun subs = runCli(admin({"subaccount", "list", "--group", "-1"}));
+    ASSERT_EQ(subs.status, 0) << subs.err;
+    auto lines = subs.outLines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(0, 16), "子账号\t密码");
+    EXPECT_EQ(subs.err.rfind("当前第1/", 0), 0u) << subs.err;
+
+    // The second page, then a keyword that matches one account.
+    CliRun second = runCli(admin({"subaccount", "list", "--group", "-1", "--page", "2"}));
+    EXPECT_EQ(second.err.rfind("当前第2/", 0), 0u) << second.err;
+    std::string first = lines[1].substr(0, lines[1].find('\t'));
+    CliRun found = runCli(admin({"subaccount", "list", "--group", "-1", "--account", first}));
+    ASSERT_EQ(found.status, 0);
+    auto foundLines = found.outLines();
+    ASSERT_GE(foundLines.size(), 2u);
+    for (std::size_t i = 1; i < foundLines.size(); ++i)
+        EXPECT_NE(foundLines[i].find(first), std::string::npos);
+
+    CliRun admins = runCli(admin({"admin", "list", "--group", "1"}));
+    ASSERT_EQ(admins.status, 0) << admins.err;
+    EXPECT_EQ(admins.outLines().at(0), "账号\t密码\t权限\t隶属\t名称\t监控范围\t监控范围");
+    CliRun mains = runCli(admin({"mainaccount", "list", "--group", "2"}));
+    ASSERT_EQ(mains.status, 0) << mains.err;
+    EXPECT_EQ(mains.outLines().at(0).substr(0, 9), "主账号");
+    CliRun links = runCli(admin({"mainaccount", "links", "--group", "5"}));
+    ASSERT_EQ(links.status, 0) << links.err;
+    EXPECT_EQ(links.outLines().at(0), "隶属主账号\t可分配资金");
+}
+
+TEST(Cli, UsageErrorsExitTwo) {
+    EXPECT_EQ(runCli({}).status, 2);
+    EXPECT_EQ(runCli({"frobnicate"}).status, 2);
+    EXPECT_EQ(runCli({"--host", "127.0.0.1", "login"}).status, 2);  // --host needs --port
+    EXPECT_EQ(runCli({"group"}).status, 2);
+    EXPECT_EQ(runCli({"subaccount", "list"}).status, 2);  // --group is required
+    EXPECT_EQ(runCli({"--password", "a", "--password-stdin", "login"}).status, 2);
+    CliRun help = runCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("EXIT STATUS"), std::string::npos);
+    EXPECT_NE(help.out.find("KORVANT_PASSWORD"), std::string::npos);
+    EXPECT_NE(help.out.find("group list"), std::string::npos);
+}
+
+TEST(Cli, AnUnreachableServerExitsThree) {
+    int port;
+    {
+        test::FakeServer gone;
+        port = gone.port();
+    }
+    CliRun run = runCli({"--host", "127.0.0.1", "--port", std::to_string(port), "--user", "admin",
+                         "--password", "admin", "login"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "[提示] 无法连接服务器。  \n");
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(Cli, ALostConnectionAfterLoginExitsThree) {
+    test::FakeServer server;
+    server.script(0).awaitRequest().close();
+    CliRun run = runCli({"--host", server.host(), "--port", std::to_string(server.port()), "--user",
+                         "admin", "--password", "admin", "login"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "[提示]   与服务器断开了!\n");
+}
+
+TEST(Cli, MessageLinesKeepBlanksAndEscapeNewlines) {
+    EXPECT_EQ(messageLine({"  组包出错!! ", "提示", MessageIcon::Error}), "[提示]   组包出错!! ");
+    EXPECT_EQ(messageLine({"第一行\n\n第二行", "确认", MessageIcon::Question}),
+              "[确认] 第一行\\n\\n第二行");
+    std::ostringstream err;
+    CliPort port(err);
+    port.setAnswerYes(false);
+    EXPECT_FALSE(port.askYesNo({"删除?", "确认", MessageIcon::Question}));
+    port.setAnswerYes(true);
+    EXPECT_TRUE(port.askYesNo({"删除?", "确认", MessageIcon::Question}));
+    EXPECT_EQ(err.str(), "[确认] 删除?\n[确认] 删除?\n");
+    // Progress stays off stderr unless it is a terminal.
+    port.showProgress("查询组列表");
+    port.hideProgress();
+    EXPECT_EQ(err.str(), "[确认] 删除?\n[确认] 删除?\n");
+}
+
+}  // namespace
+}  // namespace korvant::cli

@@ -1,0 +1,71 @@
+#include "SimLauncher.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+namespace korvant::bench {
+namespace {
+
+std::string simPath() {
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("korvant-sim") : (self.parent_path() / "korvant-sim").string();
+}
+
+}  // namespace
+
+SimLauncher::SimLauncher(const std::string& dataSet) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    std::string path = simPath();
+    pid_ = fork();
+    if (pid_ == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        close(fds[1]);
+        execl(path.c_str(), path.c_str(), "--port", "0", "--data", dataSet.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    if (pid_ < 0) {
+        close(fds[0]);
+        return;
+    }
+    // The first line: "listening on ADDR:PORT", within 30 s.
+    std::string line;
+    for (int waited = 0; waited < 300 && line.find('\n') == std::string::npos; ++waited) {
+        pollfd p{fds[0], POLLIN, 0};
+        if (poll(&p, 1, 100) <= 0) continue;
+        char c[256];
+        ssize_t n = read(fds[0], c, sizeof c);
+        if (n <= 0) break;
+        line.append(c, static_cast<std::size_t>(n));
+    }
+    close(fds[0]);
+    auto colon = line.rfind(':');
+    auto space = line.rfind(' ', colon);
+    if (line.rfind("listening on ", 0) == 0 && colon != std::string::npos) {
+        host_ = line.substr(space + 1, colon - space - 1);
+        port_ = std::atoi(line.c_str() + colon + 1);
+    }
+}
+
+SimLauncher::~SimLauncher() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    int status = 0;
+    for (int i = 0; i < 50; ++i) {
+        if (waitpid(pid_, &status, WNOHANG) == pid_) return;
+        usleep(100000);
+    }
+    kill(pid_, SIGKILL);
+    waitpid(pid_, &status, 0);
+}
+
+}  // namespace korvant::bench

@@ -56,7 +56,8 @@ TEST(DeskLogin, DialogStaysOpenOnRefusalThenLogsIn) {
         EXPECT_EQ(dialog->accountEdit()->text(), QStringLiteral("admin0123456789"));
         dialog->accountEdit()->clear();
         typeText(dialog->accountEdit(), QStringLiteral("管理员账号测试号码"));
-        EXPECT_EQ(dialog->accountEdit()->text(), QStringLiteral("管理员账号测试")) << "two bytes each";
+        EXPECT_EQ(dialog->accountEdit()->text(), QStringLiteral("管理员账号测试"))
+            << "two bytes each";
         dialog->accountEdit()->setText(QStringLiteral("admin"));
         dialog->passwordEdit()->setText(QStringLiteral("admin"));
         QTimer::singleShot(0, dialog->loginButton(), &QPushButton::click);

@@ -1,0 +1,151 @@
+// The accounts view against the demo simulator: group selection chooses the
+// tab strip and tab, the tabs switch lists, the pager keeps to its bounds
+// and the search bar searches all groups with "全部".
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/Desk.h"
+#include "gui/AccountListView.h"
+#include "gui/ContentPanel.h"
+#include "gui/GuiHarness.h"
+#include "gui/NavigationPanel.h"
+#include "gui/NodeTreeModel.h"
+#include "gui/PagerBar.h"
+#include "gui/SearchBar.h"
+
+namespace korvant::test {
+namespace {
+
+class AccountListsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(t.loginAs("admin", "admin")); }
+
+    // Selects the group's node in the groups tree, as a click does.
+    void selectGroup(int groupId) {
+        gui::NavigationPanel* navigation = t.window->navigation();
+        gui::NodeTreeModel* model = navigation->groupModel();
+        for (int node = 0; node < model->nodeCount(); ++node) {
+            if (model->node(node).data != groupId) continue;
+            navigation->groupTree()->setCurrentIndex(model->indexOfNode(node));
+            return;
+        }
+        ADD_FAILURE() << "no node for group " << groupId;
+    }
+    gui::ContentPanel* content() { return t.window->content(); }
+    QWidget* shownList() { return content()->currentPage(); }
+    gui::AccountListView* list(AccountList which) { return content()->list(which); }
+    QString pageLabel() { return content()->pager()->label(); }
+
+    DeskUnderTest t;
+};
+
+TEST_F(AccountListsTest, GroupLevelChoosesStripAndTab) {
+    // The root: two tabs, " 管理员 ".
+    selectGroup(1);
+    EXPECT_TRUE(content()->twoTabStrip()->isVisible());
+    EXPECT_FALSE(content()->threeTabStrip()->isVisible());
+    EXPECT_EQ(content()->twoTabStrip()->currentIndex(), 1);
+    EXPECT_EQ(content()->twoTabStrip()->tabText(1), QStringLiteral(" 管理员 "));
+    EXPECT_EQ(shownList(), list(AccountList::Administrators));
+    EXPECT_GT(list(AccountList::Administrators)->rows(), 0);
+    // "查找范围": "全部" and the group.
+    QComboBox* range = content()->searchBar()->rangeCombo();
+    ASSERT_EQ(range->count(), 2);
+    EXPECT_EQ(range->itemText(0), QStringLiteral("全部"));
+    EXPECT_EQ(range->currentIndex(), 1);
+
+    // A first-level group: two tabs, " 主账号 ".
+    selectGroup(2);
+    EXPECT_TRUE(content()->twoTabStrip()->isVisible());
+    EXPECT_EQ(content()->twoTabStrip()->currentIndex(), 0);
+    EXPECT_EQ(shownList(), list(AccountList::MainAccounts));
+    gui::AccountListView* mains = list(AccountList::MainAccounts);
+    ASSERT_GT(mains->rows(), 0);
+    EXPECT_EQ(mains->cell(0, 1), QStringLiteral("*****"));
+    EXPECT_TRUE(mains->isColumnHidden(6)) << "the fee-rate columns are hidden";
+    EXPECT_EQ(pageLabel(), QStringLiteral("当前第1/1页"));
+
+    // A second-level group: three tabs, the strip's tab kept; the sub-account
+    // tab lists the group's accounts, an empty row and the page row.
+    selectGroup(5);
+    EXPECT_FALSE(content()->twoTabStrip()->isVisible());
+    EXPECT_TRUE(content()->threeTabStrip()->isVisible());
+    EXPECT_EQ(content()->threeTabStrip()->currentIndex(), 0);
+    EXPECT_EQ(shownList(), list(AccountList::MainAccountLinks));
+    content()->threeTabStrip()->setCurrentIndex(2);
+    EXPECT_EQ(shownList(), list(AccountList::SubAccounts));
+    gui::AccountListView* subs = list(AccountList::SubAccounts);
+    int records = t.desk->accounts().subAccounts.count();
+    ASSERT_GT(records, 0);
+    ASSERT_EQ(subs->rows(), records + 2);
+    EXPECT_EQ(subs->cell(records, 0), QString());
+    EXPECT_EQ(subs->cell(records + 1, 0), QStringLiteral("第 1/1 页"));
+    QString groupName = QString::fromStdString(t.desk->reference().groupById(5)->name);
+    for (int row = 0; row < records; ++row)
+        EXPECT_EQ(subs->cell(row, 2), groupName) << "only the group's accounts";
+
+    // Another second-level group keeps the sub-account tab.
+    selectGroup(6);
+    EXPECT_EQ(content()->threeTabStrip()->currentIndex(), 2);
+    EXPECT_EQ(shownList(), list(AccountList::SubAccounts));
+}
+
+TEST_F(AccountListsTest, SearchAllGroupsAndPageWithinBounds) {
+    selectGroup(5);
+    content()->threeTabStrip()->setCurrentIndex(2);
+    gui::SearchBar* search = content()->searchBar();
+    // "全部" with no keyword: every group's sub-accounts, two pages of them.
+    search->rangeCombo()->setCurrentIndex(0);
+    search->searchButton()->click();
+    EXPECT_EQ(t.desk->mainState().group.id, -1);
+    EXPECT_EQ(pageLabel(), QStringLiteral("当前第1/2页"));
+    std::set<QString> groups;
+    gui::AccountListView* subs = list(AccountList::SubAccounts);
+    for (int row = 0; row < t.desk->accounts().subAccounts.count(); ++row)
+        groups.insert(subs->cell(row, 2));
+    EXPECT_GT(groups.size(), 1u) << "accounts of several groups";
+
+    gui::PagerBar* pager = content()->pager();
+    auto& cache = t.desk->accounts().subAccounts;
+    // A query would refill the cache: empty it and see whether it stays so.
+    auto nothingSent = [&](QPushButton* button) {
+        cache.records.clear();
+        button->click();
+        return cache.records.empty();
+    };
+    EXPECT_TRUE(nothingSent(pager->previousButton())) << "previous on the first page";
+    EXPECT_TRUE(nothingSent(pager->firstButton())) << "first on the first page";
+    pager->nextButton()->click();
+    EXPECT_EQ(pageLabel(), QStringLiteral("当前第2/2页"));
+    EXPECT_GT(cache.count(), 0);
+    EXPECT_TRUE(nothingSent(pager->nextButton())) << "next on the last page";
+    EXPECT_TRUE(nothingSent(pager->lastButton())) << "last on the last page";
+    EXPECT_EQ(pageLabel(), QStringLiteral("当前第2/2页"));
+    pager->firstButton()->click();
+    EXPECT_EQ(pageLabel(), QStringLiteral("当前第1/2页"));
+    EXPECT_EQ(cache.count(), 50);
+    // The page field counts from 1.
+    pager->pageField()->setValue(2);
+    pager->goButton()->click();
+    EXPECT_EQ(pageLabel(), QStringLiteral("当前第2/2页"));
+
+    // A keyword narrows the search over all groups.
+    search->rangeCombo()->setCurrentIndex(0);
+    search->categoryCombo()->setCurrentIndex(3);  // "备注"
+    search->keywordEdit()->setText(QStringLiteral("VIP"));
+    search->searchButton()->click();
+    ASSERT_GT(cache.count(), 0);
+    for (int row = 0; row < cache.count(); ++row)
+        EXPECT_NE(subs->cell(row, 11).indexOf(QStringLiteral("VIP")), -1);
+}
+
+}  // namespace
+}  // namespace korvant::test

@@ -94,8 +94,11 @@ void addSubAccounts(SimState& s, Random& random) {
             a.groupId = desk.group;
             a.openingDate = randomDate(random, 2023, 2025);
             a.mainAccount = random.pick(mains);
-            a.marginTemplateId = random.chance(70) ? 1 : 2;
-            a.feeTemplateId = random.chance(70) ? 1 : 2;
+            // Template 2 of each kind belongs to one department.
+            bool east = desk.group == 5 || desk.group == 6;
+            bool south = desk.group == 7 || desk.group == 8;
+            a.marginTemplateId = south && random.chance(40) ? 2 : 1;
+            a.feeTemplateId = east && random.chance(40) ? 2 : 1;
             a.startInvestment = random.between(5, 100) * 10000.0;
             a.priorityFunds = random.chance(30) ? a.startInvestment / 5 : 0;
             a.available = a.startInvestment * random.between(60, 100) / 100.0;

@@ -8,7 +8,23 @@ namespace {
 
 void usage(std::ostream& out) {
     out << "usage: korvant-sim [--host ADDR] [--port N] [--data demo|large|empty] [--seed N] "
-           "[--verbose]\n";
+           "[--verbose]\n"
+           "  --host ADDR   address to listen on (default 127.0.0.1)\n"
+           "  --port N      port to listen on (default 9950; 0 picks a free port)\n"
+           "  --data NAME   data set: demo (default), large (benchmarks) or empty\n"
+           "  --seed N      seed of the generated data (default 1)\n"
+           "  --verbose     one line per request on stderr\n"
+           "The first line on stdout is \"listening on ADDR:PORT\". SIGINT or SIGTERM stops "
+           "the server.\n";
+}
+
+// A whole decimal number within [low, high], or -1.
+long number(const std::string& text, long low, long high) {
+    if (text.empty() || text.size() > 10) return -1;
+    for (char ch : text)
+        if (ch < '0' || ch > '9') return -1;
+    long v = std::strtol(text.c_str(), nullptr, 10);
+    return v < low || v > high ? -1 : v;
 }
 
 }  // namespace
@@ -30,11 +46,21 @@ int main(int argc, char** argv) {
         } else if (arg == "--host") {
             options.host = value();
         } else if (arg == "--port") {
-            options.port = std::atoi(value().c_str());
+            long port = number(value(), 0, 65535);
+            if (port < 0) {
+                std::cerr << "korvant-sim: --port takes a number from 0 to 65535\n";
+                return 2;
+            }
+            options.port = static_cast<int>(port);
         } else if (arg == "--data") {
             options.data = value();
         } else if (arg == "--seed") {
-            options.seed = static_cast<uint32_t>(std::strtoul(value().c_str(), nullptr, 10));
+            long seed = number(value(), 0, 4294967295L);
+            if (seed < 0) {
+                std::cerr << "korvant-sim: --seed takes a whole number\n";
+                return 2;
+            }
+            options.seed = static_cast<uint32_t>(seed);
         } else if (arg == "--verbose") {
             options.verbose = true;
         } else {

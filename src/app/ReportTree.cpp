@@ -1,6 +1,6 @@
 #include "app/ReportTree.h"
 
-#include <set>
+#include <algorithm>
 #include <utility>
 
 #include "app/AccountListRequests.h"
@@ -38,15 +38,10 @@ void loadSubAccounts(Desk& desk, int groupId, std::vector<ReportTreeNode>& into)
     }
 }
 
-void addGroup(Desk& desk, const Group& group, std::set<int>& visited,
-              std::vector<ReportTreeNode>& into) {
-    ReportTreeNode node{group.name, group.id, {}};
-    visited.insert(group.id);
-    for (const Group* child : desk.reference().childrenOf(group.id))
-        if (!visited.count(child->id)) addGroup(desk, *child, visited, node.children);
-    if (group.groupCode.size() == 4) loadSubAccounts(desk, group.id, node.children);
-    into.push_back(std::move(node));
-}
+// Deeper nesting than this (only a server answering a chain of parents
+// could send it) is flattened at this depth, so that building and freeing the
+// tree never recurse without bound.
+constexpr int MaxTreeDepth = 64;
 
 }  // namespace
 
@@ -54,10 +49,20 @@ std::vector<ReportTreeNode> loadReportTree(Desk& desk) {
     std::vector<ReportTreeNode> roots;
     // The list on screen reads the sub-account cache: keep its page.
     RecordCache<SubAccount> kept = desk.accounts().subAccounts;
-    std::set<int> visited;
     try {
-        for (const Group* top : desk.reference().topLevelGroups())
-            if (!visited.count(top->id)) addGroup(desk, *top, visited, roots);
+        // The children vector of each open level; a level's vector only
+        // grows while nothing deeper is open, so the pointers stay valid.
+        std::vector<std::vector<ReportTreeNode>*> levels{&roots};
+        for (const GroupTreeNode& entry : desk.reference().groupTree()) {
+            const Group& group = *entry.group;
+            std::size_t depth = static_cast<std::size_t>(std::min(entry.depth, MaxTreeDepth));
+            depth = std::min(depth, levels.size() - 1);
+            levels.resize(depth + 1);
+            levels[depth]->push_back(ReportTreeNode{group.name, group.id, {}});
+            ReportTreeNode& node = levels[depth]->back();
+            if (group.groupCode.size() == 4) loadSubAccounts(desk, group.id, node.children);
+            levels.push_back(&node.children);
+        }
     } catch (...) {
         desk.accounts().subAccounts = std::move(kept);
         throw;

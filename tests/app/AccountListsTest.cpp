@@ -363,3 +363,26 @@ TEST(ReportTree, LoadsTheSubAccountsOfEverySecondLevelGroupAndKeepsTheListOnScre
 
 }  // namespace
 }  // namespace korvant
+
+namespace korvant {
+namespace {
+
+int treeDepth(const std::vector<ReportTreeNode>& nodes) {
+    int deepest = 0;
+    for (const ReportTreeNode& n : nodes) deepest = std::max(deepest, 1 + treeDepth(n.children));
+    return deepest;
+}
+
+TEST(ReportTree, AChainOfParentsIsFlattenedAtABoundedDepth) {
+    ScriptedPort port;
+    Desk desk(port);  // no second-level group: nothing is sent
+    auto& groups = desk.reference().groups.records;
+    for (int id = 1; id <= 200; ++id)
+        groups.push_back(test::makeGroup(id, id - 1, "", "g" + std::to_string(id)));
+    std::vector<ReportTreeNode> tree = loadReportTree(desk);
+    EXPECT_EQ(countNodes(tree), 200);
+    EXPECT_EQ(treeDepth(tree), 65);
+}
+
+}  // namespace
+}  // namespace korvant

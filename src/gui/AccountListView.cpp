@@ -31,6 +31,13 @@ AccountListView::AccountListView(std::span<const ListColumn> columns, QWidget* p
 
 void AccountListView::setRows(const std::vector<std::vector<std::string>>& rows) {
     model_->setRows(rows);
+    // A page holds a few dozen rows: widen a column whose texts do not fit,
+    // never narrow one the user has set.
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        if (isColumnHidden(column)) continue;
+        int wanted = sizeHintForColumn(column);
+        if (wanted > columnWidth(column)) setColumnWidth(column, wanted);
+    }
 }
 
 int AccountListView::rows() const {

@@ -1,0 +1,54 @@
+// Pictures of the login dialog and the main window with the demo data, for
+// the README. Runs only when KORVANT_SCREENSHOT_DIR names the folder to
+// write login.png and main-window.png into.
+#include <QDir>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include "app/Desk.h"
+#include "gui/ContentPanel.h"
+#include "gui/GuiHarness.h"
+#include "gui/LoginDialog.h"
+#include "gui/NavigationPanel.h"
+#include "gui/NodeTreeModel.h"
+
+namespace korvant::test {
+namespace {
+
+TEST(Screenshots, LoginDialogAndMainWindow) {
+    QString folder = qEnvironmentVariable("KORVANT_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "KORVANT_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    DeskUnderTest t;
+    ASSERT_TRUE(t.sim.ok());
+    writeDeskFiles(t.dir.path(), t.sim.port(), "admin", "admin");
+    t.window->resize(1280, 800);
+
+    bool saved = false;
+    t.driver.then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::LoginDialog*>(modal);
+        if (dialog == nullptr) return false;
+        saved = dialog->grab().save(QDir(folder).filePath(QStringLiteral("login.png")));
+        QTimer::singleShot(0, dialog->loginButton(), &QPushButton::click);
+        return true;
+    });
+    t.window->startLogin();
+    ASSERT_TRUE(waitUntil([&] { return t.loggedIn || t.ended; }, 20000));
+    ASSERT_TRUE(t.loggedIn);
+    EXPECT_TRUE(saved);
+
+    // A second-level group with its sub-accounts.
+    gui::NodeTreeModel* groups = t.window->navigation()->groupModel();
+    for (int node = 0; node < groups->nodeCount(); ++node)
+        if (groups->node(node).data == 5)
+            t.window->navigation()->groupTree()->setCurrentIndex(groups->indexOfNode(node));
+    t.window->content()->threeTabStrip()->setCurrentIndex(2);
+    waitUntil([] { return false; }, 200);
+    EXPECT_TRUE(t.window->grab().save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
+}
+
+}  // namespace
+}  // namespace korvant::test

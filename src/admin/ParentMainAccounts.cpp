@@ -7,6 +7,7 @@
 #include "app/Desk.h"
 #include "app/Exchange.h"
 #include "model/PagedQuery.h"
+#include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 
@@ -28,6 +29,11 @@ void loadParentMainAccounts(Desk& desk) {
         desk.port().error("  错误的数据包, 无法解析 !  ");
         return;
     }
+    // The id comes as a single-value answer (routed into `parentId`) or as an
+    // answer of the query's own command with the id at the same offset.
+    if (parentId == unknown && received >= 8 && answer[2] == FlagPlain &&
+        answer[3] == cmd::GroupIdOfCode)
+        parentId = getI32(answer.data() + 4);
     // Without an id no other group's accounts are left in the cache.
     cache.clear();
     if (parentId == unknown) return;

@@ -3,16 +3,6 @@
 namespace korvant::sim::test {
 namespace {
 
-const uint8_t* findRecord(const Reply& list, int recordSize, const std::string& key) {
-    for (int i = 0; i < list.records(recordSize); ++i)
-        if (readPlainText(list.record(i, recordSize), 16) == key) return list.record(i, recordSize);
-    return nullptr;
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 class Accounts : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(admin.login("admin", "admin").size(), 44); }

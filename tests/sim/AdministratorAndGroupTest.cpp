@@ -3,19 +3,6 @@
 namespace korvant::sim::test {
 namespace {
 
-const uint8_t* findRecord(const Reply& list, int recordSize, const std::string& key, int offset = 0,
-                          int width = 16) {
-    for (int i = 0; i < list.records(recordSize); ++i)
-        if (readPlainText(list.record(i, recordSize) + offset, static_cast<std::size_t>(width)) ==
-            key)
-            return list.record(i, recordSize);
-    return nullptr;
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 class Administration : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(admin.login("admin", "admin").size(), 44); }

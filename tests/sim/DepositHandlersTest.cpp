@@ -5,12 +5,6 @@ namespace {
 
 constexpr int32_t In = 0, Out = 1;
 
-const uint8_t* findRecord(const Reply& list, int recordSize, const std::string& key) {
-    for (int i = 0; i < list.records(recordSize); ++i)
-        if (readPlainText(list.record(i, recordSize), 16) == key) return list.record(i, recordSize);
-    return nullptr;
-}
-
 // The movements answer with their own command, an i32 at 4 and a text at 8.
 bool moved(const Reply& r, uint8_t command) {
     return r.command() == command && r.size() >= 9 && r.i32(4) != 0;

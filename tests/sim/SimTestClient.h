@@ -16,6 +16,10 @@
 #include "protocol/Packet.h"
 #include "protocol/ServerConnection.h"
 
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 // A simulator on its own thread and a client that talks to it through the
 // desk's own connection and packet writer.
 namespace korvant::sim::test {
@@ -65,6 +69,16 @@ struct SubFilter {
     std::string remark{};
     int32_t date = 0;
 };
+
+// The first record of a list answer whose text field at `offset` is `key`.
+inline const uint8_t* findRecord(const Reply& list, int recordSize, const std::string& key,
+                                 int offset = 0, int width = 16) {
+    for (int i = 0; i < list.records(recordSize); ++i)
+        if (readPlainText(list.record(i, recordSize) + offset, static_cast<std::size_t>(width)) ==
+            key)
+            return list.record(i, recordSize);
+    return nullptr;
+}
 
 class SimClient {
 public:

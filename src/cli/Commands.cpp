@@ -1,5 +1,10 @@
 #include "cli/AccountListCommand.h"
+#include "cli/AdminDeleteCommand.h"
+#include "cli/AdminEditCommand.h"
 #include "cli/CliApp.h"
+#include "cli/DepositCommand.h"
+#include "cli/DepositsCommand.h"
+#include "cli/GroupEditCommand.h"
 #include "cli/GroupListCommand.h"
 #include "cli/LoginCommand.h"
 #include "cli/MainAccountAddCommand.h"
@@ -7,6 +12,7 @@
 #include "cli/MainAccountLinkCommand.h"
 #include "cli/MainAccountModifyCommand.h"
 #include "cli/MainAccountSubAccountsCommand.h"
+#include "cli/PasswordCommand.h"
 #include "cli/SubAccountAddCommand.h"
 #include "cli/SubAccountDeleteCommand.h"
 #include "cli/SubAccountModifyCommand.h"
@@ -21,6 +27,16 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(std::make_unique<AccountListCommand>(AccountList::MainAccounts));
     commands.push_back(std::make_unique<AccountListCommand>(AccountList::MainAccountLinks));
     commands.push_back(std::make_unique<AccountListCommand>(AccountList::SubAccounts));
+    commands.push_back(std::make_unique<AdminEditCommand>(true));
+    commands.push_back(std::make_unique<AdminEditCommand>(false));
+    commands.push_back(std::make_unique<AdminDeleteCommand>());
+    commands.push_back(std::make_unique<PasswordCommand>());
+    commands.push_back(std::make_unique<GroupEditCommand>(true));
+    commands.push_back(std::make_unique<GroupEditCommand>(false));
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::SubAccount));
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::MainAccount));
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::Link));
+    commands.push_back(std::make_unique<DepositsCommand>());
     commands.push_back(std::make_unique<SubAccountAddCommand>());
     commands.push_back(std::make_unique<SubAccountModifyCommand>());
     commands.push_back(std::make_unique<SubAccountDeleteCommand>());

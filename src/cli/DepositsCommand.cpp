@@ -1,0 +1,62 @@
+#include "cli/DepositsCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "admin/DepositRecordsPage.h"
+#include "app/Desk.h"
+#include "app/MainState.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+
+namespace korvant::cli {
+
+std::string DepositsCommand::help() const {
+    return "print one page of the deposit records of a date range, or export them all";
+}
+
+void DepositsCommand::addOptions(CLI::App& app) {
+    app.add_option("--from", from_, "first day YYYYMMDD (\"时间范围\" \"从\")")->required();
+    app.add_option("--to", to_, "last day YYYYMMDD (\"到\")")->required();
+    app.add_option("--customer", customer_, "customer number (\"客户号\")");
+    app.add_option("--account-id", accountId_,
+                   "account id as chosen in the report tree (-1: by --customer)");
+    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
+    app.add_option("--export", exportPath_, "write every page as CSV to this file (\"导出\")");
+}
+
+int DepositsCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+    DepositRecordsPage page;
+    page.startDate = from_;
+    page.endDate = to_;
+    page.customer = customer_;
+    page.accountId = customer_.empty() ? accountId_ : -1;
+
+    if (exportPath_) {
+        context.port().setFormFiller([this](Form& form) {
+            auto* f = dynamic_cast<DepositExportForm*>(&form);
+            if (f == nullptr) return false;
+            f->path = *exportPath_;
+            return true;
+        });
+        return exportDepositRecords(desk, page) ? ExitDone : ExitFailed;
+    }
+
+    if (!queryDepositRecords(desk, page, page_ - 1)) return ExitFailed;
+    std::ostream& out = context.out();
+    const auto& captions = depositRecordCaptions();
+    writeTsvRow(out, std::vector<std::string>(captions.begin(), captions.end()));
+    for (const DepositRecord& record : page.records.records)
+        writeTsvRow(out, depositRecordCells(record));
+    out.flush();
+    context.err() << pageLabelText(page.records.cursor.last + 1, page.records.cursor.total) << '\n'
+                  << std::flush;
+    return ExitDone;
+}
+
+}  // namespace korvant::cli

@@ -65,6 +65,26 @@ COMMANDS
                        --group ID (-1 = all groups, "全部") [--page N]
                        [--account KW] [--password KW] [--date YYYYMMDD]
                        [--remark KW]; the page label "当前第%d/%d页" goes to stderr
+  admin add|modify|delete
+                       add, modify or delete an administrator of a group: --group
+                       ID --account A [--password P] [--name N] [--permissions
+                       MASK] [--ip ADDR]... [--clear-ips] [--monitor-from N]
+                       [--monitor-to N] [--single-login|--multi-login]; modify
+                       keeps what is left out; delete asks (--yes answers)
+  password             change the own password: --current P --new P [--confirm P]
+  group add|modify     add a group under --parent ID, or modify --group ID:
+                       [--name N] [--remark R] [--allowed-subaccounts N]
+                       [--range-from N] [--range-to N]
+  deposit sub|main|link
+                       move funds of a sub-account, a first-level main account or
+                       a main-account link: --group ID --account A [--withdraw]
+                       [--available X] [--priority X] [--start-investment X]
+                       (sub, main) [--remark R] [--count-in-history] (sub); the
+                       dialog's info lines go to stderr
+  deposits             print one page of the deposit records as TSV: --from
+                       YYYYMMDD --to YYYYMMDD [--customer C] [--account-id ID]
+                       [--page N]; with --export FILE write every page as the
+                       desk's CSV file (GBK, CR LF)
   Run "korvant-cli OBJECT ACTION --help" for the options of one command.
 )";
 

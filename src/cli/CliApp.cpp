@@ -14,7 +14,8 @@ namespace korvant::cli {
 namespace {
 
 const char* const Footer = R"(GLOBAL OPTIONS
-  Global options may stand before or after the command.
+  Global options may stand before or after the command; --password must stand
+  before it for the list commands, whose own --password is a search keyword.
   --dir DIR            folder with Server.ini, ServerInfo.Dat and riskdetail.ini
                        (default: the current folder)
   --server-index N     log in to entry N (from 0) of Server.ini; an index beyond

@@ -223,6 +223,16 @@ TEST_F(CliAgainstSim, AccountListsPrintTheDeskColumnsAndThePageLabel) {
     for (std::size_t i = 1; i < foundLines.size(); ++i)
         EXPECT_NE(foundLines[i].find(first), std::string::npos);
 
+    // The list's own --password is the password keyword; the login's stands
+    // before the command.
+    std::string secondCell = lines[1].substr(lines[1].find('\t') + 1);
+    std::string password = secondCell.substr(0, secondCell.find('\t'));
+    CliRun byPassword =
+        runCli(admin({"subaccount", "list", "--group", "-1", "--password", password}));
+    ASSERT_EQ(byPassword.status, 0) << byPassword.err;
+    ASSERT_GE(byPassword.outLines().size(), 2u);
+    EXPECT_NE(byPassword.outLines()[1].find(password), std::string::npos);
+
     CliRun admins = runCli(admin({"admin", "list", "--group", "1"}));
     ASSERT_EQ(admins.status, 0) << admins.err;
     EXPECT_EQ(admins.outLines().at(0), "账号\t密码\t权限\t隶属\t名称\t监控范围\t监控范围");

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include "app/Desk.h"
 #include "cli/CliApp.h"
 #include "cli/CliContext.h"
 #include "cli/CliPort.h"
@@ -295,6 +296,34 @@ TEST(Cli, MessageLinesKeepBlanksAndEscapeNewlines) {
     port.showProgress("查询组列表");
     port.hideProgress();
     EXPECT_EQ(err.str(), "[确认] 删除?\n[确认] 删除?\n");
+}
+
+}  // namespace
+}  // namespace korvant::cli
+
+namespace korvant::cli {
+namespace {
+
+TEST(Cli, StatusRowsGoToStderrAsTabSeparatedLines) {
+    std::ostringstream out, err;
+    std::istringstream in;
+    CliContext context(out, err, in);
+    context.desk().statusList().setClock([] {
+        std::tm t{};
+        t.tm_year = 2024 - 1900;
+        t.tm_mon = 0;
+        t.tm_mday = 2;
+        t.tm_hour = 9;
+        t.tm_min = 5;
+        t.tm_sec = 7;
+        return t;
+    });
+    context.desk().statusList().append("添加管理员", "账号:a1, 密码:p", true);
+    context.desk().statusList().append("添加管理员", "添加 a1 成功", false);
+    EXPECT_EQ(err.str(),
+              "status\t2024-01-02 09:05:07\t添加管理员\t账号:a1, 密码:p\n"
+              "status\t2024-01-02 09:05:07\t添加管理员\t添加 a1 成功\n");
+    EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <string>
+#include <variant>
 
 #include "admin/MainAccountOperations.h"
 #include "app/ActionDispatcher.h"
@@ -37,11 +39,18 @@ void registerMainAccountActions(Desk& desk) {
                       [&desk](const ActionMessage&) { linkMainAccount(desk); });
     d.registerHandler(ActionCode::ReloadParentMainAccounts,
                       [&desk](const ActionMessage&) { loadParentMainAccounts(desk); });
+    // Posted with the row once confirmed; without a row it is the menu item
+    // itself and confirms the selected link first.
     d.registerHandler(ActionCode::UnlinkMainAccount, [&desk](const ActionMessage& m) {
         const RecordCache<MainAccountLink>& links = desk.accounts().mainAccountLinks;
-        const int row = m.intArg(-1);
+        int row = m.intArg(-1);
+        if (!std::holds_alternative<int>(m.arg)) {
+            row = firstSelectedRow(desk, links.count());
+            if (!confirmUnlinkMainAccount(desk, row)) return;
+        }
         if (row < 0 || row >= links.count()) return;
-        unlinkMainAccount(desk, links.at(row).account);
+        const std::string account = links.at(row).account;
+        unlinkMainAccount(desk, account);
     });
 }
 

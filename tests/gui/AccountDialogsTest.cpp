@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "GuiHarness.h"
+#include "admin/MainAccountForm.h"
+#include "admin/SubAccountForm.h"
+#include "gui/DialogRegistry.h"
+#include "gui/Dialogs.h"
+#include "gui/MainAccountDialog.h"
+#include "gui/QtPort.h"
+#include "gui/SubAccountDialog.h"
+
+namespace korvant::test {
+namespace {
+
+TEST(AccountDialogs, SubAccountDialogStaysOpenUntilTheNumberIsInRange) {
+    guiApplication();
+    gui::DialogRegistry registry;
+    gui::registerDialogs(registry);
+    gui::QtPort port(registry);
+    ModalDriver driver;
+    int shown = 0;
+    auto typeAccountAndPressOk = [&](const QString& account) {
+        return [&shown, account](QWidget* modal) {
+            auto* dialog = qobject_cast<gui::SubAccountDialog*>(modal);
+            if (dialog == nullptr) return false;
+            ++shown;
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("添加子账号"));
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("account"));
+            EXPECT_TRUE(edit->isEnabled());
+            edit->setText(account);
+            dialog->findChild<QLineEdit*>(QStringLiteral("password"))->setText("pw");
+            dialog->findChild<QLineEdit*>(QStringLiteral("mac"))->setText("aa-bb");
+            QTimer::singleShot(0, dialog->findChild<QPushButton*>(QStringLiteral("ok")),
+                               &QPushButton::click);
+            return true;
+        };
+    };
+    driver.then(typeAccountAndPressOk(QStringLiteral("0")));
+    driver.then(typeAccountAndPressOk(QStringLiteral("0042")));
+
+    SubAccountForm form;
+    form.groups = {{5, "上海一组", "0101"}};
+    form.groupIndex = 0;
+    form.mainAccounts = {"880101"};
+    form.mainAccountIndex = 0;
+    const bool accepted = port.editForm(form, [&port](Form& f) {
+        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), 20260102);
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(driver.messages,
+              std::vector<std::string>{"子账号必须为正整数，取值范围 1 至 2147483647。  "});
+    EXPECT_EQ(form.account, "42");
+    EXPECT_EQ(form.mac, "AABB");
+    EXPECT_EQ(form.openDate, 20260102);
+}
+
+TEST(AccountDialogs, AmountsAreShownInWordsWhileTyping) {
+    guiApplication();
+    MainAccountForm form;
+    gui::MainAccountDialog dialog(form);
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("startInvestment"));
+    auto* words = dialog.findChild<QLabel*>(QStringLiteral("startInvestmentInWords"));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(words, nullptr);
+    edit->setText(QStringLiteral("123456"));
+    EXPECT_EQ(words->text(), QStringLiteral("12.35万元"));
+    edit->setText(QStringLiteral("999"));
+    EXPECT_EQ(words->text(), QStringLiteral("999元"));
+}
+
+}  // namespace
+}  // namespace korvant::test

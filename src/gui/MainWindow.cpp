@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabBar>
@@ -19,17 +20,20 @@
 
 #include <iostream>
 
+#include "admin/MainAccountOperations.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/Login.h"
 #include "app/ReportTree.h"
 #include "app/SearchFilter.h"
+#include "app/ToolbarCommand.h"
 #include "gui/AboutDialog.h"
 #include "gui/AccountListView.h"
 #include "gui/AccountRows.h"
 #include "gui/ActionHooks.h"
 #include "gui/ContentPanel.h"
+#include "gui/LinkedSubAccountsWindow.h"
 #include "gui/NavigationPanel.h"
 #include "gui/NavigationTrees.h"
 #include "gui/NodeTreeModel.h"
@@ -266,10 +270,12 @@ void MainWindow::buildContextMenus() {
     hooks_->hook(
         mainAccountMenu_->addAction(QStringLiteral("加载风控策略")), ActionCode::LoadRiskStrategy,
         [] { return ArgumentVariant{1}; }, record());
-    // Listing the linked sub-accounts has no action code of its own yet.
+    // Listing the linked sub-accounts has no action code of its own.
     QAction* linked = mainAccountMenu_->addAction(QStringLiteral("显示关联的子账号"));
-    linked->setEnabled(false);
     menuActions_[linked->text()] = linked;
+    connect(mainAccountMenu_, &QMenu::aboutToShow, this,
+            [this, linked] { linked->setEnabled(hasSelectedRecord()); });
+    connect(linked, &QAction::triggered, this, [this] { showLinkedSubAccounts(); });
 
     // The link list of a second-level group shares the sub-account menu's
     // title.
@@ -394,9 +400,6 @@ void MainWindow::connectContent() {
     connect(groupButton, &QToolButton::clicked, this, [this, groupButton] {
         groupMenu_->popup(groupButton->mapToGlobal(QPoint(0, groupButton->height())));
     });
-    for (QToolButton* button :
-         {content_->newButton(), content_->modifyButton(), content_->deleteButton()})
-        button->setEnabled(false);
     connect(content_->newButton(), &QToolButton::clicked, this,
             [this] { toolbarCommand(ToolNew); });
     connect(content_->modifyButton(), &QToolButton::clicked, this,
@@ -466,6 +469,13 @@ void MainWindow::connectLists() {
                     menu->popup(list->viewport()->mapToGlobal(pos));
                 });
     }
+    // A click on a header of the sub-account list sorts its records,
+    // reversing the direction at each click.
+    connect(content_->list(AccountList::SubAccounts)->horizontalHeader(),
+            &QHeaderView::sectionClicked, this, [this](int column) {
+                if (subAccountSorter_.sortByColumn(desk_.accounts().subAccounts.records, column))
+                    desk_.notify(DeskChange::AccountList);
+            });
     // Double-click modifies the record.
     connect(content_->list(AccountList::Administrators), &QTableView::doubleClicked, this, [this] {
         if (hooks_->available(ActionCode::ModifyAdministrator) && hasSelectedRecord())
@@ -474,6 +484,22 @@ void MainWindow::connectLists() {
     connect(content_->list(AccountList::SubAccounts), &QTableView::doubleClicked, this, [this] {
         if (hooks_->available(ActionCode::ModifySubAccount) && hasSelectedRecord())
             hooks_->trigger(ActionCode::ModifySubAccount, {});
+    });
+}
+
+void MainWindow::showLinkedSubAccounts() {
+    const auto& cache = desk_.accounts().mainAccounts;
+    const int row = firstSelectedRow(desk_, cache.count());
+    if (row < 0) return;
+    const std::string account = cache.at(row).account;
+    auto* window = new LinkedSubAccountsWindow(this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QPointer<LinkedSubAccountsWindow> alive(window);
+    callCore([&] {
+        linkedSubAccounts(desk_, account, [&](const std::vector<SubAccount>& found) {
+            if (alive) alive->setAccounts(found);
+        });
     });
 }
 
@@ -515,9 +541,16 @@ void MainWindow::toolbarCommand(int code) {
         case ToolExpand:
             toggleTreeExpansion();
             break;
+        case ToolNew:
+        case ToolModify:
+        case ToolDelete: {
+            const ToolbarCommand command = code == ToolNew      ? ToolbarCommand::New
+                                           : code == ToolModify ? ToolbarCommand::Modify
+                                                                : ToolbarCommand::Delete;
+            callCore([&] { runToolbarCommand(desk_, command); });
+            break;
+        }
         default:
-            // New, Modify and Delete wait for the core's routing by view
-            // and tab; their buttons stay disabled until then.
             break;
     }
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "admin/SubAccountSort.h"
 #include "app/DeskChange.h"
 #include "app/MainState.h"
 #include "app/ViewKind.h"
@@ -107,6 +108,7 @@ private:
     void openManual();
     void quitDesk();
     void storeSelection();
+    void showLinkedSubAccounts();
     bool hasSelectedRecord() const;
     bool groupNodeSelected() const;
     int selectedNodeData(QTreeView* tree, int fallback) const;
@@ -125,6 +127,7 @@ private:
     QMenu* subAccountMenu_ = nullptr;
     QMenu* mainAccountMenu_ = nullptr;
     QMenu* linkMenu_ = nullptr;
+    SubAccountSorter subAccountSorter_;
     int observer_ = 0;
     int statusListener_ = 0;
     bool ended_ = false;

@@ -86,6 +86,29 @@ COMMANDS
                        YYYYMMDD --to YYYYMMDD [--customer C] [--account-id ID]
                        [--page N]; with --export FILE write every page as the
                        desk's CSV file (GBK, CR LF)
+  subaccount add|modify|delete
+                       add a sub-account to a second-level group: --group ID
+                       --account N --password P [--name N] [--main-account M]
+                       [--mac MAC] [--remark R] [--no-fees-on-statement]
+                       [--no-single-side-margin]; modify --group ID --account N
+                       keeps what is left out ([--new-group ID], the two boxes
+                       as 0|1); delete --group ID --account N [--account N]...
+                       asks once (--yes answers) and reports each account
+  mainaccount add|modify|delete
+                       in a first-level group: add --group ID --account A
+                       [--initial-funds X] [--trading-password P]
+                       [--start-investment X] [--priority-funds X]
+                       [--fund-password P] [--management-fee X] [--custody-fee X];
+                       modify --group ID --account A [--fund-password P]
+                       [--trading-password P] [--management-fee X]
+                       [--custody-fee X] [--clear-fees-due] sends nothing when
+                       nothing changes; delete asks (--yes answers)
+  mainaccount link|unlink
+                       link a main account of the parent group to a second-level
+                       group, or remove the link (asks): --group ID --account A
+  mainaccount subaccounts
+                       print the sub-accounts that use a main account as TSV:
+                       --group ID --account A
   Run "korvant-cli OBJECT ACTION --help" for the options of one command.
 )";
 

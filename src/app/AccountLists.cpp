@@ -88,6 +88,10 @@ void showAccountList(Desk& desk, AccountList list, int page) {
     state.page = page;
     state.shownList = list;
     queryAccountList(desk, list, state.group.id, state.filter, page);
+    // The link list shows funds only for parent main accounts with initial
+    // funds: those are reloaded first (action 107).
+    if (list == AccountList::MainAccountLinks)
+        desk.dispatcher().send(ActionCode::ReloadParentMainAccounts);
     tell(desk, DeskChange::AccountList);
     updatePageLabel(desk);
 }

@@ -5,6 +5,7 @@
 
 #include "admin/SubAccountDeletePrompt.h"
 #include "admin/SubAccountRequests.h"
+#include "admin/SubAccountSort.h"
 #include "protocol/Bytes.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
@@ -127,6 +128,37 @@ TEST(SubAccountDeletePrompt, ListsFourAndCountsTheRest) {
     EXPECT_EQ(subAccountDeletePrompt(accounts(6)), four + "...\n\n共 6 个");
     EXPECT_EQ(subAccountDeletePrompt(accounts(1)),
               "确认删除以下子账号吗？\n\n子账号: 101    \t隶属主账号: M1\n");
+}
+
+}  // namespace
+}  // namespace korvant
+
+namespace korvant {
+namespace {
+
+TEST(SubAccountSort, NumbersAsNumbersAndEveryClickReverses) {
+    std::vector<SubAccount> records(3);
+    records[0].account = "9";
+    records[0].name = "乙";
+    records[1].account = "100";
+    records[1].name = "甲";
+    records[2].account = "20";
+    records[2].name = "丙";
+    auto accounts = [&] {
+        std::vector<std::string> out;
+        for (const SubAccount& s : records) out.push_back(s.account);
+        return out;
+    };
+    SubAccountSorter sorter;
+    ASSERT_TRUE(sorter.sortByColumn(records, 0));
+    EXPECT_EQ(accounts(), (std::vector<std::string>{"9", "20", "100"}));
+    ASSERT_TRUE(sorter.sortByColumn(records, 0));
+    EXPECT_EQ(accounts(), (std::vector<std::string>{"100", "20", "9"}));
+    // The direction flag is shared: the next column sorts ascending again.
+    ASSERT_TRUE(sorter.sortByColumn(records, 4));  // "名称", by GBK bytes: 丙 < 甲 < 乙
+    EXPECT_EQ(accounts(), (std::vector<std::string>{"20", "100", "9"}));
+    EXPECT_FALSE(sorter.sortByColumn(records, 13));
+    EXPECT_EQ(accounts(), (std::vector<std::string>{"20", "100", "9"}));
 }
 
 }  // namespace

@@ -5,10 +5,16 @@
 #include <chrono>
 #include <cstring>
 
+#include "protocol/CommandCode.h"
 #include "protocol/FrameReader.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
+namespace {
+
+constexpr int MaxStrayKeepAlives = 64;
+
+}  // namespace
 
 struct ServerConnection::Impl {
     asio::io_context io;
@@ -112,7 +118,21 @@ int ServerConnection::receive(std::vector<uint8_t>& buffer) {
     if (!connected_) return -1;
     FrameReader& reader = impl_->reader;
     std::vector<uint8_t> packet;
-    while (!reader.next(packet)) {
+    // Command 1 is only ever a request: a packet carrying it is a late answer
+    // to a keep-alive, never the awaited answer, and is skipped. A stream of
+    // nothing else is malformed.
+    int strayKeepAlives = 0;
+    for (;;) {
+        if (reader.next(packet)) {
+            if (packet.size() >= HeaderSize && packet[3] == cmd::KeepAlive) {
+                if (++strayKeepAlives > MaxStrayKeepAlives) {
+                    fail("too many unasked keep-alive answers");
+                    return -1;
+                }
+                continue;
+            }
+            break;
+        }
         if (reader.hasError()) {
             fail(reader.error());
             return -1;

@@ -30,7 +30,8 @@ public:
     int send(const uint8_t* data, int length);
 
     // Receives exactly one answer packet into `buffer`, which grows to the
-    // packet length + 128 when it is too small. Returns the packet length,
+    // packet length + 128 when it is too small. Late keep-alive answers
+    // (command 1) are skipped. Returns the packet length,
     // or -1 when the peer closed, the socket failed or the length field is
     // malformed (below 4); the connection is then closed.
     int receive(std::vector<uint8_t>& buffer);

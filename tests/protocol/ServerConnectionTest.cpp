@@ -66,13 +66,13 @@ TEST(ServerConnection, BadAddressOrPortFailsWithoutTrying) {
 
 TEST(ServerConnection, HeaderOnlyAnswerIsCompleteAfterOneRead) {
     FakeServer server;
-    server.script().awaitRequest().send(FakeServer::packet(cmd::KeepAlive));
+    server.script().awaitRequest().send(FakeServer::packet(cmd::Result));
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(1024);
     EXPECT_EQ(exchange(c, buffer), 4);
     EXPECT_EQ(buffer[0], 4);
-    EXPECT_EQ(buffer[3], cmd::KeepAlive);
+    EXPECT_EQ(buffer[3], cmd::Result);
     ASSERT_TRUE(server.waitForRequests(1));
     EXPECT_EQ(server.requests()[0], request(cmd::Login));
     EXPECT_TRUE(server.problems().empty());
@@ -171,6 +171,35 @@ TEST(ServerConnection, StrayKeepAliveAnswerIsDroppedBeforeTheNextRequest) {
     auto requests = server.requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0], (Bytes{4, 0, 0, 1}));
+}
+
+TEST(ServerConnection, LateKeepAliveAnswersAreNeverTakenForTheAnswer) {
+    FakeServer server;
+    Bytes stray = FakeServer::packet(cmd::KeepAlive);
+    Bytes answer = FakeServer::resultPacket(0, "成功");
+    Bytes both = stray;
+    both.insert(both.end(), stray.begin(), stray.end());
+    both.insert(both.end(), answer.begin(), answer.end());
+    // The keep-alive's answer arrives only after the next request was sent.
+    server.script().awaitRequest().awaitRequest().send(both);
+    ServerConnection c;
+    ASSERT_EQ(c.connect(server.host(), server.port()), 1);
+    sendKeepAlive(c);
+    std::vector<uint8_t> buffer(1024);
+    ASSERT_EQ(exchange(c, buffer), static_cast<int>(answer.size()));
+    EXPECT_TRUE(std::equal(answer.begin(), answer.end(), buffer.begin()));
+}
+
+TEST(ServerConnection, EndlessKeepAliveAnswersAreAMalformedStream) {
+    FakeServer server;
+    Bytes flood;
+    for (int i = 0; i < 100; ++i) flood.insert(flood.end(), {4, 0, 0, cmd::KeepAlive});
+    server.script().awaitRequest().send(flood);
+    ServerConnection c;
+    ASSERT_EQ(c.connect(server.host(), server.port()), 1);
+    std::vector<uint8_t> buffer(64);
+    EXPECT_EQ(exchange(c, buffer), -1);
+    EXPECT_FALSE(c.connected());
 }
 
 TEST(ServerConnection, SilentServerKeepsTheConnectionForTheNextExchange) {

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "admin/AdminActions.h"
 #include "app/Desk.h"
 #include "gui/DialogRegistry.h"
 #include "gui/Dialogs.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     korvant::gui::registerDialogs(dialogs);
     korvant::gui::QtPort port(dialogs);
     korvant::Desk desk(port, ".");
+    korvant::registerAdminActions(desk);
     korvant::gui::MainWindow window(desk, port);
     QObject::connect(&window, &korvant::gui::MainWindow::programEnded, &app,
                      [](int code) { QCoreApplication::exit(code); });

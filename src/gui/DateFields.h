@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+
+#include <cstdint>
+
+// Dates of the date pickers and their yyyymmdd value on the wire.
+namespace korvant::gui {
+
+// The date of a yyyymmdd value; today for a value that is no date.
+inline QDate dateOfYmd(int32_t ymd) {
+    QDate date(ymd / 10000, ymd / 100 % 100, ymd % 100);
+    return date.isValid() ? date : QDate::currentDate();
+}
+
+inline int32_t ymdOfDate(const QDate& date) {
+    return date.year() * 10000 + date.month() * 100 + date.day();
+}
+
+}  // namespace korvant::gui

@@ -33,6 +33,7 @@
 #include "gui/AccountRows.h"
 #include "gui/ActionHooks.h"
 #include "gui/ContentPanel.h"
+#include "gui/DepositRecordsTab.h"
 #include "gui/LinkedSubAccountsWindow.h"
 #include "gui/NavigationPanel.h"
 #include "gui/NavigationTrees.h"
@@ -100,6 +101,9 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     connectNavigation();
     connectContent();
     connectLists();
+    DepositRecordsTab::install(desk_, *content_, [this](const std::function<void()>& work) {
+        return callCore(work);
+    });
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {

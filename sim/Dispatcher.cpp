@@ -56,6 +56,7 @@ Dispatcher makeDispatcher() {
     addSubAccountHandlers(d);
     addMainAccountHandlers(d);
     addDepositHandlers(d);
+    addServiceHandlers(d);
     return d;
 }
 

@@ -13,5 +13,6 @@ void addGroupHandlers(Dispatcher& d);
 void addSubAccountHandlers(Dispatcher& d);
 void addMainAccountHandlers(Dispatcher& d);
 void addDepositHandlers(Dispatcher& d);
+void addServiceHandlers(Dispatcher& d);
 
 }  // namespace korvant::sim

@@ -140,6 +140,8 @@ public:
     std::vector<RateTemplate> marginTemplates;
     std::vector<RiskRule> riskRules;
     std::vector<DepositRecord> deposits;
+    // Free texts of the About dialog, the latest last.
+    std::vector<std::string> serviceTexts;
     int32_t nextGroupId = 2;
     int32_t nextSerial = 1;
 

@@ -24,6 +24,7 @@
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
+#include "app/FreeText.h"
 #include "app/Login.h"
 #include "app/ReportTree.h"
 #include "app/SearchFilter.h"
@@ -101,9 +102,8 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     connectNavigation();
     connectContent();
     connectLists();
-    DepositRecordsTab::install(desk_, *content_, [this](const std::function<void()>& work) {
-        return callCore(work);
-    });
+    DepositRecordsTab::install(
+        desk_, *content_, [this](const std::function<void()>& work) { return callCore(work); });
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {
@@ -581,7 +581,9 @@ void MainWindow::advancedSearch() {
 
 void MainWindow::showAbout() {
     bool shift = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-    AboutDialog dialog(shift, {}, this);
+    AboutDialog dialog(
+        shift, [this](const std::string& text) { callCore([&] { sendFreeText(desk_, text); }); },
+        this);
     dialog.exec();
 }
 

@@ -12,6 +12,7 @@
 #include "admin/MainAccountRequests.h"
 #include "admin/SubAccountRequests.h"
 #include "app/AccountListRequests.h"
+#include "app/FreeText.h"
 #include "app/LoginRequest.h"
 #include "app/SearchFilter.h"
 #include "model/ReferenceQueries.h"
@@ -54,6 +55,7 @@ const std::vector<WriterCase>& writers() {
         {"delete administrator",
          [](uint8_t* b, int c) { return writeDeleteAdministrator("op", b, c); }},
         {"change password", [](uint8_t* b, int c) { return writeChangePassword("a", "b", b, c); }},
+        {"free text", [](uint8_t* b, int c) { return writeFreeText("text", b, c); }},
         {"sub-account funds",
          [](uint8_t* b, int c) { return writeSubAccountFundsQuery("800001", b, c); }},
         {"delete main account",

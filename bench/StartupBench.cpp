@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "LoginOnlyPort.h"
 #include "SimLauncher.h"
 #include "app/Desk.h"
 #include "app/Login.h"
@@ -25,35 +26,6 @@ namespace korvant::bench {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// A front end that says nothing and fills the login dialog.
-class SilentPort : public FrontEndPort {
-public:
-    void showMessage(const Message& m) override {
-        std::fprintf(stderr, "[%s] %s\n", m.caption.c_str(), m.text.c_str());
-    }
-    bool askYesNo(const Message&) override { return false; }
-    void showProgress(const std::string&) override {}
-    void hideProgress() override {}
-    std::optional<std::string> chooseSaveFile(const std::string&, const std::string&,
-                                              const std::vector<FileFilter>&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseOpenFile(const std::string&,
-                                              const std::vector<FileFilter>&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFolder(const std::string&) override { return std::nullopt; }
-    bool editForm(Form& form, const FormValidator& validator) override {
-        auto* login = dynamic_cast<LoginForm*>(&form);
-        if (login == nullptr) return false;
-        login->serverNames = {"sim"};
-        login->serverIndex = 0;
-        login->account = "admin";
-        login->password = "admin";
-        return !validator || validator(form);
-    }
-};
 
 std::size_t heap(const std::string& s) {
     return s.capacity() > 15 ? s.capacity() + 1 : 0;
@@ -76,7 +48,7 @@ struct Figures {
 };
 
 Figures runStartup(const std::string& host, int port, bool withTree = false) {
-    SilentPort silent;
+    LoginOnlyPort silent;
     Desk desk(silent);
     LoginOptions options;
     options.endpoint = ServerEndpoint{host, port};

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "LoginOnlyPort.h"
 #include "SimLauncher.h"
 #include "app/Desk.h"
 #include "app/Login.h"
@@ -21,35 +22,6 @@
 
 namespace korvant::bench {
 namespace {
-
-// A front end that answers the login form and reports messages on stderr.
-class LoginOnlyPort : public FrontEndPort {
-public:
-    void showMessage(const Message& m) override {
-        std::fprintf(stderr, "[%s] %s\n", m.caption.c_str(), m.text.c_str());
-    }
-    bool askYesNo(const Message&) override { return false; }
-    void showProgress(const std::string&) override {}
-    void hideProgress() override {}
-    std::optional<std::string> chooseSaveFile(const std::string&, const std::string&,
-                                              const std::vector<FileFilter>&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseOpenFile(const std::string&,
-                                              const std::vector<FileFilter>&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFolder(const std::string&) override { return std::nullopt; }
-    bool editForm(Form& form, const FormValidator& validator) override {
-        auto* login = dynamic_cast<LoginForm*>(&form);
-        if (login == nullptr) return false;
-        login->serverNames = {"sim"};
-        login->serverIndex = 0;
-        login->account = "admin";
-        login->password = "admin";
-        return !validator || validator(form);
-    }
-};
 
 // Fills one tree of the panel and lets it lay out and paint; returns ms.
 double showTree(gui::NavigationPanel& panel, ViewKind view, gui::NodeTreeModel::Builder&& nodes) {

@@ -15,6 +15,7 @@
 
 #include "app/Permissions.h"
 #include "app/SearchFilter.h"
+#include "gui/FormDialog.h"
 #include "gui/GbkLengthValidator.h"
 
 namespace korvant::gui {
@@ -83,13 +84,7 @@ AdministratorDialog::AdministratorDialog(AdministratorForm& form, QWidget* paren
     layout->addLayout(range);
     layout->addWidget(multipleLogins_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)
-        ->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    addOkCancelButtons(this, layout);
 }
 
 void AdministratorDialog::readForm() {

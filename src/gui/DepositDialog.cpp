@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "admin/AmountInWords.h"
+#include "gui/FormDialog.h"
 #include "gui/GbkLengthValidator.h"
 
 namespace korvant::gui {
@@ -73,13 +74,7 @@ DepositDialog::DepositDialog(DepositForm& form, QWidget* parent)
         layout->addWidget(line);
     layout->addWidget(new QLabel(QStringLiteral("优先资金、期初投入可用于风控计算。"), this));
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)
-        ->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    addOkCancelButtons(this, layout);
     connect(deposit_, &QRadioButton::toggled, this, [this] { relabel(); });
 }
 

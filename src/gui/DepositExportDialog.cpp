@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/DateFields.h"
+#include "gui/FormDialog.h"
 
 namespace korvant::gui {
 
@@ -41,13 +42,7 @@ DepositExportDialog::DepositExportDialog(DepositExportForm& form, QWidget* paren
     file->addWidget(browse);
     fields->addRow(QStringLiteral("导出到:"), file);
     layout->addLayout(fields);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)
-        ->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    addOkCancelButtons(this, layout);
     connect(browse, &QPushButton::clicked, this, [this] {
         QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("导出"), path_->text(),
                                                       QStringLiteral("CSV 文件 (*.csv)"));

@@ -1,5 +1,9 @@
 #include "gui/FormDialog.h"
 
+#include <QDialogButtonBox>
+#include <QLayout>
+#include <QPushButton>
+
 namespace korvant::gui {
 
 FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(form) {}
@@ -16,6 +20,16 @@ void FormDialog::accept() {
         return;
     }
     QDialog::accept();
+}
+
+void addOkCancelButtons(QDialog* dialog, QLayout* layout) {
+    auto* buttons = new QDialogButtonBox(dialog);
+    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)
+        ->setObjectName(QStringLiteral("ok"));
+    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
 }
 
 }  // namespace korvant::gui

@@ -4,6 +4,8 @@
 
 #include "app/FrontEndPort.h"
 
+class QLayout;
+
 namespace korvant::gui {
 
 // Base of the dialogs that edit a core form. The dialog shows the form's
@@ -33,5 +35,9 @@ private:
     Form& form_;
     FormValidator validator_;
 };
+
+// Adds the dialog's "确定" (object name "ok") and "取消" buttons at the end of
+// `layout`, wired to accept and reject.
+void addOkCancelButtons(QDialog* dialog, QLayout* layout);
 
 }  // namespace korvant::gui

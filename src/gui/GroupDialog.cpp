@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/SearchFilter.h"
+#include "gui/FormDialog.h"
 #include "gui/GbkLengthValidator.h"
 
 namespace korvant::gui {
@@ -57,13 +58,7 @@ GroupDialog::GroupDialog(GroupForm& form, QWidget* parent)
     quota->addRow(QStringLiteral("范围:"), range);
     layout->addWidget(quotaRows_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)
-        ->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    addOkCancelButtons(this, layout);
 }
 
 void GroupDialog::readForm() {

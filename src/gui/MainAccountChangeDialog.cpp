@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/FormDialog.h"
 #include "gui/GbkLengthValidator.h"
 
 namespace korvant::gui {
@@ -40,12 +41,7 @@ MainAccountChangeDialog::MainAccountChangeDialog(MainAccountChangeForm& form, QW
     auto* note = new QLabel(QString::fromUtf8(MainAccountChangeForm::Note), this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    addOkCancelButtons(this, layout);
 }
 
 void MainAccountChangeDialog::readForm() {

@@ -9,6 +9,7 @@
 
 #include "admin/AmountInWords.h"
 #include "admin/DecimalText.h"
+#include "gui/FormDialog.h"
 #include "gui/GbkLengthValidator.h"
 
 namespace korvant::gui {
@@ -70,13 +71,7 @@ MainAccountDialog::MainAccountDialog(MainAccountForm& form, QWidget* parent)
     auto* note = new QLabel(QString::fromUtf8(MainAccountForm::Note), this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)
-        ->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    addOkCancelButtons(this, layout);
 }
 
 void MainAccountDialog::readForm() {

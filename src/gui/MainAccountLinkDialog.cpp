@@ -15,12 +15,7 @@ MainAccountLinkDialog::MainAccountLinkDialog(MainAccountLinkForm& form, QWidget*
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("可选主账号:"), accounts_);
     layout->addLayout(fields);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    addOkCancelButtons(this, layout);
 }
 
 void MainAccountLinkDialog::readForm() {

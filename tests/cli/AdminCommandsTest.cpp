@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliApp.h"
-#include "cli/CliContext.h"
+#include "cli/CliRun.h"
 #include "protocol/Gbk.h"
 #include "support/SimProcess.h"
 
@@ -18,13 +17,7 @@
 namespace korvant::cli {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-    bool outHas(const std::string& text) const { return out.find(text) != std::string::npos; }
-    bool errHas(const std::string& text) const { return err.find(text) != std::string::npos; }
-};
+using Outcome = test::CliRun;
 
 class AdminCommands : public ::testing::Test {
 protected:
@@ -33,21 +26,8 @@ protected:
 
     void SetUp() override { ASSERT_TRUE(sim.ok()) << sim.error(); }
 
-    Outcome run(std::vector<std::string> command, bool yes = false) {
-        std::vector<std::string> args = {
-            "--host", sim.host(), "--port",     std::to_string(sim.port()),
-            "--user", "admin",    "--password", password};
-        if (yes) args.push_back("--yes");
-        args.insert(args.end(), command.begin(), command.end());
-        std::ostringstream out, err;
-        std::istringstream in;
-        CliContext context(out, err, in);
-        context.environment = [](const std::string&) { return std::optional<std::string>(); };
-        Outcome r;
-        r.status = runCli(args, context);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+    Outcome run(const std::vector<std::string>& command, bool yes = false) {
+        return test::runAsAdmin(sim, password, command, yes);
     }
 
     // The line of `account` in the administrator list of a group.

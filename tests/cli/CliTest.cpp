@@ -11,6 +11,7 @@
 #include "cli/CliApp.h"
 #include "cli/CliContext.h"
 #include "cli/CliPort.h"
+#include "cli/CliRun.h"
 #include "local/LastLogin.h"
 #include "support/FakeServer.h"
 #include "support/SimProcess.h"
@@ -18,35 +19,8 @@
 namespace korvant::cli {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-    std::vector<std::string> outLines() const {
-        std::vector<std::string> lines;
-        std::istringstream in(out);
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-};
-
-// Runs korvant-cli in-process with string streams.
-CliRun runCli(const std::vector<std::string>& args, const std::string& input = "",
-              std::map<std::string, std::string> env = {}) {
-    std::ostringstream out, err;
-    std::istringstream in(input);
-    CliContext context(out, err, in);
-    context.environment = [env](const std::string& name) -> std::optional<std::string> {
-        auto it = env.find(name);
-        if (it == env.end()) return std::nullopt;
-        return it->second;
-    };
-    CliRun run;
-    run.status = korvant::cli::runCli(args, context);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using test::CliRun;
+using test::runCli;
 
 class Scratch {
 public:

@@ -7,7 +7,7 @@ class Accounts : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(admin.login("admin", "admin").size(), 44); }
     double linkFunds(int32_t group, const std::string& main) {
-        const uint8_t* l = findRecord(admin.links(group, 0), 24, main);
+        auto l = findRecord(admin.links(group, 0), 24, main);
         return l ? getF64(l + 16) : -1;
     }
     std::unique_ptr<SimServerThread> server = startServer("demo");
@@ -17,7 +17,7 @@ protected:
 TEST_F(Accounts, AddSubAccountAndItsRefusals) {
     Reply added = admin.addSubAccount("0100150", "pw", 5, "新客户", "880101", "备注");
     ASSERT_TRUE(added.accepted()) << added.resultText();
-    const uint8_t* s = findRecord(admin.subAccounts(5, 0, {.account = "100150"}), 364, "100150");
+    auto s = findRecord(admin.subAccounts(5, 0, {.account = "100150"}), 364, "100150");
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(readPlainText(s + 16, 16), "pw");
     EXPECT_EQ(readPlainText(s + 32, 32), "上海一组");
@@ -51,7 +51,7 @@ TEST_F(Accounts, DepartmentQuotaLimitsNewSubAccounts) {
 TEST_F(Accounts, ModifySubAccountByChangeFlags) {
     ASSERT_TRUE(admin.addSubAccount("100160", "old", 5, "甲", "880101", "r1").accepted());
     ASSERT_TRUE(admin.modifySubAccount(0x01, 5, "new", "乙", "880101", "100160", "r2").accepted());
-    const uint8_t* s = findRecord(admin.subAccounts(5, 0, {.account = "100160"}), 364, "100160");
+    auto s = findRecord(admin.subAccounts(5, 0, {.account = "100160"}), 364, "100160");
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(readPlainText(s + 16, 16), "new");
     EXPECT_EQ(readPlainText(s + 68, 32), "甲");  // untouched without 0x10
@@ -89,7 +89,7 @@ TEST_F(Accounts, DeleteSubAccountReturnsItsFundsToTheLink) {
 
 TEST_F(Accounts, MainAccountLifecycle) {
     ASSERT_TRUE(admin.addMainAccount("880199", 2000000, "01", 1500000, 100000).accepted());
-    const uint8_t* m = findRecord(admin.mainAccounts(2, 0), 88, "880199");
+    auto m = findRecord(admin.mainAccounts(2, 0), 88, "880199");
     ASSERT_NE(m, nullptr);
     EXPECT_DOUBLE_EQ(getF64(m + 16), 2000000);
     EXPECT_DOUBLE_EQ(getF64(m + 24), 2000000);

@@ -15,7 +15,7 @@ TEST_F(Administration, AddModifyDeleteAdministrator) {
     Reply added =
         admin.addAdministrator("lisi", "pw1", 0x7, 6, "李四", {local, 0, 0, 0, 0}, 100501, 100600);
     ASSERT_TRUE(added.accepted()) << added.resultText();
-    const uint8_t* a = findRecord(admin.administrators(6, 0), 136, "lisi");
+    auto a = findRecord(admin.administrators(6, 0), 136, "lisi");
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(readPlainText(a + 16, 16), "pw1");
     EXPECT_EQ(getU32(a + 32), 0x7u);
@@ -83,7 +83,7 @@ TEST_F(Administration, AddGroupsUnderRootAndDepartment) {
     ASSERT_EQ(added.command(), cmd::AddGroup);
     ASSERT_EQ(added.size(), 8);
     int32_t id = added.i32(4);
-    const uint8_t* g = findRecord(admin.groups(0), 156, "西南投资部", 0, 32);
+    auto g = findRecord(admin.groups(0), 156, "西南投资部", 0, 32);
     ASSERT_NE(g, nullptr);
     EXPECT_EQ(getI32(g + 32), id);
     EXPECT_EQ(readPlainText(g + 128, 16), "04");
@@ -109,7 +109,7 @@ TEST_F(Administration, AddGroupsUnderRootAndDepartment) {
 
 TEST_F(Administration, ModifyGroupKeepsRemarkUnlessFlagged) {
     ASSERT_TRUE(admin.modifyGroup(0x00, "杭州二组", 6, 2, "新备注").accepted());
-    const uint8_t* g = findRecord(admin.groups(0), 156, "杭州二组", 0, 32);
+    auto g = findRecord(admin.groups(0), 156, "杭州二组", 0, 32);
     ASSERT_NE(g, nullptr);
     EXPECT_EQ(readPlainText(g + 88, 32), "");
     ASSERT_TRUE(admin.modifyGroup(0x10, "杭州二组", 6, 2, "新备注").accepted());

@@ -18,7 +18,7 @@ class Deposits : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(admin.login("admin", "admin").size(), 44); }
     double linkFunds(int32_t group, const std::string& main) {
-        const uint8_t* l = findRecord(admin.links(group, 0), 24, main);
+        auto l = findRecord(admin.links(group, 0), 24, main);
         return l ? getF64(l + 16) : -1;
     }
     const uint8_t* mainRecord(int32_t group, const std::string& main) {

@@ -80,6 +80,21 @@ inline const uint8_t* findRecord(const Reply& list, int recordSize, const std::s
     return nullptr;
 }
 
+// A record found in a temporary answer: a copy of its bytes that outlives
+// the answer, used where a pointer to the record is expected (null when not
+// found).
+struct FoundRecord {
+    std::vector<uint8_t> bytes;
+    operator const uint8_t*() const { return bytes.empty() ? nullptr : bytes.data(); }
+};
+
+inline FoundRecord findRecord(Reply&& list, int recordSize, const std::string& key, int offset = 0,
+                              int width = 16) {
+    const uint8_t* r = findRecord(static_cast<const Reply&>(list), recordSize, key, offset, width);
+    if (r == nullptr) return {};
+    return {std::vector<uint8_t>(r, r + recordSize)};
+}
+
 class SimClient {
 public:
     explicit SimClient(int port) { connected_ = connection_.connect("127.0.0.1", port, 5000) == 1; }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/TestRecords.h"
+
 #include <vector>
 
 #include "admin/GroupForm.h"
@@ -13,17 +15,11 @@
 namespace korvant {
 namespace {
 
-Group group(int id, int parent, const std::string& code, const std::string& name) {
-    Group g;
-    g.id = id;
-    g.parentId = parent;
-    g.groupCode = code;
-    g.name = name;
-    return g;
-}
+using test::makeGroup;
 
 std::vector<Group> tree() {
-    return {group(1, 0, "", "根"), group(2, 1, "01", "一级"), group(3, 2, "0101", "二级")};
+    return {makeGroup(1, 0, "", "根"), makeGroup(2, 1, "01", "一级"),
+            makeGroup(3, 2, "0101", "二级")};
 }
 
 // Inflates a request built by a writer into its plain bytes.
@@ -65,7 +61,7 @@ TEST(GroupForm, QuotaIsShownForFirstLevelGroupsOnly) {
 }
 
 TEST(GroupRequests, ChangeFlags) {
-    Group record = group(3, 2, "0101", "二级");
+    Group record = makeGroup(3, 2, "0101", "二级");
     record.remark = "旧";
     EXPECT_EQ(groupChangeFlags(record, 2, "旧"), 0);
     EXPECT_EQ(groupChangeFlags(record, 1, "旧"), GroupParentChanged);
@@ -109,7 +105,7 @@ TEST(GroupRequests, AddTravelsCompressedAndHidesTheQuotaBelowTheRoot) {
 }
 
 TEST(GroupRequests, ModifyCarriesFlagsIdAndReferenceValue) {
-    Group record = group(2, 1, "01", "一级");
+    Group record = makeGroup(2, 1, "01", "一级");
     record.remark = "旧";
     record.referenceValue = 4711;
     GroupForm form = makeModifyGroupForm(tree(), record);

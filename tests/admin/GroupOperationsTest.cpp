@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/TestRecords.h"
+
 #include "AccountDeskFixture.h"
 #include "admin/GroupForm.h"
 #include "admin/GroupOperations.h"
@@ -10,18 +12,11 @@
 namespace korvant {
 namespace {
 
+using test::makeGroup;
+
 using test::AccountDeskFixture;
 using test::Bytes;
 using test::FakeServer;
-
-Group group(int id, int parent, const std::string& code, const std::string& name) {
-    Group g;
-    g.id = id;
-    g.parentId = parent;
-    g.groupCode = code;
-    g.name = name;
-    return g;
-}
 
 // A desk whose group cache holds a root, a first-level and a second-level
 // group; the server answers the group reload with `reloaded`.
@@ -29,8 +24,8 @@ struct GroupFixture : AccountDeskFixture {
     std::vector<Group> reloaded;
 
     GroupFixture() {
-        desk.reference().groups.records = {group(1, 0, "", "根"), group(2, 1, "01", "一级"),
-                                           group(12, 2, "0101", "二级组")};
+        desk.reference().groups.records = {makeGroup(1, 0, "", "根"), makeGroup(2, 1, "01", "一级"),
+                                           makeGroup(12, 2, "0101", "二级组")};
         desk.session().ownGroupId = 1;
         reloaded = desk.reference().groups.records;
     }
@@ -69,7 +64,7 @@ TEST(GroupOperations, AddTreatsEveryResultPacketAsFailure) {
 TEST(GroupOperations, AddDecodesTheNewIdAndReloadsAllGroups) {
     GroupFixture f;
     f.desk.mainState().group.id = 2;
-    f.reloaded.push_back(group(13, 2, "0102", "新组"));
+    f.reloaded.push_back(makeGroup(13, 2, "0102", "新组"));
     f.answer = [&f](const Bytes& request) -> Bytes {
         if (request[3] == 95) {
             Bytes body(4, 0);

@@ -18,6 +18,7 @@
 #include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
 #include "support/FakeServer.h"
+#include "support/TestRecords.h"
 
 // Hand-made answers of a management server for the application tests, and a
 // scratch folder for Server.ini and ServerInfo.Dat.
@@ -53,15 +54,6 @@ inline Bytes emptyList(uint8_t command) {
     p[3] = command;
     putI32(p.data() + 4, 1);
     return p;
-}
-
-inline Group makeGroup(int id, int parentId, const std::string& code, const std::string& name) {
-    Group g;
-    g.id = id;
-    g.parentId = parentId;
-    g.groupCode = code;
-    g.name = name;
-    return g;
 }
 
 inline SubAccount makeSubAccount(const std::string& account, int groupId) {

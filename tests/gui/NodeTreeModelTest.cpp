@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TestRecords.h"
+
 #include "gui/GuiHarness.h"
 #include "gui/NavigationTrees.h"
 #include "gui/NodeTreeModel.h"
@@ -13,15 +15,6 @@ namespace korvant::test {
 namespace {
 
 using gui::NodeTreeModel;
-
-Group group(int id, int parent, const std::string& code, const std::string& name) {
-    Group g;
-    g.id = id;
-    g.parentId = parent;
-    g.groupCode = code;
-    g.name = name;
-    return g;
-}
 
 TEST(NodeTreeModel, IndexesMapToParentsAndRows) {
     guiApplication();
@@ -68,9 +61,9 @@ TEST(NodeTreeModel, IndexesMapToParentsAndRows) {
 TEST(NavigationTrees, GroupsUnderParentsAndTemplatesUnderFirstLevelGroups) {
     guiApplication();
     ReferenceData reference;
-    reference.groups.records = {group(1, 0, "", "总部"), group(2, 1, "01", "华东"),
-                                group(5, 2, "0101", "上海"), group(3, 1, "02", "华南"),
-                                group(6, 2, "0102", "杭州")};
+    reference.groups.records = {makeGroup(1, 0, "", "总部"), makeGroup(2, 1, "01", "华东"),
+                                makeGroup(5, 2, "0101", "上海"), makeGroup(3, 1, "02", "华南"),
+                                makeGroup(6, 2, "0102", "杭州")};
     NodeTreeModel groups;
     groups.reset(gui::groupTreeNodes(reference));
     ASSERT_EQ(groups.rowCount(), 1);

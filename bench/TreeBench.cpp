@@ -17,8 +17,8 @@
 #include "app/Desk.h"
 #include "app/Login.h"
 #include "app/ReportTree.h"
-#include "gui/NavigationPanel.h"
-#include "gui/NavigationTrees.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/shell/NavigationTrees.h"
 
 namespace korvant::bench {
 namespace {

@@ -55,4 +55,10 @@ int writeSubAccountListRequest(int32_t groupId, const SearchFilter& filter, int3
     return w.finish();
 }
 
+int writeGroupIdQuery(std::string_view groupCode, uint8_t* buffer, int capacity) {
+    PacketWriter w(buffer, capacity, GroupIdQuerySize, cmd::GroupIdOfCode);
+    w.text(4, 16, groupCode);
+    return w.finish();
+}
+
 }  // namespace korvant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "app/SearchFilter.h"
 
@@ -13,6 +14,7 @@ inline constexpr int MainAccountListRequestSize = 36;    // command 37
 inline constexpr int AdministratorListRequestSize = 85;  // command 97
 inline constexpr int MainAccountLinksRequestSize = 12;   // command 64
 inline constexpr int SubAccountListRequestSize = 98;     // command 4
+inline constexpr int GroupIdQuerySize = 20;              // command 65
 
 // Main accounts of a first-level group: group id, account keyword, page.
 int writeMainAccountListRequest(int32_t groupId, const SearchFilter& filter, int32_t page,
@@ -27,5 +29,8 @@ int writeMainAccountLinksRequest(int32_t groupId, int32_t page, uint8_t* buffer,
 // opening date, the remark, page, category.
 int writeSubAccountListRequest(int32_t groupId, const SearchFilter& filter, int32_t page,
                                uint8_t* buffer, int capacity);
+
+// Command 65: asks for the id of the group with this code.
+int writeGroupIdQuery(std::string_view groupCode, uint8_t* buffer, int capacity);
 
 }  // namespace korvant

@@ -6,6 +6,7 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/Exchange.h"
+#include "app/LinkedAccountLoads.h"
 #include "app/ReferenceReload.h"
 #include "protocol/Packet.h"
 

@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "admin/AdministratorOperations.h"
+#include "accounts/administrators/AdministratorOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/AdministratorSelection.h"

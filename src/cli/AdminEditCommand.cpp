@@ -4,8 +4,8 @@
 
 #include <ostream>
 
-#include "admin/AdministratorForm.h"
-#include "admin/AdministratorOperations.h"
+#include "accounts/administrators/AdministratorForm.h"
+#include "accounts/administrators/AdministratorOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/AdministratorSelection.h"

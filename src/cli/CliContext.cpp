@@ -4,9 +4,9 @@
 #include <istream>
 #include <ostream>
 
-#include "app/Desk.h"
 #include "app/Login.h"
 #include "cli/ExitStatus.h"
+#include "core/CoreDesk.h"
 
 namespace korvant::cli {
 
@@ -23,7 +23,7 @@ CliContext::~CliContext() = default;
 
 Desk& CliContext::desk() {
     if (!desk_) {
-        desk_ = std::make_unique<Desk>(port_, options.dir);
+        desk_ = std::make_unique<CoreDesk>(port_, options.dir);
         desk_->statusList().subscribe([this](const StatusRow& row) {
             *err_ << "status\t" << row.time << '\t' << row.title << '\t' << row.detail << '\n'
                   << std::flush;

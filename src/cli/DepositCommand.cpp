@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "admin/DepositOperations.h"
+#include "accounts/deposits/DepositOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/CliContext.h"

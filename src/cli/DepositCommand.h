@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "admin/DepositForm.h"
+#include "accounts/deposits/DepositForm.h"
 #include "cli/Command.h"
 
 // `deposit sub`, `deposit main` and `deposit link`: the dialog "出入金" for a

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "admin/DepositRecordsPage.h"
+#include "accounts/deposits/DepositRecordsPage.h"
 #include "app/Desk.h"
 #include "app/MainState.h"
 #include "cli/CliContext.h"

@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "admin/GroupForm.h"
-#include "admin/GroupOperations.h"
+#include "accounts/groups/GroupForm.h"
+#include "accounts/groups/GroupOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/CliContext.h"

@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "admin/MainAccountForm.h"
-#include "admin/MainAccountOperations.h"
+#include "accounts/mainaccounts/MainAccountForm.h"
+#include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/CliContext.h"

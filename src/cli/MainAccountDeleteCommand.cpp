@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "admin/MainAccountOperations.h"
+#include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/CliContext.h"

@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "admin/MainAccountChangeForm.h"
-#include "admin/MainAccountOperations.h"
+#include "accounts/mainaccounts/MainAccountChangeForm.h"
+#include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/CliContext.h"

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "admin/MainAccountOperations.h"
+#include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/CliContext.h"

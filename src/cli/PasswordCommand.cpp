@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "admin/AdministratorOperations.h"
-#include "admin/PasswordForm.h"
+#include "accounts/administrators/AdministratorOperations.h"
+#include "accounts/administrators/PasswordForm.h"
 #include "app/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"

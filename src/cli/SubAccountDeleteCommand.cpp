@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "admin/SubAccountOperations.h"
+#include "accounts/subaccounts/SubAccountOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/CliContext.h"

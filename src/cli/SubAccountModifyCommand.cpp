@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "admin/SubAccountForm.h"
-#include "admin/SubAccountOperations.h"
+#include "accounts/subaccounts/SubAccountForm.h"
+#include "accounts/subaccounts/SubAccountOperations.h"
 #include "app/Desk.h"
 #include "cli/AccountSelection.h"
 #include "cli/CliContext.h"

@@ -1,12 +1,11 @@
 #include <QApplication>
 #include <QDir>
 
-#include "admin/AdminActions.h"
-#include "app/Desk.h"
-#include "gui/DialogRegistry.h"
-#include "gui/Dialogs.h"
-#include "gui/MainWindow.h"
-#include "gui/QtPort.h"
+#include "core/CoreDesk.h"
+#include "gui/shell/DialogRegistry.h"
+#include "gui/shell/Dialogs.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/shell/QtPort.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,8 +15,7 @@ int main(int argc, char** argv) {
     korvant::gui::DialogRegistry dialogs;
     korvant::gui::registerDialogs(dialogs);
     korvant::gui::QtPort port(dialogs);
-    korvant::Desk desk(port, ".");
-    korvant::registerAdminActions(desk);
+    korvant::CoreDesk desk(port, ".");
     korvant::gui::MainWindow window(desk, port);
     QObject::connect(&window, &korvant::gui::MainWindow::programEnded, &app,
                      [](int code) { QCoreApplication::exit(code); });

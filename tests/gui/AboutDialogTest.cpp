@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/AboutDialog.h"
 #include "gui/GuiHarness.h"
+#include "gui/shell/AboutDialog.h"
 
 namespace korvant::test {
 namespace {

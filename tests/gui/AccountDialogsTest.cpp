@@ -5,13 +5,13 @@
 #include <QPushButton>
 
 #include "GuiHarness.h"
-#include "admin/MainAccountForm.h"
-#include "admin/SubAccountForm.h"
-#include "gui/DialogRegistry.h"
-#include "gui/Dialogs.h"
-#include "gui/MainAccountDialog.h"
-#include "gui/QtPort.h"
-#include "gui/SubAccountDialog.h"
+#include "accounts/mainaccounts/MainAccountForm.h"
+#include "accounts/subaccounts/SubAccountForm.h"
+#include "gui/accounts/MainAccountDialog.h"
+#include "gui/accounts/SubAccountDialog.h"
+#include "gui/shell/DialogRegistry.h"
+#include "gui/shell/Dialogs.h"
+#include "gui/shell/QtPort.h"
 
 namespace korvant::test {
 namespace {

@@ -13,13 +13,13 @@
 #include <set>
 
 #include "app/Desk.h"
-#include "gui/AccountListView.h"
-#include "gui/ContentPanel.h"
 #include "gui/GuiHarness.h"
-#include "gui/NavigationPanel.h"
-#include "gui/NodeTreeModel.h"
-#include "gui/PagerBar.h"
-#include "gui/SearchBar.h"
+#include "gui/shell/AccountListView.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/shell/PagerBar.h"
+#include "gui/shell/SearchBar.h"
+#include "gui/widgets/NodeTreeModel.h"
 
 namespace korvant::test {
 namespace {

@@ -9,11 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include "admin/AdministratorForm.h"
-#include "admin/GroupForm.h"
-#include "gui/AdministratorDialog.h"
-#include "gui/GroupDialog.h"
+#include "accounts/administrators/AdministratorForm.h"
+#include "accounts/groups/GroupForm.h"
 #include "gui/GuiHarness.h"
+#include "gui/accounts/AdministratorDialog.h"
+#include "gui/accounts/GroupDialog.h"
 #include "model/Administrator.h"
 #include "model/Group.h"
 #include "support/ScriptedPort.h"

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/ContentPanel.h"
-#include "gui/DepositRecordsTab.h"
 #include "gui/GuiHarness.h"
+#include "gui/accounts/DepositRecordsTab.h"
+#include "gui/shell/ContentPanel.h"
 
 namespace korvant::test {
 namespace {

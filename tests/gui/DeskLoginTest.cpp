@@ -10,13 +10,13 @@
 #include <gtest/gtest.h>
 
 #include "app/Desk.h"
-#include "gui/ContentPanel.h"
 #include "gui/GuiHarness.h"
-#include "gui/LoginDialog.h"
-#include "gui/NavigationPanel.h"
-#include "gui/NodeTreeModel.h"
-#include "gui/PagerBar.h"
-#include "gui/StatusPanel.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/LoginDialog.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/shell/PagerBar.h"
+#include "gui/shell/StatusPanel.h"
+#include "gui/widgets/NodeTreeModel.h"
 #include "local/LastLogin.h"
 
 namespace korvant::test {

@@ -12,8 +12,9 @@
 
 #include <cstdlib>
 
-#include "gui/Dialogs.h"
-#include "gui/LoginDialog.h"
+#include "core/CoreDesk.h"
+#include "gui/shell/Dialogs.h"
+#include "gui/shell/LoginDialog.h"
 #include "local/LastLogin.h"
 
 namespace korvant::test {
@@ -115,7 +116,7 @@ DeskUnderTest::DeskUnderTest(const std::string& dataSet, const std::vector<std::
     gui::registerDialogs(dialogs);
     port = std::make_unique<gui::QtPort>(dialogs);
     writeDeskFiles(dir.path(), sim.port());
-    desk = std::make_unique<Desk>(*port, dir.path().toStdString());
+    desk = std::make_unique<CoreDesk>(*port, dir.path().toStdString());
     window = std::make_unique<gui::MainWindow>(*desk, *port);
     QObject::connect(window.get(), &gui::MainWindow::loggedIn, [this] { loggedIn = true; });
     QObject::connect(window.get(), &gui::MainWindow::programEnded, [this](int) { ended = true; });

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/Desk.h"
-#include "gui/DialogRegistry.h"
-#include "gui/MainWindow.h"
-#include "gui/QtPort.h"
+#include "gui/shell/DialogRegistry.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/shell/QtPort.h"
 #include "support/SimProcess.h"
 
 // Helpers of the desk tests: one QApplication for the test program, a

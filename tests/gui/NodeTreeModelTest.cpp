@@ -8,8 +8,8 @@
 #include "support/TestRecords.h"
 
 #include "gui/GuiHarness.h"
-#include "gui/NavigationTrees.h"
-#include "gui/NodeTreeModel.h"
+#include "gui/shell/NavigationTrees.h"
+#include "gui/widgets/NodeTreeModel.h"
 
 namespace korvant::test {
 namespace {

@@ -9,11 +9,11 @@
 #include <gtest/gtest.h>
 
 #include "app/Desk.h"
-#include "gui/ContentPanel.h"
 #include "gui/GuiHarness.h"
-#include "gui/LoginDialog.h"
-#include "gui/NavigationPanel.h"
-#include "gui/NodeTreeModel.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/LoginDialog.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/widgets/NodeTreeModel.h"
 
 namespace korvant::test {
 namespace {

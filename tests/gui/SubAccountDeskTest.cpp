@@ -9,23 +9,21 @@
 
 #include <gtest/gtest.h>
 
-#include "admin/MainAccountOperations.h"
-#include "admin/SubAccountOperations.h"
+#include "accounts/mainaccounts/MainAccountOperations.h"
+#include "accounts/subaccounts/SubAccountOperations.h"
 #include "app/Desk.h"
-#include "gui/AccountListView.h"
-#include "gui/ContentPanel.h"
 #include "gui/GuiHarness.h"
-#include "gui/NavigationPanel.h"
-#include "gui/NodeTreeModel.h"
-#include "gui/SubAccountDialog.h"
+#include "gui/accounts/SubAccountDialog.h"
+#include "gui/shell/AccountListView.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/widgets/NodeTreeModel.h"
 
 namespace korvant::test {
 namespace {
 
 TEST(SubAccountDesk, ToolbarNewAddsASubAccountThatTheListShows) {
     DeskUnderTest t;
-    registerSubAccountActions(*t.desk);
-    registerMainAccountActions(*t.desk);
     ASSERT_TRUE(t.loginAs("admin", "admin"));
     gui::NodeTreeModel* model = t.window->navigation()->groupModel();
     for (int node = 0; node < model->nodeCount(); ++node)

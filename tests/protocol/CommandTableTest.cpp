@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "admin/AdministratorForm.h"
-#include "admin/AdministratorRequests.h"
-#include "admin/DepositRequests.h"
-#include "admin/MainAccountRequests.h"
-#include "admin/SubAccountRequests.h"
+#include "accounts/administrators/AdministratorForm.h"
+#include "accounts/administrators/AdministratorRequests.h"
+#include "accounts/deposits/DepositRequests.h"
+#include "accounts/mainaccounts/MainAccountRequests.h"
+#include "accounts/subaccounts/SubAccountRequests.h"
 #include "app/AccountListRequests.h"
 #include "app/FreeText.h"
 #include "app/LoginRequest.h"

@@ -1,0 +1,92 @@
+#include "accounts/deposits/DepositForm.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "text/AmountInWords.h"
+
+namespace korvant {
+
+std::array<std::string, 3> depositAmountCaptions(int direction) {
+    if (direction == DepositDirectionOut)
+        return {"可用资金减少:", "优先资金减少:（可不填）", "期初投入减少:（可不填）"};
+    return {"可用资金增加:", "优先资金增加:（可不填）", "期初投入增加:（可不填）"};
+}
+
+std::string depositInfoLine(const std::string& label, double value) {
+    char number[512];
+    std::snprintf(number, sizeof number, "  %0.2f    ", value);
+    return label + number + "（" + amountInWords(value) + "）";
+}
+
+DepositView depositView(const DepositForm& form) {
+    DepositView view;
+    view.amountCaptions = depositAmountCaptions(form.direction);
+    view.equityLine = depositInfoLine("当前权益:", form.equity);
+    view.availableLine = depositInfoLine("可用资金:", form.available);
+    view.priorityLine = depositInfoLine("优先资金:", form.priority);
+    view.startInvestmentLine = depositInfoLine("期初投入:", form.startInvestment);
+    view.depositableLine = depositInfoLine("可 入 金:", form.depositable);
+    if (form.mode == DepositMode::MainAccount && form.initialFunds == 0)
+        view.availableLine = "可用资金:  不限";
+    if (form.initialFunds == 0 && form.depositable == 0) view.depositableLine = "可 入 金:  不限";
+    switch (form.mode) {
+        case DepositMode::SubAccount:
+            break;
+        case DepositMode::MainAccount:
+            view.showEquity = false;
+            view.showDepositable = false;
+            view.showHistoryBox = false;
+            view.showRemark = false;
+            break;
+        case DepositMode::Link:
+            view.showEquity = false;
+            view.showHistoryBox = false;
+            view.showRemark = false;
+            view.showPriorityRows = false;
+            view.showDepositable = true;
+            break;
+    }
+    return view;
+}
+
+double roundToCents(double value) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return std::strtod(text, nullptr);
+}
+
+double readAmount(const std::string& text) {
+    if (text.empty()) return 0;
+    return std::strtod(text.c_str(), nullptr);
+}
+
+bool validateDepositForm(FrontEndPort& port, DepositForm& form) {
+    double available = readAmount(form.availableText);
+    double priority = readAmount(form.priorityText);
+    double start = readAmount(form.startInvestmentText);
+    // Infinite or undefined amounts ("inf", "nan") are not money.
+    bool finite = std::isfinite(available) && std::isfinite(priority) && std::isfinite(start);
+    if (!finite || !(available >= 0) || !(available > 0 || priority > 0 || start > 0)) {
+        port.error("请填写正确的金额");
+        return false;
+    }
+    form.availableChange = roundToCents(available);
+    form.priorityChange = roundToCents(priority);
+    form.startInvestmentChange = roundToCents(start);
+    return true;
+}
+
+DepositTotals depositTotals(const DepositForm& form) {
+    double sign = form.direction == DepositDirectionOut ? -1.0 : 1.0;
+    DepositTotals totals;
+    totals.priority = roundToCents(form.priority + sign * form.priorityChange);
+    totals.startInvestment = roundToCents(form.startInvestment + sign * form.startInvestmentChange);
+    // Negative totals (and a negative zero) are sent as 0.
+    if (!(totals.priority > 0)) totals.priority = 0;
+    if (!(totals.startInvestment > 0)) totals.startInvestment = 0;
+    return totals;
+}
+
+}  // namespace korvant

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/MainAccount.h"
+#include "model/SubAccount.h"
+
+// The main-account operations of the accounts view: create (action 81),
+// modify (123) and delete (83) in the list of a first-level group; link
+// (106) and unlink (125) in the list of a second-level group; the parent
+// group's main accounts (107); and the sub-accounts that use a main account.
+// The operations return true when the server acknowledged what they sent
+// (modify also when nothing needed sending).
+namespace korvant {
+
+class Desk;
+
+// Action 81, permission 0x1: dialog "添加主账号", command 38, then the
+// first-level list again.
+bool createMainAccount(Desk& desk);
+
+// Action 123: dialog "修改主账号" for `record` (nothing without one); nothing
+// is sent when nothing changed; command 86, then the first-level list again.
+bool modifyMainAccount(Desk& desk, const MainAccount* record);
+
+// Action 83: asks, sends command 39, then the first-level list again.
+bool deleteMainAccount(Desk& desk, const MainAccount* record);
+
+// Action 106: dialog "添加主账号" with the parent group's main accounts,
+// command 66, then the link list again. A refusal always shows "账号已存在".
+bool linkMainAccount(Desk& desk);
+
+// "删除主账号" of the link list, permission 0x20: the row of the link cache
+// to unlink, then the question. True when the user said Yes.
+bool confirmUnlinkMainAccount(Desk& desk, int linkRow);
+// The menu item: confirms, then posts action 125 with the row. Returns
+// whether it was posted.
+bool requestUnlinkMainAccount(Desk& desk, int linkRow);
+
+// Action 125: action 107, command 102 for `account`, then the link list
+// again.
+bool unlinkMainAccount(Desk& desk, std::string account);
+
+// "显示关联的子账号": reads the sub-accounts of all groups page by page
+// (action 87) and returns those whose main account equals `mainAccount`
+// byte for byte. `onPage` sees the matches found so far after every page.
+std::vector<SubAccount> linkedSubAccounts(
+    Desk& desk, const std::string& mainAccount,
+    const std::function<void(const std::vector<SubAccount>&)>& onPage = {});
+
+// The caption and columns of the list "子账号列表" and the cells of a row.
+inline constexpr const char* LinkedSubAccountsCaption = "子账号列表";
+const std::vector<std::string>& linkedSubAccountCaptions();
+std::vector<std::string> linkedSubAccountCells(const SubAccount& account);
+
+// Registers the handlers of actions 81, 83, 106, 107, 123 and 125.
+void registerMainAccountActions(Desk& desk);
+
+}  // namespace korvant

@@ -1,0 +1,106 @@
+#include <strings.h>
+
+#include <vector>
+
+#include "accounts/subaccounts/SubAccountForm.h"
+#include "accounts/subaccounts/SubAccountOperations.h"
+#include "accounts/subaccounts/SubAccountRequests.h"
+#include "app/AccountExchange.h"
+#include "app/Desk.h"
+#include "app/LinkedAccountLoads.h"
+#include "app/Permissions.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+
+namespace {
+
+// The second-level groups sharing the first-level code of `groupId`, that
+// group selected.
+void fillGroupChoices(const ReferenceData& reference, int32_t groupId, SubAccountForm& form) {
+    const Group* own = reference.groupById(groupId);
+    const std::string prefix = own != nullptr ? own->groupCode.substr(0, 2) : std::string();
+    for (const Group& g : reference.groups.records) {
+        if (g.groupCode.size() != 4 || g.groupCode.compare(0, 2, prefix) != 0) continue;
+        if (g.id == groupId) form.groupIndex = static_cast<int>(form.groups.size());
+        form.groups.push_back({g.id, g.name, g.groupCode});
+    }
+}
+
+}  // namespace
+
+bool modifySubAccount(Desk& desk, const SubAccount* selected) {
+    FrontEndPort& port = desk.port();
+    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifySubAccount)) return false;
+    if (selected == nullptr) return false;
+    const SubAccount record = *selected;  // the caches change during the operation
+    loadGroupMainAccountLinks(desk);
+
+    SubAccountForm form;
+    form.adding = false;
+    form.account = record.account;
+    form.password = record.password;
+    form.name = record.name;
+    form.mac = record.mac;
+    form.remark = record.remark;
+    form.noFeesOnStatement = (record.options & SubAccount::NoFeesOnStatement) != 0;
+    form.noSingleSideMargin = (record.options & SubAccount::NoSingleSideMargin) != 0;
+    fillGroupChoices(desk.reference(), record.groupId, form);
+    for (const MainAccountLink& link : desk.accounts().mainAccountLinks.records) {
+        if (strcasecmp(link.account.c_str(), record.mainAccount.c_str()) == 0)
+            form.mainAccountIndex = static_cast<int>(form.mainAccounts.size());
+        form.mainAccounts.push_back(link.account);
+    }
+    const bool accepted = port.editForm(form, [&port](Form& f) {
+        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
+    });
+    if (!accepted) return false;
+
+    const SubAccountValues recorded{record.groupId,     record.password, record.name,
+                                    record.mainAccount, record.mac,      record.remark,
+                                    record.options};
+    SubAccountValues edited;
+    edited.groupId = form.selectedGroup()->id;
+    edited.password = form.password;
+    edited.name = form.name;
+    edited.mainAccount = form.selectedMainAccount();
+    edited.mac = form.mac;
+    edited.remark = form.remark;
+    edited.options = (record.options & ~0x3) | form.optionBits();
+
+    const std::string title = "修改子账号";
+    const std::string failureRow = textf("修改 %s 失败！", form.account.c_str());
+    std::vector<uint8_t> buffer(PacketBufferSize, 0);
+    const int length =
+        writeModifySubAccount(form.account, subAccountChangeFlags(recorded, edited), edited,
+                              buffer.data(), static_cast<int>(buffer.size()));
+    if (length <= 0) {
+        desk.statusList().append(title, failureRow, true);
+        port.error("组包失败!");
+        return false;
+    }
+    if (buffer[2] != FlagCompressed) port.info("error");  // sent uncompressed
+    desk.statusList().append(title,
+                             textf("账号:%s, 密码:%s, 名称:%s, 组:%s, 主账号:%s",
+                                   form.account.c_str(), form.password.c_str(), form.name.c_str(),
+                                   form.selectedGroup()->name.c_str(), edited.mainAccount.c_str()),
+                             true);
+    std::vector<uint8_t> answer;
+    const int received = exchange(desk, buffer.data(), length, answer,
+                                  accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
+    if (received <= 0) return false;
+
+    AckTexts texts;
+    texts.title = title;
+    texts.failureRow = failureRow;
+    texts.parseFailed = "解析数据包失败!";
+    texts.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
+    if (acknowledge(desk, answer.data(), received, texts) != AckResult::Success) return false;
+
+    desk.mainState().filter.clearFields();
+    requeryAccountList(desk, AccountList::SubAccounts);
+    desk.statusList().append(title, textf("修改 %s 成功", form.account.c_str()), false);
+    return true;
+}
+
+}  // namespace korvant

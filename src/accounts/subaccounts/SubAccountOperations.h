@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "model/SubAccount.h"
+
+// The sub-account operations of the accounts view: add (action 9), modify
+// (action 11), delete (action 10) and the main accounts linked to the
+// current group that the dialog offers (action 109). The operations return true when the server
+// acknowledged everything they sent.
+namespace korvant {
+
+class Desk;
+
+// Action 9, permission 0x1: the dialog "添加子账号" for the group selected in
+// the groups tree, command 8, then the sub-account list again.
+bool addSubAccount(Desk& desk);
+
+// Action 11, permission 0x2: the dialog "修改子账号" prefilled from `record`
+// (nothing happens without one after the permission check),
+// command 11 (compressed), then the sub-account list again.
+bool modifySubAccount(Desk& desk, const SubAccount* record);
+
+// Action 10, permission 0x4: asks once, then sends command 14 for every
+// account in list order, each reported on its own; then the list again.
+bool deleteSubAccounts(Desk& desk, const std::vector<SubAccount>& selected);
+
+// Registers the handlers of actions 9, 10, 11 and 109.
+void registerSubAccountActions(Desk& desk);
+
+}  // namespace korvant

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "app/Exchange.h"
+
+// The one way an operation changes something on the server: build the
+// request, write the start row, exchange, judge the answer, re-query the
+// affected list, write the outcome row. Everything an operation says and
+// does around that sequence is data of its ChangeSpec.
+namespace korvant {
+
+class Desk;
+
+// When the affected list is queried again.
+enum class Requery {
+    OnSuccess,             // only after an acknowledged change
+    AfterAnswer,           // after any answer that was received and judged, also a
+                           // refusal or an answer that could not be dispatched
+    AfterDispatchFailure,  // on success, and when the acknowledgement could
+                           // not be dispatched ("解析数据包失败")
+    Never,
+};
+
+// How the answer is judged.
+//  - Acknowledgement: command 0, status 0 is done; any other status is a
+//    refusal with the server's text; any other command is not an
+//    acknowledgement (AckTexts say what is shown).
+//  - Custom: `judge` decides (for answers of the request's own command, e.g.
+//    a deposit answered by its i32 outcome). It runs on the decoded answer
+//    (inflated when it came compressed) and writes its own rows and messages
+//    for a failure; it returns Success or another AckResult.
+enum class Judgement { Acknowledgement, Custom };
+
+struct ChangeSpec {
+    // Title of every status row of the operation, e.g. "添加管理员".
+    std::string title;
+    // Start row (the list is cleared first); none when empty.
+    std::string startDetail;
+
+    // Writes the request into `buffer`; returns its size, or 0 or less when
+    // it cannot be built.
+    std::function<int(std::span<uint8_t> buffer)> build;
+    // A build failure writes the failure row (clearing the list) before its
+    // message when set; otherwise only the message.
+    bool buildFailureWritesRow = false;
+
+    // Texts and consequences of a failed build, send or receive; the failure
+    // row of the exchange is `ack.failureRow` unless set in `exchange`.
+    ExchangeTexts exchange = ExchangeTexts::operation("组包失败!");
+
+    Judgement judgement = Judgement::Acknowledgement;
+    AckTexts ack;
+    std::function<AckResult(Desk& desk, std::span<const uint8_t> answer)> judge;
+
+    Requery requery = Requery::OnSuccess;
+    // Queries the affected list again (may be empty).
+    std::function<void(Desk& desk)> requeryList;
+    // The outcome row after success when the success row comes after the
+    // re-query (e.g. "添加 %s 成功" written once the list is redrawn); when
+    // empty, `ack.successRow` (written by the judgement) is all.
+    std::string successRowAfterRequery;
+};
+
+struct ChangeOutcome {
+    // Whether the change was acknowledged.
+    bool done = false;
+    // The judgement of the answer; NotAcknowledged also when nothing was
+    // received or the request could not be built.
+    AckResult result = AckResult::NotAcknowledged;
+    // Whether an answer was received at all.
+    bool answered = false;
+    // The value of a command-95 answer routed with the acknowledgement (the
+    // id of a new group, for example), when one came.
+    int32_t value95 = 0;
+    bool has95 = false;
+};
+
+// Runs one change. Failures of the connection end the program where the
+// spec's ExchangeTexts say so (ProgramEnd is thrown).
+ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec);
+
+}  // namespace korvant

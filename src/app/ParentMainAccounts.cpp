@@ -1,0 +1,64 @@
+#include <limits>
+#include <vector>
+
+#include "app/AccountListRequests.h"
+#include "app/Desk.h"
+#include "app/Exchange.h"
+#include "app/LinkedAccountLoads.h"
+#include "model/PagedQuery.h"
+#include "protocol/Bytes.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+
+void loadParentMainAccounts(Desk& desk) {
+    RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
+    const std::string parentCode = desk.mainState().group.code.substr(0, 2);
+
+    std::vector<uint8_t> buffer(PacketBufferSize, 0);
+    const int length =
+        writeGroupIdQuery(parentCode, buffer.data(), static_cast<int>(buffer.size()));
+    std::vector<uint8_t> answer;
+    const int received = exchange(desk, buffer.data(), length, answer, ExchangeTexts::query());
+    if (received <= 0) return;
+    constexpr int32_t unknown = std::numeric_limits<int32_t>::min();
+    int32_t parentId = unknown;
+    if (decodeAnswer(desk.router(), answer.data(), received, &parentId) != 0) {
+        desk.port().error("  错误的数据包, 无法解析 !  ");
+        return;
+    }
+    // The id comes as a single-value answer (routed into `parentId`) or as an
+    // answer of the query's own command with the id at the same offset.
+    if (parentId == unknown && received >= 8 && answer[2] == FlagPlain &&
+        answer[3] == cmd::GroupIdOfCode)
+        parentId = getI32(answer.data() + 4);
+    // Without an id no other group's accounts are left in the cache.
+    cache.clear();
+    if (parentId == unknown) return;
+
+    PagedQuery query;
+    query.command = cmd::MainAccountList;
+    query.recordSize = MainAccount::WireSize;
+    query.writeRequest = [parentId](int page, uint8_t* out, int capacity) {
+        return writeMainAccountListRequest(parentId, SearchFilter{}, page, out, capacity);
+    };
+    bool first = true;
+    query.parsePage = [&](const uint8_t* packet, int size) {
+        if (first)
+            cache.replaceFromAnswer(packet, size);
+        else
+            cache.appendAnswer(packet, size);
+        first = false;
+    };
+    switch (runPagedQuery(desk.connection(), query)) {
+        case PagedQueryResult::BuildFailed:
+            desk.port().endProgram("  组包出错!! ");
+        case PagedQueryResult::Disconnected:
+            desk.port().endProgram("  与服务器断开了!");
+        case PagedQueryResult::Done:
+            break;
+    }
+}
+
+}  // namespace korvant

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/MainState.h"
+#include "model/PageCursor.h"
+
+// A report page: the rows of one target (an account, a group node, a
+// template, a query form) shown page by page through the main window's
+// pager. Either each page is a server query (the deposit records, the rate
+// pages), or everything is loaded once and paged locally (the operation
+// log, the settlement prices). The desk's tab and the command line both
+// drive the same object; the front end only draws columns, cells and label.
+namespace korvant {
+
+class Desk;
+
+// What a report reports on: the account or tree node chosen in the report
+// tree (action 122), or a number typed into the page.
+struct ReportTarget {
+    int32_t id = -1;   // account or group id; -1 when none is chosen
+    std::string text;  // the node's text or the typed number
+    bool group = false;
+};
+
+struct ReportColumn {
+    std::string caption;
+    int width = 80;  // pixels in the desk
+};
+
+class ReportPage {
+public:
+    virtual ~ReportPage() = default;
+
+    virtual const std::vector<ReportColumn>& columns() const = 0;
+    // The rows on screen and their cells as listed.
+    virtual int rowCount() const = 0;
+    virtual std::vector<std::string> cells(int row) const = 0;
+
+    // The page on screen (`last`) and the number of pages (`total`).
+    virtual PageCursor cursor() const = 0;
+    // The pager label of this page; by default "第%d/%d页".
+    virtual std::string pageLabel() const;
+
+    // Shows page `page` (0-based): a server query or a slice of what was
+    // loaded. Returns whether rows were listed.
+    virtual bool showPage(Desk& desk, int page) = 0;
+
+    ReportTarget target;
+};
+
+// Local paging of rows loaded whole: `rowsPerPage` rows a page.
+struct LocalPaging {
+    int rowsPerPage = 100;
+    int page = 0;
+
+    // Pages needed for `rows` (0 for none).
+    int pageCount(int64_t rows) const;
+    // First row of the current page and the number of rows on it.
+    int64_t firstRow() const { return static_cast<int64_t>(page) * rowsPerPage; }
+    int rowsOnPage(int64_t rows) const;
+    // Moves to `target` when it is a page of `rows`; false otherwise.
+    bool moveTo(int target, int64_t rows);
+};
+
+// The main window's pager for a view showing `page` (the ViewPager of the
+// view in MainState): cursor and page query go to the page; `shown` is left
+// empty. The page must outlive the registration.
+ViewPager reportPager(Desk& desk, ReportPage& page);
+
+}  // namespace korvant

@@ -1,0 +1,29 @@
+#include "core/CoreDesk.h"
+
+#include "accounts/administrators/AdministratorOperations.h"
+#include "accounts/deposits/DepositOperations.h"
+#include "accounts/groups/GroupOperations.h"
+#include "accounts/mainaccounts/MainAccountOperations.h"
+#include "accounts/subaccounts/SubAccountOperations.h"
+#include "reports/ReportActions.h"
+#include "risk/RiskActions.h"
+#include "templates/TemplateActions.h"
+
+namespace korvant {
+
+CoreDesk::CoreDesk(FrontEndPort& port, std::string dir) : Desk(port, std::move(dir)) {
+    registerAreaActions(*this);
+}
+
+void registerAreaActions(Desk& desk) {
+    registerAdministratorActions(desk);
+    registerGroupActions(desk);
+    registerSubAccountActions(desk);
+    registerMainAccountActions(desk);
+    registerDepositActions(desk);
+    registerTemplateActions(desk);
+    registerRiskActions(desk);
+    registerReportActions(desk);
+}
+
+}  // namespace korvant

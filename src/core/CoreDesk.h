@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "app/Desk.h"
+
+// The desk of a front end: a Desk whose action registry holds the actions
+// of every area, registered once when it is made. The desk and the
+// command-line front end both run on it.
+namespace korvant {
+
+class CoreDesk : public Desk {
+public:
+    explicit CoreDesk(FrontEndPort& port, std::string dir = ".");
+};
+
+// Registers the actions of every area on `desk` (one registration function
+// per area).
+void registerAreaActions(Desk& desk);
+
+}  // namespace korvant

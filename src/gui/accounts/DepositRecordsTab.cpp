@@ -1,0 +1,131 @@
+#include "gui/accounts/DepositRecordsTab.h"
+
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/AccountLists.h"
+#include "app/Desk.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/widgets/DateFields.h"
+
+namespace korvant::gui {
+
+namespace {
+constexpr int DepositRecordsTabIndex = 2;
+}
+
+DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
+    : QWidget(parent),
+      desk_(desk),
+      run_(std::move(run)),
+      from_(new QDateEdit(QDate::currentDate(), this)),
+      to_(new QDateEdit(QDate::currentDate(), this)),
+      customer_(new QLineEdit(this)),
+      table_(new QTableWidget(this)) {
+    for (QDateEdit* date : {from_, to_}) {
+        date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        date->setCalendarPopup(true);
+        connect(date, &QDateEdit::dateChanged, this, [this] { search(); });
+    }
+    auto* search = new QPushButton(QStringLiteral("查询"), this);
+    auto* exportButton = new QPushButton(QStringLiteral("导出"), this);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(QStringLiteral("时间范围:"), this));
+    bar->addWidget(new QLabel(QStringLiteral("从"), this));
+    bar->addWidget(from_);
+    bar->addWidget(new QLabel(QStringLiteral("到"), this));
+    bar->addWidget(to_);
+    bar->addWidget(new QLabel(QStringLiteral("客户号:"), this));
+    bar->addWidget(customer_);
+    bar->addWidget(search);
+    bar->addWidget(exportButton);
+    bar->addStretch();
+
+    const auto& captions = depositRecordCaptions();
+    table_->setColumnCount(static_cast<int>(captions.size()));
+    QStringList headers;
+    for (const char* caption : captions) headers << QString::fromUtf8(caption);
+    table_->setHorizontalHeaderLabels(headers);
+    for (int c = 0; c < table_->columnCount(); ++c)
+        table_->setColumnWidth(c, c + 1 == table_->columnCount() ? 300 : 100);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(bar);
+    layout->addWidget(table_, 1);
+
+    connect(search, &QPushButton::clicked, this, [this] { this->search(); });
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        readFields();
+        run_([this] { exportDepositRecords(desk_, page_); });
+    });
+}
+
+void DepositRecordsTab::readFields() {
+    page_.startDate = ymdOfDate(from_->date());
+    page_.endDate = ymdOfDate(to_->date());
+    page_.customer = customer_->text().toStdString();
+}
+
+void DepositRecordsTab::search() {
+    readFields();
+    run_([this] { searchDepositRecords(desk_, page_); });
+    redraw();
+}
+
+void DepositRecordsTab::query(int pageIndex) {
+    readFields();
+    run_([this, pageIndex] { queryDepositRecords(desk_, page_, pageIndex); });
+    redraw();
+}
+
+void DepositRecordsTab::redraw() {
+    const auto& records = page_.records.records;
+    table_->setRowCount(static_cast<int>(records.size()));
+    for (int row = 0; row < static_cast<int>(records.size()); ++row) {
+        const std::vector<std::string> cells =
+            depositRecordCells(records[static_cast<std::size_t>(row)]);
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c)
+            table_->setItem(
+                row, c,
+                new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
+    }
+    run_([this] { updatePageLabel(desk_); });
+}
+
+void DepositRecordsTab::install(Desk& desk, ContentPanel& content, Runner run) {
+    QTabBar* strip = content.viewStrip(ViewKind::Reports);
+    if (strip == nullptr) return;
+    auto* tab = new DepositRecordsTab(desk, std::move(run), &content);
+    tab->hide();
+    auto shown = [&desk, &content, tab](int index) {
+        if (index != DepositRecordsTabIndex) return;
+        if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
+        // The tab may be replaced by another page of the view later.
+        QPointer<DepositRecordsTab> guarded(tab);
+        ViewPager pager;
+        pager.cursor = [guarded] {
+            return guarded ? guarded->page().records.cursor : PageCursor{1, 0};
+        };
+        pager.query = [guarded](int page) {
+            if (guarded) guarded->query(page);
+        };
+        desk.mainState().pagers[ViewKind::Reports] = pager;
+        if (desk.mainState().view == ViewKind::Reports)
+            content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
+    };
+    QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
+}
+
+}  // namespace korvant::gui

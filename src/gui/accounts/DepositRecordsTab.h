@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "accounts/deposits/DepositRecordsPage.h"
+
+class QDateEdit;
+class QLineEdit;
+class QTableWidget;
+
+namespace korvant {
+class Desk;
+}
+
+namespace korvant::gui {
+
+class ContentPanel;
+
+// The report tab " 出入金记录 ": "时间范围:" "从" … "到", "客户号:", "查询" and
+// "导出", and the list of the records of one page. It is the reports view's
+// page while its tab is selected, and pages through the pager bar.
+class DepositRecordsTab : public QWidget {
+    Q_OBJECT
+public:
+    using Runner = std::function<bool(const std::function<void()>&)>;
+    DepositRecordsTab(Desk& desk, Runner run, QWidget* parent = nullptr);
+
+    // Shows the tab under the reports strip while " 出入金记录 " is selected.
+    static void install(Desk& desk, ContentPanel& content, Runner run);
+
+    DepositRecordsPage& page() { return page_; }
+    void search();
+    void query(int pageIndex);
+    void redraw();
+
+private:
+    void readFields();
+
+    Desk& desk_;
+    Runner run_;
+    DepositRecordsPage page_;
+    QDateEdit* from_;
+    QDateEdit* to_;
+    QLineEdit* customer_;
+    QTableWidget* table_;
+};
+
+}  // namespace korvant::gui

@@ -1,0 +1,88 @@
+#include "gui/accounts/GroupDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/SearchFilter.h"
+#include "gui/widgets/FormDialog.h"
+#include "gui/widgets/GbkLengthValidator.h"
+
+namespace korvant::gui {
+
+namespace {
+
+QLineEdit* numberEdit(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setValidator(new QIntValidator(edit));
+    edit->setObjectName(QString::fromUtf8(name));
+    return edit;
+}
+
+}  // namespace
+
+GroupDialog::GroupDialog(GroupForm& form, QWidget* parent)
+    : FormDialog(form, parent),
+      form_(form),
+      name_(new QLineEdit(this)),
+      remark_(new QLineEdit(this)),
+      parent_(new QComboBox(this)),
+      quotaRows_(new QWidget(this)),
+      allowed_(numberEdit(quotaRows_, "allowed")),
+      rangeFrom_(numberEdit(quotaRows_, "rangeFrom")),
+      rangeTo_(numberEdit(quotaRows_, "rangeTo")) {
+    setWindowTitle(QString::fromStdString(form.caption()));
+    name_->setObjectName(QStringLiteral("name"));
+    name_->setValidator(new GbkLengthValidator(31, name_));
+    remark_->setValidator(new GbkLengthValidator(31, remark_));
+    auto* layout = new QVBoxLayout(this);
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("名称:"), name_);
+    fields->addRow(QStringLiteral("备注:"), remark_);
+    fields->addRow(QStringLiteral("隶属:"), parent_);
+    layout->addLayout(fields);
+
+    auto* quota = new QFormLayout(quotaRows_);
+    quota->setContentsMargins(0, 0, 0, 0);
+    quota->addRow(QStringLiteral("允许子账号数量:"), allowed_);
+    auto* range = new QHBoxLayout;
+    range->addWidget(rangeFrom_);
+    range->addWidget(new QLabel(QStringLiteral("到"), quotaRows_));
+    range->addWidget(rangeTo_);
+    quota->addRow(QStringLiteral("范围:"), range);
+    layout->addWidget(quotaRows_);
+
+    addOkCancelButtons(this, layout);
+}
+
+void GroupDialog::readForm() {
+    name_->setText(QString::fromStdString(form_.name));
+    remark_->setText(QString::fromStdString(form_.remark));
+    parent_->clear();
+    for (const GroupChoice& g : form_.parents)
+        parent_->addItem(QString::fromStdString(g.name), g.id);
+    parent_->setCurrentIndex(parent_->findData(form_.parentId));
+    parent_->setEnabled(false);
+    quotaRows_->setVisible(form_.showQuota);
+    allowed_->setText(QString::number(form_.allowedSubAccounts));
+    rangeFrom_->setText(QString::number(form_.rangeFrom));
+    rangeTo_->setText(QString::number(form_.rangeTo));
+}
+
+void GroupDialog::writeForm() {
+    form_.name = name_->text().toStdString();
+    form_.remark = remark_->text().toStdString();
+    const QVariant parent = parent_->currentData();
+    if (parent.isValid()) form_.parentId = parent.toInt();
+    form_.allowedSubAccounts = lenientInt(allowed_->text().toStdString());
+    form_.rangeFrom = lenientInt(rangeFrom_->text().toStdString());
+    form_.rangeTo = lenientInt(rangeTo_->text().toStdString());
+}
+
+}  // namespace korvant::gui

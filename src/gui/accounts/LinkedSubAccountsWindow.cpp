@@ -1,0 +1,40 @@
+#include "gui/accounts/LinkedSubAccountsWindow.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "accounts/mainaccounts/MainAccountOperations.h"
+#include "gui/widgets/ListTableModel.h"
+
+namespace korvant::gui {
+
+LinkedSubAccountsWindow::LinkedSubAccountsWindow(QWidget* parent)
+    : QDialog(parent), model_(new ListTableModel(this)) {
+    setWindowTitle(QString::fromUtf8(LinkedSubAccountsCaption));
+    model_->setCaptions(linkedSubAccountCaptions());
+    auto* view = new QTableView(this);
+    view->setModel(model_);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->verticalHeader()->hide();
+    for (int c = 0; c < model_->columnCount(); ++c) view->setColumnWidth(c, 80);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view);
+    resize(540, 360);
+}
+
+void LinkedSubAccountsWindow::setAccounts(const std::vector<SubAccount>& accounts) {
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(accounts.size());
+    for (const SubAccount& s : accounts) rows.push_back(linkedSubAccountCells(s));
+    model_->setRows(rows);
+    // Shows each page as it arrives.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+int LinkedSubAccountsWindow::rows() const {
+    return model_->rowCount();
+}
+
+}  // namespace korvant::gui

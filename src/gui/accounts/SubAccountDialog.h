@@ -1,0 +1,36 @@
+#pragma once
+
+#include "accounts/subaccounts/SubAccountForm.h"
+#include "gui/widgets/FormDialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace korvant::gui {
+
+// "添加子账号" / "修改子账号": the fields of a sub-account. The account is
+// editable only when adding; the group combo only when modifying.
+class SubAccountDialog : public FormDialog {
+    Q_OBJECT
+public:
+    SubAccountDialog(SubAccountForm& form, QWidget* parent = nullptr);
+
+protected:
+    void readForm() override;
+    void writeForm() override;
+
+private:
+    SubAccountForm& form_;
+    QLineEdit* account_;
+    QLineEdit* password_;
+    QLineEdit* name_;
+    QComboBox* group_;
+    QComboBox* mainAccount_;
+    QLineEdit* mac_;
+    QLineEdit* remark_;
+    QCheckBox* noFeesOnStatement_;
+    QCheckBox* noSingleSideMargin_;
+};
+
+}  // namespace korvant::gui

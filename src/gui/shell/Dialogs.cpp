@@ -1,0 +1,32 @@
+#include "gui/shell/Dialogs.h"
+
+#include "gui/accounts/AdministratorDialog.h"
+#include "gui/accounts/DepositDialog.h"
+#include "gui/accounts/DepositExportDialog.h"
+#include "gui/accounts/GroupDialog.h"
+#include "gui/accounts/MainAccountChangeDialog.h"
+#include "gui/accounts/MainAccountDialog.h"
+#include "gui/accounts/MainAccountLinkDialog.h"
+#include "gui/accounts/PasswordDialog.h"
+#include "gui/accounts/SubAccountDialog.h"
+#include "gui/shell/AdvancedSearchDialog.h"
+#include "gui/shell/DialogRegistry.h"
+#include "gui/shell/LoginDialog.h"
+
+namespace korvant::gui {
+
+void registerDialogs(DialogRegistry& registry) {
+    registry.add<LoginDialog, LoginForm>();
+    registry.add<AdvancedSearchDialog, AdvancedSearchForm>();
+    registry.add<AdministratorDialog, AdministratorForm>();
+    registry.add<PasswordDialog, PasswordForm>();
+    registry.add<GroupDialog, GroupForm>();
+    registry.add<DepositDialog, DepositForm>();
+    registry.add<DepositExportDialog, DepositExportForm>();
+    registry.add<SubAccountDialog, SubAccountForm>();
+    registry.add<MainAccountDialog, MainAccountForm>();
+    registry.add<MainAccountChangeDialog, MainAccountChangeForm>();
+    registry.add<MainAccountLinkDialog, MainAccountLinkForm>();
+}
+
+}  // namespace korvant::gui

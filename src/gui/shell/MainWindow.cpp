@@ -1,0 +1,759 @@
+#include "gui/shell/MainWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QUrl>
+
+#include <iostream>
+
+#include "accounts/mainaccounts/MainAccountOperations.h"
+#include "app/AccountLists.h"
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "app/FreeText.h"
+#include "app/ListSelection.h"
+#include "app/Login.h"
+#include "app/ReportTree.h"
+#include "app/SearchFilter.h"
+#include "app/ToolbarCommand.h"
+#include "gui/accounts/DepositRecordsTab.h"
+#include "gui/accounts/LinkedSubAccountsWindow.h"
+#include "gui/shell/AboutDialog.h"
+#include "gui/shell/AccountListView.h"
+#include "gui/shell/AccountRows.h"
+#include "gui/shell/ActionHooks.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/shell/NavigationTrees.h"
+#include "gui/shell/PagerBar.h"
+#include "gui/shell/QtPort.h"
+#include "gui/shell/SearchBar.h"
+#include "gui/shell/StatusPanel.h"
+#include "gui/widgets/NodeTreeModel.h"
+#include "protocol/ServerConnection.h"
+
+namespace korvant::gui {
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Toolbar codes of the fifth user message.
+constexpr int ToolNew = 30;
+constexpr int ToolModify = 31;
+constexpr int ToolDelete = 32;
+constexpr int ToolRefresh = 33;
+constexpr int ToolExpand = 36;
+
+// Guards the drawing of core state against the widgets' change signals.
+class Drawing {
+public:
+    explicit Drawing(int& depth) : depth_(depth) { ++depth_; }
+    ~Drawing() { --depth_; }
+
+private:
+    int& depth_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
+    : QMainWindow(parent),
+      desk_(desk),
+      port_(port),
+      navigation_(new NavigationPanel(this)),
+      content_(new ContentPanel(this)),
+      status_(new StatusPanel(this)),
+      hooks_(new ActionHooks(
+          desk.dispatcher(), [this](const std::function<void()>& work) { callCore(work); }, this)),
+      keepAlive_(new QTimer(this)) {
+    setWindowTitle(QStringLiteral("Korvant柜台管理"));
+    setMinimumSize(250, 275);
+    port_.setOwner(this);
+
+    auto* panels = new QSplitter(Qt::Horizontal);
+    panels->addWidget(navigation_);
+    panels->addWidget(content_);
+    panels->setStretchFactor(1, 1);
+    panels->setSizes({200, 900});
+    auto* rows = new QSplitter(Qt::Vertical);
+    rows->addWidget(panels);
+    rows->addWidget(status_);
+    rows->setStretchFactor(0, 1);
+    rows->setSizes({600, 160});
+    setCentralWidget(rows);
+
+    buildMenus();
+    buildContextMenus();
+    connectNavigation();
+    connectContent();
+    connectLists();
+    DepositRecordsTab::install(
+        desk_, *content_, [this](const std::function<void()>& work) { return callCore(work); });
+
+    // Posted actions run from the event loop, after the current handler.
+    desk_.dispatcher().postHook = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { callCore([this] { desk_.dispatcher().drainPosted(); }); },
+            Qt::QueuedConnection);
+    };
+    observer_ = desk_.subscribe([this](DeskChange change) { onDeskChange(change); });
+    statusListener_ = desk_.statusList().addListener(
+        [this](const StatusList&, StatusList::Change) { redrawStatusRows(); });
+
+    keepAlive_->setInterval(KeepAliveMs);
+    connect(keepAlive_, &QTimer::timeout, this,
+            [this] { callCore([this] { sendKeepAlive(desk_.connection()); }); });
+
+    redrawAll();
+}
+
+MainWindow::~MainWindow() {
+    desk_.dispatcher().postHook = nullptr;
+    desk_.unsubscribe(observer_);
+    desk_.statusList().remove(statusListener_);
+    port_.setOwner(nullptr);
+}
+
+// --- running the core ---
+
+bool MainWindow::callCore(const std::function<void()>& work) {
+    if (ended_) return false;
+    try {
+        work();
+    } catch (const ProgramEnd&) {
+        // The core has shown its message.
+        endProgram(1);
+        return false;
+    } catch (const std::exception& e) {
+        std::cerr << "korvant-desk: " << e.what() << "\n";
+    }
+    hooks_->refresh();
+    return true;
+}
+
+void MainWindow::endProgram(int exitCode) {
+    if (ended_) return;
+    ended_ = true;
+    keepAlive_->stop();
+    desk_.connection().close();
+    hide();
+    emit programEnded(exitCode);
+}
+
+void MainWindow::startLogin() {
+    QTimer::singleShot(0, this, [this] { runLogin(); });
+}
+
+void MainWindow::runLogin() {
+    LoginResult result = LoginResult::Cancelled;
+    if (!callCore([&] { result = login(desk_); })) return;
+    switch (result) {
+        case LoginResult::LoggedIn:
+            loggedIn_ = true;
+            keepAlive_->start();
+            rebuildReportTree();
+            redrawAll();
+            if (!ended_) emit loggedIn();
+            break;
+        case LoginResult::Cancelled:
+            endProgram(0);
+            break;
+        case LoginResult::ConnectFailed:
+        case LoginResult::Refused:
+            startLogin();
+            break;
+    }
+}
+
+void MainWindow::quitDesk() {
+    endProgram(0);
+}
+
+// --- menus ---
+
+void MainWindow::buildMenus() {
+    QMenu* system = menuBar()->addMenu(QStringLiteral("系统"));
+    QAction* password = system->addAction(QStringLiteral("修改密码"));
+    hooks_->hook(password, ActionCode::ChangePassword);
+    QAction* quit = system->addAction(QStringLiteral("退出"));
+    connect(quit, &QAction::triggered, this, &MainWindow::quitDesk);
+    menuActions_[password->text()] = password;
+    menuActions_[quit->text()] = quit;
+
+    QMenu* business = menuBar()->addMenu(QStringLiteral("业务管理"));
+    const std::pair<ViewKind, const char*> views[] = {
+        {ViewKind::Accounts, "账号设置"},    {ViewKind::FeeRates, "手续费率"},
+        {ViewKind::MarginRates, "保证金率"}, {ViewKind::Risk, "风险控制设置"},
+        {ViewKind::Reports, "报表管理"},     {ViewKind::Logs, "日志管理"}};
+    for (const auto& [view, caption] : views) {
+        QAction* item = business->addAction(QString::fromUtf8(caption));
+        item->setEnabled(false);
+        connect(item, &QAction::triggered, this, [this, view = view] { chooseView(view); });
+        viewActions_[view] = item;
+    }
+
+    // The settlement commands have no action of their own yet: they are
+    // enabled when the core registers a handler under their command number.
+    QMenu* operations = menuBar()->addMenu(QStringLiteral("操作"));
+    const std::pair<const char*, int> settlement[] = {
+        {"交易参数", 32848}, {"开始结算", 32830}, {"结算价设置", 32831}, {"清除结算数据", 32854}};
+    for (const auto& [caption, command] : settlement) {
+        QAction* item = operations->addAction(QString::fromUtf8(caption));
+        hooks_->hook(item, static_cast<ActionCode>(command));
+        menuActions_[item->text()] = item;
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+    QAction* manual = help->addAction(QStringLiteral("使用说明"));
+    connect(manual, &QAction::triggered, this, &MainWindow::openManual);
+    QAction* about = help->addAction(QStringLiteral("关于..."));
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    menuActions_[manual->text()] = manual;
+    menuActions_[about->text()] = about;
+}
+
+void MainWindow::buildContextMenus() {
+    auto group = [this] { return std::function<bool()>([this] { return groupNodeSelected(); }); };
+    auto record = [this] { return std::function<bool()>([this] { return hasSelectedRecord(); }); };
+
+    groupMenu_ = new QMenu(QStringLiteral("组快捷菜单"), this);
+    hooks_->hook(groupMenu_->addAction(QStringLiteral("添加")), ActionCode::AddGroup, {}, group());
+    hooks_->hook(groupMenu_->addAction(QStringLiteral("修改")), ActionCode::ModifyGroup, {},
+                 group());
+    hooks_->hook(groupMenu_->addAction(QStringLiteral("删除")), ActionCode::DeleteGroup, {},
+                 group());
+    hooks_->hook(groupMenu_->addAction(QStringLiteral("刷新")), ActionCode::RefreshGroups);
+
+    administratorMenu_ = new QMenu(QStringLiteral("管理员快捷菜单"), this);
+    hooks_->hook(administratorMenu_->addAction(QStringLiteral("添加")),
+                 ActionCode::AddAdministrator);
+    hooks_->hook(administratorMenu_->addAction(QStringLiteral("修改")),
+                 ActionCode::ModifyAdministrator, {}, record());
+    hooks_->hook(administratorMenu_->addAction(QStringLiteral("删除")),
+                 ActionCode::DeleteAdministrator, {}, record());
+
+    subAccountMenu_ = new QMenu(QStringLiteral("用户快捷菜单"), this);
+    hooks_->hook(subAccountMenu_->addAction(QStringLiteral("添加")), ActionCode::AddSubAccount);
+    const std::tuple<const char*, ActionCode, int> subAccountItems[] = {
+        {"修改", ActionCode::ModifySubAccount, 0},
+        {"删除", ActionCode::DeleteSubAccount, 0},
+        {"出入金", ActionCode::SubAccountDeposit, 0},
+        {"加载风控策略", ActionCode::LoadRiskStrategy, 2},
+        {"加载保证金率", ActionCode::LoadMarginTemplate, 0},
+        {"加载手续费率", ActionCode::LoadFeeTemplate, 0}};
+    for (const auto& [caption, code, argument] : subAccountItems) {
+        ActionHooks::Argument arg;
+        if (argument != 0) arg = [argument = argument] { return ArgumentVariant{argument}; };
+        hooks_->hook(subAccountMenu_->addAction(QString::fromUtf8(caption)), code, arg, record());
+    }
+
+    mainAccountMenu_ = new QMenu(QStringLiteral("主账号"), this);
+    hooks_->hook(mainAccountMenu_->addAction(QStringLiteral("添加主账号")),
+                 ActionCode::CreateMainAccount);
+    hooks_->hook(mainAccountMenu_->addAction(QStringLiteral("修改主账号")),
+                 ActionCode::ModifyMainAccount, {}, record());
+    hooks_->hook(mainAccountMenu_->addAction(QStringLiteral("删除主账号")),
+                 ActionCode::DeleteMainAccount, {}, record());
+    hooks_->hook(mainAccountMenu_->addAction(QStringLiteral("出入金")),
+                 ActionCode::MainAccountDeposit, {}, record());
+    hooks_->hook(
+        mainAccountMenu_->addAction(QStringLiteral("加载风控策略")), ActionCode::LoadRiskStrategy,
+        [] { return ArgumentVariant{1}; }, record());
+    // Listing the linked sub-accounts has no action code of its own.
+    QAction* linked = mainAccountMenu_->addAction(QStringLiteral("显示关联的子账号"));
+    menuActions_[linked->text()] = linked;
+    connect(mainAccountMenu_, &QMenu::aboutToShow, this,
+            [this, linked] { linked->setEnabled(hasSelectedRecord()); });
+    connect(linked, &QAction::triggered, this, [this] { showLinkedSubAccounts(); });
+
+    // The link list of a second-level group shares the sub-account menu's
+    // title.
+    linkMenu_ = new QMenu(QStringLiteral("用户快捷菜单"), this);
+    hooks_->hook(linkMenu_->addAction(QStringLiteral("添加主账号")), ActionCode::LinkMainAccount);
+    hooks_->hook(linkMenu_->addAction(QStringLiteral("删除主账号")), ActionCode::UnlinkMainAccount,
+                 {}, record());
+    hooks_->hook(linkMenu_->addAction(QStringLiteral("出入金")), ActionCode::LinkDeposit, {},
+                 record());
+
+    for (QMenu* menu :
+         {groupMenu_, administratorMenu_, subAccountMenu_, mainAccountMenu_, linkMenu_})
+        connect(menu, &QMenu::aboutToShow, hooks_, &ActionHooks::refresh);
+}
+
+QAction* MainWindow::viewAction(ViewKind view) const {
+    auto it = viewActions_.find(view);
+    return it == viewActions_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::menuAction(const QString& caption) const {
+    auto it = menuActions_.find(caption);
+    if (it != menuActions_.end()) return it->second;
+    for (const auto& [view, action] : viewActions_)
+        if (action->text() == caption) return action;
+    return nullptr;
+}
+
+// --- navigation panel ---
+
+void MainWindow::connectNavigation() {
+    connect(navigation_, &NavigationPanel::viewButtonClicked, this, &MainWindow::chooseView);
+
+    QTreeView* groups = navigation_->groupTree();
+    connect(groups->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (drawing_ > 0 || !current.isValid()) return;
+                int id = static_cast<int>(current.data(NodeTreeModel::NodeDataRole).toLongLong());
+                const Group* group = desk_.reference().groupById(id);
+                if (group == nullptr) return;
+                Group chosen = *group;
+                callCore([&] { desk_.dispatcher().send(ActionCode::GroupSelected, chosen); });
+            });
+    connect(groups, &QTreeView::customContextMenuRequested, this, [this, groups](QPoint pos) {
+        QModelIndex index = groups->indexAt(pos);
+        if (index.isValid()) groups->setCurrentIndex(index);
+        groupMenu_->popup(groups->viewport()->mapToGlobal(pos));
+    });
+
+    auto onSelect = [this](ViewKind view, auto handler) {
+        QTreeView* tree = navigation_->tree(view);
+        connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this, handler](const QModelIndex& current) {
+                    if (drawing_ > 0 || !current.isValid()) return;
+                    int data =
+                        static_cast<int>(current.data(NodeTreeModel::NodeDataRole).toLongLong());
+                    QString text = current.data(Qt::DisplayRole).toString();
+                    callCore([&] { handler(data, text); });
+                });
+    };
+    ActionDispatcher& dispatcher = desk_.dispatcher();
+    onSelect(ViewKind::MarginRates, [&dispatcher](int data, const QString&) {
+        dispatcher.send(ActionCode::MarginNodeSelected, data);
+    });
+    onSelect(ViewKind::FeeRates, [&dispatcher](int data, const QString&) {
+        dispatcher.send(ActionCode::FeeNodeSelected, data);
+    });
+    onSelect(ViewKind::Reports, [&dispatcher](int data, const QString& text) {
+        dispatcher.send(ActionCode::ReportAccountChosen,
+                        ReportNodeArgument{data, text.toStdString()});
+        dispatcher.send(ActionCode::ReportKindChosen, data);
+    });
+    onSelect(ViewKind::Risk, [&dispatcher](int data, const QString&) {
+        dispatcher.send(ActionCode::RiskNodeSelected, data);
+        dispatcher.send(ActionCode::RefreshRiskView);
+    });
+}
+
+int MainWindow::selectedNodeData(QTreeView* tree, int fallback) const {
+    QModelIndex current = tree->currentIndex();
+    if (!current.isValid()) return fallback;
+    return static_cast<int>(current.data(NodeTreeModel::NodeDataRole).toLongLong());
+}
+
+void MainWindow::chooseView(ViewKind view) {
+    callCore([&] {
+        ActionDispatcher& dispatcher = desk_.dispatcher();
+        if (view == ViewKind::Risk)
+            dispatcher.send(ActionCode::RiskNodeSelected,
+                            selectedNodeData(navigation_->tree(ViewKind::Risk), -1));
+        if (view == ViewKind::Reports)
+            dispatcher.send(ActionCode::ReportKindChosen,
+                            selectedNodeData(navigation_->reportTree(), 0));
+        dispatcher.send(ActionCode::SwitchView, static_cast<int>(view));
+    });
+}
+
+bool MainWindow::groupNodeSelected() const {
+    return navigation_->groupTree()->currentIndex().isValid();
+}
+
+void MainWindow::selectReportNode(const QString& text) {
+    if (desk_.mainState().view != ViewKind::Reports) return;
+    QModelIndex index = navigation_->reportModel()->findText(text);
+    if (index.isValid()) navigation_->reportTree()->setCurrentIndex(index);
+}
+
+void MainWindow::toggleTreeExpansion() {
+    QTreeView* tree = nullptr;
+    if (desk_.mainState().view == ViewKind::Accounts) tree = navigation_->groupTree();
+    if (desk_.mainState().view == ViewKind::Reports) tree = navigation_->reportTree();
+    if (tree == nullptr) return;
+    auto* model = static_cast<NodeTreeModel*>(tree->model());
+    for (const QModelIndex& child : model->childrenOfTopLevel())
+        tree->setExpanded(child, !tree->isExpanded(child));
+}
+
+// --- content panel ---
+
+void MainWindow::connectContent() {
+    QToolButton* groupButton = content_->groupMenuButton();
+    connect(groupButton, &QToolButton::clicked, this, [this, groupButton] {
+        groupMenu_->popup(groupButton->mapToGlobal(QPoint(0, groupButton->height())));
+    });
+    connect(content_->newButton(), &QToolButton::clicked, this,
+            [this] { toolbarCommand(ToolNew); });
+    connect(content_->modifyButton(), &QToolButton::clicked, this,
+            [this] { toolbarCommand(ToolModify); });
+    connect(content_->deleteButton(), &QToolButton::clicked, this,
+            [this] { toolbarCommand(ToolDelete); });
+    connect(content_->refreshButton(), &QToolButton::clicked, this,
+            [this] { toolbarCommand(ToolRefresh); });
+    connect(content_->expandButton(), &QToolButton::clicked, this,
+            [this] { toolbarCommand(ToolExpand); });
+
+    PagerBar* pager = content_->pager();
+    ActionDispatcher& dispatcher = desk_.dispatcher();
+    auto page = [this, &dispatcher](ActionCode code, int arg) {
+        callCore([&] { dispatcher.send(code, arg); });
+    };
+    connect(pager, &PagerBar::firstPage, this, [page] { page(ActionCode::FirstPage, 0); });
+    connect(pager, &PagerBar::previousPage, this, [page] { page(ActionCode::PreviousPage, 0); });
+    connect(pager, &PagerBar::nextPage, this, [page] { page(ActionCode::NextPage, 0); });
+    connect(pager, &PagerBar::lastPage, this, [page] { page(ActionCode::LastPage, 0); });
+    connect(pager, &PagerBar::goToPage, this,
+            [page](int index) { page(ActionCode::GoToPage, index); });
+
+    connect(content_->searchBar(), &SearchBar::searchRequested, this, &MainWindow::search);
+    connect(content_->searchBar(), &SearchBar::advancedSearchRequested, this,
+            &MainWindow::advancedSearch);
+
+    connect(content_->twoTabStrip(), &QTabBar::currentChanged, this, [this, &dispatcher](int tab) {
+        if (drawing_ > 0 || tab < 0) return;
+        callCore([&] { dispatcher.send(ActionCode::TwoTabChanged, tab); });
+    });
+    connect(content_->threeTabStrip(), &QTabBar::currentChanged, this,
+            [this, &dispatcher](int tab) {
+                if (drawing_ > 0 || tab < 0) return;
+                callCore([&] { dispatcher.send(ActionCode::ThreeTabChanged, tab); });
+            });
+}
+
+void MainWindow::connectLists() {
+    auto menuFor = [this](AccountList which) -> QMenu* {
+        switch (which) {
+            case AccountList::MainAccounts:
+                return mainAccountMenu_;
+            case AccountList::Administrators:
+                return administratorMenu_;
+            case AccountList::MainAccountLinks:
+                return linkMenu_;
+            case AccountList::SubAccounts:
+                return subAccountMenu_;
+            case AccountList::None:
+                break;
+        }
+        return nullptr;
+    };
+    for (AccountList which : {AccountList::MainAccounts, AccountList::Administrators,
+                              AccountList::MainAccountLinks, AccountList::SubAccounts}) {
+        AccountListView* list = content_->list(which);
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this] { storeSelection(); });
+        QMenu* menu = menuFor(which);
+        connect(list, &QTableView::customContextMenuRequested, this,
+                [this, list, menu](QPoint pos) {
+                    // The main-account menus are not offered on the root group.
+                    bool mainAccounts = menu == mainAccountMenu_ || menu == linkMenu_;
+                    if (mainAccounts && desk_.mainState().group.id == 1) return;
+                    storeSelection();
+                    menu->popup(list->viewport()->mapToGlobal(pos));
+                });
+    }
+    // A click on a header of the sub-account list sorts its records,
+    // reversing the direction at each click.
+    connect(content_->list(AccountList::SubAccounts)->horizontalHeader(),
+            &QHeaderView::sectionClicked, this, [this](int column) {
+                if (subAccountSorter_.sortByColumn(desk_.accounts().subAccounts.records, column))
+                    desk_.notify(DeskChange::AccountList);
+            });
+    // Double-click modifies the record.
+    connect(content_->list(AccountList::Administrators), &QTableView::doubleClicked, this, [this] {
+        if (hooks_->available(ActionCode::ModifyAdministrator) && hasSelectedRecord())
+            hooks_->trigger(ActionCode::ModifyAdministrator, {});
+    });
+    connect(content_->list(AccountList::SubAccounts), &QTableView::doubleClicked, this, [this] {
+        if (hooks_->available(ActionCode::ModifySubAccount) && hasSelectedRecord())
+            hooks_->trigger(ActionCode::ModifySubAccount, {});
+    });
+}
+
+void MainWindow::showLinkedSubAccounts() {
+    const auto& cache = desk_.accounts().mainAccounts;
+    const int row = firstSelectedRow(desk_, cache.count());
+    if (row < 0) return;
+    const std::string account = cache.at(row).account;
+    auto* window = new LinkedSubAccountsWindow(this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QPointer<LinkedSubAccountsWindow> alive(window);
+    callCore([&] {
+        linkedSubAccounts(desk_, account, [&](const std::vector<SubAccount>& found) {
+            if (alive) alive->setAccounts(found);
+        });
+    });
+}
+
+void MainWindow::storeSelection() {
+    MainState& state = desk_.mainState();
+    state.selectedRows.clear();
+    AccountListView* list = content_->list(state.shownList);
+    if (list != nullptr) {
+        int records = accountRecordCount(desk_, state.shownList);
+        std::vector<int> rows;
+        for (const QModelIndex& index : list->selectionModel()->selectedRows())
+            if (index.row() < records) rows.push_back(index.row());
+        std::sort(rows.begin(), rows.end());
+        state.selectedRows = std::move(rows);
+    }
+    hooks_->refresh();
+}
+
+bool MainWindow::hasSelectedRecord() const {
+    return !desk_.mainState().selectedRows.empty();
+}
+
+void MainWindow::toolbarCommand(int code) {
+    switch (code) {
+        case ToolRefresh: {
+            QModelIndex current = navigation_->groupTree()->currentIndex();
+            const Group* group = nullptr;
+            if (current.isValid())
+                group = desk_.reference().groupById(
+                    static_cast<int>(current.data(NodeTreeModel::NodeDataRole).toLongLong()));
+            std::optional<Group> chosen;
+            if (group != nullptr) chosen = *group;
+            callCore([&] {
+                if (chosen) desk_.dispatcher().send(ActionCode::GroupSelectedAgain, *chosen);
+                desk_.dispatcher().send(ActionCode::RefreshGroups);
+            });
+            break;
+        }
+        case ToolExpand:
+            toggleTreeExpansion();
+            break;
+        case ToolNew:
+        case ToolModify:
+        case ToolDelete: {
+            const ToolbarCommand command = code == ToolNew      ? ToolbarCommand::New
+                                           : code == ToolModify ? ToolbarCommand::Modify
+                                                                : ToolbarCommand::Delete;
+            callCore([&] { runToolbarCommand(desk_, command); });
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void MainWindow::search() {
+    SearchBar* bar = content_->searchBar();
+    SearchFilter filter =
+        searchBarFilter(bar->rangeGroupId(), static_cast<SearchCategory>(bar->category()),
+                        bar->keyword().toStdString());
+    callCore([&] { desk_.dispatcher().send(ActionCode::Search, filter); });
+}
+
+void MainWindow::advancedSearch() {
+    int groupId = content_->searchBar()->rangeGroupId();
+    callCore([&] {
+        AdvancedSearchForm form;
+        if (!desk_.port().editForm(form, [](Form&) { return true; })) return;
+        if (auto filter = advancedSearchFilter(groupId, form))
+            desk_.dispatcher().send(ActionCode::Search, *filter);
+    });
+}
+
+// --- help ---
+
+void MainWindow::showAbout() {
+    bool shift = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+    AboutDialog dialog(
+        shift, [this](const std::string& text) { callCore([&] { sendFreeText(desk_, text); }); },
+        this);
+    dialog.exec();
+}
+
+void MainWindow::openManual() {
+    QString path = QDir(QCoreApplication::applicationDirPath())
+                       .filePath(QStringLiteral("柜台管理说明文档.pdf"));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+// --- drawing the core's state ---
+
+void MainWindow::onDeskChange(DeskChange change) {
+    switch (change) {
+        case DeskChange::Session:
+            redrawSession();
+            break;
+        case DeskChange::Groups:
+            rebuildGroupTree();
+            scheduleReportTree();
+            break;
+        case DeskChange::MarginTemplates:
+        case DeskChange::FeeTemplates:
+            rebuildTemplateTrees();
+            break;
+        case DeskChange::Varieties:
+        case DeskChange::RiskStrategies:
+            break;
+        case DeskChange::AccountList:
+            redrawAccountList();
+            break;
+        case DeskChange::PageLabel:
+            redrawPageLabel();
+            break;
+        case DeskChange::Tabs:
+            redrawTabs();
+            break;
+        case DeskChange::SearchRange:
+            redrawSearchRange();
+            break;
+        case DeskChange::View:
+            redrawView();
+            break;
+    }
+}
+
+void MainWindow::redrawAll() {
+    redrawSession();
+    rebuildGroupTree();
+    rebuildTemplateTrees();
+    redrawView();
+    redrawSearchRange();
+    redrawStatusRows();
+}
+
+void MainWindow::redrawSession() {
+    const MainState& state = desk_.mainState();
+    navigation_->setAccount(qs(desk_.session().account));
+    navigation_->setButtonShown(ViewKind::Accounts, state.buttons.accounts);
+    navigation_->setButtonShown(ViewKind::FeeRates, state.buttons.fee);
+    navigation_->setButtonShown(ViewKind::MarginRates, state.buttons.margin);
+    navigation_->setButtonShown(ViewKind::Risk, state.buttons.risk);
+    navigation_->setButtonShown(ViewKind::Reports, state.buttons.reports);
+    navigation_->setButtonShown(ViewKind::Logs, state.buttons.logs);
+    viewActions_[ViewKind::Accounts]->setEnabled(state.enable.accounts);
+    viewActions_[ViewKind::FeeRates]->setEnabled(state.enable.fee);
+    viewActions_[ViewKind::MarginRates]->setEnabled(state.enable.margin);
+    viewActions_[ViewKind::Risk]->setEnabled(state.enable.risk);
+    viewActions_[ViewKind::Reports]->setEnabled(state.enable.reports);
+    viewActions_[ViewKind::Logs]->setEnabled(state.enable.logs);
+    hooks_->refresh();
+}
+
+void MainWindow::redrawView() {
+    Drawing drawing(drawing_);
+    const MainState& state = desk_.mainState();
+    navigation_->setView(state.view);
+    content_->showView(state.view, state.strip, state.shownList);
+    if (state.statusTextShown)
+        status_->showText();
+    else
+        status_->showList();
+    redrawTabs();
+    redrawPageLabel();
+}
+
+void MainWindow::redrawTabs() {
+    Drawing drawing(drawing_);
+    const MainState& state = desk_.mainState();
+    content_->twoTabStrip()->setCurrentIndex(state.twoTabIndex);
+    content_->threeTabStrip()->setCurrentIndex(state.threeTabIndex);
+    content_->showView(state.view, state.strip, state.shownList);
+    redrawAccountList();
+}
+
+void MainWindow::redrawAccountList() {
+    Drawing drawing(drawing_);
+    const MainState& state = desk_.mainState();
+    AccountListView* list = content_->list(state.shownList);
+    if (list != nullptr) {
+        list->setRows(accountRows(desk_, state.shownList));
+        content_->showView(state.view, state.strip, state.shownList);
+    }
+    desk_.mainState().selectedRows.clear();
+    hooks_->refresh();
+}
+
+void MainWindow::redrawPageLabel() {
+    const MainState& state = desk_.mainState();
+    content_->pager()->setLabel(qs(pageLabelText(state.labelPage, state.labelTotal)));
+}
+
+void MainWindow::redrawSearchRange() {
+    Drawing drawing(drawing_);
+    const MainState& state = desk_.mainState();
+    SearchBar* bar = content_->searchBar();
+    const SearchRangeEntry* group = nullptr;
+    for (const SearchRangeEntry& entry : state.searchRange)
+        if (entry.groupId != -1) group = &entry;
+    if (group != nullptr)
+        bar->setRange(qs(group->caption), group->groupId);
+    else
+        bar->setRange(QString(), -1);
+    if (state.searchRangeIndex >= 0 && state.searchRangeIndex < bar->rangeCombo()->count())
+        bar->rangeCombo()->setCurrentIndex(state.searchRangeIndex);
+}
+
+void MainWindow::redrawStatusRows() {
+    status_->setRows(desk_.statusList().rows());
+}
+
+void MainWindow::rebuildGroupTree() {
+    Drawing drawing(drawing_);
+    navigation_->fillTree(ViewKind::Accounts, groupTreeNodes(desk_.reference()));
+    // Keep the current group highlighted.
+    int current = desk_.mainState().group.id;
+    NodeTreeModel* model = navigation_->groupModel();
+    for (int node = 0; node < model->nodeCount(); ++node)
+        if (model->node(node).data == current) {
+            navigation_->groupTree()->setCurrentIndex(model->indexOfNode(node));
+            break;
+        }
+}
+
+void MainWindow::rebuildTemplateTrees() {
+    Drawing drawing(drawing_);
+    const ReferenceData& reference = desk_.reference();
+    navigation_->fillTree(ViewKind::FeeRates, feeTemplateTreeNodes(reference));
+    navigation_->fillTree(ViewKind::MarginRates, marginTemplateTreeNodes(reference));
+    if (navigation_->model(ViewKind::Risk)->nodeCount() == 0)
+        navigation_->fillTree(ViewKind::Risk, riskCategoryTreeNodes());
+}
+
+void MainWindow::scheduleReportTree() {
+    // The report tree queries the server; it is loaded after the operation
+    // that reloaded the groups, never in the middle of it. The login loads
+    // it itself at its end.
+    if (!loggedIn_ || reportTreeScheduled_) return;
+    reportTreeScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        reportTreeScheduled_ = false;
+        rebuildReportTree();
+    });
+}
+
+void MainWindow::rebuildReportTree() {
+    std::vector<ReportTreeNode> roots;
+    if (!callCore([&] { roots = loadReportTree(desk_); })) return;
+    Drawing drawing(drawing_);
+    navigation_->fillTree(ViewKind::Reports, reportTreeNodes(roots));
+}
+
+}  // namespace korvant::gui

@@ -1,0 +1,141 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+
+#include "accounts/subaccounts/SubAccountSort.h"
+#include "app/DeskChange.h"
+#include "app/MainState.h"
+#include "app/ViewKind.h"
+
+class QAction;
+class QMenu;
+class QTimer;
+class QTreeView;
+
+namespace korvant {
+class Desk;
+}
+
+namespace korvant::gui {
+
+class ActionHooks;
+class ContentPanel;
+class NavigationPanel;
+class QtPort;
+class StatusPanel;
+
+// The desk's one top-level window: navigation panel, content panel, status
+// panel, menus, toolbar and context menus. It draws the core's state and
+// turns every user command into a call of the core; it never talks to the
+// server itself.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int KeepAliveMs = 50000;
+
+    MainWindow(Desk& desk, QtPort& port, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Schedules the login on the event loop; it shows the login dialog again
+    // after a failed connect or a refused login, and ends the program when
+    // the dialog is cancelled.
+    void startLogin();
+
+    // Runs a call into the core. When the core ends the program, the window
+    // closes and `programEnded` is emitted; returns false then.
+    bool callCore(const std::function<void()>& work);
+    bool ended() const { return ended_; }
+
+    // Selects the report-tree node showing `text` (report windows locate a
+    // typed account this way).
+    void selectReportNode(const QString& text);
+    // The toolbar's expand/collapse.
+    void toggleTreeExpansion();
+
+    NavigationPanel* navigation() const { return navigation_; }
+    ContentPanel* content() const { return content_; }
+    StatusPanel* statusPanel() const { return status_; }
+    ActionHooks* hooks() const { return hooks_; }
+    QTimer* keepAliveTimer() const { return keepAlive_; }
+    // The item of "业务管理" for a view.
+    QAction* viewAction(ViewKind view) const;
+    // Menu items by caption, e.g. "修改密码", "开始结算", "关于...".
+    QAction* menuAction(const QString& caption) const;
+    QMenu* groupMenu() const { return groupMenu_; }
+    QMenu* administratorMenu() const { return administratorMenu_; }
+    QMenu* subAccountMenu() const { return subAccountMenu_; }
+    QMenu* mainAccountMenu() const { return mainAccountMenu_; }
+    QMenu* linkMenu() const { return linkMenu_; }
+
+    // Redraws everything from the core's state.
+    void redrawAll();
+
+signals:
+    void loggedIn();
+    // The program ends (0 after "退出" or a cancelled login).
+    void programEnded(int exitCode);
+
+private:
+    void runLogin();
+    void endProgram(int exitCode);
+    void buildMenus();
+    void buildContextMenus();
+    void connectNavigation();
+    void connectContent();
+    void connectLists();
+
+    void onDeskChange(DeskChange change);
+    void redrawSession();
+    void redrawView();
+    void redrawTabs();
+    void redrawAccountList();
+    void redrawPageLabel();
+    void redrawSearchRange();
+    void redrawStatusRows();
+    void rebuildGroupTree();
+    void rebuildTemplateTrees();
+    void scheduleReportTree();
+    void rebuildReportTree();
+
+    void chooseView(ViewKind view);
+    void toolbarCommand(int code);
+    void search();
+    void advancedSearch();
+    void showAbout();
+    void openManual();
+    void quitDesk();
+    void storeSelection();
+    void showLinkedSubAccounts();
+    bool hasSelectedRecord() const;
+    bool groupNodeSelected() const;
+    int selectedNodeData(QTreeView* tree, int fallback) const;
+
+    Desk& desk_;
+    QtPort& port_;
+    NavigationPanel* navigation_;
+    ContentPanel* content_;
+    StatusPanel* status_;
+    ActionHooks* hooks_;
+    QTimer* keepAlive_;
+    std::map<ViewKind, QAction*> viewActions_;
+    std::map<QString, QAction*> menuActions_;
+    QMenu* groupMenu_ = nullptr;
+    QMenu* administratorMenu_ = nullptr;
+    QMenu* subAccountMenu_ = nullptr;
+    QMenu* mainAccountMenu_ = nullptr;
+    QMenu* linkMenu_ = nullptr;
+    SubAccountSorter subAccountSorter_;
+    int observer_ = 0;
+    int statusListener_ = 0;
+    bool ended_ = false;
+    bool loggedIn_ = false;
+    bool reportTreeScheduled_ = false;
+    // Set while the window draws the core's state, so that the widgets'
+    // change signals are not taken for user commands.
+    int drawing_ = 0;
+};
+
+}  // namespace korvant::gui

@@ -1,0 +1,139 @@
+#include "gui/shell/NavigationPanel.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "gui/widgets/NodeTreeModel.h"
+
+namespace korvant::gui {
+namespace {
+
+QString caption(ViewKind view) {
+    switch (view) {
+        case ViewKind::Accounts:
+            return QStringLiteral("账号设置");
+        case ViewKind::FeeRates:
+            return QStringLiteral("手续费率");
+        case ViewKind::MarginRates:
+            return QStringLiteral("保证金率");
+        case ViewKind::Risk:
+            return QStringLiteral("风险控制设置");
+        case ViewKind::Reports:
+            return QStringLiteral("报表管理");
+        case ViewKind::Logs:
+            return QStringLiteral("日志管理");
+        case ViewKind::None:
+            break;
+    }
+    return {};
+}
+
+QTreeView* makeTree(QWidget* parent, NodeTreeModel* model) {
+    auto* tree = new QTreeView(parent);
+    tree->setModel(model);
+    tree->setHeaderHidden(true);
+    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    // All rows have the same height: the view need not measure 50 000 of
+    // them to lay out the tree.
+    tree->setUniformRowHeights(true);
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    tree->hide();
+    return tree;
+}
+
+}  // namespace
+
+NavigationPanel::NavigationPanel(QWidget* parent)
+    : QWidget(parent), account_(new QLabel(this)), filler_(new QWidget(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(1);
+    account_->setObjectName(QStringLiteral("accountLabel"));
+    account_->setAlignment(Qt::AlignCenter);
+    account_->setMinimumHeight(24);
+    layout->addWidget(account_);
+    for (std::size_t i = 0; i < Views.size(); ++i) {
+        ViewKind view = Views[i];
+        Slot& s = slots_[i];
+        s.button = new QPushButton(caption(view), this);
+        s.button->setCheckable(true);
+        s.button->setAutoDefault(false);
+        s.button->setFixedHeight(22);
+        s.button->hide();
+        layout->addWidget(s.button);
+        connect(s.button, &QPushButton::clicked, this, [this, view] {
+            // The checked look follows the view, not the click.
+            setView(view_);
+            emit viewButtonClicked(view);
+        });
+        if (view != ViewKind::Logs) {
+            s.model = new NodeTreeModel(this);
+            s.tree = makeTree(this, s.model);
+            layout->addWidget(s.tree, 1);
+        }
+    }
+    layout->addWidget(filler_, 1);
+    setMinimumWidth(160);
+}
+
+void NavigationPanel::setAccount(const QString& account) {
+    account_->setText(account);
+}
+
+QString NavigationPanel::account() const {
+    return account_->text();
+}
+
+const NavigationPanel::Slot& NavigationPanel::slot(ViewKind view) const {
+    for (std::size_t i = 0; i < Views.size(); ++i)
+        if (Views[i] == view) return slots_[i];
+    static const Slot none;
+    return none;
+}
+
+void NavigationPanel::setButtonShown(ViewKind view, bool shown) {
+    if (QPushButton* b = slot(view).button) b->setVisible(shown);
+}
+
+void NavigationPanel::setView(ViewKind view) {
+    view_ = view;
+    bool treeShown = false;
+    for (std::size_t i = 0; i < Views.size(); ++i) {
+        const Slot& s = slots_[i];
+        bool current = Views[i] == view;
+        s.button->setChecked(current);
+        if (s.tree != nullptr) {
+            s.tree->setVisible(current);
+            treeShown = treeShown || current;
+        }
+    }
+    filler_->setVisible(!treeShown);
+}
+
+void NavigationPanel::fillTree(ViewKind view, NodeTreeModel::Builder&& nodes) {
+    const Slot& s = slot(view);
+    if (s.tree == nullptr) return;
+    // One model reset and one layout, however many nodes.
+    s.tree->setUpdatesEnabled(false);
+    s.model->reset(std::move(nodes));
+    s.tree->expandAll();
+    s.tree->setUpdatesEnabled(true);
+}
+
+QPushButton* NavigationPanel::button(ViewKind view) const {
+    return slot(view).button;
+}
+
+QTreeView* NavigationPanel::tree(ViewKind view) const {
+    return slot(view).tree;
+}
+
+NodeTreeModel* NavigationPanel::model(ViewKind view) const {
+    return slot(view).model;
+}
+
+}  // namespace korvant::gui

@@ -1,0 +1,81 @@
+#include "gui/shell/NavigationTrees.h"
+
+namespace korvant::gui {
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Adds the group tree.
+void addGroups(NodeTreeModel::Builder& builder, const ReferenceData& reference) {
+    std::vector<GroupTreeNode> walk = reference.groupTree();
+    builder.reserve(builder.size() + walk.size());
+    // The last node added at each depth: the parent of the next deeper one.
+    std::vector<int> path;
+    for (const GroupTreeNode& entry : walk) {
+        path.resize(static_cast<std::size_t>(entry.depth));
+        int parent = path.empty() ? -1 : path.back();
+        int node = builder.add(parent, qs(entry.group->name), entry.group->id);
+        path.push_back(node);
+    }
+}
+
+template <class Template>
+NodeTreeModel::Builder templateTree(const ReferenceData& reference,
+                                    const std::vector<Template>& templates) {
+    NodeTreeModel::Builder builder;
+    int root = builder.add(-1, QStringLiteral("Korvant平台"), 0);
+    for (const Group& group : reference.groups.records) {
+        if (group.groupCode.size() != 2) continue;
+        int node = builder.add(root, qs(group.name), 0);
+        for (const Template& t : templates)
+            if (t.groupCode == group.groupCode) builder.add(node, qs(t.name), t.id);
+    }
+    return builder;
+}
+
+}  // namespace
+
+NodeTreeModel::Builder groupTreeNodes(const ReferenceData& reference) {
+    NodeTreeModel::Builder builder;
+    addGroups(builder, reference);
+    return builder;
+}
+
+NodeTreeModel::Builder reportTreeNodes(const std::vector<ReportTreeNode>& roots) {
+    NodeTreeModel::Builder builder;
+    builder.reserve(static_cast<std::size_t>(countNodes(roots)));
+    // Depth first without recursion: a deep tree cannot exhaust the stack.
+    std::vector<std::pair<const ReportTreeNode*, int>> stack;
+    for (auto it = roots.rbegin(); it != roots.rend(); ++it) stack.emplace_back(&*it, -1);
+    while (!stack.empty()) {
+        auto [node, parent] = stack.back();
+        stack.pop_back();
+        int index = builder.add(parent, qs(node->text), node->data);
+        for (auto it = node->children.rbegin(); it != node->children.rend(); ++it)
+            stack.emplace_back(&*it, index);
+    }
+    return builder;
+}
+
+NodeTreeModel::Builder feeTemplateTreeNodes(const ReferenceData& reference) {
+    return templateTree(reference, reference.feeTemplates.records);
+}
+
+NodeTreeModel::Builder marginTemplateTreeNodes(const ReferenceData& reference) {
+    return templateTree(reference, reference.marginTemplates.records);
+}
+
+NodeTreeModel::Builder riskCategoryTreeNodes() {
+    NodeTreeModel::Builder builder;
+    int all = builder.add(-1, QStringLiteral("所有规则"), -1);
+    const std::pair<const char*, int> categories[] = {
+        {"交易品种", 2}, {"交易方向", 3}, {"交易数量", 4}, {"不活跃合约", 6}, {"风险度", 7},
+        {"权益", 8},     {"亏损", 10},    {"保证金", 12},  {"强平", 14},      {"定时强平", 15}};
+    for (const auto& [caption, category] : categories)
+        builder.add(all, QString::fromUtf8(caption), category);
+    return builder;
+}
+
+}  // namespace korvant::gui

@@ -1,0 +1,117 @@
+#include "gui/shell/QtPort.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include <iostream>
+
+#include "gui/shell/DialogRegistry.h"
+#include "gui/shell/ProgressWindow.h"
+
+namespace korvant::gui {
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::None:
+            return QMessageBox::NoIcon;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "CSV 文件 (*.csv);;所有文件 (*.*)"
+QString filterText(const std::vector<FileFilter>& filters) {
+    QStringList parts;
+    for (const auto& filter : filters)
+        parts << QStringLiteral("%1 (%2)").arg(qs(filter.description), qs(filter.pattern));
+    return parts.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+}  // namespace
+
+QtPort::QtPort(const DialogRegistry& dialogs)
+    : dialogs_(dialogs), progress_(new ProgressWindow(nullptr)) {}
+
+QtPort::~QtPort() {
+    delete progress_.data();
+}
+
+void QtPort::setOwner(QWidget* owner) {
+    owner_ = owner;
+}
+
+QWidget* QtPort::parentForDialogs() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return owner_.data();
+}
+
+void QtPort::showMessage(const Message& message) {
+    QMessageBox box(boxIcon(message.icon), qs(message.caption), qs(message.text), QMessageBox::Ok,
+                    parentForDialogs());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
+}
+
+bool QtPort::askYesNo(const Message& question) {
+    QMessageBox box(boxIcon(question.icon), qs(question.caption), qs(question.text),
+                    QMessageBox::Yes | QMessageBox::No, parentForDialogs());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPort::showProgress(const std::string& text) {
+    if (progress_) progress_->setText(qs(text));
+}
+
+void QtPort::hideProgress() {
+    if (progress_) progress_->hide();
+}
+
+std::optional<std::string> QtPort::chooseSaveFile(const std::string& caption,
+                                                  const std::string& suggestedName,
+                                                  const std::vector<FileFilter>& filters) {
+    return chosen(QFileDialog::getSaveFileName(parentForDialogs(), qs(caption), qs(suggestedName),
+                                               filterText(filters)));
+}
+
+std::optional<std::string> QtPort::chooseOpenFile(const std::string& caption,
+                                                  const std::vector<FileFilter>& filters) {
+    return chosen(QFileDialog::getOpenFileName(parentForDialogs(), qs(caption), QString(),
+                                               filterText(filters)));
+}
+
+std::optional<std::string> QtPort::chooseFolder(const std::string& caption) {
+    return chosen(QFileDialog::getExistingDirectory(parentForDialogs(), qs(caption)));
+}
+
+bool QtPort::editForm(Form& form, const FormValidator& validator) {
+    if (auto accepted = dialogs_.run(parentForDialogs(), form, validator)) return *accepted;
+    // A form without a dialog is a programming error of the desk: the
+    // operation is cancelled.
+    std::cerr << "korvant-desk: no dialog for form kind " << form.kind() << "\n";
+    return false;
+}
+
+}  // namespace korvant::gui

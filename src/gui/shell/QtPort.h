@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "app/FrontEndPort.h"
+#include "gui/shell/ProgressWindow.h"
+
+namespace korvant::gui {
+
+class DialogRegistry;
+
+// The desk's side of the front-end port: message boxes, Yes/No questions,
+// the progress window, the file dialogs and the form dialogs of the
+// registry.
+class QtPort : public FrontEndPort {
+public:
+    explicit QtPort(const DialogRegistry& dialogs);
+    ~QtPort() override;
+
+    // The window that owns the message boxes and dialogs (the main window);
+    // a modal dialog that is open takes precedence.
+    void setOwner(QWidget* owner);
+    ProgressWindow* progressWindow() const { return progress_; }
+
+    void showMessage(const Message& message) override;
+    bool askYesNo(const Message& question) override;
+    void showProgress(const std::string& text) override;
+    void hideProgress() override;
+    std::optional<std::string> chooseSaveFile(const std::string& caption,
+                                              const std::string& suggestedName,
+                                              const std::vector<FileFilter>& filters) override;
+    std::optional<std::string> chooseOpenFile(const std::string& caption,
+                                              const std::vector<FileFilter>& filters) override;
+    std::optional<std::string> chooseFolder(const std::string& caption) override;
+    bool editForm(Form& form, const FormValidator& validator) override;
+
+private:
+    QWidget* parentForDialogs() const;
+
+    const DialogRegistry& dialogs_;
+    QPointer<QWidget> owner_;
+    QPointer<ProgressWindow> progress_;
+};
+
+}  // namespace korvant::gui

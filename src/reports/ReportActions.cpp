@@ -1,0 +1,9 @@
+#include "reports/ReportActions.h"
+
+#include "app/Desk.h"
+
+namespace korvant {
+
+void registerReportActions(Desk&) {}
+
+}  // namespace korvant

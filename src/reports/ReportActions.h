@@ -1,0 +1,10 @@
+#pragma once
+
+namespace korvant {
+
+class Desk;
+
+// Registers the actions of this area on the desk's dispatcher.
+void registerReportActions(Desk& desk);
+
+}  // namespace korvant

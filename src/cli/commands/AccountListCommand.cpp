@@ -68,8 +68,7 @@ AccountListCommand::AccountListCommand(AccountList list, std::string name, std::
 
 void AccountListCommand::addOptions(CLI::App& app) {
     app.add_option("--group", group_, "group id (-1 = all groups, \"全部\")")->required();
-    app.add_option("--page", page_, "page number, from 1 (default 1)")
-        ->check(CLI::PositiveNumber);
+    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
     if (list_ == AccountList::MainAccountLinks) return;
     app.add_option("--account", account_, "account keyword (\"用户名\")");
     if (list_ == AccountList::MainAccounts) return;

@@ -106,8 +106,7 @@ std::optional<std::vector<SubAccount>> findSubAccounts(CliContext& context,
 std::optional<MainAccount> findMainAccount(CliContext& context, const std::string& account) {
     Desk& desk = context.desk();
     const RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
-    if (auto row = findRow(desk, AccountList::MainAccounts, cache, account))
-        return cache.at(*row);
+    if (auto row = findRow(desk, AccountList::MainAccounts, cache, account)) return cache.at(*row);
     context.refuse("no main account " + account + inGroup(desk));
     return std::nullopt;
 }

@@ -137,9 +137,9 @@ private:
 }  // namespace
 
 void addAdminCommands(CommandList& commands) {
-    commands.push_back(std::make_unique<AccountListCommand>(
-        AccountList::Administrators, "admin list",
-        "print one page of the administrators of a group"));
+    commands.push_back(
+        std::make_unique<AccountListCommand>(AccountList::Administrators, "admin list",
+                                             "print one page of the administrators of a group"));
     commands.push_back(std::make_unique<AdminEditCommand>(true));
     commands.push_back(std::make_unique<AdminEditCommand>(false));
     commands.push_back(std::make_unique<AdminDeleteCommand>());

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "accounts/deposits/DepositOperations.h"
 #include "accounts/deposits/DepositForm.h"
+#include "accounts/deposits/DepositOperations.h"
 #include "app/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
@@ -33,7 +33,6 @@ private:
     std::string remark_;
     bool countInHistory_ = false;
 };
-
 
 std::string DepositCommand::name() const {
     switch (mode_) {

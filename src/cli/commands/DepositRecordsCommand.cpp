@@ -31,7 +31,6 @@ private:
     std::optional<std::string> exportPath_;
 };
 
-
 std::string DepositsCommand::help() const {
     return "print one page of the deposit records of a date range, or export them all";
 }

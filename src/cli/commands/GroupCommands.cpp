@@ -29,8 +29,8 @@ public:
         out << "id\tparentId\tcode\tname\tdepth\n";
         for (const GroupTreeNode& node : context.desk().reference().groupTree()) {
             const Group& g = *node.group;
-            writeTsvRow(out, {std::to_string(g.id), std::to_string(g.parentId), g.groupCode,
-                              g.name, std::to_string(node.depth)});
+            writeTsvRow(out, {std::to_string(g.id), std::to_string(g.parentId), g.groupCode, g.name,
+                              std::to_string(node.depth)});
         }
         out.flush();
         return ExitDone;

@@ -75,8 +75,7 @@ public:
         app.add_option("--group", group_, "id of the first-level group")->required();
         app.add_option("--account", account_, "main account")->required();
         app.add_option("--fund-password", fundPassword_, "\"资金密码\" (empty = unchanged)");
-        app.add_option("--trading-password", tradingPassword_,
-                       "\"交易密码\" (empty = unchanged)");
+        app.add_option("--trading-password", tradingPassword_, "\"交易密码\" (empty = unchanged)");
         app.add_option("--management-fee", managementFee_, "\"管理费率\", percent");
         app.add_option("--custody-fee", custodyFee_, "\"托管费率\", percent");
         app.add_flag("--clear-fees-due", clearFeesDue_, "\"清除应提费用\"");

@@ -21,8 +21,7 @@ public:
                "is cleaned)";
     }
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the second-level group (\"组  别\")")
-            ->required();
+        app.add_option("--group", group_, "id of the second-level group (\"组  别\")")->required();
         app.add_option("--account", account_, "account number (\"子账号\")");
         app.add_option("--password", password_, "password (\"密  码\")");
         app.add_option("--name", name_, "name (\"名  称\")");
@@ -135,8 +134,7 @@ public:
                "and reported on its own";
     }
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the group listing the sub-accounts")
-            ->required();
+        app.add_option("--group", group_, "id of the group listing the sub-accounts")->required();
         app.add_option("--account", accounts_, "account number (\"子账号\"); repeat for several")
             ->required();
     }
@@ -157,9 +155,9 @@ private:
 }  // namespace
 
 void addSubAccountCommands(CommandList& commands) {
-    commands.push_back(std::make_unique<AccountListCommand>(
-        AccountList::SubAccounts, "subaccount list",
-        "print one page of the sub-accounts of a group"));
+    commands.push_back(
+        std::make_unique<AccountListCommand>(AccountList::SubAccounts, "subaccount list",
+                                             "print one page of the sub-accounts of a group"));
     commands.push_back(std::make_unique<SubAccountAddCommand>());
     commands.push_back(std::make_unique<SubAccountModifyCommand>());
     commands.push_back(std::make_unique<SubAccountDeleteCommand>());

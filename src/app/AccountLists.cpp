@@ -84,17 +84,18 @@ void updatePageLabel(Desk& desk) {
     tell(desk, DeskChange::PageLabel);
 }
 
-void showAccountList(Desk& desk, AccountList list, int page) {
+bool showAccountList(Desk& desk, AccountList list, int page) {
     MainState& state = desk.mainState();
     state.page = page;
     state.shownList = list;
-    queryAccountList(desk, list, state.group.id, state.filter, page);
+    const bool answered = queryAccountList(desk, list, state.group.id, state.filter, page);
     // The link list shows funds only for parent main accounts with initial
     // funds: those are reloaded first (action 107).
     if (list == AccountList::MainAccountLinks)
         desk.dispatcher().send(ActionCode::ReloadParentMainAccounts);
     tell(desk, DeskChange::AccountList);
     updatePageLabel(desk);
+    return answered;
 }
 
 void selectGroup(Desk& desk, const Group& group) {

@@ -23,8 +23,9 @@ bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFil
 PageCursor accountListCursor(Desk& desk, AccountList list);
 
 // Queries `list` for the current group with the current filter at `page`,
-// shows it and updates the page label.
-void showAccountList(Desk& desk, AccountList list, int page);
+// shows it and updates the page label. Returns false when the list's answer
+// was refused or could not be decoded (its message shown; the desk goes on).
+bool showAccountList(Desk& desk, AccountList list, int page);
 
 // Actions 15 and 16: the group becomes the current group, the filter is
 // cleared, the tab strip and tab follow the group's level (root: two tabs,

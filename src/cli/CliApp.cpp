@@ -13,29 +13,19 @@
 namespace korvant::cli {
 namespace {
 
-const char* const Footer = R"(GLOBAL OPTIONS
-  Global options may stand before or after the command; --password must stand
-  before it for the list commands, whose own --password is a search keyword.
-  --dir DIR            folder with Server.ini, ServerInfo.Dat and riskdetail.ini
-                       (default: the current folder)
-  --server-index N     log in to entry N (from 0) of Server.ini; an index beyond
-                       the list counts as no server selected. Without it, the
-                       index saved in ServerInfo.Dat (beyond the list: entry 0)
-  --host HOST --port PORT
-                       log in to HOST:PORT instead of a Server.ini entry
-  --user ACCOUNT       administrator account (default: the saved account)
-  --password PW        password (visible to other users in the process list)
-  --password-stdin     read the password from the first line of standard input
-                       (the safer way for scripts)
-  --mac TEXT           MAC text to send instead of this machine's
-  --yes                answer every confirmation Yes (without it: No)
+// What the options cannot say. The commands and their options follow,
+// generated from the command definitions.
+const char* const Notes = R"(
+Global options may stand before or after the command; --password must stand
+before it for the list commands, whose own --password is a search keyword.
 
 PASSWORD
   Taken from, in this order: --password, --password-stdin, the environment
   variable KORVANT_PASSWORD (less safe: other users may see a process's
   environment), the password saved in ServerInfo.Dat when its save flag is 1
-  and the account is the saved one, a prompt without echo when standard input
-  is a terminal; otherwise it is empty. The account and password may hold at
+  and the account is the saved one (with flag 0 the file gives no account and
+  no password), a prompt without echo when standard input is a terminal;
+  otherwise it is empty. The account and password may hold at
   most 15 bytes each. korvant-cli never writes ServerInfo.Dat.
 
 OUTPUT
@@ -49,92 +39,98 @@ OUTPUT
 EXIT STATUS
   0  done
   1  refused or failed (its message printed): a check of the login values, a
-     refused login, a refused operation
+     refused login, a refused operation, a list whose answer was refused or
+     could not be read, a group or account that does not exist
   2  usage error
   3  the desk would end here, or the connection failed or was lost (its message
      printed first)
-
-COMMANDS
-  login                log in, run the start-up queries and print key<TAB>value
-                       lines: account, adminName, ownGroupId, permissionMask,
-                       firstView, groups, marginTemplates, feeTemplates,
-                       varieties, riskStrategies (the last five: record counts)
-  group list           print the group tree as TSV: id parentId code name depth
-                       (depth-first, children in server order, 0 = top level)
-  admin list, mainaccount list, mainaccount links, subaccount list
-                       print one page of an account list of a group:
-                       --group ID (-1 = all groups, "全部") [--page N]
-                       [--account KW] [--password KW] [--date YYYYMMDD]
-                       [--remark KW]; the page label "当前第%d/%d页" goes to stderr
-  admin add|modify|delete
-                       add, modify or delete an administrator of a group: --group
-                       ID --account A [--password P] [--name N] [--permissions
-                       MASK] [--ip ADDR]... [--clear-ips] [--monitor-from N]
-                       [--monitor-to N] [--single-login|--multi-login]; modify
-                       keeps what is left out; delete asks (--yes answers)
-  password             change the own password: --current P --new P [--confirm P]
-  group add|modify     add a group under --parent ID, or modify --group ID:
-                       [--name N] [--remark R] [--allowed-subaccounts N]
-                       [--range-from N] [--range-to N]
-  deposit sub|main|link
-                       move funds of a sub-account, a first-level main account or
-                       a main-account link: --group ID --account A [--withdraw]
-                       [--available X] [--priority X] [--start-investment X]
-                       (sub, main) [--remark R] [--count-in-history] (sub); the
-                       dialog's info lines go to stderr
-  deposits             print one page of the deposit records as TSV: --from
-                       YYYYMMDD --to YYYYMMDD [--customer C] [--account-id ID]
-                       [--page N]; with --export FILE write every page as the
-                       desk's CSV file (GBK, CR LF)
-  subaccount add|modify|delete
-                       add a sub-account to a second-level group: --group ID
-                       --account N --password P [--name N] [--main-account M]
-                       [--mac MAC] [--remark R] [--no-fees-on-statement]
-                       [--no-single-side-margin]; modify --group ID --account N
-                       keeps what is left out ([--new-group ID], the two boxes
-                       as 0|1); delete --group ID --account N [--account N]...
-                       asks once (--yes answers) and reports each account
-  mainaccount add|modify|delete
-                       in a first-level group: add --group ID --account A
-                       [--initial-funds X] [--trading-password P]
-                       [--start-investment X] [--priority-funds X]
-                       [--fund-password P] [--management-fee X] [--custody-fee X];
-                       modify --group ID --account A [--fund-password P]
-                       [--trading-password P] [--management-fee X]
-                       [--custody-fee X] [--clear-fees-due] sends nothing when
-                       nothing changes; delete asks (--yes answers)
-  mainaccount link|unlink
-                       link a main account of the parent group to a second-level
-                       group, or remove the link (asks): --group ID --account A
-  mainaccount subaccounts
-                       print the sub-accounts that use a main account as TSV:
-                       --group ID --account A
-  Run "korvant-cli OBJECT ACTION --help" for the options of one command.
 )";
+
+constexpr std::size_t HelpWidth = 79;
+
+// Appends `words` to `text`, breaking lines before HelpWidth; continuation
+// lines start with `indent` blanks.
+void appendWrapped(std::string& text, const std::vector<std::string>& words, std::size_t indent) {
+    std::size_t column =
+        text.size() - (text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
+    for (const std::string& word : words) {
+        if (column + 1 + word.size() > HelpWidth && column > indent) {
+            text += '\n' + std::string(indent, ' ');
+            column = indent;
+        } else if (column > indent) {
+            text += ' ';
+            ++column;
+        }
+        text += word;
+        column += word.size();
+    }
+    text += '\n';
+}
+
+std::vector<std::string> wordsOf(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+// "--group ID [--page N] [--account TEXT]... [--withdraw]" from the options
+// of one command.
+std::vector<std::string> synopsis(const CLI::App& leaf) {
+    std::vector<std::string> words;
+    for (const CLI::Option* option : leaf.get_options()) {
+        if (option == leaf.get_help_ptr()) continue;
+        const std::string name = option->get_name();
+        std::string word = name;
+        std::string type = option->get_type_name();
+        type = type.substr(0, type.find(':'));
+        if (name == "--group" || name == "--parent" || name == "--new-group" ||
+            name == "--account-id")
+            type = "ID";
+        else if (name == "--date" || name == "--from" || name == "--to")
+            type = "YYYYMMDD";
+        else if (type == "INT")
+            type = "N";
+        if (!type.empty()) word += ' ' + type;
+        if (!option->get_required()) word = '[' + word + ']';
+        if (option->get_expected_max() > 1) word += "...";
+        words.push_back(word);
+    }
+    return words;
+}
 
 struct Parser {
     CLI::App app{"korvant-cli: the administrator desk of Korvant on the command line",
                  "korvant-cli"};
     std::vector<std::unique_ptr<Command>> commands;
     std::map<CLI::App*, Command*> leaves;
+    std::vector<const CLI::App*> order;
 
     explicit Parser(GlobalOptions& o) {
-        app.footer(Footer);
         app.require_subcommand(1);
-        app.add_option("--dir", o.dir, "folder of Server.ini and ServerInfo.Dat");
-        app.add_option("--server-index", o.serverIndex, "entry of Server.ini, from 0");
-        auto* host = app.add_option("--host", o.host, "server address (with --port)");
+        app.add_option("--dir", o.dir,
+                       "folder with Server.ini, ServerInfo.Dat and riskdetail.ini (default: the "
+                       "current folder)");
+        app.add_option("--server-index", o.serverIndex,
+                       "log in to entry N (from 0) of Server.ini; beyond the list counts as no "
+                       "server selected. Without it, the index saved in ServerInfo.Dat (beyond "
+                       "the list: entry 0)");
+        auto* host = app.add_option("--host", o.host,
+                                    "log in to HOST:PORT instead of a Server.ini entry (with "
+                                    "--port)");
         auto* port = app.add_option("--port", o.port, "server port (with --host)")
                          ->check(CLI::Range(1, 65535));
         host->needs(port);
         port->needs(host);
-        app.add_option("--user", o.user, "administrator account");
-        auto* pw = app.add_option("--password", o.password, "password");
-        auto* pwStdin =
-            app.add_flag("--password-stdin", o.passwordStdin, "read the password from stdin");
+        app.add_option("--user", o.user, "administrator account (default: the saved account)");
+        auto* pw = app.add_option("--password", o.password,
+                                  "password (visible to other users in the process list)");
+        auto* pwStdin = app.add_flag("--password-stdin", o.passwordStdin,
+                                     "read the password from the first line of standard input "
+                                     "(the safer way for scripts)");
         pw->excludes(pwStdin);
-        app.add_option("--mac", o.mac, "MAC text to send");
-        app.add_flag("--yes", o.yes, "answer every confirmation Yes");
+        app.add_option("--mac", o.mac, "MAC text to send instead of this machine's");
+        app.add_flag("--yes", o.yes, "answer every confirmation Yes (without it: No)");
 
         commands = allCommands();
         std::map<std::string, CLI::App*> objects;
@@ -157,7 +153,27 @@ struct Parser {
             leaf->fallthrough();
             command->addOptions(*leaf);
             leaves[leaf] = command.get();
+            order.push_back(leaf);
         }
+        app.footer(Notes + commandsSection());
+    }
+
+    // One entry per command, in registration order: its words, its help and
+    // the synopsis of its options.
+    std::string commandsSection() const {
+        std::string text = "\nCOMMANDS\n";
+        for (const CLI::App* leaf : order) {
+            const Command* command = leaves.at(const_cast<CLI::App*>(leaf));
+            text += "  " + command->name();
+            appendWrapped(text, wordsOf("- " + command->help()), 6);
+            std::vector<std::string> options = synopsis(*leaf);
+            if (!options.empty()) {
+                text += "      ";
+                appendWrapped(text, options, 6);
+            }
+        }
+        text += "  Run \"korvant-cli OBJECT ACTION --help\" for the options of one command.\n";
+        return text;
     }
 
     Command* chosen() const {

@@ -32,6 +32,11 @@ Desk& CliContext::desk() {
     return *desk_;
 }
 
+int CliContext::refuse(const std::string& text) {
+    port_.showMessage({text, "提示", MessageIcon::Warning});
+    return ExitFailed;
+}
+
 bool CliContext::fillLoginForm(LoginForm& form) {
     const std::string savedAccount = form.account;
     const std::string savedPassword = form.password;

@@ -51,6 +51,10 @@ public:
     // that ends the desk throws ProgramEnd (exit 3).
     int login();
 
+    // Shows one of the command line's own refusals ("no group 999") as a
+    // message box "[提示] TEXT"; returns ExitFailed.
+    int refuse(const std::string& text);
+
     // Fills the login dialog from the options (used by login()).
     bool fillLoginForm(LoginForm& form);
 

@@ -41,8 +41,12 @@ LastLogin LastLogin::fromBytes(const uint8_t* data, std::size_t size) {
     last.serverIndex = getI32(bytes.data());
     last.reserved = getI32(bytes.data() + 4);
     last.saveFlag = getI32(bytes.data() + 8);
-    last.account = readPlainText(bytes.data() + AccountOffset, TextWidth);
-    last.password = readPlainText(bytes.data() + PasswordOffset, TextWidth);
+    // Bytes left in the text fields under a cleared save flag were not
+    // saved: they are never offered.
+    if (last.saveFlag != 0) {
+        last.account = readPlainText(bytes.data() + AccountOffset, TextWidth);
+        last.password = readPlainText(bytes.data() + PasswordOffset, TextWidth);
+    }
     return last;
 }
 

@@ -20,7 +20,8 @@ struct LastLogin {
     std::string password;  // UTF-8
 
     // Defaults (index 0, save flag 1, empty texts) for a missing file; a
-    // shorter file is used as far as it goes.
+    // shorter file is used as far as it goes. Under save flag 0 the account
+    // and password are empty, whatever bytes the file holds there.
     static LastLogin read(const std::string& path);
     static LastLogin fromBytes(const uint8_t* data, std::size_t size);
 

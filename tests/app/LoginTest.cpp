@@ -91,6 +91,18 @@ TEST(LoginDialog, OpensFromTheSavedLoginAndTheServerList) {
     EXPECT_EQ(form.account, "");
     EXPECT_EQ(form.password, "");
     EXPECT_FALSE(form.save);
+
+    // A file whose flag is 0 but whose text fields still hold an account
+    // and a password (written by another program): the dialog stays empty.
+    std::string bytes(44, '\0');
+    bytes[8] = 0;
+    bytes.replace(12, 2, "op");
+    bytes.replace(28, 2, "pw");
+    dir.write("ServerInfo.Dat", bytes);
+    form = openLoginForm(dir.path());
+    EXPECT_EQ(form.account, "");
+    EXPECT_EQ(form.password, "");
+    EXPECT_FALSE(form.save);
 }
 
 TEST(LoginDialog, ChecksLengthServerAndAccountInThatOrder) {

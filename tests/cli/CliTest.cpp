@@ -219,6 +219,30 @@ TEST_F(CliAgainstSim, AccountListsPrintTheDeskColumnsAndThePageLabel) {
     EXPECT_EQ(links.outLines().at(0), "隶属主账号\t可分配资金");
 }
 
+TEST_F(CliAgainstSim, TheCommandLinesOwnRefusalsAreMessageBoxes) {
+    struct Case {
+        std::vector<std::string> command;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"admin", "list", "--group", "999"}, "[提示] no group 999\n"},
+        {{"admin", "delete", "--group", "1", "--account", "nobody"},
+         "[提示] no administrator nobody in group 1\n"},
+        {{"subaccount", "modify", "--group", "5", "--account", "999999", "--name", "x"},
+         "[提示] no sub-account 999999 in group 5\n"},
+        {{"mainaccount", "delete", "--group", "2", "--account", "123"},
+         "[提示] no main account 123 in group 2\n"},
+        {{"deposit", "link", "--group", "6", "--account", "880102"},
+         "[提示] main account 880102 is not linked to group 6\n"},
+    };
+    for (const Case& c : cases) {
+        CliRun run = runCli(admin(c.command));
+        EXPECT_EQ(run.status, 1) << c.message;
+        EXPECT_EQ(run.err, c.message);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
 TEST(Cli, UsageErrorsExitTwo) {
     EXPECT_EQ(runCli({}).status, 2);
     EXPECT_EQ(runCli({"frobnicate"}).status, 2);

@@ -100,11 +100,11 @@ TEST_F(LastLoginFile, SaveFlagZeroWritesNoAccountOrPassword) {
 }
 
 TEST_F(LastLoginFile, ShortFileIsUsedAsFarAsItGoes) {
-    // Index 3, the reserved integer, save flag 0 and half an account.
-    put({3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'a', 'd', 'm'});
+    // Index 3, the reserved integer, save flag 1 and half an account.
+    put({3, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 'a', 'd', 'm'});
     LastLogin last = LastLogin::read(path);
     EXPECT_EQ(last.serverIndex, 3);
-    EXPECT_EQ(last.saveFlag, 0);
+    EXPECT_EQ(last.saveFlag, 1);
     EXPECT_EQ(last.account, "adm");
     EXPECT_EQ(last.password, "");
 
@@ -115,6 +115,23 @@ TEST_F(LastLoginFile, ShortFileIsUsedAsFarAsItGoes) {
 
     put({});
     EXPECT_EQ(LastLogin::read(path).saveFlag, 1);
+}
+
+TEST_F(LastLoginFile, SaveFlagZeroOffersNoAccountOrPasswordWhateverTheFileHolds) {
+    std::vector<uint8_t> b(44, 0);
+    b[0] = 2;
+    const std::string stale = "admin";
+    std::copy(stale.begin(), stale.end(), b.begin() + 12);
+    std::copy(stale.begin(), stale.end(), b.begin() + 28);
+    put(b);
+    LastLogin last = LastLogin::read(path);
+    EXPECT_EQ(last.serverIndex, 2);
+    EXPECT_EQ(last.saveFlag, 0);
+    EXPECT_EQ(last.account, "");
+    EXPECT_EQ(last.password, "");
+    // A shorter file the same.
+    put(std::vector<uint8_t>(b.begin(), b.begin() + 20));
+    EXPECT_EQ(LastLogin::read(path).account, "");
 }
 
 TEST_F(LastLoginFile, FieldsWithoutNulAndInvalidGbkAreReadSafely) {

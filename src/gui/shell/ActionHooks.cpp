@@ -14,8 +14,13 @@ void ActionHooks::hook(QAction* action, ActionCode code, Argument argument, Cond
     connect(action, &QAction::triggered, this,
             [this, code, argument = std::move(argument)] { trigger(code, argument); });
     entries_.push_back({action, nullptr, code, std::move(condition)});
-    action->setEnabled(available(code) &&
-                       (!entries_.back().condition || entries_.back().condition()));
+    action->setEnabled(enabled(entries_.back()));
+}
+
+void ActionHooks::hook(QAction* action, std::function<void()> command, Condition condition) {
+    connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    entries_.push_back({action, nullptr, std::nullopt, std::move(condition)});
+    action->setEnabled(enabled(entries_.back()));
 }
 
 void ActionHooks::hook(QAbstractButton* button, ActionCode code, Argument argument,
@@ -23,19 +28,22 @@ void ActionHooks::hook(QAbstractButton* button, ActionCode code, Argument argume
     connect(button, &QAbstractButton::clicked, this,
             [this, code, argument = std::move(argument)] { trigger(code, argument); });
     entries_.push_back({nullptr, button, code, std::move(condition)});
-    button->setEnabled(available(code) &&
-                       (!entries_.back().condition || entries_.back().condition()));
+    button->setEnabled(enabled(entries_.back()));
 }
 
 bool ActionHooks::available(ActionCode code) const {
     return dispatcher_.hasHandler(code);
 }
 
+bool ActionHooks::enabled(const Entry& entry) const {
+    return (!entry.code || available(*entry.code)) && (!entry.condition || entry.condition());
+}
+
 void ActionHooks::refresh() {
     for (const Entry& entry : entries_) {
-        bool enabled = available(entry.code) && (!entry.condition || entry.condition());
-        if (entry.action) entry.action->setEnabled(enabled);
-        if (entry.button) entry.button->setEnabled(enabled);
+        const bool on = enabled(entry);
+        if (entry.action) entry.action->setEnabled(on);
+        if (entry.button) entry.button->setEnabled(on);
     }
 }
 

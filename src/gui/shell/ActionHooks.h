@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/ActionCode.h"
@@ -40,6 +41,9 @@ public:
     void hook(QAction* action, ActionCode code, Argument argument = {}, Condition condition = {});
     void hook(QAbstractButton* button, ActionCode code, Argument argument = {},
               Condition condition = {});
+    // An item that runs a command of the window itself (no action code):
+    // enabled while its condition holds.
+    void hook(QAction* action, std::function<void()> command, Condition condition = {});
 
     // Re-reads which codes have handlers and which conditions hold.
     void refresh();
@@ -53,9 +57,10 @@ private:
     struct Entry {
         QPointer<QAction> action;
         QPointer<QAbstractButton> button;
-        ActionCode code;
+        std::optional<ActionCode> code;  // none: a command of the window
         Condition condition;
     };
+    bool enabled(const Entry& entry) const;
     ActionDispatcher& dispatcher_;
     Runner run_;
     std::vector<Entry> entries_;

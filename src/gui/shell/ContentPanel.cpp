@@ -39,13 +39,14 @@ ContentPanel::ContentPanel(QWidget* parent)
 
     toolBar_->setMovable(false);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    groupMenu_ = addTool(QStringLiteral("组"));
-    groupMenu_->setToolTip(QStringLiteral("组快捷菜单"));
-    new_ = addTool(QStringLiteral("新建"));
-    modify_ = addTool(QStringLiteral("修改"));
-    delete_ = addTool(QStringLiteral("删除"));
-    refresh_ = addTool(QStringLiteral("刷新"));
-    expand_ = addTool(QStringLiteral("展开/折叠"));
+    for (const ToolbarButton& entry : toolbarButtons()) {
+        auto* button = new QToolButton(toolBar_);
+        button->setText(QString::fromUtf8(entry.caption));
+        if (entry.toolTip != nullptr) button->setToolTip(QString::fromUtf8(entry.toolTip));
+        button->setAutoRaise(true);
+        toolBar_->addWidget(button);
+        toolButtons_[entry.code] = button;
+    }
     auto* spacer = new QWidget(toolBar_);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolBar_->addWidget(spacer);
@@ -74,12 +75,9 @@ ContentPanel::ContentPanel(QWidget* parent)
     layout->addWidget(pager_);
 }
 
-QToolButton* ContentPanel::addTool(const QString& text) {
-    auto* button = new QToolButton(toolBar_);
-    button->setText(text);
-    button->setAutoRaise(true);
-    toolBar_->addWidget(button);
-    return button;
+QToolButton* ContentPanel::toolButton(ToolbarCode code) const {
+    auto it = toolButtons_.find(code);
+    return it == toolButtons_.end() ? nullptr : it->second;
 }
 
 QTabBar* ContentPanel::viewStrip(ViewKind view) const {

@@ -6,6 +6,7 @@
 
 #include "app/MainState.h"
 #include "app/ViewKind.h"
+#include "gui/shell/ToolbarTable.h"
 
 class QStackedWidget;
 class QTabBar;
@@ -26,12 +27,14 @@ public:
     explicit ContentPanel(QWidget* parent = nullptr);
 
     QToolBar* toolBar() const { return toolBar_; }
-    QToolButton* groupMenuButton() const { return groupMenu_; }
-    QToolButton* newButton() const { return new_; }
-    QToolButton* modifyButton() const { return modify_; }
-    QToolButton* deleteButton() const { return delete_; }
-    QToolButton* refreshButton() const { return refresh_; }
-    QToolButton* expandButton() const { return expand_; }
+    // The toolbar's buttons, made from toolbarButtons().
+    QToolButton* toolButton(ToolbarCode code) const;
+    QToolButton* groupMenuButton() const { return toolButton(ToolbarCode::GroupMenu); }
+    QToolButton* newButton() const { return toolButton(ToolbarCode::New); }
+    QToolButton* modifyButton() const { return toolButton(ToolbarCode::Modify); }
+    QToolButton* deleteButton() const { return toolButton(ToolbarCode::Delete); }
+    QToolButton* refreshButton() const { return toolButton(ToolbarCode::Refresh); }
+    QToolButton* expandButton() const { return toolButton(ToolbarCode::Expand); }
     SearchBar* searchBar() const { return searchBar_; }
     PagerBar* pager() const { return pager_; }
 
@@ -55,15 +58,8 @@ public:
     QWidget* currentPage() const;
 
 private:
-    QToolButton* addTool(const QString& text);
-
     QToolBar* toolBar_;
-    QToolButton* groupMenu_;
-    QToolButton* new_;
-    QToolButton* modify_;
-    QToolButton* delete_;
-    QToolButton* refresh_;
-    QToolButton* expand_;
+    std::map<ToolbarCode, QToolButton*> toolButtons_;
     SearchBar* searchBar_;
     QTabBar* twoTab_;
     QTabBar* threeTab_;

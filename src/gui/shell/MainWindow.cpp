@@ -25,6 +25,7 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/FreeText.h"
+#include "app/KeepAlive.h"
 #include "app/ListSelection.h"
 #include "app/Login.h"
 #include "app/ReportTree.h"
@@ -37,6 +38,7 @@
 #include "gui/shell/AccountRows.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/MenuTable.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
 #include "gui/shell/PagerBar.h"
@@ -44,7 +46,6 @@
 #include "gui/shell/SearchBar.h"
 #include "gui/shell/StatusPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
-#include "protocol/ServerConnection.h"
 
 namespace korvant::gui {
 namespace {
@@ -52,13 +53,6 @@ namespace {
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-// Toolbar codes of the fifth user message.
-constexpr int ToolNew = 30;
-constexpr int ToolModify = 31;
-constexpr int ToolDelete = 32;
-constexpr int ToolRefresh = 33;
-constexpr int ToolExpand = 36;
 
 // Guards the drawing of core state against the widgets' change signals.
 class Drawing {
@@ -99,7 +93,6 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     setCentralWidget(rows);
 
     buildMenus();
-    buildContextMenus();
     connectNavigation();
     connectContent();
     connectLists();
@@ -118,7 +111,7 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
 
     keepAlive_->setInterval(KeepAliveMs);
     connect(keepAlive_, &QTimer::timeout, this,
-            [this] { callCore([this] { sendKeepAlive(desk_.connection()); }); });
+            [this] { callCore([this] { korvant::keepAlive(desk_); }); });
 
     redrawAll();
 }
@@ -151,7 +144,7 @@ void MainWindow::endProgram(int exitCode) {
     if (ended_) return;
     ended_ = true;
     keepAlive_->stop();
-    desk_.connection().close();
+    korvant::disconnect(desk_);
     hide();
     emit programEnded(exitCode);
 }
@@ -188,15 +181,29 @@ void MainWindow::quitDesk() {
 // --- menus ---
 
 void MainWindow::buildMenus() {
+    const MenuTable entries = allMenuEntries();
+    std::map<MenuPlace, QMenu*>& menus = menus_;
+
     QMenu* system = menuBar()->addMenu(QStringLiteral("系统"));
-    QAction* password = system->addAction(QStringLiteral("修改密码"));
-    hooks_->hook(password, ActionCode::ChangePassword);
+    menus[MenuPlace::System] = system;
+    QMenu* business = menuBar()->addMenu(QStringLiteral("业务管理"));
+    menus[MenuPlace::Operations] = menuBar()->addMenu(QStringLiteral("操作"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+
+    menus[MenuPlace::GroupTree] = new QMenu(QStringLiteral("组快捷菜单"), this);
+    menus[MenuPlace::AdministratorList] = new QMenu(QStringLiteral("管理员快捷菜单"), this);
+    menus[MenuPlace::SubAccountList] = new QMenu(QStringLiteral("用户快捷菜单"), this);
+    menus[MenuPlace::MainAccountList] = new QMenu(QStringLiteral("主账号"), this);
+    // The link list of a second-level group shares the sub-account menu's
+    // title.
+    menus[MenuPlace::MainAccountLinkList] = new QMenu(QStringLiteral("用户快捷菜单"), this);
+
+    for (const MenuEntry& entry : entries) addMenuEntry(entry);
+
     QAction* quit = system->addAction(QStringLiteral("退出"));
     connect(quit, &QAction::triggered, this, &MainWindow::quitDesk);
-    menuActions_[password->text()] = password;
     menuActions_[quit->text()] = quit;
 
-    QMenu* business = menuBar()->addMenu(QStringLiteral("业务管理"));
     const std::pair<ViewKind, const char*> views[] = {
         {ViewKind::Accounts, "账号设置"},    {ViewKind::FeeRates, "手续费率"},
         {ViewKind::MarginRates, "保证金率"}, {ViewKind::Risk, "风险控制设置"},
@@ -208,92 +215,58 @@ void MainWindow::buildMenus() {
         viewActions_[view] = item;
     }
 
-    // The settlement commands have no action of their own yet: they are
-    // enabled when the core registers a handler under their command number.
-    QMenu* operations = menuBar()->addMenu(QStringLiteral("操作"));
-    const std::pair<const char*, int> settlement[] = {
-        {"交易参数", 32848}, {"开始结算", 32830}, {"结算价设置", 32831}, {"清除结算数据", 32854}};
-    for (const auto& [caption, command] : settlement) {
-        QAction* item = operations->addAction(QString::fromUtf8(caption));
-        hooks_->hook(item, static_cast<ActionCode>(command));
-        menuActions_[item->text()] = item;
-    }
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     QAction* manual = help->addAction(QStringLiteral("使用说明"));
     connect(manual, &QAction::triggered, this, &MainWindow::openManual);
     QAction* about = help->addAction(QStringLiteral("关于..."));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
     menuActions_[manual->text()] = manual;
     menuActions_[about->text()] = about;
+
+    for (MenuPlace place :
+         {MenuPlace::GroupTree, MenuPlace::AdministratorList, MenuPlace::SubAccountList,
+          MenuPlace::MainAccountList, MenuPlace::MainAccountLinkList})
+        connect(menus[place], &QMenu::aboutToShow, hooks_, &ActionHooks::refresh);
 }
 
-void MainWindow::buildContextMenus() {
-    auto group = [this] { return std::function<bool()>([this] { return groupNodeSelected(); }); };
-    auto record = [this] { return std::function<bool()>([this] { return hasSelectedRecord(); }); };
-
-    groupMenu_ = new QMenu(QStringLiteral("组快捷菜单"), this);
-    hooks_->hook(groupMenu_->addAction(QStringLiteral("添加")), ActionCode::AddGroup, {}, group());
-    hooks_->hook(groupMenu_->addAction(QStringLiteral("修改")), ActionCode::ModifyGroup, {},
-                 group());
-    hooks_->hook(groupMenu_->addAction(QStringLiteral("删除")), ActionCode::DeleteGroup, {},
-                 group());
-    hooks_->hook(groupMenu_->addAction(QStringLiteral("刷新")), ActionCode::RefreshGroups);
-
-    administratorMenu_ = new QMenu(QStringLiteral("管理员快捷菜单"), this);
-    hooks_->hook(administratorMenu_->addAction(QStringLiteral("添加")),
-                 ActionCode::AddAdministrator);
-    hooks_->hook(administratorMenu_->addAction(QStringLiteral("修改")),
-                 ActionCode::ModifyAdministrator, {}, record());
-    hooks_->hook(administratorMenu_->addAction(QStringLiteral("删除")),
-                 ActionCode::DeleteAdministrator, {}, record());
-
-    subAccountMenu_ = new QMenu(QStringLiteral("用户快捷菜单"), this);
-    hooks_->hook(subAccountMenu_->addAction(QStringLiteral("添加")), ActionCode::AddSubAccount);
-    const std::tuple<const char*, ActionCode, int> subAccountItems[] = {
-        {"修改", ActionCode::ModifySubAccount, 0},
-        {"删除", ActionCode::DeleteSubAccount, 0},
-        {"出入金", ActionCode::SubAccountDeposit, 0},
-        {"加载风控策略", ActionCode::LoadRiskStrategy, 2},
-        {"加载保证金率", ActionCode::LoadMarginTemplate, 0},
-        {"加载手续费率", ActionCode::LoadFeeTemplate, 0}};
-    for (const auto& [caption, code, argument] : subAccountItems) {
-        ActionHooks::Argument arg;
-        if (argument != 0) arg = [argument = argument] { return ArgumentVariant{argument}; };
-        hooks_->hook(subAccountMenu_->addAction(QString::fromUtf8(caption)), code, arg, record());
+void MainWindow::addMenuEntry(const MenuEntry& entry) {
+    QAction* item = menus_.at(entry.place)->addAction(QString::fromUtf8(entry.caption));
+    ActionHooks::Condition condition;
+    switch (entry.enable) {
+        case EnableRule::Handler:
+            break;
+        case EnableRule::GroupNode:
+            condition = [this] { return groupNodeSelected(); };
+            break;
+        case EnableRule::RecordRow:
+            condition = [this] { return hasSelectedRecord(); };
+            break;
     }
+    const bool menuBarItem =
+        entry.place == MenuPlace::System || entry.place == MenuPlace::Operations;
+    if (entry.window != WindowCommand::None) {
+        hooks_->hook(item, windowCommand(entry.window), std::move(condition));
+        menuActions_[item->text()] = item;
+        return;
+    }
+    ActionHooks::Argument argument;
+    if (entry.argument) argument = [value = *entry.argument] { return ArgumentVariant{value}; };
+    hooks_->hook(item, entry.code, std::move(argument), std::move(condition));
+    if (menuBarItem) menuActions_[item->text()] = item;
+}
 
-    mainAccountMenu_ = new QMenu(QStringLiteral("主账号"), this);
-    hooks_->hook(mainAccountMenu_->addAction(QStringLiteral("添加主账号")),
-                 ActionCode::CreateMainAccount);
-    hooks_->hook(mainAccountMenu_->addAction(QStringLiteral("修改主账号")),
-                 ActionCode::ModifyMainAccount, {}, record());
-    hooks_->hook(mainAccountMenu_->addAction(QStringLiteral("删除主账号")),
-                 ActionCode::DeleteMainAccount, {}, record());
-    hooks_->hook(mainAccountMenu_->addAction(QStringLiteral("出入金")),
-                 ActionCode::MainAccountDeposit, {}, record());
-    hooks_->hook(
-        mainAccountMenu_->addAction(QStringLiteral("加载风控策略")), ActionCode::LoadRiskStrategy,
-        [] { return ArgumentVariant{1}; }, record());
-    // Listing the linked sub-accounts has no action code of its own.
-    QAction* linked = mainAccountMenu_->addAction(QStringLiteral("显示关联的子账号"));
-    menuActions_[linked->text()] = linked;
-    connect(mainAccountMenu_, &QMenu::aboutToShow, this,
-            [this, linked] { linked->setEnabled(hasSelectedRecord()); });
-    connect(linked, &QAction::triggered, this, [this] { showLinkedSubAccounts(); });
+std::function<void()> MainWindow::windowCommand(WindowCommand command) {
+    switch (command) {
+        case WindowCommand::LinkedSubAccounts:
+            return [this] { showLinkedSubAccounts(); };
+        case WindowCommand::None:
+            break;
+    }
+    return [] {};
+}
 
-    // The link list of a second-level group shares the sub-account menu's
-    // title.
-    linkMenu_ = new QMenu(QStringLiteral("用户快捷菜单"), this);
-    hooks_->hook(linkMenu_->addAction(QStringLiteral("添加主账号")), ActionCode::LinkMainAccount);
-    hooks_->hook(linkMenu_->addAction(QStringLiteral("删除主账号")), ActionCode::UnlinkMainAccount,
-                 {}, record());
-    hooks_->hook(linkMenu_->addAction(QStringLiteral("出入金")), ActionCode::LinkDeposit, {},
-                 record());
-
-    for (QMenu* menu :
-         {groupMenu_, administratorMenu_, subAccountMenu_, mainAccountMenu_, linkMenu_})
-        connect(menu, &QMenu::aboutToShow, hooks_, &ActionHooks::refresh);
+QMenu* MainWindow::menu(MenuPlace place) const {
+    auto it = menus_.find(place);
+    return it == menus_.end() ? nullptr : it->second;
 }
 
 QAction* MainWindow::viewAction(ViewKind view) const {
@@ -327,7 +300,7 @@ void MainWindow::connectNavigation() {
     connect(groups, &QTreeView::customContextMenuRequested, this, [this, groups](QPoint pos) {
         QModelIndex index = groups->indexAt(pos);
         if (index.isValid()) groups->setCurrentIndex(index);
-        groupMenu_->popup(groups->viewport()->mapToGlobal(pos));
+        groupMenu()->popup(groups->viewport()->mapToGlobal(pos));
     });
 
     auto onSelect = [this](ViewKind view, auto handler) {
@@ -401,20 +374,11 @@ void MainWindow::toggleTreeExpansion() {
 // --- content panel ---
 
 void MainWindow::connectContent() {
-    QToolButton* groupButton = content_->groupMenuButton();
-    connect(groupButton, &QToolButton::clicked, this, [this, groupButton] {
-        groupMenu_->popup(groupButton->mapToGlobal(QPoint(0, groupButton->height())));
-    });
-    connect(content_->newButton(), &QToolButton::clicked, this,
-            [this] { toolbarCommand(ToolNew); });
-    connect(content_->modifyButton(), &QToolButton::clicked, this,
-            [this] { toolbarCommand(ToolModify); });
-    connect(content_->deleteButton(), &QToolButton::clicked, this,
-            [this] { toolbarCommand(ToolDelete); });
-    connect(content_->refreshButton(), &QToolButton::clicked, this,
-            [this] { toolbarCommand(ToolRefresh); });
-    connect(content_->expandButton(), &QToolButton::clicked, this,
-            [this] { toolbarCommand(ToolExpand); });
+    for (const ToolbarButton& entry : toolbarButtons()) {
+        QToolButton* button = content_->toolButton(entry.code);
+        connect(button, &QToolButton::clicked, this,
+                [this, code = entry.code] { toolbarCommand(code); });
+    }
 
     PagerBar* pager = content_->pager();
     ActionDispatcher& dispatcher = desk_.dispatcher();
@@ -447,13 +411,13 @@ void MainWindow::connectLists() {
     auto menuFor = [this](AccountList which) -> QMenu* {
         switch (which) {
             case AccountList::MainAccounts:
-                return mainAccountMenu_;
+                return mainAccountMenu();
             case AccountList::Administrators:
-                return administratorMenu_;
+                return administratorMenu();
             case AccountList::MainAccountLinks:
-                return linkMenu_;
+                return linkMenu();
             case AccountList::SubAccounts:
-                return subAccountMenu_;
+                return subAccountMenu();
             case AccountList::None:
                 break;
         }
@@ -468,7 +432,7 @@ void MainWindow::connectLists() {
         connect(list, &QTableView::customContextMenuRequested, this,
                 [this, list, menu](QPoint pos) {
                     // The main-account menus are not offered on the root group.
-                    bool mainAccounts = menu == mainAccountMenu_ || menu == linkMenu_;
+                    bool mainAccounts = menu == mainAccountMenu() || menu == linkMenu();
                     if (mainAccounts && desk_.mainState().group.id == 1) return;
                     storeSelection();
                     menu->popup(list->viewport()->mapToGlobal(pos));
@@ -527,9 +491,14 @@ bool MainWindow::hasSelectedRecord() const {
     return !desk_.mainState().selectedRows.empty();
 }
 
-void MainWindow::toolbarCommand(int code) {
+void MainWindow::toolbarCommand(ToolbarCode code) {
     switch (code) {
-        case ToolRefresh: {
+        case ToolbarCode::GroupMenu: {
+            QToolButton* button = content_->groupMenuButton();
+            groupMenu()->popup(button->mapToGlobal(QPoint(0, button->height())));
+            break;
+        }
+        case ToolbarCode::Refresh: {
             QModelIndex current = navigation_->groupTree()->currentIndex();
             const Group* group = nullptr;
             if (current.isValid())
@@ -543,20 +512,18 @@ void MainWindow::toolbarCommand(int code) {
             });
             break;
         }
-        case ToolExpand:
+        case ToolbarCode::Expand:
             toggleTreeExpansion();
             break;
-        case ToolNew:
-        case ToolModify:
-        case ToolDelete: {
-            const ToolbarCommand command = code == ToolNew      ? ToolbarCommand::New
-                                           : code == ToolModify ? ToolbarCommand::Modify
-                                                                : ToolbarCommand::Delete;
+        case ToolbarCode::New:
+        case ToolbarCode::Modify:
+        case ToolbarCode::Delete: {
+            const ToolbarCommand command = code == ToolbarCode::New      ? ToolbarCommand::New
+                                           : code == ToolbarCode::Modify ? ToolbarCommand::Modify
+                                                                         : ToolbarCommand::Delete;
             callCore([&] { runToolbarCommand(desk_, command); });
             break;
         }
-        default:
-            break;
     }
 }
 

@@ -9,6 +9,8 @@
 #include "app/DeskChange.h"
 #include "app/MainState.h"
 #include "app/ViewKind.h"
+#include "gui/shell/MenuTable.h"
+#include "gui/shell/ToolbarTable.h"
 
 class QAction;
 class QMenu;
@@ -64,11 +66,13 @@ public:
     QAction* viewAction(ViewKind view) const;
     // Menu items by caption, e.g. "修改密码", "开始结算", "关于...".
     QAction* menuAction(const QString& caption) const;
-    QMenu* groupMenu() const { return groupMenu_; }
-    QMenu* administratorMenu() const { return administratorMenu_; }
-    QMenu* subAccountMenu() const { return subAccountMenu_; }
-    QMenu* mainAccountMenu() const { return mainAccountMenu_; }
-    QMenu* linkMenu() const { return linkMenu_; }
+    // The menus that the areas' menu tables fill.
+    QMenu* menu(MenuPlace place) const;
+    QMenu* groupMenu() const { return menu(MenuPlace::GroupTree); }
+    QMenu* administratorMenu() const { return menu(MenuPlace::AdministratorList); }
+    QMenu* subAccountMenu() const { return menu(MenuPlace::SubAccountList); }
+    QMenu* mainAccountMenu() const { return menu(MenuPlace::MainAccountList); }
+    QMenu* linkMenu() const { return menu(MenuPlace::MainAccountLinkList); }
 
     // Redraws everything from the core's state.
     void redrawAll();
@@ -82,7 +86,8 @@ private:
     void runLogin();
     void endProgram(int exitCode);
     void buildMenus();
-    void buildContextMenus();
+    void addMenuEntry(const MenuEntry& entry);
+    std::function<void()> windowCommand(WindowCommand command);
     void connectNavigation();
     void connectContent();
     void connectLists();
@@ -101,7 +106,7 @@ private:
     void rebuildReportTree();
 
     void chooseView(ViewKind view);
-    void toolbarCommand(int code);
+    void toolbarCommand(ToolbarCode code);
     void search();
     void advancedSearch();
     void showAbout();
@@ -122,11 +127,7 @@ private:
     QTimer* keepAlive_;
     std::map<ViewKind, QAction*> viewActions_;
     std::map<QString, QAction*> menuActions_;
-    QMenu* groupMenu_ = nullptr;
-    QMenu* administratorMenu_ = nullptr;
-    QMenu* subAccountMenu_ = nullptr;
-    QMenu* mainAccountMenu_ = nullptr;
-    QMenu* linkMenu_ = nullptr;
+    std::map<MenuPlace, QMenu*> menus_;
     SubAccountSorter subAccountSorter_;
     int observer_ = 0;
     int statusListener_ = 0;

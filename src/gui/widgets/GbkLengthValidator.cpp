@@ -1,6 +1,6 @@
 #include "gui/widgets/GbkLengthValidator.h"
 
-#include "protocol/Gbk.h"
+#include "app/TextLength.h"
 
 namespace korvant::gui {
 
@@ -8,7 +8,7 @@ GbkLengthValidator::GbkLengthValidator(int maxBytes, QObject* parent)
     : QValidator(parent), maxBytes_(maxBytes) {}
 
 QValidator::State GbkLengthValidator::validate(QString& input, int&) const {
-    std::size_t bytes = toGbk(input.toStdString()).size();
+    std::size_t bytes = wireTextLength(input.toStdString());
     return bytes <= static_cast<std::size_t>(maxBytes_) ? Acceptable : Invalid;
 }
 

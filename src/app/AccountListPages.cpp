@@ -1,0 +1,75 @@
+#include "app/AccountListPages.h"
+
+#include "app/AccountListRequests.h"
+#include "app/Desk.h"
+#include "model/PagedQuery.h"
+#include "protocol/CommandCode.h"
+
+namespace korvant {
+namespace {
+
+template <class Record>
+bool loadPages(Desk& desk, RecordCache<Record>& cache, uint8_t command,
+               std::function<int(int page, uint8_t* buffer, int capacity)> write) {
+    PagedQuery query;
+    query.command = command;
+    query.recordSize = Record::WireSize;
+    query.writeRequest = std::move(write);
+    cache.clear();
+    bool first = true;
+    query.parsePage = [&](const uint8_t* packet, int length) {
+        if (first)
+            cache.replaceFromAnswer(packet, length);
+        else
+            cache.appendAnswer(packet, length);
+        first = false;
+    };
+    switch (runPagedQuery(desk.connection(), query)) {
+        case PagedQueryResult::BuildFailed:
+            desk.port().endProgram("  组包出错!! ");
+        case PagedQueryResult::Disconnected:
+            desk.port().endProgram("  与服务器断开了!");
+        case PagedQueryResult::Done:
+            break;
+    }
+    return !first;
+}
+
+}  // namespace
+
+bool loadAllAccountPages(Desk& desk, AccountList list) {
+    const int groupId = desk.mainState().group.id;
+    const SearchFilter filter = desk.mainState().filter;
+    AccountCaches& caches = desk.accounts();
+    switch (list) {
+        case AccountList::MainAccounts:
+            return loadPages(desk, caches.mainAccounts, cmd::MainAccountList,
+                             [=](int page, uint8_t* buffer, int capacity) {
+                                 return writeMainAccountListRequest(groupId, filter, page, buffer,
+                                                                    capacity);
+                             });
+        case AccountList::Administrators:
+            return loadPages(desk, caches.administrators, cmd::AdministratorList,
+                             [=](int page, uint8_t* buffer, int capacity) {
+                                 return writeAdministratorListRequest(groupId, filter, page, buffer,
+                                                                      capacity);
+                             });
+        case AccountList::MainAccountLinks:
+            return loadPages(desk, caches.mainAccountLinks, cmd::MainAccountLinks,
+                             [=](int page, uint8_t* buffer, int capacity) {
+                                 return writeMainAccountLinksRequest(groupId, page, buffer,
+                                                                     capacity);
+                             });
+        case AccountList::SubAccounts:
+            return loadPages(desk, caches.subAccounts, cmd::SubAccountList,
+                             [=](int page, uint8_t* buffer, int capacity) {
+                                 return writeSubAccountListRequest(groupId, filter, page, buffer,
+                                                                   capacity);
+                             });
+        case AccountList::None:
+            break;
+    }
+    return false;
+}
+
+}  // namespace korvant

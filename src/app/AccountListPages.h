@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/MainState.h"
+
+// Every page of one account list at once, for a front end that looks up a
+// record by its account instead of paging to it on screen.
+namespace korvant {
+
+class Desk;
+
+// Reads every page of `list` for the current group with the current filter
+// into the list's cache (the paged-query loop with all its guards). A
+// request that cannot be built ("  组包出错!! ") and a lost connection
+// ("  与服务器断开了!") end the program. Returns false when no page was
+// read (the cache is then empty).
+bool loadAllAccountPages(Desk& desk, AccountList list);
+
+}  // namespace korvant

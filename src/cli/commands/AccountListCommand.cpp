@@ -1,0 +1,122 @@
+#include "cli/commands/AccountListCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "app/AccountLists.h"
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+#include "cli/commands/AccountSelection.h"
+#include "model/AccountColumns.h"
+
+namespace korvant::cli {
+namespace {
+
+template <class Columns>
+void writeHeader(std::ostream& out, const Columns& columns) {
+    std::vector<std::string> captions;
+    for (const ListColumn& c : columns)
+        if (!c.hidden) captions.push_back(c.caption);
+    writeTsvRow(out, captions);
+}
+
+template <class Columns>
+void writeRow(std::ostream& out, const Columns& columns, const std::vector<std::string>& cells) {
+    std::vector<std::string> shown;
+    for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i)
+        if (!columns[i].hidden) shown.push_back(cells[i]);
+    writeTsvRow(out, shown);
+}
+
+void writeList(std::ostream& out, const AccountCaches& caches, AccountList list) {
+    switch (list) {
+        case AccountList::Administrators:
+            writeHeader(out, administratorListColumns());
+            for (const auto& r : caches.administrators.records)
+                writeRow(out, administratorListColumns(), administratorListCells(r));
+            break;
+        case AccountList::MainAccounts:
+            writeHeader(out, mainAccountListColumns());
+            for (const auto& r : caches.mainAccounts.records)
+                writeRow(out, mainAccountListColumns(), mainAccountListCells(r));
+            break;
+        case AccountList::MainAccountLinks:
+            // Funds are shown for the parent group's main accounts that the
+            // list reloaded before (action 107).
+            writeHeader(out, mainAccountLinkListColumns());
+            for (const auto& r : caches.mainAccountLinks.records)
+                writeRow(out, mainAccountLinkListColumns(),
+                         mainAccountLinkListCells(r, caches.mainAccounts.records));
+            break;
+        case AccountList::SubAccounts:
+            writeHeader(out, subAccountListColumns());
+            for (const auto& r : caches.subAccounts.records)
+                writeRow(out, subAccountListColumns(), subAccountListCells(r));
+            break;
+        case AccountList::None:
+            break;
+    }
+}
+
+}  // namespace
+
+AccountListCommand::AccountListCommand(AccountList list, std::string name, std::string help)
+    : list_(list), name_(std::move(name)), help_(std::move(help)) {}
+
+void AccountListCommand::addOptions(CLI::App& app) {
+    app.add_option("--group", group_, "group id (-1 = all groups, \"全部\")")->required();
+    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
+    if (list_ == AccountList::MainAccountLinks) return;
+    app.add_option("--account", account_, "account keyword (\"用户名\")");
+    if (list_ == AccountList::MainAccounts) return;
+    app.add_option("--password", password_, "password keyword (\"密码\")");
+    app.add_option("--date", date_, "opening date YYYYMMDD (\"开户日期\")");
+    app.add_option("--remark", remark_, "remark keyword (\"备注\")");
+}
+
+int AccountListCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+
+    SearchFilter filter;
+    filter.groupId = group_;
+    if (account_ && !account_->empty()) {
+        filter.account = firstCharacters(*account_, 15);
+        filter.flags |= SearchFilter::AccountFlag;
+    }
+    if (password_ && !password_->empty()) {
+        filter.password = firstCharacters(*password_, 15);
+        filter.flags |= SearchFilter::PasswordFlag;
+    }
+    if (date_ && *date_ != 0) {
+        filter.openingDate = *date_;
+        filter.flags |= SearchFilter::OpeningDateFlag;
+    }
+    if (remark_ && !remark_->empty()) {
+        filter.remark = firstCharacters(*remark_, 31);
+        filter.flags |= SearchFilter::RemarkFlag;
+    }
+
+    MainState& state = desk.mainState();
+    if (group_ != -1) {
+        if (!chooseGroup(context, group_, list_)) return ExitFailed;
+    } else {
+        // "全部" in the search range.
+        state.view = ViewKind::Accounts;
+        state.group.id = -1;
+    }
+    state.filter = filter;
+    const bool answered = showAccountList(desk, list_, page_ - 1);
+    if (!answered) return ExitFailed;
+
+    writeList(context.out(), desk.accounts(), list_);
+    context.out().flush();
+    context.err() << pageLabelText(state.labelPage, state.labelTotal) << '\n' << std::flush;
+    return ExitDone;
+}
+
+}  // namespace korvant::cli

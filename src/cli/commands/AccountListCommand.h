@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/MainState.h"
+#include "cli/Command.h"
+
+// The `list` verbs of the account objects (`admin list`, `mainaccount
+// list`, `mainaccount links`, `subaccount list`): one page of an account
+// list of a group, as the desk shows it, as TSV; the page label
+// "当前第%d/%d页" on stderr. A list whose answer was refused or could not be
+// decoded prints its message and nothing else (exit 1).
+namespace korvant::cli {
+
+class AccountListCommand : public Command {
+public:
+    AccountListCommand(AccountList list, std::string name, std::string help);
+    std::string name() const override { return name_; }
+    std::string help() const override { return help_; }
+    void addOptions(CLI::App& app) override;
+    int execute(CliContext& context) override;
+
+private:
+    AccountList list_;
+    std::string name_, help_;
+    int group_ = -1;
+    int page_ = 1;  // from 1, as the label counts
+    std::optional<std::string> account_, password_, remark_;
+    std::optional<int> date_;
+};
+
+}  // namespace korvant::cli

@@ -1,0 +1,124 @@
+#include "cli/commands/AccountSelection.h"
+
+#include "app/AccountListPages.h"
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+
+namespace korvant::cli {
+namespace {
+
+int tabOf(AccountList list) {
+    switch (list) {
+        case AccountList::Administrators:
+            return AdministratorTab;
+        case AccountList::SubAccounts:
+            return SubAccountTab;
+        default:
+            return MainAccountTab;
+    }
+}
+
+// Reads every page of `list` for the current group with the account as its
+// keyword (the link list has none) and returns the row of the record with
+// exactly this account, which becomes the selected row.
+template <class Record>
+std::optional<int> findRow(Desk& desk, AccountList list, const RecordCache<Record>& cache,
+                           const std::string& account) {
+    MainState& state = desk.mainState();
+    state.filter.clearFields();
+    if (list != AccountList::MainAccountLinks) {
+        state.filter.account = firstCharacters(account, 15);
+        state.filter.flags = SearchFilter::AccountFlag;
+    }
+    state.shownList = list;
+    loadAllAccountPages(desk, list);
+    state.filter.clearFields();
+    for (int row = 0; row < cache.count(); ++row) {
+        if (cache.at(row).account == account) {
+            state.selectedRows = {row};
+            return row;
+        }
+    }
+    state.selectedRows.clear();
+    return std::nullopt;
+}
+
+std::string inGroup(Desk& desk) {
+    return " in group " + std::to_string(desk.mainState().group.id);
+}
+
+}  // namespace
+
+bool chooseGroup(CliContext& context, int groupId, AccountList list) {
+    Desk& desk = context.desk();
+    const Group* cached = desk.reference().groupById(groupId);
+    if (cached == nullptr) {
+        context.refuse("no group " + std::to_string(groupId));
+        return false;
+    }
+    const Group group = *cached;
+    ActionDispatcher& dispatcher = desk.dispatcher();
+    MainState& state = desk.mainState();
+    if (state.view != ViewKind::Accounts)
+        dispatcher.send(ActionCode::SwitchView, static_cast<int>(ViewKind::Accounts));
+    // A second-level group keeps the tab its strip shows: the list's.
+    const int tab = tabOf(list);
+    if (group.groupCode.size() == 4) state.threeTabIndex = tab;
+    dispatcher.send(ActionCode::GroupSelected, group);
+    if (state.shownList != list) {
+        if (state.strip == TabStrip::ThreeTab)
+            dispatcher.send(ActionCode::ThreeTabChanged, tab);
+        else if (state.strip == TabStrip::TwoTab && tab != SubAccountTab)
+            dispatcher.send(ActionCode::TwoTabChanged, tab);
+        else
+            state.shownList = list;
+    }
+    state.selectedRows.clear();
+    return true;
+}
+
+std::optional<int> findAdministrator(CliContext& context, const std::string& account) {
+    Desk& desk = context.desk();
+    auto row = findRow(desk, AccountList::Administrators, desk.accounts().administrators, account);
+    if (!row) context.refuse("no administrator " + account + inGroup(desk));
+    return row;
+}
+
+std::optional<std::vector<SubAccount>> findSubAccounts(CliContext& context,
+                                                       const std::vector<std::string>& accounts) {
+    Desk& desk = context.desk();
+    const RecordCache<SubAccount>& cache = desk.accounts().subAccounts;
+    std::vector<SubAccount> found;
+    bool complete = true;
+    for (const std::string& account : accounts) {
+        if (auto row = findRow(desk, AccountList::SubAccounts, cache, account)) {
+            found.push_back(cache.at(*row));
+        } else {
+            context.refuse("no sub-account " + account + inGroup(desk));
+            complete = false;
+        }
+    }
+    if (!complete) return std::nullopt;
+    return found;
+}
+
+std::optional<MainAccount> findMainAccount(CliContext& context, const std::string& account) {
+    Desk& desk = context.desk();
+    const RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
+    if (auto row = findRow(desk, AccountList::MainAccounts, cache, account)) return cache.at(*row);
+    context.refuse("no main account " + account + inGroup(desk));
+    return std::nullopt;
+}
+
+std::optional<int> findMainAccountLink(CliContext& context, const std::string& account) {
+    Desk& desk = context.desk();
+    auto row =
+        findRow(desk, AccountList::MainAccountLinks, desk.accounts().mainAccountLinks, account);
+    if (!row)
+        context.refuse("main account " + account + " is not linked to group " +
+                       std::to_string(desk.mainState().group.id));
+    return row;
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/MainState.h"
+#include "model/MainAccount.h"
+#include "model/SubAccount.h"
+
+// What the desk's user does with the mouse before an account operation:
+// select a group in the groups tree, a tab, and rows of the list. Each
+// lookup that fails shows its message box ("[提示] …") and returns nothing.
+namespace korvant::cli {
+
+class CliContext;
+
+// Selects the group with `groupId` in the groups tree (the core's group
+// selection, action 15) and then the tab of `list` when the group's strip
+// has it. "no group ID" when the group is not cached.
+bool chooseGroup(CliContext& context, int groupId, AccountList list);
+
+// The administrator with exactly this account in the current group: its row
+// in the administrator cache, which is then the selected row. "no
+// administrator ACCOUNT in group ID" when missing.
+std::optional<int> findAdministrator(CliContext& context, const std::string& account);
+
+// The sub-accounts of the current group with exactly these accounts, in the
+// order asked. "no sub-account ACCOUNT in group ID" for each missing one.
+std::optional<std::vector<SubAccount>> findSubAccounts(CliContext& context,
+                                                       const std::vector<std::string>& accounts);
+
+// The main account of the current first-level group with this account,
+// then the selected row. "no main account ACCOUNT in group ID" when missing.
+std::optional<MainAccount> findMainAccount(CliContext& context, const std::string& account);
+
+// The row of the link list of the current second-level group, then the
+// selected row. "main account ACCOUNT is not linked to group ID" when
+// missing.
+std::optional<int> findMainAccountLink(CliContext& context, const std::string& account);
+
+}  // namespace korvant::cli

@@ -1,0 +1,148 @@
+#include <CLI/CLI.hpp>
+
+#include "accounts/administrators/AdministratorForm.h"
+#include "accounts/administrators/AdministratorOperations.h"
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/commands/AccountListCommand.h"
+#include "cli/commands/AccountSelection.h"
+#include "cli/commands/Commands.h"
+
+// `admin list|add|modify|delete`: the administrators of a group.
+namespace korvant::cli {
+namespace {
+
+// A mask as decimal or 0x-hexadecimal text; no value for anything else.
+std::optional<uint32_t> parseMask(const std::string& text) {
+    try {
+        std::size_t used = 0;
+        unsigned long value = std::stoul(text, &used, 0);
+        if (used != text.size() || value > 0xFFFFFFFFul) return std::nullopt;
+        return static_cast<uint32_t>(value);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+// `admin add` and `admin modify`: the administrator dialog filled from the
+// options. When modifying, options left out keep the record's values.
+class AdminEditCommand : public Command {
+public:
+    explicit AdminEditCommand(bool adding) : adding_(adding) {}
+    std::string name() const override { return adding_ ? "admin add" : "admin modify"; }
+    std::string help() const override {
+        return adding_ ? "add an administrator to a group"
+                       : "modify an administrator of a group (options left out stay as they are)";
+    }
+
+    void addOptions(CLI::App& app) override {
+        app.add_option("--group", group_, "id of the group in the groups tree (\"组别\")")
+            ->required();
+        app.add_option("--account", account_, "administrator account (\"账号\")")->required();
+        app.add_option("--password", password_, "password (\"密码\")");
+        app.add_option("--name", name_, "name (\"名称\")");
+        app.add_option("--permissions", permissions_,
+                       "permission mask (\"权限\"), decimal or 0x-hexadecimal; bit n is entry n "
+                       "of the check-list")
+            ->check(CLI::Validator(
+                [](std::string& text) {
+                    return parseMask(text) ? std::string() : "not a number: " + text;
+                },
+                "MASK"));
+        app.add_option("--ip", ips_,
+                       "allowed client address (\"仅允许从以下 IP 登录\"), up to five; repeat "
+                       "the option")
+            ->expected(1, 5)
+            ->allow_extra_args(false);
+        app.add_flag("--clear-ips", clearIps_, "no address restriction");
+        app.add_option("--monitor-from", monitorFrom_, "monitoring range from (\"监控范围\")");
+        app.add_option("--monitor-to", monitorTo_, "monitoring range to (\"至\")");
+        auto* single = app.add_flag("--single-login", singleLogin_, "clear \"允许多点登录\"");
+        auto* multi = app.add_flag("--multi-login", multiLogin_, "tick \"允许多点登录\"");
+        single->excludes(multi);
+    }
+
+    int execute(CliContext& context) override {
+        std::optional<uint32_t> mask;
+        if (permissions_) mask = parseMask(*permissions_);
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseGroup(context, group_, AccountList::Administrators)) return ExitFailed;
+        Desk& desk = context.desk();
+        std::optional<int> row;
+        if (!adding_) {
+            row = findAdministrator(context, account_);
+            if (!row) return ExitFailed;
+        }
+
+        context.port().setFormFiller([this, mask](Form& form) {
+            auto* f = dynamic_cast<AdministratorForm*>(&form);
+            if (f == nullptr) return false;
+            if (f->adding) f->account = account_;
+            if (password_) f->password = *password_;
+            if (name_) f->name = *name_;
+            if (mask) f->permissionMask = *mask;
+            if (clearIps_ || !ips_.empty()) {
+                f->ipTexts = {};
+                for (std::size_t i = 0; i < ips_.size() && i < f->ipTexts.size(); ++i)
+                    f->ipTexts[i] = ips_[i];
+            }
+            if (monitorFrom_) f->monitorFrom = *monitorFrom_;
+            if (monitorTo_) f->monitorTo = *monitorTo_;
+            if (singleLogin_) f->multipleLogins = false;
+            if (multiLogin_) f->multipleLogins = true;
+            return true;
+        });
+        bool done = adding_ ? addAdministrator(desk) : modifyAdministrator(desk, {*row});
+        return done ? ExitDone : ExitFailed;
+    }
+
+private:
+    bool adding_;
+    int group_ = -1;
+    std::string account_;
+    std::optional<std::string> password_, name_, permissions_;
+    std::vector<std::string> ips_;
+    bool clearIps_ = false;
+    std::optional<int> monitorFrom_, monitorTo_;
+    bool singleLogin_ = false;
+    bool multiLogin_ = false;
+};
+
+class AdminDeleteCommand : public Command {
+public:
+    std::string name() const override { return "admin delete"; }
+    std::string help() const override {
+        return "delete an administrator of a group (asks; --yes answers)";
+    }
+    void addOptions(CLI::App& app) override {
+        app.add_option("--group", group_, "id of the group in the groups tree")->required();
+        app.add_option("--account", account_, "administrator account (\"账号\")")->required();
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseGroup(context, group_, AccountList::Administrators)) return ExitFailed;
+        const std::optional<int> row = findAdministrator(context, account_);
+        if (!row) return ExitFailed;
+        return deleteAdministrator(context.desk(), {*row}) ? ExitDone : ExitFailed;
+    }
+
+private:
+    int group_ = -1;
+    std::string account_;
+};
+
+}  // namespace
+
+void addAdminCommands(CommandList& commands) {
+    commands.push_back(
+        std::make_unique<AccountListCommand>(AccountList::Administrators, "admin list",
+                                             "print one page of the administrators of a group"));
+    commands.push_back(std::make_unique<AdminEditCommand>(true));
+    commands.push_back(std::make_unique<AdminEditCommand>(false));
+    commands.push_back(std::make_unique<AdminDeleteCommand>());
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "cli/Command.h"
+
+// The commands of korvant-cli: one file per object holds its verbs and adds
+// them to the list (commands/AdminCommands.cpp holds `admin list`, `admin
+// add`, `admin modify` and `admin delete`). A new object gets a file of its
+// own and one line in allCommands().
+namespace korvant::cli {
+
+using CommandList = std::vector<std::unique_ptr<Command>>;
+
+void addLoginCommand(CommandList& commands);           // login
+void addPasswordCommand(CommandList& commands);        // password
+void addGroupCommands(CommandList& commands);          // group list|add|modify
+void addAdminCommands(CommandList& commands);          // admin list|add|modify|delete
+void addSubAccountCommands(CommandList& commands);     // subaccount list|add|modify|delete
+void addMainAccountCommands(CommandList& commands);    // mainaccount list|links|add|…
+void addDepositCommands(CommandList& commands);        // deposit sub|main|link
+void addDepositRecordsCommand(CommandList& commands);  // deposits
+
+}  // namespace korvant::cli

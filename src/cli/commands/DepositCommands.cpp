@@ -1,0 +1,144 @@
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "accounts/deposits/DepositForm.h"
+#include "accounts/deposits/DepositOperations.h"
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/commands/AccountSelection.h"
+#include "cli/commands/Commands.h"
+
+// `deposit sub|main|link`: the dialog "出入金" for a sub-account, a main
+// account of a first-level group or a main-account link of a second-level
+// group, filled from the options. The dialog's info lines go to stderr.
+namespace korvant::cli {
+namespace {
+
+class DepositCommand : public Command {
+public:
+    explicit DepositCommand(DepositMode mode) : mode_(mode) {}
+    std::string name() const override;
+    std::string help() const override;
+    void addOptions(CLI::App& app) override;
+    int execute(CliContext& context) override;
+
+private:
+    DepositMode mode_;
+    int group_ = -1;
+    std::string account_;
+    bool withdraw_ = false;
+    std::string available_, priority_, startInvestment_;
+    std::string remark_;
+    bool countInHistory_ = false;
+};
+
+std::string DepositCommand::name() const {
+    switch (mode_) {
+        case DepositMode::SubAccount:
+            return "deposit sub";
+        case DepositMode::MainAccount:
+            return "deposit main";
+        case DepositMode::Link:
+            return "deposit link";
+    }
+    return "deposit";
+}
+
+std::string DepositCommand::help() const {
+    switch (mode_) {
+        case DepositMode::SubAccount:
+            return "deposit to or withdraw from a sub-account of a second-level group";
+        case DepositMode::MainAccount:
+            return "deposit to or withdraw from a main account of a first-level group";
+        case DepositMode::Link:
+            return "deposit to or withdraw from a main account linked to a second-level group";
+    }
+    return {};
+}
+
+void DepositCommand::addOptions(CLI::App& app) {
+    app.add_option("--group", group_,
+                   mode_ == DepositMode::MainAccount ? "id of the first-level group"
+                                                     : "id of the second-level group")
+        ->required();
+    app.add_option("--account", account_,
+                   mode_ == DepositMode::SubAccount ? "sub-account (\"账    号\")"
+                                                    : "main account (\"账    号\")")
+        ->required();
+    app.add_flag("--withdraw", withdraw_, "\"出金\" (default \"入金\")");
+    app.add_option("--available", available_,
+                   "change of the available funds (\"可用资金增加\" / \"可用资金减少\")");
+    if (mode_ == DepositMode::Link) return;
+    app.add_option("--priority", priority_, "change of the priority funds (\"优先资金增加\")");
+    app.add_option("--start-investment", startInvestment_,
+                   "change of the start investment (\"期初投入增加\")");
+    if (mode_ == DepositMode::MainAccount) return;
+    app.add_option("--remark", remark_, "remark (\"备注(可不填)\")");
+    app.add_flag("--count-in-history", countInHistory_, "tick \"计入历史总计出入金\"");
+}
+
+int DepositCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    const AccountList list = mode_ == DepositMode::SubAccount    ? AccountList::SubAccounts
+                             : mode_ == DepositMode::MainAccount ? AccountList::MainAccounts
+                                                                 : AccountList::MainAccountLinks;
+    if (!chooseGroup(context, group_, list)) return ExitFailed;
+
+    context.port().setFormFiller([this, &context](Form& form) {
+        auto* f = dynamic_cast<DepositForm*>(&form);
+        if (f == nullptr) return false;
+        // What the dialog shows before the change.
+        const DepositView view = depositView(*f);
+        std::ostream& err = context.err();
+        if (view.showEquity) err << view.equityLine << '\n';
+        err << view.availableLine << '\n';
+        if (view.showPriorityRows)
+            err << view.priorityLine << '\n' << view.startInvestmentLine << '\n';
+        if (view.showDepositable) err << view.depositableLine << '\n';
+        f->direction = withdraw_ ? DepositDirectionOut : DepositDirectionIn;
+        f->availableText = available_;
+        f->priorityText = priority_;
+        f->startInvestmentText = startInvestment_;
+        f->remark = remark_;
+        f->countInHistory = countInHistory_;
+        return true;
+    });
+
+    Desk& desk = context.desk();
+    bool done = false;
+    switch (mode_) {
+        case DepositMode::SubAccount: {
+            const auto found = findSubAccounts(context, {account_});
+            if (!found) return ExitFailed;
+            done = depositSubAccount(desk, &found->front());
+            break;
+        }
+        case DepositMode::MainAccount: {
+            const auto found = findMainAccount(context, account_);
+            if (!found) return ExitFailed;
+            done = depositMainAccount(desk, &*found);
+            break;
+        }
+        case DepositMode::Link: {
+            const auto row = findMainAccountLink(context, account_);
+            if (!row) return ExitFailed;
+            const MainAccountLink link = desk.accounts().mainAccountLinks.at(*row);
+            done = depositLink(desk, &link);
+            break;
+        }
+    }
+    return done ? ExitDone : ExitFailed;
+}
+
+}  // namespace
+
+void addDepositCommands(CommandList& commands) {
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::SubAccount));
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::MainAccount));
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::Link));
+}
+
+}  // namespace korvant::cli

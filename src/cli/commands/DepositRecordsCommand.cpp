@@ -1,0 +1,86 @@
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "accounts/deposits/DepositRecordsPage.h"
+#include "app/Desk.h"
+#include "app/MainState.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+#include "cli/commands/Commands.h"
+
+// `deposits`: one page of the deposit records (" 出入金记录 ") as TSV, or with
+// --export FILE every page of the date range written as the desk's CSV file.
+namespace korvant::cli {
+namespace {
+
+class DepositsCommand : public Command {
+public:
+    std::string name() const override { return "deposits"; }
+    std::string help() const override;
+    void addOptions(CLI::App& app) override;
+    int execute(CliContext& context) override;
+
+private:
+    int from_ = 0;
+    int to_ = 0;
+    std::string customer_;
+    int accountId_ = -1;
+    int page_ = 1;
+    std::optional<std::string> exportPath_;
+};
+
+std::string DepositsCommand::help() const {
+    return "print one page of the deposit records of a date range, or export them all";
+}
+
+void DepositsCommand::addOptions(CLI::App& app) {
+    app.add_option("--from", from_, "first day YYYYMMDD (\"时间范围\" \"从\")")->required();
+    app.add_option("--to", to_, "last day YYYYMMDD (\"到\")")->required();
+    app.add_option("--customer", customer_, "customer number (\"客户号\")");
+    app.add_option("--account-id", accountId_,
+                   "account id as chosen in the report tree (-1: by --customer)");
+    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
+    app.add_option("--export", exportPath_, "write every page as CSV to this file (\"导出\")");
+}
+
+int DepositsCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+    DepositRecordsPage page;
+    page.startDate = from_;
+    page.endDate = to_;
+    page.customer = customer_;
+    page.accountId = customer_.empty() ? accountId_ : -1;
+
+    if (exportPath_) {
+        context.port().setFormFiller([this](Form& form) {
+            auto* f = dynamic_cast<DepositExportForm*>(&form);
+            if (f == nullptr) return false;
+            f->path = *exportPath_;
+            return true;
+        });
+        return exportDepositRecords(desk, page) ? ExitDone : ExitFailed;
+    }
+
+    if (!queryDepositRecords(desk, page, page_ - 1)) return ExitFailed;
+    std::ostream& out = context.out();
+    const auto& captions = depositRecordCaptions();
+    writeTsvRow(out, std::vector<std::string>(captions.begin(), captions.end()));
+    for (const DepositRecord& record : page.records.records)
+        writeTsvRow(out, depositRecordCells(record));
+    out.flush();
+    context.err() << pageLabelText(page.records.cursor.last + 1, page.records.cursor.total) << '\n'
+                  << std::flush;
+    return ExitDone;
+}
+
+}  // namespace
+
+void addDepositRecordsCommand(CommandList& commands) {
+    commands.push_back(std::make_unique<DepositsCommand>());
+}
+
+}  // namespace korvant::cli

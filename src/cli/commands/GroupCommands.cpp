@@ -1,0 +1,96 @@
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "accounts/groups/GroupForm.h"
+#include "accounts/groups/GroupOperations.h"
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+#include "cli/commands/AccountSelection.h"
+#include "cli/commands/Commands.h"
+
+// `group list|add|modify`: the groups tree.
+namespace korvant::cli {
+namespace {
+
+class GroupListCommand : public Command {
+public:
+    std::string name() const override { return "group list"; }
+    std::string help() const override {
+        return "print the group tree as TSV: id parentId code name depth (depth-first, "
+               "children in server order, 0 = top level)";
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        std::ostream& out = context.out();
+        out << "id\tparentId\tcode\tname\tdepth\n";
+        for (const GroupTreeNode& node : context.desk().reference().groupTree()) {
+            const Group& g = *node.group;
+            writeTsvRow(out, {std::to_string(g.id), std::to_string(g.parentId), g.groupCode, g.name,
+                              std::to_string(node.depth)});
+        }
+        out.flush();
+        return ExitDone;
+    }
+};
+
+// `group add` and `group modify`: the group dialog filled from the options.
+class GroupEditCommand : public Command {
+public:
+    explicit GroupEditCommand(bool adding) : adding_(adding) {}
+    std::string name() const override { return adding_ ? "group add" : "group modify"; }
+    std::string help() const override {
+        return adding_ ? "add a group under a group of the groups tree"
+                       : "modify a group, never the own one (options left out stay as they are)";
+    }
+
+    void addOptions(CLI::App& app) override {
+        if (adding_)
+            app.add_option("--parent", group_, "id of the parent group (\"隶属\")")->required();
+        else
+            app.add_option("--group", group_, "id of the group")->required();
+        app.add_option("--name", name_, "name (\"名称\")");
+        app.add_option("--remark", remark_, "remark (\"备注\")");
+        app.add_option("--allowed-subaccounts", allowed_,
+                       "allowed number of sub-accounts (\"允许子账号数量\"; first-level groups)");
+        app.add_option("--range-from", rangeFrom_, "sub-account numbers from (\"范围\")");
+        app.add_option("--range-to", rangeTo_, "sub-account numbers to (\"到\")");
+    }
+
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseGroup(context, group_, AccountList::Administrators)) return ExitFailed;
+        context.port().setFormFiller([this](Form& form) {
+            auto* f = dynamic_cast<GroupForm*>(&form);
+            if (f == nullptr) return false;
+            if (name_) f->name = *name_;
+            if (remark_) f->remark = *remark_;
+            if (allowed_) f->allowedSubAccounts = *allowed_;
+            if (rangeFrom_) f->rangeFrom = *rangeFrom_;
+            if (rangeTo_) f->rangeTo = *rangeTo_;
+            return true;
+        });
+        Desk& desk = context.desk();
+        return (adding_ ? addGroup(desk) : modifyGroup(desk)) ? ExitDone : ExitFailed;
+    }
+
+private:
+    bool adding_;
+    int group_ = -1;
+    std::optional<std::string> name_, remark_;
+    std::optional<int> allowed_, rangeFrom_, rangeTo_;
+};
+
+}  // namespace
+
+void addGroupCommands(CommandList& commands) {
+    commands.push_back(std::make_unique<GroupListCommand>());
+    commands.push_back(std::make_unique<GroupEditCommand>(true));
+    commands.push_back(std::make_unique<GroupEditCommand>(false));
+}
+
+}  // namespace korvant::cli

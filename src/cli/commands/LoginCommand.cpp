@@ -1,0 +1,49 @@
+#include <ostream>
+
+#include "app/Desk.h"
+#include "app/Permissions.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/commands/Commands.h"
+
+// `login`: the login and the start-up queries.
+namespace korvant::cli {
+namespace {
+
+class LoginCommand : public Command {
+public:
+    std::string name() const override { return "login"; }
+    std::string help() const override {
+        return "log in, run the start-up queries and print key<TAB>value lines: account, "
+               "adminName, ownGroupId, permissionMask, firstView, then the record counts "
+               "groups, marginTemplates, feeTemplates, varieties, riskStrategies";
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        Desk& desk = context.desk();
+        const Session& s = desk.session();
+        const ReferenceData& r = desk.reference();
+        std::ostream& out = context.out();
+        out << "account\t" << s.account << '\n'
+            << "adminName\t" << s.adminName << '\n'
+            << "ownGroupId\t" << s.ownGroupId << '\n'
+            << "permissionMask\t" << s.permissionMask << '\n'
+            << "firstView\t" << firstView(s.permissionMask) << '\n'
+            << "groups\t" << r.groups.count() << '\n'
+            << "marginTemplates\t" << r.marginTemplates.count() << '\n'
+            << "feeTemplates\t" << r.feeTemplates.count() << '\n'
+            << "varieties\t" << r.varieties.count() << '\n'
+            << "riskStrategies\t" << r.riskStrategies.count() << '\n';
+        out.flush();
+        return ExitDone;
+    }
+};
+
+}  // namespace
+
+void addLoginCommand(CommandList& commands) {
+    commands.push_back(std::make_unique<LoginCommand>());
+}
+
+}  // namespace korvant::cli

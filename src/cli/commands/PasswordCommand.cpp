@@ -1,0 +1,52 @@
+#include <CLI/CLI.hpp>
+
+#include "accounts/administrators/AdministratorOperations.h"
+#include "accounts/administrators/PasswordForm.h"
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/commands/Commands.h"
+
+// `password`: the logged-in administrator's own password ("修改密码").
+namespace korvant::cli {
+namespace {
+
+class PasswordCommand : public Command {
+public:
+    std::string name() const override { return "password"; }
+    std::string help() const override {
+        return "change the logged-in administrator's own password";
+    }
+    void addOptions(CLI::App& app) override {
+        app.add_option("--current", current_, "current password (\"当前密码\")")->required();
+        app.add_option("--new", next_, "new password (\"新密码\")")->required();
+        app.add_option("--confirm", confirmation_,
+                       "the new password again (\"确认新密码\"; default: --new)");
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        context.port().setFormFiller([this](Form& form) {
+            auto* f = dynamic_cast<PasswordForm*>(&form);
+            if (f == nullptr) return false;
+            f->current = current_;
+            f->next = next_;
+            f->confirmation = confirmation_.value_or(next_);
+            return true;
+        });
+        return changeOwnPassword(context.desk()) ? ExitDone : ExitFailed;
+    }
+
+private:
+    std::string current_;
+    std::string next_;
+    std::optional<std::string> confirmation_;
+};
+
+}  // namespace
+
+void addPasswordCommand(CommandList& commands) {
+    commands.push_back(std::make_unique<PasswordCommand>());
+}
+
+}  // namespace korvant::cli

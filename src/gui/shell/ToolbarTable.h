@@ -1,0 +1,29 @@
+#pragma once
+
+#include <span>
+
+// The toolbar above the content panel as data: its buttons from the left,
+// each with the code it sends (the fifth user message's codes 30 to 36).
+// New, Modify and Delete act on the current view and tab through the core
+// (app/ToolbarCommand.h), so an area that adds a view routes them there
+// rather than adding buttons.
+namespace korvant::gui {
+
+enum class ToolbarCode {
+    GroupMenu = 0,  // opens "组快捷菜单" below the button
+    New = 30,
+    Modify = 31,
+    Delete = 32,
+    Refresh = 33,
+    Expand = 36,
+};
+
+struct ToolbarButton {
+    const char* caption;  // UTF-8
+    ToolbarCode code;
+    const char* toolTip = nullptr;
+};
+
+std::span<const ToolbarButton> toolbarButtons();
+
+}  // namespace korvant::gui

@@ -1,0 +1,108 @@
+# Fails when an #include line of src/ or sim/ breaks the layering:
+#  - a lower floor never includes a higher one:
+#    text < protocol < model, local < app < areas < core < front ends;
+#  - an area never includes another area (what two areas share moves down);
+#    the areas are accounts/administrators, accounts/groups,
+#    accounts/subaccounts, accounts/mainaccounts, accounts/deposits,
+#    templates, risk and reports;
+#  - the front ends (gui, cli) never include protocol code nor each other;
+#  - the simulator includes only its own files, the framing part of
+#    protocol/ and text/.
+# Run: cmake -DSOURCE_DIR=<checkout> -P IncludeRules.cmake
+cmake_policy(SET CMP0057 NEW)
+
+set(areas accounts/administrators accounts/groups accounts/subaccounts
+          accounts/mainaccounts accounts/deposits templates risk reports)
+
+# The unit of a path below src/ ("app/Desk.h" -> app,
+# "accounts/groups/GroupForm.h" -> accounts/groups); empty when unknown.
+function(unit_of path out)
+  set(unit "")
+  if(path MATCHES "^accounts/([^/]+)/")
+    set(unit "accounts/${CMAKE_MATCH_1}")
+  elseif(path MATCHES "^([^/]+)/")
+    set(unit "${CMAKE_MATCH_1}")
+  endif()
+  set(${out} "${unit}" PARENT_SCOPE)
+endfunction()
+
+function(floor_of unit out)
+  set(floor "")
+  if(unit STREQUAL "text")
+    set(floor 0)
+  elseif(unit STREQUAL "protocol")
+    set(floor 1)
+  elseif(unit STREQUAL "model" OR unit STREQUAL "local")
+    set(floor 2)
+  elseif(unit STREQUAL "app")
+    set(floor 3)
+  elseif(unit IN_LIST areas)
+    set(floor 4)
+  elseif(unit STREQUAL "core")
+    set(floor 5)
+  elseif(unit STREQUAL "gui" OR unit STREQUAL "cli")
+    set(floor 6)
+  endif()
+  set(${out} "${floor}" PARENT_SCOPE)
+endfunction()
+
+set(bad "")
+set(checked 0)
+
+# The client.
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
+foreach(f ${files})
+  unit_of("${f}" from)
+  floor_of("${from}" fromFloor)
+  if(fromFloor STREQUAL "")
+    list(APPEND bad "src/${f}: not in a known folder")
+    continue()
+  endif()
+  file(STRINGS ${SOURCE_DIR}/src/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line ${lines})
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" target "${line}")
+    math(EXPR checked "${checked} + 1")
+    unit_of("${target}" to)
+    floor_of("${to}" toFloor)
+    if(toFloor STREQUAL "")
+      continue()  # a file of its own folder or outside src/
+    endif()
+    if(to STREQUAL from)
+      continue()
+    endif()
+    if(toFloor GREATER fromFloor)
+      list(APPEND bad "src/${f}: ${from} includes the higher ${to} (${target})")
+    elseif(from IN_LIST areas AND to IN_LIST areas)
+      list(APPEND bad "src/${f}: area ${from} includes area ${to} (${target})")
+    elseif(fromFloor EQUAL 6 AND (to STREQUAL "protocol" OR toFloor EQUAL 6))
+      list(APPEND bad "src/${f}: front end ${from} includes ${target}")
+    endif()
+  endforeach()
+endforeach()
+
+# The simulator: its own files, the framing and text only.
+set(clientOnly protocol/ServerConnection.h protocol/AnswerRouter.h)
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/sim/*.h ${SOURCE_DIR}/sim/*.cpp)
+foreach(f ${files})
+  file(STRINGS ${SOURCE_DIR}/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line ${lines})
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" target "${line}")
+    math(EXPR checked "${checked} + 1")
+    if(NOT target MATCHES "/" OR target MATCHES "^sim/" OR target MATCHES "^text/")
+      continue()
+    endif()
+    if(target MATCHES "^protocol/" AND NOT target IN_LIST clientOnly)
+      continue()
+    endif()
+    list(APPEND bad "${f}: the simulator includes ${target}")
+  endforeach()
+endforeach()
+
+if(checked EQUAL 0)
+  message(FATAL_ERROR "no #include lines found under ${SOURCE_DIR}")
+endif()
+if(bad)
+  string(REPLACE ";" "\n" bad "${bad}")
+  message(FATAL_ERROR "Include rules broken:\n${bad}")
+endif()
+message(STATUS "${checked} #include lines keep the rules")

@@ -1,0 +1,71 @@
+// The menus built from the areas' menu tables: captions in table order,
+// entries enabled by the core's handlers and their enable rules.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStringList>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include "gui/GuiHarness.h"
+#include "gui/shell/ActionHooks.h"
+#include "gui/shell/MenuTable.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/widgets/NodeTreeModel.h"
+
+namespace korvant::test {
+namespace {
+
+QStringList captions(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << action->text();
+    return texts;
+}
+
+TEST(MenuTables, BuildTheMenuBarAndTheContextMenusInTableOrder) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    gui::MainWindow& window = *t.window;
+
+    QStringList bar;
+    for (const QAction* action : window.menuBar()->actions()) bar << action->text();
+    EXPECT_EQ(bar, (QStringList{"系统", "业务管理", "操作", "帮助"}));
+    EXPECT_EQ(captions(window.menu(gui::MenuPlace::System)), (QStringList{"修改密码", "退出"}));
+    EXPECT_EQ(captions(window.menu(gui::MenuPlace::Operations)),
+              (QStringList{"交易参数", "开始结算", "结算价设置", "清除结算数据"}));
+    EXPECT_EQ(captions(window.groupMenu()), (QStringList{"添加", "修改", "删除", "刷新"}));
+    EXPECT_EQ(captions(window.mainAccountMenu()),
+              (QStringList{"添加主账号", "修改主账号", "删除主账号", "出入金", "加载风控策略",
+                           "显示关联的子账号"}));
+    EXPECT_EQ(window.linkMenu()->title(), window.subAccountMenu()->title());
+
+    // A registered handler enables an entry; the settlement commands have
+    // none yet.
+    EXPECT_TRUE(window.menuAction(QStringLiteral("修改密码"))->isEnabled());
+    EXPECT_FALSE(window.menuAction(QStringLiteral("开始结算"))->isEnabled());
+
+    // Record rules wait for a selected row; the window's own command too.
+    window.hooks()->refresh();
+    EXPECT_TRUE(window.mainAccountMenu()->actions().at(0)->isEnabled());
+    EXPECT_FALSE(window.mainAccountMenu()->actions().at(1)->isEnabled());
+    EXPECT_FALSE(window.menuAction(QStringLiteral("显示关联的子账号"))->isEnabled());
+    t.desk->mainState().selectedRows = {0};
+    window.hooks()->refresh();
+    EXPECT_TRUE(window.mainAccountMenu()->actions().at(1)->isEnabled());
+    EXPECT_TRUE(window.menuAction(QStringLiteral("显示关联的子账号"))->isEnabled());
+
+    // Group rules wait for a node of the groups tree.
+    QTreeView* groups = window.navigation()->groupTree();
+    groups->setCurrentIndex(QModelIndex());
+    window.hooks()->refresh();
+    EXPECT_FALSE(window.groupMenu()->actions().at(1)->isEnabled());
+    EXPECT_TRUE(window.groupMenu()->actions().at(3)->isEnabled());
+    gui::NodeTreeModel* model = window.navigation()->groupModel();
+    groups->setCurrentIndex(model->indexOfNode(0));
+    window.hooks()->refresh();
+    EXPECT_TRUE(window.groupMenu()->actions().at(1)->isEnabled());
+}
+
+}  // namespace
+}  // namespace korvant::test

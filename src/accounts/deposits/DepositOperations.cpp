@@ -7,8 +7,8 @@
 #include "accounts/deposits/DepositRequests.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
+#include "app/Change.h"
 #include "app/Desk.h"
-#include "app/Exchange.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/ListSelection.h"
 #include "app/Permissions.h"
@@ -28,35 +28,43 @@ bool runDialog(Desk& desk, DepositForm& form) {
         form, [&port](Form& f) { return validateDepositForm(port, static_cast<DepositForm&>(f)); });
 }
 
-// The exchange shared by the three deposits; on success the list the
-// operation came from is queried again.
+// The change shared by the three deposits: the answer's int32 at offset 4
+// decides (non-zero done, zero refused with the text from offset 8); on
+// success the list the operation came from is queried again.
 bool sendDeposit(Desk& desk, const std::string& holder,
                  const std::function<int(uint8_t*, int)>& build, AccountList list) {
-    FrontEndPort& port = desk.port();
-    const std::string failureRow = textf("出入金:%s失败！", holder.c_str());
-    ExchangeTexts texts = ExchangeTexts::operation("   组包出错! ");
-    texts.failureRowTitle = DepositTitle;
-    texts.failureRowDetail = failureRow;
-
-    std::vector<uint8_t> buffer(OperationBufferSize, 0);
-    int length = build(buffer.data(), static_cast<int>(buffer.size()));
-    int received = exchange(desk, buffer.data(), length, buffer, texts);
-    if (received <= 0) return false;
-    if (decodeAnswer(desk.router(), buffer.data(), received) != 0) {
-        desk.statusList().append(DepositTitle, failureRow, false);
-        port.error(UndecodableText);
-        return false;
-    }
-    DepositOutcome outcome = parseDepositOutcome(buffer.data(), received);
-    if (!outcome.success) {
-        desk.statusList().append(DepositTitle, failureRow, false);
-        port.error(outcome.text);
-        return false;
-    }
-    desk.statusList().append(DepositTitle, textf("出入金:%s成功！", holder.c_str()), false);
-    PageCursor cursor = accountListCursor(desk, list);
-    showAccountList(desk, list, cursor.last < 0 ? 0 : cursor.last);
-    return true;
+    ChangeSpec spec;
+    spec.title = DepositTitle;
+    spec.exchange = ExchangeTexts::operation("   组包出错! ");
+    spec.ack.title = DepositTitle;
+    spec.ack.failureRow = textf("出入金:%s失败！", holder.c_str());
+    spec.ack.successRow = textf("出入金:%s成功！", holder.c_str());
+    spec.build = [&build](std::span<uint8_t> buffer) {
+        return build(buffer.data(), static_cast<int>(buffer.size()));
+    };
+    spec.judgement = Judgement::Custom;
+    spec.judge = [&spec](Desk& d, std::span<const uint8_t> answer) {
+        const int length = static_cast<int>(answer.size());
+        const std::string& failureRow = spec.ack.failureRow;
+        if (decodeAnswer(d.router(), answer.data(), length) != 0) {
+            d.statusList().append(DepositTitle, failureRow, false);
+            d.port().error(UndecodableText);
+            return AckResult::ParseFailed;
+        }
+        DepositOutcome outcome = parseDepositOutcome(answer.data(), length);
+        if (!outcome.success) {
+            d.statusList().append(DepositTitle, failureRow, false);
+            d.port().error(outcome.text);
+            return AckResult::Refused;
+        }
+        d.statusList().append(DepositTitle, spec.ack.successRow, false);
+        return AckResult::Success;
+    };
+    spec.requeryList = [list](Desk& d) {
+        PageCursor cursor = accountListCursor(d, list);
+        showAccountList(d, list, cursor.last < 0 ? 0 : cursor.last);
+    };
+    return runChange(desk, spec).done;
 }
 
 // Reads the funds of a sub-account (command 81). A lost connection ends

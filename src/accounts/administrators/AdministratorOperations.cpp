@@ -106,6 +106,9 @@ bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
         return false;
     // The account field is disabled: the record's account is the one changed.
     form.account = record.account;
+    // Whatever a front end handed over, bits outside the check-list travel
+    // as the record holds them.
+    form.permissionMask = keepUnlistedPermissionBits(form.permissionMask, record.permissionMask);
 
     ChangeSpec spec =
         administratorChange("修改管理员", record.account, "修改",

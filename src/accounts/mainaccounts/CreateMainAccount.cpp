@@ -5,6 +5,7 @@
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
 #include "app/Desk.h"
+#include "app/GroupLevelRule.h"
 #include "app/Permissions.h"
 
 namespace korvant {
@@ -12,6 +13,7 @@ namespace korvant {
 bool createMainAccount(Desk& desk) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::AddMainAccount)) return false;
+    if (!requireGroupLevel(desk, GroupLevel::First, "添加主账号")) return false;
 
     MainAccountForm form;
     const bool accepted = port.editForm(form, [&port](Form& f) {

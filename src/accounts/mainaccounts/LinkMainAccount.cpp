@@ -5,6 +5,7 @@
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
 #include "app/Desk.h"
+#include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "protocol/CommandCode.h"
 
@@ -12,6 +13,7 @@ namespace korvant {
 
 bool linkMainAccount(Desk& desk) {
     FrontEndPort& port = desk.port();
+    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号")) return false;
     loadParentMainAccounts(desk);
     MainAccountLinkForm form;
     for (const MainAccount& m : desk.accounts().mainAccounts.records)
@@ -33,6 +35,9 @@ bool linkMainAccount(Desk& desk) {
     spec.ack.refusalAddsServerText = false;
     spec.ack.refusalMessage = "账号已存在";
     spec.successRowAfterRequery = textf("添加主账号:%s成功！", account.c_str());
+    // The link list is queried again also when the acknowledgement cannot be
+    // dispatched.
+    spec.requery = Requery::AfterDispatchFailure;
     return runChange(desk, spec).done;
 }
 

@@ -5,6 +5,7 @@
 #include "accounts/mainaccounts/MainAccountRequests.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
+#include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/Permissions.h"
 #include "protocol/CommandCode.h"
@@ -32,6 +33,7 @@ bool requestUnlinkMainAccount(Desk& desk, int linkRow) {
 }
 
 bool unlinkMainAccount(Desk& desk, std::string account) {
+    if (!requireGroupLevel(desk, GroupLevel::Second, "取消关联主账号")) return false;
     loadParentMainAccounts(desk);
 
     ChangeSpec spec = mainAccountChange("删除主账号", textf("删除 %s 失败！", account.c_str()),
@@ -43,6 +45,7 @@ bool unlinkMainAccount(Desk& desk, std::string account) {
                                     static_cast<int>(buffer.size()));
     };
     spec.successRowAfterRequery = textf("删除 %s 成功", account.c_str());
+    spec.requery = Requery::AfterDispatchFailure;
     return runChange(desk, spec).done;
 }
 

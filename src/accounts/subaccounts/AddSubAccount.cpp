@@ -5,6 +5,7 @@
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
 #include "app/Desk.h"
+#include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/Permissions.h"
 
@@ -18,6 +19,7 @@ bool addSubAccount(Desk& desk) {
         port.error("请选择用户所在的组!");
         return false;
     }
+    if (!requireGroupLevel(desk, GroupLevel::Second, "添加子账号")) return false;
     loadGroupMainAccountLinks(desk);
 
     SubAccountForm form;
@@ -50,6 +52,9 @@ bool addSubAccount(Desk& desk) {
     spec.build = [&values](std::span<uint8_t> buffer) {
         return writeAddSubAccount(values, buffer.data(), static_cast<int>(buffer.size()));
     };
+    // The list is queried again also when the acknowledgement cannot be
+    // dispatched.
+    spec.requery = Requery::AfterDispatchFailure;
     return runChange(desk, spec).done;
 }
 

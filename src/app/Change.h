@@ -37,14 +37,15 @@ enum class BuildFailureRow { Failure, ClearingFailure, None };
 //    answer as received, dispatches it itself when it has to, writes its own
 //    rows and messages, and returns Success or another AckResult; a
 //    ParseFailed result counts as an answer that could not be dispatched.
+//    It may hand answers it does not judge itself to `acknowledge` with
+//    the spec's `ack`.
 enum class Judgement { Acknowledgement, Custom };
 
 struct ChangeSpec {
     // Title of every status row of the operation, e.g. "添加管理员".
     std::string title;
-    // Start row (the list is cleared first); none when empty.
+    // Start row, written once the request is built; none when empty.
     std::string startDetail;
-
     // Whether the start row clears the list first (a run of changes, such as
     // deleting several rows, clears it only for the first).
     bool startClears = true;

@@ -8,30 +8,51 @@
 
 namespace korvant {
 
+namespace {
+
+bool requeryWanted(Requery requery, const ChangeOutcome& outcome) {
+    switch (requery) {
+        case Requery::OnSuccess:
+            return outcome.done;
+        case Requery::AfterAnswer:
+            return true;
+        case Requery::AfterDispatchFailure:
+            return outcome.done || outcome.result == AckResult::ParseFailed;
+        case Requery::Never:
+            break;
+    }
+    return false;
+}
+
+}  // namespace
+
 ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
     ChangeOutcome outcome;
     std::vector<uint8_t> buffer(PacketBufferSize, 0);
     const int length = spec.build ? spec.build(std::span<uint8_t>(buffer)) : -1;
-    if (length <= 0 && spec.buildFailureWritesRow) {
-        desk.statusList().append(spec.title, spec.ack.failureRow, true);
-        ExchangeTexts texts = spec.exchange;
-        texts.failureRowTitle.clear();
-        texts.failureRowDetail.clear();
-        std::vector<uint8_t> none;
-        exchange(desk, nullptr, 0, none, texts);
-        return outcome;
-    }
-    if (length > 0 && !spec.startDetail.empty())
-        desk.statusList().append(spec.title, spec.startDetail, true);
 
     ExchangeTexts texts = spec.exchange;
     if (texts.failureRowTitle.empty() && texts.failureRowDetail.empty()) {
         texts.failureRowTitle = spec.title;
         texts.failureRowDetail = spec.ack.failureRow;
     }
+    if (length <= 0) {
+        const BuildFailureRow row =
+            spec.buildFailureWritesRow ? BuildFailureRow::ClearingFailure : spec.buildFailureRow;
+        const bool hasRow = !texts.failureRowTitle.empty() || !texts.failureRowDetail.empty();
+        if (row != BuildFailureRow::None && hasRow)
+            desk.statusList().append(texts.failureRowTitle, texts.failureRowDetail,
+                                     row == BuildFailureRow::ClearingFailure);
+        if (texts.buildFailedEnds) desk.port().endProgram(texts.buildFailed);
+        desk.port().showMessage(texts.buildFailed);
+        return outcome;
+    }
+    outcome.built = true;
+    if (!spec.startDetail.empty())
+        desk.statusList().append(spec.title, spec.startDetail, spec.startClears);
+
     std::vector<uint8_t> answer;
-    const int received =
-        exchange(desk, length > 0 ? buffer.data() : nullptr, length, answer, texts);
+    const int received = exchange(desk, buffer.data(), length, answer, texts);
     if (received <= 0) return outcome;
     outcome.answered = true;
 
@@ -48,22 +69,7 @@ ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
     }
     outcome.done = outcome.result == AckResult::Success;
 
-    bool again = false;
-    switch (spec.requery) {
-        case Requery::OnSuccess:
-            again = outcome.done;
-            break;
-        case Requery::AfterAnswer:
-            again = true;
-            break;
-        case Requery::AfterDispatchFailure:
-            again = outcome.done || outcome.result == AckResult::ParseFailed;
-            break;
-        case Requery::Never:
-            again = false;
-            break;
-    }
-    if (again && spec.requeryList) spec.requeryList(desk);
+    if (requeryWanted(spec.requery, outcome) && spec.requeryList) spec.requeryList(desk);
     if (outcome.done && !spec.successRowAfterRequery.empty())
         desk.statusList().append(spec.title, spec.successRowAfterRequery, false);
     return outcome;

@@ -25,27 +25,38 @@ enum class Requery {
     Never,
 };
 
+// What a request that cannot be built leaves in the status list.
+enum class BuildFailureRow { Failure, ClearingFailure, None };
+
 // How the answer is judged.
 //  - Acknowledgement: command 0, status 0 is done; any other status is a
 //    refusal with the server's text; any other command is not an
 //    acknowledgement (AckTexts say what is shown).
-//  - Custom: `judge` decides (for answers of the request's own command, e.g.
-//    a deposit answered by its i32 outcome). It runs on the decoded answer
-//    (inflated when it came compressed) and writes its own rows and messages
-//    for a failure; it returns Success or another AckResult.
+//  - Custom: `judge` decides (e.g. a deposit answered by its i32 outcome, or
+//    an operation for which every acknowledgement is a refusal). It gets the
+//    answer as received, dispatches it itself when it has to, writes its own
+//    rows and messages, and returns Success or another AckResult; a
+//    ParseFailed result counts as an answer that could not be dispatched.
+//    It may hand answers it does not judge itself to `acknowledge` with
+//    the spec's `ack`.
 enum class Judgement { Acknowledgement, Custom };
 
 struct ChangeSpec {
     // Title of every status row of the operation, e.g. "添加管理员".
     std::string title;
-    // Start row (the list is cleared first); none when empty.
+    // Start row, written once the request is built; none when empty.
     std::string startDetail;
+    // Whether the start row clears the list first (a run of changes, such as
+    // deleting several rows, clears it only for the first).
+    bool startClears = true;
 
     // Writes the request into `buffer`; returns its size, or 0 or less when
     // it cannot be built.
     std::function<int(std::span<uint8_t> buffer)> build;
-    // A build failure writes the failure row (clearing the list) before its
-    // message when set; otherwise only the message.
+    // What a build failure writes before its message (`exchange.buildFailed`):
+    // the failure row, the failure row clearing the list, or nothing.
+    BuildFailureRow buildFailureRow = BuildFailureRow::Failure;
+    // Older spelling of `buildFailureRow = BuildFailureRow::ClearingFailure`.
     bool buildFailureWritesRow = false;
 
     // Texts and consequences of a failed build, send or receive; the failure
@@ -66,6 +77,8 @@ struct ChangeSpec {
 };
 
 struct ChangeOutcome {
+    // Whether the request could be built (nothing was sent otherwise).
+    bool built = false;
     // Whether the change was acknowledged.
     bool done = false;
     // The judgement of the answer; NotAcknowledged also when nothing was
@@ -80,7 +93,7 @@ struct ChangeOutcome {
 };
 
 // Runs one change. Failures of the connection end the program where the
-// spec's ExchangeTexts say so (ProgramEnd is thrown).
+// ExchangeTexts say so (ProgramEnd is thrown).
 ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec);
 
 }  // namespace korvant

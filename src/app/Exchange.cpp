@@ -35,6 +35,16 @@ ExchangeTexts ExchangeTexts::operation(const std::string& buildText) {
     return t;
 }
 
+ExchangeTexts ExchangeTexts::account(const std::string& lostText, const std::string& buildText) {
+    ExchangeTexts t;
+    t.buildFailed = {buildText, "提示", MessageIcon::Error};
+    t.buildFailedEnds = false;
+    t.checkSend = false;
+    t.receiveFailed = {lostText, "提示", MessageIcon::Error};
+    t.receiveFailedEnds = true;
+    return t;
+}
+
 int exchange(Desk& desk, const uint8_t* request, int length, std::vector<uint8_t>& answer,
              const ExchangeTexts& texts) {
     if (request == nullptr || length <= 0) {
@@ -67,8 +77,11 @@ AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTe
     }
     ResultPacket result = ResultPacket::parse(answer, length);
     if (result.status != 0) {
-        row(texts.refusalAddsServerText ? texts.failureRow + result.text : texts.failureRow);
-        desk.port().showMessage({result.text, "提示", MessageIcon::Error});
+        const std::string& failureRow =
+            texts.refusalRow.empty() ? texts.failureRow : texts.refusalRow;
+        row(texts.refusalAddsServerText ? failureRow + result.text : failureRow);
+        desk.port().showMessage({texts.refusalMessage.empty() ? result.text : texts.refusalMessage,
+                                 "提示", MessageIcon::Error});
         return AckResult::Refused;
     }
     if (decodeAnswer(desk.router(), answer, length, out95) != 0) {

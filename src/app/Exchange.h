@@ -36,6 +36,11 @@ struct ExchangeTexts {
     // text and stops, a failed send "   发送数据出错! " stops, a failed
     // receive "   接收数据出错, 与服务器的联接断开了! " ends the program.
     static ExchangeTexts operation(const std::string& buildText);
+    // The account operations: a build failure shows `buildText` (error icon)
+    // and stops; the send is not checked (the receive notices a broken
+    // connection); a lost connection shows `lostText` and ends the program.
+    static ExchangeTexts account(const std::string& lostText,
+                                 const std::string& buildText = "组包失败!");
 };
 
 // Sends `request` (its built `length`) and receives one answer into
@@ -52,6 +57,13 @@ struct AckTexts {
     // text to it ("添加 a1 失败！已存在") unless `refusalAddsServerText` is off.
     std::string failureRow;
     bool refusalAddsServerText = true;
+    // Failure row of a refusal when it differs from `failureRow` (e.g. "修改
+    // g1 失败！" where the other failures say "修改组:g1失败！"); the server's
+    // text is appended to it as to `failureRow`.
+    std::string refusalRow;
+    // Shown for a refusal instead of the server's text when not empty
+    // (e.g. "账号已存在", whatever the server said).
+    std::string refusalMessage;
     // Success row, e.g. "添加 a1 成功"; written on success when not empty.
     std::string successRow;
     // Shown when the success answer cannot be decoded: "解析数据包失败!",

@@ -48,6 +48,12 @@ struct AccountDeskFixture {
         return FakeServer::packet(command, body);
     }
 
+    // An acknowledgement with status 0 whose compressed body cannot be
+    // inflated, so that it cannot be dispatched.
+    static Bytes undispatchableAck() {
+        return FakeServer::packet(0, Bytes{0, 0xFF, 0xFF, 0xFF}, 1);
+    }
+
     static Bytes defaultAnswer(const Bytes& request) {
         const uint8_t command = request.size() > 3 ? request[3] : 0;
         switch (command) {

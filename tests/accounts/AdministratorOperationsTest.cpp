@@ -176,3 +176,26 @@ TEST(AdministratorOperations, PasswordChangeSendsNothingWhenTheConfirmationDiffe
 
 }  // namespace
 }  // namespace korvant
+
+namespace korvant {
+namespace {
+
+// Bits outside the check-list travel unchanged whatever the form says
+// about them (a front end may hand over a whole mask).
+TEST(AdministratorOperations, ModifyKeepsTheBitsOutsideTheCheckList) {
+    AccountDeskFixture f;
+    Administrator record = admin("a1");
+    record.permissionMask = 0x02000003;
+    f.desk.accounts().administrators.records = {record};
+    f.port.queueForm<AdministratorForm>([](AdministratorForm& form) {
+        EXPECT_EQ(form.permissionMask, 0x02000003u);
+        form.permissionMask = 0x5;
+        return true;
+    });
+    ASSERT_TRUE(modifyAdministrator(f.desk, {0}));
+    ASSERT_FALSE(f.server.requests().empty());
+    EXPECT_EQ(getU32(f.server.requests()[0].data() + 38), 0x02000005u);
+}
+
+}  // namespace
+}  // namespace korvant

@@ -247,3 +247,39 @@ TEST(DepositRecordsPage, QueryChecksTheDatesAndListsAbsoluteWithdrawals) {
 
 }  // namespace
 }  // namespace korvant
+
+namespace korvant {
+namespace {
+
+// An acknowledgement answering a deposit is judged as one: a refusal is a
+// failure with the server's text and nothing is queried again.
+TEST(DepositOperations, AcknowledgementAnswersAreJudgedByTheirStatus) {
+    AccountDeskFixture f;
+    f.desk.mainState().group.code = "01";
+    MainAccount account = mainAccount("M1", 1000, 500);
+    auto deposit100 = [](DepositForm& form) {
+        form.availableText = "100";
+        return true;
+    };
+    f.answer = [](const Bytes& request) -> Bytes {
+        if (request[3] == 82) return FakeServer::resultPacket(1, "资金不足");
+        return {};
+    };
+    f.port.queueForm<DepositForm>(deposit100);
+    EXPECT_FALSE(depositMainAccount(f.desk, &account));
+    EXPECT_EQ(f.commands(), std::vector<int>{82});
+    EXPECT_EQ(f.statusDetails(), std::vector<std::string>{"出入金:M1失败！"});
+    EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"资金不足"});
+    EXPECT_EQ(f.port.lastMessage().icon, MessageIcon::Error);
+
+    f.answer = {};  // status 0
+    f.port.clearRecords();
+    f.port.queueForm<DepositForm>(deposit100);
+    EXPECT_TRUE(depositMainAccount(f.desk, &account));
+    EXPECT_EQ(f.commands(), (std::vector<int>{82, 82, 37}));
+    EXPECT_EQ(f.statusDetails().back(), "出入金:M1成功！");
+    EXPECT_TRUE(f.port.messages.empty());
+}
+
+}  // namespace
+}  // namespace korvant

@@ -177,3 +177,31 @@ TEST(MainAccountOperations, DeleteAsksAndQueriesTheListWhateverTheOutcome) {
 
 }  // namespace
 }  // namespace korvant
+
+namespace korvant {
+namespace {
+
+TEST(MainAccountOperations, LinkAndUnlinkQueryTheLinksAgainAfterAnUndispatchableAcknowledgement) {
+    auto undispatchable = [](const Bytes& request) -> Bytes {
+        if (request[3] == 66 || request[3] == 102) return AccountDeskFixture::undispatchableAck();
+        return parentGroupServer(request);
+    };
+    AccountDeskFixture f;
+    f.answer = undispatchable;
+    f.port.queueForm<MainAccountLinkForm>([](MainAccountLinkForm&) { return true; });
+    EXPECT_FALSE(linkMainAccount(f.desk));
+    // The parent's main accounts, the link, then the link list again.
+    EXPECT_EQ(f.commands(), (std::vector<int>{65, 37, 37, 66, 64}));
+    EXPECT_EQ(f.statusDetails(), (std::vector<std::string>{"账号:P1", "添加主账号:P1失败！"}));
+    EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{" 解析数据包失败!"});
+
+    AccountDeskFixture g;
+    g.answer = undispatchable;
+    EXPECT_FALSE(unlinkMainAccount(g.desk, "L1"));
+    EXPECT_EQ(g.commands(), (std::vector<int>{65, 37, 37, 102, 64}));
+    EXPECT_EQ(g.statusDetails(), (std::vector<std::string>{"账号:L1", "删除 L1 失败！"}));
+    EXPECT_EQ(g.port.messageTexts(), std::vector<std::string>{" 解析数据包失败!"});
+}
+
+}  // namespace
+}  // namespace korvant

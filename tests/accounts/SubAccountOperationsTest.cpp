@@ -172,3 +172,28 @@ TEST(SubAccountOperations, LostConnectionEndsTheProgramAfterTheFailureRow) {
 
 }  // namespace
 }  // namespace korvant
+
+namespace korvant {
+namespace {
+
+TEST(SubAccountOperations, AddQueriesTheListAgainAfterAnUndispatchableAcknowledgement) {
+    AccountDeskFixture f;
+    f.answer = [](const Bytes& request) -> Bytes {
+        if (request[3] == 8) return AccountDeskFixture::undispatchableAck();
+        if (request[3] == 64) return AccountDeskFixture::listAnswer(64, {linkRecord("M1")});
+        return {};
+    };
+    f.port.queueForm<SubAccountForm>([](SubAccountForm& form) {
+        form.account = "42";
+        form.password = "pw";
+        return true;
+    });
+    EXPECT_FALSE(addSubAccount(f.desk));
+    EXPECT_EQ(f.commands(), (std::vector<int>{64, 8, 4}));
+    ASSERT_EQ(f.statusDetails().size(), 2u);
+    EXPECT_EQ(f.statusDetails()[1], "添加 42 失败！");
+    EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"解析数据包失败!"});
+}
+
+}  // namespace
+}  // namespace korvant

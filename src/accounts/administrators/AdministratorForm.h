@@ -55,6 +55,14 @@ struct AdministratorForm : Form {
 
 // Number of check-list entries of the permission mask.
 inline constexpr int PermissionEntryCount = 20;
+// The bits of the mask the check-list shows; the others are kept as stored.
+inline constexpr uint32_t ListedPermissionBits = (1u << PermissionEntryCount) - 1;
+
+// The mask to send for a record stored with `stored` after the form set
+// `edited`: the listed bits as edited, every other bit as stored.
+inline uint32_t keepUnlistedPermissionBits(uint32_t edited, uint32_t stored) {
+    return (edited & ListedPermissionBits) | (stored & ~ListedPermissionBits);
+}
 
 // The add form: everything empty, all permissions clear, several logins
 // allowed, the group combo filled around `current`.

@@ -8,17 +8,13 @@
 #include "accounts/administrators/PasswordForm.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
+#include "app/Change.h"
 #include "app/Desk.h"
-#include "app/Exchange.h"
 #include "app/Permissions.h"
-#include "protocol/Packet.h"
 
 namespace korvant {
 
 namespace {
-
-constexpr int OperationBufferSize = 24796;
-constexpr int AnswerBufferSize = 1024;
 
 // Add and modify end with the administrator list of the current group
 // queried again at its page, without a filter.
@@ -29,18 +25,22 @@ void requeryAdministrators(Desk& desk) {
     showAccountList(desk, AccountList::Administrators, page < 0 ? 0 : page);
 }
 
-// The exchange of add, modify and delete: the answer's length, or -1 after
-// the failure was reported (or the program ended).
-int sendAdministratorRequest(Desk& desk, const std::vector<uint8_t>& request, int length,
-                             std::vector<uint8_t>& answer, const std::string& title,
-                             const std::string& failureRow, const Message& lost, bool lostEnds) {
-    ExchangeTexts texts;
-    texts.receiveFailed = lost;
-    texts.receiveFailedEnds = lostEnds;
-    texts.failureRowTitle = title;
-    texts.failureRowDetail = failureRow;
-    answer.assign(AnswerBufferSize, 0);
-    return exchange(desk, request.data(), length, answer, texts);
+// The change of add, modify and delete: a build failure shows "组包失败!"
+// and writes no row; `lost` is shown when the connection breaks.
+ChangeSpec administratorChange(const std::string& title, const std::string& account,
+                               const std::string& verb, const Message& lost, bool lostEnds) {
+    ChangeSpec spec;
+    spec.title = title;
+    spec.buildFailureRow = BuildFailureRow::None;
+    spec.exchange = ExchangeTexts{};
+    spec.exchange.buildFailed = {"组包失败!", "提示", MessageIcon::Information};
+    spec.exchange.buildFailedEnds = false;
+    spec.exchange.receiveFailed = lost;
+    spec.exchange.receiveFailedEnds = lostEnds;
+    spec.ack.title = title;
+    spec.ack.failureRow = textf("%s %s 失败！", verb.c_str(), account.c_str());
+    spec.ack.successRow = textf("%s %s 成功", verb.c_str(), account.c_str());
+    return spec;
 }
 
 const Message NotAcknowledged{"服务器返回非确认包, 无法确定操作是否失败!", "提示",
@@ -69,35 +69,18 @@ bool addAdministrator(Desk& desk) {
         }))
         return false;
 
-    std::vector<uint8_t> request(OperationBufferSize, 0);
-    int length =
-        writeAddAdministrator(form, current.id, request.data(), static_cast<int>(request.size()));
-    if (length <= 0) {
-        port.info("组包失败!");
-        return false;
-    }
-    const std::string title = "添加管理员";
-    desk.statusList().append(
-        title,
-        textf("账号:%s, 密码:%s, 权限:%d, 名称:%s, 组:%s", form.account.c_str(),
-              form.password.c_str(), static_cast<int>(form.permissionMask), form.name.c_str(),
-              current.name.c_str()),
-        true);
-    const std::string failureRow = textf("添加 %s 失败！", form.account.c_str());
     // A lost connection while adding counts as an answer that says nothing.
-    std::vector<uint8_t> answer;
-    int received = sendAdministratorRequest(desk, request, length, answer, title, failureRow,
-                                            NotAcknowledged, false);
-    if (received <= 0) return false;
-
-    AckTexts ack;
-    ack.title = title;
-    ack.failureRow = failureRow;
-    ack.successRow = textf("添加 %s 成功", form.account.c_str());
-    ack.parseFailed = "解析数据包失败!";
-    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return false;
-    requeryAdministrators(desk);
-    return true;
+    ChangeSpec spec =
+        administratorChange("添加管理员", form.account, "添加", NotAcknowledged, false);
+    spec.startDetail = textf("账号:%s, 密码:%s, 权限:%d, 名称:%s, 组:%s", form.account.c_str(),
+                             form.password.c_str(), static_cast<int>(form.permissionMask),
+                             form.name.c_str(), current.name.c_str());
+    const int32_t groupId = current.id;
+    spec.build = [&form, groupId](std::span<uint8_t> buffer) {
+        return writeAddAdministrator(form, groupId, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    spec.requeryList = requeryAdministrators;
+    return runChange(desk, spec).done;
 }
 
 bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
@@ -123,34 +106,21 @@ bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
         return false;
     // The account field is disabled: the record's account is the one changed.
     form.account = record.account;
+    // Whatever a front end handed over, bits outside the check-list travel
+    // as the record holds them.
+    form.permissionMask = keepUnlistedPermissionBits(form.permissionMask, record.permissionMask);
 
-    std::vector<uint8_t> request(OperationBufferSize, 0);
-    int length = writeModifyAdministrator(form, request.data(), static_cast<int>(request.size()));
-    if (length <= 0) {
-        port.info("组包失败!");
-        return false;
-    }
-    const std::string title = "修改管理员";
-    desk.statusList().append(
-        title,
+    ChangeSpec spec =
+        administratorChange("修改管理员", record.account, "修改",
+                            {"与服务器的连接断开了!", "提示", MessageIcon::Error}, true);
+    spec.startDetail =
         textf("账号:%s, 密码:%s, 权限:%d, 名称:%s", record.account.c_str(), form.password.c_str(),
-              static_cast<int>(record.permissionMask), form.name.c_str()),
-        true);
-    const std::string failureRow = textf("修改 %s 失败！", record.account.c_str());
-    std::vector<uint8_t> answer;
-    int received =
-        sendAdministratorRequest(desk, request, length, answer, title, failureRow,
-                                 {"与服务器的连接断开了!", "提示", MessageIcon::Error}, true);
-    if (received <= 0) return false;
-
-    AckTexts ack;
-    ack.title = title;
-    ack.failureRow = failureRow;
-    ack.successRow = textf("修改 %s 成功", record.account.c_str());
-    ack.parseFailed = "解析数据包失败!";
-    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return false;
-    requeryAdministrators(desk);
-    return true;
+              static_cast<int>(record.permissionMask), form.name.c_str());
+    spec.build = [&form](std::span<uint8_t> buffer) {
+        return writeModifyAdministrator(form, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    spec.requeryList = requeryAdministrators;
+    return runChange(desk, spec).done;
 }
 
 bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
@@ -171,31 +141,18 @@ bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
                         "提示", MessageIcon::Question}))
         return false;
 
-    std::vector<uint8_t> request(OperationBufferSize, 0);
-    int length =
-        writeDeleteAdministrator(record.account, request.data(), static_cast<int>(request.size()));
-    if (length <= 0) {
-        port.info("组包失败!");
-        return false;
-    }
-    const std::string title = "删除管理员";
-    desk.statusList().append(title,
-                             textf("账号:%s, 名称:%s, 隶属:%s", record.account.c_str(),
-                                   record.name.c_str(), record.groupName.c_str()),
-                             true);
-    const std::string failureRow = textf("删除 %s 失败！", record.account.c_str());
-    std::vector<uint8_t> answer;
-    int received =
-        sendAdministratorRequest(desk, request, length, answer, title, failureRow,
-                                 {" 与服务器的联接断开了!", "提示", MessageIcon::Error}, true);
-    if (received <= 0) return false;
-
-    AckTexts ack;
-    ack.title = title;
-    ack.failureRow = failureRow;
-    ack.successRow = textf("删除 %s 成功", record.account.c_str());
-    ack.parseFailed = " 解析数据包失败!";
-    if (acknowledge(desk, answer.data(), received, ack) != AckResult::Success) return false;
+    ChangeSpec spec =
+        administratorChange("删除管理员", record.account, "删除",
+                            {" 与服务器的联接断开了!", "提示", MessageIcon::Error}, true);
+    spec.startDetail = textf("账号:%s, 名称:%s, 隶属:%s", record.account.c_str(),
+                             record.name.c_str(), record.groupName.c_str());
+    spec.build = [&record](std::span<uint8_t> buffer) {
+        return writeDeleteAdministrator(record.account, buffer.data(),
+                                        static_cast<int>(buffer.size()));
+    };
+    spec.ack.parseFailed = " 解析数据包失败!";
+    spec.requery = Requery::Never;
+    if (!runChange(desk, spec).done) return false;
     // The answer may have changed the cache (a routed list): remove the
     // record where it is now.
     for (int i = 0; i < cache.count(); ++i) {
@@ -216,25 +173,24 @@ bool changeOwnPassword(Desk& desk) {
         }))
         return false;
 
-    std::vector<uint8_t> request(OperationBufferSize, 0);
-    int length = writeChangePassword(form.current, form.next, request.data(),
-                                     static_cast<int>(request.size()));
-    ExchangeTexts texts;
-    texts.buildFailed = {"组包失败!", "提示", MessageIcon::Information};
-    texts.buildFailedEnds = false;
-    texts.receiveFailed = {"服务器返回非确认包, 无法确定操作是否成功!", "提示",
-                           MessageIcon::Warning};
-    texts.receiveFailedEnds = false;
-    std::vector<uint8_t> answer(AnswerBufferSize, 0);
-    int received = exchange(desk, request.data(), length, answer, texts);
-    if (received <= 0) return false;
-
-    AckTexts ack;
-    ack.writeRows = false;
-    ack.parseFailed = " 解析数据包失败!";
-    ack.notAcknowledged = "服务器返回非确认包, 无法确定操作是否成功!";
-    AckResult result = acknowledge(desk, answer.data(), received, ack);
-    if (result != AckResult::Success && result != AckResult::ParseFailed) return false;
+    ChangeSpec spec;
+    spec.build = [&form](std::span<uint8_t> buffer) {
+        return writeChangePassword(form.current, form.next, buffer.data(),
+                                   static_cast<int>(buffer.size()));
+    };
+    spec.exchange = ExchangeTexts{};
+    spec.exchange.buildFailed = {"组包失败!", "提示", MessageIcon::Information};
+    spec.exchange.buildFailedEnds = false;
+    spec.exchange.receiveFailed = {"服务器返回非确认包, 无法确定操作是否成功!", "提示",
+                                   MessageIcon::Warning};
+    spec.exchange.receiveFailedEnds = false;
+    spec.ack.writeRows = false;
+    spec.ack.parseFailed = " 解析数据包失败!";
+    spec.ack.notAcknowledged = "服务器返回非确认包, 无法确定操作是否成功!";
+    spec.requery = Requery::Never;
+    const ChangeOutcome outcome = runChange(desk, spec);
+    // An acknowledgement that cannot be dispatched still changed the password.
+    if (!outcome.done && outcome.result != AckResult::ParseFailed) return false;
     port.info("更改密码成功! 下次登陆请使用新密码!");
     return true;
 }

@@ -7,8 +7,9 @@
 #include "accounts/deposits/DepositRequests.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
+#include "app/Change.h"
 #include "app/Desk.h"
-#include "app/Exchange.h"
+#include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/ListSelection.h"
 #include "app/Permissions.h"
@@ -28,35 +29,53 @@ bool runDialog(Desk& desk, DepositForm& form) {
         form, [&port](Form& f) { return validateDepositForm(port, static_cast<DepositForm&>(f)); });
 }
 
-// The exchange shared by the three deposits; on success the list the
-// operation came from is queried again.
+// The change shared by the three deposits. An answer of the request's own
+// command is decided by its int32 at offset 4 (non-zero done, zero refused
+// with the text from offset 8); any other answer is judged as an
+// acknowledgement: a command-0 refusal is a failure with the server's text,
+// never a success. On success the list the operation came from is queried
+// again.
 bool sendDeposit(Desk& desk, const std::string& holder,
                  const std::function<int(uint8_t*, int)>& build, AccountList list) {
-    FrontEndPort& port = desk.port();
-    const std::string failureRow = textf("出入金:%s失败！", holder.c_str());
-    ExchangeTexts texts = ExchangeTexts::operation("   组包出错! ");
-    texts.failureRowTitle = DepositTitle;
-    texts.failureRowDetail = failureRow;
-
-    std::vector<uint8_t> buffer(OperationBufferSize, 0);
-    int length = build(buffer.data(), static_cast<int>(buffer.size()));
-    int received = exchange(desk, buffer.data(), length, buffer, texts);
-    if (received <= 0) return false;
-    if (decodeAnswer(desk.router(), buffer.data(), received) != 0) {
-        desk.statusList().append(DepositTitle, failureRow, false);
-        port.error(UndecodableText);
-        return false;
-    }
-    DepositOutcome outcome = parseDepositOutcome(buffer.data(), received);
-    if (!outcome.success) {
-        desk.statusList().append(DepositTitle, failureRow, false);
-        port.error(outcome.text);
-        return false;
-    }
-    desk.statusList().append(DepositTitle, textf("出入金:%s成功！", holder.c_str()), false);
-    PageCursor cursor = accountListCursor(desk, list);
-    showAccountList(desk, list, cursor.last < 0 ? 0 : cursor.last);
-    return true;
+    ChangeSpec spec;
+    spec.title = DepositTitle;
+    spec.exchange = ExchangeTexts::operation("   组包出错! ");
+    spec.ack.title = DepositTitle;
+    spec.ack.failureRow = textf("出入金:%s失败！", holder.c_str());
+    spec.ack.refusalAddsServerText = false;
+    spec.ack.successRow = textf("出入金:%s成功！", holder.c_str());
+    spec.ack.parseFailed = UndecodableText;
+    uint8_t command = 0;
+    spec.build = [&build, &command](std::span<uint8_t> buffer) {
+        const int length = build(buffer.data(), static_cast<int>(buffer.size()));
+        if (length >= HeaderSize) command = buffer[3];
+        return length;
+    };
+    spec.judgement = Judgement::Custom;
+    spec.judge = [&spec, &command](Desk& d, std::span<const uint8_t> answer) {
+        const int length = static_cast<int>(answer.size());
+        if (length < HeaderSize || answer[3] != command)
+            return acknowledge(d, answer.data(), length, spec.ack);
+        const std::string& failureRow = spec.ack.failureRow;
+        if (decodeAnswer(d.router(), answer.data(), length) != 0) {
+            d.statusList().append(DepositTitle, failureRow, false);
+            d.port().error(UndecodableText);
+            return AckResult::ParseFailed;
+        }
+        DepositOutcome outcome = parseDepositOutcome(answer.data(), length);
+        if (!outcome.success) {
+            d.statusList().append(DepositTitle, failureRow, false);
+            d.port().error(outcome.text);
+            return AckResult::Refused;
+        }
+        d.statusList().append(DepositTitle, spec.ack.successRow, false);
+        return AckResult::Success;
+    };
+    spec.requeryList = [list](Desk& d) {
+        PageCursor cursor = accountListCursor(d, list);
+        showAccountList(d, list, cursor.last < 0 ? 0 : cursor.last);
+    };
+    return runChange(desk, spec).done;
 }
 
 // Reads the funds of a sub-account (command 81). A lost connection ends
@@ -84,6 +103,7 @@ const MainAccount* cachedMainAccount(Desk& desk, const std::string& account) {
 bool depositSubAccount(Desk& desk, const SubAccount* record) {
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return false;
     if (record == nullptr) return false;
+    if (!requireGroupLevel(desk, GroupLevel::Second, "子账号出入金")) return false;
     const SubAccount account = *record;
 
     loadGroupMainAccountLinks(desk);
@@ -129,6 +149,7 @@ bool depositSubAccount(Desk& desk, const SubAccount* record) {
 bool depositMainAccount(Desk& desk, const MainAccount* record) {
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return false;
     if (record == nullptr) return false;
+    if (!requireGroupLevel(desk, GroupLevel::First, "主账号出入金")) return false;
     const MainAccount account = *record;
 
     DepositForm form;
@@ -163,6 +184,7 @@ bool depositLink(Desk& desk, const MainAccountLink* record) {
         port.info("  请先选择主账号。");
         return false;
     }
+    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号出入金")) return false;
     const MainAccountLink link = *record;
 
     loadParentMainAccounts(desk);

@@ -6,16 +6,14 @@
 #include "accounts/groups/GroupRequests.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
+#include "app/Change.h"
 #include "app/Desk.h"
-#include "app/Exchange.h"
 #include "app/Permissions.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
 
 namespace {
-
-constexpr int OperationBufferSize = 24796;
 
 // The group selected in the groups tree, or null.
 const Group* selectedGroup(Desk& desk) {
@@ -32,16 +30,19 @@ void redrawTemplateAndRiskTrees(Desk& desk) {
     desk.notify(DeskChange::RiskStrategies);
 }
 
-// Build, send and receive of both group requests. Returns the answer's
-// length, or -1 after the failure was reported (or the program ended).
-int exchangeGroupRequest(Desk& desk, const std::vector<uint8_t>& request, int length,
-                         std::vector<uint8_t>& answer, const std::string& title,
-                         const std::string& failureRow) {
-    ExchangeTexts texts = ExchangeTexts::operation("   组包出错! ");
-    texts.failureRowTitle = title;
-    texts.failureRowDetail = failureRow;
-    answer.assign(OperationBufferSize, 0);
-    return exchange(desk, request.data(), length, answer, texts);
+// The change of both group requests; after an acknowledgement, also one
+// that cannot be dispatched, the group cache is loaded again.
+ChangeSpec groupChange(const std::string& title, const std::string& name, const char* verb) {
+    ChangeSpec spec;
+    spec.title = title;
+    spec.exchange = ExchangeTexts::operation("   组包出错! ");
+    spec.ack.title = title;
+    spec.ack.failureRow = textf("%s组:%s失败！", verb, name.c_str());
+    spec.ack.parseFailed = " 解析数据包失败!";
+    spec.requery = Requery::AfterDispatchFailure;
+    spec.requeryList = refreshGroups;
+    spec.successRowAfterRequery = textf("%s组:%s成功！", verb, name.c_str());
+    return spec;
 }
 
 void keepHiddenQuota(GroupForm& form, int32_t allowed, int32_t from, int32_t to) {
@@ -68,34 +69,31 @@ bool addGroup(Desk& desk) {
     });
     bool done = false;
     if (accepted) {
-        const std::string title = "添加组";
-        const std::string failureRow = textf("添加组:%s失败！", form.name.c_str());
-        std::vector<uint8_t> request(OperationBufferSize, 0);
-        int length = writeAddGroup(form, request.data(), static_cast<int>(request.size()));
-        std::vector<uint8_t> answer;
-        int received = exchangeGroupRequest(desk, request, length, answer, title, failureRow);
-        if (received > 0) {
-            if (ResultPacket::isResult(answer.data(), received)) {
-                // Every command-0 answer is a refusal here, whatever its status.
-                ResultPacket result = ResultPacket::parse(answer.data(), received);
-                desk.statusList().append(
-                    title, textf("添加 %s 失败！%s", form.name.c_str(), result.text.c_str()),
+        ChangeSpec spec = groupChange("添加组", form.name, "添加");
+        spec.build = [&form](std::span<uint8_t> buffer) {
+            return writeAddGroup(form, buffer.data(), static_cast<int>(buffer.size()));
+        };
+        // The new group comes as a group record: every command-0 answer is a
+        // refusal here, whatever its status.
+        spec.judgement = Judgement::Custom;
+        spec.judge = [&form, &spec](Desk& d, std::span<const uint8_t> answer) {
+            const int length = static_cast<int>(answer.size());
+            if (ResultPacket::isResult(answer.data(), length)) {
+                ResultPacket result = ResultPacket::parse(answer.data(), length);
+                d.statusList().append(
+                    spec.title, textf("添加 %s 失败！%s", form.name.c_str(), result.text.c_str()),
                     false);
-                port.error(result.text);
-            } else {
-                int32_t newId = 0;
-                bool decoded = decodeAnswer(desk.router(), answer.data(), received, &newId) == 0;
-                if (!decoded) {
-                    desk.statusList().append(title, failureRow, false);
-                    port.error(" 解析数据包失败!");
-                }
-                refreshGroups(desk);
-                done = decoded;
-                if (decoded)
-                    desk.statusList().append(title, textf("添加组:%s成功！", form.name.c_str()),
-                                             false);
+                d.port().error(result.text);
+                return AckResult::Refused;
             }
-        }
+            if (decodeAnswer(d.router(), answer.data(), length) != 0) {
+                d.statusList().append(spec.title, spec.ack.failureRow, false);
+                d.port().error(spec.ack.parseFailed);
+                return AckResult::ParseFailed;
+            }
+            return AckResult::Success;
+        };
+        done = runChange(desk, spec).done;
     }
     redrawTemplateAndRiskTrees(desk);
     return done;
@@ -124,37 +122,13 @@ bool modifyGroup(Desk& desk) {
     });
     bool done = false;
     if (accepted) {
-        const std::string title = "修改组";
-        const std::string failureRow = textf("修改组:%s失败！", form.name.c_str());
-        std::vector<uint8_t> request(OperationBufferSize, 0);
-        int length =
-            writeModifyGroup(form, record, request.data(), static_cast<int>(request.size()));
-        std::vector<uint8_t> answer;
-        int received = exchangeGroupRequest(desk, request, length, answer, title, failureRow);
-        if (received > 0) {
-            bool refused = ResultPacket::isResult(answer.data(), received) &&
-                           ResultPacket::parse(answer.data(), received).status != 0;
-            if (refused) {
-                // A refusal names the group the way the other operations do.
-                ResultPacket result = ResultPacket::parse(answer.data(), received);
-                desk.statusList().append(
-                    title, textf("修改 %s 失败！%s", form.name.c_str(), result.text.c_str()),
-                    false);
-                port.error(result.text);
-            } else {
-                AckTexts ack;
-                ack.title = title;
-                ack.failureRow = failureRow;
-                ack.parseFailed = " 解析数据包失败!";
-                AckResult outcome = acknowledge(desk, answer.data(), received, ack);
-                if (outcome == AckResult::Success || outcome == AckResult::ParseFailed)
-                    refreshGroups(desk);
-                done = outcome == AckResult::Success;
-                if (done)
-                    desk.statusList().append(title, textf("修改组:%s成功！", form.name.c_str()),
-                                             false);
-            }
-        }
+        ChangeSpec spec = groupChange("修改组", form.name, "修改");
+        spec.build = [&form, &record](std::span<uint8_t> buffer) {
+            return writeModifyGroup(form, record, buffer.data(), static_cast<int>(buffer.size()));
+        };
+        // A refusal names the group the way the other operations do.
+        spec.ack.refusalRow = textf("修改 %s 失败！", form.name.c_str());
+        done = runChange(desk, spec).done;
     }
     redrawTemplateAndRiskTrees(desk);
     return done;

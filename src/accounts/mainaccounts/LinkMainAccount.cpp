@@ -1,19 +1,19 @@
 #include <vector>
 
-#include "accounts/mainaccounts/MainAccountAck.h"
+#include "accounts/mainaccounts/MainAccountChange.h"
 #include "accounts/mainaccounts/MainAccountLinkForm.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
-#include "app/AccountExchange.h"
 #include "app/Desk.h"
+#include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "protocol/CommandCode.h"
-#include "protocol/Packet.h"
 
 namespace korvant {
 
 bool linkMainAccount(Desk& desk) {
     FrontEndPort& port = desk.port();
+    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号")) return false;
     loadParentMainAccounts(desk);
     MainAccountLinkForm form;
     for (const MainAccount& m : desk.accounts().mainAccounts.records)
@@ -23,33 +23,22 @@ bool linkMainAccount(Desk& desk) {
     const std::string account = form.selectedAccount();
     if (account.empty()) return false;  // the parent group has no main account to offer
 
-    const std::string title = "添加主账号";
-    const std::string failureRow = textf("添加主账号:%s失败！", account.c_str());
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    const int length =
-        writeMainAccountLink(cmd::LinkMainAccount, account, desk.mainState().group.code,
-                             buffer.data(), static_cast<int>(buffer.size()));
-    if (length <= 0) {
-        port.error("组包失败!");
-        return false;
-    }
-    desk.statusList().append(title, textf("账号:%s", account.c_str()), true);
-    std::vector<uint8_t> answer;
-    const int received = exchange(desk, buffer.data(), length, answer,
-                                  accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
-    if (received <= 0) return false;
+    ChangeSpec spec = mainAccountChange("添加主账号", textf("添加主账号:%s失败！", account.c_str()),
+                                        AccountList::MainAccountLinks);
+    spec.startDetail = textf("账号:%s", account.c_str());
+    const std::string groupCode = desk.mainState().group.code;
+    spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
+        return writeMainAccountLink(cmd::LinkMainAccount, account, groupCode, buffer.data(),
+                                    static_cast<int>(buffer.size()));
+    };
     // Any refusal means the account is linked already, whatever the server says.
-    if (ResultPacket::isResult(answer.data(), received) && received >= 5 && answer[4] != 0) {
-        desk.statusList().append(title, failureRow, false);
-        port.error("账号已存在");
-        return false;
-    }
-    if (acknowledge(desk, answer.data(), received, mainAccountAckTexts(title, failureRow)) !=
-        AckResult::Success)
-        return false;
-    requeryAccountList(desk, AccountList::MainAccountLinks);
-    desk.statusList().append(title, textf("添加主账号:%s成功！", account.c_str()), false);
-    return true;
+    spec.ack.refusalAddsServerText = false;
+    spec.ack.refusalMessage = "账号已存在";
+    spec.successRowAfterRequery = textf("添加主账号:%s成功！", account.c_str());
+    // The link list is queried again also when the acknowledgement cannot be
+    // dispatched.
+    spec.requery = Requery::AfterDispatchFailure;
+    return runChange(desk, spec).done;
 }
 
 }  // namespace korvant

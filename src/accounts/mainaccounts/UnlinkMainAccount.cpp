@@ -1,15 +1,14 @@
 #include <vector>
 
-#include "accounts/mainaccounts/MainAccountAck.h"
+#include "accounts/mainaccounts/MainAccountChange.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
-#include "app/AccountExchange.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
+#include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/Permissions.h"
 #include "protocol/CommandCode.h"
-#include "protocol/Packet.h"
 
 namespace korvant {
 
@@ -34,30 +33,20 @@ bool requestUnlinkMainAccount(Desk& desk, int linkRow) {
 }
 
 bool unlinkMainAccount(Desk& desk, std::string account) {
-    FrontEndPort& port = desk.port();
+    if (!requireGroupLevel(desk, GroupLevel::Second, "取消关联主账号")) return false;
     loadParentMainAccounts(desk);
 
-    const std::string title = "删除主账号";
-    const std::string failureRow = textf("删除 %s 失败！", account.c_str());
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    const int length =
-        writeMainAccountLink(cmd::UnlinkMainAccount, account, desk.mainState().group.code,
-                             buffer.data(), static_cast<int>(buffer.size()));
-    if (length <= 0) {
-        port.error("组包失败!");
-        return false;
-    }
-    desk.statusList().append(title, textf("账号:%s", account.c_str()), true);
-    std::vector<uint8_t> answer;
-    const int received = exchange(desk, buffer.data(), length, answer,
-                                  accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
-    if (received <= 0) return false;
-    if (acknowledge(desk, answer.data(), received, mainAccountAckTexts(title, failureRow)) !=
-        AckResult::Success)
-        return false;
-    requeryAccountList(desk, AccountList::MainAccountLinks);
-    desk.statusList().append(title, textf("删除 %s 成功", account.c_str()), false);
-    return true;
+    ChangeSpec spec = mainAccountChange("删除主账号", textf("删除 %s 失败！", account.c_str()),
+                                        AccountList::MainAccountLinks);
+    spec.startDetail = textf("账号:%s", account.c_str());
+    const std::string groupCode = desk.mainState().group.code;
+    spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
+        return writeMainAccountLink(cmd::UnlinkMainAccount, account, groupCode, buffer.data(),
+                                    static_cast<int>(buffer.size()));
+    };
+    spec.successRowAfterRequery = textf("删除 %s 成功", account.c_str());
+    spec.requery = Requery::AfterDispatchFailure;
+    return runChange(desk, spec).done;
 }
 
 }  // namespace korvant

@@ -1,13 +1,13 @@
 #include <vector>
 
+#include "accounts/subaccounts/SubAccountChange.h"
 #include "accounts/subaccounts/SubAccountForm.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
-#include "app/AccountExchange.h"
 #include "app/Desk.h"
+#include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/Permissions.h"
-#include "protocol/Packet.h"
 
 namespace korvant {
 
@@ -19,6 +19,7 @@ bool addSubAccount(Desk& desk) {
         port.error("请选择用户所在的组!");
         return false;
     }
+    if (!requireGroupLevel(desk, GroupLevel::Second, "添加子账号")) return false;
     loadGroupMainAccountLinks(desk);
 
     SubAccountForm form;
@@ -44,36 +45,17 @@ bool addSubAccount(Desk& desk) {
     values.remark = form.remark;
     values.options = form.optionBits();
 
-    const std::string title = "添加子账号";
-    const std::string failureRow = textf("添加 %s 失败！", form.account.c_str());
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    const int length = writeAddSubAccount(values, buffer.data(), static_cast<int>(buffer.size()));
-    if (length <= 0) {
-        desk.statusList().append(title, failureRow, true);
-        port.error("组包失败!");
-        return false;
-    }
-    desk.statusList().append(title,
-                             textf("账号:%s, 密码:%s, 名称:%s, 开户日期:%d, 隶属组:%s",
-                                   form.account.c_str(), form.password.c_str(), form.name.c_str(),
-                                   form.openDate, form.selectedGroup()->name.c_str()),
-                             true);
-    std::vector<uint8_t> answer;
-    const int received = exchange(desk, buffer.data(), length, answer,
-                                  accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
-    if (received <= 0) return false;
-
-    AckTexts texts;
-    texts.title = title;
-    texts.failureRow = failureRow;
-    texts.parseFailed = "解析数据包失败!";
-    texts.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
-    if (acknowledge(desk, answer.data(), received, texts) != AckResult::Success) return false;
-
-    desk.mainState().filter.clearFields();
-    requeryAccountList(desk, AccountList::SubAccounts);
-    desk.statusList().append(title, textf("添加 %s 成功", form.account.c_str()), false);
-    return true;
+    ChangeSpec spec = subAccountChange("添加子账号", "添加", form.account);
+    spec.startDetail = textf("账号:%s, 密码:%s, 名称:%s, 开户日期:%d, 隶属组:%s",
+                             form.account.c_str(), form.password.c_str(), form.name.c_str(),
+                             form.openDate, form.selectedGroup()->name.c_str());
+    spec.build = [&values](std::span<uint8_t> buffer) {
+        return writeAddSubAccount(values, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    // The list is queried again also when the acknowledgement cannot be
+    // dispatched.
+    spec.requery = Requery::AfterDispatchFailure;
+    return runChange(desk, spec).done;
 }
 
 }  // namespace korvant

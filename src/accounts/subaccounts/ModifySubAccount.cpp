@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "accounts/subaccounts/SubAccountChange.h"
 #include "accounts/subaccounts/SubAccountForm.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
-#include "app/AccountExchange.h"
 #include "app/Desk.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/Permissions.h"
@@ -68,39 +68,18 @@ bool modifySubAccount(Desk& desk, const SubAccount* selected) {
     edited.remark = form.remark;
     edited.options = (record.options & ~0x3) | form.optionBits();
 
-    const std::string title = "修改子账号";
-    const std::string failureRow = textf("修改 %s 失败！", form.account.c_str());
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    const int length =
-        writeModifySubAccount(form.account, subAccountChangeFlags(recorded, edited), edited,
-                              buffer.data(), static_cast<int>(buffer.size()));
-    if (length <= 0) {
-        desk.statusList().append(title, failureRow, true);
-        port.error("组包失败!");
-        return false;
-    }
-    if (buffer[2] != FlagCompressed) port.info("error");  // sent uncompressed
-    desk.statusList().append(title,
-                             textf("账号:%s, 密码:%s, 名称:%s, 组:%s, 主账号:%s",
-                                   form.account.c_str(), form.password.c_str(), form.name.c_str(),
-                                   form.selectedGroup()->name.c_str(), edited.mainAccount.c_str()),
-                             true);
-    std::vector<uint8_t> answer;
-    const int received = exchange(desk, buffer.data(), length, answer,
-                                  accountExchangeTexts(title, failureRow, "与服务器的联接断开了!"));
-    if (received <= 0) return false;
-
-    AckTexts texts;
-    texts.title = title;
-    texts.failureRow = failureRow;
-    texts.parseFailed = "解析数据包失败!";
-    texts.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
-    if (acknowledge(desk, answer.data(), received, texts) != AckResult::Success) return false;
-
-    desk.mainState().filter.clearFields();
-    requeryAccountList(desk, AccountList::SubAccounts);
-    desk.statusList().append(title, textf("修改 %s 成功", form.account.c_str()), false);
-    return true;
+    ChangeSpec spec = subAccountChange("修改子账号", "修改", form.account);
+    spec.startDetail = textf("账号:%s, 密码:%s, 名称:%s, 组:%s, 主账号:%s", form.account.c_str(),
+                             form.password.c_str(), form.name.c_str(),
+                             form.selectedGroup()->name.c_str(), edited.mainAccount.c_str());
+    const int32_t flags = subAccountChangeFlags(recorded, edited);
+    spec.build = [&desk, &form, &edited, flags](std::span<uint8_t> buffer) {
+        const int length = writeModifySubAccount(form.account, flags, edited, buffer.data(),
+                                                 static_cast<int>(buffer.size()));
+        if (length > 0 && buffer[2] != FlagCompressed) desk.port().info("error");  // uncompressed
+        return length;
+    };
+    return runChange(desk, spec).done;
 }
 
 }  // namespace korvant

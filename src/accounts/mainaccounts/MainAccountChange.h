@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "app/Change.h"
+#include "app/MainState.h"
+
+// What the main-account changes have in common.
+namespace korvant {
+
+// The change titled `title` with the failure row `failureRow`: a build
+// failure shows "组包失败!" without a row; a lost connection shows
+// `lostText` and ends the program; an answer that cannot be dispatched
+// shows " 解析数据包失败!", one that is no acknowledgement "服务器返回非确认包,
+// 无法确定操作是否失败!"; an acknowledgement is followed by `list` queried
+// again at its page.
+ChangeSpec mainAccountChange(const std::string& title, const std::string& failureRow,
+                             AccountList list,
+                             const std::string& lostText = "与服务器的联接断开了!");
+
+}  // namespace korvant

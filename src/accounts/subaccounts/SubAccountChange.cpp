@@ -1,0 +1,24 @@
+#include "accounts/subaccounts/SubAccountChange.h"
+
+#include "app/AccountLists.h"
+#include "app/Desk.h"
+
+namespace korvant {
+
+ChangeSpec subAccountChange(const std::string& title, const char* verb,
+                            const std::string& account) {
+    ChangeSpec spec;
+    spec.title = title;
+    spec.buildFailureRow = BuildFailureRow::ClearingFailure;
+    spec.exchange = ExchangeTexts::account("与服务器的联接断开了!");
+    spec.ack.title = title;
+    spec.ack.failureRow = textf("%s %s 失败！", verb, account.c_str());
+    spec.requeryList = [](Desk& desk) {
+        desk.mainState().filter.clearFields();
+        showAccountList(desk, AccountList::SubAccounts, desk.mainState().page);
+    };
+    spec.successRowAfterRequery = textf("%s %s 成功", verb, account.c_str());
+    return spec;
+}
+
+}  // namespace korvant

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "AccountDeskFixture.h"
+#include "accounts/deposits/DepositOperations.h"
+#include "accounts/mainaccounts/MainAccountOperations.h"
+#include "accounts/subaccounts/SubAccountOperations.h"
+
+namespace korvant {
+namespace {
+
+using test::AccountDeskFixture;
+
+// Operations that only the tabs of one group level offer refuse in a group
+// of another level and send nothing.
+TEST(GroupLevelRule, OperationsOfAnotherLevelRefuseAndSendNothing) {
+    struct Case {
+        std::string code;
+        std::function<bool(Desk&)> run;
+        std::string message;
+    };
+    SubAccount sub;
+    sub.account = "10001";
+    MainAccount main;
+    main.account = "M1";
+    main.initialFunds = 100;
+    MainAccountLink link{"M1", 10};
+    const std::vector<Case> cases = {
+        {"", addSubAccount, "添加子账号只能在二级组中进行。"},
+        {"01", addSubAccount, "添加子账号只能在二级组中进行。"},
+        {"", createMainAccount, "添加主账号只能在一级组中进行。"},
+        {"0101", createMainAccount, "添加主账号只能在一级组中进行。"},
+        {"01", linkMainAccount, "关联主账号只能在二级组中进行。"},
+        {"01", [](Desk& d) { return unlinkMainAccount(d, "M1"); },
+         "取消关联主账号只能在二级组中进行。"},
+        {"01", [&sub](Desk& d) { return depositSubAccount(d, &sub); },
+         "子账号出入金只能在二级组中进行。"},
+        {"0101", [&main](Desk& d) { return depositMainAccount(d, &main); },
+         "主账号出入金只能在一级组中进行。"},
+        {"", [&main](Desk& d) { return depositMainAccount(d, &main); },
+         "主账号出入金只能在一级组中进行。"},
+        {"01", [&link](Desk& d) { return depositLink(d, &link); },
+         "关联主账号出入金只能在二级组中进行。"},
+    };
+    for (const Case& c : cases) {
+        AccountDeskFixture f;
+        f.desk.mainState().group.code = c.code;
+        EXPECT_FALSE(c.run(f.desk)) << c.message;
+        EXPECT_TRUE(f.server.requests().empty()) << c.message;
+        EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(f.port.lastMessage().caption, "提示");
+    }
+}
+
+}  // namespace
+}  // namespace korvant

@@ -3,9 +3,9 @@
 
 #include "app/AccountListRequests.h"
 #include "app/Desk.h"
+#include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
 #include "app/LinkedAccountLoads.h"
-#include "model/PagedQuery.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
@@ -51,14 +51,8 @@ void loadParentMainAccounts(Desk& desk) {
             cache.appendAnswer(packet, size);
         first = false;
     };
-    switch (runPagedQuery(desk.connection(), query)) {
-        case PagedQueryResult::BuildFailed:
-            desk.port().endProgram("  组包出错!! ");
-        case PagedQueryResult::Disconnected:
-            desk.port().endProgram("  与服务器断开了!");
-        case PagedQueryResult::Done:
-            break;
-    }
+    // Accounts of a read that stopped early are not offered as the group's.
+    if (!runDeskPagedQuery(desk, std::move(query))) cache.clear();
 }
 
 }  // namespace korvant

@@ -13,13 +13,18 @@ namespace korvant {
 namespace {
 
 constexpr int MaxStrayKeepAlives = 64;
+// Unasked bytes drained before one request: far more than the few late
+// keep-alive answers a sound server leaves; a stream of more is a flood.
+constexpr std::size_t MaxStrayBytes = std::size_t{1} << 20;
 
 }  // namespace
 
 struct ServerConnection::Impl {
     asio::io_context io;
     asio::ip::tcp::socket socket{io};
-    FrameReader reader;
+    // Any length a header states: an answer longer than decodeAnswer takes
+    // is still received whole, so that the stream stays in step.
+    FrameReader reader{AnyPacketLength};
 };
 
 ServerConnection::ServerConnection() : impl_(std::make_unique<Impl>()) {}
@@ -86,25 +91,35 @@ void ServerConnection::fail(const std::string& why) {
     close();
 }
 
-void ServerConnection::drainUnasked() {
+bool ServerConnection::drainUnasked() {
+    // Whole packets are dropped as they come, so that at most one partial
+    // packet is held; more unasked bytes than MaxStrayBytes break the
+    // connection instead of being read for ever.
+    std::vector<uint8_t> stray;
+    std::size_t drained = 0;
     asio::error_code ec;
     std::size_t avail = impl_->socket.available(ec);
     while (!ec && avail > 0) {
+        if (drained > MaxStrayBytes) {
+            fail("too many unasked bytes from the server");
+            return false;
+        }
         uint8_t chunk[4096];
         std::size_t n =
             impl_->socket.read_some(asio::buffer(chunk, std::min(avail, sizeof chunk)), ec);
         if (ec || n == 0) break;
+        drained += n;
         impl_->reader.feed(chunk, n);
+        while (impl_->reader.next(stray)) {
+        }
         avail = impl_->socket.available(ec);
     }
-    std::vector<uint8_t> stray;
-    while (impl_->reader.next(stray)) {
-    }
+    return true;
 }
 
 int ServerConnection::send(const uint8_t* data, int length) {
     if (!connected_ || data == nullptr || length < 0) return -1;
-    drainUnasked();
+    if (!drainUnasked()) return -1;
     asio::error_code ec;
     asio::write(impl_->socket, asio::buffer(data, static_cast<std::size_t>(length)), ec);
     if (ec) {

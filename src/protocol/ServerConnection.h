@@ -26,7 +26,8 @@ public:
 
     // Sends all bytes. Returns the count sent, or -1 when not connected or
     // the socket fails. Answers that arrived unasked (a server may answer a
-    // keep-alive) are drained and dropped first.
+    // keep-alive) are drained and dropped first; more than a megabyte of
+    // them closes the connection (-1).
     int send(const uint8_t* data, int length);
 
     // Receives exactly one answer packet into `buffer`, which grows to the
@@ -39,7 +40,8 @@ public:
     const std::string& lastError() const { return lastError_; }
 
 private:
-    void drainUnasked();
+    // False (the connection closed) when the server floods it.
+    bool drainUnasked();
     void fail(const std::string& why);
 
     struct Impl;

@@ -24,15 +24,15 @@ void loadParentMainAccounts(Desk& desk) {
     if (received <= 0) return;
     constexpr int32_t unknown = std::numeric_limits<int32_t>::min();
     int32_t parentId = unknown;
-    if (decodeAnswer(desk.router(), answer.data(), received, &parentId) != 0) {
+    std::vector<uint8_t> packet;
+    if (decodeAnswer(desk.router(), answer.data(), received, &parentId, &packet) != 0) {
         desk.port().error("  错误的数据包, 无法解析 !  ");
         return;
     }
     // The id comes as a single-value answer (routed into `parentId`) or as an
     // answer of the query's own command with the id at the same offset.
-    if (parentId == unknown && received >= 8 && answer[2] == FlagPlain &&
-        answer[3] == cmd::GroupIdOfCode)
-        parentId = getI32(answer.data() + 4);
+    if (parentId == unknown && packet.size() >= 8 && packet[3] == cmd::GroupIdOfCode)
+        parentId = getI32(packet.data() + 4);
     // Without an id no other group's accounts are left in the cache.
     cache.clear();
     if (parentId == unknown) return;

@@ -412,6 +412,26 @@ int treeDepth(const std::vector<ReportTreeNode>& nodes) {
     return deepest;
 }
 
+TEST(ReportTree, PagesThatDoNotAdvanceAreReportedOnceAndEndTheLoading) {
+    FakeServer server;
+    // Every group answers page 0 of 3, whatever is asked.
+    server.respondByDefault([](const Bytes& r) {
+        return test::listAnswerOf<SubAccount>(cmd::SubAccountList, 3, 0,
+                                              {test::makeSubAccount("s", getI32(r.data() + 4))});
+    });
+    ScriptedPort port;
+    Desk desk(port);
+    ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+    desk.reference().groups.records = {
+        test::makeGroup(1, 0, "", "根"), test::makeGroup(2, 1, "01", "华东"),
+        test::makeGroup(5, 2, "0101", "上海"), test::makeGroup(6, 2, "0102", "杭州")};
+    std::vector<ReportTreeNode> tree = loadReportTree(desk);
+    EXPECT_EQ(countNodes(tree), 5);  // the first page of 上海 is kept
+    EXPECT_EQ(server.requests().size(), 2u);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.lastMessage().text, "  错误的数据包, 无法解析 !  ");
+}
+
 TEST(ReportTree, AChainOfParentsIsFlattenedAtABoundedDepth) {
     ScriptedPort port;
     Desk desk(port);  // no second-level group: nothing is sent

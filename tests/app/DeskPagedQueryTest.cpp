@@ -8,6 +8,7 @@
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
+#include "app/Login.h"
 #include "model/Group.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/Packet.h"
@@ -101,6 +102,42 @@ TEST_F(PagedFixture, ALostConnectionEndsTheProgram) {
     desk.connection().close();
     EXPECT_THROW(runDeskPagedQuery(desk, groups()), ProgramEnd);
     EXPECT_EQ(port.lastMessage().text, "  与服务器断开了!");
+}
+
+// A start-up list that cannot be read whole fails the login (exit 1 on the
+// command line) instead of ending in an empty or endless list.
+TEST(StartUpLists, EndlessOrForeignGroupPagesFailTheLogin) {
+    struct Case {
+        bool endless;
+        const char* message;
+    };
+    for (Case c : {Case{true, "  数据过多, 读取已停止!  "}, Case{false, " 解析数据包出错!"}}) {
+        FakeServer server;
+        // Empty pages of a list that claims two billion pages (stopped by the
+        // page cap), or an answer of another command.
+        server.respondByDefault([c](const Bytes& r) {
+            if (r[3] != cmd::GroupList) return test::startupAnswer(r);
+            if (!c.endless) return test::emptyList(cmd::SubAccountList);
+            return test::listAnswerOf<Group>(cmd::GroupList, INT32_MAX, getI32(r.data() + 36), {});
+        });
+        test::ScratchDir dir;
+        dir.serverIni(server.host(), server.port());
+        ScriptedPort port;
+        port.queueForm<LoginForm>([](LoginForm& f) {
+            f.account = "admin";
+            f.password = "admin";
+            return true;
+        });
+        Desk desk(port, dir.path());
+        LoginOptions options;
+        options.rememberLogin = false;
+        EXPECT_EQ(login(desk, options), LoginResult::Refused);
+        EXPECT_EQ(port.lastMessage().text, c.message);
+        EXPECT_FALSE(desk.connection().connected());
+        // Nothing after the groups was asked for.
+        EXPECT_EQ(server.requests().back()[3], cmd::GroupList);
+        if (c.endless) EXPECT_EQ(server.requests().size(), 1u + MaxQueryPages);
+    }
 }
 
 // The answer to an acknowledged change may come compressed: it is inflated

@@ -26,12 +26,12 @@ bool loadSubAccounts(Desk& desk, int groupId, std::vector<ReportTreeNode>& into)
     query.parsePage = [&into](const uint8_t* packet, int length) {
         const ListPage page = parseListPage(packet, length, SubAccount::WireSize);
         for (int i = 0; i < page.count; ++i)
-            into.push_back(ReportTreeNode{
-                SubAccount::fromWire(page.records + static_cast<std::size_t>(i) *
-                                                        SubAccount::WireSize)
-                    .account,
-                -1,
-                {}});
+            into.push_back(
+                ReportTreeNode{SubAccount::fromWire(page.records + static_cast<std::size_t>(i) *
+                                                                       SubAccount::WireSize)
+                                   .account,
+                               -1,
+                               {}});
     };
     return runDeskPagedQuery(desk, std::move(query));
 }

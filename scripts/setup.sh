@@ -7,9 +7,10 @@ cd "$(dirname "$0")/.."
 
 # qt6-qpa-plugins: the desk's display plugins for the demo (the offscreen
 # platform of the GUI tests comes with qt6-base-dev); fonts-wqy-microhei:
-# Chinese text in offscreen tests and screenshots.
+# Chinese text in offscreen tests and screenshots; locales: a decimal-comma
+# locale for the tests of number text.
 packages=(build-essential cmake pkg-config zlib1g-dev qt6-base-dev qt6-qpa-plugins libgl-dev
-          libasio-dev libcli11-dev libgtest-dev libbenchmark-dev fonts-wqy-microhei)
+          libasio-dev libcli11-dev libgtest-dev libbenchmark-dev fonts-wqy-microhei locales)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
@@ -22,6 +23,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     $sudo env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number-text tests run under de_DE.UTF-8, which writes decimal commas.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
+    echo "generating the de_DE.UTF-8 locale"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || echo "de_DE.UTF-8 not generated"
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)

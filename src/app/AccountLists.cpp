@@ -79,7 +79,7 @@ void updatePageLabel(Desk& desk) {
     } else {
         cursor = PageCursor{1, 0};
     }
-    state.labelPage = cursor.last + 1;
+    state.labelPage = cursor.shownPage();
     state.labelTotal = cursor.total;
     tell(desk, DeskChange::PageLabel);
 }
@@ -147,9 +147,10 @@ bool movePage(Desk& desk, PageMove move, int target) {
         cursor = it->second.cursor();
         query = it->second.query;
     }
-    const int current = cursor.last;
-    const int total = cursor.total;
-    int page;
+    // In 64 bits: the server's total and index may be anything an i32 holds.
+    const int64_t current = cursor.last;
+    const int64_t total = cursor.total;
+    int64_t page;
     switch (move) {
         case PageMove::Previous:
             if (current < 1) return false;
@@ -175,7 +176,7 @@ bool movePage(Desk& desk, PageMove move, int target) {
         default:
             return false;
     }
-    query(page);
+    query(static_cast<int>(page));
     if (!accounts) updatePageLabel(desk);
     return true;
 }
@@ -228,7 +229,7 @@ void switchView(Desk& desk, ViewKind view) {
     tell(desk, DeskChange::View);
     if (view == ViewKind::Accounts) {
         PageCursor cursor = desk.accounts().subAccounts.cursor;
-        state.labelPage = cursor.last + 1;
+        state.labelPage = cursor.shownPage();
         state.labelTotal = cursor.total;
         tell(desk, DeskChange::PageLabel);
         return;

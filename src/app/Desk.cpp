@@ -4,6 +4,7 @@
 
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
+#include "app/ReportPage.h"
 #include "model/CacheHandlers.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
@@ -25,6 +26,7 @@ Desk::Desk(FrontEndPort& port, std::string dir)
     registerCacheHandlers(router_, session_, reference_, accounts_);
     registerServerMessageHandler(router_, port);
     registerAccountListActions(*this);
+    registerReportPageActions(*this);
 }
 
 Desk::~Desk() {

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <typeindex>
 
 #include "app/DeskChange.h"
 #include "app/FrontEndPort.h"
@@ -40,6 +41,15 @@ public:
     StatusList& statusList() { return statusList_; }
     MainState& mainState() { return mainState_; }
     ActionDispatcher& dispatcher() { return *dispatcher_; }
+    const FrontEndPort& port() const { return *port_; }
+    const ServerConnection& connection() const { return connection_; }
+    const AnswerRouter& router() const { return router_; }
+    const Session& session() const { return session_; }
+    const ReferenceData& reference() const { return reference_; }
+    const AccountCaches& accounts() const { return accounts_; }
+    const StatusList& statusList() const { return statusList_; }
+    const MainState& mainState() const { return mainState_; }
+    const ActionDispatcher& dispatcher() const { return *dispatcher_; }
     const std::string& dir() const { return dir_; }
     // Path of a file in the desk's folder.
     std::string filePath(const std::string& name) const;
@@ -50,6 +60,15 @@ public:
     int subscribe(Observer observer);
     void unsubscribe(int id);
     void notify(DeskChange change);
+
+    // State an area keeps for the whole run (its report pages, the node
+    // chosen in its trees), made on first use and owned by the desk.
+    template <class T>
+    T& areaState() {
+        std::shared_ptr<void>& slot = areas_[std::type_index(typeid(T))];
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
+    }
 
 private:
     FrontEndPort* port_;
@@ -64,6 +83,7 @@ private:
     std::unique_ptr<ActionDispatcher> dispatcher_;
     std::map<int, Observer> observers_;
     int nextObserver_ = 1;
+    std::map<std::type_index, std::shared_ptr<void>> areas_;
 };
 
 // The handler of command-0 answers: a non-zero status shows the server's

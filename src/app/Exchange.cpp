@@ -1,11 +1,12 @@
 #include "app/Exchange.h"
 
 #include <cstdarg>
-#include <cstdio>
 
 #include "app/Desk.h"
+#include "protocol/AnswerRouter.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
+#include "text/NumberText.h"
 
 namespace korvant {
 namespace {
@@ -69,13 +70,26 @@ AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTe
     auto row = [&](const std::string& detail) {
         if (texts.writeRows) desk.statusList().append(texts.title, detail, false);
     };
-    bool isResult = answer != nullptr && length >= 5 && answer[3] == cmd::Result;
-    if (!isResult) {
+    auto notAcknowledged = [&] {
         row(texts.failureRow);
         desk.port().showMessage({texts.notAcknowledged, "提示", MessageIcon::Warning});
         return AckResult::NotAcknowledged;
-    }
-    ResultPacket result = ResultPacket::parse(answer, length);
+    };
+    auto parseFailed = [&] {
+        row(texts.failureRow);
+        desk.port().showMessage({texts.parseFailed, "提示", MessageIcon::Error});
+        return AckResult::ParseFailed;
+    };
+    if (answer == nullptr || length < HeaderSize) return notAcknowledged();
+    // The answer is judged as decoded (inflated when it came compressed),
+    // and that decoded answer is what the handlers see.
+    std::vector<uint8_t> packet;
+    if (decodePacket(std::span<const uint8_t>(answer, static_cast<std::size_t>(length)), packet) !=
+        DecodeOk)
+        return answer[3] == cmd::Result ? parseFailed() : notAcknowledged();
+    const int size = static_cast<int>(packet.size());
+    if (size < 5 || packet[3] != cmd::Result) return notAcknowledged();
+    ResultPacket result = ResultPacket::parse(packet.data(), size);
     if (result.status != 0) {
         const std::string& failureRow =
             texts.refusalRow.empty() ? texts.failureRow : texts.refusalRow;
@@ -84,11 +98,7 @@ AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTe
                                  "提示", MessageIcon::Error});
         return AckResult::Refused;
     }
-    if (decodeAnswer(desk.router(), answer, length, out95) != 0) {
-        row(texts.failureRow);
-        desk.port().showMessage({texts.parseFailed, "提示", MessageIcon::Error});
-        return AckResult::ParseFailed;
-    }
+    desk.router().route(packet.data(), size, out95);
     if (!texts.successRow.empty()) row(texts.successRow);
     return AckResult::Success;
 }
@@ -96,16 +106,7 @@ AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTe
 std::string textf(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    int needed = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string text;
-    if (needed > 0) {
-        text.resize(static_cast<std::size_t>(needed) + 1);
-        std::vsnprintf(text.data(), text.size(), format, args);
-        text.resize(static_cast<std::size_t>(needed));
-    }
+    std::string text = formatPrintf(format, args);
     va_end(args);
     return text;
 }

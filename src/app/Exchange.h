@@ -87,7 +87,8 @@ enum class AckResult { Success, Refused, NotAcknowledged, ParseFailed };
 AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts,
                       int32_t* out95 = nullptr);
 
-// printf-style formatting into a std::string (UTF-8 arguments pass through).
+// printf-style formatting into a std::string (UTF-8 arguments pass through),
+// under the "C" locale whatever the process locale is.
 std::string textf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace korvant

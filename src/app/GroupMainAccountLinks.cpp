@@ -2,7 +2,7 @@
 
 #include "app/AccountListRequests.h"
 #include "app/Desk.h"
-#include "model/PagedQuery.h"
+#include "app/DeskPagedQuery.h"
 #include "protocol/CommandCode.h"
 
 namespace korvant {
@@ -27,14 +27,9 @@ void loadGroupMainAccountLinks(Desk& desk) {
             cache.appendAnswer(packet, length);
         first = false;
     };
-    switch (runPagedQuery(desk.connection(), query)) {
-        case PagedQueryResult::BuildFailed:
-            desk.port().endProgram(" 组包出错!!");
-        case PagedQueryResult::Disconnected:
-            desk.port().endProgram("  与服务器断开了!");
-        case PagedQueryResult::Done:
-            break;
-    }
+    PagedQueryTexts texts;
+    texts.buildFailed = " 组包出错!!";
+    if (!runDeskPagedQuery(desk, std::move(query), texts)) cache.clear();
 }
 
 }  // namespace korvant

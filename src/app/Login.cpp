@@ -73,12 +73,16 @@ bool rememberLogin(const std::string& dir, const LoginForm& form) {
     return last.write(joinPath(dir, "ServerInfo.Dat"));
 }
 
-void runInitialQueries(Desk& desk, bool showProgress) {
+bool runInitialQueries(Desk& desk, bool showProgress) {
+    bool whole = true;
     for (ReferenceList list :
          {ReferenceList::Groups, ReferenceList::MarginTemplates, ReferenceList::FeeTemplates,
-          ReferenceList::Varieties, ReferenceList::RiskStrategies})
-        reloadReferenceList(desk, list, showProgress);
+          ReferenceList::Varieties, ReferenceList::RiskStrategies}) {
+        whole = reloadReferenceList(desk, list, showProgress);
+        if (!whole) break;
+    }
     if (showProgress) desk.port().hideProgress();
+    return whole;
 }
 
 LoginResult login(Desk& desk, const LoginOptions& options) {
@@ -135,7 +139,11 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     desk.session().account = form.account;
 
     // 9. The start-up queries.
-    runInitialQueries(desk, options.showProgress);
+    if (!runInitialQueries(desk, options.showProgress)) {
+        connection.setConnected(false);
+        connection.close();
+        return LoginResult::Refused;
+    }
 
     // 10.-14. The first view and the enable flags.
     uint32_t mask = desk.session().permissionMask;

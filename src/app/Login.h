@@ -61,7 +61,10 @@ enum class LoginResult {
     LoggedIn,
     Cancelled,      // the dialog was cancelled (or its values refused)
     ConnectFailed,  // "无法连接服务器。  " shown: show the dialog again
-    Refused,        // the server refused the login; its text was shown
+    // The server refused the login, or a start-up list could not be read
+    // whole (an answer that is not a page of it, more data than any real
+    // list holds); the message was shown and the connection closed.
+    Refused,
 };
 
 // Runs the whole sequence. Failures after the connection (build, lost
@@ -71,8 +74,9 @@ enum class LoginResult {
 LoginResult login(Desk& desk, const LoginOptions& options = {});
 
 // The five start-up queries in order (groups, margin templates, fee
-// templates, varieties, risk strategies) with their progress texts; each
-// failure ends the program.
-void runInitialQueries(Desk& desk, bool showProgress = true);
+// templates, varieties, risk strategies) with their progress texts. A
+// request that cannot be built or a lost connection ends the program; a list
+// that cannot be read whole is reported and stops the queries (false).
+bool runInitialQueries(Desk& desk, bool showProgress = true);
 
 }  // namespace korvant

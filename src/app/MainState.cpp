@@ -1,6 +1,6 @@
 #include "app/MainState.h"
 
-#include <cstdio>
+#include "text/NumberText.h"
 
 namespace korvant {
 
@@ -28,10 +28,8 @@ AccountList MainState::listOfTab(TabStrip strip, int tab) {
     return AccountList::None;
 }
 
-std::string pageLabelText(int page, int total) {
-    char text[64];
-    std::snprintf(text, sizeof text, "当前第%d/%d页", page, total);
-    return text;
+std::string pageLabelText(int64_t page, int64_t total) {
+    return "当前第" + formatInt(page) + "/" + formatInt(total) + "页";
 }
 
 }  // namespace korvant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -70,7 +71,7 @@ struct MainState {
     std::vector<SearchRangeEntry> searchRange;
     int searchRangeIndex = 0;
     // Page label of the pager: (current page + 1, total pages).
-    int labelPage = 1;
+    int64_t labelPage = 1;
     int labelTotal = 1;
     // Risk view shows the read-only text field in the status list's place.
     bool statusTextShown = false;
@@ -86,6 +87,6 @@ struct MainState {
 };
 
 // "当前第%d/%d页"
-std::string pageLabelText(int page, int total);
+std::string pageLabelText(int64_t page, int64_t total);
 
 }  // namespace korvant

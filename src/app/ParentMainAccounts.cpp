@@ -3,9 +3,9 @@
 
 #include "app/AccountListRequests.h"
 #include "app/Desk.h"
+#include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
 #include "app/LinkedAccountLoads.h"
-#include "model/PagedQuery.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
@@ -24,15 +24,15 @@ void loadParentMainAccounts(Desk& desk) {
     if (received <= 0) return;
     constexpr int32_t unknown = std::numeric_limits<int32_t>::min();
     int32_t parentId = unknown;
-    if (decodeAnswer(desk.router(), answer.data(), received, &parentId) != 0) {
+    std::vector<uint8_t> packet;
+    if (decodeAnswer(desk.router(), answer.data(), received, &parentId, &packet) != 0) {
         desk.port().error("  错误的数据包, 无法解析 !  ");
         return;
     }
     // The id comes as a single-value answer (routed into `parentId`) or as an
     // answer of the query's own command with the id at the same offset.
-    if (parentId == unknown && received >= 8 && answer[2] == FlagPlain &&
-        answer[3] == cmd::GroupIdOfCode)
-        parentId = getI32(answer.data() + 4);
+    if (parentId == unknown && packet.size() >= 8 && packet[3] == cmd::GroupIdOfCode)
+        parentId = getI32(packet.data() + 4);
     // Without an id no other group's accounts are left in the cache.
     cache.clear();
     if (parentId == unknown) return;
@@ -51,14 +51,8 @@ void loadParentMainAccounts(Desk& desk) {
             cache.appendAnswer(packet, size);
         first = false;
     };
-    switch (runPagedQuery(desk.connection(), query)) {
-        case PagedQueryResult::BuildFailed:
-            desk.port().endProgram("  组包出错!! ");
-        case PagedQueryResult::Disconnected:
-            desk.port().endProgram("  与服务器断开了!");
-        case PagedQueryResult::Done:
-            break;
-    }
+    // Accounts of a read that stopped early are not offered as the group's.
+    if (!runDeskPagedQuery(desk, std::move(query))) cache.clear();
 }
 
 }  // namespace korvant

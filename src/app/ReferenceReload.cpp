@@ -1,6 +1,7 @@
 #include "app/ReferenceReload.h"
 
 #include "app/Desk.h"
+#include "app/DeskPagedQuery.h"
 
 namespace korvant {
 namespace {
@@ -23,7 +24,7 @@ DeskChange changeOf(ReferenceList list) {
 
 }  // namespace
 
-void reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress) {
+bool reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress) {
     FrontEndPort& port = desk.port();
     if (showProgress) port.showProgress(initialQueryText(list));
     CountProgress progress;
@@ -32,15 +33,13 @@ void reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress) {
     PagedQueryResult result =
         queryReferenceList(list, connectionExchange(desk.connection()), desk.reference(),
                            desk.session().ownGroupId, progress);
-    switch (result) {
-        case PagedQueryResult::Done:
-            break;
-        case PagedQueryResult::BuildFailed:
-            port.endProgram(buildFailureText(list));
-        case PagedQueryResult::Disconnected:
-            port.endProgram(QueryDisconnectedText);
-    }
+    PagedQueryTexts texts;
+    texts.buildFailed = buildFailureText(list);
+    texts.disconnected = QueryDisconnectedText;
+    texts.undecodable = " 解析数据包出错!";
+    const bool whole = reportPagedQueryEnd(desk, result, texts);
     desk.notify(changeOf(list));
+    return whole;
 }
 
 }  // namespace korvant

@@ -11,7 +11,9 @@ namespace korvant {
 class Desk;
 
 // With `showProgress` the progress window names the list and then its
-// running count; without, nothing is shown.
-void reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress = false);
+// running count; without, nothing is shown. An answer that is not a page of
+// the list, or more data than any real list holds, is reported (the pages
+// read so far stay cached); returns whether every announced page came.
+bool reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress = false);
 
 }  // namespace korvant

@@ -1,12 +1,16 @@
 #include "app/ReportPage.h"
 
+#include <algorithm>
+
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
 #include "text/NumberText.h"
 
 namespace korvant {
 
 std::string ReportPage::pageLabel() const {
     const PageCursor c = cursor();
-    const int64_t shown = c.total <= 0 ? 0 : static_cast<int64_t>(c.last) + 1;
+    const int64_t shown = c.total <= 0 ? 0 : c.shownPage();
     return "第" + formatInt(shown) + "/" + formatInt(c.total) + "页";
 }
 
@@ -33,6 +37,43 @@ ViewPager reportPager(Desk& desk, ReportPage& page) {
     pager.cursor = [&page] { return page.cursor(); };
     pager.query = [&desk, &page](int index) { page.showPage(desk, index); };
     return pager;
+}
+
+ReportPages& reportPages(Desk& desk) {
+    return desk.areaState<ReportPages>();
+}
+
+void addReportPage(Desk& desk, ReportPage& page) {
+    std::vector<ReportPage*>& pages = reportPages(desk).pages;
+    if (std::find(pages.begin(), pages.end(), &page) == pages.end()) pages.push_back(&page);
+}
+
+void showReportPage(Desk& desk, ReportPage* page) {
+    ReportPages& all = reportPages(desk);
+    all.shown = page;
+    if (page == nullptr) return;
+    addReportPage(desk, *page);
+    desk.mainState().pagers[ViewKind::Reports] = reportPager(desk, *page);
+}
+
+void chooseReportTarget(Desk& desk, const ReportTarget& target) {
+    ReportPages& all = reportPages(desk);
+    const bool reportsShown = desk.mainState().view == ViewKind::Reports;
+    // A page's query may add or show pages: walk a copy.
+    const std::vector<ReportPage*> pages = all.pages;
+    for (ReportPage* page : pages) {
+        page->target = target;
+        page->targetChosen(desk, reportsShown && page == all.shown);
+    }
+}
+
+void registerReportPageActions(Desk& desk) {
+    Desk* d = &desk;
+    desk.dispatcher().registerHandler(ActionCode::ReportAccountChosen, [d](const ActionMessage& m) {
+        const auto* node = std::get_if<ReportNodeArgument>(&m.arg);
+        if (node == nullptr) return;
+        chooseReportTarget(*d, {node->data, node->text});
+    });
 }
 
 }  // namespace korvant

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/MainState.h"
+#include "app/ViewKind.h"
 #include "model/PageCursor.h"
 
 // A report page: the rows of one target (an account, a group node, a
@@ -48,8 +49,38 @@ public:
     // loaded. Returns whether rows were listed.
     virtual bool showPage(Desk& desk, int page) = 0;
 
+    // A node of the report tree was chosen (action 122) and `target` set to
+    // it: a page forgets its typed account number here. `shown` tells
+    // whether the page is the one under the reports view's tab strip; by
+    // default that one queries its page 0 again.
+    virtual void targetChosen(Desk& desk, bool shown) {
+        if (shown) showPage(desk, 0);
+    }
+
     ReportTarget target;
 };
+
+// The report pages of a desk, so that what concerns every page at once (a
+// node chosen in the report tree) reaches each of them.
+struct ReportPages {
+    std::vector<ReportPage*> pages;
+    ReportPage* shown = nullptr;  // the page under the reports view's tab strip
+};
+ReportPages& reportPages(Desk& desk);
+
+// Adds a page that lives as long as the desk (once; later calls do nothing).
+void addReportPage(Desk& desk, ReportPage& page);
+
+// The page becomes the reports view's shown page: the main window's pager
+// pages it. Null: no report page is shown any more (the pager is left to
+// whatever tab is shown next).
+void showReportPage(Desk& desk, ReportPage* page);
+
+// Action 122: every page takes the node as its target (`targetChosen`).
+void chooseReportTarget(Desk& desk, const ReportTarget& target);
+
+// Registers the handler of action 122.
+void registerReportPageActions(Desk& desk);
 
 // Local paging of rows loaded whole: `rowsPerPage` rows a page.
 struct LocalPaging {

@@ -19,8 +19,9 @@ struct ReportTreeNode {
 // Builds the tree from the group cache and loads the sub-accounts of every
 // second-level group page by page (command 4, empty filter). A request that
 // cannot be built ("  组包出错!! ") or a lost connection ("  与服务器断开了!")
-// ends the program. The sub-account list on screen keeps its records: the
-// cache is restored afterwards.
+// ends the program; sub-accounts that cannot be read whole are reported
+// once and no more are asked for. The sub-account cache (the list on screen)
+// is not touched.
 std::vector<ReportTreeNode> loadReportTree(Desk& desk);
 
 // Number of nodes in a tree (all levels).

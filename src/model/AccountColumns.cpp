@@ -1,30 +1,15 @@
 #include "model/AccountColumns.h"
 
-#include <cstdio>
-
 namespace korvant {
 
 std::string formatAmount(double value) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
-}
-
-std::string formatTrimmed(double value, int decimals) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string s = text;
-    if (s.find('.') != std::string::npos) {
-        while (!s.empty() && s.back() == '0') s.pop_back();
-        if (!s.empty() && s.back() == '.') s.pop_back();
-    }
-    return s;
+    return formatFixed(value, 2);
 }
 
 namespace {
 
 std::string decimal(long long value) {
-    return std::to_string(value);
+    return formatInt(value);
 }
 
 constexpr ListColumn AdministratorColumns[] = {
@@ -119,10 +104,7 @@ std::vector<std::string> subAccountListCells(const SubAccount& s) {
 }
 
 std::string subAccountPageText(const PageCursor& cursor) {
-    char text[64];
-    std::snprintf(text, sizeof text, "第 %lld/%d 页", static_cast<long long>(cursor.last) + 1,
-                  cursor.total);
-    return text;
+    return "第 " + formatInt(cursor.shownPage()) + "/" + formatInt(cursor.total) + " 页";
 }
 
 }  // namespace korvant

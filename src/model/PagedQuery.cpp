@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "model/ListAnswer.h"
-#include "protocol/Bytes.h"
+#include "protocol/AnswerRouter.h"
 #include "protocol/Packet.h"
 #include "protocol/ServerConnection.h"
 
@@ -18,15 +18,19 @@ Exchange connectionExchange(ServerConnection& connection) {
 }
 
 PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query) {
+    // The request and the answer have buffers of their own: the request of
+    // the next page is written while the answer of this one is still read.
     std::vector<uint8_t> request(PacketBufferSize, 0);
     std::vector<uint8_t> answer;
     answer.reserve(PacketBufferSize);
-    std::vector<uint8_t> inflated;
+    std::vector<uint8_t> packet;
     int page = 0;
     int64_t lastIndex = -1;
-    int64_t received = 0;
-    for (int asked = 0; asked < query.maxPages; ++asked) {
-        int size =
+    int64_t records = 0;
+    int64_t bytes = 0;
+    for (int asked = 0;; ++asked) {
+        if (asked >= query.maxPages) return PagedQueryResult::TooMuchData;
+        const int size =
             query.writeRequest ? query.writeRequest(page, request.data(), PacketBufferSize) : -1;
         if (size < 1) return PagedQueryResult::BuildFailed;
         int length = exchange(request.data(), size, answer);
@@ -34,31 +38,35 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
         if (static_cast<std::size_t>(length) > answer.size())
             length = static_cast<int>(answer.size());
 
-        const uint8_t* packet = answer.data();
-        if (length >= HeaderSize && packet[2] == FlagCompressed) {
-            // Lists are expected plain; a compressed one is inflated rather
-            // than read as records.
-            inflated.assign(WorkCopySize, 0);
-            length = inflatePacket(packet, length, inflated.data(), WorkCopySize);
-            if (length < 0) break;
-            packet = inflated.data();
+        std::span<const uint8_t> received(answer.data(), static_cast<std::size_t>(length));
+        if (decodePacket(received, packet) != DecodeOk) {
+            if (query.foreignAnswer) query.foreignAnswer(received);
+            return PagedQueryResult::ForeignAnswer;
         }
-        if (!isListAnswer(packet, length, query.command)) break;
+        const int decodedLength = static_cast<int>(packet.size());
+        if (!isListAnswer(packet.data(), decodedLength, query.command)) {
+            if (query.foreignAnswer) query.foreignAnswer(packet);
+            return PagedQueryResult::ForeignAnswer;
+        }
 
-        ListPage listPage = parseListPage(packet, length, query.recordSize);
-        if (query.parsePage) query.parsePage(packet, length);
-        received += listPage.count;
-        if (query.progress) query.progress(static_cast<int>(received));
+        const ListPage listPage = parseListPage(packet.data(), decodedLength, query.recordSize);
+        const int64_t index = listPage.index;
+        const int64_t total = listPage.total;
+        if (index <= lastIndex) return PagedQueryResult::Stalled;
+        if (records + listPage.count > query.maxRecords || bytes + decodedLength > query.maxBytes)
+            return PagedQueryResult::TooMuchData;
+        records += listPage.count;
+        bytes += decodedLength;
+        if (query.parsePage) query.parsePage(packet.data(), decodedLength);
+        if (query.progress)
+            query.progress(records > INT32_MAX ? INT32_MAX : static_cast<int>(records));
 
-        int64_t index = listPage.index;
-        int64_t total = listPage.total;
-        if (index <= lastIndex) break;    // the server repeats itself
-        if (!(index < total - 1)) break;  // last page reached
-        if (index + 1 > INT32_MAX) break;
+        if (!(index < total - 1)) return PagedQueryResult::Done;  // last page reached
+        // No page index beyond the last representable one can be asked for.
+        if (index + 1 > INT32_MAX) return PagedQueryResult::TooMuchData;
         lastIndex = index;
         page = static_cast<int>(index + 1);
     }
-    return PagedQueryResult::Done;
 }
 
 PagedQueryResult runPagedQuery(ServerConnection& connection, const PagedQuery& query) {

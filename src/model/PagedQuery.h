@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace korvant {
@@ -17,16 +18,39 @@ using Exchange =
 // The standard exchange over the one server connection: send, then receive.
 Exchange connectionExchange(ServerConnection& connection);
 
-enum class PagedQueryResult { Done, BuildFailed, Disconnected };
+// How a paged read ended. Only Done means that every announced page came.
+enum class PagedQueryResult {
+    Done,          // the last page announced was received
+    BuildFailed,   // the request could not be built; nothing more was sent
+    Disconnected,  // nothing was received
+    // An answer that is not a list page of the command: a refusal, another
+    // command's answer, a packet shorter than a page header, or one that
+    // cannot be decoded.
+    ForeignAnswer,
+    // The page index of an answer did not advance (the server repeats a page
+    // or goes back).
+    Stalled,
+    // More pages, records or bytes than any real list holds: the pages
+    // received so far were parsed, the rest was not asked for.
+    TooMuchData,
+};
 
-// The hard cap on the number of pages one query asks for.
+// The hard caps of one query: far above the largest real list, low enough
+// that a server announcing endless pages cannot flood the desk.
 inline constexpr int MaxQueryPages = 100000;
+inline constexpr int64_t MaxQueryRecords = 5000000;
+inline constexpr int64_t MaxQueryBytes = int64_t{1} << 30;
+
+// The message of a read stopped by the caps.
+inline constexpr const char* TooMuchDataText = "  数据过多, 读取已停止!  ";
 
 // A list read page by page. The loop asks for page 0, then for the received
-// page index + 1 while that index is below the received total - 1. It stops
-// on an answer that is not a list answer of `command` (a result packet,
-// another command, fewer than 12 bytes), on a page index that does not
-// advance, and after `maxPages` requests.
+// page index + 1 while that index is below the received total - 1. Every
+// answer is decoded first (inflated when it came compressed). The loop
+// stops on an answer that is not a list answer of `command`, on a page
+// index that does not advance, and at the caps (`maxPages` requests,
+// `maxRecords` records or `maxBytes` decoded answer bytes; a page that would
+// cross a cap is not parsed).
 struct PagedQuery {
     uint8_t command = 0;  // of the request and of the expected answers
     int recordSize = 1;   // bytes of one record in the answers
@@ -38,7 +62,13 @@ struct PagedQuery {
     // After every page parsed, with the number of records received so far
     // (the cached count for a list emptied first). May be empty.
     std::function<void(int cachedCount)> progress;
+    // Sees a decoded answer that is not a list page of `command` before the
+    // loop stops on it, e.g. to route a refusal so that its text is shown.
+    // May be empty.
+    std::function<void(std::span<const uint8_t> packet)> foreignAnswer;
     int maxPages = MaxQueryPages;
+    int64_t maxRecords = MaxQueryRecords;
+    int64_t maxBytes = MaxQueryBytes;
 };
 
 PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query);

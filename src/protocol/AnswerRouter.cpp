@@ -1,6 +1,5 @@
 #include "protocol/AnswerRouter.h"
 
-#include <cstring>
 #include <new>
 #include <vector>
 
@@ -28,24 +27,43 @@ void AnswerRouter::route(const uint8_t* packet, int length, int32_t* out95) cons
     if (handlers_[command]) handlers_[command](packet, length);
 }
 
-int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length, int32_t* out95) {
-    if (length > MaxPacketSize) return 3;
-    if (packet == nullptr || length < HeaderSize) return 2;
-    std::vector<uint8_t> work;
+int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded) {
+    decoded.clear();
+    if (packet.size() > static_cast<std::size_t>(MaxPacketSize)) return DecodeTooLong;
+    if (packet.size() < static_cast<std::size_t>(HeaderSize)) return DecodeInflateFailed;
+    const int length = static_cast<int>(packet.size());
     try {
-        work.assign(WorkCopySize, 0);
+        if (packet[2] == FlagCompressed) {
+            decoded.assign(WorkCopySize, 0);
+            const int inflated = inflatePacket(packet.data(), length, decoded.data(), WorkCopySize);
+            if (inflated < 0) {
+                decoded.clear();
+                return DecodeInflateFailed;
+            }
+            decoded.resize(static_cast<std::size_t>(inflated));
+            // What it holds now is plain: nobody inflates it a second time.
+            decoded[2] = FlagPlain;
+        } else {
+            decoded.assign(packet.begin(), packet.end());
+        }
     } catch (const std::bad_alloc&) {
-        return 1;
+        decoded.clear();
+        return DecodeNoMemory;
     }
-    int handlerLength = length;
-    if (packet[2] == FlagCompressed) {
-        handlerLength = inflatePacket(packet, length, work.data(), WorkCopySize);
-        if (handlerLength < 0) return 2;
-    } else {
-        std::memcpy(work.data(), packet, static_cast<std::size_t>(length));
-    }
-    router.route(work.data(), handlerLength, out95);
-    return 0;
+    return DecodeOk;
+}
+
+int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length, int32_t* out95,
+                 std::vector<uint8_t>* decoded) {
+    if (length > MaxPacketSize) return DecodeTooLong;
+    if (packet == nullptr || length < HeaderSize) return DecodeInflateFailed;
+    std::vector<uint8_t> own;
+    std::vector<uint8_t>& work = decoded != nullptr ? *decoded : own;
+    const int result =
+        decodePacket(std::span<const uint8_t>(packet, static_cast<std::size_t>(length)), work);
+    if (result != DecodeOk) return result;
+    router.route(work.data(), static_cast<int>(work.size()), out95);
+    return DecodeOk;
 }
 
 }  // namespace korvant

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <vector>
 
 // Routes a decoded answer on its command byte to one handler. The protocol
 // layer owns only the mechanism; the model registers the handlers that fill
@@ -26,10 +28,25 @@ private:
     std::array<Handler, 256> handlers_{};
 };
 
+// Results of decoding one answer.
+inline constexpr int DecodeOk = 0;
+inline constexpr int DecodeNoMemory = 1;
+inline constexpr int DecodeInflateFailed = 2;
+inline constexpr int DecodeTooLong = 3;
+
+// Size check and decompression of one received answer: `decoded` receives
+// the packet as every reader of an answer sees it (inflated when it came
+// compressed, its length field then the inflated length; otherwise a copy).
+// Returns DecodeOk, or 1, 2 or 3 as decodeAnswer does; `decoded` is empty
+// then. Every answer goes through here before it is judged.
+int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded);
+
 // Size check, decompression and routing of one received answer.
 // 0 = decoded and dispatched; 1 = work buffer allocation failed;
-// 2 = decompression failed; 3 = length above MaxPacketSize.
+// 2 = decompression failed; 3 = length above MaxPacketSize. When `decoded`
+// is given it keeps the decoded answer, so that the caller reads the same
+// bytes the handlers saw without decoding again.
 int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length,
-                 int32_t* out95 = nullptr);
+                 int32_t* out95 = nullptr, std::vector<uint8_t>* decoded = nullptr);
 
 }  // namespace korvant

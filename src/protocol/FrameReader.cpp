@@ -1,11 +1,13 @@
 #include "protocol/FrameReader.h"
 
+#include <algorithm>
+
 #include "protocol/Bytes.h"
 
 namespace korvant {
 
 FrameReader::FrameReader(int maxPacketSize)
-    : maxPacketSize_(maxPacketSize < HeaderSize ? HeaderSize : maxPacketSize) {}
+    : maxPacketSize_(std::clamp(maxPacketSize, HeaderSize, AnyPacketLength)) {}
 
 void FrameReader::reset() {
     buffer_.clear();

@@ -13,9 +13,16 @@
 // stays set and the reader yields nothing more.
 namespace korvant {
 
+// Every length a header can state: for a reader that must take any packet
+// whole (the client receives an over-long answer completely and lets
+// decodeAnswer refuse it).
+inline constexpr int AnyPacketLength = 0xFFFF;
+
 class FrameReader {
 public:
-    explicit FrameReader(int maxPacketSize = 0xFFFF);
+    // The limit is the longest packet accepted, by default the longest
+    // answer decodeAnswer accepts; values above AnyPacketLength mean it.
+    explicit FrameReader(int maxPacketSize = MaxPacketSize);
 
     void feed(const uint8_t* data, std::size_t count);
     // Moves the next whole packet into `packet`; false when none is complete

@@ -19,7 +19,9 @@ constexpr int MaxStrayKeepAlives = 64;
 struct ServerConnection::Impl {
     asio::io_context io;
     asio::ip::tcp::socket socket{io};
-    FrameReader reader;
+    // Any length a header states: an answer longer than decodeAnswer takes
+    // is still received whole, so that the stream stays in step.
+    FrameReader reader{AnyPacketLength};
 };
 
 ServerConnection::ServerConnection() : impl_(std::make_unique<Impl>()) {}

@@ -1,18 +1,11 @@
 #include "text/AmountInWords.h"
 
-#include <cstdio>
+#include "text/NumberText.h"
 
 namespace korvant {
 
 std::string trimmedTwoDecimals(double value) {
-    char text[512];  // room for the largest double in fixed notation
-    std::snprintf(text, sizeof text, "%.2f", value);
-    std::string out(text);
-    if (out.find('.') != std::string::npos) {
-        while (!out.empty() && out.back() == '0') out.pop_back();
-        if (!out.empty() && out.back() == '.') out.pop_back();
-    }
-    return out;
+    return formatTrimmed(value, 2);
 }
 
 std::string amountInWords(double value) {

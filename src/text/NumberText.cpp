@@ -1,7 +1,12 @@
 #include "text/NumberText.h"
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include <locale.h>
 
 namespace korvant {
 namespace {
@@ -99,6 +104,41 @@ std::optional<int64_t> readInteger(std::string_view text) {
 std::string formatDate(int32_t yyyymmdd) {
     return formatPadded(yyyymmdd / 10000, 4) + "-" + formatPadded(yyyymmdd / 100 % 100, 2) + "-" +
            formatPadded(yyyymmdd % 100, 2);
+}
+
+namespace {
+
+// The "C" locale, made once and kept.
+locale_t classicLocale() {
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return classic;
+}
+
+}  // namespace
+
+double readCNumber(std::string_view text) {
+    const std::string copy(text);
+    const locale_t classic = classicLocale();
+    if (classic == static_cast<locale_t>(0)) return readLenient(text);
+    return strtod_l(copy.c_str(), nullptr, classic);
+}
+
+std::string formatPrintf(const char* format, va_list args) {
+    // Switched to the "C" locale for this thread only.
+    const locale_t classic = classicLocale();
+    const locale_t previous = classic != static_cast<locale_t>(0) ? uselocale(classic) : 0;
+    va_list copy;
+    va_copy(copy, args);
+    const int needed = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string text;
+    if (needed > 0) {
+        text.resize(static_cast<std::size_t>(needed) + 1);
+        std::vsnprintf(text.data(), text.size(), format, args);
+        text.resize(static_cast<std::size_t>(needed));
+    }
+    if (previous != static_cast<locale_t>(0)) uselocale(previous);
+    return text;
 }
 
 }  // namespace korvant

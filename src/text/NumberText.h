@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdarg>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,6 +30,12 @@ std::string formatPadded(int64_t value, int width);
 // give 0.
 double readLenient(std::string_view text);
 
+// Reads the longest number at the start of the text exactly as the C
+// library's reader does in the "C" locale, whatever the process locale:
+// infinities, NaN and overflow ("1e999" gives infinity) come through for the
+// caller to refuse; no number gives 0.
+double readCNumber(std::string_view text);
+
 // Reads the whole text as a decimal number (blanks around it allowed); no
 // value for anything else, infinities and NaN included.
 std::optional<double> readStrict(std::string_view text);
@@ -38,5 +45,9 @@ std::optional<int64_t> readInteger(std::string_view text);
 
 // Dates as yyyymmdd integers and their "YYYY-MM-DD" text.
 std::string formatDate(int32_t yyyymmdd);
+
+// printf-style formatting into a string under the "C" locale of this thread
+// only, whatever the process locale is: "%.2f" always writes a point.
+std::string formatPrintf(const char* format, va_list args);
 
 }  // namespace korvant

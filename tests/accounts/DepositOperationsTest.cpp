@@ -233,7 +233,7 @@ TEST(DepositRecordsPage, QueryChecksTheDatesAndListsAbsoluteWithdrawals) {
 
     std::string selected;
     page.endDate = 20240301;
-    page.accountId = 55;
+    page.target.id = 55;
     page.customer = "7";
     page.selectReportNode = [&selected](const std::string& text) { selected = text; };
     ASSERT_TRUE(searchDepositRecords(f.desk, page));

@@ -243,6 +243,45 @@ TEST_F(ListsFixture, OtherViewsBoundGoToByTheirTotal) {
     EXPECT_EQ(sent(), 0u);
 }
 
+TEST_F(ListsFixture, PageArithmeticHoldsAtTheEdgesOfAnI32) {
+    // Whatever total and index a server sends, the label and the moves are
+    // computed without overflow (a sanitizer build checks every step).
+    std::vector<int> queried;
+    PageCursor cursor{INT32_MIN, INT32_MAX};
+    desk.mainState().view = ViewKind::Logs;
+    desk.mainState().pagers[ViewKind::Logs] = ViewPager{
+        [&cursor] { return cursor; }, [&](int page) { queried.push_back(page); }, nullptr};
+    for (ActionCode move : {ActionCode::NextPage, ActionCode::LastPage, ActionCode::PreviousPage,
+                            ActionCode::FirstPage})
+        send(move);
+    EXPECT_EQ(queried, (std::vector<int>{INT32_MAX - 1, 0}));
+    EXPECT_EQ(desk.mainState().labelPage, int64_t{INT32_MAX} + 1);
+    EXPECT_EQ(pageLabelText(desk.mainState().labelPage, desk.mainState().labelTotal),
+              "当前第2147483648/-2147483648页");
+
+    queried.clear();
+    cursor = PageCursor{INT32_MAX, INT32_MAX - 2};
+    send(ActionCode::NextPage);
+    send(ActionCode::LastPage);
+    EXPECT_EQ(queried, (std::vector<int>{INT32_MAX - 1, INT32_MAX - 1}));
+    cursor = PageCursor{INT32_MAX, INT32_MIN};
+    send(ActionCode::NextPage);
+    send(ActionCode::PreviousPage);
+    EXPECT_EQ(queried.size(), 3u);
+    EXPECT_EQ(queried.back(), INT32_MIN + 1);
+
+    // The accounts view's label of a list whose answer says page INT32_MAX.
+    server.respondByDefault([](const Bytes&) {
+        return test::listAnswerOf<SubAccount>(cmd::SubAccountList, INT32_MAX, INT32_MAX, {});
+    });
+    desk.mainState().view = ViewKind::Accounts;
+    desk.mainState().threeTabIndex = SubAccountTab;
+    send(ActionCode::GroupSelected, test::makeGroup(5, 2, "0101", "上海"));
+    EXPECT_EQ(desk.mainState().labelPage, int64_t{INT32_MAX} + 1);
+    send(ActionCode::SwitchView, static_cast<int>(ViewKind::Accounts));
+    EXPECT_EQ(desk.mainState().labelPage, int64_t{INT32_MAX} + 1);
+}
+
 TEST_F(ListsFixture, SearchWithAllGroupsQueriesSubAccountsOfGroupMinusOne) {
     send(ActionCode::GroupSelected, test::makeGroup(2, 1, "01", "华东"));
     SearchFilter f = searchBarFilter(-1, SearchCategory::Account, "8000");
@@ -371,6 +410,26 @@ int treeDepth(const std::vector<ReportTreeNode>& nodes) {
     int deepest = 0;
     for (const ReportTreeNode& n : nodes) deepest = std::max(deepest, 1 + treeDepth(n.children));
     return deepest;
+}
+
+TEST(ReportTree, PagesThatDoNotAdvanceAreReportedOnceAndEndTheLoading) {
+    FakeServer server;
+    // Every group answers page 0 of 3, whatever is asked.
+    server.respondByDefault([](const Bytes& r) {
+        return test::listAnswerOf<SubAccount>(cmd::SubAccountList, 3, 0,
+                                              {test::makeSubAccount("s", getI32(r.data() + 4))});
+    });
+    ScriptedPort port;
+    Desk desk(port);
+    ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+    desk.reference().groups.records = {
+        test::makeGroup(1, 0, "", "根"), test::makeGroup(2, 1, "01", "华东"),
+        test::makeGroup(5, 2, "0101", "上海"), test::makeGroup(6, 2, "0102", "杭州")};
+    std::vector<ReportTreeNode> tree = loadReportTree(desk);
+    EXPECT_EQ(countNodes(tree), 5);  // the first page of 上海 is kept
+    EXPECT_EQ(server.requests().size(), 2u);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.lastMessage().text, "  错误的数据包, 无法解析 !  ");
 }
 
 TEST(ReportTree, AChainOfParentsIsFlattenedAtABoundedDepth) {

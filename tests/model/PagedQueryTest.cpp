@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -103,7 +104,7 @@ TEST(PagedQuery, StopsOnAnAnswerThatIsNotAListOfTheCommand) {
     {
         ScriptedExchange server;
         server.script = {groupPage(5, 0, 2, 1), resultPacket(1, "busy"), groupPage(5, 1, 2, 3)};
-        EXPECT_EQ(queryGroups(server.exchange(), reference), PagedQueryResult::Done);
+        EXPECT_EQ(queryGroups(server.exchange(), reference), PagedQueryResult::ForeignAnswer);
         EXPECT_EQ(server.requests.size(), 2u);
         EXPECT_EQ(reference.groups.count(), 2);
         EXPECT_EQ(reference.groups.cursor.last, 0);
@@ -112,7 +113,8 @@ TEST(PagedQuery, StopsOnAnAnswerThatIsNotAListOfTheCommand) {
         // Another command's list, and a packet shorter than a page header.
         ScriptedExchange server;
         server.script = {listAnswer(cmd::FeeTemplateList, 5, 0, {})};
-        EXPECT_EQ(queryMarginTemplates(server.exchange(), reference), PagedQueryResult::Done);
+        EXPECT_EQ(queryMarginTemplates(server.exchange(), reference),
+                  PagedQueryResult::ForeignAnswer);
         EXPECT_EQ(server.requests.size(), 1u);
         EXPECT_TRUE(reference.marginTemplates.empty());
 
@@ -120,7 +122,8 @@ TEST(PagedQuery, StopsOnAnAnswerThatIsNotAListOfTheCommand) {
         auto tiny = listAnswer(cmd::FeeTemplateList, 5, 0, {});
         tiny.resize(11);
         shortServer.script = {tiny};
-        EXPECT_EQ(queryFeeTemplates(shortServer.exchange(), reference), PagedQueryResult::Done);
+        EXPECT_EQ(queryFeeTemplates(shortServer.exchange(), reference),
+                  PagedQueryResult::ForeignAnswer);
         EXPECT_EQ(shortServer.requests.size(), 1u);
     }
 }
@@ -130,18 +133,18 @@ TEST(PagedQuery, EndsWhenTheServerDoesNotAdvance) {
     ScriptedExchange server;
     server.respond = [](const std::vector<uint8_t>&) { return groupPage(5, 0, 1, 1); };
     ReferenceData reference;
-    EXPECT_EQ(queryGroups(server.exchange(), reference), PagedQueryResult::Done);
+    EXPECT_EQ(queryGroups(server.exchange(), reference), PagedQueryResult::Stalled);
     EXPECT_EQ(server.requests.size(), 2u);
     EXPECT_EQ(server.pagesAt(36), (std::vector<int32_t>{0, 1}));
 
     // Indices going backwards or negative end it too.
     ScriptedExchange backwards;
     backwards.script = {groupPage(9, 3, 1, 1), groupPage(9, 2, 1, 2)};
-    EXPECT_EQ(queryGroups(backwards.exchange(), reference), PagedQueryResult::Done);
+    EXPECT_EQ(queryGroups(backwards.exchange(), reference), PagedQueryResult::Stalled);
     EXPECT_EQ(backwards.pagesAt(36), (std::vector<int32_t>{0, 4}));
     ScriptedExchange negative;
     negative.script = {groupPage(9, -7, 1, 1)};
-    EXPECT_EQ(queryGroups(negative.exchange(), reference), PagedQueryResult::Done);
+    EXPECT_EQ(queryGroups(negative.exchange(), reference), PagedQueryResult::Stalled);
     EXPECT_EQ(negative.requests.size(), 1u);
 }
 
@@ -159,7 +162,7 @@ TEST(PagedQuery, HugeTotalsAreBoundedByThePageCap) {
         return writeRiskStrategyListRequest(0, page, buffer, capacity);
     };
     query.maxPages = 50;
-    EXPECT_EQ(runPagedQuery(server.exchange(), query), PagedQueryResult::Done);
+    EXPECT_EQ(runPagedQuery(server.exchange(), query), PagedQueryResult::TooMuchData);
     EXPECT_EQ(server.requests.size(), 50u);
 
     // The last representable index does not overflow into another request.
@@ -168,6 +171,85 @@ TEST(PagedQuery, HugeTotalsAreBoundedByThePageCap) {
     query.maxPages = MaxQueryPages;
     EXPECT_EQ(runPagedQuery(top.exchange(), query), PagedQueryResult::Done);
     EXPECT_EQ(top.requests.size(), 1u);
+}
+
+// Full pages of one-byte records, each answering the page asked for, of a
+// list that claims two billion pages.
+std::vector<uint8_t> fullPage(uint8_t command, int index, int bytes) {
+    return listAnswer(command, INT32_MAX, index, std::vector<uint8_t>(bytes - 12, 7));
+}
+
+TEST(PagedQuery, EndlessFullPagesStopAtTheRecordAndByteCaps) {
+    PagedQuery query;
+    query.command = cmd::VarietyList;
+    query.recordSize = 1;
+    query.writeRequest = [](int page, uint8_t* buffer, int capacity) {
+        return writeVarietyListRequest(page, buffer, capacity);
+    };
+    int64_t parsed = 0;
+    query.parsePage = [&parsed](const uint8_t*, int length) { parsed += length - 12; };
+    ScriptedExchange server;
+    server.respond = [](const std::vector<uint8_t>& request) {
+        return fullPage(cmd::VarietyList, getI32(request.data() + 4), MaxPacketSize);
+    };
+    // The default record cap ends it after about 200 of the 100 000 pages it
+    // would otherwise ask for; the page that would cross the cap is not
+    // parsed.
+    EXPECT_EQ(runPagedQuery(server.exchange(), query), PagedQueryResult::TooMuchData);
+    EXPECT_LE(parsed, MaxQueryRecords);
+    EXPECT_GT(parsed, MaxQueryRecords - (MaxPacketSize - 12));
+    EXPECT_EQ(server.requests.size(), static_cast<std::size_t>(parsed / (MaxPacketSize - 12) + 1));
+
+    // The byte cap counts the decoded answers.
+    ScriptedExchange bytes;
+    bytes.respond = server.respond;
+    query.recordSize = 1000;
+    query.maxBytes = 10 * MaxPacketSize;
+    parsed = 0;
+    EXPECT_EQ(runPagedQuery(bytes.exchange(), query), PagedQueryResult::TooMuchData);
+    EXPECT_EQ(bytes.requests.size(), 11u);
+    EXPECT_EQ(parsed, 10 * (MaxPacketSize - 12));
+    EXPECT_GE(MaxQueryBytes, int64_t{1} << 30);
+}
+
+TEST(PagedQuery, ForeignAnswersAreDecodedOnceAndHandedToTheCaller) {
+    // A refusal sent compressed: the caller sees it inflated.
+    auto refusal = resultPacket(1, "没有权限");
+    std::vector<uint8_t> wire(refusal.size() + 64, 0);
+    int size = writeCompressedRequest(refusal.data(), static_cast<int>(refusal.size()), wire.data(),
+                                      static_cast<int>(wire.size()));
+    ASSERT_EQ(wire[2], FlagCompressed);
+    wire.resize(static_cast<std::size_t>(size));
+
+    PagedQuery query;
+    query.command = cmd::GroupList;
+    query.recordSize = Group::WireSize;
+    query.writeRequest = [](int page, uint8_t* buffer, int capacity) {
+        return writeGroupListRequest({}, page, buffer, capacity);
+    };
+    std::vector<std::vector<uint8_t>> seen;
+    query.foreignAnswer = [&seen](std::span<const uint8_t> p) {
+        seen.emplace_back(p.begin(), p.end());
+    };
+    ScriptedExchange server;
+    server.script = {wire};
+    EXPECT_EQ(runPagedQuery(server.exchange(), query), PagedQueryResult::ForeignAnswer);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], refusal);
+
+    // A corrupt compressed page and one longer than any accepted answer are
+    // foreign too, never an empty list.
+    std::vector<uint8_t> corrupt{12, 0, FlagCompressed, cmd::GroupList, 1, 2, 3, 4, 5, 6, 7, 8};
+    std::vector<uint8_t> tooLong = groupPage(1, 0, (MaxPacketSize - 12) / Group::WireSize + 1, 1);
+    ASSERT_GT(tooLong.size(), static_cast<std::size_t>(MaxPacketSize));
+    for (const auto& answer : {corrupt, tooLong}) {
+        ScriptedExchange bad;
+        bad.script = {answer};
+        int parsedPages = 0;
+        query.parsePage = [&parsedPages](const uint8_t*, int) { ++parsedPages; };
+        EXPECT_EQ(runPagedQuery(bad.exchange(), query), PagedQueryResult::ForeignAnswer);
+        EXPECT_EQ(parsedPages, 0);
+    }
 }
 
 TEST(PagedQuery, ReportsBuildFailureAndLostConnection) {

@@ -86,5 +86,28 @@ TEST(FrameReader, LengthFieldIsCheckedAsSoonAsItsTwoBytesArrive) {
     EXPECT_TRUE(limited.hasError());
 }
 
+TEST(FrameReader, TheDefaultLimitIsTheLongestAcceptedAnswer) {
+    Buffer out;
+    FrameReader exact;
+    Buffer longest = packet(4, MaxPacketSize - 4);
+    exact.feed(longest.data(), longest.size());
+    ASSERT_TRUE(exact.next(out));
+    EXPECT_EQ(out.size(), static_cast<std::size_t>(MaxPacketSize));
+
+    FrameReader over;
+    Buffer tooLong = packet(4, MaxPacketSize - 3);
+    over.feed(tooLong.data(), 2);
+    EXPECT_TRUE(over.hasError());
+
+    // Any length a header states, and no more: a limit above it means it.
+    for (int limit : {AnyPacketLength, 1 << 20}) {
+        FrameReader any(limit);
+        Buffer largest = packet(4, AnyPacketLength - 4);
+        any.feed(largest.data(), largest.size());
+        ASSERT_TRUE(any.next(out));
+        EXPECT_EQ(out.size(), static_cast<std::size_t>(AnyPacketLength));
+    }
+}
+
 }  // namespace
 }  // namespace korvant

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "protocol/CommandCode.h"
+#include "protocol/FrameReader.h"
 #include "protocol/Packet.h"
 #include "protocol/ServerConnection.h"
 #include "support/FakeServer.h"
@@ -171,6 +172,19 @@ TEST(ServerConnection, StrayKeepAliveAnswerIsDroppedBeforeTheNextRequest) {
     auto requests = server.requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0], (Bytes{4, 0, 0, 1}));
+}
+
+TEST(ServerConnection, AnAnswerLongerThanAnyAcceptedIsStillReceivedWhole) {
+    // decodeAnswer refuses it later; the stream stays in step.
+    FakeServer server;
+    Bytes huge = FakeServer::packet(cmd::GroupList, body(AnyPacketLength - 4));
+    Bytes next = FakeServer::resultPacket(0);
+    server.script().awaitRequest().send(huge).awaitRequest().send(next);
+    ServerConnection c;
+    ASSERT_EQ(c.connect(server.host(), server.port()), 1);
+    std::vector<uint8_t> buffer(64);
+    EXPECT_EQ(exchange(c, buffer), AnyPacketLength);
+    EXPECT_EQ(exchange(c, buffer), static_cast<int>(next.size()));
 }
 
 TEST(ServerConnection, LateKeepAliveAnswersAreNeverTakenForTheAnswer) {

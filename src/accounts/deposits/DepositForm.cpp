@@ -1,10 +1,9 @@
 #include "accounts/deposits/DepositForm.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "text/AmountInWords.h"
+#include "text/NumberText.h"
 
 namespace korvant {
 
@@ -15,9 +14,7 @@ std::array<std::string, 3> depositAmountCaptions(int direction) {
 }
 
 std::string depositInfoLine(const std::string& label, double value) {
-    char number[512];
-    std::snprintf(number, sizeof number, "  %0.2f    ", value);
-    return label + number + "（" + amountInWords(value) + "）";
+    return label + "  " + formatFixed(value, 2) + "    （" + amountInWords(value) + "）";
 }
 
 DepositView depositView(const DepositForm& form) {
@@ -52,14 +49,11 @@ DepositView depositView(const DepositForm& form) {
 }
 
 double roundToCents(double value) {
-    char text[512];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return std::strtod(text, nullptr);
+    return readLenient(formatFixed(value, 2));
 }
 
 double readAmount(const std::string& text) {
-    if (text.empty()) return 0;
-    return std::strtod(text.c_str(), nullptr);
+    return readCNumber(text);
 }
 
 bool validateDepositForm(FrontEndPort& port, DepositForm& form) {

@@ -1,20 +1,18 @@
 #include "accounts/deposits/DepositRecord.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "protocol/Bytes.h"
 #include "protocol/Gbk.h"
+#include "text/NumberText.h"
 
 namespace korvant {
 
 namespace {
 
 std::string twoDecimals(double value) {
-    char text[512];
-    std::snprintf(text, sizeof text, "%.2lf", value);
-    return text;
+    return formatFixed(value, 2);
 }
 
 }  // namespace

@@ -2,48 +2,21 @@
 
 #include "accounts/deposits/DepositRecordsCsv.h"
 #include "accounts/deposits/DepositRequests.h"
-#include "app/ActionDispatcher.h"
+#include "app/AccountLists.h"
 #include "app/Desk.h"
+#include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
 #include "local/WholeFile.h"
 #include "model/ListAnswer.h"
 #include "protocol/Packet.h"
+#include "text/NumberText.h"
 
 namespace korvant {
 
 namespace {
 
-// More pages than any server holds: the export loop stops here at the latest.
-constexpr int MaxExportPages = 100000;
-
-// One command-47 exchange. Returns the list page of the answer in `plain`
-// (inflated when it came compressed), or false for another answer.
-bool fetchPage(Desk& desk, const DepositRecordsQuery& query, std::vector<uint8_t>& plain,
-               ListPage& page) {
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    int length = writeDepositRecordsQuery(query, buffer.data(), static_cast<int>(buffer.size()));
-    int received =
-        exchange(desk, buffer.data(), length, buffer, ExchangeTexts::query(" 组包出错!!"));
-    if (received <= 0) return false;
-    // A refusal shows the server's text through its handler; any other
-    // answer is not a page of records.
-    PacketHeader header = PacketHeader::read(buffer.data());
-    bool decoded = decodeAnswer(desk.router(), buffer.data(), received) == 0;
-    if (!decoded || (header.command != DepositRecordsCommand && header.command != 0))
-        desk.port().error("  错误的数据包, 无法解析 !  ");
-    if (!decoded || header.command != DepositRecordsCommand) return false;
-    if (header.flag == FlagCompressed) {
-        plain.assign(WorkCopySize, 0);
-        int size =
-            inflatePacket(buffer.data(), received, plain.data(), static_cast<int>(plain.size()));
-        if (size <= 0) return false;
-        plain.resize(static_cast<std::size_t>(size));
-    } else {
-        plain.assign(buffer.begin(), buffer.begin() + received);
-    }
-    page = parseListPage(plain.data(), static_cast<int>(plain.size()), DepositRecord::WireSize);
-    return true;
-}
+constexpr const char* BuildFailedText = " 组包出错!!";
+constexpr const char* UndecodableText = "  错误的数据包, 无法解析 !  ";
 
 }  // namespace
 
@@ -54,21 +27,70 @@ const std::array<const char*, 9>& depositRecordCaptions() {
 }
 
 std::vector<std::string> depositRecordCells(const DepositRecord& record) {
-    return {std::to_string(record.customer),
-            std::to_string(record.tradeDate),
-            std::to_string(record.date),
+    return {formatInt(record.customer),
+            formatInt(record.tradeDate),
+            formatInt(record.date),
             record.time,
             record.depositText(),
             record.withdrawalText(),
             record.operatorName,
-            std::to_string(record.serial),
+            formatInt(record.serial),
             record.remark};
+}
+
+const std::vector<ReportColumn>& DepositRecordsPage::columns() const {
+    static const std::vector<ReportColumn> columns = [] {
+        std::vector<ReportColumn> all;
+        for (const char* caption : depositRecordCaptions()) all.push_back({caption, 100});
+        all.back().width = 300;
+        return all;
+    }();
+    return columns;
+}
+
+std::vector<std::string> DepositRecordsPage::cells(int row) const {
+    if (row < 0 || row >= records.count()) return {};
+    return depositRecordCells(records.at(row));
+}
+
+bool DepositRecordsPage::showPage(Desk& desk, int page) {
+    return queryDepositRecords(desk, *this, page);
+}
+
+DepositRecordsQuery DepositRecordsPage::requestOf(int32_t page) const {
+    DepositRecordsQuery query;
+    query.startDate = startDate;
+    query.endDate = endDate;
+    query.customer = customer;
+    query.accountId = target.id;
+    query.page = page;
+    return query;
+}
+
+void DepositRecordsPage::targetChosen(Desk& desk, bool shown) {
+    customer.clear();
+    ReportPage::targetChosen(desk, shown);
+}
+
+DepositRecordsPage& depositRecordsPage(Desk& desk) {
+    DepositRecordsPage& page = desk.areaState<DepositRecordsPage>();
+    addReportPage(desk, page);
+    return page;
+}
+
+void showDepositRecordsTab(Desk& desk, bool shown) {
+    DepositRecordsPage& page = depositRecordsPage(desk);
+    if (shown)
+        showReportPage(desk, &page);
+    else if (reportPages(desk).shown == &page)
+        showReportPage(desk, nullptr);
 }
 
 bool searchDepositRecords(Desk& desk, DepositRecordsPage& page) {
     if (!page.customer.empty()) {
         if (page.selectReportNode) page.selectReportNode(page.customer);
-        page.accountId = -1;
+        page.target.id = -1;
+        page.target.text = page.customer;
     }
     return queryDepositRecords(desk, page, 0);
 }
@@ -78,34 +100,50 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
         desk.port().info("起始时间不能晚于结束时间");
         return false;
     }
-    DepositRecordsQuery query;
-    query.startDate = page.startDate;
-    query.endDate = page.endDate;
-    query.customer = page.customer;
-    query.accountId = page.accountId;
-    query.page = pageIndex;
-    std::vector<uint8_t> plain;
-    ListPage list{};
-    if (!fetchPage(desk, query, plain, list)) return false;
-    page.records.replace(list);
-    desk.dispatcher().send(ActionCode::DepositRecordsPageLabel);
+    std::vector<uint8_t> request(PacketBufferSize, 0);
+    const int length = writeDepositRecordsQuery(page.requestOf(pageIndex), request.data(),
+                                                static_cast<int>(request.size()));
+    std::vector<uint8_t> answer;
+    const int received =
+        exchange(desk, request.data(), length, answer, ExchangeTexts::query(BuildFailedText));
+    if (received <= 0) return false;
+    // A refusal shows the server's text through its handler; any other
+    // answer is not a page of records.
+    std::vector<uint8_t> packet;
+    const bool decoded =
+        decodeAnswer(desk.router(), answer.data(), received, nullptr, &packet) == 0;
+    const int size = static_cast<int>(packet.size());
+    const bool list = decoded && isListAnswer(packet.data(), size, DepositRecordsCommand);
+    if (!list) {
+        if (!decoded || !ResultPacket::isResult(packet.data(), size))
+            desk.port().error(UndecodableText);
+        return false;
+    }
+    page.records.replaceFromAnswer(packet.data(), size);
+    updatePageLabel(desk);
     return true;
 }
 
 bool loadAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
                            std::vector<DepositRecord>& out) {
-    DepositRecordsQuery next = query;
-    for (int page = 0; page < MaxExportPages; ++page) {
+    PagedQuery paged;
+    paged.command = DepositRecordsCommand;
+    paged.recordSize = DepositRecord::WireSize;
+    paged.writeRequest = [&query](int page, uint8_t* buffer, int capacity) {
+        DepositRecordsQuery next = query;
         next.page = page;
-        std::vector<uint8_t> plain;
-        ListPage list{};
-        if (!fetchPage(desk, next, plain, list)) return false;
+        return writeDepositRecordsQuery(next, buffer, capacity);
+    };
+    paged.parsePage = [&out](const uint8_t* packet, int length) {
+        const ListPage list = parseListPage(packet, length, DepositRecord::WireSize);
         for (int i = 0; i < list.count; ++i)
             out.push_back(DepositRecord::fromWire(list.records + static_cast<std::size_t>(i) *
                                                                      DepositRecord::WireSize));
-        if (page >= list.total - 1) break;
-    }
-    return true;
+    };
+    PagedQueryTexts texts;
+    texts.buildFailed = BuildFailedText;
+    texts.undecodable = UndecodableText;
+    return runDeskPagedQuery(desk, std::move(paged), texts);
 }
 
 bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page) {
@@ -115,11 +153,9 @@ bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page) {
     form.endDate = page.endDate;
     if (!port.editForm(form, [](Form&) { return true; })) return false;
 
-    DepositRecordsQuery query;
+    DepositRecordsQuery query = page.requestOf(0);
     query.startDate = form.startDate;
     query.endDate = form.endDate;
-    query.customer = page.customer;
-    query.accountId = page.accountId;
     std::vector<DepositRecord> records;
     if (!loadAllDepositRecords(desk, query, records)) return false;
 

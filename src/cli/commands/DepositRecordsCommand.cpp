@@ -49,11 +49,11 @@ int DepositsCommand::execute(CliContext& context) {
     int status = context.login();
     if (status != ExitDone) return status;
     Desk& desk = context.desk();
-    DepositRecordsPage page;
+    DepositRecordsPage& page = depositRecordsPage(desk);
     page.startDate = from_;
     page.endDate = to_;
     page.customer = customer_;
-    page.accountId = customer_.empty() ? accountId_ : -1;
+    page.target.id = customer_.empty() ? accountId_ : -1;
 
     if (exportPath_) {
         context.port().setFormFiller([this](Form& form) {
@@ -67,13 +67,13 @@ int DepositsCommand::execute(CliContext& context) {
 
     if (!queryDepositRecords(desk, page, page_ - 1)) return ExitFailed;
     std::ostream& out = context.out();
-    const auto& captions = depositRecordCaptions();
-    writeTsvRow(out, std::vector<std::string>(captions.begin(), captions.end()));
-    for (const DepositRecord& record : page.records.records)
-        writeTsvRow(out, depositRecordCells(record));
+    std::vector<std::string> captions;
+    for (const ReportColumn& column : page.columns()) captions.push_back(column.caption);
+    writeTsvRow(out, captions);
+    for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(out, page.cells(row));
     out.flush();
-    context.err() << pageLabelText(page.records.cursor.last + 1, page.records.cursor.total) << '\n'
-                  << std::flush;
+    const PageCursor cursor = page.cursor();
+    context.err() << pageLabelText(cursor.shownPage(), cursor.total) << '\n' << std::flush;
     return ExitDone;
 }
 

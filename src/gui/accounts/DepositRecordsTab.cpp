@@ -5,27 +5,22 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/AccountLists.h"
 #include "app/Desk.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/widgets/DateFields.h"
 
 namespace korvant::gui {
 
-namespace {
-constexpr int DepositRecordsTabIndex = 2;
-}
-
 DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
     : QWidget(parent),
       desk_(desk),
       run_(std::move(run)),
+      page_(depositRecordsPage(desk)),
       from_(new QDateEdit(QDate::currentDate(), this)),
       to_(new QDateEdit(QDate::currentDate(), this)),
       customer_(new QLineEdit(this)),
@@ -49,13 +44,13 @@ DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
     bar->addWidget(exportButton);
     bar->addStretch();
 
-    const auto& captions = depositRecordCaptions();
-    table_->setColumnCount(static_cast<int>(captions.size()));
+    const std::vector<ReportColumn>& columns = page_.columns();
+    table_->setColumnCount(static_cast<int>(columns.size()));
     QStringList headers;
-    for (const char* caption : captions) headers << QString::fromUtf8(caption);
+    for (const ReportColumn& column : columns) headers << QString::fromStdString(column.caption);
     table_->setHorizontalHeaderLabels(headers);
     for (int c = 0; c < table_->columnCount(); ++c)
-        table_->setColumnWidth(c, c + 1 == table_->columnCount() ? 300 : 100);
+        table_->setColumnWidth(c, columns[static_cast<std::size_t>(c)].width);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -70,6 +65,15 @@ DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
         readFields();
         run_([this] { exportDepositRecords(desk_, page_); });
     });
+    // A query run from elsewhere (the pager, a node chosen in the report
+    // tree) ends with the page label: the rows are drawn again then.
+    observer_ = desk_.subscribe([this](DeskChange change) {
+        if (change == DeskChange::PageLabel && reportPages(desk_).shown == &page_) redraw();
+    });
+}
+
+DepositRecordsTab::~DepositRecordsTab() {
+    desk_.unsubscribe(observer_);
 }
 
 void DepositRecordsTab::readFields() {
@@ -84,24 +88,18 @@ void DepositRecordsTab::search() {
     redraw();
 }
 
-void DepositRecordsTab::query(int pageIndex) {
-    readFields();
-    run_([this, pageIndex] { queryDepositRecords(desk_, page_, pageIndex); });
-    redraw();
-}
-
 void DepositRecordsTab::redraw() {
-    const auto& records = page_.records.records;
-    table_->setRowCount(static_cast<int>(records.size()));
-    for (int row = 0; row < static_cast<int>(records.size()); ++row) {
-        const std::vector<std::string> cells =
-            depositRecordCells(records[static_cast<std::size_t>(row)]);
+    const QString customer = QString::fromStdString(page_.customer);
+    if (customer_->text() != customer) customer_->setText(customer);
+    const int rows = page_.rowCount();
+    table_->setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        const std::vector<std::string> cells = page_.cells(row);
         for (int c = 0; c < static_cast<int>(cells.size()); ++c)
             table_->setItem(
                 row, c,
                 new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
     }
-    run_([this] { updatePageLabel(desk_); });
 }
 
 void DepositRecordsTab::install(Desk& desk, ContentPanel& content, Runner run) {
@@ -110,18 +108,9 @@ void DepositRecordsTab::install(Desk& desk, ContentPanel& content, Runner run) {
     auto* tab = new DepositRecordsTab(desk, std::move(run), &content);
     tab->hide();
     auto shown = [&desk, &content, tab](int index) {
-        if (index != DepositRecordsTabIndex) return;
+        showDepositRecordsTab(desk, index == DepositRecordsPage::Tab);
+        if (index != DepositRecordsPage::Tab) return;
         if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
-        // The tab may be replaced by another page of the view later.
-        QPointer<DepositRecordsTab> guarded(tab);
-        ViewPager pager;
-        pager.cursor = [guarded] {
-            return guarded ? guarded->page().records.cursor : PageCursor{1, 0};
-        };
-        pager.query = [guarded](int page) {
-            if (guarded) guarded->query(page);
-        };
-        desk.mainState().pagers[ViewKind::Reports] = pager;
         if (desk.mainState().view == ViewKind::Reports)
             content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
     };

@@ -1,0 +1,46 @@
+#include "app/DeskPagedQuery.h"
+
+#include "app/Desk.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+
+bool reportPagedQueryEnd(Desk& desk, PagedQueryResult result, const PagedQueryTexts& texts) {
+    FrontEndPort& port = desk.port();
+    switch (result) {
+        case PagedQueryResult::Done:
+            return true;
+        case PagedQueryResult::BuildFailed:
+            port.endProgram(texts.buildFailed);
+        case PagedQueryResult::Disconnected:
+            port.endProgram(texts.disconnected);
+        case PagedQueryResult::ForeignAnswer:
+        case PagedQueryResult::Stalled:
+            port.error(texts.undecodable);
+            return false;
+        case PagedQueryResult::TooMuchData:
+            port.error(TooMuchDataText);
+            return false;
+    }
+    return false;
+}
+
+bool runDeskPagedQuery(Desk& desk, PagedQuery query, const PagedQueryTexts& texts,
+                       PagedQueryResult* result) {
+    bool refused = false;
+    auto own = std::move(query.foreignAnswer);
+    query.foreignAnswer = [&](std::span<const uint8_t> packet) {
+        const int length = static_cast<int>(packet.size());
+        if (ResultPacket::isResult(packet.data(), length) && length >= 5 && packet[4] != 0) {
+            desk.port().error(ResultPacket::parse(packet.data(), length).text);
+            refused = true;
+        }
+        if (own) own(packet);
+    };
+    const PagedQueryResult end = runPagedQuery(desk.connection(), query);
+    if (result != nullptr) *result = end;
+    if (refused) return false;
+    return reportPagedQueryEnd(desk, end, texts);
+}
+
+}  // namespace korvant

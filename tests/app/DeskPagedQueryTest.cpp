@@ -1,0 +1,173 @@
+// Every page of a list read over the desk's connection: how each way of
+// ending is told to the user, and the acknowledgement check's one decode.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "DeskAnswers.h"
+#include "app/Desk.h"
+#include "app/DeskPagedQuery.h"
+#include "app/Exchange.h"
+#include "app/Login.h"
+#include "model/Group.h"
+#include "model/ReferenceQueries.h"
+#include "protocol/Packet.h"
+#include "support/FakeServer.h"
+#include "support/ScriptedPort.h"
+
+namespace korvant {
+namespace {
+
+using test::Bytes;
+using test::FakeServer;
+using test::ScriptedPort;
+
+struct PagedFixture : ::testing::Test {
+    FakeServer server;
+    ScriptedPort port;
+    Desk desk{port};
+    int pages = 0;
+
+    void serve(FakeServer::Responder responder) {
+        server.respondByDefault(std::move(responder));
+        ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+    }
+    PagedQuery groups(int maxPages = MaxQueryPages) {
+        PagedQuery query;
+        query.command = cmd::GroupList;
+        query.recordSize = Group::WireSize;
+        query.writeRequest = [](int page, uint8_t* buffer, int capacity) {
+            return writeGroupListRequest({}, page, buffer, capacity);
+        };
+        query.parsePage = [this](const uint8_t*, int) { ++pages; };
+        query.maxPages = maxPages;
+        return query;
+    }
+};
+
+Bytes groupPage(int total, int index) {
+    return test::listAnswerOf<Group>(cmd::GroupList, total, index,
+                                     {test::makeGroup(2, 1, "01", "华东")});
+}
+
+TEST_F(PagedFixture, EveryPageReadIsDoneAndShowsNothing) {
+    serve([](const Bytes& r) { return groupPage(3, getI32(r.data() + 36)); });
+    PagedQueryResult result{};
+    EXPECT_TRUE(runDeskPagedQuery(desk, groups(), {}, &result));
+    EXPECT_EQ(result, PagedQueryResult::Done);
+    EXPECT_EQ(pages, 3);
+    EXPECT_TRUE(port.messages.empty());
+}
+
+TEST_F(PagedFixture, ARefusalShowsOnlyTheServerText) {
+    serve([](const Bytes&) { return FakeServer::resultPacket(1, "没有权限"); });
+    EXPECT_FALSE(runDeskPagedQuery(desk, groups()));
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, "没有权限");
+    EXPECT_EQ(port.messages[0].icon, MessageIcon::Error);
+}
+
+TEST_F(PagedFixture, ForeignAndRepeatedPagesAreErrorsNotEmptySuccess) {
+    int asked = 0;
+    serve([&asked](const Bytes&) {
+        // Page 0, then another command's list, then page 0 again for ever.
+        ++asked;
+        if (asked == 2) return test::emptyList(cmd::SubAccountList);
+        return groupPage(5, 0);
+    });
+    PagedQueryResult result{};
+    EXPECT_FALSE(runDeskPagedQuery(desk, groups(), {}, &result));
+    EXPECT_EQ(result, PagedQueryResult::ForeignAnswer);
+    EXPECT_EQ(port.lastMessage().text, "  错误的数据包, 无法解析 !  ");
+    port.clearRecords();
+    PagedQueryTexts texts;
+    texts.undecodable = " 解析数据包出错!";
+    EXPECT_FALSE(runDeskPagedQuery(desk, groups(), texts, &result));
+    EXPECT_EQ(result, PagedQueryResult::Stalled);
+    EXPECT_EQ(port.lastMessage().text, " 解析数据包出错!");
+}
+
+TEST_F(PagedFixture, EndlessPagesStopWithTheTooMuchDataMessage) {
+    serve([](const Bytes& r) { return groupPage(INT32_MAX, getI32(r.data() + 36)); });
+    PagedQueryResult result{};
+    EXPECT_FALSE(runDeskPagedQuery(desk, groups(4), {}, &result));
+    EXPECT_EQ(result, PagedQueryResult::TooMuchData);
+    EXPECT_EQ(server.requests().size(), 4u);
+    EXPECT_NE(port.lastMessage().text.find("数据过多"), std::string::npos);
+    EXPECT_EQ(port.lastMessage().icon, MessageIcon::Error);
+}
+
+TEST_F(PagedFixture, ALostConnectionEndsTheProgram) {
+    serve([](const Bytes&) { return Bytes{}; });
+    desk.connection().close();
+    EXPECT_THROW(runDeskPagedQuery(desk, groups()), ProgramEnd);
+    EXPECT_EQ(port.lastMessage().text, "  与服务器断开了!");
+}
+
+// A start-up list that cannot be read whole fails the login (exit 1 on the
+// command line) instead of ending in an empty or endless list.
+TEST(StartUpLists, EndlessOrForeignGroupPagesFailTheLogin) {
+    struct Case {
+        bool endless;
+        const char* message;
+    };
+    for (Case c : {Case{true, "  数据过多, 读取已停止!  "}, Case{false, " 解析数据包出错!"}}) {
+        FakeServer server;
+        // Empty pages of a list that claims two billion pages (stopped by the
+        // page cap), or an answer of another command.
+        server.respondByDefault([c](const Bytes& r) {
+            if (r[3] != cmd::GroupList) return test::startupAnswer(r);
+            if (!c.endless) return test::emptyList(cmd::SubAccountList);
+            return test::listAnswerOf<Group>(cmd::GroupList, INT32_MAX, getI32(r.data() + 36), {});
+        });
+        test::ScratchDir dir;
+        dir.serverIni(server.host(), server.port());
+        ScriptedPort port;
+        port.queueForm<LoginForm>([](LoginForm& f) {
+            f.account = "admin";
+            f.password = "admin";
+            return true;
+        });
+        Desk desk(port, dir.path());
+        LoginOptions options;
+        options.rememberLogin = false;
+        EXPECT_EQ(login(desk, options), LoginResult::Refused);
+        EXPECT_EQ(port.lastMessage().text, c.message);
+        EXPECT_FALSE(desk.connection().connected());
+        // Nothing after the groups was asked for.
+        EXPECT_EQ(server.requests().back()[3], cmd::GroupList);
+        if (c.endless) EXPECT_EQ(server.requests().size(), 1u + MaxQueryPages);
+    }
+}
+
+// The answer to an acknowledged change may come compressed: it is inflated
+// before it is judged.
+TEST(Acknowledge, ACompressedAnswerIsJudgedInflated) {
+    ScriptedPort port;
+    Desk desk{port};
+    AckTexts texts;
+    texts.title = "添加管理员";
+    texts.failureRow = "添加 a1 失败！";
+    texts.successRow = "添加 a1 成功";
+    for (uint8_t status : {0, 1}) {
+        Bytes plain = FakeServer::resultPacket(status, "已存在");
+        Bytes wire(plain.size() + 64, 0);
+        int size = writeCompressedRequest(plain.data(), static_cast<int>(plain.size()), wire.data(),
+                                          static_cast<int>(wire.size()));
+        ASSERT_EQ(wire[2], FlagCompressed);
+        wire.resize(static_cast<std::size_t>(size));
+        port.clearRecords();
+        AckResult result = acknowledge(desk, wire.data(), size, texts);
+        if (status == 0) {
+            EXPECT_EQ(result, AckResult::Success);
+            EXPECT_TRUE(port.messages.empty());
+        } else {
+            EXPECT_EQ(result, AckResult::Refused);
+            EXPECT_EQ(port.lastMessage().text, "已存在");
+        }
+    }
+    EXPECT_EQ(desk.statusList().rows().back().detail, "添加 a1 失败！已存在");
+}
+
+}  // namespace
+}  // namespace korvant

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <typeindex>
 
 #include "app/DeskChange.h"
 #include "app/FrontEndPort.h"
@@ -51,6 +52,15 @@ public:
     void unsubscribe(int id);
     void notify(DeskChange change);
 
+    // State an area keeps for the whole run (its report pages, the node
+    // chosen in its trees), made on first use and owned by the desk.
+    template <class T>
+    T& areaState() {
+        std::shared_ptr<void>& slot = areas_[std::type_index(typeid(T))];
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
+    }
+
 private:
     FrontEndPort* port_;
     std::string dir_;
@@ -64,6 +74,7 @@ private:
     std::unique_ptr<ActionDispatcher> dispatcher_;
     std::map<int, Observer> observers_;
     int nextObserver_ = 1;
+    std::map<std::type_index, std::shared_ptr<void>> areas_;
 };
 
 // The handler of command-0 answers: a non-zero status shows the server's

@@ -109,6 +109,18 @@ COMMANDS
   mainaccount subaccounts
                        print the sub-accounts that use a main account as TSV:
                        --group ID --account A
+  fee|margin list|rates|set|add|rename|delete|export|import
+                       fee-rate and margin-rate templates: list; rates
+                       --template ID [--page N] (the rate list as TSV); set
+                       --template ID --contract C [--all-months] [one option
+                       per rate] [--collection 0|1] (fee: [--close-today-
+                       discount 0|1]); add --group CODE --name N; rename
+                       --template ID --name N; delete --template ID (asks);
+                       export --template ID --file F; import --group CODE
+                       --file F (asks)
+  subaccount fee|margin
+                       load a template onto a sub-account, or none: --group ID
+                       --account A [--template NAME]
   Run "korvant-cli OBJECT ACTION --help" for the options of one command.
 )";
 

@@ -13,6 +13,7 @@
 #include "cli/MainAccountModifyCommand.h"
 #include "cli/MainAccountSubAccountsCommand.h"
 #include "cli/PasswordCommand.h"
+#include "cli/RateTemplateCommands.h"
 #include "cli/SubAccountAddCommand.h"
 #include "cli/SubAccountDeleteCommand.h"
 #include "cli/SubAccountModifyCommand.h"
@@ -46,6 +47,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(std::make_unique<MainAccountLinkCommand>(true));
     commands.push_back(std::make_unique<MainAccountLinkCommand>(false));
     commands.push_back(std::make_unique<MainAccountSubAccountsCommand>());
+    addRateTemplateCommands(commands, feeKind());
+    addRateTemplateCommands(commands, marginKind());
     return commands;
 }
 

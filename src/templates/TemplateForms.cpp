@@ -1,5 +1,6 @@
 #include "templates/TemplateForms.h"
 
+#include "protocol/Gbk.h"
 #include "text/NumberText.h"
 
 namespace korvant {
@@ -24,6 +25,11 @@ RateForm makeRateForm(const TemplateKind& kind, const std::vector<std::string>& 
     if (kind.hasDiscount) form.noDiscount = cell(next++) == "不优惠";
     form.absolute = cell(next).rfind("绝对", 0) == 0;
     return form;
+}
+
+std::string TemplateNameForm::typedName() const {
+    const std::string gbk = toGbk(name);
+    return fromGbk(std::string_view(gbk).substr(0, gbkCutLength(gbk, MaxBytes)));
 }
 
 std::string TemplatePickerForm::chosenName() const {

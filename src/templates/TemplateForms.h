@@ -38,6 +38,9 @@ struct TemplateNameForm : Form {
     static constexpr int MaxBytes = 63;
     std::string caption;
     std::string name;
+
+    // The name as the dialog takes it: at most 63 bytes.
+    std::string typedName() const;
 };
 
 // The template picker of an assignment: caption "加载手续费率" /

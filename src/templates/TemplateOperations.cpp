@@ -182,7 +182,7 @@ bool addTemplate(Desk& desk, const TemplateKind& kind) {
         redrawTree(desk, kind);
         return false;
     }
-    const std::string name = form.name;
+    const std::string name = form.typedName();
     const std::string code = node->groupCode;
     return runTemplateChange(desk, kind, kind.add, name, [&](std::span<uint8_t> buffer) {
         return writeAddTemplateRequest(kind, name, code, buffer);
@@ -199,7 +199,7 @@ bool renameTemplate(Desk& desk, const TemplateKind& kind) {
         redrawTree(desk, kind);
         return false;
     }
-    const std::string name = form.name;
+    const std::string name = form.typedName();
     return runTemplateChange(desk, kind, kind.rename, name, [&](std::span<uint8_t> buffer) {
         return writeRenameTemplateRequest(kind, name, node->groupCode, node->templateId, buffer);
     });

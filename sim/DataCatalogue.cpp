@@ -88,16 +88,23 @@ int32_t randomDate(Random& random, int fromYear, int toYear) {
 
 RateTemplate makeFeeTemplate(int32_t id, const std::string& name, const std::string& groupCode,
                              Random& random, double scale) {
-    RateTemplate t{id, name, groupCode, {}};
+    RateTemplate t{id, name, groupCode, {}, {}};
     for (const auto& p : products()) {
         ProductRate r{p.code, {}};
+        auto& v = r.row.values;
         if (random.chance(50)) {
-            r.rates[0] = std::round(random.between(5, 30) * scale) / 1e6;  // by money
+            v[0] = std::round(random.between(5, 30) * scale) / 10.0;  // by money, 1/10000
+            v[2] = v[0];
         } else {
-            r.rates[1] = std::round(random.between(10, 60) * scale) / 10.0;  // per lot
+            v[1] = std::round(random.between(10, 60) * scale) / 10.0;  // per lot
+            v[3] = v[1];
         }
-        r.rates[2] = r.rates[0];
-        r.rates[3] = random.chance(30) ? 0 : r.rates[1] * 2;  // close today
+        if (random.chance(30)) {
+            r.row.discount = 1;  // close today costs as much as a close
+        } else {
+            v[4] = v[0] * 2;
+            v[5] = v[1] * 2;
+        }
         t.rates.push_back(r);
     }
     return t;
@@ -105,10 +112,14 @@ RateTemplate makeFeeTemplate(int32_t id, const std::string& name, const std::str
 
 RateTemplate makeMarginTemplate(int32_t id, const std::string& name, const std::string& groupCode,
                                 Random& random, double scale) {
-    RateTemplate t{id, name, groupCode, {}};
+    RateTemplate t{id, name, groupCode, {}, {}};
     for (const auto& p : products()) {
-        double ratio = std::round(random.between(8, 15) * scale) / 100.0;
-        t.rates.push_back({p.code, {ratio, ratio, 0, 0}});
+        double ratio = std::round(random.between(8, 15) * scale);  // % of the contract value
+        ProductRate r{p.code, {}};
+        auto& v = r.row.values;
+        v[0] = v[2] = ratio;      // speculation
+        v[4] = v[6] = ratio - 2;  // hedge
+        t.rates.push_back(r);
     }
     return t;
 }

@@ -1,6 +1,7 @@
 #include "DataCatalogue.h"
 #include "DataSets.h"
 
+#include <algorithm>
 #include <set>
 
 // The demo: a small platform with three departments, five desks, a dozen
@@ -132,10 +133,21 @@ void buildDemo(uint32_t seed, SimState& s) {
     for (const auto& p : products())
         if (codes.count(p.code)) shown.push_back(p);
     addVarieties(s, shown, {2601, 2603, 2605, 2609});
-    s.feeTemplates.push_back(makeFeeTemplate(1, "标准手续费", "", random, 1.0));
+    // Rebar trades a fifth delivery month, right after its other four.
+    auto rb = std::find_if(s.varieties.rbegin(), s.varieties.rend(),
+                           [](const ContractVariety& v) { return v.product == "rb"; });
+    s.varieties.insert(rb.base(), {"rb2610", "rb", "SHFE"});
+    // Templates belong to first-level groups; each department has its own.
+    s.feeTemplates.push_back(makeFeeTemplate(1, "标准手续费", "01", random, 1.0));
     s.feeTemplates.push_back(makeFeeTemplate(2, "华东优惠手续费", "01", random, 0.8));
-    s.marginTemplates.push_back(makeMarginTemplate(1, "标准保证金", "", random, 1.0));
+    s.marginTemplates.push_back(makeMarginTemplate(1, "标准保证金", "01", random, 1.0));
     s.marginTemplates.push_back(makeMarginTemplate(2, "华南高保证金", "02", random, 1.3));
+    Random more(seed + 1);
+    s.feeTemplates.push_back(makeFeeTemplate(3, "华南手续费", "02", more, 1.2));
+    s.feeTemplates.push_back({4, "华北空白手续费", "03", {}, {}});
+    s.marginTemplates.push_back(makeMarginTemplate(3, "华东保证金", "01", more, 1.0));
+    s.marginTemplates.push_back({4, "华北空白保证金", "03", {}, {}});
+    s.nextTemplateId = 5;
     addRiskRules(s, random);
     balanceFunds(s, random);
     addDepositHistory(s, random, 24);

@@ -58,6 +58,7 @@ Dispatcher makeDispatcher() {
     addMainAccountHandlers(d);
     addDepositHandlers(d);
     addServiceHandlers(d);
+    addTemplateHandlers(d);
     return d;
 }
 

@@ -14,5 +14,6 @@ void addSubAccountHandlers(Dispatcher& d);
 void addMainAccountHandlers(Dispatcher& d);
 void addDepositHandlers(Dispatcher& d);
 void addServiceHandlers(Dispatcher& d);
+void addTemplateHandlers(Dispatcher& d);
 
 }  // namespace korvant::sim

@@ -132,12 +132,13 @@ void buildLarge(uint32_t seed, SimState& s) {
 
     addVarietiesUpTo(s, Varieties);
     for (int i = 1; i <= TemplatesOfEachKind; ++i) {
-        std::string owner = i % 5 == 0 ? std::string() : twoDigits((i % Departments) + 1);
+        std::string owner = twoDigits((i % Departments) + 1);
         s.feeTemplates.push_back(
             makeFeeTemplate(i, "手续费模板" + std::to_string(i), owner, random, 1.0));
         s.marginTemplates.push_back(
             makeMarginTemplate(i, "保证金模板" + std::to_string(i), owner, random, 1.0));
     }
+    s.nextTemplateId = TemplatesOfEachKind + 1;
     for (int i = 1; i <= RiskRules; ++i) {
         int32_t owner =
             i % 4 == 0 ? departments[static_cast<std::size_t>(i / 4) % departments.size()] : 1;

@@ -51,6 +51,19 @@ const RateTemplate* SimState::findTemplate(const std::vector<RateTemplate>& list
     return nullptr;
 }
 
+RateTemplate* SimState::findTemplate(std::vector<RateTemplate>& list, int32_t id) {
+    for (auto& t : list)
+        if (t.id == id) return &t;
+    return nullptr;
+}
+
+RateRow RateTemplate::rowOf(const ContractVariety& contract) const {
+    if (auto it = contracts.find(contract.contract); it != contracts.end()) return it->second;
+    for (const auto& r : rates)
+        if (r.product == contract.product) return r.row;
+    return {};
+}
+
 bool SimState::isWithin(int32_t id, int32_t ancestor) const {
     // The tree has three levels; the bound only guards against a cycle.
     for (int step = 0; step < 8; ++step) {

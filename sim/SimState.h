@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -84,18 +85,32 @@ struct ContractVariety {
     std::string exchange;
 };
 
-// Rates of one product within a template: for fee templates open, close,
-// close-today by money and by volume; for margin templates long and short.
+// The rates of one contract in a template. Fee templates use six values
+// (open, close, close today; by money in 1/10000 and per lot), the
+// close-today discount and the collection mode; margin templates twelve
+// values (speculation, hedge, arbitrage; long and short; by money in % and
+// per lot) and the collection mode.
+struct RateRow {
+    std::array<double, 12> values{};
+    int32_t discount = 0;
+    int32_t mode = 0;
+};
+
+// The rates every delivery month of a product starts with.
 struct ProductRate {
     std::string product;
-    std::array<double, 4> rates{};
+    RateRow row;
 };
 
 struct RateTemplate {
     int32_t id = 0;
     std::string name;
-    std::string groupCode;
+    std::string groupCode;  // the first-level group that owns it
     std::vector<ProductRate> rates;
+    // Rates set for single contracts; they win over the product's.
+    std::map<std::string, RateRow> contracts;
+
+    RateRow rowOf(const ContractVariety& contract) const;
 };
 
 struct RiskRule {
@@ -143,6 +158,7 @@ public:
     // Free texts of the About dialog, the latest last.
     std::vector<std::string> serviceTexts;
     int32_t nextGroupId = 2;
+    int32_t nextTemplateId = 1;
     int32_t nextSerial = 1;
 
     Group* findGroup(int32_t id);
@@ -152,6 +168,7 @@ public:
     MainAccountLink* findLink(const std::string& mainAccount, int32_t groupId);
     SubAccount* findSubAccount(int32_t number);
     const RateTemplate* findTemplate(const std::vector<RateTemplate>& list, int32_t id) const;
+    RateTemplate* findTemplate(std::vector<RateTemplate>& list, int32_t id);
 
     // True when `id` is `ancestor` or lies below it in the group tree.
     bool isWithin(int32_t id, int32_t ancestor) const;

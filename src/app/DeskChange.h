@@ -16,6 +16,7 @@ enum class DeskChange {
     Tabs,         // tab strip or selected tab changed
     SearchRange,  // the "查找范围" combo changed
     View,         // the view switched
+    ReportRows,   // the rows of a view's report page (a rate page) changed
 };
 
 }  // namespace korvant

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <vector>
+#include "text/NumberText.h"
 
 #include "model/Administrator.h"
 #include "model/MainAccount.h"

@@ -1,9 +1,37 @@
 #include "templates/TemplateActions.h"
 
+#include "app/ActionDispatcher.h"
 #include "app/Desk.h"
+#include "app/ReportPage.h"
+#include "templates/TemplateOperations.h"
 
 namespace korvant {
+namespace {
 
-void registerTemplateActions(Desk&) {}
+void registerKind(Desk& desk, const TemplateKind& kind) {
+    ActionDispatcher& d = desk.dispatcher();
+    const TemplateKind* k = &kind;
+    Desk* p = &desk;
+    d.registerHandler(kind.nodeSelected,
+                      [p, k](const ActionMessage& m) { showTemplateRates(*p, *k, m.intArg()); });
+    d.registerHandler(kind.modifyRates, [p, k](const ActionMessage&) { modifyRates(*p, *k); });
+    d.registerHandler(kind.addTemplate, [p, k](const ActionMessage&) { addTemplate(*p, *k); });
+    d.registerHandler(kind.renameTemplate,
+                      [p, k](const ActionMessage&) { renameTemplate(*p, *k); });
+    d.registerHandler(kind.deleteTemplate,
+                      [p, k](const ActionMessage&) { deleteTemplate(*p, *k); });
+    d.registerHandler(kind.loadTemplate, [p, k](const ActionMessage&) { assignTemplate(*p, *k); });
+    d.registerHandler(kind.exportTemplate,
+                      [p, k](const ActionMessage&) { exportTemplate(*p, *k); });
+    // The main window's pager turns the rate pages.
+    desk.mainState().pagers[kind.view] = reportPager(desk, templateView(desk, kind).page);
+}
+
+}  // namespace
+
+void registerTemplateActions(Desk& desk) {
+    registerKind(desk, feeKind());
+    registerKind(desk, marginKind());
+}
 
 }  // namespace korvant

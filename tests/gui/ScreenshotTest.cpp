@@ -1,6 +1,7 @@
 // Pictures of the login dialog and the main window with the demo data, for
 // the README. Runs only when KORVANT_SCREENSHOT_DIR names the folder to
 // write login.png and main-window.png into.
+#include <QAction>
 #include <QDir>
 #include <QPushButton>
 #include <QTabBar>
@@ -48,6 +49,24 @@ TEST(Screenshots, LoginDialogAndMainWindow) {
     t.window->content()->threeTabStrip()->setCurrentIndex(2);
     waitUntil([] { return false; }, 200);
     EXPECT_TRUE(t.window->grab().save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
+}
+
+// The fee-rate view with the rates of a template: fee-rates.png.
+TEST(Screenshots, FeeRateView) {
+    QString folder = qEnvironmentVariable("KORVANT_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "KORVANT_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->resize(1280, 800);
+    t.window->viewAction(ViewKind::FeeRates)->trigger();
+    QTreeView* tree = t.window->navigation()->tree(ViewKind::FeeRates);
+    auto* model = static_cast<gui::NodeTreeModel*>(tree->model());
+    tree->expandAll();
+    for (int node = 0; node < model->nodeCount(); ++node)
+        if (model->node(node).data == 1) tree->setCurrentIndex(model->indexOfNode(node));
+    waitUntil([] { return false; }, 200);
+    EXPECT_TRUE(t.window->grab().save(QDir(folder).filePath(QStringLiteral("fee-rates.png"))));
 }
 
 }  // namespace

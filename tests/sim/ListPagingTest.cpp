@@ -53,12 +53,12 @@ TEST_F(DemoLists, ReferenceListsPageCompletely) {
         auto page = [&](int p) {
             return client.request(command, 72, [&](PacketWriter& w) { w.i32(68, p); });
         };
-        EXPECT_EQ(countAllPages(page, command, TemplateSize, page::Templates), 2);
+        EXPECT_EQ(countAllPages(page, command, TemplateSize, page::Templates), 4);
     }
     auto varieties = [&](int p) {
         return client.request(cmd::VarietyList, 20, [&](PacketWriter& w) { w.i32(4, p); });
     };
-    EXPECT_EQ(countAllPages(varieties, cmd::VarietyList, VarietySize, page::Varieties), 27 * 4);
+    EXPECT_EQ(countAllPages(varieties, cmd::VarietyList, VarietySize, page::Varieties), 27 * 4 + 1);
     auto rules = [&](int p) {
         return client.request(cmd::RiskStrategyList, 16,
                               [&](PacketWriter& w) { w.i32(4, 1).i32(8, p); });

@@ -1,6 +1,7 @@
 #include "cli/commands/Commands.h"
 
 #include "cli/CliApp.h"
+#include "cli/commands/RateTemplateCommands.h"
 
 namespace korvant::cli {
 
@@ -14,6 +15,8 @@ CommandList allCommands() {
     addMainAccountCommands(commands);
     addDepositCommands(commands);
     addDepositRecordsCommand(commands);
+    addRateTemplateCommands(commands, feeKind());
+    addRateTemplateCommands(commands, marginKind());
     return commands;
 }
 

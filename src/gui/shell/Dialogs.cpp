@@ -12,6 +12,7 @@
 #include "gui/shell/AdvancedSearchDialog.h"
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/LoginDialog.h"
+#include "gui/templates/TemplateDialogs.h"
 
 namespace korvant::gui {
 
@@ -27,6 +28,9 @@ void registerDialogs(DialogRegistry& registry) {
     registry.add<MainAccountDialog, MainAccountForm>();
     registry.add<MainAccountChangeDialog, MainAccountChangeForm>();
     registry.add<MainAccountLinkDialog, MainAccountLinkForm>();
+    registry.add<RateDialog, RateForm>();
+    registry.add<TemplateNameDialog, TemplateNameForm>();
+    registry.add<TemplatePickerDialog, TemplatePickerForm>();
 }
 
 }  // namespace korvant::gui

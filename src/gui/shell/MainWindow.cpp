@@ -45,6 +45,7 @@
 #include "gui/shell/QtPort.h"
 #include "gui/shell/SearchBar.h"
 #include "gui/shell/StatusPanel.h"
+#include "gui/templates/TemplateViews.h"
 #include "gui/widgets/NodeTreeModel.h"
 
 namespace korvant::gui {
@@ -98,6 +99,7 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     connectLists();
     DepositRecordsTab::install(
         desk_, *content_, [this](const std::function<void()>& work) { return callCore(work); });
+    installTemplateViews(*this);
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {
@@ -315,12 +317,6 @@ void MainWindow::connectNavigation() {
                 });
     };
     ActionDispatcher& dispatcher = desk_.dispatcher();
-    onSelect(ViewKind::MarginRates, [&dispatcher](int data, const QString&) {
-        dispatcher.send(ActionCode::MarginNodeSelected, data);
-    });
-    onSelect(ViewKind::FeeRates, [&dispatcher](int data, const QString&) {
-        dispatcher.send(ActionCode::FeeNodeSelected, data);
-    });
     onSelect(ViewKind::Reports, [&dispatcher](int data, const QString& text) {
         dispatcher.send(ActionCode::ReportAccountChosen,
                         ReportNodeArgument{data, text.toStdString()});
@@ -593,6 +589,8 @@ void MainWindow::onDeskChange(DeskChange change) {
             break;
         case DeskChange::View:
             redrawView();
+            break;
+        case DeskChange::ReportRows:
             break;
     }
 }

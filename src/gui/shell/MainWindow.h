@@ -57,6 +57,10 @@ public:
     // The toolbar's expand/collapse.
     void toggleTreeExpansion();
 
+    Desk& desk() const { return desk_; }
+    // True while the window draws the core's state (widget signals then are
+    // no user commands).
+    bool drawing() const { return drawing_ > 0; }
     NavigationPanel* navigation() const { return navigation_; }
     ContentPanel* content() const { return content_; }
     StatusPanel* statusPanel() const { return status_; }

@@ -1,5 +1,7 @@
 #include "gui/shell/NavigationTrees.h"
 
+#include "templates/TemplateTree.h"
+
 namespace korvant::gui {
 namespace {
 
@@ -21,16 +23,15 @@ void addGroups(NodeTreeModel::Builder& builder, const ReferenceData& reference) 
     }
 }
 
-template <class Template>
-NodeTreeModel::Builder templateTree(const ReferenceData& reference,
-                                    const std::vector<Template>& templates) {
+// The template tree as the core builds it; node data = template id (0 for
+// the root and the groups).
+NodeTreeModel::Builder templateTree(const ReferenceData& reference, const TemplateKind& kind) {
     NodeTreeModel::Builder builder;
-    int root = builder.add(-1, QStringLiteral("Korvant平台"), 0);
-    for (const Group& group : reference.groups.records) {
-        if (group.groupCode.size() != 2) continue;
-        int node = builder.add(root, qs(group.name), 0);
-        for (const Template& t : templates)
-            if (t.groupCode == group.groupCode) builder.add(node, qs(t.name), t.id);
+    const TemplateNode tree = buildTemplateTree(reference, kind);
+    int root = builder.add(-1, qs(tree.text), 0);
+    for (const TemplateNode& group : tree.children) {
+        int node = builder.add(root, qs(group.text), 0);
+        for (const TemplateNode& t : group.children) builder.add(node, qs(t.text), t.templateId);
     }
     return builder;
 }
@@ -60,11 +61,11 @@ NodeTreeModel::Builder reportTreeNodes(const std::vector<ReportTreeNode>& roots)
 }
 
 NodeTreeModel::Builder feeTemplateTreeNodes(const ReferenceData& reference) {
-    return templateTree(reference, reference.feeTemplates.records);
+    return templateTree(reference, feeKind());
 }
 
 NodeTreeModel::Builder marginTemplateTreeNodes(const ReferenceData& reference) {
-    return templateTree(reference, reference.marginTemplates.records);
+    return templateTree(reference, marginKind());
 }
 
 NodeTreeModel::Builder riskCategoryTreeNodes() {

@@ -1,0 +1,384 @@
+#include "cli/commands/RateTemplateCommands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "cli/AccountSelection.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+#include "templates/TemplateForms.h"
+#include "templates/TemplateOperations.h"
+#include "templates/TemplateTree.h"
+#include "text/NumberText.h"
+
+namespace korvant::cli {
+namespace {
+
+// The option of each rate value, in the kind's order.
+const std::vector<std::string>& valueOptions(const TemplateKind& kind) {
+    static const std::vector<std::string> fee = {"--open-rate",        "--open-fee",
+                                                 "--close-rate",       "--close-fee",
+                                                 "--close-today-rate", "--close-today-fee"};
+    static const std::vector<std::string> margin = {
+        "--speculation-long-rate", "--speculation-long",     "--speculation-short-rate",
+        "--speculation-short",     "--hedge-long-rate",      "--hedge-long",
+        "--hedge-short-rate",      "--hedge-short",          "--arbitrage-long-rate",
+        "--arbitrage-long",        "--arbitrage-short-rate", "--arbitrage-short"};
+    return kind.id == RateKind::Fee ? fee : margin;
+}
+
+std::string noun(const TemplateKind& kind) {
+    return kind.id == RateKind::Fee ? "fee" : "margin";
+}
+
+// Chooses the node of a template in the kind's tree as a click would.
+bool chooseTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
+    Desk& desk = context.desk();
+    const TemplateNode tree = buildTemplateTree(desk.reference(), kind);
+    const RateTemplate* t = cachedTemplate(desk.reference(), kind, id);
+    const TemplateNode* node = t != nullptr ? findTemplateNode(tree, t->groupCode, id) : nullptr;
+    if (node == nullptr) {
+        context.err() << "no " << noun(kind) << " template " << id << '\n';
+        return false;
+    }
+    desk.mainState().view = kind.view;
+    chooseTemplateNode(desk, kind, ChosenNode{node->type, node->groupCode, node->templateId});
+    return true;
+}
+
+// Chooses the node of a first-level group by its code.
+bool chooseGroupNode(CliContext& context, const TemplateKind& kind, const std::string& code) {
+    Desk& desk = context.desk();
+    const TemplateNode tree = buildTemplateTree(desk.reference(), kind);
+    const TemplateNode* node = findTemplateNode(tree, code, 0);
+    if (node == nullptr || node->type != TemplateNodeType::Group) {
+        context.err() << "no first-level group " << code << '\n';
+        return false;
+    }
+    desk.mainState().view = kind.view;
+    chooseTemplateNode(desk, kind, ChosenNode{node->type, node->groupCode, 0});
+    return true;
+}
+
+class KindCommand : public Command {
+public:
+    KindCommand(const TemplateKind& kind, std::string verb, std::string help)
+        : kind_(kind), verb_(std::move(verb)), help_(std::move(help)) {}
+    std::string name() const override { return noun(kind_) + " " + verb_; }
+    std::string help() const override { return help_; }
+
+protected:
+    const TemplateKind& kind_;
+    std::string verb_;
+    std::string help_;
+};
+
+class ListCommand : public KindCommand {
+public:
+    using KindCommand::KindCommand;
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        std::ostream& out = context.out();
+        out << "id\tname\tgroupCode\n";
+        for (const RateTemplate& t : cachedTemplates(context.desk().reference(), kind_))
+            writeTsvRow(out, {formatInt(t.id), t.name, t.groupCode});
+        out.flush();
+        return ExitDone;
+    }
+};
+
+class RatesCommand : public KindCommand {
+public:
+    using KindCommand::KindCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--template", id_, "template id (0: the contracts without rates)")
+            ->required();
+        app.add_option("--page", page_, "page number, from 1 (default 1)")
+            ->check(CLI::PositiveNumber);
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        Desk& desk = context.desk();
+        if (id_ != 0 && !chooseTemplate(context, kind_, id_)) return ExitFailed;
+        if (id_ == 0) chooseTemplateNode(desk, kind_, ChosenNode{});
+        RatePage& page = templateView(desk, kind_).page;
+        if (page_ > page.cursor().total) {
+            context.err() << "no page " << page_ << '\n';
+            return ExitFailed;
+        }
+        if (page_ > 1) page.showPage(desk, page_ - 1);
+        std::ostream& out = context.out();
+        std::vector<std::string> captions;
+        for (const ReportColumn& c : page.columns()) captions.push_back(c.caption);
+        writeTsvRow(out, captions);
+        for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(out, page.cells(row));
+        out.flush();
+        context.err() << pageLabelText(page.cursor().last + 1, page.cursor().total) << '\n'
+                      << std::flush;
+        return ExitDone;
+    }
+
+private:
+    int32_t id_ = 0;
+    int page_ = 1;
+};
+
+class SetCommand : public KindCommand {
+public:
+    SetCommand(const TemplateKind& kind, std::string verb, std::string help)
+        : KindCommand(kind, std::move(verb), std::move(help)), values_(kind.values.size()) {}
+    void addOptions(CLI::App& app) override {
+        app.add_option("--template", id_, "template id")->required();
+        app.add_option("--contract", contract_, "contract code (\"合约\")")->required();
+        app.add_flag("--all-months", allMonths_, "\"应用到该品种所有月份\"");
+        const auto& options = valueOptions(kind_);
+        for (std::size_t i = 0; i < options.size(); ++i) {
+            std::string label = kind_.values[i].label;
+            if (!label.empty() && label.back() == ':') label.pop_back();
+            app.add_option(options[i], values_[i], "\"" + label + "\" (left out: unchanged)");
+        }
+        if (kind_.hasDiscount)
+            app.add_option("--close-today-discount", discount_,
+                           "\"平今优惠方式\": 0 \"按系统设置\", 1 \"不优惠\"")
+                ->check(CLI::Range(0, 1));
+        app.add_option("--collection", collection_,
+                       "\"收取方式\": 0 relative, 1 absolute (\"绝对收取\")")
+            ->check(CLI::Range(0, 1));
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseTemplate(context, kind_, id_)) return ExitFailed;
+        Desk& desk = context.desk();
+        const auto& contracts = desk.reference().varieties.records;
+        auto it =
+            std::find_if(contracts.begin(), contracts.end(),
+                         [this](const ContractVariety& c) { return c.contractCode == contract_; });
+        if (it == contracts.end()) {
+            context.err() << "no contract " << contract_ << '\n';
+            return ExitFailed;
+        }
+        const int index = static_cast<int>(it - contracts.begin());
+        TemplateView& view = templateView(desk, kind_);
+        if (index / RatePageRows != 0) view.page.showPage(desk, index / RatePageRows);
+        view.selectedRow = index % RatePageRows;
+        context.port().setFormFiller([this](Form& form) {
+            auto* f = dynamic_cast<RateForm*>(&form);
+            if (f == nullptr) return false;
+            for (std::size_t i = 0; i < values_.size() && i < f->values.size(); ++i)
+                if (values_[i]) f->values[i] = *values_[i];
+            if (discount_) f->noDiscount = *discount_ == 1;
+            if (collection_) f->absolute = *collection_ == 1;
+            f->allMonths = allMonths_;
+            return true;
+        });
+        const int expected =
+            allMonths_ ? static_cast<int>(sameProductContracts(contracts, index).size()) : 1;
+        return modifyRates(desk, kind_) == expected ? ExitDone : ExitFailed;
+    }
+
+private:
+    int32_t id_ = 0;
+    std::string contract_;
+    bool allMonths_ = false;
+    std::vector<std::optional<std::string>> values_;
+    std::optional<int> discount_;
+    std::optional<int> collection_;
+};
+
+class AddCommand : public KindCommand {
+public:
+    using KindCommand::KindCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--group", group_, "code of the first-level group (two characters)")
+            ->required();
+        app.add_option("--name", name_, "template name (\"名称\", at most 63 bytes)")->required();
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseGroupNode(context, kind_, group_)) return ExitFailed;
+        context.port().setFormFiller([this](Form& form) {
+            auto* f = dynamic_cast<TemplateNameForm*>(&form);
+            if (f == nullptr) return false;
+            f->name = name_;
+            return true;
+        });
+        return addTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+    }
+
+private:
+    std::string group_;
+    std::string name_;
+};
+
+class RenameCommand : public KindCommand {
+public:
+    using KindCommand::KindCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--template", id_, "template id")->required();
+        app.add_option("--name", name_, "new name (\"名称\", at most 63 bytes)")->required();
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseTemplate(context, kind_, id_)) return ExitFailed;
+        context.port().setFormFiller([this](Form& form) {
+            auto* f = dynamic_cast<TemplateNameForm*>(&form);
+            if (f == nullptr) return false;
+            f->name = name_;
+            return true;
+        });
+        return renameTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+    }
+
+private:
+    int32_t id_ = 0;
+    std::string name_;
+};
+
+class DeleteCommand : public KindCommand {
+public:
+    using KindCommand::KindCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--template", id_, "template id")->required();
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseTemplate(context, kind_, id_)) return ExitFailed;
+        return deleteTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+    }
+
+private:
+    int32_t id_ = 0;
+};
+
+class ExportCommand : public KindCommand {
+public:
+    using KindCommand::KindCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--template", id_, "template id")->required();
+        app.add_option("--file", file_, "CSV file to write (\".csv\" appended when missing)")
+            ->required();
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseTemplate(context, kind_, id_)) return ExitFailed;
+        context.port().setSaveFile(file_);
+        return exportTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+    }
+
+private:
+    int32_t id_ = 0;
+    std::string file_;
+};
+
+class ImportCommand : public KindCommand {
+public:
+    using KindCommand::KindCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--group", group_, "code of the first-level group (two characters)")
+            ->required();
+        app.add_option("--file", file_, "CSV file to read; its name names the template")
+            ->required();
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseGroupNode(context, kind_, group_)) return ExitFailed;
+        context.port().setOpenFile(file_);
+        return importTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+    }
+
+private:
+    std::string group_;
+    std::string file_;
+};
+
+// `subaccount fee|margin`: the template picker of the sub-account list.
+class AssignCommand : public Command {
+public:
+    explicit AssignCommand(const TemplateKind& kind) : kind_(kind) {}
+    std::string name() const override { return "subaccount " + noun(kind_); }
+    std::string help() const override {
+        return std::string("load a template onto a sub-account (\"") + kind_.assignCaption +
+               "\"); without --template: \"不使用模版\"";
+    }
+    void addOptions(CLI::App& app) override {
+        app.add_option("--group", group_, "id of the group listing the sub-account")->required();
+        app.add_option("--account", account_, "sub-account (\"子账号\")")->required();
+        app.add_option("--template", template_,
+                       "template name among those of the group's first-level group");
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return ExitFailed;
+        if (!findSubAccounts(context, {account_})) return ExitFailed;
+        Desk& desk = context.desk();
+        const auto& rows = desk.accounts().subAccounts.records;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (rows[i].account == account_) desk.mainState().selectedRows = {static_cast<int>(i)};
+        bool offered = true;
+        context.port().setFormFiller([this, &offered](Form& form) {
+            auto* f = dynamic_cast<TemplatePickerForm*>(&form);
+            if (f == nullptr) return false;
+            if (template_.empty()) return true;
+            auto it = std::find(f->entries.begin() + 1, f->entries.end(), template_);
+            offered = it != f->entries.end();
+            f->choice = offered ? static_cast<int>(it - f->entries.begin()) : 0;
+            return offered;
+        });
+        if (assignTemplate(desk, kind_)) return ExitDone;
+        if (!offered)
+            context.err() << "no " << noun(kind_) << " template " << template_
+                          << " offered for group " << group_ << '\n';
+        return ExitFailed;
+    }
+
+private:
+    const TemplateKind& kind_;
+    int group_ = 0;
+    std::string account_;
+    std::string template_;
+};
+
+}  // namespace
+
+void addRateTemplateCommands(std::vector<std::unique_ptr<Command>>& commands,
+                             const TemplateKind& kind) {
+    const std::string word = kind.id == RateKind::Fee ? "fee-rate" : "margin-rate";
+    commands.push_back(
+        std::make_unique<ListCommand>(kind, "list", "list the " + word + " templates"));
+    commands.push_back(std::make_unique<RatesCommand>(
+        kind, "rates",
+        "print one page of a template's rates (\"" + std::string(kind.dialogCaption) + "\" list)"));
+    commands.push_back(std::make_unique<SetCommand>(
+        kind, "set",
+        "set the rates of a contract (\"" + std::string(kind.dialogCaption) + "\" dialog)"));
+    commands.push_back(
+        std::make_unique<AddCommand>(kind, "add", "add a " + word + " template to a group"));
+    commands.push_back(std::make_unique<RenameCommand>(kind, "rename", "rename a template"));
+    commands.push_back(
+        std::make_unique<DeleteCommand>(kind, "delete", "delete a template (asks; --yes answers)"));
+    commands.push_back(std::make_unique<ExportCommand>(
+        kind, "export",
+        "write a template's rates as CSV (\"" + std::string(kind.exportCaption) + "\")"));
+    commands.push_back(std::make_unique<ImportCommand>(kind, "import",
+                                                       "create a template from a CSV file (\"" +
+                                                           std::string(kind.importCaption) +
+                                                           "\"; asks, --yes answers)"));
+    commands.push_back(std::make_unique<AssignCommand>(kind));
+}
+
+}  // namespace korvant::cli

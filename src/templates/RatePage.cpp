@@ -1,0 +1,102 @@
+#include "templates/RatePage.h"
+
+#include "app/Desk.h"
+#include "app/Exchange.h"
+#include "protocol/Packet.h"
+#include "templates/TemplateRequests.h"
+
+namespace korvant {
+
+std::optional<std::vector<RateRow>> fetchRatePage(Desk& desk, const TemplateKind& kind,
+                                                  int32_t templateId, int page) {
+    std::vector<uint8_t> request(PacketBufferSize, 0);
+    const int length = writeRatePageRequest(kind, templateId, page, request);
+    std::vector<uint8_t> answer;
+    const int received = exchange(desk, request.data(), length, answer, ExchangeTexts::query());
+    const Message rejected{"  错误的数据包, 无法解析 !  ", "提示", MessageIcon::Error};
+    if (decodeAnswer(desk.router(), answer.data(), received) != 0) {
+        desk.port().showMessage(rejected);
+        return std::nullopt;
+    }
+    std::span<const uint8_t> packet(answer.data(), static_cast<std::size_t>(received));
+    std::vector<uint8_t> plain;
+    if (received >= HeaderSize && answer[2] == FlagCompressed) {
+        plain.assign(WorkCopySize, 0);
+        const int size =
+            inflatePacket(answer.data(), received, plain.data(), static_cast<int>(plain.size()));
+        if (size < 0) {
+            desk.port().showMessage(rejected);
+            return std::nullopt;
+        }
+        packet = std::span<const uint8_t>(plain.data(), static_cast<std::size_t>(size));
+    }
+    // Only an answer of the page's own command carries rows; a server
+    // message was shown by the dispatcher.
+    if (packet.size() < 12 || packet[3] != kind.pageCommand) {
+        if (packet.size() < 4 || packet[3] != 0) desk.port().showMessage(rejected);
+        return std::nullopt;
+    }
+    return readRatePage(kind, packet);
+}
+
+int contractPageCount(int contracts) {
+    return contracts <= 0 ? 1 : (contracts + RatePageRows - 1) / RatePageRows;
+}
+
+RatePage::RatePage(const TemplateKind& kind) : kind_(&kind) {
+    for (const std::string& caption : kind.columns()) {
+        int width = caption.size() > 12 ? 150 : 70;
+        columns_.push_back({caption, width});
+    }
+}
+
+std::vector<std::string> RatePage::cells(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    std::vector<std::string> out = {r.exchange, r.contract};
+    if (r.rates.empty())
+        out.resize(columns_.size());
+    else
+        out.insert(out.end(), r.rates.begin(), r.rates.end());
+    return out;
+}
+
+PageCursor RatePage::cursor() const {
+    return PageCursor{pages_, page_};
+}
+
+bool RatePage::showPage(Desk& desk, int page) {
+    const RecordCache<ContractVariety>& contracts = desk.reference().varieties;
+    pages_ = contractPageCount(contracts.count());
+    page_ = page;
+    rows_.clear();
+    desk.notify(DeskChange::ReportRows);
+    // The request goes out also while no template is chosen.
+    std::optional<std::vector<RateRow>> rates = fetchRatePage(desk, *kind_, templateId_, page);
+    const int first = page * RatePageRows;
+    for (int i = 0; i < RatePageRows && first + i < contracts.count(); ++i) {
+        const ContractVariety& v = contracts.at(first + i);
+        Row row{v.exchangeCode, v.contractCode, {}};
+        if (templateId_ != 0) {
+            RateRow rate;  // an answer short of this row lists it without rates
+            if (rates && i < static_cast<int>(rates->size()))
+                rate = (*rates)[static_cast<std::size_t>(i)];
+            row.rates = rateRowCells(*kind_, rate);
+        }
+        rows_.push_back(std::move(row));
+    }
+    desk.notify(DeskChange::ReportRows);
+    return !rows_.empty();
+}
+
+void RatePage::choose(Desk& desk, int32_t templateId) {
+    templateId_ = templateId;
+    showPage(desk, 0);
+}
+
+int RatePage::contractIndex(int row) const {
+    if (row < 0 || row >= rowCount()) return -1;
+    return page_ * RatePageRows + row;
+}
+
+}  // namespace korvant

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/ContractVariety.h"
+#include "templates/RateRow.h"
+#include "templates/TemplateKind.h"
+
+// The template CSV files "手续费 %s.csv" and "保证金 %s.csv": a header line,
+// then one line per contract: exchange, contract, the values, the discount
+// (fee only) and the collection mode, CR LF line ends, GBK in the file.
+// The texts here are UTF-8 unless a function says GBK.
+namespace korvant {
+
+// The longest line the import reads, without its terminating NUL.
+inline constexpr int MaxCsvLineBytes = 511;
+// A field keeps at most this many bytes.
+inline constexpr int MaxCsvFieldBytes = 15;
+
+// The header line with its CR LF.
+std::string templateCsvHeader(const TemplateKind& kind);
+// The line of one contract with its CR LF.
+std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& contract,
+                            const RateRow& row);
+
+// One line of a file to import, read from its GBK bytes.
+struct CsvRateLine {
+    std::string exchange;  // UTF-8
+    std::string contract;  // UTF-8
+    RateRow row;
+    // A contract listed without rates (every value, the discount empty and
+    // the collection field starting with a carriage return): not sent.
+    bool withoutRates = false;
+};
+CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine);
+
+// The lines of a file's bytes, each with its line end ("\n" and anything
+// before it, a "\r" included); the last may have none.
+struct CsvFileLine {
+    std::string_view bytes;
+    int number = 0;  // from 1
+};
+std::vector<CsvFileLine> splitCsvLines(std::string_view bytes);
+// True for a line longer than the import reads at once.
+bool csvLineTooLong(std::string_view line);
+// True for a line holding nothing but blanks and its line end.
+bool csvLineBlank(std::string_view line);
+
+// The name of an imported template: the file name after the last "/" or
+// "\\" without its last four characters (the extension), without the
+// kind's prefix "手续费 " / "保证金 ", cut to 63 bytes.
+std::string templateNameFromPath(const TemplateKind& kind, const std::string& path);
+
+// The suggested export file name "手续费 %s.csv" / "保证金 %s.csv"; characters
+// that cannot stand in a file name ("/", "\\", ":", "*", "?", "\"", "<",
+// ">", "|" and control characters) become "_", so the name stays in the
+// chosen folder.
+std::string templateExportName(const TemplateKind& kind, const std::string& templateName);
+
+// `path` with ".csv" appended unless it ends in ".csv" (any case).
+std::string withCsvExtension(const std::string& path);
+
+}  // namespace korvant

@@ -1,0 +1,192 @@
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+#include "app/Change.h"
+#include "app/Desk.h"
+#include "app/Permissions.h"
+#include "app/ReferenceReload.h"
+#include "local/WholeFile.h"
+#include "protocol/Gbk.h"
+#include "protocol/Packet.h"
+#include "templates/RatePage.h"
+#include "templates/TemplateCsv.h"
+#include "templates/TemplateOperations.h"
+#include "templates/TemplateRequests.h"
+
+// Export and import of a template as a CSV file.
+namespace korvant {
+namespace {
+
+// Names tried for an imported template before the import gives up: the
+// name itself, then "name-1", "name-2" … while the server says "已存在".
+constexpr int MaxImportCandidates = 1000;
+
+std::optional<std::string> readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return bytes.str();
+}
+
+// The id of a new template: the decimal number of the acknowledgement's
+// text; 0 when the text holds none.
+int32_t idOfText(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    int64_t value = 0;
+    bool digits = false;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        digits = true;
+        value = value * 10 + (text[i] - '0');
+        if (value > 0x7FFFFFFF) return 0;
+    }
+    return digits ? static_cast<int32_t>(value) : 0;
+}
+
+enum class Creation { Created, Exists, Stopped };
+
+// One attempt to create the imported template under `candidate`.
+Creation tryCreate(Desk& desk, const TemplateKind& kind, const std::string& candidate,
+                   const std::string& groupCode, int32_t& newId, std::string& serverText) {
+    Creation creation = Creation::Stopped;
+    ChangeSpec spec;
+    spec.build = [&](std::span<uint8_t> buffer) {
+        return writeAddTemplateRequest(kind, candidate, groupCode, buffer);
+    };
+    spec.exchange = ExchangeTexts::operation("   组包出错! ");
+    spec.exchange.checkSend = false;
+    spec.exchange.receiveFailed = {"与服务器的联接断开了!", "提示", MessageIcon::Error};
+    spec.judgement = Judgement::Custom;
+    spec.judge = [&](Desk& d, std::span<const uint8_t> answer) {
+        const int length = static_cast<int>(answer.size());
+        const std::string wrongData = "添加失败，服务器返回数据有误。";
+        if (!ResultPacket::isResult(answer.data(), length)) {
+            d.port().error(wrongData);
+            return AckResult::NotAcknowledged;
+        }
+        const ResultPacket result = ResultPacket::parse(answer.data(), length);
+        serverText = result.text;
+        if (result.status == 0) {
+            newId = idOfText(result.text);
+            // Rates are never sent for a template the answer does not name.
+            if (newId <= 0) {
+                d.port().error(wrongData);
+                return AckResult::ParseFailed;
+            }
+            creation = Creation::Created;
+            return AckResult::Success;
+        }
+        if (result.text.find("已存在") != std::string::npos) {
+            creation = Creation::Exists;
+        } else {
+            d.port().error(result.text);
+        }
+        return AckResult::Refused;
+    };
+    spec.requery = Requery::Never;
+    runChange(desk, spec);
+    return creation;
+}
+
+}  // namespace
+
+bool exportTemplate(Desk& desk, const TemplateKind& kind) {
+    FrontEndPort& port = desk.port();
+    if (!gate(port, desk.session().permissionMask, kind.exportOperation)) return false;
+    const std::optional<ChosenNode> node = templateView(desk, kind).node;
+    if (!node || node->templateId == 0) return false;
+    const RateTemplate* chosen = cachedTemplate(desk.reference(), kind, node->templateId);
+    const std::string name = chosen != nullptr ? chosen->name : std::string();
+    std::optional<std::string> path = port.chooseSaveFile(
+        kind.exportCaption, templateExportName(kind, name), {{"文本文件(*.csv)", "*.csv"}});
+    if (!path) return false;
+    const std::string target = withCsvExtension(*path);
+
+    // The file is written whole at the end: an export that stops part-way
+    // leaves no half-written file behind.
+    const std::vector<ContractVariety> contracts = desk.reference().varieties.records;
+    const int count = static_cast<int>(contracts.size());
+    const int pages = count / RatePageRows + 1;
+    std::string text = templateCsvHeader(kind);
+    for (int p = 0;; ++p) {
+        port.showProgress(textf("%s %d/%d", kind.exportCaption, p + 1, pages));
+        std::optional<std::vector<RateRow>> rows = fetchRatePage(desk, kind, node->templateId, p);
+        if (!rows) {
+            port.hideProgress();
+            port.error(kind.exportFailed);
+            return false;
+        }
+        for (int i = 0; i < RatePageRows && p * RatePageRows + i < count; ++i) {
+            const RateRow row = i < static_cast<int>(rows->size())
+                                    ? (*rows)[static_cast<std::size_t>(i)]
+                                    : RateRow{};
+            text += templateCsvLine(kind, contracts[static_cast<std::size_t>(p * RatePageRows + i)],
+                                    row);
+        }
+        // A count that is a multiple of 100 asks for one more, empty page.
+        if (count / RatePageRows < p + 1) break;
+    }
+    port.hideProgress();
+    if (!writeWholeFile(target, toGbk(text))) {
+        port.error("  写文件失败。");
+        return false;
+    }
+    port.info(kind.exportDone);
+    return true;
+}
+
+bool importTemplate(Desk& desk, const TemplateKind& kind) {
+    FrontEndPort& port = desk.port();
+    if (!gate(port, desk.session().permissionMask, kind.importOperation)) return false;
+    const std::optional<ChosenNode> node = templateView(desk, kind).node;
+    if (!node) return false;
+    const std::string groupCode = node->groupCode;
+    std::optional<std::string> chosen =
+        port.chooseOpenFile(kind.importCaption, {{kind.importFilter, "*.csv"}});
+    if (!chosen) return false;
+    const std::string path = withCsvExtension(*chosen);
+    const std::optional<std::string> bytes = readFile(path);
+    if (!bytes) {
+        port.error(textf("打开 %s 失败。", path.c_str()));
+        return false;
+    }
+    if (!port.askYesNo({textf(kind.importQuestion, path.c_str()), "确认", MessageIcon::Question}))
+        return false;
+
+    const std::string name = templateNameFromPath(kind, path);
+    std::string candidate;
+    std::string serverText;
+    int32_t templateId = 0;
+    Creation creation = Creation::Exists;
+    for (int n = 0; n < MaxImportCandidates && creation == Creation::Exists; ++n) {
+        candidate = n == 0 ? name : textf("%s-%i", name.c_str(), n);
+        creation = tryCreate(desk, kind, candidate, groupCode, templateId, serverText);
+    }
+    if (creation == Creation::Exists) port.error(serverText);
+    if (creation != Creation::Created) return false;
+
+    const std::vector<CsvFileLine> lines = splitCsvLines(*bytes);
+    const int total = static_cast<int>(lines.size()) - 1;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const CsvFileLine& line = lines[i];
+        port.showProgress(textf("%s %d/%d", kind.importCaption, static_cast<int>(i), total));
+        if (csvLineTooLong(line.bytes)) {
+            port.warn(textf("第 %d 行超过 %d 字节，未导入。", line.number, MaxCsvLineBytes));
+            continue;
+        }
+        if (csvLineBlank(line.bytes)) continue;
+        const CsvRateLine parsed = parseTemplateCsvLine(kind, line.bytes);
+        if (parsed.withoutRates) continue;
+        setRates(desk, kind, templateId, parsed.contract, parsed.exchange, parsed.row);
+    }
+    port.hideProgress();
+    reloadReferenceList(desk, kind.list);
+    port.info(textf("模版 %s 导入成功。 ", candidate.c_str()));
+    return true;
+}
+
+}  // namespace korvant

@@ -1,0 +1,40 @@
+#include "templates/TemplateForms.h"
+
+#include "protocol/Gbk.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+
+RateRow RateForm::row() const {
+    RateRow r;
+    for (std::size_t i = 0; i < values.size() && i < r.values.size(); ++i)
+        r.values[i] = readLenient(values[i]);
+    r.discount = noDiscount ? 1 : 0;
+    r.mode = absolute ? 1 : 0;
+    return r;
+}
+
+RateForm makeRateForm(const TemplateKind& kind, const std::vector<std::string>& cells) {
+    RateForm form;
+    form.rateKind = &kind;
+    auto cell = [&cells](std::size_t i) { return i < cells.size() ? cells[i] : std::string(); };
+    form.contract = cell(1);
+    const std::size_t count = kind.values.size();
+    for (std::size_t i = 0; i < count; ++i) form.values.push_back(cell(2 + i));
+    std::size_t next = 2 + count;
+    if (kind.hasDiscount) form.noDiscount = cell(next++) == "不优惠";
+    form.absolute = cell(next).rfind("绝对", 0) == 0;
+    return form;
+}
+
+std::string TemplateNameForm::typedName() const {
+    const std::string gbk = toGbk(name);
+    return fromGbk(std::string_view(gbk).substr(0, gbkCutLength(gbk, MaxBytes)));
+}
+
+std::string TemplatePickerForm::chosenName() const {
+    if (choice <= 0 || choice >= static_cast<int>(entries.size())) return {};
+    return entries[static_cast<std::size_t>(choice)];
+}
+
+}  // namespace korvant

@@ -1,0 +1,274 @@
+#include "templates/TemplateOperations.h"
+
+#include "app/AccountExchange.h"
+#include "app/ActionDispatcher.h"
+#include "app/Change.h"
+#include "app/Desk.h"
+#include "app/ListSelection.h"
+#include "app/ReferenceReload.h"
+#include "protocol/Packet.h"
+#include "templates/TemplateForms.h"
+#include "templates/TemplateRequests.h"
+
+namespace korvant {
+namespace {
+
+void redrawTree(Desk& desk, const TemplateKind& kind) {
+    desk.notify(kind.id == RateKind::Fee ? DeskChange::FeeTemplates : DeskChange::MarginTemplates);
+}
+
+// The exchange of a template change: nothing received ends the program
+// with "与服务器的联接断开了!" after the failure row.
+ExchangeTexts changeExchangeTexts(const std::string& failureTitle,
+                                  const std::string& failureDetail) {
+    ExchangeTexts texts = ExchangeTexts::operation("   组包出错! ");
+    texts.checkSend = false;
+    texts.receiveFailed = {"与服务器的联接断开了!", "提示", MessageIcon::Error};
+    texts.failureRowTitle = failureTitle;
+    texts.failureRowDetail = failureDetail;
+    return texts;
+}
+
+// The acknowledgement of an add, rename or delete, with the kind's texts.
+AckResult judgeTemplateChange(Desk& desk, std::span<const uint8_t> answer,
+                              const TemplateChangeTexts& t, const std::string& name) {
+    FrontEndPort& port = desk.port();
+    auto row = [&desk](const char* title, const std::string& detail) {
+        desk.statusList().append(title, detail, false);
+    };
+    const std::string failure = textf(t.failureFormat, name.c_str());
+    const int length = static_cast<int>(answer.size());
+    if (!ResultPacket::isResult(answer.data(), length)) {
+        row(t.failureTitle, failure);
+        port.showMessage({t.notAcknowledged, "提示", MessageIcon::Warning});
+        return AckResult::NotAcknowledged;
+    }
+    const ResultPacket result = ResultPacket::parse(answer.data(), length);
+    if (result.status != 0) {
+        switch (t.refusalRow) {
+            case RefusalRow::ServerText:
+                row(t.failureTitle, result.text);
+                break;
+            case RefusalRow::Failure:
+                row(t.failureTitle, failure);
+                break;
+            case RefusalRow::FailureAndServerText:
+                row(t.failureTitle, failure + result.text);
+                break;
+        }
+        port.error(t.refusalMessage != nullptr ? std::string(t.refusalMessage) : result.text);
+        return AckResult::Refused;
+    }
+    if (decodeAnswer(desk.router(), answer.data(), length) != 0) {
+        row(t.failureTitle, failure);
+        port.error(" 解析数据包失败!");
+        return AckResult::ParseFailed;
+    }
+    row(t.successTitle, textf(t.successFormat, name.c_str()));
+    return AckResult::Success;
+}
+
+// Runs one add, rename or delete whose request `build` writes; on success
+// the kind's template list is queried again. The tree is drawn again
+// whatever the outcome.
+bool runTemplateChange(Desk& desk, const TemplateKind& kind, const TemplateChangeTexts& t,
+                       const std::string& name, std::function<int(std::span<uint8_t>)> build) {
+    ChangeSpec spec;
+    spec.title = t.startTitle;
+    spec.startDetail = textf(t.startFormat, name.c_str());
+    spec.build = std::move(build);
+    spec.exchange = changeExchangeTexts(t.failureTitle, textf(t.lostFormat, name.c_str()));
+    spec.judgement = Judgement::Custom;
+    spec.judge = [&t, &name](Desk& d, std::span<const uint8_t> answer) {
+        return judgeTemplateChange(d, answer, t, name);
+    };
+    spec.requery = Requery::OnSuccess;
+    spec.requeryList = [&kind](Desk& d) { reloadReferenceList(d, kind.list); };
+    const bool done = runChange(desk, spec).done;
+    redrawTree(desk, kind);
+    return done;
+}
+
+std::string cachedName(Desk& desk, const TemplateKind& kind, int32_t id) {
+    const RateTemplate* t = cachedTemplate(desk.reference(), kind, id);
+    return t != nullptr ? t->name : std::string();
+}
+
+}  // namespace
+
+TemplateView& templateView(Desk& desk, const TemplateKind& kind) {
+    TemplateViews& views = desk.areaState<TemplateViews>();
+    return kind.id == RateKind::Fee ? views.fee : views.margin;
+}
+
+void chooseTemplateNode(Desk& desk, const TemplateKind& kind, const ChosenNode& node) {
+    templateView(desk, kind).node = node;
+    desk.dispatcher().send(kind.nodeSelected, static_cast<int>(node.templateId));
+}
+
+void showTemplateRates(Desk& desk, const TemplateKind& kind, int32_t templateId) {
+    TemplateView& view = templateView(desk, kind);
+    view.selectedRow = -1;
+    view.page.choose(desk, templateId);
+    MainState& state = desk.mainState();
+    if (state.view == kind.view) {
+        state.labelPage = 1;
+        state.labelTotal = view.page.cursor().total;
+        desk.notify(DeskChange::PageLabel);
+    }
+}
+
+std::vector<ContractVariety> sameProductContracts(const std::vector<ContractVariety>& contracts,
+                                                  int index) {
+    std::vector<ContractVariety> out;
+    if (index < 0 || index >= static_cast<int>(contracts.size())) return out;
+    const std::string& product = contracts[static_cast<std::size_t>(index)].productCode;
+    for (const ContractVariety& c : contracts)
+        if (c.productCode == product) out.push_back(c);
+    return out;
+}
+
+bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const std::string& contract,
+              const std::string& exchange, const RateRow& row) {
+    ChangeSpec spec;
+    spec.build = [&](std::span<uint8_t> buffer) {
+        return writeSetRatesRequest(kind, contract, exchange, templateId, row, buffer);
+    };
+    spec.exchange = ExchangeTexts::operation("   组包出错! ");
+    spec.judgement = Judgement::Custom;
+    spec.judge = [](Desk& d, std::span<const uint8_t> answer) {
+        if (decodeAnswer(d.router(), answer.data(), static_cast<int>(answer.size())) != 0) {
+            d.port().error("  错误的数据包, 无法解析 !  ");
+            return AckResult::ParseFailed;
+        }
+        return AckResult::Success;
+    };
+    spec.requery = Requery::Never;
+    return runChange(desk, spec).done;
+}
+
+int modifyRates(Desk& desk, const TemplateKind& kind) {
+    if (!gate(desk.port(), desk.session().permissionMask, kind.modifyOperation)) return 0;
+    TemplateView& view = templateView(desk, kind);
+    const int index = view.page.contractIndex(view.selectedRow);
+    if (index < 0 || index >= desk.reference().varieties.count()) return 0;
+
+    RateForm form = makeRateForm(kind, view.page.cells(view.selectedRow));
+    if (!desk.port().editForm(form, [](Form&) { return true; })) return 0;
+    const RateRow row = form.row();
+    const std::vector<ContractVariety>& contracts = desk.reference().varieties.records;
+    std::vector<ContractVariety> targets;
+    if (form.allMonths)
+        targets = sameProductContracts(contracts, index);
+    else
+        targets.push_back(contracts[static_cast<std::size_t>(index)]);
+    const int32_t templateId = view.page.templateId();
+    int sent = 0;
+    for (const ContractVariety& c : targets)
+        if (setRates(desk, kind, templateId, c.contractCode, c.exchangeCode, row)) ++sent;
+    view.page.showPage(desk, view.page.page());
+    return sent;
+}
+
+bool addTemplate(Desk& desk, const TemplateKind& kind) {
+    TemplateNameForm form;
+    form.caption = "添加";
+    if (!desk.port().editForm(form, [](Form&) { return true; })) {
+        redrawTree(desk, kind);
+        return false;
+    }
+    const std::optional<ChosenNode> node = templateView(desk, kind).node;
+    if (!node) {
+        redrawTree(desk, kind);
+        return false;
+    }
+    const std::string name = form.typedName();
+    const std::string code = node->groupCode;
+    return runTemplateChange(desk, kind, kind.add, name, [&](std::span<uint8_t> buffer) {
+        return writeAddTemplateRequest(kind, name, code, buffer);
+    });
+}
+
+bool renameTemplate(Desk& desk, const TemplateKind& kind) {
+    const std::optional<ChosenNode> node = templateView(desk, kind).node;
+    if (!node) return false;
+    TemplateNameForm form;
+    form.caption = "修改";
+    form.name = cachedName(desk, kind, node->templateId);
+    if (!desk.port().editForm(form, [](Form&) { return true; })) {
+        redrawTree(desk, kind);
+        return false;
+    }
+    const std::string name = form.typedName();
+    return runTemplateChange(desk, kind, kind.rename, name, [&](std::span<uint8_t> buffer) {
+        return writeRenameTemplateRequest(kind, name, node->groupCode, node->templateId, buffer);
+    });
+}
+
+bool deleteTemplate(Desk& desk, const TemplateKind& kind) {
+    if (!desk.port().askYesNo({kind.deleteQuestion, "提示", MessageIcon::Question})) return false;
+    const std::optional<ChosenNode> node = templateView(desk, kind).node;
+    if (!node) return false;
+    const std::string name = cachedName(desk, kind, node->templateId);
+    return runTemplateChange(desk, kind, kind.remove, name, [&](std::span<uint8_t> buffer) {
+        return writeDeleteTemplateRequest(kind, name, node->groupCode, node->templateId, buffer);
+    });
+}
+
+bool assignTemplate(Desk& desk, const TemplateKind& kind) {
+    const std::vector<SubAccount> selected = selectedSubAccounts(desk);
+    if (selected.empty()) return false;
+    const std::string account = selected.front().account;
+    // The templates offered are those of the first-level group that owns
+    // the listed group.
+    const std::string groupCode = desk.mainState().group.code.substr(0, 2);
+
+    TemplatePickerForm form;
+    form.caption = kind.assignCaption;
+    form.label = kind.assignLabel;
+    form.entries.emplace_back(TemplatePickerForm::NoTemplate);
+    for (const RateTemplate& t : cachedTemplates(desk.reference(), kind))
+        if (t.groupCode == groupCode) form.entries.push_back(t.name);
+    if (!desk.port().editForm(form, [](Form&) { return true; })) return false;
+    const std::string name = form.chosenName();
+
+    const std::string failure = textf("%s:%s失败！", kind.assignTitle, name.c_str());
+    ChangeSpec spec;
+    spec.title = kind.assignTitle;
+    spec.startDetail = textf("%s:%s", kind.assignTitle, name.c_str());
+    spec.build = [&](std::span<uint8_t> buffer) {
+        return writeAssignTemplateRequest(kind, account, name, buffer);
+    };
+    spec.exchange = changeExchangeTexts(kind.assignTitle, failure);
+    spec.ack.title = kind.assignTitle;
+    spec.ack.failureRow = failure;
+    spec.ack.parseFailed = " 解析数据包失败!";
+    spec.ack.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
+    spec.requery = Requery::AfterDispatchFailure;
+    spec.requeryList = [](Desk& d) { requeryAccountList(d, AccountList::SubAccounts); };
+    spec.successRowAfterRequery = textf("%s:%s成功！", kind.assignTitle, name.c_str());
+    return runChange(desk, spec).done;
+}
+
+void runTemplateCommand(Desk& desk, const TemplateKind& kind, TemplateCommand command) {
+    ActionDispatcher& d = desk.dispatcher();
+    switch (command) {
+        case TemplateCommand::Add:
+            d.send(kind.addTemplate);
+            break;
+        case TemplateCommand::Rename:
+            d.send(kind.renameTemplate);
+            break;
+        case TemplateCommand::Delete:
+            d.send(kind.deleteTemplate);
+            break;
+        case TemplateCommand::Export:
+            d.send(kind.exportTemplate);
+            break;
+        case TemplateCommand::Import:
+            importTemplate(desk, kind);
+            break;
+    }
+}
+
+}  // namespace korvant

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/ContractVariety.h"
+#include "templates/RateRow.h"
+#include "templates/TemplateKind.h"
+#include "templates/TemplateTree.h"
+#include "templates/TemplateViews.h"
+
+// The operations of the template views. Each is reached through an action
+// of the dispatcher (see registerTemplateActions) or called directly by a
+// front end; each reads the tree node and the rate-list row that the front
+// end chose (TemplateView).
+namespace korvant {
+
+class Desk;
+
+// A node of the tree was chosen: it is kept, and the action of the kind's
+// node selection (111 / 112) is sent with its template id.
+void chooseTemplateNode(Desk& desk, const TemplateKind& kind, const ChosenNode& node);
+
+// Actions 111 / 112: the template becomes the current one (0 for the root
+// and the groups) and page 0 is shown; the pager shows page 1 of the
+// contract list's pages.
+void showTemplateRates(Desk& desk, const TemplateKind& kind, int32_t templateId);
+
+// Actions 91 / 92: the rate dialog for the chosen row, filled from its
+// cells; on "确定" the rates are sent for its contract, or for every
+// contract of its product ("应用到该品种所有月份"), then the page is shown
+// again. Without the permission bit its refusal is shown; without a row
+// nothing happens. Returns the number of contracts whose change was sent
+// and dispatched.
+int modifyRates(Desk& desk, const TemplateKind& kind);
+
+// The contract-list entries of the same product as entry `index`, in list
+// order (entry `index` itself included).
+std::vector<ContractVariety> sameProductContracts(const std::vector<ContractVariety>& contracts,
+                                                  int index);
+
+// Sends the rates of one contract (commands 92 / 44), one exchange with its
+// own messages; a refusal or failure of one does not stop the caller.
+// Returns whether the answer was received and dispatched.
+bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const std::string& contract,
+              const std::string& exchange, const RateRow& row);
+
+// Actions 113 / 114, 115 / 116, 117 / 118 on the chosen node. After each the
+// trees are drawn again from the caches, whatever the outcome.
+bool addTemplate(Desk& desk, const TemplateKind& kind);
+bool renameTemplate(Desk& desk, const TemplateKind& kind);
+bool deleteTemplate(Desk& desk, const TemplateKind& kind);
+
+// Actions 119 / 120: loads a template of the listed group onto the chosen
+// sub-account (the first selected row of the sub-account list), or removes
+// its template ("不使用模版").
+bool assignTemplate(Desk& desk, const TemplateKind& kind);
+
+// Actions 128 / 130 and "导入" of a group node: the CSV exchange.
+bool exportTemplate(Desk& desk, const TemplateKind& kind);
+bool importTemplate(Desk& desk, const TemplateKind& kind);
+
+// A command of a tree pop-up on the chosen node.
+void runTemplateCommand(Desk& desk, const TemplateKind& kind, TemplateCommand command);
+
+}  // namespace korvant

@@ -1,0 +1,74 @@
+// The fee-rate view against the demo simulator: a template chosen in the
+// tree lists its rates, and the rate dialog opened from a row is filled
+// from that row's cells and sends what is typed.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include "app/Desk.h"
+#include "gui/GuiHarness.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/templates/RateListView.h"
+#include "gui/templates/TemplateDialogs.h"
+#include "gui/widgets/ListTableModel.h"
+#include "gui/widgets/NodeTreeModel.h"
+
+namespace korvant::test {
+namespace {
+
+int rowOf(gui::ListTableModel* model, const QString& contract) {
+    for (int row = 0; row < model->rowCount(); ++row)
+        if (model->cell(row, 1) == contract) return row;
+    return -1;
+}
+
+TEST(RateDialog, FilledFromTheChosenRowAndSentOnOk) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->viewAction(ViewKind::FeeRates)->trigger();
+    ASSERT_TRUE(waitUntil([&] { return t.desk->mainState().view == ViewKind::FeeRates; }));
+    QTreeView* tree = t.window->navigation()->tree(ViewKind::FeeRates);
+    auto* model = static_cast<gui::NodeTreeModel*>(tree->model());
+    for (int node = 0; node < model->nodeCount(); ++node)
+        if (model->node(node).data == 1) tree->setCurrentIndex(model->indexOfNode(node));
+
+    auto* list = t.window->content()->findChild<gui::RateListView*>(QStringLiteral("feeRates"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(
+        waitUntil([&] { return list->isEnabled() && list->tableModel()->rowCount() == 100; }));
+    gui::ListTableModel* rows = list->tableModel();
+    const int row = rowOf(rows, QStringLiteral("cu2603"));
+    ASSERT_GE(row, 0);
+    const QString openRate = rows->cell(row, 2);
+    list->selectRow(row);
+
+    t.driver.then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::RateDialog*>(modal);
+        if (dialog == nullptr) return false;
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("手续费率"));
+        EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("contract"))->text(),
+                  QStringLiteral("cu2603"));
+        EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("value0"))->text(), openRate);
+        dialog->findChild<QLineEdit*>(QStringLiteral("value1"))->setText(QStringLiteral("7.25"));
+        dialog->findChild<QComboBox*>(QStringLiteral("collection"))->setCurrentIndex(1);
+        QTimer::singleShot(0, dialog->findChild<QPushButton*>(QStringLiteral("ok")),
+                           &QPushButton::click);
+        return true;
+    });
+    ASSERT_TRUE(t.window->content()->modifyButton()->isEnabled());
+    t.window->content()->modifyButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return t.driver.pendingHandlers() == 0; }));
+    ASSERT_TRUE(waitUntil([&] { return rows->cell(rowOf(rows, "cu2603"), 3) == "7.25"; }));
+    const int after = rowOf(rows, QStringLiteral("cu2603"));
+    EXPECT_EQ(rows->cell(after, 2), openRate);
+    EXPECT_EQ(rows->cell(after, 9), QStringLiteral("绝对"));
+}
+
+}  // namespace
+}  // namespace korvant::test

@@ -14,5 +14,8 @@ void addSubAccountHandlers(Dispatcher& d);
 void addMainAccountHandlers(Dispatcher& d);
 void addDepositHandlers(Dispatcher& d);
 void addServiceHandlers(Dispatcher& d);
+void addSettlementHandlers(Dispatcher& d);
+void addTradingParameterHandlers(Dispatcher& d);
+void addOperationLogHandlers(Dispatcher& d);
 
 }  // namespace korvant::sim

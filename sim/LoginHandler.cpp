@@ -33,6 +33,7 @@ Answer login(const Request& r, Context& c) {
     if (c.connection.loggedIn) c.logins.remove(c.connection.account);
     c.connection.loggedIn = true;
     c.connection.account = account;
+    c.connection.mac = r.text(36, 16);
     c.logins.add(account);
 
     Answer out = fixedAnswer(cmd::LoginAnswer, 44);

@@ -109,6 +109,22 @@ COMMANDS
   mainaccount subaccounts
                        print the sub-accounts that use a main account as TSV:
                        --group ID --account A
+  settle start|status|clear
+                       start the settlement and print "date" and "text" lines
+                       ([--wait] polls until it ends: exit 0 on "结算完成!", 1 on a
+                       failure); print the status once; clear today's result
+                       (asks, --yes answers)
+  settle prices|price  print one page of the settlement prices as TSV: --date
+                       YYYYMMDD [--page N]; set one: --date D --exchange E
+                       --contract C --price P
+  params show|set      print the trading parameters as key<TAB>value lines;
+                       change them: [--half-fee CODE,...] [--no-fee CODE,...]
+                       [--position-profit 0-4] [--close-profit 0-2]
+                       [--over-trading N] [--auto-settle HHMM]
+                       [--window HHMM-HHMM] [--fund-rate X]
+  log                  print one page of the operation log as TSV: --from
+                       "YYYY-MM-DD HH:MM:SS" --to ... [--admin A] [--keyword K]
+                       [--kinds 组,子账号,...] [--page N]
   Run "korvant-cli OBJECT ACTION --help" for the options of one command.
 )";
 

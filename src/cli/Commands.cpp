@@ -6,13 +6,16 @@
 #include "cli/DepositsCommand.h"
 #include "cli/GroupEditCommand.h"
 #include "cli/GroupListCommand.h"
+#include "cli/LogCommand.h"
 #include "cli/LoginCommand.h"
 #include "cli/MainAccountAddCommand.h"
 #include "cli/MainAccountDeleteCommand.h"
 #include "cli/MainAccountLinkCommand.h"
 #include "cli/MainAccountModifyCommand.h"
 #include "cli/MainAccountSubAccountsCommand.h"
+#include "cli/ParamsCommands.h"
 #include "cli/PasswordCommand.h"
+#include "cli/SettleCommands.h"
 #include "cli/SubAccountAddCommand.h"
 #include "cli/SubAccountDeleteCommand.h"
 #include "cli/SubAccountModifyCommand.h"
@@ -46,6 +49,14 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(std::make_unique<MainAccountLinkCommand>(true));
     commands.push_back(std::make_unique<MainAccountLinkCommand>(false));
     commands.push_back(std::make_unique<MainAccountSubAccountsCommand>());
+    commands.push_back(std::make_unique<SettleStartCommand>());
+    commands.push_back(std::make_unique<SettleStatusCommand>());
+    commands.push_back(std::make_unique<SettleClearCommand>());
+    commands.push_back(std::make_unique<SettlePricesCommand>());
+    commands.push_back(std::make_unique<SettlePriceCommand>());
+    commands.push_back(std::make_unique<ParamsShowCommand>());
+    commands.push_back(std::make_unique<ParamsSetCommand>());
+    commands.push_back(std::make_unique<LogCommand>());
     return commands;
 }
 

@@ -10,17 +10,6 @@ std::string formatAmount(double value) {
     return text;
 }
 
-std::string formatTrimmed(double value, int decimals) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string s = text;
-    if (s.find('.') != std::string::npos) {
-        while (!s.empty() && s.back() == '0') s.pop_back();
-        if (!s.empty() && s.back() == '.') s.pop_back();
-    }
-    return s;
-}
-
 namespace {
 
 std::string decimal(long long value) {

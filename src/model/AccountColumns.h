@@ -8,6 +8,7 @@
 #include "model/MainAccount.h"
 #include "model/PageCursor.h"
 #include "model/SubAccount.h"
+#include "text/NumberText.h"
 
 // Columns of the account lists and the cell texts exactly as the desk
 // shows them. The desk and the command-line front end both draw from here.
@@ -21,9 +22,6 @@ struct ListColumn {
 
 // "%.2f".
 std::string formatAmount(double value);
-// printf "%.<decimals>f" with trailing zeros and a trailing point removed
-// ("0.000300" → "0.0003", "2.000000" → "2").
-std::string formatTrimmed(double value, int decimals);
 
 // "账号", "密码", "权限" (the mask as a decimal), "隶属", "名称", then
 // "监控范围" twice (from, to).

@@ -9,6 +9,7 @@
 #include "gui/accounts/MainAccountLinkDialog.h"
 #include "gui/accounts/PasswordDialog.h"
 #include "gui/accounts/SubAccountDialog.h"
+#include "gui/reports/ReportDialogs.h"
 #include "gui/shell/AdvancedSearchDialog.h"
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/LoginDialog.h"
@@ -27,6 +28,7 @@ void registerDialogs(DialogRegistry& registry) {
     registry.add<MainAccountDialog, MainAccountForm>();
     registry.add<MainAccountChangeDialog, MainAccountChangeForm>();
     registry.add<MainAccountLinkDialog, MainAccountLinkForm>();
+    registerReportDialogs(registry);
 }
 
 }  // namespace korvant::gui

@@ -32,6 +32,7 @@
 #include "app/ToolbarCommand.h"
 #include "gui/accounts/DepositRecordsTab.h"
 #include "gui/accounts/LinkedSubAccountsWindow.h"
+#include "gui/reports/OperationLogView.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/AccountRows.h"
@@ -105,6 +106,8 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     connectLists();
     DepositRecordsTab::install(
         desk_, *content_, [this](const std::function<void()>& work) { return callCore(work); });
+    installOperationLogView(desk_, *content_,
+                            [this](const std::function<void()>& work) { return callCore(work); });
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {
@@ -208,8 +211,7 @@ void MainWindow::buildMenus() {
         viewActions_[view] = item;
     }
 
-    // The settlement commands have no action of their own yet: they are
-    // enabled when the core registers a handler under their command number.
+    // The settlement commands run the actions numbered as their command ids.
     QMenu* operations = menuBar()->addMenu(QStringLiteral("操作"));
     const std::pair<const char*, int> settlement[] = {
         {"交易参数", 32848}, {"开始结算", 32830}, {"结算价设置", 32831}, {"清除结算数据", 32854}};

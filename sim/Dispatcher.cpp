@@ -43,7 +43,8 @@ Answer Dispatcher::dispatch(const std::vector<uint8_t>& packet, Context& context
         return refuse(route, "请求格式错误");
     }
     if (static_cast<int>(plain.size()) != route->size) return refuse(route, "请求长度错误");
-    if (route->needsLogin && !context.connection.loggedIn) return refuse(route, "请先登录");
+    // Nothing but the login (and the keep-alive above) before a login.
+    if (command != cmd::Login && !context.connection.loggedIn) return refuse(route, "请先登录");
     const Request request(std::move(plain));
     Answer answer = route->handler(request, context);
     recordOperation(request, answer, *route, context);

@@ -13,7 +13,8 @@
 
 // Routes one request to its handler after the checks that every request
 // passes: a known command, the fixed size of its layout, a compressed body
-// only where the protocol allows one, a login where the request changes data.
+// only where the protocol allows one, and a login for everything but the
+// login itself.
 namespace korvant::sim {
 
 struct Context {
@@ -32,7 +33,7 @@ struct Route {
     uint8_t command = 0;
     int size = 0;  // fixed size of the plain request
     bool compressible = false;
-    bool needsLogin = false;
+    bool needsLogin = false;  // every command but the login needs one
     RefusalStyle style = RefusalStyle::Result;
     Handler handler;
 };

@@ -24,14 +24,20 @@ Answer login(const Request& r, Context& c) {
     std::string account = r.text(4, 16);
     std::string password = r.text(20, 16);
     Administrator* admin = c.state.findAdministrator(account);
-    if (account.empty() || admin == nullptr) return refusal("账号不存在");
-    if (admin->password != password) return refusal("密码错误");
+    // One text for an unknown account and a wrong password, so that nobody
+    // learns which accounts exist; each failure on a connection makes the
+    // next answer wait longer.
+    if (account.empty() || admin == nullptr || admin->password != password) {
+        ++c.connection.failedLogins;
+        return refusal(LoginRefusedText);
+    }
     if (!addressAllowed(*admin, c.connection.peerAddress)) return refusal("不允许从此地址登录");
     bool sameConnection = c.connection.loggedIn && c.connection.account == account;
     if (admin->multiLogin == 0 && c.logins.isActive(account) && !sameConnection)
         return refusal("该账号已在别处登录");
     if (c.connection.loggedIn) c.logins.remove(c.connection.account);
     c.connection.loggedIn = true;
+    c.connection.failedLogins = 0;
     c.connection.account = account;
     c.connection.mac = r.text(36, 16);
     c.logins.add(account);

@@ -2,6 +2,7 @@
 
 #include <asio.hpp>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <iostream>
@@ -23,6 +24,11 @@ struct ServerCore {
     asio::io_context io;
     asio::ip::tcp::acceptor acceptor{io};
     asio::signal_set signals{io};
+    // Accepting again after an error (out of file descriptors) waits, so
+    // that the server keeps serving its connections instead of spinning.
+    asio::steady_timer acceptRetry{io};
+    int acceptBackoffMs = 0;
+    bool acceptErrorLogged = false;
 
     void accept();
 };
@@ -60,10 +66,17 @@ private:
         std::vector<uint8_t> packet;
         while (reader_.next(packet)) {
             Context context{server_.state, connection_, server_.logins};
+            const int failedBefore = connection_.failedLogins;
             answer_ = server_.dispatcher.dispatch(packet, context);
             log(packet, answer_);
             if (!answer_.empty()) {
-                write();
+                const int delay = connection_.failedLogins > failedBefore
+                                      ? loginDelayMs(connection_.failedLogins)
+                                      : 0;
+                if (delay > 0)
+                    writeAfter(delay);
+                else
+                    write();
                 return;
             }
         }
@@ -85,6 +98,17 @@ private:
                           });
     }
 
+    // A refused login is answered late, more so after each failure.
+    void writeAfter(int delayMs) {
+        auto self = shared_from_this();
+        timer_.cancel();
+        timer_.expires_after(std::chrono::milliseconds(delayMs));
+        timer_.async_wait([this, self](asio::error_code ec) {
+            if (ec || !socket_.is_open()) return;
+            write();
+        });
+    }
+
     void read() {
         armStallTimer();
         auto self = shared_from_this();
@@ -97,16 +121,21 @@ private:
     }
 
     // While part of a packet is held, the rest must follow within the stall
-    // timeout; an idle connection between packets may wait as long as it likes.
+    // timeout; between packets the next request (a keep-alive at least) must
+    // come within the idle timeout, so that a dead session never keeps a
+    // single-login account locked.
     void armStallTimer() {
         timer_.cancel();
-        if (reader_.buffered() == 0) return;
+        const bool midPacket = reader_.buffered() != 0;
+        const int ms = midPacket ? server_.options.stallTimeoutMs : server_.options.idleTimeoutMs;
+        if (ms <= 0) return;
         auto self = shared_from_this();
-        timer_.expires_after(std::chrono::milliseconds(server_.options.stallTimeoutMs));
-        timer_.async_wait([this, self](asio::error_code ec) {
+        timer_.expires_after(std::chrono::milliseconds(ms));
+        timer_.async_wait([this, self, midPacket](asio::error_code ec) {
             if (ec) return;
             if (server_.options.verbose)
-                std::cerr << "[" << connection_.id << "] closed: stalled mid-packet\n";
+                std::cerr << "[" << connection_.id
+                          << "] closed: " << (midPacket ? "stalled mid-packet" : "idle") << "\n";
             close();
         });
     }
@@ -144,8 +173,23 @@ private:
 void ServerCore::accept() {
     acceptor.async_accept([this](asio::error_code ec, asio::ip::tcp::socket socket) {
         if (!acceptor.is_open()) return;
-        if (!ec) std::make_shared<Session>(std::move(socket), *this)->start();
-        accept();
+        if (!ec) {
+            acceptBackoffMs = 0;
+            acceptErrorLogged = false;
+            std::make_shared<Session>(std::move(socket), *this)->start();
+            accept();
+            return;
+        }
+        if (!acceptErrorLogged) {
+            std::cerr << "korvant-sim: cannot accept a connection: " << ec.message()
+                      << " (retrying)\n";
+            acceptErrorLogged = true;
+        }
+        acceptBackoffMs = acceptBackoffMs == 0 ? 50 : std::min(acceptBackoffMs * 2, 1000);
+        acceptRetry.expires_after(std::chrono::milliseconds(acceptBackoffMs));
+        acceptRetry.async_wait([this](asio::error_code waitError) {
+            if (!waitError) accept();
+        });
     });
 }
 

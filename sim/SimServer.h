@@ -14,6 +14,9 @@ struct SimOptions {
     uint32_t seed = 1;
     bool verbose = false;
     int stallTimeoutMs = 30000;  // a connection stalled mid-packet is closed
+    // A connection without any request (not even a keep-alive) for this long
+    // is closed: three keep-alive intervals of the desk.
+    int idleTimeoutMs = 150000;
 };
 
 struct ServerCore;

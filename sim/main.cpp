@@ -8,11 +8,14 @@ namespace {
 
 void usage(std::ostream& out) {
     out << "usage: korvant-sim [--host ADDR] [--port N] [--data demo|large|empty] [--seed N] "
-           "[--verbose]\n"
+           "[--idle-timeout SECONDS] [--verbose]\n"
            "  --host ADDR   address to listen on (default 127.0.0.1)\n"
            "  --port N      port to listen on (default 9950; 0 picks a free port)\n"
            "  --data NAME   data set: demo (default), large (benchmarks) or empty\n"
            "  --seed N      seed of the generated data (default 1)\n"
+           "  --idle-timeout SECONDS\n"
+           "                close a connection without any request for this long (default "
+           "150)\n"
            "  --verbose     one line per request on stderr\n"
            "The first line on stdout is \"listening on ADDR:PORT\". SIGINT or SIGTERM stops "
            "the server.\n";
@@ -61,6 +64,14 @@ int main(int argc, char** argv) {
                 return 2;
             }
             options.seed = static_cast<uint32_t>(seed);
+        } else if (arg == "--idle-timeout") {
+            long seconds = number(value(), 1, 86400);
+            if (seconds < 0) {
+                std::cerr << "korvant-sim: --idle-timeout takes a number of seconds from 1 to "
+                             "86400\n";
+                return 2;
+            }
+            options.idleTimeoutMs = static_cast<int>(seconds * 1000);
         } else if (arg == "--verbose") {
             options.verbose = true;
         } else {

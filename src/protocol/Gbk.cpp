@@ -2,17 +2,29 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 namespace korvant {
 namespace {
 
+// Length of the ASCII prefix of `s`, eight bytes at a time.
+std::size_t asciiPrefix(std::string_view s) {
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080ull) break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+
 bool isAscii(std::string_view s) {
-    for (unsigned char c : s)
-        if (c >= 0x80) return false;
-    return true;
+    return asciiPrefix(s) == s.size();
 }
 
 // One conversion descriptor per direction and thread, opened on first use.
@@ -74,9 +86,196 @@ std::size_t utf8SequenceLength(unsigned char lead) {
     return 1;
 }
 
+// Table-driven conversion. The tables are filled once from the system
+// converter, so every byte sequence converts exactly as the converter
+// would, at memory speed: decoding a field is a table look-up per
+// character instead of a converter call per field.
+class GbkTables {
+public:
+    GbkTables() { buildDecoding(); }
+
+    // Code point of a single byte >= 0x80 (0 when it is no character).
+    uint16_t single(unsigned char b) const { return single_[b]; }
+    // Code point of a double-byte character (0 when invalid).
+    uint16_t pair(unsigned char lead, unsigned char trail) const {
+        return pair_[(static_cast<std::size_t>(lead) << 8) | trail];
+    }
+    // GBK bytes of a BMP code point: 0 when GBK cannot hold it; a value
+    // above 0xFF is a double-byte character (lead in the high byte).
+    uint16_t encoded(uint32_t cp) const {
+        std::call_once(encodingOnce_, [this] { buildEncoding(); });
+        return cp < encode_.size() ? encode_[cp] : 0;
+    }
+
+private:
+    void buildDecoding() {
+        iconv_t cd = iconv_open("UTF-32LE", "CP936");
+        if (cd == reinterpret_cast<iconv_t>(-1)) return;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            char in[1] = {static_cast<char>(b)};
+            uint32_t cp = 0;
+            int result = convertOne(cd, in, 1, cp);
+            if (result == 1 && cp <= 0xFFFF) single_[b] = static_cast<uint16_t>(cp);
+            lead_[b] = result == 0;  // incomplete alone: the first byte of a pair
+        }
+        // All pairs of one lead byte in one call; an invalid pair is noted
+        // and stepped over (every valid pair takes two bytes and gives one
+        // code point).
+        std::vector<char> in(512);
+        std::vector<uint32_t> out(256);
+        for (int l = 0x80; l <= 0xFF; ++l) {
+            if (!lead_[l]) continue;
+            for (int t = 0; t < 256; ++t) {
+                in[2 * t] = static_cast<char>(l);
+                in[2 * t + 1] = static_cast<char>(t);
+            }
+            int t = 0;
+            while (t < 256) {
+                iconv(cd, nullptr, nullptr, nullptr, nullptr);
+                char* inp = in.data() + 2 * t;
+                std::size_t inLeft = static_cast<std::size_t>(2 * (256 - t));
+                char* outp = reinterpret_cast<char*>(out.data());
+                std::size_t outLeft = out.size() * 4;
+                std::size_t r = iconv(cd, &inp, &inLeft, &outp, &outLeft);
+                const int done = static_cast<int>((inp - (in.data() + 2 * t)) / 2);
+                const int produced =
+                    static_cast<int>((outp - reinterpret_cast<char*>(out.data())) / 4);
+                for (int k = 0; k < produced && k < done; ++k)
+                    if (out[k] <= 0xFFFF)
+                        pair_[(static_cast<std::size_t>(l) << 8) | (t + k)] =
+                            static_cast<uint16_t>(out[k]);
+                t += done;
+                if (r != static_cast<std::size_t>(-1)) break;
+                ++t;  // the pair at `t` is invalid
+            }
+        }
+        iconv_close(cd);
+    }
+
+    // 1: one character converted into `cp`; 0: incomplete; -1: invalid.
+    static int convertOne(iconv_t cd, char* in, std::size_t size, uint32_t& cp) {
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        char* outp = reinterpret_cast<char*>(&cp);
+        std::size_t outLeft = sizeof cp;
+        std::size_t inLeft = size;
+        std::size_t r = iconv(cd, &in, &inLeft, &outp, &outLeft);
+        if (r != static_cast<std::size_t>(-1) && outLeft == 0) return 1;
+        return errno == EINVAL ? 0 : -1;
+    }
+
+    // The inverse of the decoding tables. Where two byte sequences decode
+    // to the same character, the converter writes the lower one.
+    void buildEncoding() const {
+        encode_.assign(0x10000, 0);
+        for (uint32_t cp = 0; cp < 0x80; ++cp) encode_[cp] = static_cast<uint16_t>(cp);
+        for (int b = 0x80; b <= 0xFF; ++b)
+            if (single_[b] != 0 && encode_[single_[b]] == 0)
+                encode_[single_[b]] = static_cast<uint16_t>(b);
+        for (std::size_t code = 0x8000; code < 0x10000; ++code) {
+            const uint16_t cp = pair_[code];
+            if (cp != 0 && encode_[cp] == 0) encode_[cp] = static_cast<uint16_t>(code);
+        }
+    }
+
+    std::array<uint16_t, 256> single_{};
+    std::array<bool, 256> lead_{};
+    std::vector<uint16_t> pair_ = std::vector<uint16_t>(0x10000, 0);
+    mutable std::once_flag encodingOnce_;
+    mutable std::vector<uint16_t> encode_;
+};
+
+const GbkTables& tables() {
+    static const GbkTables t;
+    return t;
+}
+
+// The code point of the well-formed UTF-8 sequence of `n` bytes at `p`.
+uint32_t decodeUtf8(const unsigned char* p, std::size_t n) {
+    uint32_t cp = n == 2 ? (p[0] & 0x1F) : n == 3 ? (p[0] & 0x0F) : (p[0] & 0x07);
+    for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (p[k] & 0x3F);
+    return cp;
+}
+
 }  // namespace
 
 std::string toGbk(std::string_view utf8) {
+    if (isAscii(utf8)) return std::string(utf8);
+    const GbkTables& t = tables();
+    std::string out;
+    out.reserve(utf8.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        if (p[i] < 0x80) {
+            out.push_back(static_cast<char>(p[i++]));
+            continue;
+        }
+        std::size_t n = utf8SequenceLength(p[i]);
+        // Only whole, well-formed sequences are characters; a broken one is
+        // replaced byte by byte.
+        if (n == 1 || i + n > utf8.size() || !isValidUtf8(utf8.substr(i, n))) {
+            out.push_back('?');
+            ++i;
+            continue;
+        }
+        const uint32_t cp = decodeUtf8(p + i, n);
+        const uint16_t code = cp <= 0xFFFF ? t.encoded(cp) : 0;
+        if (code == 0) {
+            out.push_back('?');
+        } else if (code > 0xFF) {
+            out.push_back(static_cast<char>(code >> 8));
+            out.push_back(static_cast<char>(code & 0xFF));
+        } else {
+            out.push_back(static_cast<char>(code));
+        }
+        i += n;
+    }
+    return out;
+}
+
+std::string fromGbk(std::string_view gbk) {
+    const std::size_t size = gbk.size();
+    std::size_t i = asciiPrefix(gbk);
+    if (i == size) return std::string(gbk);
+    const GbkTables& t = tables();
+    // At most three UTF-8 bytes for each GBK byte.
+    std::string out(size * 3, '\0');
+    std::memcpy(out.data(), gbk.data(), i);
+    auto* o = reinterpret_cast<unsigned char*>(out.data()) + i;
+    const auto* p = reinterpret_cast<const unsigned char*>(gbk.data());
+    auto put = [&o](uint32_t cp) {
+        if (cp < 0x800) {
+            *o++ = static_cast<unsigned char>(0xC0 | (cp >> 6));
+            *o++ = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+        } else {
+            *o++ = static_cast<unsigned char>(0xE0 | (cp >> 12));
+            *o++ = static_cast<unsigned char>(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+        }
+    };
+    while (i < size) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            *o++ = b;
+            ++i;
+        } else if (uint16_t cp = t.single(b)) {
+            put(cp);
+            ++i;
+        } else if (uint16_t cp2 = i + 1 < size ? t.pair(b, p[i + 1]) : 0) {
+            put(cp2);
+            i += 2;
+        } else {
+            put(0xFFFD);  // invalid or truncated
+            ++i;
+        }
+    }
+    out.resize(static_cast<std::size_t>(o - reinterpret_cast<unsigned char*>(out.data())));
+    return out;
+}
+
+namespace detail {
+
+std::string toGbkByConverter(std::string_view utf8) {
     if (isAscii(utf8)) return std::string(utf8);
     return toGbkConverter().run(utf8, [](std::string& out, std::string_view rest) {
         out.push_back('?');
@@ -87,13 +286,15 @@ std::string toGbk(std::string_view utf8) {
     });
 }
 
-std::string fromGbk(std::string_view gbk) {
+std::string fromGbkByConverter(std::string_view gbk) {
     if (isAscii(gbk)) return std::string(gbk);
     return fromGbkConverter().run(gbk, [](std::string& out, std::string_view) {
         out.append("\xEF\xBF\xBD");
         return std::size_t{1};
     });
 }
+
+}  // namespace detail
 
 std::size_t gbkCutLength(std::string_view gbk, std::size_t maxBytes) {
     std::size_t i = 0;

@@ -34,4 +34,11 @@ std::string readPlainText(const uint8_t* field, std::size_t width);
 // The raw GBK bytes of a fixed text field, up to the first NUL.
 std::string_view rawPlainText(const uint8_t* field, std::size_t width);
 
+// The same conversions through the system converter, call by call: the
+// reference that the table-driven ones above must equal.
+namespace detail {
+std::string toGbkByConverter(std::string_view utf8);
+std::string fromGbkByConverter(std::string_view gbk);
+}  // namespace detail
+
 }  // namespace korvant

@@ -86,25 +86,71 @@ void ServerConnection::fail(const std::string& why) {
     close();
 }
 
-void ServerConnection::drainUnasked() {
+bool ServerConnection::drainUnasked() {
     asio::error_code ec;
     std::size_t avail = impl_->socket.available(ec);
+    std::size_t drained = 0;
+    std::vector<uint8_t> stray;
     while (!ec && avail > 0) {
         uint8_t chunk[4096];
         std::size_t n =
             impl_->socket.read_some(asio::buffer(chunk, std::min(avail, sizeof chunk)), ec);
         if (ec || n == 0) break;
+        drained += n;
+        if (drained > MaxUnaskedBytes) {
+            fail("too many unasked bytes from the server");
+            return false;
+        }
         impl_->reader.feed(chunk, n);
+        while (impl_->reader.next(stray)) {
+        }
         avail = impl_->socket.available(ec);
     }
-    std::vector<uint8_t> stray;
     while (impl_->reader.next(stray)) {
     }
+    return true;
+}
+
+std::size_t ServerConnection::readSome(uint8_t* into, std::size_t capacity, std::string& error) {
+    asio::ip::tcp::socket& socket = impl_->socket;
+    asio::error_code ec;
+    // What has arrived already is read at once; only an empty socket waits.
+    if (socket.available(ec) > 0 || receiveTimeoutMs_ <= 0) {
+        std::size_t n = socket.read_some(asio::buffer(into, capacity), ec);
+        if (ec || n == 0) error = ec ? ec.message() : "connection closed by the server";
+        return ec ? 0 : n;
+    }
+    std::size_t n = 0;
+    bool done = false;
+    socket.async_read_some(asio::buffer(into, capacity),
+                           [&](const asio::error_code& e, std::size_t k) {
+                               ec = e;
+                               n = k;
+                               done = true;
+                           });
+    impl_->io.restart();
+    impl_->io.run_for(std::chrono::milliseconds(receiveTimeoutMs_));
+    if (!done) {
+        // Nothing within the timeout: cancel the read and let its handler run.
+        asio::error_code ignored;
+        socket.cancel(ignored);
+        impl_->io.restart();
+        impl_->io.run();
+        impl_->io.restart();
+        error = "no answer from the server within " + std::to_string(receiveTimeoutMs_) + " ms";
+        return 0;
+    }
+    impl_->io.restart();
+    if (ec || n == 0) {
+        error = ec ? ec.message() : "connection closed by the server";
+        return 0;
+    }
+    return n;
 }
 
 int ServerConnection::send(const uint8_t* data, int length) {
     if (!connected_ || data == nullptr || length < 0) return -1;
-    drainUnasked();
+    if (!drainUnasked()) return -1;
     asio::error_code ec;
     asio::write(impl_->socket, asio::buffer(data, static_cast<std::size_t>(length)), ec);
     if (ec) {
@@ -138,12 +184,11 @@ int ServerConnection::receive(std::vector<uint8_t>& buffer) {
             return -1;
         }
         uint8_t chunk[8192];
-        asio::error_code ec;
         std::size_t want = std::max<std::size_t>(reader.missing(), 1);
-        std::size_t n =
-            impl_->socket.read_some(asio::buffer(chunk, std::min(want, sizeof chunk)), ec);
-        if (ec || n == 0) {
-            fail(ec ? ec.message() : "connection closed by the server");
+        std::string error;
+        std::size_t n = readSome(chunk, std::min(want, sizeof chunk), error);
+        if (n == 0) {
+            fail(error);
             return -1;
         }
         reader.feed(chunk, n);

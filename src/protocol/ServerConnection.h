@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,25 +27,41 @@ public:
 
     // Sends all bytes. Returns the count sent, or -1 when not connected or
     // the socket fails. Answers that arrived unasked (a server may answer a
-    // keep-alive) are drained and dropped first.
+    // keep-alive) are drained and dropped first; more than
+    // `MaxUnaskedBytes` of them make the connection count as broken (closed,
+    // -1).
     int send(const uint8_t* data, int length);
+    static constexpr std::size_t MaxUnaskedBytes = 1 << 20;
 
     // Receives exactly one answer packet into `buffer`, which grows to the
     // packet length + 128 when it is too small. Late keep-alive answers
     // (command 1) are skipped. Returns the packet length,
     // or -1 when the peer closed, the socket failed or the length field is
     // malformed (below 4); the connection is then closed.
+    // A server that sends nothing for the receive timeout (stalled in the
+    // middle of an answer, or announcing more than follows) makes it fail
+    // the same way.
     int receive(std::vector<uint8_t>& buffer);
+
+    // How long `receive` waits for the next bytes of an answer (30 s unless
+    // set); 0 or less waits for ever.
+    void setReceiveTimeout(int milliseconds) { receiveTimeoutMs_ = milliseconds; }
+    int receiveTimeout() const { return receiveTimeoutMs_; }
+    static constexpr int DefaultReceiveTimeoutMs = 30000;
 
     const std::string& lastError() const { return lastError_; }
 
 private:
-    void drainUnasked();
+    bool drainUnasked();
     void fail(const std::string& why);
+    // Reads what has arrived, waiting up to the receive timeout for the
+    // first byte; 0 with `error` set when nothing came.
+    std::size_t readSome(uint8_t* into, std::size_t capacity, std::string& error);
 
     struct Impl;
     std::unique_ptr<Impl> impl_;
     bool connected_ = false;
+    int receiveTimeoutMs_ = DefaultReceiveTimeoutMs;
     std::string lastError_;
 };
 

@@ -54,5 +54,39 @@ TEST(Gbk, Utf8Validation) {
     EXPECT_FALSE(isValidUtf8("\xE6\x9F"));      // truncated
 }
 
+// The table-driven conversions equal the system converter on every one- and
+// two-byte sequence (each also followed by an ASCII byte, so that a lead byte
+// with a bad trail resynchronises the same way) and on every BMP code point.
+TEST(Gbk, TablesEqualTheConverterOnEverySequence) {
+    int differences = 0;
+    for (int a = 0x80; a < 0x100; ++a) {
+        std::string one(1, static_cast<char>(a));
+        if (fromGbk(one) != detail::fromGbkByConverter(one)) ++differences;
+        for (int b = 0; b < 0x100; ++b) {
+            std::string two{static_cast<char>(a), static_cast<char>(b), 'z'};
+            if (fromGbk(two) != detail::fromGbkByConverter(two)) ++differences;
+        }
+    }
+    EXPECT_EQ(differences, 0);
+
+    differences = 0;
+    for (uint32_t cp = 0x80; cp < 0x10000; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+        std::string utf8;
+        if (cp < 0x800) {
+            utf8 = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+        } else {
+            utf8 = {static_cast<char>(0xE0 | (cp >> 12)),
+                    static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                    static_cast<char>(0x80 | (cp & 0x3F))};
+        }
+        utf8 += "x";
+        if (toGbk(utf8) != detail::toGbkByConverter(utf8)) ++differences;
+    }
+    EXPECT_EQ(differences, 0);
+    const std::string broken = "a\xE6\x9F\xF0\x9F\x98\x80\xC0\xAF\xED\xA0\x80b";
+    EXPECT_EQ(toGbk(broken), detail::toGbkByConverter(broken));
+}
+
 }  // namespace
 }  // namespace korvant

@@ -1,5 +1,10 @@
 #include "SimTestClient.h"
 
+#include <chrono>
+#include <thread>
+
+#include "Connection.h"
+
 namespace korvant::sim::test {
 namespace {
 
@@ -26,17 +31,57 @@ TEST_F(LoginTest, PartialMaskAndOwnGroupOfADeskAdministrator) {
     EXPECT_EQ(r.u32(40), 0x47u);
 }
 
-TEST_F(LoginTest, RefusalsCarryTheirReasonAndTheConnectionStaysUsable) {
+TEST_F(LoginTest, RefusalsDoNotTellWhichAccountsExistAndTheConnectionStaysUsable) {
     SimClient client(server->port());
     Reply wrong = client.login("admin", "wrong");
     EXPECT_TRUE(wrong.refused());
-    EXPECT_EQ(wrong.resultText(), "密码错误");
+    EXPECT_EQ(wrong.resultText(), "账号或密码错误");
     Reply unknown = client.login("nobody", "x");
     EXPECT_TRUE(unknown.refused());
-    EXPECT_EQ(unknown.resultText(), "账号不存在");
+    EXPECT_EQ(unknown.resultText(), "账号或密码错误");
     Reply empty = client.login("", "");
     EXPECT_TRUE(empty.refused());
     EXPECT_EQ(client.login("admin", "admin").size(), 44);
+}
+
+TEST_F(LoginTest, RepeatedFailuresAreAnsweredLaterAndLater) {
+    EXPECT_EQ(loginDelayMs(1), 0);
+    EXPECT_EQ(loginDelayMs(2), 250);
+    EXPECT_EQ(loginDelayMs(3), 500);
+    EXPECT_EQ(loginDelayMs(40), 8000);
+    SimClient client(server->port());
+    EXPECT_TRUE(client.login("admin", "a").refused());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(client.login("admin", "b").refused());
+    EXPECT_TRUE(client.login("admin", "c").refused());
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(700));
+    // A success resets the count.
+    EXPECT_EQ(client.login("admin", "admin").size(), 44);
+}
+
+TEST_F(LoginTest, NothingButTheLoginIsAnsweredBeforeOne) {
+    SimClient client(server->port());
+    for (Reply r : {client.administrators(1, 0), client.subAccounts(-1, 0), client.groups(0),
+                    client.mainAccounts(2, 0)}) {
+        EXPECT_TRUE(r.refused());
+        EXPECT_EQ(r.resultText(), "请先登录");
+    }
+    ASSERT_EQ(client.login("admin", "admin").size(), 44);
+    EXPECT_FALSE(client.groups(0).refused());
+}
+
+TEST(SimIdleConnection, IsClosedWithoutAnyRequestForTheIdleTimeout) {
+    SimOptions options;
+    options.port = 0;
+    options.idleTimeoutMs = 300;
+    SimServerThread server(options);
+    ASSERT_TRUE(server.ok());
+    SimClient client(server.port());
+    ASSERT_EQ(client.login("bj01", "bj123").size(), 44);
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    // The single-login account is free again for another connection.
+    SimClient second(server.port());
+    EXPECT_EQ(second.login("bj01", "bj123").size(), 44);
 }
 
 TEST_F(LoginTest, AddressRestrictionAndSingleLogin) {

@@ -13,6 +13,7 @@ struct Connection {
     uint32_t peerAddress = 0;  // IPv4, first octet in the lowest byte; 0 unknown
     bool loggedIn = false;
     std::string account;
+    std::string mac;       // as sent at login
     int failedLogins = 0;  // in a row on this connection
 };
 

@@ -1,6 +1,7 @@
 #include "Dispatcher.h"
 
 #include "Handlers.h"
+#include "OperationLog.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 
@@ -44,7 +45,10 @@ Answer Dispatcher::dispatch(const std::vector<uint8_t>& packet, Context& context
     if (static_cast<int>(plain.size()) != route->size) return refuse(route, "请求长度错误");
     // Nothing but the login (and the keep-alive above) before a login.
     if (command != cmd::Login && !context.connection.loggedIn) return refuse(route, "请先登录");
-    return route->handler(Request(std::move(plain)), context);
+    const Request request(std::move(plain));
+    Answer answer = route->handler(request, context);
+    recordOperation(request, answer, *route, context);
+    return answer;
 }
 
 Dispatcher makeDispatcher() {
@@ -59,6 +63,9 @@ Dispatcher makeDispatcher() {
     addDepositHandlers(d);
     addServiceHandlers(d);
     addTemplateHandlers(d);
+    addSettlementHandlers(d);
+    addTradingParameterHandlers(d);
+    addOperationLogHandlers(d);
     return d;
 }
 

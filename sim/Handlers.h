@@ -15,5 +15,8 @@ void addMainAccountHandlers(Dispatcher& d);
 void addDepositHandlers(Dispatcher& d);
 void addServiceHandlers(Dispatcher& d);
 void addTemplateHandlers(Dispatcher& d);
+void addSettlementHandlers(Dispatcher& d);
+void addTradingParameterHandlers(Dispatcher& d);
+void addOperationLogHandlers(Dispatcher& d);
 
 }  // namespace korvant::sim

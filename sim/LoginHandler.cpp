@@ -39,6 +39,7 @@ Answer login(const Request& r, Context& c) {
     c.connection.loggedIn = true;
     c.connection.failedLogins = 0;
     c.connection.account = account;
+    c.connection.mac = r.text(36, 16);
     c.logins.add(account);
 
     Answer out = fixedAnswer(cmd::LoginAnswer, 44);

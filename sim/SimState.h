@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "SettlementState.h"
+
 // The server's own picture of the world: every group, administrator,
 // account, template, rule and money movement it knows. Requests read and
 // change it; nothing of it is shared with the desk's caches. Texts are UTF-8.
@@ -157,6 +159,9 @@ public:
     std::vector<DepositRecord> deposits;
     // Free texts of the About dialog, the latest last.
     std::vector<std::string> serviceTexts;
+    Settlement settlement;
+    // Every data-changing request that the server carried out, oldest first.
+    std::vector<LogRecord> operationLog;
     int32_t nextGroupId = 2;
     int32_t nextTemplateId = 1;
     int32_t nextSerial = 1;

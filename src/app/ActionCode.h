@@ -80,6 +80,12 @@ enum class ActionCode : int {
     ExportMarginRates = 130,
     NetValuePageLabel = 131,
     PositionsPageLabel = 132,
+
+    // Commands of the "操作" menu, numbered as the menu's command ids.
+    StartSettlement = 32830,
+    SettlementPrices = 32831,
+    TradingParameters = 32848,
+    ClearSettlement = 32854,
 };
 
 }  // namespace korvant

@@ -1,7 +1,10 @@
 #include "cli/commands/Commands.h"
 
 #include "cli/CliApp.h"
+#include "cli/commands/LogCommand.h"
+#include "cli/commands/ParamsCommands.h"
 #include "cli/commands/RateTemplateCommands.h"
+#include "cli/commands/SettleCommands.h"
 
 namespace korvant::cli {
 
@@ -17,6 +20,14 @@ CommandList allCommands() {
     addDepositRecordsCommand(commands);
     addRateTemplateCommands(commands, feeKind());
     addRateTemplateCommands(commands, marginKind());
+    commands.push_back(std::make_unique<SettleStartCommand>());
+    commands.push_back(std::make_unique<SettleStatusCommand>());
+    commands.push_back(std::make_unique<SettleClearCommand>());
+    commands.push_back(std::make_unique<SettlePricesCommand>());
+    commands.push_back(std::make_unique<SettlePriceCommand>());
+    commands.push_back(std::make_unique<ParamsShowCommand>());
+    commands.push_back(std::make_unique<ParamsSetCommand>());
+    commands.push_back(std::make_unique<LogCommand>());
     return commands;
 }
 

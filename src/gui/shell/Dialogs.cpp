@@ -9,6 +9,7 @@
 #include "gui/accounts/MainAccountLinkDialog.h"
 #include "gui/accounts/PasswordDialog.h"
 #include "gui/accounts/SubAccountDialog.h"
+#include "gui/reports/ReportDialogs.h"
 #include "gui/shell/AdvancedSearchDialog.h"
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/LoginDialog.h"
@@ -31,6 +32,7 @@ void registerDialogs(DialogRegistry& registry) {
     registry.add<RateDialog, RateForm>();
     registry.add<TemplateNameDialog, TemplateNameForm>();
     registry.add<TemplatePickerDialog, TemplatePickerForm>();
+    registerReportDialogs(registry);
 }
 
 }  // namespace korvant::gui

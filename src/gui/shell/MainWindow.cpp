@@ -33,6 +33,7 @@
 #include "app/ToolbarCommand.h"
 #include "gui/accounts/DepositRecordsTab.h"
 #include "gui/accounts/LinkedSubAccountsWindow.h"
+#include "gui/reports/OperationLogView.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/AccountRows.h"
@@ -100,6 +101,8 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     DepositRecordsTab::install(
         desk_, *content_, [this](const std::function<void()>& work) { return callCore(work); });
     installTemplateViews(*this);
+    installOperationLogView(desk_, *content_,
+                            [this](const std::function<void()>& work) { return callCore(work); });
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {

@@ -1,0 +1,101 @@
+#include "cli/commands/LogCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <ostream>
+
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+#include "reports/log/OperationLog.h"
+#include "text/NumberText.h"
+
+namespace korvant::cli {
+namespace {
+
+// "YYYY-MM-DD HH:MM:SS" (the seconds may be left out).
+std::optional<LogDateTime> readDateTime(const std::string& text) {
+    LogDateTime t;
+    int* fields[] = {&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second};
+    const char separators[] = {'-', '-', ' ', ':', ':'};
+    std::size_t at = 0;
+    for (int i = 0; i < 6; ++i) {
+        std::size_t end = at;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+        auto value = readInteger(text.substr(at, end - at));
+        if (!value || *value < 0 || *value > 9999) return std::nullopt;
+        *fields[i] = static_cast<int>(*value);
+        at = end;
+        if (at == text.size()) return i >= 4 ? std::optional<LogDateTime>(t) : std::nullopt;
+        if (i == 5 || text[at] != separators[i]) return std::nullopt;
+        ++at;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string LogCommand::help() const {
+    return "print one page of the operation log (\"日志管理\") of a time span as TSV";
+}
+
+void LogCommand::addOptions(CLI::App& app) {
+    app.add_option("--from", from_, "start \"YYYY-MM-DD HH:MM:SS\" (\"从\")")->required();
+    app.add_option("--to", to_, "end \"YYYY-MM-DD HH:MM:SS\" (\"到\")")->required();
+    app.add_option("--admin", admin_, "administrator (\"管理员:\")");
+    app.add_option("--keyword", keyword_, "keyword (\"关键字:\")");
+    app.add_option("--kinds", kinds_,
+                   "categories, comma-separated: 组,子账号,管理员,风控规则,手续费,保证金,出入金,"
+                   "风控触发,修改持仓 (none: all)");
+    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
+}
+
+int LogCommand::execute(CliContext& context) {
+    OperationLogPage page;
+    auto from = readDateTime(from_);
+    auto to = readDateTime(to_);
+    if (!from || !to) {
+        context.err() << "--from/--to: \"YYYY-MM-DD HH:MM:SS\" expected\n";
+        return ExitUsage;
+    }
+    page.query.from = *from;
+    page.query.to = *to;
+    page.query.administrator = admin_;
+    page.query.keyword = keyword_;
+    std::string kind;
+    for (char c : kinds_ + ",") {
+        if (c != ',') {
+            kind += c;
+            continue;
+        }
+        if (kind.empty()) continue;
+        bool known = false;
+        for (std::size_t i = 0; i < logCategories().size(); ++i)
+            if (kind == logCategories()[i].caption) {
+                page.query.categories[i] = true;
+                known = true;
+            }
+        if (!known) {
+            context.err() << "--kinds: unknown category " << kind << "\n";
+            return ExitUsage;
+        }
+        kind.clear();
+    }
+
+    int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+    page.search(desk);
+    if (page_ > 1) page.showPage(desk, page_ - 1);
+    std::vector<std::string> captions;
+    for (const ReportColumn& column : page.columns()) captions.push_back(column.caption);
+    writeTsvRow(context.out(), captions);
+    for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(context.out(), page.cells(row));
+    context.out().flush();
+    context.err() << page.pageLabel() << '\n' << std::flush;
+    return ExitDone;
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,132 @@
+#include "cli/commands/ParamsCommands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+#include "reports/params/TradingParametersForm.h"
+
+namespace korvant::cli {
+namespace {
+
+std::vector<std::string> splitCodes(const std::string& text) {
+    std::vector<std::string> codes;
+    std::string code;
+    for (char c : text + ",") {
+        if (c == ',' || c == '|') {
+            if (!code.empty()) codes.push_back(code);
+            code.clear();
+        } else if (c != ' ') {
+            code += c;
+        }
+    }
+    return codes;
+}
+
+void printForm(std::ostream& out, const TradingParametersForm& f) {
+    writeTsvRow(out, {"half-fee", closeTodayListText(f.selectedCodes(0), nullptr)});
+    writeTsvRow(out, {"no-fee", closeTodayListText(f.selectedCodes(1), nullptr)});
+    const TradingParameters p = f.parameters();
+    writeTsvRow(out,
+                {"position-profit", std::to_string(p.positionProfitMode),
+                 positionProfitModeCaptions()[static_cast<std::size_t>(p.positionProfitMode)]});
+    writeTsvRow(out, {"close-profit", std::to_string(p.closeProfitMode),
+                      closeProfitModeCaptions()[static_cast<std::size_t>(p.closeProfitMode)]});
+    writeTsvRow(out, {"over-trading", f.overTradingStandard});
+    writeTsvRow(out, {"auto-settle", f.autoSettleTime});
+    writeTsvRow(out, {"window", f.settleWindowStart + "-" + f.settleWindowEnd});
+    writeTsvRow(out, {"fund-rate", f.protectionFundRate});
+    out.flush();
+}
+
+}  // namespace
+
+std::string ParamsShowCommand::help() const {
+    return "print the trading parameters (\"交易参数\") as key<TAB>value lines";
+}
+
+int ParamsShowCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    bool shown = false;
+    context.port().setFormFiller([&](Form& form) {
+        auto* f = dynamic_cast<TradingParametersForm*>(&form);
+        if (f == nullptr) return false;
+        printForm(context.out(), *f);
+        shown = true;
+        return false;  // "取消": nothing is sent
+    });
+    editTradingParameters(context.desk());
+    return shown ? ExitDone : ExitFailed;
+}
+
+std::string ParamsSetCommand::help() const {
+    return "change the trading parameters (\"交易参数\"); options left out keep their values";
+}
+
+void ParamsSetCommand::addOptions(CLI::App& app) {
+    app.add_option("--half-fee", halfFee_,
+                   "variety codes of \" 平今手续费减半 \", comma-separated (empty: none)");
+    app.add_option("--no-fee", noFee_,
+                   "variety codes of \" 平今手续费不收 \", comma-separated (empty: none)");
+    app.add_option("--position-profit", positionProfit_,
+                   "\"持仓盈亏计入可用\": 0 自动, 1 浮盈浮亏都计算, 2 浮盈不计，浮亏计, 3 浮盈计，"
+                   "浮亏不计, 4 浮盈浮亏都不计算")
+        ->check(CLI::Range(0, 4));
+    app.add_option("--close-profit", closeProfit_, "\"平仓盈利计入可用\": 0 自动, 1 计入, 2 不计")
+        ->check(CLI::Range(0, 2));
+    app.add_option("--over-trading", overTrading_, "\"中金所过度交易标准\"");
+    app.add_option("--auto-settle", autoSettle_,
+                   "\"自动结算时间\" HHMM (0: no automatic settlement)");
+    app.add_option("--window", window_, "\"可结算时段\" HHMM-HHMM");
+    app.add_option("--fund-rate", fundRate_, "\"投资者保障基金比率\" in ten-millionths");
+}
+
+int ParamsSetCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    std::string windowStart, windowEnd;
+    if (window_) {
+        const auto dash = window_->find('-');
+        if (dash == std::string::npos) {
+            context.err() << "--window: HHMM-HHMM expected\n";
+            return ExitUsage;
+        }
+        windowStart = window_->substr(0, dash);
+        windowEnd = window_->substr(dash + 1);
+    }
+    bool unknownCodes = false;
+    context.port().setFormFiller([&](Form& form) {
+        auto* f = dynamic_cast<TradingParametersForm*>(&form);
+        if (f == nullptr) return false;
+        std::vector<std::string> unknown;
+        if (halfFee_) f->selectCodes(0, splitCodes(*halfFee_), &unknown);
+        if (noFee_) f->selectCodes(1, splitCodes(*noFee_), &unknown);
+        if (!unknown.empty()) {
+            std::string list;
+            for (const std::string& code : unknown) list += (list.empty() ? "" : ", ") + code;
+            context.port().error("没有可选的品种: " + list);
+            unknownCodes = true;
+            return false;
+        }
+        if (positionProfit_) f->positionProfitMode = *positionProfit_;
+        if (closeProfit_) f->closeProfitMode = *closeProfit_;
+        if (overTrading_) f->overTradingStandard = *overTrading_;
+        if (autoSettle_) f->autoSettleTime = *autoSettle_;
+        if (window_) {
+            f->settleWindowStart = windowStart;
+            f->settleWindowEnd = windowEnd;
+        }
+        if (fundRate_) f->protectionFundRate = *fundRate_;
+        return true;
+    });
+    const bool saved = editTradingParameters(context.desk());
+    if (unknownCodes) return ExitFailed;
+    return saved ? ExitDone : ExitFailed;
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,181 @@
+#include "cli/commands/SettleCommands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <chrono>
+#include <ostream>
+#include <thread>
+
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+#include "reports/settlement/SettlementOperations.h"
+#include "text/NumberText.h"
+
+namespace korvant::cli {
+
+// --- settle start ---
+
+std::string SettleStartCommand::help() const {
+    return "start the settlement (\"开始结算\"); with --wait poll its status until it ends";
+}
+
+void SettleStartCommand::addOptions(CLI::App& app) {
+    app.add_flag("--wait", wait_,
+                 "poll the status as the dialog \"结算状态\" does and print each change; exit 0 "
+                 "on \"结算完成!\", 1 on a failure");
+    app.add_option("--interval", intervalMs_, "milliseconds between two polls (default 5000)")
+        ->check(CLI::Range(0, 600000));
+    app.add_option("--timeout", timeoutSeconds_,
+                   "seconds to wait at most with --wait (default 600)")
+        ->check(CLI::Range(1, 86400));
+}
+
+int SettleStartCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+    std::ostream& out = context.out();
+    SettlementWatch::Phase phase = SettlementWatch::Phase::Polling;
+    bool timedOut = false;
+    context.port().setFormFiller([&](Form& form) {
+        auto* f = dynamic_cast<SettlementStatusForm*>(&form);
+        if (f == nullptr || f->watch == nullptr) return false;
+        SettlementWatch& watch = *f->watch;
+        out << "date\t" << desk.mainState().settlementDate << "\n";
+        out << "text\t" << watch.text() << "\n" << std::flush;
+        if (!wait_) return true;
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds_);
+        while (watch.polling()) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                timedOut = true;
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs_));
+            if (watch.tick()) out << "text\t" << watch.text() << "\n" << std::flush;
+        }
+        phase = watch.phase();
+        return true;
+    });
+    if (!startSettlement(desk)) return ExitFailed;
+    if (!wait_) return ExitDone;
+    if (timedOut) {
+        context.port().warn("结算仍在进行，已停止等待。");
+        return ExitFailed;
+    }
+    return phase == SettlementWatch::Phase::Finished ? ExitDone : ExitFailed;
+}
+
+// --- settle status ---
+
+std::string SettleStatusCommand::help() const {
+    return "ask the settlement status once and print its text";
+}
+
+int SettleStatusCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    SettlementWatch watch(context.desk());
+    watch.tick();
+    context.out() << "text\t" << watch.text() << "\n" << std::flush;
+    return watch.phase() == SettlementWatch::Phase::Failed ? ExitFailed : ExitDone;
+}
+
+// --- settle clear ---
+
+std::string SettleClearCommand::help() const {
+    return "clear today's settlement result (\"清除结算数据\"; asks, --yes answers)";
+}
+
+int SettleClearCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    return clearSettlement(context.desk()) ? ExitDone : ExitFailed;
+}
+
+// --- settle prices ---
+
+std::string SettlePricesCommand::help() const {
+    return "print one page of the settlement prices of a settlement date (\"结算价设置\")";
+}
+
+void SettlePricesCommand::addOptions(CLI::App& app) {
+    app.add_option("--date", date_, "settlement date YYYYMMDD (as printed by settle start)")
+        ->required();
+    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
+}
+
+int SettlePricesCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+    desk.mainState().settlementDate = date_;
+    context.port().setFormFiller([&](Form& form) {
+        auto* f = dynamic_cast<SettlementPricesForm*>(&form);
+        if (f == nullptr || f->page == nullptr) return false;
+        SettlementPricePage& page = *f->page;
+        for (int i = 1; i < page_; ++i)
+            if (!page.next(desk)) break;
+        std::vector<std::string> captions;
+        for (const ReportColumn& column : page.columns()) captions.push_back(column.caption);
+        writeTsvRow(context.out(), captions);
+        for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(context.out(), page.cells(row));
+        context.out().flush();
+        context.err() << page.pageLabel() << '\n' << std::flush;
+        return false;
+    });
+    showSettlementPrices(desk);
+    return context.port().messageCount() == 0 ? ExitDone : ExitFailed;
+}
+
+// --- settle price ---
+
+std::string SettlePriceCommand::help() const {
+    return "set the settlement price of one contract (the \"结算价\" cell)";
+}
+
+void SettlePriceCommand::addOptions(CLI::App& app) {
+    app.add_option("--date", date_, "settlement date YYYYMMDD")->required();
+    app.add_option("--exchange", exchange_, "exchange (\"市场\")")->required();
+    app.add_option("--contract", contract_, "contract (\"合约\")")->required();
+    app.add_option("--price", price_,
+                   "new price as typed into the cell (0 or text that is no number: 0)")
+        ->required();
+}
+
+int SettlePriceCommand::execute(CliContext& context) {
+    int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+    desk.mainState().settlementDate = date_;
+    bool taken = false;
+    context.port().setFormFiller([&](Form& form) {
+        auto* f = dynamic_cast<SettlementPricesForm*>(&form);
+        if (f == nullptr || f->page == nullptr) return false;
+        SettlementPricePage& page = *f->page;
+        const int64_t index = page.find(exchange_, contract_);
+        if (index < 0) {
+            context.port().error("没有找到合约 " + exchange_ + " " + contract_);
+            return false;
+        }
+        const int rows = SettlementPricePage::RowsPerPage;
+        if (!page.showPage(desk, static_cast<int>(index / rows))) {
+            context.port().error("没有找到合约 " + exchange_ + " " + contract_);
+            return false;
+        }
+        taken = page.setPrice(desk, static_cast<int>(index % rows), price_);
+        if (taken) {
+            const std::vector<std::string> cells = page.cells(static_cast<int>(index % rows));
+            writeTsvRow(context.out(), {"日期", "市场", "合约", "结算价"});
+            writeTsvRow(context.out(), cells);
+            context.out().flush();
+        }
+        return false;
+    });
+    showSettlementPrices(desk);
+    return taken ? ExitDone : ExitFailed;
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,161 @@
+#include "reports/log/OperationLog.h"
+
+#include <cstring>
+#include <vector>
+
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "app/Exchange.h"
+#include "model/ListAnswer.h"
+#include "protocol/Bytes.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Gbk.h"
+#include "protocol/Packet.h"
+#include "reports/ReportLoads.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+namespace {
+
+// The first 19 bytes of a date-time field, never half a character.
+std::string cutDateTime(const uint8_t* field, std::size_t width) {
+    std::string_view raw = rawPlainText(field, width);
+    return fromGbk(raw.substr(0, gbkCutLength(raw, 19)));
+}
+
+}  // namespace
+
+LogEntry LogEntry::fromWire(const uint8_t* record) {
+    LogEntry e;
+    e.administrator = readPlainText(record, 32);
+    e.operation = readPlainText(record + 32, 64);
+    e.remark = readPlainText(record + 96, 512);
+    e.dateTime = cutDateTime(record + 624, 32);
+    e.ip = readPlainText(record + 656, 40);
+    e.mac = readPlainText(record + 696, 16);
+    return e;
+}
+
+void LogEntry::toWire(uint8_t* record) const {
+    std::memset(record, 0, WireSize);
+    writePlainText(record, 32, administrator);
+    writePlainText(record + 32, 64, operation);
+    writePlainText(record + 96, 512, remark);
+    writePlainText(record + 624, 32, dateTime);
+    writePlainText(record + 656, 40, ip);
+    writePlainText(record + 696, 16, mac);
+}
+
+const std::array<LogCategory, 9>& logCategories() {
+    static const std::array<LogCategory, 9> categories = {
+        LogCategory{"组", 0x1},        LogCategory{"子账号", 0x2},
+        LogCategory{"管理员", 0x4},    LogCategory{"风控规则", 0x8},
+        LogCategory{"手续费", 0x10},   LogCategory{"保证金", 0x20},
+        LogCategory{"出入金", 0x40},   LogCategory{"风控触发", 0x80},
+        LogCategory{"修改持仓", 0x100}};
+    return categories;
+}
+
+int32_t logCategoryMask(const std::array<bool, 9>& ticked) {
+    int32_t mask = 0;
+    for (std::size_t i = 0; i < ticked.size(); ++i)
+        if (ticked[i]) mask |= logCategories()[i].bit;
+    return mask;
+}
+
+std::string logDateTimeText(const LogDateTime& t) {
+    return formatInt(t.year) + "-" + formatInt(t.month) + "-" + formatInt(t.day) + " " +
+           formatPadded(t.hour, 2) + ":" + formatPadded(t.minute, 2) + ":" +
+           formatPadded(t.second, 2);
+}
+
+int writeLogScopeRequest(int32_t administrator, std::span<uint8_t> buffer) {
+    PacketWriter w(buffer.data(), static_cast<int>(buffer.size()), 8, cmd::GroupCodeOfId);
+    w.i32(4, administrator);
+    return w.finish();
+}
+
+int writeLogQuery(const std::string& scope, int32_t page, const LogQuery& query,
+                  std::span<uint8_t> buffer) {
+    PacketWriter w(buffer.data(), static_cast<int>(buffer.size()), 125, cmd::OperationLog);
+    w.text(4, 16, scope)
+        .i32(20, page)
+        .text(24, 32, logDateTimeText(query.from))
+        .text(56, 32, logDateTimeText(query.to))
+        .text(89, 16, query.administrator)
+        .text(105, 16, query.keyword)
+        .i32(121, logCategoryMask(query.categories));
+    return w.finish();
+}
+
+const std::vector<ReportColumn>& OperationLogPage::columns() const {
+    static const std::vector<ReportColumn> columns = {{"管理员", 100}, {"操作", 100}, {"备注", 300},
+                                                      {"日期", 150},   {"IP", 120},   {"MAC", 120}};
+    return columns;
+}
+
+int OperationLogPage::rowCount() const {
+    return paging_.rowsOnPage(static_cast<int64_t>(entries.size()));
+}
+
+std::vector<std::string> OperationLogPage::cells(int row) const {
+    const int64_t index = paging_.firstRow() + row;
+    if (row < 0 || index >= static_cast<int64_t>(entries.size()))
+        return std::vector<std::string>(6);
+    const LogEntry& e = entries[static_cast<std::size_t>(index)];
+    return {e.administrator, e.operation, e.remark, e.dateTime, e.ip, e.mac};
+}
+
+PageCursor OperationLogPage::cursor() const {
+    return PageCursor{paging_.pageCount(static_cast<int64_t>(entries.size())), paging_.page};
+}
+
+std::string OperationLogPage::pageLabel() const {
+    const PageCursor c = cursor();
+    return pageLabelText(c.last + 1, c.total);
+}
+
+bool OperationLogPage::showPage(Desk&, int page) {
+    return paging_.moveTo(page, static_cast<int64_t>(entries.size()));
+}
+
+void OperationLogPage::search(Desk& desk) {
+    // The scope: the group code of the administrator's group.
+    std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
+    const int length = writeLogScopeRequest(desk.session().ownGroupId, buffer);
+    const int received =
+        exchange(desk, buffer.data(), length, answer, ExchangeTexts::query("  组包出错!! "));
+    if (received > 0) {
+        const bool decoded = decodeAnswer(desk.router(), answer.data(), received) == 0;
+        const bool refusal = received >= 5 && answer[3] == cmd::Result && answer[4] != 0;
+        if (decoded && answer[3] == cmd::GroupCodeOfId && received >= 4) {
+            std::string_view raw =
+                rawPlainText(answer.data() + 4, static_cast<std::size_t>(received - 4));
+            scope = fromGbk(raw.substr(0, gbkCutLength(raw, 15)));
+        } else if (!(decoded && refusal)) {
+            desk.port().error(BadPacketText);
+        }
+    }
+
+    entries.clear();
+    paging_.page = 0;
+    PagedQuery pages;
+    pages.command = cmd::OperationLog;
+    pages.recordSize = LogEntry::WireSize;
+    const std::string wantedScope = scope;
+    const LogQuery wanted = query;
+    pages.writeRequest = [&wantedScope, &wanted](int page, uint8_t* out, int capacity) {
+        return writeLogQuery(wantedScope, page, wanted,
+                             std::span<uint8_t>(out, static_cast<std::size_t>(capacity)));
+    };
+    pages.parsePage = [this](const uint8_t* packet, int size) {
+        const ListPage page = parseListPage(packet, size, LogEntry::WireSize);
+        for (int i = 0; i < page.count; ++i)
+            entries.push_back(LogEntry::fromWire(page.records +
+                                                 static_cast<std::size_t>(i) * LogEntry::WireSize));
+    };
+    loadAllPages(desk, pages);
+    desk.dispatcher().send(ActionCode::LogPageLabel);
+}
+
+}  // namespace korvant

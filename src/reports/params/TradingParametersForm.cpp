@@ -1,0 +1,223 @@
+#include "reports/params/TradingParametersForm.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/Change.h"
+#include "app/Desk.h"
+#include "app/Permissions.h"
+#include "model/ReferenceData.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+#include "reports/ReportLoads.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+namespace {
+
+int exchangeIndex(const std::string& code) {
+    const auto& exchanges = pickerExchanges();
+    for (std::size_t i = 0; i < exchanges.size(); ++i)
+        if (code == exchanges[i].code) return static_cast<int>(i);
+    return -1;
+}
+
+// Fixed notation without trailing zeros ("7.500000" → "7.5").
+std::string rateText(double value) {
+    std::string s = formatFixed(value, 6);
+    while (!s.empty() && s.back() == '0') s.pop_back();
+    if (!s.empty() && s.back() == '.') s.pop_back();
+    return s.empty() || s == "-0" ? "0" : s;
+}
+
+std::string joined(const std::vector<std::string>& codes) {
+    std::string text;
+    for (const std::string& code : codes) text += (text.empty() ? "" : ", ") + code;
+    return text;
+}
+
+// One query answered for the dialog: the answer through the response
+// dispatcher, then read by the caller. False (after the message) when the
+// dispatcher rejects it or it is a command-0 answer.
+bool queryForDialog(Desk& desk, int length, std::vector<uint8_t>& buffer,
+                    std::vector<uint8_t>& answer, int& received) {
+    received = exchange(desk, buffer.data(), length, answer, ExchangeTexts::query("  组包出错!! "));
+    if (received <= 0) return false;
+    const bool decoded = decodeAnswer(desk.router(), answer.data(), received) == 0;
+    if (decoded && answer[3] == cmd::Result && received >= 5 && answer[4] != 0)
+        return false;  // a refusal: its handler showed the server's text
+    if (!decoded || answer[3] == cmd::Result) {
+        desk.port().error(BadPacketText);
+        return false;
+    }
+    return true;
+}
+
+void loadLists(Desk& desk, TradingParametersForm& form) {
+    std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
+    int received = 0;
+    if (!queryForDialog(desk, writeCloseTodayQuery(buffer), buffer, answer, received)) return;
+    auto lists = parseCloseTodayLists(
+        std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)));
+    if (!lists) {
+        desk.port().error(BadPacketText);
+        return;
+    }
+    form.selectFromList(0, lists->list0);
+    form.selectFromList(1, lists->list1);
+}
+
+void loadParameters(Desk& desk, TradingParametersForm& form) {
+    std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
+    int received = 0;
+    if (!queryForDialog(desk, writeTradingParametersQuery(buffer), buffer, answer, received))
+        return;
+    auto parameters = parseTradingParameters(
+        std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)));
+    if (!parameters) {
+        desk.port().error(BadPacketText);
+        return;
+    }
+    form.setParameters(*parameters);
+}
+
+// A save whose answer goes through the response dispatcher: a rejected
+// answer shows BadPacketText, a refusal the server's text.
+bool save(Desk& desk, std::function<int(std::span<uint8_t>)> build) {
+    ChangeSpec spec;
+    spec.build = std::move(build);
+    spec.exchange = ExchangeTexts::query("  组包出错!! ");
+    spec.judgement = Judgement::Custom;
+    spec.requery = Requery::Never;
+    spec.judge = [](Desk& d, std::span<const uint8_t> answer) {
+        if (decodeAnswer(d.router(), answer.data(), static_cast<int>(answer.size())) != 0) {
+            d.port().error(BadPacketText);
+            return AckResult::ParseFailed;
+        }
+        if (answer.size() >= 5 && answer[3] == cmd::Result && answer[4] != 0)
+            return AckResult::Refused;
+        return AckResult::Success;
+    };
+    return runChange(desk, spec).done;
+}
+
+}  // namespace
+
+void TradingParametersForm::offerVarieties(const ReferenceData& reference) {
+    for (auto& list : varieties) list.clear();
+    for (const ContractVariety& v : reference.varieties.records) {
+        const int exchange = exchangeIndex(v.exchangeCode);
+        if (exchange < 0 || v.productCode.empty()) continue;
+        bool offered = false;
+        for (const auto& list : varieties)
+            offered = offered || std::find(list.begin(), list.end(), v.productCode) != list.end();
+        if (!offered) varieties[static_cast<std::size_t>(exchange)].push_back(v.productCode);
+    }
+    for (auto& lists : selected)
+        for (std::size_t e = 0; e < lists.size(); ++e) lists[e].assign(varieties[e].size(), false);
+}
+
+void TradingParametersForm::selectFromList(int list, std::string_view gbk) {
+    if (list < 0 || list > 1) return;
+    for (const std::string& token : closeTodayTokens(gbk))
+        for (std::size_t e = 0; e < varieties.size(); ++e)
+            for (std::size_t i = 0; i < varieties[e].size(); ++i)
+                if (varieties[e][i] == token) selected[list][e][i] = true;
+}
+
+void TradingParametersForm::selectCodes(int list, const std::vector<std::string>& codes,
+                                        std::vector<std::string>* unknown) {
+    if (list < 0 || list > 1) return;
+    for (std::size_t e = 0; e < varieties.size(); ++e)
+        selected[list][e].assign(varieties[e].size(), false);
+    for (const std::string& code : codes) {
+        bool found = false;
+        for (std::size_t e = 0; e < varieties.size(); ++e)
+            for (std::size_t i = 0; i < varieties[e].size(); ++i)
+                if (varieties[e][i] == code) {
+                    selected[list][e][i] = true;
+                    found = true;
+                }
+        if (!found && unknown != nullptr) unknown->push_back(code);
+    }
+}
+
+std::vector<std::string> TradingParametersForm::selectedCodes(int list) const {
+    std::vector<std::string> codes;
+    if (list < 0 || list > 1) return codes;
+    for (std::size_t e = 0; e < varieties.size(); ++e)
+        for (std::size_t i = 0; i < varieties[e].size() && i < selected[list][e].size(); ++i)
+            if (selected[list][e][i]) codes.push_back(varieties[e][i]);
+    return codes;
+}
+
+void TradingParametersForm::setParameters(const TradingParameters& p) {
+    positionProfitMode = p.positionProfitMode;
+    closeProfitMode = p.closeProfitMode;
+    overTradingStandard = formatInt(p.overTradingStandard);
+    autoSettleTime = formatInt(p.autoSettleTime);
+    settleWindowStart = formatInt(p.settleWindowStart);
+    settleWindowEnd = formatInt(p.settleWindowEnd);
+    protectionFundRate = rateText(p.protectionFundRate);
+}
+
+TradingParameters TradingParametersForm::parameters() const {
+    auto whole = [](const std::string& text) {
+        const double v = readLenient(text);
+        if (v >= 2147483647.0) return INT32_MAX;
+        if (v <= -2147483648.0) return INT32_MIN;
+        return static_cast<int32_t>(v);
+    };
+    TradingParameters p;
+    p.positionProfitMode = std::clamp(positionProfitMode, 0, 4);
+    p.closeProfitMode = std::clamp(closeProfitMode, 0, 2);
+    p.overTradingStandard = whole(overTradingStandard);
+    p.autoSettleTime = whole(autoSettleTime);
+    p.settleWindowStart = whole(settleWindowStart);
+    p.settleWindowEnd = whole(settleWindowEnd);
+    p.protectionFundRate = readLenient(protectionFundRate);
+    return p;
+}
+
+bool validateTradingParameters(FrontEndPort& port, Form& form) {
+    auto* f = dynamic_cast<TradingParametersForm*>(&form);
+    if (f == nullptr) return false;
+    if (auto failure = checkTradingParameters(f->parameters())) {
+        port.showMessage(*failure);
+        return false;
+    }
+    return true;
+}
+
+bool editTradingParameters(Desk& desk) {
+    FrontEndPort& port = desk.port();
+    if (!gate(port, desk.session().permissionMask, GatedOperation::Settlement)) return false;
+    TradingParametersForm form;
+    form.offerVarieties(desk.reference());
+    loadLists(desk, form);
+    loadParameters(desk, form);
+    if (!port.editForm(form, [&port](Form& f) { return validateTradingParameters(port, f); }))
+        return false;
+
+    bool saved = true;
+    for (int32_t list = 0; list < 2; ++list) {
+        std::vector<std::string> leftOut;
+        const std::string text = closeTodayListText(form.selectedCodes(list), &leftOut);
+        if (!leftOut.empty())
+            port.warn(std::string(closeTodayTabCaptions()[static_cast<std::size_t>(list)]) +
+                      "超出长度，以下品种未保存: " + joined(leftOut));
+        saved = save(desk,
+                     [&text, list](std::span<uint8_t> buffer) {
+                         return writeCloseTodaySave(text, list, buffer);
+                     }) &&
+                saved;
+    }
+    const TradingParameters p = form.parameters();
+    saved =
+        save(desk,
+             [&p](std::span<uint8_t> buffer) { return writeTradingParametersSave(p, buffer); }) &&
+        saved;
+    return saved;
+}
+
+}  // namespace korvant

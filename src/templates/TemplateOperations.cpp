@@ -1,6 +1,6 @@
 #include "templates/TemplateOperations.h"
 
-#include "app/AccountExchange.h"
+#include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
 #include "app/Desk.h"
@@ -245,7 +245,9 @@ bool assignTemplate(Desk& desk, const TemplateKind& kind) {
     spec.ack.parseFailed = " 解析数据包失败!";
     spec.ack.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
     spec.requery = Requery::AfterDispatchFailure;
-    spec.requeryList = [](Desk& d) { requeryAccountList(d, AccountList::SubAccounts); };
+    spec.requeryList = [](Desk& d) {
+        showAccountList(d, AccountList::SubAccounts, d.mainState().page);
+    };
     spec.successRowAfterRequery = textf("%s:%s成功！", kind.assignTitle, name.c_str());
     return runChange(desk, spec).done;
 }

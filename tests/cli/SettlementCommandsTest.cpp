@@ -45,11 +45,11 @@ TEST_F(SettlementCommands, StartWaitsForTheEndThenAPriceIsChangedAndReadBack) {
     EXPECT_EQ(status.status, 0);
     EXPECT_EQ(value(status, "text"), "结算完成!");
 
-    // The demo contract list: 108 contracts, pages of 100.
+    // The demo contract list: 109 contracts, pages of 100.
     Outcome prices = run({"settle", "prices", "--date", date, "--page", "2"});
     ASSERT_EQ(prices.status, 0) << prices.err;
     EXPECT_EQ(prices.outLines().front(), "日期\t市场\t合约\t结算价");
-    EXPECT_EQ(prices.outLines().size(), 9u);
+    EXPECT_EQ(prices.outLines().size(), 10u);
     EXPECT_TRUE(prices.errHas("第2/2页")) << prices.err;
 
     Outcome set = run({"settle", "price", "--date", date, "--exchange", "CFFEX", "--contract",

@@ -74,7 +74,7 @@ TEST(SettlementDeskTest, StartWatchPricesParametersAndTheLog) {
     ASSERT_TRUE(waitUntil([&] { return !edited.isEmpty(); }));
     EXPECT_EQ(labels, (QStringList{QStringLiteral("第1/2页"), QStringLiteral("第2/2页"),
                                    QStringLiteral("第2/2页")}));
-    EXPECT_EQ(secondPageRows, 8);
+    EXPECT_EQ(secondPageRows, 9);  // 109 contracts
     EXPECT_EQ(edited, QStringLiteral("4321.000"));
 
     // "交易参数": a refused window keeps the dialog open; a sound one saves.

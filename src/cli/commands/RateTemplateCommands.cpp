@@ -8,10 +8,10 @@
 
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
-#include "cli/AccountSelection.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"
+#include "cli/commands/AccountSelection.h"
 #include "templates/TemplateForms.h"
 #include "templates/TemplateOperations.h"
 #include "templates/TemplateTree.h"

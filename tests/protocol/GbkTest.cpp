@@ -84,7 +84,7 @@ TEST(Gbk, TablesEqualTheConverterOnEverySequence) {
         if (toGbk(utf8) != detail::toGbkByConverter(utf8)) ++differences;
     }
     EXPECT_EQ(differences, 0);
-    const std::string broken = "a\xE6\x9F\xF0\x9F\x98\x80\xC0\xAF\xED\xA0\x80b";
+    const std::string broken = std::string("a\xE6\x9F\xF0\x9F\x98\x80\xC0\xAF\xED\xA0\x80") + "b";
     EXPECT_EQ(toGbk(broken), detail::toGbkByConverter(broken));
 }
 

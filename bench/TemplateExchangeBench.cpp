@@ -1,21 +1,26 @@
 // Export and import of one fee-rate template over the 3 000 contracts of
 // `korvant-sim --data large`, through the desk's core, against a floor that
 // sends the same requests and receives the answers without processing
-// them. Prints the time ratio of each (target at most 1.2).
+// them (the export floor also writes the file). Prints the time ratio of
+// each (target at most 1.15).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "BenchTable.h"
 #include "LoginOnlyPort.h"
 #include "SimLauncher.h"
 #include "app/Desk.h"
 #include "app/Login.h"
 #include "app/LoginRequest.h"
 #include "core/CoreDesk.h"
+#include "local/WholeFile.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/Bytes.h"
 #include "protocol/Packet.h"
@@ -26,12 +31,7 @@
 namespace korvant::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
-
-double since(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // The bench's front end: the file it is given, Yes to every question.
 class FilePort : public LoginOnlyPort {
@@ -94,7 +94,8 @@ void exchangeRaw(ServerConnection& c, std::vector<uint8_t>& request, int length,
 // and then under "-n", one set-rates request per contract, the template
 // list read again.
 Times runFloor(const SimLauncher& sim, const std::vector<ContractVariety>& list,
-               const std::string& name, const std::string& code, int attempt) {
+               const std::string& name, const std::string& code, int attempt,
+               const std::string& floorFile, const std::string& exported) {
     const int contracts = static_cast<int>(list.size());
     ServerConnection c;
     if (c.connect(sim.host(), sim.port()) != 1) std::exit(1);
@@ -112,6 +113,9 @@ Times runFloor(const SimLauncher& sim, const std::vector<ContractVariety>& list,
     Times times;
     auto start = Clock::now();
     for (auto& r : pages) exchangeRaw(c, r, 12, answer);
+    // The export's file, same bytes, written the same way (temporary file,
+    // flushed to the disk, renamed): no export can do without it.
+    if (!writeWholeFile(floorFile, exported)) std::exit(1);
     times.exportSeconds = since(start);
 
     std::vector<uint8_t> taken(84), fresh(84);
@@ -143,11 +147,6 @@ Times runFloor(const SimLauncher& sim, const std::vector<ContractVariety>& list,
     return times;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }  // namespace
 }  // namespace korvant::bench
 
@@ -161,10 +160,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     const fs::path file = fs::temp_directory_path() / "korvant-bench-手续费模板1.csv";
+    const fs::path floorFile = fs::temp_directory_path() / "korvant-bench-floor-template.csv";
     std::vector<double> coreExport, coreImport, floorExport, floorImport;
     for (int i = 0; i <= runs; ++i) {  // the first of each is a warm-up
         Times core = runCore(sim, file.string());
-        Times floor = runFloor(sim, core.contracts, "手续费模板1", "02", i);
+        std::ifstream in(file, std::ios::binary);
+        const std::string exported{std::istreambuf_iterator<char>(in), {}};
+        Times floor =
+            runFloor(sim, core.contracts, "手续费模板1", "02", i, floorFile.string(), exported);
         if (i == 0) continue;
         coreExport.push_back(core.exportSeconds);
         coreImport.push_back(core.importSeconds);
@@ -172,15 +175,18 @@ int main(int argc, char** argv) {
         floorImport.push_back(floor.importSeconds);
     }
     fs::remove(file);
+    fs::remove(floorFile);
     const double ce = median(coreExport), fe = median(floorExport);
     const double ci = median(coreImport), fi = median(floorImport);
     std::printf(
         "export of 3000 contracts: median of %d runs %.1f ms; floor %.1f ms; ratio %.3f "
-        "(target <= 1.2)\n",
+        "(target <= 1.15)\n",
         runs, ce * 1000, fe * 1000, ce / fe);
     std::printf(
         "import of 3000 lines: median of %d runs %.1f ms; floor %.1f ms; ratio %.3f "
-        "(target <= 1.2)\n",
+        "(target <= 1.15)\n",
         runs, ci * 1000, fi * 1000, ci / fi);
+    printRow("template export (3000 contracts)", ce * 1000, fe * 1000);
+    printRow("template import (3000 lines)", ci * 1000, fi * 1000);
     return 0;
 }

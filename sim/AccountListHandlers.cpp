@@ -38,6 +38,20 @@ Answer listOf(uint8_t command, int recordSize, int pageSize, int page,
                       [&](uint8_t* p, int i) { write(p, *hits[static_cast<std::size_t>(i)]); });
 }
 
+// One page of `all` through an index: every record for group -1, else the
+// records at `positions`. Writes only the page's records.
+template <class T, class Write>
+Answer indexedPage(uint8_t command, int recordSize, int pageSize, int page,
+                   const std::vector<T>& all, int32_t groupId,
+                   const std::vector<uint32_t>& positions, Write write) {
+    if (groupId == -1)
+        return pageAnswer(command, recordSize, pageSize, page, static_cast<int>(all.size()),
+                          [&](uint8_t* p, int i) { write(p, all[static_cast<std::size_t>(i)]); });
+    return pageAnswer(
+        command, recordSize, pageSize, page, static_cast<int>(positions.size()),
+        [&](uint8_t* p, int i) { write(p, all[positions[static_cast<std::size_t>(i)]]); });
+}
+
 // Administrators: group id 4, account 8, password 24, number 40, text 44
 // (the administrator's name), page 76, category flags 80. The group id
 // selects the administrators of exactly that group.
@@ -65,6 +79,11 @@ Answer administratorList(const Request& r, Context& c) {
 Answer mainAccountList(const Request& r, Context& c) {
     int32_t groupId = r.i32(4);
     std::string account = r.text(8, 16);
+    if (account.empty())
+        return indexedPage<MainAccount>(
+            cmd::MainAccountList, MainAccountRecordSize, page::MainAccounts, r.i32(24),
+            c.state.mainAccounts, groupId, c.state.positionsWithin(groupId, false),
+            [](uint8_t* p, const MainAccount& m) { writeMainAccount(p, m); });
     GroupSelection selection(c.state, groupId);
     std::vector<const MainAccount*> hits;
     for (const auto& m : c.state.mainAccounts)
@@ -92,6 +111,14 @@ Answer subAccountList(const Request& r, Context& c) {
     uint8_t flags = r.u8(80);
     int32_t date = (flags & 0x10) ? r.i32(40) : 0;
     std::string remark = r.text(44, 32);
+    const SimState& state = c.state;
+    auto write = [&state](uint8_t* p, const SubAccount& s) { writeSubAccount(p, s, state); };
+    // Without keywords a page is read through the group index.
+    if (date == 0 && account.empty() && password.empty() && remark.empty())
+        return indexedPage<SubAccount>(
+            cmd::SubAccountList, SubAccountRecordSize, page::SubAccounts, r.i32(76),
+            state.subAccounts, groupId,
+            groupId == -1 ? std::vector<uint32_t>() : state.positionsWithin(groupId, true), write);
     GroupSelection selection(c.state, groupId);
     std::vector<const SubAccount*> hits;
     for (const auto& s : c.state.subAccounts) {
@@ -101,7 +128,6 @@ Answer subAccountList(const Request& r, Context& c) {
         if (!account.empty() && !contains(std::to_string(s.number), account)) continue;
         hits.push_back(&s);
     }
-    const SimState& state = c.state;
     return pageAnswer(cmd::SubAccountList, SubAccountRecordSize, page::SubAccounts, r.i32(76),
                       static_cast<int>(hits.size()), [&](uint8_t* p, int i) {
                           writeSubAccount(p, *hits[static_cast<std::size_t>(i)], state);

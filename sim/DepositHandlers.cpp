@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "Dispatcher.h"
@@ -173,9 +174,24 @@ Answer depositRecords(const Request& r, Context& c) {
                                                   c.state.findSubAccount(number) != nullptr));
     bool byGroup = !byCustomer && accountId > 0 && c.state.findGroup(accountId) != nullptr;
     std::vector<bool> within = byGroup ? c.state.subtree(accountId) : std::vector<bool>();
+    // The records of the date range through the date index, in the order
+    // they were made.
+    const auto& byDate = c.state.depositsByDate();
+    const auto& all = c.state.deposits;
+    auto first = from == 0 ? byDate.begin()
+                           : std::lower_bound(
+                                 byDate.begin(), byDate.end(), from,
+                                 [&all](uint32_t i, int32_t date) { return all[i].date < date; });
+    auto last =
+        to == 0 ? byDate.end()
+                : std::upper_bound(first, byDate.end(), to,
+                                   [&all](int32_t date, uint32_t i) { return date < all[i].date; });
+    std::vector<uint32_t> range(first, last);
+    if (!std::is_sorted(range.begin(), range.end())) std::sort(range.begin(), range.end());
     std::vector<const DepositRecord*> hits;
-    for (const auto& d : c.state.deposits) {
-        if ((from != 0 && d.date < from) || (to != 0 && d.date > to)) continue;
+    hits.reserve(range.size());
+    for (uint32_t i : range) {
+        const DepositRecord& d = all[i];
         if (byCustomer && d.accountText != customer) continue;
         if (byGroup && (d.groupId < 0 || static_cast<std::size_t>(d.groupId) >= within.size() ||
                         !within[static_cast<std::size_t>(d.groupId)]))

@@ -16,6 +16,28 @@ const Route* Dispatcher::find(uint8_t command) const {
     return route.handler ? &route : nullptr;
 }
 
+namespace {
+
+// Requests that never change the server's data: the indexes stay valid.
+bool readsOnly(uint8_t command) {
+    switch (command) {
+        case cmd::Login:
+        case cmd::GroupList:
+        case cmd::SubAccountList:
+        case cmd::MainAccountList:
+        case cmd::MainAccountLinks:
+        case cmd::AdministratorList:
+        case cmd::DepositRecords:
+        case cmd::SubAccountFunds:
+        case cmd::GroupIdOfCode:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 Answer refuse(const Route* route, std::string_view text) {
     if (route != nullptr && route->style == RefusalStyle::Status)
         return statusAnswer(route->command, 0, text);
@@ -48,6 +70,7 @@ Answer Dispatcher::dispatch(const std::vector<uint8_t>& packet, Context& context
     const Request request(std::move(plain));
     Answer answer = route->handler(request, context);
     recordOperation(request, answer, *route, context);
+    if (!readsOnly(command)) context.state.dropIndexes();
     return answer;
 }
 

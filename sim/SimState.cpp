@@ -5,6 +5,12 @@
 namespace korvant::sim {
 
 const Group* SimState::group(int32_t id) const {
+    // The index is used when the lists' reads have built it; a change does
+    // not pay for building it.
+    if (auto it = indexes_.groupById.find(id);
+        it != indexes_.groupById.end() && it->second < groups.size() && groups[it->second].id == id)
+        return &groups[it->second];
+    // Not indexed yet (added by the running request): look it up.
     for (const auto& g : groups)
         if (g.id == id) return &g;
     return nullptr;
@@ -39,6 +45,11 @@ MainAccountLink* SimState::findLink(const std::string& mainAccount, int32_t grou
 }
 
 SubAccount* SimState::findSubAccount(int32_t number) {
+    if (auto it = indexes_.subAccountByNumber.find(number);
+        indexes_.subAccountCount == subAccounts.size() && it != indexes_.subAccountByNumber.end() &&
+        it->second < subAccounts.size() && subAccounts[it->second].number == number)
+        return &subAccounts[it->second];
+    // Not indexed yet (added by the running request), or not there.
     for (auto& s : subAccounts)
         if (s.number == number) return &s;
     return nullptr;
@@ -101,6 +112,103 @@ int SimState::countSubAccountsBelow(int32_t firstLevelId) const {
                 break;
             }
     return count;
+}
+
+void SimState::dropIndexes() const {
+    indexes_ = Indexes{};
+}
+
+// A list that grew or shrank without a request (a data set being made, a
+// record added by the running request) is indexed again.
+void SimState::indexGroups() const {
+    Indexes& x = indexes_;
+    if (x.groupCount == groups.size()) return;
+    x.groupCount = groups.size();
+    x.groupById.clear();
+    x.childGroups.clear();
+    for (uint32_t i = 0; i < groups.size(); ++i) {
+        x.groupById.emplace(groups[i].id, i);
+        if (groups[i].parentId != groups[i].id)
+            x.childGroups[groups[i].parentId].push_back(groups[i].id);
+    }
+}
+
+void SimState::indexSubAccounts() const {
+    Indexes& x = indexes_;
+    if (x.subAccountCount == subAccounts.size()) return;
+    x.subAccountCount = subAccounts.size();
+    x.subAccountsByGroup.clear();
+    x.subAccountByNumber.clear();
+    for (uint32_t i = 0; i < subAccounts.size(); ++i) {
+        x.subAccountsByGroup[subAccounts[i].groupId].push_back(i);
+        x.subAccountByNumber.emplace(subAccounts[i].number, i);
+    }
+}
+
+void SimState::indexMainAccounts() const {
+    Indexes& x = indexes_;
+    if (x.mainAccountCount == mainAccounts.size()) return;
+    x.mainAccountCount = mainAccounts.size();
+    x.mainAccountsByGroup.clear();
+    for (uint32_t i = 0; i < mainAccounts.size(); ++i)
+        x.mainAccountsByGroup[mainAccounts[i].groupId].push_back(i);
+}
+
+void SimState::indexDeposits() const {
+    Indexes& x = indexes_;
+    if (x.depositCount == deposits.size()) return;
+    x.depositCount = deposits.size();
+    x.depositsByDate.resize(deposits.size());
+    for (uint32_t i = 0; i < deposits.size(); ++i) x.depositsByDate[i] = i;
+    std::stable_sort(
+        x.depositsByDate.begin(), x.depositsByDate.end(),
+        [this](uint32_t a, uint32_t b) { return deposits[a].date < deposits[b].date; });
+}
+
+const std::vector<uint32_t>& SimState::subAccountsOfGroup(int32_t groupId) const {
+    static const std::vector<uint32_t> none;
+    indexSubAccounts();
+    auto it = indexes_.subAccountsByGroup.find(groupId);
+    return it == indexes_.subAccountsByGroup.end() ? none : it->second;
+}
+
+const std::vector<uint32_t>& SimState::mainAccountsOfGroup(int32_t groupId) const {
+    static const std::vector<uint32_t> none;
+    indexMainAccounts();
+    auto it = indexes_.mainAccountsByGroup.find(groupId);
+    return it == indexes_.mainAccountsByGroup.end() ? none : it->second;
+}
+
+const std::vector<uint32_t>& SimState::depositsByDate() const {
+    indexDeposits();
+    return indexes_.depositsByDate;
+}
+
+std::vector<uint32_t> SimState::positionsWithin(int32_t ancestor, bool subAccountsList) const {
+    std::vector<uint32_t> out;
+    indexGroups();
+    if (group(ancestor) == nullptr) return out;
+    // The tree has three levels; the depth bound only guards against a cycle.
+    std::vector<int32_t> level{ancestor}, next;
+    int lists = 0;
+    for (int depth = 0; depth < 8 && !level.empty(); ++depth) {
+        next.clear();
+        for (int32_t id : level) {
+            const auto& own = subAccountsList ? subAccountsOfGroup(id) : mainAccountsOfGroup(id);
+            if (!own.empty()) {
+                out.insert(out.end(), own.begin(), own.end());
+                ++lists;
+            }
+            if (auto it = indexes_.childGroups.find(id); it != indexes_.childGroups.end())
+                next.insert(next.end(), it->second.begin(), it->second.end());
+        }
+        level.swap(next);
+    }
+    if (lists > 1) {
+        std::sort(out.begin(), out.end());
+        out.erase(std::unique(out.begin(), out.end()), out.end());
+    }
+    return out;
 }
 
 }  // namespace korvant::sim

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "SettlementState.h"
@@ -183,8 +185,41 @@ public:
     // Sub-accounts in the second-level groups below a first-level group.
     int countSubAccountsBelow(int32_t firstLevelId) const;
 
+    // Indexes that let a page be answered in time proportional to the page:
+    // positions in the lists, ascending. Built on first use; every request
+    // that may change data drops them (`dropIndexes`).
+    const std::vector<uint32_t>& subAccountsOfGroup(int32_t groupId) const;
+    const std::vector<uint32_t>& mainAccountsOfGroup(int32_t groupId) const;
+    // Positions of the deposit records ordered by date, then position.
+    const std::vector<uint32_t>& depositsByDate() const;
+    // Positions of the sub-accounts (or main accounts) of `ancestor` and the
+    // groups below it, ascending; empty when there is no such group.
+    std::vector<uint32_t> positionsWithin(int32_t ancestor, bool subAccountsList) const;
+    void dropIndexes() const;
+
 private:
     const Group* group(int32_t id) const;
+    // Each index is built on its own first use, so that a request touching
+    // one list never pays for indexing the others.
+    void indexGroups() const;
+    void indexSubAccounts() const;
+    void indexMainAccounts() const;
+    void indexDeposits() const;
+
+    struct Indexes {
+        // Sizes of the lists when indexed; SIZE_MAX while not indexed.
+        std::size_t subAccountCount = SIZE_MAX;
+        std::size_t mainAccountCount = SIZE_MAX;
+        std::size_t depositCount = SIZE_MAX;
+        std::size_t groupCount = SIZE_MAX;
+        std::unordered_map<int32_t, std::vector<uint32_t>> subAccountsByGroup;
+        std::unordered_map<int32_t, uint32_t> subAccountByNumber;
+        std::unordered_map<int32_t, std::vector<uint32_t>> mainAccountsByGroup;
+        std::unordered_map<int32_t, uint32_t> groupById;
+        std::unordered_map<int32_t, std::vector<int32_t>> childGroups;
+        std::vector<uint32_t> depositsByDate;
+    };
+    mutable Indexes indexes_;
 };
 
 }  // namespace korvant::sim

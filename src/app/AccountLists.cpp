@@ -8,6 +8,7 @@
 #include "app/Exchange.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/ReferenceReload.h"
+#include "app/ReportTree.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
@@ -219,7 +220,10 @@ void refreshGroups(Desk& desk) {
     state.filter = SearchFilter{};
     state.group.id = -1;
     state.page = 0;
+    // The refresh command and every change to the groups come here: the
+    // report tree is loaded again after the groups.
     reloadReferenceList(desk, ReferenceList::Groups);
+    markReportTreeStale(desk);
 }
 
 void switchView(Desk& desk, ViewKind view) {

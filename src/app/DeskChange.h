@@ -7,6 +7,7 @@ namespace korvant {
 enum class DeskChange {
     Session,          // logged in: account label, buttons, menus
     Groups,           // group cache reloaded: rebuild the groups tree
+    ReportTree,       // the kept report tree was dropped: load and draw it again
     MarginTemplates,  // rebuild the margin-template tree
     FeeTemplates,     // rebuild the fee-template tree
     Varieties,

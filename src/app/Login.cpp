@@ -8,6 +8,7 @@
 #include "app/LoginRequest.h"
 #include "app/Permissions.h"
 #include "app/ReferenceReload.h"
+#include "app/ReportTree.h"
 #include "local/LastLogin.h"
 #include "local/ServerList.h"
 #include "protocol/CommandCode.h"
@@ -74,6 +75,8 @@ bool rememberLogin(const std::string& dir, const LoginForm& form) {
 }
 
 bool runInitialQueries(Desk& desk, bool showProgress) {
+    // A new session: the tree kept from an earlier one is no longer valid.
+    markReportTreeStale(desk);
     bool whole = true;
     for (ReferenceList list :
          {ReferenceList::Groups, ReferenceList::MarginTemplates, ReferenceList::FeeTemplates,

@@ -9,6 +9,7 @@
 #include "model/ListAnswer.h"
 #include "model/PagedQuery.h"
 #include "protocol/CommandCode.h"
+#include "protocol/Gbk.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
@@ -25,13 +26,15 @@ bool loadSubAccounts(Desk& desk, int groupId, std::vector<ReportTreeNode>& into)
     };
     query.parsePage = [&into](const uint8_t* packet, int length) {
         const ListPage page = parseListPage(packet, length, SubAccount::WireSize);
+        // The tree shows the number only: the other fields are not decoded.
+        // The number is the record's first field (as in SubAccount::fromWire).
+        into.reserve(into.size() + static_cast<std::size_t>(page.count));
         for (int i = 0; i < page.count; ++i)
-            into.push_back(
-                ReportTreeNode{SubAccount::fromWire(page.records + static_cast<std::size_t>(i) *
-                                                                       SubAccount::WireSize)
-                                   .account,
-                               -1,
-                               {}});
+            into.push_back(ReportTreeNode{
+                readPlainText(page.records + static_cast<std::size_t>(i) * SubAccount::WireSize,
+                              16),
+                -1,
+                {}});
     };
     return runDeskPagedQuery(desk, std::move(query));
 }
@@ -63,6 +66,26 @@ std::vector<ReportTreeNode> loadReportTree(Desk& desk) {
         levels.push_back(&node.children);
     }
     return roots;
+}
+
+const std::vector<ReportTreeNode>& reportTree(Desk& desk) {
+    ReportTreeState& state = desk.areaState<ReportTreeState>();
+    if (!state.loaded) {
+        state.roots = loadReportTree(desk);
+        state.loaded = true;
+    }
+    return state.roots;
+}
+
+bool reportTreeLoaded(const Desk& desk) {
+    return const_cast<Desk&>(desk).areaState<ReportTreeState>().loaded;
+}
+
+void markReportTreeStale(Desk& desk) {
+    ReportTreeState& state = desk.areaState<ReportTreeState>();
+    state.loaded = false;
+    state.roots.clear();
+    desk.notify(DeskChange::ReportTree);
 }
 
 int countNodes(const std::vector<ReportTreeNode>& nodes) {

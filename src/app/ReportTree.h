@@ -24,6 +24,24 @@ struct ReportTreeNode {
 // is not touched.
 std::vector<ReportTreeNode> loadReportTree(Desk& desk);
 
+// The tree the desk keeps for the run. It is loaded on first use and then
+// only again after `markReportTreeStale`: the refresh command and changes
+// to groups or sub-accounts; a view switch or a redraw uses the kept tree.
+struct ReportTreeState {
+    std::vector<ReportTreeNode> roots;
+    bool loaded = false;
+};
+
+// The kept tree; loads it (`loadReportTree`) when it is not loaded.
+const std::vector<ReportTreeNode>& reportTree(Desk& desk);
+
+// Whether the kept tree is loaded (nothing is sent).
+bool reportTreeLoaded(const Desk& desk);
+
+// Drops the kept tree and tells the front ends (DeskChange::ReportTree) so
+// that the one showing it asks for it again.
+void markReportTreeStale(Desk& desk);
+
 // Number of nodes in a tree (all levels).
 int countNodes(const std::vector<ReportTreeNode>& nodes);
 

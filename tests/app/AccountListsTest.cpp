@@ -400,6 +400,53 @@ TEST(ReportTree, LoadsTheSubAccountsOfEverySecondLevelGroupAndKeepsTheListOnScre
     EXPECT_EQ(desk.accounts().subAccounts.cursor.total, 4);
 }
 
+TEST(ReportTree, IsKeptAcrossViewSwitchesAndLoadedAgainOnlyWhenDropped) {
+    FakeServer server;
+    server.respondByDefault([](const Bytes& r) {
+        if (r[3] == cmd::GroupList)
+            return test::listAnswerOf<Group>(
+                cmd::GroupList, 1, 0,
+                {test::makeGroup(1, 0, "", "根"), test::makeGroup(2, 1, "01", "华东"),
+                 test::makeGroup(5, 2, "0101", "上海")});
+        return test::listAnswerOf<SubAccount>(cmd::SubAccountList, 1, 0,
+                                              {test::makeSubAccount("501", 5)});
+    });
+    ScriptedPort port;
+    Desk desk(port);
+    ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+    desk.reference().groups.records = {test::makeGroup(1, 0, "", "根"),
+                                       test::makeGroup(2, 1, "01", "华东"),
+                                       test::makeGroup(5, 2, "0101", "上海")};
+    int dropped = 0;
+    desk.subscribe([&](DeskChange c) { dropped += c == DeskChange::ReportTree; });
+    auto treeQueries = [&] {
+        auto all = server.requests();
+        return std::count_if(all.begin(), all.end(),
+                             [](const Bytes& r) { return r[3] == cmd::SubAccountList; });
+    };
+
+    EXPECT_FALSE(reportTreeLoaded(desk));
+    EXPECT_EQ(countNodes(reportTree(desk)), 4);
+    EXPECT_EQ(treeQueries(), 1);
+    // Switching views and asking for the tree again sends nothing.
+    for (ViewKind view : {ViewKind::Reports, ViewKind::Accounts, ViewKind::FeeRates,
+                          ViewKind::Reports, ViewKind::Risk}) {
+        desk.dispatcher().send(ActionCode::SwitchView, static_cast<int>(view));
+        EXPECT_EQ(countNodes(reportTree(desk)), 4);
+    }
+    EXPECT_EQ(treeQueries(), 1);
+    EXPECT_EQ(dropped, 0);
+
+    // The refresh command drops it; the next use loads it once.
+    desk.dispatcher().send(ActionCode::RefreshGroups);
+    EXPECT_EQ(dropped, 1);
+    EXPECT_FALSE(reportTreeLoaded(desk));
+    EXPECT_EQ(treeQueries(), 1);
+    EXPECT_EQ(countNodes(reportTree(desk)), 4);
+    EXPECT_EQ(countNodes(reportTree(desk)), 4);
+    EXPECT_EQ(treeQueries(), 2);
+}
+
 }  // namespace
 }  // namespace korvant
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "SimTestClient.h"
 
 namespace korvant::sim::test {
@@ -85,6 +87,41 @@ TEST_F(Accounts, DeleteSubAccountReturnsItsFundsToTheLink) {
     double linkBefore = linkFunds(7, "880201");
     ASSERT_TRUE(admin.accountRequest(cmd::DeleteSubAccount, limited).accepted());
     EXPECT_NEAR(linkFunds(7, "880201"), linkBefore + funds, 0.001);
+}
+
+// Lists without keywords are read through the server's indexes: they follow
+// every change and keep the order in which the accounts were made.
+TEST_F(Accounts, UnfilteredListsFollowChangesInTheirOrder) {
+    auto numbers = [&](int32_t group) {
+        std::vector<std::string> out;
+        Reply r = admin.subAccounts(group, 0);
+        for (int i = 0; i < r.records(364); ++i) out.push_back(readPlainText(r.record(i, 364), 16));
+        return out;
+    };
+    const std::size_t five = numbers(5).size(), six = numbers(6).size();
+    ASSERT_TRUE(admin.addSubAccount("100170", "pw", 5, "新", "880101").accepted());
+    ASSERT_EQ(numbers(5).size(), five + 1);
+    EXPECT_EQ(numbers(5).back(), "100170");
+    ASSERT_TRUE(admin.modifySubAccount(0x10, 6, "", "新", "880101", "100170", "").accepted());
+    EXPECT_EQ(numbers(5).size(), five);
+    EXPECT_EQ(numbers(6).size(), six + 1);
+    // The department lists its desks' accounts in the order of the whole list.
+    std::vector<std::string> inDepartment;
+    const std::vector<std::string> fiveNow = numbers(5), sixNow = numbers(6);
+    const int pages = admin.subAccounts(-1, 0).totalPages();
+    for (int p = 0; p < pages && p < 100; ++p) {
+        Reply all = admin.subAccounts(-1, p);
+        for (int i = 0; i < all.records(364); ++i) {
+            std::string n = readPlainText(all.record(i, 364), 16);
+            if (std::find(fiveNow.begin(), fiveNow.end(), n) != fiveNow.end() ||
+                std::find(sixNow.begin(), sixNow.end(), n) != sixNow.end())
+                inDepartment.push_back(n);
+        }
+    }
+    EXPECT_EQ(numbers(2), inDepartment);
+    ASSERT_TRUE(admin.accountRequest(cmd::DeleteSubAccount, "100170").accepted());
+    EXPECT_EQ(numbers(6).size(), six);
+    EXPECT_TRUE(admin.accountRequest(cmd::DeleteSubAccount, "100170").refused());
 }
 
 TEST_F(Accounts, MainAccountLifecycle) {

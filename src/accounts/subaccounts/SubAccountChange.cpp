@@ -2,6 +2,7 @@
 
 #include "app/AccountLists.h"
 #include "app/Desk.h"
+#include "app/ReportTree.h"
 
 namespace korvant {
 
@@ -16,6 +17,8 @@ ChangeSpec subAccountChange(const std::string& title, const char* verb,
     spec.requeryList = [](Desk& desk) {
         desk.mainState().filter.clearFields();
         showAccountList(desk, AccountList::SubAccounts, desk.mainState().page);
+        // The report tree lists the sub-accounts under their groups.
+        markReportTreeStale(desk);
     };
     spec.successRowAfterRequery = textf("%s %s 成功", verb, account.c_str());
     return spec;

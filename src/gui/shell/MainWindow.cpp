@@ -569,6 +569,8 @@ void MainWindow::onDeskChange(DeskChange change) {
             break;
         case DeskChange::Groups:
             rebuildGroupTree();
+            break;
+        case DeskChange::ReportTree:
             scheduleReportTree();
             break;
         case DeskChange::MarginTemplates:
@@ -707,8 +709,9 @@ void MainWindow::rebuildTemplateTrees() {
 
 void MainWindow::scheduleReportTree() {
     // The report tree queries the server; it is loaded after the operation
-    // that reloaded the groups, never in the middle of it. The login loads
-    // it itself at its end.
+    // that dropped it (a change to groups or sub-accounts, the refresh
+    // command), never in the middle of it. The login loads it itself at its
+    // end.
     if (!loggedIn_ || reportTreeScheduled_) return;
     reportTreeScheduled_ = true;
     QTimer::singleShot(0, this, [this] {
@@ -718,10 +721,10 @@ void MainWindow::scheduleReportTree() {
 }
 
 void MainWindow::rebuildReportTree() {
-    std::vector<ReportTreeNode> roots;
-    if (!callCore([&] { roots = loadReportTree(desk_); })) return;
+    const std::vector<ReportTreeNode>* roots = nullptr;
+    if (!callCore([&] { roots = &reportTree(desk_); })) return;
     Drawing drawing(drawing_);
-    navigation_->fillTree(ViewKind::Reports, reportTreeNodes(roots));
+    navigation_->fillTree(ViewKind::Reports, reportTreeNodes(*roots));
 }
 
 }  // namespace korvant::gui

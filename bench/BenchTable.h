@@ -1,0 +1,39 @@
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// The one line every benchmark prints per path, read by bench/run-all:
+// "row<TAB>path<TAB>project<TAB>floor<TAB>ratio", times in milliseconds
+// (or the unit named in the path).
+namespace korvant::bench {
+
+using Clock = std::chrono::steady_clock;
+
+inline double since(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+inline double median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+inline void printRow(const std::string& path, double project, double floor,
+                     const char* unit = "ms") {
+    std::printf("row\t%s\t%.2f %s\t%.2f %s\t%.2f\n", path.c_str(), project, unit, floor, unit,
+                floor > 0 ? project / floor : 0.0);
+    std::fflush(stdout);
+}
+
+// A figure without a floor (throughput of the simulator).
+inline void printFigure(const std::string& path, const std::string& value) {
+    std::printf("row\t%s\t%s\t-\t-\n", path.c_str(), value.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace korvant::bench

@@ -14,7 +14,8 @@ inline constexpr const char* BadPacketText = "  错误的数据包, 无法解析
 // Runs `query` over the desk's connection. A request that cannot be built
 // (" 组包出错!!") and a lost connection ("  与服务器断开了!") end the program.
 // An answer that is not a page of the list ends the reading: a refusal
-// shows the server's text, anything else BadPacketText. Returns false then.
+// shows the server's text, anything else (or pages that do not advance)
+// BadPacketText, too much data its own message. Returns false then.
 bool loadAllPages(Desk& desk, const PagedQuery& query);
 
 }  // namespace korvant

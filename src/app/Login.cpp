@@ -1,5 +1,6 @@
 #include "app/Login.h"
 
+#include <span>
 #include <vector>
 
 #include "app/ActionDispatcher.h"
@@ -11,6 +12,7 @@
 #include "app/ReportTree.h"
 #include "local/LastLogin.h"
 #include "local/ServerList.h"
+#include "model/CacheHandlers.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
@@ -114,6 +116,7 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     // 3.-5. Connect afresh.
     connection.setConnected(false);
     connection.close();
+    if (options.receiveTimeoutMs) connection.setReceiveTimeout(*options.receiveTimeoutMs);
     if (connection.connect(endpoint.host, endpoint.port) != 1) {
         port.showMessage(ConnectFailedMessage);
         return LoginResult::ConnectFailed;
@@ -129,16 +132,30 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     int received = connection.receive(buffer);
     if (received <= 0) port.endProgram("  与服务器断开了!");
 
-    // 8. Decode: a login answer fills the session; a refusal shows the
-    // server's text (through the command-0 handler) and ends this attempt.
-    if (decodeAnswer(desk.router(), buffer.data(), received) != 0)
+    // 8. Decode, then judge the answer before anything takes it: a refusal
+    // shows the server's text (through the command-0 handler) and ends this
+    // attempt; only a whole login answer fills the session. Anything else (a
+    // stray answer of another command, a login answer of the wrong length,
+    // an acceptance without the session's values) would start a desk without
+    // rights under a blank name, so it ends the program as an unreadable
+    // answer does.
+    std::vector<uint8_t> answer;
+    if (decodePacket(std::span<const uint8_t>(buffer.data(), static_cast<std::size_t>(received)),
+                     answer) != DecodeOk)
         port.endProgram(" 解析数据包出错!");
-    if (ResultPacket::isResult(buffer.data(), received) &&
-        ResultPacket::parse(buffer.data(), received).status != 0) {
-        connection.setConnected(false);
-        connection.close();
-        return LoginResult::Refused;
+    const int answerLength = static_cast<int>(answer.size());
+    if (ResultPacket::isResult(answer.data(), answerLength)) {
+        desk.router().route(answer.data(), answerLength);
+        if (ResultPacket::parse(answer.data(), answerLength).status != 0) {
+            connection.setConnected(false);
+            connection.close();
+            return LoginResult::Refused;
+        }
+        port.endProgram(" 解析数据包出错!");
     }
+    if (answerLength != LoginAnswerSize || answer[3] != cmd::LoginAnswer)
+        port.endProgram(" 解析数据包出错!");
+    desk.router().route(answer.data(), answerLength);
     desk.session().account = form.account;
 
     // 9. The start-up queries.

@@ -55,6 +55,9 @@ struct LoginOptions {
     bool rememberLogin = true;
     // Called with the text of every start-up step (the progress window).
     bool showProgress = true;
+    // How long the connection waits for the next bytes of an answer before
+    // it counts as lost (default: the connection's own, 30 s).
+    std::optional<int> receiveTimeoutMs;
 };
 
 enum class LoginResult {

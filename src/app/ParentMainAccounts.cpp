@@ -35,7 +35,15 @@ void loadParentMainAccounts(Desk& desk) {
         parentId = getI32(packet.data() + 4);
     // Without an id no other group's accounts are left in the cache.
     cache.clear();
-    if (parentId == unknown) return;
+    if (parentId == unknown) {
+        // A refusal showed the server's text; any other answer is not the one
+        // asked for, and an empty list would pass for the parent's.
+        const int size = static_cast<int>(packet.size());
+        if (!ResultPacket::isResult(packet.data(), size) ||
+            ResultPacket::parse(packet.data(), size).status == 0)
+            desk.port().error("  错误的数据包, 无法解析 !  ");
+        return;
+    }
 
     PagedQuery query;
     query.command = cmd::MainAccountList;

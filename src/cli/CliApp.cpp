@@ -28,13 +28,25 @@ PASSWORD
   otherwise it is empty. The account and password may hold at
   most 15 bytes each. korvant-cli never writes ServerInfo.Dat.
 
+  Operation passwords (admin add|modify, subaccount add|modify, password)
+  may come from standard input with the command's own --password-stdin: the
+  next line, or a prompt without echo on a terminal. "password
+  --password-stdin" reads the current, new and confirmation passwords not
+  given as options, one line each in that order. With the global
+  --password-stdin (before the command) the login password's line is first.
+
 OUTPUT
   stdout carries data only, UTF-8: lists as TSV, a header line of the desk's
   column captions, then the cells as the desk shows them.
   stderr carries one line per message box, "[CAPTION] TEXT" with the exact text
-  (blanks kept, a newline written as the two characters \n), one line per
-  status-list row, "status<TAB>TIME<TAB>TITLE<TAB>DETAIL", and the page label
-  of paged lists. Progress texts go to stderr only when it is a terminal.
+  (blanks kept), one line per status-list row,
+  "status<TAB>TIME<TAB>TITLE<TAB>DETAIL" (passwords written 密码:******), and
+  the page label of paged lists. Progress texts go to stderr only when it is
+  a terminal. Control characters of server texts in cells, message boxes and
+  status rows are escaped: a newline as the two characters \n, others (below
+  0x20, and 0x7F) as \xNN.
+  CSV exports put a single quote before a text field that starts with "=",
+  "+", "@" or "-" and a letter; a replaced file keeps its permission bits.
 
 EXIT STATUS
   0  done
@@ -131,6 +143,11 @@ struct Parser {
         pw->excludes(pwStdin);
         app.add_option("--mac", o.mac, "MAC text to send instead of this machine's");
         app.add_flag("--yes", o.yes, "answer every confirmation Yes (without it: No)");
+        app.add_option("--timeout", o.timeoutSeconds,
+                       "seconds to wait for the next bytes of an answer before the connection "
+                       "counts as lost (default 30; exit 3). Before the command for "
+                       "\"settle start\", whose own --timeout limits the wait")
+            ->check(CLI::Range(1, 86400));
 
         commands = allCommands();
         std::map<std::string, CLI::App*> objects;

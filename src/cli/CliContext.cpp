@@ -6,6 +6,7 @@
 
 #include "app/Login.h"
 #include "cli/ExitStatus.h"
+#include "cli/StatusLine.h"
 #include "core/CoreDesk.h"
 
 namespace korvant::cli {
@@ -25,11 +26,27 @@ Desk& CliContext::desk() {
     if (!desk_) {
         desk_ = std::make_unique<CoreDesk>(port_, options.dir);
         desk_->statusList().subscribe([this](const StatusRow& row) {
-            *err_ << "status\t" << row.time << '\t' << row.title << '\t' << row.detail << '\n'
-                  << std::flush;
+            *err_ << statusLine(row) << '\n' << std::flush;
         });
     }
     return *desk_;
+}
+
+std::optional<std::string> CliContext::readSecretLine(const std::string& label) {
+    if (stdinIsTerminal && promptPassword) return promptPassword(label);
+    std::string line;
+    if (!std::getline(*in_, line)) return std::nullopt;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+bool CliContext::readSecretOption(bool fromStdin, std::optional<std::string>& value,
+                                  const std::string& label) {
+    if (!fromStdin || value) return true;
+    value = readSecretLine(label);
+    if (value) return true;
+    refuse("no password on standard input");
+    return false;
 }
 
 int CliContext::refuse(const std::string& text) {
@@ -56,16 +73,13 @@ bool CliContext::fillLoginForm(LoginForm& form) {
     if (options.password) {
         form.password = *options.password;
     } else if (options.passwordStdin) {
-        std::string line;
-        std::getline(*in_, line);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        form.password = line;
+        form.password = readSecretLine("密码: ").value_or("");
     } else if (auto fromEnv = environment ? environment("KORVANT_PASSWORD") : std::nullopt) {
         form.password = *fromEnv;
     } else if (saved && form.account == savedAccount && !savedAccount.empty()) {
         form.password = savedPassword;
     } else if (stdinIsTerminal && promptPassword) {
-        form.password = promptPassword();
+        form.password = promptPassword("密码: ");
     } else {
         form.password.clear();
     }
@@ -79,6 +93,7 @@ int CliContext::login() {
     if (!options.host.empty())
         loginOptions.endpoint = ServerEndpoint{options.host, options.port.value_or(0)};
     loginOptions.mac = options.mac;
+    if (options.timeoutSeconds) loginOptions.receiveTimeoutMs = *options.timeoutSeconds * 1000;
     loginOptions.rememberLogin = false;
     loginOptions.showProgress = true;
     port_.setFormFiller([this](Form& form) {

@@ -37,8 +37,19 @@ public:
     bool stderrIsTerminal = false;
     // Environment lookup (KORVANT_PASSWORD); tests replace it.
     std::function<std::optional<std::string>(const std::string&)> environment;
-    // Reads a password from the terminal without echo.
-    std::function<std::string()> promptPassword;
+    // Reads a password from the terminal without echo, after showing
+    // `label` ("密码: ").
+    std::function<std::string(const std::string& label)> promptPassword;
+
+    // One password line of standard input: asked for without echo after
+    // `label` when standard input is a terminal, otherwise the next line (a
+    // trailing CR dropped). Nothing when the input has ended.
+    std::optional<std::string> readSecretLine(const std::string& label);
+    // A command's --password-stdin: fills `value` from readSecretLine when
+    // `fromStdin` is set and the value is not given yet. False (after the
+    // refusal "no password on standard input") when the input has ended.
+    bool readSecretOption(bool fromStdin, std::optional<std::string>& value,
+                          const std::string& label);
 
     CliPort& port() { return port_; }
     // The desk, created on first use in the --dir folder. Status-list rows

@@ -1,16 +1,11 @@
 #include "cli/CliPort.h"
 
+#include "cli/ControlEscape.h"
+
 namespace korvant::cli {
 
 std::string messageLine(const Message& message) {
-    std::string line = "[" + message.caption + "] ";
-    for (char c : message.text) {
-        if (c == '\n')
-            line += "\\n";
-        else
-            line += c;
-    }
-    return line;
+    return "[" + escapeControls(message.caption) + "] " + escapeControls(message.text);
 }
 
 void CliPort::showMessage(const Message& message) {

@@ -13,7 +13,8 @@
 // running command.
 namespace korvant::cli {
 
-// "[CAPTION] TEXT" with every newline written as the two characters \n.
+// "[CAPTION] TEXT" with every newline written as the two characters \n and
+// other control characters as \xNN.
 std::string messageLine(const Message& message);
 
 class CliPort : public FrontEndPort {

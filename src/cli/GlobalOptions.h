@@ -17,6 +17,9 @@ struct GlobalOptions {
     bool passwordStdin = false;
     std::optional<std::string> mac;
     bool yes = false;
+    // Seconds without a byte of an awaited answer after which the connection
+    // counts as lost (default 30).
+    std::optional<int> timeoutSeconds;
 };
 
 }  // namespace korvant::cli

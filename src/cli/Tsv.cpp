@@ -2,13 +2,12 @@
 
 #include <ostream>
 
+#include "cli/ControlEscape.h"
+
 namespace korvant::cli {
 
 std::string tsvCell(const std::string& text) {
-    std::string cell = text;
-    for (char& c : cell)
-        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-    return cell;
+    return escapeControls(text);
 }
 
 void writeTsvRow(std::ostream& out, const std::vector<std::string>& cells) {

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-// Rows of tab-separated output. A cell never breaks its row: tabs and line
-// breaks inside a cell become blanks.
+// Rows of tab-separated output. A cell never breaks its row: tabs, line
+// breaks and other control characters inside a cell are escaped ("\n",
+// "\x09"; see escapeControls).
 namespace korvant::cli {
 
 std::string tsvCell(const std::string& text);

@@ -1,6 +1,8 @@
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,20 +12,47 @@
 
 namespace {
 
+// The terminal's settings while a prompt has echo off, for the signal
+// handler: an interrupted prompt must not leave the shell without echo.
+termios savedTerminal{};
+volatile sig_atomic_t echoOff = 0;
+
+void restoreEchoAndDie(int signal) {
+    if (echoOff != 0) tcsetattr(STDIN_FILENO, TCSANOW, &savedTerminal);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 // Reads one line from the terminal with echo off.
-std::string promptWithoutEcho() {
-    std::cerr << "密码: " << std::flush;
-    termios saved{};
-    bool restore = tcgetattr(STDIN_FILENO, &saved) == 0;
+std::string promptWithoutEcho(const std::string& label) {
+    std::cerr << label << std::flush;
+    bool restore = tcgetattr(STDIN_FILENO, &savedTerminal) == 0;
+    struct sigaction action {
+    }, oldInt{}, oldTerm{}, oldHup{}, oldQuit{};
     if (restore) {
-        termios quiet = saved;
+        action.sa_handler = restoreEchoAndDie;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &oldInt);
+        sigaction(SIGTERM, &action, &oldTerm);
+        sigaction(SIGHUP, &action, &oldHup);
+        sigaction(SIGQUIT, &action, &oldQuit);
+        termios quiet = savedTerminal;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        echoOff = 1;
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
     }
     std::string line;
     std::getline(std::cin, line);
-    if (restore) tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    if (restore) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &savedTerminal);
+        echoOff = 0;
+        sigaction(SIGINT, &oldInt, nullptr);
+        sigaction(SIGTERM, &oldTerm, nullptr);
+        sigaction(SIGHUP, &oldHup, nullptr);
+        sigaction(SIGQUIT, &oldQuit, nullptr);
+    }
     std::cerr << '\n';
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
 }
 

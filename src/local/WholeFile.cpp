@@ -36,11 +36,19 @@ bool writeWholeFile(const std::string& path, std::string_view bytes, std::string
     std::string temp = path + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return fail(errno);
-    mode_t mask = ::umask(0);
-    ::umask(mask);
+    // A replaced file keeps its permission bits (an export kept private
+    // stays private); a new one gets 0644 less the umask.
+    mode_t mode = 0;
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        mode = existing.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0644 & ~mask;
+    }
     int code = 0;
-    if (::fchmod(fd, 0644 & ~mask) != 0 || !writeAll(fd, bytes.data(), bytes.size()) ||
-        ::fsync(fd) != 0)
+    if (::fchmod(fd, mode) != 0 || !writeAll(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0)
         code = errno;
     if (::close(fd) != 0 && code == 0) code = errno;
     if (code == 0 && std::rename(temp.c_str(), path.c_str()) != 0) code = errno;

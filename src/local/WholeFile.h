@@ -8,7 +8,8 @@
 // one rename. A failed write leaves the old file (or none) in place.
 namespace korvant {
 
-// Writes `bytes` to `path` with mode 0644 (less the umask). On failure
+// Writes `bytes` to `path`: a file it replaces keeps its permission bits, a
+// new file gets mode 0644 (less the umask). On failure
 // returns false and, when `error` is given, stores the system's reason.
 bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 

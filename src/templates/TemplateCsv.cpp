@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "local/CsvText.h"
 #include "protocol/Gbk.h"
 #include "text/NumberText.h"
 
@@ -30,7 +31,8 @@ std::string templateCsvHeader(const TemplateKind& kind) {
 
 std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& contract,
                             const RateRow& row) {
-    std::string out = contract.exchangeCode + "," + contract.contractCode + ",";
+    std::string out =
+        csvSafeText(contract.exchangeCode) + "," + csvSafeText(contract.contractCode) + ",";
     for (std::size_t i = 0; i < kind.values.size(); ++i)
         out += rateCsvValue(row.values[i], kind.values[i].csvDecimals) + ",";
     if (kind.hasDiscount) out += row.discount == 1 ? "不优惠," : ",";

@@ -220,5 +220,14 @@ TEST(DepositRecordsCsv, ServerTextsCannotShiftColumns) {
     EXPECT_EQ(line, "0,1,2,0,0,,10.00, ,,0,\"a,b\r\nc\"\"d\"\r\n");
 }
 
+TEST(DepositRecordsCsv, ServerTextsCannotBecomeSpreadsheetFormulas) {
+    DepositRecord record;
+    record.amount = -10;
+    record.operatorName = "@admin";
+    record.remark = "=HYPERLINK(\"http://x\",\"y\")";
+    std::string line = depositCsvLine(record, 1, 2);
+    EXPECT_EQ(line, "0,1,2,0,0,, ,10.00,'@admin,0,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"\r\n");
+}
+
 }  // namespace
 }  // namespace korvant

@@ -198,22 +198,37 @@ TEST(Login, ARefusedLoginShowsTheServerTextAndQueriesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("ServerInfo.Dat")));
 }
 
-TEST(Login, ALoginAnswerOfTheWrongLengthLeavesTheSessionAndGoesOn) {
-    FakeServer server;
-    server.respondByDefault([](const Bytes& r) {
-        if (r[3] == cmd::Login) return test::loginAnswer(7, "x", 0xFFFF, 45);
-        return test::startupAnswer(r);
-    });
-    ScratchDir dir;
-    dir.serverIni(server.host(), server.port());
-    ScriptedPort port;
-    acceptLogin(port, "admin", "admin");
-    Desk desk(port, dir.path());
-    ASSERT_EQ(login(desk), LoginResult::LoggedIn);
-    EXPECT_EQ(desk.session().permissionMask, 0u);
-    EXPECT_EQ(desk.session().ownGroupId, 0);
-    EXPECT_EQ(server.requests().size(), 7u);
-    EXPECT_EQ(desk.mainState().view, ViewKind::None);
+TEST(Login, AnythingButAWholeLoginAnswerEndsTheProgramUnused) {
+    // A login answer of the wrong length, a stray answer of another command
+    // first, and an acceptance that carries no session: none may start a
+    // desk without rights under a blank name.
+    const std::vector<Bytes> answers = {
+        test::loginAnswer(7, "x", 0xFFFF, 45),
+        test::emptyList(cmd::GroupList),
+        FakeServer::resultPacket(0, ""),
+    };
+    for (const Bytes& wrong : answers) {
+        FakeServer server;
+        server.respondByDefault([wrong](const Bytes& r) {
+            if (r[3] == cmd::Login) return wrong;
+            return test::startupAnswer(r);
+        });
+        ScratchDir dir;
+        dir.serverIni(server.host(), server.port());
+        ScriptedPort port;
+        acceptLogin(port, "admin", "admin");
+        Desk desk(port, dir.path());
+        try {
+            login(desk);
+            ADD_FAILURE() << "expected the program to end, answer command " << int(wrong[3]);
+        } catch (const ProgramEnd& end) {
+            EXPECT_EQ(end.message().text, " 解析数据包出错!");
+        }
+        EXPECT_EQ(desk.session().permissionMask, 0u);
+        EXPECT_EQ(desk.reference().groups.count(), 0);
+        EXPECT_EQ(commands(server.requests()), std::vector<int>{2});
+        EXPECT_EQ(desk.mainState().view, ViewKind::None);
+    }
 }
 
 TEST(Login, CancelAndRefusedChecksSendNothing) {

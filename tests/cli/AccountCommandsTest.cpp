@@ -39,9 +39,16 @@ TEST_F(AccountCommands, SubAccountAddModifyAndDeleteSeveral) {
     EXPECT_TRUE(listed.outHas("\t880102\t")) << listed.out;
     EXPECT_TRUE(listed.outHas("\t0A1B;2C\t")) << listed.out;
 
-    Outcome modify = run({"subaccount", "modify", "--group", "5", "--account", "199001", "--remark",
-                          "新备注", "--password", "pw2"});
+    std::vector<std::string> modifyArgs = {
+        "--host",          sim.host(), "--port",     std::to_string(sim.port()),
+        "--user",          "admin",    "--password", "admin",
+        "subaccount",      "modify",   "--group",    "5",
+        "--account",       "199001",   "--remark",   "新备注",
+        "--password-stdin"};
+    Outcome modify = test::runCli(modifyArgs, "pw2\n");
     ASSERT_EQ(modify.status, 0) << modify.err;
+    EXPECT_TRUE(modify.errHas("密码:******")) << modify.err;
+    EXPECT_EQ(modify.err.find("pw2"), std::string::npos) << modify.err;
     listed = run({"subaccount", "list", "--group", "5", "--account", "199001"});
     EXPECT_TRUE(listed.outHas("199001\tpw2\t")) << listed.out;
     EXPECT_TRUE(listed.outHas("\t新备注")) << listed.out;

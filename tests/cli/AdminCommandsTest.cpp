@@ -55,7 +55,8 @@ TEST_F(AdminCommands, AdministratorAddModifyDelete) {
                        "--name", "测试员", "--permissions", "0x41", "--ip", "10.0.0.1",
                        "--monitor-from", "-5", "--monitor-to", "10"});
     ASSERT_EQ(add.status, 0) << add.err;
-    EXPECT_TRUE(add.errHas("添加管理员\t账号:op77, 密码:pw77, 权限:65, 名称:测试员, 组:上海一组"))
+    // The password stays out of the printed status rows.
+    EXPECT_TRUE(add.errHas("添加管理员\t账号:op77, 密码:******, 权限:65, 名称:测试员, 组:上海一组"))
         << add.err;
     EXPECT_EQ(adminLine("5", "op77"), "op77\tpw77\t65\t上海一组\t测试员\t0\t10");
 
@@ -67,7 +68,7 @@ TEST_F(AdminCommands, AdministratorAddModifyDelete) {
                           "--permissions", "3"});
     ASSERT_EQ(modify.status, 0) << modify.err;
     // The start row shows the mask as listed before the change.
-    EXPECT_TRUE(modify.errHas("修改管理员\t账号:op77, 密码:pw77, 权限:65, 名称:改名"))
+    EXPECT_TRUE(modify.errHas("修改管理员\t账号:op77, 密码:******, 权限:65, 名称:改名"))
         << modify.err;
     EXPECT_EQ(adminLine("5", "op77"), "op77\tpw77\t3\t上海一组\t改名\t0\t10");
 
@@ -92,6 +93,53 @@ TEST_F(AdminCommands, OwnPasswordChange) {
     EXPECT_TRUE(change.errHas("更改密码成功! 下次登陆请使用新密码!"));
     EXPECT_NE(run({"login"}).status, 0);
     password = "secret9";
+    EXPECT_EQ(run({"login"}).status, 0);
+}
+
+TEST_F(AdminCommands, OperationPasswordsFromStandardInput) {
+    const std::vector<std::string> login = {
+        "--host", sim.host(), "--port", std::to_string(sim.port()), "--user", "admin"};
+    auto with = [&login](std::vector<std::string> command) {
+        std::vector<std::string> args = login;
+        args.insert(args.end(), command.begin(), command.end());
+        return args;
+    };
+    // The login password's line comes first, then the command's.
+    Outcome add = test::runCli(with({"--password-stdin", "admin", "add", "--group", "5",
+                                     "--account", "op88", "--password-stdin"}),
+                               "admin\nhidden8\n");
+    ASSERT_EQ(add.status, 0) << add.err;
+    EXPECT_EQ(add.err.find("hidden8"), std::string::npos) << add.err;
+    EXPECT_EQ(adminLine("5", "op88").rfind("op88\thidden8\t", 0), 0u) << adminLine("5", "op88");
+
+    Outcome modify = test::runCli(with({"--password", "admin", "admin", "modify", "--group", "5",
+                                        "--account", "op88", "--password-stdin"}),
+                                  "hidden9\r\n");
+    ASSERT_EQ(modify.status, 0) << modify.err;
+    EXPECT_EQ(adminLine("5", "op88").rfind("op88\thidden9\t", 0), 0u);
+
+    // No line left: refused, nothing sent.
+    Outcome empty = test::runCli(with({"--password", "admin", "admin", "add", "--group", "5",
+                                       "--account", "op89", "--password-stdin"}));
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_TRUE(empty.errHas("[提示] no password on standard input")) << empty.err;
+    EXPECT_TRUE(adminLine("5", "op89").empty());
+
+    EXPECT_EQ(run({"admin", "add", "--group", "5", "--account", "op90", "--password", "x",
+                   "--password-stdin"})
+                  .status,
+              2);
+
+    // The own password: current, new and confirmation lines.
+    Outcome differ = test::runCli(with({"--password", "admin", "password", "--password-stdin"}),
+                                  "admin\nn1\nn2\n");
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_TRUE(differ.errHas("[提示] 两次新密码不一致!")) << differ.err;
+    EXPECT_EQ(run({"password", "--current", "admin"}).status, 2);
+    Outcome change = test::runCli(with({"--password-stdin", "password", "--password-stdin"}),
+                                  "admin\nadmin\nnew5\n");
+    ASSERT_EQ(change.status, 0) << change.err;
+    password = "new5";
     EXPECT_EQ(run({"login"}).status, 0);
 }
 

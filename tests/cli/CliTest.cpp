@@ -302,7 +302,7 @@ TEST(Cli, MessageLinesKeepBlanksAndEscapeNewlines) {
 namespace korvant::cli {
 namespace {
 
-TEST(Cli, StatusRowsGoToStderrAsTabSeparatedLines) {
+TEST(Cli, StatusRowsGoToStderrAsTabSeparatedLinesWithPasswordsMasked) {
     std::ostringstream out, err;
     std::istringstream in;
     CliContext context(out, err, in);
@@ -319,7 +319,7 @@ TEST(Cli, StatusRowsGoToStderrAsTabSeparatedLines) {
     context.desk().statusList().append("添加管理员", "账号:a1, 密码:p", true);
     context.desk().statusList().append("添加管理员", "添加 a1 成功", false);
     EXPECT_EQ(err.str(),
-              "status\t2024-01-02 09:05:07\t添加管理员\t账号:a1, 密码:p\n"
+              "status\t2024-01-02 09:05:07\t添加管理员\t账号:a1, 密码:******\n"
               "status\t2024-01-02 09:05:07\t添加管理员\t添加 a1 成功\n");
     EXPECT_EQ(out.str(), "");
 }

@@ -43,6 +43,23 @@ TEST(WholeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
     std::filesystem::remove_all(dir);
 }
 
+TEST(WholeFile, AReplacedFileKeepsItsPermissionBits) {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("korvant-wholefile-mode-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::string path = (dir / "private.csv").string();
+    for (mode_t mode : {mode_t{0600}, mode_t{0640}, mode_t{0664}}) {
+        std::ofstream(path) << "old";
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        ASSERT_TRUE(writeWholeFile(path, "new"));
+        EXPECT_EQ(readAll(path), "new");
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+    }
+    std::filesystem::remove_all(dir);
+}
+
 TEST(WholeFile, ReportsAFolderThatDoesNotExist) {
     std::string error;
     EXPECT_FALSE(writeWholeFile("/nonexistent-korvant-dir/x.csv", "x", &error));

@@ -27,6 +27,13 @@ TEST(TemplateCsv, HeadersAndLinesAsWritten) {
     EXPECT_EQ(templateCsvLine(marginKind(), c, zero), "SHFE,cu2601,,0.1235,,,,,,,,,,,\r\n");
 }
 
+TEST(TemplateCsv, ContractTextsCannotBecomeSpreadsheetFormulas) {
+    RateRow row;
+    row.values = {-0.5, 0, 0, 0, 0, 0};
+    ContractVariety c{"=cmd|' /C calc'!A0", "cu", "+SHFE"};
+    EXPECT_EQ(templateCsvLine(feeKind(), c, row), "'+SHFE,'=cmd|' /C calc'!A0,-0.5,,,,,,,\r\n");
+}
+
 TEST(TemplateCsv, ALineWithoutRatesIsSkippedOnlyWithCarriageReturn) {
     const std::string exported = "SHFE,cu2601,,,,,,,,\r\n";
     EXPECT_TRUE(parseTemplateCsvLine(feeKind(), exported).withoutRates);

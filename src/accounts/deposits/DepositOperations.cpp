@@ -86,8 +86,9 @@ std::optional<SubAccountFunds> querySubAccountFunds(Desk& desk, const std::strin
     int received = exchange(desk, buffer.data(), length, buffer, ExchangeTexts::query());
     if (received <= 0) return std::nullopt;
     std::optional<SubAccountFunds> funds;
-    if (decodeAnswer(desk.router(), buffer.data(), received) == 0)
-        funds = parseSubAccountFunds(buffer.data(), received);
+    std::vector<uint8_t> decoded;
+    if (decodeAnswer(desk.router(), buffer.data(), received, nullptr, &decoded) == 0)
+        funds = parseSubAccountFunds(decoded.data(), static_cast<int>(decoded.size()));
     if (!funds) desk.port().error(UndecodableText);
     return funds;
 }

@@ -1,23 +1,11 @@
 #include "accounts/deposits/DepositRecordsCsv.h"
 
+#include "local/CsvText.h"
 #include "protocol/Gbk.h"
 
 namespace korvant {
 
 namespace {
-
-// Server texts arrive as they are; a separator inside one must not shift
-// the columns of the line or split it.
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
-}
 
 std::string orBlank(const std::string& text) {
     return text.empty() ? " " : text;
@@ -36,12 +24,12 @@ std::string depositCsvLine(const DepositRecord& record, int32_t startDate, int32
     line += std::to_string(endDate) + ",";
     line += std::to_string(record.tradeDate) + ",";
     line += std::to_string(record.date) + ",";
-    line += csvField(record.time) + ",";
+    line += csvQuotedText(record.time) + ",";
     line += orBlank(record.depositText()) + ",";
     line += orBlank(record.withdrawalText()) + ",";
-    line += csvField(record.operatorName) + ",";
+    line += csvQuotedText(record.operatorName) + ",";
     line += std::to_string(record.serial) + ",";
-    line += csvField(record.remark) + "\r\n";
+    line += csvQuotedText(record.remark) + "\r\n";
     return line;
 }
 

@@ -40,7 +40,12 @@ public:
         app.add_option("--group", group_, "id of the group in the groups tree (\"组别\")")
             ->required();
         app.add_option("--account", account_, "administrator account (\"账号\")")->required();
-        app.add_option("--password", password_, "password (\"密码\")");
+        auto* password = app.add_option("--password", password_,
+                                        "password (\"密码\"; visible in the process list)");
+        auto* fromStdin = app.add_flag("--password-stdin", passwordStdin_,
+                                       "read the password from the next line of standard "
+                                       "input (asked for without echo on a terminal)");
+        password->excludes(fromStdin);
         app.add_option("--name", name_, "name (\"名称\")");
         app.add_option("--permissions", permissions_,
                        "permission mask (\"权限\"), decimal or 0x-hexadecimal; bit n is entry n "
@@ -68,6 +73,7 @@ public:
         if (permissions_) mask = parseMask(*permissions_);
         int status = context.login();
         if (status != ExitDone) return status;
+        if (!context.readSecretOption(passwordStdin_, password_, "密码: ")) return ExitFailed;
         if (!chooseGroup(context, group_, AccountList::Administrators)) return ExitFailed;
         Desk& desk = context.desk();
         std::optional<int> row;
@@ -103,6 +109,7 @@ private:
     int group_ = -1;
     std::string account_;
     std::optional<std::string> password_, name_, permissions_;
+    bool passwordStdin_ = false;
     std::vector<std::string> ips_;
     bool clearIps_ = false;
     std::optional<int> monitorFrom_, monitorTo_;

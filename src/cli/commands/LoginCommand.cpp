@@ -4,6 +4,7 @@
 #include "app/Permissions.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
 #include "cli/commands/Commands.h"
 
 // `login`: the login and the start-up queries.
@@ -25,8 +26,8 @@ public:
         const Session& s = desk.session();
         const ReferenceData& r = desk.reference();
         std::ostream& out = context.out();
-        out << "account\t" << s.account << '\n'
-            << "adminName\t" << s.adminName << '\n'
+        out << "account\t" << tsvCell(s.account) << '\n'
+            << "adminName\t" << tsvCell(s.adminName) << '\n'
             << "ownGroupId\t" << s.ownGroupId << '\n'
             << "permissionMask\t" << s.permissionMask << '\n'
             << "firstView\t" << firstView(s.permissionMask) << '\n'

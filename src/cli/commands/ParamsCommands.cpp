@@ -53,9 +53,12 @@ int ParamsShowCommand::execute(CliContext& context) {
     int status = context.login();
     if (status != ExitDone) return status;
     bool shown = false;
+    const int messagesBefore = context.port().messageCount();
     context.port().setFormFiller([&](Form& form) {
         auto* f = dynamic_cast<TradingParametersForm*>(&form);
-        if (f == nullptr) return false;
+        // A dialog whose values could not be read holds defaults, not the
+        // server's parameters.
+        if (f == nullptr || context.port().messageCount() != messagesBefore) return false;
         printForm(context.out(), *f);
         shown = true;
         return false;  // "取消": nothing is sent
@@ -100,9 +103,11 @@ int ParamsSetCommand::execute(CliContext& context) {
         windowEnd = window_->substr(dash + 1);
     }
     bool unknownCodes = false;
+    const int messagesBefore = context.port().messageCount();
     context.port().setFormFiller([&](Form& form) {
         auto* f = dynamic_cast<TradingParametersForm*>(&form);
-        if (f == nullptr) return false;
+        // Never save defaults over the server's values that could not be read.
+        if (f == nullptr || context.port().messageCount() != messagesBefore) return false;
         std::vector<std::string> unknown;
         if (halfFee_) f->selectCodes(0, splitCodes(*halfFee_), &unknown);
         if (noFee_) f->selectCodes(1, splitCodes(*noFee_), &unknown);

@@ -18,29 +18,40 @@ public:
         return "change the logged-in administrator's own password";
     }
     void addOptions(CLI::App& app) override {
-        app.add_option("--current", current_, "current password (\"当前密码\")")->required();
-        app.add_option("--new", next_, "new password (\"新密码\")")->required();
+        app.add_option("--current", current_, "current password (\"当前密码\")");
+        app.add_option("--new", next_, "new password (\"新密码\")");
         app.add_option("--confirm", confirmation_,
                        "the new password again (\"确认新密码\"; default: --new)");
+        app.add_flag("--password-stdin", fromStdin_,
+                     "read the passwords not given as options from standard input, one line "
+                     "each in the order current, new, confirmation (a missing confirmation "
+                     "line: the new password); asked for without echo on a terminal");
     }
     int execute(CliContext& context) override {
+        if (!fromStdin_ && (!current_ || !next_)) {
+            context.err() << "--current and --new are required (or --password-stdin)\n";
+            return ExitUsage;
+        }
         int status = context.login();
         if (status != ExitDone) return status;
+        if (!context.readSecretOption(fromStdin_, current_, "当前密码: ") ||
+            !context.readSecretOption(fromStdin_, next_, "新密码: "))
+            return ExitFailed;
+        if (fromStdin_ && !confirmation_) confirmation_ = context.readSecretLine("确认新密码: ");
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<PasswordForm*>(&form);
             if (f == nullptr) return false;
-            f->current = current_;
-            f->next = next_;
-            f->confirmation = confirmation_.value_or(next_);
+            f->current = *current_;
+            f->next = *next_;
+            f->confirmation = confirmation_.value_or(*next_);
             return true;
         });
         return changeOwnPassword(context.desk()) ? ExitDone : ExitFailed;
     }
 
 private:
-    std::string current_;
-    std::string next_;
-    std::optional<std::string> confirmation_;
+    std::optional<std::string> current_, next_, confirmation_;
+    bool fromStdin_ = false;
 };
 
 }  // namespace

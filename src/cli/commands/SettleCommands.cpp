@@ -44,7 +44,7 @@ int SettleStartCommand::execute(CliContext& context) {
         if (f == nullptr || f->watch == nullptr) return false;
         SettlementWatch& watch = *f->watch;
         out << "date\t" << desk.mainState().settlementDate << "\n";
-        out << "text\t" << watch.text() << "\n" << std::flush;
+        out << "text\t" << tsvCell(watch.text()) << "\n" << std::flush;
         if (!wait_) return true;
         const auto deadline =
             std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds_);
@@ -54,7 +54,7 @@ int SettleStartCommand::execute(CliContext& context) {
                 break;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs_));
-            if (watch.tick()) out << "text\t" << watch.text() << "\n" << std::flush;
+            if (watch.tick()) out << "text\t" << tsvCell(watch.text()) << "\n" << std::flush;
         }
         phase = watch.phase();
         return true;
@@ -79,7 +79,7 @@ int SettleStatusCommand::execute(CliContext& context) {
     if (status != ExitDone) return status;
     SettlementWatch watch(context.desk());
     watch.tick();
-    context.out() << "text\t" << watch.text() << "\n" << std::flush;
+    context.out() << "text\t" << tsvCell(watch.text()) << "\n" << std::flush;
     return watch.phase() == SettlementWatch::Phase::Failed ? ExitFailed : ExitDone;
 }
 

@@ -23,7 +23,12 @@ public:
     void addOptions(CLI::App& app) override {
         app.add_option("--group", group_, "id of the second-level group (\"组  别\")")->required();
         app.add_option("--account", account_, "account number (\"子账号\")");
-        app.add_option("--password", password_, "password (\"密  码\")");
+        auto* password = app.add_option("--password", password_,
+                                        "password (\"密  码\"; visible in the process list)");
+        auto* fromStdin = app.add_flag("--password-stdin", passwordStdin_,
+                                       "read the password from the next line of standard "
+                                       "input (asked for without echo on a terminal)");
+        password->excludes(fromStdin);
         app.add_option("--name", name_, "name (\"名  称\")");
         app.add_option("--main-account", mainAccount_,
                        "main account linked to the group (\"主账号\"; default: the first)");
@@ -35,12 +40,13 @@ public:
     int execute(CliContext& context) override {
         int status = context.login();
         if (status != ExitDone) return status;
+        if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return ExitFailed;
         if (!chooseGroup(context, group_, AccountList::SubAccounts)) return ExitFailed;
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<SubAccountForm*>(&form);
             if (f == nullptr) return false;
             f->account = account_;
-            f->password = password_;
+            f->password = password_.value_or("");
             f->name = name_;
             if (!mainAccount_.empty()) {
                 f->mainAccountIndex = -1;
@@ -59,7 +65,9 @@ public:
 
 private:
     int group_ = -1;
-    std::string account_, password_, name_, mainAccount_, mac_, remark_;
+    std::string account_, name_, mainAccount_, mac_, remark_;
+    std::optional<std::string> password_;
+    bool passwordStdin_ = false;
     bool noFeesOnStatement_ = false;
     bool noSingleSideMargin_ = false;
 };
@@ -73,7 +81,12 @@ public:
     void addOptions(CLI::App& app) override {
         app.add_option("--group", group_, "id of the group listing the sub-account")->required();
         app.add_option("--account", account_, "account number (\"子账号\")")->required();
-        app.add_option("--password", password_, "new password (\"密  码\")");
+        auto* password = app.add_option("--password", password_,
+                                        "new password (\"密  码\"; visible in the process list)");
+        auto* fromStdin = app.add_flag("--password-stdin", passwordStdin_,
+                                       "read the new password from the next line of standard "
+                                       "input (asked for without echo on a terminal)");
+        password->excludes(fromStdin);
         app.add_option("--name", name_, "new name (\"名  称\")");
         app.add_option("--new-group", newGroup_,
                        "id of a second-level group with the same first-level code (\"组  别\")");
@@ -90,6 +103,7 @@ public:
     int execute(CliContext& context) override {
         int status = context.login();
         if (status != ExitDone) return status;
+        if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return ExitFailed;
         if (!chooseGroup(context, group_, AccountList::SubAccounts)) return ExitFailed;
         const auto found = findSubAccounts(context, {account_});
         if (!found) return ExitFailed;
@@ -122,6 +136,7 @@ private:
     int group_ = -1;
     std::string account_;
     std::optional<std::string> password_, name_, mainAccount_, mac_, remark_;
+    bool passwordStdin_ = false;
     std::optional<int> newGroup_;
     std::optional<int> noFeesOnStatement_, noSingleSideMargin_;
 };

@@ -15,6 +15,7 @@ SettlementStatusDialog::SettlementStatusDialog(SettlementStatusForm& form, QWidg
       timer_(new QTimer(this)) {
     setWindowTitle(QStringLiteral("结算状态"));
     status_->setObjectName(QStringLiteral("status"));
+    status_->setTextFormat(Qt::PlainText);  // the server's failure text
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("状态:"), this));
     row->addWidget(status_, 1);

@@ -53,6 +53,7 @@ NavigationPanel::NavigationPanel(QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(1);
     account_->setObjectName(QStringLiteral("accountLabel"));
+    account_->setTextFormat(Qt::PlainText);
     account_->setAlignment(Qt::AlignCenter);
     account_->setMinimumHeight(24);
     layout->addWidget(account_);

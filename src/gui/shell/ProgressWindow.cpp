@@ -10,6 +10,7 @@ ProgressWindow::ProgressWindow(QWidget* parent)
     : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       label_(new QLabel(this)) {
     setObjectName(QStringLiteral("ProgressWindow"));
+    label_->setTextFormat(Qt::PlainText);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     auto* layout = new QHBoxLayout(this);

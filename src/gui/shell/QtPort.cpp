@@ -68,6 +68,8 @@ QWidget* QtPort::parentForDialogs() const {
 void QtPort::showMessage(const Message& message) {
     QMessageBox box(boxIcon(message.icon), qs(message.caption), qs(message.text), QMessageBox::Ok,
                     parentForDialogs());
+    // Texts from the server are shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }
@@ -75,6 +77,7 @@ void QtPort::showMessage(const Message& message) {
 bool QtPort::askYesNo(const Message& question) {
     QMessageBox box(boxIcon(question.icon), qs(question.caption), qs(question.text),
                     QMessageBox::Yes | QMessageBox::No, parentForDialogs());
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否"));
     box.setDefaultButton(QMessageBox::Yes);

@@ -126,11 +126,14 @@ void OperationLogPage::search(Desk& desk) {
     const int received =
         exchange(desk, buffer.data(), length, answer, ExchangeTexts::query("  组包出错!! "));
     if (received > 0) {
-        const bool decoded = decodeAnswer(desk.router(), answer.data(), received) == 0;
-        const bool refusal = received >= 5 && answer[3] == cmd::Result && answer[4] != 0;
-        if (decoded && answer[3] == cmd::GroupCodeOfId && received >= 4) {
-            std::string_view raw =
-                rawPlainText(answer.data() + 4, static_cast<std::size_t>(received - 4));
+        // Judged as decoded: a compressed answer is read inflated.
+        std::vector<uint8_t> packet;
+        const bool decoded =
+            decodeAnswer(desk.router(), answer.data(), received, nullptr, &packet) == 0;
+        const std::size_t size = packet.size();
+        const bool refusal = size >= 5 && packet[3] == cmd::Result && packet[4] != 0;
+        if (decoded && size >= 4 && packet[3] == cmd::GroupCodeOfId) {
+            std::string_view raw = rawPlainText(packet.data() + 4, size - 4);
             scope = fromGbk(raw.substr(0, gbkCutLength(raw, 15)));
         } else if (!(decoded && refusal)) {
             desk.port().error(BadPacketText);

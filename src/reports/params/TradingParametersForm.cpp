@@ -36,17 +36,20 @@ std::string joined(const std::vector<std::string>& codes) {
     return text;
 }
 
-// One query answered for the dialog: the answer through the response
-// dispatcher, then read by the caller. False (after the message) when the
-// dispatcher rejects it or it is a command-0 answer.
-bool queryForDialog(Desk& desk, int length, std::vector<uint8_t>& buffer,
+// One query answered for the dialog: the answer decoded (inflated when it
+// came compressed) and routed through the response dispatcher, then left in
+// `answer` for the caller. False (after the message) when it cannot be
+// decoded, is a refusal (its handler showed the server's text) or is not an
+// answer of the query's own `command`.
+bool queryForDialog(Desk& desk, int length, uint8_t command, std::vector<uint8_t>& buffer,
                     std::vector<uint8_t>& answer, int& received) {
-    received = exchange(desk, buffer.data(), length, answer, ExchangeTexts::query("  组包出错!! "));
+    std::vector<uint8_t> raw;
+    received = exchange(desk, buffer.data(), length, raw, ExchangeTexts::query("  组包出错!! "));
     if (received <= 0) return false;
-    const bool decoded = decodeAnswer(desk.router(), answer.data(), received) == 0;
-    if (decoded && answer[3] == cmd::Result && received >= 5 && answer[4] != 0)
-        return false;  // a refusal: its handler showed the server's text
-    if (!decoded || answer[3] == cmd::Result) {
+    const bool decoded = decodeAnswer(desk.router(), raw.data(), received, nullptr, &answer) == 0;
+    received = static_cast<int>(answer.size());
+    if (decoded && received >= 5 && answer[3] == cmd::Result && answer[4] != 0) return false;
+    if (!decoded || received < HeaderSize || answer[3] != command) {
         desk.port().error(BadPacketText);
         return false;
     }
@@ -56,7 +59,9 @@ bool queryForDialog(Desk& desk, int length, std::vector<uint8_t>& buffer,
 void loadLists(Desk& desk, TradingParametersForm& form) {
     std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
     int received = 0;
-    if (!queryForDialog(desk, writeCloseTodayQuery(buffer), buffer, answer, received)) return;
+    if (!queryForDialog(desk, writeCloseTodayQuery(buffer), cmd::CloseTodayFees, buffer, answer,
+                        received))
+        return;
     auto lists = parseCloseTodayLists(
         std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)));
     if (!lists) {
@@ -70,7 +75,8 @@ void loadLists(Desk& desk, TradingParametersForm& form) {
 void loadParameters(Desk& desk, TradingParametersForm& form) {
     std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
     int received = 0;
-    if (!queryForDialog(desk, writeTradingParametersQuery(buffer), buffer, answer, received))
+    if (!queryForDialog(desk, writeTradingParametersQuery(buffer), cmd::TradingParameters, buffer,
+                        answer, received))
         return;
     auto parameters = parseTradingParameters(
         std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)));

@@ -8,7 +8,7 @@ namespace {
 
 void usage(std::ostream& out) {
     out << "usage: korvant-sim [--host ADDR] [--port N] [--data demo|large|empty] [--seed N] "
-           "[--idle-timeout SECONDS] [--verbose]\n"
+           "[--idle-timeout SECONDS] [--verbose] [--version]\n"
            "  --host ADDR   address to listen on (default 127.0.0.1)\n"
            "  --port N      port to listen on (default 9950; 0 picks a free port)\n"
            "  --data NAME   data set: demo (default), large (benchmarks) or empty\n"
@@ -17,6 +17,7 @@ void usage(std::ostream& out) {
            "                close a connection without any request for this long (default "
            "150)\n"
            "  --verbose     one line per request on stderr\n"
+           "  --version     print the version and exit\n"
            "The first line on stdout is \"listening on ADDR:PORT\". SIGINT or SIGTERM stops "
            "the server.\n";
 }
@@ -45,6 +46,9 @@ int main(int argc, char** argv) {
         };
         if (arg == "--help" || arg == "-h") {
             usage(std::cout);
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "korvant-sim " << KORVANT_VERSION << '\n';
             return 0;
         } else if (arg == "--host") {
             options.host = value();

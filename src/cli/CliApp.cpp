@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/BuildVersion.h"
 #include "app/FrontEndPort.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
@@ -17,7 +18,9 @@ namespace {
 // generated from the command definitions.
 const char* const Notes = R"(
 Global options may stand before or after the command; --password must stand
-before it for the list commands, whose own --password is a search keyword.
+before it for the commands that have a --password of their own (subaccount
+add, admin add, ...). The list commands search with --match-account,
+--match-password, --match-date and --match-remark.
 
 PASSWORD
   Taken from, in this order: --password, --password-stdin, the environment
@@ -91,7 +94,8 @@ std::vector<std::string> wordsOf(const std::string& text) {
 std::vector<std::string> synopsis(const CLI::App& leaf) {
     std::vector<std::string> words;
     for (const CLI::Option* option : leaf.get_options()) {
-        if (option == leaf.get_help_ptr()) continue;
+        // Hidden options (old spellings kept only to name the new ones).
+        if (option == leaf.get_help_ptr() || option->get_group().empty()) continue;
         const std::string name = option->get_name();
         std::string word = name;
         std::string type = option->get_type_name();
@@ -99,7 +103,7 @@ std::vector<std::string> synopsis(const CLI::App& leaf) {
         if (name == "--group" || name == "--parent" || name == "--new-group" ||
             name == "--account-id")
             type = "ID";
-        else if (name == "--date" || name == "--from" || name == "--to")
+        else if (name == "--date" || name == "--match-date" || name == "--from" || name == "--to")
             type = "YYYYMMDD";
         else if (type == "INT")
             type = "N";
@@ -120,6 +124,8 @@ struct Parser {
 
     explicit Parser(GlobalOptions& o) {
         app.require_subcommand(1);
+        app.set_version_flag("--version", std::string("korvant-cli ") + buildVersion(),
+                             "print the version and exit");
         app.add_option("--dir", o.dir,
                        "folder with Server.ini, ServerInfo.Dat and riskdetail.ini (default: the "
                        "current folder)");

@@ -1,6 +1,11 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstring>
+#include <iostream>
+
+#include "app/BuildVersion.h"
+
 #include "core/CoreDesk.h"
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/Dialogs.h"
@@ -8,6 +13,13 @@
 #include "gui/shell/QtPort.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << "korvant-desk " << korvant::buildVersion() << '\n';
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     // The desk's files (Server.ini, ServerInfo.Dat) lie beside the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());

@@ -73,14 +73,13 @@ std::span<const ListColumn> mainAccountLinkListColumns() {
 
 std::vector<std::string> mainAccountLinkListCells(const MainAccountLink& link,
                                                   std::span<const MainAccount> firstLevel) {
-    bool limited = false;
+    // Unknown in the first-level list: nothing to judge the funds by.
     for (const MainAccount& m : firstLevel) {
-        if (m.account == link.account) {
-            limited = m.initialFunds != 0;
-            break;
-        }
+        if (m.account != link.account) continue;
+        if (m.initialFunds == 0) return {link.account, "不限"};
+        return {link.account, formatAmount(link.distributableFunds)};
     }
-    return {link.account, limited ? formatAmount(link.distributableFunds) : std::string()};
+    return {link.account, std::string()};
 }
 
 std::span<const ListColumn> subAccountListColumns() {

@@ -35,8 +35,9 @@ std::vector<std::string> administratorListCells(const Administrator& admin);
 std::span<const ListColumn> mainAccountListColumns();
 std::vector<std::string> mainAccountListCells(const MainAccount& account);
 
-// "隶属主账号", "可分配资金": the funds stay blank unless the main account
-// of the same name among `firstLevel` has non-zero initial funds.
+// "隶属主账号", "可分配资金": the funds of a main account whose namesake
+// among `firstLevel` is unlimited (initial funds 0) show "不限", as in the
+// first-level list; they stay blank when there is no such namesake.
 std::span<const ListColumn> mainAccountLinkListColumns();
 std::vector<std::string> mainAccountLinkListCells(const MainAccountLink& link,
                                                   std::span<const MainAccount> firstLevel);

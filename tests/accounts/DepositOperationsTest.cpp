@@ -206,6 +206,16 @@ TEST(DepositRecordsPage, ExportLoadsEveryPageAndWritesTheWholeFile) {
     EXPECT_EQ(f.port.lastMessage().text, "数据保存成功，保存文件为：" + path);
     std::filesystem::remove(path);
 
+    // No file chosen: said, the dialog stays, nothing is asked of the server.
+    const std::size_t asked = f.commands().size();
+    f.port.queueForm<DepositExportForm>([](DepositExportForm& form) {
+        form.path.clear();
+        return true;
+    });
+    EXPECT_FALSE(exportDepositRecords(f.desk, page));
+    EXPECT_EQ(f.port.lastMessage().text, "请先选择导出文件。");
+    EXPECT_EQ(f.commands().size(), asked);
+
     // A file that cannot be created is reported instead of passed over.
     f.port.queueForm<DepositExportForm>([](DepositExportForm& form) {
         form.path = "/nonexistent-korvant-dir/deposits.csv";

@@ -55,9 +55,10 @@ TEST(MainAccountTexts, UnlimitedFundsAndFeeColumns) {
     EXPECT_EQ(mainAccountListCells(limited)[2], "1000.00");
     EXPECT_EQ(mainAccountListCells(limited)[3], "500.00");
 
-    // The link list shows the funds only for a limited parent account.
+    // The link list shows the funds of a limited parent, "不限" for an
+    // unlimited one.
     MainAccountLink link{"M1", 77};
-    EXPECT_EQ(mainAccountLinkListCells(link, std::vector<MainAccount>{unlimited})[1], "");
+    EXPECT_EQ(mainAccountLinkListCells(link, std::vector<MainAccount>{unlimited})[1], "不限");
     EXPECT_EQ(mainAccountLinkListCells(link, std::vector<MainAccount>{limited})[1], "77.00");
 }
 

@@ -45,7 +45,7 @@ TEST(CliUndecodableLists, PrintTheMessageAndNoListAndExitOne) {
         {"mainaccount", "list", "--group", "2"},
         {"mainaccount", "links", "--group", "5"},
         {"subaccount", "list", "--group", "5"},
-        {"subaccount", "list", "--group", "-1", "--account", "1"},
+        {"subaccount", "list", "--group", "-1", "--match-account", "1"},
     };
     for (const auto& command : commands) {
         FakeServer server;

@@ -191,7 +191,7 @@ TEST_F(CliAgainstSim, AccountListsPrintTheDeskColumnsAndThePageLabel) {
     CliRun second = runCli(admin({"subaccount", "list", "--group", "-1", "--page", "2"}));
     EXPECT_EQ(second.err.rfind("当前第2/", 0), 0u) << second.err;
     std::string first = lines[1].substr(0, lines[1].find('\t'));
-    CliRun found = runCli(admin({"subaccount", "list", "--group", "-1", "--account", first}));
+    CliRun found = runCli(admin({"subaccount", "list", "--group", "-1", "--match-account", first}));
     ASSERT_EQ(found.status, 0);
     auto foundLines = found.outLines();
     ASSERT_GE(foundLines.size(), 2u);
@@ -203,7 +203,7 @@ TEST_F(CliAgainstSim, AccountListsPrintTheDeskColumnsAndThePageLabel) {
     std::string secondCell = lines[1].substr(lines[1].find('\t') + 1);
     std::string password = secondCell.substr(0, secondCell.find('\t'));
     CliRun byPassword =
-        runCli(admin({"subaccount", "list", "--group", "-1", "--password", password}));
+        runCli(admin({"subaccount", "list", "--group", "-1", "--match-password", password}));
     ASSERT_EQ(byPassword.status, 0) << byPassword.err;
     ASSERT_GE(byPassword.outLines().size(), 2u);
     EXPECT_NE(byPassword.outLines()[1].find(password), std::string::npos);
@@ -217,6 +217,22 @@ TEST_F(CliAgainstSim, AccountListsPrintTheDeskColumnsAndThePageLabel) {
     CliRun links = runCli(admin({"mainaccount", "links", "--group", "5"}));
     ASSERT_EQ(links.status, 0) << links.err;
     EXPECT_EQ(links.outLines().at(0), "隶属主账号\t可分配资金");
+
+    // The old spellings of the search fields are refused with the new name;
+    // nothing is asked of the server.
+    const std::pair<const char*, const char*> renamed[] = {{"--password", "--match-password"},
+                                                           {"--account", "--match-account"},
+                                                           {"--date", "--match-date"},
+                                                           {"--remark", "--match-remark"}};
+    for (const auto& [old, now] : renamed) {
+        CliRun refused = runCli(admin({"subaccount", "list", "--group", "-1", old, "20240101"}));
+        EXPECT_EQ(refused.status, 2) << old;
+        EXPECT_TRUE(refused.errHas(now)) << refused.err;
+        EXPECT_TRUE(refused.out.empty()) << old;
+    }
+    CliRun mainsOld = runCli(admin({"mainaccount", "list", "--group", "2", "--account", "8"}));
+    EXPECT_EQ(mainsOld.status, 2);
+    EXPECT_TRUE(mainsOld.errHas("--match-account")) << mainsOld.err;
 }
 
 TEST_F(CliAgainstSim, TheCommandLinesOwnRefusalsAreMessageBoxes) {

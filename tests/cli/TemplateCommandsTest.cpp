@@ -94,7 +94,7 @@ TEST_F(TemplateCommands, MarginAddRenameDeleteAndAssignment) {
                        "华南保证金"});
     ASSERT_EQ(load.status, 0) << load.err;
     EXPECT_TRUE(load.errHas("加载保证金率模板:华南保证金成功！"));
-    CliRun listed = run({"subaccount", "list", "--group", "7", "--account", "200101"});
+    CliRun listed = run({"subaccount", "list", "--group", "7", "--match-account", "200101"});
     EXPECT_TRUE(listed.outHas("华南保证金"));
     // In use: the server keeps it.
     EXPECT_EQ(run({"margin", "delete", "--template", "5"}, true).status, 1);

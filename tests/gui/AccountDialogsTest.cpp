@@ -59,6 +59,46 @@ TEST(AccountDialogs, SubAccountDialogStaysOpenUntilTheNumberIsInRange) {
     EXPECT_EQ(form.openDate, 20260102);
 }
 
+TEST(AccountDialogs, SubAccountNumberIsRewrittenAsSoonAsItIsRead) {
+    guiApplication();
+    gui::DialogRegistry registry;
+    gui::registerDialogs(registry);
+    gui::QtPort port(registry);
+    ModalDriver driver;
+    QString shownAfterRefusal;
+    // The number is read, then the empty password is refused: the field
+    // already shows the plain decimal.
+    driver.then([](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::SubAccountDialog*>(modal);
+        if (dialog == nullptr) return false;
+        // The dialog opens on its first editable field.
+        auto* account = dialog->findChild<QLineEdit*>(QStringLiteral("account"));
+        EXPECT_EQ(dialog->focusWidget(), account);
+        account->setText("0042abc");
+        QTimer::singleShot(0, dialog->findChild<QPushButton*>(QStringLiteral("ok")),
+                           &QPushButton::click);
+        return true;
+    });
+    driver.then([&shownAfterRefusal](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::SubAccountDialog*>(modal);
+        if (dialog == nullptr) return false;
+        shownAfterRefusal = dialog->findChild<QLineEdit*>(QStringLiteral("account"))->text();
+        dialog->reject();
+        return true;
+    });
+    SubAccountForm form;
+    form.groups = {{5, "上海一组", "0101"}};
+    form.groupIndex = 0;
+    form.mainAccounts = {"880101"};
+    form.mainAccountIndex = 0;
+    const bool accepted = port.editForm(form, [&port](Form& f) {
+        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), 20260102);
+    });
+    EXPECT_FALSE(accepted);
+    EXPECT_EQ(driver.messages, std::vector<std::string>{"密码不能为空。  "});
+    EXPECT_EQ(shownAfterRefusal, QStringLiteral("42"));
+}
+
 TEST(AccountDialogs, AmountsAreShownInWordsWhileTyping) {
     guiApplication();
     MainAccountForm form;

@@ -1,7 +1,9 @@
 // The accounts view against the demo simulator: group selection chooses the
 // tab strip and tab, the tabs switch lists, the pager keeps to its bounds
 // and the search bar searches all groups with "全部".
+#include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -10,8 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
+#include "app/BuildVersion.h"
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/shell/AccountListView.h"
@@ -47,6 +51,49 @@ protected:
     DeskUnderTest t;
 };
 
+TEST_F(AccountListsTest, CaptionCarriesTheBuildVersion) {
+    EXPECT_EQ(t.window->windowTitle(), QStringLiteral("Korvant柜台管理 ") + buildVersion());
+    EXPECT_FALSE(QString::fromLatin1(buildVersion()).isEmpty());
+}
+
+TEST_F(AccountListsTest, AMissingManualIsSaidWithItsPlace) {
+    QAction* manual = t.window->menuAction(QStringLiteral("使用说明"));
+    ASSERT_NE(manual, nullptr);
+    manual->trigger();
+    ASSERT_EQ(t.driver.messages.size(), 1u);
+    EXPECT_EQ(t.driver.messages[0].rfind("找不到使用说明文档：", 0), 0u) << t.driver.messages[0];
+    EXPECT_NE(t.driver.messages[0].find("柜台管理说明文档.pdf"), std::string::npos);
+}
+
+TEST_F(AccountListsTest, AdministratorHeaderClicksSortWithOneSharedDirection) {
+    selectGroup(1);
+    gui::AccountListView* view = list(AccountList::Administrators);
+    ASSERT_GT(view->rows(), 2);
+    auto column = [&](int c) {
+        std::vector<QString> cells;
+        for (int row = 0; row < view->rows(); ++row) cells.push_back(view->cell(row, c));
+        return cells;
+    };
+    QHeaderView* header = view->horizontalHeader();
+    emit header->sectionClicked(0);
+    std::vector<QString> first = column(0);
+    const bool ascending = std::is_sorted(first.begin(), first.end());
+    const bool descending = std::is_sorted(first.rbegin(), first.rend());
+    EXPECT_TRUE(ascending || descending);
+    // The next click, on another column, turns the direction; a third click
+    // on the first column sorts it the other way round.
+    emit header->sectionClicked(4);
+    emit header->sectionClicked(0);
+    std::vector<QString> again = column(0);
+    std::vector<QString> reversed(first.rbegin(), first.rend());
+    EXPECT_EQ(again, first);
+    emit header->sectionClicked(0);
+    EXPECT_EQ(column(0), reversed);
+    // Columns past the fifth do not sort.
+    emit header->sectionClicked(5);
+    EXPECT_EQ(column(0), reversed);
+}
+
 TEST_F(AccountListsTest, GroupLevelChoosesStripAndTab) {
     // The root: two tabs, " 管理员 ".
     selectGroup(1);
@@ -80,6 +127,16 @@ TEST_F(AccountListsTest, GroupLevelChoosesStripAndTab) {
     EXPECT_TRUE(content()->threeTabStrip()->isVisible());
     EXPECT_EQ(content()->threeTabStrip()->currentIndex(), 0);
     EXPECT_EQ(shownList(), list(AccountList::MainAccountLinks));
+    // The link of an unlimited main account (880102) shows "不限", a limited
+    // one its funds.
+    gui::AccountListView* links = list(AccountList::MainAccountLinks);
+    ASSERT_GE(links->rows(), 2);
+    for (int row = 0; row < links->rows(); ++row) {
+        if (links->cell(row, 0) == QStringLiteral("880102"))
+            EXPECT_EQ(links->cell(row, 1), QStringLiteral("不限"));
+        if (links->cell(row, 0) == QStringLiteral("880101"))
+            EXPECT_TRUE(links->cell(row, 1).contains(QLatin1Char('.')));
+    }
     content()->threeTabStrip()->setCurrentIndex(2);
     EXPECT_EQ(shownList(), list(AccountList::SubAccounts));
     gui::AccountListView* subs = list(AccountList::SubAccounts);

@@ -49,7 +49,7 @@ TEST(AccountColumns, MainAccountShowsUnlimitedAndHidesTheFeeBlock) {
     EXPECT_EQ(cells[3], "500.00");
 }
 
-TEST(AccountColumns, LinkFundsShowOnlyForALimitedParent) {
+TEST(AccountColumns, LinkFundsFollowTheParentsLimit) {
     EXPECT_EQ(captions(mainAccountLinkListColumns()),
               (std::vector<std::string>{"隶属主账号", "可分配资金"}));
     MainAccountLink link{"M1", 88.8};
@@ -57,7 +57,7 @@ TEST(AccountColumns, LinkFundsShowOnlyForALimitedParent) {
     parents[0].account = "M0";
     parents[0].initialFunds = 5;
     parents[1].account = "M1";
-    EXPECT_EQ(mainAccountLinkListCells(link, parents)[1], "");
+    EXPECT_EQ(mainAccountLinkListCells(link, parents)[1], "不限");
     parents[1].initialFunds = 10;
     EXPECT_EQ(mainAccountLinkListCells(link, parents)[1], "88.80");
     EXPECT_EQ(mainAccountLinkListCells(link, {})[1], "");

@@ -151,7 +151,13 @@ bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page) {
     DepositExportForm form;
     form.startDate = page.startDate;
     form.endDate = page.endDate;
-    if (!port.editForm(form, [](Form&) { return true; })) return false;
+    // Without a file there is nothing to write to: said before any page is read.
+    const auto validator = [&port](Form& f) {
+        if (!static_cast<DepositExportForm&>(f).path.empty()) return true;
+        port.warn("请先选择导出文件。");
+        return false;
+    };
+    if (!port.editForm(form, validator)) return false;
 
     DepositRecordsQuery query = page.requestOf(0);
     query.startDate = form.startDate;

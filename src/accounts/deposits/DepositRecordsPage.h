@@ -86,10 +86,10 @@ struct DepositExportForm : Form {
     std::string path;       // "导出到:" ("浏览" chooses it)
 };
 
-// "导出": the dialog, then every page of its date range (with the page's
-// customer number and account id) written as CSV, GBK, CR LF, completely or
-// not at all. A read that does not bring every page writes nothing; a file
-// that cannot be written is reported. Returns whether the file was written.
+// "导出": the dialog (an empty path is refused with "请先选择导出文件。"), then every page of its
+// date range (with the page's customer number and account id) written as CSV, GBK, CR LF,
+// completely or not at all. A read that does not bring every page writes nothing; a file that
+// cannot be written is reported. Returns whether the file was written.
 bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page);
 
 // Loads every page of a date range; false (its message shown) when the

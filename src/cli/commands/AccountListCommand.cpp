@@ -70,11 +70,28 @@ void AccountListCommand::addOptions(CLI::App& app) {
     app.add_option("--group", group_, "group id (-1 = all groups, \"全部\")")->required();
     app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
     if (list_ == AccountList::MainAccountLinks) return;
-    app.add_option("--account", account_, "account keyword (\"用户名\")");
+    // The search fields have names of their own: the login's "--password"
+    // must not change meaning with its place on the line. The old spellings
+    // after a list command are refused with the new name.
+    auto renamed = [&app](const std::string& old, const std::string& now) {
+        app.add_option(
+               old, [](const CLI::results_t&) { return true; }, "")
+            ->group("")
+            ->check(CLI::Validator(
+                [old, now](std::string&) {
+                    return "the search field " + old + " of a list command is now " + now;
+                },
+                ""));
+    };
+    app.add_option("--match-account", account_, "account keyword (\"用户名\")");
+    renamed("--account", "--match-account");
     if (list_ == AccountList::MainAccounts) return;
-    app.add_option("--password", password_, "password keyword (\"密码\")");
-    app.add_option("--date", date_, "opening date YYYYMMDD (\"开户日期\")");
-    app.add_option("--remark", remark_, "remark keyword (\"备注\")");
+    app.add_option("--match-password", password_, "password keyword (\"密码\")");
+    app.add_option("--match-date", date_, "opening date YYYYMMDD (\"开户日期\")");
+    app.add_option("--match-remark", remark_, "remark keyword (\"备注\")");
+    renamed("--password", "--match-password");
+    renamed("--date", "--match-date");
+    renamed("--remark", "--match-remark");
 }
 
 int AccountListCommand::execute(CliContext& context) {

@@ -61,6 +61,11 @@ DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
     layout->addWidget(table_, 1);
 
     connect(search, &QPushButton::clicked, this, [this] { this->search(); });
+    // The typed number goes to the page as it is typed, so that a node
+    // chosen in the report tree (which empties it) is not undone by the
+    // next query reading a stale field.
+    connect(customer_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { page_.customer = text.toStdString(); });
     connect(exportButton, &QPushButton::clicked, this, [this] {
         readFields();
         run_([this] { exportDepositRecords(desk_, page_); });
@@ -79,7 +84,6 @@ DepositRecordsTab::~DepositRecordsTab() {
 void DepositRecordsTab::readFields() {
     page_.startDate = ymdOfDate(from_->date());
     page_.endDate = ymdOfDate(to_->date());
-    page_.customer = customer_->text().toStdString();
 }
 
 void DepositRecordsTab::search() {
@@ -110,6 +114,7 @@ void DepositRecordsTab::install(Desk& desk, ContentPanel& content, Runner run) {
     auto shown = [&desk, &content, tab](int index) {
         showDepositRecordsTab(desk, index == DepositRecordsPage::Tab);
         if (index != DepositRecordsPage::Tab) return;
+        tab->redraw();
         if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
         if (desk.mainState().view == ViewKind::Reports)
             content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);

@@ -86,4 +86,11 @@ void SubAccountDialog::writeForm() {
     form_.noSingleSideMargin = noSingleSideMargin_->isChecked();
 }
 
+void SubAccountDialog::refused() {
+    // The number is rewritten as its plain decimal as soon as it is read,
+    // whichever check refused afterwards.
+    const QString account = QString::fromStdString(form_.account);
+    if (account_->text() != account) account_->setText(account);
+}
+
 }  // namespace korvant::gui

@@ -19,6 +19,7 @@ public:
 protected:
     void readForm() override;
     void writeForm() override;
+    void refused() override;
 
 private:
     SubAccountForm& form_;

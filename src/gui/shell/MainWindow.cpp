@@ -23,6 +23,7 @@
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
+#include "app/BuildVersion.h"
 #include "app/Desk.h"
 #include "app/FreeText.h"
 #include "app/KeepAlive.h"
@@ -78,7 +79,7 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
       hooks_(new ActionHooks(
           desk.dispatcher(), [this](const std::function<void()>& work) { callCore(work); }, this)),
       keepAlive_(new QTimer(this)) {
-    setWindowTitle(QStringLiteral("Korvant柜台管理"));
+    setWindowTitle(QStringLiteral("Korvant柜台管理 ") + QString::fromLatin1(buildVersion()));
     setMinimumSize(250, 275);
     port_.setOwner(this);
 
@@ -100,6 +101,10 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     connectLists();
     DepositRecordsTab::install(
         desk_, *content_, [this](const std::function<void()>& work) { return callCore(work); });
+    // A customer number typed into the deposit records selects its node.
+    depositRecordsPage(desk_).selectReportNode = [this](const std::string& text) {
+        selectReportNode(QString::fromStdString(text));
+    };
     installTemplateViews(*this);
     installOperationLogView(desk_, *content_,
                             [this](const std::function<void()>& work) { return callCore(work); });
@@ -357,7 +362,10 @@ bool MainWindow::groupNodeSelected() const {
 void MainWindow::selectReportNode(const QString& text) {
     if (desk_.mainState().view != ViewKind::Reports) return;
     QModelIndex index = navigation_->reportModel()->findText(text);
-    if (index.isValid()) navigation_->reportTree()->setCurrentIndex(index);
+    if (!index.isValid()) return;
+    // Only the highlight moves: the typed number stays the query's target.
+    Drawing drawing(drawing_);
+    navigation_->reportTree()->setCurrentIndex(index);
 }
 
 void MainWindow::toggleTreeExpansion() {
@@ -444,6 +452,14 @@ void MainWindow::connectLists() {
                 if (subAccountSorter_.sortByColumn(desk_.accounts().subAccounts.records, column))
                     desk_.notify(DeskChange::AccountList);
             });
+    // The administrator list sorts on its first five headers, one direction
+    // shared by all of them.
+    connect(
+        content_->list(AccountList::Administrators)->horizontalHeader(),
+        &QHeaderView::sectionClicked, this, [this](int column) {
+            if (administratorSorter_.sortByColumn(desk_.accounts().administrators.records, column))
+                desk_.notify(DeskChange::AccountList);
+        });
     // Double-click modifies the record.
     connect(content_->list(AccountList::Administrators), &QTableView::doubleClicked, this, [this] {
         if (hooks_->available(ActionCode::ModifyAdministrator) && hasSelectedRecord())
@@ -557,7 +573,13 @@ void MainWindow::showAbout() {
 void MainWindow::openManual() {
     QString path = QDir(QCoreApplication::applicationDirPath())
                        .filePath(QStringLiteral("柜台管理说明文档.pdf"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // A missing manual is said, with the place it was looked for.
+    if (!QFileInfo::exists(path)) {
+        port_.warn("找不到使用说明文档：" + QDir::toNativeSeparators(path).toStdString());
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        port_.warn("无法打开使用说明文档：" + QDir::toNativeSeparators(path).toStdString());
 }
 
 // --- drawing the core's state ---

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "accounts/administrators/AdministratorSort.h"
 #include "accounts/subaccounts/SubAccountSort.h"
 #include "app/DeskChange.h"
 #include "app/MainState.h"
@@ -133,6 +134,7 @@ private:
     std::map<QString, QAction*> menuActions_;
     std::map<MenuPlace, QMenu*> menus_;
     SubAccountSorter subAccountSorter_;
+    AdministratorSorter administratorSorter_;
     int observer_ = 0;
     int statusListener_ = 0;
     bool ended_ = false;

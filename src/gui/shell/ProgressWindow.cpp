@@ -7,8 +7,10 @@
 namespace korvant::gui {
 
 ProgressWindow::ProgressWindow(QWidget* parent)
-    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QFrame(parent,
+             Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint),
       label_(new QLabel(this)) {
+    setWindowTitle(QStringLiteral("Korvant柜台管理"));
     setObjectName(QStringLiteral("ProgressWindow"));
     label_->setTextFormat(Qt::PlainText);
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -24,9 +26,10 @@ void ProgressWindow::setText(const QString& text) {
     label_->setText(text);
     if (!isVisible()) {
         adjustSize();
-        if (auto* owner = parentWidget(); owner != nullptr && owner->isVisible()) {
-            QRect area = owner->geometry();
-            move(area.center() - rect().center());
+        QWidget* owner = owner_ ? owner_.data() : parentWidget();
+        if (owner != nullptr && owner->isVisible()) {
+            const QRect area = owner->window()->frameGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
         }
         show();
     }

@@ -58,6 +58,7 @@ QtPort::~QtPort() {
 
 void QtPort::setOwner(QWidget* owner) {
     owner_ = owner;
+    if (progress_) progress_->setOwner(owner);
 }
 
 QWidget* QtPort::parentForDialogs() const {

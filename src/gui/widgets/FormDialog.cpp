@@ -1,7 +1,9 @@
 #include "gui/widgets/FormDialog.h"
 
+#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace korvant::gui {
@@ -10,7 +12,25 @@ FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(for
 
 bool FormDialog::run() {
     readForm();
+    focusFirstEditableField();
     return exec() == QDialog::Accepted;
+}
+
+void FormDialog::focusFirstEditableField() {
+    // The first field in tab order that takes typing: read-only fields,
+    // disabled ones and buttons are passed over.
+    QWidget* widget = this;
+    for (int steps = 0; steps < 500; ++steps) {
+        widget = widget->nextInFocusChain();
+        if (widget == nullptr || widget == this) return;
+        if (!isAncestorOf(widget) || !widget->isEnabled() || !widget->isVisibleTo(this)) continue;
+        if (!(widget->focusPolicy() & Qt::TabFocus)) continue;
+        if (qobject_cast<QAbstractButton*>(widget) != nullptr) continue;
+        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && edit->isReadOnly())
+            continue;
+        widget->setFocus(Qt::TabFocusReason);
+        return;
+    }
 }
 
 void FormDialog::accept() {

@@ -19,8 +19,8 @@ public:
     FormDialog(Form& form, QWidget* parent);
 
     void setValidator(FormValidator validator) { validator_ = std::move(validator); }
-    // Loads the form into the fields and runs the dialog modally; true when
-    // the form was accepted.
+    // Loads the form into the fields and runs the dialog modally, the focus
+    // on its first editable field; true when the form was accepted.
     bool run();
 
     void accept() override;
@@ -32,6 +32,8 @@ protected:
     virtual void refused() {}
 
 private:
+    void focusFirstEditableField();
+
     Form& form_;
     FormValidator validator_;
 };

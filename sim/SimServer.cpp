@@ -163,7 +163,9 @@ private:
     asio::steady_timer timer_;
     ServerCore& server_;
     Connection connection_;
-    FrameReader reader_{0xFFFF};
+    // Requests are far shorter than the longest packet; a length field above
+    // it is a broken stream that closes the connection.
+    FrameReader reader_{MaxPacketSize};
     Answer answer_;
     uint8_t chunk_[4096];
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Desk.h"
+#include "protocol/AnswerRouter.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
@@ -57,7 +58,13 @@ ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
     outcome.answered = true;
 
     if (spec.judgement == Judgement::Custom && spec.judge) {
-        outcome.result = spec.judge(desk, std::span<const uint8_t>(answer.data(), received));
+        // The judge reads the answer as decoded (inflated when it came
+        // compressed); one that cannot be decoded is handed over as received,
+        // for the judge to refuse.
+        std::span<const uint8_t> raw(answer.data(), static_cast<std::size_t>(received));
+        std::vector<uint8_t> decoded;
+        outcome.result = spec.judge(
+            desk, decodePacket(raw, decoded) == DecodeOk ? std::span<const uint8_t>(decoded) : raw);
     } else {
         constexpr int32_t unset = std::numeric_limits<int32_t>::min();
         int32_t value = unset;

@@ -34,7 +34,8 @@ enum class BuildFailureRow { Failure, ClearingFailure, None };
 //    acknowledgement (AckTexts say what is shown).
 //  - Custom: `judge` decides (e.g. a deposit answered by its i32 outcome, or
 //    an operation for which every acknowledgement is a refusal). It gets the
-//    answer as received, dispatches it itself when it has to, writes its own
+//    answer decoded (inflated when it came compressed, marked plain; as
+//    received when it cannot be decoded), dispatches it itself when it has to, writes its own
 //    rows and messages, and returns Success or another AckResult; a
 //    ParseFailed result counts as an answer that could not be dispatched.
 //    It may hand answers it does not judge itself to `acknowledge` with

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "AccountDeskFixture.h"
 #include "accounts/mainaccounts/MainAccountChangeForm.h"
 #include "accounts/mainaccounts/MainAccountForm.h"
@@ -201,6 +203,42 @@ TEST(MainAccountOperations, LinkAndUnlinkQueryTheLinksAgainAfterAnUndispatchable
     EXPECT_EQ(g.commands(), (std::vector<int>{65, 37, 37, 102, 64}));
     EXPECT_EQ(g.statusDetails(), (std::vector<std::string>{"账号:L1", "删除 L1 失败！"}));
     EXPECT_EQ(g.port.messageTexts(), std::vector<std::string>{" 解析数据包失败!"});
+}
+
+// The sub-accounts using a main account are gathered from every page of
+// the list of all groups; a server that repeats a page ends the reading
+// with a message instead of listing its accounts twice.
+TEST(MainAccountOperations, LinkedSubAccountsReadEveryPageOnceAndStopOnARepeatedPage) {
+    auto record = [](const std::string& account, const std::string& main) {
+        SubAccount s;
+        s.account = account;
+        s.mainAccount = main;
+        Bytes r(SubAccount::WireSize, 0);
+        s.toWire(r.data());
+        return r;
+    };
+    for (bool repeat : {false, true}) {
+        AccountDeskFixture f;
+        f.answer = [&](const Bytes& request) -> Bytes {
+            if (request[3] != 4) return {};
+            int32_t page = 0;
+            std::memcpy(&page, request.data() + 76, 4);
+            if (repeat) page = 0;
+            const std::string n = std::to_string(page);
+            return AccountDeskFixture::listAnswer(4, {record("a" + n, "M1"), record("b" + n, "M2")},
+                                                  3, page);
+        };
+        std::vector<SubAccount> found = linkedSubAccounts(f.desk, "M1");
+        std::vector<std::string> accounts;
+        for (const SubAccount& s : found) accounts.push_back(s.account);
+        if (!repeat) {
+            EXPECT_EQ(accounts, (std::vector<std::string>{"a0", "a1", "a2"}));
+            EXPECT_TRUE(f.port.messages.empty());
+        } else {
+            EXPECT_EQ(accounts, (std::vector<std::string>{"a0"}));
+            EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{" 解析数据包出错!"});
+        }
+    }
 }
 
 }  // namespace

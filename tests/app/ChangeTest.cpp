@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/Change.h"
 #include "app/Desk.h"
 #include "protocol/Packet.h"
@@ -137,6 +139,24 @@ TEST_F(ChangeFixture, RefusalTextsAndCustomJudgement) {
     };
     EXPECT_TRUE(runChange(desk, s).done);
     EXPECT_EQ(seen, 7u);
+
+    // A compressed answer reaches the judge inflated and marked plain.
+    Bytes plain = FakeServer::packet(77, Bytes(200, 0x42));
+    reply.assign(PacketBufferSize, 0);
+    const int size = writeCompressedRequest(plain.data(), static_cast<int>(plain.size()),
+                                            reply.data(), static_cast<int>(reply.size()));
+    ASSERT_GT(size, 0);
+    reply.resize(static_cast<std::size_t>(size));
+    ASSERT_EQ(reply[2], FlagCompressed);
+    Bytes judged;
+    s.judge = [&judged](Desk&, std::span<const uint8_t> answer) {
+        judged.assign(answer.begin(), answer.end());
+        return AckResult::Success;
+    };
+    EXPECT_TRUE(runChange(desk, s).done);
+    ASSERT_EQ(judged.size(), plain.size());
+    EXPECT_EQ(judged[2], FlagPlain);
+    EXPECT_TRUE(std::equal(judged.begin() + 4, judged.end(), plain.begin() + 4));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "accounts/mainaccounts/MainAccountOperations.h"
-#include "app/AccountLists.h"
+#include "app/AccountListRequests.h"
 #include "app/Desk.h"
-#include "model/PagedQuery.h"
+#include "app/DeskPagedQuery.h"
+#include "protocol/CommandCode.h"
 
 namespace korvant {
 
@@ -9,19 +10,28 @@ std::vector<SubAccount> linkedSubAccounts(
     Desk& desk, const std::string& mainAccount,
     const std::function<void(const std::vector<SubAccount>&)>& onPage) {
     std::vector<SubAccount> found;
-    const RecordCache<SubAccount>& cache = desk.accounts().subAccounts;
-    int page = 0;
-    for (int asked = 0; asked < MaxQueryPages; ++asked) {
-        queryAllSubAccounts(desk, page);
+    RecordCache<SubAccount>& cache = desk.accounts().subAccounts;
+    MainState& state = desk.mainState();
+    const int keepGroup = state.group.id;
+    // The sub-accounts of all groups, page by page, each page replacing the
+    // list as the list of all groups does (action 87).
+    PagedQuery query;
+    query.command = cmd::SubAccountList;
+    query.recordSize = SubAccount::WireSize;
+    query.writeRequest = [](int page, uint8_t* buffer, int capacity) {
+        return writeSubAccountListRequest(-1, SearchFilter{}, page, buffer, capacity);
+    };
+    query.parsePage = [&](const uint8_t* packet, int length) {
+        cache.replaceFromAnswer(packet, length);
         for (const SubAccount& s : cache.records)
             if (s.mainAccount == mainAccount) found.push_back(s);
         if (onPage) onPage(found);
-        const PageCursor cursor = cache.cursor;
-        // On to the next page while the answer's page is below the last one;
-        // an answer that does not advance ends the reading.
-        if (cursor.last != page || cursor.last >= cursor.total - 1) break;
-        ++page;
-    }
+    };
+    PagedQueryTexts texts;
+    texts.undecodable = " 解析数据包出错!";
+    runDeskPagedQuery(desk, std::move(query), texts);
+    state.group.id = keepGroup;
+    desk.notify(DeskChange::AccountList);
     return found;
 }
 

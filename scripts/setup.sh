@@ -33,6 +33,9 @@ if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
     $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || echo "de_DE.UTF-8 not generated"
 fi
 
+# The sanitizer run of ./run-tests builds into its own folder.
+[ "${KORVANT_SETUP_NO_BUILD:-0}" = 1 ] && exit 0
+
 jobs=$(nproc 2>/dev/null || echo 2)
 launcher=()
 if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi

@@ -69,6 +69,11 @@ FakeServer::Script& FakeServer::Script::thenRespond(Responder responder) {
     return *this;
 }
 
+FakeServer::Script& FakeServer::Script::thenAct(Actor actor) {
+    actor_ = std::move(actor);
+    return *this;
+}
+
 FakeServer::FakeServer() {
     listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (listenFd_ < 0) {
@@ -182,6 +187,23 @@ void FakeServer::serve(int index, int fd) {
         return false;
     };
 
+    auto sendPieces = [&](const Bytes& bytes, int pieceSize, int delayMs) {
+        if (pieceSize <= 0) {
+            open = sendAll(fd, bytes.data(), bytes.size());
+            return;
+        }
+        for (std::size_t at = 0; open && at < bytes.size() && !stopping_;) {
+            std::size_t n =
+                std::min<std::size_t>(static_cast<std::size_t>(pieceSize), bytes.size() - at);
+            open = sendAll(fd, bytes.data() + at, n);
+            at += n;
+            if (at < bytes.size()) sleepMs(delayMs);
+        }
+    };
+    auto pauseFor = [&](int ms) {
+        for (int waited = 0; waited < ms && !stopping_; waited += 10) sleepMs(10);
+    };
+
     Bytes request;
     for (const auto& step : script.steps_) {
         if (!open || stopping_) break;
@@ -193,20 +215,10 @@ void FakeServer::serve(int index, int fd) {
                 }
                 break;
             case Script::Step::Send:
-                if (step.pieceSize <= 0) {
-                    open = sendAll(fd, step.bytes.data(), step.bytes.size());
-                } else {
-                    for (std::size_t at = 0; open && at < step.bytes.size() && !stopping_;) {
-                        std::size_t n = std::min<std::size_t>(
-                            static_cast<std::size_t>(step.pieceSize), step.bytes.size() - at);
-                        open = sendAll(fd, step.bytes.data() + at, n);
-                        at += n;
-                        if (at < step.bytes.size()) sleepMs(step.ms);
-                    }
-                }
+                sendPieces(step.bytes, step.pieceSize, step.ms);
                 break;
             case Script::Step::Pause:
-                for (int waited = 0; waited < step.ms && !stopping_; waited += 10) sleepMs(10);
+                pauseFor(step.ms);
                 break;
             case Script::Step::Close:
                 open = false;
@@ -217,7 +229,12 @@ void FakeServer::serve(int index, int fd) {
     // client closes or the server stops.
     while (open && !stopping_) {
         if (!readRequest(-1, request)) break;
-        if (responder) {
+        if (script.actor_) {
+            Reply reply = script.actor_(request);
+            if (!reply.bytes.empty()) sendPieces(reply.bytes, reply.pieceSize, reply.delayMs);
+            pauseFor(reply.pauseMs);
+            if (!open || reply.close) break;
+        } else if (responder) {
             Bytes answer = responder(request);
             if (!answer.empty() && !sendAll(fd, answer.data(), answer.size())) break;
         }

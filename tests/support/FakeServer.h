@@ -29,6 +29,17 @@ public:
     // Answers one request; an empty result sends nothing.
     using Responder = std::function<Bytes(const Bytes& request)>;
 
+    // How to answer one request when the answer itself misbehaves: bytes
+    // sent whole or in pieces, then an optional pause and close.
+    struct Reply {
+        Bytes bytes;
+        int pieceSize = 0;  // 0: at once
+        int delayMs = 0;    // between pieces
+        int pauseMs = 0;    // after the bytes
+        bool close = false;
+    };
+    using Actor = std::function<Reply(const Bytes& request)>;
+
     class Script {
     public:
         // Waits for the next whole request packet (at most `timeoutMs`; the
@@ -43,6 +54,8 @@ public:
         Script& close();
         // After the steps: answers every further request with `responder`.
         Script& thenRespond(Responder responder);
+        // After the steps: answers every further request as `actor` says.
+        Script& thenAct(Actor actor);
 
     private:
         friend class FakeServer;
@@ -54,6 +67,7 @@ public:
         };
         std::vector<Step> steps_;
         Responder responder_;
+        Actor actor_;
     };
 
     FakeServer();

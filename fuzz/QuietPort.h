@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/FrontEndPort.h"
+
+// A front end that shows nothing and refuses every question, for driving the
+// core without a user.
+namespace korvant::fuzz {
+
+class QuietPort : public FrontEndPort {
+public:
+    void showMessage(const Message&) override {}
+    bool askYesNo(const Message&) override { return false; }
+    void showProgress(const std::string&) override {}
+    void hideProgress() override {}
+    std::optional<std::string> chooseSaveFile(const std::string&, const std::string&,
+                                              const std::vector<FileFilter>&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseOpenFile(const std::string&,
+                                              const std::vector<FileFilter>&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseFolder(const std::string&) override { return std::nullopt; }
+    bool editForm(Form&, const FormValidator&) override { return false; }
+};
+
+}  // namespace korvant::fuzz

@@ -1,0 +1,82 @@
+// Every parser of a server answer and of its records: the first byte picks
+// the parser, the rest is the decoded answer.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "accounts/deposits/DepositRecord.h"
+#include "accounts/deposits/DepositRequests.h"
+#include "model/Administrator.h"
+#include "model/ContractVariety.h"
+#include "model/Group.h"
+#include "model/ListAnswer.h"
+#include "model/MainAccount.h"
+#include "model/RateTemplate.h"
+#include "model/RiskStrategy.h"
+#include "model/SubAccount.h"
+#include "protocol/Packet.h"
+#include "reports/log/OperationLog.h"
+#include "reports/params/TradingParameters.h"
+#include "reports/settlement/SettlementRequests.h"
+#include "templates/RateRow.h"
+#include "templates/TemplateKind.h"
+
+namespace {
+
+using namespace korvant;
+using Bytes = std::span<const uint8_t>;
+
+// Reads every whole record of a list answer.
+template <typename Record>
+void records(Bytes answer) {
+    ListPage page = parseListPage(answer.data(), static_cast<int>(answer.size()), Record::WireSize);
+    for (int i = 0; i < page.count; ++i)
+        (void)Record::fromWire(page.records + static_cast<std::size_t>(i) * Record::WireSize);
+}
+
+const std::vector<std::function<void(Bytes)>>& parsers() {
+    static const std::vector<std::function<void(Bytes)>> all = {
+        records<Administrator>,
+        records<ContractVariety>,
+        records<Group>,
+        [](Bytes a) {
+            ListPage page = parseListPage(a.data(), static_cast<int>(a.size()), Group::WireSize);
+            for (int i = 0; i < page.count; ++i)
+                (void)Group::partialFromWire(page.records +
+                                             static_cast<std::size_t>(i) * Group::WireSize);
+        },
+        records<MainAccount>,
+        records<MainAccountLink>,
+        records<MarginTemplate>,
+        records<FeeTemplate>,
+        records<RiskStrategy>,
+        records<SubAccount>,
+        records<LogEntry>,
+        records<SettlementPrice>,
+        records<DepositRecord>,
+        [](Bytes a) { (void)readRatePage(feeKind(), a); },
+        [](Bytes a) { (void)readRatePage(marginKind(), a); },
+        [](Bytes a) { (void)parseTradingParameters(a); },
+        [](Bytes a) { (void)parseCloseTodayLists(a); },
+        [](Bytes a) { (void)parseSettlementAnswer(a, a.size() > 3 ? a[3] : 0); },
+        [](Bytes a) { (void)parseSettlementStatus(a); },
+        [](Bytes a) { (void)parseSubAccountFunds(a.data(), static_cast<int>(a.size())); },
+        [](Bytes a) { (void)parseDepositOutcome(a.data(), static_cast<int>(a.size())); },
+        [](Bytes a) { (void)ResultPacket::parse(a.data(), static_cast<int>(a.size())); },
+    };
+    return all;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    if (size < 1) return 0;
+    const auto& all = parsers();
+    // A copy of exactly the input's size, so that a read past the answer is
+    // caught.
+    std::vector<uint8_t> answer(data + 1, data + size);
+    all[data[0] % all.size()](Bytes(answer.data(), answer.size()));
+    return 0;
+}

@@ -1,0 +1,462 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/Desk.h"
+#include "cli/CliApp.h"
+#include "cli/CliContext.h"
+#include "local/LastLogin.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+#include "protocol/ServerConnection.h"
+#include "support/FakeServer.h"
+#include "support/SimProcess.h"
+
+// A misbehaving server against one operation of each kind. A scripted proxy
+// stands between korvant-cli and the simulator and spoils one answer (the
+// first answer of the operation's own command) in one way; every run must
+// end in bounded time with its exit status and message, and leave the local
+// files as they were unless it succeeded.
+namespace korvant::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Bytes;
+using test::FakeServer;
+using Clock = std::chrono::steady_clock;
+
+// Long enough for a loaded machine's healthy answers, short enough for a
+// quick run.
+constexpr int ReceiveTimeoutMs = 1000;
+constexpr int BoundMs = 8000;
+
+enum class Fault {
+    None,
+    CloseBefore,
+    CloseMidAnswer,
+    OneByteFragments,
+    Stall,
+    ShortAnswer,
+    LengthBelowHeader,
+    LyingLength,
+    CorruptZlib,
+    ZlibBomb,
+    StrayAnswerFirst,
+    AbsurdPageTotal,
+    BadGbkControls,
+    RecordsDoNotDivide,
+};
+
+const char* faultName(Fault f) {
+    switch (f) {
+        case Fault::None:
+            return "none";
+        case Fault::CloseBefore:
+            return "close before answer";
+        case Fault::CloseMidAnswer:
+            return "close mid-answer";
+        case Fault::OneByteFragments:
+            return "1-byte fragments";
+        case Fault::Stall:
+            return "stall mid-answer";
+        case Fault::ShortAnswer:
+            return "short answer (6 bytes)";
+        case Fault::LengthBelowHeader:
+            return "length below header";
+        case Fault::LyingLength:
+            return "length larger than sent";
+        case Fault::CorruptZlib:
+            return "corrupt zlib";
+        case Fault::ZlibBomb:
+            return "zlib bomb (20 MB)";
+        case Fault::StrayAnswerFirst:
+            return "stray answer first";
+        case Fault::AbsurdPageTotal:
+            return "absurd page total";
+        case Fault::BadGbkControls:
+            return "invalid GBK + controls";
+        case Fault::RecordsDoNotDivide:
+            return "records do not divide";
+    }
+    return "?";
+}
+
+struct Operation {
+    const char* name;
+    uint8_t command;  // the request whose answer is spoiled
+    bool paged;       // list answers with a page header
+    bool writesFile;  // an export
+};
+
+const Operation Login{"login", cmd::Login, false, false};
+const Operation List{"subaccount list", cmd::SubAccountList, true, false};
+const Operation Change{"admin add", cmd::AddAdministrator, false, false};
+const Operation Export{"deposits --export", cmd::DepositRecords, true, true};
+
+// The plain form of an answer (inflated when it came compressed).
+Bytes plainOf(const Bytes& answer) {
+    if (answer.size() < 4 || answer[2] != FlagCompressed) return answer;
+    std::vector<uint8_t> out(WorkCopySize);
+    int n = inflatePacket(answer.data(), static_cast<int>(answer.size()), out.data(),
+                          static_cast<int>(out.size()));
+    if (n <= 0) return answer;
+    out.resize(static_cast<std::size_t>(n));
+    out[2] = FlagPlain;
+    return out;
+}
+
+void setLength(Bytes& p, std::size_t length) {
+    p[0] = static_cast<uint8_t>(length & 0xFF);
+    p[1] = static_cast<uint8_t>((length >> 8) & 0xFF);
+}
+
+void putI32(Bytes& p, std::size_t at, int32_t v) {
+    for (int i = 0; i < 4; ++i)
+        p[at + i] = static_cast<uint8_t>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+}
+
+// 20 MB of zeros compressed (made once: compressing takes a while).
+const Bytes& zlibBomb() {
+    static const Bytes bomb = [] {
+        const int plainSize = 4 + 20 * 1024 * 1024;
+        std::vector<uint8_t> plain(static_cast<std::size_t>(plainSize), 0);
+        std::vector<uint8_t> out(plain.size());
+        int n = writeCompressedRequest(plain.data(), plainSize, out.data(), plainSize);
+        out.resize(static_cast<std::size_t>(n));
+        return out;
+    }();
+    return bomb;
+}
+
+// Overwrites the first text-looking run of the body (four or more bytes
+// above 0x20) with invalid GBK, an escape sequence and a forged line.
+void spoilText(Bytes& p) {
+    static const std::string bad = "\x81\x1b[2J\nstatus\tforged\x7f";
+    std::size_t start = p.size() > 12 && p[3] != cmd::Result ? 12 : 5;
+    for (std::size_t i = start; i + 4 <= p.size(); ++i) {
+        std::size_t run = 0;
+        while (i + run < p.size() && p[i + run] > 0x20) ++run;
+        if (run >= 4) {
+            for (std::size_t k = 0; k < bad.size() && i + k < p.size() && p[i + k] != 0; ++k)
+                p[i + k] = static_cast<uint8_t>(bad[k]);
+            return;
+        }
+        i += run;
+    }
+}
+
+// The proxy's answer to the spoiled request. `later` is true for further
+// answers of the same command (the pages after the first).
+FakeServer::Reply spoil(Fault fault, const Bytes& real, bool later) {
+    FakeServer::Reply reply;
+    Bytes plain = plainOf(real);
+    const std::size_t half = real.size() / 2;
+    switch (fault) {
+        case Fault::None:
+            reply.bytes = real;
+            break;
+        case Fault::CloseBefore:
+            reply.close = true;
+            break;
+        case Fault::CloseMidAnswer:
+            reply.bytes.assign(real.begin(), real.begin() + static_cast<long>(half));
+            reply.close = true;
+            break;
+        case Fault::OneByteFragments:
+            reply.bytes = real;
+            reply.pieceSize = 1;
+            break;
+        case Fault::Stall:
+            reply.bytes.assign(real.begin(), real.begin() + static_cast<long>(half));
+            reply.pauseMs = 4 * ReceiveTimeoutMs;
+            reply.close = true;
+            break;
+        case Fault::ShortAnswer:
+            reply.bytes.assign(plain.begin(),
+                               plain.begin() + std::min<long>(6, static_cast<long>(plain.size())));
+            reply.bytes.resize(6, 0);
+            setLength(reply.bytes, 6);
+            break;
+        case Fault::LengthBelowHeader:
+            reply.bytes = real;
+            setLength(reply.bytes, 2);
+            break;
+        case Fault::LyingLength:
+            reply.bytes = plain;
+            setLength(reply.bytes, std::min<std::size_t>(plain.size() + 100, 0xFFFF));
+            reply.pauseMs = 4 * ReceiveTimeoutMs;
+            reply.close = true;
+            break;
+        case Fault::CorruptZlib: {
+            Bytes body(64);
+            for (std::size_t i = 0; i < body.size(); ++i)
+                body[i] = static_cast<uint8_t>(i * 37 + 11);
+            reply.bytes = FakeServer::packet(real[3], body, FlagCompressed);
+            break;
+        }
+        case Fault::ZlibBomb:
+            reply.bytes = zlibBomb();
+            reply.bytes[3] = real[3];
+            break;
+        case Fault::StrayAnswerFirst: {
+            uint8_t other = real[3] == cmd::LoginAnswer ? cmd::SubAccountList : cmd::LoginAnswer;
+            reply.bytes = FakeServer::packet(other, Bytes(40, 0));
+            reply.bytes.insert(reply.bytes.end(), real.begin(), real.end());
+            break;
+        }
+        case Fault::AbsurdPageTotal:
+            reply.bytes = plain;
+            if (plain.size() >= 12) {
+                putI32(reply.bytes, 4, INT_MAX);
+                putI32(reply.bytes, 8, later ? INT_MAX - 1 : INT_MAX - 2);
+            }
+            break;
+        case Fault::BadGbkControls:
+            reply.bytes = plain;
+            spoilText(reply.bytes);
+            break;
+        case Fault::RecordsDoNotDivide:
+            reply.bytes = plain;
+            reply.bytes.push_back(0x41);
+            setLength(reply.bytes, reply.bytes.size());
+            break;
+    }
+    return reply;
+}
+
+struct Outcome {
+    int status = -1;
+    long ms = 0;
+    std::string out, err;
+    bool filesUntouched = true;
+    // The first message box line of stderr ("[CAPTION] TEXT"), or "".
+    std::string message() const {
+        std::istringstream lines(err);
+        for (std::string line; std::getline(lines, line);)
+            if (!line.empty() && line[0] == '[') return line;
+        return {};
+    }
+};
+
+std::string readAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class FaultMatrix : public ::testing::Test {
+protected:
+    static inline std::unique_ptr<test::SimProcess> sim;
+    static inline std::map<uint8_t, int> loginRequests;  // requests of a bare login
+    static inline int runs = 0;
+    static inline std::vector<std::vector<std::string>> table;
+
+    static void SetUpTestSuite() { sim = std::make_unique<test::SimProcess>("demo"); }
+    static void TearDownTestSuite() {
+        sim.reset();
+        if (table.empty()) return;
+        std::cout << "\nfault\toperation\tstatus\tms\tmessage\tnote\n";
+        for (const auto& row : table) {
+            for (std::size_t i = 0; i < row.size(); ++i) std::cout << (i ? "\t" : "") << row[i];
+            std::cout << '\n';
+        }
+    }
+
+    void SetUp() override { ASSERT_TRUE(sim && sim->ok()); }
+
+    std::vector<std::string> commandOf(const Operation& op, const fs::path& exportFile) {
+        if (op.command == cmd::Login) return {"login"};
+        if (op.command == cmd::SubAccountList) return {"subaccount", "list", "--group", "-1"};
+        if (op.command == cmd::AddAdministrator)
+            return {"admin",      "add", "--group", "5", "--account", "fm" + std::to_string(++runs),
+                    "--password", "pw"};
+        return {"deposits", "--from",   "20000101",         "--to",
+                "20991231", "--export", exportFile.string()};
+    }
+
+    // Runs the operation through a proxy that spoils the first answer of
+    // the operation's command beyond those of a bare login.
+    Outcome run(const Operation& op, Fault fault) {
+        if (fault == Fault::ZlibBomb) zlibBomb();
+        FakeServer proxy;
+        auto upstream = std::make_shared<ServerConnection>();
+        EXPECT_EQ(upstream->connect(sim->host(), sim->port()), 1);
+        auto seen = std::make_shared<std::map<uint8_t, int>>();
+        const int target = op.command != cmd::Login && loginRequests.count(op.command)
+                               ? loginRequests[op.command]
+                               : 0;
+        const bool recordLogin = fault == Fault::None && op.command == cmd::Login;
+        proxy.script(0).thenAct([=](const Bytes& request) {
+            FakeServer::Reply reply;
+            if (request.size() < 4) return reply;
+            const uint8_t command = request[3];
+            if (recordLogin) ++loginRequests[command];
+            int n = upstream->send(request.data(), static_cast<int>(request.size()));
+            if (command == cmd::KeepAlive || n <= 0) return reply;
+            std::vector<uint8_t> answer;
+            int length = upstream->receive(answer);
+            if (length <= 0) return reply;
+            Bytes real(answer.begin(), answer.begin() + length);
+            int index = (*seen)[command]++;
+            if (command == op.command && index >= target &&
+                (index == target || fault == Fault::AbsurdPageTotal))
+                return spoil(fault, real, index > target);
+            reply.bytes = real;
+            return reply;
+        });
+
+        fs::path dir = fs::temp_directory_path() / ("korvant-faults-" + std::to_string(::getpid()) +
+                                                    "-" + std::to_string(++runs));
+        fs::create_directories(dir);
+        LastLogin saved;
+        saved.account = "someone";
+        saved.password = "secret";
+        saved.write((dir / "ServerInfo.Dat").string());
+        const fs::path exportFile = dir / "out.csv";
+        { std::ofstream(exportFile, std::ios::binary) << "old export\r\n"; }
+        const std::string savedInfo = readAll(dir / "ServerInfo.Dat");
+
+        std::vector<std::string> args = {"--dir",      dir.string(), "--host",
+                                         proxy.host(), "--port",     std::to_string(proxy.port()),
+                                         "--user",     "admin",      "--password",
+                                         "admin"};
+        auto command = commandOf(op, exportFile);
+        args.insert(args.end(), command.begin(), command.end());
+
+        std::ostringstream out, err;
+        std::istringstream in;
+        Outcome o;
+        auto start = Clock::now();
+        {
+            CliContext context(out, err, in);
+            context.environment = [](const std::string&) -> std::optional<std::string> {
+                return std::nullopt;
+            };
+            context.options.dir = dir.string();
+            context.desk().connection().setReceiveTimeout(ReceiveTimeoutMs);
+            o.status = runCli(args, context);
+        }
+        o.ms = static_cast<long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+        o.out = out.str();
+        o.err = err.str();
+        o.filesUntouched = readAll(dir / "ServerInfo.Dat") == savedInfo &&
+                           (!op.writesFile || readAll(exportFile) == "old export\r\n");
+        fs::remove_all(dir);
+        table.push_back({faultName(fault), op.name, std::to_string(o.status), std::to_string(o.ms),
+                         o.message()});
+        return o;
+    }
+};
+
+// Cells where the client still misbehaves today (a too-short or foreign
+// answer taken as the answer, server texts printed raw): checked for bounded
+// time and untouched files only. Remove an entry once its fault is mended.
+bool knownOpen(Fault fault, const Operation& op) {
+    const bool loginOrList = op.command == cmd::Login || op.command == cmd::SubAccountList;
+    return loginOrList && (fault == Fault::ShortAnswer || fault == Fault::StrayAnswerFirst ||
+                           fault == Fault::BadGbkControls);
+}
+
+// What every run must hold, whatever the fault.
+void expectSound(const Operation& op, Fault fault, const Outcome& o) {
+    SCOPED_TRACE(std::string(faultName(fault)) + " × " + op.name + "\n" + o.err);
+    EXPECT_LT(o.ms, BoundMs);
+    EXPECT_TRUE(o.status == 0 || o.status == 1 || o.status == 3) << o.status;
+    if (o.status != 0) {
+        EXPECT_FALSE(o.message().empty()) << "a failure without its message";
+        EXPECT_TRUE(o.filesUntouched);
+    }
+    if (knownOpen(fault, op)) return;
+    // No raw control characters reach the terminal, no forged line.
+    for (const std::string* text : {&o.out, &o.err})
+        for (char c : *text) {
+            auto u = static_cast<unsigned char>(c);
+            EXPECT_FALSE((u < 0x20 && c != '\n' && c != '\t') || u == 0x7F)
+                << "raw control character " << int(u);
+            if ((u < 0x20 && c != '\n' && c != '\t') || u == 0x7F) return;
+        }
+    EXPECT_EQ(o.out.find("status\tforged"), std::string::npos);
+    EXPECT_EQ(o.err.find("\nstatus\tforged"), std::string::npos);
+}
+
+const std::vector<Operation> Operations = {Login, List, Change, Export};
+
+TEST_F(FaultMatrix, HealthyAnswersInPiecesGiveTheSameResult) {
+    for (const Operation& op : Operations) {
+        Outcome healthy = run(op, Fault::None);
+        ASSERT_EQ(healthy.status, 0) << op.name << "\n" << healthy.err;
+        Outcome pieces = run(op, Fault::OneByteFragments);
+        expectSound(op, Fault::OneByteFragments, pieces);
+        EXPECT_EQ(pieces.status, 0) << op.name << "\n" << pieces.err;
+        if (op.command != cmd::AddAdministrator) {
+            EXPECT_EQ(pieces.out, healthy.out) << op.name;
+        }
+    }
+}
+
+TEST_F(FaultMatrix, LostOrStalledConnectionEndsWithTheLostConnectionStatus) {
+    if (loginRequests.empty()) run(Login, Fault::None);
+    for (Fault fault : {Fault::CloseBefore, Fault::CloseMidAnswer, Fault::Stall,
+                        Fault::LengthBelowHeader, Fault::LyingLength})
+        for (const Operation& op : Operations) {
+            Outcome o = run(op, fault);
+            expectSound(op, fault, o);
+            // A lost connection while adding counts as an answer that says
+            // nothing (the desk goes on); everywhere else it ends the desk.
+            if (op.command == cmd::AddAdministrator) {
+                EXPECT_EQ(o.status, 1) << faultName(fault) << "\n" << o.err;
+                EXPECT_TRUE(o.message().find("无法确定操作是否失败") != std::string::npos);
+            } else {
+                EXPECT_EQ(o.status, 3) << faultName(fault) << " × " << op.name << "\n" << o.err;
+                EXPECT_EQ(o.message(), "[提示]   与服务器断开了!");
+            }
+        }
+}
+
+TEST_F(FaultMatrix, UndecodableOrForeignAnswersAreErrorsNeverSuccess) {
+    if (loginRequests.empty()) run(Login, Fault::None);
+    for (Fault fault :
+         {Fault::ShortAnswer, Fault::CorruptZlib, Fault::ZlibBomb, Fault::StrayAnswerFirst})
+        for (const Operation& op : Operations) {
+            Outcome o = run(op, fault);
+            expectSound(op, fault, o);
+            if (knownOpen(fault, op)) continue;
+            // A command-0 acknowledgement cut after its status byte still
+            // says "done".
+            if (fault == Fault::ShortAnswer && op.command == cmd::AddAdministrator) {
+                EXPECT_EQ(o.status, 0) << o.err;
+                continue;
+            }
+            EXPECT_NE(o.status, 0) << faultName(fault) << " × " << op.name << "\n" << o.err;
+            EXPECT_TRUE(o.message().find("解析") != std::string::npos ||
+                        o.message().find("非确认包") != std::string::npos)
+                << o.message();
+        }
+}
+
+TEST_F(FaultMatrix, OddContentIsHandledSafely) {
+    if (loginRequests.empty()) run(Login, Fault::None);
+    for (Fault fault : {Fault::AbsurdPageTotal, Fault::BadGbkControls, Fault::RecordsDoNotDivide})
+        for (const Operation& op : Operations) {
+            if (!op.paged && fault != Fault::BadGbkControls) continue;
+            Outcome o = run(op, fault);
+            expectSound(op, fault, o);
+        }
+}
+
+}  // namespace
+}  // namespace korvant::cli

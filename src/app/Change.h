@@ -39,7 +39,7 @@ enum class BuildFailureRow { Failure, ClearingFailure, None };
 //    rows and messages, and returns Success or another AckResult; a
 //    ParseFailed result counts as an answer that could not be dispatched.
 //    It may hand answers it does not judge itself to `acknowledge` with
-//    the spec's `ack`.
+//    the ChangeSpec's `ack`.
 enum class Judgement { Acknowledgement, Custom };
 
 struct ChangeSpec {

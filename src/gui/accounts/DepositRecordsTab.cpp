@@ -1,4 +1,5 @@
 #include "gui/accounts/DepositRecordsTab.h"
+#include "gui/widgets/ReportTable.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -44,16 +45,7 @@ DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
     bar->addWidget(exportButton);
     bar->addStretch();
 
-    const std::vector<ReportColumn>& columns = page_.columns();
-    table_->setColumnCount(static_cast<int>(columns.size()));
-    QStringList headers;
-    for (const ReportColumn& column : columns) headers << QString::fromStdString(column.caption);
-    table_->setHorizontalHeaderLabels(headers);
-    for (int c = 0; c < table_->columnCount(); ++c)
-        table_->setColumnWidth(c, columns[static_cast<std::size_t>(c)].width);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->hide();
+    setUpReportTable(*table_, page_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -95,15 +87,7 @@ void DepositRecordsTab::search() {
 void DepositRecordsTab::redraw() {
     const QString customer = QString::fromStdString(page_.customer);
     if (customer_->text() != customer) customer_->setText(customer);
-    const int rows = page_.rowCount();
-    table_->setRowCount(rows);
-    for (int row = 0; row < rows; ++row) {
-        const std::vector<std::string> cells = page_.cells(row);
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-            table_->setItem(
-                row, c,
-                new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
-    }
+    fillReportTable(*table_, page_);
 }
 
 void DepositRecordsTab::install(Desk& desk, ContentPanel& content, Runner run) {

@@ -1,4 +1,5 @@
 #include "gui/reports/OperationLogView.h"
+#include "gui/widgets/ReportTable.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -61,16 +62,7 @@ OperationLogView::OperationLogView(Desk& desk, Runner run, QWidget* parent)
     }
     boxes->addStretch();
 
-    const auto& columns = page_.columns();
-    table_->setColumnCount(static_cast<int>(columns.size()));
-    QStringList headers;
-    for (const ReportColumn& c : columns) headers << QString::fromStdString(c.caption);
-    table_->setHorizontalHeaderLabels(headers);
-    for (int c = 0; c < table_->columnCount(); ++c)
-        table_->setColumnWidth(c, columns[static_cast<std::size_t>(c)].width);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->hide();
+    setUpReportTable(*table_, page_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -102,15 +94,7 @@ void OperationLogView::search() {
 }
 
 void OperationLogView::redraw() {
-    const int rows = page_.rowCount();
-    table_->setRowCount(rows);
-    for (int row = 0; row < rows; ++row) {
-        const std::vector<std::string> cells = page_.cells(row);
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-            table_->setItem(
-                row, c,
-                new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
-    }
+    fillReportTable(*table_, page_);
 }
 
 void installOperationLogView(Desk& desk, ContentPanel& content, OperationLogView::Runner run) {

@@ -139,14 +139,18 @@ void FakeServer::acceptLoop() {
 
 void FakeServer::serve(int index, int fd) {
     Script script;
-    Responder fallback;
     {
         std::lock_guard lock(mutex_);
         auto it = scripts_.find(index);
         if (it != scripts_.end()) script = it->second;
-        fallback = defaultResponder_;
     }
-    Responder responder = script.responder_ ? script.responder_ : fallback;
+    // A connection without its own responder answers with the default one in
+    // force when each request arrives: a test may change it between requests.
+    auto currentResponder = [&]() -> Responder {
+        if (script.responder_) return script.responder_;
+        std::lock_guard lock(mutex_);
+        return defaultResponder_;
+    };
 
     FrameReader reader;
     bool open = true;
@@ -234,7 +238,7 @@ void FakeServer::serve(int index, int fd) {
             if (!reply.bytes.empty()) sendPieces(reply.bytes, reply.pieceSize, reply.delayMs);
             pauseFor(reply.pauseMs);
             if (!open || reply.close) break;
-        } else if (responder) {
+        } else if (Responder responder = currentResponder()) {
             Bytes answer = responder(request);
             if (!answer.empty() && !sendAll(fd, answer.data(), answer.size())) break;
         }

@@ -15,4 +15,10 @@ enum class ToolbarCommand { New, Modify, Delete };
 // also does nothing on the root group. Returns whether anything happened.
 bool runToolbarCommand(Desk& desk, ToolbarCommand command, bool fromCommandId = false);
 
+// Whether the toolbar's button would do anything now (a front end disables
+// it otherwise): the view and tab have an action with a handler, Modify and
+// Delete of a list have a selected record, and the main-account tabs' Modify
+// and Delete show why they refuse.
+bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command);
+
 }  // namespace korvant

@@ -8,6 +8,7 @@ bool loadAllPages(Desk& desk, const PagedQuery& query) {
     PagedQueryTexts texts;
     texts.buildFailed = " 组包出错!!";
     texts.undecodable = BadPacketText;
+    texts.progress = "查询报表数据";
     return runDeskPagedQuery(desk, query, texts);
 }
 

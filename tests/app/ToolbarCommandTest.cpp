@@ -115,7 +115,9 @@ TEST(ToolbarCommand, AvailableExactlyWhenItWouldAct) {
         for (ToolbarCommand command :
              {ToolbarCommand::New, ToolbarCommand::Modify, ToolbarCommand::Delete}) {
             f.desk.mainState().view = view;
-            if (available(command)) EXPECT_TRUE(runToolbarCommand(f.desk, command));
+            if (available(command)) {
+                EXPECT_TRUE(runToolbarCommand(f.desk, command));
+            }
         }
 }
 

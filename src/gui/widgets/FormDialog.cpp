@@ -6,12 +6,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "gui/widgets/FieldWidths.h"
+
 namespace korvant::gui {
 
 FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(form) {}
 
 bool FormDialog::run() {
     readForm();
+    fitFieldWidths(this);
     focusFirstEditableField();
     return exec() == QDialog::Accepted;
 }

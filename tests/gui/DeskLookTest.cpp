@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -32,6 +33,8 @@
 #include "gui/shell/PagerBar.h"
 #include "gui/shell/QtTranslations.h"
 #include "gui/shell/SearchBar.h"
+#include "gui/widgets/FieldWidths.h"
+#include "gui/widgets/GbkLengthValidator.h"
 #include "gui/widgets/ListTableModel.h"
 #include "gui/widgets/NodeTreeModel.h"
 
@@ -198,6 +201,30 @@ TEST_F(DeskLookTest, MessageBoxesAreAsWideAsTheirCaptions) {
     t.port->showMessage({"好", caption, MessageIcon::Information});
     ASSERT_GT(captionWidth, 0);
     EXPECT_GE(width, captionWidth + gui::QtPort::CaptionRoom);
+}
+
+// Form fields are as wide as what they accept (a 63-byte remark is not a
+// 125-pixel field), never narrower than set; a long list shows a dozen
+// readable rows.
+TEST(FieldWidths, FieldsAndListsFitWhatTheyHold) {
+    guiApplication();
+    QWidget form;
+    auto* remark = new QLineEdit(&form);
+    remark->setValidator(new gui::GbkLengthValidator(63, remark));
+    auto* code = new QLineEdit(&form);
+    code->setMaxLength(6);
+    code->setMinimumWidth(300);
+    auto* free = new QLineEdit(&form);
+    auto* permissions = new QListWidget(&form);
+    for (int i = 0; i < 20; ++i)
+        permissions->addItem(QStringLiteral("允许修改子账号的保证金率模板 %1").arg(i));
+    gui::fitFieldWidths(&form);
+    const int average = remark->fontMetrics().averageCharWidth();
+    EXPECT_GE(remark->minimumWidth(), gui::WidestFieldChars * average);
+    EXPECT_EQ(code->minimumWidth(), 300);  // never narrowed
+    EXPECT_EQ(free->minimumWidth(), 0);    // unbounded: left alone
+    EXPECT_GE(permissions->minimumHeight(), gui::FormListRows * permissions->sizeHintForRow(0));
+    EXPECT_GE(permissions->minimumWidth(), permissions->sizeHintForColumn(0));
 }
 
 // Qt's own texts (file dialogs, its error texts) come in Chinese when Qt's

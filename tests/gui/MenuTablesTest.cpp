@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <QTreeView>
 
@@ -45,6 +46,20 @@ TEST(MenuTables, BuildTheMenuBarAndTheContextMenusInTableOrder) {
               (QStringList{"添加主账号", "修改主账号", "删除主账号", "出入金", "加载风控策略",
                            "显示关联的子账号"}));
     EXPECT_EQ(window.linkMenu()->title(), window.subAccountMenu()->title());
+    // Every entry has an access key, none twice in one menu.
+    for (gui::MenuPlace place :
+         {gui::MenuPlace::System, gui::MenuPlace::Operations, gui::MenuPlace::GroupTree,
+          gui::MenuPlace::AdministratorList, gui::MenuPlace::SubAccountList,
+          gui::MenuPlace::MainAccountList, gui::MenuPlace::MainAccountLinkList}) {
+        QSet<QChar> keys;
+        for (const QAction* action : window.menu(place)->actions()) {
+            const QRegularExpressionMatch key =
+                QRegularExpression(QStringLiteral("\\(&([A-Z])\\)$")).match(action->text());
+            ASSERT_TRUE(key.hasMatch()) << action->text().toStdString();
+            EXPECT_FALSE(keys.contains(key.captured(1).front())) << action->text().toStdString();
+            keys.insert(key.captured(1).front());
+        }
+    }
 
     // A registered handler enables an entry (the settlement commands are
     // registered by the reports area); one without a handler stays off.

@@ -42,6 +42,7 @@
 #include "gui/shell/AccountRows.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/MenuKeys.h"
 #include "gui/shell/MenuTable.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
@@ -299,7 +300,10 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::addMenuEntry(const MenuEntry& entry) {
-    QAction* item = menus_.at(entry.place)->addAction(QString::fromUtf8(entry.caption));
+    const QString caption = QString::fromUtf8(entry.caption);
+    const char key = menuAccessKey(entry.caption);
+    QAction* item =
+        menus_.at(entry.place)->addAction(key != 0 ? withAccessKey(entry.caption, key) : caption);
     ActionHooks::Condition condition;
     switch (entry.enable) {
         case EnableRule::Handler:
@@ -315,13 +319,13 @@ void MainWindow::addMenuEntry(const MenuEntry& entry) {
         entry.place == MenuPlace::System || entry.place == MenuPlace::Operations;
     if (entry.window != WindowCommand::None) {
         hooks_->hook(item, windowCommand(entry.window), std::move(condition));
-        menuActions_[item->text()] = item;
+        menuActions_[caption] = item;
         return;
     }
     ActionHooks::Argument argument;
     if (entry.argument) argument = [value = *entry.argument] { return ArgumentVariant{value}; };
     hooks_->hook(item, entry.code, std::move(argument), std::move(condition));
-    if (menuBarItem) menuActions_[item->text()] = item;
+    if (menuBarItem) menuActions_[caption] = item;
 }
 
 std::function<void()> MainWindow::windowCommand(WindowCommand command) {

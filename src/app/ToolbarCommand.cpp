@@ -168,9 +168,8 @@ bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command) {
             if (state.selectedTab() == MainAccountTab) {
                 // Modify and Delete say that main accounts do not allow it.
                 if (command != ToolbarCommand::New) return true;
-                return handled(desk, state.strip == TabStrip::TwoTab
-                                         ? ActionCode::CreateMainAccount
-                                         : ActionCode::LinkMainAccount);
+                return handled(desk, state.strip == TabStrip::TwoTab ? ActionCode::CreateMainAccount
+                                                                     : ActionCode::LinkMainAccount);
             }
             return listAvailable(desk, command, ActionCode::AddSubAccount,
                                  ActionCode::ModifySubAccount, ActionCode::DeleteSubAccount);

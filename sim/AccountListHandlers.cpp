@@ -146,11 +146,11 @@ Answer groupIdOfCode(const Request& r, Context& c) {
 }  // namespace
 
 void addAccountListHandlers(Dispatcher& d) {
-    d.add({cmd::AdministratorList, 85, false, false, RefusalStyle::Result, administratorList});
-    d.add({cmd::MainAccountList, 36, false, false, RefusalStyle::Result, mainAccountList});
-    d.add({cmd::MainAccountLinks, 12, false, false, RefusalStyle::Result, linkList});
-    d.add({cmd::SubAccountList, 98, false, false, RefusalStyle::Result, subAccountList});
-    d.add({cmd::GroupIdOfCode, 20, false, false, RefusalStyle::Result, groupIdOfCode});
+    d.add({cmd::AdministratorList, 85, false, RefusalStyle::Result, administratorList});
+    d.add({cmd::MainAccountList, 36, false, RefusalStyle::Result, mainAccountList});
+    d.add({cmd::MainAccountLinks, 12, false, RefusalStyle::Result, linkList});
+    d.add({cmd::SubAccountList, 98, false, RefusalStyle::Result, subAccountList});
+    d.add({cmd::GroupIdOfCode, 20, false, RefusalStyle::Result, groupIdOfCode});
 }
 
 }  // namespace korvant::sim

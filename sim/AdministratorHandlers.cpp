@@ -94,10 +94,10 @@ Answer changePassword(const Request& r, Context& c) {
 }  // namespace
 
 void addAdministratorHandlers(Dispatcher& d) {
-    d.add({cmd::AddAdministrator, 108, false, true, RefusalStyle::Result, addAdministrator});
-    d.add({cmd::ModifyAdministrator, 110, false, true, RefusalStyle::Result, modifyAdministrator});
-    d.add({cmd::DeleteAdministrator, 20, false, true, RefusalStyle::Result, deleteAdministrator});
-    d.add({cmd::ChangePassword, 36, false, true, RefusalStyle::Result, changePassword});
+    d.add({cmd::AddAdministrator, 108, false, RefusalStyle::Result, addAdministrator});
+    d.add({cmd::ModifyAdministrator, 110, false, RefusalStyle::Result, modifyAdministrator});
+    d.add({cmd::DeleteAdministrator, 20, false, RefusalStyle::Result, deleteAdministrator});
+    d.add({cmd::ChangePassword, 36, false, RefusalStyle::Result, changePassword});
 }
 
 }  // namespace korvant::sim

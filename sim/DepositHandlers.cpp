@@ -207,11 +207,11 @@ Answer depositRecords(const Request& r, Context& c) {
 }  // namespace
 
 void addDepositHandlers(Dispatcher& d) {
-    d.add({cmd::SubAccountDeposit, 164, false, true, RefusalStyle::Status, subAccountMovement});
-    d.add({cmd::MainAccountDeposit, 64, false, true, RefusalStyle::Status, mainAccountMovement});
-    d.add({cmd::LinkDeposit, 64, false, true, RefusalStyle::Status, linkMovement});
-    d.add({cmd::SubAccountFunds, 40, false, false, RefusalStyle::Result, subAccountFunds});
-    d.add({cmd::DepositRecords, 56, false, false, RefusalStyle::Result, depositRecords});
+    d.add({cmd::SubAccountDeposit, 164, false, RefusalStyle::Status, subAccountMovement});
+    d.add({cmd::MainAccountDeposit, 64, false, RefusalStyle::Status, mainAccountMovement});
+    d.add({cmd::LinkDeposit, 64, false, RefusalStyle::Status, linkMovement});
+    d.add({cmd::SubAccountFunds, 40, false, RefusalStyle::Result, subAccountFunds});
+    d.add({cmd::DepositRecords, 56, false, RefusalStyle::Result, depositRecords});
 }
 
 }  // namespace korvant::sim

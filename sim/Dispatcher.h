@@ -33,7 +33,6 @@ struct Route {
     uint8_t command = 0;
     int size = 0;  // fixed size of the plain request
     bool compressible = false;
-    bool needsLogin = false;  // every command but the login needs one
     RefusalStyle style = RefusalStyle::Result;
     Handler handler;
 };

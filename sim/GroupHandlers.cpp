@@ -116,8 +116,8 @@ Answer modifyGroup(const Request& r, Context& c) {
 }  // namespace
 
 void addGroupHandlers(Dispatcher& d) {
-    d.add({cmd::AddGroup, 124, true, true, RefusalStyle::Result, addGroup});
-    d.add({cmd::ModifyGroup, 129, true, true, RefusalStyle::Result, modifyGroup});
+    d.add({cmd::AddGroup, 124, true, RefusalStyle::Result, addGroup});
+    d.add({cmd::ModifyGroup, 129, true, RefusalStyle::Result, modifyGroup});
 }
 
 }  // namespace korvant::sim

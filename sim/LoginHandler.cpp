@@ -52,7 +52,7 @@ Answer login(const Request& r, Context& c) {
 }  // namespace
 
 void addLoginHandlers(Dispatcher& d) {
-    d.add({cmd::Login, 56, false, false, RefusalStyle::Result, login});
+    d.add({cmd::Login, 56, false, RefusalStyle::Result, login});
 }
 
 }  // namespace korvant::sim

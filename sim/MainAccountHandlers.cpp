@@ -137,11 +137,11 @@ Answer unlinkMainAccount(const Request& r, Context& c) {
 }  // namespace
 
 void addMainAccountHandlers(Dispatcher& d) {
-    d.add({cmd::AddMainAccount, 164, false, true, RefusalStyle::Result, addMainAccount});
-    d.add({cmd::ModifyMainAccount, 136, false, true, RefusalStyle::Result, modifyMainAccount});
-    d.add({cmd::DeleteMainAccount, 20, false, true, RefusalStyle::Result, deleteMainAccount});
-    d.add({cmd::LinkMainAccount, 36, false, true, RefusalStyle::Result, linkMainAccount});
-    d.add({cmd::UnlinkMainAccount, 36, false, true, RefusalStyle::Result, unlinkMainAccount});
+    d.add({cmd::AddMainAccount, 164, false, RefusalStyle::Result, addMainAccount});
+    d.add({cmd::ModifyMainAccount, 136, false, RefusalStyle::Result, modifyMainAccount});
+    d.add({cmd::DeleteMainAccount, 20, false, RefusalStyle::Result, deleteMainAccount});
+    d.add({cmd::LinkMainAccount, 36, false, RefusalStyle::Result, linkMainAccount});
+    d.add({cmd::UnlinkMainAccount, 36, false, RefusalStyle::Result, unlinkMainAccount});
 }
 
 }  // namespace korvant::sim

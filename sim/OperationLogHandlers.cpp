@@ -62,8 +62,8 @@ Answer operationLog(const Request& r, Context& c) {
 }  // namespace
 
 void addOperationLogHandlers(Dispatcher& d) {
-    d.add({cmd::GroupCodeOfId, 8, false, true, RefusalStyle::Result, groupCodeOfId});
-    d.add({cmd::OperationLog, 125, false, true, RefusalStyle::Result, operationLog});
+    d.add({cmd::GroupCodeOfId, 8, false, RefusalStyle::Result, groupCodeOfId});
+    d.add({cmd::OperationLog, 125, false, RefusalStyle::Result, operationLog});
 }
 
 }  // namespace korvant::sim

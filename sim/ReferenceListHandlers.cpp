@@ -70,13 +70,13 @@ Answer riskRuleList(const Request& r, Context& c) {
 }  // namespace
 
 void addReferenceListHandlers(Dispatcher& d) {
-    d.add({cmd::GroupList, 40, false, false, RefusalStyle::Result, groupList});
-    d.add({cmd::MarginTemplateList, 72, false, false, RefusalStyle::Result,
+    d.add({cmd::GroupList, 40, false, RefusalStyle::Result, groupList});
+    d.add({cmd::MarginTemplateList, 72, false, RefusalStyle::Result,
            [](const Request& r, Context& c) { return templateList(r, c.state.marginTemplates); }});
-    d.add({cmd::FeeTemplateList, 72, false, false, RefusalStyle::Result,
+    d.add({cmd::FeeTemplateList, 72, false, RefusalStyle::Result,
            [](const Request& r, Context& c) { return templateList(r, c.state.feeTemplates); }});
-    d.add({cmd::VarietyList, 20, false, false, RefusalStyle::Result, varietyList});
-    d.add({cmd::RiskStrategyList, 16, false, false, RefusalStyle::Result, riskRuleList});
+    d.add({cmd::VarietyList, 20, false, RefusalStyle::Result, varietyList});
+    d.add({cmd::RiskStrategyList, 16, false, RefusalStyle::Result, riskRuleList});
 }
 
 }  // namespace korvant::sim

@@ -19,7 +19,7 @@ Answer freeText(const Request& r, Context& c) {
 }  // namespace
 
 void addServiceHandlers(Dispatcher& d) {
-    d.add({cmd::FreeText, 264, false, true, RefusalStyle::Result, freeText});
+    d.add({cmd::FreeText, 264, false, RefusalStyle::Result, freeText});
 }
 
 }  // namespace korvant::sim

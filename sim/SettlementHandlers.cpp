@@ -137,11 +137,11 @@ Answer setSettlementPrice(const Request& r, Context& c) {
 }  // namespace
 
 void addSettlementHandlers(Dispatcher& d) {
-    d.add({cmd::StartSettlement, 4, false, true, RefusalStyle::Result, startSettlement});
-    d.add({cmd::SettlementProgress, 4, false, true, RefusalStyle::Result, settlementStatus});
-    d.add({cmd::ClearSettlement, 4, false, true, RefusalStyle::Result, clearSettlement});
-    d.add({cmd::SettlementPrices, 12, false, true, RefusalStyle::Result, settlementPrices});
-    d.add({cmd::SetSettlementPrice, 64, false, true, RefusalStyle::Result, setSettlementPrice});
+    d.add({cmd::StartSettlement, 4, false, RefusalStyle::Result, startSettlement});
+    d.add({cmd::SettlementProgress, 4, false, RefusalStyle::Result, settlementStatus});
+    d.add({cmd::ClearSettlement, 4, false, RefusalStyle::Result, clearSettlement});
+    d.add({cmd::SettlementPrices, 12, false, RefusalStyle::Result, settlementPrices});
+    d.add({cmd::SetSettlementPrice, 64, false, RefusalStyle::Result, setSettlementPrice});
 }
 
 }  // namespace korvant::sim

@@ -121,9 +121,9 @@ Answer deleteSubAccount(const Request& r, Context& c) {
 }  // namespace
 
 void addSubAccountHandlers(Dispatcher& d) {
-    d.add({cmd::AddSubAccount, 202, false, true, RefusalStyle::Result, addSubAccount});
-    d.add({cmd::ModifySubAccount, 196, true, true, RefusalStyle::Result, modifySubAccount});
-    d.add({cmd::DeleteSubAccount, 20, false, true, RefusalStyle::Result, deleteSubAccount});
+    d.add({cmd::AddSubAccount, 202, false, RefusalStyle::Result, addSubAccount});
+    d.add({cmd::ModifySubAccount, 196, true, RefusalStyle::Result, modifySubAccount});
+    d.add({cmd::DeleteSubAccount, 20, false, RefusalStyle::Result, deleteSubAccount});
 }
 
 }  // namespace korvant::sim

@@ -170,26 +170,21 @@ Handler with(const Kind& k) {
 }  // namespace
 
 void addTemplateHandlers(Dispatcher& d) {
-    d.add({cmd::FeeRates, 12, false, false, RefusalStyle::Result, with<ratePage>(FeeKind)});
-    d.add({cmd::MarginRates, 12, false, false, RefusalStyle::Result, with<ratePage>(MarginKind)});
-    d.add({cmd::SetFeeRates, 112, false, true, RefusalStyle::Result, with<setRates>(FeeKind)});
-    d.add(
-        {cmd::SetMarginRates, 156, false, true, RefusalStyle::Result, with<setRates>(MarginKind)});
-    d.add({cmd::AddFeeTemplate, 84, false, true, RefusalStyle::Result, with<addTemplate>(FeeKind)});
-    d.add({cmd::AddMarginTemplate, 84, false, true, RefusalStyle::Result,
-           with<addTemplate>(MarginKind)});
-    d.add({cmd::ModifyFeeTemplate, 88, false, true, RefusalStyle::Result,
-           with<renameTemplate>(FeeKind)});
-    d.add({cmd::ModifyMarginTemplate, 88, false, true, RefusalStyle::Result,
+    d.add({cmd::FeeRates, 12, false, RefusalStyle::Result, with<ratePage>(FeeKind)});
+    d.add({cmd::MarginRates, 12, false, RefusalStyle::Result, with<ratePage>(MarginKind)});
+    d.add({cmd::SetFeeRates, 112, false, RefusalStyle::Result, with<setRates>(FeeKind)});
+    d.add({cmd::SetMarginRates, 156, false, RefusalStyle::Result, with<setRates>(MarginKind)});
+    d.add({cmd::AddFeeTemplate, 84, false, RefusalStyle::Result, with<addTemplate>(FeeKind)});
+    d.add({cmd::AddMarginTemplate, 84, false, RefusalStyle::Result, with<addTemplate>(MarginKind)});
+    d.add({cmd::ModifyFeeTemplate, 88, false, RefusalStyle::Result, with<renameTemplate>(FeeKind)});
+    d.add({cmd::ModifyMarginTemplate, 88, false, RefusalStyle::Result,
            with<renameTemplate>(MarginKind)});
-    d.add({cmd::DeleteFeeTemplate, 88, false, true, RefusalStyle::Result,
-           with<deleteTemplate>(FeeKind)});
-    d.add({cmd::DeleteMarginTemplate, 88, false, true, RefusalStyle::Result,
+    d.add({cmd::DeleteFeeTemplate, 88, false, RefusalStyle::Result, with<deleteTemplate>(FeeKind)});
+    d.add({cmd::DeleteMarginTemplate, 88, false, RefusalStyle::Result,
            with<deleteTemplate>(MarginKind)});
+    d.add({cmd::LoadFeeTemplate, 84, false, RefusalStyle::Result, with<loadTemplate>(FeeKind)});
     d.add(
-        {cmd::LoadFeeTemplate, 84, false, true, RefusalStyle::Result, with<loadTemplate>(FeeKind)});
-    d.add({cmd::LoadMarginTemplate, 84, false, true, RefusalStyle::Result,
-           with<loadTemplate>(MarginKind)});
+        {cmd::LoadMarginTemplate, 84, false, RefusalStyle::Result, with<loadTemplate>(MarginKind)});
 }
 
 }  // namespace korvant::sim

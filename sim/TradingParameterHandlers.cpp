@@ -59,10 +59,10 @@ Answer setTradingParameters(const Request& r, Context& c) {
 }  // namespace
 
 void addTradingParameterHandlers(Dispatcher& d) {
-    d.add({cmd::CloseTodayFees, 8, false, true, RefusalStyle::Result, closeTodayLists});
-    d.add({cmd::SetCloseTodayFees, 2056, false, true, RefusalStyle::Result, setCloseTodayList});
-    d.add({cmd::TradingParameters, 4, false, true, RefusalStyle::Result, tradingParameters});
-    d.add({cmd::SetTradingParameters, 30, false, true, RefusalStyle::Result, setTradingParameters});
+    d.add({cmd::CloseTodayFees, 8, false, RefusalStyle::Result, closeTodayLists});
+    d.add({cmd::SetCloseTodayFees, 2056, false, RefusalStyle::Result, setCloseTodayList});
+    d.add({cmd::TradingParameters, 4, false, RefusalStyle::Result, tradingParameters});
+    d.add({cmd::SetTradingParameters, 30, false, RefusalStyle::Result, setTradingParameters});
 }
 
 }  // namespace korvant::sim

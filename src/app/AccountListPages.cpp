@@ -2,7 +2,7 @@
 
 #include "app/AccountListRequests.h"
 #include "app/Desk.h"
-#include "app/PageProgress.h"
+#include "app/DeskPagedQuery.h"
 #include "model/PagedQuery.h"
 #include "protocol/CommandCode.h"
 
@@ -25,21 +25,13 @@ bool loadPages(Desk& desk, RecordCache<Record>& cache, uint8_t command,
             cache.appendAnswer(packet, length);
         first = false;
     };
-    PageProgress progress(desk.port(), "查询账号列表");
-    query.pageRead = [&progress](int read, int announced) {
-        return progress.pageRead(read, announced);
-    };
-    switch (runPagedQuery(desk.connection(), query)) {
-        case PagedQueryResult::BuildFailed:
-            desk.port().endProgram("  组包出错!! ");
-        case PagedQueryResult::Disconnected:
-            desk.port().endProgram("  与服务器断开了!");
-        default:
-            // The pages read until the end (the user's stop included) stay
-            // listed.
-            break;
-    }
-    return !first;
+    // A request that cannot be built and a lost connection end the program;
+    // a refusal shows the server's text; an answer that is not a page of the
+    // list, pages that do not advance and too much data show their message.
+    PagedQueryTexts texts;
+    texts.undecodable = " 解析数据包出错!";
+    texts.progress = "查询账号列表";
+    return runDeskPagedQuery(desk, std::move(query), texts);
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include "app/LinkedAccountLoads.h"
 #include "app/ReferenceReload.h"
 #include "app/ReportTree.h"
+#include "model/ListAnswer.h"
+#include "protocol/AnswerRouter.h"
+#include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
@@ -31,6 +34,22 @@ int writeListRequest(AccountList list, int groupId, const SearchFilter& filter, 
     return -1;
 }
 
+uint8_t listCommand(AccountList list) {
+    switch (list) {
+        case AccountList::MainAccounts:
+            return cmd::MainAccountList;
+        case AccountList::Administrators:
+            return cmd::AdministratorList;
+        case AccountList::MainAccountLinks:
+            return cmd::MainAccountLinks;
+        case AccountList::SubAccounts:
+            return cmd::SubAccountList;
+        case AccountList::None:
+            break;
+    }
+    return 0;
+}
+
 void tell(Desk& desk, DeskChange change) {
     desk.notify(change);
 }
@@ -45,11 +64,25 @@ bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFil
                                   static_cast<int>(buffer.size()));
     int received = exchange(desk, buffer.data(), length, buffer);
     if (received <= 0) return false;
-    if (decodeAnswer(desk.router(), buffer.data(), received) != 0) {
-        desk.port().showMessage({" 解析数据包出错!", "提示", MessageIcon::Error});
-        return false;
+    // Only a page of this list replaces its cache. A refusal shows the
+    // server's text (through the command-0 handler); any other answer (one
+    // of another command, one shorter than a page header, one that cannot be
+    // decoded) changes nothing and is an error.
+    std::vector<uint8_t> answer;
+    if (decodePacket(std::span<const uint8_t>(buffer.data(), static_cast<std::size_t>(received)),
+                     answer) == DecodeOk) {
+        const int size = static_cast<int>(answer.size());
+        if (isListAnswer(answer.data(), size, listCommand(list))) {
+            desk.router().route(answer.data(), size);
+            return true;
+        }
+        if (ResultPacket::isResult(answer.data(), size) && size >= 5 && answer[4] != 0) {
+            desk.router().route(answer.data(), size);
+            return false;
+        }
     }
-    return true;
+    desk.port().showMessage({" 解析数据包出错!", "提示", MessageIcon::Error});
+    return false;
 }
 
 PageCursor accountListCursor(Desk& desk, AccountList list) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "DeskAnswers.h"
+#include "app/AccountListPages.h"
 #include "app/AccountListRequests.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
@@ -344,6 +345,44 @@ TEST(AccountListsFailures, ARefusalShowsTheServerTextAnUndecodableAnswerItsMessa
         selectGroup(desk, test::makeGroup(1, 0, "", "根"));
         EXPECT_EQ(port.lastMessage().text, refuse ? "无权限" : " 解析数据包出错!");
         EXPECT_TRUE(desk.accounts().administrators.empty());
+    }
+}
+
+// Answers that are not a page of the awaited list: a login answer (which
+// would overwrite the session if it were routed), a list answer cut before
+// its page header, an acknowledgement, an answer of another list.
+TEST(AccountListsFailures, AnAnswerThatIsNoPageOfTheListIsAnErrorAndChangesNothing) {
+    Bytes login = FakeServer::packet(cmd::LoginAnswer, Bytes(40, 0));
+    Bytes shortPage = FakeServer::packet(cmd::AdministratorList, Bytes(4, 0));
+    Administrator a;
+    a.account = "other";
+    Bytes otherList = test::listAnswerOf<Administrator>(cmd::SubAccountList, 1, 0, {a});
+    for (const Bytes& wrong : {login, shortPage, FakeServer::resultPacket(0), otherList}) {
+        FakeServer server;
+        server.respondByDefault([&wrong](const Bytes&) { return wrong; });
+        ScriptedPort port;
+        Desk desk(port);
+        ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+        desk.session().permissionMask = 0xFFFFF;
+        desk.session().adminName = "管理员";
+        Administrator kept;
+        kept.account = "kept";
+        desk.accounts().administrators.records = {kept};
+        desk.mainState().view = ViewKind::Accounts;
+        desk.mainState().group.id = 1;
+
+        EXPECT_FALSE(showAccountList(desk, AccountList::Administrators, 0));
+        EXPECT_EQ(port.messageTexts(), std::vector<std::string>{" 解析数据包出错!"});
+        EXPECT_EQ(desk.session().permissionMask, 0xFFFFFu);
+        EXPECT_EQ(desk.session().adminName, "管理员");
+        ASSERT_EQ(desk.accounts().administrators.count(), 1);
+        EXPECT_EQ(desk.accounts().administrators.at(0).account, "kept");
+
+        // Reading every page stops on it the same way.
+        port.messages.clear();
+        EXPECT_FALSE(loadAllAccountPages(desk, AccountList::Administrators));
+        EXPECT_EQ(port.messageTexts(), std::vector<std::string>{" 解析数据包出错!"});
+        EXPECT_EQ(desk.session().permissionMask, 0xFFFFFu);
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "protocol/Packet.h"
 #include "reports/ReportDeskFixture.h"
 #include "reports/settlement/SettlementOperations.h"
 
@@ -242,6 +243,60 @@ TEST(Settlement, AShortOrForeignAnswerIsNeverReadAsAStart) {
     EXPECT_FALSE(startSettlement(f.desk));
     EXPECT_EQ(f.desk.mainState().settlementDate, 0);
     EXPECT_TRUE(f.port.hasMessage("  错误的数据包, 无法解析 !  "));
+}
+
+// The status answer as a compressed packet.
+Bytes compressedStatusAnswer(int32_t state, const std::string& text = "") {
+    Bytes plain = statusAnswer(state, text);
+    Bytes wire(plain.size() + 64, 0);
+    const int size = writeCompressedRequest(plain.data(), static_cast<int>(plain.size()),
+                                            wire.data(), static_cast<int>(wire.size()));
+    wire.resize(static_cast<std::size_t>(size));
+    EXPECT_EQ(wire[2], FlagCompressed);
+    return wire;
+}
+
+TEST(Settlement, TheStatusIsReadFromTheDecodedAnswer) {
+    ReportDeskFixture f;
+    // A compressed status answer is inflated before its state is read.
+    f.answer = [](const Bytes& r) {
+        return r[3] == 52 ? compressedStatusAnswer(3, "缺少结算价") : Bytes{};
+    };
+    SettlementWatch compressed(f.desk);
+    EXPECT_TRUE(compressed.tick());
+    EXPECT_EQ(compressed.text(), "缺少结算价");
+    EXPECT_EQ(compressed.phase(), SettlementWatch::Phase::Failed);
+    EXPECT_TRUE(f.port.messages.empty());
+
+    // A compressed body that does not inflate: the query's message, and the
+    // state stays as it was (an unlisted answer).
+    f.answer = [](const Bytes& r) {
+        Bytes corrupt = compressedStatusAnswer(2);
+        for (std::size_t i = 6; i < corrupt.size(); ++i) corrupt[i] ^= 0x5A;
+        return r[3] == 52 ? corrupt : Bytes{};
+    };
+    SettlementWatch corrupt(f.desk);
+    EXPECT_FALSE(corrupt.tick());
+    EXPECT_TRUE(corrupt.polling());
+    EXPECT_EQ(corrupt.text(), "正在结算...");
+    EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"  错误的数据包, 无法解析 !  "});
+
+    // An answer of another command whose bytes would read as "finished",
+    // and a refusal, are not a status: the refusal's text is shown.
+    f.port.messages.clear();
+    Bytes foreign = statusAnswer(2);
+    foreign[3] = 51;
+    std::vector<Bytes> answers = {foreign, FakeServer::resultPacket(1, "无权查询")};
+    std::size_t next = 0;
+    f.answer = [&](const Bytes& r) {
+        return r[3] == 52 && next < answers.size() ? answers[next++] : Bytes{};
+    };
+    SettlementWatch foreignWatch(f.desk);
+    EXPECT_FALSE(foreignWatch.tick());
+    EXPECT_FALSE(foreignWatch.tick());
+    EXPECT_TRUE(foreignWatch.polling());
+    EXPECT_EQ(foreignWatch.text(), "正在结算...");
+    EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"无权查询"});
 }
 
 }  // namespace

@@ -21,10 +21,11 @@ int tabOf(AccountList list) {
 
 // Reads every page of `list` for the current group with the account as its
 // keyword (the link list has none) and returns the row of the record with
-// exactly this account, which becomes the selected row.
+// exactly this account, which becomes the selected row. `read` tells
+// whether every page came (its message was shown otherwise).
 template <class Record>
 std::optional<int> findRow(Desk& desk, AccountList list, const RecordCache<Record>& cache,
-                           const std::string& account) {
+                           const std::string& account, bool& read) {
     MainState& state = desk.mainState();
     state.filter.clearFields();
     if (list != AccountList::MainAccountLinks) {
@@ -32,15 +33,16 @@ std::optional<int> findRow(Desk& desk, AccountList list, const RecordCache<Recor
         state.filter.flags = SearchFilter::AccountFlag;
     }
     state.shownList = list;
-    loadAllAccountPages(desk, list);
+    read = loadAllAccountPages(desk, list);
     state.filter.clearFields();
+    state.selectedRows.clear();
+    if (!read) return std::nullopt;
     for (int row = 0; row < cache.count(); ++row) {
         if (cache.at(row).account == account) {
             state.selectedRows = {row};
             return row;
         }
     }
-    state.selectedRows.clear();
     return std::nullopt;
 }
 
@@ -80,8 +82,10 @@ bool chooseGroup(CliContext& context, int groupId, AccountList list) {
 
 std::optional<int> findAdministrator(CliContext& context, const std::string& account) {
     Desk& desk = context.desk();
-    auto row = findRow(desk, AccountList::Administrators, desk.accounts().administrators, account);
-    if (!row) context.refuse("no administrator " + account + inGroup(desk));
+    bool read = false;
+    auto row =
+        findRow(desk, AccountList::Administrators, desk.accounts().administrators, account, read);
+    if (!row && read) context.refuse("no administrator " + account + inGroup(desk));
     return row;
 }
 
@@ -92,9 +96,11 @@ std::optional<std::vector<SubAccount>> findSubAccounts(CliContext& context,
     std::vector<SubAccount> found;
     bool complete = true;
     for (const std::string& account : accounts) {
-        if (auto row = findRow(desk, AccountList::SubAccounts, cache, account)) {
+        bool read = false;
+        if (auto row = findRow(desk, AccountList::SubAccounts, cache, account, read)) {
             found.push_back(cache.at(*row));
         } else {
+            if (!read) return std::nullopt;
             context.refuse("no sub-account " + account + inGroup(desk));
             complete = false;
         }
@@ -106,16 +112,19 @@ std::optional<std::vector<SubAccount>> findSubAccounts(CliContext& context,
 std::optional<MainAccount> findMainAccount(CliContext& context, const std::string& account) {
     Desk& desk = context.desk();
     const RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
-    if (auto row = findRow(desk, AccountList::MainAccounts, cache, account)) return cache.at(*row);
-    context.refuse("no main account " + account + inGroup(desk));
+    bool read = false;
+    if (auto row = findRow(desk, AccountList::MainAccounts, cache, account, read))
+        return cache.at(*row);
+    if (read) context.refuse("no main account " + account + inGroup(desk));
     return std::nullopt;
 }
 
 std::optional<int> findMainAccountLink(CliContext& context, const std::string& account) {
     Desk& desk = context.desk();
-    auto row =
-        findRow(desk, AccountList::MainAccountLinks, desk.accounts().mainAccountLinks, account);
-    if (!row)
+    bool read = false;
+    auto row = findRow(desk, AccountList::MainAccountLinks, desk.accounts().mainAccountLinks,
+                       account, read);
+    if (!row && read)
         context.refuse("main account " + account + " is not linked to group " +
                        std::to_string(desk.mainState().group.id));
     return row;

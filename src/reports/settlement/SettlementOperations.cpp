@@ -6,6 +6,7 @@
 #include "app/Desk.h"
 #include "app/Permissions.h"
 #include "model/ListAnswer.h"
+#include "protocol/AnswerRouter.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 #include "reports/ReportLoads.h"
@@ -56,8 +57,12 @@ bool SettlementWatch::tick() {
     const int received =
         exchange(*desk_, buffer.data(), length, answer, ExchangeTexts::operation("  组包出错!! "));
     if (received <= 0) return false;
-    const SettlementStatusAnswer status = parseSettlementStatus(
-        std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)));
+    // The status is read from the answer as decoded (inflated when it came
+    // compressed); one that cannot be decoded says nothing about the state.
+    std::vector<uint8_t> decoded;
+    if (decodeAnswer(desk_->router(), answer.data(), received, nullptr, &decoded) != DecodeOk)
+        desk_->port().error(BadPacketText);
+    const SettlementStatusAnswer status = parseSettlementStatus(decoded);
     const std::string before = text_;
     switch (status.valid ? status.state : 0) {
         case static_cast<int>(SettlementState::Running):

@@ -22,15 +22,25 @@ std::string csvSafeText(const std::string& text) {
 }
 
 std::string csvQuotedText(const std::string& text) {
-    std::string safe = csvSafeText(text);
-    if (safe.find_first_of(",\"\r\n") == std::string::npos) return safe;
-    std::string quoted = "\"";
-    for (char c : safe) {
-        if (c == '"') quoted += '"';
-        quoted += c;
+    std::string out;
+    appendCsvQuotedText(out, text);
+    return out;
+}
+
+void appendCsvQuotedText(std::string& out, const std::string& text) {
+    const bool formula = startsLikeFormula(text);
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        if (formula) out += '\'';
+        out += text;
+        return;
     }
-    quoted += '"';
-    return quoted;
+    out += '"';
+    if (formula) out += '\'';
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 }  // namespace korvant

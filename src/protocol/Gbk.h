@@ -30,6 +30,8 @@ void writePlainText(uint8_t* field, std::size_t width, std::string_view utf8);
 // Reads a fixed text field of `width` bytes: the bytes up to the first NUL
 // (or the whole field when it has none), decoded from GBK.
 std::string readPlainText(const uint8_t* field, std::size_t width);
+// The same into `out`, reusing its storage (the record parsers' form).
+void readPlainText(const uint8_t* field, std::size_t width, std::string& out);
 
 // The raw GBK bytes of a fixed text field, up to the first NUL.
 std::string_view rawPlainText(const uint8_t* field, std::size_t width);

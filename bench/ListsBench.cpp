@@ -110,7 +110,7 @@ std::string fileBytes(const fs::path& file) {
 
 int main(int argc, char** argv) {
     using namespace korvant::bench;
-    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     SimLauncher sim("large");
     if (!sim.ok()) {
         std::fprintf(stderr, "korvant-sim did not start\n");

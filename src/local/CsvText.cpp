@@ -1,5 +1,7 @@
 #include "local/CsvText.h"
 
+#include <algorithm>
+
 namespace korvant {
 
 namespace {
@@ -13,6 +15,11 @@ bool startsLikeFormula(const std::string& text) {
     const char first = text.front();
     if (first == '=' || first == '+' || first == '@') return true;
     return first == '-' && text.size() > 1 && isAsciiLetter(text[1]);
+}
+
+// A character that would end the field, or its line, where it stands.
+bool breaksField(char c) {
+    return c == ',' || c == '"' || c == '\r' || c == '\n';
 }
 
 }  // namespace
@@ -29,7 +36,7 @@ std::string csvQuotedText(const std::string& text) {
 
 void appendCsvQuotedText(std::string& out, const std::string& text) {
     const bool formula = startsLikeFormula(text);
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    if (std::none_of(text.begin(), text.end(), breaksField)) {
         if (formula) out += '\'';
         out += text;
         return;

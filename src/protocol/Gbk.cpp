@@ -281,15 +281,26 @@ void assignDecoded(std::string& out, std::string_view gbk, std::size_t i) {
 }  // namespace
 
 std::string toGbk(std::string_view utf8) {
+    std::string out;
+    appendGbk(out, utf8);
+    return out;
+}
+
+void appendGbk(std::string& out, std::string_view utf8) {
     const std::size_t size = utf8.size();
     std::size_t i = asciiPrefix(utf8);
-    if (i == size) return std::string(utf8);
+    if (i == size) {
+        out.append(utf8);
+        return;
+    }
     const GbkTables& t = tables();
     // Every character takes at most as many bytes in GBK as in UTF-8, and a
     // broken byte becomes one '?'.
-    std::string out(size, '\0');
-    std::memcpy(out.data(), utf8.data(), i);
-    auto* o = reinterpret_cast<unsigned char*>(out.data()) + i;
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    auto* const begin = reinterpret_cast<unsigned char*>(out.data()) + start;
+    std::memcpy(begin, utf8.data(), i);
+    auto* o = begin + i;
     const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
     while (i < size) {
         if (p[i] < 0x80) {
@@ -317,8 +328,7 @@ std::string toGbk(std::string_view utf8) {
         }
         i += n;
     }
-    out.resize(static_cast<std::size_t>(o - reinterpret_cast<unsigned char*>(out.data())));
-    return out;
+    out.resize(start + static_cast<std::size_t>(o - begin));
 }
 
 std::string fromGbk(std::string_view gbk) {

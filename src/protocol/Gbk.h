@@ -11,6 +11,8 @@ namespace korvant {
 
 // UTF-8 to GBK. Characters that GBK cannot hold become '?'.
 std::string toGbk(std::string_view utf8);
+// The same appended to `out` (which must not hold `utf8`).
+void appendGbk(std::string& out, std::string_view utf8);
 
 // GBK to UTF-8. Invalid or truncated byte sequences become U+FFFD.
 std::string fromGbk(std::string_view gbk);

@@ -104,6 +104,9 @@ TEST(Gbk, LongMixedTextsEqualTheConverter) {
         ASSERT_EQ(fromGbk(gbk), detail::fromGbkByConverter(gbk)) << "seed " << seed;
         const std::string utf8 = fromGbk(gbk) + "\xE6\x9F" + std::string(9, 'z') + "\xC0\xAF";
         ASSERT_EQ(toGbk(utf8), detail::toGbkByConverter(utf8)) << "seed " << seed;
+        std::string appended = "kept";
+        appendGbk(appended, utf8);
+        ASSERT_EQ(appended, "kept" + detail::toGbkByConverter(utf8)) << "seed " << seed;
     }
 }
 

@@ -61,12 +61,18 @@ std::string depositCsvLine(const DepositRecord& record, int32_t startDate, int32
 
 std::string depositCsvBytes(const std::vector<DepositRecord>& records, int32_t startDate,
                             int32_t endDate) {
-    std::string text = depositCsvHeader();
+    // Line by line into the file's bytes: the whole text exists only once,
+    // already in GBK.
+    std::string bytes = toGbk(depositCsvHeader());
     // About a hundred bytes a line: one allocation for most files.
-    text.reserve(text.size() + records.size() * 112);
-    for (const DepositRecord& record : records)
-        appendDepositCsvLine(text, record, startDate, endDate);
-    return toGbk(text);
+    bytes.reserve(bytes.size() + records.size() * 112);
+    std::string line;
+    for (const DepositRecord& record : records) {
+        line.clear();
+        appendDepositCsvLine(line, record, startDate, endDate);
+        appendGbk(bytes, line);
+    }
+    return bytes;
 }
 
 }  // namespace korvant

@@ -120,33 +120,38 @@ private:
         }
         // All pairs of one lead byte in one call; an invalid pair is noted
         // and stepped over (every valid pair takes two bytes and gives one
-        // code point).
-        std::vector<char> in(512);
-        std::vector<uint32_t> out(256);
+        // code point). Only the trail bytes a double-byte character can end
+        // in are asked for: 0x40-0x7E and 0x80-0xFE.
+        std::vector<unsigned char> trails;
+        for (int t = 0x40; t <= 0xFE; ++t)
+            if (t != 0x7F) trails.push_back(static_cast<unsigned char>(t));
+        const int count = static_cast<int>(trails.size());
+        std::vector<char> in(2 * trails.size());
+        std::vector<uint32_t> out(trails.size());
         for (int l = 0x80; l <= 0xFF; ++l) {
             if (!lead_[l]) continue;
-            for (int t = 0; t < 256; ++t) {
-                in[2 * t] = static_cast<char>(l);
-                in[2 * t + 1] = static_cast<char>(t);
+            for (int k = 0; k < count; ++k) {
+                in[2 * k] = static_cast<char>(l);
+                in[2 * k + 1] = static_cast<char>(trails[k]);
             }
-            int t = 0;
-            while (t < 256) {
+            int k = 0;
+            while (k < count) {
                 iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                char* inp = in.data() + 2 * t;
-                std::size_t inLeft = static_cast<std::size_t>(2 * (256 - t));
+                char* inp = in.data() + 2 * k;
+                std::size_t inLeft = static_cast<std::size_t>(2 * (count - k));
                 char* outp = reinterpret_cast<char*>(out.data());
                 std::size_t outLeft = out.size() * 4;
                 std::size_t r = iconv(cd, &inp, &inLeft, &outp, &outLeft);
-                const int done = static_cast<int>((inp - (in.data() + 2 * t)) / 2);
+                const int done = static_cast<int>((inp - (in.data() + 2 * k)) / 2);
                 const int produced =
                     static_cast<int>((outp - reinterpret_cast<char*>(out.data())) / 4);
-                for (int k = 0; k < produced && k < done; ++k)
-                    if (out[k] <= 0xFFFF)
-                        pair_[(static_cast<std::size_t>(l) << 8) | (t + k)] =
-                            static_cast<uint16_t>(out[k]);
-                t += done;
+                for (int j = 0; j < produced && j < done; ++j)
+                    if (out[j] <= 0xFFFF)
+                        pair_[(static_cast<std::size_t>(l) << 8) | trails[k + j]] =
+                            static_cast<uint16_t>(out[j]);
+                k += done;
                 if (r != static_cast<std::size_t>(-1)) break;
-                ++t;  // the pair at `t` is invalid
+                ++k;  // the pair at `k` is invalid
             }
         }
         iconv_close(cd);

@@ -27,6 +27,11 @@ class Form {
 public:
     virtual ~Form() = default;
     virtual const char* kind() const = 0;
+
+    // The field the last refusal of the form's check was about, named as the
+    // front end names its field (e.g. "account"); empty when the check
+    // accepted the form or named no field. The desk puts the focus there.
+    std::string refusedField;
 };
 
 // Accepts a filled form or refuses it: on refusal the validator has already
@@ -75,6 +80,10 @@ public:
     // the form stays open (a front end that cannot ask again returns false).
     // Returns true when the form was accepted, false when cancelled.
     virtual bool editForm(Form& form, const FormValidator& validator) = 0;
+    // Whether an add or modify whose change was refused shows its form again
+    // with the values as typed (the desk does; the command line reports the
+    // refusal and ends).
+    virtual bool asksAgainAfterRefusal() const { return false; }
 
     // Shows the message, then ends the program: never returns.
     [[noreturn]] void endProgram(const Message& message) {
@@ -90,5 +99,13 @@ public:
     void warn(const std::string& text) { showMessage({text, "提示", MessageIcon::Warning}); }
     void error(const std::string& text) { showMessage({text, "提示", MessageIcon::Error}); }
 };
+
+// A form's check refusing `field`: names the field on the form, shows the
+// message and returns false (the validator's result).
+inline bool refuseField(FrontEndPort& port, Form& form, const char* field, const Message& message) {
+    form.refusedField = field;
+    port.showMessage(message);
+    return false;
+}
 
 }  // namespace korvant

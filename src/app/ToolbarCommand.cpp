@@ -42,10 +42,31 @@ bool mainAccountTab(Desk& desk, ToolbarCommand command, ActionCode add) {
     return false;
 }
 
-bool accountsView(Desk& desk, ToolbarCommand command, bool fromCommandId) {
+const char* const NoGroupSelected = "请先在左侧的组列表中选择一个组。";
+
+const char* notInThisView(ToolbarCommand command) {
+    switch (command) {
+        case ToolbarCommand::New:
+            return "当前列表不能新建。";
+        case ToolbarCommand::Modify:
+            return "当前列表不能修改。";
+        case ToolbarCommand::Delete:
+            return "当前列表不能删除。";
+    }
+    return "";
+}
+
+// Whether the accounts view's current tab has a row in the command table.
+bool accountsTabActs(const MainState& state) {
+    const int tab = state.selectedTab();
+    if (tab == AdministratorTab) return true;
+    if (tab == MainAccountTab)
+        return state.strip == TabStrip::TwoTab || state.strip == TabStrip::ThreeTab;
+    return state.strip == TabStrip::ThreeTab && tab == SubAccountTab;
+}
+
+bool accountsView(Desk& desk, ToolbarCommand command) {
     const MainState& state = desk.mainState();
-    if (state.group.id < 0) return false;
-    if (fromCommandId && state.group.id == RootGroupId) return false;
     const bool administrators = state.selectedTab() == AdministratorTab;
     if (administrators)
         return pick(desk, command, ActionCode::AddAdministrator, ActionCode::ModifyAdministrator,
@@ -62,10 +83,38 @@ bool accountsView(Desk& desk, ToolbarCommand command, bool fromCommandId) {
 
 }  // namespace
 
+ToolbarAvailability toolbarCommandAvailability(const Desk& desk, ToolbarCommand command,
+                                               bool fromCommandId) {
+    const MainState& state = desk.mainState();
+    switch (state.view) {
+        case ViewKind::Accounts:
+            // A search over "全部" and a refresh leave no group selected,
+            // even while the tree still shows one highlighted.
+            if (state.group.id < 0) return {false, NoGroupSelected};
+            if (fromCommandId && state.group.id == RootGroupId) return {false, {}};
+            if (!accountsTabActs(state)) return {false, notInThisView(command)};
+            return {true, {}};
+        case ViewKind::FeeRates:
+        case ViewKind::MarginRates:
+            if (command != ToolbarCommand::Modify) return {false, notInThisView(command)};
+            return {true, {}};
+        case ViewKind::Risk:
+            return {true, {}};
+        default:
+            return {false, notInThisView(command)};
+    }
+}
+
 bool runToolbarCommand(Desk& desk, ToolbarCommand command, bool fromCommandId) {
+    const ToolbarAvailability availability =
+        toolbarCommandAvailability(desk, command, fromCommandId);
+    if (!availability.available) {
+        if (!availability.reason.empty()) desk.port().info(availability.reason);
+        return false;
+    }
     switch (desk.mainState().view) {
         case ViewKind::Accounts:
-            return accountsView(desk, command, fromCommandId);
+            return accountsView(desk, command);
         case ViewKind::FeeRates:
             return command == ToolbarCommand::Modify && send(desk, ActionCode::ModifyFeeRates);
         case ViewKind::MarginRates:

@@ -33,8 +33,11 @@ TEST(DepositForm, AmountsMustBeUsable) {
     EXPECT_TRUE(validateDepositForm(port, form));
     EXPECT_EQ(form.priorityChange, 100);
 
+    // More decimals than cents is no amount of the field.
     form.availableText = "12.345";
     form.priorityText = "";
+    EXPECT_FALSE(validateDepositForm(port, form));
+    form.availableText = "12.35";
     EXPECT_TRUE(validateDepositForm(port, form));
     EXPECT_DOUBLE_EQ(form.availableChange, 12.35);
     EXPECT_EQ(form.priorityChange, 0);

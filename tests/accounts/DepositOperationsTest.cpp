@@ -141,7 +141,7 @@ TEST(DepositOperations, LinkOfAnUnlimitedMainAccountOpensNoDialog) {
     f.port.queueForm<DepositForm>([](DepositForm& form) {
         EXPECT_EQ(form.depositable, 4e5);
         EXPECT_FALSE(depositView(form).showPriorityRows);
-        form.availableText = "0.005";
+        form.availableText = "0.01";
         return true;
     });
     EXPECT_TRUE(depositLink(f.desk, &limited));

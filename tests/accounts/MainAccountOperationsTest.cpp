@@ -101,6 +101,34 @@ TEST(MainAccountOperations, LinkingShowsAccountExistsWhateverTheServerSays) {
     EXPECT_EQ(f.statusDetails(), (std::vector<std::string>{"账号:P2", "添加主账号:P2失败！"}));
 }
 
+TEST(MainAccountOperations, ARefusedLinkOffersTheChoiceAgainOnTheDesk) {
+    AccountDeskFixture f;
+    f.port.asksAgain = true;
+    int refusals = 1;
+    f.answer = [&refusals](const Bytes& request) -> Bytes {
+        if (request[3] == 66 && refusals-- > 0) return FakeServer::resultPacket(1, "已关联");
+        return parentGroupServer(request);
+    };
+    int shownWith = -1;
+    f.port.queueForm<MainAccountLinkForm>([](MainAccountLinkForm& form) {
+        form.selected = 1;
+        return true;
+    });
+    f.port.queueForm<MainAccountLinkForm>([&](MainAccountLinkForm& form) {
+        shownWith = form.selected;  // as chosen before
+        form.selected = 0;
+        return true;
+    });
+    EXPECT_TRUE(linkMainAccount(f.desk));
+    EXPECT_EQ(shownWith, 1);
+    const std::vector<int> commands = f.commands();
+    // The parent's accounts are read once; each choice sends one link.
+    ASSERT_GE(commands.size(), 5u);
+    EXPECT_EQ(std::vector<int>(commands.begin(), commands.begin() + 5),
+              (std::vector<int>{65, 37, 37, 66, 66}));
+    EXPECT_EQ(AccountDeskFixture::textAt(f.server.requests()[4], 4, 16), "P1");
+}
+
 TEST(MainAccountOperations, UnlinkAsksThenRunsThroughActionOneTwentyFive) {
     AccountDeskFixture f;
     f.answer = parentGroupServer;

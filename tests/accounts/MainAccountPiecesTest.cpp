@@ -62,7 +62,7 @@ TEST(MainAccountTexts, UnlimitedFundsAndFeeColumns) {
     EXPECT_EQ(mainAccountLinkListCells(link, std::vector<MainAccount>{limited})[1], "77.00");
 }
 
-TEST(MainAccountForm, EmptyAccountRefusedAndAmountsReadLeniently) {
+TEST(MainAccountForm, EmptyAccountRefusedAndAmountsReadAsPlainNumbers) {
     test::ScriptedPort port;
     MainAccountForm form;
     EXPECT_FALSE(validateMainAccountForm(port, form));
@@ -72,7 +72,10 @@ TEST(MainAccountForm, EmptyAccountRefusedAndAmountsReadLeniently) {
     form.initialFunds = "";
     form.startInvestment = "12.5";
     form.priorityFunds = "abc";
-    form.managementFee = " 0.3";
+    form.managementFee = "0.3";
+    EXPECT_FALSE(validateMainAccountForm(port, form));
+    EXPECT_EQ(form.refusedField, "priorityFunds");
+    form.priorityFunds = "";
     ASSERT_TRUE(validateMainAccountForm(port, form));
     EXPECT_EQ(form.initialFundsValue, 0);
     EXPECT_EQ(form.startInvestmentValue, 12.5);

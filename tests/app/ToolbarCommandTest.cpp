@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/ActionDispatcher.h"
+#include "app/AdvancedSearch.h"
 #include "app/Desk.h"
 #include "app/ToolbarCommand.h"
 #include "support/ScriptedPort.h"
@@ -75,6 +76,76 @@ TEST(ToolbarCommand, SubAccountTabAndOtherViews) {
               (std::vector<ActionCode>{ActionCode::AddSubAccount, ActionCode::ModifySubAccount,
                                        ActionCode::DeleteSubAccount, ActionCode::ModifyFeeRates,
                                        ActionCode::AddRiskStrategy}));
+}
+
+TEST(ToolbarCommand, SaysWhyItDoesNothing) {
+    ToolbarFixture f;
+    // After a search over "全部" or a refresh no group is selected.
+    f.select(-1, "", TabStrip::ThreeTab, SubAccountTab);
+    for (ToolbarCommand command :
+         {ToolbarCommand::New, ToolbarCommand::Modify, ToolbarCommand::Delete}) {
+        EXPECT_FALSE(toolbarCommandAvailability(f.desk, command).available);
+        EXPECT_FALSE(runToolbarCommand(f.desk, command));
+    }
+    EXPECT_EQ(f.port.messageTexts(),
+              std::vector<std::string>(3, "请先在左侧的组列表中选择一个组。"));
+    f.port.clearRecords();
+
+    // The root group through the command identifiers: quietly nothing.
+    f.select(1, "", TabStrip::TwoTab, AdministratorTab);
+    EXPECT_FALSE(toolbarCommandAvailability(f.desk, ToolbarCommand::New, true).available);
+    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New, true));
+    EXPECT_TRUE(f.port.messages.empty());
+    EXPECT_TRUE(toolbarCommandAvailability(f.desk, ToolbarCommand::New).available);
+
+    f.desk.mainState().view = ViewKind::MarginRates;
+    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::Delete));
+    EXPECT_TRUE(toolbarCommandAvailability(f.desk, ToolbarCommand::Modify).available);
+    f.desk.mainState().view = ViewKind::Logs;
+    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New));
+    EXPECT_EQ(f.port.messageTexts(),
+              (std::vector<std::string>{"当前列表不能删除。", "当前列表不能新建。"}));
+    EXPECT_TRUE(f.sent.empty());
+}
+
+TEST(AdvancedSearch, ASearchWithoutAnyFieldItReadsSaysWhy) {
+    test::ScriptedPort port;
+    AdvancedSearchForm form;
+    form.openingDate = "20260102";
+    EXPECT_FALSE(validateAdvancedSearchForm(port, form));
+    EXPECT_EQ(form.refusedField, "openingDate");
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_NE(port.messages[0].text.find("开户日期"), std::string::npos);
+
+    form.openingDate.clear();
+    EXPECT_FALSE(validateAdvancedSearchForm(port, form));
+    EXPECT_EQ(port.lastMessage().text, "请至少填写用户名、密码或备注中的一项。");
+
+    form.remark = "vip";
+    EXPECT_TRUE(validateAdvancedSearchForm(port, form));
+    EXPECT_EQ(form.refusedField, "");
+}
+
+TEST(AdvancedSearch, SearchesTheRangeWithWhatWasTyped) {
+    ToolbarFixture f;
+    std::vector<SearchFilter> searched;
+    f.desk.dispatcher().registerHandler(ActionCode::Search, [&](const ActionMessage& m) {
+        if (const auto* filter = std::get_if<SearchFilter>(&m.arg)) searched.push_back(*filter);
+    });
+    f.port.queueForm<AdvancedSearchForm>([](AdvancedSearchForm& form) {
+        form.openingDate = "20260102";  // refused: the dialog stays open
+        return true;
+    });
+    f.port.queueForm<AdvancedSearchForm>([](AdvancedSearchForm& form) {
+        form.account = "1001";
+        return true;
+    });
+    EXPECT_TRUE(runAdvancedSearch(f.desk, -1));
+    ASSERT_EQ(searched.size(), 1u);
+    EXPECT_EQ(searched[0].account, "1001");
+    EXPECT_EQ(searched[0].groupId, -1);
+    EXPECT_EQ(searched[0].flags, SearchFilter::AccountFlag);
+    EXPECT_EQ(f.port.forms.at(0).refusals, 1);
 }
 
 }  // namespace

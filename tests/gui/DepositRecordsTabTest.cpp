@@ -32,6 +32,7 @@ TEST(DepositRecordsTabTest, DateChangeListsTheRecordsOfTheRange) {
     ASSERT_EQ(dates.size(), 2);
     dates[1]->setDate(QDate(2099, 12, 31));
     dates[0]->setDate(QDate(2000, 1, 1));
+    emit dates[0]->editingFinished();  // the user is done with the date
     auto* table = tab->findChild<QTableWidget*>();
     ASSERT_NE(table, nullptr);
     EXPECT_GT(table->rowCount(), 0);

@@ -96,6 +96,10 @@ public:
     // Takes the next filler; when the validator refuses, the next filler (if
     // any) fills the same form again; without one the form is cancelled.
     bool editForm(Form& form, const FormValidator& validator) override;
+    // Off by default (as on the command line); a test of the desk's
+    // behaviour turns it on.
+    bool asksAgainAfterRefusal() const override { return asksAgain; }
+    bool asksAgain = false;
 
 private:
     std::deque<bool> answers_;

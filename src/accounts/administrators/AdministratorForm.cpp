@@ -63,24 +63,21 @@ AdministratorForm makeModifyAdministratorForm(const Administrator& record,
 }
 
 bool validateAdministratorForm(FrontEndPort& port, AdministratorForm& form, int32_t today) {
-    if (form.account.empty()) {
-        port.info("管理员不能为空!");
-        return false;
-    }
-    if (form.adding && isAllDigits(form.account)) {
-        port.info("管理员账号不能为纯数字。");
-        return false;
-    }
-    if (form.password.empty()) {
-        port.info("密码不能为空!");
-        return false;
-    }
+    form.refusedField.clear();
+    if (form.account.empty())
+        return refuseField(port, form, "account",
+                           {"管理员不能为空!", "提示", MessageIcon::Information});
+    if (form.adding && isAllDigits(form.account))
+        return refuseField(port, form, "account",
+                           {"管理员账号不能为纯数字。", "提示", MessageIcon::Information});
+    if (form.password.empty())
+        return refuseField(port, form, "password",
+                           {"密码不能为空!", "提示", MessageIcon::Information});
     form.date = today;
     int32_t group = form.selectedGroupId();
-    if (group == -1 || group == MoreGroupsChoice) {
-        port.info("请选择用户所在的组");
-        return false;
-    }
+    if (group == -1 || group == MoreGroupsChoice)
+        return refuseField(port, form, "group",
+                           {"请选择用户所在的组", "提示", MessageIcon::Information});
     form.allowedIps = packAllowedIps(form.ipTexts);
     if (form.monitorFrom < 0) form.monitorFrom = 0;
     if (form.monitorTo < 0) form.monitorTo = 0;

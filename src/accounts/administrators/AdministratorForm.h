@@ -8,6 +8,7 @@
 #include "app/FrontEndPort.h"
 #include "app/GroupChoice.h"
 #include "text/Ipv4Text.h"
+#include "text/NumberInput.h"
 
 // The administrator dialog ("添加管理员" / "修改"): what the front end shows
 // and edits, and what the validator derives from it on OK.
@@ -40,6 +41,10 @@ struct AdministratorForm : Form {
 
     // "仅允许从以下 IP 登录（不填则不限制）："
     std::array<std::string, AllowedIpCount> ipTexts;
+    // What the two bounds accept: whole numbers, a sign allowed (a negative
+    // bound is taken as 0).
+    static constexpr NumberInput MonitorInput{0, true, 2147483647.0};
+
     // "监控范围（有监控权限时有效，起止均为0表示全部）：" from "至" to.
     int32_t monitorFrom = 0;
     int32_t monitorTo = 0;

@@ -10,6 +10,7 @@
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
 #include "app/Desk.h"
+#include "app/FormRetry.h"
 #include "app/Permissions.h"
 
 namespace korvant {
@@ -64,23 +65,25 @@ bool addAdministrator(Desk& desk) {
     AdministratorForm form = makeAddAdministratorForm(
         desk.reference().groups.records, desk.session().ownGroupId, {current.id, current.name});
     const int32_t today = todayYmd();
-    if (!port.editForm(form, [&port, today](Form& f) {
-            return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
-        }))
-        return false;
-
-    // A lost connection while adding counts as an answer that says nothing.
-    ChangeSpec spec =
-        administratorChange("添加管理员", form.account, "添加", NotAcknowledged, false);
-    spec.startDetail = textf("账号:%s, 密码:%s, 权限:%d, 名称:%s, 组:%s", form.account.c_str(),
-                             form.password.c_str(), static_cast<int>(form.permissionMask),
-                             form.name.c_str(), current.name.c_str());
+    const std::string groupName = current.name;
     const int32_t groupId = current.id;
-    spec.build = [&form, groupId](std::span<uint8_t> buffer) {
-        return writeAddAdministrator(form, groupId, buffer.data(), static_cast<int>(buffer.size()));
+    const auto validator = [&port, today](Form& f) {
+        return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
     };
-    spec.requeryList = requeryAdministrators;
-    return runChange(desk, spec).done;
+    return editAndApply(port, form, validator, [&] {
+        // A lost connection while adding counts as an answer that says nothing.
+        ChangeSpec spec =
+            administratorChange("添加管理员", form.account, "添加", NotAcknowledged, false);
+        spec.startDetail = textf("账号:%s, 密码:%s, 权限:%d, 名称:%s, 组:%s", form.account.c_str(),
+                                 form.password.c_str(), static_cast<int>(form.permissionMask),
+                                 form.name.c_str(), groupName.c_str());
+        spec.build = [&form, groupId](std::span<uint8_t> buffer) {
+            return writeAddAdministrator(form, groupId, buffer.data(),
+                                         static_cast<int>(buffer.size()));
+        };
+        spec.requeryList = requeryAdministrators;
+        return formAttemptOf(runChange(desk, spec));
+    });
 }
 
 bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
@@ -100,27 +103,29 @@ bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
         makeModifyAdministratorForm(record, desk.reference().groups.records,
                                     desk.session().ownGroupId, {current.id, current.name});
     const int32_t today = todayYmd();
-    if (!port.editForm(form, [&port, today](Form& f) {
-            return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
-        }))
-        return false;
-    // The account field is disabled: the record's account is the one changed.
-    form.account = record.account;
-    // Whatever a front end handed over, bits outside the check-list travel
-    // as the record holds them.
-    form.permissionMask = keepUnlistedPermissionBits(form.permissionMask, record.permissionMask);
-
-    ChangeSpec spec =
-        administratorChange("修改管理员", record.account, "修改",
-                            {"与服务器的连接断开了!", "提示", MessageIcon::Error}, true);
-    spec.startDetail =
-        textf("账号:%s, 密码:%s, 权限:%d, 名称:%s", record.account.c_str(), form.password.c_str(),
-              static_cast<int>(record.permissionMask), form.name.c_str());
-    spec.build = [&form](std::span<uint8_t> buffer) {
-        return writeModifyAdministrator(form, buffer.data(), static_cast<int>(buffer.size()));
+    const auto validator = [&port, today](Form& f) {
+        return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
     };
-    spec.requeryList = requeryAdministrators;
-    return runChange(desk, spec).done;
+    return editAndApply(port, form, validator, [&] {
+        // The account field is disabled: the record's account is the one changed.
+        form.account = record.account;
+        // Whatever a front end handed over, bits outside the check-list
+        // travel as the record holds them.
+        form.permissionMask =
+            keepUnlistedPermissionBits(form.permissionMask, record.permissionMask);
+
+        ChangeSpec spec =
+            administratorChange("修改管理员", record.account, "修改",
+                                {"与服务器的连接断开了!", "提示", MessageIcon::Error}, true);
+        spec.startDetail = textf("账号:%s, 密码:%s, 权限:%d, 名称:%s", record.account.c_str(),
+                                 form.password.c_str(), static_cast<int>(record.permissionMask),
+                                 form.name.c_str());
+        spec.build = [&form](std::span<uint8_t> buffer) {
+            return writeModifyAdministrator(form, buffer.data(), static_cast<int>(buffer.size()));
+        };
+        spec.requeryList = requeryAdministrators;
+        return formAttemptOf(runChange(desk, spec));
+    });
 }
 
 bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {

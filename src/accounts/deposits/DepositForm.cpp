@@ -1,8 +1,9 @@
 #include "accounts/deposits/DepositForm.h"
 
-#include <cmath>
+#include <optional>
 
 #include "text/AmountInWords.h"
+#include "text/NumberInput.h"
 #include "text/NumberText.h"
 
 namespace korvant {
@@ -57,18 +58,27 @@ double readAmount(const std::string& text) {
 }
 
 bool validateDepositForm(FrontEndPort& port, DepositForm& form) {
-    double available = readAmount(form.availableText);
-    double priority = readAmount(form.priorityText);
-    double start = readAmount(form.startInvestmentText);
-    // Infinite or undefined amounts ("inf", "nan") are not money.
-    bool finite = std::isfinite(available) && std::isfinite(priority) && std::isfinite(start);
-    if (!finite || !(available >= 0) || !(available > 0 || priority > 0 || start > 0)) {
-        port.error("请填写正确的金额");
-        return false;
+    form.refusedField.clear();
+    const Message refusal{"请填写正确的金额", "提示", MessageIcon::Error};
+    // Only plain amounts of the field count: "1,000", "-5000" or "1e60" are
+    // refused here rather than read as some other amount.
+    const struct {
+        const std::string& text;
+        double& change;
+        const char* name;
+    } amounts[] = {{form.availableText, form.availableChange, "available"},
+                   {form.priorityText, form.priorityChange, "priority"},
+                   {form.startInvestmentText, form.startInvestmentChange, "startInvestment"}};
+    double values[3] = {0, 0, 0};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::optional<double> value =
+            readNumberInput(DepositForm::AmountInput, amounts[i].text);
+        if (!value) return refuseField(port, form, amounts[i].name, refusal);
+        values[i] = *value;
     }
-    form.availableChange = roundToCents(available);
-    form.priorityChange = roundToCents(priority);
-    form.startInvestmentChange = roundToCents(start);
+    if (!(values[0] >= 0) || !(values[0] > 0 || values[1] > 0 || values[2] > 0))
+        return refuseField(port, form, "available", refusal);
+    for (std::size_t i = 0; i < 3; ++i) amounts[i].change = roundToCents(values[i]);
     return true;
 }
 

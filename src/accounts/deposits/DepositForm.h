@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/FrontEndPort.h"
+#include "text/NumberInput.h"
 
 // The dialog "出入金" in its three modes: a sub-account, a main account of a
 // first-level group, the link of a main account to a second-level group.
@@ -21,6 +22,10 @@ struct DepositForm : Form {
     DepositMode mode = DepositMode::SubAccount;
     std::string holder;  // "账    号:", read-only
     int direction = DepositDirectionIn;
+
+    // What each amount field accepts: money with cents, no sign (the
+    // direction says which way it goes).
+    static constexpr NumberInput AmountInput = MoneyInput;
 
     // The three amounts as typed (decimal text, empty = 0).
     std::string availableText;
@@ -66,8 +71,9 @@ double roundToCents(double value);
 // Lenient decimal text: empty or unreadable text gives 0.
 double readAmount(const std::string& text);
 
-// OK: the available change must not be negative and one amount must be
-// positive, else "请填写正确的金额" (error icon).
+// OK: each amount is a plain amount of its field, the available change is
+// not negative and one amount is positive, else "请填写正确的金额" (error
+// icon) naming the amount refused.
 bool validateDepositForm(FrontEndPort& port, DepositForm& form);
 
 // New totals of priority funds and start investment: the shown value plus

@@ -39,14 +39,12 @@ GroupForm makeModifyGroupForm(const std::vector<Group>& groups, const Group& rec
 }
 
 bool validateGroupForm(FrontEndPort& port, GroupForm& form) {
-    if (form.name.empty()) {
-        port.info("组名不能为空");
-        return false;
-    }
-    if (form.rangeTo < form.rangeFrom) {
-        port.info("起始账号不能小于终止账号");
-        return false;
-    }
+    form.refusedField.clear();
+    if (form.name.empty())
+        return refuseField(port, form, "name", {"组名不能为空", "提示", MessageIcon::Information});
+    if (form.rangeTo < form.rangeFrom)
+        return refuseField(port, form, "rangeTo",
+                           {"起始账号不能小于终止账号", "提示", MessageIcon::Information});
     return true;
 }
 

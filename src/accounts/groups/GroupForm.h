@@ -6,6 +6,7 @@
 
 #include "app/FrontEndPort.h"
 #include "app/GroupChoice.h"
+#include "text/NumberInput.h"
 
 // The group dialog ("添加组" / "修改组").
 namespace korvant {
@@ -25,6 +26,9 @@ struct GroupForm : Form {
     // "隶属:": every cached group, the parent preselected; always disabled.
     std::vector<GroupChoice> parents;
     int32_t parentId = 0;
+
+    // What the three number fields accept: whole numbers of a 32-bit field.
+    static constexpr NumberInput CountFieldInput = CountInput;
 
     // "允许子账号数量:" and "范围:" ... "到", shown for a first-level group only.
     bool showQuota = false;

@@ -8,6 +8,7 @@
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
 #include "app/Desk.h"
+#include "app/FormRetry.h"
 #include "app/Permissions.h"
 #include "protocol/Packet.h"
 
@@ -60,15 +61,14 @@ bool addGroup(Desk& desk) {
     if (parent == nullptr) return false;
 
     GroupForm form = makeAddGroupForm(desk.reference().groups.records, *parent);
-    bool accepted = port.editForm(form, [&port](Form& f) {
+    const auto validator = [&port](Form& f) {
         auto& typed = static_cast<GroupForm&>(f);
         // Hidden fields are not the user's: a group below the first level
         // gets no quota and no range.
         if (!typed.showQuota) keepHiddenQuota(typed, 0, 0, 0);
         return validateGroupForm(port, typed);
-    });
-    bool done = false;
-    if (accepted) {
+    };
+    const bool done = editAndApply(port, form, validator, [&] {
         ChangeSpec spec = groupChange("添加组", form.name, "添加");
         spec.build = [&form](std::span<uint8_t> buffer) {
             return writeAddGroup(form, buffer.data(), static_cast<int>(buffer.size()));
@@ -93,8 +93,8 @@ bool addGroup(Desk& desk) {
             }
             return AckResult::Success;
         };
-        done = runChange(desk, spec).done;
-    }
+        return formAttemptOf(runChange(desk, spec));
+    });
     redrawTemplateAndRiskTrees(desk);
     return done;
 }
@@ -111,7 +111,7 @@ bool modifyGroup(Desk& desk) {
     const Group record = *selected;
 
     GroupForm form = makeModifyGroupForm(desk.reference().groups.records, record);
-    bool accepted = port.editForm(form, [&port, &record](Form& f) {
+    const auto validator = [&port, &record](Form& f) {
         auto& typed = static_cast<GroupForm&>(f);
         // The quota and range of a group that does not show them stay as
         // they are.
@@ -119,17 +119,16 @@ bool modifyGroup(Desk& desk) {
             keepHiddenQuota(typed, record.allowedSubAccounts, record.subAccountFrom,
                             record.subAccountTo);
         return validateGroupForm(port, typed);
-    });
-    bool done = false;
-    if (accepted) {
+    };
+    const bool done = editAndApply(port, form, validator, [&] {
         ChangeSpec spec = groupChange("修改组", form.name, "修改");
         spec.build = [&form, &record](std::span<uint8_t> buffer) {
             return writeModifyGroup(form, record, buffer.data(), static_cast<int>(buffer.size()));
         };
         // A refusal names the group the way the other operations do.
         spec.ack.refusalRow = textf("修改 %s 失败！", form.name.c_str());
-        done = runChange(desk, spec).done;
-    }
+        return formAttemptOf(runChange(desk, spec));
+    });
     redrawTemplateAndRiskTrees(desk);
     return done;
 }

@@ -5,6 +5,7 @@
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
 #include "app/Desk.h"
+#include "app/FormRetry.h"
 #include "app/GroupLevelRule.h"
 #include "app/Permissions.h"
 
@@ -16,31 +17,31 @@ bool createMainAccount(Desk& desk) {
     if (!requireGroupLevel(desk, GroupLevel::First, "添加主账号")) return false;
 
     MainAccountForm form;
-    const bool accepted = port.editForm(form, [&port](Form& f) {
+    const auto validator = [&port](Form& f) {
         return validateMainAccountForm(port, static_cast<MainAccountForm&>(f));
-    });
-    if (!accepted) return false;
-
-    NewMainAccount values;
-    values.account = form.account;
-    values.initialFunds = form.initialFundsValue;
-    values.groupCode = desk.mainState().group.code;
-    values.tradingPassword = form.tradingPassword;
-    values.startInvestment = form.startInvestmentValue;
-    values.priorityFunds = form.priorityFundsValue;
-    values.fundPassword = form.fundPassword;
-    values.managementFee = form.managementFeeValue;
-    values.custodyFee = form.custodyFeeValue;
-
-    ChangeSpec spec = mainAccountChange("添加主账号", textf("添加 %s 失败！", form.account.c_str()),
-                                        AccountList::MainAccounts);
-    spec.startDetail = textf("账号:%s, 初始资金:%.2f, 期初投入:%.2f", form.account.c_str(),
-                             values.initialFunds, values.startInvestment);
-    spec.build = [&values](std::span<uint8_t> buffer) {
-        return writeCreateMainAccount(values, buffer.data(), static_cast<int>(buffer.size()));
     };
-    spec.successRowAfterRequery = textf("添加 %s 成功！", form.account.c_str());
-    return runChange(desk, spec).done;
+    return editAndApply(port, form, validator, [&] {
+        NewMainAccount values;
+        values.account = form.account;
+        values.initialFunds = form.initialFundsValue;
+        values.groupCode = desk.mainState().group.code;
+        values.tradingPassword = form.tradingPassword;
+        values.startInvestment = form.startInvestmentValue;
+        values.priorityFunds = form.priorityFundsValue;
+        values.fundPassword = form.fundPassword;
+        values.managementFee = form.managementFeeValue;
+        values.custodyFee = form.custodyFeeValue;
+
+        ChangeSpec spec = mainAccountChange(
+            "添加主账号", textf("添加 %s 失败！", form.account.c_str()), AccountList::MainAccounts);
+        spec.startDetail = textf("账号:%s, 初始资金:%.2f, 期初投入:%.2f", form.account.c_str(),
+                                 values.initialFunds, values.startInvestment);
+        spec.build = [&values](std::span<uint8_t> buffer) {
+            return writeCreateMainAccount(values, buffer.data(), static_cast<int>(buffer.size()));
+        };
+        spec.successRowAfterRequery = textf("添加 %s 成功！", form.account.c_str());
+        return formAttemptOf(runChange(desk, spec));
+    });
 }
 
 }  // namespace korvant

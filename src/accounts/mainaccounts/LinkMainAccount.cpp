@@ -5,6 +5,7 @@
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
 #include "app/Desk.h"
+#include "app/FormRetry.h"
 #include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "protocol/CommandCode.h"
@@ -19,26 +20,31 @@ bool linkMainAccount(Desk& desk) {
     for (const MainAccount& m : desk.accounts().mainAccounts.records)
         form.accounts.push_back(m.account);
     form.selected = form.accounts.empty() ? -1 : 0;
-    if (!port.editForm(form, [](Form&) { return true; })) return false;
-    const std::string account = form.selectedAccount();
-    if (account.empty()) return false;  // the parent group has no main account to offer
+    // A refused link (the account is linked already) offers the choice again.
+    return editAndApply(
+        port, form, [](Form&) { return true; },
+        [&] {
+            const std::string account = form.selectedAccount();
+            if (account.empty()) return FormAttempt::Over;  // the parent group offers none
 
-    ChangeSpec spec = mainAccountChange("添加主账号", textf("添加主账号:%s失败！", account.c_str()),
-                                        AccountList::MainAccountLinks);
-    spec.startDetail = textf("账号:%s", account.c_str());
-    const std::string groupCode = desk.mainState().group.code;
-    spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
-        return writeMainAccountLink(cmd::LinkMainAccount, account, groupCode, buffer.data(),
-                                    static_cast<int>(buffer.size()));
-    };
-    // Any refusal means the account is linked already, whatever the server says.
-    spec.ack.refusalAddsServerText = false;
-    spec.ack.refusalMessage = "账号已存在";
-    spec.successRowAfterRequery = textf("添加主账号:%s成功！", account.c_str());
-    // The link list is queried again also when the acknowledgement cannot be
-    // dispatched.
-    spec.requery = Requery::AfterDispatchFailure;
-    return runChange(desk, spec).done;
+            ChangeSpec spec =
+                mainAccountChange("添加主账号", textf("添加主账号:%s失败！", account.c_str()),
+                                  AccountList::MainAccountLinks);
+            spec.startDetail = textf("账号:%s", account.c_str());
+            const std::string groupCode = desk.mainState().group.code;
+            spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
+                return writeMainAccountLink(cmd::LinkMainAccount, account, groupCode, buffer.data(),
+                                            static_cast<int>(buffer.size()));
+            };
+            // Any refusal means the account is linked already, whatever the server says.
+            spec.ack.refusalAddsServerText = false;
+            spec.ack.refusalMessage = "账号已存在";
+            spec.successRowAfterRequery = textf("添加主账号:%s成功！", account.c_str());
+            // The link list is queried again also when the acknowledgement cannot be
+            // dispatched.
+            spec.requery = Requery::AfterDispatchFailure;
+            return formAttemptOf(runChange(desk, spec));
+        });
 }
 
 }  // namespace korvant

@@ -5,6 +5,7 @@
 
 #include "app/FrontEndPort.h"
 #include "model/MainAccount.h"
+#include "text/NumberInput.h"
 
 // The dialog "修改主账号": new passwords (empty = unchanged), the two fee
 // rates and "清除应提费用".
@@ -25,6 +26,9 @@ struct MainAccountChangeForm : Form {
     // decimals and read back); the last three are sent back unchanged.
     std::array<double, MainAccount::FeeRateCount> listedFees{};
 
+    // What the two rate fields accept.
+    static constexpr NumberInput RateInput = PercentRateInput;
+
     static constexpr const char* Note =
         "不修改密码时，密码可不填。管理费、托管费和应提费用均可不填。";
 
@@ -36,5 +40,8 @@ struct MainAccountChangeForm : Form {
     // check box clear.
     bool unchanged() const;
 };
+
+// OK: each rate is a number of its field, or left as listed.
+bool validateMainAccountChangeForm(FrontEndPort& port, MainAccountChangeForm& form);
 
 }  // namespace korvant

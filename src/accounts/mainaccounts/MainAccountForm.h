@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/FrontEndPort.h"
+#include "text/NumberInput.h"
 
 // The dialog "添加主账号" that creates a main account under a first-level
 // group. Amounts are kept as typed; the validator reads them.
@@ -28,13 +29,18 @@ struct MainAccountForm : Form {
     double managementFeeValue = 0;
     double custodyFeeValue = 0;
 
+    // What the amount and rate fields accept.
+    static constexpr NumberInput AmountInput = MoneyInput;
+    static constexpr NumberInput RateInput = PercentRateInput;
+
     static constexpr const char* Note =
         "初始资金是可用于分配给子账号的资金，不填表示不限制\n\n期初投入、优先资金用于风控计算，"
         "可不填\n\n资金密码用于转账，可不填";
 };
 
 // An empty account is refused with "请填写主账号。  "; otherwise the five
-// numbers are read.
+// numbers are read (empty = 0); text that is no number of its field is
+// refused with the field's rule.
 bool validateMainAccountForm(FrontEndPort& port, MainAccountForm& form);
 
 }  // namespace korvant

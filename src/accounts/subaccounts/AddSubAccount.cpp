@@ -5,35 +5,16 @@
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
 #include "app/Desk.h"
+#include "app/FormRetry.h"
 #include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/Permissions.h"
 
 namespace korvant {
 
-bool addSubAccount(Desk& desk) {
-    FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::AddSubAccount)) return false;
-    const CurrentGroup group = desk.mainState().group;
-    if (group.id < 0) {
-        port.error("请选择用户所在的组!");
-        return false;
-    }
-    if (!requireGroupLevel(desk, GroupLevel::Second, "添加子账号")) return false;
-    loadGroupMainAccountLinks(desk);
+namespace {
 
-    SubAccountForm form;
-    form.adding = true;
-    form.groups = {{group.id, group.name, group.code}};
-    form.groupIndex = 0;
-    for (const MainAccountLink& link : desk.accounts().mainAccountLinks.records)
-        form.mainAccounts.push_back(link.account);
-    form.mainAccountIndex = form.mainAccounts.empty() ? -1 : 0;
-    const bool accepted = port.editForm(form, [&port](Form& f) {
-        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
-    });
-    if (!accepted) return false;
-
+FormAttempt applyAdd(Desk& desk, const SubAccountForm& form) {
     NewSubAccount values;
     values.account = form.account;
     values.password = form.password;
@@ -55,7 +36,33 @@ bool addSubAccount(Desk& desk) {
     // The list is queried again also when the acknowledgement cannot be
     // dispatched.
     spec.requery = Requery::AfterDispatchFailure;
-    return runChange(desk, spec).done;
+    return formAttemptOf(runChange(desk, spec));
+}
+
+}  // namespace
+
+bool addSubAccount(Desk& desk) {
+    FrontEndPort& port = desk.port();
+    if (!gate(port, desk.session().permissionMask, GatedOperation::AddSubAccount)) return false;
+    const CurrentGroup group = desk.mainState().group;
+    if (group.id < 0) {
+        port.error("请选择用户所在的组!");
+        return false;
+    }
+    if (!requireGroupLevel(desk, GroupLevel::Second, "添加子账号")) return false;
+    loadGroupMainAccountLinks(desk);
+
+    SubAccountForm form;
+    form.adding = true;
+    form.groups = {{group.id, group.name, group.code}};
+    form.groupIndex = 0;
+    for (const MainAccountLink& link : desk.accounts().mainAccountLinks.records)
+        form.mainAccounts.push_back(link.account);
+    form.mainAccountIndex = form.mainAccounts.empty() ? -1 : 0;
+    const auto validator = [&port](Form& f) {
+        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
+    };
+    return editAndApply(port, form, validator, [&] { return applyAdd(desk, form); });
 }
 
 }  // namespace korvant

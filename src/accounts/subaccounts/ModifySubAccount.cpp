@@ -7,6 +7,7 @@
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
 #include "app/Desk.h"
+#include "app/FormRetry.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/Permissions.h"
 #include "protocol/Packet.h"
@@ -51,35 +52,36 @@ bool modifySubAccount(Desk& desk, const SubAccount* selected) {
             form.mainAccountIndex = static_cast<int>(form.mainAccounts.size());
         form.mainAccounts.push_back(link.account);
     }
-    const bool accepted = port.editForm(form, [&port](Form& f) {
+    const auto validator = [&port](Form& f) {
         return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
-    });
-    if (!accepted) return false;
-
-    const SubAccountValues recorded{record.groupId,     record.password, record.name,
-                                    record.mainAccount, record.mac,      record.remark,
-                                    record.options};
-    SubAccountValues edited;
-    edited.groupId = form.selectedGroup()->id;
-    edited.password = form.password;
-    edited.name = form.name;
-    edited.mainAccount = form.selectedMainAccount();
-    edited.mac = form.mac;
-    edited.remark = form.remark;
-    edited.options = (record.options & ~0x3) | form.optionBits();
-
-    ChangeSpec spec = subAccountChange("修改子账号", "修改", form.account);
-    spec.startDetail = textf("账号:%s, 密码:%s, 名称:%s, 组:%s, 主账号:%s", form.account.c_str(),
-                             form.password.c_str(), form.name.c_str(),
-                             form.selectedGroup()->name.c_str(), edited.mainAccount.c_str());
-    const int32_t flags = subAccountChangeFlags(recorded, edited);
-    spec.build = [&desk, &form, &edited, flags](std::span<uint8_t> buffer) {
-        const int length = writeModifySubAccount(form.account, flags, edited, buffer.data(),
-                                                 static_cast<int>(buffer.size()));
-        if (length > 0 && buffer[2] != FlagCompressed) desk.port().info("error");  // uncompressed
-        return length;
     };
-    return runChange(desk, spec).done;
+    return editAndApply(port, form, validator, [&] {
+        const SubAccountValues recorded{record.groupId,     record.password, record.name,
+                                        record.mainAccount, record.mac,      record.remark,
+                                        record.options};
+        SubAccountValues edited;
+        edited.groupId = form.selectedGroup()->id;
+        edited.password = form.password;
+        edited.name = form.name;
+        edited.mainAccount = form.selectedMainAccount();
+        edited.mac = form.mac;
+        edited.remark = form.remark;
+        edited.options = (record.options & ~0x3) | form.optionBits();
+
+        ChangeSpec spec = subAccountChange("修改子账号", "修改", form.account);
+        spec.startDetail = textf("账号:%s, 密码:%s, 名称:%s, 组:%s, 主账号:%s",
+                                 form.account.c_str(), form.password.c_str(), form.name.c_str(),
+                                 form.selectedGroup()->name.c_str(), edited.mainAccount.c_str());
+        const int32_t flags = subAccountChangeFlags(recorded, edited);
+        spec.build = [&desk, &form, &edited, flags](std::span<uint8_t> buffer) {
+            const int length = writeModifySubAccount(form.account, flags, edited, buffer.data(),
+                                                     static_cast<int>(buffer.size()));
+            if (length > 0 && buffer[2] != FlagCompressed)
+                desk.port().info("error");  // uncompressed
+            return length;
+        };
+        return formAttemptOf(runChange(desk, spec));
+    });
 }
 
 }  // namespace korvant

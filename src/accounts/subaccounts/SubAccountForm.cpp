@@ -29,35 +29,23 @@ int32_t openingDateToday() {
 }
 
 bool validateSubAccountForm(FrontEndPort& port, SubAccountForm& form, int32_t today) {
-    if (form.account.empty()) {
-        port.error("子账号不能为空。  ");
-        return false;
-    }
+    form.refusedField.clear();
+    const auto refuse = [&](const char* field, const char* text) {
+        return refuseField(port, form, field, {text, "提示", MessageIcon::Error});
+    };
+    if (form.account.empty()) return refuse("account", "子账号不能为空。  ");
     const int64_t number = readLeadingNumber(form.account);
-    if (!isSubAccountNumber(number)) {
-        port.error("子账号必须为正整数，取值范围 1 至 2147483647。  ");
-        return false;
-    }
+    if (!isSubAccountNumber(number))
+        return refuse("account", "子账号必须为正整数，取值范围 1 至 2147483647。  ");
     form.account = std::to_string(number);
-    if (form.password.empty()) {
-        port.error("密码不能为空。  ");
-        return false;
-    }
+    if (form.password.empty()) return refuse("password", "密码不能为空。  ");
     form.openDate = today;
     const SubAccountGroupChoice* group = form.selectedGroup();
-    if (group == nullptr) {
-        port.error("请选择子账号所属的分组。  ");
-        return false;
-    }
-    if (group->id == -2) {
-        port.error("请选择子账号所属的分组。");
-        return false;
-    }
+    if (group == nullptr) return refuse("group", "请选择子账号所属的分组。  ");
+    if (group->id == -2) return refuse("group", "请选择子账号所属的分组。");
     if (form.mainAccountIndex < 0 ||
-        form.mainAccountIndex >= static_cast<int>(form.mainAccounts.size())) {
-        port.error("请选择子账号所属的主账号。");
-        return false;
-    }
+        form.mainAccountIndex >= static_cast<int>(form.mainAccounts.size()))
+        return refuse("mainAccount", "请选择子账号所属的主账号。");
     form.mac = cleanMacRestriction(form.mac);
     return true;
 }

@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +16,7 @@
 #include "app/SearchFilter.h"
 #include "gui/widgets/FormDialog.h"
 #include "gui/widgets/GbkLengthValidator.h"
+#include "gui/widgets/NumberValidator.h"
 
 namespace korvant::gui {
 
@@ -25,12 +25,6 @@ namespace {
 QLineEdit* limitedEdit(QWidget* parent, int maxBytes) {
     auto* edit = new QLineEdit(parent);
     edit->setValidator(new GbkLengthValidator(maxBytes, edit));
-    return edit;
-}
-
-QLineEdit* numberEdit(QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setValidator(new QIntValidator(edit));
     return edit;
 }
 
@@ -44,13 +38,15 @@ AdministratorDialog::AdministratorDialog(AdministratorForm& form, QWidget* paren
       name_(limitedEdit(this, 31)),
       group_(new QComboBox(this)),
       permissions_(new QListWidget(this)),
-      monitorFrom_(numberEdit(this)),
-      monitorTo_(numberEdit(this)),
+      monitorFrom_(numberEdit(this, AdministratorForm::MonitorInput, "monitorFrom")),
+      monitorTo_(numberEdit(this, AdministratorForm::MonitorInput, "monitorTo")),
       multipleLogins_(new QCheckBox(QStringLiteral("允许多点登录"), this)) {
     setWindowTitle(QString::fromStdString(form.caption()));
     account_->setObjectName(QStringLiteral("account"));
     password_->setObjectName(QStringLiteral("password"));
     permissions_->setObjectName(QStringLiteral("permissions"));
+    name_->setObjectName(QStringLiteral("name"));
+    group_->setObjectName(QStringLiteral("group"));
     for (const char* caption : permissionCaptions()) {
         auto* item = new QListWidgetItem(QString::fromUtf8(caption), permissions_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +12,9 @@
 
 #include "gui/widgets/FormDialog.h"
 #include "gui/widgets/GbkLengthValidator.h"
+#include "gui/widgets/NumberValidator.h"
 #include "text/AmountInWords.h"
+#include "text/NumberText.h"
 
 namespace korvant::gui {
 
@@ -33,6 +34,9 @@ DepositDialog::DepositDialog(DepositForm& form, QWidget* parent)
       depositable_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("出入金"));
     holder_->setReadOnly(true);
+    // Shown for reference: Tab passes it over.
+    holder_->setFocusPolicy(Qt::ClickFocus);
+    holder_->setObjectName(QStringLiteral("holder"));
     remark_->setValidator(new GbkLengthValidator(63, remark_));
     remark_->setObjectName(QStringLiteral("remark"));
 
@@ -51,18 +55,23 @@ DepositDialog::DepositDialog(DepositForm& form, QWidget* parent)
         auto* row = new QHBoxLayout(amountRows_[i]);
         row->setContentsMargins(0, 0, 0, 0);
         captions_[i] = new QLabel(amountRows_[i]);
-        amounts_[i] = new QLineEdit(amountRows_[i]);
-        amounts_[i]->setObjectName(QString::fromUtf8(names[i]));
+        amounts_[i] = numberEdit(amountRows_[i], DepositForm::AmountInput, names[i]);
+        amounts_[i]->setMinimumWidth(
+            amounts_[i]->fontMetrics().horizontalAdvance(QStringLiteral("999999999999.99")) + 16);
         words_[i] = new QLabel(amountRows_[i]);
+        words_[i]->setObjectName(QString::fromUtf8(names[i]) + QStringLiteral("InWords"));
+        // A long amount in words wraps instead of squeezing the field.
+        words_[i]->setWordWrap(true);
+        words_[i]->setMinimumWidth(90);
         row->addWidget(captions_[i]);
         row->addWidget(amounts_[i]);
-        row->addWidget(words_[i]);
+        row->addWidget(words_[i], 1);
         layout->addWidget(amountRows_[i]);
         QLabel* words = words_[i];
         connect(amounts_[i], &QLineEdit::textChanged, this, [words](const QString& text) {
             words->setText(text.isEmpty() ? QString()
                                           : QString::fromStdString(
-                                                amountInWords(readAmount(text.toStdString()))));
+                                                amountInWords(readLenient(text.toStdString()))));
         });
     }
     auto* remarkLayout = new QFormLayout(remarkRow_);

@@ -22,10 +22,10 @@ DepositExportDialog::DepositExportDialog(DepositExportForm& form, QWidget* paren
       to_(new QDateEdit(this)),
       path_(new QLineEdit(this)) {
     setWindowTitle(QStringLiteral("导出"));
-    from_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    to_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    from_->setCalendarPopup(true);
-    to_->setCalendarPopup(true);
+    setUpDateField(from_);
+    setUpDateField(to_);
+    from_->setObjectName(QStringLiteral("from"));
+    to_->setObjectName(QStringLiteral("to"));
     path_->setObjectName(QStringLiteral("path"));
 
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,8 @@
 #include "gui/accounts/DepositRecordsTab.h"
 #include "gui/widgets/ReportTable.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,11 +28,21 @@ DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
       to_(new QDateEdit(QDate::currentDate(), this)),
       customer_(new QLineEdit(this)),
       table_(new QTableWidget(this)) {
+    from_->setObjectName(QStringLiteral("from"));
+    to_->setObjectName(QStringLiteral("to"));
+    customer_->setObjectName(QStringLiteral("customer"));
     for (QDateEdit* date : {from_, to_}) {
-        date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        date->setCalendarPopup(true);
-        connect(date, &QDateEdit::dateChanged, this, [this] { search(); });
+        setUpDateField(date);
+        // A changed date queries once its editing is done, not at every
+        // arrow step or keystroke.
+        connect(date, &QDateEdit::editingFinished, this, [this, date] { dateEditFinished(date); });
+        // A day picked in the calendar is a finished choice.
+        connect(
+            date->calendarWidget(), &QCalendarWidget::clicked, this,
+            [this, date] { dateEditFinished(date); }, Qt::QueuedConnection);
     }
+    queriedFrom_ = from_->date();
+    queriedTo_ = to_->date();
     auto* search = new QPushButton(QStringLiteral("查询"), this);
     auto* exportButton = new QPushButton(QStringLiteral("导出"), this);
     auto* bar = new QHBoxLayout;
@@ -78,8 +90,22 @@ void DepositRecordsTab::readFields() {
     page_.endDate = ymdOfDate(to_->date());
 }
 
+void DepositRecordsTab::dateEditFinished(QDateEdit* date) {
+    if (from_->date() == queriedFrom_ && to_->date() == queriedTo_) return;
+    // Moving on from one end of the range to the other: the range is still
+    // being typed, and may look wrong only on the way. The query runs when
+    // the other end is done.
+    QDateEdit* other = date == from_ ? to_ : from_;
+    QWidget* focus = QApplication::focusWidget();
+    if (!date->hasFocus() && focus != nullptr && (focus == other || other->isAncestorOf(focus)))
+        return;
+    search();
+}
+
 void DepositRecordsTab::search() {
     readFields();
+    queriedFrom_ = from_->date();
+    queriedTo_ = to_->date();
     run_([this] { searchDepositRecords(desk_, page_); });
     redraw();
 }

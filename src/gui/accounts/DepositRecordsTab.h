@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QWidget>
 
 #include <functional>
@@ -38,6 +39,7 @@ public:
 
 private:
     void readFields();
+    void dateEditFinished(QDateEdit* date);
 
     Desk& desk_;
     Runner run_;
@@ -45,6 +47,9 @@ private:
     int observer_ = 0;
     QDateEdit* from_;
     QDateEdit* to_;
+    // The range of the last query: a date edit that ends on it queries nothing.
+    QDate queriedFrom_;
+    QDate queriedTo_;
     QLineEdit* customer_;
     QTableWidget* table_;
 };

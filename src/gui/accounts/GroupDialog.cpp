@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,19 +12,11 @@
 #include "app/SearchFilter.h"
 #include "gui/widgets/FormDialog.h"
 #include "gui/widgets/GbkLengthValidator.h"
+#include "gui/widgets/NumberValidator.h"
 
 namespace korvant::gui {
 
-namespace {
-
-QLineEdit* numberEdit(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setValidator(new QIntValidator(edit));
-    edit->setObjectName(QString::fromUtf8(name));
-    return edit;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 GroupDialog::GroupDialog(GroupForm& form, QWidget* parent)
     : FormDialog(form, parent),
@@ -34,9 +25,9 @@ GroupDialog::GroupDialog(GroupForm& form, QWidget* parent)
       remark_(new QLineEdit(this)),
       parent_(new QComboBox(this)),
       quotaRows_(new QWidget(this)),
-      allowed_(numberEdit(quotaRows_, "allowed")),
-      rangeFrom_(numberEdit(quotaRows_, "rangeFrom")),
-      rangeTo_(numberEdit(quotaRows_, "rangeTo")) {
+      allowed_(numberEdit(quotaRows_, GroupForm::CountFieldInput, "allowed")),
+      rangeFrom_(numberEdit(quotaRows_, GroupForm::CountFieldInput, "rangeFrom")),
+      rangeTo_(numberEdit(quotaRows_, GroupForm::CountFieldInput, "rangeTo")) {
     setWindowTitle(QString::fromStdString(form.caption()));
     name_->setObjectName(QStringLiteral("name"));
     name_->setValidator(new GbkLengthValidator(31, name_));

@@ -10,6 +10,7 @@
 
 #include "gui/widgets/FormDialog.h"
 #include "gui/widgets/GbkLengthValidator.h"
+#include "gui/widgets/NumberValidator.h"
 
 namespace korvant::gui {
 
@@ -18,12 +19,14 @@ MainAccountChangeDialog::MainAccountChangeDialog(MainAccountChangeForm& form, QW
       form_(form),
       fundPassword_(new QLineEdit(this)),
       tradingPassword_(new QLineEdit(this)),
-      managementFee_(new QLineEdit(this)),
-      custodyFee_(new QLineEdit(this)),
+      managementFee_(numberEdit(this, MainAccountChangeForm::RateInput, "managementFee")),
+      custodyFee_(numberEdit(this, MainAccountChangeForm::RateInput, "custodyFee")),
       clearFeesDue_(new QCheckBox(QStringLiteral("清除应提费用"), this)) {
     setWindowTitle(QStringLiteral("修改主账号"));
-    for (QLineEdit* edit : {fundPassword_, tradingPassword_, managementFee_, custodyFee_})
+    for (QLineEdit* edit : {fundPassword_, tradingPassword_})
         edit->setValidator(new GbkLengthValidator(31, edit));
+    fundPassword_->setObjectName(QStringLiteral("fundPassword"));
+    tradingPassword_->setObjectName(QStringLiteral("tradingPassword"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("资金密码:(可不填)"), this), 0, 0);

@@ -9,8 +9,9 @@
 
 #include "gui/widgets/FormDialog.h"
 #include "gui/widgets/GbkLengthValidator.h"
+#include "gui/widgets/NumberValidator.h"
 #include "text/AmountInWords.h"
-#include "text/DecimalText.h"
+#include "text/NumberText.h"
 
 namespace korvant::gui {
 
@@ -29,13 +30,13 @@ MainAccountDialog::MainAccountDialog(MainAccountForm& form, QWidget* parent)
     : FormDialog(form, parent),
       form_(form),
       account_(limitedEdit(this, 15, "account")),
-      initialFunds_(limitedEdit(this, 31, "initialFunds")),
+      initialFunds_(numberEdit(this, MainAccountForm::AmountInput, "initialFunds")),
       tradingPassword_(limitedEdit(this, 31, "tradingPassword")),
-      startInvestment_(limitedEdit(this, 31, "startInvestment")),
-      priorityFunds_(limitedEdit(this, 31, "priorityFunds")),
+      startInvestment_(numberEdit(this, MainAccountForm::AmountInput, "startInvestment")),
+      priorityFunds_(numberEdit(this, MainAccountForm::AmountInput, "priorityFunds")),
       fundPassword_(limitedEdit(this, 31, "fundPassword")),
-      managementFee_(limitedEdit(this, 31, "managementFee")),
-      custodyFee_(limitedEdit(this, 31, "custodyFee")) {
+      managementFee_(numberEdit(this, MainAccountForm::RateInput, "managementFee")),
+      custodyFee_(numberEdit(this, MainAccountForm::RateInput, "custodyFee")) {
     setWindowTitle(QStringLiteral("添加主账号"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -51,10 +52,11 @@ MainAccountDialog::MainAccountDialog(MainAccountForm& form, QWidget* parent)
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromUtf8(objectName));
         label->setMinimumWidth(90);
+        label->setWordWrap(true);
         connect(edit, &QLineEdit::textChanged, label, [label](const QString& text) {
             label->setText(text.isEmpty() ? QString()
                                           : QString::fromStdString(
-                                                amountInWords(readDecimal(text.toStdString()))));
+                                                amountInWords(readLenient(text.toStdString()))));
         });
         return label;
     };

@@ -39,6 +39,10 @@ SubAccountDialog::SubAccountDialog(SubAccountForm& form, QWidget* parent)
     account_->setObjectName(QStringLiteral("account"));
     password_->setObjectName(QStringLiteral("password"));
     mac_->setObjectName(QStringLiteral("mac"));
+    name_->setObjectName(QStringLiteral("name"));
+    group_->setObjectName(QStringLiteral("group"));
+    mainAccount_->setObjectName(QStringLiteral("mainAccount"));
+    remark_->setObjectName(QStringLiteral("remark"));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("子账号:"), account_);

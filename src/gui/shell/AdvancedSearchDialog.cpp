@@ -16,6 +16,10 @@ AdvancedSearchDialog::AdvancedSearchDialog(AdvancedSearchForm& form, QWidget* pa
       openingDate_(new QLineEdit(this)),
       remark_(new QLineEdit(this)) {
     setWindowTitle(QStringLiteral("高级搜索"));
+    account_->setObjectName(QStringLiteral("account"));
+    password_->setObjectName(QStringLiteral("password"));
+    openingDate_->setObjectName(QStringLiteral("openingDate"));
+    remark_->setObjectName(QStringLiteral("remark"));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     account_->setMaxLength(15);

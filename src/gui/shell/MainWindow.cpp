@@ -23,6 +23,7 @@
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
+#include "app/AdvancedSearch.h"
 #include "app/BuildVersion.h"
 #include "app/Desk.h"
 #include "app/FreeText.h"
@@ -552,12 +553,7 @@ void MainWindow::search() {
 
 void MainWindow::advancedSearch() {
     int groupId = content_->searchBar()->rangeGroupId();
-    callCore([&] {
-        AdvancedSearchForm form;
-        if (!desk_.port().editForm(form, [](Form&) { return true; })) return;
-        if (auto filter = advancedSearchFilter(groupId, form))
-            desk_.dispatcher().send(ActionCode::Search, *filter);
-    });
+    callCore([&] { runAdvancedSearch(desk_, groupId); });
 }
 
 // --- help ---

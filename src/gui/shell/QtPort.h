@@ -34,6 +34,7 @@ public:
                                               const std::vector<FileFilter>& filters) override;
     std::optional<std::string> chooseFolder(const std::string& caption) override;
     bool editForm(Form& form, const FormValidator& validator) override;
+    bool asksAgainAfterRefusal() const override { return true; }
 
 private:
     QWidget* parentForDialogs() const;

@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+class QDateEdit;
+
 #include <cstdint>
 
 // Dates of the date pickers and their yyyymmdd value on the wire.
@@ -16,5 +18,11 @@ inline QDate dateOfYmd(int32_t ymd) {
 inline int32_t ymdOfDate(const QDate& date) {
     return date.year() * 10000 + date.month() * 100 + date.day();
 }
+
+// A date field of the desk: "yyyy-MM-dd", a calendar to pick from, and a date
+// that changes only when the typing is done (Enter, the focus leaving), so
+// that typed digits go into their section instead of each keystroke
+// committing a half-typed date.
+void setUpDateField(QDateEdit* edit);
 
 }  // namespace korvant::gui

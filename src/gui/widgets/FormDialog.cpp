@@ -2,9 +2,14 @@
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
+#include <vector>
 
 namespace korvant::gui {
 
@@ -12,6 +17,7 @@ FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(for
 
 bool FormDialog::run() {
     readForm();
+    orderTabsAsLaidOut(this);
     focusFirstEditableField();
     return exec() == QDialog::Accepted;
 }
@@ -35,11 +41,77 @@ void FormDialog::focusFirstEditableField() {
 
 void FormDialog::accept() {
     writeForm();
+    form_.refusedField.clear();
     if (validator_ && !validator_(form_)) {
+        focusRefusedField();
         refused();
         return;
     }
     QDialog::accept();
+}
+
+void FormDialog::focusRefusedField() {
+    if (form_.refusedField.empty()) return;
+    auto* field = findChild<QWidget*>(QString::fromStdString(form_.refusedField));
+    if (field == nullptr || !field->isEnabled()) return;
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+}
+
+namespace {
+
+// The widgets of `layout` in reading order: rows from the top, and within a
+// row from the left; a widget with a layout of its own (a row of fields, a
+// button box) contributes its widgets in their order.
+void collectLaidOut(QLayout* layout, std::vector<QWidget*>& widgets) {
+    struct Placed {
+        int row;
+        int column;
+        QLayoutItem* item;
+    };
+    std::vector<Placed> items;
+    for (int i = 0; i < layout->count(); ++i) {
+        int row = 0;
+        int column = i;
+        if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+            int rowSpan = 0;
+            int columnSpan = 0;
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        } else if (auto* form = qobject_cast<QFormLayout*>(layout)) {
+            QFormLayout::ItemRole role{};
+            form->getItemPosition(i, &row, &role);
+            column = static_cast<int>(role);
+        } else if (auto* box = qobject_cast<QBoxLayout*>(layout);
+                   box != nullptr && (box->direction() == QBoxLayout::TopToBottom ||
+                                      box->direction() == QBoxLayout::BottomToTop)) {
+            row = i;
+            column = 0;
+        }
+        items.push_back({row, column, layout->itemAt(i)});
+    }
+    std::stable_sort(items.begin(), items.end(), [](const Placed& a, const Placed& b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    for (const Placed& placed : items) {
+        if (QLayout* inner = placed.item->layout()) {
+            collectLaidOut(inner, widgets);
+        } else if (QWidget* widget = placed.item->widget()) {
+            if (widget->layout() != nullptr)
+                collectLaidOut(widget->layout(), widgets);
+            else if (widget->focusPolicy() & Qt::TabFocus)
+                widgets.push_back(widget);
+        }
+    }
+}
+
+}  // namespace
+
+void orderTabsAsLaidOut(QWidget* dialog) {
+    if (dialog->layout() == nullptr) return;
+    std::vector<QWidget*> widgets;
+    collectLaidOut(dialog->layout(), widgets);
+    for (std::size_t i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 void addOkCancelButtons(QDialog* dialog, QLayout* layout) {

@@ -2,6 +2,7 @@
 
 #include "app/AccountListRequests.h"
 #include "app/Desk.h"
+#include "app/PageProgress.h"
 #include "model/PagedQuery.h"
 #include "protocol/CommandCode.h"
 
@@ -26,12 +27,18 @@ bool loadPages(Desk& desk, RecordCache<Record>& cache, uint8_t command,
         }
         first = false;
     };
+    PageProgress progress(desk.port(), "查询账号列表");
+    query.pageRead = [&progress](int read, int announced) {
+        return progress.pageRead(read, announced);
+    };
     switch (runPagedQuery(desk.connection(), query)) {
         case PagedQueryResult::BuildFailed:
             desk.port().endProgram("  组包出错!! ");
         case PagedQueryResult::Disconnected:
             desk.port().endProgram("  与服务器断开了!");
-        case PagedQueryResult::Done:
+        default:
+            // The pages read until the end (the user's stop included) stay
+            // listed.
             break;
     }
     return !first;

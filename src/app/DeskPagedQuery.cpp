@@ -1,6 +1,7 @@
 #include "app/DeskPagedQuery.h"
 
 #include "app/Desk.h"
+#include "app/PageProgress.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
@@ -21,6 +22,8 @@ bool reportPagedQueryEnd(Desk& desk, PagedQueryResult result, const PagedQueryTe
         case PagedQueryResult::TooMuchData:
             port.error(TooMuchDataText);
             return false;
+        case PagedQueryResult::Stopped:
+            return false;
     }
     return false;
 }
@@ -37,6 +40,11 @@ bool runDeskPagedQuery(Desk& desk, PagedQuery query, const PagedQueryTexts& text
         }
         if (own) own(packet);
     };
+    PageProgress progress(desk.port(), texts.progress);
+    if (!query.pageRead)
+        query.pageRead = [&progress](int read, int announced) {
+            return progress.pageRead(read, announced);
+        };
     const PagedQueryResult end = runPagedQuery(desk.connection(), query);
     if (result != nullptr) *result = end;
     if (refused) return false;

@@ -67,6 +67,18 @@ public:
     // and hide it.
     virtual void showProgress(const std::string& text) = 0;
     virtual void hideProgress() = 0;
+    // One step of a long read that the user may stop: shows `text` (the
+    // work with its counts, e.g. "查询子账号  第 3/1000 页"; `done` of `total`
+    // steps, `total` 0 when unknown) in the progress window, keeps the front
+    // end responsive and returns false once the user asked to stop; the
+    // caller then stops after this step and hides the window as usual. The
+    // default shows the text and never stops.
+    virtual bool progressStep(const std::string& text, int done, int total) {
+        (void)done;
+        (void)total;
+        showProgress(text);
+        return true;
+    }
 
     // File choices; an empty optional means the user cancelled.
     virtual std::optional<std::string> chooseSaveFile(const std::string& caption,

@@ -29,6 +29,7 @@ void loadGroupMainAccountLinks(Desk& desk) {
     };
     PagedQueryTexts texts;
     texts.buildFailed = " 组包出错!!";
+    texts.progress = "查询主账号";
     if (!runDeskPagedQuery(desk, std::move(query), texts)) cache.clear();
 }
 

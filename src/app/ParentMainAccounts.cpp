@@ -60,7 +60,9 @@ void loadParentMainAccounts(Desk& desk) {
         first = false;
     };
     // Accounts of a read that stopped early are not offered as the group's.
-    if (!runDeskPagedQuery(desk, std::move(query))) cache.clear();
+    PagedQueryTexts texts;
+    texts.progress = "查询主账号";
+    if (!runDeskPagedQuery(desk, std::move(query), texts)) cache.clear();
 }
 
 }  // namespace korvant

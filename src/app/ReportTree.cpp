@@ -6,6 +6,8 @@
 #include "app/AccountListRequests.h"
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
+#include "app/Exchange.h"
+#include "app/PageProgress.h"
 #include "model/ListAnswer.h"
 #include "model/PagedQuery.h"
 #include "protocol/CommandCode.h"
@@ -15,16 +17,37 @@
 namespace korvant {
 namespace {
 
+// The progress of the whole tree: the window opens once more than a few
+// pages were read, names the group being read and the sub-accounts so far,
+// and lets the user stop after the current page.
+struct TreeProgress {
+    explicit TreeProgress(FrontEndPort& port) : window(port, "查询报表树") {}
+
+    bool step() {
+        if (pages <= ProgressMinPages) return !window.stopped();
+        return window.step(textf("查询报表树  第 %d/%d 组  %d 个子账号", group, groups, accounts),
+                           group, groups);
+    }
+
+    PageProgress window;
+    int groups = 0;    // second-level groups
+    int group = 0;     // the one being read, from 1
+    int pages = 0;     // pages read so far
+    int accounts = 0;  // sub-accounts read so far
+};
+
 // Appends one node per sub-account of `groupId`, reading every page. False
-// when the pages could not be read whole (its message shown).
-bool loadSubAccounts(Desk& desk, int groupId, std::vector<ReportTreeNode>& into) {
+// when the pages could not be read whole (its message shown) or the user
+// stopped the read.
+bool loadSubAccounts(Desk& desk, int groupId, std::vector<ReportTreeNode>& into,
+                     TreeProgress& progress) {
     PagedQuery query;
     query.command = cmd::SubAccountList;
     query.recordSize = SubAccount::WireSize;
     query.writeRequest = [groupId](int page, uint8_t* buffer, int capacity) {
         return writeSubAccountListRequest(groupId, SearchFilter{}, page, buffer, capacity);
     };
-    query.parsePage = [&into](const uint8_t* packet, int length) {
+    query.parsePage = [&into, &progress](const uint8_t* packet, int length) {
         const ListPage page = parseListPage(packet, length, SubAccount::WireSize);
         // The tree shows the number only: the other fields are not decoded.
         // The number is the record's first field (as in SubAccount::fromWire).
@@ -35,8 +58,11 @@ bool loadSubAccounts(Desk& desk, int groupId, std::vector<ReportTreeNode>& into)
                               16),
                 -1,
                 {}});
+        ++progress.pages;
+        progress.accounts += page.count;
     };
-    return runDeskPagedQuery(desk, std::move(query));
+    query.pageRead = [&progress](int, int) { return progress.step(); };
+    return runDeskPagedQuery(desk, std::move(query)) && progress.step();
 }
 
 // Deeper nesting than this (only a server answering a chain of parents
@@ -54,6 +80,9 @@ std::vector<ReportTreeNode> loadReportTree(Desk& desk) {
     // The children vector of each open level; a level's vector only
     // grows while nothing deeper is open, so the pointers stay valid.
     std::vector<std::vector<ReportTreeNode>*> levels{&roots};
+    TreeProgress progress(desk.port());
+    for (const GroupTreeNode& entry : desk.reference().groupTree())
+        if (entry.group->groupCode.size() == 4) ++progress.groups;
     for (const GroupTreeNode& entry : desk.reference().groupTree()) {
         const Group& group = *entry.group;
         std::size_t depth = static_cast<std::size_t>(std::min(entry.depth, MaxTreeDepth));
@@ -61,8 +90,10 @@ std::vector<ReportTreeNode> loadReportTree(Desk& desk) {
         levels.resize(depth + 1);
         levels[depth]->push_back(ReportTreeNode{group.name, group.id, {}});
         ReportTreeNode& node = levels[depth]->back();
-        if (reading && group.groupCode.size() == 4)
-            reading = loadSubAccounts(desk, group.id, node.children);
+        if (reading && group.groupCode.size() == 4) {
+            ++progress.group;
+            reading = loadSubAccounts(desk, group.id, node.children, progress);
+        }
         levels.push_back(&node.children);
     }
     return roots;

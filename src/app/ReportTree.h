@@ -20,8 +20,10 @@ struct ReportTreeNode {
 // second-level group page by page (command 4, empty filter). A request that
 // cannot be built ("  组包出错!! ") or a lost connection ("  与服务器断开了!")
 // ends the program; sub-accounts that cannot be read whole are reported
-// once and no more are asked for. The sub-account cache (the list on screen)
-// is not touched.
+// once and no more are asked for. Once more than a few pages were read the
+// progress window names the group being read; when the user stops there,
+// the tree holds what was read (the refresh command reads it again). The
+// sub-account cache (the list on screen) is not touched.
 std::vector<ReportTreeNode> loadReportTree(Desk& desk);
 
 // The tree the desk keeps for the run. It is loaded on first use and then

@@ -128,3 +128,63 @@ bool runToolbarCommand(Desk& desk, ToolbarCommand command, bool fromCommandId) {
 }
 
 }  // namespace korvant
+
+namespace korvant {
+namespace {
+
+bool handled(const Desk& desk, ActionCode code) {
+    return desk.dispatcher().hasHandler(code);
+}
+
+// New has its action; Modify and Delete theirs and a selected record.
+bool listAvailable(const Desk& desk, ToolbarCommand command, ActionCode add, ActionCode modify,
+                   ActionCode remove) {
+    switch (command) {
+        case ToolbarCommand::New:
+            return handled(desk, add);
+        case ToolbarCommand::Modify:
+            return handled(desk, modify) && !desk.mainState().selectedRows.empty();
+        case ToolbarCommand::Delete:
+            return handled(desk, remove) && !desk.mainState().selectedRows.empty();
+    }
+    return false;
+}
+
+}  // namespace
+
+bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command) {
+    const MainState& state = desk.mainState();
+    if (!toolbarCommandAvailability(desk, command).available)
+        // Without a chosen group the button stays on and says to choose one
+        // (the user can put that right); a view without the command has it
+        // off.
+        return state.view == ViewKind::Accounts && state.group.id < 0;
+    switch (state.view) {
+        case ViewKind::Accounts:
+            if (state.selectedTab() == AdministratorTab)
+                return listAvailable(desk, command, ActionCode::AddAdministrator,
+                                     ActionCode::ModifyAdministrator,
+                                     ActionCode::DeleteAdministrator);
+            if (state.selectedTab() == MainAccountTab) {
+                // Modify and Delete say that main accounts do not allow it.
+                if (command != ToolbarCommand::New) return true;
+                return handled(desk, state.strip == TabStrip::TwoTab ? ActionCode::CreateMainAccount
+                                                                     : ActionCode::LinkMainAccount);
+            }
+            return listAvailable(desk, command, ActionCode::AddSubAccount,
+                                 ActionCode::ModifySubAccount, ActionCode::DeleteSubAccount);
+        case ViewKind::FeeRates:
+            return handled(desk, ActionCode::ModifyFeeRates);
+        case ViewKind::MarginRates:
+            return handled(desk, ActionCode::ModifyMarginRates);
+        case ViewKind::Risk:
+            return handled(desk, command == ToolbarCommand::New ? ActionCode::AddRiskStrategy
+                                 : command == ToolbarCommand::Modify
+                                     ? ActionCode::ModifyRiskStrategy
+                                     : ActionCode::DeleteRiskStrategy);
+        default:
+            return false;
+    }
+}
+
+}  // namespace korvant

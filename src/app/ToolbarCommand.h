@@ -29,4 +29,12 @@ ToolbarAvailability toolbarCommandAvailability(const Desk& desk, ToolbarCommand 
 // command's action ran (or its main-account message was shown).
 bool runToolbarCommand(Desk& desk, ToolbarCommand command, bool fromCommandId = false);
 
+// Whether the toolbar's button would do anything now (a front end disables
+// it otherwise): the command is available as above, its action has a
+// handler, and Modify and Delete of a list have a selected record (the
+// main-account tabs' Modify and Delete show why they refuse). In the
+// accounts view without a chosen group it is on, to say that one must be
+// chosen.
+bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command);
+
 }  // namespace korvant

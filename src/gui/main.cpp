@@ -11,6 +11,7 @@
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/QtPort.h"
+#include "gui/shell/QtTranslations.h"
 
 int main(int argc, char** argv) {
     // Answered before any window system is needed.
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
+    // Qt's own dialogs and texts in Chinese, where Qt's translations are
+    // installed.
+    korvant::gui::installQtTranslations(app);
     // The desk's files (Server.ini, ServerInfo.Dat) lie beside the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
 

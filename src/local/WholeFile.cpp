@@ -1,5 +1,7 @@
 #include "local/WholeFile.h"
 
+#include "local/FileErrorText.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,7 +31,7 @@ bool writeAll(int fd, const char* data, std::size_t size) {
 
 bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* error) {
     auto fail = [error](int code) {
-        if (error != nullptr) *error = std::strerror(code);
+        if (error != nullptr) *error = fileErrorText(code);
         return false;
     };
     if (path.empty()) return fail(ENOENT);

@@ -10,7 +10,8 @@ namespace korvant {
 
 // Writes `bytes` to `path`: a file it replaces keeps its permission bits, a
 // new file gets mode 0644 (less the umask). On failure
-// returns false and, when `error` is given, stores the system's reason.
+// returns false and, when `error` is given, stores the system's reason
+// (fileErrorText).
 bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 
 }  // namespace korvant

@@ -17,6 +17,14 @@ Exchange connectionExchange(ServerConnection& connection) {
     };
 }
 
+namespace {
+
+int clampedInt(int64_t value) {
+    return value > INT32_MAX ? INT32_MAX : static_cast<int>(value);
+}
+
+}  // namespace
+
 PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query) {
     // The request and the answer have buffers of their own: the request of
     // the next page is written while the answer of this one is still read.
@@ -62,6 +70,8 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
             query.progress(records > INT32_MAX ? INT32_MAX : static_cast<int>(records));
 
         if (!(index < total - 1)) return PagedQueryResult::Done;  // last page reached
+        if (query.pageRead && !query.pageRead(clampedInt(index + 1), clampedInt(total)))
+            return PagedQueryResult::Stopped;
         // No page index beyond the last representable one can be asked for.
         if (index + 1 > INT32_MAX) return PagedQueryResult::TooMuchData;
         lastIndex = index;

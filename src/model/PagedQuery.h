@@ -33,6 +33,9 @@ enum class PagedQueryResult {
     // More pages, records or bytes than any real list holds: the pages
     // received so far were parsed, the rest was not asked for.
     TooMuchData,
+    // `pageRead` asked to stop (the user stopped the read): the pages
+    // received so far were parsed, the rest was not asked for.
+    Stopped,
 };
 
 // The hard caps of one query: far above the largest real list, low enough
@@ -62,6 +65,10 @@ struct PagedQuery {
     // After every page parsed, with the number of records received so far
     // (the cached count for a list emptied first). May be empty.
     std::function<void(int cachedCount)> progress;
+    // After every page parsed that is not the last one announced, with the
+    // pages received so far and the pages announced. Returning false stops
+    // the read before the next request (Stopped). May be empty.
+    std::function<bool(int pagesRead, int pagesAnnounced)> pageRead;
     // Sees a decoded answer that is not a list page of `command` before the
     // loop stops on it, e.g. to route a refusal so that its text is shown.
     // May be empty.

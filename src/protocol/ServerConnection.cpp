@@ -159,6 +159,7 @@ int ServerConnection::send(const uint8_t* data, int length) {
         lastError_ = ec.message();
         return -1;
     }
+    ++packetsSent_;
     return length;
 }
 

@@ -50,6 +50,8 @@ public:
     static constexpr int DefaultReceiveTimeoutMs = 30000;
 
     const std::string& lastError() const { return lastError_; }
+    // Packets sent whole since the object was made (all connections).
+    int64_t packetsSent() const { return packetsSent_; }
 
 private:
     bool drainUnasked();
@@ -63,6 +65,7 @@ private:
     bool connected_ = false;
     int receiveTimeoutMs_ = DefaultReceiveTimeoutMs;
     std::string lastError_;
+    int64_t packetsSent_ = 0;
 };
 
 // Sends one keep-alive; the result is ignored and nothing is received.

@@ -15,7 +15,8 @@ inline constexpr const char* BadPacketText = "  错误的数据包, 无法解析
 // (" 组包出错!!") and a lost connection ("  与服务器断开了!") end the program.
 // An answer that is not a page of the list ends the reading: a refusal
 // shows the server's text, anything else (or pages that do not advance)
-// BadPacketText, too much data its own message. Returns false then.
-bool loadAllPages(Desk& desk, const PagedQuery& query);
+// BadPacketText, too much data its own message. Returns false then, and
+// when the user stopped the read in the progress window (titled `title`).
+bool loadAllPages(Desk& desk, const PagedQuery& query, const char* title);
 
 }  // namespace korvant

@@ -113,7 +113,11 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     const int pages = count / RatePageRows + 1;
     std::string text = templateCsvHeader(kind);
     for (int p = 0;; ++p) {
-        port.showProgress(textf("%s %d/%d", kind.exportCaption, p + 1, pages));
+        // A stopped export writes no file.
+        if (!port.progressStep(textf("%s %d/%d", kind.exportCaption, p + 1, pages), p + 1, pages)) {
+            port.hideProgress();
+            return false;
+        }
         std::optional<std::vector<RateRow>> rows = fetchRatePage(desk, kind, node->templateId, p);
         if (!rows) {
             port.hideProgress();

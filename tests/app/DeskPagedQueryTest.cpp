@@ -9,6 +9,7 @@
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
 #include "app/Login.h"
+#include "app/PageProgress.h"
 #include "model/Group.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/Packet.h"
@@ -95,6 +96,42 @@ TEST_F(PagedFixture, EndlessPagesStopWithTheTooMuchDataMessage) {
     EXPECT_EQ(server.requests().size(), 4u);
     EXPECT_NE(port.lastMessage().text.find("数据过多"), std::string::npos);
     EXPECT_EQ(port.lastMessage().icon, MessageIcon::Error);
+}
+
+// A long list opens the progress window with its counts; a short one reads
+// without it. The user's stop ends the read after the current page: no
+// further request, no message, the window closed.
+TEST_F(PagedFixture, LongListsShowTheirPagesAndStopWhenTheUserAsks) {
+    int total = ProgressMinPages;
+    serve([&total](const Bytes& r) { return groupPage(total, getI32(r.data() + 36)); });
+    EXPECT_TRUE(runDeskPagedQuery(desk, groups()));
+    EXPECT_TRUE(port.steps.empty());
+    EXPECT_EQ(port.progressHidden, 0);
+
+    total = 50;
+    pages = 0;
+    PagedQueryTexts texts;
+    texts.progress = "查询组";
+    EXPECT_TRUE(runDeskPagedQuery(desk, groups(), texts));
+    EXPECT_EQ(pages, 50);
+    // Every page but the last one is a step.
+    ASSERT_EQ(port.steps.size(), 49u);
+    EXPECT_EQ(port.steps.front(), std::make_pair(1, 50));
+    EXPECT_EQ(port.steps.back(), std::make_pair(49, 50));
+    EXPECT_EQ(port.progress.front(), "查询组  第 1/50 页");
+    EXPECT_EQ(port.progressHidden, 1);
+
+    port.clearRecords();
+    const std::size_t before = server.requests().size();
+    pages = 0;
+    port.stopAtStep(3);
+    PagedQueryResult result{};
+    EXPECT_FALSE(runDeskPagedQuery(desk, groups(), texts, &result));
+    EXPECT_EQ(result, PagedQueryResult::Stopped);
+    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(server.requests().size() - before, 3u);
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(port.progressHidden, 1);
 }
 
 TEST_F(PagedFixture, ALostConnectionEndsTheProgram) {

@@ -148,5 +148,52 @@ TEST(AdvancedSearch, SearchesTheRangeWithWhatWasTyped) {
     EXPECT_EQ(f.port.forms.at(0).refusals, 1);
 }
 
+// The buttons' enabled state agrees with what the command would do: off
+// without a handler, for Modify and Delete of a list without a selected
+// record, and for commands a view does not have; on without a group, to say
+// that one must be chosen.
+TEST(ToolbarCommand, AvailableExactlyWhenItWouldAct) {
+    ToolbarFixture f;
+    auto available = [&f](ToolbarCommand command) {
+        return toolbarCommandAvailable(f.desk, command);
+    };
+    EXPECT_TRUE(available(ToolbarCommand::New));  // no group selected: says so
+    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New));
+    EXPECT_EQ(f.port.messageTexts().size(), 1u);
+    f.select(5, "0101", TabStrip::ThreeTab, SubAccountTab);
+    EXPECT_TRUE(available(ToolbarCommand::New));
+    EXPECT_FALSE(available(ToolbarCommand::Modify));
+    EXPECT_FALSE(available(ToolbarCommand::Delete));
+    f.desk.mainState().selectedRows = {0};
+    EXPECT_TRUE(available(ToolbarCommand::Modify));
+    EXPECT_TRUE(available(ToolbarCommand::Delete));
+    // Main-account tabs: Modify and Delete say why they refuse.
+    f.desk.mainState().selectedRows.clear();
+    f.select(5, "0101", TabStrip::ThreeTab, MainAccountTab);
+    EXPECT_TRUE(available(ToolbarCommand::New));
+    EXPECT_TRUE(available(ToolbarCommand::Modify));
+    // Fee rates: Modify only; risk: only the handlers registered.
+    f.desk.mainState().view = ViewKind::FeeRates;
+    EXPECT_FALSE(available(ToolbarCommand::New));
+    EXPECT_TRUE(available(ToolbarCommand::Modify));
+    EXPECT_FALSE(available(ToolbarCommand::Delete));
+    f.desk.mainState().view = ViewKind::MarginRates;
+    EXPECT_FALSE(available(ToolbarCommand::Modify));  // no handler in the fixture
+    f.desk.mainState().view = ViewKind::Risk;
+    EXPECT_TRUE(available(ToolbarCommand::New));
+    EXPECT_FALSE(available(ToolbarCommand::Delete));
+    f.desk.mainState().view = ViewKind::Logs;
+    EXPECT_FALSE(available(ToolbarCommand::New));
+    // Whatever is available with a group acts.
+    for (ViewKind view : {ViewKind::Accounts, ViewKind::FeeRates, ViewKind::Risk})
+        for (ToolbarCommand command :
+             {ToolbarCommand::New, ToolbarCommand::Modify, ToolbarCommand::Delete}) {
+            f.desk.mainState().view = view;
+            if (available(command)) {
+                EXPECT_TRUE(runToolbarCommand(f.desk, command));
+            }
+        }
+}
+
 }  // namespace
 }  // namespace korvant

@@ -310,6 +310,17 @@ TEST(Cli, MessageLinesKeepBlanksAndEscapeNewlines) {
     port.showProgress("查询组列表");
     port.hideProgress();
     EXPECT_EQ(err.str(), "[确认] 删除?\n[确认] 删除?\n");
+    // The steps of a long read never stop it; on a terminal they rewrite
+    // one line.
+    EXPECT_TRUE(port.progressStep("查询报表树  第 1/9 组", 1, 9));
+    EXPECT_EQ(err.str(), "[确认] 删除?\n[确认] 删除?\n");
+    std::ostringstream terminal;
+    port.setErr(terminal);
+    port.setShowProgress(true);
+    EXPECT_TRUE(port.progressStep("第 1/2 页", 1, 2));
+    EXPECT_TRUE(port.progressStep("第 2/2 页", 2, 2));
+    port.hideProgress();
+    EXPECT_EQ(terminal.str(), "\r第 1/2 页\x1b[K\r第 2/2 页\x1b[K\r\x1b[K");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <QTreeView>
 
@@ -19,7 +21,7 @@ namespace {
 
 QStringList captions(const QMenu* menu) {
     QStringList texts;
-    for (const QAction* action : menu->actions()) texts << action->text();
+    for (const QAction* action : menu->actions()) texts << gui::plainCaption(action->text());
     return texts;
 }
 
@@ -29,7 +31,12 @@ TEST(MenuTables, BuildTheMenuBarAndTheContextMenusInTableOrder) {
     gui::MainWindow& window = *t.window;
 
     QStringList bar;
-    for (const QAction* action : window.menuBar()->actions()) bar << action->text();
+    // Each menu of the bar opens with Alt and its key.
+    for (const QAction* action : window.menuBar()->actions()) {
+        EXPECT_TRUE(action->text().contains(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)$"))))
+            << action->text().toStdString();
+        bar << gui::plainCaption(action->text());
+    }
     EXPECT_EQ(bar, (QStringList{"系统", "业务管理", "操作", "帮助"}));
     EXPECT_EQ(captions(window.menu(gui::MenuPlace::System)), (QStringList{"修改密码", "退出"}));
     EXPECT_EQ(captions(window.menu(gui::MenuPlace::Operations)),
@@ -39,6 +46,20 @@ TEST(MenuTables, BuildTheMenuBarAndTheContextMenusInTableOrder) {
               (QStringList{"添加主账号", "修改主账号", "删除主账号", "出入金", "加载风控策略",
                            "显示关联的子账号"}));
     EXPECT_EQ(window.linkMenu()->title(), window.subAccountMenu()->title());
+    // Every entry has an access key, none twice in one menu.
+    for (gui::MenuPlace place :
+         {gui::MenuPlace::System, gui::MenuPlace::Operations, gui::MenuPlace::GroupTree,
+          gui::MenuPlace::AdministratorList, gui::MenuPlace::SubAccountList,
+          gui::MenuPlace::MainAccountList, gui::MenuPlace::MainAccountLinkList}) {
+        QSet<QChar> keys;
+        for (const QAction* action : window.menu(place)->actions()) {
+            const QRegularExpressionMatch key =
+                QRegularExpression(QStringLiteral("\\(&([A-Z])\\)$")).match(action->text());
+            ASSERT_TRUE(key.hasMatch()) << action->text().toStdString();
+            EXPECT_FALSE(keys.contains(key.captured(1).front())) << action->text().toStdString();
+            keys.insert(key.captured(1).front());
+        }
+    }
 
     // A registered handler enables an entry (the settlement commands are
     // registered by the reports area); one without a handler stays off.

@@ -1,6 +1,6 @@
 // Pictures of the login dialog and the main window with the demo data, for
 // the README. Runs only when KORVANT_SCREENSHOT_DIR names the folder to
-// write login.png and main-window.png into.
+// write login.png, main-window.png, fee-rates.png and progress.png into.
 #include <QAction>
 #include <QDir>
 #include <QPushButton>
@@ -11,9 +11,11 @@
 
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
+#include "gui/shell/AccountListView.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/LoginDialog.h"
 #include "gui/shell/NavigationPanel.h"
+#include "gui/shell/ProgressWindow.h"
 #include "gui/widgets/NodeTreeModel.h"
 
 namespace korvant::test {
@@ -67,6 +69,32 @@ TEST(Screenshots, FeeRateView) {
         if (model->node(node).data == 1) tree->setCurrentIndex(model->indexOfNode(node));
     waitUntil([] { return false; }, 200);
     EXPECT_TRUE(t.window->grab().save(QDir(folder).filePath(QStringLiteral("fee-rates.png"))));
+}
+
+// The progress window of "显示关联的子账号" on the large data set, with its
+// counts and stop button: progress.png.
+TEST(Screenshots, ProgressWindow) {
+    QString folder = qEnvironmentVariable("KORVANT_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "KORVANT_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    DeskUnderTest t("large");
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    gui::NavigationPanel* navigation = t.window->navigation();
+    navigation->groupTree()->setCurrentIndex(navigation->groupModel()->indexOfNode(0));
+    t.window->content()->twoTabStrip()->setCurrentIndex(0);
+    t.window->content()->list(AccountList::MainAccounts)->selectRow(0);
+    gui::ProgressWindow* progress = t.port->progressWindow();
+    bool saved = false;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (saved || !progress->isVisible() || !progress->stopButton()->isVisible()) return;
+        saved = progress->grab().save(QDir(folder).filePath(QStringLiteral("progress.png")));
+        progress->stopButton()->click();
+    });
+    watch.start();
+    t.window->menuAction(QStringLiteral("显示关联的子账号"))->trigger();
+    EXPECT_TRUE(saved);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "local/FileErrorText.h"
 #include "local/WholeFile.h"
 
 namespace korvant {
@@ -60,11 +62,23 @@ TEST(WholeFile, AReplacedFileKeepsItsPermissionBits) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(WholeFile, ReportsAFolderThatDoesNotExist) {
+// The reason is the desk's own Chinese text, not the C library's English.
+TEST(WholeFile, ReportsWhyInChinese) {
     std::string error;
     EXPECT_FALSE(writeWholeFile("/nonexistent-korvant-dir/x.csv", "x", &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, "文件或目录不存在");
+    error.clear();
     EXPECT_FALSE(writeWholeFile("", "x", &error));
+    EXPECT_EQ(error, "文件或目录不存在");
+    // A folder in the place of the file: the rename fails.
+    const auto dir = std::filesystem::temp_directory_path() / "korvant-wholefile-dir";
+    std::filesystem::create_directories(dir / "taken");
+    error.clear();
+    EXPECT_FALSE(writeWholeFile((dir / "taken").string(), "x", &error));
+    EXPECT_EQ(error, "这是一个目录, 不是文件");
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(fileErrorText(EACCES), "没有访问权限");
+    EXPECT_EQ(fileErrorText(99999), "系统错误 99999");
 }
 
 }  // namespace

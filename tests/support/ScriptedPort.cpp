@@ -35,6 +35,7 @@ void ScriptedPort::clearRecords() {
     questions.clear();
     progress.clear();
     progressHidden = 0;
+    steps.clear();
     fileChoices.clear();
     forms.clear();
     log.clear();
@@ -55,6 +56,12 @@ bool ScriptedPort::askYesNo(const Message& question) {
 void ScriptedPort::showProgress(const std::string& text) {
     progress.push_back(text);
     log.push_back("progress " + text);
+}
+
+bool ScriptedPort::progressStep(const std::string& text, int done, int total) {
+    showProgress(text);
+    steps.push_back({done, total});
+    return stopAtStep_ == 0 || static_cast<int>(steps.size()) < stopAtStep_;
 }
 
 void ScriptedPort::hideProgress() {

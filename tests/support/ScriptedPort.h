@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,9 @@ public:
             return filler(*typed);
         });
     }
+    // The user stops a long read at its `step`-th progress step (from 1);
+    // 0 never stops.
+    void stopAtStep(int step) { stopAtStep_ = step; }
     // Scripted answers not used yet.
     std::size_t pendingAnswers() const { return answers_.size(); }
     std::size_t pendingForms() const { return fillers_.size(); }
@@ -68,6 +72,9 @@ public:
     std::vector<Question> questions;
     std::vector<std::string> progress;  // every text shown in the progress window
     int progressHidden = 0;
+    // Done and total of every step of a long read (its text is in
+    // `progress` too).
+    std::vector<std::pair<int, int>> steps;
     std::vector<FileChoice> fileChoices;
     std::vector<ShownForm> forms;
     // Everything in order, one line each: "message <caption>|<text>",
@@ -87,6 +94,7 @@ public:
     bool askYesNo(const Message& question) override;
     void showProgress(const std::string& text) override;
     void hideProgress() override;
+    bool progressStep(const std::string& text, int done, int total) override;
     std::optional<std::string> chooseSaveFile(const std::string& caption,
                                               const std::string& suggestedName,
                                               const std::vector<FileFilter>& filters) override;
@@ -102,6 +110,7 @@ public:
     bool asksAgain = false;
 
 private:
+    int stopAtStep_ = 0;
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> saveFiles_;
     std::deque<std::optional<std::string>> openFiles_;

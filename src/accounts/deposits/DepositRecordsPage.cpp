@@ -151,6 +151,7 @@ bool loadAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
     PagedQueryTexts texts;
     texts.buildFailed = BuildFailedText;
     texts.undecodable = UndecodableText;
+    texts.progress = "查询出入金记录";
     return runDeskPagedQuery(desk, std::move(paged), texts);
 }
 

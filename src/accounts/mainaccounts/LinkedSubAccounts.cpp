@@ -29,6 +29,7 @@ std::vector<SubAccount> linkedSubAccounts(
     };
     PagedQueryTexts texts;
     texts.undecodable = " 解析数据包出错!";
+    texts.progress = "查询关联的子账号";
     runDeskPagedQuery(desk, std::move(query), texts);
     state.group.id = keepGroup;
     desk.notify(DeskChange::AccountList);

@@ -1,12 +1,12 @@
 #include "gui/accounts/LinkedSubAccountsWindow.h"
 
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "gui/widgets/ListTableModel.h"
+#include "gui/widgets/ListViewStyle.h"
 
 namespace korvant::gui {
 
@@ -16,8 +16,7 @@ LinkedSubAccountsWindow::LinkedSubAccountsWindow(QWidget* parent)
     model_->setCaptions(linkedSubAccountCaptions());
     auto* view = new QTableView(this);
     view->setModel(model_);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->verticalHeader()->hide();
+    styleReportList(view);
     for (int c = 0; c < model_->columnCount(); ++c) view->setColumnWidth(c, 80);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view);
@@ -28,9 +27,8 @@ void LinkedSubAccountsWindow::setAccounts(const std::vector<SubAccount>& account
     std::vector<std::vector<std::string>> rows;
     rows.reserve(accounts.size());
     for (const SubAccount& s : accounts) rows.push_back(linkedSubAccountCells(s));
+    // Painted at the progress window's next turn of the event loop.
     model_->setRows(rows);
-    // Shows each page as it arrives.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 int LinkedSubAccountsWindow::rows() const {

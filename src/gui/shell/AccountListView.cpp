@@ -2,6 +2,10 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelection>
+#include <QSet>
+
+#include <algorithm>
 
 #include "gui/widgets/ListTableModel.h"
 #include "gui/widgets/ListViewStyle.h"
@@ -29,8 +33,17 @@ AccountListView::AccountListView(std::span<const ListColumn> columns, QWidget* p
     }
 }
 
-void AccountListView::setRows(const std::vector<std::vector<std::string>>& rows) {
-    model_->setRows(rows);
+void AccountListView::setRows(const std::vector<std::vector<std::string>>& rows, int records) {
+    QSet<QString> keys;
+    for (int row : selectedRecordRows()) keys.insert(model_->cell(row, 0));
+    model_->setRows(rows, records);
+    if (!keys.isEmpty()) {
+        QItemSelection kept;
+        for (int row = 0; row < model_->records(); ++row)
+            if (keys.contains(model_->cell(row, 0)))
+                kept.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
+        selectionModel()->select(kept, QItemSelectionModel::ClearAndSelect);
+    }
     // A page holds a few dozen rows: widen a column whose texts do not fit,
     // never narrow one the user has set.
     for (int column = 0; column < model_->columnCount(); ++column) {
@@ -38,6 +51,14 @@ void AccountListView::setRows(const std::vector<std::vector<std::string>>& rows)
         int wanted = sizeHintForColumn(column);
         if (wanted > columnWidth(column)) setColumnWidth(column, wanted);
     }
+}
+
+std::vector<int> AccountListView::selectedRecordRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        if (index.row() < model_->records()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 int AccountListView::rows() const {

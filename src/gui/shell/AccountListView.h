@@ -20,7 +20,12 @@ class AccountListView : public QTableView {
 public:
     explicit AccountListView(std::span<const ListColumn> columns, QWidget* parent = nullptr);
 
-    void setRows(const std::vector<std::vector<std::string>>& rows);
+    // The first `records` rows are records (-1: all); the rows after them
+    // cannot be selected. The records selected before whose key (the first
+    // column) is still listed stay selected.
+    void setRows(const std::vector<std::vector<std::string>>& rows, int records = -1);
+    // The selected record rows, ascending.
+    std::vector<int> selectedRecordRows() const;
     const ListTableModel* listModel() const { return model_; }
     int rows() const;
     QString cell(int row, int column) const;

@@ -1,6 +1,10 @@
 #include "gui/shell/ContentPanel.h"
 
+#include <QAction>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolBar>
@@ -11,6 +15,16 @@
 #include "gui/shell/PagerBar.h"
 #include "gui/shell/SearchBar.h"
 #include "model/AccountColumns.h"
+
+// Registers the resources compiled into the desk's static library (a
+// static library's resources are not registered by themselves).
+static void ensureDeskResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(desk);
+        return true;
+    }();
+    (void)done;
+}
 
 namespace korvant::gui {
 namespace {
@@ -37,21 +51,25 @@ ContentPanel::ContentPanel(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
+    // The buttons on the left; the search bar beside the toolbar, not in it,
+    // so that a narrow window never hides it behind the toolbar's overflow.
     toolBar_->setMovable(false);
-    toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolBar_->setIconSize(QSize(20, 20));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     for (const ToolbarButton& entry : toolbarButtons()) {
-        auto* button = new QToolButton(toolBar_);
-        button->setText(QString::fromUtf8(entry.caption));
-        if (entry.toolTip != nullptr) button->setToolTip(QString::fromUtf8(entry.toolTip));
-        button->setAutoRaise(true);
-        toolBar_->addWidget(button);
-        toolButtons_[entry.code] = button;
+        auto* action = new QAction(toolbarIcon(entry), QString::fromUtf8(entry.caption), this);
+        if (entry.toolTip != nullptr) action->setToolTip(QString::fromUtf8(entry.toolTip));
+        toolBar_->addAction(action);
+        toolActions_[entry.code] = action;
+        toolButtons_[entry.code] = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
     }
-    auto* spacer = new QWidget(toolBar_);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    toolBar_->addWidget(spacer);
-    toolBar_->addWidget(searchBar_);
-    layout->addWidget(toolBar_);
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(0, 0, 4, 0);
+    top->setSpacing(4);
+    top->addWidget(toolBar_);
+    top->addStretch(1);
+    top->addWidget(searchBar_);
+    layout->addLayout(top);
 
     twoTab_ = makeStrip(this, {" 主账号 ", " 管理员 "});
     threeTab_ = makeStrip(this, {" 主账号 ", " 管理员 ", " 子账号 "});
@@ -73,6 +91,34 @@ ContentPanel::ContentPanel(QWidget* parent)
     for (auto& [which, view] : lists_) pages_->addWidget(view);
     layout->addWidget(pages_, 1);
     layout->addWidget(pager_);
+}
+
+QIcon toolbarIcon(const ToolbarButton& entry) {
+    ensureDeskResources();
+    const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(entry.ownIcon)));
+    if (entry.themeIcon == nullptr) return own;
+    return QIcon::fromTheme(QString::fromLatin1(entry.themeIcon), own);
+}
+
+QAction* ContentPanel::toolAction(ToolbarCode code) const {
+    auto it = toolActions_.find(code);
+    return it == toolActions_.end() ? nullptr : it->second;
+}
+
+void ContentPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitToolbar();
+}
+
+void ContentPanel::fitToolbar() {
+    // The captions beside the icons while the search bar has room, the
+    // icons alone (captions as tooltips) when the panel is narrower.
+    if (textToolbarWidth_ == 0) {
+        toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        textToolbarWidth_ = toolBar_->sizeHint().width();
+    }
+    const bool room = textToolbarWidth_ + searchBar_->sizeHint().width() + 8 <= width();
+    toolBar_->setToolButtonStyle(room ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
 }
 
 QToolButton* ContentPanel::toolButton(ToolbarCode code) const {

@@ -8,6 +8,8 @@
 #include "app/ViewKind.h"
 #include "gui/shell/ToolbarTable.h"
 
+class QAction;
+class QIcon;
 class QStackedWidget;
 class QTabBar;
 class QToolBar;
@@ -21,14 +23,19 @@ class SearchBar;
 
 // The right panel: the toolbar with the search bar at its right end, the
 // tab strip of the view, the lists under it and the pager bar.
+// The icon of a toolbar button: the theme's, else the desk's own drawing.
+QIcon toolbarIcon(const ToolbarButton& entry);
+
 class ContentPanel : public QWidget {
     Q_OBJECT
 public:
     explicit ContentPanel(QWidget* parent = nullptr);
 
     QToolBar* toolBar() const { return toolBar_; }
-    // The toolbar's buttons, made from toolbarButtons().
+    // The toolbar's buttons, made from toolbarButtons(), and their actions
+    // (a disabled action disables its button).
     QToolButton* toolButton(ToolbarCode code) const;
+    QAction* toolAction(ToolbarCode code) const;
     QToolButton* groupMenuButton() const { return toolButton(ToolbarCode::GroupMenu); }
     QToolButton* newButton() const { return toolButton(ToolbarCode::New); }
     QToolButton* modifyButton() const { return toolButton(ToolbarCode::Modify); }
@@ -57,9 +64,16 @@ public:
     // The widget under the strip now on screen.
     QWidget* currentPage() const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void fitToolbar();
+
     QToolBar* toolBar_;
     std::map<ToolbarCode, QToolButton*> toolButtons_;
+    std::map<ToolbarCode, QAction*> toolActions_;
+    int textToolbarWidth_ = 0;
     SearchBar* searchBar_;
     QTabBar* twoTab_;
     QTabBar* threeTab_;

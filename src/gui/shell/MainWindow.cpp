@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabBar>
@@ -41,10 +43,12 @@
 #include "gui/shell/AccountRows.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/MenuKeys.h"
 #include "gui/shell/MenuTable.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
 #include "gui/shell/PagerBar.h"
+#include "gui/shell/ProgressWindow.h"
 #include "gui/shell/QtPort.h"
 #include "gui/shell/SearchBar.h"
 #include "gui/shell/StatusPanel.h"
@@ -56,6 +60,17 @@ namespace {
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// "系统(&S)": the caption with its access key (Alt+S), shown as "系统(S)".
+QString withAccessKey(const char* caption, char key) {
+    return QString::fromUtf8(caption) + QStringLiteral("(&") + QLatin1Char(key) + QLatin1Char(')');
+}
+
+ToolbarCommand toolbarCommandOf(ToolbarCode code) {
+    return code == ToolbarCode::New      ? ToolbarCommand::New
+           : code == ToolbarCode::Modify ? ToolbarCommand::Modify
+                                         : ToolbarCommand::Delete;
 }
 
 // Guards the drawing of core state against the widgets' change signals.
@@ -79,16 +94,26 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
       status_(new StatusPanel(this)),
       hooks_(new ActionHooks(
           desk.dispatcher(), [this](const std::function<void()>& work) { callCore(work); }, this)),
-      keepAlive_(new QTimer(this)) {
+      keepAlive_(new QTimer(this)),
+      layout_(new QSettings(
+          QDir(QString::fromStdString(desk.dir())).filePath(QStringLiteral("DeskLayout.ini")),
+          QSettings::IniFormat, this)) {
     setWindowTitle(QStringLiteral("Korvant柜台管理 ") + QString::fromLatin1(buildVersion()));
     setMinimumSize(250, 275);
     port_.setOwner(this);
 
+    // The navigation panel as wide as the user dragged it last time.
     auto* panels = new QSplitter(Qt::Horizontal);
+    panels_ = panels;
+    panels->setChildrenCollapsible(false);
     panels->addWidget(navigation_);
     panels->addWidget(content_);
     panels->setStretchFactor(1, 1);
-    panels->setSizes({200, 900});
+    const int navigationWidth = std::clamp(
+        layout_->value(QStringLiteral("navigationWidth"), DefaultNavigationWidth).toInt(),
+        navigation_->minimumWidth(), 1000);
+    panels->setSizes({navigationWidth, 1100 - navigationWidth});
+    connect(panels, &QSplitter::splitterMoved, this, [this] { storeLayout(); });
     auto* rows = new QSplitter(Qt::Vertical);
     rows->addWidget(panels);
     rows->addWidget(status_);
@@ -112,32 +137,50 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { callCore([this] { desk_.dispatcher().drainPosted(); }); },
-            Qt::QueuedConnection);
+        whenIdle([this] { callCore([this] { desk_.dispatcher().drainPosted(); }); });
     };
     observer_ = desk_.subscribe([this](DeskChange change) { onDeskChange(change); });
     statusListener_ = desk_.statusList().addListener(
         [this](const StatusList&, StatusList::Change) { redrawStatusRows(); });
 
     keepAlive_->setInterval(KeepAliveMs);
-    connect(keepAlive_, &QTimer::timeout, this,
-            [this] { callCore([this] { korvant::keepAlive(desk_); }); });
+    // A long read in progress is traffic enough: no keep-alive between its
+    // pages.
+    connect(keepAlive_, &QTimer::timeout, this, [this] {
+        if (!port_.coreBusy()) callCore([this] { korvant::keepAlive(desk_); });
+    });
 
     redrawAll();
 }
 
+void MainWindow::storeLayout() {
+    const QList<int> sizes = panels_->sizes();
+    if (!sizes.isEmpty() && sizes.front() > 0)
+        layout_->setValue(QStringLiteral("navigationWidth"), sizes.front());
+}
+
 MainWindow::~MainWindow() {
+    storeLayout();
+    layout_->sync();
     desk_.dispatcher().postHook = nullptr;
     desk_.unsubscribe(observer_);
     desk_.statusList().remove(statusListener_);
     port_.setOwner(nullptr);
 }
 
+QString plainCaption(const QString& text) {
+    static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)$"));
+    QString plain = text;
+    plain.remove(accessKey);
+    return plain;
+}
+
 // --- running the core ---
 
 bool MainWindow::callCore(const std::function<void()>& work) {
-    if (ended_) return false;
+    // Between the pages of a long read only the progress window takes
+    // input; nothing else may start work of the core in the middle of it.
+    if (ended_ || port_.coreBusy()) return false;
     try {
         work();
     } catch (const ProgramEnd&) {
@@ -158,6 +201,19 @@ void MainWindow::endProgram(int exitCode) {
     korvant::disconnect(desk_);
     hide();
     emit programEnded(exitCode);
+}
+
+void MainWindow::whenIdle(std::function<void()> work) {
+    QTimer::singleShot(0, this, [this, work = std::move(work)]() mutable {
+        if (port_.coreBusy()) {
+            // Still inside a long read: after its next pages.
+            QTimer::singleShot(
+                ProgressWindow::TurnMs, this,
+                [this, work = std::move(work)]() mutable { whenIdle(std::move(work)); });
+            return;
+        }
+        work();
+    });
 }
 
 void MainWindow::startLogin() {
@@ -195,11 +251,11 @@ void MainWindow::buildMenus() {
     const MenuTable entries = allMenuEntries();
     std::map<MenuPlace, QMenu*>& menus = menus_;
 
-    QMenu* system = menuBar()->addMenu(QStringLiteral("系统"));
+    QMenu* system = menuBar()->addMenu(withAccessKey("系统", 'S'));
     menus[MenuPlace::System] = system;
-    QMenu* business = menuBar()->addMenu(QStringLiteral("业务管理"));
-    menus[MenuPlace::Operations] = menuBar()->addMenu(QStringLiteral("操作"));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+    QMenu* business = menuBar()->addMenu(withAccessKey("业务管理", 'B'));
+    menus[MenuPlace::Operations] = menuBar()->addMenu(withAccessKey("操作", 'O'));
+    QMenu* help = menuBar()->addMenu(withAccessKey("帮助", 'H'));
 
     menus[MenuPlace::GroupTree] = new QMenu(QStringLiteral("组快捷菜单"), this);
     menus[MenuPlace::AdministratorList] = new QMenu(QStringLiteral("管理员快捷菜单"), this);
@@ -211,27 +267,32 @@ void MainWindow::buildMenus() {
 
     for (const MenuEntry& entry : entries) addMenuEntry(entry);
 
-    QAction* quit = system->addAction(QStringLiteral("退出"));
+    QAction* quit = system->addAction(withAccessKey("退出", 'X'));
     connect(quit, &QAction::triggered, this, &MainWindow::quitDesk);
-    menuActions_[quit->text()] = quit;
+    menuActions_[QStringLiteral("退出")] = quit;
 
-    const std::pair<ViewKind, const char*> views[] = {
-        {ViewKind::Accounts, "账号设置"},    {ViewKind::FeeRates, "手续费率"},
-        {ViewKind::MarginRates, "保证金率"}, {ViewKind::Risk, "风险控制设置"},
-        {ViewKind::Reports, "报表管理"},     {ViewKind::Logs, "日志管理"}};
-    for (const auto& [view, caption] : views) {
-        QAction* item = business->addAction(QString::fromUtf8(caption));
+    struct ViewItem {
+        ViewKind view;
+        const char* caption;
+        char key;
+    };
+    const ViewItem views[] = {
+        {ViewKind::Accounts, "账号设置", 'A'},    {ViewKind::FeeRates, "手续费率", 'F'},
+        {ViewKind::MarginRates, "保证金率", 'M'}, {ViewKind::Risk, "风险控制设置", 'R'},
+        {ViewKind::Reports, "报表管理", 'P'},     {ViewKind::Logs, "日志管理", 'L'}};
+    for (const auto& [view, caption, key] : views) {
+        QAction* item = business->addAction(withAccessKey(caption, key));
         item->setEnabled(false);
         connect(item, &QAction::triggered, this, [this, view = view] { chooseView(view); });
         viewActions_[view] = item;
     }
 
-    QAction* manual = help->addAction(QStringLiteral("使用说明"));
+    QAction* manual = help->addAction(withAccessKey("使用说明", 'M'));
     connect(manual, &QAction::triggered, this, &MainWindow::openManual);
-    QAction* about = help->addAction(QStringLiteral("关于..."));
+    QAction* about = help->addAction(withAccessKey("关于...", 'A'));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    menuActions_[manual->text()] = manual;
-    menuActions_[about->text()] = about;
+    menuActions_[QStringLiteral("使用说明")] = manual;
+    menuActions_[QStringLiteral("关于...")] = about;
 
     for (MenuPlace place :
          {MenuPlace::GroupTree, MenuPlace::AdministratorList, MenuPlace::SubAccountList,
@@ -240,7 +301,10 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::addMenuEntry(const MenuEntry& entry) {
-    QAction* item = menus_.at(entry.place)->addAction(QString::fromUtf8(entry.caption));
+    const QString caption = QString::fromUtf8(entry.caption);
+    const char key = menuAccessKey(entry.caption);
+    QAction* item =
+        menus_.at(entry.place)->addAction(key != 0 ? withAccessKey(entry.caption, key) : caption);
     ActionHooks::Condition condition;
     switch (entry.enable) {
         case EnableRule::Handler:
@@ -256,13 +320,13 @@ void MainWindow::addMenuEntry(const MenuEntry& entry) {
         entry.place == MenuPlace::System || entry.place == MenuPlace::Operations;
     if (entry.window != WindowCommand::None) {
         hooks_->hook(item, windowCommand(entry.window), std::move(condition));
-        menuActions_[item->text()] = item;
+        menuActions_[caption] = item;
         return;
     }
     ActionHooks::Argument argument;
     if (entry.argument) argument = [value = *entry.argument] { return ArgumentVariant{value}; };
     hooks_->hook(item, entry.code, std::move(argument), std::move(condition));
-    if (menuBarItem) menuActions_[item->text()] = item;
+    if (menuBarItem) menuActions_[caption] = item;
 }
 
 std::function<void()> MainWindow::windowCommand(WindowCommand command) {
@@ -289,7 +353,7 @@ QAction* MainWindow::menuAction(const QString& caption) const {
     auto it = menuActions_.find(caption);
     if (it != menuActions_.end()) return it->second;
     for (const auto& [view, action] : viewActions_)
-        if (action->text() == caption) return action;
+        if (plainCaption(action->text()) == caption) return action;
     return nullptr;
 }
 
@@ -383,9 +447,16 @@ void MainWindow::toggleTreeExpansion() {
 
 void MainWindow::connectContent() {
     for (const ToolbarButton& entry : toolbarButtons()) {
-        QToolButton* button = content_->toolButton(entry.code);
-        connect(button, &QToolButton::clicked, this,
-                [this, code = entry.code] { toolbarCommand(code); });
+        QAction* action = content_->toolAction(entry.code);
+        const ToolbarCode code = entry.code;
+        ActionHooks::Condition condition;
+        // New, Modify and Delete are enabled while they would do anything.
+        if (code == ToolbarCode::New || code == ToolbarCode::Modify || code == ToolbarCode::Delete)
+            condition = [this, command = toolbarCommandOf(code)] {
+                return toolbarCommandAvailable(desk_, command);
+            };
+        hooks_->hook(
+            action, [this, code] { toolbarCommand(code); }, std::move(condition));
     }
 
     PagerBar* pager = content_->pager();
@@ -492,14 +563,7 @@ void MainWindow::storeSelection() {
     MainState& state = desk_.mainState();
     state.selectedRows.clear();
     AccountListView* list = content_->list(state.shownList);
-    if (list != nullptr) {
-        int records = accountRecordCount(desk_, state.shownList);
-        std::vector<int> rows;
-        for (const QModelIndex& index : list->selectionModel()->selectedRows())
-            if (index.row() < records) rows.push_back(index.row());
-        std::sort(rows.begin(), rows.end());
-        state.selectedRows = std::move(rows);
-    }
+    if (list != nullptr) state.selectedRows = list->selectedRecordRows();
     hooks_->refresh();
 }
 
@@ -534,9 +598,7 @@ void MainWindow::toolbarCommand(ToolbarCode code) {
         case ToolbarCode::New:
         case ToolbarCode::Modify:
         case ToolbarCode::Delete: {
-            const ToolbarCommand command = code == ToolbarCode::New      ? ToolbarCommand::New
-                                           : code == ToolbarCode::Modify ? ToolbarCommand::Modify
-                                                                         : ToolbarCommand::Delete;
+            const ToolbarCommand command = toolbarCommandOf(code);
             callCore([&] { runToolbarCommand(desk_, command); });
             break;
         }
@@ -671,17 +733,23 @@ void MainWindow::redrawAccountList() {
     Drawing drawing(drawing_);
     const MainState& state = desk_.mainState();
     AccountListView* list = content_->list(state.shownList);
+    std::vector<int> kept;
     if (list != nullptr) {
-        list->setRows(accountRows(desk_, state.shownList));
+        // A refresh keeps the records selected before (by their key).
+        list->setRows(accountRows(desk_, state.shownList),
+                      accountRecordCount(desk_, state.shownList));
+        kept = list->selectedRecordRows();
         content_->showView(state.view, state.strip, state.shownList);
     }
-    desk_.mainState().selectedRows.clear();
+    desk_.mainState().selectedRows = std::move(kept);
     hooks_->refresh();
 }
 
 void MainWindow::redrawPageLabel() {
     const MainState& state = desk_.mainState();
     content_->pager()->setLabel(qs(pageLabelText(state.labelPage, state.labelTotal)));
+    // The page field follows the pages the buttons turn to.
+    content_->pager()->setPage(static_cast<int>(std::min<int64_t>(state.labelPage, INT32_MAX)));
 }
 
 void MainWindow::redrawSearchRange() {
@@ -732,7 +800,7 @@ void MainWindow::scheduleReportTree() {
     // end.
     if (!loggedIn_ || reportTreeScheduled_) return;
     reportTreeScheduled_ = true;
-    QTimer::singleShot(0, this, [this] {
+    whenIdle([this] {
         reportTreeScheduled_ = false;
         rebuildReportTree();
     });

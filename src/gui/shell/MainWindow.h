@@ -15,6 +15,8 @@
 
 class QAction;
 class QMenu;
+class QSettings;
+class QSplitter;
 class QTimer;
 class QTreeView;
 
@@ -23,6 +25,9 @@ class Desk;
 }
 
 namespace korvant::gui {
+
+// A menu caption without its access key: "系统(&S)" → "系统".
+QString plainCaption(const QString& text);
 
 class ActionHooks;
 class ContentPanel;
@@ -38,6 +43,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int KeepAliveMs = 50000;
+    static constexpr int DefaultNavigationWidth = 200;
 
     MainWindow(Desk& desk, QtPort& port, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -67,6 +73,9 @@ public:
     StatusPanel* statusPanel() const { return status_; }
     ActionHooks* hooks() const { return hooks_; }
     QTimer* keepAliveTimer() const { return keepAlive_; }
+    // Navigation panel | content panel; its first size is remembered in
+    // "DeskLayout.ini" of the desk's folder.
+    QSplitter* panelSplitter() const { return panels_; }
     // The item of "业务管理" for a view.
     QAction* viewAction(ViewKind view) const;
     // Menu items by caption, e.g. "修改密码", "开始结算", "关于...".
@@ -89,6 +98,10 @@ signals:
 
 private:
     void runLogin();
+    void storeLayout();
+    // Runs `work` from the event loop once no work of the core is in
+    // progress.
+    void whenIdle(std::function<void()> work);
     void endProgram(int exitCode);
     void buildMenus();
     void addMenuEntry(const MenuEntry& entry);
@@ -130,6 +143,8 @@ private:
     StatusPanel* status_;
     ActionHooks* hooks_;
     QTimer* keepAlive_;
+    QSettings* layout_;
+    QSplitter* panels_ = nullptr;
     std::map<ViewKind, QAction*> viewActions_;
     std::map<QString, QAction*> menuActions_;
     std::map<MenuPlace, QMenu*> menus_;

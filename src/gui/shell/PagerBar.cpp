@@ -45,6 +45,10 @@ void PagerBar::setLabel(const QString& text) {
     label_->setText(text);
 }
 
+void PagerBar::setPage(int page) {
+    if (page >= 1) page_->setValue(page);
+}
+
 QString PagerBar::label() const {
     return label_->text();
 }

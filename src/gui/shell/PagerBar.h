@@ -18,6 +18,8 @@ public:
     // The label text as the core formats it ("当前第%d/%d页").
     void setLabel(const QString& text);
     QString label() const;
+    // Shows the page now on screen (from 1) in the page field.
+    void setPage(int page);
 
     QPushButton* firstButton() const { return first_; }
     QPushButton* previousButton() const { return previous_; }

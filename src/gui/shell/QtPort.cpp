@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -16,6 +17,17 @@ namespace {
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A message box is laid out for its text; a short text under a long
+// caption would cut the caption in the title bar. The box is made at least
+// as wide as the caption (with room for the title bar's buttons).
+void fitCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + QtPort::CaptionRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
@@ -66,27 +78,41 @@ QWidget* QtPort::parentForDialogs() const {
     return owner_.data();
 }
 
+void QtPort::makeRoomForBox() {
+    // The progress window stays on top: a message or question shown during
+    // long work would open under it. It shows again at the next step.
+    if (progress_ && progress_->isVisible()) progress_->hide();
+}
+
 void QtPort::showMessage(const Message& message) {
+    makeRoomForBox();
     QMessageBox box(boxIcon(message.icon), qs(message.caption), qs(message.text), QMessageBox::Ok,
                     parentForDialogs());
     // Texts from the server are shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    fitCaption(box);
     box.exec();
 }
 
 bool QtPort::askYesNo(const Message& question) {
+    makeRoomForBox();
     QMessageBox box(boxIcon(question.icon), qs(question.caption), qs(question.text),
                     QMessageBox::Yes | QMessageBox::No, parentForDialogs());
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否"));
     box.setDefaultButton(QMessageBox::Yes);
+    fitCaption(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtPort::showProgress(const std::string& text) {
     if (progress_) progress_->setText(qs(text));
+}
+
+bool QtPort::progressStep(const std::string& text, int, int) {
+    return !progress_ || progress_->step(qs(text));
 }
 
 void QtPort::hideProgress() {

@@ -15,6 +15,10 @@ class DialogRegistry;
 // registry.
 class QtPort : public FrontEndPort {
 public:
+    // Width a message box keeps beside its caption for the title bar's
+    // icon and buttons.
+    static constexpr int CaptionRoom = 140;
+
     explicit QtPort(const DialogRegistry& dialogs);
     ~QtPort() override;
 
@@ -27,6 +31,11 @@ public:
     bool askYesNo(const Message& question) override;
     void showProgress(const std::string& text) override;
     void hideProgress() override;
+    bool progressStep(const std::string& text, int done, int total) override;
+    // True while the event loop runs from inside the progress window: the
+    // core is in the middle of its work, so timers must not start other
+    // work of the core then.
+    bool coreBusy() const { return progress_ && progress_->turning(); }
     std::optional<std::string> chooseSaveFile(const std::string& caption,
                                               const std::string& suggestedName,
                                               const std::vector<FileFilter>& filters) override;
@@ -38,6 +47,7 @@ public:
 
 private:
     QWidget* parentForDialogs() const;
+    void makeRoomForBox();
 
     const DialogRegistry& dialogs_;
     QPointer<QWidget> owner_;

@@ -17,14 +17,15 @@ SearchBar::SearchBar(QWidget* parent)
       advanced_(new QPushButton(QStringLiteral("高级搜索"), this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
     layout->addWidget(new QLabel(QStringLiteral("查找范围"), this));
-    range_->setMinimumWidth(110);
+    range_->setMinimumWidth(100);
     layout->addWidget(range_);
     layout->addWidget(new QLabel(QStringLiteral("关键字"), this));
     // The remark keyword is the longest field (31 characters); the core
     // cuts the others.
     keyword_->setMaxLength(31);
-    keyword_->setMinimumWidth(110);
+    keyword_->setMinimumWidth(100);
     layout->addWidget(keyword_);
     layout->addWidget(new QLabel(QStringLiteral("类别"), this));
     category_->addItems({QStringLiteral("用户名"), QStringLiteral("密码"),

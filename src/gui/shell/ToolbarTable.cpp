@@ -4,12 +4,12 @@ namespace korvant::gui {
 
 std::span<const ToolbarButton> toolbarButtons() {
     static constexpr ToolbarButton buttons[] = {
-        {"组", ToolbarCode::GroupMenu, "组快捷菜单"},
-        {"新建", ToolbarCode::New},
-        {"修改", ToolbarCode::Modify},
-        {"删除", ToolbarCode::Delete},
-        {"刷新", ToolbarCode::Refresh},
-        {"展开/折叠", ToolbarCode::Expand},
+        {"组", ToolbarCode::GroupMenu, "组快捷菜单", "folder", "group"},
+        {"新建", ToolbarCode::New, "新建", "document-new", "new"},
+        {"修改", ToolbarCode::Modify, "修改", "document-properties", "modify"},
+        {"删除", ToolbarCode::Delete, "删除", "edit-delete", "delete"},
+        {"刷新", ToolbarCode::Refresh, "刷新", "view-refresh", "refresh"},
+        {"展开/折叠", ToolbarCode::Expand, "展开/折叠", "view-list-tree", "expand"},
     };
     return buttons;
 }

@@ -22,6 +22,10 @@ struct ToolbarButton {
     const char* caption;  // UTF-8
     ToolbarCode code;
     const char* toolTip = nullptr;
+    // The icon: by its name in the system's icon theme, else the desk's own
+    // drawing (":/icons/NAME.svg").
+    const char* themeIcon = nullptr;
+    const char* ownIcon = nullptr;
 };
 
 std::span<const ToolbarButton> toolbarButtons();

@@ -11,12 +11,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "gui/widgets/FieldWidths.h"
+
 namespace korvant::gui {
 
 FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(form) {}
 
 bool FormDialog::run() {
     readForm();
+    fitFieldWidths(this);
     orderTabsAsLaidOut(this);
     focusFirstEditableField();
     return exec() == QDialog::Accepted;

@@ -12,6 +12,7 @@ public:
     GbkLengthValidator(int maxBytes, QObject* parent);
 
     State validate(QString& input, int& pos) const override;
+    int maxBytes() const { return maxBytes_; }
 
 private:
     int maxBytes_;

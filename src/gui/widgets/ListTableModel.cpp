@@ -1,5 +1,7 @@
 #include "gui/widgets/ListTableModel.h"
 
+#include <algorithm>
+
 namespace korvant::gui {
 
 ListTableModel::ListTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -11,8 +13,10 @@ void ListTableModel::setCaptions(const std::vector<std::string>& captions) {
     endResetModel();
 }
 
-void ListTableModel::setRows(const std::vector<std::vector<std::string>>& rows) {
+void ListTableModel::setRows(const std::vector<std::vector<std::string>>& rows, int records) {
     beginResetModel();
+    records_ = records < 0 ? static_cast<int>(rows.size())
+                           : std::min(records, static_cast<int>(rows.size()));
     rows_.clear();
     rows_.reserve(rows.size());
     for (const auto& row : rows) {
@@ -41,6 +45,12 @@ int ListTableModel::columnCount(const QModelIndex& parent) const {
 QVariant ListTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     return cell(index.row(), index.column());
+}
+
+Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    if (index.row() >= records_) return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

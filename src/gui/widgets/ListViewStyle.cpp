@@ -1,9 +1,15 @@
 #include "gui/widgets/ListViewStyle.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
 
 namespace korvant::gui {
+
+int listRowHeight() {
+    return QFontMetrics(QApplication::font()).height() + 6;
+}
 
 void styleReportList(QTableView* view) {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -12,7 +18,10 @@ void styleReportList(QTableView* view) {
     view->setShowGrid(true);
     view->setWordWrap(false);
     view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    // One row height for every list, whatever its font or style.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setMinimumSectionSize(1);
+    view->verticalHeader()->setDefaultSectionSize(listRowHeight());
     view->horizontalHeader()->setHighlightSections(false);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     view->horizontalHeader()->setStretchLastSection(true);

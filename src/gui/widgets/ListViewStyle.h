@@ -8,4 +8,8 @@ namespace korvant::gui {
 // lines, no row numbers, compact rows.
 void styleReportList(QTableView* view);
 
+// The height of a row in every list: the application font's line and a
+// small margin.
+int listRowHeight();
+
 }  // namespace korvant::gui

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "app/ReportPage.h"
+#include "gui/widgets/ListViewStyle.h"
 
 namespace korvant::gui {
 
@@ -16,9 +17,7 @@ void setUpReportTable(QTableWidget& table, const ReportPage& page) {
     table.setHorizontalHeaderLabels(headers);
     for (int c = 0; c < table.columnCount(); ++c)
         table.setColumnWidth(c, columns[static_cast<std::size_t>(c)].width);
-    table.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table.setSelectionBehavior(QAbstractItemView::SelectRows);
-    table.verticalHeader()->hide();
+    styleReportList(&table);
 }
 
 void fillReportTable(QTableWidget& table, const ReportPage& page) {

@@ -157,7 +157,7 @@ void OperationLogPage::search(Desk& desk) {
             entries.push_back(LogEntry::fromWire(page.records +
                                                  static_cast<std::size_t>(i) * LogEntry::WireSize));
     };
-    loadAllPages(desk, pages);
+    loadAllPages(desk, pages, "查询操作日志");
     desk.dispatcher().send(ActionCode::LogPageLabel);
 }
 

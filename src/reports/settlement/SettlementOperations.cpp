@@ -192,7 +192,7 @@ void SettlementPricePage::load(Desk& desk) {
             prices.push_back(SettlementPrice::fromWire(
                 page.records + static_cast<std::size_t>(i) * SettlementPrice::WireSize));
     };
-    loadAllPages(desk, query);
+    loadAllPages(desk, query, "查询结算价");
     emptied_.assign(prices.size(), false);
 }
 

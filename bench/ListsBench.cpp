@@ -46,52 +46,49 @@ public:
     }
 };
 
-struct CoreTimes {
-    double list = 0;
-    int rows = 0;
-    double exportSeconds = 0;
-};
-
-CoreTimes runCore(const SimLauncher& sim, const std::string& file) {
+// The desk's core, logged in (before any clock runs).
+struct Core {
     ExportPort port;
-    port.file = file;
-    CoreDesk desk(port);
-    LoginOptions options;
-    options.endpoint = ServerEndpoint{sim.host(), sim.port()};
-    options.mac = "001A2B3C4D5E";
-    options.rememberLogin = false;
-    options.showProgress = false;
-    if (login(desk, options) != LoginResult::LoggedIn) std::exit(1);
-    CoreTimes t;
-    desk.mainState().group.id = -1;  // "全部"
-    desk.mainState().filter = SearchFilter{};
-    auto start = Clock::now();
-    if (!loadAllAccountPages(desk, AccountList::SubAccounts)) std::exit(1);
-    t.list = since(start);
-    t.rows = desk.accounts().subAccounts.count();
-    DepositRecordsPage& page = depositRecordsPage(desk);
-    page.startDate = From;
-    page.endDate = To;
-    start = Clock::now();
-    if (!exportDepositRecords(desk, page)) std::exit(1);
-    t.exportSeconds = since(start);
-    return t;
-}
+    CoreDesk desk{port};
+    explicit Core(const SimLauncher& sim, const std::string& file) {
+        port.file = file;
+        LoginOptions options;
+        options.endpoint = ServerEndpoint{sim.host(), sim.port()};
+        options.mac = "001A2B3C4D5E";
+        options.rememberLogin = false;
+        options.showProgress = false;
+        if (login(desk, options) != LoginResult::LoggedIn) std::exit(1);
+    }
 
-struct FloorTimes {
-    double list = 0;
-    double exportSeconds = 0;
+    double list() {
+        desk.mainState().group.id = -1;  // "全部"
+        desk.mainState().filter = SearchFilter{};
+        const auto start = Clock::now();
+        if (!loadAllAccountPages(desk, AccountList::SubAccounts)) std::exit(1);
+        return since(start);
+    }
+    int rows() { return desk.accounts().subAccounts.count(); }
+
+    double exportRecords() {
+        DepositRecordsPage& page = depositRecordsPage(desk);
+        page.startDate = From;
+        page.endDate = To;
+        const auto start = Clock::now();
+        if (!exportDepositRecords(desk, page)) std::exit(1);
+        return since(start);
+    }
 };
 
-FloorTimes runFloor(const SimLauncher& sim, const std::string& file, const std::string& bytes) {
-    RawClient c(sim.host(), sim.port());
-    FloorTimes t;
-    auto start = Clock::now();
+double floorList(RawClient& c) {
+    const auto start = Clock::now();
     c.readAllPages([](int p, uint8_t* b, int n) {
         return writeSubAccountListRequest(-1, SearchFilter{}, p, b, n);
     });
-    t.list = since(start);
-    start = Clock::now();
+    return since(start);
+}
+
+double floorExport(RawClient& c, const std::string& file, const std::string& bytes) {
+    const auto start = Clock::now();
     c.readAllPages([](int p, uint8_t* b, int n) {
         DepositRecordsQuery q;
         q.startDate = From;
@@ -100,8 +97,12 @@ FloorTimes runFloor(const SimLauncher& sim, const std::string& file, const std::
         return writeDepositRecordsQuery(q, b, n);
     });
     if (!writeWholeFile(file, bytes)) std::exit(1);
-    t.exportSeconds = since(start);
-    return t;
+    return since(start);
+}
+
+std::string fileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string{std::istreambuf_iterator<char>(in), {}};
 }
 
 }  // namespace
@@ -109,7 +110,7 @@ FloorTimes runFloor(const SimLauncher& sim, const std::string& file, const std::
 
 int main(int argc, char** argv) {
     using namespace korvant::bench;
-    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     SimLauncher sim("large");
     if (!sim.ok()) {
         std::fprintf(stderr, "korvant-sim did not start\n");
@@ -117,24 +118,34 @@ int main(int argc, char** argv) {
     }
     const fs::path file = fs::temp_directory_path() / "korvant-bench-出入金记录.csv";
     const fs::path floorFile = fs::temp_directory_path() / "korvant-bench-floor.csv";
-    std::vector<double> list, listFloor, ex, exFloor;
+    PairedTimes list, ex;
     int rows = 0;
-    for (int i = 0; i <= runs; ++i) {  // the first of each is a warm-up
-        CoreTimes core = runCore(sim, file.string());
-        std::ifstream in(file, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        FloorTimes floor = runFloor(sim, floorFile.string(), bytes);
-        if (i == 0) continue;
-        rows = core.rows;
-        list.push_back(core.list);
-        listFloor.push_back(floor.list);
-        ex.push_back(core.exportSeconds);
-        exFloor.push_back(floor.exportSeconds);
+    std::string bytes;
+    // Each run measures the project and its floor one right after the other,
+    // the project first in even runs and second in odd ones; the first run
+    // is a warm-up. A fresh desk each run: the list is read cold.
+    for (int i = 0; i <= runs; ++i) {
+        Core core(sim, file.string());
+        RawClient raw(sim.host(), sim.port());
+        const bool coreFirst = i % 2 == 0;
+        double c = 0, f = 0;
+        if (coreFirst) c = core.list();
+        f = floorList(raw);
+        if (!coreFirst) c = core.list();
+        rows = core.rows();
+        if (i > 0) list.add(c, f);
+        if (bytes.empty()) {  // the floor writes the bytes of the desk's file
+            core.exportRecords();
+            bytes = fileBytes(file);
+        }
+        if (coreFirst) c = core.exportRecords();
+        f = floorExport(raw, floorFile.string(), bytes);
+        if (!coreFirst) c = core.exportRecords();
+        if (i > 0) ex.add(c, f);
     }
     fs::remove(file);
     fs::remove(floorFile);
-    printRow("sub-account list of 全部 (" + std::to_string(rows) + " rows)", median(list) * 1000,
-             median(listFloor) * 1000);
-    printRow("deposit-records export", median(ex) * 1000, median(exFloor) * 1000);
+    list.print("sub-account list of 全部 (" + std::to_string(rows) + " rows)");
+    ex.print("deposit-records export");
     return 0;
 }

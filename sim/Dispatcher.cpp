@@ -23,6 +23,10 @@ bool readsOnly(uint8_t command) {
     switch (command) {
         case cmd::Login:
         case cmd::GroupList:
+        case cmd::MarginTemplateList:
+        case cmd::FeeTemplateList:
+        case cmd::VarietyList:
+        case cmd::RiskStrategyList:
         case cmd::SubAccountList:
         case cmd::MainAccountList:
         case cmd::MainAccountLinks:

@@ -178,6 +178,10 @@ void ServerCore::accept() {
         if (!ec) {
             acceptBackoffMs = 0;
             acceptErrorLogged = false;
+            // Each answer is written whole at once: nothing is gained by
+            // holding back its last segment until the client acknowledges.
+            asio::error_code ignored;
+            socket.set_option(asio::ip::tcp::no_delay(true), ignored);
             std::make_shared<Session>(std::move(socket), *this)->start();
             accept();
             return;

@@ -19,10 +19,12 @@ bool loadPages(Desk& desk, RecordCache<Record>& cache, uint8_t command,
     cache.clear();
     bool first = true;
     query.parsePage = [&](const uint8_t* packet, int length) {
-        if (first)
+        if (first) {
+            cache.reserveForAllPages(packet, length);
             cache.replaceFromAnswer(packet, length);
-        else
+        } else {
             cache.appendAnswer(packet, length);
+        }
         first = false;
     };
     // A request that cannot be built and a lost connection end the program;

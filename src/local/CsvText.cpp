@@ -1,5 +1,7 @@
 #include "local/CsvText.h"
 
+#include <algorithm>
+
 namespace korvant {
 
 namespace {
@@ -15,6 +17,11 @@ bool startsLikeFormula(const std::string& text) {
     return first == '-' && text.size() > 1 && isAsciiLetter(text[1]);
 }
 
+// A character that would end the field, or its line, where it stands.
+bool breaksField(char c) {
+    return c == ',' || c == '"' || c == '\r' || c == '\n';
+}
+
 }  // namespace
 
 std::string csvSafeText(const std::string& text) {
@@ -22,15 +29,25 @@ std::string csvSafeText(const std::string& text) {
 }
 
 std::string csvQuotedText(const std::string& text) {
-    std::string safe = csvSafeText(text);
-    if (safe.find_first_of(",\"\r\n") == std::string::npos) return safe;
-    std::string quoted = "\"";
-    for (char c : safe) {
-        if (c == '"') quoted += '"';
-        quoted += c;
+    std::string out;
+    appendCsvQuotedText(out, text);
+    return out;
+}
+
+void appendCsvQuotedText(std::string& out, const std::string& text) {
+    const bool formula = startsLikeFormula(text);
+    if (std::none_of(text.begin(), text.end(), breaksField)) {
+        if (formula) out += '\'';
+        out += text;
+        return;
     }
-    quoted += '"';
-    return quoted;
+    out += '"';
+    if (formula) out += '\'';
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 }  // namespace korvant

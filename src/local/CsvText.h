@@ -16,5 +16,7 @@ std::string csvSafeText(const std::string& text);
 // when it holds a comma, a quote or a line break, so that it cannot shift the
 // columns of its line or split it.
 std::string csvQuotedText(const std::string& text);
+// The same appended to `out` (no text of its own for the common field).
+void appendCsvQuotedText(std::string& out, const std::string& text);
 
 }  // namespace korvant

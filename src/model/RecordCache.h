@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -14,6 +15,13 @@ template <class T>
 struct RecordCache {
     std::vector<T> records;
     PageCursor cursor;
+
+    // A record on the wire, turned into a T where the array constructs one
+    // (no temporary record moved in).
+    struct Decoded {
+        const uint8_t* wire;
+        operator T() const { return T::fromWire(wire); }
+    };
 
     void clear() {
         records.clear();
@@ -30,9 +38,9 @@ struct RecordCache {
         if (page.count <= 0) return;
         // A first page sizes the array; later pages grow it geometrically.
         if (records.empty()) records.reserve(static_cast<std::size_t>(page.count));
+        // Each record is decoded straight into its place in the array.
         for (int i = 0; i < page.count; ++i)
-            records.push_back(
-                T::fromWire(page.records + static_cast<std::size_t>(i) * T::WireSize));
+            records.emplace_back(Decoded{page.records + static_cast<std::size_t>(i) * T::WireSize});
     }
     // Empties the records, then stores the cursor and appends.
     void replace(const ListPage& page) {
@@ -44,6 +52,19 @@ struct RecordCache {
         cursor.total = page.total;
         cursor.last = page.index;
     }
+    // Before the first page of a read of every page: room for as many
+    // records as the page announces in all, so that the array does not
+    // grow by doubling. Bounded, since the total is the server's word.
+    void reserveForAllPages(const uint8_t* packet, int length) {
+        const ListPage page = parseListPage(packet, length, T::WireSize);
+        if (page.index != 0 || page.count <= 0 || page.total <= 1) return;
+        std::size_t wanted =
+            static_cast<std::size_t>(page.total) * static_cast<std::size_t>(page.count);
+        wanted = std::min(wanted, MaxReservedBytes / sizeof(T));
+        if (wanted > records.capacity()) records.reserve(wanted);
+    }
+    static constexpr std::size_t MaxReservedBytes = std::size_t{64} << 20;
+
     void appendAnswer(const uint8_t* packet, int length) {
         append(parseListPage(packet, length, T::WireSize));
     }

@@ -82,21 +82,6 @@ const char* buildFailureText(ReferenceList list) {
 
 namespace {
 
-// Sizes a cache once the first page tells how many pages will follow, so
-// that it does not grow by doubling. Bounded, since the total is the
-// server's word.
-constexpr std::size_t MaxReservedBytes = std::size_t{64} << 20;
-
-template <class T>
-void reserveForPages(RecordCache<T>& cache, const uint8_t* packet, int length) {
-    ListPage page = parseListPage(packet, length, T::WireSize);
-    if (page.index != 0 || page.count <= 0 || page.total <= 1) return;
-    std::size_t wanted =
-        static_cast<std::size_t>(page.total) * static_cast<std::size_t>(page.count);
-    wanted = std::min(wanted, MaxReservedBytes / sizeof(T));
-    if (wanted > cache.records.capacity()) cache.records.reserve(wanted);
-}
-
 template <class T>
 PagedQueryResult fillCache(const Exchange& exchange, RecordCache<T>& cache, uint8_t command,
                            std::function<int(int, uint8_t*, int)> writer,
@@ -107,7 +92,7 @@ PagedQueryResult fillCache(const Exchange& exchange, RecordCache<T>& cache, uint
     query.recordSize = T::WireSize;
     query.writeRequest = std::move(writer);
     query.parsePage = [&cache](const uint8_t* packet, int length) {
-        if (cache.records.empty()) reserveForPages(cache, packet, length);
+        if (cache.records.empty()) cache.reserveForAllPages(packet, length);
         cache.appendAnswer(packet, length);
     };
     query.progress = [&cache, &progress](int) {

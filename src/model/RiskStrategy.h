@@ -11,14 +11,15 @@ namespace korvant {
 struct RiskStrategy {
     static constexpr int WireSize = 2376;
 
-    std::array<uint8_t, WireSize> raw{};
+    std::array<uint8_t, WireSize> raw;
 
-    static RiskStrategy fromWire(const uint8_t* record) {
-        RiskStrategy s;
-        std::memcpy(s.raw.data(), record, WireSize);
-        return s;
-    }
+    RiskStrategy() : raw{} {}
+    static RiskStrategy fromWire(const uint8_t* record) { return RiskStrategy(record); }
     void toWire(uint8_t* record) const { std::memcpy(record, raw.data(), WireSize); }
+
+private:
+    // Copied straight from the wire, without zeroing the record first.
+    explicit RiskStrategy(const uint8_t* record) { std::memcpy(raw.data(), record, WireSize); }
 };
 
 }  // namespace korvant

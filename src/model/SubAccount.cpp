@@ -9,19 +9,19 @@ namespace korvant {
 
 SubAccount SubAccount::fromWire(const uint8_t* r) {
     SubAccount s;
-    s.account = readPlainText(r, 16);
-    s.password = readPlainText(r + 16, 16);
-    s.groupName = readPlainText(r + 32, 32);
+    readPlainText(r, 16, s.account);
+    readPlainText(r + 16, 16, s.password);
+    readPlainText(r + 32, 32, s.groupName);
     s.groupId = getI32(r + 64);
-    s.name = readPlainText(r + 68, 32);
+    readPlainText(r + 68, 32, s.name);
     s.openDate = getI32(r + 100);
-    s.mainAccount = readPlainText(r + 104, 16);
-    s.marginTemplate = readPlainText(r + 120, 64);
-    s.feeTemplate = readPlainText(r + 184, 64);
+    readPlainText(r + 104, 16, s.mainAccount);
+    readPlainText(r + 120, 64, s.marginTemplate);
+    readPlainText(r + 184, 64, s.feeTemplate);
     s.startInvestment = getF64(r + 248);
-    s.mac = readPlainText(r + 256, 32);
+    readPlainText(r + 256, 32, s.mac);
     s.priorityFunds = getF64(r + 288);
-    s.remark = readPlainText(r + 296, 64);
+    readPlainText(r + 296, 64, s.remark);
     s.options = getI32(r + 360);
     return s;
 }

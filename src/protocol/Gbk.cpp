@@ -120,33 +120,38 @@ private:
         }
         // All pairs of one lead byte in one call; an invalid pair is noted
         // and stepped over (every valid pair takes two bytes and gives one
-        // code point).
-        std::vector<char> in(512);
-        std::vector<uint32_t> out(256);
+        // code point). Only the trail bytes a double-byte character can end
+        // in are asked for: 0x40-0x7E and 0x80-0xFE.
+        std::vector<unsigned char> trails;
+        for (int t = 0x40; t <= 0xFE; ++t)
+            if (t != 0x7F) trails.push_back(static_cast<unsigned char>(t));
+        const int count = static_cast<int>(trails.size());
+        std::vector<char> in(2 * trails.size());
+        std::vector<uint32_t> out(trails.size());
         for (int l = 0x80; l <= 0xFF; ++l) {
             if (!lead_[l]) continue;
-            for (int t = 0; t < 256; ++t) {
-                in[2 * t] = static_cast<char>(l);
-                in[2 * t + 1] = static_cast<char>(t);
+            for (int k = 0; k < count; ++k) {
+                in[2 * k] = static_cast<char>(l);
+                in[2 * k + 1] = static_cast<char>(trails[k]);
             }
-            int t = 0;
-            while (t < 256) {
+            int k = 0;
+            while (k < count) {
                 iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                char* inp = in.data() + 2 * t;
-                std::size_t inLeft = static_cast<std::size_t>(2 * (256 - t));
+                char* inp = in.data() + 2 * k;
+                std::size_t inLeft = static_cast<std::size_t>(2 * (count - k));
                 char* outp = reinterpret_cast<char*>(out.data());
                 std::size_t outLeft = out.size() * 4;
                 std::size_t r = iconv(cd, &inp, &inLeft, &outp, &outLeft);
-                const int done = static_cast<int>((inp - (in.data() + 2 * t)) / 2);
+                const int done = static_cast<int>((inp - (in.data() + 2 * k)) / 2);
                 const int produced =
                     static_cast<int>((outp - reinterpret_cast<char*>(out.data())) / 4);
-                for (int k = 0; k < produced && k < done; ++k)
-                    if (out[k] <= 0xFFFF)
-                        pair_[(static_cast<std::size_t>(l) << 8) | (t + k)] =
-                            static_cast<uint16_t>(out[k]);
-                t += done;
+                for (int j = 0; j < produced && j < done; ++j)
+                    if (out[j] <= 0xFFFF)
+                        pair_[(static_cast<std::size_t>(l) << 8) | trails[k + j]] =
+                            static_cast<uint16_t>(out[j]);
+                k += done;
                 if (r != static_cast<std::size_t>(-1)) break;
-                ++t;  // the pair at `t` is invalid
+                ++k;  // the pair at `k` is invalid
             }
         }
         iconv_close(cd);
@@ -196,52 +201,39 @@ uint32_t decodeUtf8(const unsigned char* p, std::size_t n) {
     return cp;
 }
 
-}  // namespace
-
-std::string toGbk(std::string_view utf8) {
-    if (isAscii(utf8)) return std::string(utf8);
-    const GbkTables& t = tables();
-    std::string out;
-    out.reserve(utf8.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        if (p[i] < 0x80) {
-            out.push_back(static_cast<char>(p[i++]));
-            continue;
-        }
-        std::size_t n = utf8SequenceLength(p[i]);
-        // Only whole, well-formed sequences are characters; a broken one is
-        // replaced byte by byte.
-        if (n == 1 || i + n > utf8.size() || !isValidUtf8(utf8.substr(i, n))) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        const uint32_t cp = decodeUtf8(p + i, n);
-        const uint16_t code = cp <= 0xFFFF ? t.encoded(cp) : 0;
-        if (code == 0) {
-            out.push_back('?');
-        } else if (code > 0xFF) {
-            out.push_back(static_cast<char>(code >> 8));
-            out.push_back(static_cast<char>(code & 0xFF));
-        } else {
-            out.push_back(static_cast<char>(code));
-        }
-        i += n;
-    }
-    return out;
+// True when the `n` bytes at `p` (2 to 4, lead byte included) are one
+// well-formed UTF-8 sequence: continuation bytes, no overlong form, no
+// surrogate, nothing above U+10FFFF.
+bool wellFormedSequence(const unsigned char* p, std::size_t n) {
+    for (std::size_t k = 1; k < n; ++k)
+        if ((p[k] & 0xC0) != 0x80) return false;
+    const uint32_t cp = decodeUtf8(p, n);
+    return !((n == 2 && cp < 0x80) || (n == 3 && cp < 0x800) || (n == 4 && cp < 0x10000) ||
+             cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF));
 }
 
-std::string fromGbk(std::string_view gbk) {
-    const std::size_t size = gbk.size();
-    std::size_t i = asciiPrefix(gbk);
-    if (i == size) return std::string(gbk);
+// Copies the ASCII run at `p[i]` to `o`, eight bytes at a time while they
+// last; returns the index after the run's whole words.
+template <typename Out>
+std::size_t copyAsciiWords(const unsigned char* p, std::size_t i, std::size_t size, Out*& o) {
+    while (i + 8 <= size) {
+        uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        if (word & 0x8080808080808080ull) break;
+        std::memcpy(o, &word, 8);
+        o += 8;
+        i += 8;
+    }
+    return i;
+}
+
+// Decodes `gbk` from index `i` (everything before it is ASCII and already
+// in `out`) into `out`, which has room for three bytes per input byte.
+// Returns the number of bytes written in all.
+std::size_t decodeGbk(std::string_view gbk, std::size_t i, unsigned char* out) {
     const GbkTables& t = tables();
-    // At most three UTF-8 bytes for each GBK byte.
-    std::string out(size * 3, '\0');
-    std::memcpy(out.data(), gbk.data(), i);
-    auto* o = reinterpret_cast<unsigned char*>(out.data()) + i;
+    const std::size_t size = gbk.size();
+    unsigned char* o = out + i;
     const auto* p = reinterpret_cast<const unsigned char*>(gbk.data());
     auto put = [&o](uint32_t cp) {
         if (cp < 0x800) {
@@ -258,6 +250,7 @@ std::string fromGbk(std::string_view gbk) {
         if (b < 0x80) {
             *o++ = b;
             ++i;
+            i = copyAsciiWords(p, i, size, o);
         } else if (uint16_t cp = t.single(b)) {
             put(cp);
             ++i;
@@ -269,7 +262,85 @@ std::string fromGbk(std::string_view gbk) {
             ++i;
         }
     }
-    out.resize(static_cast<std::size_t>(o - reinterpret_cast<unsigned char*>(out.data())));
+    return static_cast<std::size_t>(o - out);
+}
+
+// `out` = `gbk` decoded, where the first `i` bytes are ASCII. A field is
+// decoded on the stack and copied once at its exact size (a short one then
+// needs no heap at all); a long text is decoded in place, at most three
+// UTF-8 bytes for each GBK byte. `gbk` must not lie inside `out`.
+void assignDecoded(std::string& out, std::string_view gbk, std::size_t i) {
+    constexpr std::size_t FieldBytes = 256;
+    if (gbk.size() <= FieldBytes) {
+        unsigned char field[FieldBytes * 3];
+        std::memcpy(field, gbk.data(), i);
+        const std::size_t n = decodeGbk(gbk, i, field);
+        out.assign(reinterpret_cast<const char*>(field), n);
+        return;
+    }
+    out.resize(gbk.size() * 3);
+    std::memcpy(out.data(), gbk.data(), i);
+    out.resize(decodeGbk(gbk, i, reinterpret_cast<unsigned char*>(out.data())));
+}
+
+}  // namespace
+
+std::string toGbk(std::string_view utf8) {
+    std::string out;
+    appendGbk(out, utf8);
+    return out;
+}
+
+void appendGbk(std::string& out, std::string_view utf8) {
+    const std::size_t size = utf8.size();
+    std::size_t i = asciiPrefix(utf8);
+    if (i == size) {
+        out.append(utf8);
+        return;
+    }
+    const GbkTables& t = tables();
+    // Every character takes at most as many bytes in GBK as in UTF-8, and a
+    // broken byte becomes one '?'.
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    auto* const begin = reinterpret_cast<unsigned char*>(out.data()) + start;
+    std::memcpy(begin, utf8.data(), i);
+    auto* o = begin + i;
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    while (i < size) {
+        if (p[i] < 0x80) {
+            *o++ = p[i++];
+            i = copyAsciiWords(p, i, size, o);
+            continue;
+        }
+        std::size_t n = utf8SequenceLength(p[i]);
+        // Only whole, well-formed sequences are characters; a broken one is
+        // replaced byte by byte.
+        if (n == 1 || i + n > size || !wellFormedSequence(p + i, n)) {
+            *o++ = '?';
+            ++i;
+            continue;
+        }
+        const uint32_t cp = decodeUtf8(p + i, n);
+        const uint16_t code = cp <= 0xFFFF ? t.encoded(cp) : 0;
+        if (code == 0) {
+            *o++ = '?';
+        } else if (code > 0xFF) {
+            *o++ = static_cast<unsigned char>(code >> 8);
+            *o++ = static_cast<unsigned char>(code & 0xFF);
+        } else {
+            *o++ = static_cast<unsigned char>(code);
+        }
+        i += n;
+    }
+    out.resize(start + static_cast<std::size_t>(o - begin));
+}
+
+std::string fromGbk(std::string_view gbk) {
+    const std::size_t i = asciiPrefix(gbk);
+    if (i == gbk.size()) return std::string(gbk);
+    std::string out;
+    assignDecoded(out, gbk, i);
     return out;
 }
 
@@ -358,7 +429,39 @@ std::string_view rawPlainText(const uint8_t* field, std::size_t width) {
 }
 
 std::string readPlainText(const uint8_t* field, std::size_t width) {
-    return fromGbk(rawPlainText(field, width));
+    std::string out;
+    readPlainText(field, width, out);
+    return out;
+}
+
+void readPlainText(const uint8_t* field, std::size_t width, std::string& out) {
+    // One pass a word at a time finds where the text ends and whether it is
+    // ASCII up to there; most fields are (numbers, codes, dates).
+    constexpr uint64_t Ones = 0x0101010101010101ull;
+    constexpr uint64_t Highs = 0x8080808080808080ull;
+    std::size_t i = 0;
+    for (; i + 8 <= width; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, field + i, 8);
+        // Flags every byte >= 0x80 and the first NUL (or more); the bytes
+        // are then looked at one by one.
+        if (((word - Ones) & ~word & Highs) | (word & Highs)) break;
+    }
+    for (; i < width; ++i) {
+        if (field[i] == 0) {
+            out.assign(reinterpret_cast<const char*>(field), i);
+            return;
+        }
+        if (field[i] >= 0x80) break;
+    }
+    if (i == width) {
+        out.assign(reinterpret_cast<const char*>(field), width);
+        return;
+    }
+    const void* nul = std::memchr(field + i, 0, width - i);
+    const std::size_t n =
+        nul ? static_cast<std::size_t>(static_cast<const uint8_t*>(nul) - field) : width;
+    assignDecoded(out, std::string_view(reinterpret_cast<const char*>(field), n), i);
 }
 
 }  // namespace korvant

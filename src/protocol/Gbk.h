@@ -11,6 +11,8 @@ namespace korvant {
 
 // UTF-8 to GBK. Characters that GBK cannot hold become '?'.
 std::string toGbk(std::string_view utf8);
+// The same appended to `out` (which must not hold `utf8`).
+void appendGbk(std::string& out, std::string_view utf8);
 
 // GBK to UTF-8. Invalid or truncated byte sequences become U+FFFD.
 std::string fromGbk(std::string_view gbk);
@@ -30,6 +32,8 @@ void writePlainText(uint8_t* field, std::size_t width, std::string_view utf8);
 // Reads a fixed text field of `width` bytes: the bytes up to the first NUL
 // (or the whole field when it has none), decoded from GBK.
 std::string readPlainText(const uint8_t* field, std::size_t width);
+// The same into `out`, reusing its storage (the record parsers' form).
+void readPlainText(const uint8_t* field, std::size_t width, std::string& out);
 
 // The raw GBK bytes of a fixed text field, up to the first NUL.
 std::string_view rawPlainText(const uint8_t* field, std::size_t width);

@@ -215,6 +215,25 @@ TEST(DepositRecordsCsv, WithdrawalLineBytes) {
     EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xD3);
 }
 
+// A file of many records is its lines one after the other, in GBK, past the
+// size its text was first given room for.
+TEST(DepositRecordsCsv, ManyRecordsAreTheirLinesInOrder) {
+    std::vector<DepositRecord> records;
+    std::string text = depositCsvHeader();
+    for (int i = 0; i < 300; ++i) {
+        DepositRecord r;
+        r.customer = 1000 + i;
+        r.amount = i % 3 == 0 ? -12.5 * i : 1000.25 * i;
+        r.operatorName = i % 2 ? "管理员" : "admin";
+        r.serial = i;
+        r.remark = std::string(static_cast<std::size_t>(i % 40), 'x') + (i % 5 ? "备注" : "a,b");
+        records.push_back(r);
+        text += depositCsvLine(r, 20240101, 20240131);
+    }
+    EXPECT_EQ(depositCsvBytes(records, 20240101, 20240131), toGbk(text));
+    EXPECT_EQ(depositCsvBytes({}, 1, 2), toGbk(depositCsvHeader()));
+}
+
 TEST(DepositRecordsCsv, ServerTextsCannotShiftColumns) {
     DepositRecord record;
     record.amount = 10;

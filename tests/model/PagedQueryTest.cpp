@@ -8,6 +8,7 @@
 
 #include "WireBytes.h"
 #include "model/PagedQuery.h"
+#include "model/RecordCache.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
@@ -146,6 +147,32 @@ TEST(PagedQuery, EndsWhenTheServerDoesNotAdvance) {
     negative.script = {groupPage(9, -7, 1, 1)};
     EXPECT_EQ(queryGroups(negative.exchange(), reference), PagedQueryResult::Stalled);
     EXPECT_EQ(negative.requests.size(), 1u);
+}
+
+// A read of every page sizes its cache from the first page's total, never
+// beyond the bound, since the total is the server's word.
+TEST(RecordCache, ReservesForTheAnnouncedPagesWithinABound) {
+    RecordCache<Group> cache;
+    const auto honest = groupPage(40, 0, 3, 1);
+    cache.reserveForAllPages(honest.data(), static_cast<int>(honest.size()));
+    cache.replaceFromAnswer(honest.data(), static_cast<int>(honest.size()));
+    EXPECT_GE(cache.records.capacity(), 120u);
+    EXPECT_EQ(cache.count(), 3);
+    EXPECT_EQ(cache.records[2].id, 3);
+
+    RecordCache<Group> lied;
+    const auto huge = groupPage(INT32_MAX, 0, 150, 1);
+    lied.reserveForAllPages(huge.data(), static_cast<int>(huge.size()));
+    EXPECT_LE(lied.records.capacity() * sizeof(Group), RecordCache<Group>::MaxReservedBytes);
+    EXPECT_GE(lied.records.capacity(), 150u);
+
+    // Not a first page, or a page without records: nothing is reserved.
+    RecordCache<Group> later;
+    const auto second = groupPage(40, 1, 3, 1);
+    later.reserveForAllPages(second.data(), static_cast<int>(second.size()));
+    const auto empty = groupPage(40, 0, 0, 1);
+    later.reserveForAllPages(empty.data(), static_cast<int>(empty.size()));
+    EXPECT_EQ(later.records.capacity(), 0u);
 }
 
 TEST(PagedQuery, HugeTotalsAreBoundedByThePageCap) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "protocol/Gbk.h"
 
@@ -86,6 +88,48 @@ TEST(Gbk, TablesEqualTheConverterOnEverySequence) {
     EXPECT_EQ(differences, 0);
     const std::string broken = std::string("a\xE6\x9F\xF0\x9F\x98\x80\xC0\xAF\xED\xA0\x80") + "b";
     EXPECT_EQ(toGbk(broken), detail::toGbkByConverter(broken));
+}
+
+// Texts longer than a field, with ASCII runs of every length around the
+// eight-byte steps, Chinese, lone and broken bytes: the whole-text
+// conversions equal the converter both ways.
+TEST(Gbk, LongMixedTextsEqualTheConverter) {
+    const std::string pieces[] = {toGbk("柜"), "\x81", "\xB9\xF1", "\x80", "\xFF", "\xA1\x7F"};
+    for (int seed = 0; seed < 40; ++seed) {
+        std::string gbk;
+        for (int k = 0; gbk.size() < 200u + 7u * seed; ++k) {
+            gbk += std::string(static_cast<std::size_t>((k * 5 + seed) % 19), 'a' + k % 26);
+            gbk += pieces[(k + seed) % 6];
+        }
+        ASSERT_EQ(fromGbk(gbk), detail::fromGbkByConverter(gbk)) << "seed " << seed;
+        const std::string utf8 = fromGbk(gbk) + "\xE6\x9F" + std::string(9, 'z') + "\xC0\xAF";
+        ASSERT_EQ(toGbk(utf8), detail::toGbkByConverter(utf8)) << "seed " << seed;
+        std::string appended = "kept";
+        appendGbk(appended, utf8);
+        ASSERT_EQ(appended, "kept" + detail::toGbkByConverter(utf8)) << "seed " << seed;
+    }
+}
+
+// A fixed field read in place ends at its first NUL (or at its width) and is
+// decoded as a whole, wherever the NUL and the first non-ASCII byte fall.
+TEST(Gbk, PlainTextFieldsEndAtTheirFirstNul) {
+    const std::string chinese = toGbk("期");
+    for (std::size_t width : {1u, 7u, 8u, 9u, 16u, 31u, 64u}) {
+        for (std::size_t nul = 0; nul <= width; ++nul) {
+            for (std::size_t high = 0; high <= width; ++high) {
+                std::vector<uint8_t> field(width, 'x');
+                if (high + 1 < width) std::memcpy(field.data() + high, chinese.data(), 2);
+                if (nul < width) field[nul] = 0;
+                std::string read = "previous text that is long enough for the heap";
+                readPlainText(field.data(), width, read);
+                const std::string expected = fromGbk(rawPlainText(field.data(), width));
+                ASSERT_EQ(read, expected) << width << " " << nul << " " << high;
+                ASSERT_EQ(readPlainText(field.data(), width), expected);
+            }
+        }
+    }
+    const uint8_t noNul[3] = {'a', 0xB9, 0xF1};
+    EXPECT_EQ(readPlainText(noNul, 3), "a柜");
 }
 
 }  // namespace

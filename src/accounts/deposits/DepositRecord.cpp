@@ -22,11 +22,11 @@ DepositRecord DepositRecord::fromWire(const uint8_t* record) {
     r.customer = getI32(record + 0);
     r.tradeDate = getI32(record + 4);
     r.date = getI32(record + 8);
-    r.time = readPlainText(record + 12, 12);
+    readPlainText(record + 12, 12, r.time);
     r.amount = getF64(record + 24);
-    r.operatorName = readPlainText(record + 32, 16);
+    readPlainText(record + 32, 16, r.operatorName);
     r.serial = getI32(record + 48);
-    r.remark = readPlainText(record + 52, 64);
+    readPlainText(record + 52, 64, r.remark);
     return r;
 }
 

@@ -1,5 +1,7 @@
 #include "accounts/deposits/DepositRecordsPage.h"
 
+#include <algorithm>
+
 #include "accounts/deposits/DepositRecordsCsv.h"
 #include "accounts/deposits/DepositRequests.h"
 #include "app/AccountLists.h"
@@ -136,6 +138,12 @@ bool loadAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
     };
     paged.parsePage = [&out](const uint8_t* packet, int length) {
         const ListPage list = parseListPage(packet, length, DepositRecord::WireSize);
+        // The first page tells how many pages follow: room for all of them
+        // (bounded, the total is the server's word).
+        if (out.empty() && list.index == 0 && list.total > 1 && list.count > 0)
+            out.reserve(std::min(
+                static_cast<std::size_t>(list.total) * static_cast<std::size_t>(list.count),
+                RecordCache<DepositRecord>::MaxReservedBytes / sizeof(DepositRecord)));
         for (int i = 0; i < list.count; ++i)
             out.push_back(DepositRecord::fromWire(list.records + static_cast<std::size_t>(i) *
                                                                      DepositRecord::WireSize));

@@ -32,16 +32,8 @@ class AccountListsTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(t.loginAs("admin", "admin")); }
 
-    // Selects the group's node in the groups tree, as a click does.
     void selectGroup(int groupId) {
-        gui::NavigationPanel* navigation = t.window->navigation();
-        gui::NodeTreeModel* model = navigation->groupModel();
-        for (int node = 0; node < model->nodeCount(); ++node) {
-            if (model->node(node).data != groupId) continue;
-            navigation->groupTree()->setCurrentIndex(model->indexOfNode(node));
-            return;
-        }
-        ADD_FAILURE() << "no node for group " << groupId;
+        EXPECT_TRUE(t.selectGroup(groupId)) << "no node for group " << groupId;
     }
     gui::ContentPanel* content() { return t.window->content(); }
     QWidget* shownList() { return content()->currentPage(); }

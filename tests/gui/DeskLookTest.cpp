@@ -45,14 +45,7 @@ class DeskLookTest : public ::testing::Test {
 protected:
     void login() { ASSERT_TRUE(t.loginAs("admin", "admin")); }
     void selectGroup(int groupId) {
-        gui::NavigationPanel* navigation = t.window->navigation();
-        gui::NodeTreeModel* model = navigation->groupModel();
-        for (int node = 0; node < model->nodeCount(); ++node) {
-            if (model->node(node).data != groupId) continue;
-            navigation->groupTree()->setCurrentIndex(model->indexOfNode(node));
-            return;
-        }
-        ADD_FAILURE() << "no node for group " << groupId;
+        EXPECT_TRUE(t.selectGroup(groupId)) << "no node for group " << groupId;
     }
     gui::ContentPanel* content() { return t.window->content(); }
     gui::AccountListView* subAccounts() { return content()->list(AccountList::SubAccounts); }

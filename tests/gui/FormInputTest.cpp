@@ -36,24 +36,6 @@
 namespace korvant::test {
 namespace {
 
-// Runs `steps` one after another on the event loop while the dialog runs
-// modally, then rejects it if it is still open.
-template <class Dialog>
-bool runWith(Dialog& dialog, std::vector<std::function<void()>> steps) {
-    auto next = std::make_shared<std::function<void(std::size_t)>>();
-    *next = [&dialog, steps, next](std::size_t i) {
-        if (!dialog.isVisible()) return;
-        if (i >= steps.size()) {
-            dialog.reject();
-            return;
-        }
-        steps[i]();
-        QTimer::singleShot(0, &dialog, [next, i] { (*next)(i + 1); });
-    };
-    QTimer::singleShot(0, &dialog, [next] { (*next)(0); });
-    return dialog.run();
-}
-
 // The field Tab moves to from `from`.
 QWidget* tabFrom(QWidget* from) {
     from->setFocus(Qt::TabFocusReason);

@@ -9,12 +9,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 
 #include <cstdlib>
 
 #include "core/CoreDesk.h"
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/LoginDialog.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/widgets/NodeTreeModel.h"
 #include "local/LastLogin.h"
 
 namespace korvant::test {
@@ -128,6 +131,17 @@ DeskUnderTest::~DeskUnderTest() {
     window.reset();
     desk.reset();
     port.reset();
+}
+
+bool DeskUnderTest::selectGroup(int groupId) {
+    gui::NavigationPanel* navigation = window->navigation();
+    gui::NodeTreeModel* model = navigation->groupModel();
+    for (int node = 0; node < model->nodeCount(); ++node) {
+        if (model->node(node).data != groupId) continue;
+        navigation->groupTree()->setCurrentIndex(model->indexOfNode(node));
+        return true;
+    }
+    return false;
 }
 
 bool DeskUnderTest::loginAs(const std::string& account, const std::string& password) {

@@ -78,6 +78,9 @@ struct DeskUnderTest {
     // Logs in through the dialog (typing `account` and `password`); true
     // when the desk is logged in.
     bool loginAs(const std::string& account, const std::string& password);
+    // Selects the group's node in the groups tree, as a click does; false
+    // when the tree has no node for it.
+    bool selectGroup(int groupId);
 
     SimProcess sim;
     QTemporaryDir dir;
@@ -89,5 +92,23 @@ struct DeskUnderTest {
     bool loggedIn = false;
     bool ended = false;
 };
+
+// Runs `steps` one after another on the event loop while the dialog runs
+// modally, then rejects it if it is still open.
+template <class Dialog>
+bool runWith(Dialog& dialog, std::vector<std::function<void()>> steps) {
+    auto next = std::make_shared<std::function<void(std::size_t)>>();
+    *next = [&dialog, steps, next](std::size_t i) {
+        if (!dialog.isVisible()) return;
+        if (i >= steps.size()) {
+            dialog.reject();
+            return;
+        }
+        steps[i]();
+        QTimer::singleShot(0, &dialog, [next, i] { (*next)(i + 1); });
+    };
+    QTimer::singleShot(0, &dialog, [next] { (*next)(0); });
+    return dialog.run();
+}
 
 }  // namespace korvant::test

@@ -97,15 +97,18 @@ struct DeskUnderTest {
 // modally, then rejects it if it is still open.
 template <class Dialog>
 bool runWith(Dialog& dialog, std::vector<std::function<void()>> steps) {
+    // The step function holds itself only weakly: the pending timer keeps it
+    // alive, and nothing is left over once the steps end.
     auto next = std::make_shared<std::function<void(std::size_t)>>();
-    *next = [&dialog, steps, next](std::size_t i) {
+    std::weak_ptr<std::function<void(std::size_t)>> self = next;
+    *next = [&dialog, steps, self](std::size_t i) {
         if (!dialog.isVisible()) return;
         if (i >= steps.size()) {
             dialog.reject();
             return;
         }
         steps[i]();
-        QTimer::singleShot(0, &dialog, [next, i] { (*next)(i + 1); });
+        if (auto step = self.lock()) QTimer::singleShot(0, &dialog, [step, i] { (*step)(i + 1); });
     };
     QTimer::singleShot(0, &dialog, [next] { (*next)(0); });
     return dialog.run();

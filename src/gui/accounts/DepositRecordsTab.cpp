@@ -83,6 +83,12 @@ DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
 
 DepositRecordsTab::~DepositRecordsTab() {
     desk_.unsubscribe(observer_);
+    // The date fields lose their focus while the window is torn down, after
+    // this part of the object is gone: their signals must not reach it.
+    for (QDateEdit* date : {from_, to_}) {
+        date->disconnect(this);
+        date->calendarWidget()->disconnect(this);
+    }
 }
 
 void DepositRecordsTab::readFields() {

@@ -35,6 +35,7 @@ std::size_t heap(const std::string& s) {
 template <class T, class Strings>
 std::size_t cacheBytes(const RecordCache<T>& cache, Strings strings) {
     std::size_t bytes = sizeof(T) * cache.records.capacity();
+    if (bytes >= LargeBlockThreshold) bytes = largeBlockLength(bytes);
     for (const T& r : cache.records) bytes += strings(r);
     return bytes;
 }

@@ -78,7 +78,8 @@ Times runCore(const SimLauncher& sim, const std::string& file) {
     start = Clock::now();
     if (!importTemplate(desk, feeKind())) std::exit(1);
     times.importSeconds = since(start);
-    times.contracts = desk.reference().varieties.records;
+    times.contracts.assign(desk.reference().varieties.records.begin(),
+                           desk.reference().varieties.records.end());
     return times;
 }
 

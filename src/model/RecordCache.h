@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "model/LargeBlockAllocator.h"
 #include "model/ListAnswer.h"
 #include "model/PageCursor.h"
 
@@ -12,8 +13,11 @@
 namespace korvant {
 
 template <class T>
+using RecordArray = std::vector<T, LargeBlockAllocator<T>>;
+
+template <class T>
 struct RecordCache {
-    std::vector<T> records;
+    RecordArray<T> records;
     PageCursor cursor;
 
     // A record on the wire, turned into a T where the array constructs one

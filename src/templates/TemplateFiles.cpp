@@ -108,7 +108,8 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
 
     // The file is written whole at the end: an export that stops part-way
     // leaves no half-written file behind.
-    const std::vector<ContractVariety> contracts = desk.reference().varieties.records;
+    const std::vector<ContractVariety> contracts(desk.reference().varieties.records.begin(),
+                                                 desk.reference().varieties.records.end());
     const int count = static_cast<int>(contracts.size());
     const int pages = count / RatePageRows + 1;
     std::string text = templateCsvHeader(kind);

@@ -118,7 +118,7 @@ void showTemplateRates(Desk& desk, const TemplateKind& kind, int32_t templateId)
     }
 }
 
-std::vector<ContractVariety> sameProductContracts(const std::vector<ContractVariety>& contracts,
+std::vector<ContractVariety> sameProductContracts(std::span<const ContractVariety> contracts,
                                                   int index) {
     std::vector<ContractVariety> out;
     if (index < 0 || index >= static_cast<int>(contracts.size())) return out;
@@ -156,7 +156,7 @@ int modifyRates(Desk& desk, const TemplateKind& kind) {
     RateForm form = makeRateForm(kind, view.page.cells(view.selectedRow));
     if (!desk.port().editForm(form, [](Form&) { return true; })) return 0;
     const RateRow row = form.row();
-    const std::vector<ContractVariety>& contracts = desk.reference().varieties.records;
+    const auto& contracts = desk.reference().varieties.records;
     std::vector<ContractVariety> targets;
     if (form.allMonths)
         targets = sameProductContracts(contracts, index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ int modifyRates(Desk& desk, const TemplateKind& kind);
 
 // The contract-list entries of the same product as entry `index`, in list
 // order (entry `index` itself included).
-std::vector<ContractVariety> sameProductContracts(const std::vector<ContractVariety>& contracts,
+std::vector<ContractVariety> sameProductContracts(std::span<const ContractVariety> contracts,
                                                   int index);
 
 // Sends the rates of one contract (commands 92 / 44), one exchange with its

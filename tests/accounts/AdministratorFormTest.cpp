@@ -218,7 +218,7 @@ Administrator admin(const std::string& account, uint32_t mask, const std::string
     return a;
 }
 
-std::vector<std::string> accounts(const std::vector<Administrator>& records) {
+std::vector<std::string> accounts(std::span<const Administrator> records) {
     std::vector<std::string> out;
     for (const Administrator& a : records) out.push_back(a.account);
     return out;

@@ -21,7 +21,7 @@ using test::FakeServer;
 // A desk whose group cache holds a root, a first-level and a second-level
 // group; the server answers the group reload with `reloaded`.
 struct GroupFixture : AccountDeskFixture {
-    std::vector<Group> reloaded;
+    RecordArray<Group> reloaded;
 
     GroupFixture() {
         desk.reference().groups.records = {makeGroup(1, 0, "", "根"), makeGroup(2, 1, "01", "一级"),

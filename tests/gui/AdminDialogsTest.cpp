@@ -27,7 +27,7 @@ TEST(AdminDialogs, GroupDialogStaysOpenWhileRefused) {
     Group root;
     root.id = 1;
     root.name = "根";
-    GroupForm form = makeAddGroupForm({root}, root);
+    GroupForm form = makeAddGroupForm({&root, 1}, root);
     gui::GroupDialog dialog(form);
     dialog.setValidator(
         [&port](Form& f) { return validateGroupForm(port, static_cast<GroupForm&>(f)); });

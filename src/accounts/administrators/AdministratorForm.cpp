@@ -9,7 +9,7 @@ namespace {
 
 // "更多...", every cached group except the own one, then the current group
 // again; the last entry (the current group) is selected.
-void fillGroupChoices(AdministratorForm& form, const std::vector<Group>& groups, int32_t ownGroupId,
+void fillGroupChoices(AdministratorForm& form, std::span<const Group> groups, int32_t ownGroupId,
                       const GroupChoice& current) {
     form.groups.clear();
     form.groups.push_back({MoreGroupsChoice, "更多..."});
@@ -35,7 +35,7 @@ bool isAllDigits(const std::string& text) {
     return true;
 }
 
-AdministratorForm makeAddAdministratorForm(const std::vector<Group>& groups, int32_t ownGroupId,
+AdministratorForm makeAddAdministratorForm(std::span<const Group> groups, int32_t ownGroupId,
                                            const GroupChoice& current) {
     AdministratorForm form;
     form.adding = true;
@@ -45,7 +45,7 @@ AdministratorForm makeAddAdministratorForm(const std::vector<Group>& groups, int
 }
 
 AdministratorForm makeModifyAdministratorForm(const Administrator& record,
-                                              const std::vector<Group>& groups, int32_t ownGroupId,
+                                              std::span<const Group> groups, int32_t ownGroupId,
                                               const GroupChoice& current) {
     AdministratorForm form;
     form.adding = false;

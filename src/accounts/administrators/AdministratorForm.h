@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -71,11 +72,11 @@ inline uint32_t keepUnlistedPermissionBits(uint32_t edited, uint32_t stored) {
 
 // The add form: everything empty, all permissions clear, several logins
 // allowed, the group combo filled around `current`.
-AdministratorForm makeAddAdministratorForm(const std::vector<Group>& groups, int32_t ownGroupId,
+AdministratorForm makeAddAdministratorForm(std::span<const Group> groups, int32_t ownGroupId,
                                            const GroupChoice& current);
 // The modify form, filled from the selected record.
 AdministratorForm makeModifyAdministratorForm(const Administrator& record,
-                                              const std::vector<Group>& groups, int32_t ownGroupId,
+                                              std::span<const Group> groups, int32_t ownGroupId,
                                               const GroupChoice& current);
 
 // OK of the dialog, in order: account, all-digit account (adding only),

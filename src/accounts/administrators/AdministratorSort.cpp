@@ -41,7 +41,7 @@ int compareColumn(const Administrator& a, const Administrator& b, int column) {
 
 }  // namespace
 
-bool AdministratorSorter::sortByColumn(std::vector<Administrator>& records, int column) {
+bool AdministratorSorter::sortByColumn(std::span<Administrator> records, int column) {
     if (column < 0 || column >= SortableAdministratorColumns) return false;
     ascending_ = !ascending_;
     const bool ascending = ascending_;

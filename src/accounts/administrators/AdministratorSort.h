@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include <span>
 
 #include "model/Administrator.h"
 #include "model/RecordCache.h"
@@ -18,7 +18,7 @@ class AdministratorSorter {
 public:
     // Sorts `records` in place by `column`; false (and nothing changes) for a
     // column that does not sort.
-    bool sortByColumn(std::vector<Administrator>& records, int column);
+    bool sortByColumn(std::span<Administrator> records, int column);
     // Direction of the last sort.
     bool ascending() const { return ascending_; }
 

@@ -6,7 +6,7 @@ namespace korvant {
 
 namespace {
 
-std::vector<GroupChoice> allGroups(const std::vector<Group>& groups) {
+std::vector<GroupChoice> allGroups(std::span<const Group> groups) {
     std::vector<GroupChoice> choices;
     choices.reserve(groups.size());
     for (const Group& group : groups) choices.push_back({group.id, group.name});
@@ -15,7 +15,7 @@ std::vector<GroupChoice> allGroups(const std::vector<Group>& groups) {
 
 }  // namespace
 
-GroupForm makeAddGroupForm(const std::vector<Group>& groups, const Group& parent) {
+GroupForm makeAddGroupForm(std::span<const Group> groups, const Group& parent) {
     GroupForm form;
     form.adding = true;
     form.parents = allGroups(groups);
@@ -24,7 +24,7 @@ GroupForm makeAddGroupForm(const std::vector<Group>& groups, const Group& parent
     return form;
 }
 
-GroupForm makeModifyGroupForm(const std::vector<Group>& groups, const Group& record) {
+GroupForm makeModifyGroupForm(std::span<const Group> groups, const Group& record) {
     GroupForm form;
     form.adding = false;
     form.parents = allGroups(groups);

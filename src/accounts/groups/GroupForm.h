@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,10 +40,10 @@ struct GroupForm : Form {
 
 // Adding under `parent`: the quota and range are shown when the parent is
 // the root (empty code).
-GroupForm makeAddGroupForm(const std::vector<Group>& groups, const Group& parent);
+GroupForm makeAddGroupForm(std::span<const Group> groups, const Group& parent);
 // Modifying `record`: prefilled; the quota and range are shown for a
 // 2-character code.
-GroupForm makeModifyGroupForm(const std::vector<Group>& groups, const Group& record);
+GroupForm makeModifyGroupForm(std::span<const Group> groups, const Group& record);
 
 // OK: a name, and a range whose end is not below its start.
 bool validateGroupForm(FrontEndPort& port, GroupForm& form);

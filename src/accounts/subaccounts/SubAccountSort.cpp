@@ -73,7 +73,7 @@ int compareByColumn(const SubAccount& a, const SubAccount& b, int column) {
 
 }  // namespace
 
-bool SubAccountSorter::sortByColumn(std::vector<SubAccount>& records, int column) {
+bool SubAccountSorter::sortByColumn(std::span<SubAccount> records, int column) {
     if (column < 0 || column >= ColumnCount) return false;
     ascending_ = !ascending_;
     const bool up = ascending_;

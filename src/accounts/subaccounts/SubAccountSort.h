@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include <span>
 
 #include "model/SubAccount.h"
 
@@ -14,7 +14,7 @@ class SubAccountSorter {
 public:
     // Sorts `records` in place by the list column `column`; false (and
     // nothing changes) for a column the list does not have.
-    bool sortByColumn(std::vector<SubAccount>& records, int column);
+    bool sortByColumn(std::span<SubAccount> records, int column);
     bool ascending() const { return ascending_; }
 
 private:

@@ -5,6 +5,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <mutex>
 #include <vector>
 
@@ -86,19 +87,20 @@ std::size_t utf8SequenceLength(unsigned char lead) {
     return 1;
 }
 
-// Table-driven conversion. The tables are filled once from the system
-// converter, so every byte sequence converts exactly as the converter
-// would, at memory speed: decoding a field is a table look-up per
-// character instead of a converter call per field.
+// Table-driven conversion. The decoding tables are written at build time
+// from the system's converter, so every byte sequence converts exactly as
+// the converter would, at memory speed and without opening a converter:
+// decoding a field is a table look-up per character.
+#include "protocol/GbkTable.inc"
+
 class GbkTables {
 public:
-    GbkTables() { buildDecoding(); }
-
     // Code point of a single byte >= 0x80 (0 when it is no character).
-    uint16_t single(unsigned char b) const { return single_[b]; }
+    uint16_t single(unsigned char b) const { return GbkSingle[b]; }
     // Code point of a double-byte character (0 when invalid).
     uint16_t pair(unsigned char lead, unsigned char trail) const {
-        return pair_[(static_cast<std::size_t>(lead) << 8) | trail];
+        if (lead < 0x80) return 0;
+        return GbkPairs[(static_cast<std::size_t>(lead - 0x80) << 8) | trail];
     }
     // GBK bytes of a BMP code point: 0 when GBK cannot hold it; a value
     // above 0xFF is a double-byte character (lead in the high byte).
@@ -108,83 +110,20 @@ public:
     }
 
 private:
-    void buildDecoding() {
-        iconv_t cd = iconv_open("UTF-32LE", "CP936");
-        if (cd == reinterpret_cast<iconv_t>(-1)) return;
-        for (int b = 0x80; b <= 0xFF; ++b) {
-            char in[1] = {static_cast<char>(b)};
-            uint32_t cp = 0;
-            int result = convertOne(cd, in, 1, cp);
-            if (result == 1 && cp <= 0xFFFF) single_[b] = static_cast<uint16_t>(cp);
-            lead_[b] = result == 0;  // incomplete alone: the first byte of a pair
-        }
-        // All pairs of one lead byte in one call; an invalid pair is noted
-        // and stepped over (every valid pair takes two bytes and gives one
-        // code point). Only the trail bytes a double-byte character can end
-        // in are asked for: 0x40-0x7E and 0x80-0xFE.
-        std::vector<unsigned char> trails;
-        for (int t = 0x40; t <= 0xFE; ++t)
-            if (t != 0x7F) trails.push_back(static_cast<unsigned char>(t));
-        const int count = static_cast<int>(trails.size());
-        std::vector<char> in(2 * trails.size());
-        std::vector<uint32_t> out(trails.size());
-        for (int l = 0x80; l <= 0xFF; ++l) {
-            if (!lead_[l]) continue;
-            for (int k = 0; k < count; ++k) {
-                in[2 * k] = static_cast<char>(l);
-                in[2 * k + 1] = static_cast<char>(trails[k]);
-            }
-            int k = 0;
-            while (k < count) {
-                iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                char* inp = in.data() + 2 * k;
-                std::size_t inLeft = static_cast<std::size_t>(2 * (count - k));
-                char* outp = reinterpret_cast<char*>(out.data());
-                std::size_t outLeft = out.size() * 4;
-                std::size_t r = iconv(cd, &inp, &inLeft, &outp, &outLeft);
-                const int done = static_cast<int>((inp - (in.data() + 2 * k)) / 2);
-                const int produced =
-                    static_cast<int>((outp - reinterpret_cast<char*>(out.data())) / 4);
-                for (int j = 0; j < produced && j < done; ++j)
-                    if (out[j] <= 0xFFFF)
-                        pair_[(static_cast<std::size_t>(l) << 8) | trails[k + j]] =
-                            static_cast<uint16_t>(out[j]);
-                k += done;
-                if (r != static_cast<std::size_t>(-1)) break;
-                ++k;  // the pair at `k` is invalid
-            }
-        }
-        iconv_close(cd);
-    }
-
-    // 1: one character converted into `cp`; 0: incomplete; -1: invalid.
-    static int convertOne(iconv_t cd, char* in, std::size_t size, uint32_t& cp) {
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        char* outp = reinterpret_cast<char*>(&cp);
-        std::size_t outLeft = sizeof cp;
-        std::size_t inLeft = size;
-        std::size_t r = iconv(cd, &in, &inLeft, &outp, &outLeft);
-        if (r != static_cast<std::size_t>(-1) && outLeft == 0) return 1;
-        return errno == EINVAL ? 0 : -1;
-    }
-
     // The inverse of the decoding tables. Where two byte sequences decode
     // to the same character, the converter writes the lower one.
     void buildEncoding() const {
         encode_.assign(0x10000, 0);
         for (uint32_t cp = 0; cp < 0x80; ++cp) encode_[cp] = static_cast<uint16_t>(cp);
         for (int b = 0x80; b <= 0xFF; ++b)
-            if (single_[b] != 0 && encode_[single_[b]] == 0)
-                encode_[single_[b]] = static_cast<uint16_t>(b);
-        for (std::size_t code = 0x8000; code < 0x10000; ++code) {
-            const uint16_t cp = pair_[code];
-            if (cp != 0 && encode_[cp] == 0) encode_[cp] = static_cast<uint16_t>(code);
+            if (GbkSingle[b] != 0 && encode_[GbkSingle[b]] == 0)
+                encode_[GbkSingle[b]] = static_cast<uint16_t>(b);
+        for (std::size_t index = 0; index < std::size(GbkPairs); ++index) {
+            const uint16_t cp = GbkPairs[index];
+            if (cp != 0 && encode_[cp] == 0) encode_[cp] = static_cast<uint16_t>(0x8000 + index);
         }
     }
 
-    std::array<uint16_t, 256> single_{};
-    std::array<bool, 256> lead_{};
-    std::vector<uint16_t> pair_ = std::vector<uint16_t>(0x10000, 0);
     mutable std::once_flag encodingOnce_;
     mutable std::vector<uint16_t> encode_;
 };

@@ -178,7 +178,8 @@ struct Parser {
             leaves[leaf] = command.get();
             order.push_back(leaf);
         }
-        app.footer(Notes + commandsSection());
+        // Written only when help is asked for.
+        app.footer([this] { return Notes + commandsSection(); });
     }
 
     // One entry per command, in registration order: its words, its help and

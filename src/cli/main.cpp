@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -64,5 +65,11 @@ int main(int argc, char** argv) {
     context.stderrIsTerminal = isatty(STDERR_FILENO) == 1;
     context.promptPassword = promptWithoutEcho;
     std::vector<std::string> args(argv + 1, argv + argc);
-    return korvant::cli::runCli(args, context);
+    const int status = korvant::cli::runCli(args, context);
+    // The system takes back the caches and closes the connection at once;
+    // freeing megabytes of records one by one first would only delay the
+    // exit. Output still waiting in the streams is written first.
+    std::cout.flush();
+    std::cerr.flush();
+    std::_Exit(status);
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <locale.h>
 
@@ -23,24 +24,112 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-std::string formatFixed(double value, int decimals) {
+namespace {
+
+// Writes "%.*f" of `value` to `text` (room for FixedTextSize bytes); its
+// length.
+constexpr std::size_t FixedTextSize = 400;
+
+std::size_t writeFixed(char* text, double value, int decimals) {
     if (!std::isfinite(value)) value = 0.0;
     if (decimals < 0) decimals = 0;
-    char text[400];
+    // Most amounts and rates are short decimals, m / 10^decimals with an
+    // integer m. When a step of the last decimal is coarser than the spacing
+    // of doubles near the value, the double lies within half a step of that
+    // decimal, so its digits are the rounded text. The decimal is found from
+    // one product and confirmed by one division: while the product stays
+    // below 2^51 its error is under a half, and the quotient of the exact m
+    // and 10^decimals is the double nearest the decimal. Rounding the exact
+    // double to a precision is several times slower and is kept for the
+    // rest.
+    static constexpr double Powers[] = {1,   1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                        1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
+    constexpr int MaxShortDecimals = 17;
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0) {
+        char* o = text;
+        if (std::signbit(value)) *o++ = '-';
+        *o++ = '0';
+        if (decimals > 0) *o++ = '.';
+        for (int z = 0; z < decimals && z < static_cast<int>(FixedTextSize) - 3; ++z) *o++ = '0';
+        return static_cast<std::size_t>(o - text);
+    }
+    uint64_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    ++bits;  // the next double up (after the largest: infinity)
+    double next;
+    std::memcpy(&next, &bits, sizeof next);
+    // (Tiny values stay out: arithmetic on subnormal spacings is slow.)
+    if (decimals <= MaxShortDecimals && magnitude > 1e-280 &&
+        (next - magnitude) * 4 * Powers[decimals] < 1) {
+        const double product = magnitude * Powers[decimals];
+        const int64_t m = static_cast<int64_t>(product + 0.5);
+        if (product < 2251799813685248.0 &&  // 2^51
+            static_cast<double>(m) / Powers[decimals] == magnitude) {
+            // The digits of m, at least decimals + 1 of them, with the point
+            // before the last `decimals`.
+            char digits[24];
+            const std::size_t fraction = static_cast<std::size_t>(decimals);
+            const std::size_t count = static_cast<std::size_t>(
+                std::to_chars(digits, digits + sizeof digits, m).ptr - digits);
+            char* o = text;
+            if (std::signbit(value)) *o++ = '-';
+            if (count > fraction) {
+                std::memcpy(o, digits, count - fraction);
+                o += count - fraction;
+            } else {
+                *o++ = '0';
+            }
+            if (fraction > 0) {
+                *o++ = '.';
+                const std::size_t shown = count < fraction ? count : fraction;
+                for (std::size_t z = shown; z < fraction; ++z) *o++ = '0';
+                std::memcpy(o, digits + count - shown, shown);
+                o += shown;
+            }
+            return static_cast<std::size_t>(o - text);
+        }
+    }
     auto [end, ec] =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    if (ec != std::errc{}) return "0";
-    return std::string(text, end);
+        std::to_chars(text, text + FixedTextSize, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc{}) {
+        text[0] = '0';
+        return 1;
+    }
+    return static_cast<std::size_t>(end - text);
+}
+
+// The fixed text with trailing zeros and a bare point removed; "-0"
+// becomes "0".
+std::size_t writeTrimmed(char* text, double value, int decimals) {
+    std::size_t n = writeFixed(text, value, decimals);
+    // Fixed text has a point exactly when it has decimals.
+    if (decimals > 0) {
+        while (n > 0 && text[n - 1] == '0') --n;
+        if (n > 0 && text[n - 1] == '.') --n;
+    }
+    if (n == 2 && text[0] == '-' && text[1] == '0') {
+        text[0] = '0';
+        n = 1;
+    }
+    return n;
+}
+
+}  // namespace
+
+std::string formatFixed(double value, int decimals) {
+    char text[FixedTextSize];
+    return std::string(text, writeFixed(text, value, decimals));
 }
 
 std::string formatTrimmed(double value, int decimals) {
-    std::string text = formatFixed(value, decimals);
-    if (text.find('.') != std::string::npos) {
-        while (!text.empty() && text.back() == '0') text.pop_back();
-        if (!text.empty() && text.back() == '.') text.pop_back();
-    }
-    if (text == "-0") text = "0";
-    return text;
+    char text[FixedTextSize];
+    return std::string(text, writeTrimmed(text, value, decimals));
+}
+
+void appendTrimmed(std::string& out, double value, int decimals) {
+    char text[FixedTextSize];
+    out.append(text, writeTrimmed(text, value, decimals));
 }
 
 std::string formatInt(int64_t value) {

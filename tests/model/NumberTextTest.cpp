@@ -4,10 +4,14 @@
 // status rows, and read typed "1234.5" as such.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "accounts/deposits/DepositForm.h"
 #include "accounts/deposits/DepositRecord.h"
@@ -91,6 +95,42 @@ TEST(NumberText, LenientAndStrictReadingOfOddText) {
     EXPECT_EQ(formatTrimmed(-0.0001, 2), "0");
     EXPECT_EQ(formatPadded(7, 3), "007");
     EXPECT_EQ(formatDate(20240105), "2024-01-05");
+}
+
+// Fixed formatting takes a shortcut for short decimals; it must give what
+// rounding the exact double gives, halfway cases and huge or tiny values
+// included.
+TEST(NumberText, FixedFormattingEqualsCorrectRoundingOfTheDouble) {
+    auto exact = [](double value, int decimals) {
+        char text[400];
+        auto [end, ec] =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+        return ec == std::errc{} ? std::string(text, end) : std::string("0");
+    };
+    std::vector<double> values = {0.0, -0.0,    0.125, 2.675,   1.005,   0.5,    1.5,
+                                  2.5, -2.5,    0.045, 1e22,    1e-300,  5e-324, 123456.785,
+                                  0.1, 1.0 / 3, 9.995, 99.9999, -0.0001, 4.35,   1e15 + 0.3};
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        const int64_t n = static_cast<int64_t>(random() % 2000000001) - 1000000000;
+        values.push_back(static_cast<double>(n) / std::pow(10.0, static_cast<int>(random() % 12)));
+        uint64_t bits = random();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        if (std::isfinite(any)) values.push_back(any);
+    }
+    for (double v : values)
+        for (int d : {0, 1, 2, 3, 4, 6, 8, 12, 16, 17, 20}) {
+            const std::string text = exact(v, d);
+            ASSERT_EQ(formatFixed(v, d), text) << v << " to " << d << " decimals";
+            std::string trimmed = text;
+            if (trimmed.find('.') != std::string::npos) {
+                while (trimmed.back() == '0') trimmed.pop_back();
+                if (trimmed.back() == '.') trimmed.pop_back();
+            }
+            if (trimmed == "-0") trimmed = "0";
+            ASSERT_EQ(formatTrimmed(v, d), trimmed) << v << " to " << d << " decimals";
+        }
 }
 
 }  // namespace

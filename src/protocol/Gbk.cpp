@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <iterator>
-#include <mutex>
 #include <vector>
 
 namespace korvant {
@@ -105,27 +104,26 @@ public:
     // GBK bytes of a BMP code point: 0 when GBK cannot hold it; a value
     // above 0xFF is a double-byte character (lead in the high byte).
     uint16_t encoded(uint32_t cp) const {
-        std::call_once(encodingOnce_, [this] { buildEncoding(); });
-        return cp < encode_.size() ? encode_[cp] : 0;
+        // Made on first use; after that a look-up is one load.
+        static const std::vector<uint16_t> encode = buildEncoding();
+        return cp < encode.size() ? encode[cp] : 0;
     }
 
 private:
     // The inverse of the decoding tables. Where two byte sequences decode
     // to the same character, the converter writes the lower one.
-    void buildEncoding() const {
-        encode_.assign(0x10000, 0);
-        for (uint32_t cp = 0; cp < 0x80; ++cp) encode_[cp] = static_cast<uint16_t>(cp);
+    static std::vector<uint16_t> buildEncoding() {
+        std::vector<uint16_t> encode(0x10000, 0);
+        for (uint32_t cp = 0; cp < 0x80; ++cp) encode[cp] = static_cast<uint16_t>(cp);
         for (int b = 0x80; b <= 0xFF; ++b)
-            if (GbkSingle[b] != 0 && encode_[GbkSingle[b]] == 0)
-                encode_[GbkSingle[b]] = static_cast<uint16_t>(b);
+            if (GbkSingle[b] != 0 && encode[GbkSingle[b]] == 0)
+                encode[GbkSingle[b]] = static_cast<uint16_t>(b);
         for (std::size_t index = 0; index < std::size(GbkPairs); ++index) {
             const uint16_t cp = GbkPairs[index];
-            if (cp != 0 && encode_[cp] == 0) encode_[cp] = static_cast<uint16_t>(0x8000 + index);
+            if (cp != 0 && encode[cp] == 0) encode[cp] = static_cast<uint16_t>(0x8000 + index);
         }
+        return encode;
     }
-
-    mutable std::once_flag encodingOnce_;
-    mutable std::vector<uint16_t> encode_;
 };
 
 const GbkTables& tables() {

@@ -28,6 +28,11 @@ std::string csvSafeText(const std::string& text) {
     return startsLikeFormula(text) ? "'" + text : text;
 }
 
+void appendCsvSafeText(std::string& out, const std::string& text) {
+    if (startsLikeFormula(text)) out += '\'';
+    out += text;
+}
+
 std::string csvQuotedText(const std::string& text) {
     std::string out;
     appendCsvQuotedText(out, text);

@@ -11,6 +11,7 @@ namespace korvant {
 // "-" followed by a letter; otherwise unchanged. Only for text fields:
 // numbers are written as they are.
 std::string csvSafeText(const std::string& text);
+void appendCsvSafeText(std::string& out, const std::string& text);
 
 // A text field made safe as csvSafeText does, then quoted ("" for a quote)
 // when it holds a comma, a quote or a line break, so that it cannot shift the

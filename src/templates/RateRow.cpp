@@ -31,8 +31,17 @@ std::vector<RateRow> readRatePage(const TemplateKind& kind, std::span<const uint
 }
 
 std::string rateCsvValue(double value, int decimals) {
-    std::string text = formatTrimmed(value, decimals);
-    return readLenient(text) == 0 ? std::string() : text;
+    std::string text;
+    appendRateCsvValue(text, value, decimals);
+    return text;
+}
+
+void appendRateCsvValue(std::string& out, double value, int decimals) {
+    // A value that rounds to zero is trimmed to exactly "0", and written as
+    // nothing.
+    const std::size_t start = out.size();
+    appendTrimmed(out, value, decimals);
+    if (out.size() == start + 1 && out[start] == '0') out.resize(start);
 }
 
 std::string rateCell(double value) {

@@ -31,13 +31,23 @@ std::string templateCsvHeader(const TemplateKind& kind) {
 
 std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& contract,
                             const RateRow& row) {
-    std::string out =
-        csvSafeText(contract.exchangeCode) + "," + csvSafeText(contract.contractCode) + ",";
-    for (std::size_t i = 0; i < kind.values.size(); ++i)
-        out += rateCsvValue(row.values[i], kind.values[i].csvDecimals) + ",";
+    std::string out;
+    appendTemplateCsvLine(out, kind, contract, row);
+    return out;
+}
+
+void appendTemplateCsvLine(std::string& out, const TemplateKind& kind,
+                           const ContractVariety& contract, const RateRow& row) {
+    appendCsvSafeText(out, contract.exchangeCode);
+    out += ',';
+    appendCsvSafeText(out, contract.contractCode);
+    out += ',';
+    for (std::size_t i = 0; i < kind.values.size(); ++i) {
+        appendRateCsvValue(out, row.values[i], kind.values[i].csvDecimals);
+        out += ',';
+    }
     if (kind.hasDiscount) out += row.discount == 1 ? "不优惠," : ",";
     out += row.mode == 1 ? "绝对\r\n" : "\r\n";
-    return out;
 }
 
 CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine) {

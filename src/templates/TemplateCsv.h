@@ -24,6 +24,9 @@ std::string templateCsvHeader(const TemplateKind& kind);
 // The line of one contract with its CR LF.
 std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& contract,
                             const RateRow& row);
+// templateCsvLine appended to `out`.
+void appendTemplateCsvLine(std::string& out, const TemplateKind& kind,
+                           const ContractVariety& contract, const RateRow& row);
 
 // One line of a file to import, read from its GBK bytes.
 struct CsvRateLine {

@@ -2,9 +2,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <ostream>
+#include <set>
 #include <sstream>
+#include <utility>
 
 #include "app/BuildVersion.h"
 #include "app/FrontEndPort.h"
@@ -115,6 +119,42 @@ std::vector<std::string> synopsis(const CLI::App& leaf) {
     return words;
 }
 
+// "group list" as its two words; "login" as "login" and "".
+std::pair<std::string, std::string> wordsOfName(const std::string& name) {
+    std::istringstream words(name);
+    std::string first, second;
+    words >> first >> second;
+    return {first, second};
+}
+
+// The command's words ("group", "list"; "login", "") when they can be told
+// from the start of `args` alone: known global options, with their values,
+// then the words. Nothing when help is asked for or when anything before the
+// words is not a global option; the whole parser then reads the line.
+std::optional<std::pair<std::string, std::string>> commandWords(
+    const std::vector<std::string>& args) {
+    static const std::set<std::string> WithValue = {"--dir",  "--server-index", "--host",
+                                                    "--port", "--user",         "--password",
+                                                    "--mac",  "--timeout"};
+    static const std::set<std::string> Flags = {"--password-stdin", "--yes"};
+    for (const std::string& arg : args)
+        if (arg == "-h" || arg == "--help" || arg == "--") return std::nullopt;
+    std::size_t i = 0;
+    while (i < args.size() && !args[i].empty() && args[i][0] == '-') {
+        const std::string name = args[i].substr(0, args[i].find('='));
+        if (Flags.count(args[i]) != 0) {
+            ++i;
+        } else if (WithValue.count(name) != 0) {
+            i += name.size() == args[i].size() ? 2 : 1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (i >= args.size()) return std::nullopt;
+    std::string second = i + 1 < args.size() ? args[i + 1] : std::string();
+    return std::make_pair(args[i], second);
+}
+
 struct Parser {
     CLI::App app{"korvant-cli: the administrator desk of Korvant on the command line",
                  "korvant-cli"};
@@ -122,7 +162,11 @@ struct Parser {
     std::map<CLI::App*, Command*> leaves;
     std::vector<const CLI::App*> order;
 
-    explicit Parser(GlobalOptions& o) {
+    // With `only`, the commands other than the one it names are left out:
+    // building every command's options costs more than many a command's
+    // whole work.
+    explicit Parser(GlobalOptions& o,
+                    const std::optional<std::pair<std::string, std::string>>& only = {}) {
         app.require_subcommand(1);
         app.set_version_flag("--version", std::string("korvant-cli ") + buildVersion(),
                              "print the version and exit");
@@ -156,11 +200,19 @@ struct Parser {
             ->check(CLI::Range(1, 86400));
 
         commands = allCommands();
+        // Only the named command when the line names one that exists;
+        // otherwise every command, so that errors and help read the same.
+        auto named = [&only](const Command& command) {
+            const auto [first, second] = wordsOfName(command.name());
+            return first == only->first && (second.empty() || second == only->second);
+        };
+        const bool narrow =
+            only && std::any_of(commands.begin(), commands.end(),
+                                [&named](const auto& command) { return named(*command); });
         std::map<std::string, CLI::App*> objects;
         for (auto& command : commands) {
-            std::istringstream words(command->name());
-            std::string first, second;
-            words >> first >> second;
+            if (narrow && !named(*command)) continue;
+            const auto [first, second] = wordsOfName(command->name());
             CLI::App* parent = &app;
             if (!second.empty()) {
                 CLI::App*& object = objects[first];
@@ -216,7 +268,7 @@ std::string cliHelp() {
 }
 
 int runCli(const std::vector<std::string>& args, CliContext& context) {
-    Parser parser(context.options);
+    Parser parser(context.options, commandWords(args));
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         parser.app.parse(reversed);

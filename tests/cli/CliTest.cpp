@@ -89,6 +89,21 @@ TEST_F(CliAgainstSim, AWrongPasswordPrintsTheRefusalAndExitsOne) {
     EXPECT_GT(run.err.size(), std::string("[提示] \n").size());
 }
 
+// Only the named command's options are built for a run; a global option's
+// value that reads like a command must not be taken for the command.
+TEST_F(CliAgainstSim, GlobalOptionValuesThatReadLikeCommandsStayValues) {
+    std::vector<std::string> args = {"--user", "deposits", "--password=login"};
+    for (const std::string& a : server()) args.push_back(a);
+    args.push_back("login");
+    CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 1) << run.err;  // a refused login, not a usage error
+    EXPECT_EQ(run.err.rfind("[提示] ", 0), 0u) << run.err;
+
+    CliRun unknown = runCli(admin({"group", "list", "--bogus"}));
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("--bogus"), std::string::npos) << unknown.err;
+}
+
 TEST_F(CliAgainstSim, PasswordSources) {
     auto base = server();
     base.push_back("--user");

@@ -31,17 +31,15 @@ std::vector<RateRow> readRatePage(const TemplateKind& kind, std::span<const uint
 }
 
 std::string rateCsvValue(double value, int decimals) {
-    std::string text;
-    appendRateCsvValue(text, value, decimals);
-    return text;
+    char text[FixedTextSize];
+    return std::string(text, writeRateCsvValue(text, value, decimals));
 }
 
-void appendRateCsvValue(std::string& out, double value, int decimals) {
+std::size_t writeRateCsvValue(char* text, double value, int decimals) {
     // A value that rounds to zero is trimmed to exactly "0", and written as
     // nothing.
-    const std::size_t start = out.size();
-    appendTrimmed(out, value, decimals);
-    if (out.size() == start + 1 && out[start] == '0') out.resize(start);
+    const std::size_t n = writeTrimmed(text, value, decimals);
+    return n == 1 && text[0] == '0' ? 0 : n;
 }
 
 std::string rateCell(double value) {

@@ -33,7 +33,8 @@ std::vector<RateRow> readRatePage(const TemplateKind& kind, std::span<const uint
 std::string rateCell(double value);
 // A rate as exported, with `decimals`; empty when it reads as 0.
 std::string rateCsvValue(double value, int decimals);
-void appendRateCsvValue(std::string& out, double value, int decimals);
+// rateCsvValue written to `text` (room for FixedTextSize bytes); its length.
+std::size_t writeRateCsvValue(char* text, double value, int decimals);
 
 // The cells of a row after the two code columns: the values, the discount
 // ("不优惠" or empty, fee only) and the collection mode ("绝对" or empty).

@@ -1,6 +1,7 @@
 #include "templates/TemplateCsv.h"
 
 #include <cctype>
+#include <tuple>
 
 #include "local/CsvText.h"
 #include "protocol/Gbk.h"
@@ -42,10 +43,14 @@ void appendTemplateCsvLine(std::string& out, const TemplateKind& kind,
     out += ',';
     appendCsvSafeText(out, contract.contractCode);
     out += ',';
-    for (std::size_t i = 0; i < kind.values.size(); ++i) {
-        appendRateCsvValue(out, row.values[i], kind.values[i].csvDecimals);
-        out += ',';
+    // The values are written into one buffer and appended at once.
+    char values[std::tuple_size_v<decltype(RateRow::values)> * (FixedTextSize + 1)];
+    char* o = values;
+    for (std::size_t i = 0; i < kind.values.size() && i < row.values.size(); ++i) {
+        o += writeRateCsvValue(o, row.values[i], kind.values[i].csvDecimals);
+        *o++ = ',';
     }
+    out.append(values, static_cast<std::size_t>(o - values));
     if (kind.hasDiscount) out += row.discount == 1 ? "不优惠," : ",";
     out += row.mode == 1 ? "绝对\r\n" : "\r\n";
 }

@@ -28,8 +28,6 @@ namespace {
 
 // Writes "%.*f" of `value` to `text` (room for FixedTextSize bytes); its
 // length.
-constexpr std::size_t FixedTextSize = 400;
-
 std::size_t writeFixed(char* text, double value, int decimals) {
     if (!std::isfinite(value)) value = 0.0;
     if (decimals < 0) decimals = 0;
@@ -99,12 +97,13 @@ std::size_t writeFixed(char* text, double value, int decimals) {
     return static_cast<std::size_t>(end - text);
 }
 
-// The fixed text with trailing zeros and a bare point removed; "-0"
-// becomes "0".
+}  // namespace
+
 std::size_t writeTrimmed(char* text, double value, int decimals) {
     std::size_t n = writeFixed(text, value, decimals);
-    // Fixed text has a point exactly when it has decimals.
-    if (decimals > 0) {
+    // Fixed text has a point exactly when it has decimals (a value too long
+    // for the buffer is a bare "0").
+    if (decimals > 0 && n > 1) {
         while (n > 0 && text[n - 1] == '0') --n;
         if (n > 0 && text[n - 1] == '.') --n;
     }
@@ -114,8 +113,6 @@ std::size_t writeTrimmed(char* text, double value, int decimals) {
     }
     return n;
 }
-
-}  // namespace
 
 std::string formatFixed(double value, int decimals) {
     char text[FixedTextSize];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +20,11 @@ std::string formatFixed(double value, int decimals);
 std::string formatTrimmed(double value, int decimals);
 // formatTrimmed appended to `out`.
 void appendTrimmed(std::string& out, double value, int decimals);
+// The most bytes formatFixed and formatTrimmed write.
+inline constexpr std::size_t FixedTextSize = 400;
+// formatTrimmed written to `text`, which has room for FixedTextSize bytes;
+// its length.
+std::size_t writeTrimmed(char* text, double value, int decimals);
 
 // Decimal integer text.
 std::string formatInt(int64_t value);

@@ -8,6 +8,7 @@
 #include "cli/commands/AccountListCommand.h"
 #include "cli/commands/AccountSelection.h"
 #include "cli/commands/Commands.h"
+#include "cli/commands/PasswordOptions.h"
 
 // `admin list|add|modify|delete`: the administrators of a group.
 namespace korvant::cli {
@@ -40,12 +41,7 @@ public:
         app.add_option("--group", group_, "id of the group in the groups tree (\"组别\")")
             ->required();
         app.add_option("--account", account_, "administrator account (\"账号\")")->required();
-        auto* password = app.add_option("--password", password_,
-                                        "password (\"密码\"; visible in the process list)");
-        auto* fromStdin = app.add_flag("--password-stdin", passwordStdin_,
-                                       "read the password from the next line of standard "
-                                       "input (asked for without echo on a terminal)");
-        password->excludes(fromStdin);
+        addPasswordOptions(app, password_, passwordStdin_, "password", "密码");
         app.add_option("--name", name_, "name (\"名称\")");
         app.add_option("--permissions", permissions_,
                        "permission mask (\"权限\"), decimal or 0x-hexadecimal; bit n is entry n "

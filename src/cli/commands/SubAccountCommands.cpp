@@ -8,6 +8,7 @@
 #include "cli/commands/AccountListCommand.h"
 #include "cli/commands/AccountSelection.h"
 #include "cli/commands/Commands.h"
+#include "cli/commands/PasswordOptions.h"
 
 // `subaccount list|add|modify|delete`: the sub-accounts of a group.
 namespace korvant::cli {
@@ -23,12 +24,7 @@ public:
     void addOptions(CLI::App& app) override {
         app.add_option("--group", group_, "id of the second-level group (\"组  别\")")->required();
         app.add_option("--account", account_, "account number (\"子账号\")");
-        auto* password = app.add_option("--password", password_,
-                                        "password (\"密  码\"; visible in the process list)");
-        auto* fromStdin = app.add_flag("--password-stdin", passwordStdin_,
-                                       "read the password from the next line of standard "
-                                       "input (asked for without echo on a terminal)");
-        password->excludes(fromStdin);
+        addPasswordOptions(app, password_, passwordStdin_, "password", "密  码");
         app.add_option("--name", name_, "name (\"名  称\")");
         app.add_option("--main-account", mainAccount_,
                        "main account linked to the group (\"主账号\"; default: the first)");
@@ -81,12 +77,7 @@ public:
     void addOptions(CLI::App& app) override {
         app.add_option("--group", group_, "id of the group listing the sub-account")->required();
         app.add_option("--account", account_, "account number (\"子账号\")")->required();
-        auto* password = app.add_option("--password", password_,
-                                        "new password (\"密  码\"; visible in the process list)");
-        auto* fromStdin = app.add_flag("--password-stdin", passwordStdin_,
-                                       "read the new password from the next line of standard "
-                                       "input (asked for without echo on a terminal)");
-        password->excludes(fromStdin);
+        addPasswordOptions(app, password_, passwordStdin_, "new password", "密  码");
         app.add_option("--name", name_, "new name (\"名  称\")");
         app.add_option("--new-group", newGroup_,
                        "id of a second-level group with the same first-level code (\"组  别\")");

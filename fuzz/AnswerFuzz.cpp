@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/DecliningPort.h"
 #include "core/CoreDesk.h"
-#include "fuzz/QuietPort.h"
 #include "model/ListAnswer.h"
 #include "protocol/AnswerRouter.h"
 #include "protocol/FrameReader.h"
@@ -14,7 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace korvant;
-    static fuzz::QuietPort port;
+    static DecliningPort port;
     static CoreDesk desk(port, "/nonexistent-korvant-fuzz");
     // Each input starts from empty caches: a real desk fills them under the
     // paging loop's caps, which millions of inputs appended to one desk

@@ -6,11 +6,12 @@
 
 #include "app/FrontEndPort.h"
 
-// A front end that shows nothing and refuses every question, for driving the
-// core without a user.
-namespace korvant::fuzz {
+// A front end without a user: it shows nothing and declines every question,
+// file choice and form. Programs that drive the core on their own (fuzzing,
+// benchmarks) start from it and override what they answer.
+namespace korvant {
 
-class QuietPort : public FrontEndPort {
+class DecliningPort : public FrontEndPort {
 public:
     void showMessage(const Message&) override {}
     bool askYesNo(const Message&) override { return false; }
@@ -28,4 +29,4 @@ public:
     bool editForm(Form&, const FormValidator&) override { return false; }
 };
 
-}  // namespace korvant::fuzz
+}  // namespace korvant

@@ -14,6 +14,22 @@ RateRow RateForm::row() const {
     return r;
 }
 
+bool validateRateForm(FrontEndPort& port, RateForm& form) {
+    form.refusedField.clear();
+    for (std::size_t i = 0; i < form.values.size(); ++i) {
+        if (readNumberInput(RateForm::ValueInput, form.values[i])) continue;
+        const std::string field = "value" + std::to_string(i);
+        // Named by its column caption, which has no colon.
+        const char* name = form.rateKind != nullptr && i < form.rateKind->values.size()
+                               ? form.rateKind->values[i].column
+                               : "";
+        return refuseField(
+            port, form, field.c_str(),
+            {numberInputRefusal(name, RateForm::ValueInput), "提示", MessageIcon::Warning});
+    }
+    return true;
+}
+
 RateForm makeRateForm(const TemplateKind& kind, const std::vector<std::string>& cells) {
     RateForm form;
     form.rateKind = &kind;

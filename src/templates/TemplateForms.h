@@ -6,6 +6,7 @@
 #include "app/FrontEndPort.h"
 #include "templates/RateRow.h"
 #include "templates/TemplateKind.h"
+#include "text/NumberInput.h"
 
 // The dialogs of the template area, as core forms the front ends fill.
 namespace korvant {
@@ -22,9 +23,17 @@ struct RateForm : Form {
     bool absolute = false;            // "收取方式:" the absolute text
     bool allMonths = false;           // "应用到该品种所有月份"
 
-    // The values read as decimal numbers: empty or non-numeric text gives 0.
+    // What a value field accepts: plain decimals, a sign allowed.
+    static constexpr NumberInput ValueInput{8, true, 999999999999.0};
+
+    // The values read as decimal numbers (empty text gives 0).
     RateRow row() const;
 };
+
+// Refuses a value that is not a plain decimal number (a typing slip such as
+// "1,5" or "0.5x" would otherwise be sent as another rate), naming its
+// field "valueN".
+bool validateRateForm(FrontEndPort& port, RateForm& form);
 
 // The form of a listed row: its cells as the edits' texts, "不优惠" and
 // "绝对" selecting the modes.

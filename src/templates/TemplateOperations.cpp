@@ -154,7 +154,10 @@ int modifyRates(Desk& desk, const TemplateKind& kind) {
     if (index < 0 || index >= desk.reference().varieties.count()) return 0;
 
     RateForm form = makeRateForm(kind, view.page.cells(view.selectedRow));
-    if (!desk.port().editForm(form, [](Form&) { return true; })) return 0;
+    FrontEndPort& port = desk.port();
+    if (!port.editForm(
+            form, [&port](Form& f) { return validateRateForm(port, static_cast<RateForm&>(f)); }))
+        return 0;
     const RateRow row = form.row();
     const auto& contracts = desk.reference().varieties.records;
     std::vector<ContractVariety> targets;

@@ -47,9 +47,17 @@ protected:
 };
 
 TEST_F(TemplateCommands, FeeSetReadBackExportAndImportAnEqualTemplate) {
+    // A value that is no number is refused before anything is sent.
+    const std::string before = ratesOf("fee", "2", "rb2601");
+    CliRun refused = run({"fee", "set", "--template", "2", "--contract", "rb2601", "--open-rate",
+                          "0.5", "--close-fee", "abc"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.errHas("[提示] 平仓手续费(按手数)：请填写数字")) << refused.err;
+    EXPECT_EQ(ratesOf("fee", "2", "rb2601"), before);
+
     CliRun set =
         run({"fee", "set", "--template", "2", "--contract", "rb2601", "--all-months", "--open-rate",
-             "0.5", "--close-fee", "abc", "--close-today-discount", "1", "--collection", "1"});
+             "0.5", "--close-fee", "", "--close-today-discount", "1", "--collection", "1"});
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(ratesOf("fee", "2", "rb2610"), ratesOf("fee", "2", "rb2601"));
     const std::string cells = ratesOf("fee", "2", "rb2605");

@@ -102,21 +102,36 @@ protected:
     TemplateDeskFixture f;
 };
 
-TEST_F(RateEdit, TheDialogIsFilledFromTheRowAndLettersAreSentAsZero) {
+TEST_F(RateEdit, TheDialogIsFilledFromTheRowAndTypingSlipsAreRefused) {
     f.feeRows[7] = {feeRow({1.5, 0, 0, 0, 0, 0}, 1, 1)};
     chooseRow(feeKind(), 7, 0);
+    // "1,5" and "2.5x" would be sent as 1 and 2.5: the form is refused and
+    // stays open, naming the field; the corrected values are sent.
     f.port.queueForm<RateForm>([](RateForm& form) {
         EXPECT_EQ(form.contract, "c0");
         EXPECT_EQ(form.values[0], "1.5");
         EXPECT_EQ(form.values[1], "");
         EXPECT_TRUE(form.noDiscount);
         EXPECT_TRUE(form.absolute);
-        form.values[0] = "abc";
+        form.values[0] = "1,5";
+        return true;
+    });
+    f.port.queueForm<RateForm>([](RateForm& form) {
+        EXPECT_EQ(form.refusedField, "value0");
+        form.values[0] = "-0.25";
         form.values[1] = "2.5x";
+        return true;
+    });
+    f.port.queueForm<RateForm>([](RateForm& form) {
+        EXPECT_EQ(form.refusedField, "value1");
+        form.values[1] = "2.5";
         form.noDiscount = false;
         return true;
     });
     f.desk.dispatcher().send(ActionCode::ModifyFeeRates);
+    ASSERT_GE(f.port.messages.size(), 2u);
+    EXPECT_EQ(f.port.messages[0].text.rfind(feeKind().values[0].column, 0), 0u)
+        << f.port.messages[0].text;
     auto sets = f.requestsOf(cmd::SetFeeRates);
     ASSERT_EQ(sets.size(), 1u);
     const Bytes& r = sets[0];
@@ -124,7 +139,7 @@ TEST_F(RateEdit, TheDialogIsFilledFromTheRowAndLettersAreSentAsZero) {
     EXPECT_EQ(f.textAt(r, 4, 32), "c0");
     EXPECT_EQ(f.textAt(r, 36, 16), "EX");
     EXPECT_EQ(getI32(r.data() + 52), 7);
-    EXPECT_EQ(getF64(r.data() + 56), 0.0);
+    EXPECT_EQ(getF64(r.data() + 56), -0.25);
     EXPECT_EQ(getF64(r.data() + 64), 2.5);
     EXPECT_EQ(getI32(r.data() + 104), 0);
     EXPECT_EQ(getI32(r.data() + 108), 1);

@@ -1,5 +1,7 @@
 #include "gui/templates/TemplateDialogs.h"
 
+#include <string>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -8,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets/GbkLengthValidator.h"
+#include "gui/widgets/NumberValidator.h"
 
 namespace korvant::gui {
 namespace {
@@ -33,8 +36,7 @@ RateDialog::RateDialog(RateForm& form, QWidget* parent)
     fields->addRow(kind.id == RateKind::Fee ? QStringLiteral("合约:") : QStringLiteral("合约"),
                    contract_);
     for (std::size_t i = 0; i < kind.values.size(); ++i) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QStringLiteral("value%1").arg(i));
+        auto* edit = numberEdit(this, RateForm::ValueInput, ("value" + std::to_string(i)).c_str());
         values_.push_back(edit);
         fields->addRow(QString::fromUtf8(kind.values[i].label), edit);
     }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -55,7 +56,12 @@ TEST(RateDialog, FilledFromTheChosenRowAndSentOnOk) {
         EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("contract"))->text(),
                   QStringLiteral("cu2603"));
         EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("value0"))->text(), openRate);
-        dialog->findChild<QLineEdit*>(QStringLiteral("value1"))->setText(QStringLiteral("7.25"));
+        // Typing keeps to plain decimals: a comma or a letter does not go in.
+        auto* value1 = dialog->findChild<QLineEdit*>(QStringLiteral("value1"));
+        value1->clear();
+        QTest::keyClicks(value1, QStringLiteral("7,2x5"));
+        EXPECT_EQ(value1->text(), QStringLiteral("725"));
+        value1->setText(QStringLiteral("7.25"));
         dialog->findChild<QComboBox*>(QStringLiteral("collection"))->setCurrentIndex(1);
         QTimer::singleShot(0, dialog->findChild<QPushButton*>(QStringLiteral("ok")),
                            &QPushButton::click);

@@ -3,6 +3,11 @@
 #include <sys/mman.h>
 
 #include <cstdint>
+#include <mutex>
+#include <new>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace korvant {
 namespace {
@@ -24,9 +29,10 @@ std::size_t largeBlockLength(std::size_t bytes) {
     return huge - small <= small / 3 ? huge : small;
 }
 
-void* allocateLargeBlock(std::size_t bytes) {
-    if (bytes > std::size_t(-1) / 2) throw std::bad_alloc();
-    const std::size_t length = largeBlockLength(bytes);
+namespace {
+
+// Maps a fresh block of `length` bytes on a huge-page boundary.
+void* mapBlock(std::size_t length) {
     // Map a huge page more than needed, then give back what lies before the
     // first boundary and after the end.
     void* mapped = ::mmap(nullptr, length + HugePage, PROT_READ | PROT_WRITE,
@@ -45,8 +51,63 @@ void* allocateLargeBlock(std::size_t bytes) {
     return reinterpret_cast<void*>(aligned);
 }
 
+constexpr std::size_t MaxSpareBlocks = 2;
+constexpr std::size_t MaxSpareLength = std::size_t{256} << 20;
+
+// The blocks in use with their mapped lengths, and the last released ones,
+// kept for the next list of about the same size: a list read again (a
+// refresh, the next login) then writes into pages it already has instead
+// of having fresh ones zeroed and faulted in.
+struct Blocks {
+    Blocks() { spare.reserve(MaxSpareBlocks); }
+    std::mutex mutex;
+    std::unordered_map<void*, std::size_t> inUse;
+    std::vector<std::pair<void*, std::size_t>> spare;
+};
+Blocks& blocks() {
+    static Blocks* b = new Blocks;  // outlives every cache, also at exit
+    return *b;
+}
+
+}  // namespace
+
+void* allocateLargeBlock(std::size_t bytes) {
+    if (bytes > std::size_t(-1) / 2) throw std::bad_alloc();
+    const std::size_t length = largeBlockLength(bytes);
+    Blocks& b = blocks();
+    std::lock_guard<std::mutex> lock(b.mutex);
+    // A spare block that fits without wasting more than its own size.
+    for (auto it = b.spare.begin(); it != b.spare.end(); ++it) {
+        if (it->second >= length && it->second / 2 <= length) {
+            const auto [block, kept] = *it;
+            b.spare.erase(it);
+            b.inUse.emplace(block, kept);
+            return block;
+        }
+    }
+    void* block = mapBlock(length);
+    b.inUse.emplace(block, length);
+    return block;
+}
+
 void releaseLargeBlock(void* block, std::size_t bytes) noexcept {
-    if (block) ::munmap(block, largeBlockLength(bytes));
+    if (block == nullptr) return;
+    Blocks& b = blocks();
+    std::lock_guard<std::mutex> lock(b.mutex);
+    std::size_t length = largeBlockLength(bytes);
+    if (auto it = b.inUse.find(block); it != b.inUse.end()) {
+        length = it->second;
+        b.inUse.erase(it);
+    }
+    if (length <= MaxSpareLength) {
+        if (b.spare.size() == MaxSpareBlocks) {
+            ::munmap(b.spare.front().first, b.spare.front().second);
+            b.spare.erase(b.spare.begin());
+        }
+        b.spare.emplace_back(block, length);
+        return;
+    }
+    ::munmap(block, length);
 }
 
 }  // namespace korvant

@@ -28,6 +28,19 @@ TEST(LargeBlockAllocator, LargeBlocksStartOnAHugePageAndKeepTheirRecordsWhenTheA
     EXPECT_EQ(records.capacity(), 0u);
 }
 
+TEST(LargeBlockAllocator, AReleasedBlockServesTheNextListOfAboutItsSize) {
+    constexpr std::size_t MiB = std::size_t{1} << 20;
+    void* first = allocateLargeBlock(5 * MiB);
+    static_cast<char*>(first)[5 * MiB - 1] = 1;
+    releaseLargeBlock(first, 5 * MiB);
+    void* again = allocateLargeBlock(4 * MiB + 1);  // the same 6 MiB mapping fits
+    EXPECT_EQ(again, first);
+    releaseLargeBlock(again, 4 * MiB + 1);
+    void* small = allocateLargeBlock(2 * MiB);  // it would waste more than its own size
+    EXPECT_NE(small, again);
+    releaseLargeBlock(small, 2 * MiB);
+}
+
 TEST(LargeBlockAllocator, MappedLengthIsWholeHugePagesOnlyWhenThatAddsAtMostAThird) {
     constexpr std::size_t MiB = std::size_t{1} << 20;
     EXPECT_EQ(largeBlockLength(2 * MiB), 2 * MiB);

@@ -1,6 +1,7 @@
 #include "templates/TemplateCsv.h"
 
 #include <cctype>
+#include <cstring>
 #include <tuple>
 
 #include "local/CsvText.h"
@@ -39,20 +40,36 @@ std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& con
 
 void appendTemplateCsvLine(std::string& out, const TemplateKind& kind,
                            const ContractVariety& contract, const RateRow& row) {
+    TemplateCsvLines lines(kind);
+    lines.append(out, contract, row);
+}
+
+TemplateCsvLines::TemplateCsvLines(const TemplateKind& kind) : kind_(kind) {}
+
+void TemplateCsvLines::append(std::string& out, const ContractVariety& contract,
+                              const RateRow& row) {
     appendCsvSafeText(out, contract.exchangeCode);
     out += ',';
     appendCsvSafeText(out, contract.contractCode);
     out += ',';
-    // The values are written into one buffer and appended at once.
-    char values[std::tuple_size_v<decltype(RateRow::values)> * (FixedTextSize + 1)];
-    char* o = values;
-    for (std::size_t i = 0; i < kind.values.size() && i < row.values.size(); ++i) {
-        o += writeRateCsvValue(o, row.values[i], kind.values[i].csvDecimals);
-        *o++ = ',';
+    // Bit for bit the row before: its text again.
+    const bool same = hasLast_ &&
+                      std::memcmp(last_.values.data(), row.values.data(), sizeof row.values) == 0 &&
+                      last_.discount == row.discount && last_.mode == row.mode;
+    if (!same) {
+        char values[std::tuple_size_v<decltype(RateRow::values)> * (FixedTextSize + 1)];
+        char* o = values;
+        for (std::size_t i = 0; i < kind_.values.size() && i < row.values.size(); ++i) {
+            o += writeRateCsvValue(o, row.values[i], kind_.values[i].csvDecimals);
+            *o++ = ',';
+        }
+        lastText_.assign(values, static_cast<std::size_t>(o - values));
+        if (kind_.hasDiscount) lastText_ += row.discount == 1 ? "不优惠," : ",";
+        lastText_ += row.mode == 1 ? "绝对\r\n" : "\r\n";
+        last_ = row;
+        hasLast_ = true;
     }
-    out.append(values, static_cast<std::size_t>(o - values));
-    if (kind.hasDiscount) out += row.discount == 1 ? "不优惠," : ",";
-    out += row.mode == 1 ? "绝对\r\n" : "\r\n";
+    out += lastText_;
 }
 
 CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine) {

@@ -28,6 +28,21 @@ std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& con
 void appendTemplateCsvLine(std::string& out, const TemplateKind& kind,
                            const ContractVariety& contract, const RateRow& row);
 
+// The lines of one export, appended one after the other. The months of a
+// product mostly share their rates: a row equal to the one before reuses
+// its text instead of formatting its numbers again.
+class TemplateCsvLines {
+public:
+    explicit TemplateCsvLines(const TemplateKind& kind);
+    void append(std::string& out, const ContractVariety& contract, const RateRow& row);
+
+private:
+    const TemplateKind& kind_;
+    RateRow last_{};
+    std::string lastText_;  // the values and the two modes, with the CR LF
+    bool hasLast_ = false;
+};
+
 // One line of a file to import, read from its GBK bytes.
 struct CsvRateLine {
     std::string exchange;  // UTF-8

@@ -114,6 +114,7 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     const int pages = count / RatePageRows + 1;
     std::string text = templateCsvHeader(kind);
     text.reserve(text.size() + static_cast<std::size_t>(count) * 64);
+    TemplateCsvLines lines(kind);
     for (int p = 0;; ++p) {
         // A stopped export writes no file.
         if (!port.progressStep(textf("%s %d/%d", kind.exportCaption, p + 1, pages), p + 1, pages)) {
@@ -130,8 +131,7 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
             const RateRow row = i < static_cast<int>(rows->size())
                                     ? (*rows)[static_cast<std::size_t>(i)]
                                     : RateRow{};
-            appendTemplateCsvLine(text, kind,
-                                  contracts[static_cast<std::size_t>(p * RatePageRows + i)], row);
+            lines.append(text, contracts[static_cast<std::size_t>(p * RatePageRows + i)], row);
         }
         // A count that is a multiple of 100 asks for one more, empty page.
         if (count / RatePageRows < p + 1) break;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "protocol/Gbk.h"
 #include "templates/TemplateCsv.h"
 
@@ -25,6 +28,28 @@ TEST(TemplateCsv, HeadersAndLinesAsWritten) {
     EXPECT_EQ(templateCsvLine(feeKind(), c, zero), "SHFE,cu2601,,,,,,,,\r\n");
     zero.values[1] = 0.12345;
     EXPECT_EQ(templateCsvLine(marginKind(), c, zero), "SHFE,cu2601,,0.1235,,,,,,,,,,,\r\n");
+}
+
+// The lines of one export reuse a row's text only for a row equal to the one
+// before; each line equals the line written on its own.
+TEST(TemplateCsv, AnExportsLinesEqualTheLinesWrittenAlone) {
+    RateRow a;
+    a.values = {0.5, 1.2, 0, 0, 0, 0};
+    RateRow discount = a;
+    discount.discount = 1;
+    RateRow mode = discount;
+    mode.mode = 1;
+    RateRow other = mode;
+    other.values[5] = 3;
+    const std::vector<RateRow> rows = {a, a, discount, discount, mode, other, other, a};
+    TemplateCsvLines lines(feeKind());
+    std::string written, alone;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ContractVariety c{"c" + std::to_string(i), "p", "EX"};
+        lines.append(written, c, rows[i]);
+        alone += templateCsvLine(feeKind(), c, rows[i]);
+    }
+    EXPECT_EQ(written, alone);
 }
 
 TEST(TemplateCsv, ContractTextsCannotBecomeSpreadsheetFormulas) {

@@ -36,7 +36,7 @@ struct LargeBlockAllocator {
         if (bytes >= LargeBlockThreshold)
             releaseLargeBlock(p, bytes);
         else
-            ::operator delete (p, bytes, std::align_val_t{alignof(T)});
+            ::operator delete (p, std::align_val_t{alignof(T)});
     }
 
     template <class U>

@@ -6,7 +6,6 @@
 #include <map>
 #include <optional>
 #include <ostream>
-#include <set>
 #include <sstream>
 #include <utility>
 
@@ -128,27 +127,22 @@ std::pair<std::string, std::string> wordsOfName(const std::string& name) {
 }
 
 // The command's words ("group", "list"; "login", "") when they can be told
-// from the start of `args` alone: known global options, with their values,
-// then the words. Nothing when help is asked for or when anything before the
-// words is not a global option; the whole parser then reads the line.
+// from the start of `args` alone: global options of `app`, with their
+// values, then the words. Nothing when help is asked for or when anything
+// before the words is not a global option; the whole parser then reads the
+// line.
 std::optional<std::pair<std::string, std::string>> commandWords(
-    const std::vector<std::string>& args) {
-    static const std::set<std::string> WithValue = {"--dir",  "--server-index", "--host",
-                                                    "--port", "--user",         "--password",
-                                                    "--mac",  "--timeout"};
-    static const std::set<std::string> Flags = {"--password-stdin", "--yes"};
+    const CLI::App& app, const std::vector<std::string>& args) {
     for (const std::string& arg : args)
         if (arg == "-h" || arg == "--help" || arg == "--") return std::nullopt;
     std::size_t i = 0;
     while (i < args.size() && !args[i].empty() && args[i][0] == '-') {
-        const std::string name = args[i].substr(0, args[i].find('='));
-        if (Flags.count(args[i]) != 0) {
-            ++i;
-        } else if (WithValue.count(name) != 0) {
-            i += name.size() == args[i].size() ? 2 : 1;
-        } else {
-            return std::nullopt;
-        }
+        const std::size_t equals = args[i].find('=');
+        const CLI::Option* option = app.get_option_no_throw(args[i].substr(0, equals));
+        if (option == nullptr) return std::nullopt;
+        const bool flag = option->get_type_size() == 0;
+        if (flag && equals != std::string::npos) return std::nullopt;
+        i += flag || equals != std::string::npos ? 1 : 2;
     }
     if (i >= args.size()) return std::nullopt;
     std::string second = i + 1 < args.size() ? args[i + 1] : std::string();
@@ -162,11 +156,10 @@ struct Parser {
     std::map<CLI::App*, Command*> leaves;
     std::vector<const CLI::App*> order;
 
-    // With `only`, the commands other than the one it names are left out:
-    // building every command's options costs more than many a command's
-    // whole work.
-    explicit Parser(GlobalOptions& o,
-                    const std::optional<std::pair<std::string, std::string>>& only = {}) {
+    // With the command line `args`, the commands other than the one it names
+    // are left out: building every command's options costs more than many a
+    // command's whole work.
+    explicit Parser(GlobalOptions& o, const std::vector<std::string>* args = nullptr) {
         app.require_subcommand(1);
         app.set_version_flag("--version", std::string("korvant-cli ") + buildVersion(),
                              "print the version and exit");
@@ -199,6 +192,8 @@ struct Parser {
                        "\"settle start\", whose own --timeout limits the wait")
             ->check(CLI::Range(1, 86400));
 
+        const std::optional<std::pair<std::string, std::string>> only =
+            args != nullptr ? commandWords(app, *args) : std::nullopt;
         commands = allCommands();
         // Only the named command when the line names one that exists;
         // otherwise every command, so that errors and help read the same.
@@ -268,7 +263,7 @@ std::string cliHelp() {
 }
 
 int runCli(const std::vector<std::string>& args, CliContext& context) {
-    Parser parser(context.options, commandWords(args));
+    Parser parser(context.options, &args);
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         parser.app.parse(reversed);

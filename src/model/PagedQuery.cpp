@@ -23,25 +23,54 @@ int clampedInt(int64_t value) {
     return value > INT32_MAX ? INT32_MAX : static_cast<int>(value);
 }
 
-}  // namespace
+// The two halves of an exchange. The loop sends the request of the next
+// page before it parses the page it holds, so that the server builds the
+// next answer while the desk takes this one; one request is outstanding at
+// a time, as before.
+struct PageLink {
+    virtual ~PageLink() = default;
+    // A request that could not be sent makes the receive fail.
+    virtual void send(const uint8_t* request, int length) = 0;
+    virtual int receive(std::vector<uint8_t>& answer) = 0;
+};
 
-PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query) {
+struct ConnectionLink final : PageLink {
+    explicit ConnectionLink(ServerConnection& c) : connection(c) {}
+    void send(const uint8_t* request, int length) override { connection.send(request, length); }
+    int receive(std::vector<uint8_t>& answer) override { return connection.receive(answer); }
+    ServerConnection& connection;
+};
+
+// An Exchange does both halves at once: the request is kept until the
+// answer is asked for.
+struct ExchangeLink final : PageLink {
+    explicit ExchangeLink(const Exchange& e) : exchange(e) {}
+    void send(const uint8_t* request, int length) override {
+        pending.assign(request, request + length);
+    }
+    int receive(std::vector<uint8_t>& answer) override {
+        return exchange(pending.data(), static_cast<int>(pending.size()), answer);
+    }
+    const Exchange& exchange;
+    std::vector<uint8_t> pending;
+};
+
+PagedQueryResult runPages(PageLink& link, const PagedQuery& query) {
     // The request and the answer have buffers of their own: the request of
-    // the next page is written while the answer of this one is still read.
+    // the next page is written while the answer of this one is still held.
     std::vector<uint8_t> request(PacketBufferSize, 0);
     std::vector<uint8_t> answer;
     answer.reserve(PacketBufferSize);
     std::vector<uint8_t> packet;
-    int page = 0;
+    if (query.maxPages < 1) return PagedQueryResult::TooMuchData;
+    int size = query.writeRequest ? query.writeRequest(0, request.data(), PacketBufferSize) : -1;
+    if (size < 1) return PagedQueryResult::BuildFailed;
+    link.send(request.data(), size);
     int64_t lastIndex = -1;
     int64_t records = 0;
     int64_t bytes = 0;
-    for (int asked = 0;; ++asked) {
-        if (asked >= query.maxPages) return PagedQueryResult::TooMuchData;
-        const int size =
-            query.writeRequest ? query.writeRequest(page, request.data(), PacketBufferSize) : -1;
-        if (size < 1) return PagedQueryResult::BuildFailed;
-        int length = exchange(request.data(), size, answer);
+    for (int asked = 1;; ++asked) {
+        int length = link.receive(answer);
         if (length < 1) return PagedQueryResult::Disconnected;
         if (static_cast<std::size_t>(length) > answer.size())
             length = static_cast<int>(answer.size());
@@ -65,22 +94,44 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
             return PagedQueryResult::TooMuchData;
         records += listPage.count;
         bytes += decodedLength;
-        if (query.parsePage) query.parsePage(packet.data(), decodedLength);
-        if (query.progress)
-            query.progress(records > INT32_MAX ? INT32_MAX : static_cast<int>(records));
 
-        if (!(index < total - 1)) return PagedQueryResult::Done;  // last page reached
-        if (query.pageRead && !query.pageRead(clampedInt(index + 1), clampedInt(total)))
-            return PagedQueryResult::Stopped;
-        // No page index beyond the last representable one can be asked for.
-        if (index + 1 > INT32_MAX) return PagedQueryResult::TooMuchData;
+        // Whether the next page is asked for is known from the header alone:
+        // its request goes out before this page is parsed. Whatever ends the
+        // read here still parses the page received.
+        PagedQueryResult end = PagedQueryResult::Done;
+        bool more = false;
+        if (index < total - 1) {
+            if (query.pageRead && !query.pageRead(clampedInt(index + 1), clampedInt(total)))
+                end = PagedQueryResult::Stopped;
+            // No page index beyond the last representable one can be asked
+            // for, and no more requests than the cap.
+            else if (index + 1 > INT32_MAX || asked >= query.maxPages)
+                end = PagedQueryResult::TooMuchData;
+            else if ((size = query.writeRequest(static_cast<int>(index + 1), request.data(),
+                                                PacketBufferSize)) < 1)
+                end = PagedQueryResult::BuildFailed;
+            else
+                more = true;
+        }
+        if (more) link.send(request.data(), size);
+
+        if (query.parsePage) query.parsePage(packet.data(), decodedLength);
+        if (query.progress) query.progress(clampedInt(records));
+        if (!more) return end;
         lastIndex = index;
-        page = static_cast<int>(index + 1);
     }
 }
 
+}  // namespace
+
+PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query) {
+    ExchangeLink link(exchange);
+    return runPages(link, query);
+}
+
 PagedQueryResult runPagedQuery(ServerConnection& connection, const PagedQuery& query) {
-    return runPagedQuery(connectionExchange(connection), query);
+    ConnectionLink link(connection);
+    return runPages(link, query);
 }
 
 }  // namespace korvant

@@ -65,9 +65,12 @@ struct PagedQuery {
     // After every page parsed, with the number of records received so far
     // (the cached count for a list emptied first). May be empty.
     std::function<void(int cachedCount)> progress;
-    // After every page parsed that is not the last one announced, with the
-    // pages received so far and the pages announced. Returning false stops
-    // the read before the next request (Stopped). May be empty.
+    // After every page received that is not the last one announced, with
+    // the pages received so far and the pages announced, before the next
+    // request goes out and before the page is parsed (the server then builds
+    // the next answer while the page is parsed). Returning false stops the
+    // read before the next request (Stopped; the page is still parsed). May
+    // be empty.
     std::function<bool(int pagesRead, int pagesAnnounced)> pageRead;
     // Sees a decoded answer that is not a list page of `command` before the
     // loop stops on it, e.g. to route a refusal so that its text is shown.

@@ -60,6 +60,23 @@ TEST_F(PagedFixture, EveryPageReadIsDoneAndShowsNothing) {
     EXPECT_TRUE(port.messages.empty());
 }
 
+// The request of the next page is out before the page in hand is parsed,
+// so that the server builds it meanwhile; the last page asks for nothing.
+TEST_F(PagedFixture, TheNextPageIsAskedForBeforeThisOneIsParsed) {
+    serve([](const Bytes& r) { return groupPage(3, getI32(r.data() + 36)); });
+    PagedQuery query = groups();
+    std::vector<bool> nextAsked;
+    query.parsePage = [&](const uint8_t*, int) {
+        ++pages;
+        // (the last page waits briefly: nothing should come)
+        nextAsked.push_back(
+            server.waitForRequests(static_cast<std::size_t>(pages) + 1, pages < 3 ? 2000 : 200));
+    };
+    EXPECT_TRUE(runDeskPagedQuery(desk, std::move(query)));
+    EXPECT_EQ(nextAsked, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(server.requests().size(), 3u);
+}
+
 TEST_F(PagedFixture, ARefusalShowsOnlyTheServerText) {
     serve([](const Bytes&) { return FakeServer::resultPacket(1, "没有权限"); });
     EXPECT_FALSE(runDeskPagedQuery(desk, groups()));

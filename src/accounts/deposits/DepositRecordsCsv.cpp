@@ -1,5 +1,6 @@
 #include "accounts/deposits/DepositRecordsCsv.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "local/CsvText.h"
@@ -59,20 +60,31 @@ std::string depositCsvLine(const DepositRecord& record, int32_t startDate, int32
     return line;
 }
 
-std::string depositCsvBytes(const std::vector<DepositRecord>& records, int32_t startDate,
-                            int32_t endDate) {
+DepositCsvFile::DepositCsvFile(int32_t startDate, int32_t endDate)
+    : startDate_(startDate), endDate_(endDate), bytes_(toGbk(depositCsvHeader())) {}
+
+void DepositCsvFile::reserve(std::size_t records) {
+    // About a hundred bytes a line: one allocation for most files, never more
+    // than 64 MiB ahead (the count may be the server's word).
+    constexpr std::size_t LineBytes = 112;
+    constexpr std::size_t MaxAhead = std::size_t{64} << 20;
+    bytes_.reserve(bytes_.size() + std::min(records, MaxAhead / LineBytes) * LineBytes);
+}
+
+void DepositCsvFile::append(const DepositRecord& record) {
     // Line by line into the file's bytes: the whole text exists only once,
     // already in GBK.
-    std::string bytes = toGbk(depositCsvHeader());
-    // About a hundred bytes a line: one allocation for most files.
-    bytes.reserve(bytes.size() + records.size() * 112);
-    std::string line;
-    for (const DepositRecord& record : records) {
-        line.clear();
-        appendDepositCsvLine(line, record, startDate, endDate);
-        appendGbk(bytes, line);
-    }
-    return bytes;
+    line_.clear();
+    appendDepositCsvLine(line_, record, startDate_, endDate_);
+    appendGbk(bytes_, line_);
+}
+
+std::string depositCsvBytes(const std::vector<DepositRecord>& records, int32_t startDate,
+                            int32_t endDate) {
+    DepositCsvFile file(startDate, endDate);
+    file.reserve(records.size());
+    for (const DepositRecord& record : records) file.append(record);
+    return file.bytes();
 }
 
 }  // namespace korvant

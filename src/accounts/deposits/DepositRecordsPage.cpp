@@ -126,8 +126,8 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
     return true;
 }
 
-bool loadAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
-                           std::vector<DepositRecord>& out) {
+bool readAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
+                           const std::function<void(const ListPage& page)>& takePage) {
     PagedQuery paged;
     paged.command = DepositRecordsCommand;
     paged.recordSize = DepositRecord::WireSize;
@@ -136,17 +136,8 @@ bool loadAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
         next.page = page;
         return writeDepositRecordsQuery(next, buffer, capacity);
     };
-    paged.parsePage = [&out](const uint8_t* packet, int length) {
-        const ListPage list = parseListPage(packet, length, DepositRecord::WireSize);
-        // The first page tells how many pages follow: room for all of them
-        // (bounded, the total is the server's word).
-        if (out.empty() && list.index == 0 && list.total > 1 && list.count > 0)
-            out.reserve(std::min(
-                static_cast<std::size_t>(list.total) * static_cast<std::size_t>(list.count),
-                RecordCache<DepositRecord>::MaxReservedBytes / sizeof(DepositRecord)));
-        for (int i = 0; i < list.count; ++i)
-            out.push_back(DepositRecord::fromWire(list.records + static_cast<std::size_t>(i) *
-                                                                     DepositRecord::WireSize));
+    paged.parsePage = [&takePage](const uint8_t* packet, int length) {
+        takePage(parseListPage(packet, length, DepositRecord::WireSize));
     };
     PagedQueryTexts texts;
     texts.buildFailed = BuildFailedText;
@@ -171,12 +162,22 @@ bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page) {
     DepositRecordsQuery query = page.requestOf(0);
     query.startDate = form.startDate;
     query.endDate = form.endDate;
-    std::vector<DepositRecord> records;
-    if (!loadAllDepositRecords(desk, query, records)) return false;
+    // Each page becomes lines of the file while the next one is on its way.
+    DepositCsvFile file(form.startDate, form.endDate);
+    const auto takePage = [&file](const ListPage& list) {
+        // The first page tells how many pages follow: room for all of them
+        // (bounded, the total is the server's word).
+        if (list.index == 0 && list.total > 1 && list.count > 0)
+            file.reserve(static_cast<std::size_t>(list.total) *
+                         static_cast<std::size_t>(list.count));
+        for (int i = 0; i < list.count; ++i)
+            file.append(DepositRecord::fromWire(list.records + static_cast<std::size_t>(i) *
+                                                                   DepositRecord::WireSize));
+    };
+    if (!readAllDepositRecords(desk, query, takePage)) return false;
 
     std::string error;
-    if (!writeWholeFile(form.path, depositCsvBytes(records, form.startDate, form.endDate),
-                        &error)) {
+    if (!writeWholeFile(form.path, file.bytes(), &error)) {
         port.error("文件保存失败：" + form.path + "\n" + error);
         return false;
     }

@@ -10,6 +10,7 @@
 #include "accounts/deposits/DepositRequests.h"
 #include "app/FrontEndPort.h"
 #include "app/ReportPage.h"
+#include "model/ListAnswer.h"
 #include "model/RecordCache.h"
 
 // The report tab " 出入金记录 ": the past movements of funds of one account or
@@ -92,11 +93,12 @@ struct DepositExportForm : Form {
 // cannot be written is reported. Returns whether the file was written.
 bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page);
 
-// Loads every page of a date range; false (its message shown) when the
-// loading stopped before the last page: an answer that is not a
-// deposit-record list, pages that do not advance, or more than any real
-// list holds.
-bool loadAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
-                           std::vector<DepositRecord>& out);
+// Reads every page of a date range, handing each page to `takePage` as it
+// is parsed (while the server builds the next one); false (its message
+// shown) when the reading stopped before the last page: an answer that is
+// not a deposit-record list, pages that do not advance, or more than any
+// real list holds.
+bool readAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
+                           const std::function<void(const ListPage& page)>& takePage);
 
 }  // namespace korvant

@@ -46,23 +46,32 @@ ExchangeTexts ExchangeTexts::account(const std::string& lostText, const std::str
     return t;
 }
 
-int exchange(Desk& desk, const uint8_t* request, int length, std::vector<uint8_t>& answer,
-             const ExchangeTexts& texts) {
+bool sendRequest(Desk& desk, const uint8_t* request, int length, const ExchangeTexts& texts) {
     if (request == nullptr || length <= 0) {
         failure(desk, texts, texts.buildFailed, texts.buildFailedEnds);
-        return -1;
+        return false;
     }
     int sent = desk.connection().send(request, length);
     if (texts.checkSend && sent < 0) {
         failure(desk, texts, texts.sendFailed, false);
-        return -1;
+        return false;
     }
+    return true;
+}
+
+int receiveAnswer(Desk& desk, std::vector<uint8_t>& answer, const ExchangeTexts& texts) {
     int received = desk.connection().receive(answer);
     if (received <= 0) {
         failure(desk, texts, texts.receiveFailed, texts.receiveFailedEnds);
         return -1;
     }
     return received;
+}
+
+int exchange(Desk& desk, const uint8_t* request, int length, std::vector<uint8_t>& answer,
+             const ExchangeTexts& texts) {
+    if (!sendRequest(desk, request, length, texts)) return -1;
+    return receiveAnswer(desk, answer, texts);
 }
 
 AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts,

@@ -49,6 +49,14 @@ struct ExchangeTexts {
 int exchange(Desk& desk, const uint8_t* request, int length, std::vector<uint8_t>& answer,
              const ExchangeTexts& texts = ExchangeTexts{});
 
+// The two halves of `exchange`, for a reader that asks for the next page
+// before it works through the page it holds. False or -1 after a failure
+// (shown, or the program ended) as in `exchange`.
+bool sendRequest(Desk& desk, const uint8_t* request, int length,
+                 const ExchangeTexts& texts = ExchangeTexts{});
+int receiveAnswer(Desk& desk, std::vector<uint8_t>& answer,
+                  const ExchangeTexts& texts = ExchangeTexts{});
+
 // Texts of one operation for the acknowledgement check.
 struct AckTexts {
     // Title of the status-list rows of the outcome, e.g. "添加管理员".

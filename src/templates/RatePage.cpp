@@ -7,12 +7,15 @@
 
 namespace korvant {
 
-std::optional<std::vector<RateRow>> fetchRatePage(Desk& desk, const TemplateKind& kind,
-                                                  int32_t templateId, int page) {
+bool requestRatePage(Desk& desk, const TemplateKind& kind, int32_t templateId, int page) {
     std::vector<uint8_t> request(PacketBufferSize, 0);
     const int length = writeRatePageRequest(kind, templateId, page, request);
+    return sendRequest(desk, request.data(), length, ExchangeTexts::query());
+}
+
+std::optional<std::vector<RateRow>> receiveRatePage(Desk& desk, const TemplateKind& kind) {
     std::vector<uint8_t> answer;
-    const int received = exchange(desk, request.data(), length, answer, ExchangeTexts::query());
+    const int received = receiveAnswer(desk, answer, ExchangeTexts::query());
     const Message rejected{"  错误的数据包, 无法解析 !  ", "提示", MessageIcon::Error};
     if (decodeAnswer(desk.router(), answer.data(), received) != 0) {
         desk.port().showMessage(rejected);
@@ -37,6 +40,12 @@ std::optional<std::vector<RateRow>> fetchRatePage(Desk& desk, const TemplateKind
         return std::nullopt;
     }
     return readRatePage(kind, packet);
+}
+
+std::optional<std::vector<RateRow>> fetchRatePage(Desk& desk, const TemplateKind& kind,
+                                                  int32_t templateId, int page) {
+    if (!requestRatePage(desk, kind, templateId, page)) return std::nullopt;
+    return receiveRatePage(desk, kind);
 }
 
 int contractPageCount(int contracts) {

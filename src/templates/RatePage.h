@@ -25,6 +25,11 @@ class Desk;
 // answer is inflated before its rows are read.
 std::optional<std::vector<RateRow>> fetchRatePage(Desk& desk, const TemplateKind& kind,
                                                   int32_t templateId, int page);
+// Its two halves, for a reader that asks for the next page before it works
+// through the page it holds: the request (false when it could not be sent),
+// then the answer.
+bool requestRatePage(Desk& desk, const TemplateKind& kind, int32_t templateId, int page);
+std::optional<std::vector<RateRow>> receiveRatePage(Desk& desk, const TemplateKind& kind);
 
 // Pages of the contract list (100 contracts each), at least 1.
 int contractPageCount(int contracts);

@@ -112,32 +112,47 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
                                                  desk.reference().varieties.records.end());
     const int count = static_cast<int>(contracts.size());
     const int pages = count / RatePageRows + 1;
-    std::string text = templateCsvHeader(kind);
-    text.reserve(text.size() + static_cast<std::size_t>(count) * 64);
+    // The file's bytes (GBK) grow page by page; each page's lines are
+    // written while the server builds the next page.
+    std::string bytes = toGbk(templateCsvHeader(kind));
+    bytes.reserve(bytes.size() + static_cast<std::size_t>(count) * 64);
+    std::string text;  // one page's lines (UTF-8)
     TemplateCsvLines lines(kind);
-    for (int p = 0;; ++p) {
-        // A stopped export writes no file.
-        if (!port.progressStep(textf("%s %d/%d", kind.exportCaption, p + 1, pages), p + 1, pages)) {
-            port.hideProgress();
+    // A stopped export asks for nothing more and writes no file.
+    const auto askFor = [&](int p) {
+        if (!port.progressStep(textf("%s %d/%d", kind.exportCaption, p + 1, pages), p + 1, pages))
             return false;
-        }
-        std::optional<std::vector<RateRow>> rows = fetchRatePage(desk, kind, node->templateId, p);
+        return requestRatePage(desk, kind, node->templateId, p);
+    };
+    if (!askFor(0)) {
+        port.hideProgress();
+        return false;
+    }
+    for (int p = 0;; ++p) {
+        std::optional<std::vector<RateRow>> rows = receiveRatePage(desk, kind);
         if (!rows) {
             port.hideProgress();
             port.error(kind.exportFailed);
             return false;
         }
+        // A count that is a multiple of 100 asks for one more, empty page.
+        const bool last = count / RatePageRows < p + 1;
+        if (!last && !askFor(p + 1)) {
+            port.hideProgress();
+            return false;
+        }
+        text.clear();
         for (int i = 0; i < RatePageRows && p * RatePageRows + i < count; ++i) {
             const RateRow row = i < static_cast<int>(rows->size())
                                     ? (*rows)[static_cast<std::size_t>(i)]
                                     : RateRow{};
             lines.append(text, contracts[static_cast<std::size_t>(p * RatePageRows + i)], row);
         }
-        // A count that is a multiple of 100 asks for one more, empty page.
-        if (count / RatePageRows < p + 1) break;
+        appendGbk(bytes, text);
+        if (last) break;
     }
     port.hideProgress();
-    if (!writeWholeFile(target, toGbk(text))) {
+    if (!writeWholeFile(target, bytes)) {
         port.error("  写文件失败。");
         return false;
     }

@@ -55,6 +55,26 @@ TEST_F(TemplateFiles, ExportWritesEveryContractAndAsksOneMorePageOnAMultipleOfHu
     EXPECT_EQ(f.port.lastMessage().text, "手续费导出成功。 ");
 }
 
+// The user's stop asks for no further page and writes no file; the
+// connection stays in step, so the next export runs whole.
+TEST_F(TemplateFiles, AStoppedExportAsksNoFurtherPageAndWritesNoFile) {
+    TemplateDeskFixture f(300);
+    f.chooseNode(feeKind(), TemplateNodeType::Template, "01", 7);
+    const std::size_t before = f.requestsOf(cmd::FeeRates).size();
+    f.port.stopAtStep(2);
+    f.port.queueSaveFile((dir / "out").string());
+    f.desk.dispatcher().send(ActionCode::ExportFeeRates);
+    EXPECT_EQ(f.requestsOf(cmd::FeeRates).size() - before, 1u);
+    EXPECT_FALSE(fs::exists(dir / "out.csv"));
+    EXPECT_EQ(f.port.progressHidden, 1);
+
+    f.port.stopAtStep(0);
+    f.port.queueSaveFile((dir / "out").string());
+    f.desk.dispatcher().send(ActionCode::ExportFeeRates);
+    EXPECT_EQ(f.port.lastMessage().text, "手续费导出成功。 ");
+    EXPECT_NE(read(dir / "out.csv").find("EX,c299,"), std::string::npos);
+}
+
 TEST_F(TemplateFiles, AnExportThatFailsPartWayLeavesNoFile) {
     TemplateDeskFixture f(250);
     f.chooseNode(marginKind(), TemplateNodeType::Template, "01", 5);

@@ -1,12 +1,15 @@
 #include "SimLauncher.h"
 
 #include <poll.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace korvant::bench {
 namespace {
@@ -17,14 +20,46 @@ std::string simPath() {
     return ec ? std::string("korvant-sim") : (self.parent_path() / "korvant-sim").string();
 }
 
+// The simulator stands for a server on a machine of its own: with two or
+// more cores it runs on the last one and the benchmark (with the programs
+// it starts) on the others, so that the server builds an answer while the
+// desk takes the previous one, as over a network. BENCH_SHARED_CORES=1
+// leaves both to the scheduler. True when the cores were split, with the
+// simulator's in `simCores`.
+bool splitCores(cpu_set_t& simCores) {
+    // Once a process: a second simulator goes to the same core.
+    static const auto split = [] {
+        std::pair<bool, cpu_set_t> result{false, {}};
+        const char* shared = std::getenv("BENCH_SHARED_CORES");
+        if (shared != nullptr && std::string(shared) == "1") return result;
+        cpu_set_t allowed;
+        CPU_ZERO(&allowed);
+        if (sched_getaffinity(0, sizeof allowed, &allowed) != 0 || CPU_COUNT(&allowed) < 2)
+            return result;
+        int last = -1;
+        for (int c = 0; c < CPU_SETSIZE; ++c)
+            if (CPU_ISSET(c, &allowed)) last = c;
+        CPU_ZERO(&result.second);
+        CPU_SET(last, &result.second);
+        CPU_CLR(last, &allowed);
+        result.first = sched_setaffinity(0, sizeof allowed, &allowed) == 0;
+        return result;
+    }();
+    simCores = split.second;
+    return split.first;
+}
+
 }  // namespace
 
 SimLauncher::SimLauncher(const std::string& dataSet) {
     int fds[2];
     if (pipe(fds) != 0) return;
     std::string path = simPath();
+    cpu_set_t simCores;
+    const bool split = splitCores(simCores);
     pid_ = fork();
     if (pid_ == 0) {
+        if (split) sched_setaffinity(0, sizeof simCores, &simCores);
         dup2(fds[1], STDOUT_FILENO);
         close(fds[0]);
         close(fds[1]);

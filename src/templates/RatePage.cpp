@@ -17,21 +17,12 @@ std::optional<std::vector<RateRow>> receiveRatePage(Desk& desk, const TemplateKi
     std::vector<uint8_t> answer;
     const int received = receiveAnswer(desk, answer, ExchangeTexts::query());
     const Message rejected{"  错误的数据包, 无法解析 !  ", "提示", MessageIcon::Error};
-    if (decodeAnswer(desk.router(), answer.data(), received) != 0) {
+    // Decoded once (inflated when it came compressed): the dispatcher sees
+    // it, and its rows are read from the same bytes.
+    std::vector<uint8_t> packet;
+    if (decodeAnswer(desk.router(), answer.data(), received, nullptr, &packet) != 0) {
         desk.port().showMessage(rejected);
         return std::nullopt;
-    }
-    std::span<const uint8_t> packet(answer.data(), static_cast<std::size_t>(received));
-    std::vector<uint8_t> plain;
-    if (received >= HeaderSize && answer[2] == FlagCompressed) {
-        plain.assign(WorkCopySize, 0);
-        const int size =
-            inflatePacket(answer.data(), received, plain.data(), static_cast<int>(plain.size()));
-        if (size < 0) {
-            desk.port().showMessage(rejected);
-            return std::nullopt;
-        }
-        packet = std::span<const uint8_t>(plain.data(), static_cast<std::size_t>(size));
     }
     // Only an answer of the page's own command carries rows; a server
     // message was shown by the dispatcher.

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -108,16 +109,8 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
 
     // The file is written whole at the end: an export that stops part-way
     // leaves no half-written file behind.
-    const std::vector<ContractVariety> contracts(desk.reference().varieties.records.begin(),
-                                                 desk.reference().varieties.records.end());
-    const int count = static_cast<int>(contracts.size());
+    const int count = desk.reference().varieties.count();
     const int pages = count / RatePageRows + 1;
-    // The file's bytes (GBK) grow page by page; each page's lines are
-    // written while the server builds the next page.
-    std::string bytes = toGbk(templateCsvHeader(kind));
-    bytes.reserve(bytes.size() + static_cast<std::size_t>(count) * 64);
-    std::string text;  // one page's lines (UTF-8)
-    TemplateCsvLines lines(kind);
     // A stopped export asks for nothing more and writes no file.
     const auto askFor = [&](int p) {
         if (!port.progressStep(textf("%s %d/%d", kind.exportCaption, p + 1, pages), p + 1, pages))
@@ -128,6 +121,17 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
         port.hideProgress();
         return false;
     }
+    // The contracts as they are now, while the first page is on its way: an
+    // answer routed during the export cannot change the list under it.
+    const std::vector<ContractVariety> contracts(desk.reference().varieties.records.begin(),
+                                                 desk.reference().varieties.records.end());
+    const int listed = std::min(count, static_cast<int>(contracts.size()));
+    // The file's bytes (GBK) grow page by page; each page's lines are
+    // written while the server builds the next page.
+    std::string bytes = toGbk(templateCsvHeader(kind));
+    bytes.reserve(bytes.size() + static_cast<std::size_t>(count) * 64);
+    std::string text;  // one page's lines (UTF-8)
+    TemplateCsvLines lines(kind);
     for (int p = 0;; ++p) {
         std::optional<std::vector<RateRow>> rows = receiveRatePage(desk, kind);
         if (!rows) {
@@ -142,7 +146,7 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
             return false;
         }
         text.clear();
-        for (int i = 0; i < RatePageRows && p * RatePageRows + i < count; ++i) {
+        for (int i = 0; i < RatePageRows && p * RatePageRows + i < listed; ++i) {
             const RateRow row = i < static_cast<int>(rows->size())
                                     ? (*rows)[static_cast<std::size_t>(i)]
                                     : RateRow{};

@@ -30,9 +30,8 @@ bool reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress) {
     CountProgress progress;
     if (showProgress)
         progress = [&port, list](int count) { port.showProgress(progressText(list, count)); };
-    PagedQueryResult result =
-        queryReferenceList(list, connectionExchange(desk.connection()), desk.reference(),
-                           desk.session().ownGroupId, progress);
+    PagedQueryResult result = queryReferenceList(list, desk.connection(), desk.reference(),
+                                                 desk.session().ownGroupId, progress);
     PagedQueryTexts texts;
     texts.buildFailed = buildFailureText(list);
     texts.disconnected = QueryDisconnectedText;

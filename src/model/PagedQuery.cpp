@@ -11,10 +11,8 @@
 namespace korvant {
 
 Exchange connectionExchange(ServerConnection& connection) {
-    return [&connection](const uint8_t* request, int length, std::vector<uint8_t>& answer) {
-        connection.send(request, length);
-        return connection.receive(answer);
-    };
+    return {[&connection](const uint8_t* request, int length) { connection.send(request, length); },
+            [&connection](std::vector<uint8_t>& answer) { return connection.receive(answer); }};
 }
 
 namespace {
@@ -23,39 +21,12 @@ int clampedInt(int64_t value) {
     return value > INT32_MAX ? INT32_MAX : static_cast<int>(value);
 }
 
-// The two halves of an exchange. The loop sends the request of the next
-// page before it parses the page it holds, so that the server builds the
-// next answer while the desk takes this one; one request is outstanding at
-// a time, as before.
-struct PageLink {
-    virtual ~PageLink() = default;
-    // A request that could not be sent makes the receive fail.
-    virtual void send(const uint8_t* request, int length) = 0;
-    virtual int receive(std::vector<uint8_t>& answer) = 0;
-};
+}  // namespace
 
-struct ConnectionLink final : PageLink {
-    explicit ConnectionLink(ServerConnection& c) : connection(c) {}
-    void send(const uint8_t* request, int length) override { connection.send(request, length); }
-    int receive(std::vector<uint8_t>& answer) override { return connection.receive(answer); }
-    ServerConnection& connection;
-};
-
-// An Exchange does both halves at once: the request is kept until the
-// answer is asked for.
-struct ExchangeLink final : PageLink {
-    explicit ExchangeLink(const Exchange& e) : exchange(e) {}
-    void send(const uint8_t* request, int length) override {
-        pending.assign(request, request + length);
-    }
-    int receive(std::vector<uint8_t>& answer) override {
-        return exchange(pending.data(), static_cast<int>(pending.size()), answer);
-    }
-    const Exchange& exchange;
-    std::vector<uint8_t> pending;
-};
-
-PagedQueryResult runPages(PageLink& link, const PagedQuery& query) {
+// The request of the next page goes out before the page in hand is parsed,
+// so that the server builds the next answer while the desk takes this one;
+// one request is outstanding at a time.
+PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query) {
     // The request and the answer have buffers of their own: the request of
     // the next page is written while the answer of this one is still held.
     std::vector<uint8_t> request(PacketBufferSize, 0);
@@ -65,12 +36,12 @@ PagedQueryResult runPages(PageLink& link, const PagedQuery& query) {
     if (query.maxPages < 1) return PagedQueryResult::TooMuchData;
     int size = query.writeRequest ? query.writeRequest(0, request.data(), PacketBufferSize) : -1;
     if (size < 1) return PagedQueryResult::BuildFailed;
-    link.send(request.data(), size);
+    exchange.send(request.data(), size);
     int64_t lastIndex = -1;
     int64_t records = 0;
     int64_t bytes = 0;
     for (int asked = 1;; ++asked) {
-        int length = link.receive(answer);
+        int length = exchange.receive(answer);
         if (length < 1) return PagedQueryResult::Disconnected;
         if (static_cast<std::size_t>(length) > answer.size())
             length = static_cast<int>(answer.size());
@@ -113,7 +84,7 @@ PagedQueryResult runPages(PageLink& link, const PagedQuery& query) {
             else
                 more = true;
         }
-        if (more) link.send(request.data(), size);
+        if (more) exchange.send(request.data(), size);
 
         if (query.parsePage) query.parsePage(packet.data(), decodedLength);
         if (query.progress) query.progress(clampedInt(records));
@@ -122,16 +93,8 @@ PagedQueryResult runPages(PageLink& link, const PagedQuery& query) {
     }
 }
 
-}  // namespace
-
-PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query) {
-    ExchangeLink link(exchange);
-    return runPages(link, query);
-}
-
 PagedQueryResult runPagedQuery(ServerConnection& connection, const PagedQuery& query) {
-    ConnectionLink link(connection);
-    return runPages(link, query);
+    return runPagedQuery(connectionExchange(connection), query);
 }
 
 }  // namespace korvant

@@ -9,13 +9,18 @@ namespace korvant {
 
 class ServerConnection;
 
-// One request and its answer: sends `length` bytes of `request` and
-// receives one whole answer into `answer`. Returns the answer length, or 0
-// or less when nothing was received (the connection is then lost).
-using Exchange =
-    std::function<int(const uint8_t* request, int length, std::vector<uint8_t>& answer)>;
+// Requests and their answers, in two halves, so that a paged read can send
+// the request of the next page before it parses the page in hand.
+struct Exchange {
+    // Sends `length` bytes of `request`; a request that could not be sent
+    // makes the receive fail.
+    std::function<void(const uint8_t* request, int length)> send;
+    // Receives one whole answer into `answer`. Returns the answer length, or
+    // 0 or less when nothing was received (the connection is then lost).
+    std::function<int(std::vector<uint8_t>& answer)> receive;
+};
 
-// The standard exchange over the one server connection: send, then receive.
+// The standard exchange over the one server connection.
 Exchange connectionExchange(ServerConnection& connection);
 
 // How a paged read ended. Only Done means that every announced page came.

@@ -27,19 +27,21 @@ struct ScriptedExchange {
     std::function<std::vector<uint8_t>(const std::vector<uint8_t>& request)> respond;
 
     Exchange exchange() {
-        return [this](const uint8_t* request, int length, std::vector<uint8_t>& answer) {
-            requests.emplace_back(request, request + length);
-            std::vector<uint8_t> next;
-            if (!script.empty()) {
-                next = std::move(script.front());
-                script.pop_front();
-            } else if (respond) {
-                next = respond(requests.back());
-            }
-            if (next.empty()) return -1;
-            answer = next;
-            return static_cast<int>(next.size());
-        };
+        return {[this](const uint8_t* request, int length) {
+                    requests.emplace_back(request, request + length);
+                },
+                [this](std::vector<uint8_t>& answer) {
+                    std::vector<uint8_t> next;
+                    if (!script.empty()) {
+                        next = std::move(script.front());
+                        script.pop_front();
+                    } else if (respond) {
+                        next = respond(requests.back());
+                    }
+                    if (next.empty()) return -1;
+                    answer = next;
+                    return static_cast<int>(next.size());
+                }};
     }
     std::vector<int32_t> pagesAt(int offset) const {
         std::vector<int32_t> pages;

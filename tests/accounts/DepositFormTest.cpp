@@ -16,6 +16,14 @@
 namespace korvant {
 namespace {
 
+// The file's bytes of `records`, as the export builds them.
+std::string depositCsvBytes(const std::vector<DepositRecord>& records, int32_t startDate,
+                            int32_t endDate) {
+    DepositCsvFile file(startDate, endDate);
+    for (const DepositRecord& record : records) file.append(record);
+    return file.bytes();
+}
+
 TEST(DepositForm, AmountsMustBeUsable) {
     test::ScriptedPort port;
     DepositForm form;

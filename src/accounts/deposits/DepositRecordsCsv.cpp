@@ -79,12 +79,4 @@ void DepositCsvFile::append(const DepositRecord& record) {
     appendGbk(bytes_, line_);
 }
 
-std::string depositCsvBytes(const std::vector<DepositRecord>& records, int32_t startDate,
-                            int32_t endDate) {
-    DepositCsvFile file(startDate, endDate);
-    file.reserve(records.size());
-    for (const DepositRecord& record : records) file.append(record);
-    return file.bytes();
-}
-
 }  // namespace korvant

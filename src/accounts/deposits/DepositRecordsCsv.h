@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "accounts/deposits/DepositRecord.h"
 
@@ -30,9 +29,5 @@ private:
     std::string bytes_;
     std::string line_;  // one line's UTF-8 text, reused
 };
-
-// The whole file as GBK bytes.
-std::string depositCsvBytes(const std::vector<DepositRecord>& records, int32_t startDate,
-                            int32_t endDate);
 
 }  // namespace korvant

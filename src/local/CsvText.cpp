@@ -25,7 +25,9 @@ bool breaksField(char c) {
 }  // namespace
 
 std::string csvSafeText(const std::string& text) {
-    return startsLikeFormula(text) ? "'" + text : text;
+    std::string out;
+    appendCsvSafeText(out, text);
+    return out;
 }
 
 void appendCsvSafeText(std::string& out, const std::string& text) {

@@ -34,14 +34,8 @@ std::string templateCsvHeader(const TemplateKind& kind) {
 std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& contract,
                             const RateRow& row) {
     std::string out;
-    appendTemplateCsvLine(out, kind, contract, row);
+    TemplateCsvLines(kind).append(out, contract, row);
     return out;
-}
-
-void appendTemplateCsvLine(std::string& out, const TemplateKind& kind,
-                           const ContractVariety& contract, const RateRow& row) {
-    TemplateCsvLines lines(kind);
-    lines.append(out, contract, row);
 }
 
 TemplateCsvLines::TemplateCsvLines(const TemplateKind& kind) : kind_(kind) {}

@@ -24,9 +24,6 @@ std::string templateCsvHeader(const TemplateKind& kind);
 // The line of one contract with its CR LF.
 std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& contract,
                             const RateRow& row);
-// templateCsvLine appended to `out`.
-void appendTemplateCsvLine(std::string& out, const TemplateKind& kind,
-                           const ContractVariety& contract, const RateRow& row);
 
 // The lines of one export, appended one after the other. The months of a
 // product mostly share their rates: a row equal to the one before reuses

@@ -124,11 +124,6 @@ std::string formatTrimmed(double value, int decimals) {
     return std::string(text, writeTrimmed(text, value, decimals));
 }
 
-void appendTrimmed(std::string& out, double value, int decimals) {
-    char text[FixedTextSize];
-    out.append(text, writeTrimmed(text, value, decimals));
-}
-
 std::string formatInt(int64_t value) {
     char text[24];
     auto [end, ec] = std::to_chars(text, text + sizeof text, value);

@@ -18,8 +18,6 @@ std::string formatFixed(double value, int decimals);
 // "%.*f" with trailing zeros and a bare point removed ("1.5000" → "1.5",
 // "2.000" → "2"); "0" stays "0".
 std::string formatTrimmed(double value, int decimals);
-// formatTrimmed appended to `out`.
-void appendTrimmed(std::string& out, double value, int decimals);
 // The most bytes formatFixed and formatTrimmed write.
 inline constexpr std::size_t FixedTextSize = 400;
 // formatTrimmed written to `text`, which has room for FixedTextSize bytes;

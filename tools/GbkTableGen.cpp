@@ -15,14 +15,15 @@
 
 namespace {
 
-// 1: one character converted into `cp`; 0: incomplete; -1: invalid.
+// 1: all `size` bytes converted into the one code point `cp`; 0:
+// incomplete; -1: anything else.
 int convertOne(iconv_t cd, char* in, std::size_t size, uint32_t& cp) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     char* outp = reinterpret_cast<char*>(&cp);
     std::size_t outLeft = sizeof cp;
     std::size_t inLeft = size;
     std::size_t r = iconv(cd, &in, &inLeft, &outp, &outLeft);
-    if (r != static_cast<std::size_t>(-1) && outLeft == 0) return 1;
+    if (r != static_cast<std::size_t>(-1)) return inLeft == 0 && outLeft == 0 ? 1 : -1;
     return errno == EINVAL ? 0 : -1;
 }
 
@@ -49,13 +50,7 @@ bool build(Tables& t) {
             char in[2] = {static_cast<char>(l), static_cast<char>(trail)};
             uint32_t cp = 0;
             // A pair is a character only when both bytes make one code point.
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            char* inp = in;
-            std::size_t inLeft = 2;
-            char* outp = reinterpret_cast<char*>(&cp);
-            std::size_t outLeft = sizeof cp;
-            std::size_t r = iconv(cd, &inp, &inLeft, &outp, &outLeft);
-            if (r != static_cast<std::size_t>(-1) && inLeft == 0 && outLeft == 0 && cp <= 0xFFFF)
+            if (convertOne(cd, in, 2, cp) == 1 && cp <= 0xFFFF)
                 t.pairs[static_cast<std::size_t>((l - 0x80) << 8 | trail)] =
                     static_cast<uint16_t>(cp);
         }

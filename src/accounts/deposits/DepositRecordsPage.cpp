@@ -1,7 +1,5 @@
 #include "accounts/deposits/DepositRecordsPage.h"
 
-#include <algorithm>
-
 #include "accounts/deposits/DepositRecordsCsv.h"
 #include "accounts/deposits/DepositRequests.h"
 #include "app/AccountLists.h"

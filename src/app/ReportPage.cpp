@@ -10,8 +10,7 @@ namespace korvant {
 
 std::string ReportPage::pageLabel() const {
     const PageCursor c = cursor();
-    const int64_t shown = c.total <= 0 ? 0 : c.shownPage();
-    return "第" + formatInt(shown) + "/" + formatInt(c.total) + "页";
+    return pageLabelText(c.shownPage(), c.total);
 }
 
 int LocalPaging::pageCount(int64_t rows) const {

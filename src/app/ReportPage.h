@@ -42,7 +42,7 @@ public:
 
     // The page on screen (`last`) and the number of pages (`total`).
     virtual PageCursor cursor() const = 0;
-    // The pager label of this page; by default "第%d/%d页".
+    // The pager label of this page; by default "当前第%d/%d页".
     virtual std::string pageLabel() const;
 
     // Shows page `page` (0-based): a server query or a slice of what was

@@ -279,11 +279,7 @@ int runCli(const std::vector<std::string>& args, CliContext& context) {
     if (command == nullptr) return ExitUsage;
     context.port().setAnswerYes(context.options.yes);
     context.port().setShowProgress(context.stderrIsTerminal);
-    try {
-        return command->execute(context);
-    } catch (const ProgramEnd&) {
-        return ExitEnded;
-    }
+    return runCommand(*command, context);
 }
 
 }  // namespace korvant::cli

@@ -49,9 +49,9 @@ bool CliContext::readSecretOption(bool fromStdin, std::optional<std::string>& va
     return false;
 }
 
-int CliContext::refuse(const std::string& text) {
+bool CliContext::refuse(const std::string& text) {
     port_.showMessage({text, "提示", MessageIcon::Warning});
-    return ExitFailed;
+    return false;
 }
 
 bool CliContext::fillLoginForm(LoginForm& form) {

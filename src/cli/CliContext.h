@@ -63,8 +63,8 @@ public:
     int login();
 
     // Shows one of the command line's own refusals ("no group 999") as a
-    // message box "[提示] TEXT"; returns ExitFailed.
-    int refuse(const std::string& text);
+    // message box "[提示] TEXT"; returns false (not done).
+    bool refuse(const std::string& text);
 
     // Fills the login dialog from the options (used by login()).
     bool fillLoginForm(LoginForm& form);

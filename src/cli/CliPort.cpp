@@ -10,6 +10,7 @@ std::string messageLine(const Message& message) {
 
 void CliPort::showMessage(const Message& message) {
     ++messages_;
+    if (message.icon == MessageIcon::Error) ++errors_;
     if (progressShown_) *err_ << "\r\x1b[K";
     *err_ << messageLine(message) << '\n' << std::flush;
 }

@@ -32,8 +32,9 @@ public:
     void setOpenFile(std::optional<std::string> path) { openFile_ = std::move(path); }
     void setFolder(std::optional<std::string> path) { folder_ = std::move(path); }
 
-    // Number of message boxes shown so far.
+    // Number of message boxes shown so far, and of those with the error icon.
     int messageCount() const { return messages_; }
+    int errorCount() const { return errors_; }
     // True once a form was refused by its validator.
     bool formRefused() const { return formRefused_; }
 
@@ -58,6 +59,7 @@ private:
     bool answerYes_ = false;
     bool formRefused_ = false;
     int messages_ = 0;
+    int errors_ = 0;
     FormFiller filler_;
     std::optional<std::string> saveFile_, openFile_, folder_;
 };

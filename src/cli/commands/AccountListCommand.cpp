@@ -94,9 +94,7 @@ void AccountListCommand::addOptions(CLI::App& app) {
     renamed("--remark", "--match-remark");
 }
 
-int AccountListCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
+bool AccountListCommand::run(CliContext& context) {
     Desk& desk = context.desk();
 
     SearchFilter filter;
@@ -120,7 +118,7 @@ int AccountListCommand::execute(CliContext& context) {
 
     MainState& state = desk.mainState();
     if (group_ != -1) {
-        if (!chooseGroup(context, group_, list_)) return ExitFailed;
+        if (!chooseGroup(context, group_, list_)) return false;
     } else {
         // "全部" in the search range.
         state.view = ViewKind::Accounts;
@@ -128,12 +126,12 @@ int AccountListCommand::execute(CliContext& context) {
     }
     state.filter = filter;
     const bool answered = showAccountList(desk, list_, page_ - 1);
-    if (!answered) return ExitFailed;
+    if (!answered) return false;
 
     writeList(context.out(), desk.accounts(), list_);
     context.out().flush();
     context.err() << pageLabelText(state.labelPage, state.labelTotal) << '\n' << std::flush;
-    return ExitDone;
+    return true;
 }
 
 }  // namespace korvant::cli

@@ -19,7 +19,7 @@ public:
     std::string name() const override { return name_; }
     std::string help() const override { return help_; }
     void addOptions(CLI::App& app) override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 
 private:
     AccountList list_;

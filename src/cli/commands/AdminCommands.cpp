@@ -64,18 +64,16 @@ public:
         single->excludes(multi);
     }
 
-    int execute(CliContext& context) override {
+    bool run(CliContext& context) override {
         std::optional<uint32_t> mask;
         if (permissions_) mask = parseMask(*permissions_);
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!context.readSecretOption(passwordStdin_, password_, "密码: ")) return ExitFailed;
-        if (!chooseGroup(context, group_, AccountList::Administrators)) return ExitFailed;
+        if (!context.readSecretOption(passwordStdin_, password_, "密码: ")) return false;
+        if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
         Desk& desk = context.desk();
         std::optional<int> row;
         if (!adding_) {
             row = findAdministrator(context, account_);
-            if (!row) return ExitFailed;
+            if (!row) return false;
         }
 
         context.port().setFormFiller([this, mask](Form& form) {
@@ -97,7 +95,7 @@ public:
             return true;
         });
         bool done = adding_ ? addAdministrator(desk) : modifyAdministrator(desk, {*row});
-        return done ? ExitDone : ExitFailed;
+        return done;
     }
 
 private:
@@ -123,13 +121,11 @@ public:
         app.add_option("--group", group_, "id of the group in the groups tree")->required();
         app.add_option("--account", account_, "administrator account (\"账号\")")->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::Administrators)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
         const std::optional<int> row = findAdministrator(context, account_);
-        if (!row) return ExitFailed;
-        return deleteAdministrator(context.desk(), {*row}) ? ExitDone : ExitFailed;
+        if (!row) return false;
+        return deleteAdministrator(context.desk(), {*row});
     }
 
 private:

@@ -22,7 +22,7 @@ public:
     std::string name() const override;
     std::string help() const override;
     void addOptions(CLI::App& app) override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 
 private:
     DepositMode mode_;
@@ -79,13 +79,11 @@ void DepositCommand::addOptions(CLI::App& app) {
     app.add_flag("--count-in-history", countInHistory_, "tick \"计入历史总计出入金\"");
 }
 
-int DepositCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
+bool DepositCommand::run(CliContext& context) {
     const AccountList list = mode_ == DepositMode::SubAccount    ? AccountList::SubAccounts
                              : mode_ == DepositMode::MainAccount ? AccountList::MainAccounts
                                                                  : AccountList::MainAccountLinks;
-    if (!chooseGroup(context, group_, list)) return ExitFailed;
+    if (!chooseGroup(context, group_, list)) return false;
 
     context.port().setFormFiller([this, &context](Form& form) {
         auto* f = dynamic_cast<DepositForm*>(&form);
@@ -112,25 +110,25 @@ int DepositCommand::execute(CliContext& context) {
     switch (mode_) {
         case DepositMode::SubAccount: {
             const auto found = findSubAccounts(context, {account_});
-            if (!found) return ExitFailed;
+            if (!found) return false;
             done = depositSubAccount(desk, &found->front());
             break;
         }
         case DepositMode::MainAccount: {
             const auto found = findMainAccount(context, account_);
-            if (!found) return ExitFailed;
+            if (!found) return false;
             done = depositMainAccount(desk, &*found);
             break;
         }
         case DepositMode::Link: {
             const auto row = findMainAccountLink(context, account_);
-            if (!row) return ExitFailed;
+            if (!row) return false;
             const MainAccountLink link = desk.accounts().mainAccountLinks.at(*row);
             done = depositLink(desk, &link);
             break;
         }
     }
-    return done ? ExitDone : ExitFailed;
+    return done;
 }
 
 }  // namespace

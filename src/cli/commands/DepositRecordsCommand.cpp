@@ -20,7 +20,7 @@ public:
     std::string name() const override { return "deposits"; }
     std::string help() const override;
     void addOptions(CLI::App& app) override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 
 private:
     int from_ = 0;
@@ -45,9 +45,7 @@ void DepositsCommand::addOptions(CLI::App& app) {
     app.add_option("--export", exportPath_, "write every page as CSV to this file (\"导出\")");
 }
 
-int DepositsCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
+bool DepositsCommand::run(CliContext& context) {
     Desk& desk = context.desk();
     DepositRecordsPage& page = depositRecordsPage(desk);
     page.startDate = from_;
@@ -62,19 +60,12 @@ int DepositsCommand::execute(CliContext& context) {
             f->path = *exportPath_;
             return true;
         });
-        return exportDepositRecords(desk, page) ? ExitDone : ExitFailed;
+        return exportDepositRecords(desk, page);
     }
 
-    if (!queryDepositRecords(desk, page, page_ - 1)) return ExitFailed;
-    std::ostream& out = context.out();
-    std::vector<std::string> captions;
-    for (const ReportColumn& column : page.columns()) captions.push_back(column.caption);
-    writeTsvRow(out, captions);
-    for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(out, page.cells(row));
-    out.flush();
-    const PageCursor cursor = page.cursor();
-    context.err() << pageLabelText(cursor.shownPage(), cursor.total) << '\n' << std::flush;
-    return ExitDone;
+    if (!queryDepositRecords(desk, page, page_ - 1)) return false;
+    printPage(context, page);
+    return true;
 }
 
 }  // namespace

@@ -22,9 +22,7 @@ public:
         return "print the group tree as TSV: id parentId code name depth (depth-first, "
                "children in server order, 0 = top level)";
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
+    bool run(CliContext& context) override {
         std::ostream& out = context.out();
         out << "id\tparentId\tcode\tname\tdepth\n";
         for (const GroupTreeNode& node : context.desk().reference().groupTree()) {
@@ -33,7 +31,7 @@ public:
                               std::to_string(node.depth)});
         }
         out.flush();
-        return ExitDone;
+        return true;
     }
 };
 
@@ -60,10 +58,8 @@ public:
         app.add_option("--range-to", rangeTo_, "sub-account numbers to (\"到\")");
     }
 
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::Administrators)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<GroupForm*>(&form);
             if (f == nullptr) return false;
@@ -75,7 +71,7 @@ public:
             return true;
         });
         Desk& desk = context.desk();
-        return (adding_ ? addGroup(desk) : modifyGroup(desk)) ? ExitDone : ExitFailed;
+        return (adding_ ? addGroup(desk) : modifyGroup(desk));
     }
 
 private:

@@ -52,18 +52,18 @@ void LogCommand::addOptions(CLI::App& app) {
     app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
 }
 
-int LogCommand::execute(CliContext& context) {
-    OperationLogPage page;
+bool LogCommand::checkUsage(CliContext& context) {
+    LogQuery& query = query_;
     auto from = readDateTime(from_);
     auto to = readDateTime(to_);
     if (!from || !to) {
         context.err() << "--from/--to: \"YYYY-MM-DD HH:MM:SS\" expected\n";
-        return ExitUsage;
+        return false;
     }
-    page.query.from = *from;
-    page.query.to = *to;
-    page.query.administrator = admin_;
-    page.query.keyword = keyword_;
+    query.from = *from;
+    query.to = *to;
+    query.administrator = admin_;
+    query.keyword = keyword_;
     std::string kind;
     for (char c : kinds_ + ",") {
         if (c != ',') {
@@ -74,28 +74,30 @@ int LogCommand::execute(CliContext& context) {
         bool known = false;
         for (std::size_t i = 0; i < logCategories().size(); ++i)
             if (kind == logCategories()[i].caption) {
-                page.query.categories[i] = true;
+                query.categories[i] = true;
                 known = true;
             }
         if (!known) {
             context.err() << "--kinds: unknown category " << kind << "\n";
-            return ExitUsage;
+            return false;
         }
         kind.clear();
     }
 
-    int status = context.login();
-    if (status != ExitDone) return status;
+    return true;
+}
+
+bool LogCommand::run(CliContext& context) {
+    OperationLogPage page;
+    page.query = query_;
     Desk& desk = context.desk();
-    page.search(desk);
-    if (page_ > 1) page.showPage(desk, page_ - 1);
-    std::vector<std::string> captions;
-    for (const ReportColumn& column : page.columns()) captions.push_back(column.caption);
-    writeTsvRow(context.out(), captions);
-    for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(context.out(), page.cells(row));
-    context.out().flush();
-    context.err() << page.pageLabel() << '\n' << std::flush;
-    return ExitDone;
+    if (!page.search(desk)) return false;
+    if (page_ > 1 && !page.showPage(desk, page_ - 1)) {
+        context.refuse("no page " + std::to_string(page_));
+        return false;
+    }
+    printPage(context, page);
+    return true;
 }
 
 }  // namespace korvant::cli

@@ -19,9 +19,7 @@ public:
                "adminName, ownGroupId, permissionMask, firstView, then the record counts "
                "groups, marginTemplates, feeTemplates, varieties, riskStrategies";
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
+    bool run(CliContext& context) override {
         Desk& desk = context.desk();
         const Session& s = desk.session();
         const ReferenceData& r = desk.reference();
@@ -37,7 +35,7 @@ public:
             << "varieties\t" << r.varieties.count() << '\n'
             << "riskStrategies\t" << r.riskStrategies.count() << '\n';
         out.flush();
-        return ExitDone;
+        return true;
     }
 };
 

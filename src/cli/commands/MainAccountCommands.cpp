@@ -38,10 +38,8 @@ public:
         app.add_option("--management-fee", managementFee_, "\"管 理 费\", percent");
         app.add_option("--custody-fee", custodyFee_, "\"托 管 费\", percent");
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<MainAccountForm*>(&form);
             if (f == nullptr) return false;
@@ -55,7 +53,7 @@ public:
             f->custodyFee = custodyFee_;
             return true;
         });
-        return createMainAccount(context.desk()) ? ExitDone : ExitFailed;
+        return createMainAccount(context.desk());
     }
 
 private:
@@ -80,12 +78,10 @@ public:
         app.add_option("--custody-fee", custodyFee_, "\"托管费率\", percent");
         app.add_flag("--clear-fees-due", clearFeesDue_, "\"清除应提费用\"");
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
         const auto record = findMainAccount(context, account_);
-        if (!record) return ExitFailed;
+        if (!record) return false;
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<MainAccountChangeForm*>(&form);
             if (f == nullptr) return false;
@@ -96,7 +92,7 @@ public:
             f->clearFeesDue = clearFeesDue_;
             return true;
         });
-        return modifyMainAccount(context.desk(), &*record) ? ExitDone : ExitFailed;
+        return modifyMainAccount(context.desk(), &*record);
     }
 
 private:
@@ -116,13 +112,11 @@ public:
         app.add_option("--group", group_, "id of the first-level group")->required();
         app.add_option("--account", account_, "main account")->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
         const auto record = findMainAccount(context, account_);
-        if (!record) return ExitFailed;
-        return deleteMainAccount(context.desk(), &*record) ? ExitDone : ExitFailed;
+        if (!record) return false;
+        return deleteMainAccount(context.desk(), &*record);
     }
 
 private:
@@ -147,16 +141,14 @@ public:
                              : "linked main account (\"隶属主账号\")")
             ->required(!link_);
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::MainAccountLinks)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::MainAccountLinks)) return false;
         Desk& desk = context.desk();
         if (!link_) {
             const auto row = findMainAccountLink(context, account_);
-            if (!row) return ExitFailed;
-            if (!confirmUnlinkMainAccount(desk, *row)) return ExitFailed;
-            return unlinkMainAccount(desk, account_) ? ExitDone : ExitFailed;
+            if (!row) return false;
+            if (!confirmUnlinkMainAccount(desk, *row)) return false;
+            return unlinkMainAccount(desk, account_);
         }
         context.port().setFormFiller([this, &context](Form& form) {
             auto* f = dynamic_cast<MainAccountLinkForm*>(&form);
@@ -173,7 +165,7 @@ public:
             }
             return true;
         });
-        return linkMainAccount(desk) ? ExitDone : ExitFailed;
+        return linkMainAccount(desk);
     }
 
 private:
@@ -193,18 +185,16 @@ public:
         app.add_option("--group", group_, "id of the first-level group")->required();
         app.add_option("--account", account_, "main account")->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
         const auto record = findMainAccount(context, account_);
-        if (!record) return ExitFailed;
+        if (!record) return false;
         const auto found = linkedSubAccounts(context.desk(), record->account);
         std::ostream& out = context.out();
         writeTsvRow(out, linkedSubAccountCaptions());
         for (const SubAccount& s : found) writeTsvRow(out, linkedSubAccountCells(s));
         out.flush();
-        return ExitDone;
+        return true;
     }
 
 private:

@@ -49,9 +49,7 @@ std::string ParamsShowCommand::help() const {
     return "print the trading parameters (\"交易参数\") as key<TAB>value lines";
 }
 
-int ParamsShowCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
+bool ParamsShowCommand::run(CliContext& context) {
     bool shown = false;
     const int messagesBefore = context.port().messageCount();
     context.port().setFormFiller([&](Form& form) {
@@ -64,7 +62,7 @@ int ParamsShowCommand::execute(CliContext& context) {
         return false;  // "取消": nothing is sent
     });
     editTradingParameters(context.desk());
-    return shown ? ExitDone : ExitFailed;
+    return shown;
 }
 
 std::string ParamsSetCommand::help() const {
@@ -89,19 +87,19 @@ void ParamsSetCommand::addOptions(CLI::App& app) {
     app.add_option("--fund-rate", fundRate_, "\"投资者保障基金比率\" in ten-millionths");
 }
 
-int ParamsSetCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
-    std::string windowStart, windowEnd;
-    if (window_) {
-        const auto dash = window_->find('-');
-        if (dash == std::string::npos) {
-            context.err() << "--window: HHMM-HHMM expected\n";
-            return ExitUsage;
-        }
-        windowStart = window_->substr(0, dash);
-        windowEnd = window_->substr(dash + 1);
+bool ParamsSetCommand::checkUsage(CliContext& context) {
+    if (!window_) return true;
+    const auto dash = window_->find('-');
+    if (dash == std::string::npos) {
+        context.err() << "--window: HHMM-HHMM expected\n";
+        return false;
     }
+    windowStart_ = window_->substr(0, dash);
+    windowEnd_ = window_->substr(dash + 1);
+    return true;
+}
+
+bool ParamsSetCommand::run(CliContext& context) {
     bool unknownCodes = false;
     const int messagesBefore = context.port().messageCount();
     context.port().setFormFiller([&](Form& form) {
@@ -123,15 +121,15 @@ int ParamsSetCommand::execute(CliContext& context) {
         if (overTrading_) f->overTradingStandard = *overTrading_;
         if (autoSettle_) f->autoSettleTime = *autoSettle_;
         if (window_) {
-            f->settleWindowStart = windowStart;
-            f->settleWindowEnd = windowEnd;
+            f->settleWindowStart = windowStart_;
+            f->settleWindowEnd = windowEnd_;
         }
         if (fundRate_) f->protectionFundRate = *fundRate_;
         return true;
     });
     const bool saved = editTradingParameters(context.desk());
-    if (unknownCodes) return ExitFailed;
-    return saved ? ExitDone : ExitFailed;
+    if (unknownCodes) return false;
+    return saved;
 }
 
 }  // namespace korvant::cli

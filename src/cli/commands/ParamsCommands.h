@@ -14,7 +14,7 @@ class ParamsShowCommand : public Command {
 public:
     std::string name() const override { return "params show"; }
     std::string help() const override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 };
 
 class ParamsSetCommand : public Command {
@@ -22,9 +22,11 @@ public:
     std::string name() const override { return "params set"; }
     std::string help() const override;
     void addOptions(CLI::App& app) override;
-    int execute(CliContext& context) override;
+    bool checkUsage(CliContext& context) override;
+    bool run(CliContext& context) override;
 
 private:
+    std::string windowStart_, windowEnd_;
     std::optional<std::string> halfFee_;
     std::optional<std::string> noFee_;
     std::optional<int> positionProfit_;

@@ -27,16 +27,15 @@ public:
                      "each in the order current, new, confirmation (a missing confirmation "
                      "line: the new password); asked for without echo on a terminal");
     }
-    int execute(CliContext& context) override {
-        if (!fromStdin_ && (!current_ || !next_)) {
-            context.err() << "--current and --new are required (or --password-stdin)\n";
-            return ExitUsage;
-        }
-        int status = context.login();
-        if (status != ExitDone) return status;
+    bool checkUsage(CliContext& context) override {
+        if (fromStdin_ || (current_ && next_)) return true;
+        context.err() << "--current and --new are required (or --password-stdin)\n";
+        return false;
+    }
+    bool run(CliContext& context) override {
         if (!context.readSecretOption(fromStdin_, current_, "当前密码: ") ||
             !context.readSecretOption(fromStdin_, next_, "新密码: "))
-            return ExitFailed;
+            return false;
         if (fromStdin_ && !confirmation_) confirmation_ = context.readSecretLine("确认新密码: ");
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<PasswordForm*>(&form);
@@ -46,7 +45,7 @@ public:
             f->confirmation = confirmation_.value_or(*next_);
             return true;
         });
-        return changeOwnPassword(context.desk()) ? ExitDone : ExitFailed;
+        return changeOwnPassword(context.desk());
     }
 
 private:

@@ -82,15 +82,13 @@ protected:
 class ListCommand : public KindCommand {
 public:
     using KindCommand::KindCommand;
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
+    bool run(CliContext& context) override {
         std::ostream& out = context.out();
         out << "id\tname\tgroupCode\n";
         for (const RateTemplate& t : cachedTemplates(context.desk().reference(), kind_))
             writeTsvRow(out, {formatInt(t.id), t.name, t.groupCode});
         out.flush();
-        return ExitDone;
+        return true;
     }
 };
 
@@ -103,27 +101,18 @@ public:
         app.add_option("--page", page_, "page number, from 1 (default 1)")
             ->check(CLI::PositiveNumber);
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
+    bool run(CliContext& context) override {
         Desk& desk = context.desk();
-        if (id_ != 0 && !chooseTemplate(context, kind_, id_)) return ExitFailed;
+        if (id_ != 0 && !chooseTemplate(context, kind_, id_)) return false;
         if (id_ == 0) chooseTemplateNode(desk, kind_, ChosenNode{});
         RatePage& page = templateView(desk, kind_).page;
         if (page_ > page.cursor().total) {
             context.err() << "no page " << page_ << '\n';
-            return ExitFailed;
+            return false;
         }
         if (page_ > 1) page.showPage(desk, page_ - 1);
-        std::ostream& out = context.out();
-        std::vector<std::string> captions;
-        for (const ReportColumn& c : page.columns()) captions.push_back(c.caption);
-        writeTsvRow(out, captions);
-        for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(out, page.cells(row));
-        out.flush();
-        context.err() << pageLabelText(page.cursor().last + 1, page.cursor().total) << '\n'
-                      << std::flush;
-        return ExitDone;
+        printPage(context, page);
+        return true;
     }
 
 private:
@@ -153,10 +142,8 @@ public:
                        "\"收取方式\": 0 relative, 1 absolute (\"绝对收取\")")
             ->check(CLI::Range(0, 1));
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseTemplate(context, kind_, id_)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseTemplate(context, kind_, id_)) return false;
         Desk& desk = context.desk();
         const auto& contracts = desk.reference().varieties.records;
         auto it =
@@ -164,7 +151,7 @@ public:
                          [this](const ContractVariety& c) { return c.contractCode == contract_; });
         if (it == contracts.end()) {
             context.err() << "no contract " << contract_ << '\n';
-            return ExitFailed;
+            return false;
         }
         const int index = static_cast<int>(it - contracts.begin());
         TemplateView& view = templateView(desk, kind_);
@@ -182,7 +169,7 @@ public:
         });
         const int expected =
             allMonths_ ? static_cast<int>(sameProductContracts(contracts, index).size()) : 1;
-        return modifyRates(desk, kind_) == expected ? ExitDone : ExitFailed;
+        return modifyRates(desk, kind_) == expected;
     }
 
 private:
@@ -202,17 +189,15 @@ public:
             ->required();
         app.add_option("--name", name_, "template name (\"名称\", at most 63 bytes)")->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroupNode(context, kind_, group_)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroupNode(context, kind_, group_)) return false;
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<TemplateNameForm*>(&form);
             if (f == nullptr) return false;
             f->name = name_;
             return true;
         });
-        return addTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+        return addTemplate(context.desk(), kind_);
     }
 
 private:
@@ -227,17 +212,15 @@ public:
         app.add_option("--template", id_, "template id")->required();
         app.add_option("--name", name_, "new name (\"名称\", at most 63 bytes)")->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseTemplate(context, kind_, id_)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseTemplate(context, kind_, id_)) return false;
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<TemplateNameForm*>(&form);
             if (f == nullptr) return false;
             f->name = name_;
             return true;
         });
-        return renameTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+        return renameTemplate(context.desk(), kind_);
     }
 
 private:
@@ -251,11 +234,9 @@ public:
     void addOptions(CLI::App& app) override {
         app.add_option("--template", id_, "template id")->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseTemplate(context, kind_, id_)) return ExitFailed;
-        return deleteTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseTemplate(context, kind_, id_)) return false;
+        return deleteTemplate(context.desk(), kind_);
     }
 
 private:
@@ -270,12 +251,10 @@ public:
         app.add_option("--file", file_, "CSV file to write (\".csv\" appended when missing)")
             ->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseTemplate(context, kind_, id_)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseTemplate(context, kind_, id_)) return false;
         context.port().setSaveFile(file_);
-        return exportTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+        return exportTemplate(context.desk(), kind_);
     }
 
 private:
@@ -292,12 +271,10 @@ public:
         app.add_option("--file", file_, "CSV file to read; its name names the template")
             ->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroupNode(context, kind_, group_)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroupNode(context, kind_, group_)) return false;
         context.port().setOpenFile(file_);
-        return importTemplate(context.desk(), kind_) ? ExitDone : ExitFailed;
+        return importTemplate(context.desk(), kind_);
     }
 
 private:
@@ -320,11 +297,9 @@ public:
         app.add_option("--template", template_,
                        "template name among those of the group's first-level group");
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return ExitFailed;
-        if (!findSubAccounts(context, {account_})) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
+        if (!findSubAccounts(context, {account_})) return false;
         Desk& desk = context.desk();
         const auto& rows = desk.accounts().subAccounts.records;
         for (std::size_t i = 0; i < rows.size(); ++i)
@@ -339,11 +314,11 @@ public:
             f->choice = offered ? static_cast<int>(it - f->entries.begin()) : 0;
             return offered;
         });
-        if (assignTemplate(desk, kind_)) return ExitDone;
+        if (assignTemplate(desk, kind_)) return true;
         if (!offered)
             context.err() << "no " << noun(kind_) << " template " << template_
                           << " offered for group " << group_ << '\n';
-        return ExitFailed;
+        return false;
     }
 
 private:

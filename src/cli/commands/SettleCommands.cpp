@@ -32,9 +32,7 @@ void SettleStartCommand::addOptions(CLI::App& app) {
         ->check(CLI::Range(1, 86400));
 }
 
-int SettleStartCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
+bool SettleStartCommand::run(CliContext& context) {
     Desk& desk = context.desk();
     std::ostream& out = context.out();
     SettlementWatch::Phase phase = SettlementWatch::Phase::Polling;
@@ -59,13 +57,13 @@ int SettleStartCommand::execute(CliContext& context) {
         phase = watch.phase();
         return true;
     });
-    if (!startSettlement(desk)) return ExitFailed;
-    if (!wait_) return ExitDone;
+    if (!startSettlement(desk)) return false;
+    if (!wait_) return true;
     if (timedOut) {
         context.port().warn("结算仍在进行，已停止等待。");
-        return ExitFailed;
+        return false;
     }
-    return phase == SettlementWatch::Phase::Finished ? ExitDone : ExitFailed;
+    return phase == SettlementWatch::Phase::Finished;
 }
 
 // --- settle status ---
@@ -74,13 +72,11 @@ std::string SettleStatusCommand::help() const {
     return "ask the settlement status once and print its text";
 }
 
-int SettleStatusCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
+bool SettleStatusCommand::run(CliContext& context) {
     SettlementWatch watch(context.desk());
     watch.tick();
     context.out() << "text\t" << tsvCell(watch.text()) << "\n" << std::flush;
-    return watch.phase() == SettlementWatch::Phase::Failed ? ExitFailed : ExitDone;
+    return watch.phase() != SettlementWatch::Phase::Failed;
 }
 
 // --- settle clear ---
@@ -89,10 +85,8 @@ std::string SettleClearCommand::help() const {
     return "clear today's settlement result (\"清除结算数据\"; asks, --yes answers)";
 }
 
-int SettleClearCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
-    return clearSettlement(context.desk()) ? ExitDone : ExitFailed;
+bool SettleClearCommand::run(CliContext& context) {
+    return clearSettlement(context.desk());
 }
 
 // --- settle prices ---
@@ -107,9 +101,7 @@ void SettlePricesCommand::addOptions(CLI::App& app) {
     app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
 }
 
-int SettlePricesCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
+bool SettlePricesCommand::run(CliContext& context) {
     Desk& desk = context.desk();
     desk.mainState().settlementDate = date_;
     context.port().setFormFiller([&](Form& form) {
@@ -118,16 +110,11 @@ int SettlePricesCommand::execute(CliContext& context) {
         SettlementPricePage& page = *f->page;
         for (int i = 1; i < page_; ++i)
             if (!page.next(desk)) break;
-        std::vector<std::string> captions;
-        for (const ReportColumn& column : page.columns()) captions.push_back(column.caption);
-        writeTsvRow(context.out(), captions);
-        for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(context.out(), page.cells(row));
-        context.out().flush();
-        context.err() << page.pageLabel() << '\n' << std::flush;
+        printPage(context, page);
         return false;
     });
     showSettlementPrices(desk);
-    return context.port().messageCount() == 0 ? ExitDone : ExitFailed;
+    return context.port().messageCount() == 0;
 }
 
 // --- settle price ---
@@ -145,9 +132,7 @@ void SettlePriceCommand::addOptions(CLI::App& app) {
         ->required();
 }
 
-int SettlePriceCommand::execute(CliContext& context) {
-    int status = context.login();
-    if (status != ExitDone) return status;
+bool SettlePriceCommand::run(CliContext& context) {
     Desk& desk = context.desk();
     desk.mainState().settlementDate = date_;
     bool taken = false;
@@ -175,7 +160,7 @@ int SettlePriceCommand::execute(CliContext& context) {
         return false;
     });
     showSettlementPrices(desk);
-    return taken ? ExitDone : ExitFailed;
+    return taken;
 }
 
 }  // namespace korvant::cli

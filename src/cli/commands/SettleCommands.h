@@ -15,7 +15,7 @@ public:
     std::string name() const override { return "settle start"; }
     std::string help() const override;
     void addOptions(CLI::App& app) override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 
 private:
     bool wait_ = false;
@@ -27,14 +27,14 @@ class SettleStatusCommand : public Command {
 public:
     std::string name() const override { return "settle status"; }
     std::string help() const override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 };
 
 class SettleClearCommand : public Command {
 public:
     std::string name() const override { return "settle clear"; }
     std::string help() const override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 };
 
 class SettlePricesCommand : public Command {
@@ -42,7 +42,7 @@ public:
     std::string name() const override { return "settle prices"; }
     std::string help() const override;
     void addOptions(CLI::App& app) override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 
 private:
     int date_ = 0;
@@ -54,7 +54,7 @@ public:
     std::string name() const override { return "settle price"; }
     std::string help() const override;
     void addOptions(CLI::App& app) override;
-    int execute(CliContext& context) override;
+    bool run(CliContext& context) override;
 
 private:
     int date_ = 0;

@@ -33,11 +33,9 @@ public:
         app.add_flag("--no-fees-on-statement", noFeesOnStatement_, "\"结算单不显示手续费\"");
         app.add_flag("--no-single-side-margin", noSingleSideMargin_, "\"禁用单向大边保证金\"");
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return ExitFailed;
-        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return false;
+        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<SubAccountForm*>(&form);
             if (f == nullptr) return false;
@@ -56,7 +54,7 @@ public:
             f->noSingleSideMargin = noSingleSideMargin_;
             return true;
         });
-        return addSubAccount(context.desk()) ? ExitDone : ExitFailed;
+        return addSubAccount(context.desk());
     }
 
 private:
@@ -91,13 +89,11 @@ public:
                        "\"禁用单向大边保证金\": 1 or 0")
             ->check(CLI::Range(0, 1));
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return ExitFailed;
-        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return false;
+        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
         const auto found = findSubAccounts(context, {account_});
-        if (!found) return ExitFailed;
+        if (!found) return false;
         context.port().setFormFiller([this](Form& form) {
             auto* f = dynamic_cast<SubAccountForm*>(&form);
             if (f == nullptr) return false;
@@ -120,7 +116,7 @@ public:
             if (noSingleSideMargin_) f->noSingleSideMargin = *noSingleSideMargin_ != 0;
             return true;
         });
-        return modifySubAccount(context.desk(), &found->front()) ? ExitDone : ExitFailed;
+        return modifySubAccount(context.desk(), &found->front());
     }
 
 private:
@@ -144,13 +140,11 @@ public:
         app.add_option("--account", accounts_, "account number (\"子账号\"); repeat for several")
             ->required();
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
-        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return ExitFailed;
+    bool run(CliContext& context) override {
+        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
         const auto found = findSubAccounts(context, accounts_);
-        if (!found) return ExitFailed;
-        return deleteSubAccounts(context.desk(), *found) ? ExitDone : ExitFailed;
+        if (!found) return false;
+        return deleteSubAccounts(context.desk(), *found);
     }
 
 private:

@@ -110,21 +110,17 @@ PageCursor OperationLogPage::cursor() const {
     return PageCursor{paging_.pageCount(static_cast<int64_t>(entries.size())), paging_.page};
 }
 
-std::string OperationLogPage::pageLabel() const {
-    const PageCursor c = cursor();
-    return pageLabelText(c.last + 1, c.total);
-}
-
 bool OperationLogPage::showPage(Desk&, int page) {
     return paging_.moveTo(page, static_cast<int64_t>(entries.size()));
 }
 
-void OperationLogPage::search(Desk& desk) {
+bool OperationLogPage::search(Desk& desk) {
     // The scope: the group code of the administrator's group.
     std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
     const int length = writeLogScopeRequest(desk.session().ownGroupId, buffer);
     const int received =
         exchange(desk, buffer.data(), length, answer, ExchangeTexts::query("  组包出错!! "));
+    bool scoped = false;
     if (received > 0) {
         // Judged as decoded: a compressed answer is read inflated.
         std::vector<uint8_t> packet;
@@ -135,6 +131,7 @@ void OperationLogPage::search(Desk& desk) {
         if (decoded && size >= 4 && packet[3] == cmd::GroupCodeOfId) {
             std::string_view raw = rawPlainText(packet.data() + 4, size - 4);
             scope = fromGbk(raw.substr(0, gbkCutLength(raw, 15)));
+            scoped = true;
         } else if (!(decoded && refusal)) {
             desk.port().error(BadPacketText);
         }
@@ -157,8 +154,9 @@ void OperationLogPage::search(Desk& desk) {
             entries.push_back(LogEntry::fromWire(page.records +
                                                  static_cast<std::size_t>(i) * LogEntry::WireSize));
     };
-    loadAllPages(desk, pages, "查询操作日志");
+    const bool read = loadAllPages(desk, pages, "查询操作日志");
     desk.dispatcher().send(ActionCode::LogPageLabel);
+    return scoped && read;
 }
 
 }  // namespace korvant

@@ -77,14 +77,14 @@ public:
     int rowCount() const override;
     std::vector<std::string> cells(int row) const override;
     PageCursor cursor() const override;
-    std::string pageLabel() const override;
     bool showPage(Desk& desk, int page) override;
 
     // "查询": the scope request (63) with the logged-in administrator's group,
     // then every page of the log (58) into `entries`; local page 0, and the
     // main window's page label. A request that cannot be built and a lost
-    // connection end the program.
-    void search(Desk& desk);
+    // connection end the program. True when the scope came and every page of
+    // the log was read; false after the message of what went wrong.
+    bool search(Desk& desk);
     int page() const { return paging_.page; }
 
 private:

@@ -35,14 +35,15 @@ class ExportPort : public LoginOnlyPort {
 public:
     std::string file;
     void showMessage(const Message&) override {}
-    bool editForm(Form& form, const FormValidator& validator) override {
-        if (auto* f = dynamic_cast<DepositExportForm*>(&form)) {
+    bool showForm(Form& form, const FormValidator& validator) override {
+        if (typeid(form) == typeid(DepositExportForm)) {
+            auto* f = static_cast<DepositExportForm*>(&form);
             f->startDate = From;
             f->endDate = To;
             f->path = file;
             return !validator || validator(form);
         }
-        return LoginOnlyPort::editForm(form, validator);
+        return LoginOnlyPort::showForm(form, validator);
     }
 };
 

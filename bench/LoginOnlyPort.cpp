@@ -1,6 +1,7 @@
 #include "LoginOnlyPort.h"
 
 #include <cstdio>
+#include <typeinfo>
 
 #include "app/Login.h"
 
@@ -10,9 +11,9 @@ void LoginOnlyPort::showMessage(const Message& m) {
     std::fprintf(stderr, "[%s] %s\n", m.caption.c_str(), m.text.c_str());
 }
 
-bool LoginOnlyPort::editForm(Form& form, const FormValidator& validator) {
-    auto* login = dynamic_cast<LoginForm*>(&form);
-    if (login == nullptr) return false;
+bool LoginOnlyPort::showForm(Form& form, const FormValidator& validator) {
+    if (typeid(form) != typeid(LoginForm)) return false;
+    auto* login = static_cast<LoginForm*>(&form);
     login->serverNames = {"sim"};
     login->serverIndex = 0;
     login->account = "admin";

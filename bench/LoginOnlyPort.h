@@ -10,7 +10,7 @@ namespace korvant::bench {
 class LoginOnlyPort : public DecliningPort {
 public:
     void showMessage(const Message& m) override;
-    bool editForm(Form& form, const FormValidator& validator) override;
+    bool showForm(Form& form, const FormValidator& validator) override;
 };
 
 }  // namespace korvant::bench

@@ -44,9 +44,9 @@ public:
     void showMessage(const Message& m) override {
         std::fprintf(stderr, "[%s] %s\n", m.caption.c_str(), m.text.c_str());
     }
-    bool editForm(Form& form, const FormValidator& validator) override {
-        auto* login = dynamic_cast<LoginForm*>(&form);
-        if (login == nullptr) return false;
+    bool showForm(Form& form, const FormValidator& validator) override {
+        if (typeid(form) != typeid(LoginForm)) return false;
+        auto* login = static_cast<LoginForm*>(&form);
         login->serverIndex = 0;
         login->account = "admin";
         login->password = "admin";

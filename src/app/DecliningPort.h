@@ -26,7 +26,7 @@ public:
         return std::nullopt;
     }
     std::optional<std::string> chooseFolder(const std::string&) override { return std::nullopt; }
-    bool editForm(Form&, const FormValidator&) override { return false; }
+    bool showForm(Form&, const FormValidator&) override { return false; }
 };
 
 }  // namespace korvant

@@ -7,10 +7,10 @@ FormAttempt formAttemptOf(const ChangeOutcome& outcome) {
     return outcome.result == AckResult::Refused ? FormAttempt::Refused : FormAttempt::Over;
 }
 
-bool editAndApply(FrontEndPort& port, Form& form, const FormValidator& validator,
-                  const std::function<FormAttempt()>& apply) {
+bool retryForm(FrontEndPort& port, const std::function<bool()>& edit,
+               const std::function<FormAttempt()>& apply) {
     for (;;) {
-        if (!port.editForm(form, validator)) return false;
+        if (!edit()) return false;
         switch (apply()) {
             case FormAttempt::Done:
                 return true;

@@ -23,11 +23,19 @@ enum class FormAttempt {
 // says nothing, a request that could not be built).
 FormAttempt formAttemptOf(const ChangeOutcome& outcome);
 
-// Asks the front end to fill `form` (checked by `validator`), then runs
-// `apply`. While `apply` answers Refused and the front end asks again
+// Asks the front end to fill `form` (checked by `validator`; `edit` shows
+// it), then runs `apply`. While `apply` answers Refused and the front end asks again
 // (`FrontEndPort::asksAgainAfterRefusal`), the form is shown again as it was
 // filled. True when `apply` was done; false on cancel or failure.
-bool editAndApply(FrontEndPort& port, Form& form, const FormValidator& validator,
-                  const std::function<FormAttempt()>& apply);
+bool retryForm(FrontEndPort& port, const std::function<bool()>& edit,
+               const std::function<FormAttempt()>& apply);
+
+template <class F>
+bool editAndApply(FrontEndPort& port, F& form,
+                  const std::type_identity_t<std::function<bool(F&)>>& validator,
+                  const std::function<FormAttempt()>& apply) {
+    return retryForm(
+        port, [&port, &form, &validator] { return port.editForm(form, validator); }, apply);
+}
 
 }  // namespace korvant

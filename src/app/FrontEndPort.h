@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // The one way the core talks to the user. The desk shows message boxes,
@@ -21,8 +22,8 @@ struct Message {
 };
 
 // Base of every form a core operation asks the front end to fill. The front
-// end recognises the concrete form by `kind()` (or dynamic_cast) and shows
-// the matching dialog.
+// end recognises the concrete form by its type (see FormTable) and shows the
+// matching dialog; `kind()` names it in logs.
 class Form {
 public:
     virtual ~Form() = default;
@@ -91,7 +92,17 @@ public:
     // Shows `form` for editing. On OK the validator runs; when it refuses,
     // the form stays open (a front end that cannot ask again returns false).
     // Returns true when the form was accepted, false when cancelled.
-    virtual bool editForm(Form& form, const FormValidator& validator) = 0;
+    template <class F>
+    bool editForm(F& form, const std::type_identity_t<std::function<bool(F&)>>& validator) {
+        static_assert(std::is_base_of_v<Form, F> && std::is_final_v<F>,
+                      "a form is edited as its own, final type");
+        FormValidator check;
+        if (validator) check = [&validator](Form& f) { return validator(static_cast<F&>(f)); };
+        return showForm(form, check);
+    }
+    // What `editForm` asks of the front end: the form's type is its dynamic
+    // type (a FormTable finds its dialog or filler).
+    virtual bool showForm(Form& form, const FormValidator& validator) = 0;
     // Whether an add or modify whose change was refused shows its form again
     // with the values as typed (the desk does; the command line reports the
     // refusal and ends).

@@ -14,7 +14,7 @@ namespace korvant {
 class Desk;
 
 // The "管理员登录" dialog.
-struct LoginForm : Form {
+struct LoginForm final : Form {
     const char* kind() const override { return "Login"; }
     std::vector<std::string> serverNames;  // the server list, for display
     int serverIndex = -1;                  // selected entry, -1 = none

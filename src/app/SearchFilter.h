@@ -53,7 +53,7 @@ const std::array<const char*, 4>& searchCategoryCaptions();
 SearchFilter searchBarFilter(int groupId, SearchCategory category, const std::string& keyword);
 
 // The "高级搜索" dialog.
-struct AdvancedSearchForm : Form {
+struct AdvancedSearchForm final : Form {
     const char* kind() const override { return "AdvancedSearch"; }
     std::string account;      // "用户名"
     std::string password;     // "密码"

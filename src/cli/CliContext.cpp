@@ -96,12 +96,9 @@ int CliContext::login() {
     if (options.timeoutSeconds) loginOptions.receiveTimeoutMs = *options.timeoutSeconds * 1000;
     loginOptions.rememberLogin = false;
     loginOptions.showProgress = true;
-    port_.setFormFiller([this](Form& form) {
-        auto* loginForm = dynamic_cast<LoginForm*>(&form);
-        return loginForm != nullptr && fillLoginForm(*loginForm);
-    });
+    port_.setFormFiller<LoginForm>([this](LoginForm& form) { return fillLoginForm(form); });
     LoginResult result = korvant::login(d, loginOptions);
-    port_.setFormFiller(nullptr);
+    port_.clearFormFillers();
     switch (result) {
         case LoginResult::LoggedIn:
             return ExitDone;

@@ -47,8 +47,9 @@ std::optional<std::string> CliPort::chooseFolder(const std::string&) {
     return folder_;
 }
 
-bool CliPort::editForm(Form& form, const FormValidator& validator) {
-    if (!filler_ || !filler_(form)) return false;
+bool CliPort::showForm(Form& form, const FormValidator& validator) {
+    const std::optional<bool> filled = fillers_.run(form, validator);
+    if (!filled || !*filled) return false;
     if (validator && !validator(form)) {
         formRefused_ = true;
         return false;

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/FormTable.h"
 #include "app/FrontEndPort.h"
 
 // The front-end port of the command line. Message boxes and questions become
@@ -19,15 +20,18 @@ std::string messageLine(const Message& message);
 
 class CliPort : public FrontEndPort {
 public:
-    using FormFiller = std::function<bool(Form&)>;
-
     explicit CliPort(std::ostream& err) : err_(&err) {}
 
     void setErr(std::ostream& err) { err_ = &err; }
     void setShowProgress(bool show) { showProgress_ = show; }
     void setAnswerYes(bool yes) { answerYes_ = yes; }
-    // Fills the next forms from the command's options; false cancels.
-    void setFormFiller(FormFiller filler) { filler_ = std::move(filler); }
+    // Fills the forms of type F from the command's options; false cancels.
+    template <class F>
+    void setFormFiller(std::function<bool(F&)> filler) {
+        fillers_.add<F>(
+            [filler = std::move(filler)](F& form, const FormValidator&) { return filler(form); });
+    }
+    void clearFormFillers() { fillers_.clear(); }
     void setSaveFile(std::optional<std::string> path) { saveFile_ = std::move(path); }
     void setOpenFile(std::optional<std::string> path) { openFile_ = std::move(path); }
     void setFolder(std::optional<std::string> path) { folder_ = std::move(path); }
@@ -50,7 +54,7 @@ public:
     std::optional<std::string> chooseFolder(const std::string& caption) override;
     // Fills the form once; a validator refusal cannot be corrected on the
     // command line, so the form counts as cancelled.
-    bool editForm(Form& form, const FormValidator& validator) override;
+    bool showForm(Form& form, const FormValidator& validator) override;
 
 private:
     std::ostream* err_;
@@ -60,7 +64,7 @@ private:
     bool formRefused_ = false;
     int messages_ = 0;
     int errors_ = 0;
-    FormFiller filler_;
+    FormTable<> fillers_;
     std::optional<std::string> saveFile_, openFile_, folder_;
 };
 

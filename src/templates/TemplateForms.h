@@ -12,7 +12,7 @@
 namespace korvant {
 
 // "手续费率" / "保证金率": the rates of one contract.
-struct RateForm : Form {
+struct RateForm final : Form {
     static constexpr const char* Kind = "rates";
     const char* kind() const override { return Kind; }
 
@@ -40,7 +40,7 @@ bool validateRateForm(FrontEndPort& port, RateForm& form);
 RateForm makeRateForm(const TemplateKind& kind, const std::vector<std::string>& cells);
 
 // The name dialog: caption "添加" or "修改", label "名称:", at most 63 bytes.
-struct TemplateNameForm : Form {
+struct TemplateNameForm final : Form {
     static constexpr const char* Kind = "templateName";
     const char* kind() const override { return Kind; }
 
@@ -55,7 +55,7 @@ struct TemplateNameForm : Form {
 // The template picker of an assignment: caption "加载手续费率" /
 // "加载保证金率", label "可选手续费率模板:" / "可选保证金率模板:", the
 // entries with "不使用模版" first, and the fixed note.
-struct TemplatePickerForm : Form {
+struct TemplatePickerForm final : Form {
     static constexpr const char* Kind = "templatePicker";
     const char* kind() const override { return Kind; }
 

@@ -7,7 +7,7 @@
 namespace korvant {
 namespace {
 
-struct NameForm : Form {
+struct NameForm final : Form {
     const char* kind() const override { return "name"; }
     std::string name;
 };

@@ -93,7 +93,7 @@ std::optional<std::string> ScriptedPort::chooseFolder(const std::string& caption
     return answer;
 }
 
-bool ScriptedPort::editForm(Form& form, const FormValidator& validator) {
+bool ScriptedPort::showForm(Form& form, const FormValidator& validator) {
     ShownForm shown;
     shown.kind = form.kind();
     log.push_back("form " + shown.kind);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -52,12 +53,11 @@ public:
     template <typename T>
     void queueForm(std::function<bool(T&)> filler) {
         fillers_.push_back([filler = std::move(filler)](Form& form) {
-            auto* typed = dynamic_cast<T*>(&form);
-            if (typed == nullptr) {
+            if (typeid(form) != typeid(T)) {
                 ADD_FAILURE() << "scripted filler expected another form than " << form.kind();
                 return false;
             }
-            return filler(*typed);
+            return filler(static_cast<T&>(form));
         });
     }
     // The user stops a long read at its `step`-th progress step (from 1);
@@ -103,7 +103,7 @@ public:
     std::optional<std::string> chooseFolder(const std::string& caption) override;
     // Takes the next filler; when the validator refuses, the next filler (if
     // any) fills the same form again; without one the form is cancelled.
-    bool editForm(Form& form, const FormValidator& validator) override;
+    bool showForm(Form& form, const FormValidator& validator) override;
     // Off by default (as on the command line); a test of the desk's
     // behaviour turns it on.
     bool asksAgainAfterRefusal() const override { return asksAgain; }

@@ -21,7 +21,7 @@ struct Administrator;
 // Item data of the combo entry "更多...".
 inline constexpr int32_t MoreGroupsChoice = -2;
 
-struct AdministratorForm : Form {
+struct AdministratorForm final : Form {
     static constexpr const char* Kind = "administrator";
     const char* kind() const override { return Kind; }
 

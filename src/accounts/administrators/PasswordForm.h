@@ -7,7 +7,7 @@
 // The dialog "更改密码" of the logged-in administrator.
 namespace korvant {
 
-struct PasswordForm : Form {
+struct PasswordForm final : Form {
     static constexpr const char* Kind = "password";
     const char* kind() const override { return Kind; }
 

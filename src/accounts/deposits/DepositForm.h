@@ -15,7 +15,7 @@ enum class DepositMode { SubAccount = 0, MainAccount = 1, Link = 2 };
 inline constexpr int DepositDirectionIn = 0;   // "入金"
 inline constexpr int DepositDirectionOut = 1;  // "出金"
 
-struct DepositForm : Form {
+struct DepositForm final : Form {
     static constexpr const char* Kind = "deposit";
     const char* kind() const override { return Kind; }
 

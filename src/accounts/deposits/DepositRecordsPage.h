@@ -78,7 +78,7 @@ bool searchDepositRecords(Desk& desk, DepositRecordsPage& page);
 bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex);
 
 // The dialog "导出".
-struct DepositExportForm : Form {
+struct DepositExportForm final : Form {
     static constexpr const char* Kind = "depositExport";
     const char* kind() const override { return Kind; }
 

@@ -14,7 +14,7 @@ namespace korvant {
 
 struct Group;
 
-struct GroupForm : Form {
+struct GroupForm final : Form {
     static constexpr const char* Kind = "group";
     const char* kind() const override { return Kind; }
 

@@ -11,7 +11,7 @@
 // rates and "清除应提费用".
 namespace korvant {
 
-struct MainAccountChangeForm : Form {
+struct MainAccountChangeForm final : Form {
     static constexpr const char* Kind = "mainaccount-change";
     const char* kind() const override { return Kind; }
 

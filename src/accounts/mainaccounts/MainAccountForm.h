@@ -9,7 +9,7 @@
 // group. Amounts are kept as typed; the validator reads them.
 namespace korvant {
 
-struct MainAccountForm : Form {
+struct MainAccountForm final : Form {
     static constexpr const char* Kind = "mainaccount";
     const char* kind() const override { return Kind; }
 

@@ -9,7 +9,7 @@
 // main accounts to link ("可选主账号:").
 namespace korvant {
 
-struct MainAccountLinkForm : Form {
+struct MainAccountLinkForm final : Form {
     static constexpr const char* Kind = "mainaccount-link";
     const char* kind() const override { return Kind; }
 

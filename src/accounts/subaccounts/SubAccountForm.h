@@ -16,7 +16,7 @@ struct SubAccountGroupChoice {
     std::string code;
 };
 
-struct SubAccountForm : Form {
+struct SubAccountForm final : Form {
     static constexpr const char* Kind = "subaccount";
     const char* kind() const override { return Kind; }
 

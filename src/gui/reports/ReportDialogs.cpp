@@ -9,14 +9,16 @@ namespace korvant::gui {
 
 void registerReportDialogs(DialogRegistry& registry) {
     registry.add<TradingParametersDialog, TradingParametersForm>();
-    registry.add(SettlementStatusForm::Kind, [](QWidget* parent, Form& form, const FormValidator&) {
-        SettlementStatusDialog dialog(dynamic_cast<SettlementStatusForm&>(form), parent);
-        return dialog.run();
-    });
-    registry.add(SettlementPricesForm::Kind, [](QWidget* parent, Form& form, const FormValidator&) {
-        SettlementPricesDialog dialog(dynamic_cast<SettlementPricesForm&>(form), parent);
-        return dialog.run();
-    });
+    registry.add<SettlementStatusForm>(
+        [](SettlementStatusForm& form, const FormValidator&, QWidget* parent) {
+            SettlementStatusDialog dialog(form, parent);
+            return dialog.run();
+        });
+    registry.add<SettlementPricesForm>(
+        [](SettlementPricesForm& form, const FormValidator&, QWidget* parent) {
+            SettlementPricesDialog dialog(form, parent);
+            return dialog.run();
+        });
 }
 
 }  // namespace korvant::gui

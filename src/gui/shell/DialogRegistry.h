@@ -1,51 +1,54 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <optional>
-#include <string>
 
+#include "app/FormTable.h"
 #include "app/FrontEndPort.h"
 
 class QWidget;
 
 namespace korvant::gui {
 
-// Maps the kind of a core form (`Form::kind()`) to the dialog that edits it.
-// The core asks the port to edit a form; the port looks the kind up here and
-// runs the registered dialog. Adding a dialog for a new form kind is one
-// entry:
+// Maps each type of core form to the dialog that edits it. The core asks the
+// port to edit a form; the port looks its type up here and runs the
+// registered dialog. Adding a dialog for a new form is one entry:
 //
-//   registry.add<SubAccountDialog, SubAccountForm>();      // kind from the form
-//   registry.add("custom", [](QWidget* parent, Form& form, const FormValidator& v) {...});
+//   registry.add<SubAccountDialog, SubAccountForm>();
+//   registry.add<SettlementPricesForm>([](SettlementPricesForm& f, const FormValidator&,
+//                                         QWidget* parent) {...});
 //
-// The typed overload needs `Dialog(Form&, QWidget* parent)` deriving from
-// `FormDialog` (see FormDialog.h) and a default-constructible form whose
-// `kind()` names the entry.
+// The first form needs `Dialog(FormType&, QWidget* parent)` deriving from
+// `FormDialog` (see FormDialog.h).
 class DialogRegistry {
 public:
-    // Shows the dialog for the form; returns true when the form was
-    // accepted (the validator agreed), false when cancelled.
-    using Runner = std::function<bool(QWidget* parent, Form& form, const FormValidator& validator)>;
-
-    void add(const std::string& kind, Runner runner);
+    template <class FormType>
+    void add(FormTable<QWidget*>::Handler<FormType> runner) {
+        table_.add<FormType>(std::move(runner));
+    }
 
     template <class Dialog, class FormType>
     void add() {
-        add(FormType{}.kind(), [](QWidget* parent, Form& form, const FormValidator& validator) {
-            auto& typed = dynamic_cast<FormType&>(form);
-            Dialog dialog(typed, parent);
+        add<FormType>([](FormType& form, const FormValidator& validator, QWidget* parent) {
+            Dialog dialog(form, parent);
             dialog.setValidator(validator);
             return dialog.run();
         });
     }
 
-    bool has(const std::string& kind) const;
-    // Runs the dialog registered for the form's kind; no value when none is.
-    std::optional<bool> run(QWidget* parent, Form& form, const FormValidator& validator) const;
+    template <class FormType>
+    bool has() const {
+        return table_.has<FormType>();
+    }
+    // Shows the dialog registered for the form's type: true when the form
+    // was accepted (the validator agreed), false when cancelled; no value
+    // when no dialog is registered for it.
+    std::optional<bool> run(QWidget* parent, Form& form, const FormValidator& validator) const {
+        return table_.run(form, validator, parent);
+    }
 
 private:
-    std::map<std::string, Runner> runners_;
+    FormTable<QWidget*> table_;
 };
 
 }  // namespace korvant::gui

@@ -136,7 +136,7 @@ std::optional<std::string> QtPort::chooseFolder(const std::string& caption) {
     return chosen(QFileDialog::getExistingDirectory(parentForDialogs(), qs(caption)));
 }
 
-bool QtPort::editForm(Form& form, const FormValidator& validator) {
+bool QtPort::showForm(Form& form, const FormValidator& validator) {
     if (auto accepted = dialogs_.run(parentForDialogs(), form, validator)) return *accepted;
     // A form without a dialog is a programming error of the desk: the
     // operation is cancelled.

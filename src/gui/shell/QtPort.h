@@ -42,7 +42,7 @@ public:
     std::optional<std::string> chooseOpenFile(const std::string& caption,
                                               const std::vector<FileFilter>& filters) override;
     std::optional<std::string> chooseFolder(const std::string& caption) override;
-    bool editForm(Form& form, const FormValidator& validator) override;
+    bool showForm(Form& form, const FormValidator& validator) override;
     bool asksAgainAfterRefusal() const override { return true; }
 
 private:

@@ -89,20 +89,14 @@ void loadParameters(Desk& desk, TradingParametersForm& form) {
 
 // A save whose answer goes through the response dispatcher: a rejected
 // answer shows BadPacketText, a refusal the server's text.
-bool save(Desk& desk, std::function<int(std::span<uint8_t>)> build) {
+bool save(Desk& desk, uint8_t command, std::function<int(std::span<uint8_t>)> build) {
     ChangeSpec spec;
     spec.build = std::move(build);
     spec.exchange = ExchangeTexts::query("  组包出错!! ");
     spec.judgement = Judgement::Custom;
     spec.requery = Requery::Never;
-    spec.judge = [](Desk& d, std::span<const uint8_t> answer) {
-        if (decodeAnswer(d.router(), answer.data(), static_cast<int>(answer.size())) != 0) {
-            d.port().error(BadPacketText);
-            return AckResult::ParseFailed;
-        }
-        if (answer.size() >= 5 && answer[3] == cmd::Result && answer[4] != 0)
-            return AckResult::Refused;
-        return AckResult::Success;
+    spec.judge = [command](Desk& d, std::span<const uint8_t> answer) {
+        return dispatchOwnAnswer(d, answer, command, BadPacketText);
     };
     return runChange(desk, spec).done;
 }
@@ -185,10 +179,8 @@ TradingParameters TradingParametersForm::parameters() const {
     return p;
 }
 
-bool validateTradingParameters(FrontEndPort& port, Form& form) {
-    auto* f = dynamic_cast<TradingParametersForm*>(&form);
-    if (f == nullptr) return false;
-    if (auto failure = checkTradingParameters(f->parameters())) {
+bool validateTradingParameters(FrontEndPort& port, TradingParametersForm& form) {
+    if (auto failure = checkTradingParameters(form.parameters())) {
         port.showMessage(*failure);
         return false;
     }
@@ -202,7 +194,8 @@ bool editTradingParameters(Desk& desk) {
     form.offerVarieties(desk.reference());
     loadLists(desk, form);
     loadParameters(desk, form);
-    if (!port.editForm(form, [&port](Form& f) { return validateTradingParameters(port, f); }))
+    if (!port.editForm(
+            form, [&port](TradingParametersForm& f) { return validateTradingParameters(port, f); }))
         return false;
 
     bool saved = true;
@@ -212,7 +205,7 @@ bool editTradingParameters(Desk& desk) {
         if (!leftOut.empty())
             port.warn(std::string(closeTodayTabCaptions()[static_cast<std::size_t>(list)]) +
                       "超出长度，以下品种未保存: " + joined(leftOut));
-        saved = save(desk,
+        saved = save(desk, cmd::SetCloseTodayFees,
                      [&text, list](std::span<uint8_t> buffer) {
                          return writeCloseTodaySave(text, list, buffer);
                      }) &&
@@ -220,7 +213,7 @@ bool editTradingParameters(Desk& desk) {
     }
     const TradingParameters p = form.parameters();
     saved =
-        save(desk,
+        save(desk, cmd::SetTradingParameters,
              [&p](std::span<uint8_t> buffer) { return writeTradingParametersSave(p, buffer); }) &&
         saved;
     return saved;

@@ -15,7 +15,7 @@ namespace korvant {
 class Desk;
 struct ReferenceData;
 
-struct TradingParametersForm : Form {
+struct TradingParametersForm final : Form {
     static constexpr const char* Kind = "tradingParameters";
     const char* kind() const override { return Kind; }
 
@@ -54,7 +54,7 @@ struct TradingParametersForm : Form {
 };
 
 // Accepts the page when its checks pass; otherwise shows the first failure.
-bool validateTradingParameters(FrontEndPort& port, Form& form);
+bool validateTradingParameters(FrontEndPort& port, TradingParametersForm& form);
 
 // "交易参数": the permission, the dialog filled from the lists (84) and
 // parameters (100) queries, and on "确认" the saves 85 (list 0), 85 (list 1)

@@ -33,11 +33,15 @@ public:
     const std::string& text() const { return text_; }
     Phase phase() const { return phase_; }
     bool polling() const { return phase_ == Phase::Polling; }
+    // Whether the last answer was a status answer with a state the watch
+    // knows (1, 2 or 3).
+    bool understood() const { return understood_; }
 
     // One status request (52). State 1 "正在结算!", 2 "结算完成!" (polling
     // stops), 3 the failure text (polling stops); other states change
-    // nothing. A failed send shows its message; a failed receive ends the
-    // program. Returns whether the text changed.
+    // nothing. An answer that is not a status answer shows BadPacketText (a
+    // refusal, the server's text). A failed send shows its message; a failed
+    // receive ends the program. Returns whether the text changed.
     bool tick();
     // The dialog closes: no further polling.
     void stop();
@@ -47,10 +51,11 @@ private:
     std::string text_ = "正在结算...";
     Phase phase_ = Phase::Polling;
     int unlisted_ = 0;
+    bool understood_ = false;
 };
 
 // The status dialog "结算状态" ("状态:", one button "确定").
-struct SettlementStatusForm : Form {
+struct SettlementStatusForm final : Form {
     static constexpr const char* Kind = "settlementStatus";
     const char* kind() const override { return Kind; }
     SettlementWatch* watch = nullptr;
@@ -90,8 +95,10 @@ public:
 
     // Empties the array and, for a date other than 0, reads every page
     // (53). A request that cannot be built (" 组包出错!!") and a lost
-    // connection ("  与服务器断开了!") end the program.
-    void load(Desk& desk);
+    // connection ("  与服务器断开了!") end the program. True when every page
+    // came (date 0: nothing to read); false after the message of what went
+    // wrong.
+    bool load(Desk& desk);
     // "上一页", "下一页": within the server's page count only.
     bool previous(Desk& desk) { return showPage(desk, paging_.page - 1); }
     bool next(Desk& desk) { return showPage(desk, paging_.page + 1); }
@@ -117,7 +124,7 @@ private:
 
 // The dialog "结算价设置": a list of four columns, "上一页", "下一页", "退出"
 // and the page label.
-struct SettlementPricesForm : Form {
+struct SettlementPricesForm final : Form {
     static constexpr const char* Kind = "settlementPrices";
     const char* kind() const override { return Kind; }
     Desk* desk = nullptr;

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 # locale for the tests of number text; qt6-translations-l10n: Qt's own
 # dialogs and errors in Chinese; libqt6svg6: the toolbar's drawn icons.
 packages=(build-essential cmake pkg-config zlib1g-dev qt6-base-dev qt6-qpa-plugins libgl-dev
-          libasio-dev libcli11-dev libgtest-dev libbenchmark-dev fonts-wqy-microhei locales
+          libasio-dev libcli11-dev libgtest-dev fonts-wqy-microhei locales
           qt6-translations-l10n libqt6svg6)
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/Exchange.h"
+#include "app/GroupSelection.h"
 #include "app/LinkedAccountLoads.h"
 #include "app/ReferenceReload.h"
 #include "app/ReportTree.h"
@@ -133,34 +134,8 @@ bool showAccountList(Desk& desk, AccountList list, int page) {
 }
 
 void selectGroup(Desk& desk, const Group& group) {
-    MainState& state = desk.mainState();
-    state.searchRange = {{"全部", -1}, {group.name, group.id}};
-    state.searchRangeIndex = 1;
-    tell(desk, DeskChange::SearchRange);
-
-    state.group.id = group.id;
-    state.group.code = group.groupCode;
-    state.group.name = group.name;
-    state.filter = SearchFilter{};
-    state.filter.groupId = group.id;
-    state.page = 0;
-
-    switch (state.group.level()) {
-        case 0:
-            state.strip = TabStrip::TwoTab;
-            state.twoTabIndex = AdministratorTab;
-            break;
-        case 2:
-            state.strip = TabStrip::TwoTab;
-            state.twoTabIndex = MainAccountTab;
-            break;
-        case 4:
-            state.strip = TabStrip::ThreeTab;
-            break;
-        default:
-            return;  // other code lengths have no tab strip
-    }
-    tell(desk, DeskChange::Tabs);
+    if (!setCurrentGroup(desk, group)) return;  // other code lengths have no tab strip
+    const MainState& state = desk.mainState();
     showAccountList(desk, MainState::listOfTab(state.strip, state.selectedTab()), 0);
 }
 

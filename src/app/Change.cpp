@@ -38,8 +38,7 @@ ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
         texts.failureRowDetail = spec.ack.failureRow;
     }
     if (length <= 0) {
-        const BuildFailureRow row =
-            spec.buildFailureWritesRow ? BuildFailureRow::ClearingFailure : spec.buildFailureRow;
+        const BuildFailureRow row = spec.buildFailureRow;
         const bool hasRow = !texts.failureRowTitle.empty() || !texts.failureRowDetail.empty();
         if (row != BuildFailureRow::None && hasRow)
             desk.statusList().append(texts.failureRowTitle, texts.failureRowDetail,

@@ -57,8 +57,6 @@ struct ChangeSpec {
     // What a build failure writes before its message (`exchange.buildFailed`):
     // the failure row, the failure row clearing the list, or nothing.
     BuildFailureRow buildFailureRow = BuildFailureRow::Failure;
-    // Older spelling of `buildFailureRow = BuildFailureRow::ClearingFailure`.
-    bool buildFailureWritesRow = false;
 
     // Texts and consequences of a failed build, send or receive; the failure
     // row of the exchange is `ack.failureRow` unless set in `exchange`.

@@ -112,6 +112,25 @@ AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTe
     return AckResult::Success;
 }
 
+AckResult dispatchOwnAnswer(Desk& desk, std::span<const uint8_t> answer, uint8_t command,
+                            const std::string& undecodable) {
+    std::vector<uint8_t> packet;
+    if (decodePacket(answer, packet) != DecodeOk || packet.size() < HeaderSize) {
+        desk.port().error(undecodable);
+        return AckResult::ParseFailed;
+    }
+    if (packet[3] != command && packet[3] != cmd::Result) {
+        desk.port().warn(AckTexts{}.notAcknowledged);
+        return AckResult::NotAcknowledged;
+    }
+    const bool refused = packet[3] == cmd::Result && packet.size() >= 5 && packet[4] != 0;
+    if (decodeAnswer(desk.router(), packet.data(), static_cast<int>(packet.size())) != DecodeOk) {
+        desk.port().error(undecodable);
+        return AckResult::ParseFailed;
+    }
+    return refused ? AckResult::Refused : AckResult::Success;
+}
+
 std::string textf(const char* format, ...) {
     va_list args;
     va_start(args, format);

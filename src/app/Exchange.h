@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,16 @@ enum class AckResult { Success, Refused, NotAcknowledged, ParseFailed };
 // - any other answer: the failure row and `notAcknowledged` → NotAcknowledged.
 AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts,
                       int32_t* out95 = nullptr);
+
+// The judgement of a change whose answer only goes to the response
+// dispatcher. An answer of `command` or of command 0 is dispatched: a
+// command-0 refusal (its text shown by the dispatcher) is Refused, anything
+// else Success. An answer that cannot be decoded or dispatched shows
+// `undecodable` (error icon): ParseFailed. An answer of another command says
+// nothing about the change: "服务器返回非确认包, 无法确定操作是否失败!"
+// (warning icon), NotAcknowledged.
+AckResult dispatchOwnAnswer(Desk& desk, std::span<const uint8_t> answer, uint8_t command,
+                            const std::string& undecodable);
 
 // printf-style formatting into a std::string (UTF-8 arguments pass through),
 // under the "C" locale whatever the process locale is.

@@ -55,10 +55,12 @@ OUTPUT
   "+", "@" or "-" and a letter; a replaced file keeps its permission bits.
 
 EXIT STATUS
-  0  done
+  0  done: everything asked for was done
   1  refused or failed (its message printed): a check of the login values, a
      refused login, a refused operation, a list whose answer was refused or
-     could not be read, a group or account that does not exist
+     could not be read, a group or account that does not exist, and any
+     error shown on the way (one refused contract of --all-months, an
+     answer that could not be read where the desk goes on)
   2  usage error
   3  the desk would end here, or the connection failed or was lost (its message
      printed first)

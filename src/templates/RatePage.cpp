@@ -73,14 +73,17 @@ bool RatePage::showPage(Desk& desk, int page) {
     desk.notify(DeskChange::ReportRows);
     // The request goes out also while no template is chosen.
     std::optional<std::vector<RateRow>> rates = fetchRatePage(desk, *kind_, templateId_, page);
+    read_ = rates.has_value();
     const int first = page * RatePageRows;
     for (int i = 0; i < RatePageRows && first + i < contracts.count(); ++i) {
         const ContractVariety& v = contracts.at(first + i);
         Row row{v.exchangeCode, v.contractCode, {}};
         if (templateId_ != 0) {
             RateRow rate;  // an answer short of this row lists it without rates
-            if (rates && i < static_cast<int>(rates->size()))
+            if (rates && i < static_cast<int>(rates->size())) {
                 rate = (*rates)[static_cast<std::size_t>(i)];
+                row.known = true;
+            }
             row.rates = rateRowCells(*kind_, rate);
         }
         rows_.push_back(std::move(row));
@@ -89,9 +92,13 @@ bool RatePage::showPage(Desk& desk, int page) {
     return !rows_.empty();
 }
 
-void RatePage::choose(Desk& desk, int32_t templateId) {
+void RatePage::choose(Desk& desk, int32_t templateId, int page) {
     templateId_ = templateId;
-    showPage(desk, 0);
+    showPage(desk, page);
+}
+
+bool RatePage::ratesKnown(int row) const {
+    return row >= 0 && row < rowCount() && rows_[static_cast<std::size_t>(row)].known;
 }
 
 int RatePage::contractIndex(int row) const {

@@ -50,8 +50,13 @@ public:
     PageCursor cursor() const override;
     bool showPage(Desk& desk, int page) override;
 
-    // Chooses the template (0: none) and shows page 0.
-    void choose(Desk& desk, int32_t templateId);
+    // Whether the last page's answer was a rate page, and whether it held the
+    // rates of a row on screen (a row past a short answer is listed blank).
+    bool read() const { return read_; }
+    bool ratesKnown(int row) const;
+
+    // Chooses the template (0: none) and shows `page` (page 0 on a click).
+    void choose(Desk& desk, int32_t templateId, int page = 0);
     // The contract-list index of a row on screen, or -1.
     int contractIndex(int row) const;
 
@@ -60,12 +65,14 @@ private:
         std::string exchange;
         std::string contract;
         std::vector<std::string> rates;  // empty when no template is chosen
+        bool known = false;              // the rates came in the answer
     };
     const TemplateKind* kind_;
     std::vector<ReportColumn> columns_;
     int32_t templateId_ = 0;
     int page_ = 0;
     int pages_ = 1;
+    bool read_ = false;
     std::vector<Row> rows_;
 };
 

@@ -75,7 +75,6 @@ TemplateKind makeFeeKind() {
                 nullptr,
                 "服务器返回非确认包, 无法确定操作是否失败!"};
     k.deleteQuestion = "删除该手续费率模板？";
-    k.renameRefused = "该手续费率模板已存在";
     k.assignCaption = "加载手续费率";
     k.assignLabel = "可选手续费率模板:";
     k.assignTitle = "加载手续费率模板";
@@ -149,7 +148,6 @@ TemplateKind makeMarginKind() {
     k.remove.startTitle = k.remove.successTitle = k.remove.failureTitle = "删除保证金率模板";
     k.remove.successFormat = "删除 %s 成功";
     k.deleteQuestion = "删除该保证金率模板？";
-    k.renameRefused = "该保证金率模板已存在";
     k.assignCaption = "加载保证金率";
     k.assignLabel = "可选保证金率模板:";
     k.assignTitle = "加载保证金率模板";

@@ -100,7 +100,6 @@ struct TemplateKind {
     TemplateChangeTexts rename;
     TemplateChangeTexts remove;
     const char* deleteQuestion;  // "删除该手续费率模板？"
-    const char* renameRefused;   // shown whatever the server wrote
 
     // Assignment to a sub-account.
     const char* assignCaption;  // "加载手续费率"

@@ -136,15 +136,52 @@ bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const st
     };
     spec.exchange = ExchangeTexts::operation("   组包出错! ");
     spec.judgement = Judgement::Custom;
-    spec.judge = [](Desk& d, std::span<const uint8_t> answer) {
-        if (decodeAnswer(d.router(), answer.data(), static_cast<int>(answer.size())) != 0) {
-            d.port().error("  错误的数据包, 无法解析 !  ");
-            return AckResult::ParseFailed;
-        }
-        return AckResult::Success;
+    spec.judge = [&kind](Desk& d, std::span<const uint8_t> answer) {
+        return dispatchOwnAnswer(d, answer, kind.setCommand, "  错误的数据包, 无法解析 !  ");
     };
     spec.requery = Requery::Never;
     return runChange(desk, spec).done;
+}
+
+namespace {
+
+const char* const RatesUnreadText = "未能读取该合约当前的费率，未作修改。";
+
+}  // namespace
+
+int applyRates(Desk& desk, const TemplateKind& kind, int32_t templateId, int index,
+               const RateForm& form) {
+    const auto& contracts = desk.reference().varieties.records;
+    if (index < 0 || index >= static_cast<int>(contracts.size())) return 0;
+    const RateRow row = form.row();
+    std::vector<ContractVariety> targets;
+    if (form.allMonths)
+        targets = sameProductContracts(contracts, index);
+    else
+        targets.push_back(contracts[static_cast<std::size_t>(index)]);
+    int done = 0;
+    for (const ContractVariety& c : targets)
+        if (setRates(desk, kind, templateId, c.contractCode, c.exchangeCode, row)) ++done;
+    return done;
+}
+
+std::optional<RateForm> currentRates(Desk& desk, const TemplateKind& kind, int32_t templateId,
+                                     int index) {
+    if (!gate(desk.port(), desk.session().permissionMask, kind.modifyOperation))
+        return std::nullopt;
+    const RecordCache<ContractVariety>& contracts = desk.reference().varieties;
+    if (index < 0 || index >= contracts.count()) return std::nullopt;
+    const std::optional<std::vector<RateRow>> rates =
+        fetchRatePage(desk, kind, templateId, index / RatePageRows);
+    const std::size_t row = static_cast<std::size_t>(index % RatePageRows);
+    if (!rates || row >= rates->size()) {
+        if (rates) desk.port().error(RatesUnreadText);
+        return std::nullopt;
+    }
+    const ContractVariety& c = contracts.at(index);
+    std::vector<std::string> cells = {c.exchangeCode, c.contractCode};
+    for (std::string& cell : rateRowCells(kind, (*rates)[row])) cells.push_back(std::move(cell));
+    return makeRateForm(kind, cells);
 }
 
 int modifyRates(Desk& desk, const TemplateKind& kind) {
@@ -152,25 +189,17 @@ int modifyRates(Desk& desk, const TemplateKind& kind) {
     TemplateView& view = templateView(desk, kind);
     const int index = view.page.contractIndex(view.selectedRow);
     if (index < 0 || index >= desk.reference().varieties.count()) return 0;
+    if (!view.page.ratesKnown(view.selectedRow)) {
+        desk.port().error(RatesUnreadText);
+        return 0;
+    }
 
     RateForm form = makeRateForm(kind, view.page.cells(view.selectedRow));
     FrontEndPort& port = desk.port();
-    if (!port.editForm(
-            form, [&port](Form& f) { return validateRateForm(port, static_cast<RateForm&>(f)); }))
-        return 0;
-    const RateRow row = form.row();
-    const auto& contracts = desk.reference().varieties.records;
-    std::vector<ContractVariety> targets;
-    if (form.allMonths)
-        targets = sameProductContracts(contracts, index);
-    else
-        targets.push_back(contracts[static_cast<std::size_t>(index)]);
-    const int32_t templateId = view.page.templateId();
-    int sent = 0;
-    for (const ContractVariety& c : targets)
-        if (setRates(desk, kind, templateId, c.contractCode, c.exchangeCode, row)) ++sent;
+    if (!port.editForm(form, [&port](RateForm& f) { return validateRateForm(port, f); })) return 0;
+    const int done = applyRates(desk, kind, view.page.templateId(), index, form);
     view.page.showPage(desk, view.page.page());
-    return sent;
+    return done;
 }
 
 bool addTemplate(Desk& desk, const TemplateKind& kind) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "model/ContractVariety.h"
 #include "templates/RateRow.h"
+#include "templates/TemplateForms.h"
 #include "templates/TemplateKind.h"
 #include "templates/TemplateTree.h"
 #include "templates/TemplateViews.h"
@@ -29,12 +31,26 @@ void chooseTemplateNode(Desk& desk, const TemplateKind& kind, const ChosenNode& 
 void showTemplateRates(Desk& desk, const TemplateKind& kind, int32_t templateId);
 
 // Actions 91 / 92: the rate dialog for the chosen row, filled from its
-// cells; on "确定" the rates are sent for its contract, or for every
-// contract of its product ("应用到该品种所有月份"), then the page is shown
+// cells; on "确定" the rates are sent (applyRates), then the page is shown
 // again. Without the permission bit its refusal is shown; without a row
-// nothing happens. Returns the number of contracts whose change was sent
-// and dispatched.
+// nothing happens; a row whose rates were not read is not edited (its
+// values would be sent as 0). Returns the number of contracts whose change
+// was acknowledged.
 int modifyRates(Desk& desk, const TemplateKind& kind);
+
+// The rate form of contract-list entry `index` in template `templateId`,
+// filled from the server's current rates (its rate page is read). Nothing
+// when they could not be read (the message said so) or without the
+// permission bit (its refusal shown).
+std::optional<RateForm> currentRates(Desk& desk, const TemplateKind& kind, int32_t templateId,
+                                     int index);
+
+// Sends the rates of `form` for contract-list entry `index` of template
+// `templateId`, or for every contract of its product when `form.allMonths`
+// ("应用到该品种所有月份"), one exchange each with its own messages; a
+// refusal of one does not stop the others. Returns the number acknowledged.
+int applyRates(Desk& desk, const TemplateKind& kind, int32_t templateId, int index,
+               const RateForm& form);
 
 // The contract-list entries of the same product as entry `index`, in list
 // order (entry `index` itself included).

@@ -71,9 +71,11 @@ bool addAdministrator(Desk& desk) {
         return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
     };
     return editAndApply(port, form, validator, [&] {
-        // A lost connection while adding counts as an answer that says nothing.
+        // A lost connection while adding is told as an answer that says
+        // nothing; without its connection the desk cannot go on, so the
+        // program then ends as after any lost connection.
         ChangeSpec spec =
-            administratorChange("添加管理员", form.account, "添加", NotAcknowledged, false);
+            administratorChange("添加管理员", form.account, "添加", NotAcknowledged, true);
         spec.startDetail = textf("账号:%s, 密码:%s, 权限:%d, 名称:%s, 组:%s", form.account.c_str(),
                                  form.password.c_str(), static_cast<int>(form.permissionMask),
                                  form.name.c_str(), groupName.c_str());

@@ -3,6 +3,7 @@
 #include "app/AccountListPages.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
+#include "app/GroupSelection.h"
 #include "cli/CliContext.h"
 
 namespace korvant::cli {
@@ -55,27 +56,20 @@ std::string inGroup(Desk& desk) {
 bool chooseGroup(CliContext& context, int groupId, AccountList list) {
     Desk& desk = context.desk();
     const Group* cached = desk.reference().groupById(groupId);
-    if (cached == nullptr) {
-        context.refuse("no group " + std::to_string(groupId));
-        return false;
-    }
+    if (cached == nullptr) return context.refuse("no group " + std::to_string(groupId));
     const Group group = *cached;
-    ActionDispatcher& dispatcher = desk.dispatcher();
     MainState& state = desk.mainState();
     if (state.view != ViewKind::Accounts)
-        dispatcher.send(ActionCode::SwitchView, static_cast<int>(ViewKind::Accounts));
-    // A second-level group keeps the tab its strip shows: the list's.
+        desk.dispatcher().send(ActionCode::SwitchView, static_cast<int>(ViewKind::Accounts));
+    // The group and the list's tab become current; no list is queried for
+    // the click itself: an operation reads what it needs.
+    setCurrentGroup(desk, group);
     const int tab = tabOf(list);
-    if (group.groupCode.size() == 4) state.threeTabIndex = tab;
-    dispatcher.send(ActionCode::GroupSelected, group);
-    if (state.shownList != list) {
-        if (state.strip == TabStrip::ThreeTab)
-            dispatcher.send(ActionCode::ThreeTabChanged, tab);
-        else if (state.strip == TabStrip::TwoTab && tab != SubAccountTab)
-            dispatcher.send(ActionCode::TwoTabChanged, tab);
-        else
-            state.shownList = list;
-    }
+    if (state.strip == TabStrip::ThreeTab)
+        state.threeTabIndex = tab;
+    else if (state.strip == TabStrip::TwoTab && tab != SubAccountTab)
+        state.twoTabIndex = tab;
+    state.shownList = list;
     state.selectedRows.clear();
     return true;
 }

@@ -15,9 +15,9 @@ namespace korvant::cli {
 
 class CliContext;
 
-// Selects the group with `groupId` in the groups tree (the core's group
-// selection, action 15) and then the tab of `list` when the group's strip
-// has it. "no group ID" when the group is not cached.
+// Makes the group with `groupId` the current group and the tab of `list`
+// the current tab, as a click on the group and the tab would, without the
+// list query of the click. "no group ID" when the group is not cached.
 bool chooseGroup(CliContext& context, int groupId, AccountList list);
 
 // The administrator with exactly this account in the current group: its row

@@ -76,9 +76,8 @@ public:
             if (!row) return false;
         }
 
-        context.port().setFormFiller([this, mask](Form& form) {
-            auto* f = dynamic_cast<AdministratorForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<AdministratorForm>([this, mask](AdministratorForm& form) {
+            AdministratorForm* f = &form;
             if (f->adding) f->account = account_;
             if (password_) f->password = *password_;
             if (name_) f->name = *name_;

@@ -85,9 +85,8 @@ bool DepositCommand::run(CliContext& context) {
                                                                  : AccountList::MainAccountLinks;
     if (!chooseGroup(context, group_, list)) return false;
 
-    context.port().setFormFiller([this, &context](Form& form) {
-        auto* f = dynamic_cast<DepositForm*>(&form);
-        if (f == nullptr) return false;
+    context.port().setFormFiller<DepositForm>([this, &context](DepositForm& form) {
+        DepositForm* f = &form;
         // What the dialog shows before the change.
         const DepositView view = depositView(*f);
         std::ostream& err = context.err();

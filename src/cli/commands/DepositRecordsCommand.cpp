@@ -54,9 +54,8 @@ bool DepositsCommand::run(CliContext& context) {
     page.target.id = customer_.empty() ? accountId_ : -1;
 
     if (exportPath_) {
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<DepositExportForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<DepositExportForm>([this](DepositExportForm& form) {
+            DepositExportForm* f = &form;
             f->path = *exportPath_;
             return true;
         });

@@ -60,9 +60,8 @@ public:
 
     bool run(CliContext& context) override {
         if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<GroupForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<GroupForm>([this](GroupForm& form) {
+            GroupForm* f = &form;
             if (name_) f->name = *name_;
             if (remark_) f->remark = *remark_;
             if (allowed_) f->allowedSubAccounts = *allowed_;

@@ -40,9 +40,8 @@ public:
     }
     bool run(CliContext& context) override {
         if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<MainAccountForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<MainAccountForm>([this](MainAccountForm& form) {
+            MainAccountForm* f = &form;
             f->account = account_;
             f->initialFunds = initialFunds_;
             f->tradingPassword = tradingPassword_;
@@ -82,9 +81,8 @@ public:
         if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
         const auto record = findMainAccount(context, account_);
         if (!record) return false;
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<MainAccountChangeForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<MainAccountChangeForm>([this](MainAccountChangeForm& form) {
+            MainAccountChangeForm* f = &form;
             f->fundPassword = fundPassword_;
             f->tradingPassword = tradingPassword_;
             if (managementFee_) f->managementFee = *managementFee_;
@@ -150,21 +148,21 @@ public:
             if (!confirmUnlinkMainAccount(desk, *row)) return false;
             return unlinkMainAccount(desk, account_);
         }
-        context.port().setFormFiller([this, &context](Form& form) {
-            auto* f = dynamic_cast<MainAccountLinkForm*>(&form);
-            if (f == nullptr) return false;
-            if (!account_.empty()) {
-                f->selected = -1;
-                for (std::size_t i = 0; i < f->accounts.size(); ++i)
-                    if (f->accounts[i] == account_) f->selected = static_cast<int>(i);
-            }
-            if (f->selected < 0) {
-                context.refuse("main account " + (account_.empty() ? "(first)" : account_) +
-                               " is not offered by the parent group");
-                return false;
-            }
-            return true;
-        });
+        context.port().setFormFiller<MainAccountLinkForm>(
+            [this, &context](MainAccountLinkForm& form) {
+                MainAccountLinkForm* f = &form;
+                if (!account_.empty()) {
+                    f->selected = -1;
+                    for (std::size_t i = 0; i < f->accounts.size(); ++i)
+                        if (f->accounts[i] == account_) f->selected = static_cast<int>(i);
+                }
+                if (f->selected < 0) {
+                    context.refuse("main account " + (account_.empty() ? "(first)" : account_) +
+                                   " is not offered by the parent group");
+                    return false;
+                }
+                return true;
+            });
         return linkMainAccount(desk);
     }
 

@@ -52,11 +52,11 @@ std::string ParamsShowCommand::help() const {
 bool ParamsShowCommand::run(CliContext& context) {
     bool shown = false;
     const int messagesBefore = context.port().messageCount();
-    context.port().setFormFiller([&](Form& form) {
-        auto* f = dynamic_cast<TradingParametersForm*>(&form);
+    context.port().setFormFiller<TradingParametersForm>([&](TradingParametersForm& form) {
+        TradingParametersForm* f = &form;
         // A dialog whose values could not be read holds defaults, not the
         // server's parameters.
-        if (f == nullptr || context.port().messageCount() != messagesBefore) return false;
+        if (context.port().messageCount() != messagesBefore) return false;
         printForm(context.out(), *f);
         shown = true;
         return false;  // "取消": nothing is sent
@@ -102,10 +102,10 @@ bool ParamsSetCommand::checkUsage(CliContext& context) {
 bool ParamsSetCommand::run(CliContext& context) {
     bool unknownCodes = false;
     const int messagesBefore = context.port().messageCount();
-    context.port().setFormFiller([&](Form& form) {
-        auto* f = dynamic_cast<TradingParametersForm*>(&form);
+    context.port().setFormFiller<TradingParametersForm>([&](TradingParametersForm& form) {
+        TradingParametersForm* f = &form;
         // Never save defaults over the server's values that could not be read.
-        if (f == nullptr || context.port().messageCount() != messagesBefore) return false;
+        if (context.port().messageCount() != messagesBefore) return false;
         std::vector<std::string> unknown;
         if (halfFee_) f->selectCodes(0, splitCodes(*halfFee_), &unknown);
         if (noFee_) f->selectCodes(1, splitCodes(*noFee_), &unknown);

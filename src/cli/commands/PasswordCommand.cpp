@@ -37,9 +37,8 @@ public:
             !context.readSecretOption(fromStdin_, next_, "新密码: "))
             return false;
         if (fromStdin_ && !confirmation_) confirmation_ = context.readSecretLine("确认新密码: ");
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<PasswordForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<PasswordForm>([this](PasswordForm& form) {
+            PasswordForm* f = &form;
             f->current = *current_;
             f->next = *next_;
             f->confirmation = confirmation_.value_or(*next_);

@@ -37,6 +37,13 @@ std::string noun(const TemplateKind& kind) {
     return kind.id == RateKind::Fee ? "fee" : "margin";
 }
 
+// Whether the template is one of the kind's cached templates ("no fee
+// template N" otherwise).
+bool knownTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
+    if (cachedTemplate(context.desk().reference(), kind, id) != nullptr) return true;
+    return context.refuse("no " + noun(kind) + " template " + std::to_string(id));
+}
+
 // Chooses the node of a template in the kind's tree as a click would.
 bool chooseTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
     Desk& desk = context.desk();
@@ -85,8 +92,12 @@ public:
     bool run(CliContext& context) override {
         std::ostream& out = context.out();
         out << "id\tname\tgroupCode\n";
-        for (const RateTemplate& t : cachedTemplates(context.desk().reference(), kind_))
-            writeTsvRow(out, {formatInt(t.id), t.name, t.groupCode});
+        // As the desk's tree lists them: by group, without the templates of
+        // no first-level group.
+        const TemplateNode tree = buildTemplateTree(context.desk().reference(), kind_);
+        for (const TemplateNode& group : tree.children)
+            for (const TemplateNode& t : group.children)
+                writeTsvRow(out, {formatInt(t.templateId), t.text, t.groupCode});
         out.flush();
         return true;
     }
@@ -103,14 +114,12 @@ public:
     }
     bool run(CliContext& context) override {
         Desk& desk = context.desk();
-        if (id_ != 0 && !chooseTemplate(context, kind_, id_)) return false;
-        if (id_ == 0) chooseTemplateNode(desk, kind_, ChosenNode{});
-        RatePage& page = templateView(desk, kind_).page;
-        if (page_ > page.cursor().total) {
-            context.err() << "no page " << page_ << '\n';
-            return false;
-        }
-        if (page_ > 1) page.showPage(desk, page_ - 1);
+        if (id_ != 0 && !knownTemplate(context, kind_, id_)) return false;
+        if (page_ > contractPageCount(desk.reference().varieties.count()))
+            return context.refuse("no page " + std::to_string(page_));
+        RatePage page(kind_);
+        page.choose(desk, id_, page_ - 1);
+        if (!page.read()) return false;
         printPage(context, page);
         return true;
     }
@@ -143,33 +152,26 @@ public:
             ->check(CLI::Range(0, 1));
     }
     bool run(CliContext& context) override {
-        if (!chooseTemplate(context, kind_, id_)) return false;
+        if (!knownTemplate(context, kind_, id_)) return false;
         Desk& desk = context.desk();
         const auto& contracts = desk.reference().varieties.records;
         auto it =
             std::find_if(contracts.begin(), contracts.end(),
                          [this](const ContractVariety& c) { return c.contractCode == contract_; });
-        if (it == contracts.end()) {
-            context.err() << "no contract " << contract_ << '\n';
-            return false;
-        }
+        if (it == contracts.end()) return context.refuse("no contract " + contract_);
         const int index = static_cast<int>(it - contracts.begin());
-        TemplateView& view = templateView(desk, kind_);
-        if (index / RatePageRows != 0) view.page.showPage(desk, index / RatePageRows);
-        view.selectedRow = index % RatePageRows;
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<RateForm*>(&form);
-            if (f == nullptr) return false;
-            for (std::size_t i = 0; i < values_.size() && i < f->values.size(); ++i)
-                if (values_[i]) f->values[i] = *values_[i];
-            if (discount_) f->noDiscount = *discount_ == 1;
-            if (collection_) f->absolute = *collection_ == 1;
-            f->allMonths = allMonths_;
-            return true;
-        });
+        // The values left out keep what the server holds now.
+        std::optional<RateForm> form = currentRates(desk, kind_, id_, index);
+        if (!form) return false;
+        for (std::size_t i = 0; i < values_.size() && i < form->values.size(); ++i)
+            if (values_[i]) form->values[i] = *values_[i];
+        if (discount_) form->noDiscount = *discount_ == 1;
+        if (collection_) form->absolute = *collection_ == 1;
+        form->allMonths = allMonths_;
+        if (!validateRateForm(context.port(), *form)) return false;
         const int expected =
             allMonths_ ? static_cast<int>(sameProductContracts(contracts, index).size()) : 1;
-        return modifyRates(desk, kind_) == expected;
+        return applyRates(desk, kind_, id_, index, *form) == expected;
     }
 
 private:
@@ -191,9 +193,8 @@ public:
     }
     bool run(CliContext& context) override {
         if (!chooseGroupNode(context, kind_, group_)) return false;
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<TemplateNameForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<TemplateNameForm>([this](TemplateNameForm& form) {
+            TemplateNameForm* f = &form;
             f->name = name_;
             return true;
         });
@@ -214,9 +215,8 @@ public:
     }
     bool run(CliContext& context) override {
         if (!chooseTemplate(context, kind_, id_)) return false;
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<TemplateNameForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<TemplateNameForm>([this](TemplateNameForm& form) {
+            TemplateNameForm* f = &form;
             f->name = name_;
             return true;
         });
@@ -305,15 +305,15 @@ public:
         for (std::size_t i = 0; i < rows.size(); ++i)
             if (rows[i].account == account_) desk.mainState().selectedRows = {static_cast<int>(i)};
         bool offered = true;
-        context.port().setFormFiller([this, &offered](Form& form) {
-            auto* f = dynamic_cast<TemplatePickerForm*>(&form);
-            if (f == nullptr) return false;
-            if (template_.empty()) return true;
-            auto it = std::find(f->entries.begin() + 1, f->entries.end(), template_);
-            offered = it != f->entries.end();
-            f->choice = offered ? static_cast<int>(it - f->entries.begin()) : 0;
-            return offered;
-        });
+        context.port().setFormFiller<TemplatePickerForm>(
+            [this, &offered](TemplatePickerForm& form) {
+                TemplatePickerForm* f = &form;
+                if (template_.empty()) return true;
+                auto it = std::find(f->entries.begin() + 1, f->entries.end(), template_);
+                offered = it != f->entries.end();
+                f->choice = offered ? static_cast<int>(it - f->entries.begin()) : 0;
+                return offered;
+            });
         if (assignTemplate(desk, kind_)) return true;
         if (!offered)
             context.err() << "no " << noun(kind_) << " template " << template_

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "app/Desk.h"
+#include "app/Permissions.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"
@@ -37,9 +38,9 @@ bool SettleStartCommand::run(CliContext& context) {
     std::ostream& out = context.out();
     SettlementWatch::Phase phase = SettlementWatch::Phase::Polling;
     bool timedOut = false;
-    context.port().setFormFiller([&](Form& form) {
-        auto* f = dynamic_cast<SettlementStatusForm*>(&form);
-        if (f == nullptr || f->watch == nullptr) return false;
+    context.port().setFormFiller<SettlementStatusForm>([&](SettlementStatusForm& form) {
+        SettlementStatusForm* f = &form;
+        if (f->watch == nullptr) return false;
         SettlementWatch& watch = *f->watch;
         out << "date\t" << desk.mainState().settlementDate << "\n";
         out << "text\t" << tsvCell(watch.text()) << "\n" << std::flush;
@@ -75,6 +76,11 @@ std::string SettleStatusCommand::help() const {
 bool SettleStatusCommand::run(CliContext& context) {
     SettlementWatch watch(context.desk());
     watch.tick();
+    if (!watch.understood()) {
+        // A state the desk would keep polling through: one look says nothing.
+        if (context.port().errorCount() == 0) context.refuse("no known settlement state");
+        return false;
+    }
     context.out() << "text\t" << tsvCell(watch.text()) << "\n" << std::flush;
     return watch.phase() != SettlementWatch::Phase::Failed;
 }
@@ -103,18 +109,14 @@ void SettlePricesCommand::addOptions(CLI::App& app) {
 
 bool SettlePricesCommand::run(CliContext& context) {
     Desk& desk = context.desk();
-    desk.mainState().settlementDate = date_;
-    context.port().setFormFiller([&](Form& form) {
-        auto* f = dynamic_cast<SettlementPricesForm*>(&form);
-        if (f == nullptr || f->page == nullptr) return false;
-        SettlementPricePage& page = *f->page;
-        for (int i = 1; i < page_; ++i)
-            if (!page.next(desk)) break;
-        printPage(context, page);
-        return false;
-    });
-    showSettlementPrices(desk);
-    return context.port().messageCount() == 0;
+    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
+    SettlementPricePage page;
+    page.date = date_;
+    if (!page.load(desk)) return false;
+    if (page_ > 1 && !page.showPage(desk, page_ - 1))
+        return context.refuse("no page " + std::to_string(page_));
+    printPage(context, page);
+    return true;
 }
 
 // --- settle price ---
@@ -134,33 +136,22 @@ void SettlePriceCommand::addOptions(CLI::App& app) {
 
 bool SettlePriceCommand::run(CliContext& context) {
     Desk& desk = context.desk();
-    desk.mainState().settlementDate = date_;
-    bool taken = false;
-    context.port().setFormFiller([&](Form& form) {
-        auto* f = dynamic_cast<SettlementPricesForm*>(&form);
-        if (f == nullptr || f->page == nullptr) return false;
-        SettlementPricePage& page = *f->page;
-        const int64_t index = page.find(exchange_, contract_);
-        if (index < 0) {
-            context.port().error("没有找到合约 " + exchange_ + " " + contract_);
-            return false;
-        }
-        const int rows = SettlementPricePage::RowsPerPage;
-        if (!page.showPage(desk, static_cast<int>(index / rows))) {
-            context.port().error("没有找到合约 " + exchange_ + " " + contract_);
-            return false;
-        }
-        taken = page.setPrice(desk, static_cast<int>(index % rows), price_);
-        if (taken) {
-            const std::vector<std::string> cells = page.cells(static_cast<int>(index % rows));
-            writeTsvRow(context.out(), {"日期", "市场", "合约", "结算价"});
-            writeTsvRow(context.out(), cells);
-            context.out().flush();
-        }
+    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
+    SettlementPricePage page;
+    page.date = date_;
+    if (!page.load(desk)) return false;
+    const int64_t index = page.find(exchange_, contract_);
+    const int rows = SettlementPricePage::RowsPerPage;
+    if (index < 0 || !page.showPage(desk, static_cast<int>(index / rows))) {
+        context.port().error("没有找到合约 " + exchange_ + " " + contract_);
         return false;
-    });
-    showSettlementPrices(desk);
-    return taken;
+    }
+    const int row = static_cast<int>(index % rows);
+    if (!page.setPrice(desk, row, price_)) return false;
+    writeTsvRow(context.out(), {"日期", "市场", "合约", "结算价"});
+    writeTsvRow(context.out(), page.cells(row));
+    context.out().flush();
+    return true;
 }
 
 }  // namespace korvant::cli

@@ -36,9 +36,8 @@ public:
     bool run(CliContext& context) override {
         if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return false;
         if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<SubAccountForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<SubAccountForm>([this](SubAccountForm& form) {
+            SubAccountForm* f = &form;
             f->account = account_;
             f->password = password_.value_or("");
             f->name = name_;
@@ -94,9 +93,8 @@ public:
         if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
         const auto found = findSubAccounts(context, {account_});
         if (!found) return false;
-        context.port().setFormFiller([this](Form& form) {
-            auto* f = dynamic_cast<SubAccountForm*>(&form);
-            if (f == nullptr) return false;
+        context.port().setFormFiller<SubAccountForm>([this](SubAccountForm& form) {
+            SubAccountForm* f = &form;
             if (password_) f->password = *password_;
             if (name_) f->name = *name_;
             if (newGroup_) {

@@ -26,7 +26,10 @@ bool isRefusal(std::span<const uint8_t> answer) {
 // refusal, BadPacketText for an answer of another kind.
 AckResult judgeSettlementAnswer(Desk& desk, std::span<const uint8_t> answer, uint8_t command,
                                 SettlementAnswer& parsed) {
-    parsed = parseSettlementAnswer(answer, command);
+    // An answer that could not be decoded comes as received: its bytes are
+    // no date and no result.
+    const bool plain = answer.size() >= HeaderSize && answer[2] == FlagPlain;
+    parsed = plain ? parseSettlementAnswer(answer, command) : SettlementAnswer{};
     if (parsed.valid) return AckResult::Success;
     if (isRefusal(answer)) {
         ResultPacket result = ResultPacket::parse(answer.data(), static_cast<int>(answer.size()));
@@ -56,13 +59,18 @@ bool SettlementWatch::tick() {
     std::vector<uint8_t> answer;
     const int received =
         exchange(*desk_, buffer.data(), length, answer, ExchangeTexts::operation("  组包出错!! "));
+    understood_ = false;
     if (received <= 0) return false;
     // The status is read from the answer as decoded (inflated when it came
-    // compressed); one that cannot be decoded says nothing about the state.
+    // compressed); one that cannot be decoded, or that is no status answer,
+    // says nothing about the state.
     std::vector<uint8_t> decoded;
-    if (decodeAnswer(desk_->router(), answer.data(), received, nullptr, &decoded) != DecodeOk)
-        desk_->port().error(BadPacketText);
+    const bool routed =
+        decodeAnswer(desk_->router(), answer.data(), received, nullptr, &decoded) == DecodeOk;
     const SettlementStatusAnswer status = parseSettlementStatus(decoded);
+    if (!routed || (!status.valid && !isRefusal(decoded))) desk_->port().error(BadPacketText);
+    understood_ = status.valid && status.state >= static_cast<int>(SettlementState::Running) &&
+                  status.state <= static_cast<int>(SettlementState::Failed);
     const std::string before = text_;
     switch (status.valid ? status.state : 0) {
         case static_cast<int>(SettlementState::Running):
@@ -174,13 +182,13 @@ bool SettlementPricePage::showPage(Desk&, int page) {
     return true;
 }
 
-void SettlementPricePage::load(Desk& desk) {
+bool SettlementPricePage::load(Desk& desk) {
     prices.clear();
     emptied_.clear();
     paging_.page = 0;
     serverPages = 0;
     loaded = false;
-    if (date == 0) return;
+    if (date == 0) return true;
     loaded = true;
     PagedQuery query;
     query.command = cmd::SettlementPrices;
@@ -197,8 +205,9 @@ void SettlementPricePage::load(Desk& desk) {
             prices.push_back(SettlementPrice::fromWire(
                 page.records + static_cast<std::size_t>(i) * SettlementPrice::WireSize));
     };
-    loadAllPages(desk, query, "查询结算价");
+    const bool read = loadAllPages(desk, query, "查询结算价");
     emptied_.assign(prices.size(), false);
+    return read;
 }
 
 bool SettlementPricePage::setPrice(Desk& desk, int row, const std::string& text) {
@@ -219,9 +228,7 @@ bool SettlementPricePage::setPrice(Desk& desk, int row, const std::string& text)
     spec.judgement = Judgement::Custom;
     spec.requery = Requery::Never;
     spec.judge = [](Desk& d, std::span<const uint8_t> answer) {
-        if (!isRefusal(answer)) return AckResult::Success;
-        d.port().error(ResultPacket::parse(answer.data(), static_cast<int>(answer.size())).text);
-        return AckResult::Refused;
+        return dispatchOwnAnswer(d, answer, cmd::SetSettlementPrice, BadPacketText);
     };
     if (!runChange(desk, spec).done) return false;
     prices[static_cast<std::size_t>(index)].price = update.price;

@@ -1,0 +1,39 @@
+#include "app/GroupSelection.h"
+
+#include "app/Desk.h"
+
+namespace korvant {
+
+bool setCurrentGroup(Desk& desk, const Group& group) {
+    MainState& state = desk.mainState();
+    state.searchRange = {{"全部", -1}, {group.name, group.id}};
+    state.searchRangeIndex = 1;
+    desk.notify(DeskChange::SearchRange);
+
+    state.group.id = group.id;
+    state.group.code = group.groupCode;
+    state.group.name = group.name;
+    state.filter = SearchFilter{};
+    state.filter.groupId = group.id;
+    state.page = 0;
+
+    switch (state.group.level()) {
+        case 0:
+            state.strip = TabStrip::TwoTab;
+            state.twoTabIndex = AdministratorTab;
+            break;
+        case 2:
+            state.strip = TabStrip::TwoTab;
+            state.twoTabIndex = MainAccountTab;
+            break;
+        case 4:
+            state.strip = TabStrip::ThreeTab;
+            break;
+        default:
+            return false;
+    }
+    desk.notify(DeskChange::Tabs);
+    return true;
+}
+
+}  // namespace korvant

@@ -1,4 +1,3 @@
-#include <limits>
 #include <vector>
 
 #include "app/AccountListRequests.h"
@@ -6,6 +5,7 @@
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
 #include "app/LinkedAccountLoads.h"
+#include "app/Query.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
@@ -16,34 +16,21 @@ void loadParentMainAccounts(Desk& desk) {
     RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
     const std::string parentCode = desk.mainState().group.code.substr(0, 2);
 
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    const int length =
-        writeGroupIdQuery(parentCode, buffer.data(), static_cast<int>(buffer.size()));
-    std::vector<uint8_t> answer;
-    const int received = exchange(desk, buffer.data(), length, answer, ExchangeTexts::query());
-    if (received <= 0) return;
-    constexpr int32_t unknown = std::numeric_limits<int32_t>::min();
-    int32_t parentId = unknown;
-    std::vector<uint8_t> packet;
-    if (decodeAnswer(desk.router(), answer.data(), received, &parentId, &packet) != 0) {
-        desk.port().error("  错误的数据包, 无法解析 !  ");
-        return;
-    }
-    // The id comes as a single-value answer (routed into `parentId`) or as an
-    // answer of the query's own command with the id at the same offset.
-    if (parentId == unknown && packet.size() >= 8 && packet[3] == cmd::GroupIdOfCode)
-        parentId = getI32(packet.data() + 4);
-    // Without an id no other group's accounts are left in the cache.
+    // The id comes as a single-value answer or as an answer of the query's
+    // own command, at the same offset.
+    QuerySpec spec;
+    spec.build = [&parentCode](std::span<uint8_t> buffer) {
+        return writeGroupIdQuery(parentCode, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    spec.command = cmd::GroupIdOfCode;
+    spec.alsoAccepted = cmd::AddGroup;
+    spec.minSize = 8;
+    const QueryResult answer = runQuery(desk, spec);
+    // Without an id no other group's accounts are left in the cache; an
+    // empty list would pass for the parent's.
     cache.clear();
-    if (parentId == unknown) {
-        // A refusal showed the server's text; any other answer is not the one
-        // asked for, and an empty list would pass for the parent's.
-        const int size = static_cast<int>(packet.size());
-        if (!ResultPacket::isResult(packet.data(), size) ||
-            ResultPacket::parse(packet.data(), size).status == 0)
-            desk.port().error("  错误的数据包, 无法解析 !  ");
-        return;
-    }
+    if (!answer) return;
+    const int32_t parentId = getI32(answer.packet().data() + 4);
 
     PagedQuery query;
     query.command = cmd::MainAccountList;

@@ -2,6 +2,7 @@
 
 #include "app/Desk.h"
 #include "app/Exchange.h"
+#include "app/Query.h"
 #include "protocol/Packet.h"
 #include "templates/TemplateRequests.h"
 
@@ -14,23 +15,16 @@ bool requestRatePage(Desk& desk, const TemplateKind& kind, int32_t templateId, i
 }
 
 std::optional<std::vector<RateRow>> receiveRatePage(Desk& desk, const TemplateKind& kind) {
-    std::vector<uint8_t> answer;
-    const int received = receiveAnswer(desk, answer, ExchangeTexts::query());
-    const Message rejected{"  错误的数据包, 无法解析 !  ", "提示", MessageIcon::Error};
     // Decoded once (inflated when it came compressed): the dispatcher sees
-    // it, and its rows are read from the same bytes.
-    std::vector<uint8_t> packet;
-    if (decodeAnswer(desk.router(), answer.data(), received, nullptr, &packet) != 0) {
-        desk.port().showMessage(rejected);
-        return std::nullopt;
-    }
-    // Only an answer of the page's own command carries rows; a server
-    // message was shown by the dispatcher.
-    if (packet.size() < 12 || packet[3] != kind.pageCommand) {
-        if (packet.size() < 4 || packet[3] != 0) desk.port().showMessage(rejected);
-        return std::nullopt;
-    }
-    return readRatePage(kind, packet);
+    // it, and its rows are read from the same bytes. Only an answer of the
+    // page's own command carries rows; a server message was shown by the
+    // dispatcher.
+    QuerySpec spec;
+    spec.command = kind.pageCommand;
+    spec.minSize = 12;
+    const QueryResult answer = receiveQueryAnswer(desk, spec);
+    if (!answer) return std::nullopt;
+    return readRatePage(kind, answer.packet());
 }
 
 std::optional<std::vector<RateRow>> fetchRatePage(Desk& desk, const TemplateKind& kind,

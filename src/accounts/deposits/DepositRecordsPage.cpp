@@ -6,6 +6,7 @@
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
+#include "app/Query.h"
 #include "local/WholeFile.h"
 #include "model/ListAnswer.h"
 #include "protocol/Packet.h"
@@ -100,25 +101,22 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
         desk.port().info("起始时间不能晚于结束时间");
         return false;
     }
-    std::vector<uint8_t> request(PacketBufferSize, 0);
-    const int length = writeDepositRecordsQuery(page.requestOf(pageIndex), request.data(),
-                                                static_cast<int>(request.size()));
-    std::vector<uint8_t> answer;
-    const int received =
-        exchange(desk, request.data(), length, answer, ExchangeTexts::query(BuildFailedText));
-    if (received <= 0) return false;
     // A refusal shows the server's text through its handler; any other
     // answer is not a page of records.
-    std::vector<uint8_t> packet;
-    const bool decoded =
-        decodeAnswer(desk.router(), answer.data(), received, nullptr, &packet) == 0;
+    QuerySpec spec;
+    const DepositRecordsQuery wanted = page.requestOf(pageIndex);
+    spec.build = [&wanted](std::span<uint8_t> buffer) {
+        return writeDepositRecordsQuery(wanted, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    spec.command = DepositRecordsCommand;
+    spec.minSize = ListHeaderSize;
+    spec.route = false;
+    spec.exchange = ExchangeTexts::query(BuildFailedText);
+    spec.undecodable = UndecodableText;
+    const QueryResult answer = runQuery(desk, spec);
+    if (!answer) return false;
+    const std::vector<uint8_t>& packet = answer.packet();
     const int size = static_cast<int>(packet.size());
-    const bool list = decoded && isListAnswer(packet.data(), size, DepositRecordsCommand);
-    if (!list) {
-        if (!decoded || !ResultPacket::isResult(packet.data(), size))
-            desk.port().error(UndecodableText);
-        return false;
-    }
     page.records.replaceFromAnswer(packet.data(), size);
     updatePageLabel(desk);
     return true;

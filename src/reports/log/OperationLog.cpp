@@ -6,6 +6,7 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/Exchange.h"
+#include "app/Query.h"
 #include "model/ListAnswer.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
@@ -115,26 +116,19 @@ bool OperationLogPage::showPage(Desk&, int page) {
 }
 
 bool OperationLogPage::search(Desk& desk) {
-    // The scope: the group code of the administrator's group.
-    std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
-    const int length = writeLogScopeRequest(desk.session().ownGroupId, buffer);
-    const int received =
-        exchange(desk, buffer.data(), length, answer, ExchangeTexts::query("  组包出错!! "));
-    bool scoped = false;
-    if (received > 0) {
-        // Judged as decoded: a compressed answer is read inflated.
-        std::vector<uint8_t> packet;
-        const bool decoded =
-            decodeAnswer(desk.router(), answer.data(), received, nullptr, &packet) == 0;
-        const std::size_t size = packet.size();
-        const bool refusal = size >= 5 && packet[3] == cmd::Result && packet[4] != 0;
-        if (decoded && size >= 4 && packet[3] == cmd::GroupCodeOfId) {
-            std::string_view raw = rawPlainText(packet.data() + 4, size - 4);
-            scope = fromGbk(raw.substr(0, gbkCutLength(raw, 15)));
-            scoped = true;
-        } else if (!(decoded && refusal)) {
-            desk.port().error(BadPacketText);
-        }
+    // The scope: the group code of the administrator's group. A refused one
+    // keeps the scope of the last answer.
+    QuerySpec scopeQuery;
+    scopeQuery.build = [&desk](std::span<uint8_t> buffer) {
+        return writeLogScopeRequest(desk.session().ownGroupId, buffer);
+    };
+    scopeQuery.command = cmd::GroupCodeOfId;
+    scopeQuery.exchange = ExchangeTexts::query("  组包出错!! ");
+    scopeQuery.undecodable = BadPacketText;
+    const QueryResult answer = runQuery(desk, scopeQuery);
+    if (answer) {
+        std::string_view raw = rawPlainText(answer.packet().data() + 4, answer.packet().size() - 4);
+        scope = fromGbk(raw.substr(0, gbkCutLength(raw, 15)));
     }
 
     entries.clear();
@@ -156,7 +150,7 @@ bool OperationLogPage::search(Desk& desk) {
     };
     const bool read = loadAllPages(desk, pages, "查询操作日志");
     desk.dispatcher().send(ActionCode::LogPageLabel);
-    return scoped && read;
+    return answer && read;
 }
 
 }  // namespace korvant

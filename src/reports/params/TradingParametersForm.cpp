@@ -6,6 +6,7 @@
 #include "app/Change.h"
 #include "app/Desk.h"
 #include "app/Permissions.h"
+#include "app/Query.h"
 #include "model/ReferenceData.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
@@ -36,34 +37,22 @@ std::string joined(const std::vector<std::string>& codes) {
     return text;
 }
 
-// One query answered for the dialog: the answer decoded (inflated when it
-// came compressed) and routed through the response dispatcher, then left in
-// `answer` for the caller. False (after the message) when it cannot be
-// decoded, is a refusal (its handler showed the server's text) or is not an
-// answer of the query's own `command`.
-bool queryForDialog(Desk& desk, int length, uint8_t command, std::vector<uint8_t>& buffer,
-                    std::vector<uint8_t>& answer, int& received) {
-    std::vector<uint8_t> raw;
-    received = exchange(desk, buffer.data(), length, raw, ExchangeTexts::query("  组包出错!! "));
-    if (received <= 0) return false;
-    const bool decoded = decodeAnswer(desk.router(), raw.data(), received, nullptr, &answer) == 0;
-    received = static_cast<int>(answer.size());
-    if (decoded && received >= 5 && answer[3] == cmd::Result && answer[4] != 0) return false;
-    if (!decoded || received < HeaderSize || answer[3] != command) {
-        desk.port().error(BadPacketText);
-        return false;
-    }
-    return true;
+// One query for the dialog: its answer routed through the response
+// dispatcher and read by the caller; nothing (after the message) when it
+// cannot be decoded, is a refusal or is no answer of the query's command.
+QueryResult queryForDialog(Desk& desk, uint8_t command, int (*build)(std::span<uint8_t>)) {
+    QuerySpec spec;
+    spec.build = build;
+    spec.command = command;
+    spec.exchange = ExchangeTexts::query("  组包出错!! ");
+    spec.undecodable = BadPacketText;
+    return runQuery(desk, spec);
 }
 
 void loadLists(Desk& desk, TradingParametersForm& form) {
-    std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
-    int received = 0;
-    if (!queryForDialog(desk, writeCloseTodayQuery(buffer), cmd::CloseTodayFees, buffer, answer,
-                        received))
-        return;
-    auto lists = parseCloseTodayLists(
-        std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)));
+    const QueryResult answer = queryForDialog(desk, cmd::CloseTodayFees, writeCloseTodayQuery);
+    if (!answer) return;
+    auto lists = parseCloseTodayLists(answer.span());
     if (!lists) {
         desk.port().error(BadPacketText);
         return;
@@ -73,13 +62,10 @@ void loadLists(Desk& desk, TradingParametersForm& form) {
 }
 
 void loadParameters(Desk& desk, TradingParametersForm& form) {
-    std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
-    int received = 0;
-    if (!queryForDialog(desk, writeTradingParametersQuery(buffer), cmd::TradingParameters, buffer,
-                        answer, received))
-        return;
-    auto parameters = parseTradingParameters(
-        std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)));
+    const QueryResult answer =
+        queryForDialog(desk, cmd::TradingParameters, writeTradingParametersQuery);
+    if (!answer) return;
+    auto parameters = parseTradingParameters(answer.span());
     if (!parameters) {
         desk.port().error(BadPacketText);
         return;

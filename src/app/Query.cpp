@@ -1,0 +1,43 @@
+#include "app/Query.h"
+
+#include "app/Desk.h"
+#include "protocol/AnswerRouter.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+
+QueryResult runQuery(Desk& desk, const QuerySpec& spec) {
+    std::vector<uint8_t> buffer(PacketBufferSize, 0);
+    const int length = spec.build ? spec.build(std::span<uint8_t>(buffer)) : -1;
+    if (!sendRequest(desk, buffer.data(), length, spec.exchange)) return QueryFailure::NotSent;
+    return receiveQueryAnswer(desk, spec);
+}
+
+QueryResult receiveQueryAnswer(Desk& desk, const QuerySpec& spec) {
+    std::vector<uint8_t> answer;
+    const int received = receiveAnswer(desk, answer, spec.exchange);
+    if (received <= 0) return QueryFailure::NotSent;
+    std::vector<uint8_t> packet;
+    auto undecodable = [&desk, &spec] {
+        desk.port().error(spec.undecodable);
+        return QueryFailure::Undecodable;
+    };
+    if (decodePacket(std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)),
+                     packet) != DecodeOk ||
+        packet.size() < HeaderSize)
+        return undecodable();
+    const int size = static_cast<int>(packet.size());
+    const uint8_t command = packet[3];
+    if (command == cmd::Result && size >= 5 && packet[4] != 0) {
+        desk.router().route(packet.data(), size);
+        return QueryFailure::Refused;
+    }
+    const bool awaited =
+        command == spec.command || (spec.alsoAccepted != 0 && command == spec.alsoAccepted);
+    if (!awaited || packet.size() < spec.minSize) return undecodable();
+    if (spec.route) desk.router().route(packet.data(), size);
+    return QueryResult(std::move(packet));
+}
+
+}  // namespace korvant

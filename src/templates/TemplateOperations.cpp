@@ -7,6 +7,7 @@
 #include "app/ListSelection.h"
 #include "app/ReferenceReload.h"
 #include "protocol/Packet.h"
+#include "templates/RatePage.h"
 #include "templates/TemplateForms.h"
 #include "templates/TemplateRequests.h"
 
@@ -137,10 +138,15 @@ bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const st
     spec.exchange = ExchangeTexts::operation("   组包出错! ");
     spec.judgement = Judgement::Custom;
     spec.judge = [](Desk& d, std::span<const uint8_t> answer) {
-        if (decodeAnswer(d.router(), answer.data(), static_cast<int>(answer.size())) != 0) {
+        const int length = static_cast<int>(answer.size());
+        if (decodeAnswer(d.router(), answer.data(), length) != 0) {
             d.port().error("  错误的数据包, 无法解析 !  ");
             return AckResult::ParseFailed;
         }
+        // A refusal shows the server's text (routed above) and is no success.
+        if (ResultPacket::isResult(answer.data(), length) &&
+            ResultPacket::parse(answer.data(), length).status != 0)
+            return AckResult::Refused;
         return AckResult::Success;
     };
     spec.requery = Requery::Never;
@@ -153,19 +159,34 @@ int modifyRates(Desk& desk, const TemplateKind& kind) {
     const int index = view.page.contractIndex(view.selectedRow);
     if (index < 0 || index >= desk.reference().varieties.count()) return 0;
 
-    RateForm form = makeRateForm(kind, view.page.cells(view.selectedRow));
+    const RateForm shown = makeRateForm(kind, view.page.cells(view.selectedRow));
+    RateForm form = shown;
     FrontEndPort& port = desk.port();
     if (!port.editForm(
             form, [&port](Form& f) { return validateRateForm(port, static_cast<RateForm&>(f)); }))
         return 0;
-    const RateRow row = form.row();
+    const int32_t templateId = view.page.templateId();
+    RateRow row = form.row();
+    // Every field is sent: the fields left as shown take the contract's
+    // rates as they are now, read again right before the change, so that a
+    // change made meanwhile by another session is kept.
+    if (!form.allMonths) {
+        std::optional<std::vector<RateRow>> now =
+            fetchRatePage(desk, kind, templateId, index / RatePageRows);
+        if (!now) return 0;
+        const std::size_t at = static_cast<std::size_t>(index % RatePageRows);
+        if (at >= now->size()) {
+            port.error(textf("无法读取合约 %s 的当前费率，未修改。", form.contract.c_str()));
+            return 0;
+        }
+        row = mergeUnchangedRates(shown, form, (*now)[at]);
+    }
     const auto& contracts = desk.reference().varieties.records;
     std::vector<ContractVariety> targets;
     if (form.allMonths)
         targets = sameProductContracts(contracts, index);
     else
         targets.push_back(contracts[static_cast<std::size_t>(index)]);
-    const int32_t templateId = view.page.templateId();
     int sent = 0;
     for (const ContractVariety& c : targets)
         if (setRates(desk, kind, templateId, c.contractCode, c.exchangeCode, row)) ++sent;

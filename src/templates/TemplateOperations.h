@@ -43,7 +43,7 @@ std::vector<ContractVariety> sameProductContracts(std::span<const ContractVariet
 
 // Sends the rates of one contract (commands 92 / 44), one exchange with its
 // own messages; a refusal or failure of one does not stop the caller.
-// Returns whether the answer was received and dispatched.
+// Returns whether the server took the rates (a refusal shows its text).
 bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const std::string& contract,
               const std::string& exchange, const RateRow& row);
 

@@ -36,8 +36,9 @@ public:
 
     // One status request (52). State 1 "正在结算!", 2 "结算完成!" (polling
     // stops), 3 the failure text (polling stops); other states change
-    // nothing. A failed send shows its message; a failed receive ends the
-    // program. Returns whether the text changed.
+    // nothing. A failed send shows its message and ends the polling
+    // (GaveUp); a failed receive ends the program. Returns whether the text
+    // changed.
     bool tick();
     // The dialog closes: no further polling.
     void stop();

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -64,7 +65,10 @@ struct ChildRun {
 
 // Runs korvant-cli with `args`; stderr is kept, stdout dropped.
 ChildRun runProcess(const std::vector<std::string>& args, const fs::path& errFile) {
-    std::vector<std::string> all = {std::string(KORVANT_BIN_DIR) + "/korvant-cli"};
+    // KORVANT_CLI names another build's program, to compare the two.
+    const char* other = std::getenv("KORVANT_CLI");
+    std::vector<std::string> all = {
+        other != nullptr ? std::string(other) : std::string(KORVANT_BIN_DIR) + "/korvant-cli"};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& a : all) argv.push_back(a.data());

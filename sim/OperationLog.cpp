@@ -119,7 +119,7 @@ void appendLog(Context& c, int32_t kind, const std::string& operation, const std
     record.ip = dottedAddress(c.connection.peerAddress);
     record.mac = c.connection.mac;
     record.kind = kind;
-    c.state.operationLog.push_back(std::move(record));
+    c.state.operationLog.append(std::move(record));
 }
 
 void recordOperation(const Request& request, const Answer& answer, const Route& route, Context& c) {

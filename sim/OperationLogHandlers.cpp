@@ -35,21 +35,22 @@ Answer operationLog(const Request& r, Context& c) {
     const std::string admin = r.text(89, 16);
     const std::string keyword = r.text(105, 16);
     const int32_t mask = r.i32(121);
-    std::vector<const LogRecord*> found;
-    for (const LogRecord& e : c.state.operationLog) {
-        if (e.groupCode.compare(0, scope.size(), scope) != 0) continue;
-        if (from >= 0 && e.sortTime < from) continue;
-        if (to >= 0 && e.sortTime > to) continue;
-        if (!admin.empty() && e.administrator != admin) continue;
-        if (!keyword.empty() && e.operation.find(keyword) == std::string::npos &&
-            e.remark.find(keyword) == std::string::npos)
-            continue;
-        if (mask != 0 && (e.kind & mask) == 0) continue;
-        found.push_back(&e);
-    }
+    // The same query for its next page reuses what the first page found.
+    std::string key = scope + '\n' + r.text(24, 32) + '\n' + r.text(56, 32) + '\n' + admin + '\n' +
+                      keyword + '\n' + std::to_string(mask);
+    const std::vector<std::size_t>& found =
+        c.state.operationLog.find(key, from, to, [&](const LogRecord& e) {
+            if (e.groupCode.compare(0, scope.size(), scope) != 0) return false;
+            if (!admin.empty() && e.administrator != admin) return false;
+            if (!keyword.empty() && e.operation.find(keyword) == std::string::npos &&
+                e.remark.find(keyword) == std::string::npos)
+                return false;
+            return mask == 0 || (e.kind & mask) != 0;
+        });
     return pageAnswer(cmd::OperationLog, 712, EntriesPerPage, r.i32(20),
                       static_cast<int>(found.size()), [&](uint8_t* out, int i) {
-                          const LogRecord& e = *found[static_cast<std::size_t>(i)];
+                          const LogRecord& e =
+                              c.state.operationLog.at(found[static_cast<std::size_t>(i)]);
                           writePlainText(out, 32, e.administrator);
                           writePlainText(out + 32, 64, e.operation);
                           writePlainText(out + 96, 512, e.remark);

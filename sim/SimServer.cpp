@@ -65,6 +65,8 @@ private:
     void serveNext() {
         std::vector<uint8_t> packet;
         while (reader_.next(packet)) {
+            // The next request has its own time to arrive.
+            stallArmed_ = false;
             Context context{server_.state, connection_, server_.logins};
             const int failedBefore = connection_.failedLogins;
             answer_ = server_.dispatcher.dispatch(packet, context);
@@ -124,9 +126,15 @@ private:
     // timeout; between packets the next request (a keep-alive at least) must
     // come within the idle timeout, so that a dead session never keeps a
     // single-login account locked.
+    //
+    // The stall timeout counts from the first byte of a request: bytes that
+    // trickle in do not put it off, so a client sending one byte now and
+    // then cannot hold the connection.
     void armStallTimer() {
-        timer_.cancel();
         const bool midPacket = reader_.buffered() != 0;
+        if (midPacket && stallArmed_) return;
+        stallArmed_ = midPacket;
+        timer_.cancel();
         const int ms = midPacket ? server_.options.stallTimeoutMs : server_.options.idleTimeoutMs;
         if (ms <= 0) return;
         auto self = shared_from_this();
@@ -166,6 +174,7 @@ private:
     // Requests are far shorter than the longest packet; a length field above
     // it is a broken stream that closes the connection.
     FrameReader reader_{MaxPacketSize};
+    bool stallArmed_ = false;  // the timer runs for the request being received
     Answer answer_;
     uint8_t chunk_[4096];
 };

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "OperationLogStore.h"
 #include "SettlementState.h"
 
 // The server's own picture of the world: every group, administrator,
@@ -163,7 +164,7 @@ public:
     std::vector<std::string> serviceTexts;
     Settlement settlement;
     // Every data-changing request that the server carried out, oldest first.
-    std::vector<LogRecord> operationLog;
+    OperationLogStore operationLog;
     int32_t nextGroupId = 2;
     int32_t nextTemplateId = 1;
     int32_t nextSerial = 1;

@@ -7,7 +7,7 @@
 
 namespace korvant {
 
-void loadGroupMainAccountLinks(Desk& desk) {
+bool loadGroupMainAccountLinks(Desk& desk) {
     RecordCache<MainAccountLink>& cache = desk.accounts().mainAccountLinks;
     const int groupId = desk.mainState().group.id;
     PagedQuery query;
@@ -30,7 +30,9 @@ void loadGroupMainAccountLinks(Desk& desk) {
     PagedQueryTexts texts;
     texts.buildFailed = " 组包出错!!";
     texts.progress = "查询主账号";
-    if (!runDeskPagedQuery(desk, std::move(query), texts)) cache.clear();
+    if (runDeskPagedQuery(desk, std::move(query), texts)) return true;
+    cache.clear();
+    return false;
 }
 
 }  // namespace korvant

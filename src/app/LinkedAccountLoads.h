@@ -10,7 +10,9 @@ class Desk;
 // Action 109: reads the main accounts linked to the current group (command
 // 64, every page) into the link cache. A request that cannot be built
 // (" 组包出错!!") and a lost connection ("  与服务器断开了!") end the program.
-void loadGroupMainAccountLinks(Desk& desk);
+// Returns false when the list could not be read whole (its message shown;
+// the cache is then empty).
+bool loadGroupMainAccountLinks(Desk& desk);
 
 // Action 107: the id of the parent group (command 65 with the first two
 // characters of the current group's code), then all its main accounts

@@ -1,5 +1,7 @@
 #include "app/Login.h"
 
+#include <string.h>
+
 #include <span>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
+#include "text/SecretText.h"
 
 namespace korvant {
 namespace {
@@ -97,6 +100,11 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     // 1. The dialog (the connection is closed whenever it is shown).
     connection.close();
     LoginForm form = openLoginForm(desk.dir());
+    // The typed password is cleared when the attempt is over, however it ends.
+    struct WipeOnExit {
+        std::string& secret;
+        ~WipeOnExit() { wipeSecret(secret); }
+    } wipe{form.password};
     bool accepted = port.editForm(
         form, [&port](Form& f) { return validateLoginForm(port, static_cast<LoginForm&>(f)); });
     if (!accepted) return LoginResult::Cancelled;
@@ -129,6 +137,8 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
                                    static_cast<int>(buffer.size()));
     if (length <= 0) port.endProgram("  组包出错!! ");
     connection.send(buffer.data(), length);
+    // The password is on its way: no copy of it stays in the buffer.
+    explicit_bzero(buffer.data(), buffer.size());
     int received = connection.receive(buffer);
     if (received <= 0) port.endProgram("  与服务器断开了!");
 

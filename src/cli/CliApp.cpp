@@ -33,6 +33,12 @@ PASSWORD
   no password), a prompt without echo when standard input is a terminal;
   otherwise it is empty. The account and password may hold at
   most 15 bytes each. korvant-cli never writes ServerInfo.Dat.
+  Never type a password into a command line: the shell keeps it in its
+  history ("<<< pw" and "echo pw |" too). Let korvant-cli prompt for it, or
+  give --password-stdin a file readable only by you:
+    korvant-cli --password-stdin ... login < ~/.korvant-password
+  korvant-cli clears the password from its memory after use and cannot be
+  dumped or read by other processes.
 
   Operation passwords (admin add|modify, subaccount add|modify, password)
   may come from standard input with the command's own --password-stdin: the
@@ -51,8 +57,10 @@ OUTPUT
   a terminal. Control characters of server texts in cells, message boxes and
   status rows are escaped: a newline as the two characters \n, others (below
   0x20, and 0x7F) as \xNN.
-  CSV exports put a single quote before a text field that starts with "=",
-  "+", "@" or "-" and a letter; a replaced file keeps its permission bits.
+  CSV exports put a single quote before a cell that starts with "=", "+",
+  "-", "@", a tab or a carriage return and is not a plain number, and quote a
+  cell holding a comma, a quote or a line break; a replaced file keeps its
+  permission bits. An interrupted export leaves no temporary file.
 
 EXIT STATUS
   0  done: everything asked for was done

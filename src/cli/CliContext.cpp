@@ -8,6 +8,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/StatusLine.h"
 #include "core/CoreDesk.h"
+#include "text/SecretText.h"
 
 namespace korvant::cli {
 
@@ -56,7 +57,7 @@ bool CliContext::refuse(const std::string& text) {
 
 bool CliContext::fillLoginForm(LoginForm& form) {
     const std::string savedAccount = form.account;
-    const std::string savedPassword = form.password;
+    std::string savedPassword = form.password;
     const bool saved = form.save;
 
     if (!options.host.empty()) {
@@ -84,6 +85,7 @@ bool CliContext::fillLoginForm(LoginForm& form) {
         form.password.clear();
     }
     form.save = false;
+    wipeSecret(savedPassword);
     return true;
 }
 
@@ -99,6 +101,8 @@ int CliContext::login() {
     port_.setFormFiller<LoginForm>([this](LoginForm& form) { return fillLoginForm(form); });
     LoginResult result = korvant::login(d, loginOptions);
     port_.clearFormFillers();
+    // The login password is needed no more.
+    if (options.password) wipeSecret(*options.password);
     switch (result) {
         case LoginResult::LoggedIn:
             return ExitDone;

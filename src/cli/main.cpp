@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProcessHardening.h"
 #include "cli/CliApp.h"
 #include "cli/CliContext.h"
 
@@ -60,6 +61,7 @@ std::string promptWithoutEcho(const std::string& label) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    korvant::hardenProcess();
     korvant::cli::CliContext context(std::cout, std::cerr, std::cin);
     context.stdinIsTerminal = isatty(STDIN_FILENO) == 1;
     context.stderrIsTerminal = isatty(STDERR_FILENO) == 1;

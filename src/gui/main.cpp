@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/BuildVersion.h"
+#include "app/ProcessHardening.h"
 
 #include "core/CoreDesk.h"
 #include "gui/shell/DialogRegistry.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    korvant::hardenProcess();
     QApplication app(argc, argv);
     // Qt's own dialogs and texts in Chinese, where Qt's translations are
     // installed.

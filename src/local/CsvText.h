@@ -1,23 +1,29 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-// Text fields of the CSV files the desk exports. Such files are opened in
-// spreadsheets, which run a field that starts like a formula: text from the
-// server (a remark, an operator's name, a contract code) must never do so.
+// The cells of the CSV files the desk exports: every export writes its text
+// cells through appendCsvCell. Such files are opened in spreadsheets, which
+// run a cell that starts like a formula and split a cell at a comma: text
+// from the server (a remark, an operator's name, a contract code) must never
+// do either.
 namespace korvant {
 
-// `text` with a single quote in front when it starts with "=", "+", "@" or
-// "-" followed by a letter; otherwise unchanged. Only for text fields:
-// numbers are written as they are.
-std::string csvSafeText(const std::string& text);
-void appendCsvSafeText(std::string& out, const std::string& text);
+// True when a spreadsheet would take `text` as a formula: it starts with
+// "=", "+", "-", "@", a tab or a carriage return and is not a plain number
+// ("-12.5" and "+3" are numbers, "-2+3" is not; a sign alone is text).
+bool csvStartsLikeFormula(std::string_view text);
 
-// A text field made safe as csvSafeText does, then quoted ("" for a quote)
-// when it holds a comma, a quote or a line break, so that it cannot shift the
-// columns of its line or split it.
-std::string csvQuotedText(const std::string& text);
-// The same appended to `out` (no text of its own for the common field).
-void appendCsvQuotedText(std::string& out, const std::string& text);
+// Appends `text` as one cell: a single quote in front when it starts like a
+// formula, then quoted ("" for a quote) when it holds a comma, a quote or a
+// line break, so that it keeps its column and its line. A cell without such
+// characters is written byte for byte.
+void appendCsvCell(std::string& out, std::string_view text);
+std::string csvCell(std::string_view text);
+
+// The text of a cell as appendCsvCell wrote it, after the quotes were
+// taken off: the single quote in front of a formula start removed.
+std::string_view csvCellText(std::string_view cell);
 
 }  // namespace korvant

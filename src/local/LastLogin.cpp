@@ -1,15 +1,10 @@
 #include "local/LastLogin.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 
+#include "local/UserFile.h"
+#include "local/WholeFile.h"
 #include "protocol/Bytes.h"
 #include "protocol/Gbk.h"
 
@@ -20,16 +15,8 @@ constexpr std::size_t AccountOffset = 12;
 constexpr std::size_t PasswordOffset = 28;
 constexpr std::size_t TextWidth = 16;
 
-bool writeAll(int fd, const uint8_t* data, std::size_t count) {
-    while (count > 0) {
-        ssize_t n = ::write(fd, data, count);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        count -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
+// The file is 44 bytes; anything far longer is not this file.
+constexpr std::size_t MaxFileBytes = 4096;
 
 }  // namespace
 
@@ -51,11 +38,10 @@ LastLogin LastLogin::fromBytes(const uint8_t* data, std::size_t size) {
 }
 
 LastLogin LastLogin::read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    uint8_t bytes[FileSize] = {};
-    in.read(reinterpret_cast<char*>(bytes), FileSize);
-    return fromBytes(bytes, static_cast<std::size_t>(in.gcount()));
+    const UserFile file = readUserFile(path, MaxFileBytes);
+    if (!file.ok()) return {};
+    return fromBytes(reinterpret_cast<const uint8_t*>(file.bytes.data()),
+                     std::min<std::size_t>(file.bytes.size(), FileSize));
 }
 
 std::array<uint8_t, LastLogin::FileSize> LastLogin::toBytes() const {
@@ -73,16 +59,11 @@ std::array<uint8_t, LastLogin::FileSize> LastLogin::toBytes() const {
 
 bool LastLogin::write(const std::string& path) const {
     if (path.empty()) return false;
-    auto bytes = toBytes();
-    std::string temp = path + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok =
-        ::fchmod(fd, 0600) == 0 && writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    const auto bytes = toBytes();
+    // The password may be in it: readable by its owner only.
+    return writeWholeFile(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), nullptr,
+        0600);
 }
 
 }  // namespace korvant

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "local/UserFile.h"
 #include "protocol/Gbk.h"
 
 namespace korvant {
@@ -140,11 +141,10 @@ ServerList ServerList::parse(std::string_view fileBytes) {
 }
 
 ServerList ServerList::read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return {};
-    return parse(bytes);
+    // A server list is a few lines; a file of a megabyte is not one.
+    const UserFile file = readUserFile(path, std::size_t{1} << 20);
+    if (!file.ok()) return {};
+    return parse(file.bytes);
 }
 
 std::string ServerList::address(int position) const {

@@ -3,15 +3,24 @@
 #include <string>
 #include <string_view>
 
-// Files the desk exports are written completely or not at all: the bytes go
-// to a temporary file beside the target, which then replaces the target in
-// one rename. A failed write leaves the old file (or none) in place.
+// Files the desk writes are written completely or not at all. Where the
+// file system allows, the bytes go to an unnamed file in the target's
+// folder, which gets its name only when it is complete: even a killed
+// program leaves nothing behind. Elsewhere a named temporary file beside the
+// target is used, removed on failure and on SIGINT/SIGTERM (see
+// removeTemporaryFilesOnSignals). Either way the target is replaced in one
+// rename; a failed write leaves the old file (or none) in place.
 namespace korvant {
 
-// Writes `bytes` to `path`: a file it replaces keeps its permission bits, a
-// new file gets mode 0644 (less the umask). On failure
-// returns false and, when `error` is given, stores the system's reason
-// (fileErrorText).
-bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+// Writes `bytes` to `path`. A file it replaces keeps its permission bits and
+// a new file gets mode 0644 less the umask, unless `mode` (0 to 07777) is
+// given: then the file gets exactly that mode. On failure returns false and,
+// when `error` is given, stores the system's reason (fileErrorText).
+bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr,
+                    int mode = -1);
+
+// For tests: false makes the writer use a named temporary file even where
+// an unnamed one is possible.
+void useUnnamedTemporaryFiles(bool use);
 
 }  // namespace korvant

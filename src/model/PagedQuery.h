@@ -43,11 +43,15 @@ enum class PagedQueryResult {
     Stopped,
 };
 
-// The hard caps of one query: far above the largest real list, low enough
-// that a server announcing endless pages cannot flood the desk.
+// The hard caps of one query: about ten times the largest real list (50 000
+// sub-accounts, 50 000 report-tree nodes, a few megabytes), low enough that
+// a server announcing endless pages cannot take the desk past a few hundred
+// megabytes: 500 000 records of the smallest kind (a 24-byte main-account
+// link, some 150 bytes in the cache) or 64 MiB of answers, whichever comes
+// first.
 inline constexpr int MaxQueryPages = 100000;
-inline constexpr int64_t MaxQueryRecords = 5000000;
-inline constexpr int64_t MaxQueryBytes = int64_t{1} << 30;
+inline constexpr int64_t MaxQueryRecords = 500000;
+inline constexpr int64_t MaxQueryBytes = int64_t{64} << 20;
 
 // The message of a read stopped by the caps.
 inline constexpr const char* TooMuchDataText = "  数据过多, 读取已停止!  ";

@@ -1,5 +1,6 @@
 #include "templates/TemplateCsv.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <tuple>
@@ -42,9 +43,9 @@ TemplateCsvLines::TemplateCsvLines(const TemplateKind& kind) : kind_(kind) {}
 
 void TemplateCsvLines::append(std::string& out, const ContractVariety& contract,
                               const RateRow& row) {
-    appendCsvSafeText(out, contract.exchangeCode);
+    appendCsvCell(out, contract.exchangeCode);
     out += ',';
-    appendCsvSafeText(out, contract.contractCode);
+    appendCsvCell(out, contract.contractCode);
     out += ',';
     // Bit for bit the row before: its text again.
     const bool same = hasLast_ &&
@@ -66,29 +67,74 @@ void TemplateCsvLines::append(std::string& out, const ContractVariety& contract,
     out += lastText_;
 }
 
-CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine) {
-    // Commas and bars both separate fields; empty fields keep their place.
-    const std::size_t count = static_cast<std::size_t>(kind.csvFieldCount());
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
+namespace {
+
+bool isGbkLead(unsigned char c) {
+    return c >= 0x81 && c <= 0xFE;
+}
+
+// Length of the character at `i`: two for a GBK pair (whose second byte may
+// look like a separator), else one.
+std::size_t charLength(std::string_view text, std::size_t i) {
+    return isGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+}
+
+bool isSeparator(char c) {
+    return c == ',' || c == '|';
+}
+
+// Splits a line into at most `count` fields; a quoted field loses its quotes
+// ("" becomes "), bytes after its closing quote are kept as they are (the
+// line end of the last field among them).
+std::vector<std::string> splitFields(std::string_view line, std::size_t count) {
+    std::vector<std::string> fields;
+    std::size_t i = 0;
     while (fields.size() < count) {
-        std::size_t end = gbkLine.find_first_of(",|", start);
-        if (end == std::string_view::npos) {
-            if (start <= gbkLine.size()) fields.push_back(gbkLine.substr(start));
-            break;
+        std::string field;
+        bool quoted = i < line.size() && line[i] == '"';
+        if (quoted) ++i;
+        while (i < line.size()) {
+            const char c = line[i];
+            if (quoted) {
+                if (c == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
+                    }
+                    quoted = false;
+                    ++i;
+                    continue;
+                }
+            } else if (isSeparator(c)) {
+                break;
+            }
+            const std::size_t n = charLength(line, i);
+            field.append(line.substr(i, n));
+            i += n;
         }
-        fields.push_back(gbkLine.substr(start, end - start));
-        start = end + 1;
+        fields.push_back(std::move(field));
+        if (i >= line.size()) break;
+        ++i;  // the separator
     }
     fields.resize(count);
+    return fields;
+}
+
+}  // namespace
+
+CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine) {
+    const std::size_t count = static_cast<std::size_t>(kind.csvFieldCount());
+    std::vector<std::string> texts = splitFields(gbkLine, count);
+    std::vector<std::string_view> fields(texts.begin(), texts.end());
     for (std::string_view& f : fields) {
         f = f.substr(0, gbkCutLength(f, MaxCsvFieldBytes));
         f = trimBlanks(f);
     }
 
     CsvRateLine line;
-    line.exchange = fromGbk(fields[0]);
-    line.contract = fromGbk(fields[1]);
+    line.exchange = fromGbk(csvCellText(fields[0]));
+    line.contract = fromGbk(csvCellText(fields[1]));
     bool empty = true;
     std::size_t next = 2;
     for (std::size_t i = 0; i < kind.values.size(); ++i, ++next) {
@@ -106,16 +152,66 @@ CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkL
     return line;
 }
 
+std::string importTextAsGbk(std::string_view fileBytes) {
+    constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    if (startsWith(fileBytes, Bom)) return toGbk(fileBytes.substr(Bom.size()));
+    const bool ascii = std::all_of(fileBytes.begin(), fileBytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii && isValidUtf8(fileBytes)) return toGbk(fileBytes);
+    return std::string(fileBytes);
+}
+
+bool CsvLineReader::next(CsvFileLine& line) {
+    if (rest_.empty()) return false;
+    // A quote opens a quoted field only where a field starts.
+    bool quoted = false;
+    bool fieldStart = true;
+    std::size_t i = 0;
+    std::size_t length = rest_.size();
+    while (i < rest_.size()) {
+        const char c = rest_[i];
+        if (quoted) {
+            if (c == '"') {
+                if (i + 1 < rest_.size() && rest_[i + 1] == '"')
+                    ++i;
+                else
+                    quoted = false;
+            }
+        } else if (c == '\n') {
+            length = i + 1;
+            break;
+        } else if (c == '"' && fieldStart) {
+            quoted = true;
+        }
+        fieldStart = !quoted && isSeparator(c);
+        i += quoted ? 1 : charLength(rest_, i);
+    }
+    line = {rest_.substr(0, length), ++number_};
+    rest_.remove_prefix(length);
+    return true;
+}
+
 std::vector<CsvFileLine> splitCsvLines(std::string_view bytes) {
     std::vector<CsvFileLine> lines;
-    int number = 0;
-    while (!bytes.empty()) {
-        std::size_t end = bytes.find('\n');
-        std::size_t length = end == std::string_view::npos ? bytes.size() : end + 1;
-        lines.push_back({bytes.substr(0, length), ++number});
-        bytes.remove_prefix(length);
-    }
+    CsvLineReader reader(bytes);
+    for (CsvFileLine line; reader.next(line);) lines.push_back(line);
     return lines;
+}
+
+TemplateCsvCount countTemplateCsv(const TemplateKind& kind, std::string_view gbk) {
+    TemplateCsvCount count;
+    CsvLineReader reader(gbk);
+    CsvFileLine line;
+    if (!reader.next(line)) return count;  // the header
+    while (reader.next(line)) {
+        if (csvLineBlank(line.bytes)) continue;
+        ++count.lines;
+        if (csvLineTooLong(line.bytes))
+            ++count.tooLong;
+        else if (!parseTemplateCsvLine(kind, line.bytes).withoutRates)
+            ++count.usable;
+    }
+    return count;
 }
 
 bool csvLineTooLong(std::string_view line) {

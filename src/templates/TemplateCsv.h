@@ -49,19 +49,49 @@ struct CsvRateLine {
     // the collection field starting with a carriage return): not sent.
     bool withoutRates = false;
 };
+// Fields are separated by commas and bars. A field that starts with a
+// double quote is quoted as a spreadsheet saves it: separators and line
+// breaks inside it are text, "" is one quote. A contract or exchange code
+// written with a quote in front of a formula start ("'=x") reads as the
+// code itself.
 CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine);
 
+// The bytes of a file to import as GBK: a file that is valid UTF-8 and not
+// plain ASCII is UTF-8 (a byte order mark in front or not) and is
+// converted; anything else is taken as GBK.
+std::string importTextAsGbk(std::string_view fileBytes);
+
 // The lines of a file's bytes, each with its line end ("\n" and anything
-// before it, a "\r" included); the last may have none.
+// before it, a "\r" included); the last may have none. A line break inside
+// a quoted field does not end the line.
 struct CsvFileLine {
     std::string_view bytes;
     int number = 0;  // from 1
+};
+class CsvLineReader {
+public:
+    explicit CsvLineReader(std::string_view bytes) : rest_(bytes) {}
+    // The next line; false at the end.
+    bool next(CsvFileLine& line);
+
+private:
+    std::string_view rest_;
+    int number_ = 0;
 };
 std::vector<CsvFileLine> splitCsvLines(std::string_view bytes);
 // True for a line longer than the import reads at once.
 bool csvLineTooLong(std::string_view line);
 // True for a line holding nothing but blanks and its line end.
 bool csvLineBlank(std::string_view line);
+
+// What an import file holds after its header line, counted before anything
+// is sent.
+struct TemplateCsvCount {
+    int lines = 0;    // after the header, blank lines left out
+    int usable = 0;   // lines that are sent
+    int tooLong = 0;  // lines longer than MaxCsvLineBytes, not sent
+};
+TemplateCsvCount countTemplateCsv(const TemplateKind& kind, std::string_view gbk);
 
 // The name of an imported template: the file name after the last "/" or
 // "\\" without its last four characters (the extension), without the

@@ -1,13 +1,11 @@
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 #include "app/Change.h"
 #include "app/Desk.h"
 #include "app/Permissions.h"
 #include "app/ReferenceReload.h"
+#include "local/UserFile.h"
 #include "local/WholeFile.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
@@ -24,14 +22,12 @@ namespace {
 // name itself, then "name-1", "name-2" … while the server says "已存在".
 constexpr int MaxImportCandidates = 1000;
 
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return bytes.str();
-}
+// The largest file an import reads: a template of every contract is a few
+// hundred kilobytes.
+constexpr std::size_t MaxImportBytes = std::size_t{16} << 20;
+
+// Long lines reported one by one before the count says the rest.
+constexpr int MaxLongLineWarnings = 10;
 
 // The id of a new template: the decimal number of the acknowledgement's
 // text; 0 when the text holds none.
@@ -145,13 +141,18 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
             port.hideProgress();
             return false;
         }
-        text.clear();
-        for (int i = 0; i < RatePageRows && p * RatePageRows + i < listed; ++i) {
-            const RateRow row = i < static_cast<int>(rows->size())
-                                    ? (*rows)[static_cast<std::size_t>(i)]
-                                    : RateRow{};
-            lines.append(text, contracts[static_cast<std::size_t>(p * RatePageRows + i)], row);
+        // A page with fewer rows than its contracts has no rates for the
+        // rest: the file would show them as zero, so no file is written.
+        const int wanted = std::clamp(listed - p * RatePageRows, 0, RatePageRows);
+        if (static_cast<int>(rows->size()) < wanted) {
+            port.hideProgress();
+            port.error(kind.exportFailed);
+            return false;
         }
+        text.clear();
+        for (int i = 0; i < wanted; ++i)
+            lines.append(text, contracts[static_cast<std::size_t>(p * RatePageRows + i)],
+                         (*rows)[static_cast<std::size_t>(i)]);
         appendGbk(bytes, text);
         if (last) break;
     }
@@ -174,9 +175,23 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
         port.chooseOpenFile(kind.importCaption, {{kind.importFilter, "*.csv"}});
     if (!chosen) return false;
     const std::string path = withCsvExtension(*chosen);
-    const std::optional<std::string> bytes = readFile(path);
-    if (!bytes) {
+
+    // The whole file is read and checked before anything is sent: a file
+    // that cannot be imported leaves no empty template behind.
+    UserFile file = readUserFile(path, MaxImportBytes);
+    if (file.outcome == UserFile::Outcome::TooLarge) {
+        port.error(textf("文件 %s 超过 16 MB，未导入。", path.c_str()));
+        return false;
+    }
+    if (!file.ok()) {
         port.error(textf("打开 %s 失败。", path.c_str()));
+        return false;
+    }
+    const std::string gbk = importTextAsGbk(file.bytes);
+    file.bytes = std::string();
+    const TemplateCsvCount count = countTemplateCsv(kind, gbk);
+    if (count.usable == 0) {
+        port.error(textf("文件 %s 中没有可导入的行，未导入。", path.c_str()));
         return false;
     }
     if (!port.askYesNo({textf(kind.importQuestion, path.c_str()), "确认", MessageIcon::Question}))
@@ -194,22 +209,34 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
     if (creation == Creation::Exists) port.error(serverText);
     if (creation != Creation::Created) return false;
 
-    const std::vector<CsvFileLine> lines = splitCsvLines(*bytes);
-    const int total = static_cast<int>(lines.size()) - 1;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const CsvFileLine& line = lines[i];
-        port.showProgress(textf("%s %d/%d", kind.importCaption, static_cast<int>(i), total));
+    CsvLineReader reader(gbk);
+    CsvFileLine line;
+    reader.next(line);  // the header
+    int imported = 0;
+    int longLines = 0;
+    int sent = 0;
+    while (reader.next(line)) {
+        if (csvLineBlank(line.bytes)) continue;
         if (csvLineTooLong(line.bytes)) {
-            port.warn(textf("第 %d 行超过 %d 字节，未导入。", line.number, MaxCsvLineBytes));
+            if (++longLines <= MaxLongLineWarnings)
+                port.warn(textf("第 %d 行超过 %d 字节，未导入。", line.number, MaxCsvLineBytes));
             continue;
         }
-        if (csvLineBlank(line.bytes)) continue;
         const CsvRateLine parsed = parseTemplateCsvLine(kind, line.bytes);
         if (parsed.withoutRates) continue;
-        setRates(desk, kind, templateId, parsed.contract, parsed.exchange, parsed.row);
+        port.showProgress(textf("%s %d/%d", kind.importCaption, ++sent, count.usable));
+        if (setRates(desk, kind, templateId, parsed.contract, parsed.exchange, parsed.row))
+            ++imported;
     }
     port.hideProgress();
     reloadReferenceList(desk, kind.list);
+    // Refused lines and lines too long to read were not imported.
+    const int notImported = count.usable - imported + count.tooLong;
+    if (notImported > 0) {
+        port.warn(
+            textf("模版 %s 导入 %d 行，%d 行未导入。", candidate.c_str(), imported, notImported));
+        return false;
+    }
     port.info(textf("模版 %s 导入成功。 ", candidate.c_str()));
     return true;
 }

@@ -43,6 +43,16 @@ RateForm makeRateForm(const TemplateKind& kind, const std::vector<std::string>& 
     return form;
 }
 
+RateRow mergeUnchangedRates(const RateForm& shown, const RateForm& edited, const RateRow& now) {
+    RateRow row = edited.row();
+    for (std::size_t i = 0; i < edited.values.size() && i < row.values.size(); ++i)
+        if (i < shown.values.size() && edited.values[i] == shown.values[i])
+            row.values[i] = now.values[i];
+    if (edited.noDiscount == shown.noDiscount) row.discount = now.discount;
+    if (edited.absolute == shown.absolute) row.mode = now.mode;
+    return row;
+}
+
 std::string TemplateNameForm::typedName() const {
     const std::string gbk = toGbk(name);
     return fromGbk(std::string_view(gbk).substr(0, gbkCutLength(gbk, MaxBytes)));

@@ -39,6 +39,11 @@ bool validateRateForm(FrontEndPort& port, RateForm& form);
 // "绝对" selecting the modes.
 RateForm makeRateForm(const TemplateKind& kind, const std::vector<std::string>& cells);
 
+// The rates to send for a form edited from `shown`: the fields typed or
+// chosen differently from `shown` as edited, the others from `now` (the
+// contract's rates read again).
+RateRow mergeUnchangedRates(const RateForm& shown, const RateForm& edited, const RateRow& now);
+
 // The name dialog: caption "添加" or "修改", label "名称:", at most 63 bytes.
 struct TemplateNameForm final : Form {
     static constexpr const char* Kind = "templateName";

@@ -7,6 +7,7 @@
 #include "app/ListSelection.h"
 #include "app/ReferenceReload.h"
 #include "protocol/Packet.h"
+#include "templates/RatePage.h"
 #include "templates/TemplateForms.h"
 #include "templates/TemplateRequests.h"
 
@@ -145,17 +146,33 @@ bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const st
 
 namespace {
 
-const char* const RatesUnreadText = "未能读取该合约当前的费率，未作修改。";
+std::string ratesUnread(const std::string& contract) {
+    return textf("无法读取合约 %s 的当前费率，未修改。", contract.c_str());
+}
+
+// The server's current rates of contract-list entry `index` (its rate page
+// read); nothing, after the message, when they could not be read.
+std::optional<RateRow> currentRateRow(Desk& desk, const TemplateKind& kind, int32_t templateId,
+                                      int index) {
+    const std::optional<std::vector<RateRow>> rates =
+        fetchRatePage(desk, kind, templateId, index / RatePageRows);
+    if (!rates) return std::nullopt;
+    const std::size_t row = static_cast<std::size_t>(index % RatePageRows);
+    if (row >= rates->size()) {
+        desk.port().error(ratesUnread(desk.reference().varieties.at(index).contractCode));
+        return std::nullopt;
+    }
+    return (*rates)[row];
+}
 
 }  // namespace
 
 int applyRates(Desk& desk, const TemplateKind& kind, int32_t templateId, int index,
-               const RateForm& form) {
+               const RateRow& row, bool allMonths) {
     const auto& contracts = desk.reference().varieties.records;
     if (index < 0 || index >= static_cast<int>(contracts.size())) return 0;
-    const RateRow row = form.row();
     std::vector<ContractVariety> targets;
-    if (form.allMonths)
+    if (allMonths)
         targets = sameProductContracts(contracts, index);
     else
         targets.push_back(contracts[static_cast<std::size_t>(index)]);
@@ -171,16 +188,11 @@ std::optional<RateForm> currentRates(Desk& desk, const TemplateKind& kind, int32
         return std::nullopt;
     const RecordCache<ContractVariety>& contracts = desk.reference().varieties;
     if (index < 0 || index >= contracts.count()) return std::nullopt;
-    const std::optional<std::vector<RateRow>> rates =
-        fetchRatePage(desk, kind, templateId, index / RatePageRows);
-    const std::size_t row = static_cast<std::size_t>(index % RatePageRows);
-    if (!rates || row >= rates->size()) {
-        if (rates) desk.port().error(RatesUnreadText);
-        return std::nullopt;
-    }
+    const std::optional<RateRow> rates = currentRateRow(desk, kind, templateId, index);
+    if (!rates) return std::nullopt;
     const ContractVariety& c = contracts.at(index);
     std::vector<std::string> cells = {c.exchangeCode, c.contractCode};
-    for (std::string& cell : rateRowCells(kind, (*rates)[row])) cells.push_back(std::move(cell));
+    for (std::string& cell : rateRowCells(kind, *rates)) cells.push_back(std::move(cell));
     return makeRateForm(kind, cells);
 }
 
@@ -189,15 +201,27 @@ int modifyRates(Desk& desk, const TemplateKind& kind) {
     TemplateView& view = templateView(desk, kind);
     const int index = view.page.contractIndex(view.selectedRow);
     if (index < 0 || index >= desk.reference().varieties.count()) return 0;
+    // A row listed without its rates would send every value left out as 0.
     if (!view.page.ratesKnown(view.selectedRow)) {
-        desk.port().error(RatesUnreadText);
+        desk.port().error(ratesUnread(desk.reference().varieties.at(index).contractCode));
         return 0;
     }
 
-    RateForm form = makeRateForm(kind, view.page.cells(view.selectedRow));
+    const RateForm shown = makeRateForm(kind, view.page.cells(view.selectedRow));
+    RateForm form = shown;
     FrontEndPort& port = desk.port();
     if (!port.editForm(form, [&port](RateForm& f) { return validateRateForm(port, f); })) return 0;
-    const int done = applyRates(desk, kind, view.page.templateId(), index, form);
+    const int32_t templateId = view.page.templateId();
+    RateRow row = form.row();
+    // Every field is sent: the fields left as shown take the contract's
+    // rates as they are now, read again right before the change, so that a
+    // change made meanwhile by another session is kept.
+    if (!form.allMonths) {
+        const std::optional<RateRow> now = currentRateRow(desk, kind, templateId, index);
+        if (!now) return 0;
+        row = mergeUnchangedRates(shown, form, *now);
+    }
+    const int done = applyRates(desk, kind, templateId, index, row, form.allMonths);
     view.page.showPage(desk, view.page.page());
     return done;
 }

@@ -45,12 +45,12 @@ int modifyRates(Desk& desk, const TemplateKind& kind);
 std::optional<RateForm> currentRates(Desk& desk, const TemplateKind& kind, int32_t templateId,
                                      int index);
 
-// Sends the rates of `form` for contract-list entry `index` of template
-// `templateId`, or for every contract of its product when `form.allMonths`
-// ("应用到该品种所有月份"), one exchange each with its own messages; a
-// refusal of one does not stop the others. Returns the number acknowledged.
+// Sends `row` for contract-list entry `index` of template `templateId`, or
+// for every contract of its product with `allMonths` ("应用到该品种所有月份"),
+// one exchange each with its own messages; a refusal of one does not stop
+// the others. Returns the number acknowledged.
 int applyRates(Desk& desk, const TemplateKind& kind, int32_t templateId, int index,
-               const RateForm& form);
+               const RateRow& row, bool allMonths);
 
 // The contract-list entries of the same product as entry `index`, in list
 // order (entry `index` itself included).
@@ -59,7 +59,7 @@ std::vector<ContractVariety> sameProductContracts(std::span<const ContractVariet
 
 // Sends the rates of one contract (commands 92 / 44), one exchange with its
 // own messages; a refusal or failure of one does not stop the caller.
-// Returns whether the answer was received and dispatched.
+// Returns whether the server took the rates (a refusal shows its text).
 bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const std::string& contract,
               const std::string& exchange, const RateRow& row);
 

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -49,11 +50,12 @@ Bytes mainRecord(const MainAccount& m) {
 TEST(DepositOperations, MainAccountWithdrawalSendsTotalsClampedAtZero) {
     AccountDeskFixture f;
     f.desk.mainState().group.code = "01";
-    f.answer = [](const Bytes& request) -> Bytes {
+    MainAccount account = mainAccount("M1", 0, 500);
+    f.answer = [account](const Bytes& request) -> Bytes {
         if (request[3] == 82) return depositAnswer(82, 1);
+        if (request[3] == 37) return AccountDeskFixture::listAnswer(37, {mainRecord(account)});
         return {};
     };
-    MainAccount account = mainAccount("M1", 0, 500);
     f.port.queueForm<DepositForm>([](DepositForm& form) {
         EXPECT_EQ(form.mode, DepositMode::MainAccount);
         EXPECT_EQ(depositView(form).availableLine, "可用资金:  不限");
@@ -64,8 +66,8 @@ TEST(DepositOperations, MainAccountWithdrawalSendsTotalsClampedAtZero) {
         return true;
     });
     EXPECT_TRUE(depositMainAccount(f.desk, &account));
-    ASSERT_EQ(f.commands(), (std::vector<int>{82, 37}));
-    const Bytes request = f.server.requests()[0];
+    ASSERT_EQ(f.commands(), (std::vector<int>{37, 82, 37}));
+    const Bytes request = f.server.requests()[1];
     ASSERT_EQ(request.size(), 64u);
     EXPECT_EQ(AccountDeskFixture::textAt(request, 4, 16), "01");
     EXPECT_EQ(getI32(request.data() + 36), 1);
@@ -103,8 +105,8 @@ TEST(DepositOperations, ZeroResultIsAFailureWithTheServersText) {
         return true;
     });
     EXPECT_FALSE(depositSubAccount(f.desk, &account));
-    EXPECT_EQ(f.commands(), (std::vector<int>{64, 81, 36}));
-    const Bytes request = f.server.requests()[2];
+    EXPECT_EQ(f.commands(), (std::vector<int>{64, 81, 81, 36}));
+    const Bytes request = f.server.requests()[3];
     ASSERT_EQ(request.size(), 164u);
     EXPECT_EQ(AccountDeskFixture::textAt(request, 20, 32), "10001");
     EXPECT_EQ(AccountDeskFixture::textAt(request, 64, 16), "M1");
@@ -271,24 +273,82 @@ TEST(DepositOperations, AcknowledgementAnswersAreJudgedByTheirStatus) {
         form.availableText = "100";
         return true;
     };
-    f.answer = [](const Bytes& request) -> Bytes {
+    f.answer = [account](const Bytes& request) -> Bytes {
         if (request[3] == 82) return FakeServer::resultPacket(1, "资金不足");
+        if (request[3] == 37) return AccountDeskFixture::listAnswer(37, {mainRecord(account)});
         return {};
     };
     f.port.queueForm<DepositForm>(deposit100);
     EXPECT_FALSE(depositMainAccount(f.desk, &account));
-    EXPECT_EQ(f.commands(), std::vector<int>{82});
+    EXPECT_EQ(f.commands(), (std::vector<int>{37, 82}));
     EXPECT_EQ(f.statusDetails(), std::vector<std::string>{"出入金:M1失败！"});
     EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"资金不足"});
     EXPECT_EQ(f.port.lastMessage().icon, MessageIcon::Error);
 
-    f.answer = {};  // status 0
+    f.answer = [account](const Bytes& request) -> Bytes {  // status 0
+        if (request[3] == 37) return AccountDeskFixture::listAnswer(37, {mainRecord(account)});
+        return {};
+    };
     f.port.clearRecords();
     f.port.queueForm<DepositForm>(deposit100);
     EXPECT_TRUE(depositMainAccount(f.desk, &account));
-    EXPECT_EQ(f.commands(), (std::vector<int>{82, 82, 37}));
+    EXPECT_EQ(f.commands(), (std::vector<int>{37, 82, 37, 82, 37}));
     EXPECT_EQ(f.statusDetails().back(), "出入金:M1成功！");
     EXPECT_TRUE(f.port.messages.empty());
+}
+
+// Another session deposits on the same holder while the dialog is open:
+// the totals sent are computed from the funds read again after the dialog,
+// so that neither change is lost.
+TEST(DepositOperations, TotalsAreComputedFromTheFundsReadRightBeforeTheChange) {
+    AccountDeskFixture f;
+    int reads = 0;
+    MainAccount main = mainAccount("M1", 1000, 500);
+    f.answer = [&](const Bytes& request) -> Bytes {
+        if (request[3] == 81) {
+            Bytes body(32, 0);
+            putF64(body.data() + 16, ++reads == 1 ? 30 : 130);  // priority
+            putF64(body.data() + 24, reads == 1 ? 40 : 240);    // start investment
+            return FakeServer::packet(81, body);
+        }
+        if (request[3] == 37) {
+            MainAccount now = main;
+            now.priorityFunds = 150;
+            now.startInvestment = 1200;
+            return AccountDeskFixture::listAnswer(37, {mainRecord(now)});
+        }
+        if (request[3] == 36 || request[3] == 82) return depositAnswer(request[3], 1);
+        return {};
+    };
+    auto addTen = [](DepositForm& form) {
+        form.availableText = "1";
+        form.priorityText = "10";
+        form.startInvestmentText = "20";
+        return true;
+    };
+    SubAccount sub;
+    sub.account = "10001";
+    sub.mainAccount = "M1";
+    f.port.queueForm<DepositForm>(addTen);
+    EXPECT_TRUE(depositSubAccount(f.desk, &sub));
+    const CurrentGroup second = f.desk.mainState().group;
+    f.desk.mainState().group.code = "01";
+    f.port.queueForm<DepositForm>(addTen);
+    EXPECT_TRUE(depositMainAccount(f.desk, &main));
+    f.desk.mainState().group = second;
+    const struct {
+        uint8_t command;
+        int priorityAt;
+        double priority, startInvestment;
+    } cases[] = {{36, 84, 140, 260}, {82, 48, 160, 1220}};
+    for (const auto& c : cases) {
+        const std::vector<Bytes> requests = f.server.requests();
+        const auto sent = std::find_if(requests.begin(), requests.end(),
+                                       [&](const Bytes& r) { return r[3] == c.command; });
+        ASSERT_NE(sent, requests.end()) << int(c.command);
+        EXPECT_EQ(getF64(sent->data() + c.priorityAt), c.priority) << int(c.command);
+        EXPECT_EQ(getF64(sent->data() + c.priorityAt + 8), c.startInvestment) << int(c.command);
+    }
 }
 
 }  // namespace

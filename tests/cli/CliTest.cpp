@@ -140,6 +140,17 @@ TEST_F(CliAgainstSim, PasswordSources) {
     EXPECT_EQ(runCli(args).status, 1);
 }
 
+// Once the login is over, the password given on the command line is no
+// longer held by the command line's options.
+TEST_F(CliAgainstSim, TheLoginPasswordIsClearedAfterUse) {
+    std::ostringstream out, err;
+    std::istringstream in;
+    cli::CliContext context(out, err, in);
+    EXPECT_EQ(cli::runCli(admin({"login"}), context), 0) << err.str();
+    ASSERT_TRUE(context.options.password.has_value());
+    EXPECT_EQ(*context.options.password, "");
+}
+
 TEST_F(CliAgainstSim, ServerListSelection) {
     Scratch dir;
     dir.write("Server.ini", "[Server]\nName1=模拟\nAddr1=" + sim_->host() +

@@ -241,6 +241,7 @@ struct Outcome {
     long ms = 0;
     std::string out, err;
     bool filesUntouched = true;
+    int leftovers = 0;
     // The first message box line of stderr ("[CAPTION] TEXT"), or "".
     std::string message() const {
         std::istringstream lines(err);
@@ -355,6 +356,10 @@ protected:
         o.err = err.str();
         o.filesUntouched = readAll(dir / "ServerInfo.Dat") == savedInfo &&
                            (!op.writesFile || readAll(exportFile) == "old export\r\n");
+        // Nothing beside the two files: no temporary file left behind.
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.path() != exportFile && entry.path().filename() != "ServerInfo.Dat")
+                ++o.leftovers;
         fs::remove_all(dir);
         table.push_back({faultName(fault), op.name, std::to_string(o.status), std::to_string(o.ms),
                          o.message()});
@@ -367,6 +372,7 @@ void expectSound(const Operation& op, Fault fault, const Outcome& o) {
     SCOPED_TRACE(std::string(faultName(fault)) + " × " + op.name + "\n" + o.err);
     EXPECT_LT(o.ms, BoundMs);
     EXPECT_TRUE(o.status == 0 || o.status == 1 || o.status == 3) << o.status;
+    EXPECT_EQ(o.leftovers, 0);
     if (o.status != 0) {
         EXPECT_FALSE(o.message().empty()) << "a failure without its message";
         EXPECT_TRUE(o.filesUntouched);

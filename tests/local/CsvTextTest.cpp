@@ -5,24 +5,42 @@
 namespace korvant {
 namespace {
 
-TEST(CsvText, TextThatStartsLikeAFormulaGetsAQuoteInFront) {
-    EXPECT_EQ(csvSafeText("=HYPERLINK(\"x\")"), "'=HYPERLINK(\"x\")");
-    EXPECT_EQ(csvSafeText("+1+2"), "'+1+2");
-    EXPECT_EQ(csvSafeText("@SUM(A1)"), "'@SUM(A1)");
-    EXPECT_EQ(csvSafeText("-cmd"), "'-cmd");
-    // A negative number, a lone minus and ordinary text stay as they are.
-    EXPECT_EQ(csvSafeText("-12.5"), "-12.5");
-    EXPECT_EQ(csvSafeText("-"), "-");
-    EXPECT_EQ(csvSafeText("a=b"), "a=b");
-    EXPECT_EQ(csvSafeText("入金"), "入金");
-    EXPECT_EQ(csvSafeText(""), "");
-}
-
-TEST(CsvText, QuotedTextIsMadeSafeAndKeepsItsColumn) {
-    EXPECT_EQ(csvQuotedText("plain"), "plain");
-    EXPECT_EQ(csvQuotedText("a,b"), "\"a,b\"");
-    EXPECT_EQ(csvQuotedText("say \"hi\"\r\n"), "\"say \"\"hi\"\"\r\n\"");
-    EXPECT_EQ(csvQuotedText("=1,2"), "\"'=1,2\"");
+// What a spreadsheet would run or split gets a quote in front or quotes
+// around it; numbers and ordinary text stay byte for byte.
+TEST(CsvText, CellsThatAFormulaOrACommaWouldBreakAreDisarmed) {
+    const struct {
+        const char* text;
+        const char* cell;
+    } cases[] = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+1+2", "'+1+2"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"-cmd", "'-cmd"},
+        {"-1+cmd|' /C calc'!A0", "'-1+cmd|' /C calc'!A0"},
+        {"-2+3", "'-2+3"},
+        {"\t=1+2", "'\t=1+2"},
+        {"\r=1", "\"'\r=1\""},
+        {"a,=1+2", "\"a,=1+2\""},
+        {"say \"hi\"\r\n", "\"say \"\"hi\"\"\r\n\""},
+        {"-12.5", "-12.5"},
+        {"+3", "+3"},
+        {"-", "-"},
+        {"a=b", "a=b"},
+        {"入金", "入金"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(csvCell(c.text), c.cell) << c.text;
+        // Reading the cell back (quotes already taken off) gives the text.
+        std::string unquoted = c.cell;
+        if (!unquoted.empty() && unquoted.front() == '"') {
+            unquoted = unquoted.substr(1, unquoted.size() - 2);
+            for (std::size_t i = unquoted.find("\"\""); i != std::string::npos;
+                 i = unquoted.find("\"\"", i + 1))
+                unquoted.erase(i, 1);
+        }
+        EXPECT_EQ(csvCellText(unquoted), c.text) << c.text;
+    }
 }
 
 }  // namespace

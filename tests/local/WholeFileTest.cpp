@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +11,8 @@
 #include <sstream>
 
 #include "local/FileErrorText.h"
+#include "local/TemporaryFiles.h"
+#include "local/UserFile.h"
 #include "local/WholeFile.h"
 
 namespace korvant {
@@ -21,7 +25,15 @@ std::string readAll(const std::string& path) {
     return s.str();
 }
 
-TEST(WholeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
+// Both ways of writing: through an unnamed file and through a named one.
+class WholeFileWays : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { useUnnamedTemporaryFiles(GetParam()); }
+    void TearDown() override { useUnnamedTemporaryFiles(true); }
+};
+INSTANTIATE_TEST_SUITE_P(UnnamedOrNamed, WholeFileWays, ::testing::Bool());
+
+TEST_P(WholeFileWays, ReplacesTheTargetAndLeavesNoTemporaryFile) {
     std::filesystem::path dir = std::filesystem::temp_directory_path() /
                                 ("korvant-wholefile-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -33,6 +45,10 @@ TEST(WholeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
     std::string error;
     ASSERT_TRUE(writeWholeFile(path, std::string("a\r\nb\0c", 6), &error)) << error;
     EXPECT_EQ(readAll(path), std::string("a\r\nb\0c", 6));
+    // A new file as well.
+    ASSERT_TRUE(writeWholeFile((dir / "new.csv").string(), "n", &error)) << error;
+    EXPECT_EQ(readAll((dir / "new.csv").string()), "n");
+    std::filesystem::remove(dir / "new.csv");
     int entries = 0;
     for (auto& entry : std::filesystem::directory_iterator(dir)) {
         (void)entry;
@@ -45,7 +61,7 @@ TEST(WholeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(WholeFile, AReplacedFileKeepsItsPermissionBits) {
+TEST_P(WholeFileWays, AReplacedFileKeepsItsPermissionBits) {
     std::filesystem::path dir = std::filesystem::temp_directory_path() /
                                 ("korvant-wholefile-mode-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -63,7 +79,7 @@ TEST(WholeFile, AReplacedFileKeepsItsPermissionBits) {
 }
 
 // The reason is the desk's own Chinese text, not the C library's English.
-TEST(WholeFile, ReportsWhyInChinese) {
+TEST_P(WholeFileWays, ReportsWhyInChinese) {
     std::string error;
     EXPECT_FALSE(writeWholeFile("/nonexistent-korvant-dir/x.csv", "x", &error));
     EXPECT_EQ(error, "文件或目录不存在");
@@ -79,6 +95,64 @@ TEST(WholeFile, ReportsWhyInChinese) {
     std::filesystem::remove_all(dir);
     EXPECT_EQ(fileErrorText(EACCES), "没有访问权限");
     EXPECT_EQ(fileErrorText(99999), "系统错误 99999");
+}
+
+// An interrupted program leaves no temporary file: the handlers remove the
+// names in use, and the program still ends by the signal.
+TEST(WholeFile, SigintAndSigtermRemoveTheTemporaryFilesInUse) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("korvant-wholefile-signal-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    for (int signal : {SIGINT, SIGTERM}) {
+        const std::string path = (dir / ("out.csv.tmp" + std::to_string(signal))).string();
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            removeTemporaryFilesOnSignals();
+            std::ofstream(path) << "part";
+            TemporaryPath held(path);
+            ::raise(signal);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_FALSE(std::filesystem::exists(path)) << signal;
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// What a user hands over is read only when it is a regular file within the
+// bound; a FIFO or a device never blocks and never floods.
+TEST(UserFile, OnlyARegularFileWithinTheBoundIsRead) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("korvant-userfile-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "folder");
+    std::ofstream(dir / "small") << "abc";
+    std::ofstream(dir / "big") << std::string(101, 'x');
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "zero");
+    std::filesystem::create_symlink(dir / "small", dir / "link");
+    const struct {
+        const char* name;
+        UserFile::Outcome outcome;
+        const char* bytes;
+    } cases[] = {
+        {"small", UserFile::Outcome::Read, "abc"},
+        {"link", UserFile::Outcome::Read, "abc"},
+        {"big", UserFile::Outcome::TooLarge, ""},
+        {"folder", UserFile::Outcome::NotRegular, ""},
+        {"fifo", UserFile::Outcome::NotRegular, ""},
+        {"zero", UserFile::Outcome::NotRegular, ""},
+        {"missing", UserFile::Outcome::OpenFailed, ""},
+    };
+    for (const auto& c : cases) {
+        const UserFile file = readUserFile((dir / c.name).string(), 100);
+        EXPECT_EQ(file.outcome, c.outcome) << c.name;
+        EXPECT_EQ(file.bytes, c.bytes) << c.name;
+    }
+    EXPECT_EQ(readUserFile((dir / "missing").string(), 100).error, "文件或目录不存在");
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -237,6 +237,19 @@ TEST(Settlement, PollingGivesUpAfterUnlistedStatesInARowAndClosingStopsIt) {
     EXPECT_EQ(f.server.requests().size(), static_cast<std::size_t>(ticks));
 }
 
+// A send that fails (the connection broken by unasked data, for one) is
+// said once and ends the polling: asking again would only say it again.
+TEST(Settlement, AFailedSendEndsThePollingWithItsOneMessage) {
+    ReportDeskFixture f;
+    f.answer = [](const Bytes& r) { return r[3] == 52 ? statusAnswer(1) : Bytes{}; };
+    SettlementWatch watch(f.desk);
+    EXPECT_TRUE(watch.tick());
+    f.desk.connection().setConnected(false);
+    for (int i = 0; i < 5 && watch.polling(); ++i) watch.tick();
+    EXPECT_EQ(watch.phase(), SettlementWatch::Phase::GaveUp);
+    EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"   发送数据出错! "});
+}
+
 TEST(Settlement, AShortOrForeignAnswerIsNeverReadAsAStart) {
     ReportDeskFixture f;
     f.answer = [](const Bytes& r) { return r[3] == 51 ? FakeServer::packet(51, {1, 2}) : Bytes{}; };

@@ -99,6 +99,20 @@ TEST_F(Robustness, StalledMidPacketIsClosedIdleIsNot) {
     EXPECT_FALSE(idle.closedWithin(600));
 }
 
+// One byte now and then does not put the stall timeout off: the request
+// must be whole within it, counted from its first byte.
+TEST_F(Robustness, ATricklingRequestIsClosedWithinTheStallTimeout) {
+    RawSocket slow(server->port());
+    const auto start = std::chrono::steady_clock::now();
+    bool closed = false;
+    for (int i = 0; i < 30 && !closed; ++i) {
+        slow.send({static_cast<uint8_t>(i == 0 ? 40 : 0)});
+        closed = slow.closedWithin(100);
+    }
+    EXPECT_TRUE(closed);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+}
+
 TEST_F(Robustness, SurvivesRandomByteStreams) {
     Random random(42);
     for (int round = 0; round < 60; ++round) {

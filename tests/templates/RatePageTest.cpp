@@ -143,8 +143,41 @@ TEST_F(RateEdit, TheDialogIsFilledFromTheRowAndTypingSlipsAreRefused) {
     EXPECT_EQ(getF64(r.data() + 64), 2.5);
     EXPECT_EQ(getI32(r.data() + 104), 0);
     EXPECT_EQ(getI32(r.data() + 108), 1);
-    // The page is shown again.
-    EXPECT_EQ(f.requestsOf(cmd::FeeRates).size(), 2u);
+    // The row is read again before the change, and the page shown again.
+    EXPECT_EQ(f.requestsOf(cmd::FeeRates).size(), 3u);
+}
+
+// Another session changes the contract while the dialog is open: the fields
+// this user left as shown take the rates read right before the change.
+TEST_F(RateEdit, FieldsLeftAsShownKeepAChangeMadeMeanwhile) {
+    f.feeRows[7] = {feeRow({1.5, 2, 0, 0, 0, 0}, 1, 1)};
+    chooseRow(feeKind(), 7, 0);
+    f.port.queueForm<RateForm>([this](RateForm& form) {
+        f.feeRows[7] = {feeRow({1.5, 9, 0, 4, 0, 0}, 0, 1)};
+        form.values[0] = "0.75";
+        form.absolute = false;
+        return true;
+    });
+    f.desk.dispatcher().send(ActionCode::ModifyFeeRates);
+    auto sets = f.requestsOf(cmd::SetFeeRates);
+    ASSERT_EQ(sets.size(), 1u);
+    const struct {
+        int offset;
+        double value;
+    } sent[] = {{56, 0.75}, {64, 9}, {72, 0}, {80, 4}};
+    for (const auto& v : sent) EXPECT_EQ(getF64(sets[0].data() + v.offset), v.value) << v.offset;
+    EXPECT_EQ(getI32(sets[0].data() + 104), 0);  // changed meanwhile, left as shown
+    EXPECT_EQ(getI32(sets[0].data() + 108), 0);  // changed by this user
+
+    // A row that cannot be read again: nothing is sent, the user is told.
+    f.answer = [](const Bytes& r) {
+        return r[3] == cmd::FeeRates ? FakeServer::resultPacket(1, "拒绝") : Bytes{};
+    };
+    f.port.clearRecords();
+    f.port.queueForm<RateForm>([](RateForm&) { return true; });
+    f.desk.dispatcher().send(ActionCode::ModifyFeeRates);
+    EXPECT_EQ(f.requestsOf(cmd::SetFeeRates).size(), 1u);
+    EXPECT_FALSE(f.port.messages.empty());
 }
 
 TEST_F(RateEdit, AllMonthsSendsOneRequestPerMonthOfTheProduct) {

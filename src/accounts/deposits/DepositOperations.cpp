@@ -107,7 +107,9 @@ bool depositSubAccount(Desk& desk, const SubAccount* record) {
     if (!requireGroupLevel(desk, GroupLevel::Second, "子账号出入金")) return false;
     const SubAccount account = *record;
 
-    loadGroupMainAccountLinks(desk);
+    // The depositable amount comes from the links: without them the dialog
+    // would show a wrong one.
+    if (!loadGroupMainAccountLinks(desk)) return false;
     std::optional<SubAccountFunds> funds = querySubAccountFunds(desk, account.account);
     if (!funds) return false;
 
@@ -128,6 +130,13 @@ bool depositSubAccount(Desk& desk, const SubAccount* record) {
     }
     if (!runDialog(desk, form)) return false;
 
+    // The totals are sent: they are computed from the funds as they are now,
+    // read again after the dialog, so that a change made meanwhile by
+    // another session is kept.
+    funds = querySubAccountFunds(desk, account.account);
+    if (!funds) return false;
+    form.priority = funds->priority;
+    form.startInvestment = funds->startInvestment;
     DepositTotals totals = depositTotals(form);
     SubAccountDeposit deposit;
     deposit.groupCode = desk.mainState().group.code;
@@ -162,6 +171,17 @@ bool depositMainAccount(Desk& desk, const MainAccount* record) {
     form.initialFunds = account.initialFunds;
     if (!runDialog(desk, form)) return false;
 
+    // The totals from the main account as it is now (see depositSubAccount).
+    const PageCursor cursor = accountListCursor(desk, AccountList::MainAccounts);
+    if (!showAccountList(desk, AccountList::MainAccounts, cursor.last < 0 ? 0 : cursor.last))
+        return false;
+    const MainAccount* now = cachedMainAccount(desk, account.account);
+    if (now == nullptr) {
+        desk.port().error(textf("主账号 %s 已不存在。", account.account.c_str()));
+        return false;
+    }
+    form.priority = now->priorityFunds;
+    form.startInvestment = now->startInvestment;
     DepositTotals totals = depositTotals(form);
     MainAccountDeposit deposit;
     deposit.groupCode = desk.mainState().group.code;

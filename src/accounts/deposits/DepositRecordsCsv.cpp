@@ -34,17 +34,17 @@ void appendDepositCsvLine(std::string& out, const DepositRecord& record, int32_t
     out += ',';
     appendInt(out, record.date);
     out += ',';
-    appendCsvQuotedText(out, record.time);
+    appendCsvCell(out, record.time);
     out += ',';
     appendOrBlank(out, record.depositText());
     out += ',';
     appendOrBlank(out, record.withdrawalText());
     out += ',';
-    appendCsvQuotedText(out, record.operatorName);
+    appendCsvCell(out, record.operatorName);
     out += ',';
     appendInt(out, record.serial);
     out += ',';
-    appendCsvQuotedText(out, record.remark);
+    appendCsvCell(out, record.remark);
     out += "\r\n";
 }
 

@@ -171,7 +171,7 @@ public:
         if (!validateRateForm(context.port(), *form)) return false;
         const int expected =
             allMonths_ ? static_cast<int>(sameProductContracts(contracts, index).size()) : 1;
-        return applyRates(desk, kind_, id_, index, *form) == expected;
+        return applyRates(desk, kind_, id_, index, form->row(), allMonths_) == expected;
     }
 
 private:

@@ -60,7 +60,11 @@ bool SettlementWatch::tick() {
     const int received =
         exchange(*desk_, buffer.data(), length, answer, ExchangeTexts::operation("  组包出错!! "));
     understood_ = false;
-    if (received <= 0) return false;
+    // The failure was shown once; asking again would only repeat it.
+    if (received <= 0) {
+        phase_ = Phase::GaveUp;
+        return false;
+    }
     // The status is read from the answer as decoded (inflated when it came
     // compressed); one that cannot be decoded, or that is no status answer,
     // says nothing about the state.

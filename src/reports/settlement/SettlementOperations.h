@@ -40,8 +40,9 @@ public:
     // One status request (52). State 1 "正在结算!", 2 "结算完成!" (polling
     // stops), 3 the failure text (polling stops); other states change
     // nothing. An answer that is not a status answer shows BadPacketText (a
-    // refusal, the server's text). A failed send shows its message; a failed
-    // receive ends the program. Returns whether the text changed.
+    // refusal, the server's text). A failed send shows its message and ends
+    // the polling (GaveUp); a failed receive ends the program. Returns
+    // whether the text changed.
     bool tick();
     // The dialog closes: no further polling.
     void stop();

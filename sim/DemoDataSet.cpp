@@ -116,6 +116,8 @@ void addRiskRules(SimState& s, Random& random) {
     for (int32_t id = 1; id <= 12; ++id) s.riskRules.push_back(makeRiskRule(id, 1, random));
     s.riskRules.push_back(makeRiskRule(13, 2, random));
     s.riskRules.push_back(makeRiskRule(14, 3, random));
+    // A named rule: its name replaced the summary.
+    s.riskRules[2].summary = "主账号保证金预警";
 }
 
 // Rules of the platform's warehouse loaded onto the first sub-accounts, the

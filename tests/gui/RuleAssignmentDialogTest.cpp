@@ -1,0 +1,71 @@
+// The assignment dialog driven offscreen on a group of the demo data; with
+// KORVANT_SCREENSHOT_DIR set it also writes rule-assignment.png.
+#include <QDir>
+#include <QListWidget>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include "gui/GuiHarness.h"
+#include "gui/risk/RuleDialogs.h"
+#include "risk/RuleAssignment.h"
+
+namespace korvant::test {
+namespace {
+
+std::vector<int> ids(QListWidget* list) {
+    std::vector<int> out;
+    for (int i = 0; i < list->count(); ++i)
+        out.push_back(list->item(i)->data(Qt::UserRole).toInt());
+    return out;
+}
+
+void select(QListWidget* list, const std::vector<int>& wanted) {
+    list->clearSelection();
+    for (int i = 0; i < list->count(); ++i)
+        for (int id : wanted)
+            if (list->item(i)->data(Qt::UserRole).toInt() == id) list->item(i)->setSelected(true);
+}
+
+TEST(RuleAssignmentDialog, LoadsAndMovesRulesOfAGroup) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    std::string caption;
+    std::vector<int> initial, afterLoad, afterMove;
+    int listedUnderRiskDegree = -1;
+    t.driver.then([&](QWidget* modal) {
+        auto* d = qobject_cast<gui::RuleAssignmentDialog*>(modal);
+        if (d == nullptr) return false;
+        caption = d->windowTitle().toStdString();
+        initial = ids(d->loaded());
+        select(d->available(), {1, 2});
+        d->load();
+        afterLoad = ids(d->loaded());
+        select(d->loaded(), {initial.front()});
+        d->move(false);
+        afterMove = ids(d->loaded());
+        // "风险度" lists only the warehouse's risk-degree rules.
+        d->categories()->setCurrentItem(d->categories()->topLevelItem(0)->child(4));
+        listedUnderRiskDegree = d->available()->count();
+        d->categories()->setCurrentItem(d->categories()->topLevelItem(0));
+        const QString folder = qEnvironmentVariable("KORVANT_SCREENSHOT_DIR");
+        if (!folder.isEmpty() && QDir().mkpath(folder))
+            d->grab().save(QDir(folder).filePath(QStringLiteral("rule-assignment.png")));
+        d->accept();
+        return true;
+    });
+    bool finished = false;
+    t.window->callCore([&] {
+        finished = openRuleAssignment(*t.desk, {RuleTargetKind::Group, "0101"});
+    });
+    EXPECT_TRUE(finished);  // command 83 acknowledged
+    EXPECT_EQ(caption, "风控设置(组)");
+    EXPECT_EQ(initial, (std::vector<int>{4, 11, 12}));
+    EXPECT_EQ(afterLoad, (std::vector<int>{4, 11, 12, 1, 2}));
+    EXPECT_EQ(afterMove, (std::vector<int>{11, 4, 12, 1, 2}));
+    EXPECT_GE(listedUnderRiskDegree, 0);
+    EXPECT_EQ(t.driver.abandoned, 0);
+}
+
+}  // namespace
+}  // namespace korvant::test

@@ -1,6 +1,8 @@
 // The assignment dialog driven offscreen on a group of the demo data; with
 // KORVANT_SCREENSHOT_DIR set it also writes rule-assignment.png.
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
 
@@ -8,6 +10,7 @@
 
 #include "gui/GuiHarness.h"
 #include "gui/risk/RuleDialogs.h"
+#include "model/ReferenceData.h"
 #include "risk/RuleAssignment.h"
 
 namespace korvant::test {
@@ -65,6 +68,40 @@ TEST(RuleAssignmentDialog, LoadsAndMovesRulesOfAGroup) {
     EXPECT_EQ(afterMove, (std::vector<int>{11, 4, 12, 1, 2}));
     EXPECT_GE(listedUnderRiskDegree, 0);
     EXPECT_EQ(t.driver.abandoned, 0);
+}
+
+// The generic dialog shows what the chosen kind needs and rebuilds the kind
+// texts while a parameter is typed.
+TEST(GenericRuleDialog, ControlsFollowTheChosenKind) {
+    guiApplication();
+    ReferenceData reference;
+    GenericRuleForm form =
+        makeGenericRuleForm(reference,
+                            RuleCatalogue::parse("[riskdetail]\n1=7|14|Contract风险度大于参数1%\n"
+                                                 "2=7|28|风险度在参数1%至参数2%之间\n"),
+                            7, nullptr);
+    gui::GenericRuleDialog dialog(form, nullptr);
+    std::vector<bool> shown;
+    std::string kindText;
+    runWith(dialog,
+            {[&] {
+                 shown.push_back(dialog.parameter(1)->isVisibleTo(&dialog));
+                 shown.push_back(dialog.findChild<QLineEdit*>("scope")->isVisibleTo(&dialog));
+                 dialog.kinds()->setCurrentRow(1);
+             },
+             [&] {
+                 shown.push_back(dialog.parameter(1)->isVisibleTo(&dialog));
+                 shown.push_back(dialog.findChild<QLineEdit*>("scope")->isVisibleTo(&dialog));
+                 shown.push_back(dialog.findChild<QCheckBox*>("forbidOpen")->isVisibleTo(&dialog));
+                 dialog.parameter(1)->setFocus();
+                 typeText(dialog.parameter(1), QStringLiteral("90"));
+                 kindText = dialog.kinds()->item(1)->text().toStdString();
+                 const QString folder = qEnvironmentVariable("KORVANT_SCREENSHOT_DIR");
+                 if (!folder.isEmpty() && QDir().mkpath(folder))
+                     dialog.grab().save(QDir(folder).filePath(QStringLiteral("rule.png")));
+             }});
+    EXPECT_EQ(shown, (std::vector<bool>{false, true, true, false, true}));
+    EXPECT_EQ(kindText, "风险度在参数1%至90%之间");
 }
 
 }  // namespace

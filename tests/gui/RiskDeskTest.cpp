@@ -1,15 +1,21 @@
-// The assignment dialog driven offscreen on a group of the demo data; with
-// KORVANT_SCREENSHOT_DIR set it also writes rule-assignment.png.
+// The risk view and dialogs of the desk, driven offscreen against the demo
+// data; with KORVANT_SCREENSHOT_DIR set the assignment dialog is also saved
+// as rule-assignment.png.
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include "gui/GuiHarness.h"
 #include "gui/risk/RuleDialogs.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/widgets/NodeTreeModel.h"
 #include "model/ReferenceData.h"
 #include "risk/RuleAssignment.h"
 
@@ -68,6 +74,28 @@ TEST(RuleAssignmentDialog, LoadsAndMovesRulesOfAGroup) {
     EXPECT_EQ(afterMove, (std::vector<int>{11, 4, 12, 1, 2}));
     EXPECT_GE(listedUnderRiskDegree, 0);
     EXPECT_EQ(t.driver.abandoned, 0);
+}
+
+// The "风险控制设置" view lists the warehouse of the chosen category.
+TEST(WarehouseView, ListsTheRulesOfTheChosenCategory) {
+    DeskUnderTest t;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KORVANT_BIN_DIR "/riskdetail.ini"),
+                            t.dir.filePath(QStringLiteral("riskdetail.ini"))));
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->viewAction(ViewKind::Risk)->trigger();
+    auto* table = t.window->findChild<QTableWidget*>("warehouse");
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 12);  // the platform's own rules, not the departments'
+    // Rule 3 was named: "备注" shows what it does.
+    EXPECT_EQ(table->item(2, 1)->text().toStdString(), "主账号保证金预警");
+    EXPECT_FALSE(table->item(2, 2)->text().isEmpty());
+    EXPECT_TRUE(table->item(0, 2)->text().isEmpty());
+    QTreeView* tree = t.window->navigation()->tree(ViewKind::Risk);
+    auto* model = static_cast<gui::NodeTreeModel*>(tree->model());
+    for (int node = 0; node < model->nodeCount(); ++node)
+        if (model->node(node).data == 14) tree->setCurrentIndex(model->indexOfNode(node));
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("1"));
 }
 
 // The generic dialog shows what the chosen kind needs and rebuilds the kind

@@ -138,15 +138,13 @@ GenericRuleForm makeGenericRuleForm(const ReferenceData& reference, const RuleCa
     form.category = category;
     form.catalogue = catalogue;
     form.exchanges = exchangeProducts(reference);
-    for (const RuleKind& k : catalogue.offeredFor(category)) form.kinds.push_back({k.kind, {}});
+    // A change cannot give a rule another kind (command 61 has no kind):
+    // modifying offers the rule's own kind only.
+    for (const RuleKind& k : catalogue.offeredFor(category))
+        if (rule == nullptr || k.kind == rule->kind) form.kinds.push_back({k.kind, {}});
     if (!form.kinds.empty()) form.selectedKind = 0;
     if (rule != nullptr) {
         form.note = GenericRuleModifyNote;
-        for (std::size_t i = 0; i < form.kinds.size(); ++i)
-            if (form.kinds[i].kind == rule->kind) {
-                form.selectedKind = static_cast<int>(i);
-                break;
-            }
         form.scope = rule->scope;
         for (std::size_t i = 0; i < 6; ++i)
             form.parameters[i] =

@@ -97,7 +97,8 @@ struct GenericRuleForm : Form {
 // else ends it; no digits give 0.
 int32_t typedInteger(std::string_view text);
 
-// Forms for adding (`rule` null) or modifying `rule`.
+// Forms for adding (`rule` null) or modifying `rule` (the generic dialog
+// then offers the rule's own kind only).
 ProductRuleForm makeProductRuleForm(const ReferenceData& reference, const RiskRule* rule);
 GenericRuleForm makeGenericRuleForm(const ReferenceData& reference, const RuleCatalogue& catalogue,
                                     int32_t category, const RiskRule* rule);

@@ -134,6 +134,16 @@ TEST(GenericRuleForm, KindListOffersPairsAndSubstitutesPositiveValues) {
     EXPECT_FALSE(c.forceClose || c.exchanges || c.parameters[2]);
     EXPECT_TRUE(formFor(7, 14).kinds.size() == 1 && formFor(15, 31).kinds.size() == 1);
     EXPECT_FALSE(controlsOf(formFor(15, 31)).window);
+
+    // Modifying keeps the rule's kind: the change cannot send another one.
+    RiskRule rule;
+    rule.kind = 28;
+    rule.category = 7;
+    const RuleCatalogue two = RuleCatalogue::parse("[riskdetail]\n1=7|14|a参数1\n2=7|28|b参数1\n");
+    EXPECT_EQ(makeGenericRuleForm(ReferenceData{}, two, 7, nullptr).kinds.size(), 2u);
+    const GenericRuleForm modify = makeGenericRuleForm(ReferenceData{}, two, 7, &rule);
+    ASSERT_EQ(modify.kinds.size(), 1u);
+    EXPECT_EQ(modify.kinds[0].kind, 28);
 }
 
 TEST(RuleScopes, PickersAndTheProductDialog) {

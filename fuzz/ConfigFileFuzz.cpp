@@ -1,5 +1,6 @@
-// The local files the desk reads: the server list "Server.ini" (UTF-8 or
-// GBK, any bytes) and the last login "ServerInfo.Dat".
+// The local files the desk reads: the server list "Server.ini" and the
+// rule-kind catalogue "riskdetail.ini" (UTF-8 or GBK, any bytes) and the
+// last login "ServerInfo.Dat".
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "local/LastLogin.h"
 #include "local/ServerList.h"
+#include "risk/RuleCatalogue.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace korvant;
@@ -19,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::string text = decodeConfigText(bytes);
     (void)iniValue(text, "Server", "Name1");
     (void)iniInt(text, "server", "port1", -1);
+
+    (void)RuleCatalogue::parse(bytes);
 
     LastLogin last = LastLogin::fromBytes(data, size);
     (void)last.toBytes();

@@ -20,6 +20,8 @@
 #include "reports/log/OperationLog.h"
 #include "reports/params/TradingParameters.h"
 #include "reports/settlement/SettlementRequests.h"
+#include "risk/RiskRequests.h"
+#include "risk/RiskRule.h"
 #include "templates/RateRow.h"
 #include "templates/TemplateKind.h"
 
@@ -65,6 +67,20 @@ const std::vector<std::function<void(Bytes)>>& parsers() {
         [](Bytes a) { (void)parseSubAccountFunds(a.data(), static_cast<int>(a.size())); },
         [](Bytes a) { (void)parseDepositOutcome(a.data(), static_cast<int>(a.size())); },
         [](Bytes a) { (void)ResultPacket::parse(a.data(), static_cast<int>(a.size())); },
+        [](Bytes a) {
+            ListPage page =
+                parseListPage(a.data(), static_cast<int>(a.size()), RiskStrategy::WireSize);
+            for (int i = 0; i < page.count; ++i)
+                (void)parseRiskRule(page.records +
+                                    static_cast<std::size_t>(i) * RiskStrategy::WireSize);
+        },
+        [](Bytes a) {
+            ListPage page =
+                parseListPage(a.data(), static_cast<int>(a.size()), AssignedRuleWireSize);
+            for (int i = 0; i < page.count; ++i)
+                (void)parseAssignedRule(page.records +
+                                        static_cast<std::size_t>(i) * AssignedRuleWireSize);
+        },
     };
     return all;
 }

@@ -126,30 +126,33 @@ RateTemplate makeMarginTemplate(int32_t id, const std::string& name, const std::
 
 namespace {
 
+// One kind of the shipped catalogue "riskdetail.ini": its summary text after
+// the product part (templates with "Contract" start with the products).
 struct RuleShape {
     int32_t category;
     int32_t kind;
     int32_t level;
+    bool products;     // the template starts with "Contract"
     const char* text;  // %d stands for parameter 1
     int32_t p1From, p1To;
 };
 
 const std::vector<RuleShape>& ruleShapes() {
     static const std::vector<RuleShape> shapes = {
-        {3, 9, 0, "禁止卖开仓", 0, 0},
-        {3, 10, 0, "禁止买开仓", 0, 0},
-        {4, 11, 0, "单笔下单超过%d手", 50, 500},
-        {5, 12, 0, "持仓超过%d手", 100, 2000},
-        {6, 13, 0, "不活跃合约禁止开仓", 0, 0},
-        {7, 14, 0, "风险度大于%d%%", 60, 95},
-        {8, 16, 0, "权益低于%d元", 10000, 500000},
-        {9, 17, 1, "主账号权益低于%d元", 100000, 5000000},
-        {10, 20, 0, "当日亏损超过%d元", 5000, 200000},
-        {11, 21, 1, "主账号当日亏损超过%d元", 50000, 1000000},
-        {12, 24, 0, "保证金占用超过%d%%", 50, 95},
-        {13, 25, 1, "主账号保证金占用超过%d%%", 50, 95},
-        {14, 26, 0, "风险度达到%d%%强平", 90, 120},
-        {15, 31, 0, "%d定时强平", 1450, 1459},
+        {3, 9, 0, true, "买入方向", 0, 0},
+        {3, 10, 0, true, "卖出方向", 0, 0},
+        {4, 11, 0, true, "单笔下单超过%d手", 50, 500},
+        {5, 12, 0, true, "持仓超过%d手", 100, 2000},
+        {6, 13, 0, true, "中日成交量低于%d手的不活跃合约", 10, 200},
+        {7, 14, 0, true, "风险度大于%d%%", 60, 95},
+        {8, 16, 0, false, "权益低于%d元", 10000, 500000},
+        {9, 17, 1, false, "主账号权益低于%d元", 100000, 5000000},
+        {10, 20, 0, false, "当日亏损超过%d元", 5000, 200000},
+        {11, 21, 1, false, "主账号当日亏损超过%d元", 50000, 1000000},
+        {12, 24, 0, false, "保证金占用超过%d%%", 50, 95},
+        {13, 25, 1, false, "主账号保证金占用超过%d%%", 50, 95},
+        {14, 26, 0, false, "风险度达到%d%%", 90, 120},
+        {15, 31, 0, false, "每日%d时间到达,强平所有持仓", 1450, 1459},
     };
     return shapes;
 }
@@ -202,10 +205,13 @@ RiskRule makeRiskRule(int32_t id, int32_t owner, Random& random) {
     char text[160];
     std::snprintf(text, sizeof text, shape.text, p1);
     std::string summary;
-    if (shape.category != 15 && random.chance(40)) {
-        std::string label;
-        rule.scope = productScope(random, label);
-        summary = label;
+    // The draws stay as they were, so that the data that follows does too.
+    std::string label = "全部品种";
+    std::string scope;
+    if (shape.category != 15 && random.chance(40)) scope = productScope(random, label);
+    if (shape.products) {
+        rule.scope = scope;
+        summary = scope.empty() ? "全部品种" : label;
     }
     summary += text;
     if (shape.category != 15 && random.chance(30)) {
@@ -213,17 +219,16 @@ RiskRule makeRiskRule(int32_t id, int32_t owner, Random& random) {
         rule.windowEnd = 113000;
         summary = "[09:00-11:30]" + summary;
     }
-    if (shape.category == 6 || shape.category == 12 || shape.category == 8) {
+    // Rules up to category 13 forbid opening or closing; force-close rules
+    // notify and close.
+    if (shape.category <= 13) {
         rule.forbidOpen = 1;
         summary += ",禁止开仓";
     }
-    if (shape.category == 7) {
+    if (shape.category == 14) {
         rule.notifyMinutes = 5;
-        summary += ",每5分钟发送风险通知";
-    }
-    if (shape.category == 10 || shape.category == 14) {
-        rule.forceCloseShare = shape.category == 14 ? 100 : 50;
-        summary += ",强平所有持仓数量的" + std::to_string(rule.forceCloseShare) + "%";
+        rule.forceCloseShare = 100;
+        summary += ",每5分钟发送风险通知,强平所有持仓数量的100%";
     }
     rule.summary = summary;
     return rule;

@@ -116,6 +116,26 @@ void addRiskRules(SimState& s, Random& random) {
     for (int32_t id = 1; id <= 12; ++id) s.riskRules.push_back(makeRiskRule(id, 1, random));
     s.riskRules.push_back(makeRiskRule(13, 2, random));
     s.riskRules.push_back(makeRiskRule(14, 3, random));
+    // A named rule: its name replaced the summary.
+    s.riskRules[2].summary = "主账号保证金预警";
+}
+
+// Rules of the platform's warehouse loaded onto the first sub-accounts, the
+// first main account and two groups.
+void loadRiskRules(SimState& s) {
+    auto rules = [&s](std::initializer_list<int32_t> ids) {
+        std::vector<RiskRule> out;
+        for (int32_t id : ids)
+            for (const RiskRule& rule : s.riskRules)
+                if (rule.id == id) out.push_back(rule);
+        return out;
+    };
+    for (std::size_t i = 0; i < 3 && i < s.subAccounts.size(); ++i)
+        s.loadedRules[{0, std::to_string(s.subAccounts[i].number)}] =
+            rules({static_cast<int32_t>(1 + i), 5, 9});
+    if (!s.mainAccounts.empty()) s.loadedRules[{1, s.mainAccounts[0].account}] = rules({2, 7});
+    s.loadedRules[{2, "01"}] = rules({3, 10});
+    s.loadedRules[{2, "0101"}] = rules({4, 11, 12});
 }
 
 }  // namespace
@@ -149,6 +169,7 @@ void buildDemo(uint32_t seed, SimState& s) {
     s.marginTemplates.push_back({4, "华北空白保证金", "03", {}, {}});
     s.nextTemplateId = 5;
     addRiskRules(s, random);
+    loadRiskRules(s);
     balanceFunds(s, random);
     addDepositHistory(s, random, 24);
 }

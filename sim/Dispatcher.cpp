@@ -34,6 +34,7 @@ bool readsOnly(uint8_t command) {
         case cmd::DepositRecords:
         case cmd::SubAccountFunds:
         case cmd::GroupIdOfCode:
+        case cmd::AssignedRules:
             return true;
         default:
             return false;
@@ -90,6 +91,7 @@ Dispatcher makeDispatcher() {
     addDepositHandlers(d);
     addServiceHandlers(d);
     addTemplateHandlers(d);
+    addRiskHandlers(d);
     addSettlementHandlers(d);
     addTradingParameterHandlers(d);
     addOperationLogHandlers(d);

@@ -15,6 +15,7 @@ void addMainAccountHandlers(Dispatcher& d);
 void addDepositHandlers(Dispatcher& d);
 void addServiceHandlers(Dispatcher& d);
 void addTemplateHandlers(Dispatcher& d);
+void addRiskHandlers(Dispatcher& d);
 void addSettlementHandlers(Dispatcher& d);
 void addTradingParameterHandlers(Dispatcher& d);
 void addOperationLogHandlers(Dispatcher& d);

@@ -8,6 +8,7 @@ inline constexpr int Groups = 150;          // 156-byte records
 inline constexpr int Templates = 250;       // 84-byte records
 inline constexpr int Varieties = 300;       // 80-byte records
 inline constexpr int RiskRules = 10;        // 2376-byte records
+inline constexpr int AssignedRules = 10;    // 2408-byte records
 inline constexpr int Administrators = 50;   // 136-byte records
 inline constexpr int MainAccounts = 50;     // 88-byte records
 inline constexpr int Links = 100;           // 24-byte records

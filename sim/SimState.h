@@ -159,6 +159,9 @@ public:
     std::vector<RateTemplate> feeTemplates;
     std::vector<RateTemplate> marginTemplates;
     std::vector<RiskRule> riskRules;
+    // The rules loaded onto each target (kind 0 sub-account, 1 main account,
+    // 2 group; its code), in the target's order: copies of warehouse rules.
+    std::map<std::pair<int32_t, std::string>, std::vector<RiskRule>> loadedRules;
     std::vector<DepositRecord> deposits;
     // Free texts of the About dialog, the latest last.
     std::vector<std::string> serviceTexts;

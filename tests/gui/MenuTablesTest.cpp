@@ -41,7 +41,8 @@ TEST(MenuTables, BuildTheMenuBarAndTheContextMenusInTableOrder) {
     EXPECT_EQ(captions(window.menu(gui::MenuPlace::System)), (QStringList{"修改密码", "退出"}));
     EXPECT_EQ(captions(window.menu(gui::MenuPlace::Operations)),
               (QStringList{"交易参数", "开始结算", "结算价设置", "清除结算数据"}));
-    EXPECT_EQ(captions(window.groupMenu()), (QStringList{"添加", "修改", "删除", "刷新"}));
+    EXPECT_EQ(captions(window.groupMenu()),
+              (QStringList{"添加", "修改", "删除", "刷新", "加载风控策略"}));
     EXPECT_EQ(captions(window.mainAccountMenu()),
               (QStringList{"添加主账号", "修改主账号", "删除主账号", "出入金", "加载风控策略",
                            "显示关联的子账号"}));

@@ -20,6 +20,7 @@ CommandList allCommands() {
     addDepositRecordsCommand(commands);
     addRateTemplateCommands(commands, feeKind());
     addRateTemplateCommands(commands, marginKind());
+    addRiskCommands(commands);
     commands.push_back(std::make_unique<SettleStartCommand>());
     commands.push_back(std::make_unique<SettleStatusCommand>());
     commands.push_back(std::make_unique<SettleClearCommand>());

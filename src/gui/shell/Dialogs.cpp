@@ -10,6 +10,7 @@
 #include "gui/accounts/PasswordDialog.h"
 #include "gui/accounts/SubAccountDialog.h"
 #include "gui/reports/ReportDialogs.h"
+#include "gui/risk/RuleDialogs.h"
 #include "gui/shell/AdvancedSearchDialog.h"
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/LoginDialog.h"
@@ -32,6 +33,7 @@ void registerDialogs(DialogRegistry& registry) {
     registry.add<RateDialog, RateForm>();
     registry.add<TemplateNameDialog, TemplateNameForm>();
     registry.add<TemplatePickerDialog, TemplatePickerForm>();
+    registerRiskDialogs(registry);
     registerReportDialogs(registry);
 }
 

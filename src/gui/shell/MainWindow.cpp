@@ -38,6 +38,7 @@
 #include "gui/accounts/DepositRecordsTab.h"
 #include "gui/accounts/LinkedSubAccountsWindow.h"
 #include "gui/reports/OperationLogView.h"
+#include "gui/risk/WarehouseView.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/AccountRows.h"
@@ -132,6 +133,7 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
         selectReportNode(QString::fromStdString(text));
     };
     installTemplateViews(*this);
+    installRiskView(*this);
     installOperationLogView(desk_, *content_,
                             [this](const std::function<void()>& work) { return callCore(work); });
 

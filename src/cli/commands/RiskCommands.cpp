@@ -1,0 +1,420 @@
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <optional>
+#include <ostream>
+
+#include "app/Desk.h"
+#include "app/Permissions.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/Tsv.h"
+#include "cli/commands/Commands.h"
+#include "risk/RiskArea.h"
+#include "risk/RiskCategory.h"
+#include "risk/RiskOperations.h"
+#include "risk/RuleAssignment.h"
+#include "risk/RuleForms.h"
+#include "text/NumberText.h"
+
+// `risk kinds|list|add|modify|delete|assigned|load|unload|up|down`: the
+// rule catalogue, the rule warehouse and the rules loaded onto a target.
+namespace korvant::cli {
+namespace {
+
+void printPage(std::ostream& out, const ReportPage& page) {
+    std::vector<std::string> captions;
+    for (const ReportColumn& c : page.columns()) captions.push_back(c.caption);
+    writeTsvRow(out, captions);
+    for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(out, page.cells(row));
+    out.flush();
+}
+
+class RiskCommand : public Command {
+public:
+    RiskCommand(std::string verb, std::string help)
+        : verb_(std::move(verb)), help_(std::move(help)) {}
+    std::string name() const override { return "risk " + verb_; }
+    std::string help() const override { return help_; }
+
+protected:
+    std::string verb_;
+    std::string help_;
+};
+
+class KindsCommand : public RiskCommand {
+public:
+    using RiskCommand::RiskCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--category", category_, "only the kinds the category's dialog offers");
+    }
+    int execute(CliContext& context) override {
+        const RuleCatalogue catalogue = readRuleCatalogue(context.desk());
+        std::ostream& out = context.out();
+        out << "category\tkind\ttemplate\n";
+        for (const RuleKind& k : catalogue.kinds())
+            if (!category_ || dialogOffersKind(*category_, k.category, k.kind))
+                writeTsvRow(out, {formatInt(k.category), formatInt(k.kind), k.templateText});
+        out.flush();
+        return ExitDone;
+    }
+
+private:
+    std::optional<int32_t> category_;
+};
+
+class ListCommand : public RiskCommand {
+public:
+    using RiskCommand::RiskCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--category", category_, "tree node (default -1, \"所有规则\")");
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        WarehousePage& page = riskArea(context.desk()).page;
+        page.node = category_;
+        page.refresh(context.desk());
+        printPage(context.out(), page);
+        return ExitDone;
+    }
+
+private:
+    int32_t category_ = AllCategories;
+};
+
+// HHMM as typed for --from / --to, to the window's hour·10000 + minute·100.
+bool windowTime(const std::optional<std::string>& text, int32_t& out) {
+    if (!text) return true;
+    const std::optional<int64_t> value = readInteger(*text);
+    if (!value || *value < 0 || *value > 2359 || *value % 100 > 59) return false;
+    out = static_cast<int32_t>(*value * 100);
+    return true;
+}
+
+// `risk add` and `risk modify`: the rule's dialog filled from the options.
+// When modifying, options left out keep the rule's values.
+class EditCommand : public RiskCommand {
+public:
+    EditCommand(bool adding, std::string help)
+        : RiskCommand(adding ? "add" : "modify", std::move(help)), adding_(adding) {}
+    void addOptions(CLI::App& app) override {
+        if (adding_) {
+            app.add_option("--category", category_, "rule category 1-15")->required();
+            app.add_option("--kind", kind_, "rule kind of the catalogue (category 2: none)");
+            app.add_option("--level", level_,
+                           "account level: 0 sub-accounts and groups, 1 main accounts");
+        } else {
+            app.add_option("--id", id_, "rule id (\"序号\")")->required();
+        }
+        auto* products = app.add_option("--products", products_, "product codes, comma-separated")
+                             ->delimiter(',');
+        app.add_option("--exchanges", exchanges_, "SHFE,DCE,CZCE,CFFEX, comma-separated")
+            ->delimiter(',')
+            ->excludes(products);
+        for (int i = 0; i < 6; ++i)
+            app.add_option("--param" + std::to_string(i + 1),
+                           parameters_[static_cast<std::size_t>(i)],
+                           "\"参数" + std::to_string(i + 1) + "\" as typed");
+        app.add_option("--from", from_, "window start HHMM (\"起始时间\"; 0000 and 0000: all day)");
+        app.add_option("--to", to_, "window end HHMM");
+        app.add_flag("--forbid-open", forbidOpen_, "tick \"禁止开仓\"");
+        app.add_flag("--forbid-close", forbidClose_, "tick \"禁止平仓\"");
+        if (!adding_) {
+            app.add_flag("--allow-open", allowOpen_, "clear \"禁止开仓\"");
+            app.add_flag("--allow-close", allowClose_, "clear \"禁止平仓\"");
+        }
+        app.add_option("--notify-minutes", notifyMinutes_, "\"每 N 分钟发送风险通知\" (0: none)");
+        app.add_option("--force-close-percent", forcePercent_,
+                       "\"强平所有持仓数量的 N%\" (0: none)");
+        app.add_option("--name", name_, "\"名称(可不填)\": replaces the summary");
+    }
+
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        Desk& desk = context.desk();
+        if (!gate(desk.port(), desk.session().permissionMask,
+                  adding_ ? GatedOperation::AddRiskStrategy : GatedOperation::ModifyRiskStrategy))
+            return ExitFailed;
+        RiskRule rule;
+        const RiskRule* existing = nullptr;
+        if (!adding_) {
+            if (!cachedRule(desk, id_, rule) || rule.owner != desk.session().ownGroupId)
+                return context.refuse("no rule " + std::to_string(id_));
+            existing = &rule;
+            category_ = rule.category;
+        } else if (category_ <= 0) {
+            desk.port().info("请选择要添加的风控类别");
+            return ExitFailed;
+        }
+        std::optional<RiskRule> values = category_ == ProductCategory
+                                             ? productRule(context, existing)
+                                             : genericRule(context, existing);
+        if (!values) return ExitFailed;
+        if (!adding_) return modifyRiskRule(desk, id_, *values) ? ExitDone : ExitFailed;
+        values->accountLevel = level_;
+        const std::optional<int32_t> id = addRiskRule(desk, *values);
+        if (!id) return ExitFailed;
+        context.out() << "id\t" << *id << '\n' << std::flush;
+        return ExitDone;
+    }
+
+private:
+    bool flag(bool set, bool clear, bool kept) const { return set ? true : clear ? false : kept; }
+
+    std::optional<RiskRule> productRule(CliContext& context, const RiskRule* existing) {
+        Desk& desk = context.desk();
+        ProductRuleForm form = makeProductRuleForm(desk.reference(), existing);
+        if (!exchanges_.empty()) {
+            context.refuse("--exchanges is not an option of category 2");
+            return std::nullopt;
+        }
+        if (!products_.empty()) form.selected = products_;
+        if (!windowTime(from_, form.windowStart) || !windowTime(to_, form.windowEnd)) {
+            context.refuse("--from and --to take HHMM (0000-2359)");
+            return std::nullopt;
+        }
+        if (name_) form.name = *name_;
+        form.forbidOpen = flag(forbidOpen_, allowOpen_, form.forbidOpen);
+        form.forbidClose = flag(forbidClose_, allowClose_, form.forbidClose);
+        if (!knownProducts(context, form.exchanges)) return std::nullopt;
+        if (!validateProductRuleForm(desk.port(), form)) return std::nullopt;
+        return form.result;
+    }
+
+    std::optional<RiskRule> genericRule(CliContext& context, const RiskRule* existing) {
+        Desk& desk = context.desk();
+        GenericRuleForm form =
+            makeGenericRuleForm(desk.reference(), readRuleCatalogue(desk), category_, existing);
+        if (adding_) {
+            form.selectedKind = -1;
+            for (std::size_t i = 0; i < form.kinds.size(); ++i)
+                if (form.kinds[i].kind == kind_) form.selectedKind = static_cast<int>(i);
+            if (form.selectedKind < 0) {
+                context.refuse("no kind " + std::to_string(kind_) + " in category " +
+                               std::to_string(category_) + " (see risk kinds)");
+                return std::nullopt;
+            }
+        }
+        if (!products_.empty()) {
+            if (!knownProducts(context, form.exchanges)) return std::nullopt;
+            form.scope = productScopeOf(form.exchanges, products_);
+        }
+        if (!exchanges_.empty()) {
+            ExchangePickerForm picker;
+            const auto& captions = exchangeCodes();
+            for (const std::string& code : exchanges_) {
+                std::size_t i = 0;
+                while (i < captions.size() && captions[i] != code) ++i;
+                if (i == captions.size()) {
+                    context.refuse("no exchange " + code);
+                    return std::nullopt;
+                }
+                picker.ticked[i] = true;
+            }
+            validateExchangePicker(desk.port(), picker);
+            form.scope = picker.scope;
+        }
+        for (std::size_t i = 0; i < 6; ++i)
+            if (parameters_[i]) form.parameters[i] = *parameters_[i];
+        if (!windowTime(from_, form.windowStart) || !windowTime(to_, form.windowEnd)) {
+            context.refuse("--from and --to take HHMM (0000-2359)");
+            return std::nullopt;
+        }
+        form.forbidOpen = flag(forbidOpen_, allowOpen_, form.forbidOpen);
+        form.forbidClose = flag(forbidClose_, allowClose_, form.forbidClose);
+        if (notifyMinutes_) {
+            form.notify = *notifyMinutes_ != 0;
+            form.notifyMinutes = *notifyMinutes_;
+        }
+        if (forcePercent_) {
+            form.forceClose = *forcePercent_ != 0;
+            form.forceClosePercent = *forcePercent_;
+        }
+        if (name_) form.name = *name_;
+        refreshKindTexts(form);
+        if (!validateGenericRuleForm(desk.port(), form)) return std::nullopt;
+        return form.result;
+    }
+
+    static const std::vector<std::string>& exchangeCodes() {
+        static const std::vector<std::string> codes = {"SHFE", "DCE", "CZCE", "CFFEX"};
+        return codes;
+    }
+
+    bool knownProducts(CliContext& context, const std::vector<ExchangeProducts>& exchanges) {
+        for (const std::string& product : products_) {
+            bool found = false;
+            for (const ExchangeProducts& e : exchanges)
+                for (const std::string& p : e.products) found = found || p == product;
+            if (!found) {
+                context.refuse("no product " + product);
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool adding_;
+    int32_t id_ = 0;
+    int32_t category_ = 0;
+    int32_t kind_ = 0;
+    int32_t level_ = 0;
+    std::vector<std::string> products_;
+    std::vector<std::string> exchanges_;
+    std::array<std::optional<std::string>, 6> parameters_;
+    std::optional<std::string> from_, to_;
+    bool forbidOpen_ = false, forbidClose_ = false, allowOpen_ = false, allowClose_ = false;
+    std::optional<int32_t> notifyMinutes_, forcePercent_;
+    std::optional<std::string> name_;
+};
+
+class DeleteCommand : public RiskCommand {
+public:
+    using RiskCommand::RiskCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--id", ids_, "rule id (\"序号\"); repeat or comma-separate for several")
+            ->required()
+            ->delimiter(',');
+    }
+    int execute(CliContext& context) override {
+        int status = context.login();
+        if (status != ExitDone) return status;
+        const int deleted = deleteRulesAfterQuestion(context.desk(), RulePlace::Warehouse, ids_);
+        return deleted == static_cast<int>(ids_.size()) ? ExitDone : ExitFailed;
+    }
+
+private:
+    std::vector<int32_t> ids_;
+};
+
+// The commands on one target's loaded rules: they open the assignment as
+// the dialog does, act, and close it (command 83).
+class TargetCommand : public RiskCommand {
+public:
+    enum class Verb { Assigned, Load, Unload, Up, Down };
+    TargetCommand(Verb verb, std::string name, std::string help)
+        : RiskCommand(std::move(name), std::move(help)), verb_(verb) {}
+    void addOptions(CLI::App& app) override {
+        auto* sub = app.add_option("--sub", sub_, "sub-account (\"子账号\")");
+        auto* main = app.add_option("--main", main_, "main account (\"主账号\")");
+        auto* group = app.add_option("--group", group_, "group code (\"组\"), e.g. 0101");
+        sub->excludes(main)->excludes(group);
+        main->excludes(group);
+        if (verb_ == Verb::Assigned) return;
+        auto* ids = app.add_option("--id", ids_, "rule id (\"序号\")")->required();
+        if (verb_ == Verb::Load || verb_ == Verb::Unload)
+            ids->delimiter(',');
+        else
+            ids->expected(1);
+    }
+    int execute(CliContext& context) override {
+        RuleAssignment assignment;
+        if (sub_)
+            assignment.target = {RuleTargetKind::SubAccount, *sub_};
+        else if (main_)
+            assignment.target = {RuleTargetKind::MainAccount, *main_};
+        else if (group_)
+            assignment.target = {RuleTargetKind::Group, *group_};
+        else
+            return context.refuse("one of --sub, --main, --group is needed");
+        int status = context.login();
+        if (status != ExitDone) return status;
+        Desk& desk = context.desk();
+        if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::LoadRiskStrategy))
+            return ExitFailed;
+        if (!readLoadedRules(desk, assignment.target, assignment.loaded)) return ExitFailed;
+        if (verb_ == Verb::Assigned) {
+            print(context, assignment);
+            return ExitDone;
+        }
+        const bool done = act(context, assignment);
+        print(context, assignment);
+        const bool finished = finishAssignment(desk, assignment.target);
+        return done && finished ? ExitDone : ExitFailed;
+    }
+
+private:
+    bool act(CliContext& context, RuleAssignment& assignment) {
+        Desk& desk = context.desk();
+        const auto count = static_cast<int>(ids_.size());
+        switch (verb_) {
+            case Verb::Load: {
+                for (int32_t id : ids_) {
+                    RiskRule rule;
+                    if (!cachedRule(desk, id, rule) || rule.owner != desk.session().ownGroupId) {
+                        context.refuse("no rule " + std::to_string(id));
+                        return false;
+                    }
+                }
+                return loadSelectedRules(desk, assignment, ids_) == count;
+            }
+            case Verb::Unload:
+                for (int32_t id : ids_)
+                    if (assignment.positionOf(id) == 0) {
+                        context.refuse("rule " + std::to_string(id) + " is not loaded");
+                        return false;
+                    }
+                return unloadSelectedRules(desk, assignment, ids_) == count;
+            case Verb::Up:
+            case Verb::Down: {
+                const bool up = verb_ == Verb::Up;
+                const int32_t position = assignment.positionOf(ids_.front());
+                if (position == 0) {
+                    context.refuse("rule " + std::to_string(ids_.front()) + " is not loaded");
+                    return false;
+                }
+                if (position == (up ? 1 : static_cast<int32_t>(assignment.loaded.size()))) {
+                    context.refuse("rule " + std::to_string(ids_.front()) + " is already " +
+                                   (up ? "first" : "last"));
+                    return false;
+                }
+                return moveSelectedRule(desk, assignment, ids_, up);
+            }
+            case Verb::Assigned:
+                break;
+        }
+        return true;
+    }
+
+    static void print(CliContext& context, const RuleAssignment& assignment) {
+        std::ostream& out = context.out();
+        out << "序号\t名称\n";
+        for (const AssignedRule& entry : assignment.loaded)
+            writeTsvRow(out, {formatInt(entry.id), entry.rule.summary});
+        out.flush();
+    }
+
+    Verb verb_;
+    std::optional<std::string> sub_, main_, group_;
+    std::vector<int32_t> ids_;
+};
+
+}  // namespace
+
+void addRiskCommands(CommandList& commands) {
+    using V = TargetCommand::Verb;
+    commands.push_back(std::make_unique<KindsCommand>(
+        "kinds", "the rule kinds of riskdetail.ini: category, kind, template"));
+    commands.push_back(std::make_unique<ListCommand>(
+        "list", "the rule warehouse (\"风控仓库\") of a category: 序号, 名称, 备注"));
+    commands.push_back(std::make_unique<EditCommand>(
+        true, "add a rule to the warehouse (the category's dialog and checks)"));
+    commands.push_back(std::make_unique<EditCommand>(
+        false, "modify a rule of the warehouse (options left out stay as they are)"));
+    commands.push_back(std::make_unique<DeleteCommand>(
+        "delete", "delete rules after the question (--yes); stops at the first refusal"));
+    commands.push_back(std::make_unique<TargetCommand>(
+        V::Assigned, "assigned", "the rules loaded onto a sub-account, main account or group"));
+    commands.push_back(std::make_unique<TargetCommand>(
+        V::Load, "load", "load warehouse rules at the end of a target's list"));
+    commands.push_back(std::make_unique<TargetCommand>(
+        V::Unload, "unload", "unload rules from a target after the question (--yes)"));
+    commands.push_back(
+        std::make_unique<TargetCommand>(V::Up, "up", "move a loaded rule one place up"));
+    commands.push_back(
+        std::make_unique<TargetCommand>(V::Down, "down", "move a loaded rule one place down"));
+}
+
+}  // namespace korvant::cli

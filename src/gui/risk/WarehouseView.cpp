@@ -1,0 +1,62 @@
+#include "gui/risk/WarehouseView.h"
+
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/widgets/ReportTable.h"
+#include "risk/RiskActions.h"
+#include "risk/RiskArea.h"
+
+namespace korvant::gui {
+
+WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
+    : QWidget(parent), window_(window), desk_(window.desk()), table_(new QTableWidget(this)) {
+    table_->setObjectName(QStringLiteral("warehouse"));
+    setUpReportTable(*table_, riskArea(desk_).page);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        const auto& rules = riskArea(desk_).page.rules();
+        selectWarehouseRule(desk_, row >= 0 && row < static_cast<int>(rules.size())
+                                       ? rules[static_cast<std::size_t>(row)].id
+                                       : 0);
+    });
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this] {
+        window_.callCore([this] { desk_.dispatcher().send(ActionCode::ModifyRiskStrategy); });
+    });
+    observer_ = desk_.subscribe([this](DeskChange change) {
+        if (change == DeskChange::RiskStrategies) redraw();
+    });
+}
+
+WarehouseView::~WarehouseView() {
+    desk_.unsubscribe(observer_);
+}
+
+void WarehouseView::redraw() {
+    const int32_t selected = riskArea(desk_).selectedRule;
+    WarehousePage& page = riskArea(desk_).page;
+    // The cache may have been reloaded since the page was listed.
+    page.refresh(desk_);
+    const QSignalBlocker blocker(table_);
+    fillReportTable(*table_, page);
+    int row = -1;
+    for (std::size_t i = 0; i < page.rules().size(); ++i)
+        if (page.rules()[i].id == selected) row = static_cast<int>(i);
+    if (row >= 0) table_->selectRow(row);
+    selectWarehouseRule(desk_, row >= 0 ? selected : 0);
+}
+
+void installRiskView(MainWindow& window) {
+    auto* view = new WarehouseView(window);
+    window.content()->setViewPage(ViewKind::Risk, view);
+}
+
+}  // namespace korvant::gui

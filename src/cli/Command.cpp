@@ -22,8 +22,10 @@ void Command::printPage(CliContext& context, const ReportPage& page) {
 int runCommand(Command& command, CliContext& context) {
     try {
         if (!command.checkUsage(context)) return ExitUsage;
-        const int loggedIn = context.login();
-        if (loggedIn != ExitDone) return loggedIn;
+        if (command.logsIn()) {
+            const int loggedIn = context.login();
+            if (loggedIn != ExitDone) return loggedIn;
+        }
         const bool done = command.run(context);
         // An error box means something asked for was not done, even where
         // the desk goes on after it.

@@ -33,6 +33,9 @@ public:
         (void)context;
         return true;
     }
+    // Whether the command logs in before it runs (every command that asks
+    // the server).
+    virtual bool logsIn() const { return true; }
     // Runs the command once logged in. True when everything asked for was
     // done; false when anything was refused or failed (its message shown).
     virtual bool run(CliContext& context) = 0;

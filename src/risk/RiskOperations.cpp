@@ -126,18 +126,16 @@ std::optional<RiskRule> editRule(Desk& desk, int32_t category, const RiskRule* r
     FrontEndPort& port = desk.port();
     if (category == ProductCategory) {
         ProductRuleForm form = makeProductRuleForm(desk.reference(), rule);
-        if (!port.editForm(form, [&port](Form& f) {
-                return validateProductRuleForm(port, static_cast<ProductRuleForm&>(f));
-            }))
+        if (!port.editForm(form,
+                           [&port](ProductRuleForm& f) { return validateProductRuleForm(port, f); }))
             return std::nullopt;
         return form.result;
     }
     GenericRuleForm form =
         makeGenericRuleForm(desk.reference(), readRuleCatalogue(desk), category, rule);
     form.port = &port;
-    if (!port.editForm(form, [&port](Form& f) {
-            return validateGenericRuleForm(port, static_cast<GenericRuleForm&>(f));
-        }))
+    if (!port.editForm(form,
+                       [&port](GenericRuleForm& f) { return validateGenericRuleForm(port, f); }))
         return std::nullopt;
     return form.result;
 }

@@ -65,7 +65,7 @@ bool moveSelectedRule(Desk& desk, RuleAssignment& assignment, const std::vector<
 
 // The assignment dialog's form: the core state the dialog draws and acts
 // on; the chosen tree node filters the warehouse list.
-struct RuleAssignmentForm : Form {
+struct RuleAssignmentForm final : Form {
     static constexpr const char* Kind = "riskAssignment";
     const char* kind() const override { return Kind; }
     Desk* desk = nullptr;

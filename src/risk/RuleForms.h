@@ -32,7 +32,7 @@ inline constexpr const char* ProductRuleModifyNote = "修改风控规则，所�
 inline constexpr const char* GenericRuleModifyNote =
     "注意：修改风控规则，所有已加载该规则的账号均受影响";
 
-struct ProductRuleForm : Form {
+struct ProductRuleForm final : Form {
     static constexpr const char* Kind = "riskProductRule";
     const char* kind() const override { return Kind; }
 
@@ -64,7 +64,7 @@ struct RuleControls {
     bool window = false;  // "生效时间: 从" … "到"
 };
 
-struct GenericRuleForm : Form {
+struct GenericRuleForm final : Form {
     static constexpr const char* Kind = "riskRule";
     const char* kind() const override { return Kind; }
 
@@ -116,7 +116,7 @@ bool validateProductRuleForm(FrontEndPort& port, ProductRuleForm& form);
 bool validateGenericRuleForm(FrontEndPort& port, GenericRuleForm& form);
 
 // "选择品种": the four product lists, pre-selected from a product scope.
-struct ProductPickerForm : Form {
+struct ProductPickerForm final : Form {
     static constexpr const char* Kind = "riskProductPicker";
     const char* kind() const override { return Kind; }
     std::vector<ExchangeProducts> exchanges;
@@ -128,7 +128,7 @@ ProductPickerForm makeProductPicker(const GenericRuleForm& form);
 bool validateProductPicker(FrontEndPort& port, ProductPickerForm& form);
 
 // "选择交易所": "上期所", "大商所", "郑商所", "中金所".
-struct ExchangePickerForm : Form {
+struct ExchangePickerForm final : Form {
     static constexpr const char* Kind = "riskExchangePicker";
     const char* kind() const override { return Kind; }
     std::array<bool, 4> ticked{};

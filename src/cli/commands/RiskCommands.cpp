@@ -22,14 +22,6 @@
 namespace korvant::cli {
 namespace {
 
-void printPage(std::ostream& out, const ReportPage& page) {
-    std::vector<std::string> captions;
-    for (const ReportColumn& c : page.columns()) captions.push_back(c.caption);
-    writeTsvRow(out, captions);
-    for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(out, page.cells(row));
-    out.flush();
-}
-
 class RiskCommand : public Command {
 public:
     RiskCommand(std::string verb, std::string help)
@@ -48,7 +40,9 @@ public:
     void addOptions(CLI::App& app) override {
         app.add_option("--category", category_, "only the kinds the category's dialog offers");
     }
-    int execute(CliContext& context) override {
+    // The catalogue is a local file: no server is asked.
+    bool logsIn() const override { return false; }
+    bool run(CliContext& context) override {
         const RuleCatalogue catalogue = readRuleCatalogue(context.desk());
         std::ostream& out = context.out();
         out << "category\tkind\ttemplate\n";
@@ -56,7 +50,7 @@ public:
             if (!category_ || dialogOffersKind(*category_, k.category, k.kind))
                 writeTsvRow(out, {formatInt(k.category), formatInt(k.kind), k.templateText});
         out.flush();
-        return ExitDone;
+        return true;
     }
 
 private:
@@ -69,14 +63,12 @@ public:
     void addOptions(CLI::App& app) override {
         app.add_option("--category", category_, "tree node (default -1, \"所有规则\")");
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
+    bool run(CliContext& context) override {
         WarehousePage& page = riskArea(context.desk()).page;
         page.node = category_;
         page.refresh(context.desk());
-        printPage(context.out(), page);
-        return ExitDone;
+        printPage(context, page);
+        return true;
     }
 
 private:
@@ -130,13 +122,11 @@ public:
         app.add_option("--name", name_, "\"名称(可不填)\": replaces the summary");
     }
 
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
+    bool run(CliContext& context) override {
         Desk& desk = context.desk();
         if (!gate(desk.port(), desk.session().permissionMask,
                   adding_ ? GatedOperation::AddRiskStrategy : GatedOperation::ModifyRiskStrategy))
-            return ExitFailed;
+            return false;
         RiskRule rule;
         const RiskRule* existing = nullptr;
         if (!adding_) {
@@ -146,18 +136,18 @@ public:
             category_ = rule.category;
         } else if (category_ <= 0) {
             desk.port().info("请选择要添加的风控类别");
-            return ExitFailed;
+            return false;
         }
         std::optional<RiskRule> values = category_ == ProductCategory
                                              ? productRule(context, existing)
                                              : genericRule(context, existing);
-        if (!values) return ExitFailed;
-        if (!adding_) return modifyRiskRule(desk, id_, *values) ? ExitDone : ExitFailed;
+        if (!values) return false;
+        if (!adding_) return modifyRiskRule(desk, id_, *values);
         values->accountLevel = level_;
         const std::optional<int32_t> id = addRiskRule(desk, *values);
-        if (!id) return ExitFailed;
+        if (!id) return false;
         context.out() << "id\t" << *id << '\n' << std::flush;
-        return ExitDone;
+        return true;
     }
 
 private:
@@ -278,11 +268,9 @@ public:
             ->required()
             ->delimiter(',');
     }
-    int execute(CliContext& context) override {
-        int status = context.login();
-        if (status != ExitDone) return status;
+    bool run(CliContext& context) override {
         const int deleted = deleteRulesAfterQuestion(context.desk(), RulePlace::Warehouse, ids_);
-        return deleted == static_cast<int>(ids_.size()) ? ExitDone : ExitFailed;
+        return deleted == static_cast<int>(ids_.size());
     }
 
 private:
@@ -309,7 +297,7 @@ public:
         else
             ids->expected(1);
     }
-    int execute(CliContext& context) override {
+    bool run(CliContext& context) override {
         RuleAssignment assignment;
         if (sub_)
             assignment.target = {RuleTargetKind::SubAccount, *sub_};
@@ -319,20 +307,18 @@ public:
             assignment.target = {RuleTargetKind::Group, *group_};
         else
             return context.refuse("one of --sub, --main, --group is needed");
-        int status = context.login();
-        if (status != ExitDone) return status;
         Desk& desk = context.desk();
         if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::LoadRiskStrategy))
-            return ExitFailed;
-        if (!readLoadedRules(desk, assignment.target, assignment.loaded)) return ExitFailed;
+            return false;
+        if (!readLoadedRules(desk, assignment.target, assignment.loaded)) return false;
         if (verb_ == Verb::Assigned) {
             print(context, assignment);
-            return ExitDone;
+            return true;
         }
         const bool done = act(context, assignment);
         print(context, assignment);
         const bool finished = finishAssignment(desk, assignment.target);
-        return done && finished ? ExitDone : ExitFailed;
+        return done && finished;
     }
 
 private:

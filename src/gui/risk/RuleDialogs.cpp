@@ -570,10 +570,11 @@ void registerRiskDialogs(DialogRegistry& registry) {
     registry.add<GenericRuleDialog, GenericRuleForm>();
     registry.add<ProductPickerDialog, ProductPickerForm>();
     registry.add<ExchangePickerDialog, ExchangePickerForm>();
-    registry.add(RuleAssignmentForm::Kind, [](QWidget* parent, Form& form, const FormValidator&) {
-        RuleAssignmentDialog dialog(dynamic_cast<RuleAssignmentForm&>(form), parent);
-        return dialog.run();
-    });
+    registry.add<RuleAssignmentForm>(
+        [](RuleAssignmentForm& form, const FormValidator&, QWidget* parent) {
+            RuleAssignmentDialog dialog(form, parent);
+            return dialog.run();
+        });
 }
 
 }  // namespace korvant::gui

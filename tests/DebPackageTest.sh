@@ -36,10 +36,10 @@ for file in usr/bin/korvant-desk usr/bin/korvant-cli usr/bin/korvant-sim \
     usr/share/korvant/Server.ini "usr/share/doc/korvant/柜台管理说明文档.pdf" \
     usr/share/applications/korvant-desk.desktop usr/share/metainfo/org.korvant.desk.metainfo.xml \
     usr/share/icons/hicolor/48x48/apps/korvant-desk.png \
-    usr/share/icons/hicolor/scalable/apps/korvant-desk.svg lib/systemd/user/korvant-sim.service; do
+    usr/share/icons/hicolor/scalable/apps/korvant-desk.svg usr/lib/systemd/user/korvant-sim.service; do
     [ -s "$root/$file" ] || fail "$file missing from the package"
 done
-grep -qx 'ExecStart=/usr/bin/korvant-sim $KORVANT_SIM_OPTIONS' "$root/lib/systemd/user/korvant-sim.service" ||
+grep -qx 'ExecStart=/usr/bin/korvant-sim $KORVANT_SIM_OPTIONS' "$root/usr/lib/systemd/user/korvant-sim.service" ||
     fail "the service does not start /usr/bin/korvant-sim"
 
 desktop-file-validate "$root/usr/share/applications/korvant-desk.desktop" || fail "desktop entry"

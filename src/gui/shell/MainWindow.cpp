@@ -630,8 +630,9 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::openManual() {
-    const std::vector<std::string> places =
-        manualPlaces(QCoreApplication::applicationDirPath().toStdString());
+    if (manualPlaces_.empty())
+        manualPlaces_ = manualPlaces(QCoreApplication::applicationDirPath().toStdString());
+    const std::vector<std::string>& places = manualPlaces_;
     for (const std::string& place : places) {
         const QString path = QString::fromStdString(place);
         if (!QFileInfo(path).isFile()) continue;

@@ -47,6 +47,13 @@ PASSWORD
   given as options, one line each in that order. With the global
   --password-stdin (before the command) the login password's line is first.
 
+LOCAL FILES
+  Server.ini, ServerInfo.Dat and riskdetail.ini are read from --dir, else
+  from the folder named by KORVANT_DIR, else beside the program when it is a
+  portable copy (a folder the user can write, such as the build folder),
+  else from $XDG_CONFIG_HOME/korvant (~/.config/korvant), which the first
+  run fills with the shipped samples.
+
 OUTPUT
   stdout carries data only, UTF-8: lists as TSV, a header line of the desk's
   column captions, then the cells as the desk shows them.
@@ -174,8 +181,9 @@ struct Parser {
         app.set_version_flag("--version", std::string("korvant-cli ") + buildVersion(),
                              "print the version and exit");
         app.add_option("--dir", o.dir,
-                       "folder with Server.ini, ServerInfo.Dat and riskdetail.ini (default: the "
-                       "current folder)");
+                       "folder with Server.ini, ServerInfo.Dat and riskdetail.ini (default: "
+                       "KORVANT_DIR, else beside the program, or ~/.config/korvant for an "
+                       "installed copy)");
         app.add_option("--server-index", o.serverIndex,
                        "log in to entry N (from 0) of Server.ini; beyond the list counts as no "
                        "server selected. Without it, the index saved in ServerInfo.Dat (beyond "

@@ -6,6 +6,7 @@
 
 #include "app/Login.h"
 #include "cli/ExitStatus.h"
+#include "cli/LocalFolderChoice.h"
 #include "cli/StatusLine.h"
 #include "core/CoreDesk.h"
 #include "text/SecretText.h"
@@ -25,7 +26,12 @@ CliContext::~CliContext() = default;
 
 Desk& CliContext::desk() {
     if (!desk_) {
-        desk_ = std::make_unique<CoreDesk>(port_, options.dir);
+        std::string problem;
+        const LocalFolder folder =
+            settleLocalFolder(cliLocalFolderPlaces(options.dir, environment, programDir), problem);
+        if (!problem.empty())
+            port_.showMessage({"本地文件夹不可用：" + problem, "提示", MessageIcon::Warning});
+        desk_ = std::make_unique<CoreDesk>(port_, folder.path);
         desk_->statusList().subscribe([this](const StatusRow& row) {
             *err_ << statusLine(row) << '\n' << std::flush;
         });

@@ -35,7 +35,9 @@ public:
     // Terminal facts of the process (main sets them; tests leave them off).
     bool stdinIsTerminal = false;
     bool stderrIsTerminal = false;
-    // Environment lookup (KORVANT_PASSWORD); tests replace it.
+    // The program's own folder (main sets it; empty: the current folder).
+    std::string programDir;
+    // Environment lookup (KORVANT_PASSWORD, KORVANT_DIR); tests replace it.
     std::function<std::optional<std::string>(const std::string&)> environment;
     // Reads a password from the terminal without echo, after showing
     // `label` ("密码: ").
@@ -52,7 +54,7 @@ public:
                           const std::string& label);
 
     CliPort& port() { return port_; }
-    // The desk, created on first use in the --dir folder. Status-list rows
+    // The desk, created on first use in the local folder (cliLocalFolderPlaces). Status-list rows
     // go to stderr as "status<TAB>TIME<TAB>TITLE<TAB>DETAIL".
     Desk& desk();
 

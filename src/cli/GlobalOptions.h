@@ -8,7 +8,7 @@
 namespace korvant::cli {
 
 struct GlobalOptions {
-    std::string dir = ".";
+    std::string dir;  // empty: the folder the local-folder rule chooses
     std::optional<int> serverIndex;
     std::string host;
     std::optional<int> port;

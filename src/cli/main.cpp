@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
     context.stdinIsTerminal = isatty(STDIN_FILENO) == 1;
     context.stderrIsTerminal = isatty(STDERR_FILENO) == 1;
     context.promptPassword = promptWithoutEcho;
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) context.programDir = self.parent_path().string();
     std::vector<std::string> args(argv + 1, argv + argc);
     const int status = korvant::cli::runCli(args, context);
     // The system takes back the caches and closes the connection at once;

@@ -1,13 +1,16 @@
 #include <QApplication>
-#include <QDir>
+#include <QIcon>
+#include <QMessageBox>
+#include <QStandardPaths>
 
-#include <cstring>
 #include <iostream>
 
 #include "app/BuildVersion.h"
 #include "app/ProcessHardening.h"
+#include "local/LocalFolder.h"
 
 #include "core/CoreDesk.h"
+#include "gui/shell/DeskArguments.h"
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/MainWindow.h"
@@ -16,24 +19,49 @@
 
 int main(int argc, char** argv) {
     // Answered before any window system is needed.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::cout << "korvant-desk " << korvant::buildVersion() << '\n';
-            return 0;
-        }
+    const korvant::gui::DeskArguments arguments = korvant::gui::parseDeskArguments(argc, argv);
+    if (!arguments.error.empty()) {
+        std::cerr << "korvant-desk: " << arguments.error << "\n" << korvant::gui::deskHelp();
+        return 2;
     }
+    if (arguments.version) {
+        std::cout << "korvant-desk " << korvant::buildVersion() << '\n';
+        return 0;
+    }
+    if (arguments.help) {
+        std::cout << korvant::gui::deskHelp();
+        return 0;
+    }
+    // The user folder is ~/.config/korvant, shared with the command line.
+    QCoreApplication::setApplicationName(QStringLiteral("korvant"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(korvant::buildVersion()));
     korvant::hardenProcess();
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvant-desk"));
+    Q_INIT_RESOURCE(desk);
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("korvant-desk"), QIcon(QStringLiteral(":/icons/korvant-desk.svg"))));
     // Qt's own dialogs and texts in Chinese, where Qt's translations are
     // installed.
     korvant::gui::installQtTranslations(app);
-    // The desk's files (Server.ini, ServerInfo.Dat) lie beside the program.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+
+    // The local files: beside a portable copy, in the user folder for an
+    // installed one, or where --dir or KORVANT_DIR says.
+    std::string problem;
+    const korvant::LocalFolder folder = korvant::settleLocalFolder(
+        {arguments.dir, qEnvironmentVariable("KORVANT_DIR").toStdString(),
+         QCoreApplication::applicationDirPath().toStdString(),
+         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString()},
+        problem);
+    if (!problem.empty())
+        QMessageBox::warning(
+            nullptr, QStringLiteral("提示"),
+            QStringLiteral("本地文件夹不可用：") + QString::fromStdString(problem));
 
     korvant::gui::DialogRegistry dialogs;
     korvant::gui::registerDialogs(dialogs);
     korvant::gui::QtPort port(dialogs);
-    korvant::CoreDesk desk(port, ".");
+    korvant::CoreDesk desk(port, folder.path);
     korvant::gui::MainWindow window(desk, port);
     QObject::connect(&window, &korvant::gui::MainWindow::programEnded, &app,
                      [](int code) { QCoreApplication::exit(code); });

@@ -1,16 +1,25 @@
-// Pictures of the login dialog and the main window with the demo data, for
-// the README. Runs only when KORVANT_SCREENSHOT_DIR names the folder to
-// write login.png, main-window.png, fee-rates.png and progress.png into.
+// Pictures of the desk with the demo data, for the README and the manual.
+// Runs only when KORVANT_SCREENSHOT_DIR names the folder to write login.png,
+// main-window.png, fee-rates.png, progress.png, subaccount-dialog.png,
+// trading-parameters.png and operation-log.png into.
 #include <QAction>
+#include <QDate>
+#include <QDateEdit>
+#include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
 
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
+#include "gui/accounts/SubAccountDialog.h"
+#include "gui/reports/OperationLogView.h"
+#include "gui/reports/TradingParametersDialog.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/LoginDialog.h"
@@ -95,6 +104,64 @@ TEST(Screenshots, ProgressWindow) {
     watch.start();
     t.window->menuAction(QStringLiteral("显示关联的子账号"))->trigger();
     EXPECT_TRUE(saved);
+}
+
+// A dialog of each area and the log view: subaccount-dialog.png ("添加" on
+// the sub-account tab), trading-parameters.png ("交易参数") and
+// operation-log.png (what this desk did, shown by "日志管理").
+TEST(Screenshots, DialogsAndLogView) {
+    QString folder = qEnvironmentVariable("KORVANT_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "KORVANT_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->resize(1280, 800);
+    auto grabDialog = [&folder](QWidget* dialog, const char* name) {
+        const bool saved = dialog->grab().save(QDir(folder).filePath(QLatin1String(name)));
+        QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->reject(); });
+        return saved;
+    };
+
+    gui::NodeTreeModel* groups = t.window->navigation()->groupModel();
+    for (int node = 0; node < groups->nodeCount(); ++node)
+        if (groups->node(node).data == 5)
+            t.window->navigation()->groupTree()->setCurrentIndex(groups->indexOfNode(node));
+    t.window->content()->threeTabStrip()->setCurrentIndex(2);
+    bool saved = false;
+    t.driver.then([&](QWidget* modal) {
+        if (qobject_cast<gui::SubAccountDialog*>(modal) == nullptr) return false;
+        // Filled in and saved, so that the log has a line of this desk.
+        modal->findChild<QLineEdit*>(QStringLiteral("account"))->setText("199006");
+        modal->findChild<QLineEdit*>(QStringLiteral("password"))->setText("pw");
+        modal->findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("培训账号"));
+        saved = modal->grab().save(QDir(folder).filePath(QStringLiteral("subaccount-dialog.png")));
+        QTimer::singleShot(0, modal->findChild<QPushButton*>(QStringLiteral("ok")),
+                           &QPushButton::click);
+        return true;
+    });
+    t.window->content()->newButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return t.driver.pendingHandlers() == 0; }));
+    EXPECT_TRUE(saved);
+
+    saved = false;
+    t.driver.then([&](QWidget* modal) {
+        if (qobject_cast<gui::TradingParametersDialog*>(modal) == nullptr) return false;
+        saved = grabDialog(modal, "trading-parameters.png");
+        return true;
+    });
+    t.window->menuAction(QStringLiteral("交易参数"))->trigger();
+    ASSERT_TRUE(waitUntil([&] { return t.driver.pendingHandlers() == 0; }));
+    EXPECT_TRUE(saved);
+
+    t.window->viewAction(ViewKind::Logs)->trigger();
+    auto* view =
+        qobject_cast<gui::OperationLogView*>(t.window->content()->viewPage(ViewKind::Logs));
+    ASSERT_NE(view, nullptr);
+    view->fromDate()->setDate(QDate(2000, 1, 1));
+    view->toDate()->setDate(QDate(2099, 12, 31));
+    view->search();
+    waitUntil([] { return false; }, 200);
+    EXPECT_TRUE(t.window->grab().save(QDir(folder).filePath(QStringLiteral("operation-log.png"))));
 }
 
 }  // namespace

@@ -55,6 +55,7 @@
 #include "gui/shell/StatusPanel.h"
 #include "gui/templates/TemplateViews.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "local/ShippedFiles.h"
 
 namespace korvant::gui {
 namespace {
@@ -631,15 +632,20 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::openManual() {
-    QString path = QDir(QCoreApplication::applicationDirPath())
-                       .filePath(QStringLiteral("柜台管理说明文档.pdf"));
-    // A missing manual is said, with the place it was looked for.
-    if (!QFileInfo::exists(path)) {
-        port_.warn("找不到使用说明文档：" + QDir::toNativeSeparators(path).toStdString());
+    if (manualPlaces_.empty())
+        manualPlaces_ = manualPlaces(QCoreApplication::applicationDirPath().toStdString());
+    const std::vector<std::string>& places = manualPlaces_;
+    for (const std::string& place : places) {
+        const QString path = QString::fromStdString(place);
+        if (!QFileInfo(path).isFile()) continue;
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            port_.warn("无法打开使用说明文档：" + QDir::toNativeSeparators(path).toStdString());
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        port_.warn("无法打开使用说明文档：" + QDir::toNativeSeparators(path).toStdString());
+    // A missing manual is said, with the places it was looked for.
+    std::string text = "找不到使用说明文档，查找过：";
+    for (const std::string& place : places) text += "\n" + place;
+    port_.warn(text);
 }
 
 // --- drawing the core's state ---

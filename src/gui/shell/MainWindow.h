@@ -4,6 +4,9 @@
 
 #include <functional>
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "accounts/administrators/AdministratorSort.h"
 #include "accounts/subaccounts/SubAccountSort.h"
@@ -80,6 +83,9 @@ public:
     QAction* viewAction(ViewKind view) const;
     // Menu items by caption, e.g. "修改密码", "开始结算", "关于...".
     QAction* menuAction(const QString& caption) const;
+    // Where "使用说明" looks for the manual, in order (beside the program, then
+    // the installation's documentation folder).
+    void setManualPlaces(std::vector<std::string> places) { manualPlaces_ = std::move(places); }
     // The menus that the areas' menu tables fill.
     QMenu* menu(MenuPlace place) const;
     QMenu* groupMenu() const { return menu(MenuPlace::GroupTree); }
@@ -148,6 +154,7 @@ private:
     std::map<ViewKind, QAction*> viewActions_;
     std::map<QString, QAction*> menuActions_;
     std::map<MenuPlace, QMenu*> menus_;
+    std::vector<std::string> manualPlaces_;
     SubAccountSorter subAccountSorter_;
     AdministratorSorter administratorSorter_;
     int observer_ = 0;

@@ -34,6 +34,8 @@ bool readsOnly(uint8_t command) {
         case cmd::DepositRecords:
         case cmd::SubAccountFunds:
         case cmd::GroupIdOfCode:
+        case cmd::Statement:
+        case cmd::StatementList:
             return true;
         default:
             return false;
@@ -93,6 +95,7 @@ Dispatcher makeDispatcher() {
     addSettlementHandlers(d);
     addTradingParameterHandlers(d);
     addOperationLogHandlers(d);
+    addStatementHandlers(d);
     return d;
 }
 

@@ -18,5 +18,6 @@ void addTemplateHandlers(Dispatcher& d);
 void addSettlementHandlers(Dispatcher& d);
 void addTradingParameterHandlers(Dispatcher& d);
 void addOperationLogHandlers(Dispatcher& d);
+void addStatementHandlers(Dispatcher& d);
 
 }  // namespace korvant::sim

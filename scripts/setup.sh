@@ -9,10 +9,11 @@ cd "$(dirname "$0")/.."
 # platform of the GUI tests comes with qt6-base-dev); fonts-wqy-microhei:
 # Chinese text in offscreen tests and screenshots; locales: a decimal-comma
 # locale for the tests of number text; qt6-translations-l10n: Qt's own
-# dialogs and errors in Chinese; libqt6svg6: the toolbar's drawn icons.
+# dialogs and errors in Chinese; libqt6svg6: the toolbar's drawn icons;
+# poppler-utils: the statement PDF test reads the text back (pdftotext).
 packages=(build-essential cmake pkg-config zlib1g-dev qt6-base-dev qt6-qpa-plugins libgl-dev
           libasio-dev libcli11-dev libgtest-dev libbenchmark-dev fonts-wqy-microhei locales
-          qt6-translations-l10n libqt6svg6)
+          qt6-translations-l10n libqt6svg6 poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

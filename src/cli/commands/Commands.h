@@ -21,5 +21,6 @@ void addSubAccountCommands(CommandList& commands);     // subaccount list|add|mo
 void addMainAccountCommands(CommandList& commands);    // mainaccount list|links|add|…
 void addDepositCommands(CommandList& commands);        // deposit sub|main|link
 void addDepositRecordsCommand(CommandList& commands);  // deposits
+void addStatementCommands(CommandList& commands);      // statement [batch]
 
 }  // namespace korvant::cli

@@ -126,7 +126,7 @@ public:
                 text += cells[i];
             } else {
                 const bool right = i > 0 && !cells[i].empty() &&
-                                   (std::isdigit(static_cast<unsigned char>(cells[i].back())) != 0);
+                                   cells[i].find_first_not_of("0123456789.-%") == std::string::npos;
                 text += cell(cells[i], static_cast<std::size_t>(widths[i]), right);
                 text += " ";
             }
@@ -257,7 +257,7 @@ std::optional<std::string> composeStatement(const SimState& s, const StatementAs
               movementWidths);
     w.rule();
     w.line("成交明细");
-    const std::vector<int> tradeWidths = {10, 8, 8, 8, 6, 6, 10, 6, 14, 6, 10, 12};
+    const std::vector<int> tradeWidths = {8, 6, 6, 8, 5, 5, 10, 5, 11, 4, 9, 14};
     w.row({"成交日期", "交易所", "品种", "合约", "买/卖", "投/保", "成交价", "手数", "成交额",
            "开平", "手续费", ask.tradeByTrade ? "平仓盈亏(逐笔)" : "平仓盈亏(盯市)"},
           tradeWidths);

@@ -99,12 +99,17 @@ StatementTab::StatementTab(Desk& desk, Runner run, QWidget* parent)
     bar->addWidget(to_);
     bar->addWidget(style_);
     bar->addWidget(csv_);
-    for (QPushButton* button : {search, save, printButton, previewButton, pdf, batch})
-        bar->addWidget(button);
     bar->addStretch();
+    // The buttons on a row of their own, so that the page is no wider than
+    // the other report pages.
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {search, save, printButton, previewButton, pdf, batch})
+        buttons->addWidget(button);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(bar);
+    layout->addLayout(buttons);
     layout->addWidget(text_, 1);
     showPeriodFields();
 

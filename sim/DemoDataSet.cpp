@@ -146,6 +146,8 @@ void buildDemo(uint32_t seed, SimState& s) {
     addAdministrators(s);
     addMainAccounts(s);
     addSubAccounts(s, random);
+    // One customer trades all day: its month's statement takes many chunks.
+    s.busyAccounts[100101] = 40;
     const std::set<std::string> codes = {"cu", "al", "zn", "au", "ag", "rb", "hc", "ru", "a",
                                          "m",  "y",  "p",  "c",  "i",  "j",  "l",  "pp", "SR",
                                          "CF", "TA", "MA", "FG", "OI", "IF", "IC", "IH", "T"};

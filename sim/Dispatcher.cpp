@@ -35,6 +35,8 @@ bool readsOnly(uint8_t command) {
         case cmd::SubAccountFunds:
         case cmd::GroupIdOfCode:
         case cmd::AssignedRules:
+        case cmd::Statement:
+        case cmd::StatementList:
             return true;
         default:
             return false;
@@ -95,6 +97,7 @@ Dispatcher makeDispatcher() {
     addSettlementHandlers(d);
     addTradingParameterHandlers(d);
     addOperationLogHandlers(d);
+    addStatementHandlers(d);
     return d;
 }
 

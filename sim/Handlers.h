@@ -19,5 +19,6 @@ void addRiskHandlers(Dispatcher& d);
 void addSettlementHandlers(Dispatcher& d);
 void addTradingParameterHandlers(Dispatcher& d);
 void addOperationLogHandlers(Dispatcher& d);
+void addStatementHandlers(Dispatcher& d);
 
 }  // namespace korvant::sim

@@ -130,6 +130,8 @@ void buildLarge(uint32_t seed, SimState& s) {
         }
     }
 
+    // The busiest customer: a month's statement of well over 1 MB.
+    s.busyAccounts[101001] = 500;
     addVarietiesUpTo(s, Varieties);
     for (int i = 1; i <= TemplatesOfEachKind; ++i) {
         std::string owner = twoDigits((i % Departments) + 1);

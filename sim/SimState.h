@@ -171,6 +171,9 @@ public:
     int32_t nextGroupId = 2;
     int32_t nextTemplateId = 1;
     int32_t nextSerial = 1;
+    // Trades a day of the accounts that trade more than the rest (account
+    // number -> trades), for statements of realistic length.
+    std::map<int32_t, int> busyAccounts;
 
     Group* findGroup(int32_t id);
     Group* findGroupByCode(const std::string& code);
@@ -200,6 +203,9 @@ public:
     // groups below it, ascending; empty when there is no such group.
     std::vector<uint32_t> positionsWithin(int32_t ancestor, bool subAccountsList) const;
     void dropIndexes() const;
+    // Statements composed since the data last changed, by request (GBK);
+    // dropped with the indexes.
+    std::map<std::string, std::string>& statementCache() const { return indexes_.statements; }
 
 private:
     const Group* group(int32_t id) const;
@@ -222,6 +228,7 @@ private:
         std::unordered_map<int32_t, uint32_t> groupById;
         std::unordered_map<int32_t, std::vector<int32_t>> childGroups;
         std::vector<uint32_t> depositsByDate;
+        std::map<std::string, std::string> statements;
     };
     mutable Indexes indexes_;
 };

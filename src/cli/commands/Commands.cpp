@@ -29,6 +29,7 @@ CommandList allCommands() {
     commands.push_back(std::make_unique<ParamsShowCommand>());
     commands.push_back(std::make_unique<ParamsSetCommand>());
     commands.push_back(std::make_unique<LogCommand>());
+    addStatementCommands(commands);
     return commands;
 }
 

@@ -22,5 +22,6 @@ void addMainAccountCommands(CommandList& commands);    // mainaccount list|links
 void addDepositCommands(CommandList& commands);        // deposit sub|main|link
 void addDepositRecordsCommand(CommandList& commands);  // deposits
 void addRiskCommands(CommandList& commands);           // risk kinds|list|add|modify|…
+void addStatementCommands(CommandList& commands);      // statement [batch]
 
 }  // namespace korvant::cli

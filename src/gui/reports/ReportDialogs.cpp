@@ -2,6 +2,7 @@
 
 #include "gui/reports/SettlementPricesDialog.h"
 #include "gui/reports/SettlementStatusDialog.h"
+#include "gui/reports/StatementBatchDialog.h"
 #include "gui/reports/TradingParametersDialog.h"
 #include "gui/shell/DialogRegistry.h"
 
@@ -9,6 +10,7 @@ namespace korvant::gui {
 
 void registerReportDialogs(DialogRegistry& registry) {
     registry.add<TradingParametersDialog, TradingParametersForm>();
+    registry.add<StatementBatchDialog, StatementBatchForm>();
     registry.add<SettlementStatusForm>(
         [](SettlementStatusForm& form, const FormValidator&, QWidget* parent) {
             SettlementStatusDialog dialog(form, parent);

@@ -38,6 +38,7 @@
 #include "gui/accounts/DepositRecordsTab.h"
 #include "gui/accounts/LinkedSubAccountsWindow.h"
 #include "gui/reports/OperationLogView.h"
+#include "gui/reports/StatementTab.h"
 #include "gui/risk/WarehouseView.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/AccountListView.h"
@@ -131,6 +132,11 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
         desk_, *content_, [this](const std::function<void()>& work) { return callCore(work); });
     // A customer number typed into the deposit records selects its node.
     depositRecordsPage(desk_).selectReportNode = [this](const std::string& text) {
+        selectReportNode(QString::fromStdString(text));
+    };
+    StatementTab::install(desk_, *content_,
+                          [this](const std::function<void()>& work) { return callCore(work); });
+    statementPage(desk_).selectReportNode = [this](const std::string& text) {
         selectReportNode(QString::fromStdString(text));
     };
     installTemplateViews(*this);

@@ -1,0 +1,197 @@
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/ExitStatus.h"
+#include "cli/PdfOutput.h"
+#include "cli/commands/Commands.h"
+#include "reports/statements/StatementAssembly.h"
+#include "reports/statements/StatementPage.h"
+
+// `statement`: one settlement statement (" 结算单 ") on stdout, saved to a
+// file or written as PDF; `statement batch`: the daily statements of a group
+// for a date range exported into a folder ("批量导出").
+namespace korvant::cli {
+namespace {
+
+const std::vector<std::pair<std::string, StatementStyle>> Styles = {
+    {"盯市", StatementStyle::MarkToMarket},
+    {"逐笔", StatementStyle::TradeByTrade},
+    {"0", StatementStyle::MarkToMarket},
+    {"1", StatementStyle::TradeByTrade}};
+
+StatementStyle styleOf(const std::string& text) {
+    for (const auto& [name, style] : Styles)
+        if (name == text) return style;
+    return StatementStyle::MarkToMarket;
+}
+
+CLI::Option* addStyle(CLI::App& app, std::string& style) {
+    return app.add_option("--style", style, "\"盯市\" (default) or \"逐笔\"")
+        ->check(CLI::IsMember({"盯市", "逐笔", "0", "1"}));
+}
+
+// The statement as received, with control characters other than tab and
+// line ends made visible.
+std::string visibleText(const std::string& text) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F) {
+            out += "\\x";
+            out += hex[u >> 4];
+            out += hex[u & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+class StatementCommand : public Command {
+public:
+    std::string name() const override { return "statement"; }
+    std::string help() const override {
+        return "print, save or write as PDF one settlement statement; \"statement batch\" exports "
+               "the daily statements of a group into a folder";
+    }
+    void addOptions(CLI::App& app) override;
+    int execute(CliContext& context) override;
+
+private:
+    int show(CliContext& context);
+    int batch(CliContext& context);
+
+    CLI::App* batch_ = nullptr;
+    std::string account_;
+    int day_ = 0;
+    int month_ = 0;
+    int from_ = 0;
+    int to_ = 0;
+    std::string style_ = "盯市";
+    bool csv_ = false;
+    std::string save_;
+    std::string pdf_;
+    // statement batch
+    int group_ = 0;
+    int batchFrom_ = 0;
+    int batchTo_ = 0;
+    std::string folder_;
+    std::string batchStyle_ = "盯市";
+    bool batchCsv_ = false;
+};
+
+void StatementCommand::addOptions(CLI::App& app) {
+    app.add_option("--account", account_, "account number (\"客户号\")");
+    auto* day = app.add_option("--day", day_, "daily statement of YYYYMMDD (\"日结单\")");
+    auto* month = app.add_option("--month", month_, "monthly statement of YYYYMM (\"月结单\")");
+    auto* from = app.add_option("--from", from_, "first day YYYYMMDD of a range (\"日期范围\")");
+    auto* to = app.add_option("--to", to_, "last day YYYYMMDD of the range");
+    from->needs(to);
+    to->needs(from);
+    day->excludes(month)->excludes(from);
+    month->excludes(from);
+    addStyle(app, style_);
+    app.add_flag("--csv", csv_, "CSV text (\"CSV格式\")");
+    app.add_option("--save", save_,
+                   "save to this file (\".txt\"/\".csv\" appended when missing); a folder ending "
+                   "in \"/\" saves under the proposed name inside it");
+    app.add_option("--pdf", pdf_, "write the statement as a PDF file, as printed");
+
+    batch_ = app.add_subcommand("batch", "export the daily statements of a group (\"批量导出\")");
+    batch_->add_option("--group", group_, "group id as in the report tree")->required();
+    batch_->add_option("--from", batchFrom_, "first day YYYYMMDD")->required();
+    batch_->add_option("--to", batchTo_, "last day YYYYMMDD")->required();
+    batch_
+        ->add_option("--folder", folder_, "folder to export to (\"导出到\"), created when missing")
+        ->required();
+    addStyle(*batch_, batchStyle_);
+    batch_->add_flag("--csv", batchCsv_, "CSV text (\"CSV 格式\")");
+}
+
+int StatementCommand::execute(CliContext& context) {
+    if (batch_ != nullptr && batch_->parsed()) return batch(context);
+    if (account_.empty() || (day_ == 0 && month_ == 0 && from_ == 0)) {
+        context.err() << "statement: --account and one of --day, --month, --from/--to are needed\n";
+        return ExitUsage;
+    }
+    return show(context);
+}
+
+int StatementCommand::show(CliContext& context) {
+    const int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+    StatementPage& page = statementPage(desk);
+    page.account = account_;
+    page.style = styleOf(style_);
+    page.csv = csv_;
+    page.period.type = month_ != 0  ? PeriodType::Month
+                       : from_ != 0 ? PeriodType::Range
+                                    : PeriodType::Day;
+    page.period.first = month_ != 0 ? month_ * 100 + 1 : from_ != 0 ? from_ : day_;
+    page.period.month = month_;
+    page.period.last = to_;
+    if (!queryStatement(desk, page)) {
+        if (page.text == StatementMissingText) context.refuse(StatementMissingText);
+        return ExitFailed;
+    }
+    if (save_.empty() && pdf_.empty()) {
+        context.out() << visibleText(page.text) << std::flush;
+        return ExitDone;
+    }
+    if (!save_.empty()) {
+        std::string path = save_;
+        std::error_code error;
+        const bool folder = (path.back() == '/') && std::filesystem::is_directory(path, error);
+        path = folder ? path + proposedStatementName(page) : withStatementExtension(path, csv_);
+        if (!saveStatement(desk, page, path)) return ExitFailed;
+    }
+    if (!pdf_.empty()) {
+        std::string error;
+        if (!writeStatementPdf(pdf_, page.text, error)) {
+            context.port().error("文件保存失败：" + pdf_ + "\n" + error);
+            return ExitFailed;
+        }
+    }
+    return ExitDone;
+}
+
+int StatementCommand::batch(CliContext& context) {
+    const int status = context.login();
+    if (status != ExitDone) return status;
+    Desk& desk = context.desk();
+    StatementBatchForm form;
+    form.from = batchFrom_;
+    form.to = batchTo_;
+    form.folder = folder_;
+    form.style = styleOf(batchStyle_);
+    form.csv = batchCsv_;
+    StatementPage& page = statementPage(desk);
+    if (group_ <= 0) {
+        // The desk's message for a batch without a group; no dialog.
+        page.target = {};
+        return batchExportStatements(desk, page) ? ExitDone : ExitFailed;
+    }
+    if (!checkStatementBatchForm(context.port(), form)) return ExitFailed;
+    ReportTarget target;
+    target.id = group_;
+    const RecordCache<Group>& groups = desk.reference().groups;
+    for (int i = 0; i < groups.count(); ++i)
+        if (groups.at(i).id == group_) target.text = groups.at(i).name;
+    page.target = target;
+    return exportStatements(desk, target, form).complete() ? ExitDone : ExitFailed;
+}
+
+}  // namespace
+
+void addStatementCommands(CommandList& commands) {
+    commands.push_back(std::make_unique<StatementCommand>());
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,228 @@
+#include "gui/reports/StatementTab.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "app/Desk.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/widgets/DateFields.h"
+#include "print/StatementPrint.h"
+
+namespace korvant::gui {
+
+namespace {
+
+QString shownText(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.remove(QLatin1Char('\r'));
+    return shown;
+}
+
+void printFailed(QWidget* parent) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), QStringLiteral("打印失败。 "),
+                    QMessageBox::Ok, parent);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+}  // namespace
+
+StatementTab::StatementTab(Desk& desk, Runner run, QWidget* parent)
+    : QWidget(parent),
+      desk_(desk),
+      run_(std::move(run)),
+      page_(statementPage(desk)),
+      account_(new QLineEdit(this)),
+      period_(new QComboBox(this)),
+      month_(new QComboBox(this)),
+      from_(new QDateEdit(QDate::currentDate(), this)),
+      toLabel_(new QLabel(QStringLiteral("到"), this)),
+      to_(new QDateEdit(QDate::currentDate(), this)),
+      style_(new QComboBox(this)),
+      csv_(new QCheckBox(QStringLiteral("CSV格式"), this)),
+      text_(new QPlainTextEdit(this)) {
+    account_->setObjectName(QStringLiteral("account"));
+    period_->setObjectName(QStringLiteral("period"));
+    month_->setObjectName(QStringLiteral("month"));
+    from_->setObjectName(QStringLiteral("from"));
+    to_->setObjectName(QStringLiteral("to"));
+    style_->setObjectName(QStringLiteral("style"));
+    csv_->setObjectName(QStringLiteral("csv"));
+    text_->setObjectName(QStringLiteral("statement"));
+    account_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), account_));
+    account_->setMaximumWidth(120);
+    for (PeriodType type : {PeriodType::Day, PeriodType::Month, PeriodType::Range})
+        period_->addItem(QString::fromUtf8(periodCaption(type)));
+    for (int32_t month : statementMonths(ymdOfDate(QDate::currentDate())))
+        month_->addItem(QString::number(month));
+    for (StatementStyle style : {StatementStyle::MarkToMarket, StatementStyle::TradeByTrade})
+        style_->addItem(QString::fromUtf8(styleCaption(style)));
+    setUpDateField(from_);
+    setUpDateField(to_);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont font = print::statementFont();
+    font.setPointSize(10);
+    text_->setFont(font);
+
+    auto* search = new QPushButton(QStringLiteral("查询"), this);
+    auto* save = new QPushButton(QStringLiteral("另存为"), this);
+    auto* printButton = new QPushButton(QStringLiteral("打印"), this);
+    auto* previewButton = new QPushButton(QStringLiteral("打印预览"), this);
+    auto* pdf = new QPushButton(QStringLiteral("导出PDF"), this);
+    auto* batch = new QPushButton(QStringLiteral("批量导出"), this);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(QStringLiteral("客户号:"), this));
+    bar->addWidget(account_);
+    bar->addWidget(period_);
+    bar->addWidget(month_);
+    bar->addWidget(from_);
+    bar->addWidget(toLabel_);
+    bar->addWidget(to_);
+    bar->addWidget(style_);
+    bar->addWidget(csv_);
+    bar->addStretch();
+    // The buttons on a row of their own, so that the page is no wider than
+    // the other report pages.
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {search, save, printButton, previewButton, pdf, batch})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(bar);
+    layout->addLayout(buttons);
+    layout->addWidget(text_, 1);
+    showPeriodFields();
+
+    connect(period_, &QComboBox::currentIndexChanged, this, [this] { showPeriodFields(); });
+    connect(style_, &QComboBox::currentIndexChanged, this, [this] { this->search(); });
+    connect(search, &QPushButton::clicked, this, [this] { this->search(); });
+    connect(account_, &QLineEdit::returnPressed, this, [this] { this->search(); });
+    connect(account_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { page_.account = text.toStdString(); });
+    connect(save, &QPushButton::clicked, this, [this] {
+        readFields();
+        run_([this] { saveStatementAs(desk_, page_); });
+    });
+    connect(printButton, &QPushButton::clicked, this, [this] { print(); });
+    connect(previewButton, &QPushButton::clicked, this, [this] { preview(); });
+    connect(pdf, &QPushButton::clicked, this, [this] { exportPdf(); });
+    connect(batch, &QPushButton::clicked, this, [this] {
+        readFields();
+        run_([this] { batchExportStatements(desk_, page_); });
+    });
+    // A query run from elsewhere (a node chosen in the report tree) ends
+    // with the page label: the text is drawn again then.
+    observer_ = desk_.subscribe([this](DeskChange change) {
+        if (change == DeskChange::PageLabel && reportPages(desk_).shown == &page_) redraw();
+    });
+}
+
+StatementTab::~StatementTab() {
+    desk_.unsubscribe(observer_);
+}
+
+void StatementTab::showPeriodFields() {
+    const auto type = static_cast<PeriodType>(period_->currentIndex());
+    month_->setVisible(type == PeriodType::Month);
+    from_->setVisible(type != PeriodType::Month);
+    toLabel_->setVisible(type == PeriodType::Range);
+    to_->setVisible(type == PeriodType::Range);
+}
+
+void StatementTab::readFields() {
+    page_.period.type = static_cast<PeriodType>(std::max(period_->currentIndex(), 0));
+    page_.period.first = ymdOfDate(from_->date());
+    page_.period.last = ymdOfDate(to_->date());
+    page_.period.month = month_->currentText().left(15).toInt();
+    page_.style = static_cast<StatementStyle>(std::max(style_->currentIndex(), 0));
+    page_.csv = csv_->isChecked();
+}
+
+void StatementTab::search() {
+    readFields();
+    run_([this] { queryStatement(desk_, page_); });
+    redraw();
+}
+
+void StatementTab::redraw() {
+    const QString account = QString::fromStdString(page_.account);
+    if (account_->text() != account) account_->setText(account);
+    const QString text = shownText(page_.text);
+    if (text_->toPlainText() != text) text_->setPlainText(text);
+}
+
+void StatementTab::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printer.setDocName(QStringLiteral("打印结算单"));
+    if (!print::paintStatement(printer, shownText(page_.text))) printFailed(this);
+}
+
+void StatementTab::preview() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("打印结算单"));
+    QPrintPreviewDialog dialog(&printer, this);
+    const QString text = shownText(page_.text);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, text](QPrinter* p) {
+        if (!print::paintStatement(*p, text)) printFailed(this);
+    });
+    dialog.exec();
+}
+
+void StatementTab::exportPdf() {
+    readFields();
+    QString name = QString::fromStdString(proposedStatementName(page_));
+    name = name.left(name.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".pdf");
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), name,
+                                                QStringLiteral("PDF文件 (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    QString error;
+    if (!print::writeStatementPdf(path, shownText(page_.text), &error))
+        QMessageBox::critical(this, QStringLiteral("提示"),
+                              QStringLiteral("文件保存失败：") + path + QLatin1Char('\n') + error);
+}
+
+StatementTab* StatementTab::install(Desk& desk, ContentPanel& content, Runner run) {
+    QTabBar* strip = content.viewStrip(ViewKind::Reports);
+    if (strip == nullptr) return nullptr;
+    auto* tab = new StatementTab(desk, std::move(run), &content);
+    tab->hide();
+    auto shown = [&desk, &content, tab](int index) {
+        showStatementTab(desk, index == StatementPage::Tab);
+        if (index != StatementPage::Tab) return;
+        tab->redraw();
+        if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
+        if (desk.mainState().view == ViewKind::Reports)
+            content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
+    };
+    QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
+    // The tab that opens first.
+    if (strip->currentIndex() == StatementPage::Tab) shown(StatementPage::Tab);
+    return tab;
+}
+
+}  // namespace korvant::gui

@@ -1,0 +1,288 @@
+#include "reports/statements/StatementPage.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/Desk.h"
+#include "app/DeskPagedQuery.h"
+#include "app/Exchange.h"
+#include "local/FileErrorText.h"
+#include "local/WholeFile.h"
+#include "model/ListAnswer.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Gbk.h"
+#include "protocol/Packet.h"
+#include "reports/statements/StatementAssembly.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+
+namespace {
+
+constexpr const char* BuildFailedText = " 组包出错!!";
+constexpr const char* RangeText = "起始日期应小于等于结束日期。 ";
+constexpr const char* NoGroupText = "请先选择要导出的结算单所属的组";
+constexpr const char* FolderText = "无法创建该目录";
+constexpr std::size_t MaxFolderLength = 1022;
+
+}  // namespace
+
+StatementFetch fetchStatement(Desk& desk, StatementRequest request) {
+    const ExchangeTexts texts = ExchangeTexts::query(BuildFailedText);
+    StatementAssembly assembly;
+    std::vector<uint8_t> packet(StatementRequestSize, 0);
+    std::vector<uint8_t> answer;
+    std::vector<uint8_t> inflated;
+    StatementFetch fetch;
+    for (request.chunk = 0;; ++request.chunk) {
+        const int size =
+            writeStatementRequest(request, packet.data(), static_cast<int>(packet.size()));
+        const int length = exchange(desk, packet.data(), size, answer, texts);
+        if (length <= 0) {
+            fetch.failure = StatementForeignText;
+            return fetch;
+        }
+        const uint8_t* bytes = answer.data();
+        int bytesLength = length;
+        if (length >= HeaderSize && answer[2] == FlagCompressed) {
+            inflated.resize(MaxPacketSize);
+            bytesLength = inflatePacket(answer.data(), length, inflated.data(), MaxPacketSize);
+            bytes = inflated.data();
+        }
+        const StatementAssembly::Step step = assembly.take(bytes, bytesLength);
+        switch (step) {
+            case StatementAssembly::Step::More:
+                continue;
+            case StatementAssembly::Step::Done:
+                fetch.outcome = StatementFetch::Outcome::Text;
+                fetch.gbk = assembly.releaseText();
+                return fetch;
+            case StatementAssembly::Step::Missing:
+                fetch.outcome = StatementFetch::Outcome::Missing;
+                return fetch;
+            case StatementAssembly::Step::Failed:
+                fetch.failure = assembly.failure();
+                return fetch;
+        }
+    }
+}
+
+StatementRequest StatementPage::request() const {
+    StatementRequest r;
+    r.start = period.start();
+    r.end = period.end();
+    r.targetText = target.text;
+    r.targetId = target.id;
+    r.csv = csv;
+    r.style = style;
+    return r;
+}
+
+const std::vector<ReportColumn>& StatementPage::columns() const {
+    static const std::vector<ReportColumn> none;
+    return none;
+}
+
+bool StatementPage::showPage(Desk& desk, int) {
+    return queryStatement(desk, *this);
+}
+
+void StatementPage::targetChosen(Desk& desk, bool shown) {
+    account.clear();
+    if (shown) queryStatement(desk, *this);
+}
+
+StatementPage& statementPage(Desk& desk) {
+    StatementPage& page = desk.areaState<StatementPage>();
+    addReportPage(desk, page);
+    return page;
+}
+
+void showStatementTab(Desk& desk, bool shown) {
+    StatementPage& page = statementPage(desk);
+    if (shown)
+        showReportPage(desk, &page);
+    else if (reportPages(desk).shown == &page)
+        showReportPage(desk, nullptr);
+}
+
+bool queryStatement(Desk& desk, StatementPage& page) {
+    if (!page.account.empty()) {
+        page.target.text = page.account;
+        if (page.selectReportNode) page.selectReportNode(page.account);
+        page.target.id = -1;
+    }
+    if (page.period.type == PeriodType::Range && page.period.last < page.period.first) {
+        desk.port().info(RangeText);
+        return false;
+    }
+    StatementFetch fetch = fetchStatement(desk, page.request());
+    switch (fetch.outcome) {
+        case StatementFetch::Outcome::Text:
+            page.gbk = std::move(fetch.gbk);
+            page.text = fromGbk(page.gbk);
+            break;
+        case StatementFetch::Outcome::Missing:
+            page.text = StatementMissingText;
+            page.gbk = toGbk(page.text);
+            break;
+        case StatementFetch::Outcome::Failed:
+            page.text.clear();
+            page.gbk.clear();
+            desk.port().error(fetch.failure);
+            break;
+    }
+    desk.notify(DeskChange::PageLabel);
+    return fetch.outcome == StatementFetch::Outcome::Text;
+}
+
+std::string proposedStatementName(const StatementPage& page) {
+    return proposedStatementName(statementNamePart(page.account, page.target.text), page.period,
+                                 page.csv);
+}
+
+bool saveStatement(Desk& desk, const StatementPage& page, const std::string& path) {
+    std::string error;
+    if (writeWholeFile(path, page.gbk, &error)) return true;
+    desk.port().error("文件保存失败：" + path + "\n" + error);
+    return false;
+}
+
+bool saveStatementAs(Desk& desk, const StatementPage& page) {
+    const FileFilter filter =
+        page.csv ? FileFilter{"CSV文件", "*.csv"} : FileFilter{"文本文件", "*.txt"};
+    const std::optional<std::string> chosen =
+        desk.port().chooseSaveFile("另存为", proposedStatementName(page), {filter});
+    if (!chosen || chosen->empty()) return false;
+    return saveStatement(desk, page, withStatementExtension(*chosen, page.csv));
+}
+
+bool checkStatementBatchForm(FrontEndPort& port, StatementBatchForm& form) {
+    if (form.to < form.from)
+        return refuseField(port, form, "to",
+                           {"起始时间不能晚于结束时间", "提示", MessageIcon::Information});
+    if (form.folder.empty())
+        return refuseField(port, form, "folder", {"请选择导出目录", "提示", MessageIcon::Warning});
+    return true;
+}
+
+namespace {
+
+// Creates every missing folder along `folder`; false when it cannot be.
+bool makeFolder(const std::string& folder) {
+    if (folder.size() > MaxFolderLength) return false;
+    std::error_code error;
+    const std::filesystem::path path(folder);
+    if (std::filesystem::is_directory(path, error)) return true;
+    std::filesystem::create_directories(path, error);
+    return !error && std::filesystem::is_directory(path, error);
+}
+
+// Every (account, day) the server lists for the target and range.
+bool listStatements(Desk& desk, const ReportTarget& target, const StatementBatchForm& form,
+                    std::vector<StatementEntry>& entries) {
+    PagedQuery paged;
+    paged.command = cmd::StatementList;
+    paged.recordSize = StatementEntrySize;
+    paged.writeRequest = [&](int page, uint8_t* buffer, int capacity) {
+        StatementListRequest r;
+        r.start = form.from;
+        r.end = form.to;
+        r.targetId = target.id;
+        r.targetText = target.text;
+        r.page = page;
+        return writeStatementListRequest(r, buffer, capacity);
+    };
+    paged.parsePage = [&entries](const uint8_t* packet, int length) {
+        const ListPage page = parseListPage(packet, length, StatementEntrySize);
+        appendStatementEntries(page.records, page.count, entries);
+    };
+    PagedQueryTexts texts;
+    texts.buildFailed = BuildFailedText;
+    texts.progress = "查询结算单列表";
+    return runDeskPagedQuery(desk, std::move(paged), texts);
+}
+
+std::string batchSummary(const StatementBatchResult& r) {
+    std::string text = r.stopped ? "批量导出已停止" : "批量导出完成";
+    text += "\n写入 " + formatInt(r.written) + " 个文件";
+    if (r.missing > 0) text += "，" + formatInt(r.missing) + " 个结算单不存在";
+    if (r.unreadable > 0) text += "，" + formatInt(r.unreadable) + " 个结算单无法读取";
+    if (r.notCreated > 0) text += "，" + formatInt(r.notCreated) + " 个文件无法创建";
+    return text;
+}
+
+}  // namespace
+
+StatementBatchResult exportStatements(Desk& desk, const ReportTarget& target,
+                                      const StatementBatchForm& form) {
+    FrontEndPort& port = desk.port();
+    StatementBatchResult result;
+    // The folder first, so that nothing is fetched for a folder that
+    // cannot hold the files.
+    if (!makeFolder(form.folder)) {
+        port.error(FolderText);
+        return result;
+    }
+    std::vector<StatementEntry> entries;
+    if (!listStatements(desk, target, form, entries)) return result;
+    result.listed = true;
+    result.entries = static_cast<int>(entries.size());
+
+    const std::filesystem::path folder(form.folder);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const StatementEntry& entry = entries[i];
+        const int done = static_cast<int>(i);
+        if (!port.progressStep("批量导出日结单  第 " + formatInt(done + 1) + "/" +
+                                   formatInt(result.entries) + " 个",
+                               done, result.entries)) {
+            result.stopped = true;
+            break;
+        }
+        StatementRequest request;
+        request.start = entry.day;
+        request.targetText = formatInt(entry.account);
+        request.targetId = -1;
+        request.style = form.style;
+        request.csv = form.csv;
+        const StatementFetch fetch = fetchStatement(desk, request);
+        if (fetch.outcome == StatementFetch::Outcome::Missing) {
+            ++result.missing;
+            continue;
+        }
+        if (fetch.outcome == StatementFetch::Outcome::Failed) {
+            ++result.unreadable;
+            continue;
+        }
+        const std::filesystem::path file =
+            folder / batchStatementFileName(entry.account, entry.day, form.csv);
+        if (writeWholeFile(file.string(), fetch.gbk))
+            ++result.written;
+        else
+            ++result.notCreated;
+    }
+    port.hideProgress();
+    port.info(batchSummary(result));
+    return result;
+}
+
+bool batchExportStatements(Desk& desk, const StatementPage& page) {
+    FrontEndPort& port = desk.port();
+    if (page.target.id <= 0) {
+        port.info(NoGroupText);
+        return false;
+    }
+    StatementBatchForm form;
+    form.from = page.period.first;
+    form.to = page.period.first;
+    form.style = page.style;
+    form.csv = page.csv;
+    form.account = page.account;
+    const auto validator = [&port](Form& f) {
+        return checkStatementBatchForm(port, static_cast<StatementBatchForm&>(f));
+    };
+    if (!port.editForm(form, validator)) return false;
+    return exportStatements(desk, page.target, form).complete();
+}
+
+}  // namespace korvant

@@ -1,0 +1,81 @@
+#include <chrono>
+
+#include "SimTestClient.h"
+
+namespace korvant::sim::test {
+namespace {
+
+namespace chr = std::chrono;
+
+int ymd(chr::sys_days day) {
+    const chr::year_month_day d(day);
+    return static_cast<int>(d.year()) * 10000 +
+           static_cast<int>(static_cast<unsigned>(d.month())) * 100 +
+           static_cast<int>(static_cast<unsigned>(d.day()));
+}
+
+// Monday of the week before this one.
+chr::sys_days lastMonday() {
+    const chr::sys_days today = chr::floor<chr::days>(chr::system_clock::now());
+    return today - chr::days((chr::weekday(today).c_encoding() + 6) % 7) - chr::days(7);
+}
+
+Reply statementChunk(SimClient& client, const std::string& account, int start, int chunk,
+                     bool csv = false) {
+    return client.request(cmd::Statement, 60, [&](PacketWriter& w) {
+        w.i32(4, start).text(8, 32, account).i32(40, -1).i32(44, chunk).i32(48, csv ? 1 : 0);
+    });
+}
+
+// Every chunk of a statement: the text, or none when the first answer is
+// not a chunk.
+std::string wholeStatement(SimClient& client, const std::string& account, int start) {
+    std::string text;
+    int32_t total = -1;
+    for (int chunk = 0; chunk < 1000; ++chunk) {
+        const Reply r = statementChunk(client, account, start, chunk);
+        if (r.command() != cmd::Statement) return {};
+        if (chunk == 0) total = r.i32(4);
+        EXPECT_EQ(r.i32(4), total);
+        text.append(r.bytes.begin() + 8, r.bytes.end());
+        if (r.size() != 10248) {
+            EXPECT_EQ(text.size(), static_cast<std::size_t>(r.i32(4)));
+            return text;
+        }
+    }
+    ADD_FAILURE() << "endless statement";
+    return text;
+}
+
+TEST(StatementHandlers, DaysWeekendsMonthsAndTheListOfAGroup) {
+    auto server = startServer("demo");
+    SimClient client(server->port());
+    client.login("admin", "admin");
+    const int monday = ymd(lastMonday());
+    const std::string daily = wholeStatement(client, "100102", monday);
+    EXPECT_TRUE(contains(fromGbk(daily), "结算单(盯市)"));
+    EXPECT_TRUE(contains(fromGbk(daily), "\r\n"));
+    EXPECT_TRUE(statementChunk(client, "100102", ymd(lastMonday() - chr::days(1)), 0).refused());
+    EXPECT_TRUE(statementChunk(client, "999999", monday, 0).refused());
+    // The busy customer's month takes several chunks.
+    const int month = ymd(lastMonday() - chr::days(31)) / 100;
+    EXPECT_GT(wholeStatement(client, "100101", month).size(), 3u * 10240);
+
+    const Reply list = client.request(cmd::StatementList, 52, [&](PacketWriter& w) {
+        w.i32(4, monday).i32(8, ymd(lastMonday() + chr::days(6))).i32(12, 5).i32(48, 0);
+    });
+    ASSERT_EQ(list.command(), cmd::StatementList);
+    EXPECT_EQ(list.records(8), 15 * 5);  // five trading days of 15 accounts
+    EXPECT_EQ(getI32(list.record(0, 8) + 4), monday);
+}
+
+TEST(StatementHandlers, TheBusiestCustomerOfTheLargeSetHasAMonthOverOneMegabyte) {
+    auto server = startServer("large");
+    SimClient client(server->port());
+    client.login("admin", "admin");
+    const int month = ymd(lastMonday() - chr::days(31)) / 100;
+    EXPECT_GT(wholeStatement(client, "101001", month).size(), 1u << 20);
+}
+
+}  // namespace
+}  // namespace korvant::sim::test

@@ -61,11 +61,12 @@ public:
                "the daily statements of a group into a folder";
     }
     void addOptions(CLI::App& app) override;
-    int execute(CliContext& context) override;
+    bool checkUsage(CliContext& context) override;
+    bool run(CliContext& context) override;
 
 private:
-    int show(CliContext& context);
-    int batch(CliContext& context);
+    bool show(CliContext& context);
+    bool batch(CliContext& context);
 
     CLI::App* batch_ = nullptr;
     std::string account_;
@@ -114,18 +115,19 @@ void StatementCommand::addOptions(CLI::App& app) {
     batch_->add_flag("--csv", batchCsv_, "CSV text (\"CSV 格式\")");
 }
 
-int StatementCommand::execute(CliContext& context) {
+bool StatementCommand::checkUsage(CliContext& context) {
+    if (batch_ != nullptr && batch_->parsed()) return true;
+    if (!account_.empty() && (day_ != 0 || month_ != 0 || from_ != 0)) return true;
+    context.err() << "statement: --account and one of --day, --month, --from/--to are needed\n";
+    return false;
+}
+
+bool StatementCommand::run(CliContext& context) {
     if (batch_ != nullptr && batch_->parsed()) return batch(context);
-    if (account_.empty() || (day_ == 0 && month_ == 0 && from_ == 0)) {
-        context.err() << "statement: --account and one of --day, --month, --from/--to are needed\n";
-        return ExitUsage;
-    }
     return show(context);
 }
 
-int StatementCommand::show(CliContext& context) {
-    const int status = context.login();
-    if (status != ExitDone) return status;
+bool StatementCommand::show(CliContext& context) {
     Desk& desk = context.desk();
     StatementPage& page = statementPage(desk);
     page.account = account_;
@@ -139,32 +141,30 @@ int StatementCommand::show(CliContext& context) {
     page.period.last = to_;
     if (!queryStatement(desk, page)) {
         if (page.text == StatementMissingText) context.refuse(StatementMissingText);
-        return ExitFailed;
+        return false;
     }
     if (save_.empty() && pdf_.empty()) {
         context.out() << visibleText(page.text) << std::flush;
-        return ExitDone;
+        return true;
     }
     if (!save_.empty()) {
         std::string path = save_;
         std::error_code error;
         const bool folder = (path.back() == '/') && std::filesystem::is_directory(path, error);
         path = folder ? path + proposedStatementName(page) : withStatementExtension(path, csv_);
-        if (!saveStatement(desk, page, path)) return ExitFailed;
+        if (!saveStatement(desk, page, path)) return false;
     }
     if (!pdf_.empty()) {
         std::string error;
         if (!writeStatementPdf(pdf_, page.text, error)) {
             context.port().error("文件保存失败：" + pdf_ + "\n" + error);
-            return ExitFailed;
+            return false;
         }
     }
-    return ExitDone;
+    return true;
 }
 
-int StatementCommand::batch(CliContext& context) {
-    const int status = context.login();
-    if (status != ExitDone) return status;
+bool StatementCommand::batch(CliContext& context) {
     Desk& desk = context.desk();
     StatementBatchForm form;
     form.from = batchFrom_;
@@ -176,16 +176,16 @@ int StatementCommand::batch(CliContext& context) {
     if (group_ <= 0) {
         // The desk's message for a batch without a group; no dialog.
         page.target = {};
-        return batchExportStatements(desk, page) ? ExitDone : ExitFailed;
+        return batchExportStatements(desk, page);
     }
-    if (!checkStatementBatchForm(context.port(), form)) return ExitFailed;
+    if (!checkStatementBatchForm(context.port(), form)) return false;
     ReportTarget target;
     target.id = group_;
     const RecordCache<Group>& groups = desk.reference().groups;
     for (int i = 0; i < groups.count(); ++i)
         if (groups.at(i).id == group_) target.text = groups.at(i).name;
     page.target = target;
-    return exportStatements(desk, target, form).complete() ? ExitDone : ExitFailed;
+    return exportStatements(desk, target, form).complete();
 }
 
 }  // namespace

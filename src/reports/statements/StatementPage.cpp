@@ -278,10 +278,10 @@ bool batchExportStatements(Desk& desk, const StatementPage& page) {
     form.style = page.style;
     form.csv = page.csv;
     form.account = page.account;
-    const auto validator = [&port](Form& f) {
-        return checkStatementBatchForm(port, static_cast<StatementBatchForm&>(f));
-    };
-    if (!port.editForm(form, validator)) return false;
+    if (!port.editForm(form, [&port](StatementBatchForm& f) {
+            return checkStatementBatchForm(port, f);
+        }))
+        return false;
     return exportStatements(desk, page.target, form).complete();
 }
 

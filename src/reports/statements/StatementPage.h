@@ -89,7 +89,7 @@ bool saveStatement(Desk& desk, const StatementPage& page, const std::string& pat
 bool saveStatementAs(Desk& desk, const StatementPage& page);
 
 // The dialog "批量导出日结单".
-struct StatementBatchForm : Form {
+struct StatementBatchForm final : Form {
     static constexpr const char* Kind = "statementBatch";
     const char* kind() const override { return Kind; }
 

@@ -128,7 +128,7 @@ TEST(AdministratorOperations, DeleteRemovesTheRecordWithoutAQuery) {
               (std::vector<std::string>{"账号:a2, 名称:名a2, 隶属:二级组", "删除 a2 成功"}));
 }
 
-TEST(AdministratorOperations, LostConnectionEndsModifyButNotAdd) {
+TEST(AdministratorOperations, LostConnectionEndsAddAndModify) {
     AccountDeskFixture f(false);
     f.server.script(0).awaitRequest().close();
     f.server.script(1).awaitRequest().close();
@@ -138,7 +138,8 @@ TEST(AdministratorOperations, LostConnectionEndsModifyButNotAdd) {
         form.password = "pw";
         return true;
     });
-    addAdministrator(f.desk);
+    // Told as an answer that says nothing, then the end of the program.
+    EXPECT_THROW(addAdministrator(f.desk), ProgramEnd);
     EXPECT_EQ(f.port.lastMessage().text, "服务器返回非确认包, 无法确定操作是否失败!");
     EXPECT_EQ(f.statusDetails().back(), "添加 x1 失败！");
 

@@ -295,7 +295,8 @@ TEST(Settlement, TheStatusIsReadFromTheDecodedAnswer) {
     EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"  错误的数据包, 无法解析 !  "});
 
     // An answer of another command whose bytes would read as "finished",
-    // and a refusal, are not a status: the refusal's text is shown.
+    // and a refusal, are not a status: the one is a bad packet, the other
+    // shows the refusal's text.
     f.port.messages.clear();
     Bytes foreign = statusAnswer(2);
     foreign[3] = 51;
@@ -309,7 +310,8 @@ TEST(Settlement, TheStatusIsReadFromTheDecodedAnswer) {
     EXPECT_FALSE(foreignWatch.tick());
     EXPECT_TRUE(foreignWatch.polling());
     EXPECT_EQ(foreignWatch.text(), "正在结算...");
-    EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"无权查询"});
+    EXPECT_EQ(f.port.messageTexts(),
+              (std::vector<std::string>{"  错误的数据包, 无法解析 !  ", "无权查询"}));
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     // Qt's own dialogs and texts in Chinese, where Qt's translations are
     // installed.
     korvant::gui::installQtTranslations(app);
+    korvant::gui::useChineseLocale();
     // The desk's files (Server.ini, ServerInfo.Dat) lie beside the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
 

@@ -179,7 +179,8 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
         port.error(textf("打开 %s 失败。", path.c_str()));
         return false;
     }
-    if (!port.askYesNo({textf(kind.importQuestion, path.c_str()), "确认", MessageIcon::Question}))
+    if (!port.askYesNo(
+            {textf(kind.importQuestion, path.c_str()), "确认", MessageIcon::Question, true}))
         return false;
 
     const std::string name = templateNameFromPath(kind, path);
@@ -196,20 +197,44 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
 
     const std::vector<CsvFileLine> lines = splitCsvLines(*bytes);
     const int total = static_cast<int>(lines.size()) - 1;
+    int imported = 0;
+    int notImported = 0;
+    bool stopped = false;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const CsvFileLine& line = lines[i];
-        port.showProgress(textf("%s %d/%d", kind.importCaption, static_cast<int>(i), total));
+        // The user may stop between two lines (停止 in the progress window).
+        if (stopped) {
+            if (!csvLineBlank(line.bytes)) ++notImported;
+            continue;
+        }
+        stopped = !port.progressStep(
+            textf("%s %d/%d", kind.importCaption, static_cast<int>(i), total),
+            static_cast<int>(i), total);
         if (csvLineTooLong(line.bytes)) {
             port.warn(textf("第 %d 行超过 %d 字节，未导入。", line.number, MaxCsvLineBytes));
+            ++notImported;
             continue;
         }
         if (csvLineBlank(line.bytes)) continue;
         const CsvRateLine parsed = parseTemplateCsvLine(kind, line.bytes);
         if (parsed.withoutRates) continue;
-        setRates(desk, kind, templateId, parsed.contract, parsed.exchange, parsed.row);
+        if (setRates(desk, kind, templateId, parsed.contract, parsed.exchange, parsed.row))
+            ++imported;
+        else
+            ++notImported;
     }
     port.hideProgress();
     reloadReferenceList(desk, kind.list);
+    if (stopped) {
+        port.warn(textf("导入已停止：模版 %s 已导入 %d 行，未导入 %d 行。模版中保留已导入的行。",
+                        candidate.c_str(), imported, notImported));
+        return false;
+    }
+    if (notImported > 0) {
+        port.warn(textf("模版 %s 导入完成：已导入 %d 行，未导入 %d 行。", candidate.c_str(),
+                        imported, notImported));
+        return false;
+    }
     port.info(textf("模版 %s 导入成功。 ", candidate.c_str()));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "reports/log/OperationLog.h"
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "app/ActionDispatcher.h"
@@ -120,6 +121,15 @@ bool OperationLogPage::showPage(Desk&, int page) {
 }
 
 void OperationLogPage::search(Desk& desk) {
+    // A span that ends before it starts finds nothing: say so instead of
+    // asking.
+    const auto point = [](const LogDateTime& t) {
+        return std::tuple(t.year, t.month, t.day, t.hour, t.minute, t.second);
+    };
+    if (point(query.from) > point(query.to)) {
+        desk.port().info("起始时间不能晚于结束时间");
+        return;
+    }
     // The scope: the group code of the administrator's group.
     std::vector<uint8_t> buffer(PacketBufferSize, 0), answer;
     const int length = writeLogScopeRequest(desk.session().ownGroupId, buffer);

@@ -19,6 +19,9 @@ struct Message {
     std::string text;
     std::string caption = "提示";
     MessageIcon icon = MessageIcon::Information;
+    // A question whose Yes destroys something (delete, clear, unload,
+    // import over): the front end offers No as the default answer.
+    bool defaultNo = false;
 };
 
 // Base of every form a core operation asks the front end to fill. The front

@@ -50,6 +50,9 @@ struct ViewPager {
     std::function<void(int page)> query;
     // The view was switched to (may query its first page); may be empty.
     std::function<void()> shown;
+    // Whether a record row is chosen in the list (the toolbar's Modify acts
+    // on it); empty: the list has no rows to act on.
+    std::function<bool()> rowChosen;
 };
 
 struct MainState {

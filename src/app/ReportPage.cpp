@@ -13,6 +13,11 @@ std::string ReportPage::pageLabel() const {
     return pageLabelText(c.shownPage(), c.total);
 }
 
+std::string ReportPage::rowKey(int row) const {
+    std::vector<std::string> all = cells(row);
+    return all.empty() ? std::string() : std::move(all.front());
+}
+
 int LocalPaging::pageCount(int64_t rows) const {
     if (rows <= 0 || rowsPerPage <= 0) return 0;
     const int64_t pages = (rows + rowsPerPage - 1) / rowsPerPage;

@@ -28,7 +28,8 @@ struct ReportTarget {
 
 struct ReportColumn {
     std::string caption;
-    int width = 80;  // pixels in the desk
+    int width = 80;       // pixels in the desk
+    bool hidden = false;  // kept in the rows, not shown by the desk
 };
 
 class ReportPage {
@@ -39,6 +40,12 @@ public:
     // The rows on screen and their cells as listed.
     virtual int rowCount() const = 0;
     virtual std::vector<std::string> cells(int row) const = 0;
+    // The first rows that carry a record; the rows after them (a filler
+    // row, a page row) cannot be chosen. By default every row.
+    virtual int recordCount() const { return rowCount(); }
+    // What names the record of a row, so that a chosen row stays chosen
+    // across a redraw while its record is listed. By default its first cell.
+    virtual std::string rowKey(int row) const;
 
     // The page on screen (`last`) and the number of pages (`total`).
     virtual PageCursor cursor() const = 0;

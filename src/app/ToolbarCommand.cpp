@@ -150,6 +150,12 @@ bool listAvailable(const Desk& desk, ToolbarCommand command, ActionCode add, Act
     return false;
 }
 
+// A row of the view's list is chosen (a rate of a chosen template).
+bool rowChosen(const MainState& state) {
+    auto it = state.pagers.find(state.view);
+    return it != state.pagers.end() && it->second.rowChosen && it->second.rowChosen();
+}
+
 }  // namespace
 
 bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command) {
@@ -174,9 +180,9 @@ bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command) {
             return listAvailable(desk, command, ActionCode::AddSubAccount,
                                  ActionCode::ModifySubAccount, ActionCode::DeleteSubAccount);
         case ViewKind::FeeRates:
-            return handled(desk, ActionCode::ModifyFeeRates);
+            return handled(desk, ActionCode::ModifyFeeRates) && rowChosen(state);
         case ViewKind::MarginRates:
-            return handled(desk, ActionCode::ModifyMarginRates);
+            return handled(desk, ActionCode::ModifyMarginRates) && rowChosen(state);
         case ViewKind::Risk:
             return handled(desk, command == ToolbarCommand::New ? ActionCode::AddRiskStrategy
                                  : command == ToolbarCommand::Modify

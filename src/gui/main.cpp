@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     // Qt's own dialogs and texts in Chinese, where Qt's translations are
     // installed.
     korvant::gui::installQtTranslations(app);
-
+    korvant::gui::useChineseLocale();
     // The local files: beside a portable copy, in the user folder for an
     // installed one, or where --dir or KORVANT_DIR says.
     std::string problem;

@@ -55,6 +55,12 @@ std::vector<std::string> RatePage::cells(int row) const {
     return out;
 }
 
+std::string RatePage::rowKey(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    return r.exchange + '\t' + r.contract;
+}
+
 PageCursor RatePage::cursor() const {
     return PageCursor{pages_, page_};
 }

@@ -47,6 +47,8 @@ public:
     const std::vector<ReportColumn>& columns() const override { return columns_; }
     int rowCount() const override { return static_cast<int>(rows_.size()); }
     std::vector<std::string> cells(int row) const override;
+    // Exchange and contract.
+    std::string rowKey(int row) const override;
     PageCursor cursor() const override;
     bool showPage(Desk& desk, int page) override;
 

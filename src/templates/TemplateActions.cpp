@@ -23,8 +23,17 @@ void registerKind(Desk& desk, const TemplateKind& kind) {
     d.registerHandler(kind.loadTemplate, [p, k](const ActionMessage&) { assignTemplate(*p, *k); });
     d.registerHandler(kind.exportTemplate,
                       [p, k](const ActionMessage&) { exportTemplate(*p, *k); });
-    // The main window's pager turns the rate pages.
-    desk.mainState().pagers[kind.view] = reportPager(desk, templateView(desk, kind).page);
+    // The main window's pager turns the rate pages; switching to the view
+    // shows page 0 of the chosen template (while none is chosen, the
+    // contracts without rates).
+    ViewPager pager = reportPager(desk, templateView(desk, kind).page);
+    pager.shown = [p, k] { templateView(*p, *k).page.showPage(*p, 0); };
+    pager.rowChosen = [p, k] {
+        const TemplateView& view = templateView(*p, *k);
+        return view.page.enabled() && view.selectedRow >= 0 &&
+               view.selectedRow < view.page.rowCount();
+    };
+    desk.mainState().pagers[kind.view] = std::move(pager);
 }
 
 }  // namespace

@@ -194,7 +194,8 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
         port.error(textf("文件 %s 中没有可导入的行，未导入。", path.c_str()));
         return false;
     }
-    if (!port.askYesNo({textf(kind.importQuestion, path.c_str()), "确认", MessageIcon::Question}))
+    if (!port.askYesNo(
+            {textf(kind.importQuestion, path.c_str()), "确认", MessageIcon::Question, true}))
         return false;
 
     const std::string name = templateNameFromPath(kind, path);
@@ -215,8 +216,12 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
     int imported = 0;
     int longLines = 0;
     int sent = 0;
+    bool stopped = false;
     while (reader.next(line)) {
         if (csvLineBlank(line.bytes)) continue;
+        // The user may stop between two lines (停止 in the progress window);
+        // the lines after it are counted as not imported.
+        if (stopped) continue;
         if (csvLineTooLong(line.bytes)) {
             if (++longLines <= MaxLongLineWarnings)
                 port.warn(textf("第 %d 行超过 %d 字节，未导入。", line.number, MaxCsvLineBytes));
@@ -224,14 +229,22 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
         }
         const CsvRateLine parsed = parseTemplateCsvLine(kind, line.bytes);
         if (parsed.withoutRates) continue;
-        port.showProgress(textf("%s %d/%d", kind.importCaption, ++sent, count.usable));
+        ++sent;
+        stopped = !port.progressStep(textf("%s %d/%d", kind.importCaption, sent, count.usable),
+                                     sent, count.usable);
         if (setRates(desk, kind, templateId, parsed.contract, parsed.exchange, parsed.row))
             ++imported;
     }
     port.hideProgress();
     reloadReferenceList(desk, kind.list);
-    // Refused lines and lines too long to read were not imported.
+    // Refused lines, lines too long to read and the lines after a stop were
+    // not imported.
     const int notImported = count.usable - imported + count.tooLong;
+    if (stopped) {
+        port.warn(textf("导入已停止：模版 %s 已导入 %d 行，未导入 %d 行。模版中保留已导入的行。",
+                        candidate.c_str(), imported, notImported));
+        return false;
+    }
     if (notImported > 0) {
         port.warn(
             textf("模版 %s 导入 %d 行，%d 行未导入。", candidate.c_str(), imported, notImported));

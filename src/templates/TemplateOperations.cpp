@@ -87,6 +87,14 @@ bool runTemplateChange(Desk& desk, const TemplateKind& kind, const TemplateChang
     spec.requeryList = [&kind](Desk& d) { reloadReferenceList(d, kind.list); };
     const bool done = runChange(desk, spec).done;
     redrawTree(desk, kind);
+    // A template that is gone (deleted here or elsewhere) does not stay on
+    // screen to be edited: the view is back to no template chosen.
+    TemplateView& view = templateView(desk, kind);
+    const int32_t shown = view.page.templateId();
+    if (shown != 0 && cachedTemplate(desk.reference(), kind, shown) == nullptr) {
+        view.node.reset();
+        showTemplateRates(desk, kind, 0);
+    }
     return done;
 }
 
@@ -262,7 +270,8 @@ bool renameTemplate(Desk& desk, const TemplateKind& kind) {
 }
 
 bool deleteTemplate(Desk& desk, const TemplateKind& kind) {
-    if (!desk.port().askYesNo({kind.deleteQuestion, "提示", MessageIcon::Question})) return false;
+    if (!desk.port().askYesNo({kind.deleteQuestion, "提示", MessageIcon::Question, true}))
+        return false;
     const std::optional<ChosenNode> node = templateView(desk, kind).node;
     if (!node) return false;
     const std::string name = cachedName(desk, kind, node->templateId);

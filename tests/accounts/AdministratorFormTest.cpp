@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "accounts/administrators/AdministratorForm.h"
+#include "accounts/administrators/AdministratorOperations.h"
 #include "accounts/administrators/AdministratorRequests.h"
 #include "accounts/administrators/AdministratorSort.h"
 #include "accounts/administrators/PasswordForm.h"
+#include "app/AccountListSort.h"
+#include "app/Desk.h"
 #include "model/Administrator.h"
 #include "model/Group.h"
 #include "protocol/Bytes.h"
@@ -246,6 +249,33 @@ TEST(AdministratorSort, TextColumnsCompareGbkBytes) {
     AdministratorSorter sorter;
     sorter.sortByColumn(list, 4);
     EXPECT_EQ(accounts(list), (std::vector<std::string>{"2", "3", "1"}));
+}
+
+TEST(AccountListSort, TheCoreSortsTheCacheOfAListWhoseAreaSortsIt) {
+    test::ScriptedPort port;
+    Desk desk(port);
+    registerAdministratorActions(desk);
+    int redrawn = 0;
+    desk.subscribe([&](DeskChange c) { redrawn += c == DeskChange::AccountList; });
+    desk.accounts().administrators.records = {admin("b", 9, ""), admin("a", 10, ""),
+                                              admin("c", 100, "")};
+    const auto listed = [&] { return accounts(desk.accounts().administrators.records); };
+
+    ASSERT_TRUE(sortAccountList(desk, AccountList::Administrators, 0));
+    EXPECT_EQ(listed(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(accountListSort(desk, AccountList::Administrators).column, 0);
+    EXPECT_TRUE(accountListSort(desk, AccountList::Administrators).ascending);
+    // Columns and lists that do not sort change nothing and redraw nothing.
+    EXPECT_FALSE(sortAccountList(desk, AccountList::Administrators, 5));
+    EXPECT_FALSE(sortAccountList(desk, AccountList::MainAccounts, 0));
+    EXPECT_EQ(accountListSort(desk, AccountList::Administrators).column, 0);
+    EXPECT_EQ(redrawn, 1);
+    // A new page is in the server's order; the next click still reverses.
+    forgetAccountListSort(desk, AccountList::Administrators);
+    EXPECT_EQ(accountListSort(desk, AccountList::Administrators).column, -1);
+    ASSERT_TRUE(sortAccountList(desk, AccountList::Administrators, 2));
+    EXPECT_EQ(listed(), (std::vector<std::string>{"c", "a", "b"}));
+    EXPECT_FALSE(accountListSort(desk, AccountList::Administrators).ascending);
 }
 
 TEST(AdministratorSort, RemovalMovesTheFollowingRecordsUp) {

@@ -79,14 +79,19 @@ TEST_F(PageFixture, AChosenTreeNodeReplacesTheTypedNumberAndRequeriesTheShownPag
     EXPECT_TRUE(page.customer.empty());
     EXPECT_TRUE(f.server.requests().empty());
 
-    page.customer = "7";
+    // The shown tab queries with the node's id and text: a group node, and a
+    // sub-account node (id -1, its account as the text).
     showDepositRecordsTab(f.desk, true);
-    f.desk.dispatcher().send(ActionCode::ReportAccountChosen, ReportNodeArgument{56, "8002"});
-    ASSERT_EQ(f.server.requests().size(), 1u);
-    const Bytes request = f.server.requests()[0];
-    EXPECT_EQ(getI32(request.data() + 44), 56);
-    EXPECT_EQ(AccountDeskFixture::textAt(request, 12, 32), "");
-    EXPECT_EQ(getI32(request.data() + 48), 0);
+    const ReportNodeArgument nodes[] = {{56, "上海"}, {-1, "100105"}};
+    for (const ReportNodeArgument& node : nodes) {
+        page.customer = "7";
+        f.desk.dispatcher().send(ActionCode::ReportAccountChosen, node);
+        const Bytes request = f.server.requests().back();
+        EXPECT_EQ(getI32(request.data() + 44), node.data) << node.text;
+        EXPECT_EQ(AccountDeskFixture::textAt(request, 12, 32), node.text);
+        EXPECT_EQ(getI32(request.data() + 48), 0);
+    }
+    EXPECT_EQ(f.server.requests().size(), 2u);
     EXPECT_EQ(page.rowCount(), 1);
 }
 

@@ -172,9 +172,14 @@ TEST(ToolbarCommand, AvailableExactlyWhenItWouldAct) {
     f.select(5, "0101", TabStrip::ThreeTab, MainAccountTab);
     EXPECT_TRUE(available(ToolbarCommand::New));
     EXPECT_TRUE(available(ToolbarCommand::Modify));
-    // Fee rates: Modify only; risk: only the handlers registered.
+    // Fee rates: Modify only, and only with a rate chosen in the list;
+    // risk: only the handlers registered.
     f.desk.mainState().view = ViewKind::FeeRates;
+    bool rateChosen = false;
+    f.desk.mainState().pagers[ViewKind::FeeRates].rowChosen = [&rateChosen] { return rateChosen; };
     EXPECT_FALSE(available(ToolbarCommand::New));
+    EXPECT_FALSE(available(ToolbarCommand::Modify));
+    rateChosen = true;
     EXPECT_TRUE(available(ToolbarCommand::Modify));
     EXPECT_FALSE(available(ToolbarCommand::Delete));
     f.desk.mainState().view = ViewKind::MarginRates;

@@ -3,6 +3,7 @@
 // navigation splitter remembered, lists that keep their selection across a
 // refresh and never select their filler and page rows, the page field
 // following the pager, message boxes as wide as their captions.
+#include <QCalendarWidget>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -31,12 +32,13 @@
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/PagerBar.h"
+#include "gui/shell/QtPort.h"
 #include "gui/shell/QtTranslations.h"
 #include "gui/shell/SearchBar.h"
 #include "gui/widgets/FieldWidths.h"
 #include "gui/widgets/GbkLengthValidator.h"
-#include "gui/widgets/ListTableModel.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "gui/widgets/ReportPageModel.h"
 
 namespace korvant::test {
 namespace {
@@ -235,6 +237,49 @@ TEST(QtTranslations, QtsOwnTextsInChinese) {
     EXPECT_NE(lookIn, QStringLiteral("Look in:"));
     EXPECT_TRUE(lookIn.contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]"))))
         << lookIn.toStdString();
+}
+
+// Texts are not cut without a sign: the search range as wide as the group's
+// name with the name as its tooltip, tree names cut in the middle with the
+// whole name as a tooltip, headers never narrower than their captions.
+TEST_F(DeskLookTest, CutTextsAreElidedInTheMiddleAndReadWholeInTooltips) {
+    login();
+    selectGroup(5);
+    QComboBox* range = content()->searchBar()->rangeCombo();
+    const QString name = range->currentText();
+    ASSERT_FALSE(name.isEmpty());
+    EXPECT_EQ(range->toolTip(), name);
+    EXPECT_GE(range->sizeHint().width(), range->fontMetrics().horizontalAdvance(name));
+    QTreeView* groups = t.window->navigation()->groupTree();
+    EXPECT_EQ(groups->textElideMode(), Qt::ElideMiddle);
+    const QModelIndex node = groups->currentIndex();
+    EXPECT_EQ(node.data(Qt::ToolTipRole), node.data(Qt::DisplayRole));
+    content()->threeTabStrip()->setCurrentIndex(2);
+    gui::AccountListView* list = subAccounts();
+    for (int column = 0; column < list->model()->columnCount(); ++column) {
+        if (list->isColumnHidden(column)) continue;
+        const QString caption = list->model()->headerData(column, Qt::Horizontal).toString();
+        EXPECT_GE(list->columnWidth(column), list->fontMetrics().horizontalAdvance(caption))
+            << caption.toStdString();
+    }
+}
+
+// Dates and names in Chinese; a file filter that names its pattern is not
+// given it a second time.
+TEST(ChineseDesk, CalendarsInChineseAndFiltersNamedOnce) {
+    guiApplication();
+    QCalendarWidget calendar;
+    EXPECT_EQ(calendar.locale().monthName(12), QStringLiteral("十二月"));
+    EXPECT_EQ(calendar.locale().dayName(1, QLocale::ShortFormat), QStringLiteral("周一"));
+    struct Case {
+        std::vector<FileFilter> filters;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{{"文本文件(*.csv)", "*.csv"}}, "文本文件(*.csv)"},
+        {{{"CSV 文件", "*.csv"}, {"所有文件", "*.*"}}, "CSV 文件 (*.csv);;所有文件 (*.*)"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(gui::fileDialogFilter(c.filters), QString::fromUtf8(c.text));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "gui/GuiHarness.h"
+#include "gui/shell/QtTranslations.h"
 
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -28,7 +29,10 @@ QApplication& guiApplication() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
+        auto* application = new QApplication(argc, argv);
+        // As the desk's main() sets it up.
+        gui::useChineseLocale();
+        return application;
     }();
     return *app;
 }

@@ -12,9 +12,13 @@
 
 #include "gui/GuiHarness.h"
 #include "gui/shell/ActionHooks.h"
+#include "gui/shell/MenuBuilder.h"
+#include "gui/shell/MenuKeys.h"
 #include "gui/shell/MenuTable.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "templates/TemplateKind.h"
+#include "templates/TemplateTree.h"
 
 namespace korvant::test {
 namespace {
@@ -88,6 +92,28 @@ TEST(MenuTables, BuildTheMenuBarAndTheContextMenusInTableOrder) {
     groups->setCurrentIndex(model->indexOfNode(0));
     window.hooks()->refresh();
     EXPECT_TRUE(window.groupMenu()->actions().at(1)->isEnabled());
+}
+
+// The template trees' and rate lists' pop-ups have access keys as the
+// account menus do, none twice in one menu.
+TEST(MenuTables, TemplatePopUpsHaveAccessKeys) {
+    std::vector<std::vector<const char*>> menus = {{feeKind().rowMenuText},
+                                                   {marginKind().rowMenuText}};
+    for (TemplateNodeType type : {TemplateNodeType::Group, TemplateNodeType::Template}) {
+        menus.emplace_back();
+        for (const TemplateMenuEntry& entry : templateNodeMenu(type))
+            menus.back().push_back(entry.caption);
+    }
+    for (const std::vector<const char*>& menu : menus) {
+        QSet<char> keys;
+        for (const char* caption : menu) {
+            const char key = gui::menuAccessKey(caption);
+            EXPECT_NE(key, 0) << caption;
+            EXPECT_FALSE(keys.contains(key)) << caption;
+            keys.insert(key);
+            EXPECT_TRUE(gui::menuCaption(caption).endsWith(QStringLiteral("(&%1)").arg(QLatin1Char(key))));
+        }
+    }
 }
 
 }  // namespace

@@ -11,19 +11,22 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
+#include "gui/shell/PagerBar.h"
 #include "gui/templates/RateListView.h"
 #include "gui/templates/TemplateDialogs.h"
-#include "gui/widgets/ListTableModel.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "gui/widgets/ReportPageModel.h"
+#include "templates/RatePage.h"
 
 namespace korvant::test {
 namespace {
 
-int rowOf(gui::ListTableModel* model, const QString& contract) {
+int rowOf(gui::ReportPageModel* model, const QString& contract) {
     for (int row = 0; row < model->rowCount(); ++row)
         if (model->cell(row, 1) == contract) return row;
     return -1;
@@ -43,7 +46,7 @@ TEST(RateDialog, FilledFromTheChosenRowAndSentOnOk) {
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(
         waitUntil([&] { return list->isEnabled() && list->tableModel()->rowCount() == 100; }));
-    gui::ListTableModel* rows = list->tableModel();
+    gui::ReportPageModel* rows = list->tableModel();
     const int row = rowOf(rows, QStringLiteral("cu2603"));
     ASSERT_GE(row, 0);
     const QString openRate = rows->cell(row, 2);
@@ -74,6 +77,62 @@ TEST(RateDialog, FilledFromTheChosenRowAndSentOnOk) {
     const int after = rowOf(rows, QStringLiteral("cu2603"));
     EXPECT_EQ(rows->cell(after, 2), openRate);
     EXPECT_EQ(rows->cell(after, 9), QStringLiteral("绝对"));
+}
+
+}  // namespace
+}  // namespace korvant::test
+
+namespace korvant::test {
+namespace {
+
+// The rate view shows what is true: the contracts of page 0 with the label
+// "1/total" before and after a view switch, Modify only with a chosen rate,
+// and a double-click on a rate opens its dialog.
+TEST(RateView, LabelToolbarAndDoubleClickFollowTheListOnScreen) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    gui::ContentPanel* content = t.window->content();
+    auto label = [&] { return content->pager()->label(); };
+    const int pages = contractPageCount(t.desk->reference().varieties.count());
+    ASSERT_GE(pages, 2);
+    const QString firstPage = QStringLiteral("当前第1/%1页").arg(pages);
+
+    t.window->viewAction(ViewKind::FeeRates)->trigger();
+    auto* list = content->findChild<gui::RateListView*>(QStringLiteral("feeRates"));
+    ASSERT_NE(list, nullptr);
+    gui::ReportPageModel* rows = list->tableModel();
+    ASSERT_TRUE(waitUntil([&] { return rows->rowCount() == 100; }));
+    EXPECT_FALSE(list->isEnabled()) << "no template chosen yet";
+    EXPECT_EQ(label(), firstPage);
+    const QString firstContract = rows->cell(0, 1);
+
+    QTreeView* tree = t.window->navigation()->tree(ViewKind::FeeRates);
+    auto* nodes = static_cast<gui::NodeTreeModel*>(tree->model());
+    for (int node = 0; node < nodes->nodeCount(); ++node)
+        if (nodes->node(node).data == 1) tree->setCurrentIndex(nodes->indexOfNode(node));
+    ASSERT_TRUE(waitUntil([&] { return list->isEnabled(); }));
+    EXPECT_FALSE(content->modifyButton()->isEnabled()) << "no rate chosen";
+
+    t.window->callCore([&] { t.desk->dispatcher().send(ActionCode::NextPage); });
+    EXPECT_EQ(label(), QStringLiteral("当前第2/%1页").arg(pages));
+    EXPECT_NE(rows->cell(0, 1), firstContract);
+    t.window->viewAction(ViewKind::MarginRates)->trigger();
+    t.window->viewAction(ViewKind::FeeRates)->trigger();
+    EXPECT_EQ(label(), firstPage);
+    EXPECT_EQ(rows->cell(0, 1), firstContract) << "the label and the list agree";
+
+    list->selectRow(0);
+    EXPECT_TRUE(content->modifyButton()->isEnabled());
+    bool opened = false;
+    t.driver.then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::RateDialog*>(modal);
+        if (dialog == nullptr) return false;
+        opened = true;
+        dialog->reject();
+        return true;
+    });
+    emit list->doubleClicked(rows->index(0, 1));
+    EXPECT_TRUE(waitUntil([&] { return opened; }));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -83,19 +83,19 @@ TEST(WarehouseView, ListsTheRulesOfTheChosenCategory) {
                             t.dir.filePath(QStringLiteral("riskdetail.ini"))));
     ASSERT_TRUE(t.loginAs("admin", "admin"));
     t.window->viewAction(ViewKind::Risk)->trigger();
-    auto* table = t.window->findChild<QTableWidget*>("warehouse");
+    auto* table = t.window->findChild<QTableView*>("warehouse");
     ASSERT_NE(table, nullptr);
-    ASSERT_EQ(table->rowCount(), 12);  // the platform's own rules, not the departments'
+    ASSERT_EQ(table->model()->rowCount(), 12);  // the platform's own rules, not the departments'
     // Rule 3 was named: "备注" shows what it does.
-    EXPECT_EQ(table->item(2, 1)->text().toStdString(), "主账号保证金预警");
-    EXPECT_FALSE(table->item(2, 2)->text().isEmpty());
-    EXPECT_TRUE(table->item(0, 2)->text().isEmpty());
+    EXPECT_EQ(table->model()->index(2, 1).data().toString().toStdString(), "主账号保证金预警");
+    EXPECT_FALSE(table->model()->index(2, 2).data().toString().isEmpty());
+    EXPECT_TRUE(table->model()->index(0, 2).data().toString().isEmpty());
     QTreeView* tree = t.window->navigation()->tree(ViewKind::Risk);
     auto* model = static_cast<gui::NodeTreeModel*>(tree->model());
     for (int node = 0; node < model->nodeCount(); ++node)
         if (model->node(node).data == 14) tree->setCurrentIndex(model->indexOfNode(node));
-    ASSERT_EQ(table->rowCount(), 1);
-    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("1"));
+    ASSERT_EQ(table->model()->rowCount(), 1);
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), QStringLiteral("1"));
 }
 
 // The generic dialog shows what the chosen kind needs and rebuilds the kind

@@ -3,15 +3,20 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/SettlementPricesDialog.h"
@@ -19,6 +24,7 @@
 #include "gui/reports/TradingParametersDialog.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/PagerBar.h"
+#include "gui/widgets/ReportPageModel.h"
 
 namespace korvant::test {
 namespace {
@@ -54,19 +60,26 @@ TEST(SettlementDeskTest, StartWatchPricesParametersAndTheLog) {
     QStringList labels;
     QString edited;
     int secondPageRows = -1;
+    qsizetype chosenAfterPaging = -1;
     t.driver.then([&](QWidget* modal) {
         auto* dialog = qobject_cast<gui::SettlementPricesDialog*>(modal);
         if (dialog == nullptr) return false;
         labels << dialog->pageLabel()->text();
+        // A click opens the price's edit box; the row chosen on page 1 is
+        // not carried to another contract on page 2.
+        EXPECT_TRUE(dialog->table()->editTriggers() & QAbstractItemView::CurrentChanged);
+        dialog->table()->selectRow(0);
         dialog->nextPage();
+        chosenAfterPaging = dialog->table()->selectionModel()->selectedRows().size();
         labels << dialog->pageLabel()->text();
-        secondPageRows = dialog->table()->rowCount();
+        QAbstractItemModel* prices = dialog->table()->model();
+        secondPageRows = prices->rowCount();
         dialog->nextPage();  // the last page: nothing happens
         labels << dialog->pageLabel()->text();
-        dialog->table()->item(0, 3)->setText(QStringLiteral("4321"));
-        waitUntil([&] { return dialog->table()->item(0, 3)->text() == QStringLiteral("4321.000"); },
-                  3000);
-        edited = dialog->table()->item(0, 3)->text();
+        prices->setData(prices->index(0, 3), QStringLiteral("4321"));
+        const auto price = [&] { return prices->index(0, 3).data().toString(); };
+        waitUntil([&] { return price() == QStringLiteral("4321.000"); }, 3000);
+        edited = price();
         dialog->accept();
         return true;
     });
@@ -75,6 +88,7 @@ TEST(SettlementDeskTest, StartWatchPricesParametersAndTheLog) {
     EXPECT_EQ(labels, (QStringList{QStringLiteral("第1/2页"), QStringLiteral("第2/2页"),
                                    QStringLiteral("第2/2页")}));
     EXPECT_EQ(secondPageRows, 9);  // 109 contracts
+    EXPECT_EQ(chosenAfterPaging, 0);
     EXPECT_EQ(edited, QStringLiteral("4321.000"));
 
     // "交易参数": a refused window keeps the dialog open; a sound one saves.
@@ -111,10 +125,11 @@ TEST(SettlementDeskTest, StartWatchPricesParametersAndTheLog) {
     view->fromDate()->setDate(QDate(2000, 1, 1));
     view->toDate()->setDate(QDate(2099, 12, 31));
     view->search();
-    ASSERT_GE(view->table()->rowCount(), 3);
+    QAbstractItemModel* log = view->table()->model();
+    ASSERT_GE(log->rowCount(), 3);
     QStringList operations;
-    for (int row = 0; row < view->table()->rowCount(); ++row)
-        operations << view->table()->item(row, 1)->text();
+    for (int row = 0; row < log->rowCount(); ++row)
+        operations << log->index(row, 1).data().toString();
     EXPECT_TRUE(operations.contains(QStringLiteral("开始结算")));
     EXPECT_TRUE(operations.contains(QStringLiteral("修改结算价")));
     EXPECT_TRUE(operations.contains(QStringLiteral("修改交易参数")));
@@ -123,8 +138,45 @@ TEST(SettlementDeskTest, StartWatchPricesParametersAndTheLog) {
     // Only "修改持仓" ticked: nothing of the above.
     view->category(8)->setChecked(true);
     view->search();
-    EXPECT_EQ(view->table()->rowCount(), 0);
+    EXPECT_EQ(log->rowCount(), 0);
     EXPECT_EQ(t.window->content()->pager()->label(), QStringLiteral("当前第1/0页"));
+    // An empty result says so in the list.
+    auto* emptyLine = view->table()->viewport()->findChild<QLabel*>(QStringLiteral("emptyState"));
+    ASSERT_NE(emptyLine, nullptr);
+    EXPECT_FALSE(emptyLine->isHidden());
+    // "从" after "到": the reason, not a silent empty list.
+    view->fromDate()->setDate(QDate(2099, 12, 31));
+    view->toDate()->setDate(QDate(2000, 1, 1));
+    view->search();
+    EXPECT_NE(std::find(t.driver.messages.begin(), t.driver.messages.end(),
+                        "起始时间不能晚于结束时间"),
+              t.driver.messages.end());
+}
+
+// Enter on a question whose Yes destroys something answers 否.
+TEST(SettlementDeskTest, DestructiveQuestionsDefaultToNo) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    const std::function<void()> asks[] = {
+        [&] { t.window->menuAction(QStringLiteral("清除结算数据"))->trigger(); },
+        [&] {
+            t.window->callCore([&] { t.desk->dispatcher().send(ActionCode::DeleteFeeTemplate); });
+        },
+    };
+    for (std::size_t i = 0; i < std::size(asks); ++i) {
+        QString defaultAnswer;
+        t.driver.then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return false;
+            defaultAnswer = box->defaultButton() != nullptr ? box->defaultButton()->text()
+                                                            : QStringLiteral("none");
+            box->done(QMessageBox::No);
+            return true;
+        });
+        asks[i]();
+        ASSERT_TRUE(waitUntil([&] { return !defaultAnswer.isEmpty(); })) << i;
+        EXPECT_EQ(defaultAnswer, QStringLiteral("否")) << i;
+    }
 }
 
 }  // namespace

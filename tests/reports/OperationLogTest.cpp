@@ -88,6 +88,24 @@ TEST(OperationLogPage, EveryServerPageCollectedAndListedHundredAPage) {
     EXPECT_FALSE(page.showPage(f.desk, 3));
 }
 
+TEST(OperationLogPage, ASpanThatEndsBeforeItStartsIsRefusedBeforeAnyQuery) {
+    ReportDeskFixture f;
+    OperationLogPage page;
+    page.query.from = {2026, 12, 9, 10, 0, 0};
+    page.query.to = {2026, 12, 9, 9, 59, 59};
+    page.search(f.desk);
+    EXPECT_TRUE(f.server.requests().empty());
+    EXPECT_TRUE(f.port.hasMessage("起始时间不能晚于结束时间"));
+    // The same second at both ends is a span.
+    page.query.to = page.query.from;
+    f.answer = [](const Bytes& r) -> Bytes {
+        return r[3] == 58 ? ReportDeskFixture::listAnswer(58, {}, 0, 0)
+                          : FakeServer::resultPacket(1, "组不存在");
+    };
+    page.search(f.desk);
+    EXPECT_FALSE(f.server.requests().empty());
+}
+
 TEST(OperationLogPage, NoResultLeavesAnEmptyListAtOneOfZero) {
     ReportDeskFixture f;
     f.answer = [](const Bytes& r) -> Bytes {

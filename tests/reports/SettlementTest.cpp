@@ -119,13 +119,23 @@ TEST(SettlementPrices, EditSendsTheCellsPriceAndKeepsTheArrayInStep) {
     EXPECT_DOUBLE_EQ(page.prices[105].price, 1234.568);
     EXPECT_EQ(page.cells(5)[3], "1234.568");
 
-    // "0" and an empty or non-numeric cell send 0 and leave the cell empty.
-    for (const char* typed : {"0", "", "abc"}) {
+    // "0" and an empty cell send 0 and leave the cell empty.
+    for (const char* typed : {"0", ""}) {
         ASSERT_TRUE(page.setPrice(f.desk, 6, typed));
         EXPECT_DOUBLE_EQ(ReportDeskFixture::f64At(f.server.requests().back(), 56), 0) << typed;
         EXPECT_EQ(page.cells(6)[3], "") << typed;
     }
     EXPECT_TRUE(f.port.messages.empty());
+
+    // What is not a price is refused with a message and sends nothing.
+    const std::size_t sentBefore = f.server.requests().size();
+    for (const char* typed : {"abc", "12a", "-5", "1,5", " 7"}) {
+        EXPECT_FALSE(page.setPrice(f.desk, 5, typed)) << typed;
+        EXPECT_EQ(page.cells(5)[3], "1234.568") << typed;
+    }
+    EXPECT_EQ(f.server.requests().size(), sentBefore);
+    EXPECT_EQ(f.port.messages.size(), 5u);
+    EXPECT_TRUE(f.port.hasMessage("结算价：请填写数字（最多 9 位小数）"));
 }
 
 TEST(SettlementPrices, ARefusedUpdateKeepsTheOldPriceAndShowsTheServersText) {

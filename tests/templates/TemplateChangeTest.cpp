@@ -4,6 +4,7 @@
 #include "app/ActionDispatcher.h"
 #include "templates/TemplateForms.h"
 #include "templates/TemplateTree.h"
+#include "templates/TemplateViews.h"
 
 namespace korvant::test {
 namespace {
@@ -103,6 +104,7 @@ TEST(TemplateChange, DeleteAsksFirstAndTheMarginSuccessRowHasNoExclamation) {
     f.desk.dispatcher().send(ActionCode::DeleteMarginTemplate);  // answered No
     EXPECT_TRUE(f.requestsOf(cmd::DeleteMarginTemplate).empty());
     EXPECT_EQ(f.port.questions.back().message.text, "删除该保证金率模板？");
+    EXPECT_TRUE(f.port.questions.back().message.defaultNo);
 
     f.port.answerYes();
     f.desk.dispatcher().send(ActionCode::DeleteMarginTemplate);
@@ -110,6 +112,11 @@ TEST(TemplateChange, DeleteAsksFirstAndTheMarginSuccessRowHasNoExclamation) {
     ASSERT_EQ(deletes.size(), 1u);
     EXPECT_EQ(f.textAt(deletes[0], 4, 64), "保证金A");
     EXPECT_EQ(f.statusRows().back(), "删除保证金率模板|删除 保证金A 成功");
+    // The template that is gone leaves the screen: no template chosen.
+    const TemplateView& margin = templateView(f.desk, marginKind());
+    EXPECT_EQ(margin.page.templateId(), 0);
+    EXPECT_FALSE(margin.page.enabled());
+    EXPECT_FALSE(margin.node.has_value());
 
     f.chooseNode(feeKind(), TemplateNodeType::Template, "01", 7);
     f.answer = [](const Bytes& r) {
@@ -118,6 +125,7 @@ TEST(TemplateChange, DeleteAsksFirstAndTheMarginSuccessRowHasNoExclamation) {
     f.port.answerYes();
     f.desk.dispatcher().send(ActionCode::DeleteFeeTemplate);
     EXPECT_EQ(f.statusRows().back(), "删除手续费率模板|删除 标准 失败！在用");
+    EXPECT_EQ(templateView(f.desk, feeKind()).page.templateId(), 7) << "still there";
 }
 
 class Assignment : public ::testing::Test {

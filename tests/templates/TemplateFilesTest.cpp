@@ -144,7 +144,24 @@ TEST_F(TemplateImport, AnExistingNameGetsASuffixAndLinesAreSentInFileOrder) {
     EXPECT_EQ(f.textAt(sets[1], 4, 32), "c2");
     EXPECT_EQ(f.textAt(sets[2], 4, 32), "c4");
     EXPECT_TRUE(f.port.hasMessage("第 5 行超过 511 字节，未导入。"));
+    // The end says how many lines went in and how many did not.
     EXPECT_EQ(f.port.lastMessage().text, "模版 标准-1 导入 3 行，1 行未导入。");
+    EXPECT_EQ(f.requestsOf(cmd::FeeTemplateList).size(), 1u);
+}
+
+TEST_F(TemplateImport, StoppedAfterTheLineInHandTheEndSaysWhatTheTemplateHolds) {
+    f.answer = [](const Bytes& r) {
+        return r[3] == cmd::AddFeeTemplate ? FakeServer::resultPacket(0, "42") : Bytes{};
+    };
+    std::string csv = toGbk(templateCsvHeader(feeKind()));
+    for (const char* contract : {"c1", "c2", "c3", "c4"})
+        csv += std::string("EX,") + contract + ",1,,,,,,,\r\n";
+    write(dir / "手续费 乙.csv", csv);
+    f.port.stopAtStep(2);
+    importFile(dir / "手续费 乙");
+    EXPECT_EQ(f.requestsOf(cmd::SetFeeRates).size(), 2u);
+    EXPECT_EQ(f.port.lastMessage().text,
+              "导入已停止：模版 乙 已导入 2 行，未导入 2 行。模版中保留已导入的行。");
     EXPECT_EQ(f.requestsOf(cmd::FeeTemplateList).size(), 1u);
 }
 

@@ -6,6 +6,7 @@
 #include "accounts/administrators/AdministratorRequests.h"
 #include "accounts/administrators/AdministratorSort.h"
 #include "accounts/administrators/PasswordForm.h"
+#include "app/AccountListSort.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
@@ -145,7 +146,7 @@ bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
 
     if (!port.askYesNo({textf("确认删除以下管理员吗？\n\n管理员: %s    隶属: %s\n",
                               record.account.c_str(), record.groupName.c_str()),
-                        "提示", MessageIcon::Question}))
+                        "提示", MessageIcon::Question, true}))
         return false;
 
     ChangeSpec spec =
@@ -214,6 +215,12 @@ void registerAdministratorActions(Desk& desk) {
     });
     d.registerHandler(ActionCode::ChangePassword,
                       [&desk](const ActionMessage&) { changeOwnPassword(desk); });
+    registerAccountListSorter(
+        desk, AccountList::Administrators, [](Desk& on, int column) -> std::optional<bool> {
+            AdministratorSorter& sorter = on.areaState<AdministratorSorter>();
+            if (!sorter.sortByColumn(on.accounts().administrators.records, column)) return {};
+            return sorter.ascending();
+        });
 }
 
 }  // namespace korvant

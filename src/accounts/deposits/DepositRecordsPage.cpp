@@ -62,7 +62,9 @@ DepositRecordsQuery DepositRecordsPage::requestOf(int32_t page) const {
     DepositRecordsQuery query;
     query.startDate = startDate;
     query.endDate = endDate;
-    query.customer = customer;
+    // A typed number, or else the text of the node chosen in the report tree
+    // (a sub-account node has the id -1: its text names the customer).
+    query.customer = customer.empty() ? target.text : customer;
     query.accountId = target.id;
     query.page = page;
     return query;

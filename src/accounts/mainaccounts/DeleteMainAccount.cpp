@@ -15,7 +15,7 @@ bool deleteMainAccount(Desk& desk, const MainAccount* record) {
     }
     const std::string account = record->account;
     if (!port.askYesNo(
-            {textf("删除主账号 %s 吗?", account.c_str()), "提示", MessageIcon::Question}))
+            {textf("删除主账号 %s 吗?", account.c_str()), "提示", MessageIcon::Question, true}))
         return false;
 
     ChangeSpec spec = mainAccountChange("删除主账号", textf("删除 %s 失败！", account.c_str()),

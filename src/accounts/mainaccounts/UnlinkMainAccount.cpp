@@ -21,7 +21,8 @@ bool confirmUnlinkMainAccount(Desk& desk, int linkRow) {
         return false;
     }
     const std::string& account = links.at(linkRow).account;
-    if (!port.askYesNo({textf("删除主账号 %s ？", account.c_str()), "确认", MessageIcon::Question}))
+    if (!port.askYesNo(
+            {textf("删除主账号 %s ？", account.c_str()), "确认", MessageIcon::Question, true}))
         return false;
     return true;
 }

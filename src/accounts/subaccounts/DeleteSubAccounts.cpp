@@ -15,7 +15,7 @@ bool deleteSubAccounts(Desk& desk, const std::vector<SubAccount>& selected) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::DeleteSubAccount)) return false;
     if (selected.empty()) return false;
-    if (!port.askYesNo({subAccountDeletePrompt(selected), "提示", MessageIcon::Question}))
+    if (!port.askYesNo({subAccountDeletePrompt(selected), "提示", MessageIcon::Question, true}))
         return false;
 
     const std::vector<SubAccount> accounts = selected;  // the caches change on the way

@@ -1,4 +1,6 @@
 #include "accounts/subaccounts/SubAccountOperations.h"
+#include "accounts/subaccounts/SubAccountSort.h"
+#include "app/AccountListSort.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/LinkedAccountLoads.h"
@@ -19,6 +21,12 @@ void registerSubAccountActions(Desk& desk) {
     });
     d.registerHandler(ActionCode::ReloadMainAccountLinks,
                       [&desk](const ActionMessage&) { loadGroupMainAccountLinks(desk); });
+    registerAccountListSorter(
+        desk, AccountList::SubAccounts, [](Desk& on, int column) -> std::optional<bool> {
+            SubAccountSorter& sorter = on.areaState<SubAccountSorter>();
+            if (!sorter.sortByColumn(on.accounts().subAccounts.records, column)) return {};
+            return sorter.ascending();
+        });
 }
 
 }  // namespace korvant

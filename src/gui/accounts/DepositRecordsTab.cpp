@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "app/Desk.h"
@@ -27,7 +27,7 @@ DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
       from_(new QDateEdit(QDate::currentDate(), this)),
       to_(new QDateEdit(QDate::currentDate(), this)),
       customer_(new QLineEdit(this)),
-      table_(new QTableWidget(this)) {
+      table_(new QTableView(this)) {
     from_->setObjectName(QStringLiteral("from"));
     to_->setObjectName(QStringLiteral("to"));
     customer_->setObjectName(QStringLiteral("customer"));

@@ -9,7 +9,7 @@
 
 class QDateEdit;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 
 namespace korvant {
 class Desk;
@@ -51,7 +51,7 @@ private:
     QDate queriedFrom_;
     QDate queriedTo_;
     QLineEdit* customer_;
-    QTableWidget* table_;
+    QTableView* table_;
 };
 
 }  // namespace korvant::gui

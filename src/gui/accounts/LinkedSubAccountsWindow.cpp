@@ -5,34 +5,31 @@
 #include <QVBoxLayout>
 
 #include "accounts/mainaccounts/MainAccountOperations.h"
-#include "gui/widgets/ListTableModel.h"
-#include "gui/widgets/ListViewStyle.h"
+#include "gui/widgets/ReportTable.h"
 
 namespace korvant::gui {
 
 LinkedSubAccountsWindow::LinkedSubAccountsWindow(QWidget* parent)
-    : QDialog(parent), model_(new ListTableModel(this)) {
+    : QDialog(parent), view_(new QTableView(this)) {
     setWindowTitle(QString::fromUtf8(LinkedSubAccountsCaption));
-    model_->setCaptions(linkedSubAccountCaptions());
-    auto* view = new QTableView(this);
-    view->setModel(model_);
-    styleReportList(view);
-    for (int c = 0; c < model_->columnCount(); ++c) view->setColumnWidth(c, 80);
+    for (const std::string& caption : linkedSubAccountCaptions())
+        page_.columnList.push_back({caption, 80});
+    setUpReportTable(*view_, page_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(view);
+    layout->addWidget(view_);
     resize(540, 360);
 }
 
 void LinkedSubAccountsWindow::setAccounts(const std::vector<SubAccount>& accounts) {
-    std::vector<std::vector<std::string>> rows;
-    rows.reserve(accounts.size());
-    for (const SubAccount& s : accounts) rows.push_back(linkedSubAccountCells(s));
+    page_.rows.clear();
+    page_.rows.reserve(accounts.size());
+    for (const SubAccount& s : accounts) page_.rows.push_back(linkedSubAccountCells(s));
     // Painted at the progress window's next turn of the event loop.
-    model_->setRows(rows);
+    fillReportTable(*view_, page_);
 }
 
 int LinkedSubAccountsWindow::rows() const {
-    return model_->rowCount();
+    return page_.rowCount();
 }
 
 }  // namespace korvant::gui

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "app/FixedRowsPage.h"
 #include "model/SubAccount.h"
 
-namespace korvant::gui {
+class QTableView;
 
-class ListTableModel;
+namespace korvant::gui {
 
 // "子账号列表": the sub-accounts that use one main account, filled page by
 // page while the core reads them.
@@ -22,7 +23,8 @@ public:
     int rows() const;
 
 private:
-    ListTableModel* model_;
+    FixedRowsPage page_;
+    QTableView* view_;
 };
 
 }  // namespace korvant::gui

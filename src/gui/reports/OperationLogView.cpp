@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -30,7 +30,7 @@ OperationLogView::OperationLogView(Desk& desk, Runner run, QWidget* parent)
       toTime_(new QTimeEdit(QTime(23, 59, 59), this)),
       administrator_(new QLineEdit(this)),
       keyword_(new QLineEdit(this)),
-      table_(new QTableWidget(this)) {
+      table_(new QTableView(this)) {
     for (QDateEdit* date : {fromDate_, toDate_}) {
         date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         date->setCalendarPopup(true);

@@ -10,7 +10,7 @@
 class QCheckBox;
 class QDateEdit;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 class QTimeEdit;
 
 namespace korvant {
@@ -31,7 +31,7 @@ public:
     OperationLogView(Desk& desk, Runner run, QWidget* parent = nullptr);
 
     OperationLogPage& page() { return page_; }
-    QTableWidget* table() const { return table_; }
+    QTableView* table() const { return table_; }
     QCheckBox* category(int index) const { return categories_[static_cast<std::size_t>(index)]; }
     QDateEdit* fromDate() const { return fromDate_; }
     QTimeEdit* fromTime() const { return fromTime_; }
@@ -57,7 +57,7 @@ private:
     QLineEdit* administrator_;
     QLineEdit* keyword_;
     std::array<QCheckBox*, 9> categories_{};
-    QTableWidget* table_;
+    QTableView* table_;
 };
 
 // Puts the log page under the "日志管理" view and its pager into the core.

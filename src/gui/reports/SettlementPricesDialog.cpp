@@ -4,8 +4,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+
+#include "gui/widgets/ReportPageModel.h"
+#include "gui/widgets/ReportTable.h"
 
 namespace korvant::gui {
 
@@ -17,22 +20,16 @@ SettlementPricesDialog::SettlementPricesDialog(SettlementPricesForm& form, QWidg
     : QDialog(parent),
       desk_(*form.desk),
       page_(*form.page),
-      table_(new QTableWidget(this)),
+      table_(new QTableView(this)),
       label_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("结算价设置"));
-    const auto& columns = page_.columns();
-    table_->setColumnCount(static_cast<int>(columns.size()));
-    QStringList headers;
-    for (const ReportColumn& c : columns) headers << QString::fromStdString(c.caption);
-    table_->setHorizontalHeaderLabels(headers);
-    for (int c = 0; c < table_->columnCount(); ++c)
-        table_->setColumnWidth(c, columns[static_cast<std::size_t>(c)].width);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setShowGrid(true);
-    table_->verticalHeader()->hide();
-    table_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
-                            QAbstractItemView::EditKeyPressed);
-    connect(table_, &QTableWidget::itemChanged, this, &SettlementPricesDialog::edited);
+    ReportPageModel* model = setUpReportTable(*table_, page_);
+    model->setEditor(PriceColumn, [this](int row, const QString& text) { edited(row, text); });
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A click on a price opens its edit box.
+    table_->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
+                            QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    connect(model, &ReportPageModel::pageLabelChanged, label_, &QLabel::setText);
 
     auto* previous = new QPushButton(QStringLiteral("上一页"), this);
     auto* next = new QPushButton(QStringLiteral("下一页"), this);
@@ -82,10 +79,8 @@ void SettlementPricesDialog::nextPage() {
     redraw();
 }
 
-void SettlementPricesDialog::edited(QTableWidgetItem* item) {
-    if (drawing_ || item == nullptr || item->column() != PriceColumn) return;
-    const int row = item->row();
-    const std::string text = item->text().toStdString();
+void SettlementPricesDialog::edited(int row, const QString& typed) {
+    const std::string text = typed.toStdString();
     call([this, row, &text] { page_.setPrice(desk_, row, text); });
     // The cell is redrawn from the core once the edit has finished.
     QMetaObject::invokeMethod(
@@ -93,20 +88,8 @@ void SettlementPricesDialog::edited(QTableWidgetItem* item) {
 }
 
 void SettlementPricesDialog::redraw() {
-    drawing_ = true;
-    const int rows = page_.rowCount();
-    table_->setRowCount(rows);
-    for (int row = 0; row < rows; ++row) {
-        const std::vector<std::string> cells = page_.cells(row);
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            auto* item =
-                new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)]));
-            if (c != PriceColumn) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            table_->setItem(row, c, item);
-        }
-    }
-    label_->setText(QString::fromStdString(page_.pageLabel()));
-    drawing_ = false;
+    fillReportTable(*table_, page_);
+    label_->setText(reportModel(*table_)->pageLabel());
 }
 
 }  // namespace korvant::gui

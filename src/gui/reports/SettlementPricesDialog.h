@@ -8,8 +8,7 @@
 #include "reports/settlement/SettlementOperations.h"
 
 class QLabel;
-class QTableWidget;
-class QTableWidgetItem;
+class QTableView;
 
 namespace korvant::gui {
 
@@ -22,23 +21,22 @@ public:
     SettlementPricesDialog(SettlementPricesForm& form, QWidget* parent = nullptr);
 
     bool run();
-    QTableWidget* table() const { return table_; }
+    QTableView* table() const { return table_; }
     QLabel* pageLabel() const { return label_; }
     void previousPage();
     void nextPage();
     void redraw();
 
 private:
-    void edited(QTableWidgetItem* item);
+    void edited(int row, const QString& text);
     // Runs a call into the core; a failure that ends the program closes the
     // dialog and is passed on when run() returns.
     void call(const std::function<void()>& work);
 
     Desk& desk_;
     SettlementPricePage& page_;
-    QTableWidget* table_;
+    QTableView* table_;
     QLabel* label_;
-    bool drawing_ = false;
     std::exception_ptr failure_;
 };
 

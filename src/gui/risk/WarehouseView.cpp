@@ -1,7 +1,7 @@
 #include "gui/risk/WarehouseView.h"
 
 #include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "app/ActionDispatcher.h"
@@ -15,20 +15,22 @@
 namespace korvant::gui {
 
 WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
-    : QWidget(parent), window_(window), desk_(window.desk()), table_(new QTableWidget(this)) {
+    : QWidget(parent), window_(window), desk_(window.desk()), table_(new QTableView(this)) {
     table_->setObjectName(QStringLiteral("warehouse"));
     setUpReportTable(*table_, riskArea(desk_).page);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table_);
-    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+        const int row = current.isValid() ? current.row() : -1;
         const auto& rules = riskArea(desk_).page.rules();
         selectWarehouseRule(desk_, row >= 0 && row < static_cast<int>(rules.size())
                                        ? rules[static_cast<std::size_t>(row)].id
                                        : 0);
     });
-    connect(table_, &QTableWidget::cellDoubleClicked, this, [this] {
+    connect(table_, &QTableView::doubleClicked, this, [this] {
         window_.callCore([this] { desk_.dispatcher().send(ActionCode::ModifyRiskStrategy); });
     });
     observer_ = desk_.subscribe([this](DeskChange change) {

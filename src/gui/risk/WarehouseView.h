@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class QTableWidget;
+class QTableView;
 
 namespace korvant {
 class Desk;
@@ -20,13 +20,13 @@ class WarehouseView : public QWidget {
 public:
     WarehouseView(MainWindow& window, QWidget* parent = nullptr);
     ~WarehouseView() override;
-    QTableWidget* table() const { return table_; }
+    QTableView* table() const { return table_; }
     void redraw();
 
 private:
     MainWindow& window_;
     Desk& desk_;
-    QTableWidget* table_;
+    QTableView* table_;
     int observer_ = 0;
 };
 

@@ -2,36 +2,32 @@
 
 #include <QTableView>
 
-#include <span>
-#include <string>
 #include <vector>
 
-#include "model/AccountColumns.h"
+namespace korvant {
+class ReportPage;
+}
 
 namespace korvant::gui {
 
-class ListTableModel;
+class ReportPageModel;
 
 // One account list of the accounts view (main accounts, administrators,
-// main-account links or sub-accounts): the columns the core defines, hidden
-// ones hidden, and the rows as the core formats them.
+// main-account links or sub-accounts): the core's page of that list drawn
+// through the one report model.
 class AccountListView : public QTableView {
     Q_OBJECT
 public:
-    explicit AccountListView(std::span<const ListColumn> columns, QWidget* parent = nullptr);
+    explicit AccountListView(QWidget* parent = nullptr);
 
-    // The first `records` rows are records (-1: all); the rows after them
-    // cannot be selected. The records selected before whose key (the first
-    // column) is still listed stay selected.
-    void setRows(const std::vector<std::vector<std::string>>& rows, int records = -1);
-    // The selected record rows, ascending.
+    // Draws `page` (set up at the first call). The records chosen before
+    // that are still listed stay chosen.
+    void draw(const ReportPage& page);
+    // The chosen record rows, ascending.
     std::vector<int> selectedRecordRows() const;
-    const ListTableModel* listModel() const { return model_; }
+    const ReportPageModel* listModel() const;
     int rows() const;
     QString cell(int row, int column) const;
-
-private:
-    ListTableModel* model_;
 };
 
 }  // namespace korvant::gui

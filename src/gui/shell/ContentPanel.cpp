@@ -84,10 +84,9 @@ ContentPanel::ContentPanel(QWidget* parent)
     for (auto& [view, strip] : viewStrips_) layout->addWidget(strip);
 
     pages_->addWidget(emptyPage_);
-    lists_[AccountList::MainAccounts] = new AccountListView(mainAccountListColumns(), this);
-    lists_[AccountList::Administrators] = new AccountListView(administratorListColumns(), this);
-    lists_[AccountList::MainAccountLinks] = new AccountListView(mainAccountLinkListColumns(), this);
-    lists_[AccountList::SubAccounts] = new AccountListView(subAccountListColumns(), this);
+    for (AccountList which : {AccountList::MainAccounts, AccountList::Administrators,
+                              AccountList::MainAccountLinks, AccountList::SubAccounts})
+        lists_[which] = new AccountListView(this);
     for (auto& [which, view] : lists_) pages_->addWidget(view);
     layout->addWidget(pages_, 1);
     layout->addWidget(pager_);

@@ -1,56 +1,41 @@
 #include "gui/shell/MainWindow.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
-#include <QUrl>
 
-#include <iostream>
+#include <algorithm>
 
-#include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "app/AdvancedSearch.h"
 #include "app/BuildVersion.h"
 #include "app/Desk.h"
-#include "app/FreeText.h"
 #include "app/KeepAlive.h"
-#include "app/ListSelection.h"
 #include "app/Login.h"
 #include "app/ReportTree.h"
 #include "app/SearchFilter.h"
 #include "app/ToolbarCommand.h"
 #include "gui/accounts/DepositRecordsTab.h"
-#include "gui/accounts/LinkedSubAccountsWindow.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/StatementTab.h"
 #include "gui/risk/WarehouseView.h"
-#include "gui/shell/AboutDialog.h"
-#include "gui/shell/AccountListView.h"
-#include "gui/shell/AccountRows.h"
+#include "gui/shell/AccountListController.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
-#include "gui/shell/MenuKeys.h"
-#include "gui/shell/MenuTable.h"
+#include "gui/shell/CoreCalls.h"
+#include "gui/shell/DeskHelp.h"
+#include "gui/shell/DeskRedraw.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
 #include "gui/shell/PagerBar.h"
-#include "gui/shell/ProgressWindow.h"
 #include "gui/shell/QtPort.h"
 #include "gui/shell/SearchBar.h"
 #include "gui/shell/StatusPanel.h"
@@ -61,30 +46,11 @@
 namespace korvant::gui {
 namespace {
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// "系统(&S)": the caption with its access key (Alt+S), shown as "系统(S)".
-QString withAccessKey(const char* caption, char key) {
-    return QString::fromUtf8(caption) + QStringLiteral("(&") + QLatin1Char(key) + QLatin1Char(')');
-}
-
 ToolbarCommand toolbarCommandOf(ToolbarCode code) {
     return code == ToolbarCode::New      ? ToolbarCommand::New
            : code == ToolbarCode::Modify ? ToolbarCommand::Modify
                                          : ToolbarCommand::Delete;
 }
-
-// Guards the drawing of core state against the widgets' change signals.
-class Drawing {
-public:
-    explicit Drawing(int& depth) : depth_(depth) { ++depth_; }
-    ~Drawing() { --depth_; }
-
-private:
-    int& depth_;
-};
 
 }  // namespace
 
@@ -95,6 +61,9 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
       navigation_(new NavigationPanel(this)),
       content_(new ContentPanel(this)),
       status_(new StatusPanel(this)),
+      calls_(new CoreCalls(
+          port, [this](int exitCode) { endProgram(exitCode); }, [this] { hooks_->refresh(); },
+          this)),
       hooks_(new ActionHooks(
           desk.dispatcher(), [this](const std::function<void()>& work) { callCore(work); }, this)),
       keepAlive_(new QTimer(this)),
@@ -124,33 +93,34 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     rows->setSizes({600, 160});
     setCentralWidget(rows);
 
-    buildMenus();
+    const auto run = [this](const std::function<void()>& work) { return callCore(work); };
+    menus_ = std::make_unique<MenuBuilder>(*this, *hooks_, menuCommands());
+    lists_ = new AccountListController(desk_, *content_, *hooks_, *menus_, run, this);
+    redraw_ = std::make_unique<DeskRedraw>(
+        desk_, DrawnParts{*navigation_, *content_, *status_, *hooks_, *menus_, *lists_},
+        [this] { scheduleReportTree(); });
     connectNavigation();
     connectContent();
-    connectLists();
-    DepositRecordsTab::install(
-        desk_, *content_, [this](const std::function<void()>& work) { return callCore(work); });
+    DepositRecordsTab::install(desk_, *content_, run);
     // A customer number typed into the deposit records selects its node.
     depositRecordsPage(desk_).selectReportNode = [this](const std::string& text) {
         selectReportNode(QString::fromStdString(text));
     };
-    StatementTab::install(desk_, *content_,
-                          [this](const std::function<void()>& work) { return callCore(work); });
+    StatementTab::install(desk_, *content_, run);
     statementPage(desk_).selectReportNode = [this](const std::string& text) {
         selectReportNode(QString::fromStdString(text));
     };
     installTemplateViews(*this);
     installRiskView(*this);
-    installOperationLogView(desk_, *content_,
-                            [this](const std::function<void()>& work) { return callCore(work); });
+    installOperationLogView(desk_, *content_, run);
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {
-        whenIdle([this] { callCore([this] { desk_.dispatcher().drainPosted(); }); });
+        calls_->whenIdle([this] { callCore([this] { desk_.dispatcher().drainPosted(); }); });
     };
-    observer_ = desk_.subscribe([this](DeskChange change) { onDeskChange(change); });
+    observer_ = desk_.subscribe([this](DeskChange change) { redraw_->change(change); });
     statusListener_ = desk_.statusList().addListener(
-        [this](const StatusList&, StatusList::Change) { redrawStatusRows(); });
+        [this](const StatusList&, StatusList::Change) { redraw_->statusRows(); });
 
     keepAlive_->setInterval(KeepAliveMs);
     // A long read in progress is traffic enough: no keep-alive between its
@@ -177,52 +147,27 @@ MainWindow::~MainWindow() {
     port_.setOwner(nullptr);
 }
 
-QString plainCaption(const QString& text) {
-    static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)$"));
-    QString plain = text;
-    plain.remove(accessKey);
-    return plain;
+bool MainWindow::callCore(const std::function<void()>& work) {
+    return calls_->run(work);
 }
 
-// --- running the core ---
+bool MainWindow::ended() const {
+    return calls_->ended();
+}
 
-bool MainWindow::callCore(const std::function<void()>& work) {
-    // Between the pages of a long read only the progress window takes
-    // input; nothing else may start work of the core in the middle of it.
-    if (ended_ || port_.coreBusy()) return false;
-    try {
-        work();
-    } catch (const ProgramEnd&) {
-        // The core has shown its message.
-        endProgram(1);
-        return false;
-    } catch (const std::exception& e) {
-        std::cerr << "korvant-desk: " << e.what() << "\n";
-    }
-    hooks_->refresh();
-    return true;
+bool MainWindow::drawing() const {
+    return redraw_ && redraw_->drawing();
+}
+
+void MainWindow::redrawAll() {
+    redraw_->all();
 }
 
 void MainWindow::endProgram(int exitCode) {
-    if (ended_) return;
-    ended_ = true;
     keepAlive_->stop();
     korvant::disconnect(desk_);
     hide();
     emit programEnded(exitCode);
-}
-
-void MainWindow::whenIdle(std::function<void()> work) {
-    QTimer::singleShot(0, this, [this, work = std::move(work)]() mutable {
-        if (port_.coreBusy()) {
-            // Still inside a long read: after its next pages.
-            QTimer::singleShot(
-                ProgressWindow::TurnMs, this,
-                [this, work = std::move(work)]() mutable { whenIdle(std::move(work)); });
-            return;
-        }
-        work();
-    });
 }
 
 void MainWindow::startLogin() {
@@ -238,10 +183,10 @@ void MainWindow::runLogin() {
             keepAlive_->start();
             rebuildReportTree();
             redrawAll();
-            if (!ended_) emit loggedIn();
+            if (!ended()) emit loggedIn();
             break;
         case LoginResult::Cancelled:
-            endProgram(0);
+            calls_->end(0);
             break;
         case LoginResult::ConnectFailed:
         case LoginResult::Refused:
@@ -250,120 +195,27 @@ void MainWindow::runLogin() {
     }
 }
 
-void MainWindow::quitDesk() {
-    endProgram(0);
-}
-
-// --- menus ---
-
-void MainWindow::buildMenus() {
-    const MenuTable entries = allMenuEntries();
-    std::map<MenuPlace, QMenu*>& menus = menus_;
-
-    QMenu* system = menuBar()->addMenu(withAccessKey("系统", 'S'));
-    menus[MenuPlace::System] = system;
-    QMenu* business = menuBar()->addMenu(withAccessKey("业务管理", 'B'));
-    menus[MenuPlace::Operations] = menuBar()->addMenu(withAccessKey("操作", 'O'));
-    QMenu* help = menuBar()->addMenu(withAccessKey("帮助", 'H'));
-
-    menus[MenuPlace::GroupTree] = new QMenu(QStringLiteral("组快捷菜单"), this);
-    menus[MenuPlace::AdministratorList] = new QMenu(QStringLiteral("管理员快捷菜单"), this);
-    menus[MenuPlace::SubAccountList] = new QMenu(QStringLiteral("用户快捷菜单"), this);
-    menus[MenuPlace::MainAccountList] = new QMenu(QStringLiteral("主账号"), this);
-    // The link list of a second-level group shares the sub-account menu's
-    // title.
-    menus[MenuPlace::MainAccountLinkList] = new QMenu(QStringLiteral("用户快捷菜单"), this);
-
-    for (const MenuEntry& entry : entries) addMenuEntry(entry);
-
-    QAction* quit = system->addAction(withAccessKey("退出", 'X'));
-    connect(quit, &QAction::triggered, this, &MainWindow::quitDesk);
-    menuActions_[QStringLiteral("退出")] = quit;
-
-    struct ViewItem {
-        ViewKind view;
-        const char* caption;
-        char key;
+MenuCommands MainWindow::menuCommands() {
+    MenuCommands commands;
+    commands.quit = [this] { calls_->end(0); };
+    commands.manual = [this] {
+        if (manualPlaces_.empty())
+            manualPlaces_ = manualPlaces(QCoreApplication::applicationDirPath().toStdString());
+        openManual(port_, manualPlaces_);
     };
-    const ViewItem views[] = {
-        {ViewKind::Accounts, "账号设置", 'A'},    {ViewKind::FeeRates, "手续费率", 'F'},
-        {ViewKind::MarginRates, "保证金率", 'M'}, {ViewKind::Risk, "风险控制设置", 'R'},
-        {ViewKind::Reports, "报表管理", 'P'},     {ViewKind::Logs, "日志管理", 'L'}};
-    for (const auto& [view, caption, key] : views) {
-        QAction* item = business->addAction(withAccessKey(caption, key));
-        item->setEnabled(false);
-        connect(item, &QAction::triggered, this, [this, view = view] { chooseView(view); });
-        viewActions_[view] = item;
-    }
-
-    QAction* manual = help->addAction(withAccessKey("使用说明", 'M'));
-    connect(manual, &QAction::triggered, this, &MainWindow::openManual);
-    QAction* about = help->addAction(withAccessKey("关于...", 'A'));
-    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    menuActions_[QStringLiteral("使用说明")] = manual;
-    menuActions_[QStringLiteral("关于...")] = about;
-
-    for (MenuPlace place :
-         {MenuPlace::GroupTree, MenuPlace::AdministratorList, MenuPlace::SubAccountList,
-          MenuPlace::MainAccountList, MenuPlace::MainAccountLinkList})
-        connect(menus[place], &QMenu::aboutToShow, hooks_, &ActionHooks::refresh);
-}
-
-void MainWindow::addMenuEntry(const MenuEntry& entry) {
-    const QString caption = QString::fromUtf8(entry.caption);
-    const char key = menuAccessKey(entry.caption);
-    QAction* item =
-        menus_.at(entry.place)->addAction(key != 0 ? withAccessKey(entry.caption, key) : caption);
-    ActionHooks::Condition condition;
-    switch (entry.enable) {
-        case EnableRule::Handler:
-            break;
-        case EnableRule::GroupNode:
-            condition = [this] { return groupNodeSelected(); };
-            break;
-        case EnableRule::RecordRow:
-            condition = [this] { return hasSelectedRecord(); };
-            break;
-    }
-    const bool menuBarItem =
-        entry.place == MenuPlace::System || entry.place == MenuPlace::Operations;
-    if (entry.window != WindowCommand::None) {
-        hooks_->hook(item, windowCommand(entry.window), std::move(condition));
-        menuActions_[caption] = item;
-        return;
-    }
-    ActionHooks::Argument argument;
-    if (entry.argument) argument = [value = *entry.argument] { return ArgumentVariant{value}; };
-    hooks_->hook(item, entry.code, std::move(argument), std::move(condition));
-    if (menuBarItem) menuActions_[caption] = item;
-}
-
-std::function<void()> MainWindow::windowCommand(WindowCommand command) {
-    switch (command) {
-        case WindowCommand::LinkedSubAccounts:
-            return [this] { showLinkedSubAccounts(); };
-        case WindowCommand::None:
-            break;
-    }
-    return [] {};
-}
-
-QMenu* MainWindow::menu(MenuPlace place) const {
-    auto it = menus_.find(place);
-    return it == menus_.end() ? nullptr : it->second;
-}
-
-QAction* MainWindow::viewAction(ViewKind view) const {
-    auto it = viewActions_.find(view);
-    return it == viewActions_.end() ? nullptr : it->second;
-}
-
-QAction* MainWindow::menuAction(const QString& caption) const {
-    auto it = menuActions_.find(caption);
-    if (it != menuActions_.end()) return it->second;
-    for (const auto& [view, action] : viewActions_)
-        if (plainCaption(action->text()) == caption) return action;
-    return nullptr;
+    commands.about = [this] {
+        showAbout(
+            desk_, [this](const std::function<void()>& work) { return callCore(work); }, this);
+    };
+    commands.chooseView = [this](ViewKind view) { chooseView(view); };
+    commands.windowCommand = [this](WindowCommand command) {
+        if (command == WindowCommand::LinkedSubAccounts) lists_->showLinkedSubAccounts();
+    };
+    commands.groupNodeSelected = [this] {
+        return navigation_->groupTree()->currentIndex().isValid();
+    };
+    commands.recordSelected = [this] { return !desk_.mainState().selectedRows.empty(); };
+    return commands;
 }
 
 // --- navigation panel ---
@@ -374,7 +226,7 @@ void MainWindow::connectNavigation() {
     QTreeView* groups = navigation_->groupTree();
     connect(groups->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
-                if (drawing_ > 0 || !current.isValid()) return;
+                if (drawing() || !current.isValid()) return;
                 int id = static_cast<int>(current.data(NodeTreeModel::NodeDataRole).toLongLong());
                 const Group* group = desk_.reference().groupById(id);
                 if (group == nullptr) return;
@@ -391,7 +243,7 @@ void MainWindow::connectNavigation() {
         QTreeView* tree = navigation_->tree(view);
         connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this, handler](const QModelIndex& current) {
-                    if (drawing_ > 0 || !current.isValid()) return;
+                    if (drawing() || !current.isValid()) return;
                     int data =
                         static_cast<int>(current.data(NodeTreeModel::NodeDataRole).toLongLong());
                     QString text = current.data(Qt::DisplayRole).toString();
@@ -410,27 +262,17 @@ void MainWindow::connectNavigation() {
     });
 }
 
-int MainWindow::selectedNodeData(QTreeView* tree, int fallback) const {
-    QModelIndex current = tree->currentIndex();
-    if (!current.isValid()) return fallback;
-    return static_cast<int>(current.data(NodeTreeModel::NodeDataRole).toLongLong());
-}
-
 void MainWindow::chooseView(ViewKind view) {
     callCore([&] {
         ActionDispatcher& dispatcher = desk_.dispatcher();
         if (view == ViewKind::Risk)
             dispatcher.send(ActionCode::RiskNodeSelected,
-                            selectedNodeData(navigation_->tree(ViewKind::Risk), -1));
+                            navigation_->chosenNodeData(ViewKind::Risk, -1));
         if (view == ViewKind::Reports)
             dispatcher.send(ActionCode::ReportKindChosen,
-                            selectedNodeData(navigation_->reportTree(), 0));
+                            navigation_->chosenNodeData(ViewKind::Reports, 0));
         dispatcher.send(ActionCode::SwitchView, static_cast<int>(view));
     });
-}
-
-bool MainWindow::groupNodeSelected() const {
-    return navigation_->groupTree()->currentIndex().isValid();
 }
 
 void MainWindow::selectReportNode(const QString& text) {
@@ -438,21 +280,14 @@ void MainWindow::selectReportNode(const QString& text) {
     QModelIndex index = navigation_->reportModel()->findText(text);
     if (!index.isValid()) return;
     // Only the highlight moves: the typed number stays the query's target.
-    Drawing drawing(drawing_);
+    DeskRedraw::Scope scope(*redraw_);
     navigation_->reportTree()->setCurrentIndex(index);
 }
 
 void MainWindow::toggleTreeExpansion() {
-    QTreeView* tree = nullptr;
-    if (desk_.mainState().view == ViewKind::Accounts) tree = navigation_->groupTree();
-    if (desk_.mainState().view == ViewKind::Reports) tree = navigation_->reportTree();
-    if (tree == nullptr) return;
-    auto* model = static_cast<NodeTreeModel*>(tree->model());
-    for (const QModelIndex& child : model->childrenOfTopLevel())
-        tree->setExpanded(child, !tree->isExpanded(child));
+    const ViewKind view = desk_.mainState().view;
+    if (view == ViewKind::Accounts || view == ViewKind::Reports) navigation_->toggleExpansion(view);
 }
-
-// --- content panel ---
 
 void MainWindow::connectContent() {
     for (const ToolbarButton& entry : toolbarButtons()) {
@@ -470,114 +305,31 @@ void MainWindow::connectContent() {
 
     PagerBar* pager = content_->pager();
     ActionDispatcher& dispatcher = desk_.dispatcher();
-    auto page = [this, &dispatcher](ActionCode code, int arg) {
-        callCore([&] { dispatcher.send(code, arg); });
-    };
-    connect(pager, &PagerBar::firstPage, this, [page] { page(ActionCode::FirstPage, 0); });
-    connect(pager, &PagerBar::previousPage, this, [page] { page(ActionCode::PreviousPage, 0); });
-    connect(pager, &PagerBar::nextPage, this, [page] { page(ActionCode::NextPage, 0); });
-    connect(pager, &PagerBar::lastPage, this, [page] { page(ActionCode::LastPage, 0); });
-    connect(pager, &PagerBar::goToPage, this,
-            [page](int index) { page(ActionCode::GoToPage, index); });
+    const std::pair<void (PagerBar::*)(), ActionCode> moves[] = {
+        {&PagerBar::firstPage, ActionCode::FirstPage},
+        {&PagerBar::previousPage, ActionCode::PreviousPage},
+        {&PagerBar::nextPage, ActionCode::NextPage},
+        {&PagerBar::lastPage, ActionCode::LastPage}};
+    for (const auto& [signal, code] : moves)
+        connect(pager, signal, this,
+                [this, &dispatcher, code = code] { callCore([&] { dispatcher.send(code, 0); }); });
+    connect(pager, &PagerBar::goToPage, this, [this, &dispatcher](int index) {
+        callCore([&] { dispatcher.send(ActionCode::GoToPage, index); });
+    });
 
     connect(content_->searchBar(), &SearchBar::searchRequested, this, &MainWindow::search);
     connect(content_->searchBar(), &SearchBar::advancedSearchRequested, this,
             &MainWindow::advancedSearch);
 
     connect(content_->twoTabStrip(), &QTabBar::currentChanged, this, [this, &dispatcher](int tab) {
-        if (drawing_ > 0 || tab < 0) return;
+        if (drawing() || tab < 0) return;
         callCore([&] { dispatcher.send(ActionCode::TwoTabChanged, tab); });
     });
     connect(content_->threeTabStrip(), &QTabBar::currentChanged, this,
             [this, &dispatcher](int tab) {
-                if (drawing_ > 0 || tab < 0) return;
+                if (drawing() || tab < 0) return;
                 callCore([&] { dispatcher.send(ActionCode::ThreeTabChanged, tab); });
             });
-}
-
-void MainWindow::connectLists() {
-    auto menuFor = [this](AccountList which) -> QMenu* {
-        switch (which) {
-            case AccountList::MainAccounts:
-                return mainAccountMenu();
-            case AccountList::Administrators:
-                return administratorMenu();
-            case AccountList::MainAccountLinks:
-                return linkMenu();
-            case AccountList::SubAccounts:
-                return subAccountMenu();
-            case AccountList::None:
-                break;
-        }
-        return nullptr;
-    };
-    for (AccountList which : {AccountList::MainAccounts, AccountList::Administrators,
-                              AccountList::MainAccountLinks, AccountList::SubAccounts}) {
-        AccountListView* list = content_->list(which);
-        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                [this] { storeSelection(); });
-        QMenu* menu = menuFor(which);
-        connect(list, &QTableView::customContextMenuRequested, this,
-                [this, list, menu](QPoint pos) {
-                    // The main-account menus are not offered on the root group.
-                    bool mainAccounts = menu == mainAccountMenu() || menu == linkMenu();
-                    if (mainAccounts && desk_.mainState().group.id == 1) return;
-                    storeSelection();
-                    menu->popup(list->viewport()->mapToGlobal(pos));
-                });
-    }
-    // A click on a header of the sub-account list sorts its records,
-    // reversing the direction at each click.
-    connect(content_->list(AccountList::SubAccounts)->horizontalHeader(),
-            &QHeaderView::sectionClicked, this, [this](int column) {
-                if (subAccountSorter_.sortByColumn(desk_.accounts().subAccounts.records, column))
-                    desk_.notify(DeskChange::AccountList);
-            });
-    // The administrator list sorts on its first five headers, one direction
-    // shared by all of them.
-    connect(
-        content_->list(AccountList::Administrators)->horizontalHeader(),
-        &QHeaderView::sectionClicked, this, [this](int column) {
-            if (administratorSorter_.sortByColumn(desk_.accounts().administrators.records, column))
-                desk_.notify(DeskChange::AccountList);
-        });
-    // Double-click modifies the record.
-    connect(content_->list(AccountList::Administrators), &QTableView::doubleClicked, this, [this] {
-        if (hooks_->available(ActionCode::ModifyAdministrator) && hasSelectedRecord())
-            hooks_->trigger(ActionCode::ModifyAdministrator, {});
-    });
-    connect(content_->list(AccountList::SubAccounts), &QTableView::doubleClicked, this, [this] {
-        if (hooks_->available(ActionCode::ModifySubAccount) && hasSelectedRecord())
-            hooks_->trigger(ActionCode::ModifySubAccount, {});
-    });
-}
-
-void MainWindow::showLinkedSubAccounts() {
-    const auto& cache = desk_.accounts().mainAccounts;
-    const int row = firstSelectedRow(desk_, cache.count());
-    if (row < 0) return;
-    const std::string account = cache.at(row).account;
-    auto* window = new LinkedSubAccountsWindow(this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    QPointer<LinkedSubAccountsWindow> alive(window);
-    callCore([&] {
-        linkedSubAccounts(desk_, account, [&](const std::vector<SubAccount>& found) {
-            if (alive) alive->setAccounts(found);
-        });
-    });
-}
-
-void MainWindow::storeSelection() {
-    MainState& state = desk_.mainState();
-    state.selectedRows.clear();
-    AccountListView* list = content_->list(state.shownList);
-    if (list != nullptr) state.selectedRows = list->selectedRecordRows();
-    hooks_->refresh();
-}
-
-bool MainWindow::hasSelectedRecord() const {
-    return !desk_.mainState().selectedRows.empty();
 }
 
 void MainWindow::toolbarCommand(ToolbarCode code) {
@@ -627,186 +379,6 @@ void MainWindow::advancedSearch() {
     callCore([&] { runAdvancedSearch(desk_, groupId); });
 }
 
-// --- help ---
-
-void MainWindow::showAbout() {
-    bool shift = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-    AboutDialog dialog(
-        shift, [this](const std::string& text) { callCore([&] { sendFreeText(desk_, text); }); },
-        this);
-    dialog.exec();
-}
-
-void MainWindow::openManual() {
-    if (manualPlaces_.empty())
-        manualPlaces_ = manualPlaces(QCoreApplication::applicationDirPath().toStdString());
-    const std::vector<std::string>& places = manualPlaces_;
-    for (const std::string& place : places) {
-        const QString path = QString::fromStdString(place);
-        if (!QFileInfo(path).isFile()) continue;
-        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            port_.warn("无法打开使用说明文档：" + QDir::toNativeSeparators(path).toStdString());
-        return;
-    }
-    // A missing manual is said, with the places it was looked for.
-    std::string text = "找不到使用说明文档，查找过：";
-    for (const std::string& place : places) text += "\n" + place;
-    port_.warn(text);
-}
-
-// --- drawing the core's state ---
-
-void MainWindow::onDeskChange(DeskChange change) {
-    switch (change) {
-        case DeskChange::Session:
-            redrawSession();
-            break;
-        case DeskChange::Groups:
-            rebuildGroupTree();
-            break;
-        case DeskChange::ReportTree:
-            scheduleReportTree();
-            break;
-        case DeskChange::MarginTemplates:
-        case DeskChange::FeeTemplates:
-            rebuildTemplateTrees();
-            break;
-        case DeskChange::Varieties:
-        case DeskChange::RiskStrategies:
-            break;
-        case DeskChange::AccountList:
-            redrawAccountList();
-            break;
-        case DeskChange::PageLabel:
-            redrawPageLabel();
-            break;
-        case DeskChange::Tabs:
-            redrawTabs();
-            break;
-        case DeskChange::SearchRange:
-            redrawSearchRange();
-            break;
-        case DeskChange::View:
-            redrawView();
-            break;
-        case DeskChange::ReportRows:
-            break;
-    }
-}
-
-void MainWindow::redrawAll() {
-    redrawSession();
-    rebuildGroupTree();
-    rebuildTemplateTrees();
-    redrawView();
-    redrawSearchRange();
-    redrawStatusRows();
-}
-
-void MainWindow::redrawSession() {
-    const MainState& state = desk_.mainState();
-    navigation_->setAccount(qs(desk_.session().account));
-    navigation_->setButtonShown(ViewKind::Accounts, state.buttons.accounts);
-    navigation_->setButtonShown(ViewKind::FeeRates, state.buttons.fee);
-    navigation_->setButtonShown(ViewKind::MarginRates, state.buttons.margin);
-    navigation_->setButtonShown(ViewKind::Risk, state.buttons.risk);
-    navigation_->setButtonShown(ViewKind::Reports, state.buttons.reports);
-    navigation_->setButtonShown(ViewKind::Logs, state.buttons.logs);
-    viewActions_[ViewKind::Accounts]->setEnabled(state.enable.accounts);
-    viewActions_[ViewKind::FeeRates]->setEnabled(state.enable.fee);
-    viewActions_[ViewKind::MarginRates]->setEnabled(state.enable.margin);
-    viewActions_[ViewKind::Risk]->setEnabled(state.enable.risk);
-    viewActions_[ViewKind::Reports]->setEnabled(state.enable.reports);
-    viewActions_[ViewKind::Logs]->setEnabled(state.enable.logs);
-    hooks_->refresh();
-}
-
-void MainWindow::redrawView() {
-    Drawing drawing(drawing_);
-    const MainState& state = desk_.mainState();
-    navigation_->setView(state.view);
-    content_->showView(state.view, state.strip, state.shownList);
-    if (state.statusTextShown)
-        status_->showText();
-    else
-        status_->showList();
-    redrawTabs();
-    redrawPageLabel();
-}
-
-void MainWindow::redrawTabs() {
-    Drawing drawing(drawing_);
-    const MainState& state = desk_.mainState();
-    content_->twoTabStrip()->setCurrentIndex(state.twoTabIndex);
-    content_->threeTabStrip()->setCurrentIndex(state.threeTabIndex);
-    content_->showView(state.view, state.strip, state.shownList);
-    redrawAccountList();
-}
-
-void MainWindow::redrawAccountList() {
-    Drawing drawing(drawing_);
-    const MainState& state = desk_.mainState();
-    AccountListView* list = content_->list(state.shownList);
-    std::vector<int> kept;
-    if (list != nullptr) {
-        // A refresh keeps the records selected before (by their key).
-        list->setRows(accountRows(desk_, state.shownList),
-                      accountRecordCount(desk_, state.shownList));
-        kept = list->selectedRecordRows();
-        content_->showView(state.view, state.strip, state.shownList);
-    }
-    desk_.mainState().selectedRows = std::move(kept);
-    hooks_->refresh();
-}
-
-void MainWindow::redrawPageLabel() {
-    const MainState& state = desk_.mainState();
-    content_->pager()->setLabel(qs(pageLabelText(state.labelPage, state.labelTotal)));
-    // The page field follows the pages the buttons turn to.
-    content_->pager()->setPage(static_cast<int>(std::min<int64_t>(state.labelPage, INT32_MAX)));
-}
-
-void MainWindow::redrawSearchRange() {
-    Drawing drawing(drawing_);
-    const MainState& state = desk_.mainState();
-    SearchBar* bar = content_->searchBar();
-    const SearchRangeEntry* group = nullptr;
-    for (const SearchRangeEntry& entry : state.searchRange)
-        if (entry.groupId != -1) group = &entry;
-    if (group != nullptr)
-        bar->setRange(qs(group->caption), group->groupId);
-    else
-        bar->setRange(QString(), -1);
-    if (state.searchRangeIndex >= 0 && state.searchRangeIndex < bar->rangeCombo()->count())
-        bar->rangeCombo()->setCurrentIndex(state.searchRangeIndex);
-}
-
-void MainWindow::redrawStatusRows() {
-    status_->setRows(desk_.statusList().rows());
-}
-
-void MainWindow::rebuildGroupTree() {
-    Drawing drawing(drawing_);
-    navigation_->fillTree(ViewKind::Accounts, groupTreeNodes(desk_.reference()));
-    // Keep the current group highlighted.
-    int current = desk_.mainState().group.id;
-    NodeTreeModel* model = navigation_->groupModel();
-    for (int node = 0; node < model->nodeCount(); ++node)
-        if (model->node(node).data == current) {
-            navigation_->groupTree()->setCurrentIndex(model->indexOfNode(node));
-            break;
-        }
-}
-
-void MainWindow::rebuildTemplateTrees() {
-    Drawing drawing(drawing_);
-    const ReferenceData& reference = desk_.reference();
-    navigation_->fillTree(ViewKind::FeeRates, feeTemplateTreeNodes(reference));
-    navigation_->fillTree(ViewKind::MarginRates, marginTemplateTreeNodes(reference));
-    if (navigation_->model(ViewKind::Risk)->nodeCount() == 0)
-        navigation_->fillTree(ViewKind::Risk, riskCategoryTreeNodes());
-}
-
 void MainWindow::scheduleReportTree() {
     // The report tree queries the server; it is loaded after the operation
     // that dropped it (a change to groups or sub-accounts, the refresh
@@ -814,7 +386,7 @@ void MainWindow::scheduleReportTree() {
     // end.
     if (!loggedIn_ || reportTreeScheduled_) return;
     reportTreeScheduled_ = true;
-    whenIdle([this] {
+    calls_->whenIdle([this] {
         reportTreeScheduled_ = false;
         rebuildReportTree();
     });
@@ -823,7 +395,7 @@ void MainWindow::scheduleReportTree() {
 void MainWindow::rebuildReportTree() {
     const std::vector<ReportTreeNode>* roots = nullptr;
     if (!callCore([&] { roots = &reportTree(desk_); })) return;
-    Drawing drawing(drawing_);
+    DeskRedraw::Scope scope(*redraw_);
     navigation_->fillTree(ViewKind::Reports, reportTreeNodes(*roots));
 }
 

@@ -3,17 +3,13 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "accounts/administrators/AdministratorSort.h"
-#include "accounts/subaccounts/SubAccountSort.h"
-#include "app/DeskChange.h"
-#include "app/MainState.h"
 #include "app/ViewKind.h"
-#include "gui/shell/MenuTable.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/shell/ToolbarTable.h"
 
 class QAction;
@@ -29,11 +25,11 @@ class Desk;
 
 namespace korvant::gui {
 
-// A menu caption without its access key: "系统(&S)" → "系统".
-QString plainCaption(const QString& text);
-
+class AccountListController;
 class ActionHooks;
 class ContentPanel;
+class CoreCalls;
+class DeskRedraw;
 class NavigationPanel;
 class QtPort;
 class StatusPanel;
@@ -59,7 +55,7 @@ public:
     // Runs a call into the core. When the core ends the program, the window
     // closes and `programEnded` is emitted; returns false then.
     bool callCore(const std::function<void()>& work);
-    bool ended() const { return ended_; }
+    bool ended() const;
 
     // Selects the report-tree node showing `text` (report windows locate a
     // typed account this way).
@@ -70,7 +66,7 @@ public:
     Desk& desk() const { return desk_; }
     // True while the window draws the core's state (widget signals then are
     // no user commands).
-    bool drawing() const { return drawing_ > 0; }
+    bool drawing() const;
     NavigationPanel* navigation() const { return navigation_; }
     ContentPanel* content() const { return content_; }
     StatusPanel* statusPanel() const { return status_; }
@@ -80,14 +76,14 @@ public:
     // "DeskLayout.ini" of the desk's folder.
     QSplitter* panelSplitter() const { return panels_; }
     // The item of "业务管理" for a view.
-    QAction* viewAction(ViewKind view) const;
+    QAction* viewAction(ViewKind view) const { return menus_->viewAction(view); }
     // Menu items by caption, e.g. "修改密码", "开始结算", "关于...".
-    QAction* menuAction(const QString& caption) const;
+    QAction* menuAction(const QString& caption) const { return menus_->menuAction(caption); }
     // Where "使用说明" looks for the manual, in order (beside the program, then
     // the installation's documentation folder).
     void setManualPlaces(std::vector<std::string> places) { manualPlaces_ = std::move(places); }
     // The menus that the areas' menu tables fill.
-    QMenu* menu(MenuPlace place) const;
+    QMenu* menu(MenuPlace place) const { return menus_->menu(place); }
     QMenu* groupMenu() const { return menu(MenuPlace::GroupTree); }
     QMenu* administratorMenu() const { return menu(MenuPlace::AdministratorList); }
     QMenu* subAccountMenu() const { return menu(MenuPlace::SubAccountList); }
@@ -105,27 +101,11 @@ signals:
 private:
     void runLogin();
     void storeLayout();
-    // Runs `work` from the event loop once no work of the core is in
-    // progress.
-    void whenIdle(std::function<void()> work);
     void endProgram(int exitCode);
-    void buildMenus();
-    void addMenuEntry(const MenuEntry& entry);
-    std::function<void()> windowCommand(WindowCommand command);
+    MenuCommands menuCommands();
     void connectNavigation();
     void connectContent();
-    void connectLists();
 
-    void onDeskChange(DeskChange change);
-    void redrawSession();
-    void redrawView();
-    void redrawTabs();
-    void redrawAccountList();
-    void redrawPageLabel();
-    void redrawSearchRange();
-    void redrawStatusRows();
-    void rebuildGroupTree();
-    void rebuildTemplateTrees();
     void scheduleReportTree();
     void rebuildReportTree();
 
@@ -133,38 +113,25 @@ private:
     void toolbarCommand(ToolbarCode code);
     void search();
     void advancedSearch();
-    void showAbout();
-    void openManual();
-    void quitDesk();
-    void storeSelection();
-    void showLinkedSubAccounts();
-    bool hasSelectedRecord() const;
-    bool groupNodeSelected() const;
-    int selectedNodeData(QTreeView* tree, int fallback) const;
 
     Desk& desk_;
     QtPort& port_;
     NavigationPanel* navigation_;
     ContentPanel* content_;
     StatusPanel* status_;
+    CoreCalls* calls_;
     ActionHooks* hooks_;
     QTimer* keepAlive_;
     QSettings* layout_;
     QSplitter* panels_ = nullptr;
-    std::map<ViewKind, QAction*> viewActions_;
-    std::map<QString, QAction*> menuActions_;
-    std::map<MenuPlace, QMenu*> menus_;
+    std::unique_ptr<MenuBuilder> menus_;
+    AccountListController* lists_ = nullptr;
+    std::unique_ptr<DeskRedraw> redraw_;
     std::vector<std::string> manualPlaces_;
-    SubAccountSorter subAccountSorter_;
-    AdministratorSorter administratorSorter_;
     int observer_ = 0;
     int statusListener_ = 0;
-    bool ended_ = false;
     bool loggedIn_ = false;
     bool reportTreeScheduled_ = false;
-    // Set while the window draws the core's state, so that the widgets'
-    // change signals are not taken for user commands.
-    int drawing_ = 0;
 };
 
 }  // namespace korvant::gui

@@ -35,6 +35,8 @@ QTreeView* makeTree(QWidget* parent, NodeTreeModel* model) {
     auto* tree = new QTreeView(parent);
     tree->setModel(model);
     tree->setHeaderHidden(true);
+    // Names cut in the middle, so that "第1组" and "第10组" stay apart.
+    tree->setTextElideMode(Qt::ElideMiddle);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
     // All rows have the same height: the view need not measure 50 000 of
@@ -135,6 +137,20 @@ QTreeView* NavigationPanel::tree(ViewKind view) const {
 
 NodeTreeModel* NavigationPanel::model(ViewKind view) const {
     return slot(view).model;
+}
+
+int NavigationPanel::chosenNodeData(ViewKind view, int fallback) const {
+    QTreeView* shown = tree(view);
+    const QModelIndex current = shown != nullptr ? shown->currentIndex() : QModelIndex();
+    if (!current.isValid()) return fallback;
+    return static_cast<int>(current.data(NodeTreeModel::NodeDataRole).toLongLong());
+}
+
+void NavigationPanel::toggleExpansion(ViewKind view) {
+    QTreeView* shown = tree(view);
+    if (shown == nullptr) return;
+    for (const QModelIndex& child : model(view)->childrenOfTopLevel())
+        shown->setExpanded(child, !shown->isExpanded(child));
 }
 
 }  // namespace korvant::gui

@@ -43,6 +43,13 @@ public:
     // Replaces the nodes of a view's tree in one go and expands them all.
     void fillTree(ViewKind view, NodeTreeModel::Builder&& nodes);
 
+    // The node data of the chosen node of a view's tree, `fallback` without
+    // one.
+    int chosenNodeData(ViewKind view, int fallback) const;
+    // Expands or collapses every child of the top-level nodes of a view's
+    // tree (the toolbar's expand/collapse).
+    void toggleExpansion(ViewKind view);
+
     QTreeView* groupTree() const { return tree(ViewKind::Accounts); }
     NodeTreeModel* groupModel() const { return model(ViewKind::Accounts); }
     QTreeView* reportTree() const { return tree(ViewKind::Reports); }

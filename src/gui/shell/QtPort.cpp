@@ -46,20 +46,26 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// "CSV 文件 (*.csv);;所有文件 (*.*)"
-QString filterText(const std::vector<FileFilter>& filters) {
-    QStringList parts;
-    for (const auto& filter : filters)
-        parts << QStringLiteral("%1 (%2)").arg(qs(filter.description), qs(filter.pattern));
-    return parts.join(QStringLiteral(";;"));
-}
-
 std::optional<std::string> chosen(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
 
 }  // namespace
+
+QString fileDialogFilter(const std::vector<FileFilter>& filters) {
+    QStringList parts;
+    for (const auto& filter : filters) {
+        const QString description = qs(filter.description).trimmed();
+        const QString pattern = qs(filter.pattern);
+        // A description that names its pattern already is passed as it is.
+        if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
+            parts << description;
+        else
+            parts << QStringLiteral("%1 (%2)").arg(description, pattern);
+    }
+    return parts.join(QStringLiteral(";;"));
+}
 
 QtPort::QtPort(const DialogRegistry& dialogs)
     : dialogs_(dialogs), progress_(new ProgressWindow(nullptr)) {}
@@ -102,7 +108,7 @@ bool QtPort::askYesNo(const Message& question) {
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否"));
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(question.defaultNo ? QMessageBox::No : QMessageBox::Yes);
     fitCaption(box);
     return box.exec() == QMessageBox::Yes;
 }
@@ -123,13 +129,13 @@ std::optional<std::string> QtPort::chooseSaveFile(const std::string& caption,
                                                   const std::string& suggestedName,
                                                   const std::vector<FileFilter>& filters) {
     return chosen(QFileDialog::getSaveFileName(parentForDialogs(), qs(caption), qs(suggestedName),
-                                               filterText(filters)));
+                                               fileDialogFilter(filters)));
 }
 
 std::optional<std::string> QtPort::chooseOpenFile(const std::string& caption,
                                                   const std::vector<FileFilter>& filters) {
     return chosen(QFileDialog::getOpenFileName(parentForDialogs(), qs(caption), QString(),
-                                               filterText(filters)));
+                                               fileDialogFilter(filters)));
 }
 
 std::optional<std::string> QtPort::chooseFolder(const std::string& caption) {

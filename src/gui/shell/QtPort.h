@@ -10,6 +10,11 @@ namespace korvant::gui {
 
 class DialogRegistry;
 
+// The filter text of a file dialog: "CSV 文件 (*.csv);;所有文件 (*.*)". A
+// description that ends with its pattern ("文本文件(*.csv)") is not given the
+// pattern a second time.
+QString fileDialogFilter(const std::vector<FileFilter>& filters);
+
 // The desk's side of the front-end port: message boxes, Yes/No questions,
 // the progress window, the file dialogs and the form dialogs of the
 // registry.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace korvant::gui {
@@ -15,6 +16,10 @@ QTranslator* installQtTranslations(QCoreApplication& app) {
     }
     QCoreApplication::installTranslator(translator);
     return translator;
+}
+
+void useChineseLocale() {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
 }
 
 }  // namespace korvant::gui

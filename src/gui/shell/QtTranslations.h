@@ -11,4 +11,9 @@ namespace korvant::gui {
 // the installed translator (owned by `app`), or null.
 QTranslator* installQtTranslations(QCoreApplication& app);
 
+// Chinese (China) as the default locale of every widget made afterwards:
+// month and day names of the date pickers' calendars, the dates of the file
+// dialogs. The desk's numbers are formatted without any locale, as before.
+void useChineseLocale();
+
 }  // namespace korvant::gui

@@ -20,6 +20,9 @@ SearchBar::SearchBar(QWidget* parent)
     layout->setSpacing(4);
     layout->addWidget(new QLabel(QStringLiteral("查找范围"), this));
     range_->setMinimumWidth(100);
+    // As wide as the group's whole name; the chosen name is its tooltip.
+    range_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(range_, &QComboBox::currentTextChanged, range_, &QComboBox::setToolTip);
     layout->addWidget(range_);
     layout->addWidget(new QLabel(QStringLiteral("关键字"), this));
     // The remark keyword is the longest field (31 characters); the core

@@ -4,22 +4,14 @@
 #include <QTableView>
 #include <QTextEdit>
 
-#include "gui/widgets/ListTableModel.h"
-#include "gui/widgets/ListViewStyle.h"
+#include "gui/widgets/ReportTable.h"
 
 namespace korvant::gui {
 
 StatusPanel::StatusPanel(QWidget* parent)
-    : QStackedWidget(parent),
-      model_(new ListTableModel(this)),
-      list_(new QTableView(this)),
-      text_(new QTextEdit(this)) {
-    model_->setCaptions({"时间", "当前操作", "描述"});
-    list_->setModel(model_);
-    styleReportList(list_);
-    list_->setColumnWidth(0, 180);
-    list_->setColumnWidth(1, 250);
-    list_->setColumnWidth(2, 600);
+    : QStackedWidget(parent), list_(new QTableView(this)), text_(new QTextEdit(this)) {
+    page_.columnList = {{"时间", 180}, {"当前操作", 250}, {"描述", 600}};
+    setUpReportTable(*list_, page_);
     text_->setReadOnly(true);
     addWidget(list_);
     addWidget(text_);
@@ -27,10 +19,10 @@ StatusPanel::StatusPanel(QWidget* parent)
 }
 
 void StatusPanel::setRows(const std::vector<StatusRow>& rows) {
-    std::vector<std::vector<std::string>> cells;
-    cells.reserve(rows.size());
-    for (const auto& row : rows) cells.push_back({row.time, row.title, row.detail});
-    model_->setRows(cells);
+    page_.rows.clear();
+    page_.rows.reserve(rows.size());
+    for (const auto& row : rows) page_.rows.push_back({row.time, row.title, row.detail});
+    fillReportTable(*list_, page_);
 }
 
 void StatusPanel::showList() {

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/FixedRowsPage.h"
 #include "local/StatusList.h"
 
 class QTableView;
 class QTextEdit;
 
 namespace korvant::gui {
-
-class ListTableModel;
 
 // The place under the content panel: the status list of the last operation
 // ("时间", "当前操作", "描述") and, in the same place, a read-only text
@@ -29,10 +28,9 @@ public:
 
     QTableView* list() const { return list_; }
     QTextEdit* textField() const { return text_; }
-    const ListTableModel* model() const { return model_; }
 
 private:
-    ListTableModel* model_;
+    FixedRowsPage page_;
     QTableView* list_;
     QTextEdit* text_;
 };

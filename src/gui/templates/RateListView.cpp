@@ -5,25 +5,35 @@
 
 #include "app/Desk.h"
 #include "gui/shell/ActionHooks.h"
-#include "gui/widgets/ListTableModel.h"
-#include "gui/widgets/ListViewStyle.h"
+#include "gui/shell/MenuBuilder.h"
+#include "gui/widgets/ReportPageModel.h"
+#include "gui/widgets/ReportTable.h"
 #include "templates/TemplateViews.h"
 
 namespace korvant::gui {
 
 RateListView::RateListView(Desk& desk, const TemplateKind& kind, ActionHooks& hooks,
                            QWidget* parent)
-    : QTableView(parent), desk_(desk), kind_(kind), model_(new ListTableModel(this)) {
+    : QTableView(parent),
+      desk_(desk),
+      kind_(kind),
+      model_(setUpReportTable(*this, templateView(desk, kind).page)) {
     setObjectName(kind.id == RateKind::Fee ? QStringLiteral("feeRates")
                                            : QStringLiteral("marginRates"));
-    setModel(model_);
-    styleReportList(this);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setShowGrid(true);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, &hooks](const QModelIndex& current) {
+                templateView(desk_, kind_).selectedRow = current.isValid() ? current.row() : -1;
+                hooks.refresh();
+            });
+    // A double-click on a rate opens the rate dialog, as in the account lists.
+    connect(this, &QTableView::doubleClicked, this, [this, &hooks] {
+        if (hooks.available(kind_.modifyRates) && templateView(desk_, kind_).selectedRow >= 0)
+            hooks.trigger(kind_.modifyRates, {});
+    });
 
     auto* menu = new QMenu(this);
-    QAction* modify = menu->addAction(QString::fromUtf8(kind.rowMenuText));
+    QAction* modify = menu->addAction(menuCaption(kind.rowMenuText));
     hooks.hook(modify, kind.modifyRates, {},
                [this] { return templateView(desk_, kind_).selectedRow >= 0; });
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -44,26 +54,12 @@ RateListView::~RateListView() {
 }
 
 void RateListView::redraw() {
-    const RatePage& page = templateView(desk_, kind_).page;
-    std::vector<std::string> captions;
-    for (const ReportColumn& c : page.columns()) captions.push_back(c.caption);
-    std::vector<std::vector<std::string>> rows;
-    rows.reserve(static_cast<std::size_t>(page.rowCount()));
-    for (int row = 0; row < page.rowCount(); ++row) rows.push_back(page.cells(row));
-    model_->setCaptions(captions);
-    model_->setRows(rows);
-    for (std::size_t i = 0; i < page.columns().size(); ++i)
-        setColumnWidth(static_cast<int>(i), page.columns()[i].width);
-    setEnabled(page.enabled());
-    // A redrawn page has no chosen row until the user picks one.
-    if (selectionModel() != nullptr) {
-        disconnect(selectionModel(), nullptr, this, nullptr);
-        connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this](const QModelIndex& current) {
-                    templateView(desk_, kind_).selectedRow = current.isValid() ? current.row() : -1;
-                });
-    }
-    templateView(desk_, kind_).selectedRow = -1;
+    TemplateView& view = templateView(desk_, kind_);
+    fillReportTable(*this, view.page);
+    setEnabled(view.page.enabled());
+    // The row chosen before stays chosen while its contract is listed.
+    const std::vector<int> kept = selectedReportRows(*this);
+    view.selectedRow = kept.empty() ? -1 : kept.front();
 }
 
 }  // namespace korvant::gui

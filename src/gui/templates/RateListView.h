@@ -13,7 +13,7 @@ class Desk;
 namespace korvant::gui {
 
 class ActionHooks;
-class ListTableModel;
+class ReportPageModel;
 
 // The rate list of one template kind: it draws the core's rate page and
 // keeps the core's chosen row current; its pop-up offers the rate dialog.
@@ -26,12 +26,12 @@ public:
 
     // Draws the page's columns, rows and enabled state.
     void redraw();
-    ListTableModel* tableModel() const { return model_; }
+    ReportPageModel* tableModel() const { return model_; }
 
 private:
     Desk& desk_;
     const TemplateKind& kind_;
-    ListTableModel* model_;
+    ReportPageModel* model_;
     int observer_ = 0;
 };
 

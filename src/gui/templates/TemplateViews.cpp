@@ -56,7 +56,7 @@ void installKind(MainWindow& window, const TemplateKind& kind) {
             auto* menu = new QMenu(tree);
             menu->setAttribute(Qt::WA_DeleteOnClose);
             for (const TemplateMenuEntry& entry : entries) {
-                QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+                QAction* action = menu->addAction(menuCaption(entry.caption));
                 const TemplateCommand command = entry.command;
                 QObject::connect(action, &QAction::triggered, menu, [w, &desk, &kind, command] {
                     w->callCore([&] { runTemplateCommand(desk, kind, command); });

@@ -93,7 +93,8 @@ QVariant NodeTreeModel::data(const QModelIndex& index, int role) const {
     int node = nodeOf(index);
     if (node < 0) return {};
     const Node& n = nodes_[static_cast<std::size_t>(node)];
-    if (role == Qt::DisplayRole) return n.text;
+    // A name cut by a narrow panel is read whole in its tooltip.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return n.text;
     if (role == NodeDataRole) return QVariant::fromValue<qlonglong>(n.data);
     return {};
 }

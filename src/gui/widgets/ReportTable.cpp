@@ -1,35 +1,105 @@
 #include "gui/widgets/ReportTable.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
-#include <QStringList>
-#include <QTableWidget>
+#include <QItemSelection>
+#include <QLabel>
+#include <QSet>
+#include <QTableView>
+
+#include <algorithm>
 
 #include "app/ReportPage.h"
 #include "gui/widgets/ListViewStyle.h"
+#include "gui/widgets/ReportItemDelegate.h"
+#include "gui/widgets/ReportPageModel.h"
 
 namespace korvant::gui {
+namespace {
 
-void setUpReportTable(QTableWidget& table, const ReportPage& page) {
-    const std::vector<ReportColumn>& columns = page.columns();
-    table.setColumnCount(static_cast<int>(columns.size()));
-    QStringList headers;
-    for (const ReportColumn& column : columns) headers << QString::fromStdString(column.caption);
-    table.setHorizontalHeaderLabels(headers);
-    for (int c = 0; c < table.columnCount(); ++c)
-        table.setColumnWidth(c, columns[static_cast<std::size_t>(c)].width);
-    styleReportList(&table);
+const char* const EmptyStateName = "emptyState";
+
+// The line shown over an empty list once a page of it has been read.
+QLabel* emptyState(QTableView& table) {
+    auto* line = table.viewport()->findChild<QLabel*>(QLatin1String(EmptyStateName),
+                                                      Qt::FindDirectChildrenOnly);
+    if (line != nullptr) return line;
+    line = new QLabel(QStringLiteral("没有记录"), table.viewport());
+    line->setObjectName(QLatin1String(EmptyStateName));
+    line->setEnabled(false);
+    line->move(8, 6);
+    line->adjustSize();
+    line->hide();
+    return line;
 }
 
-void fillReportTable(QTableWidget& table, const ReportPage& page) {
-    const int rows = page.rowCount();
-    table.setRowCount(rows);
-    for (int row = 0; row < rows; ++row) {
-        const std::vector<std::string> cells = page.cells(row);
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-            table.setItem(
-                row, c,
-                new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
+}  // namespace
+
+ReportPageModel* reportModel(const QTableView& table) {
+    return qobject_cast<ReportPageModel*>(table.model());
+}
+
+ReportPageModel* setUpReportTable(QTableView& table, const ReportPage& page) {
+    if (ReportPageModel* model = reportModel(table); model != nullptr && &model->page() == &page)
+        return model;
+    auto* model = new ReportPageModel(page, &table);
+    table.setModel(model);
+    if (qobject_cast<ReportItemDelegate*>(table.itemDelegate()) == nullptr)
+        table.setItemDelegate(new ReportItemDelegate(&table));
+    styleReportList(&table);
+    table.setTextElideMode(Qt::ElideMiddle);
+    const QFontMetrics metrics = table.horizontalHeader()->fontMetrics();
+    const std::vector<ReportColumn>& columns = page.columns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int section = static_cast<int>(i);
+        table.setColumnHidden(section, columns[i].hidden);
+        if (columns[i].hidden) continue;
+        // The given width, but never narrower than the caption.
+        const int captionWidth =
+            metrics.horizontalAdvance(QString::fromStdString(columns[i].caption)) + 16;
+        table.setColumnWidth(section, std::max(columns[i].width, captionWidth));
     }
+    return model;
+}
+
+std::vector<int> selectedReportRows(const QTableView& table) {
+    std::vector<int> rows;
+    const ReportPageModel* model = reportModel(table);
+    if (model == nullptr || table.selectionModel() == nullptr) return rows;
+    for (const QModelIndex& index : table.selectionModel()->selectedRows())
+        if (index.row() < model->records()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void fillReportTable(QTableView& table, const ReportPage& page) {
+    ReportPageModel* model = setUpReportTable(table, page);
+    QSet<QString> keys;
+    for (int row : selectedReportRows(table)) keys.insert(model->rowKey(row));
+    model->refresh();
+    emptyState(table)->setVisible(model->rowCount() == 0 && page.cursor().last >= 0);
+    if (!keys.isEmpty()) {
+        QItemSelection kept;
+        for (int row = 0; row < model->records(); ++row)
+            if (keys.contains(model->rowKey(row)))
+                kept.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
+        table.selectionModel()->select(kept, QItemSelectionModel::ClearAndSelect);
+    }
+    // A page holds a few hundred rows at most: widen a column whose texts do
+    // not fit, never narrow one the user has set.
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (table.isColumnHidden(column)) continue;
+        // (The view's own measure, reached through its public base.)
+        const int wanted = static_cast<const QAbstractItemView&>(table).sizeHintForColumn(column);
+        if (wanted > table.columnWidth(column)) table.setColumnWidth(column, wanted);
+    }
+}
+
+void showSortIndicator(QTableView& table, int column, bool ascending) {
+    QHeaderView* header = table.horizontalHeader();
+    header->setSortIndicatorShown(column >= 0);
+    if (column >= 0)
+        header->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 }  // namespace korvant::gui

@@ -1,6 +1,7 @@
 #include "reports/log/OperationLog.h"
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "app/ActionDispatcher.h"
@@ -116,6 +117,15 @@ bool OperationLogPage::showPage(Desk&, int page) {
 }
 
 bool OperationLogPage::search(Desk& desk) {
+    // A span that ends before it starts finds nothing: say so instead of
+    // asking.
+    const auto point = [](const LogDateTime& t) {
+        return std::tuple(t.year, t.month, t.day, t.hour, t.minute, t.second);
+    };
+    if (point(query.from) > point(query.to)) {
+        desk.port().info("起始时间不能晚于结束时间");
+        return false;
+    }
     // The scope: the group code of the administrator's group. A refused one
     // keeps the scope of the last answer.
     QuerySpec scopeQuery;

@@ -10,6 +10,7 @@
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 #include "reports/ReportLoads.h"
+#include "text/NumberInput.h"
 #include "text/NumberText.h"
 
 namespace korvant {
@@ -132,7 +133,7 @@ bool startSettlement(Desk& desk) {
 }
 
 bool clearSettlement(Desk& desk) {
-    if (!desk.port().askYesNo({"是否清除今日的结算数据？  ", "提示", MessageIcon::Question}))
+    if (!desk.port().askYesNo({"是否清除今日的结算数据？  ", "提示", MessageIcon::Question, true}))
         return false;
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
     SettlementAnswer parsed;
@@ -169,6 +170,11 @@ std::vector<std::string> SettlementPricePage::cells(int row) const {
     const SettlementPrice& p = prices[static_cast<std::size_t>(index)];
     const bool empty = emptied_[static_cast<std::size_t>(index)];
     return {formatInt(p.date), p.exchange, p.contract, empty ? "" : formatFixed(p.price, 3)};
+}
+
+std::string SettlementPricePage::rowKey(int row) const {
+    const std::vector<std::string> all = cells(row);
+    return all[1] + '\t' + all[2];
 }
 
 PageCursor SettlementPricePage::cursor() const {
@@ -217,10 +223,18 @@ bool SettlementPricePage::load(Desk& desk) {
 bool SettlementPricePage::setPrice(Desk& desk, int row, const std::string& text) {
     const int64_t index = indexOfRow(row);
     if (!loaded || row < 0 || row >= rowCount()) return false;
+    // What is not a price is refused before anything is sent: a typing slip
+    // must not set every account's settlement price to 0. An empty cell is
+    // the price 0.
+    static constexpr NumberInput PriceInput{9, false, 999999999999.0};
+    const std::optional<double> typed = readNumberInput(PriceInput, text);
+    if (!typed) {
+        desk.port().error(numberInputRefusal("结算价", PriceInput));
+        return false;
+    }
     // The cell shows the number with three decimals, or nothing for 0; the
     // price sent is what the cell then reads.
-    const double typed = readLenient(text);
-    const std::string cell = typed != 0 ? formatFixed(typed, 3) : std::string();
+    const std::string cell = *typed != 0 ? formatFixed(*typed, 3) : std::string();
     SettlementPrice update = prices[static_cast<std::size_t>(index)];
     update.price = readLenient(cell);
 

@@ -90,6 +90,8 @@ public:
     const std::vector<ReportColumn>& columns() const override;
     int rowCount() const override;
     std::vector<std::string> cells(int row) const override;
+    // Exchange and contract.
+    std::string rowKey(int row) const override;
     PageCursor cursor() const override;
     std::string pageLabel() const override;
     bool showPage(Desk& desk, int page) override;

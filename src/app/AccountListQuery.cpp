@@ -1,0 +1,115 @@
+#include "app/AccountListQuery.h"
+
+#include <vector>
+
+#include "app/AccountListRequests.h"
+#include "app/AccountListSort.h"
+#include "app/ActionDispatcher.h"
+#include "app/Desk.h"
+#include "app/Exchange.h"
+#include "app/ViewPaging.h"
+#include "model/ListAnswer.h"
+#include "protocol/AnswerRouter.h"
+#include "protocol/CommandCode.h"
+#include "protocol/Packet.h"
+
+namespace korvant {
+namespace {
+
+int writeListRequest(AccountList list, int groupId, const SearchFilter& filter, int page,
+                     uint8_t* buffer, int capacity) {
+    switch (list) {
+        case AccountList::MainAccounts:
+            return writeMainAccountListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::Administrators:
+            return writeAdministratorListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::MainAccountLinks:
+            return writeMainAccountLinksRequest(groupId, page, buffer, capacity);
+        case AccountList::SubAccounts:
+            return writeSubAccountListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::None:
+            break;
+    }
+    return -1;
+}
+
+uint8_t listCommand(AccountList list) {
+    switch (list) {
+        case AccountList::MainAccounts:
+            return cmd::MainAccountList;
+        case AccountList::Administrators:
+            return cmd::AdministratorList;
+        case AccountList::MainAccountLinks:
+            return cmd::MainAccountLinks;
+        case AccountList::SubAccounts:
+            return cmd::SubAccountList;
+        case AccountList::None:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFilter& filter,
+                      int page) {
+    if (list == AccountList::None) return false;
+    std::vector<uint8_t> buffer(PacketBufferSize, 0);
+    int length = writeListRequest(list, groupId, filter, page, buffer.data(),
+                                  static_cast<int>(buffer.size()));
+    int received = exchange(desk, buffer.data(), length, buffer);
+    if (received <= 0) return false;
+    // Only a page of this list replaces its cache. A refusal shows the
+    // server's text (through the command-0 handler); any other answer (one
+    // of another command, one shorter than a page header, one that cannot be
+    // decoded) changes nothing and is an error.
+    std::vector<uint8_t> answer;
+    if (decodePacket(std::span<const uint8_t>(buffer.data(), static_cast<std::size_t>(received)),
+                     answer) == DecodeOk) {
+        const int size = static_cast<int>(answer.size());
+        if (isListAnswer(answer.data(), size, listCommand(list))) {
+            desk.router().route(answer.data(), size);
+            forgetAccountListSort(desk, list);
+            return true;
+        }
+        if (ResultPacket::isResult(answer.data(), size) && size >= 5 && answer[4] != 0) {
+            desk.router().route(answer.data(), size);
+            return false;
+        }
+    }
+    desk.port().showMessage({" 解析数据包出错!", "提示", MessageIcon::Error});
+    return false;
+}
+
+PageCursor accountListCursor(Desk& desk, AccountList list) {
+    AccountCaches& caches = desk.accounts();
+    switch (list) {
+        case AccountList::MainAccounts:
+            return caches.mainAccounts.cursor;
+        case AccountList::Administrators:
+            return caches.administrators.cursor;
+        case AccountList::MainAccountLinks:
+            return caches.mainAccountLinks.cursor;
+        case AccountList::SubAccounts:
+            return caches.subAccounts.cursor;
+        case AccountList::None:
+            break;
+    }
+    return PageCursor{};
+}
+
+bool showAccountList(Desk& desk, AccountList list, int page) {
+    MainState& state = desk.mainState();
+    state.page = page;
+    state.shownList = list;
+    const bool answered = queryAccountList(desk, list, state.group.id, state.filter, page);
+    // The link list shows funds only for parent main accounts with initial
+    // funds: those are reloaded first (action 107).
+    if (list == AccountList::MainAccountLinks)
+        desk.dispatcher().send(ActionCode::ReloadParentMainAccounts);
+    desk.notify(DeskChange::AccountList);
+    updatePageLabel(desk);
+    return answered;
+}
+
+}  // namespace korvant

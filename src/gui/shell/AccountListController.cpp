@@ -1,0 +1,117 @@
+#include "gui/shell/AccountListController.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QPointer>
+
+#include "accounts/mainaccounts/MainAccountOperations.h"
+#include "app/AccountListPage.h"
+#include "app/AccountListSort.h"
+#include "app/Desk.h"
+#include "app/ListSelection.h"
+#include "gui/accounts/LinkedSubAccountsWindow.h"
+#include "gui/shell/AccountListView.h"
+#include "gui/shell/ActionHooks.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/MenuBuilder.h"
+#include "gui/widgets/ReportTable.h"
+
+namespace korvant::gui {
+namespace {
+
+struct ListWiring {
+    AccountList list;
+    MenuPlace menu;
+    // Double-click modifies the record where the list has a modify action.
+    std::optional<ActionCode> doubleClick;
+};
+
+constexpr ListWiring Lists[] = {
+    {AccountList::MainAccounts, MenuPlace::MainAccountList, {}},
+    {AccountList::Administrators, MenuPlace::AdministratorList, ActionCode::ModifyAdministrator},
+    {AccountList::MainAccountLinks, MenuPlace::MainAccountLinkList, {}},
+    {AccountList::SubAccounts, MenuPlace::SubAccountList, ActionCode::ModifySubAccount},
+};
+
+}  // namespace
+
+AccountListController::AccountListController(Desk& desk, ContentPanel& content, ActionHooks& hooks,
+                                             const MenuBuilder& menus, Runner run, QWidget* window)
+    : QObject(window),
+      desk_(desk),
+      content_(content),
+      hooks_(hooks),
+      run_(std::move(run)),
+      window_(window) {
+    for (const ListWiring& wiring : Lists) {
+        AccountListView* list = content_.list(wiring.list);
+        setUpReportTable(*list, accountListPage(desk_, wiring.list));
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this] { storeSelection(); });
+        QMenu* menu = menus.menu(wiring.menu);
+        const bool mainAccounts = wiring.menu == MenuPlace::MainAccountList ||
+                                  wiring.menu == MenuPlace::MainAccountLinkList;
+        connect(list, &QTableView::customContextMenuRequested, this,
+                [this, list, menu, mainAccounts](QPoint pos) {
+                    // The main-account menus are not offered on the root group.
+                    if (mainAccounts && desk_.mainState().group.id == 1) return;
+                    storeSelection();
+                    menu->popup(list->viewport()->mapToGlobal(pos));
+                });
+        // A click on a header sorts the cache where the list's area sorts it.
+        connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this, which = wiring.list](int column) {
+                    run_([&] { sortAccountList(desk_, which, column); });
+                });
+        if (wiring.doubleClick)
+            connect(list, &QTableView::doubleClicked, this, [this, code = *wiring.doubleClick] {
+                if (hooks_.available(code) && hasSelectedRecord()) hooks_.trigger(code, {});
+            });
+    }
+}
+
+void AccountListController::redraw() {
+    MainState& state = desk_.mainState();
+    AccountListView* list = content_.list(state.shownList);
+    std::vector<int> kept;
+    if (list != nullptr) {
+        list->draw(accountListPage(desk_, state.shownList));
+        const AccountListSort sort = accountListSort(desk_, state.shownList);
+        showSortIndicator(*list, sort.column, sort.ascending);
+        kept = list->selectedRecordRows();
+        content_.showView(state.view, state.strip, state.shownList);
+    }
+    state.selectedRows = std::move(kept);
+    hooks_.refresh();
+}
+
+void AccountListController::storeSelection() {
+    MainState& state = desk_.mainState();
+    state.selectedRows.clear();
+    AccountListView* list = content_.list(state.shownList);
+    if (list != nullptr) state.selectedRows = list->selectedRecordRows();
+    hooks_.refresh();
+}
+
+bool AccountListController::hasSelectedRecord() const {
+    return !desk_.mainState().selectedRows.empty();
+}
+
+void AccountListController::showLinkedSubAccounts() {
+    const auto& cache = desk_.accounts().mainAccounts;
+    const int row = firstSelectedRow(desk_, cache.count());
+    if (row < 0) return;
+    const std::string account = cache.at(row).account;
+    auto* window = new LinkedSubAccountsWindow(window_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QPointer<LinkedSubAccountsWindow> alive(window);
+    run_([&] {
+        linkedSubAccounts(desk_, account, [&](const std::vector<SubAccount>& found) {
+            if (alive) alive->setAccounts(found);
+        });
+    });
+}
+
+}  // namespace korvant::gui

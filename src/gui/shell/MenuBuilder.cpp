@@ -1,0 +1,132 @@
+#include "gui/shell/MenuBuilder.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+
+#include "gui/shell/ActionHooks.h"
+#include "gui/shell/MenuKeys.h"
+
+namespace korvant::gui {
+namespace {
+
+// "系统(&S)": the caption with its access key (Alt+S), shown as "系统(S)".
+QString withAccessKey(const char* caption, char key) {
+    return QString::fromUtf8(caption) + QStringLiteral("(&") + QLatin1Char(key) + QLatin1Char(')');
+}
+
+}  // namespace
+
+QString plainCaption(const QString& text) {
+    static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)$"));
+    QString plain = text;
+    plain.remove(accessKey);
+    return plain;
+}
+
+QString menuCaption(const char* caption) {
+    const char key = menuAccessKey(caption);
+    return key != 0 ? withAccessKey(caption, key) : QString::fromUtf8(caption);
+}
+
+MenuBuilder::MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands commands)
+    : hooks_(hooks), commands_(std::move(commands)) {
+    QMenuBar* bar = window.menuBar();
+    QMenu* system = bar->addMenu(withAccessKey("系统", 'S'));
+    menus_[MenuPlace::System] = system;
+    QMenu* business = bar->addMenu(withAccessKey("业务管理", 'B'));
+    menus_[MenuPlace::Operations] = bar->addMenu(withAccessKey("操作", 'O'));
+    QMenu* help = bar->addMenu(withAccessKey("帮助", 'H'));
+
+    menus_[MenuPlace::GroupTree] = new QMenu(QStringLiteral("组快捷菜单"), &window);
+    menus_[MenuPlace::AdministratorList] = new QMenu(QStringLiteral("管理员快捷菜单"), &window);
+    menus_[MenuPlace::SubAccountList] = new QMenu(QStringLiteral("用户快捷菜单"), &window);
+    menus_[MenuPlace::MainAccountList] = new QMenu(QStringLiteral("主账号"), &window);
+    // The link list of a second-level group shares the sub-account menu's
+    // title.
+    menus_[MenuPlace::MainAccountLinkList] = new QMenu(QStringLiteral("用户快捷菜单"), &window);
+
+    for (const MenuEntry& entry : allMenuEntries()) addEntry(entry);
+
+    QAction* quit = system->addAction(withAccessKey("退出", 'X'));
+    QObject::connect(quit, &QAction::triggered, &window, [this] { commands_.quit(); });
+    menuActions_[QStringLiteral("退出")] = quit;
+
+    struct ViewItem {
+        ViewKind view;
+        const char* caption;
+        char key;
+    };
+    const ViewItem views[] = {
+        {ViewKind::Accounts, "账号设置", 'A'},    {ViewKind::FeeRates, "手续费率", 'F'},
+        {ViewKind::MarginRates, "保证金率", 'M'}, {ViewKind::Risk, "风险控制设置", 'R'},
+        {ViewKind::Reports, "报表管理", 'P'},     {ViewKind::Logs, "日志管理", 'L'}};
+    for (const auto& [view, caption, key] : views) {
+        QAction* item = business->addAction(withAccessKey(caption, key));
+        item->setEnabled(false);
+        QObject::connect(item, &QAction::triggered, &window,
+                         [this, view = view] { commands_.chooseView(view); });
+        viewActions_[view] = item;
+    }
+
+    QAction* manual = help->addAction(withAccessKey("使用说明", 'M'));
+    QObject::connect(manual, &QAction::triggered, &window, [this] { commands_.manual(); });
+    QAction* about = help->addAction(withAccessKey("关于...", 'A'));
+    QObject::connect(about, &QAction::triggered, &window, [this] { commands_.about(); });
+    menuActions_[QStringLiteral("使用说明")] = manual;
+    menuActions_[QStringLiteral("关于...")] = about;
+
+    for (MenuPlace place :
+         {MenuPlace::GroupTree, MenuPlace::AdministratorList, MenuPlace::SubAccountList,
+          MenuPlace::MainAccountList, MenuPlace::MainAccountLinkList})
+        QObject::connect(menus_[place], &QMenu::aboutToShow, &hooks_, &ActionHooks::refresh);
+}
+
+void MenuBuilder::addEntry(const MenuEntry& entry) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    QAction* item = menus_.at(entry.place)->addAction(menuCaption(entry.caption));
+    ActionHooks::Condition condition;
+    switch (entry.enable) {
+        case EnableRule::Handler:
+            break;
+        case EnableRule::GroupNode:
+            condition = [this] { return commands_.groupNodeSelected(); };
+            break;
+        case EnableRule::RecordRow:
+            condition = [this] { return commands_.recordSelected(); };
+            break;
+    }
+    if (entry.window != WindowCommand::None) {
+        hooks_.hook(
+            item, [this, command = entry.window] { commands_.windowCommand(command); },
+            std::move(condition));
+        menuActions_[caption] = item;
+        return;
+    }
+    ActionHooks::Argument argument;
+    if (entry.argument) argument = [value = *entry.argument] { return ArgumentVariant{value}; };
+    hooks_.hook(item, entry.code, std::move(argument), std::move(condition));
+    if (entry.place == MenuPlace::System || entry.place == MenuPlace::Operations)
+        menuActions_[caption] = item;
+}
+
+QMenu* MenuBuilder::menu(MenuPlace place) const {
+    auto it = menus_.find(place);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+QAction* MenuBuilder::viewAction(ViewKind view) const {
+    auto it = viewActions_.find(view);
+    return it == viewActions_.end() ? nullptr : it->second;
+}
+
+QAction* MenuBuilder::menuAction(const QString& caption) const {
+    auto it = menuActions_.find(caption);
+    if (it != menuActions_.end()) return it->second;
+    for (const auto& [view, action] : viewActions_)
+        if (plainCaption(action->text()) == caption) return action;
+    return nullptr;
+}
+
+}  // namespace korvant::gui

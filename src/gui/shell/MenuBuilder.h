@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <map>
+
+#include "app/ViewKind.h"
+#include "gui/shell/MenuTable.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace korvant::gui {
+
+class ActionHooks;
+
+// A menu caption without its access key: "系统(&S)" → "系统".
+QString plainCaption(const QString& text);
+// A pop-up menu's caption with its access key where it has one: "添加" →
+// "添加(&A)" (menuAccessKey).
+QString menuCaption(const char* caption);
+
+// What the menus run that is no action of the core.
+struct MenuCommands {
+    std::function<void()> quit;
+    std::function<void()> manual;
+    std::function<void()> about;
+    std::function<void(ViewKind)> chooseView;
+    std::function<void(WindowCommand)> windowCommand;
+    // The enable rules of the menu tables.
+    std::function<bool()> groupNodeSelected;
+    std::function<bool()> recordSelected;
+};
+
+// Builds the menu bar ("系统", "业务管理", "操作", "帮助") and the context
+// menus from the areas' menu tables, each entry tied to its action code
+// through the hooks, and finds them again by place or caption.
+class MenuBuilder {
+public:
+    MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands commands);
+
+    QMenu* menu(MenuPlace place) const;
+    // The item of "业务管理" for a view.
+    QAction* viewAction(ViewKind view) const;
+    // Menu items by caption, e.g. "修改密码", "开始结算", "关于...".
+    QAction* menuAction(const QString& caption) const;
+
+private:
+    void addEntry(const MenuEntry& entry);
+
+    ActionHooks& hooks_;
+    MenuCommands commands_;
+    std::map<ViewKind, QAction*> viewActions_;
+    std::map<QString, QAction*> menuActions_;
+    std::map<MenuPlace, QMenu*> menus_;
+};
+
+}  // namespace korvant::gui

@@ -98,6 +98,11 @@ struct Operation {
     uint8_t command;  // the request whose answer is spoiled
     bool paged;       // list answers with a page header
     bool writesFile;  // an export
+    // The command line; "FILE" stands for the export file. Empty: by command.
+    std::vector<std::string> args = {};
+    // Whether a command-0 acknowledgement is its answer: one cut after its
+    // status byte still says "done".
+    bool acknowledged = false;
 };
 
 const Operation Login{"login", cmd::Login, false, false};
@@ -279,6 +284,12 @@ protected:
     void SetUp() override { ASSERT_TRUE(sim && sim->ok()); }
 
     std::vector<std::string> commandOf(const Operation& op, const fs::path& exportFile) {
+        if (!op.args.empty()) {
+            std::vector<std::string> args = op.args;
+            for (std::string& arg : args)
+                if (arg == "FILE") arg = exportFile.string();
+            return args;
+        }
         if (op.command == cmd::Login) return {"login"};
         if (op.command == cmd::SubAccountList) return {"subaccount", "list", "--group", "-1"};
         if (op.command == cmd::AddAdministrator)
@@ -475,6 +486,75 @@ TEST_F(FaultMatrix, OddContentIsHandledSafely) {
                 EXPECT_NE(o.out.find("\\x1B[2J\\n"), std::string::npos) << o.out;
             }
         }
+}
+
+// The operations added since the first matrix: whatever an answer of theirs
+// turns into, a lost connection ends the desk, and an answer that is not
+// theirs is never a success.
+const std::vector<Operation> NewerOperations = {
+    {"fee rates", cmd::FeeRates, false, false, {"fee", "rates", "--template", "2"}},
+    {"fee set",
+     cmd::SetFeeRates,
+     false,
+     false,
+     {"fee", "set", "--template", "2", "--contract", "rb2601", "--open-rate", "0.5"},
+     true},
+    {"fee export",
+     cmd::FeeRates,
+     false,
+     true,
+     {"fee", "export", "--template", "2", "--file", "FILE"}},
+    {"margin rates", cmd::MarginRates, false, false, {"margin", "rates", "--template", "1"}},
+    {"settle start", cmd::StartSettlement, false, false, {"settle", "start"}},
+    {"settle status", cmd::SettlementProgress, false, false, {"settle", "status"}},
+    {"settle prices",
+     cmd::SettlementPrices,
+     true,
+     false,
+     {"settle", "prices", "--date", "20261208"}},
+    {"params show", cmd::TradingParameters, false, false, {"params", "show"}},
+    {"params set",
+     cmd::SetTradingParameters,
+     false,
+     false,
+     {"params", "set", "--auto-settle", "0"},
+     true},
+    {"log",
+     cmd::OperationLog,
+     true,
+     false,
+     {"log", "--from", "2000-01-01 00:00:00", "--to", "2099-12-31 23:59:59"}},
+    {"deposits",
+     cmd::DepositRecords,
+     true,
+     false,
+     {"deposits", "--from", "20000101", "--to", "20991231"}},
+    {"deposit sub",
+     cmd::SubAccountFunds,
+     false,
+     false,
+     {"deposit", "sub", "--group", "5", "--account", "100101", "--available", "1"}},
+};
+
+TEST_F(FaultMatrix, NewerOperationsNeverReportAFailureAsSuccess) {
+    if (loginRequests.empty()) run(Login, Fault::None);
+    for (const Operation& op : NewerOperations) {
+        for (Fault fault : {Fault::CloseBefore, Fault::Stall}) {
+            Outcome o = run(op, fault);
+            expectSound(op, fault, o);
+            EXPECT_EQ(o.status, 3) << faultName(fault) << " × " << op.name << "\n" << o.err;
+            EXPECT_NE(o.message().find("断开"), std::string::npos) << op.name << "\n" << o.err;
+        }
+        for (Fault fault :
+             {Fault::ShortAnswer, Fault::CorruptZlib, Fault::ZlibBomb, Fault::StrayAnswerFirst}) {
+            Outcome o = run(op, fault);
+            expectSound(op, fault, o);
+            if (fault == Fault::ShortAnswer && op.acknowledged) continue;
+            EXPECT_NE(o.status, 0) << faultName(fault) << " × " << op.name << "\n" << o.err;
+        }
+        Outcome odd = run(op, Fault::BadGbkControls);
+        expectSound(op, Fault::BadGbkControls, odd);
+    }
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ bool knownTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
     return context.refuse("no " + noun(kind) + " template " + std::to_string(id));
 }
 
-// Chooses the node of a template in the kind's tree as a click would.
+// Chooses the node of a template in the kind's tree (as a click would, but
+// without its query).
 bool chooseTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
     Desk& desk = context.desk();
     const TemplateNode tree = buildTemplateTree(desk.reference(), kind);
@@ -54,8 +55,10 @@ bool chooseTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
         context.err() << "no " << noun(kind) << " template " << id << '\n';
         return false;
     }
+    // The node the operation acts on, without the rate page a click on it
+    // would list.
     desk.mainState().view = kind.view;
-    chooseTemplateNode(desk, kind, ChosenNode{node->type, node->groupCode, node->templateId});
+    templateView(desk, kind).node = ChosenNode{node->type, node->groupCode, node->templateId};
     return true;
 }
 
@@ -69,7 +72,7 @@ bool chooseGroupNode(CliContext& context, const TemplateKind& kind, const std::s
         return false;
     }
     desk.mainState().view = kind.view;
-    chooseTemplateNode(desk, kind, ChosenNode{node->type, node->groupCode, 0});
+    templateView(desk, kind).node = ChosenNode{node->type, node->groupCode, 0};
     return true;
 }
 

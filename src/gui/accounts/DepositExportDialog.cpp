@@ -1,4 +1,5 @@
 #include "gui/accounts/DepositExportDialog.h"
+#include "gui/widgets/FormRows.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -30,17 +31,9 @@ DepositExportDialog::DepositExportDialog(DepositExportForm& form, QWidget* paren
 
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
-    auto* range = new QHBoxLayout;
-    range->addWidget(new QLabel(QStringLiteral("从"), this));
-    range->addWidget(from_);
-    range->addWidget(new QLabel(QStringLiteral("到"), this));
-    range->addWidget(to_);
-    fields->addRow(QStringLiteral("日期范围:"), range);
-    auto* file = new QHBoxLayout;
-    auto* browse = new QPushButton(QStringLiteral("浏览"), this);
-    file->addWidget(path_);
-    file->addWidget(browse);
-    fields->addRow(QStringLiteral("导出到:"), file);
+    fields->addRow(QStringLiteral("日期范围:"), dateRangeRow(this, from_, to_));
+    QPushButton* browse = nullptr;
+    fields->addRow(QStringLiteral("导出到:"), browseRow(this, path_, browse));
     layout->addLayout(fields);
     addOkCancelButtons(this, layout);
     connect(browse, &QPushButton::clicked, this, [this] {

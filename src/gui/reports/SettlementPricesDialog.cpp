@@ -17,7 +17,7 @@ constexpr int PriceColumn = 3;
 }
 
 SettlementPricesDialog::SettlementPricesDialog(SettlementPricesForm& form, QWidget* parent)
-    : QDialog(parent),
+    : CoreCallDialog(parent),
       desk_(*form.desk),
       page_(*form.page),
       table_(new QTableView(this)),
@@ -54,19 +54,8 @@ SettlementPricesDialog::SettlementPricesDialog(SettlementPricesForm& form, QWidg
 
 bool SettlementPricesDialog::run() {
     redraw();
-    exec();
-    if (failure_) std::rethrow_exception(failure_);
+    execPassingFailure();
     return true;
-}
-
-void SettlementPricesDialog::call(const std::function<void()>& work) {
-    if (failure_) return;
-    try {
-        work();
-    } catch (...) {
-        failure_ = std::current_exception();
-        reject();
-    }
 }
 
 void SettlementPricesDialog::previousPage() {

@@ -9,7 +9,7 @@
 namespace korvant::gui {
 
 SettlementStatusDialog::SettlementStatusDialog(SettlementStatusForm& form, QWidget* parent)
-    : QDialog(parent),
+    : CoreCallDialog(parent),
       watch_(*form.watch),
       status_(new QLabel(QString::fromStdString(form.watch->text()), this)),
       timer_(new QTimer(this)) {
@@ -32,19 +32,13 @@ SettlementStatusDialog::SettlementStatusDialog(SettlementStatusForm& form, QWidg
 
 bool SettlementStatusDialog::run() {
     if (watch_.polling()) timer_->start();
-    const bool accepted = exec() == QDialog::Accepted;
-    if (failure_) std::rethrow_exception(failure_);
-    return accepted;
+    return execPassingFailure() == QDialog::Accepted;
 }
 
 void SettlementStatusDialog::tick() {
-    try {
-        watch_.tick();
-    } catch (...) {
-        // The core ends the program: close, and let the caller end it.
-        failure_ = std::current_exception();
+    // The core ends the program: the dialog closes, the caller ends it.
+    if (!call([this] { watch_.tick(); })) {
         timer_->stop();
-        reject();
         return;
     }
     status_->setText(QString::fromStdString(watch_.text()));

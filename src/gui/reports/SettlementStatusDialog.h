@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
-#include <exception>
+#include "gui/widgets/CoreCallDialog.h"
 
 #include "reports/settlement/SettlementOperations.h"
 
@@ -13,7 +11,7 @@ namespace korvant::gui {
 
 // "结算状态": "状态:" and the status text, one button "确定". While open it
 // polls the settlement every 5 000 ms; closing it stops the polling.
-class SettlementStatusDialog : public QDialog {
+class SettlementStatusDialog : public CoreCallDialog {
     Q_OBJECT
 public:
     SettlementStatusDialog(SettlementStatusForm& form, QWidget* parent = nullptr);
@@ -31,7 +29,6 @@ private:
     SettlementWatch& watch_;
     QLabel* status_;
     QTimer* timer_;
-    std::exception_ptr failure_;
 };
 
 }  // namespace korvant::gui

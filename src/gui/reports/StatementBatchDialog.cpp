@@ -1,4 +1,5 @@
 #include "gui/reports/StatementBatchDialog.h"
+#include "gui/widgets/FormRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,17 +39,9 @@ StatementBatchDialog::StatementBatchDialog(StatementBatchForm& form, QWidget* pa
 
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
-    auto* range = new QHBoxLayout;
-    range->addWidget(new QLabel(QStringLiteral("从"), this));
-    range->addWidget(from_);
-    range->addWidget(new QLabel(QStringLiteral("到"), this));
-    range->addWidget(to_);
-    fields->addRow(QStringLiteral("日期范围:"), range);
-    auto* folder = new QHBoxLayout;
-    auto* browse = new QPushButton(QStringLiteral("浏览"), this);
-    folder->addWidget(folder_);
-    folder->addWidget(browse);
-    fields->addRow(QStringLiteral("导出到:"), folder);
+    fields->addRow(QStringLiteral("日期范围:"), dateRangeRow(this, from_, to_));
+    QPushButton* browse = nullptr;
+    fields->addRow(QStringLiteral("导出到:"), browseRow(this, folder_, browse));
     auto* options = new QHBoxLayout;
     options->addWidget(style_);
     options->addWidget(csv_);

@@ -412,7 +412,7 @@ void ExchangePickerDialog::writeForm() {
 // --- the assignment dialog ---
 
 RuleAssignmentDialog::RuleAssignmentDialog(RuleAssignmentForm& form, QWidget* parent)
-    : QDialog(parent),
+    : CoreCallDialog(parent),
       form_(form),
       categories_(new QTreeWidget(this)),
       available_(new QListWidget(this)),
@@ -508,19 +508,8 @@ RuleAssignmentDialog::RuleAssignmentDialog(RuleAssignmentForm& form, QWidget* pa
 
 bool RuleAssignmentDialog::run() {
     redraw();
-    exec();
-    if (failure_) std::rethrow_exception(failure_);
+    execPassingFailure();
     return true;
-}
-
-void RuleAssignmentDialog::call(const std::function<void()>& work) {
-    if (failure_) return;
-    try {
-        work();
-    } catch (...) {
-        failure_ = std::current_exception();
-        reject();
-    }
 }
 
 std::vector<int32_t> RuleAssignmentDialog::selectedIds(QListWidget* list) const {

@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 
+#include "gui/widgets/CoreCallDialog.h"
 #include "gui/widgets/FormDialog.h"
 #include "risk/RuleAssignment.h"
 #include "risk/RuleForms.h"
@@ -133,7 +134,7 @@ private:
 // "风控设置(…)": the warehouse by category on the left, the target's loaded
 // rules on the right, and the buttons between and below. Every button calls
 // the core; the lists are drawn from it afterwards.
-class RuleAssignmentDialog : public QDialog {
+class RuleAssignmentDialog : public CoreCallDialog {
     Q_OBJECT
 public:
     RuleAssignmentDialog(RuleAssignmentForm& form, QWidget* parent);
@@ -149,15 +150,10 @@ public:
 
 private:
     std::vector<int32_t> selectedIds(QListWidget* list) const;
-    // Runs a call into the core; a failure that ends the program closes the
-    // dialog and is passed on when run() returns.
-    void call(const std::function<void()>& work);
-
     RuleAssignmentForm& form_;
     QTreeWidget* categories_;
     QListWidget* available_;
     QListWidget* loaded_;
-    std::exception_ptr failure_;
 };
 
 void registerRiskDialogs(DialogRegistry& registry);

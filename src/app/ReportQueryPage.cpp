@@ -1,0 +1,53 @@
+#include "app/ReportQueryPage.h"
+
+#include <vector>
+
+#include "app/Desk.h"
+#include "app/Query.h"
+#include "app/ViewPaging.h"
+
+namespace korvant {
+
+void ReportQueryPage::takeTypedAccount(bool locate) {
+    if (account.empty()) return;
+    target.text = account;
+    target.id = -1;
+    target.group = false;
+    if (locate && selectReportNode) selectReportNode(account);
+}
+
+void ReportQueryPage::targetChosen(Desk& desk, bool shown) {
+    account.clear();
+    ReportPage::targetChosen(desk, shown);
+}
+
+bool ReportQueryPage::search(Desk& desk) {
+    takeTypedAccount();
+    return showPage(desk, 0);
+}
+
+bool runReportQuery(Desk& desk, const ReportQuery& query,
+                    const std::function<void(const ListPage& page)>& take) {
+    QuerySpec spec;
+    spec.build = query.build;
+    spec.command = query.command;
+    spec.minSize = ListHeaderSize;
+    spec.route = false;
+    spec.exchange = ExchangeTexts::query(" 组包出错!!");
+    spec.undecodable = "  错误的数据包, 无法解析 !  ";
+    const QueryResult answer = runQuery(desk, spec);
+    if (!answer) return false;
+    const std::vector<uint8_t>& packet = answer.packet();
+    take(parseListPage(packet.data(), static_cast<int>(packet.size()), query.rowSize));
+    updatePageLabel(desk);
+    return true;
+}
+
+void showReportTab(Desk& desk, ReportPage& page, bool shown) {
+    if (shown)
+        showReportPage(desk, &page);
+    else if (reportPages(desk).shown == &page)
+        showReportPage(desk, nullptr);
+}
+
+}  // namespace korvant

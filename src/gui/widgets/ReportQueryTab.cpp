@@ -1,0 +1,137 @@
+#include "gui/widgets/ReportQueryTab.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTabBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/Desk.h"
+#include "app/ReportQueryPage.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/widgets/DateFields.h"
+#include "gui/widgets/ReportTable.h"
+
+namespace korvant::gui {
+
+ReportQueryTab::ReportQueryTab(Desk& desk, ReportQueryPage& page, Runner run, QWidget* parent)
+    : QWidget(parent),
+      desk_(desk),
+      page_(page),
+      run_(std::move(run)),
+      bar_(new QHBoxLayout),
+      table_(new QTableView(this)) {
+    setUpReportTable(*table_, page_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(bar_);
+    layout->addWidget(table_, 1);
+    // A query run from elsewhere (the pager, a node chosen in the report
+    // tree) ends with the page label: the rows are drawn again then.
+    observer_ = desk_.subscribe([this](DeskChange change) {
+        if (change == DeskChange::PageLabel && reportPages(desk_).shown == &page_) redraw();
+    });
+}
+
+ReportQueryTab::~ReportQueryTab() {
+    desk_.unsubscribe(observer_);
+    // The date fields lose their focus while the window is torn down, after
+    // this part of the object is gone: their signals must not reach it.
+    for (QDateEdit* date : dates_) {
+        date->disconnect(this);
+        date->calendarWidget()->disconnect(this);
+    }
+}
+
+QLineEdit* ReportQueryTab::addAccountField(const QString& label) {
+    account_ = new QLineEdit(this);
+    account_->setObjectName(QStringLiteral("account"));
+    account_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), account_));
+    bar_->addWidget(new QLabel(label, this));
+    bar_->addWidget(account_);
+    // The typed number goes to the page as it is typed, so that a node
+    // chosen in the report tree (which empties it) is not undone by the next
+    // query reading a stale field.
+    connect(account_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { page_.account = text.toStdString(); });
+    connect(account_, &QLineEdit::returnPressed, this, [this] { search(); });
+    return account_;
+}
+
+QDateEdit* ReportQueryTab::addDateField() {
+    auto* date = new QDateEdit(QDate::currentDate(), this);
+    setUpDateField(date);
+    dates_.push_back(date);
+    queried_.push_back(date->date());
+    // A changed date queries once its editing is done, not at every arrow
+    // step or keystroke; a day picked in the calendar is a finished choice.
+    connect(date, &QDateEdit::editingFinished, this, [this, date] { dateEditFinished(date); });
+    connect(
+        date->calendarWidget(), &QCalendarWidget::clicked, this,
+        [this, date] { dateEditFinished(date); }, Qt::QueuedConnection);
+    bar_->addWidget(date);
+    return date;
+}
+
+QPushButton* ReportQueryTab::addButton(const QString& caption, std::function<void()> work) {
+    auto* button = new QPushButton(caption, this);
+    bar_->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, work = std::move(work)] {
+        readFields();
+        run_(work);
+        redraw();
+    });
+    return button;
+}
+
+void ReportQueryTab::dateEditFinished(QDateEdit* date) {
+    bool changed = false;
+    for (std::size_t i = 0; i < dates_.size(); ++i) changed |= dates_[i]->date() != queried_[i];
+    if (!changed) return;
+    // Moving on from one end of a range to the other: the range is still
+    // being typed. The query runs when the other end is done.
+    QWidget* focus = QApplication::focusWidget();
+    if (!date->hasFocus() && focus != nullptr)
+        for (QDateEdit* other : dates_)
+            if (other != date && (focus == other || other->isAncestorOf(focus))) return;
+    search();
+}
+
+void ReportQueryTab::search() {
+    readFields();
+    for (std::size_t i = 0; i < dates_.size(); ++i) queried_[i] = dates_[i]->date();
+    run_([this] { page_.search(desk_); });
+    redraw();
+}
+
+void ReportQueryTab::redraw() {
+    if (account_ != nullptr) {
+        const QString account = QString::fromStdString(page_.account);
+        if (account_->text() != account) account_->setText(account);
+    }
+    fillReportTable(*table_, page_);
+}
+
+void ReportQueryTab::install(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index) {
+    QTabBar* strip = content.viewStrip(ViewKind::Reports);
+    if (strip == nullptr) return;
+    tab->hide();
+    auto shown = [&desk, &content, tab, index](int current) {
+        showReportTab(desk, tab->page_, current == index);
+        if (current != index) return;
+        tab->redraw();
+        if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
+        if (desk.mainState().view == ViewKind::Reports)
+            content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
+    };
+    QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
+}
+
+}  // namespace korvant::gui

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QDateEdit;
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace korvant {
+class Desk;
+class ReportQueryPage;
+}  // namespace korvant
+
+namespace korvant::gui {
+
+class ContentPanel;
+
+// A report tab that draws one of the core's report query pages: a row of
+// fields and buttons over the list of the page's rows. The fields write
+// their values into the page; "查询", a changed date or choice and Enter in
+// "客户号:" run the page's search; the pager, a node chosen in the report
+// tree and every other query of the page redraw it through the page label.
+class ReportQueryTab : public QWidget {
+    Q_OBJECT
+public:
+    using Runner = std::function<bool(const std::function<void()>&)>;
+    ReportQueryTab(Desk& desk, ReportQueryPage& page, Runner run, QWidget* parent = nullptr);
+    ~ReportQueryTab() override;
+
+    // Shows `tab` (owned by `content`) under the reports strip while the tab
+    // `index` is selected; the main window's pager then pages its page.
+    static void install(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index);
+
+    // Reads the fields into the page and runs its search.
+    void search();
+    // Draws the page's account field and rows again.
+    virtual void redraw();
+
+    QTableView* table() const { return table_; }
+
+protected:
+    // The row of fields, for the tab's own labels and widgets.
+    QHBoxLayout* bar() const { return bar_; }
+    // Adds "客户号:" (digits only): typing goes to the page, Enter searches.
+    QLineEdit* addAccountField(const QString& label = QStringLiteral("客户号:"));
+    // Adds a date picker that searches once its editing ended on another date.
+    QDateEdit* addDateField();
+    // Adds a button that runs `work` through the desk's runner.
+    QPushButton* addButton(const QString& caption, std::function<void()> work);
+    // Puts the values of the tab's own fields into the page before a search
+    // or an export.
+    virtual void readFields() {}
+    // Runs core work through the desk's runner.
+    bool run(const std::function<void()>& work) { return run_(work); }
+
+    Desk& desk_;
+
+private:
+    void dateEditFinished(QDateEdit* date);
+
+    ReportQueryPage& page_;
+    Runner run_;
+    int observer_ = 0;
+    QHBoxLayout* bar_;
+    QLineEdit* account_ = nullptr;
+    std::vector<QDateEdit*> dates_;
+    std::vector<QDate> queried_;
+    QTableView* table_;
+};
+
+}  // namespace korvant::gui

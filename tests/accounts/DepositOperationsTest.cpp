@@ -191,7 +191,7 @@ TEST(DepositRecordsPage, ExportLoadsEveryPageAndWritesTheWholeFile) {
     DepositRecordsPage page;
     page.startDate = 20240101;
     page.endDate = 20240131;
-    page.customer = "10001";
+    page.account = "10001";
     std::string path = (std::filesystem::temp_directory_path() /
                         ("korvant-deposits-" + std::to_string(::getpid()) + ".csv"))
                            .string();
@@ -239,16 +239,16 @@ TEST(DepositRecordsPage, QueryChecksTheDatesAndListsAbsoluteWithdrawals) {
     DepositRecordsPage page;
     page.startDate = 20240201;
     page.endDate = 20240101;
-    EXPECT_FALSE(searchDepositRecords(f.desk, page));
+    EXPECT_FALSE(page.search(f.desk));
     EXPECT_EQ(f.port.lastMessage().text, "起始时间不能晚于结束时间");
     EXPECT_TRUE(f.server.requests().empty());
 
     std::string selected;
     page.endDate = 20240301;
     page.target.id = 55;
-    page.customer = "7";
+    page.account = "7";
     page.selectReportNode = [&selected](const std::string& text) { selected = text; };
-    ASSERT_TRUE(searchDepositRecords(f.desk, page));
+    ASSERT_TRUE(page.search(f.desk));
     EXPECT_EQ(selected, "7");
     EXPECT_EQ(getI32(f.server.requests()[0].data() + 44), -1);
     ASSERT_EQ(page.records.count(), 1);

@@ -50,8 +50,8 @@ struct PageFixture : ::testing::Test {
 
 TEST_F(PageFixture, ThePagerPagesTheShownPageAndTheLabelFollows) {
     f.answer = threePages;
-    showDepositRecordsTab(f.desk, true);
-    ASSERT_TRUE(searchDepositRecords(f.desk, page));
+    showReportTab(f.desk, page, true);
+    ASSERT_TRUE(page.search(f.desk));
     EXPECT_EQ(f.desk.mainState().labelPage, 1);
     EXPECT_EQ(f.desk.mainState().labelTotal, 3);
     EXPECT_TRUE(movePage(f.desk, PageMove::Next));
@@ -69,22 +69,22 @@ TEST_F(PageFixture, ThePagerPagesTheShownPageAndTheLabelFollows) {
 
 TEST_F(PageFixture, AChosenTreeNodeReplacesTheTypedNumberAndRequeriesTheShownPage) {
     f.answer = threePages;
-    page.customer = "7";
+    page.account = "7";
     page.target.id = -1;
     // Not the shown tab: the target is taken, nothing is sent.
-    showDepositRecordsTab(f.desk, false);
+    showReportTab(f.desk, page, false);
     f.desk.dispatcher().send(ActionCode::ReportAccountChosen, ReportNodeArgument{55, "8001"});
     EXPECT_EQ(page.target.id, 55);
     EXPECT_EQ(page.target.text, "8001");
-    EXPECT_TRUE(page.customer.empty());
+    EXPECT_TRUE(page.account.empty());
     EXPECT_TRUE(f.server.requests().empty());
 
     // The shown tab queries with the node's id and text: a group node, and a
     // sub-account node (id -1, its account as the text).
-    showDepositRecordsTab(f.desk, true);
+    showReportTab(f.desk, page, true);
     const ReportNodeArgument nodes[] = {{56, "上海"}, {-1, "100105"}};
     for (const ReportNodeArgument& node : nodes) {
-        page.customer = "7";
+        page.account = "7";
         f.desk.dispatcher().send(ActionCode::ReportAccountChosen, node);
         const Bytes request = f.server.requests().back();
         EXPECT_EQ(getI32(request.data() + 44), node.data) << node.text;

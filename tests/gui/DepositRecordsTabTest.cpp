@@ -71,7 +71,7 @@ TEST(DepositRecordsTabTest, ReportTreeAndTypedNumberDriveEachOther) {
     EXPECT_EQ(navigation->reportTree()->currentIndex().data().toString(), QStringLiteral("100101"));
     EXPECT_EQ(tab->page().target.id, -1);
     EXPECT_EQ(tab->page().target.text, "100101");
-    EXPECT_EQ(tab->page().customer, "100101");
+    EXPECT_EQ(tab->page().account, "100101");
 
     // A group node chosen in the tree takes over: the field is emptied and
     // the node's id is the target of this and the next query.
@@ -79,7 +79,7 @@ TEST(DepositRecordsTabTest, ReportTreeAndTypedNumberDriveEachOther) {
     ASSERT_TRUE(group.isValid());
     navigation->reportTree()->setCurrentIndex(group);
     EXPECT_EQ(customer->text(), QString());
-    EXPECT_EQ(tab->page().customer, "");
+    EXPECT_EQ(tab->page().account, "");
     EXPECT_EQ(tab->page().target.id, 2);
     EXPECT_EQ(tab->page().target.text, "华东投资部");
     search->click();

@@ -64,38 +64,14 @@ DepositRecordsQuery DepositRecordsPage::requestOf(int32_t page) const {
     query.endDate = endDate;
     // A typed number, or else the text of the node chosen in the report tree
     // (a sub-account node has the id -1: its text names the customer).
-    query.customer = customer.empty() ? target.text : customer;
+    query.customer = account.empty() ? target.text : account;
     query.accountId = target.id;
     query.page = page;
     return query;
 }
 
-void DepositRecordsPage::targetChosen(Desk& desk, bool shown) {
-    customer.clear();
-    ReportPage::targetChosen(desk, shown);
-}
-
 DepositRecordsPage& depositRecordsPage(Desk& desk) {
-    DepositRecordsPage& page = desk.areaState<DepositRecordsPage>();
-    addReportPage(desk, page);
-    return page;
-}
-
-void showDepositRecordsTab(Desk& desk, bool shown) {
-    DepositRecordsPage& page = depositRecordsPage(desk);
-    if (shown)
-        showReportPage(desk, &page);
-    else if (reportPages(desk).shown == &page)
-        showReportPage(desk, nullptr);
-}
-
-bool searchDepositRecords(Desk& desk, DepositRecordsPage& page) {
-    if (!page.customer.empty()) {
-        if (page.selectReportNode) page.selectReportNode(page.customer);
-        page.target.id = -1;
-        page.target.text = page.customer;
-    }
-    return queryDepositRecords(desk, page, 0);
+    return deskReportPage<DepositRecordsPage>(desk);
 }
 
 bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {

@@ -9,7 +9,7 @@
 #include "accounts/deposits/DepositRecord.h"
 #include "accounts/deposits/DepositRequests.h"
 #include "app/FrontEndPort.h"
-#include "app/ReportPage.h"
+#include "app/ReportQueryPage.h"
 #include "model/ListAnswer.h"
 #include "model/RecordCache.h"
 
@@ -27,21 +27,16 @@ const std::array<const char*, 9>& depositRecordCaptions();
 // The cells of one row as listed.
 std::vector<std::string> depositRecordCells(const DepositRecord& record);
 
-class DepositRecordsPage : public ReportPage {
+// `account` is the "客户号:" field; `target` the account chosen in the report
+// tree (action 122), id -1 when the customer number was typed.
+class DepositRecordsPage : public ReportQueryPage {
 public:
     // The report tab of the page.
     static constexpr int Tab = 2;
 
     int32_t startDate = 0;  // "时间范围:" "从", yyyymmdd
     int32_t endDate = 0;    // "到"
-    std::string customer;   // "客户号:" as typed
-    // `target`: the account chosen in the report tree (action 122), id -1
-    // when the customer number was typed.
     RecordCache<DepositRecord> records;
-
-    // Asks the front end to select a node of the report tree by its text
-    // (the main window's code 37); may be empty.
-    std::function<void(const std::string&)> selectReportNode;
 
     const std::vector<ReportColumn>& columns() const override;
     int rowCount() const override { return records.count(); }
@@ -49,8 +44,6 @@ public:
     PageCursor cursor() const override { return records.cursor; }
     // The query of `page`, without the typed-number step.
     bool showPage(Desk& desk, int page) override;
-    // The typed customer number is emptied; the shown page queries page 0.
-    void targetChosen(Desk& desk, bool shown) override;
 
     // The request of `page` with the page's dates, customer number and
     // account id.
@@ -59,14 +52,6 @@ public:
 
 // The desk's deposit-records page (one of its report pages).
 DepositRecordsPage& depositRecordsPage(Desk& desk);
-
-// The tab was selected (`shown`) or left for another tab of the reports
-// view: while shown, the main window's pager pages the deposit records.
-void showDepositRecordsTab(Desk& desk, bool shown);
-
-// "查询" or a changed date: a typed customer number is selected in the
-// report tree and replaces the account id (-1); then page 0 is queried.
-bool searchDepositRecords(Desk& desk, DepositRecordsPage& page);
 
 // Queries `pageIndex` with the page's dates, customer number and account id.
 // A start date after the end date shows "起始时间不能晚于结束时间" and sends

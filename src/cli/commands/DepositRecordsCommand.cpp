@@ -50,7 +50,7 @@ bool DepositsCommand::run(CliContext& context) {
     DepositRecordsPage& page = depositRecordsPage(desk);
     page.startDate = from_;
     page.endDate = to_;
-    page.customer = customer_;
+    page.account = customer_;
     page.target.id = customer_.empty() ? accountId_ : -1;
 
     if (exportPath_) {

@@ -80,6 +80,13 @@ QDateEdit* ReportQueryTab::addDateField() {
     return date;
 }
 
+QPushButton* ReportQueryTab::addSearchButton() {
+    auto* button = new QPushButton(QStringLiteral("查询"), this);
+    bar_->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this] { search(); });
+    return button;
+}
+
 QPushButton* ReportQueryTab::addButton(const QString& caption, std::function<void()> work) {
     auto* button = new QPushButton(caption, this);
     bar_->addWidget(button);

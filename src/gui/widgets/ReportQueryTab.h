@@ -49,6 +49,8 @@ protected:
     QLineEdit* addAccountField(const QString& label = QStringLiteral("客户号:"));
     // Adds a date picker that searches once its editing ended on another date.
     QDateEdit* addDateField();
+    // Adds "查询", which runs search().
+    QPushButton* addSearchButton();
     // Adds a button that runs `work` through the desk's runner.
     QPushButton* addButton(const QString& caption, std::function<void()> work);
     // Puts the values of the tab's own fields into the page before a search

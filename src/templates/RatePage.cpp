@@ -20,7 +20,7 @@ std::optional<std::vector<RateRow>> receiveRatePage(Desk& desk, const TemplateKi
     // page's own command carries rows; a server message was shown by the
     // dispatcher.
     QuerySpec spec;
-    spec.command = kind.pageCommand;
+    spec.command = kind.wire.pageCommand;
     spec.minSize = 12;
     const QueryResult answer = receiveQueryAnswer(desk, spec);
     if (!answer) return std::nullopt;

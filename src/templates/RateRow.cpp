@@ -22,11 +22,11 @@ RateRow readRateRow(const TemplateKind& kind, const uint8_t* row) {
 std::vector<RateRow> readRatePage(const TemplateKind& kind, std::span<const uint8_t> answer) {
     std::vector<RateRow> rows;
     if (answer.size() < 12) return rows;
-    std::size_t count = (answer.size() - 12) / static_cast<std::size_t>(kind.rowSize);
+    std::size_t count = (answer.size() - 12) / static_cast<std::size_t>(kind.wire.rowSize);
     if (count > RatePageRows) count = RatePageRows;
     rows.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
-        rows.push_back(readRateRow(kind, answer.data() + 12 + i * kind.rowSize));
+        rows.push_back(readRateRow(kind, answer.data() + 12 + i * kind.wire.rowSize));
     return rows;
 }
 

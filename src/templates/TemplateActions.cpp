@@ -12,16 +12,19 @@ void registerKind(Desk& desk, const TemplateKind& kind) {
     ActionDispatcher& d = desk.dispatcher();
     const TemplateKind* k = &kind;
     Desk* p = &desk;
-    d.registerHandler(kind.nodeSelected,
+    d.registerHandler(kind.actions.nodeSelected,
                       [p, k](const ActionMessage& m) { showTemplateRates(*p, *k, m.intArg()); });
-    d.registerHandler(kind.modifyRates, [p, k](const ActionMessage&) { modifyRates(*p, *k); });
-    d.registerHandler(kind.addTemplate, [p, k](const ActionMessage&) { addTemplate(*p, *k); });
-    d.registerHandler(kind.renameTemplate,
+    d.registerHandler(kind.actions.modifyRates,
+                      [p, k](const ActionMessage&) { modifyRates(*p, *k); });
+    d.registerHandler(kind.actions.addTemplate,
+                      [p, k](const ActionMessage&) { addTemplate(*p, *k); });
+    d.registerHandler(kind.actions.renameTemplate,
                       [p, k](const ActionMessage&) { renameTemplate(*p, *k); });
-    d.registerHandler(kind.deleteTemplate,
+    d.registerHandler(kind.actions.deleteTemplate,
                       [p, k](const ActionMessage&) { deleteTemplate(*p, *k); });
-    d.registerHandler(kind.loadTemplate, [p, k](const ActionMessage&) { assignTemplate(*p, *k); });
-    d.registerHandler(kind.exportTemplate,
+    d.registerHandler(kind.actions.loadTemplate,
+                      [p, k](const ActionMessage&) { assignTemplate(*p, *k); });
+    d.registerHandler(kind.actions.exportTemplate,
                       [p, k](const ActionMessage&) { exportTemplate(*p, *k); });
     // The main window's pager turns the rate pages; switching to the view
     // shows page 0 of the chosen template (while none is chosen, the

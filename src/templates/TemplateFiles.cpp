@@ -93,13 +93,13 @@ Creation tryCreate(Desk& desk, const TemplateKind& kind, const std::string& cand
 
 bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, kind.exportOperation)) return false;
+    if (!gate(port, desk.session().permissionMask, kind.gates.exportOperation)) return false;
     const std::optional<ChosenNode> node = templateView(desk, kind).node;
     if (!node || node->templateId == 0) return false;
     const RateTemplate* chosen = cachedTemplate(desk.reference(), kind, node->templateId);
     const std::string name = chosen != nullptr ? chosen->name : std::string();
     std::optional<std::string> path = port.chooseSaveFile(
-        kind.exportCaption, templateExportName(kind, name), {{"文本文件(*.csv)", "*.csv"}});
+        kind.csv.exportCaption, templateExportName(kind, name), {{"文本文件(*.csv)", "*.csv"}});
     if (!path) return false;
     const std::string target = withCsvExtension(*path);
 
@@ -109,7 +109,8 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     const int pages = count / RatePageRows + 1;
     // A stopped export asks for nothing more and writes no file.
     const auto askFor = [&](int p) {
-        if (!port.progressStep(textf("%s %d/%d", kind.exportCaption, p + 1, pages), p + 1, pages))
+        if (!port.progressStep(textf("%s %d/%d", kind.csv.exportCaption, p + 1, pages), p + 1,
+                               pages))
             return false;
         return requestRatePage(desk, kind, node->templateId, p);
     };
@@ -132,7 +133,7 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
         std::optional<std::vector<RateRow>> rows = receiveRatePage(desk, kind);
         if (!rows) {
             port.hideProgress();
-            port.error(kind.exportFailed);
+            port.error(kind.csv.exportFailed);
             return false;
         }
         // A count that is a multiple of 100 asks for one more, empty page.
@@ -146,7 +147,7 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
         const int wanted = std::clamp(listed - p * RatePageRows, 0, RatePageRows);
         if (static_cast<int>(rows->size()) < wanted) {
             port.hideProgress();
-            port.error(kind.exportFailed);
+            port.error(kind.csv.exportFailed);
             return false;
         }
         text.clear();
@@ -161,18 +162,18 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
         port.error("  写文件失败。");
         return false;
     }
-    port.info(kind.exportDone);
+    port.info(kind.csv.exportDone);
     return true;
 }
 
 bool importTemplate(Desk& desk, const TemplateKind& kind) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, kind.importOperation)) return false;
+    if (!gate(port, desk.session().permissionMask, kind.gates.importOperation)) return false;
     const std::optional<ChosenNode> node = templateView(desk, kind).node;
     if (!node) return false;
     const std::string groupCode = node->groupCode;
     std::optional<std::string> chosen =
-        port.chooseOpenFile(kind.importCaption, {{kind.importFilter, "*.csv"}});
+        port.chooseOpenFile(kind.csv.importCaption, {{kind.csv.importFilter, "*.csv"}});
     if (!chosen) return false;
     const std::string path = withCsvExtension(*chosen);
 
@@ -195,7 +196,7 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
         return false;
     }
     if (!port.askYesNo(
-            {textf(kind.importQuestion, path.c_str()), "确认", MessageIcon::Question, true}))
+            {textf(kind.csv.importQuestion, path.c_str()), "确认", MessageIcon::Question, true}))
         return false;
 
     const std::string name = templateNameFromPath(kind, path);
@@ -230,7 +231,7 @@ bool importTemplate(Desk& desk, const TemplateKind& kind) {
         const CsvRateLine parsed = parseTemplateCsvLine(kind, line.bytes);
         if (parsed.withoutRates) continue;
         ++sent;
-        stopped = !port.progressStep(textf("%s %d/%d", kind.importCaption, sent, count.usable),
+        stopped = !port.progressStep(textf("%s %d/%d", kind.csv.importCaption, sent, count.usable),
                                      sent, count.usable);
         if (setRates(desk, kind, templateId, parsed.contract, parsed.exchange, parsed.row))
             ++imported;

@@ -52,13 +52,8 @@ struct TemplateChangeTexts {
     const char* notAcknowledged;
 };
 
-struct TemplateKind {
-    RateKind id;
-    ViewKind view;
-    ReferenceList list;
-    const char* word;  // "手续费" or "保证金", the CSV file prefix
-
-    // Wire: commands and sizes.
+// Commands and sizes on the wire.
+struct TemplateWire {
     uint8_t listCommand;
     uint8_t pageCommand;
     uint8_t setCommand;
@@ -68,24 +63,26 @@ struct TemplateKind {
     uint8_t assignCommand;
     int rowSize;         // bytes of one rate row in a page answer
     int setRequestSize;  // bytes of the set-rates request
-    // The values of a row, in wire order (6 fee values, 12 margin values).
-    std::vector<RateValueSpec> values;
-    bool hasDiscount;  // fee rows carry the close-today discount
+};
 
-    // The rate list and the rate dialog.
+// The rate list and the rate dialog.
+struct TemplateRateTexts {
     const char* dialogCaption;   // "手续费率" / "保证金率"
     const char* discountColumn;  // "平今优惠方式" (fee only)
     const char* relativeText;    // the two texts of the collection mode
     const char* absoluteText;
     const char* dialogNote;
     const char* rowMenuText;  // the rate list's pop-up: "修改手续费" / "修改保证金"
+};
 
-    // Permission checks.
+// Permission checks.
+struct TemplateGates {
     GatedOperation modifyOperation;
     GatedOperation importOperation;
     GatedOperation exportOperation;
+};
 
-    // Actions.
+struct TemplateActions {
     ActionCode nodeSelected;
     ActionCode modifyRates;
     ActionCode addTemplate;
@@ -94,25 +91,50 @@ struct TemplateKind {
     ActionCode exportTemplate;
     ActionCode reloadAfterImport;
     ActionCode loadTemplate;
+};
 
-    // Changes of templates.
+// Changes of templates.
+struct TemplateChanges {
     TemplateChangeTexts add;
     TemplateChangeTexts rename;
     TemplateChangeTexts remove;
     const char* deleteQuestion;  // "删除该手续费率模板？"
+};
 
-    // Assignment to a sub-account.
+// Assignment to a sub-account.
+struct TemplateAssignTexts {
     const char* assignCaption;  // "加载手续费率"
     const char* assignLabel;    // "可选手续费率模板:"
     const char* assignTitle;    // "加载手续费率模板"
+};
 
-    // CSV files.
+// CSV files.
+struct TemplateCsvTexts {
     const char* exportCaption;  // "导出手续费"
     const char* importCaption;  // "导入手续费"
     const char* importFilter;   // "手续费导出文件(*.csv)"
     const char* exportDone;     // "手续费导出成功。 "
     const char* exportFailed;
     const char* importQuestion;  // "导入手续费模版 %s ？"
+};
+
+// Each kind is written out whole, part by part, so that no text of one
+// kind can stand in for a text forgotten in the other.
+struct TemplateKind {
+    RateKind id;
+    ViewKind view;
+    ReferenceList list;
+    const char* word;  // "手续费" or "保证金", the CSV file prefix
+    TemplateWire wire;
+    // The values of a row, in wire order (6 fee values, 12 margin values).
+    std::vector<RateValueSpec> values;
+    bool hasDiscount;  // fee rows carry the close-today discount
+    TemplateRateTexts rates;
+    TemplateGates gates;
+    TemplateActions actions;
+    TemplateChanges changes;
+    TemplateAssignTexts assign;
+    TemplateCsvTexts csv;
 
     // Number of fields of a CSV line: exchange, contract, the values, the
     // discount (fee only) and the collection mode.

@@ -112,7 +112,7 @@ TemplateView& templateView(Desk& desk, const TemplateKind& kind) {
 
 void chooseTemplateNode(Desk& desk, const TemplateKind& kind, const ChosenNode& node) {
     templateView(desk, kind).node = node;
-    desk.dispatcher().send(kind.nodeSelected, static_cast<int>(node.templateId));
+    desk.dispatcher().send(kind.actions.nodeSelected, static_cast<int>(node.templateId));
 }
 
 void showTemplateRates(Desk& desk, const TemplateKind& kind, int32_t templateId) {
@@ -146,7 +146,7 @@ bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const st
     spec.exchange = ExchangeTexts::operation("   组包出错! ");
     spec.judgement = Judgement::Custom;
     spec.judge = [&kind](Desk& d, std::span<const uint8_t> answer) {
-        return dispatchOwnAnswer(d, answer, kind.setCommand, "  错误的数据包, 无法解析 !  ");
+        return dispatchOwnAnswer(d, answer, kind.wire.setCommand, "  错误的数据包, 无法解析 !  ");
     };
     spec.requery = Requery::Never;
     return runChange(desk, spec).done;
@@ -192,7 +192,7 @@ int applyRates(Desk& desk, const TemplateKind& kind, int32_t templateId, int ind
 
 std::optional<RateForm> currentRates(Desk& desk, const TemplateKind& kind, int32_t templateId,
                                      int index) {
-    if (!gate(desk.port(), desk.session().permissionMask, kind.modifyOperation))
+    if (!gate(desk.port(), desk.session().permissionMask, kind.gates.modifyOperation))
         return std::nullopt;
     const RecordCache<ContractVariety>& contracts = desk.reference().varieties;
     if (index < 0 || index >= contracts.count()) return std::nullopt;
@@ -205,7 +205,7 @@ std::optional<RateForm> currentRates(Desk& desk, const TemplateKind& kind, int32
 }
 
 int modifyRates(Desk& desk, const TemplateKind& kind) {
-    if (!gate(desk.port(), desk.session().permissionMask, kind.modifyOperation)) return 0;
+    if (!gate(desk.port(), desk.session().permissionMask, kind.gates.modifyOperation)) return 0;
     TemplateView& view = templateView(desk, kind);
     const int index = view.page.contractIndex(view.selectedRow);
     if (index < 0 || index >= desk.reference().varieties.count()) return 0;
@@ -248,7 +248,7 @@ bool addTemplate(Desk& desk, const TemplateKind& kind) {
     }
     const std::string name = form.typedName();
     const std::string code = node->groupCode;
-    return runTemplateChange(desk, kind, kind.add, name, [&](std::span<uint8_t> buffer) {
+    return runTemplateChange(desk, kind, kind.changes.add, name, [&](std::span<uint8_t> buffer) {
         return writeAddTemplateRequest(kind, name, code, buffer);
     });
 }
@@ -264,18 +264,18 @@ bool renameTemplate(Desk& desk, const TemplateKind& kind) {
         return false;
     }
     const std::string name = form.typedName();
-    return runTemplateChange(desk, kind, kind.rename, name, [&](std::span<uint8_t> buffer) {
+    return runTemplateChange(desk, kind, kind.changes.rename, name, [&](std::span<uint8_t> buffer) {
         return writeRenameTemplateRequest(kind, name, node->groupCode, node->templateId, buffer);
     });
 }
 
 bool deleteTemplate(Desk& desk, const TemplateKind& kind) {
-    if (!desk.port().askYesNo({kind.deleteQuestion, "提示", MessageIcon::Question, true}))
+    if (!desk.port().askYesNo({kind.changes.deleteQuestion, "提示", MessageIcon::Question, true}))
         return false;
     const std::optional<ChosenNode> node = templateView(desk, kind).node;
     if (!node) return false;
     const std::string name = cachedName(desk, kind, node->templateId);
-    return runTemplateChange(desk, kind, kind.remove, name, [&](std::span<uint8_t> buffer) {
+    return runTemplateChange(desk, kind, kind.changes.remove, name, [&](std::span<uint8_t> buffer) {
         return writeDeleteTemplateRequest(kind, name, node->groupCode, node->templateId, buffer);
     });
 }
@@ -289,23 +289,23 @@ bool assignTemplate(Desk& desk, const TemplateKind& kind) {
     const std::string groupCode = desk.mainState().group.code.substr(0, 2);
 
     TemplatePickerForm form;
-    form.caption = kind.assignCaption;
-    form.label = kind.assignLabel;
+    form.caption = kind.assign.assignCaption;
+    form.label = kind.assign.assignLabel;
     form.entries.emplace_back(TemplatePickerForm::NoTemplate);
     for (const RateTemplate& t : cachedTemplates(desk.reference(), kind))
         if (t.groupCode == groupCode) form.entries.push_back(t.name);
     if (!desk.port().editForm(form, [](Form&) { return true; })) return false;
     const std::string name = form.chosenName();
 
-    const std::string failure = textf("%s:%s失败！", kind.assignTitle, name.c_str());
+    const std::string failure = textf("%s:%s失败！", kind.assign.assignTitle, name.c_str());
     ChangeSpec spec;
-    spec.title = kind.assignTitle;
-    spec.startDetail = textf("%s:%s", kind.assignTitle, name.c_str());
+    spec.title = kind.assign.assignTitle;
+    spec.startDetail = textf("%s:%s", kind.assign.assignTitle, name.c_str());
     spec.build = [&](std::span<uint8_t> buffer) {
         return writeAssignTemplateRequest(kind, account, name, buffer);
     };
-    spec.exchange = changeExchangeTexts(kind.assignTitle, failure);
-    spec.ack.title = kind.assignTitle;
+    spec.exchange = changeExchangeTexts(kind.assign.assignTitle, failure);
+    spec.ack.title = kind.assign.assignTitle;
     spec.ack.failureRow = failure;
     spec.ack.parseFailed = " 解析数据包失败!";
     spec.ack.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
@@ -313,7 +313,7 @@ bool assignTemplate(Desk& desk, const TemplateKind& kind) {
     spec.requeryList = [](Desk& d) {
         showAccountList(d, AccountList::SubAccounts, d.mainState().page);
     };
-    spec.successRowAfterRequery = textf("%s:%s成功！", kind.assignTitle, name.c_str());
+    spec.successRowAfterRequery = textf("%s:%s成功！", kind.assign.assignTitle, name.c_str());
     return runChange(desk, spec).done;
 }
 
@@ -321,16 +321,16 @@ void runTemplateCommand(Desk& desk, const TemplateKind& kind, TemplateCommand co
     ActionDispatcher& d = desk.dispatcher();
     switch (command) {
         case TemplateCommand::Add:
-            d.send(kind.addTemplate);
+            d.send(kind.actions.addTemplate);
             break;
         case TemplateCommand::Rename:
-            d.send(kind.renameTemplate);
+            d.send(kind.actions.renameTemplate);
             break;
         case TemplateCommand::Delete:
-            d.send(kind.deleteTemplate);
+            d.send(kind.actions.deleteTemplate);
             break;
         case TemplateCommand::Export:
-            d.send(kind.exportTemplate);
+            d.send(kind.actions.exportTemplate);
             break;
         case TemplateCommand::Import:
             importTemplate(desk, kind);

@@ -45,7 +45,7 @@ Bytes startup(const Bytes& request) {
 }
 
 Bytes ratePage(int rows) {
-    Bytes p(12 + static_cast<std::size_t>(rows * feeKind().rowSize), 0);
+    Bytes p(12 + static_cast<std::size_t>(rows * feeKind().wire.rowSize), 0);
     putU16(p.data(), static_cast<uint16_t>(p.size()));
     p[3] = cmd::FeeRates;
     putI32(p.data() + 4, 1);

@@ -97,8 +97,8 @@ TEST(MenuTables, BuildTheMenuBarAndTheContextMenusInTableOrder) {
 // The template trees' and rate lists' pop-ups have access keys as the
 // account menus do, none twice in one menu.
 TEST(MenuTables, TemplatePopUpsHaveAccessKeys) {
-    std::vector<std::vector<const char*>> menus = {{feeKind().rowMenuText},
-                                                   {marginKind().rowMenuText}};
+    std::vector<std::vector<const char*>> menus = {{feeKind().rates.rowMenuText},
+                                                   {marginKind().rates.rowMenuText}};
     for (TemplateNodeType type : {TemplateNodeType::Group, TemplateNodeType::Template}) {
         menus.emplace_back();
         for (const TemplateMenuEntry& entry : templateNodeMenu(type))
@@ -111,7 +111,8 @@ TEST(MenuTables, TemplatePopUpsHaveAccessKeys) {
             EXPECT_NE(key, 0) << caption;
             EXPECT_FALSE(keys.contains(key)) << caption;
             keys.insert(key);
-            EXPECT_TRUE(gui::menuCaption(caption).endsWith(QStringLiteral("(&%1)").arg(QLatin1Char(key))));
+            EXPECT_TRUE(
+                gui::menuCaption(caption).endsWith(QStringLiteral("(&%1)").arg(QLatin1Char(key))));
         }
     }
 }

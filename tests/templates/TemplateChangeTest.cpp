@@ -178,3 +178,45 @@ TEST_F(Assignment, ARefusalWritesTheServersTextAndRefreshesNothing) {
 
 }  // namespace
 }  // namespace korvant::test
+
+namespace korvant::test {
+namespace {
+
+// A text left out of one kind is null, and a text copied from the other kind
+// names the wrong rate: both show here.
+TEST(TemplateKind, EveryTextOfAKindIsWrittenOutAndNamesItsOwnRate) {
+    for (const TemplateKind* kind : {&feeKind(), &marginKind()}) {
+        const std::string word = kind->word;
+        const std::vector<const char*> own = {kind->rates.dialogCaption,
+                                              kind->rates.rowMenuText,
+                                              kind->changes.add.startTitle,
+                                              kind->changes.rename.startTitle,
+                                              kind->changes.remove.startTitle,
+                                              kind->changes.deleteQuestion,
+                                              kind->assign.assignCaption,
+                                              kind->assign.assignLabel,
+                                              kind->assign.assignTitle,
+                                              kind->csv.exportCaption,
+                                              kind->csv.importCaption,
+                                              kind->csv.importFilter,
+                                              kind->csv.exportDone,
+                                              kind->csv.exportFailed,
+                                              kind->csv.importQuestion};
+        for (const char* text : own) {
+            ASSERT_NE(text, nullptr) << word;
+            EXPECT_NE(std::string(text).find(word.substr(0, 6)), std::string::npos) << text;
+        }
+        for (const TemplateChangeTexts* change :
+             {&kind->changes.add, &kind->changes.rename, &kind->changes.remove})
+            for (const char* text :
+                 {change->successTitle, change->failureTitle, change->startFormat,
+                  change->successFormat, change->failureFormat, change->lostFormat,
+                  change->notAcknowledged})
+                EXPECT_NE(text, nullptr) << word;
+        EXPECT_NE(kind->rates.absoluteText, nullptr);
+        EXPECT_NE(kind->rates.dialogNote, nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace korvant::test

@@ -94,16 +94,16 @@ struct TemplateDeskFixture {
     // A rate page of 100 rows (or `rows`) of `kind` for template `id`.
     Bytes ratePage(const TemplateKind& kind, int id, int page, int rows = 100) const {
         const auto& table = kind.id == RateKind::Fee ? feeRows : marginRows;
-        Bytes p(12 + static_cast<std::size_t>(rows * kind.rowSize), 0);
+        Bytes p(12 + static_cast<std::size_t>(rows * kind.wire.rowSize), 0);
         putU16(p.data(), static_cast<uint16_t>(p.size()));
-        p[3] = kind.pageCommand;
+        p[3] = kind.wire.pageCommand;
         putI32(p.data() + 4, 3);
         putI32(p.data() + 8, page);
         auto it = table.find(id);
         for (int i = 0; i < rows; ++i) {
             const std::size_t index = static_cast<std::size_t>(page * 100 + i);
             if (it != table.end() && index < it->second.size())
-                writeRow(kind, p.data() + 12 + i * kind.rowSize, it->second[index]);
+                writeRow(kind, p.data() + 12 + i * kind.wire.rowSize, it->second[index]);
         }
         return p;
     }

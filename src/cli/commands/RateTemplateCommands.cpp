@@ -291,7 +291,7 @@ public:
     explicit AssignCommand(const TemplateKind& kind) : kind_(kind) {}
     std::string name() const override { return "subaccount " + noun(kind_); }
     std::string help() const override {
-        return std::string("load a template onto a sub-account (\"") + kind_.assignCaption +
+        return std::string("load a template onto a sub-account (\"") + kind_.assign.assignCaption +
                "\"); without --template: \"不使用模版\"";
     }
     void addOptions(CLI::App& app) override {
@@ -338,12 +338,13 @@ void addRateTemplateCommands(std::vector<std::unique_ptr<Command>>& commands,
     const std::string word = kind.id == RateKind::Fee ? "fee-rate" : "margin-rate";
     commands.push_back(
         std::make_unique<ListCommand>(kind, "list", "list the " + word + " templates"));
-    commands.push_back(std::make_unique<RatesCommand>(
-        kind, "rates",
-        "print one page of a template's rates (\"" + std::string(kind.dialogCaption) + "\" list)"));
+    commands.push_back(std::make_unique<RatesCommand>(kind, "rates",
+                                                      "print one page of a template's rates (\"" +
+                                                          std::string(kind.rates.dialogCaption) +
+                                                          "\" list)"));
     commands.push_back(std::make_unique<SetCommand>(
         kind, "set",
-        "set the rates of a contract (\"" + std::string(kind.dialogCaption) + "\" dialog)"));
+        "set the rates of a contract (\"" + std::string(kind.rates.dialogCaption) + "\" dialog)"));
     commands.push_back(
         std::make_unique<AddCommand>(kind, "add", "add a " + word + " template to a group"));
     commands.push_back(std::make_unique<RenameCommand>(kind, "rename", "rename a template"));
@@ -351,10 +352,10 @@ void addRateTemplateCommands(std::vector<std::unique_ptr<Command>>& commands,
         std::make_unique<DeleteCommand>(kind, "delete", "delete a template (asks; --yes answers)"));
     commands.push_back(std::make_unique<ExportCommand>(
         kind, "export",
-        "write a template's rates as CSV (\"" + std::string(kind.exportCaption) + "\")"));
+        "write a template's rates as CSV (\"" + std::string(kind.csv.exportCaption) + "\")"));
     commands.push_back(std::make_unique<ImportCommand>(kind, "import",
                                                        "create a template from a CSV file (\"" +
-                                                           std::string(kind.importCaption) +
+                                                           std::string(kind.csv.importCaption) +
                                                            "\"; asks, --yes answers)"));
     commands.push_back(std::make_unique<AssignCommand>(kind));
 }

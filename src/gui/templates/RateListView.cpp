@@ -28,13 +28,14 @@ RateListView::RateListView(Desk& desk, const TemplateKind& kind, ActionHooks& ho
             });
     // A double-click on a rate opens the rate dialog, as in the account lists.
     connect(this, &QTableView::doubleClicked, this, [this, &hooks] {
-        if (hooks.available(kind_.modifyRates) && templateView(desk_, kind_).selectedRow >= 0)
-            hooks.trigger(kind_.modifyRates, {});
+        if (hooks.available(kind_.actions.modifyRates) &&
+            templateView(desk_, kind_).selectedRow >= 0)
+            hooks.trigger(kind_.actions.modifyRates, {});
     });
 
     auto* menu = new QMenu(this);
-    QAction* modify = menu->addAction(menuCaption(kind.rowMenuText));
-    hooks.hook(modify, kind.modifyRates, {},
+    QAction* modify = menu->addAction(menuCaption(kind.rates.rowMenuText));
+    hooks.hook(modify, kind.actions.modifyRates, {},
                [this] { return templateView(desk_, kind_).selectedRow >= 0; });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this, menu, &hooks](QPoint pos) {

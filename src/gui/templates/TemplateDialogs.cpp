@@ -28,7 +28,7 @@ RateDialog::RateDialog(RateForm& form, QWidget* parent)
       collection_(new QComboBox(this)),
       allMonths_(new QCheckBox(QStringLiteral("应用到该品种所有月份"), this)) {
     const TemplateKind& kind = *form.rateKind;
-    setWindowTitle(QString::fromUtf8(kind.dialogCaption));
+    setWindowTitle(QString::fromUtf8(kind.rates.dialogCaption));
     contract_->setReadOnly(true);
     contract_->setObjectName(QStringLiteral("contract"));
     auto* layout = new QVBoxLayout(this);
@@ -48,12 +48,12 @@ RateDialog::RateDialog(RateForm& form, QWidget* parent)
     }
     collection_->setObjectName(QStringLiteral("collection"));
     collection_->addItems(
-        {QString::fromUtf8(kind.relativeText), QString::fromUtf8(kind.absoluteText)});
+        {QString::fromUtf8(kind.rates.relativeText), QString::fromUtf8(kind.rates.absoluteText)});
     fields->addRow(QStringLiteral("收取方式:"), collection_);
     layout->addLayout(fields);
     allMonths_->setObjectName(QStringLiteral("allMonths"));
     layout->addWidget(allMonths_);
-    auto* note = new QLabel(QString::fromUtf8(kind.dialogNote), this);
+    auto* note = new QLabel(QString::fromUtf8(kind.rates.dialogNote), this);
     note->setWordWrap(true);
     layout->addWidget(note);
     addOkCancelButtons(this, layout);

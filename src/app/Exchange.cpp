@@ -76,8 +76,10 @@ int exchange(Desk& desk, const uint8_t* request, int length, std::vector<uint8_t
 
 AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts,
                       int32_t* out95) {
-    auto row = [&](const std::string& detail) {
-        if (texts.writeRows) desk.statusList().append(texts.title, detail, false);
+    auto row = [&](const std::string& detail, bool failure = true) {
+        const std::string& title =
+            failure && !texts.failureTitle.empty() ? texts.failureTitle : texts.title;
+        if (texts.writeRows) desk.statusList().append(title, detail, false);
     };
     auto notAcknowledged = [&] {
         row(texts.failureRow);
@@ -100,15 +102,14 @@ AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTe
     if (size < 5 || packet[3] != cmd::Result) return notAcknowledged();
     ResultPacket result = ResultPacket::parse(packet.data(), size);
     if (result.status != 0) {
-        const std::string& failureRow =
-            texts.refusalRow.empty() ? texts.failureRow : texts.refusalRow;
+        const std::string& failureRow = texts.refusalRow ? *texts.refusalRow : texts.failureRow;
         row(texts.refusalAddsServerText ? failureRow + result.text : failureRow);
         desk.port().showMessage({texts.refusalMessage.empty() ? result.text : texts.refusalMessage,
                                  "提示", MessageIcon::Error});
         return AckResult::Refused;
     }
     desk.router().route(packet.data(), size, out95);
-    if (!texts.successRow.empty()) row(texts.successRow);
+    if (!texts.successRow.empty()) row(texts.successRow, false);
     return AckResult::Success;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -62,14 +63,17 @@ int receiveAnswer(Desk& desk, std::vector<uint8_t>& answer,
 struct AckTexts {
     // Title of the status-list rows of the outcome, e.g. "添加管理员".
     std::string title;
+    // Title of the failure rows when it differs from `title` (e.g. "添加失败").
+    std::string failureTitle;
     // Failure row, e.g. "添加 a1 失败！". A refusal by the server appends its
     // text to it ("添加 a1 失败！已存在") unless `refusalAddsServerText` is off.
     std::string failureRow;
     bool refusalAddsServerText = true;
     // Failure row of a refusal when it differs from `failureRow` (e.g. "修改
-    // g1 失败！" where the other failures say "修改组:g1失败！"); the server's
-    // text is appended to it as to `failureRow`.
-    std::string refusalRow;
+    // g1 失败！" where the other failures say "修改组:g1失败！"; "" for the
+    // server's text alone); the server's text is appended to it as to
+    // `failureRow`.
+    std::optional<std::string> refusalRow;
     // Shown for a refusal instead of the server's text when not empty
     // (e.g. "账号已存在", whatever the server said).
     std::string refusalMessage;

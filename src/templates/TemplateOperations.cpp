@@ -31,42 +31,26 @@ ExchangeTexts changeExchangeTexts(const std::string& failureTitle,
 }
 
 // The acknowledgement of an add, rename or delete, with the kind's texts.
-AckResult judgeTemplateChange(Desk& desk, std::span<const uint8_t> answer,
-                              const TemplateChangeTexts& t, const std::string& name) {
-    FrontEndPort& port = desk.port();
-    auto row = [&desk](const char* title, const std::string& detail) {
-        desk.statusList().append(title, detail, false);
-    };
-    const std::string failure = textf(t.failureFormat, name.c_str());
-    const int length = static_cast<int>(answer.size());
-    if (!ResultPacket::isResult(answer.data(), length)) {
-        row(t.failureTitle, failure);
-        port.showMessage({t.notAcknowledged, "提示", MessageIcon::Warning});
-        return AckResult::NotAcknowledged;
+AckTexts templateChangeAck(const TemplateChangeTexts& t, const std::string& name) {
+    AckTexts ack;
+    ack.title = t.successTitle;
+    ack.failureTitle = t.failureTitle;
+    ack.failureRow = textf(t.failureFormat, name.c_str());
+    switch (t.refusalRow) {
+        case RefusalRow::ServerText:
+            ack.refusalRow = "";
+            break;
+        case RefusalRow::Failure:
+            ack.refusalAddsServerText = false;
+            break;
+        case RefusalRow::FailureAndServerText:
+            break;
     }
-    const ResultPacket result = ResultPacket::parse(answer.data(), length);
-    if (result.status != 0) {
-        switch (t.refusalRow) {
-            case RefusalRow::ServerText:
-                row(t.failureTitle, result.text);
-                break;
-            case RefusalRow::Failure:
-                row(t.failureTitle, failure);
-                break;
-            case RefusalRow::FailureAndServerText:
-                row(t.failureTitle, failure + result.text);
-                break;
-        }
-        port.error(t.refusalMessage != nullptr ? std::string(t.refusalMessage) : result.text);
-        return AckResult::Refused;
-    }
-    if (decodeAnswer(desk.router(), answer.data(), length) != 0) {
-        row(t.failureTitle, failure);
-        port.error(" 解析数据包失败!");
-        return AckResult::ParseFailed;
-    }
-    row(t.successTitle, textf(t.successFormat, name.c_str()));
-    return AckResult::Success;
+    if (t.refusalMessage != nullptr) ack.refusalMessage = t.refusalMessage;
+    ack.successRow = textf(t.successFormat, name.c_str());
+    ack.parseFailed = " 解析数据包失败!";
+    ack.notAcknowledged = t.notAcknowledged;
+    return ack;
 }
 
 // Runs one add, rename or delete whose request `build` writes; on success
@@ -79,10 +63,7 @@ bool runTemplateChange(Desk& desk, const TemplateKind& kind, const TemplateChang
     spec.startDetail = textf(t.startFormat, name.c_str());
     spec.build = std::move(build);
     spec.exchange = changeExchangeTexts(t.failureTitle, textf(t.lostFormat, name.c_str()));
-    spec.judgement = Judgement::Custom;
-    spec.judge = [&t, &name](Desk& d, std::span<const uint8_t> answer) {
-        return judgeTemplateChange(d, answer, t, name);
-    };
+    spec.ack = templateChangeAck(t, name);
     spec.requery = Requery::OnSuccess;
     spec.requeryList = [&kind](Desk& d) { reloadReferenceList(d, kind.list); };
     const bool done = runChange(desk, spec).done;

@@ -60,33 +60,35 @@ int32_t todayYmd() {
 bool addAdministrator(Desk& desk) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::AddAdministrator)) return false;
-    const CurrentGroup& current = desk.mainState().group;
-    if (current.id < 0) return false;
+    const CurrentGroup group = desk.mainState().group;
+    if (group.id < 0) return false;
 
     AdministratorForm form = makeAddAdministratorForm(
-        desk.reference().groups.records, desk.session().ownGroupId, {current.id, current.name});
+        desk.reference().groups.records, desk.session().ownGroupId, {group.id, group.name});
     const int32_t today = todayYmd();
-    const std::string groupName = current.name;
-    const int32_t groupId = current.id;
-    const auto validator = [&port, today](Form& f) {
-        return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
+    const auto validator = [&port, today](AdministratorForm& f) {
+        return validateAdministratorForm(port, f, today);
     };
-    return editAndApply(port, form, validator, [&] {
-        // A lost connection while adding is told as an answer that says
-        // nothing; without its connection the desk cannot go on, so the
-        // program then ends as after any lost connection.
-        ChangeSpec spec =
-            administratorChange("添加管理员", form.account, "添加", NotAcknowledged, true);
-        spec.startDetail = textf("账号:%s, 密码:%s, 权限:%d, 名称:%s, 组:%s", form.account.c_str(),
-                                 form.password.c_str(), static_cast<int>(form.permissionMask),
-                                 form.name.c_str(), groupName.c_str());
-        spec.build = [&form, groupId](std::span<uint8_t> buffer) {
-            return writeAddAdministrator(form, groupId, buffer.data(),
-                                         static_cast<int>(buffer.size()));
-        };
-        spec.requeryList = requeryAdministrators;
-        return formAttemptOf(runChange(desk, spec));
-    });
+    return editAndApply(port, form, validator,
+                        [&] { return formAttemptOf(addAdministrator(desk, group, form)); });
+}
+
+ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
+                               const AdministratorForm& form) {
+    // A lost connection while adding is told as an answer that says
+    // nothing; without its connection the desk cannot go on, so the
+    // program then ends as after any lost connection.
+    ChangeSpec spec =
+        administratorChange("添加管理员", form.account, "添加", NotAcknowledged, true);
+    spec.startDetail = textf("账号:%s, 密码:%s, 权限:%d, 名称:%s, 组:%s", form.account.c_str(),
+                             form.password.c_str(), static_cast<int>(form.permissionMask),
+                             form.name.c_str(), group.name.c_str());
+    spec.build = [&form, &group](std::span<uint8_t> buffer) {
+        return writeAddAdministrator(form, group.id, buffer.data(),
+                                     static_cast<int>(buffer.size()));
+    };
+    spec.requeryList = requeryAdministrators;
+    return runChange(desk, spec);
 }
 
 bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
@@ -100,35 +102,41 @@ bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
     const RecordCache<Administrator>& cache = desk.accounts().administrators;
     if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return false;
     const Administrator record = cache.at(rows.front());
-    const CurrentGroup& current = desk.mainState().group;
-
-    AdministratorForm form =
-        makeModifyAdministratorForm(record, desk.reference().groups.records,
-                                    desk.session().ownGroupId, {current.id, current.name});
+    AdministratorForm form = makeModifyAdministratorForm(desk, record);
     const int32_t today = todayYmd();
-    const auto validator = [&port, today](Form& f) {
-        return validateAdministratorForm(port, static_cast<AdministratorForm&>(f), today);
+    const auto validator = [&port, today](AdministratorForm& f) {
+        return validateAdministratorForm(port, f, today);
     };
-    return editAndApply(port, form, validator, [&] {
-        // The account field is disabled: the record's account is the one changed.
-        form.account = record.account;
-        // Whatever a front end handed over, bits outside the check-list
-        // travel as the record holds them.
-        form.permissionMask =
-            keepUnlistedPermissionBits(form.permissionMask, record.permissionMask);
+    return editAndApply(port, form, validator,
+                        [&] { return formAttemptOf(modifyAdministrator(desk, record, form)); });
+}
 
-        ChangeSpec spec =
-            administratorChange("修改管理员", record.account, "修改",
-                                {"与服务器的连接断开了!", "提示", MessageIcon::Error}, true);
-        spec.startDetail = textf("账号:%s, 密码:%s, 权限:%d, 名称:%s", record.account.c_str(),
-                                 form.password.c_str(), static_cast<int>(record.permissionMask),
-                                 form.name.c_str());
-        spec.build = [&form](std::span<uint8_t> buffer) {
-            return writeModifyAdministrator(form, buffer.data(), static_cast<int>(buffer.size()));
-        };
-        spec.requeryList = requeryAdministrators;
-        return formAttemptOf(runChange(desk, spec));
-    });
+AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& record) {
+    const CurrentGroup& current = desk.mainState().group;
+    return makeModifyAdministratorForm(record, desk.reference().groups.records,
+                                       desk.session().ownGroupId, {current.id, current.name});
+}
+
+ChangeOutcome modifyAdministrator(Desk& desk, const Administrator& record,
+                                  const AdministratorForm& values) {
+    AdministratorForm form = values;
+    // The account field is disabled: the record's account is the one changed.
+    form.account = record.account;
+    // Whatever a front end handed over, bits outside the check-list travel
+    // as the record holds them.
+    form.permissionMask = keepUnlistedPermissionBits(form.permissionMask, record.permissionMask);
+
+    ChangeSpec spec =
+        administratorChange("修改管理员", record.account, "修改",
+                            {"与服务器的连接断开了!", "提示", MessageIcon::Error}, true);
+    spec.startDetail =
+        textf("账号:%s, 密码:%s, 权限:%d, 名称:%s", record.account.c_str(), form.password.c_str(),
+              static_cast<int>(record.permissionMask), form.name.c_str());
+    spec.build = [&form](std::span<uint8_t> buffer) {
+        return writeModifyAdministrator(form, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    spec.requeryList = requeryAdministrators;
+    return runChange(desk, spec);
 }
 
 bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {

@@ -3,6 +3,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "accounts/administrators/AdministratorForm.h"
+#include "app/Change.h"
+#include "app/MainState.h"
+#include "model/Administrator.h"
+
 // The administrator operations of the accounts view: add (action 5), modify
 // (action 7) and delete (action 6) on the administrator list, and the
 // change of the logged-in administrator's own password (action 22).
@@ -13,11 +18,22 @@ class Desk;
 // Action 5, permission 0x8: the dialog "添加管理员" for the current group,
 // command 98, then the administrator list again at its page.
 bool addAdministrator(Desk& desk);
+// The add with the dialog's values for `group` (id and name): command 98,
+// its acknowledgement, then the administrator list again at its page.
+ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
+                               const AdministratorForm& form);
 
 // Action 7, permission 0x10: the dialog "修改" for the one selected row
 // (`rows` index the administrator cache), command 99, then the list again.
 // Two or more rows: "不支持批量修改。"; none: nothing.
 bool modifyAdministrator(Desk& desk, const std::vector<int>& rows);
+// The dialog's values for `record` as it opens (the current group offered).
+AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& record);
+// The modify of `record` with the dialog's values: command 99 (the account
+// and the permission bits outside the check-list as the record has them),
+// then the list again.
+ChangeOutcome modifyAdministrator(Desk& desk, const Administrator& record,
+                                  const AdministratorForm& form);
 
 // Action 6, permission 0x20: asks, sends command 15 and removes the record
 // from the cache. Two or more rows: "管理员不能批量删除。"; none: nothing.

@@ -70,34 +70,41 @@ public:
         if (!context.readSecretOption(passwordStdin_, password_, "密码: ")) return false;
         if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
         Desk& desk = context.desk();
-        std::optional<int> row;
+        const CurrentGroup group = desk.mainState().group;
+        std::optional<Administrator> record;
         if (!adding_) {
-            row = findAdministrator(context, account_);
+            const std::optional<int> row = findAdministrator(context, account_);
             if (!row) return false;
+            record = desk.accounts().administrators.at(*row);
         }
-
-        context.port().setFormFiller<AdministratorForm>([this, mask](AdministratorForm& form) {
-            AdministratorForm* f = &form;
-            if (f->adding) f->account = account_;
-            if (password_) f->password = *password_;
-            if (name_) f->name = *name_;
-            if (mask) f->permissionMask = *mask;
-            if (clearIps_ || !ips_.empty()) {
-                f->ipTexts = {};
-                for (std::size_t i = 0; i < ips_.size() && i < f->ipTexts.size(); ++i)
-                    f->ipTexts[i] = ips_[i];
-            }
-            if (monitorFrom_) f->monitorFrom = *monitorFrom_;
-            if (monitorTo_) f->monitorTo = *monitorTo_;
-            if (singleLogin_) f->multipleLogins = false;
-            if (multiLogin_) f->multipleLogins = true;
-            return true;
-        });
-        bool done = adding_ ? addAdministrator(desk) : modifyAdministrator(desk, {*row});
-        return done;
+        AdministratorForm form =
+            adding_ ? makeAddAdministratorForm(desk.reference().groups.records,
+                                               desk.session().ownGroupId, {group.id, group.name})
+                    : makeModifyAdministratorForm(desk, *record);
+        fill(form, mask);
+        if (!validateAdministratorForm(context.port(), form, todayYmd())) return false;
+        return (adding_ ? addAdministrator(desk, group, form)
+                        : modifyAdministrator(desk, *record, form))
+            .done;
     }
 
 private:
+    void fill(AdministratorForm& form, const std::optional<uint32_t>& mask) const {
+        if (form.adding) form.account = account_;
+        if (password_) form.password = *password_;
+        if (name_) form.name = *name_;
+        if (mask) form.permissionMask = *mask;
+        if (clearIps_ || !ips_.empty()) {
+            form.ipTexts = {};
+            for (std::size_t i = 0; i < ips_.size() && i < form.ipTexts.size(); ++i)
+                form.ipTexts[i] = ips_[i];
+        }
+        if (monitorFrom_) form.monitorFrom = *monitorFrom_;
+        if (monitorTo_) form.monitorTo = *monitorTo_;
+        if (singleLogin_) form.multipleLogins = false;
+        if (multiLogin_) form.multipleLogins = true;
+    }
+
     bool adding_;
     int group_ = -1;
     std::string account_;

@@ -54,6 +54,21 @@ void keepHiddenQuota(GroupForm& form, int32_t allowed, int32_t from, int32_t to)
 
 }  // namespace
 
+bool validateAddGroupForm(FrontEndPort& port, GroupForm& form) {
+    // Hidden fields are not the user's: a group below the first level gets
+    // no quota and no range.
+    if (!form.showQuota) keepHiddenQuota(form, 0, 0, 0);
+    return validateGroupForm(port, form);
+}
+
+bool validateModifyGroupForm(FrontEndPort& port, const Group& record, GroupForm& form) {
+    // The quota and range of a group that does not show them stay as they are.
+    if (!form.showQuota)
+        keepHiddenQuota(form, record.allowedSubAccounts, record.subAccountFrom,
+                        record.subAccountTo);
+    return validateGroupForm(port, form);
+}
+
 bool addGroup(Desk& desk) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::AddGroup)) return false;
@@ -61,42 +76,39 @@ bool addGroup(Desk& desk) {
     if (parent == nullptr) return false;
 
     GroupForm form = makeAddGroupForm(desk.reference().groups.records, *parent);
-    const auto validator = [&port](Form& f) {
-        auto& typed = static_cast<GroupForm&>(f);
-        // Hidden fields are not the user's: a group below the first level
-        // gets no quota and no range.
-        if (!typed.showQuota) keepHiddenQuota(typed, 0, 0, 0);
-        return validateGroupForm(port, typed);
-    };
-    const bool done = editAndApply(port, form, validator, [&] {
-        ChangeSpec spec = groupChange("添加组", form.name, "添加");
-        spec.build = [&form](std::span<uint8_t> buffer) {
-            return writeAddGroup(form, buffer.data(), static_cast<int>(buffer.size()));
-        };
-        // The new group comes as a group record: every command-0 answer is a
-        // refusal here, whatever its status.
-        spec.judgement = Judgement::Custom;
-        spec.judge = [&form, &spec](Desk& d, std::span<const uint8_t> answer) {
-            const int length = static_cast<int>(answer.size());
-            if (ResultPacket::isResult(answer.data(), length)) {
-                ResultPacket result = ResultPacket::parse(answer.data(), length);
-                d.statusList().append(
-                    spec.title, textf("添加 %s 失败！%s", form.name.c_str(), result.text.c_str()),
-                    false);
-                d.port().error(result.text);
-                return AckResult::Refused;
-            }
-            if (decodeAnswer(d.router(), answer.data(), length) != 0) {
-                d.statusList().append(spec.title, spec.ack.failureRow, false);
-                d.port().error(spec.ack.parseFailed);
-                return AckResult::ParseFailed;
-            }
-            return AckResult::Success;
-        };
-        return formAttemptOf(runChange(desk, spec));
-    });
+    const auto validator = [&port](GroupForm& f) { return validateAddGroupForm(port, f); };
+    const bool done =
+        editAndApply(port, form, validator, [&] { return formAttemptOf(addGroup(desk, form)); });
     redrawTemplateAndRiskTrees(desk);
     return done;
+}
+
+ChangeOutcome addGroup(Desk& desk, const GroupForm& form) {
+    ChangeSpec spec = groupChange("添加组", form.name, "添加");
+    spec.build = [&form](std::span<uint8_t> buffer) {
+        return writeAddGroup(form, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    // The new group comes as a group record: every command-0 answer is a
+    // refusal here, whatever its status.
+    spec.judgement = Judgement::Custom;
+    spec.judge = [&form, &spec](Desk& d, std::span<const uint8_t> answer) {
+        const int length = static_cast<int>(answer.size());
+        if (ResultPacket::isResult(answer.data(), length)) {
+            ResultPacket result = ResultPacket::parse(answer.data(), length);
+            d.statusList().append(spec.title,
+                                  textf("添加 %s 失败！%s", form.name.c_str(), result.text.c_str()),
+                                  false);
+            d.port().error(result.text);
+            return AckResult::Refused;
+        }
+        if (decodeAnswer(d.router(), answer.data(), length) != 0) {
+            d.statusList().append(spec.title, spec.ack.failureRow, false);
+            d.port().error(spec.ack.parseFailed);
+            return AckResult::ParseFailed;
+        }
+        return AckResult::Success;
+    };
+    return runChange(desk, spec);
 }
 
 bool modifyGroup(Desk& desk) {
@@ -111,26 +123,27 @@ bool modifyGroup(Desk& desk) {
     const Group record = *selected;
 
     GroupForm form = makeModifyGroupForm(desk.reference().groups.records, record);
-    const auto validator = [&port, &record](Form& f) {
-        auto& typed = static_cast<GroupForm&>(f);
-        // The quota and range of a group that does not show them stay as
-        // they are.
-        if (!typed.showQuota)
-            keepHiddenQuota(typed, record.allowedSubAccounts, record.subAccountFrom,
-                            record.subAccountTo);
-        return validateGroupForm(port, typed);
+    const auto validator = [&port, &record](GroupForm& f) {
+        return validateModifyGroupForm(port, record, f);
     };
-    const bool done = editAndApply(port, form, validator, [&] {
-        ChangeSpec spec = groupChange("修改组", form.name, "修改");
-        spec.build = [&form, &record](std::span<uint8_t> buffer) {
-            return writeModifyGroup(form, record, buffer.data(), static_cast<int>(buffer.size()));
-        };
-        // A refusal names the group the way the other operations do.
-        spec.ack.refusalRow = textf("修改 %s 失败！", form.name.c_str());
-        return formAttemptOf(runChange(desk, spec));
-    });
+    const bool done = editAndApply(port, form, validator,
+                                   [&] { return formAttemptOf(modifyGroup(desk, record, form)); });
     redrawTemplateAndRiskTrees(desk);
     return done;
+}
+
+ChangeOutcome modifyGroup(Desk& desk, const Group& record, const GroupForm& form) {
+    if (record.id == desk.session().ownGroupId) {
+        desk.port().info(" 没有权限修改自身组! ");
+        return {};
+    }
+    ChangeSpec spec = groupChange("修改组", form.name, "修改");
+    spec.build = [&form, &record](std::span<uint8_t> buffer) {
+        return writeModifyGroup(form, record, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    // A refusal names the group the way the other operations do.
+    spec.ack.refusalRow = textf("修改 %s 失败！", form.name.c_str());
+    return runChange(desk, spec);
 }
 
 void deleteGroup(Desk& desk) {

@@ -60,17 +60,21 @@ public:
 
     bool run(CliContext& context) override {
         if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
-        context.port().setFormFiller<GroupForm>([this](GroupForm& form) {
-            GroupForm* f = &form;
-            if (name_) f->name = *name_;
-            if (remark_) f->remark = *remark_;
-            if (allowed_) f->allowedSubAccounts = *allowed_;
-            if (rangeFrom_) f->rangeFrom = *rangeFrom_;
-            if (rangeTo_) f->rangeTo = *rangeTo_;
-            return true;
-        });
         Desk& desk = context.desk();
-        return (adding_ ? addGroup(desk) : modifyGroup(desk));
+        FrontEndPort& port = context.port();
+        const Group* chosen = desk.reference().groupById(group_);
+        if (chosen == nullptr) return context.refuse("no group " + std::to_string(group_));
+        const Group record = *chosen;
+        const auto& groups = desk.reference().groups.records;
+        GroupForm form =
+            adding_ ? makeAddGroupForm(groups, record) : makeModifyGroupForm(groups, record);
+        if (name_) form.name = *name_;
+        if (remark_) form.remark = *remark_;
+        if (allowed_) form.allowedSubAccounts = *allowed_;
+        if (rangeFrom_) form.rangeFrom = *rangeFrom_;
+        if (rangeTo_) form.rangeTo = *rangeTo_;
+        if (adding_) return validateAddGroupForm(port, form) && addGroup(desk, form).done;
+        return validateModifyGroupForm(port, record, form) && modifyGroup(desk, record, form).done;
     }
 
 private:

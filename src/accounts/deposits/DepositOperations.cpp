@@ -102,16 +102,20 @@ const MainAccount* cachedMainAccount(Desk& desk, const std::string& account) {
 }  // namespace
 
 bool depositSubAccount(Desk& desk, const SubAccount* record) {
-    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return false;
     if (record == nullptr) return false;
-    if (!requireGroupLevel(desk, GroupLevel::Second, "子账号出入金")) return false;
     const SubAccount account = *record;
+    std::optional<DepositForm> form = prepareSubAccountDeposit(desk, account);
+    return form && runDialog(desk, *form) && applySubAccountDeposit(desk, account, *form);
+}
 
+std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const SubAccount& account) {
+    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return {};
+    if (!requireGroupLevel(desk, GroupLevel::Second, "子账号出入金")) return {};
     // The depositable amount comes from the links: without them the dialog
     // would show a wrong one.
-    if (!loadGroupMainAccountLinks(desk)) return false;
+    if (!loadGroupMainAccountLinks(desk)) return {};
     std::optional<SubAccountFunds> funds = querySubAccountFunds(desk, account.account);
-    if (!funds) return false;
+    if (!funds) return {};
 
     DepositForm form;
     form.mode = DepositMode::SubAccount;
@@ -128,12 +132,14 @@ bool depositSubAccount(Desk& desk, const SubAccount* record) {
             break;
         }
     }
-    if (!runDialog(desk, form)) return false;
+    return form;
+}
 
+bool applySubAccountDeposit(Desk& desk, const SubAccount& account, DepositForm form) {
     // The totals are sent: they are computed from the funds as they are now,
     // read again after the dialog, so that a change made meanwhile by
     // another session is kept.
-    funds = querySubAccountFunds(desk, account.account);
+    const std::optional<SubAccountFunds> funds = querySubAccountFunds(desk, account.account);
     if (!funds) return false;
     form.priority = funds->priority;
     form.startInvestment = funds->startInvestment;
@@ -157,10 +163,15 @@ bool depositSubAccount(Desk& desk, const SubAccount* record) {
 }
 
 bool depositMainAccount(Desk& desk, const MainAccount* record) {
-    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return false;
     if (record == nullptr) return false;
-    if (!requireGroupLevel(desk, GroupLevel::First, "主账号出入金")) return false;
     const MainAccount account = *record;
+    std::optional<DepositForm> form = prepareMainAccountDeposit(desk, account);
+    return form && runDialog(desk, *form) && applyMainAccountDeposit(desk, account, *form);
+}
+
+std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const MainAccount& account) {
+    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return {};
+    if (!requireGroupLevel(desk, GroupLevel::First, "主账号出入金")) return {};
 
     DepositForm form;
     form.mode = DepositMode::MainAccount;
@@ -169,8 +180,10 @@ bool depositMainAccount(Desk& desk, const MainAccount* record) {
     form.priority = account.priorityFunds;
     form.startInvestment = account.startInvestment;
     form.initialFunds = account.initialFunds;
-    if (!runDialog(desk, form)) return false;
+    return form;
+}
 
+bool applyMainAccountDeposit(Desk& desk, const MainAccount& account, DepositForm form) {
     // The totals from the main account as it is now (see depositSubAccount).
     const PageCursor cursor = accountListCursor(desk, AccountList::MainAccounts);
     if (!showAccountList(desk, AccountList::MainAccounts, cursor.last < 0 ? 0 : cursor.last))
@@ -199,14 +212,20 @@ bool depositMainAccount(Desk& desk, const MainAccount* record) {
 }
 
 bool depositLink(Desk& desk, const MainAccountLink* record) {
-    FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::Deposit)) return false;
+    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return false;
     if (record == nullptr) {
-        port.info("  请先选择主账号。");
+        desk.port().info("  请先选择主账号。");
         return false;
     }
-    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号出入金")) return false;
     const MainAccountLink link = *record;
+    std::optional<DepositForm> form = prepareLinkDeposit(desk, link);
+    return form && runDialog(desk, *form) && applyLinkDeposit(desk, link, *form);
+}
+
+std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const MainAccountLink& link) {
+    FrontEndPort& port = desk.port();
+    if (!gate(port, desk.session().permissionMask, GatedOperation::Deposit)) return {};
+    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号出入金")) return {};
 
     loadParentMainAccounts(desk);
     DepositForm form;
@@ -219,10 +238,12 @@ bool depositLink(Desk& desk, const MainAccountLink* record) {
     }
     if (form.initialFunds == 0) {
         port.info("主账号不限制资金，无需入金。");
-        return false;
+        return {};
     }
-    if (!runDialog(desk, form)) return false;
+    return form;
+}
 
+bool applyLinkDeposit(Desk& desk, const MainAccountLink& link, const DepositForm& form) {
     LinkDeposit deposit;
     deposit.groupCode = desk.mainState().group.code;
     deposit.mainAccount = link.account;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "accounts/deposits/DepositForm.h"
 #include "model/MainAccount.h"
 #include "model/SubAccount.h"
 
@@ -25,6 +28,18 @@ bool depositMainAccount(Desk& desk, const MainAccount* record);
 // record; the parent group's main accounts are reloaded first, and a main
 // account without a limit needs no deposit.
 bool depositLink(Desk& desk, const MainAccountLink* record);
+
+// The two halves of each deposit around its dialog, for front ends that
+// fill the form themselves: `prepare…` checks the permission and the group
+// level and reads what the dialog shows (nothing, its message shown, when
+// it cannot be opened); `apply…` takes the form as checked by
+// validateDepositForm, reads the totals again and sends the change.
+std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const SubAccount& account);
+bool applySubAccountDeposit(Desk& desk, const SubAccount& account, DepositForm form);
+std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const MainAccount& account);
+bool applyMainAccountDeposit(Desk& desk, const MainAccount& account, DepositForm form);
+std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const MainAccountLink& link);
+bool applyLinkDeposit(Desk& desk, const MainAccountLink& link, const DepositForm& form);
 
 // Registers the handlers of actions 58, 108 and 121 on the selected row.
 void registerDepositActions(Desk& desk);

@@ -85,49 +85,50 @@ bool DepositCommand::run(CliContext& context) {
                                                                  : AccountList::MainAccountLinks;
     if (!chooseGroup(context, group_, list)) return false;
 
-    context.port().setFormFiller<DepositForm>([this, &context](DepositForm& form) {
-        DepositForm* f = &form;
+    Desk& desk = context.desk();
+    // Each deposit reads what its dialog shows, takes the options as the
+    // dialog's values, checks them as the dialog does and sends the change.
+    const auto fillAndCheck = [this, &context](std::optional<DepositForm>& form) {
+        if (!form) return false;
         // What the dialog shows before the change.
-        const DepositView view = depositView(*f);
+        const DepositView view = depositView(*form);
         std::ostream& err = context.err();
         if (view.showEquity) err << view.equityLine << '\n';
         err << view.availableLine << '\n';
         if (view.showPriorityRows)
             err << view.priorityLine << '\n' << view.startInvestmentLine << '\n';
         if (view.showDepositable) err << view.depositableLine << '\n';
-        f->direction = withdraw_ ? DepositDirectionOut : DepositDirectionIn;
-        f->availableText = available_;
-        f->priorityText = priority_;
-        f->startInvestmentText = startInvestment_;
-        f->remark = remark_;
-        f->countInHistory = countInHistory_;
-        return true;
-    });
-
-    Desk& desk = context.desk();
-    bool done = false;
+        form->direction = withdraw_ ? DepositDirectionOut : DepositDirectionIn;
+        form->availableText = available_;
+        form->priorityText = priority_;
+        form->startInvestmentText = startInvestment_;
+        form->remark = remark_;
+        form->countInHistory = countInHistory_;
+        return validateDepositForm(context.port(), *form);
+    };
     switch (mode_) {
         case DepositMode::SubAccount: {
             const auto found = findSubAccounts(context, {account_});
             if (!found) return false;
-            done = depositSubAccount(desk, &found->front());
-            break;
+            const SubAccount account = found->front();
+            std::optional<DepositForm> form = prepareSubAccountDeposit(desk, account);
+            return fillAndCheck(form) && applySubAccountDeposit(desk, account, *form);
         }
         case DepositMode::MainAccount: {
             const auto found = findMainAccount(context, account_);
             if (!found) return false;
-            done = depositMainAccount(desk, &*found);
-            break;
+            std::optional<DepositForm> form = prepareMainAccountDeposit(desk, *found);
+            return fillAndCheck(form) && applyMainAccountDeposit(desk, *found, *form);
         }
         case DepositMode::Link: {
             const auto row = findMainAccountLink(context, account_);
             if (!row) return false;
             const MainAccountLink link = desk.accounts().mainAccountLinks.at(*row);
-            done = depositLink(desk, &link);
-            break;
+            std::optional<DepositForm> form = prepareLinkDeposit(desk, link);
+            return fillAndCheck(form) && applyLinkDeposit(desk, link, *form);
         }
     }
-    return done;
+    return false;
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ TEST(GroupLevelRule, OperationsOfAnotherLevelRefuseAndSendNothing) {
     const std::vector<Case> cases = {
         {"", addSubAccount, "添加子账号只能在二级组中进行。"},
         {"01", addSubAccount, "添加子账号只能在二级组中进行。"},
-        {"", createMainAccount, "添加主账号只能在一级组中进行。"},
-        {"0101", createMainAccount, "添加主账号只能在一级组中进行。"},
-        {"01", linkMainAccount, "关联主账号只能在二级组中进行。"},
+        {"", [](Desk& d) { return createMainAccount(d); }, "添加主账号只能在一级组中进行。"},
+        {"0101", [](Desk& d) { return createMainAccount(d); }, "添加主账号只能在一级组中进行。"},
+        {"01", [](Desk& d) { return linkMainAccount(d); }, "关联主账号只能在二级组中进行。"},
         {"01", [](Desk& d) { return unlinkMainAccount(d, "M1"); },
          "取消关联主账号只能在二级组中进行。"},
         {"01", [&sub](Desk& d) { return depositSubAccount(d, &sub); },

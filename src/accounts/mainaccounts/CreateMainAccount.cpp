@@ -11,37 +11,44 @@
 
 namespace korvant {
 
+bool mayCreateMainAccount(Desk& desk) {
+    return gate(desk.port(), desk.session().permissionMask, GatedOperation::AddMainAccount) &&
+           requireGroupLevel(desk, GroupLevel::First, "添加主账号");
+}
+
 bool createMainAccount(Desk& desk) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::AddMainAccount)) return false;
-    if (!requireGroupLevel(desk, GroupLevel::First, "添加主账号")) return false;
+    if (!mayCreateMainAccount(desk)) return false;
 
     MainAccountForm form;
-    const auto validator = [&port](Form& f) {
-        return validateMainAccountForm(port, static_cast<MainAccountForm&>(f));
-    };
+    const auto validator = [&port](MainAccountForm& f) { return validateMainAccountForm(port, f); };
     return editAndApply(port, form, validator, [&] {
-        NewMainAccount values;
-        values.account = form.account;
-        values.initialFunds = form.initialFundsValue;
-        values.groupCode = desk.mainState().group.code;
-        values.tradingPassword = form.tradingPassword;
-        values.startInvestment = form.startInvestmentValue;
-        values.priorityFunds = form.priorityFundsValue;
-        values.fundPassword = form.fundPassword;
-        values.managementFee = form.managementFeeValue;
-        values.custodyFee = form.custodyFeeValue;
-
-        ChangeSpec spec = mainAccountChange(
-            "添加主账号", textf("添加 %s 失败！", form.account.c_str()), AccountList::MainAccounts);
-        spec.startDetail = textf("账号:%s, 初始资金:%.2f, 期初投入:%.2f", form.account.c_str(),
-                                 values.initialFunds, values.startInvestment);
-        spec.build = [&values](std::span<uint8_t> buffer) {
-            return writeCreateMainAccount(values, buffer.data(), static_cast<int>(buffer.size()));
-        };
-        spec.successRowAfterRequery = textf("添加 %s 成功！", form.account.c_str());
-        return formAttemptOf(runChange(desk, spec));
+        return formAttemptOf(createMainAccount(desk, desk.mainState().group.code, form));
     });
+}
+
+ChangeOutcome createMainAccount(Desk& desk, const std::string& groupCode,
+                                const MainAccountForm& form) {
+    NewMainAccount values;
+    values.account = form.account;
+    values.initialFunds = form.initialFundsValue;
+    values.groupCode = groupCode;
+    values.tradingPassword = form.tradingPassword;
+    values.startInvestment = form.startInvestmentValue;
+    values.priorityFunds = form.priorityFundsValue;
+    values.fundPassword = form.fundPassword;
+    values.managementFee = form.managementFeeValue;
+    values.custodyFee = form.custodyFeeValue;
+
+    ChangeSpec spec = mainAccountChange("添加主账号", textf("添加 %s 失败！", form.account.c_str()),
+                                        AccountList::MainAccounts);
+    spec.startDetail = textf("账号:%s, 初始资金:%.2f, 期初投入:%.2f", form.account.c_str(),
+                             values.initialFunds, values.startInvestment);
+    spec.build = [&values](std::span<uint8_t> buffer) {
+        return writeCreateMainAccount(values, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    spec.successRowAfterRequery = textf("添加 %s 成功！", form.account.c_str());
+    return runChange(desk, spec);
 }
 
 }  // namespace korvant

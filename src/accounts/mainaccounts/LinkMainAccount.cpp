@@ -12,39 +12,46 @@
 
 namespace korvant {
 
-bool linkMainAccount(Desk& desk) {
-    FrontEndPort& port = desk.port();
-    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号")) return false;
+std::optional<MainAccountLinkForm> prepareMainAccountLink(Desk& desk) {
+    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号")) return {};
     loadParentMainAccounts(desk);
     MainAccountLinkForm form;
     for (const MainAccount& m : desk.accounts().mainAccounts.records)
         form.accounts.push_back(m.account);
     form.selected = form.accounts.empty() ? -1 : 0;
+    return form;
+}
+
+bool linkMainAccount(Desk& desk) {
+    std::optional<MainAccountLinkForm> form = prepareMainAccountLink(desk);
+    if (!form) return false;
     // A refused link (the account is linked already) offers the choice again.
     return editAndApply(
-        port, form, [](Form&) { return true; },
+        desk.port(), *form, [](MainAccountLinkForm&) { return true; },
         [&] {
-            const std::string account = form.selectedAccount();
+            const std::string account = form->selectedAccount();
             if (account.empty()) return FormAttempt::Over;  // the parent group offers none
-
-            ChangeSpec spec =
-                mainAccountChange("添加主账号", textf("添加主账号:%s失败！", account.c_str()),
-                                  AccountList::MainAccountLinks);
-            spec.startDetail = textf("账号:%s", account.c_str());
-            const std::string groupCode = desk.mainState().group.code;
-            spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
-                return writeMainAccountLink(cmd::LinkMainAccount, account, groupCode, buffer.data(),
-                                            static_cast<int>(buffer.size()));
-            };
-            // Any refusal means the account is linked already, whatever the server says.
-            spec.ack.refusalAddsServerText = false;
-            spec.ack.refusalMessage = "账号已存在";
-            spec.successRowAfterRequery = textf("添加主账号:%s成功！", account.c_str());
-            // The link list is queried again also when the acknowledgement cannot be
-            // dispatched.
-            spec.requery = Requery::AfterDispatchFailure;
-            return formAttemptOf(runChange(desk, spec));
+            return formAttemptOf(linkMainAccount(desk, desk.mainState().group.code, account));
         });
+}
+
+ChangeOutcome linkMainAccount(Desk& desk, const std::string& groupCode,
+                              const std::string& account) {
+    ChangeSpec spec = mainAccountChange("添加主账号", textf("添加主账号:%s失败！", account.c_str()),
+                                        AccountList::MainAccountLinks);
+    spec.startDetail = textf("账号:%s", account.c_str());
+    spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
+        return writeMainAccountLink(cmd::LinkMainAccount, account, groupCode, buffer.data(),
+                                    static_cast<int>(buffer.size()));
+    };
+    // Any refusal means the account is linked already, whatever the server says.
+    spec.ack.refusalAddsServerText = false;
+    spec.ack.refusalMessage = "账号已存在";
+    spec.successRowAfterRequery = textf("添加主账号:%s成功！", account.c_str());
+    // The link list is queried again also when the acknowledgement cannot be
+    // dispatched.
+    spec.requery = Requery::AfterDispatchFailure;
+    return runChange(desk, spec);
 }
 
 }  // namespace korvant

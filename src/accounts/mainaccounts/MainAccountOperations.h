@@ -4,6 +4,12 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
+#include "accounts/mainaccounts/MainAccountChangeForm.h"
+#include "accounts/mainaccounts/MainAccountForm.h"
+#include "accounts/mainaccounts/MainAccountLinkForm.h"
+#include "app/Change.h"
 #include "model/MainAccount.h"
 #include "model/SubAccount.h"
 
@@ -20,10 +26,19 @@ class Desk;
 // Action 81, permission 0x1: dialog "添加主账号", command 38, then the
 // first-level list again.
 bool createMainAccount(Desk& desk);
+// Permission 0x1 in a first-level group; false after saying why.
+bool mayCreateMainAccount(Desk& desk);
+// The create with the dialog's values (checked by validateMainAccountForm)
+// in the first-level group of `groupCode`.
+ChangeOutcome createMainAccount(Desk& desk, const std::string& groupCode,
+                                const MainAccountForm& form);
 
 // Action 123: dialog "修改主账号" for `record` (nothing without one); nothing
 // is sent when nothing changed; command 86, then the first-level list again.
 bool modifyMainAccount(Desk& desk, const MainAccount* record);
+// The modify with the dialog's values (MainAccountChangeForm::from the
+// record, checked by validateMainAccountChangeForm; not `unchanged()`).
+ChangeOutcome modifyMainAccount(Desk& desk, const MainAccountChangeForm& form);
 
 // Action 83: asks, sends command 39, then the first-level list again.
 bool deleteMainAccount(Desk& desk, const MainAccount* record);
@@ -31,6 +46,11 @@ bool deleteMainAccount(Desk& desk, const MainAccount* record);
 // Action 106: dialog "添加主账号" with the parent group's main accounts,
 // command 66, then the link list again. A refusal always shows "账号已存在".
 bool linkMainAccount(Desk& desk);
+// What the dialog offers: the parent group's main accounts, read again
+// (nothing, its message shown, outside a second-level group).
+std::optional<MainAccountLinkForm> prepareMainAccountLink(Desk& desk);
+// The link of `account` to the second-level group of `groupCode`.
+ChangeOutcome linkMainAccount(Desk& desk, const std::string& groupCode, const std::string& account);
 
 // "删除主账号" of the link list, permission 0x20: the row of the link cache
 // to unlink, then the question. True when the user said Yes.

@@ -40,19 +40,20 @@ public:
     }
     bool run(CliContext& context) override {
         if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
-        context.port().setFormFiller<MainAccountForm>([this](MainAccountForm& form) {
-            MainAccountForm* f = &form;
-            f->account = account_;
-            f->initialFunds = initialFunds_;
-            f->tradingPassword = tradingPassword_;
-            f->startInvestment = startInvestment_;
-            f->priorityFunds = priorityFunds_;
-            f->fundPassword = fundPassword_;
-            f->managementFee = managementFee_;
-            f->custodyFee = custodyFee_;
-            return true;
-        });
-        return createMainAccount(context.desk());
+        Desk& desk = context.desk();
+        FrontEndPort& port = context.port();
+        if (!mayCreateMainAccount(desk)) return false;
+        MainAccountForm form;
+        form.account = account_;
+        form.initialFunds = initialFunds_;
+        form.tradingPassword = tradingPassword_;
+        form.startInvestment = startInvestment_;
+        form.priorityFunds = priorityFunds_;
+        form.fundPassword = fundPassword_;
+        form.managementFee = managementFee_;
+        form.custodyFee = custodyFee_;
+        return validateMainAccountForm(port, form) &&
+               createMainAccount(desk, desk.mainState().group.code, form).done;
     }
 
 private:
@@ -81,16 +82,15 @@ public:
         if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
         const auto record = findMainAccount(context, account_);
         if (!record) return false;
-        context.port().setFormFiller<MainAccountChangeForm>([this](MainAccountChangeForm& form) {
-            MainAccountChangeForm* f = &form;
-            f->fundPassword = fundPassword_;
-            f->tradingPassword = tradingPassword_;
-            if (managementFee_) f->managementFee = *managementFee_;
-            if (custodyFee_) f->custodyFee = *custodyFee_;
-            f->clearFeesDue = clearFeesDue_;
-            return true;
-        });
-        return modifyMainAccount(context.desk(), &*record);
+        MainAccountChangeForm form = MainAccountChangeForm::from(*record);
+        form.fundPassword = fundPassword_;
+        form.tradingPassword = tradingPassword_;
+        if (managementFee_) form.managementFee = *managementFee_;
+        if (custodyFee_) form.custodyFee = *custodyFee_;
+        form.clearFeesDue = clearFeesDue_;
+        if (!validateMainAccountChangeForm(context.port(), form)) return false;
+        // Nothing changed: nothing to send, and nothing left undone.
+        return form.unchanged() || modifyMainAccount(context.desk(), form).done;
     }
 
 private:
@@ -148,22 +148,17 @@ public:
             if (!confirmUnlinkMainAccount(desk, *row)) return false;
             return unlinkMainAccount(desk, account_);
         }
-        context.port().setFormFiller<MainAccountLinkForm>(
-            [this, &context](MainAccountLinkForm& form) {
-                MainAccountLinkForm* f = &form;
-                if (!account_.empty()) {
-                    f->selected = -1;
-                    for (std::size_t i = 0; i < f->accounts.size(); ++i)
-                        if (f->accounts[i] == account_) f->selected = static_cast<int>(i);
-                }
-                if (f->selected < 0) {
-                    context.refuse("main account " + (account_.empty() ? "(first)" : account_) +
-                                   " is not offered by the parent group");
-                    return false;
-                }
-                return true;
-            });
-        return linkMainAccount(desk);
+        std::optional<MainAccountLinkForm> form = prepareMainAccountLink(desk);
+        if (!form) return false;
+        if (!account_.empty()) {
+            form->selected = -1;
+            for (std::size_t i = 0; i < form->accounts.size(); ++i)
+                if (form->accounts[i] == account_) form->selected = static_cast<int>(i);
+        }
+        if (form->selected < 0)
+            return context.refuse("main account " + (account_.empty() ? "(first)" : account_) +
+                                  " is not offered by the parent group");
+        return linkMainAccount(desk, desk.mainState().group.code, form->selectedAccount()).done;
     }
 
 private:

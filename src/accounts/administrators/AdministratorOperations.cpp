@@ -184,11 +184,13 @@ bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
 bool changeOwnPassword(Desk& desk) {
     FrontEndPort& port = desk.port();
     PasswordForm form;
-    if (!port.editForm(form, [&port](Form& f) {
-            return validatePasswordForm(port, static_cast<PasswordForm&>(f));
-        }))
-        return false;
+    return port.editForm(form, [&port](PasswordForm& f) {
+        return validatePasswordForm(port, f);
+    }) && changeOwnPassword(desk, form);
+}
 
+bool changeOwnPassword(Desk& desk, const PasswordForm& form) {
+    FrontEndPort& port = desk.port();
     ChangeSpec spec;
     spec.build = [&form](std::span<uint8_t> buffer) {
         return writeChangePassword(form.current, form.next, buffer.data(),

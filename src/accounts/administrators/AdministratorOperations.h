@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "accounts/administrators/AdministratorForm.h"
+#include "accounts/administrators/PasswordForm.h"
 #include "app/Change.h"
 #include "app/MainState.h"
 #include "model/Administrator.h"
@@ -42,6 +43,8 @@ bool deleteAdministrator(Desk& desk, const std::vector<int>& rows);
 // Action 22: the dialog "更改密码", command 19. No permission needed, no
 // status rows.
 bool changeOwnPassword(Desk& desk);
+// The change with the dialog's values (checked by validatePasswordForm).
+bool changeOwnPassword(Desk& desk, const PasswordForm& form);
 
 // Today's local date as yyyymmdd.
 int32_t todayYmd();

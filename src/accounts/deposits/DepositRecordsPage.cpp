@@ -120,19 +120,26 @@ bool readAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
     return runDeskPagedQuery(desk, std::move(paged), texts);
 }
 
+bool checkDepositExportForm(FrontEndPort& port, const DepositExportForm& form) {
+    // Without a file there is nothing to write to: said before any page is read.
+    if (!form.path.empty()) return true;
+    port.warn("请先选择导出文件。");
+    return false;
+}
+
 bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page) {
     FrontEndPort& port = desk.port();
     DepositExportForm form;
     form.startDate = page.startDate;
     form.endDate = page.endDate;
-    // Without a file there is nothing to write to: said before any page is read.
-    const auto validator = [&port](Form& f) {
-        if (!static_cast<DepositExportForm&>(f).path.empty()) return true;
-        port.warn("请先选择导出文件。");
-        return false;
-    };
-    if (!port.editForm(form, validator)) return false;
+    return port.editForm(form, [&port](DepositExportForm& f) {
+        return checkDepositExportForm(port, f);
+    }) && exportDepositRecords(desk, page, form);
+}
 
+bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page,
+                          const DepositExportForm& form) {
+    FrontEndPort& port = desk.port();
     DepositRecordsQuery query = page.requestOf(0);
     query.startDate = form.startDate;
     query.endDate = form.endDate;

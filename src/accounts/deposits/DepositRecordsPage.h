@@ -77,6 +77,10 @@ struct DepositExportForm final : Form {
 // completely or not at all. A read that does not bring every page writes nothing; a file that
 // cannot be written is reported. Returns whether the file was written.
 bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page);
+// The export with the dialog's values (checked by checkDepositExportForm).
+bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page,
+                          const DepositExportForm& form);
+bool checkDepositExportForm(FrontEndPort& port, const DepositExportForm& form);
 
 // Reads every page of a date range, handing each page to `takePage` as it
 // is parsed (while the server builds the next one); false (its message

@@ -54,12 +54,12 @@ bool DepositsCommand::run(CliContext& context) {
     page.target.id = customer_.empty() ? accountId_ : -1;
 
     if (exportPath_) {
-        context.port().setFormFiller<DepositExportForm>([this](DepositExportForm& form) {
-            DepositExportForm* f = &form;
-            f->path = *exportPath_;
-            return true;
-        });
-        return exportDepositRecords(desk, page);
+        DepositExportForm form;
+        form.startDate = from_;
+        form.endDate = to_;
+        form.path = *exportPath_;
+        return checkDepositExportForm(context.port(), form) &&
+               exportDepositRecords(desk, page, form);
     }
 
     if (!queryDepositRecords(desk, page, page_ - 1)) return false;

@@ -37,14 +37,12 @@ public:
             !context.readSecretOption(fromStdin_, next_, "新密码: "))
             return false;
         if (fromStdin_ && !confirmation_) confirmation_ = context.readSecretLine("确认新密码: ");
-        context.port().setFormFiller<PasswordForm>([this](PasswordForm& form) {
-            PasswordForm* f = &form;
-            f->current = *current_;
-            f->next = *next_;
-            f->confirmation = confirmation_.value_or(*next_);
-            return true;
-        });
-        return changeOwnPassword(context.desk());
+        PasswordForm form;
+        form.current = *current_;
+        form.next = *next_;
+        form.confirmation = confirmation_.value_or(*next_);
+        return validatePasswordForm(context.port(), form) &&
+               changeOwnPassword(context.desk(), form);
     }
 
 private:

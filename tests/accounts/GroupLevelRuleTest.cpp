@@ -25,8 +25,8 @@ TEST(GroupLevelRule, OperationsOfAnotherLevelRefuseAndSendNothing) {
     main.initialFunds = 100;
     MainAccountLink link{"M1", 10};
     const std::vector<Case> cases = {
-        {"", addSubAccount, "添加子账号只能在二级组中进行。"},
-        {"01", addSubAccount, "添加子账号只能在二级组中进行。"},
+        {"", [](Desk& d) { return addSubAccount(d); }, "添加子账号只能在二级组中进行。"},
+        {"01", [](Desk& d) { return addSubAccount(d); }, "添加子账号只能在二级组中进行。"},
         {"", [](Desk& d) { return createMainAccount(d); }, "添加主账号只能在一级组中进行。"},
         {"0101", [](Desk& d) { return createMainAccount(d); }, "添加主账号只能在一级组中进行。"},
         {"01", [](Desk& d) { return linkMainAccount(d); }, "关联主账号只能在二级组中进行。"},

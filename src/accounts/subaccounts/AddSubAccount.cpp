@@ -12,9 +12,7 @@
 
 namespace korvant {
 
-namespace {
-
-FormAttempt applyAdd(Desk& desk, const SubAccountForm& form) {
+ChangeOutcome addSubAccount(Desk& desk, const SubAccountForm& form) {
     NewSubAccount values;
     values.account = form.account;
     values.password = form.password;
@@ -36,20 +34,18 @@ FormAttempt applyAdd(Desk& desk, const SubAccountForm& form) {
     // The list is queried again also when the acknowledgement cannot be
     // dispatched.
     spec.requery = Requery::AfterDispatchFailure;
-    return formAttemptOf(runChange(desk, spec));
+    return runChange(desk, spec);
 }
 
-}  // namespace
-
-bool addSubAccount(Desk& desk) {
+std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk) {
     FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::AddSubAccount)) return false;
+    if (!gate(port, desk.session().permissionMask, GatedOperation::AddSubAccount)) return {};
     const CurrentGroup group = desk.mainState().group;
     if (group.id < 0) {
         port.error("请选择用户所在的组!");
-        return false;
+        return {};
     }
-    if (!requireGroupLevel(desk, GroupLevel::Second, "添加子账号")) return false;
+    if (!requireGroupLevel(desk, GroupLevel::Second, "添加子账号")) return {};
     loadGroupMainAccountLinks(desk);
 
     SubAccountForm form;
@@ -59,10 +55,18 @@ bool addSubAccount(Desk& desk) {
     for (const MainAccountLink& link : desk.accounts().mainAccountLinks.records)
         form.mainAccounts.push_back(link.account);
     form.mainAccountIndex = form.mainAccounts.empty() ? -1 : 0;
-    const auto validator = [&port](Form& f) {
-        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
+    return form;
+}
+
+bool addSubAccount(Desk& desk) {
+    std::optional<SubAccountForm> form = prepareAddSubAccount(desk);
+    if (!form) return false;
+    FrontEndPort& port = desk.port();
+    const auto validator = [&port](SubAccountForm& f) {
+        return validateSubAccountForm(port, f, openingDateToday());
     };
-    return editAndApply(port, form, validator, [&] { return applyAdd(desk, form); });
+    return editAndApply(port, *form, validator,
+                        [&] { return formAttemptOf(addSubAccount(desk, *form)); });
 }
 
 }  // namespace korvant

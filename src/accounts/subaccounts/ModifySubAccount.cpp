@@ -30,11 +30,9 @@ void fillGroupChoices(const ReferenceData& reference, int32_t groupId, SubAccoun
 
 }  // namespace
 
-bool modifySubAccount(Desk& desk, const SubAccount* selected) {
-    FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifySubAccount)) return false;
-    if (selected == nullptr) return false;
-    const SubAccount record = *selected;  // the caches change during the operation
+std::optional<SubAccountForm> prepareModifySubAccount(Desk& desk, const SubAccount& record) {
+    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::ModifySubAccount))
+        return {};
     loadGroupMainAccountLinks(desk);
 
     SubAccountForm form;
@@ -52,36 +50,50 @@ bool modifySubAccount(Desk& desk, const SubAccount* selected) {
             form.mainAccountIndex = static_cast<int>(form.mainAccounts.size());
         form.mainAccounts.push_back(link.account);
     }
-    const auto validator = [&port](Form& f) {
-        return validateSubAccountForm(port, static_cast<SubAccountForm&>(f), openingDateToday());
-    };
-    return editAndApply(port, form, validator, [&] {
-        const SubAccountValues recorded{record.groupId,     record.password, record.name,
-                                        record.mainAccount, record.mac,      record.remark,
-                                        record.options};
-        SubAccountValues edited;
-        edited.groupId = form.selectedGroup()->id;
-        edited.password = form.password;
-        edited.name = form.name;
-        edited.mainAccount = form.selectedMainAccount();
-        edited.mac = form.mac;
-        edited.remark = form.remark;
-        edited.options = (record.options & ~0x3) | form.optionBits();
+    return form;
+}
 
-        ChangeSpec spec = subAccountChange("修改子账号", "修改", form.account);
-        spec.startDetail = textf("账号:%s, 密码:%s, 名称:%s, 组:%s, 主账号:%s",
-                                 form.account.c_str(), form.password.c_str(), form.name.c_str(),
-                                 form.selectedGroup()->name.c_str(), edited.mainAccount.c_str());
-        const int32_t flags = subAccountChangeFlags(recorded, edited);
-        spec.build = [&desk, &form, &edited, flags](std::span<uint8_t> buffer) {
-            const int length = writeModifySubAccount(form.account, flags, edited, buffer.data(),
-                                                     static_cast<int>(buffer.size()));
-            if (length > 0 && buffer[2] != FlagCompressed)
-                desk.port().info("error");  // uncompressed
-            return length;
-        };
-        return formAttemptOf(runChange(desk, spec));
-    });
+bool modifySubAccount(Desk& desk, const SubAccount* selected) {
+    if (selected == nullptr) {
+        gate(desk.port(), desk.session().permissionMask, GatedOperation::ModifySubAccount);
+        return false;
+    }
+    const SubAccount record = *selected;  // the caches change during the operation
+    std::optional<SubAccountForm> form = prepareModifySubAccount(desk, record);
+    if (!form) return false;
+    FrontEndPort& port = desk.port();
+    const auto validator = [&port](SubAccountForm& f) {
+        return validateSubAccountForm(port, f, openingDateToday());
+    };
+    return editAndApply(port, *form, validator,
+                        [&] { return formAttemptOf(modifySubAccount(desk, record, *form)); });
+}
+
+ChangeOutcome modifySubAccount(Desk& desk, const SubAccount& record, const SubAccountForm& form) {
+    const SubAccountValues recorded{record.groupId,     record.password, record.name,
+                                    record.mainAccount, record.mac,      record.remark,
+                                    record.options};
+    SubAccountValues edited;
+    edited.groupId = form.selectedGroup()->id;
+    edited.password = form.password;
+    edited.name = form.name;
+    edited.mainAccount = form.selectedMainAccount();
+    edited.mac = form.mac;
+    edited.remark = form.remark;
+    edited.options = (record.options & ~0x3) | form.optionBits();
+
+    ChangeSpec spec = subAccountChange("修改子账号", "修改", form.account);
+    spec.startDetail = textf("账号:%s, 密码:%s, 名称:%s, 组:%s, 主账号:%s", form.account.c_str(),
+                             form.password.c_str(), form.name.c_str(),
+                             form.selectedGroup()->name.c_str(), edited.mainAccount.c_str());
+    const int32_t flags = subAccountChangeFlags(recorded, edited);
+    spec.build = [&desk, &form, &edited, flags](std::span<uint8_t> buffer) {
+        const int length = writeModifySubAccount(form.account, flags, edited, buffer.data(),
+                                                 static_cast<int>(buffer.size()));
+        if (length > 0 && buffer[2] != FlagCompressed) desk.port().info("error");  // uncompressed
+        return length;
+    };
+    return runChange(desk, spec);
 }
 
 }  // namespace korvant

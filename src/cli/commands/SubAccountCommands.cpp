@@ -14,6 +14,13 @@
 namespace korvant::cli {
 namespace {
 
+// Chooses `account` in the form's main-account list (-1 when not offered).
+void chooseMainAccount(SubAccountForm& form, const std::string& account) {
+    form.mainAccountIndex = -1;
+    for (std::size_t i = 0; i < form.mainAccounts.size(); ++i)
+        if (form.mainAccounts[i] == account) form.mainAccountIndex = static_cast<int>(i);
+}
+
 class SubAccountAddCommand : public Command {
 public:
     std::string name() const override { return "subaccount add"; }
@@ -36,24 +43,19 @@ public:
     bool run(CliContext& context) override {
         if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return false;
         if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
-        context.port().setFormFiller<SubAccountForm>([this](SubAccountForm& form) {
-            SubAccountForm* f = &form;
-            f->account = account_;
-            f->password = password_.value_or("");
-            f->name = name_;
-            if (!mainAccount_.empty()) {
-                f->mainAccountIndex = -1;
-                for (std::size_t i = 0; i < f->mainAccounts.size(); ++i)
-                    if (f->mainAccounts[i] == mainAccount_)
-                        f->mainAccountIndex = static_cast<int>(i);
-            }
-            f->mac = mac_;
-            f->remark = remark_;
-            f->noFeesOnStatement = noFeesOnStatement_;
-            f->noSingleSideMargin = noSingleSideMargin_;
-            return true;
-        });
-        return addSubAccount(context.desk());
+        Desk& desk = context.desk();
+        std::optional<SubAccountForm> form = prepareAddSubAccount(desk);
+        if (!form) return false;
+        form->account = account_;
+        form->password = password_.value_or("");
+        form->name = name_;
+        if (!mainAccount_.empty()) chooseMainAccount(*form, mainAccount_);
+        form->mac = mac_;
+        form->remark = remark_;
+        form->noFeesOnStatement = noFeesOnStatement_;
+        form->noSingleSideMargin = noSingleSideMargin_;
+        return validateSubAccountForm(context.port(), *form, openingDateToday()) &&
+               addSubAccount(desk, *form).done;
     }
 
 private:
@@ -93,28 +95,24 @@ public:
         if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
         const auto found = findSubAccounts(context, {account_});
         if (!found) return false;
-        context.port().setFormFiller<SubAccountForm>([this](SubAccountForm& form) {
-            SubAccountForm* f = &form;
-            if (password_) f->password = *password_;
-            if (name_) f->name = *name_;
-            if (newGroup_) {
-                f->groupIndex = -1;
-                for (std::size_t i = 0; i < f->groups.size(); ++i)
-                    if (f->groups[i].id == *newGroup_) f->groupIndex = static_cast<int>(i);
-            }
-            if (mainAccount_) {
-                f->mainAccountIndex = -1;
-                for (std::size_t i = 0; i < f->mainAccounts.size(); ++i)
-                    if (f->mainAccounts[i] == *mainAccount_)
-                        f->mainAccountIndex = static_cast<int>(i);
-            }
-            if (mac_) f->mac = *mac_;
-            if (remark_) f->remark = *remark_;
-            if (noFeesOnStatement_) f->noFeesOnStatement = *noFeesOnStatement_ != 0;
-            if (noSingleSideMargin_) f->noSingleSideMargin = *noSingleSideMargin_ != 0;
-            return true;
-        });
-        return modifySubAccount(context.desk(), &found->front());
+        Desk& desk = context.desk();
+        const SubAccount record = found->front();
+        std::optional<SubAccountForm> form = prepareModifySubAccount(desk, record);
+        if (!form) return false;
+        if (password_) form->password = *password_;
+        if (name_) form->name = *name_;
+        if (newGroup_) {
+            form->groupIndex = -1;
+            for (std::size_t i = 0; i < form->groups.size(); ++i)
+                if (form->groups[i].id == *newGroup_) form->groupIndex = static_cast<int>(i);
+        }
+        if (mainAccount_) chooseMainAccount(*form, *mainAccount_);
+        if (mac_) form->mac = *mac_;
+        if (remark_) form->remark = *remark_;
+        if (noFeesOnStatement_) form->noFeesOnStatement = *noFeesOnStatement_ != 0;
+        if (noSingleSideMargin_) form->noSingleSideMargin = *noSingleSideMargin_ != 0;
+        return validateSubAccountForm(context.port(), *form, openingDateToday()) &&
+               modifySubAccount(desk, record, *form).done;
     }
 
 private:

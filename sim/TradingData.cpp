@@ -103,7 +103,11 @@ int32_t previousDay(int32_t day) {
 
 TradingData::TradingData(const SimState& state) : s_(state) {
     referencePrices_.reserve(s_.varieties.size());
+    std::unordered_map<std::string, uint32_t> productNumbers;
     for (const ContractVariety& v : s_.varieties) {
+        productOf_.push_back(
+            productNumbers.emplace(v.product, static_cast<uint32_t>(productNumbers.size()))
+                .first->second);
         double price = 1000;
         for (const Product& p : products())
             if (v.product == p.code) {
@@ -116,6 +120,7 @@ TradingData::TradingData(const SimState& state) : s_(state) {
         depositsOf_[s_.deposits[i].customer].push_back(i);
     for (uint32_t i = 0; i < s_.subAccounts.size(); ++i)
         subAccountsOf_[s_.subAccounts[i].mainAccount].push_back(i);
+    for (const RateTemplate& t : s_.feeTemplates) feeTemplates_.emplace(t.id, &t);
 }
 
 bool TradingData::trades(const SubAccount& account, int32_t day) const {
@@ -142,70 +147,77 @@ double TradingData::settlementPrice(std::size_t variety, int32_t day) const {
     return roundPrice(reference * (1.0 + step), reference);
 }
 
-std::vector<TradingData::Plan> TradingData::openingPlans(const SubAccount& a, int32_t day) const {
-    std::vector<Plan> plans;
+int TradingData::openCount(const SubAccount& a, int32_t day) const {
     const TradingSetup& t = s_.trading;
-    if (s_.varieties.empty() || !trades(a, day)) return plans;
+    if (s_.varieties.empty() || !trades(a, day)) return 0;
     const uint64_t h0 = hashOf(t.seed, a.number, day, 0);
-    if (static_cast<int>(h0 % 100) >= t.activePercent) return plans;
-    const int count =
-        1 + static_cast<int>((h0 >> 8) % static_cast<uint64_t>(std::max(1, t.maxOrders)));
-    plans.reserve(static_cast<std::size_t>(count));
-    for (int k = 1; k <= count; ++k) {
-        const uint64_t h = hashOf(t.seed, a.number, day, k);
-        Plan p;
-        p.number = k;
-        p.hash = h;
-        p.variety = h % s_.varieties.size();
-        p.buy = ((h >> 12) & 1) == 0;
-        const int hedge = static_cast<int>((h >> 13) % 10);
-        p.hedge = hedge == 0 ? '2' : (hedge == 1 ? '3' : '1');
-        p.priceType = (h >> 17) % 5 == 0 ? '1' : '2';
-        p.volume = 1 + static_cast<int>((h >> 20) % 10);
-        const int share = static_cast<int>((h >> 28) % 100);
-        const int some = p.volume > 1 ? 1 + static_cast<int>((h >> 36) % (p.volume - 1)) : 1;
-        if (share < 55) {
-            p.status = '3';
-            p.traded = p.volume;
-        } else if (share < 65) {
-            p.status = p.volume > 1 ? '5' : '3';
-            p.traded = p.volume > 1 ? some : 1;
-        } else if (share < 70) {
-            p.status = p.volume > 1 ? '2' : '3';
-            p.traded = p.volume > 1 ? some : 1;
-        } else {
-            static const char idle[] = {'4', '4', 'e', 'e', '1', '0', 'x'};
-            p.status = idle[static_cast<std::size_t>(share - 70) * 7 / 30];
-            p.traded = 0;
-        }
-        p.parts = p.traded == 0 ? 0 : (p.traded >= 2 && ((h >> 44) & 1) ? 2 : 1);
-        p.hold = static_cast<int>((h >> 45) % (MaxHoldDays + 1));
-        const double reference = referencePrices_[p.variety];
-        const double step = static_cast<double>(static_cast<int>((h >> 48) % 21) - 10) / 2000.0;
-        p.price = roundPrice(settlementPrice(p.variety, day) * (1.0 + step), reference);
-        p.openDay = day;
-        p.openNumber = k;
-        p.openPrice = p.price;
-        plans.push_back(p);
-    }
-    return plans;
+    if (static_cast<int>(h0 % 100) >= t.activePercent) return 0;
+    return 1 + static_cast<int>((h0 >> 8) % static_cast<uint64_t>(std::max(1, t.maxOrders)));
 }
 
-std::vector<TradingData::Plan> TradingData::dayPlans(const SubAccount& a, int32_t day) const {
-    std::vector<Plan> plans = openingPlans(a, day);
-    if (!trades(a, day)) return plans;
-    const std::size_t opened = plans.size();
-    int32_t number = static_cast<int32_t>(opened);
+TradingData::Plan TradingData::openingPlan(const SubAccount& a, int32_t day, int k) const {
+    const uint64_t h = hashOf(s_.trading.seed, a.number, day, k);
+    Plan p;
+    p.number = k;
+    p.hash = h;
+    p.variety = h % s_.varieties.size();
+    p.buy = ((h >> 12) & 1) == 0;
+    const int hedge = static_cast<int>((h >> 13) % 10);
+    p.hedge = hedge == 0 ? '2' : (hedge == 1 ? '3' : '1');
+    p.priceType = (h >> 17) % 5 == 0 ? '1' : '2';
+    p.volume = 1 + static_cast<int>((h >> 20) % 10);
+    const int share = static_cast<int>((h >> 28) % 100);
+    const int some = p.volume > 1 ? 1 + static_cast<int>((h >> 36) % (p.volume - 1)) : 1;
+    if (share < 55) {
+        p.status = '3';
+        p.traded = p.volume;
+    } else if (share < 65) {
+        p.status = p.volume > 1 ? '5' : '3';
+        p.traded = p.volume > 1 ? some : 1;
+    } else if (share < 70) {
+        p.status = p.volume > 1 ? '2' : '3';
+        p.traded = p.volume > 1 ? some : 1;
+    } else {
+        static const char idle[] = {'4', '4', 'e', 'e', '1', '0', 'x'};
+        p.status = idle[static_cast<std::size_t>(share - 70) * 7 / 30];
+        p.traded = 0;
+    }
+    p.parts = p.traded == 0 ? 0 : (p.traded >= 2 && ((h >> 44) & 1) ? 2 : 1);
+    p.hold = static_cast<int>((h >> 45) % (MaxHoldDays + 1));
+    p.openDay = day;
+    p.openNumber = k;
+    return p;
+}
+
+void TradingData::price(Plan& p, int32_t day) const {
+    const double reference = referencePrices_[p.variety];
+    const double step = static_cast<double>(static_cast<int>((p.hash >> 48) % 21) - 10) / 2000.0;
+    p.price = roundPrice(settlementPrice(p.variety, day) * (1.0 + step), reference);
+    if (p.offset == '0') p.openPrice = p.price;
+}
+
+// Opening orders first, then the orders that close the positions due on
+// `day`, oldest first; `visit(plan)` sees each without its prices when
+// `priced` is false.
+template <class Visit>
+void TradingData::forEachPlan(const SubAccount& a, int32_t day, bool priced, Visit&& visit) const {
+    const int opened = openCount(a, day);
+    for (int k = 1; k <= opened; ++k) {
+        Plan p = openingPlan(a, day, k);
+        if (priced) price(p, day);
+        visit(p);
+    }
+    if (!trades(a, day)) return;
+    int32_t number = opened;
     int32_t openDay = day;
     for (int back = 0; back <= MaxHoldDays; ++back) {
         if (back > 0) {
             openDay = previousTradingDay(openDay);
             if (!trades(a, openDay)) break;
         }
-        const std::vector<Plan> earlier =
-            back == 0 ? std::vector<Plan>(plans.begin(), plans.begin() + static_cast<long>(opened))
-                      : openingPlans(a, openDay);
-        for (const Plan& o : earlier) {
+        const int count = openCount(a, openDay);
+        for (int k = 1; k <= count; ++k) {
+            Plan o = openingPlan(a, openDay, k);
             if (o.traded == 0 || o.hold != back) continue;
             Plan c;
             c.number = ++number;
@@ -220,24 +232,31 @@ std::vector<TradingData::Plan> TradingData::dayPlans(const SubAccount& a, int32_
             c.parts = 1;
             c.openDay = openDay;
             c.openNumber = o.number;
-            c.openPrice = o.price;
-            const double reference = referencePrices_[c.variety];
-            const double step =
-                static_cast<double>(static_cast<int>((c.hash >> 48) % 21) - 10) / 2000.0;
-            c.price = roundPrice(settlementPrice(c.variety, day) * (1.0 + step), reference);
-            plans.push_back(c);
+            if (priced) {
+                price(o, openDay);
+                c.openPrice = o.price;
+                price(c, day);
+            }
+            visit(c);
         }
     }
+}
+
+std::vector<TradingData::Plan> TradingData::dayPlans(const SubAccount& a, int32_t day) const {
+    std::vector<Plan> plans;
+    forEachPlan(a, day, true, [&plans](const Plan& p) { plans.push_back(p); });
     return plans;
 }
 
 int TradingData::orderCount(const SubAccount& account, int32_t day) const {
-    return static_cast<int>(dayPlans(account, day).size());
+    int count = 0;
+    forEachPlan(account, day, false, [&count](const Plan&) { ++count; });
+    return count;
 }
 
 int TradingData::tradeCount(const SubAccount& account, int32_t day) const {
     int count = 0;
-    for (const Plan& p : dayPlans(account, day)) count += p.parts;
+    forEachPlan(account, day, false, [&count](const Plan& p) { count += p.parts; });
     return count;
 }
 
@@ -275,8 +294,21 @@ std::vector<OrderFact> TradingData::orders(const SubAccount& a, int32_t day) con
 
 void TradingData::addFees(const SubAccount& a, TradeFact& t) const {
     RateRow row;
-    if (const RateTemplate* fees = s_.findTemplate(s_.feeTemplates, a.feeTemplateId))
-        row = fees->rowOf(*t.variety);
+    auto fees = feeTemplates_.find(a.feeTemplateId);
+    if (fees != feeTemplates_.end() && !fees->second->contracts.empty() &&
+        fees->second->contracts.count(t.variety->contract) != 0) {
+        row = fees->second->rowOf(*t.variety);
+    } else if (fees != feeTemplates_.end()) {
+        const auto variety = static_cast<std::size_t>(t.variety - s_.varieties.data());
+        const uint64_t key = static_cast<uint64_t>(static_cast<uint32_t>(a.feeTemplateId)) << 32 |
+                             productOf_[variety];
+        auto cached = feeRows_.find(key);
+        if (cached == feeRows_.end()) {
+            if (feeRows_.size() > 1000000) feeRows_.clear();
+            cached = feeRows_.emplace(key, fees->second->rowOf(*t.variety)).first;
+        }
+        row = cached->second;
+    }
     const std::size_t i = t.offset == '0' ? 0 : (t.offset == '1' ? 2 : 4);
     double base = t.amount * row.values[i] / 10000.0 + t.volume * row.values[i + 1];
     if (base <= 0) base = t.amount * 0.5 / 10000.0;
@@ -335,8 +367,11 @@ std::vector<PositionFact> TradingData::positions(const SubAccount& a, int32_t da
             openDay = previousTradingDay(openDay);
             if (!trades(a, openDay)) break;
         }
-        for (const Plan& p : openingPlans(a, openDay)) {
+        const int count = openCount(a, openDay);
+        for (int k = 1; k <= count; ++k) {
+            Plan p = openingPlan(a, openDay, k);
             if (p.traded == 0 || p.hold <= back) continue;
+            price(p, openDay);
             for (int part = 1; part <= p.parts; ++part) {
                 PositionFact f;
                 f.variety = &s_.varieties[p.variety];

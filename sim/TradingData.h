@@ -148,7 +148,11 @@ public:
 
 private:
     struct Plan;
-    std::vector<Plan> openingPlans(const SubAccount& account, int32_t day) const;
+    int openCount(const SubAccount& account, int32_t day) const;
+    Plan openingPlan(const SubAccount& account, int32_t day, int k) const;
+    void price(Plan& plan, int32_t day) const;
+    template <class Visit>
+    void forEachPlan(const SubAccount& account, int32_t day, bool priced, Visit&& visit) const;
     std::vector<Plan> dayPlans(const SubAccount& account, int32_t day) const;
     double settlementPrice(std::size_t variety, int32_t day) const;
     double equityOf(const SubAccount& account, int32_t day) const;
@@ -156,8 +160,13 @@ private:
 
     const SimState& s_;
     std::vector<double> referencePrices_;  // per variety
+    std::vector<uint32_t> productOf_;      // per variety: a number per product
     std::unordered_map<int32_t, std::vector<uint32_t>> depositsOf_;
     std::unordered_map<std::string, std::vector<uint32_t>> subAccountsOf_;
+    std::unordered_map<int32_t, const RateTemplate*> feeTemplates_;
+    // Fee rates by template id (high half) and product, as first asked for
+    // (a template's rates for single contracts are read from it each time).
+    mutable std::unordered_map<uint64_t, RateRow> feeRows_;
 };
 
 }  // namespace korvant::sim

@@ -17,8 +17,8 @@ bool buildDataSet(const std::string& name, uint32_t seed, SimState& state, int s
 void buildDemo(uint32_t seed, SimState& state);
 void buildLarge(uint32_t seed, SimState& state, int scale = 1);
 
-// The trading of the large set: every sub-account of the whole tree (group
-// 1) has at least LargeSetTrades trades over LargeSetMonth's range.
+// The month of the large set (scale 1) whose trades of the whole tree
+// (group 1) number at least LargeSetTrades (1 334 803 with seed 1).
 inline constexpr int32_t LargeSetMonthFrom = 20261101;
 inline constexpr int32_t LargeSetMonthTo = 20261130;
 inline constexpr int64_t LargeSetTrades = 1000000;

@@ -112,9 +112,8 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
 }
 
 void useStreamingCaps(PagedQuery& query) {
-    query.maxPages = MaxQueryPages;
-    query.maxRecords = int64_t{MaxQueryPages} * PacketBufferSize;
-    query.maxBytes = int64_t{MaxQueryPages} * MaxPacketSize;
+    query.maxRecords = int64_t{query.maxPages} * PacketBufferSize;
+    query.maxBytes = int64_t{query.maxPages} * MaxPacketSize;
     query.refuseAbsurdCounts = true;
 }
 

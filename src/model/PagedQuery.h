@@ -112,8 +112,8 @@ struct PagedQuery {
 };
 
 // The caps of a read whose rows are written out page by page and not held
-// (the CSV exports): a million rows and more, bounded by the page cap alone;
-// a page count no real report reaches is refused at once.
+// (the CSV exports): records and bytes bounded by the page cap alone (set
+// `maxPages` first); a page count above it is refused at once.
 void useStreamingCaps(PagedQuery& query);
 
 PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query);

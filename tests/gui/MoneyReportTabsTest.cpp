@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 #include "gui/reports/NetValueTab.h"
 #include "gui/reports/ReportExportDialog.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/NavigationPanel.h"
+#include "gui/widgets/NodeTreeModel.h"
 #include "support/ScriptedPort.h"
 
 namespace korvant::test {
@@ -51,6 +54,32 @@ TEST(MoneyReportTabs, TabsOneAndFiveShowTheirFieldsAndColumns) {
     EXPECT_EQ(sort->count(), 15);
     EXPECT_EQ(sort->itemText(14), QStringLiteral("总盯市盈亏"));
     EXPECT_EQ(order->count(), 2);
+}
+
+TEST(MoneyReportTabs, AGroupChosenFillsTheMainAccountsAndListsTheFirst) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->viewAction(ViewKind::Reports)->trigger();
+    gui::NavigationPanel* navigation = t.window->navigation();
+    gui::NodeTreeModel* tree = navigation->reportModel();
+    ASSERT_TRUE(waitUntil([&] { return tree->findText(QStringLiteral("华东投资部")).isValid(); }));
+    gui::ContentPanel* content = t.window->content();
+    content->viewStrip(ViewKind::Reports)->setCurrentIndex(5);
+    auto* tab = qobject_cast<gui::NetValueTab*>(content->viewPage(ViewKind::Reports));
+    ASSERT_NE(tab, nullptr);
+    QList<QDateEdit*> dates = tab->findChildren<QDateEdit*>();
+    ASSERT_EQ(dates.size(), 2);
+    dates[0]->setDate(QDate::currentDate().addDays(-30));
+    navigation->reportTree()->setCurrentIndex(tree->findText(QStringLiteral("华东投资部")));
+    auto* mainAccount = tab->findChild<QComboBox*>(QStringLiteral("mainAccount"));
+    ASSERT_NE(mainAccount, nullptr);
+    ASSERT_EQ(mainAccount->count(), 2);
+    EXPECT_EQ(mainAccount->itemText(1), QStringLiteral("880102"));
+    EXPECT_EQ(mainAccount->currentText(), QStringLiteral("880101"));
+    QAbstractItemModel* rows = tab->table()->model();
+    EXPECT_GT(rows->rowCount(), 0);
+    EXPECT_EQ(rows->index(0, 0).data().toString(), QStringLiteral("880101"));
+    EXPECT_TRUE(t.driver.messages.empty());
 }
 
 TEST(MoneyReportTabs, TheExportDialogBrowsesThroughTheCoreAndChecksTheRange) {

@@ -29,6 +29,10 @@ FundsTab::FundsTab(Desk& desk, Runner run, QWidget* parent)
     addButton(QStringLiteral("查询"), [this] { page_.search(desk_); });
     addButton(QStringLiteral("导出"), [this] { exportFunds(desk_, page_); });
     bar()->addStretch(1);
+    // The day, key and order are the page's at all times: a node chosen in
+    // the report tree queries them without a search of the tab.
+    readFields();
+    connect(day_, &QDateEdit::dateChanged, this, [this] { readFields(); });
 }
 
 void FundsTab::readFields() {

@@ -30,6 +30,15 @@ NetValueTab::NetValueTab(Desk& desk, Runner run, QWidget* parent)
     addButton(QStringLiteral("查询"), [this] { page_.search(desk_); });
     addButton(QStringLiteral("导出"), [this] { exportNetValues(desk_, page_); });
     bar()->addStretch(1);
+    // The range is the page's at all times: a node chosen in the report tree
+    // queries it without a search of the tab.
+    const auto takeRange = [this] {
+        page_.startDate = ymdOfDate(from_->date());
+        page_.endDate = ymdOfDate(to_->date());
+    };
+    takeRange();
+    connect(from_, &QDateEdit::dateChanged, this, takeRange);
+    connect(to_, &QDateEdit::dateChanged, this, takeRange);
 }
 
 void NetValueTab::readFields() {

@@ -38,8 +38,8 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     query.recordSize = exported.rowSize;
     query.loop = exported.loop;
     query.writeRequest = exported.writeRequest;
-    useStreamingCaps(query);
     query.maxPages = exported.maxPages;
+    useStreamingCaps(query);
     query.parsePage = [&](const uint8_t* packet, int length) {
         ++result.pages;
         const ListPage page = parseListPage(packet, length, exported.rowSize);

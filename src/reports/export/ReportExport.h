@@ -15,6 +15,10 @@ namespace korvant {
 
 class Desk;
 
+// Pages of the largest export: some hundred million rows (16 times the
+// largest trade range of the large data set), bounded on disk, not in memory.
+inline constexpr int MaxExportPages = 1 << 20;
+
 struct ReportExport {
     // Names the export in the progress window ("导出账户资金").
     std::string title;
@@ -32,8 +36,8 @@ struct ReportExport {
     // After a complete export: the last answer received, for the page's list
     // (it shows the rows of the export's last page). May be empty.
     std::function<void(const uint8_t* packet, int length)> showLast;
-    // For tests: fewer pages than any real export.
-    int maxPages = MaxQueryPages;
+    // The most pages read; a count above it is refused at the first page.
+    int maxPages = MaxExportPages;
 };
 
 // How an export went, for the command line's summary and for tests.

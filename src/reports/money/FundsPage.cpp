@@ -96,6 +96,8 @@ ReportExportResult exportFundsTo(Desk& desk, FundsPage& page, const ReportExport
     exported.command = cmd::FundsExport;
     exported.rowSize = FundsRow::WireSize;
     exported.loop = PageLoop::ControlFields;
+    // No page count to check: bounded as a list is (17 million accounts).
+    exported.maxPages = MaxQueryPages;
     exported.writeRequest = [&request](int index, uint8_t* buffer, int capacity) {
         FundsExportRequest next = request;
         next.page = index;

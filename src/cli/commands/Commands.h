@@ -23,5 +23,8 @@ void addDepositCommands(CommandList& commands);        // deposit sub|main|link
 void addDepositRecordsCommand(CommandList& commands);  // deposits
 void addRiskCommands(CommandList& commands);           // risk kinds|list|add|modify|…
 void addStatementCommands(CommandList& commands);      // statement [batch]
+// The `report` group is made of the first word of its commands' names: each
+// file adds its own `report ...` commands here.
+void addFundsReportCommands(CommandList& commands);  // report funds|netvalue
 
 }  // namespace korvant::cli

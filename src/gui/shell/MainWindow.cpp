@@ -24,6 +24,8 @@
 #include "app/SearchFilter.h"
 #include "app/ToolbarCommand.h"
 #include "gui/accounts/DepositRecordsTab.h"
+#include "gui/reports/FundsTab.h"
+#include "gui/reports/NetValueTab.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/StatementTab.h"
 #include "gui/risk/WarehouseView.h"
@@ -110,6 +112,11 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     statementPage(desk_).selectReportNode = [this](const std::string& text) {
         selectReportNode(QString::fromStdString(text));
     };
+    FundsTab::install(desk_, *content_, run);
+    fundsPage(desk_).selectReportNode = [this](const std::string& text) {
+        selectReportNode(QString::fromStdString(text));
+    };
+    NetValueTab::install(desk_, *content_, run);
     installTemplateViews(*this);
     installRiskView(*this);
     installOperationLogView(desk_, *content_, run);

@@ -1,0 +1,169 @@
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/commands/Commands.h"
+#include "cli/commands/ReportTargetOptions.h"
+#include "reports/money/FundsPage.h"
+#include "reports/money/NetValuePage.h"
+
+// `report funds` (" 账户资金 ") and `report netvalue` (" 净值 "): one page as
+// TSV, or with --export FILE every page of a date range written as the
+// desk's CSV file. Other commands of the `report` group live in files of
+// their own; the group is made of the first word of their names.
+namespace korvant::cli {
+namespace {
+
+// --export FILE --from D --to D, as the desk's "导出" dialog.
+struct ExportOptions {
+    std::optional<std::string> path;
+    int from = 0;
+    int to = 0;
+
+    void add(CLI::App& app, bool rangeIsTheQuerys) {
+        auto* file = app.add_option("--export", path,
+                                    "write every page as CSV (GBK) to this file (\"导出\")");
+        if (rangeIsTheQuerys) return;
+        auto* first = app.add_option("--from", from, "first day YYYYMMDD of the export");
+        auto* last = app.add_option("--to", to, "last day YYYYMMDD of the export");
+        first->needs(file);
+        last->needs(file);
+        file->needs(first)->needs(last);
+    }
+    // The form as the dialog would hand it over: the name rules of "浏览"
+    // applied, the named file replaced.
+    bool form(CliContext& context, ReportExportForm& form) const {
+        const std::optional<std::string> named = exportFilePath(*path);
+        if (!named) {
+            context.err() << "保存文件格式错误，后缀名应该为“.csv”！\n";
+            return false;
+        }
+        form.startDate = from;
+        form.endDate = to;
+        form.path = *named;
+        form.mayReplace = true;
+        return validateReportExportForm(context.port(), form);
+    }
+};
+
+void printExport(CliContext& context, const ReportExportResult& result) {
+    if (result.written)
+        context.err() << result.pages << " pages, " << result.rows << " rows written\n";
+}
+
+class FundsReportCommand : public Command {
+public:
+    std::string name() const override { return "report funds"; }
+    std::string help() const override {
+        return "print one page of the account funds (\"账户资金\") of a day, or export a date "
+               "range";
+    }
+    void addOptions(CLI::App& app) override {
+        auto* date = app.add_option("--date", date_, "trading day YYYYMMDD (\"日期\")");
+        target_.add(app);
+        app.add_option("--sort", sort_, "sort key 1-15 (\"排列方式\": 1 账号 … 15 总盯市盈亏)")
+            ->check(CLI::Range(1, FundsSortKeys));
+        app.add_option("--order", order_, "1 升序 (default) or 2 降序")->check(CLI::Range(1, 2));
+        app.add_option("--page", page_, "page number, from 1 (default 1)")
+            ->check(CLI::PositiveNumber);
+        export_.add(app, false);
+        date->excludes("--export");
+    }
+    bool checkUsage(CliContext& context) override {
+        if (!export_.path && date_ == 0) {
+            context.err() << "give --date D, or --export FILE --from D --to D\n";
+            return false;
+        }
+        return target_.check(context);
+    }
+    bool run(CliContext& context) override {
+        Desk& desk = context.desk();
+        FundsPage& page = fundsPage(desk);
+        page.day = date_;
+        page.sortKey = sort_;
+        page.order = order_;
+        target_.applyTo(desk, page);
+        if (export_.path) {
+            ReportExportForm form;
+            if (!export_.form(context, form)) return false;
+            const ReportExportResult result = exportFundsTo(desk, page, form);
+            printExport(context, result);
+            return result.written;
+        }
+        if (!page.showPage(desk, page_ - 1)) return false;
+        printPage(context, page);
+        return true;
+    }
+
+private:
+    int date_ = 0;
+    int sort_ = 1;
+    int order_ = FundsAscending;
+    int page_ = 1;
+    ReportTargetOptions target_;
+    ExportOptions export_;
+};
+
+class NetValueReportCommand : public Command {
+public:
+    std::string name() const override { return "report netvalue"; }
+    std::string help() const override {
+        return "print one page of the net values (\"净值\") of a main account, or export them; "
+               "--group takes the group's first main account";
+    }
+    void addOptions(CLI::App& app) override {
+        app.add_option("--from", from_, "first day YYYYMMDD (\"时间范围\" \"从\")")->required();
+        app.add_option("--to", to_, "last day YYYYMMDD (\"到\")")->required();
+        target_.add(app);
+        app.add_option("--page", page_, "page number, from 1 (default 1)")
+            ->check(CLI::PositiveNumber);
+        export_.add(app, true);
+    }
+    bool checkUsage(CliContext& context) override { return target_.check(context); }
+    bool run(CliContext& context) override {
+        Desk& desk = context.desk();
+        NetValuePage& page = netValuePage(desk);
+        page.startDate = from_;
+        page.endDate = to_;
+        target_.applyTo(desk, page);
+        // A group: its main accounts, the first one queried (as in the desk).
+        if (target_.group >= 0) {
+            if (!reloadNetValueMainAccounts(desk, page)) {
+                if (page.mainAccounts.empty()) context.err() << "the group has no main account\n";
+                return false;
+            }
+        }
+        if (export_.path) {
+            ReportExportForm form;
+            ExportOptions range = export_;
+            range.from = from_;
+            range.to = to_;
+            if (!range.form(context, form)) return false;
+            const ReportExportResult result = exportNetValuesTo(desk, page, form);
+            printExport(context, result);
+            return result.written;
+        }
+        // The group's first page is listed already.
+        if ((target_.group < 0 || page_ > 1) && !page.showPage(desk, page_ - 1)) return false;
+        printPage(context, page);
+        return true;
+    }
+
+private:
+    int from_ = 0;
+    int to_ = 0;
+    int page_ = 1;
+    ReportTargetOptions target_;
+    ExportOptions export_;
+};
+
+}  // namespace
+
+void addFundsReportCommands(CommandList& commands) {
+    commands.push_back(std::make_unique<FundsReportCommand>());
+    commands.push_back(std::make_unique<NetValueReportCommand>());
+}
+
+}  // namespace korvant::cli

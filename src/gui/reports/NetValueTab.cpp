@@ -1,0 +1,66 @@
+#include "gui/reports/NetValueTab.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "gui/shell/ContentPanel.h"
+#include "gui/widgets/DateFields.h"
+
+namespace korvant::gui {
+
+NetValueTab::NetValueTab(Desk& desk, Runner run, QWidget* parent)
+    : ReportQueryTab(desk, netValuePage(desk), std::move(run), parent), page_(netValuePage(desk)) {
+    bar()->addWidget(new QLabel(QStringLiteral("时间范围:"), this));
+    bar()->addWidget(new QLabel(QStringLiteral("从"), this));
+    from_ = addDateField();
+    bar()->addWidget(new QLabel(QStringLiteral("到"), this));
+    to_ = addDateField();
+    bar()->addWidget(new QLabel(QStringLiteral("主账号:"), this));
+    mainAccount_ = new QComboBox(this);
+    mainAccount_->setObjectName(QStringLiteral("mainAccount"));
+    mainAccount_->setEditable(true);
+    mainAccount_->setMinimumContentsLength(16);
+    mainAccount_->lineEdit()->setMaxLength(15);
+    bar()->addWidget(mainAccount_);
+    connect(mainAccount_->lineEdit(), &QLineEdit::returnPressed, this, [this] { search(); });
+    connect(mainAccount_, &QComboBox::activated, this, [this] { search(); });
+    addButton(QStringLiteral("查询"), [this] { page_.search(desk_); });
+    addButton(QStringLiteral("导出"), [this] { exportNetValues(desk_, page_); });
+    bar()->addStretch(1);
+    // The range is the page's at all times: a node chosen in the report tree
+    // queries it without a search of the tab.
+    const auto takeRange = [this] {
+        page_.startDate = ymdOfDate(from_->date());
+        page_.endDate = ymdOfDate(to_->date());
+    };
+    takeRange();
+    connect(from_, &QDateEdit::dateChanged, this, takeRange);
+    connect(to_, &QDateEdit::dateChanged, this, takeRange);
+}
+
+void NetValueTab::readFields() {
+    page_.startDate = ymdOfDate(from_->date());
+    page_.endDate = ymdOfDate(to_->date());
+    page_.account = mainAccount_->currentText().trimmed().toStdString();
+}
+
+void NetValueTab::redraw() {
+    if (listed_ != page_.mainAccounts) {
+        listed_ = page_.mainAccounts;
+        mainAccount_->clear();
+        for (const std::string& name : listed_) mainAccount_->addItem(QString::fromStdString(name));
+    }
+    const QString text = QString::fromStdString(page_.account);
+    if (mainAccount_->currentText() != text) mainAccount_->setEditText(text);
+    ReportQueryTab::redraw();
+}
+
+void NetValueTab::install(Desk& desk, ContentPanel& content, Runner run) {
+    ReportQueryTab::install(desk, content, new NetValueTab(desk, std::move(run), &content),
+                            NetValuePage::Tab);
+}
+
+}  // namespace korvant::gui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "gui/widgets/ReportQueryTab.h"
+#include "reports/money/NetValuePage.h"
+
+class QComboBox;
+class QDateEdit;
+
+namespace korvant::gui {
+
+// The report tab " 净值 ": "时间范围:" "从" … "到", the editable "主账号:" list
+// (filled with the chosen group's main accounts), "查询" and "导出".
+class NetValueTab : public ReportQueryTab {
+    Q_OBJECT
+public:
+    NetValueTab(Desk& desk, Runner run, QWidget* parent = nullptr);
+
+    static void install(Desk& desk, ContentPanel& content, Runner run);
+    void redraw() override;
+
+protected:
+    void readFields() override;
+
+private:
+    NetValuePage& page_;
+    QDateEdit* from_;
+    QDateEdit* to_;
+    QComboBox* mainAccount_;
+    std::vector<std::string> listed_;  // the entries of the list as drawn
+};
+
+}  // namespace korvant::gui

@@ -1,0 +1,119 @@
+#include "reports/money/FundsPage.h"
+
+#include "app/ViewPaging.h"
+#include "protocol/CommandCode.h"
+#include "reports/money/MoneyCsv.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+
+const std::array<const char*, 16>& fundsCaptions() {
+    static const std::array<const char*, 16> captions = {
+        "账号",         "交易日",     "权益",     "上日权益",     "可用资金",     "保证金",
+        "基础手续费",   "附加手续费", "总手续费", "持仓浮动盈亏", "持仓盯市盈亏", "平仓浮动盈亏",
+        "平仓盯市盈亏", "入金",       "出金",     "风险度"};
+    return captions;
+}
+
+const std::array<const char*, FundsSortKeys>& fundsSortCaptions() {
+    static const std::array<const char*, FundsSortKeys> captions = {
+        "账号",   "交易日",       "权益",         "可用资金",     "保证金",
+        "手续费", "持仓浮动盈亏", "持仓盯市盈亏", "平仓浮动盈亏", "平仓盯市盈亏",
+        "入金",   "出金",         "风险度",       "总浮动盈亏",   "总盯市盈亏"};
+    return captions;
+}
+
+std::vector<std::string> fundsCells(const FundsRow& row) {
+    std::vector<std::string> cells{row.account, formatInt(row.tradingDay)};
+    for (double value : {row.equity, row.previousEquity, row.available, row.margin, row.baseFees,
+                         row.extraFees(), row.totalFees, row.openFloating, row.openMarked,
+                         row.closedFloating, row.closedMarked, row.deposits, row.withdrawals})
+        cells.push_back(formatFixed(value, 2));
+    cells.push_back(row.riskDegree);
+    return cells;
+}
+
+const std::vector<ReportColumn>& FundsPage::columns() const {
+    static const std::vector<ReportColumn> columns = [] {
+        std::vector<ReportColumn> all;
+        for (const char* caption : fundsCaptions()) all.push_back({caption, 100});
+        return all;
+    }();
+    return columns;
+}
+
+std::vector<std::string> FundsPage::cells(int row) const {
+    if (row < 0 || row >= rows.count()) return {};
+    return fundsCells(rows.at(row));
+}
+
+FundsQuery FundsPage::queryOf(int32_t page) const {
+    FundsQuery query;
+    query.day = day;
+    query.sortKey = sortKey;
+    query.order = order;
+    query.targetText = target.text;
+    query.targetId = target.id;
+    query.page = page;
+    return query;
+}
+
+bool FundsPage::showPage(Desk& desk, int page) {
+    const FundsQuery query = queryOf(page);
+    ReportQuery report;
+    report.build = [&query](std::span<uint8_t> buffer) {
+        return writeFundsQuery(query, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    report.command = cmd::FundsReport;
+    report.rowSize = FundsRow::WireSize;
+    return runReportQuery(desk, report, [this](const ListPage& answer) { rows.replace(answer); });
+}
+
+FundsPage& fundsPage(Desk& desk) {
+    return deskReportPage<FundsPage>(desk);
+}
+
+bool exportFunds(Desk& desk, FundsPage& page) {
+    ReportExportForm form;
+    form.startDate = page.day;
+    form.endDate = page.day;
+    if (!editReportExportForm(desk.port(), form)) return false;
+    return exportFundsTo(desk, page, form).written;
+}
+
+ReportExportResult exportFundsTo(Desk& desk, FundsPage& page, const ReportExportForm& form) {
+    FundsExportRequest request;
+    request.exportNumber = exportTick();
+    request.startDay = form.startDate;
+    request.endDay = form.endDate;
+    request.sortKey = page.sortKey;
+    request.order = page.order;
+    request.targetText = page.target.text;
+    request.targetId = page.target.id;
+
+    ReportExport exported;
+    exported.title = "导出账户资金";
+    exported.command = cmd::FundsExport;
+    exported.rowSize = FundsRow::WireSize;
+    exported.loop = PageLoop::ControlFields;
+    // No page count to check: bounded as a list is (17 million accounts).
+    exported.maxPages = MaxQueryPages;
+    exported.writeRequest = [&request](int index, uint8_t* buffer, int capacity) {
+        FundsExportRequest next = request;
+        next.page = index;
+        return writeFundsExport(next, buffer, capacity);
+    };
+    exported.header = fundsCsvHeader();
+    exported.appendLine = [&form](std::string& out, const uint8_t* row) {
+        appendFundsCsvLine(out, FundsRow::fromWire(row), form.startDate, form.endDate);
+    };
+    exported.showLast = [&page, &desk](const uint8_t* packet, int length) {
+        page.rows.replace(parseListPage(packet, length, FundsRow::WireSize));
+        // The export's answers carry no page count: one page is shown.
+        page.rows.cursor = PageCursor{1, 0};
+        updatePageLabel(desk);
+    };
+    return runReportExport(desk, form, exported);
+}
+
+}  // namespace korvant

@@ -1,0 +1,160 @@
+#include "reports/money/NetValuePage.h"
+
+#include "app/AccountListRequests.h"
+#include "app/DeskPagedQuery.h"
+#include "app/SearchFilter.h"
+#include "app/ViewPaging.h"
+#include "model/MainAccount.h"
+#include "protocol/CommandCode.h"
+#include "reports/money/MoneyCsv.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+
+namespace {
+
+constexpr const char* DateOrderText = "起始时间不能晚于结束时间";
+
+}  // namespace
+
+const std::array<const char*, 9>& netValueCaptions() {
+    static const std::array<const char*, 9> captions = {"主账号",   "交易日",   "账户权益",
+                                                        "资产净值", "份额净值", "期初投入",
+                                                        "管理费",   "托管费",   "应提费用"};
+    return captions;
+}
+
+std::vector<std::string> netValueCells(const NetValueRow& row) {
+    return {row.mainAccount,
+            formatInt(row.tradingDay),
+            formatFixed(row.equity, 2),
+            formatFixed(row.netAssetValue, 2),
+            row.hasShareValue() ? formatFixed(row.shareValue(), 4) : std::string(),
+            formatFixed(row.initialInvestment, 2),
+            formatFixed(row.managementFee, 2),
+            formatFixed(row.custodyFee, 2),
+            formatFixed(row.accruedFees(), 2)};
+}
+
+const std::vector<ReportColumn>& NetValuePage::columns() const {
+    static const std::vector<ReportColumn> columns = [] {
+        std::vector<ReportColumn> all;
+        for (const char* caption : netValueCaptions()) all.push_back({caption, 100});
+        return all;
+    }();
+    return columns;
+}
+
+std::vector<std::string> NetValuePage::cells(int row) const {
+    if (row < 0 || row >= rows.count()) return {};
+    return netValueCells(rows.at(row));
+}
+
+NetValueQuery NetValuePage::queryOf(int32_t page) const {
+    NetValueQuery query;
+    query.startDay = startDate;
+    query.endDay = endDate;
+    query.mainAccount = target.text;
+    query.targetId = target.id;
+    query.page = page;
+    return query;
+}
+
+bool NetValuePage::showPage(Desk& desk, int page) {
+    if (target.text.empty()) return false;
+    if (startDate > endDate) {
+        desk.port().info(DateOrderText);
+        return false;
+    }
+    const NetValueQuery query = queryOf(page);
+    ReportQuery report;
+    report.build = [&query](std::span<uint8_t> buffer) {
+        return writeNetValueQuery(query, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    report.command = cmd::NetValueReport;
+    report.rowSize = NetValueRow::WireSize;
+    return runReportQuery(desk, report, [this](const ListPage& answer) { rows.replace(answer); });
+}
+
+bool NetValuePage::search(Desk& desk) {
+    takeTypedAccount(false);
+    return showPage(desk, 0);
+}
+
+void NetValuePage::targetChosen(Desk& desk, bool shown) {
+    account.clear();
+    if (shown) reloadNetValueMainAccounts(desk, *this);
+}
+
+NetValuePage& netValuePage(Desk& desk) {
+    return deskReportPage<NetValuePage>(desk);
+}
+
+bool reloadNetValueMainAccounts(Desk& desk, NetValuePage& page) {
+    if (page.target.id < 0) return false;
+    const int32_t groupId = page.target.id;
+    std::vector<std::string> names;
+    PagedQuery query;
+    query.command = cmd::MainAccountList;
+    query.recordSize = MainAccount::WireSize;
+    query.writeRequest = [groupId](int index, uint8_t* out, int capacity) {
+        return writeMainAccountListRequest(groupId, SearchFilter{}, index, out, capacity);
+    };
+    query.parsePage = [&names](const uint8_t* packet, int length) {
+        const ListPage answer = parseListPage(packet, length, MainAccount::WireSize);
+        for (int i = 0; i < answer.count; ++i)
+            names.push_back(MainAccount::fromWire(answer.records + static_cast<std::size_t>(i) *
+                                                                       MainAccount::WireSize)
+                                .account);
+    };
+    PagedQueryTexts texts;
+    texts.buildFailed = "  组包出错!! ";
+    texts.undecodable = " 解析数据包出错!";
+    texts.progress = "查询主账号";
+    if (!runDeskPagedQuery(desk, std::move(query), texts)) return false;
+    page.mainAccounts = std::move(names);
+    if (page.mainAccounts.empty()) return false;
+    page.account = page.mainAccounts.front();
+    return page.search(desk);
+}
+
+bool exportNetValues(Desk& desk, NetValuePage& page) {
+    ReportExportForm form;
+    form.startDate = page.startDate;
+    form.endDate = page.endDate;
+    if (!editReportExportForm(desk.port(), form)) return false;
+    return exportNetValuesTo(desk, page, form).written;
+}
+
+ReportExportResult exportNetValuesTo(Desk& desk, NetValuePage& page, const ReportExportForm& form) {
+    page.takeTypedAccount(false);
+    if (page.target.text.empty()) {
+        desk.port().warn("请先选择主账号。");
+        return {};
+    }
+    NetValueQuery request = page.queryOf(0);
+    request.startDay = form.startDate;
+    request.endDay = form.endDate;
+
+    ReportExport exported;
+    exported.title = "导出净值";
+    exported.command = cmd::NetValueReport;
+    exported.rowSize = NetValueRow::WireSize;
+    exported.loop = PageLoop::LastIndex;
+    exported.writeRequest = [&request](int index, uint8_t* buffer, int capacity) {
+        NetValueQuery next = request;
+        next.page = index;
+        return writeNetValueQuery(next, buffer, capacity);
+    };
+    exported.header = netValueCsvHeader();
+    exported.appendLine = [](std::string& out, const uint8_t* row) {
+        appendNetValueCsvLine(out, NetValueRow::fromWire(row));
+    };
+    exported.showLast = [&page, &desk](const uint8_t* packet, int length) {
+        page.rows.replace(parseListPage(packet, length, NetValueRow::WireSize));
+        updatePageLabel(desk);
+    };
+    return runReportExport(desk, form, exported);
+}
+
+}  // namespace korvant

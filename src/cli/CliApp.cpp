@@ -224,7 +224,7 @@ std::string objectHelp(const std::string& object) {
         {"deposit", "deposits and withdrawals"},
         {"fee", "fee-rate templates"},
         {"margin", "margin-rate templates"},
-        {"risk", "risk-control rules: the warehouse and the rules loaded onto accounts"},
+        {"risk", "risk-control rules in the warehouse and loaded onto accounts"},
         {"settle", "the daily settlement and its settlement prices"},
         {"params", "the trading parameters"},
         {"report", "the reports of an account or a group"},

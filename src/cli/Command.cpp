@@ -10,6 +10,7 @@
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/PageWriter.h"
+#include "model/PagedQuery.h"
 
 namespace korvant::cli {
 
@@ -18,11 +19,14 @@ namespace {
 // With --all: the pages after the one printed, each printed as it comes.
 // The total is the one the first page announced (a list that shrinks on the
 // way ends sooner; one that grows is not followed further). A page that is
-// not listed, or an answer for another page, stops the list.
+// not listed, an answer for another page, or MaxQueryPages pages stop the
+// list.
 bool printFurtherPages(CliContext& context, ReportPage& page, PageWriter& writer) {
     Desk& desk = context.desk();
     int total = page.cursor().total;
     for (int index = 1; index < total; ++index) {
+        // The cap of every paged read: ten times the largest real list.
+        if (index == MaxQueryPages) return context.refuse(TooMuchDataText);
         if (!page.showPage(desk, index)) return false;
         if (page.cursor().last != index)
             return context.refuse("page " + std::to_string(index + 1) + " of " +
@@ -45,6 +49,12 @@ void Command::printPage(CliContext& context, ReportPage& page) {
     writer.writeRows(page);
     if (context.options.all && !printFurtherPages(context, page, writer)) context.listFailed = true;
     if (!context.options.quiet) context.err() << page.pageLabel() << '\n' << std::flush;
+}
+
+void Command::printRows(CliContext& context, const ReportPage& page) {
+    PageWriter& writer = context.pageWriter();
+    writer.writeHeader(page);
+    writer.writeRows(page);
 }
 
 int runCommand(Command& command, CliContext& context) {

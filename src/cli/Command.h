@@ -48,6 +48,9 @@ protected:
     // first page announced, one header, and the label of the last page once
     // at the end; a page that fails stops the list and the command exits 1.
     static void printPage(CliContext& context, ReportPage& page);
+    // Rows printed whole (a TablePage): the header and the rows in the
+    // format of --format, no page label.
+    static void printRows(CliContext& context, const ReportPage& page);
 };
 
 // Logs in, runs `command` and maps what it reported to the exit status:

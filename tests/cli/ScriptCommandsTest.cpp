@@ -91,6 +91,8 @@ TEST_F(ScriptCommands, JsonGivesEveryRecordWithRawValues) {
         // "不限" is an initial fund of 0.
         {{"mainaccount", "list", "--group", "-1"}, "initialFunds", "int"},
         {{"deposits", "--from", "20000101", "--to", "20991231"}, "customer", "int"},
+        // Rows printed whole.
+        {{"group", "list"}, "parentId", "int"},
     };
     std::vector<std::string> jsons, fields;
     std::string expected;

@@ -1,5 +1,8 @@
 # What `cmake --install` puts where (GNU layout under the prefix):
 #   bin/                      korvant-desk, korvant-cli, korvant-sim
+#   share/man/man1/           korvant-cli.1, generated from the command definitions
+#   share/bash-completion/completions/
+#                             korvant-cli, the completion script, generated too
 #   share/korvant/            the sample Server.ini and riskdetail.ini, copied
 #                             into ~/.config/korvant on the first start
 #   share/doc/korvant/        the manual "柜台管理说明文档.pdf"
@@ -11,6 +14,9 @@ option(KORVANT_INSTALL_SIM_UNIT "Install korvant-sim as a systemd user service" 
 set(_packaging ${CMAKE_SOURCE_DIR}/packaging)
 install(TARGETS korvant-cli korvant-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_packaging}/Server.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/korvant)
+install(FILES ${KORVANT_CLI_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${KORVANT_CLI_COMPLETION}
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 if(EXISTS ${CMAKE_SOURCE_DIR}/data/riskdetail.ini)
   install(FILES ${CMAKE_SOURCE_DIR}/data/riskdetail.ini
     DESTINATION ${CMAKE_INSTALL_DATADIR}/korvant)

@@ -36,7 +36,8 @@ for file in usr/bin/korvant-desk usr/bin/korvant-cli usr/bin/korvant-sim \
     usr/share/korvant/Server.ini "usr/share/doc/korvant/柜台管理说明文档.pdf" \
     usr/share/applications/korvant-desk.desktop usr/share/metainfo/org.korvant.desk.metainfo.xml \
     usr/share/icons/hicolor/48x48/apps/korvant-desk.png \
-    usr/share/icons/hicolor/scalable/apps/korvant-desk.svg usr/lib/systemd/user/korvant-sim.service; do
+    usr/share/icons/hicolor/scalable/apps/korvant-desk.svg usr/lib/systemd/user/korvant-sim.service \
+    usr/share/man/man1/korvant-cli.1 usr/share/bash-completion/completions/korvant-cli; do
     [ -s "$root/$file" ] || fail "$file missing from the package"
 done
 grep -qx 'ExecStart=/usr/bin/korvant-sim $KORVANT_SIM_OPTIONS' "$root/usr/lib/systemd/user/korvant-sim.service" ||

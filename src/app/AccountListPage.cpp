@@ -6,6 +6,7 @@
 #include "app/AccountLists.h"
 #include "app/Desk.h"
 #include "model/AccountColumns.h"
+#include "model/AccountFields.h"
 
 namespace korvant {
 namespace {
@@ -75,6 +76,40 @@ std::vector<std::string> AccountListPage::cells(int row) const {
                 return subAccountListCells(caches.subAccounts.at(row));
             if (row == caches.subAccounts.count()) return {};
             return {subAccountPageText(caches.subAccounts.cursor)};
+        case AccountList::None:
+            break;
+    }
+    return {};
+}
+
+std::vector<std::string> AccountListPage::fieldNames() const {
+    switch (list_) {
+        case AccountList::MainAccounts:
+            return mainAccountFieldNames();
+        case AccountList::Administrators:
+            return administratorFieldNames();
+        case AccountList::MainAccountLinks:
+            return mainAccountLinkFieldNames();
+        case AccountList::SubAccounts:
+            return subAccountFieldNames();
+        case AccountList::None:
+            break;
+    }
+    return {};
+}
+
+std::vector<RawValue> AccountListPage::rawValues(int row) const {
+    const AccountCaches& caches = desk_->accounts();
+    if (row < 0 || row >= recordCount()) return {};
+    switch (list_) {
+        case AccountList::MainAccounts:
+            return mainAccountRawValues(caches.mainAccounts.at(row));
+        case AccountList::Administrators:
+            return administratorRawValues(caches.administrators.at(row));
+        case AccountList::MainAccountLinks:
+            return mainAccountLinkRawValues(caches.mainAccountLinks.at(row));
+        case AccountList::SubAccounts:
+            return subAccountRawValues(caches.subAccounts.at(row));
         case AccountList::None:
             break;
     }

@@ -23,6 +23,9 @@ public:
     int rowCount() const override;
     int recordCount() const override;
     std::vector<std::string> cells(int row) const override;
+    // The record's own values (AccountFields.h).
+    std::vector<std::string> fieldNames() const override;
+    std::vector<RawValue> rawValues(int row) const override;
     PageCursor cursor() const override;
     bool showPage(Desk& desk, int page) override;
 

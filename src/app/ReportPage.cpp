@@ -18,6 +18,27 @@ std::string ReportPage::rowKey(int row) const {
     return all.empty() ? std::string() : std::move(all.front());
 }
 
+std::vector<std::string> ReportPage::fieldNames() const {
+    std::vector<std::string> names;
+    std::vector<std::string> captions;
+    for (const ReportColumn& column : columns()) {
+        if (column.hidden) continue;
+        const auto seen = std::count(captions.begin(), captions.end(), column.caption);
+        captions.push_back(column.caption);
+        names.push_back(seen == 0 ? column.caption : column.caption + std::to_string(seen + 1));
+    }
+    return names;
+}
+
+std::vector<RawValue> ReportPage::rawValues(int row) const {
+    const std::vector<ReportColumn>& all = columns();
+    std::vector<std::string> texts = cells(row);
+    std::vector<RawValue> values;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (!all[i].hidden) values.emplace_back(i < texts.size() ? std::move(texts[i]) : "");
+    return values;
+}
+
 int LocalPaging::pageCount(int64_t rows) const {
     if (rows <= 0 || rowsPerPage <= 0) return 0;
     const int64_t pages = (rows + rowsPerPage - 1) / rowsPerPage;

@@ -7,6 +7,7 @@
 #include "app/MainState.h"
 #include "app/ViewKind.h"
 #include "model/PageCursor.h"
+#include "model/RawValue.h"
 
 // A report page: the rows of one target (an account, a group node, a
 // template, a query form) shown page by page through the main window's
@@ -46,6 +47,15 @@ public:
     // What names the record of a row, so that a chosen row stays chosen
     // across a redraw while its record is listed. By default its first cell.
     virtual std::string rowKey(int row) const;
+
+    // The raw fields of a record row (row < recordCount()) for scripts: a
+    // name per field and the row's values in the same order. The names are
+    // stable ASCII lowerCamelCase where a page overrides them (the account
+    // lists, the deposit records). By default a field per shown column, named
+    // by its caption (a repeated caption numbered from its second time on:
+    // "监控范围", "监控范围2"), the cells as texts.
+    virtual std::vector<std::string> fieldNames() const;
+    virtual std::vector<RawValue> rawValues(int row) const;
 
     // The page on screen (`last`) and the number of pages (`total`).
     virtual PageCursor cursor() const = 0;

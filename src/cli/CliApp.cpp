@@ -12,6 +12,7 @@
 #include "app/BuildVersion.h"
 #include "app/FrontEndPort.h"
 #include "cli/CliContext.h"
+#include "cli/CliReference.h"
 #include "cli/ExitStatus.h"
 
 namespace korvant::cli {
@@ -24,6 +25,12 @@ Global options may stand before or after the command; --password must stand
 before it for the commands that have a --password of their own (subaccount
 add, admin add, ...). The list commands search with --match-account,
 --match-password, --match-date and --match-remark.
+
+ENVIRONMENT
+  KORVANT_HOST and KORVANT_PORT (both): the server, as --host and --port;
+  KORVANT_USER: the account, as --user; KORVANT_PASSWORD: see PASSWORD;
+  KORVANT_DIR: see LOCAL FILES. The options win over the environment
+  (--server-index too); an empty variable counts as not set.
 
 PASSWORD
   Taken from, in this order: --password, --password-stdin, the environment
@@ -56,7 +63,23 @@ LOCAL FILES
 
 OUTPUT
   stdout carries data only, UTF-8: lists as TSV, a header line of the desk's
-  column captions, then the cells as the desk shows them.
+  column captions, then the cells as the desk shows them. For scripts:
+  --all   every page of a list (page 1, then each further page up to the
+          total the first page announced), one header; a page that fails
+          stops the list with exit 1 (the rows before it printed).
+  --format csv   the same rows as CSV: UTF-8 without a byte order mark,
+          LF line ends, the cells escaped as in TSV, then the CSV cell rule
+          below (a quote before a formula start, quotes around a comma).
+  --format json  one array for the whole run, one object per record on a
+          line of its own, written as the pages come. The account lists and
+          the deposit records give the record's raw values under stable
+          names (numbers as numbers, codes such as permissionMask and
+          options as numbers, dates as yyyymmdd numbers, "不限" as its 0);
+          other lists give the shown columns named by their captions (a
+          repeated caption numbered from its second time on: "监控范围2")
+          with the cells as strings. Strings are valid UTF-8; control
+          characters come as \u00XX.
+  --quiet  no status rows, page labels or progress on stderr.
   stderr carries one line per message box, "[CAPTION] TEXT" with the exact text
   (blanks kept), one line per status-list row,
   "status<TAB>TIME<TAB>TITLE<TAB>DETAIL" (passwords written 密码:******), and
@@ -109,30 +132,54 @@ std::vector<std::string> wordsOf(const std::string& text) {
     return words;
 }
 
+// The name of an option's value in the synopsis ("ID", "YYYYMMDD", "N"),
+// empty for a flag.
+std::string valueName(const CLI::Option& option) {
+    std::string type = option.get_type_name();
+    if (type.empty()) return {};  // a flag
+    const std::string name = option.get_name();
+    // CLI11 adds what it checks ("INT:INT in [1 - 9]", "TEXT:{a,b}").
+    for (const char* plain : {"INT:", "TEXT:", "FLOAT:", "UINT:"})
+        if (type.rfind(plain, 0) == 0) type = type.substr(0, type.find(':'));
+    const bool number = type == "INT";
+    if (name == "--group" || name == "--parent" || name == "--new-group" || name == "--account-id")
+        return "ID";
+    if (number &&
+        (name == "--date" || name == "--match-date" || name == "--from" || name == "--to"))
+        return "YYYYMMDD";
+    return number ? "N" : type;
+}
+
+// The options of `app` that the help shows: not the help itself, not the
+// hidden ones (old spellings kept only to name the new ones).
+std::vector<const CLI::Option*> shownOptions(const CLI::App& app) {
+    std::vector<const CLI::Option*> options;
+    for (const CLI::Option* option : app.get_options())
+        if (option != app.get_help_ptr() && !option->get_group().empty()) options.push_back(option);
+    return options;
+}
+
 // "--group ID [--page N] [--account TEXT]... [--withdraw]" from the options
 // of one command.
 std::vector<std::string> synopsis(const CLI::App& leaf) {
     std::vector<std::string> words;
-    for (const CLI::Option* option : leaf.get_options()) {
-        // Hidden options (old spellings kept only to name the new ones).
-        if (option == leaf.get_help_ptr() || option->get_group().empty()) continue;
-        const std::string name = option->get_name();
-        std::string word = name;
-        std::string type = option->get_type_name();
-        type = type.substr(0, type.find(':'));
-        if (name == "--group" || name == "--parent" || name == "--new-group" ||
-            name == "--account-id")
-            type = "ID";
-        else if (name == "--date" || name == "--match-date" || name == "--from" || name == "--to")
-            type = "YYYYMMDD";
-        else if (type == "INT")
-            type = "N";
+    for (const CLI::Option* option : shownOptions(leaf)) {
+        std::string word = option->get_name();
+        const std::string type = valueName(*option);
         if (!type.empty()) word += ' ' + type;
         if (!option->get_required()) word = '[' + word + ']';
         if (option->get_expected_max() > 1) word += "...";
         words.push_back(word);
     }
     return words;
+}
+
+std::vector<OptionReference> optionReferences(const CLI::App& app) {
+    std::vector<OptionReference> references;
+    for (const CLI::Option* option : shownOptions(app))
+        references.push_back({option->get_name(), valueName(*option), option->get_description(),
+                              option->get_required()});
+    return references;
 }
 
 // "group list" as its two words; "login" as "login" and "".
@@ -157,13 +204,33 @@ std::optional<std::pair<std::string, std::string>> commandWords(
         const std::size_t equals = args[i].find('=');
         const CLI::Option* option = app.get_option_no_throw(args[i].substr(0, equals));
         if (option == nullptr) return std::nullopt;
-        const bool flag = option->get_type_size() == 0;
+        const bool flag = option->get_type_name().empty();
         if (flag && equals != std::string::npos) return std::nullopt;
         i += flag || equals != std::string::npos ? 1 : 2;
     }
     if (i >= args.size()) return std::nullopt;
     std::string second = i + 1 < args.size() ? args[i + 1] : std::string();
     return std::make_pair(args[i], second);
+}
+
+// What the commands of an object act on, for its one-line help; the
+// actions follow.
+std::string objectHelp(const std::string& object) {
+    static const std::map<std::string, std::string> helps = {
+        {"group", "the group tree"},
+        {"admin", "administrators of a group"},
+        {"subaccount", "sub-accounts of a group and their templates"},
+        {"mainaccount", "main accounts and their links to second-level groups"},
+        {"deposit", "deposits and withdrawals"},
+        {"fee", "fee-rate templates"},
+        {"margin", "margin-rate templates"},
+        {"risk", "risk-control rules in the warehouse and loaded onto accounts"},
+        {"settle", "the daily settlement and its settlement prices"},
+        {"params", "the trading parameters"},
+        {"report", "the reports of an account or a group"},
+    };
+    auto it = helps.find(object);
+    return it != helps.end() ? it->second : "commands on " + object;
 }
 
 struct Parser {
@@ -204,6 +271,20 @@ struct Parser {
         pw->excludes(pwStdin);
         app.add_option("--mac", o.mac, "MAC text to send instead of this machine's");
         app.add_flag("--yes", o.yes, "answer every confirmation Yes (without it: No)");
+        app.add_flag("--all", o.all,
+                     "lists: every page, one header (not with the command's --page); the page "
+                     "label once at the end");
+        const std::map<std::string, OutputFormat> formats = {
+            {"tsv", OutputFormat::Tsv}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
+        app.add_option("--format", o.format,
+                       "lists on stdout as tsv (default: the desk's captions and cells), csv "
+                       "(the same as CSV for scripts: UTF-8, LF line ends) or json (one array of "
+                       "objects with the records' raw values)")
+            ->transform(CLI::CheckedTransformer(formats))
+            ->type_name("tsv|csv|json");
+        app.add_flag("--quiet", o.quiet,
+                     "no status rows, page labels or progress on stderr (messages and errors "
+                     "still)");
         app.add_option("--timeout", o.timeoutSeconds,
                        "seconds to wait for the next bytes of an answer before the connection "
                        "counts as lost (default 30; exit 3). Before the command for "
@@ -230,7 +311,7 @@ struct Parser {
             if (!second.empty()) {
                 CLI::App*& object = objects[first];
                 if (object == nullptr) {
-                    object = app.add_subcommand(first, "commands on " + first);
+                    object = app.add_subcommand(first, objectHelp(first));
                     object->require_subcommand(1);
                     object->fallthrough();
                 }
@@ -243,6 +324,13 @@ struct Parser {
             leaves[leaf] = command.get();
             order.push_back(leaf);
         }
+        // The objects' one-line helps name their actions.
+        for (const auto& [first, object] : objects) {
+            std::string actions;
+            for (const CLI::App* action : object->get_subcommands({}))
+                actions += (actions.empty() ? ": " : ", ") + action->get_name();
+            object->description(object->get_description() + actions);
+        }
         // Written only when help is asked for.
         app.footer([this] { return Notes + commandsSection(); });
     }
@@ -253,8 +341,8 @@ struct Parser {
         std::string text = "\nCOMMANDS\n";
         for (const CLI::App* leaf : order) {
             const Command* command = leaves.at(const_cast<CLI::App*>(leaf));
-            text += "  " + command->name();
-            appendWrapped(text, wordsOf("- " + command->help()), 6);
+            text += "  " + command->name() + " -";
+            appendWrapped(text, wordsOf(command->help()), 6);
             std::vector<std::string> options = synopsis(*leaf);
             if (!options.empty()) {
                 text += "      ";
@@ -263,6 +351,46 @@ struct Parser {
         }
         text += "  Run \"korvant-cli OBJECT ACTION --help\" for the options of one command.\n";
         return text;
+    }
+
+    // "unknown command: WORDS" and the commands, when the words of the line
+    // name no command; false when the line's fault is another.
+    bool sayUnknownCommand(const std::vector<std::string>& args, std::ostream& err) const {
+        const auto words = commandWords(app, args);
+        if (!words) return false;
+        const auto [first, second] = *words;
+        std::string unknown;
+        const CLI::App* object = nullptr;
+        for (const CLI::App* sub : app.get_subcommands({}))
+            if (sub->get_name() == first) object = sub;
+        if (object == nullptr) {
+            unknown = first;
+        } else if (!object->get_subcommands({}).empty() &&
+                   leaves.count(const_cast<CLI::App*>(object)) == 0) {
+            if (second.empty() || second[0] == '-') return false;
+            bool known = false;
+            for (const CLI::App* sub : object->get_subcommands({}))
+                known |= sub->get_name() == second;
+            if (known) return false;
+            unknown = first + " " + second;
+        } else {
+            return false;
+        }
+        err << "unknown command: " << unknown << "\ncommands:\n";
+        for (const CLI::App* leaf : order)
+            err << "  " << leaves.at(const_cast<CLI::App*>(leaf))->name() << '\n';
+        err << "Run \"korvant-cli --help\" for more.\n";
+        return true;
+    }
+
+    // Whether the chosen command was given its --page.
+    bool pageChosen() const {
+        for (auto& [leaf, command] : leaves) {
+            if (!leaf->parsed()) continue;
+            const CLI::Option* page = leaf->get_option_no_throw("--page");
+            return page != nullptr && page->count() > 0;
+        }
+        return false;
     }
 
     Command* chosen() const {
@@ -280,7 +408,56 @@ std::string cliHelp() {
     return parser.app.help();
 }
 
+namespace {
+
+// `sub` and every command below it ("statement", "statement batch").
+void addCommandReferences(CliReference& reference, const CLI::App& sub, const std::string& words) {
+    reference.commands.push_back({words, sub.get_description(), optionReferences(sub)});
+    for (const CLI::App* below : sub.get_subcommands({}))
+        addCommandReferences(reference, *below, words + " " + below->get_name());
+}
+
+CliReference cliReference() {
+    GlobalOptions options;
+    Parser parser(options);
+    CliReference reference;
+    reference.program = parser.app.get_name();
+    reference.summary = "the administrator desk of Korvant on the command line";
+    reference.version = buildVersion();
+    reference.globalOptions = optionReferences(parser.app);
+    for (const CLI::App* first : parser.app.get_subcommands({})) {
+        reference.firstWords.emplace_back(first->get_name(), first->get_description());
+        const bool command = parser.leaves.count(const_cast<CLI::App*>(first)) > 0;
+        if (command) {
+            addCommandReferences(reference, *first, first->get_name());
+            continue;
+        }
+        for (const CLI::App* action : first->get_subcommands({}))
+            addCommandReferences(reference, *action, first->get_name() + " " + action->get_name());
+    }
+    reference.notes = Notes;
+    return reference;
+}
+
+}  // namespace
+
+std::string manPage() {
+    return roffManPage(cliReference());
+}
+
+std::string bashCompletion() {
+    return bashCompletionScript(cliReference());
+}
+
 int runCli(const std::vector<std::string>& args, CliContext& context) {
+    if (args.size() == 1 && args[0] == ManPageOption) {
+        context.out() << manPage();
+        return ExitDone;
+    }
+    if (args.size() == 1 && args[0] == BashCompletionOption) {
+        context.out() << bashCompletion();
+        return ExitDone;
+    }
     Parser parser(context.options, &args);
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -290,13 +467,19 @@ int runCli(const std::vector<std::string>& args, CliContext& context) {
             parser.app.exit(e, context.out(), context.err());
             return ExitDone;
         }
+        if (parser.sayUnknownCommand(args, context.err())) return ExitUsage;
         parser.app.exit(e, context.out(), context.err());
         return ExitUsage;
     }
     Command* command = parser.chosen();
     if (command == nullptr) return ExitUsage;
+    if (context.options.all && parser.pageChosen()) {
+        context.err() << "--all prints every page: leave out --page\n";
+        return ExitUsage;
+    }
+    if (command->logsIn() && !context.takeEnvironment()) return ExitUsage;
     context.port().setAnswerYes(context.options.yes);
-    context.port().setShowProgress(context.stderrIsTerminal);
+    context.port().setShowProgress(context.stderrIsTerminal && !context.options.quiet);
     return runCommand(*command, context);
 }
 

@@ -23,4 +23,12 @@ int runCli(const std::vector<std::string>& args, CliContext& context);
 // The text of `korvant-cli --help`.
 std::string cliHelp();
 
+// The man page korvant-cli.1 (roff) and the bash completion script,
+// generated from the command definitions: the build writes them with the
+// hidden options below (alone on the line) and installs them.
+inline constexpr const char* ManPageOption = "--generate-man-page";
+inline constexpr const char* BashCompletionOption = "--generate-bash-completion";
+std::string manPage();
+std::string bashCompletion();
+
 }  // namespace korvant::cli

@@ -9,6 +9,7 @@
 #include "cli/LocalFolderChoice.h"
 #include "cli/StatusLine.h"
 #include "core/CoreDesk.h"
+#include "text/NumberText.h"
 #include "text/SecretText.h"
 
 namespace korvant::cli {
@@ -33,10 +34,40 @@ Desk& CliContext::desk() {
             port_.showMessage({"本地文件夹不可用：" + problem, "提示", MessageIcon::Warning});
         desk_ = std::make_unique<CoreDesk>(port_, folder.path);
         desk_->statusList().subscribe([this](const StatusRow& row) {
-            *err_ << statusLine(row) << '\n' << std::flush;
+            if (!options.quiet) *err_ << statusLine(row) << '\n' << std::flush;
         });
     }
     return *desk_;
+}
+
+PageWriter& CliContext::pageWriter() {
+    if (!pageWriter_) pageWriter_.emplace(*out_, options.format);
+    return *pageWriter_;
+}
+
+bool CliContext::takeEnvironment() {
+    auto value = [this](const char* name) -> std::optional<std::string> {
+        std::optional<std::string> text = environment ? environment(name) : std::nullopt;
+        if (text && text->empty()) return std::nullopt;
+        return text;
+    };
+    if (!options.user) options.user = value("KORVANT_USER");
+    if (!options.host.empty() || options.serverIndex) return true;
+    const std::optional<std::string> host = value("KORVANT_HOST");
+    const std::optional<std::string> port = value("KORVANT_PORT");
+    if (!host && !port) return true;
+    if (!host || !port) {
+        *err_ << (host ? "KORVANT_HOST needs KORVANT_PORT\n" : "KORVANT_PORT needs KORVANT_HOST\n");
+        return false;
+    }
+    const std::optional<int64_t> number = readInteger(*port);
+    if (!number || *number < 1 || *number > 65535) {
+        *err_ << "KORVANT_PORT: a port from 1 to 65535 expected\n";
+        return false;
+    }
+    options.host = *host;
+    options.port = static_cast<int>(*number);
+    return true;
 }
 
 std::optional<std::string> CliContext::readSecretLine(const std::string& label) {

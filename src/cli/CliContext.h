@@ -8,6 +8,7 @@
 
 #include "cli/CliPort.h"
 #include "cli/GlobalOptions.h"
+#include "cli/PageWriter.h"
 
 namespace korvant {
 class Desk;
@@ -37,7 +38,8 @@ public:
     bool stderrIsTerminal = false;
     // The program's own folder (main sets it; empty: the current folder).
     std::string programDir;
-    // Environment lookup (KORVANT_PASSWORD, KORVANT_DIR); tests replace it.
+    // Environment lookup (KORVANT_HOST, KORVANT_PORT, KORVANT_USER,
+    // KORVANT_PASSWORD, KORVANT_DIR); tests replace it.
     std::function<std::optional<std::string>(const std::string&)> environment;
     // Reads a password from the terminal without echo, after showing
     // `label` ("密码: ").
@@ -52,6 +54,20 @@ public:
     // refusal "no password on standard input") when the input has ended.
     bool readSecretOption(bool fromStdin, std::optional<std::string>& value,
                           const std::string& label);
+
+    // Takes the server and the account from KORVANT_HOST with KORVANT_PORT
+    // and KORVANT_USER where the options do not give them (--host, --port,
+    // --server-index, --user win). False after saying why on stderr (a port
+    // that is no number from 1 to 65535, a host without a port or a port
+    // without a host): a usage error.
+    bool takeEnvironment();
+
+    // The writer of the lists on stdout in the format of the options, one
+    // for the whole run (made on first use, after the options are parsed).
+    PageWriter& pageWriter();
+    // A list could not be printed whole (a page of --all failed): the
+    // command did not do everything asked for.
+    bool listFailed = false;
 
     CliPort& port() { return port_; }
     // The desk, created on first use in the local folder (cliLocalFolderPlaces). Status-list rows
@@ -76,6 +92,7 @@ private:
     std::ostream* err_;
     std::istream* in_;
     CliPort port_;
+    std::optional<PageWriter> pageWriter_;
     std::unique_ptr<Desk> desk_;
 };
 

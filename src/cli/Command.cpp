@@ -1,22 +1,60 @@
 #include "cli/Command.h"
 
+#include <algorithm>
 #include <ostream>
+#include <string>
 
+#include "app/Desk.h"
 #include "app/FrontEndPort.h"
 #include "app/ReportPage.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
-#include "cli/Tsv.h"
+#include "cli/PageWriter.h"
+#include "model/PagedQuery.h"
 
 namespace korvant::cli {
 
-void Command::printPage(CliContext& context, const ReportPage& page) {
-    std::vector<std::string> captions;
-    for (const ReportColumn& column : page.columns()) captions.push_back(column.caption);
-    writeTsvRow(context.out(), captions);
-    for (int row = 0; row < page.rowCount(); ++row) writeTsvRow(context.out(), page.cells(row));
-    context.out().flush();
-    context.err() << page.pageLabel() << '\n' << std::flush;
+namespace {
+
+// With --all: the pages after the one printed, each printed as it comes.
+// The total is the one the first page announced (a list that shrinks on the
+// way ends sooner; one that grows is not followed further). A page that is
+// not listed, an answer for another page, or MaxQueryPages pages stop the
+// list.
+bool printFurtherPages(CliContext& context, ReportPage& page, PageWriter& writer) {
+    Desk& desk = context.desk();
+    int total = page.cursor().total;
+    for (int index = 1; index < total; ++index) {
+        // The cap of every paged read: ten times the largest real list.
+        if (index == MaxQueryPages) return context.refuse(TooMuchDataText);
+        if (!page.showPage(desk, index)) return false;
+        if (page.cursor().last != index)
+            return context.refuse("page " + std::to_string(index + 1) + " of " +
+                                  std::to_string(total) + " was not listed");
+        writer.writeRows(page);
+        total = std::min(total, page.cursor().total);
+    }
+    return true;
+}
+
+}  // namespace
+
+void Command::printPage(CliContext& context, ReportPage& page) {
+    PageWriter& writer = context.pageWriter();
+    if (context.options.all && page.cursor().last > 0 && !page.showPage(context.desk(), 0)) {
+        context.listFailed = true;
+        return;
+    }
+    writer.writeHeader(page);
+    writer.writeRows(page);
+    if (context.options.all && !printFurtherPages(context, page, writer)) context.listFailed = true;
+    if (!context.options.quiet) context.err() << page.pageLabel() << '\n' << std::flush;
+}
+
+void Command::printRows(CliContext& context, const ReportPage& page) {
+    PageWriter& writer = context.pageWriter();
+    writer.writeHeader(page);
+    writer.writeRows(page);
 }
 
 int runCommand(Command& command, CliContext& context) {
@@ -27,10 +65,13 @@ int runCommand(Command& command, CliContext& context) {
             if (loggedIn != ExitDone) return loggedIn;
         }
         const bool done = command.run(context);
+        context.pageWriter().finish();
         // An error box means something asked for was not done, even where
         // the desk goes on after it.
-        return done && context.port().errorCount() == 0 ? ExitDone : ExitFailed;
+        return done && !context.listFailed && context.port().errorCount() == 0 ? ExitDone
+                                                                               : ExitFailed;
     } catch (const ProgramEnd&) {
+        context.pageWriter().finish();
         return ExitEnded;
     }
 }

@@ -41,9 +41,16 @@ public:
     virtual bool run(CliContext& context) = 0;
 
 protected:
-    // A report page as TSV on stdout (the column captions, then the cells of
-    // the rows on screen) and its page label on stderr.
-    static void printPage(CliContext& context, const ReportPage& page);
+    // A report page on stdout in the format of --format (PageWriter.h: TSV
+    // by default, the captions of the shown columns, then the cells of the
+    // records on screen) and its page label on stderr (not with --quiet).
+    // With --all, page 0 and then every further page up to the total the
+    // first page announced, one header, and the label of the last page once
+    // at the end; a page that fails stops the list and the command exits 1.
+    static void printPage(CliContext& context, ReportPage& page);
+    // Rows printed whole (a TablePage): the header and the rows in the
+    // format of --format, no page label.
+    static void printRows(CliContext& context, const ReportPage& page);
 };
 
 // Logs in, runs `command` and maps what it reported to the exit status:

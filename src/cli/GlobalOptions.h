@@ -4,8 +4,11 @@
 #include <string>
 
 // The options every command takes: where the local files are, which server,
-// who logs in, and how confirmations are answered.
+// who logs in, how confirmations are answered and how lists are printed.
 namespace korvant::cli {
+
+// --format: how lists are printed on stdout (PageWriter.h).
+enum class OutputFormat { Tsv, Csv, Json };
 
 struct GlobalOptions {
     std::string dir;  // empty: the folder the local-folder rule chooses
@@ -20,6 +23,11 @@ struct GlobalOptions {
     // Seconds without a byte of an awaited answer after which the connection
     // counts as lost (default 30).
     std::optional<int> timeoutSeconds;
+    // Lists: every page (one header), the format, and no status rows, page
+    // labels or progress on stderr (messages still).
+    bool all = false;
+    OutputFormat format = OutputFormat::Tsv;
+    bool quiet = false;
 };
 
 }  // namespace korvant::cli

@@ -54,6 +54,17 @@ std::vector<std::string> DepositRecordsPage::cells(int row) const {
     return depositRecordCells(records.at(row));
 }
 
+std::vector<std::string> DepositRecordsPage::fieldNames() const {
+    return {"customer", "tradeDate", "date", "time", "amount", "operatorName", "serial", "remark"};
+}
+
+std::vector<RawValue> DepositRecordsPage::rawValues(int row) const {
+    if (row < 0 || row >= records.count()) return {};
+    const DepositRecord& r = records.at(row);
+    return {int64_t{r.customer}, int64_t{r.tradeDate}, int64_t{r.date}, r.time, r.amount,
+            r.operatorName,      int64_t{r.serial},    r.remark};
+}
+
 bool DepositRecordsPage::showPage(Desk& desk, int page) {
     return queryDepositRecords(desk, *this, page);
 }

@@ -41,6 +41,10 @@ public:
     const std::vector<ReportColumn>& columns() const override;
     int rowCount() const override { return records.count(); }
     std::vector<std::string> cells(int row) const override;
+    // customer, tradeDate, date, time, amount (negative: a withdrawal),
+    // operatorName, serial, remark.
+    std::vector<std::string> fieldNames() const override;
+    std::vector<RawValue> rawValues(int row) const override;
     PageCursor cursor() const override { return records.cursor; }
     // The query of `page`, without the typed-number step.
     bool showPage(Desk& desk, int page) override;

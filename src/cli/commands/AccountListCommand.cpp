@@ -4,64 +4,14 @@
 
 #include <ostream>
 
+#include "app/AccountListPage.h"
 #include "app/AccountLists.h"
 #include "app/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
-#include "cli/Tsv.h"
 #include "cli/commands/AccountSelection.h"
-#include "model/AccountColumns.h"
 
 namespace korvant::cli {
-namespace {
-
-template <class Columns>
-void writeHeader(std::ostream& out, const Columns& columns) {
-    std::vector<std::string> captions;
-    for (const ListColumn& c : columns)
-        if (!c.hidden) captions.push_back(c.caption);
-    writeTsvRow(out, captions);
-}
-
-template <class Columns>
-void writeRow(std::ostream& out, const Columns& columns, const std::vector<std::string>& cells) {
-    std::vector<std::string> shown;
-    for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i)
-        if (!columns[i].hidden) shown.push_back(cells[i]);
-    writeTsvRow(out, shown);
-}
-
-void writeList(std::ostream& out, const AccountCaches& caches, AccountList list) {
-    switch (list) {
-        case AccountList::Administrators:
-            writeHeader(out, administratorListColumns());
-            for (const auto& r : caches.administrators.records)
-                writeRow(out, administratorListColumns(), administratorListCells(r));
-            break;
-        case AccountList::MainAccounts:
-            writeHeader(out, mainAccountListColumns());
-            for (const auto& r : caches.mainAccounts.records)
-                writeRow(out, mainAccountListColumns(), mainAccountListCells(r));
-            break;
-        case AccountList::MainAccountLinks:
-            // Funds are shown for the parent group's main accounts that the
-            // list reloaded before (action 107).
-            writeHeader(out, mainAccountLinkListColumns());
-            for (const auto& r : caches.mainAccountLinks.records)
-                writeRow(out, mainAccountLinkListColumns(),
-                         mainAccountLinkListCells(r, caches.mainAccounts.records));
-            break;
-        case AccountList::SubAccounts:
-            writeHeader(out, subAccountListColumns());
-            for (const auto& r : caches.subAccounts.records)
-                writeRow(out, subAccountListColumns(), subAccountListCells(r));
-            break;
-        case AccountList::None:
-            break;
-    }
-}
-
-}  // namespace
 
 AccountListCommand::AccountListCommand(AccountList list, std::string name, std::string help)
     : list_(list), name_(std::move(name)), help_(std::move(help)) {}
@@ -125,12 +75,9 @@ bool AccountListCommand::run(CliContext& context) {
         state.group.id = -1;
     }
     state.filter = filter;
-    const bool answered = showAccountList(desk, list_, page_ - 1);
-    if (!answered) return false;
-
-    writeList(context.out(), desk.accounts(), list_);
-    context.out().flush();
-    context.err() << pageLabelText(state.labelPage, state.labelTotal) << '\n' << std::flush;
+    AccountListPage& page = accountListPage(desk, list_);
+    if (!page.showPage(desk, page_ - 1)) return false;
+    printPage(context, page);
     return true;
 }
 

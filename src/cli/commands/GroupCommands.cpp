@@ -7,6 +7,7 @@
 #include "app/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
+#include "cli/TablePage.h"
 #include "cli/Tsv.h"
 #include "cli/commands/AccountSelection.h"
 #include "cli/commands/Commands.h"
@@ -19,18 +20,18 @@ class GroupListCommand : public Command {
 public:
     std::string name() const override { return "group list"; }
     std::string help() const override {
-        return "print the group tree as TSV: id parentId code name depth (depth-first, "
+        return "print the group tree: id parentId code name depth (depth-first, "
                "children in server order, 0 = top level)";
     }
     bool run(CliContext& context) override {
-        std::ostream& out = context.out();
-        out << "id\tparentId\tcode\tname\tdepth\n";
+        const std::vector<std::string> names = {"id", "parentId", "code", "name", "depth"};
+        TablePage table(names, names);
         for (const GroupTreeNode& node : context.desk().reference().groupTree()) {
             const Group& g = *node.group;
-            writeTsvRow(out, {std::to_string(g.id), std::to_string(g.parentId), g.groupCode, g.name,
-                              std::to_string(node.depth)});
+            table.add(
+                {int64_t{g.id}, int64_t{g.parentId}, g.groupCode, g.name, int64_t{node.depth}});
         }
-        out.flush();
+        printRows(context, table);
         return true;
     }
 };

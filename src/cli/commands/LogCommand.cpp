@@ -38,12 +38,17 @@ std::optional<LogDateTime> readDateTime(const std::string& text) {
 }  // namespace
 
 std::string LogCommand::help() const {
-    return "print one page of the operation log (\"日志管理\") of a time span as TSV";
+    return "print one page of the operation log (\"日志管理\") of a time span";
 }
 
 void LogCommand::addOptions(CLI::App& app) {
-    app.add_option("--from", from_, "start \"YYYY-MM-DD HH:MM:SS\" (\"从\")")->required();
-    app.add_option("--to", to_, "end \"YYYY-MM-DD HH:MM:SS\" (\"到\")")->required();
+    app.add_option("--from", from_,
+                   "start \"YYYY-MM-DD HH:MM:SS\" (\"从\"; the seconds may be left out)")
+        ->required()
+        ->type_name("'YYYY-MM-DD HH:MM[:SS]'");
+    app.add_option("--to", to_, "end \"YYYY-MM-DD HH:MM:SS\" (\"到\")")
+        ->required()
+        ->type_name("'YYYY-MM-DD HH:MM[:SS]'");
     app.add_option("--admin", admin_, "administrator (\"管理员:\")");
     app.add_option("--keyword", keyword_, "keyword (\"关键字:\")");
     app.add_option("--kinds", kinds_,

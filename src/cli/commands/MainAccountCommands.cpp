@@ -9,10 +9,12 @@
 #include "app/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
+#include "cli/TablePage.h"
 #include "cli/Tsv.h"
 #include "cli/commands/AccountListCommand.h"
 #include "cli/commands/AccountSelection.h"
 #include "cli/commands/Commands.h"
+#include "model/AccountFields.h"
 
 // `mainaccount list|links|add|modify|delete|link|unlink|subaccounts`: the
 // main accounts of a first-level group and the links of a second-level one.
@@ -183,10 +185,10 @@ public:
         const auto record = findMainAccount(context, account_);
         if (!record) return false;
         const auto found = linkedSubAccounts(context.desk(), record->account);
-        std::ostream& out = context.out();
-        writeTsvRow(out, linkedSubAccountCaptions());
-        for (const SubAccount& s : found) writeTsvRow(out, linkedSubAccountCells(s));
-        out.flush();
+        TablePage table(linkedSubAccountCaptions(), subAccountFieldNames());
+        for (const SubAccount& s : found)
+            table.add(linkedSubAccountCells(s), subAccountRawValues(s));
+        printRows(context, table);
         return true;
     }
 

@@ -10,6 +10,7 @@
 #include "app/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
+#include "cli/TablePage.h"
 #include "cli/Tsv.h"
 #include "cli/commands/AccountSelection.h"
 #include "templates/TemplateForms.h"
@@ -93,15 +94,15 @@ class ListCommand : public KindCommand {
 public:
     using KindCommand::KindCommand;
     bool run(CliContext& context) override {
-        std::ostream& out = context.out();
-        out << "id\tname\tgroupCode\n";
+        const std::vector<std::string> names = {"id", "name", "groupCode"};
+        TablePage table(names, names);
         // As the desk's tree lists them: by group, without the templates of
         // no first-level group.
         const TemplateNode tree = buildTemplateTree(context.desk().reference(), kind_);
         for (const TemplateNode& group : tree.children)
             for (const TemplateNode& t : group.children)
-                writeTsvRow(out, {formatInt(t.templateId), t.text, t.groupCode});
-        out.flush();
+                table.add({int64_t{t.templateId}, t.text, t.groupCode});
+        printRows(context, table);
         return true;
     }
 };

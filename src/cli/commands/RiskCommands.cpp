@@ -8,6 +8,7 @@
 #include "app/Permissions.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
+#include "cli/TablePage.h"
 #include "cli/Tsv.h"
 #include "cli/commands/Commands.h"
 #include "risk/RiskArea.h"
@@ -44,12 +45,12 @@ public:
     bool logsIn() const override { return false; }
     bool run(CliContext& context) override {
         const RuleCatalogue catalogue = readRuleCatalogue(context.desk());
-        std::ostream& out = context.out();
-        out << "category\tkind\ttemplate\n";
+        const std::vector<std::string> names = {"category", "kind", "template"};
+        TablePage table(names, names);
         for (const RuleKind& k : catalogue.kinds())
             if (!category_ || dialogOffersKind(*category_, k.category, k.kind))
-                writeTsvRow(out, {formatInt(k.category), formatInt(k.kind), k.templateText});
-        out.flush();
+                table.add({int64_t{k.category}, int64_t{k.kind}, k.templateText});
+        printRows(context, table);
         return true;
     }
 
@@ -365,11 +366,10 @@ private:
     }
 
     static void print(CliContext& context, const RuleAssignment& assignment) {
-        std::ostream& out = context.out();
-        out << "序号\t名称\n";
+        TablePage table({"序号", "名称"}, {"id", "summary"});
         for (const AssignedRule& entry : assignment.loaded)
-            writeTsvRow(out, {formatInt(entry.id), entry.rule.summary});
-        out.flush();
+            table.add({int64_t{entry.id}, entry.rule.summary});
+        printRows(context, table);
     }
 
     Verb verb_;

@@ -1,0 +1,175 @@
+#include "cli/CliReference.h"
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+namespace korvant::cli {
+namespace {
+
+// Text for roff: backslashes and hyphens escaped, no line taken for a
+// request.
+std::string roff(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\')
+            out += "\\e";
+        else if (c == '-')
+            out += "\\-";
+        else
+            out += c;
+    }
+    if (!out.empty() && (out[0] == '.' || out[0] == '\'')) out.insert(0, "\\&");
+    return out;
+}
+
+void addOptions(std::string& page, const std::vector<OptionReference>& options) {
+    for (const OptionReference& option : options) {
+        page += ".TP\n.B " + roff(option.name);
+        if (!option.value.empty()) page += " \\fI" + roff(option.value) + "\\fR";
+        page += '\n' + roff(option.help) + (option.required ? " (required)" : "") + '\n';
+    }
+}
+
+bool isHeading(const std::string& line) {
+    return !line.empty() && std::all_of(line.begin(), line.end(),
+                                        [](char c) { return (c >= 'A' && c <= 'Z') || c == ' '; });
+}
+
+// The notes: the paragraphs before the first heading as filled text, each
+// section kept as laid out.
+void addNotes(std::string& page, const std::string& notes) {
+    std::istringstream in(notes);
+    bool inSection = false;
+    for (std::string line; std::getline(in, line);) {
+        if (isHeading(line)) {
+            if (inSection) page += ".fi\n";
+            page += ".SH " + line + "\n.nf\n";
+            inSection = true;
+        } else if (line.empty()) {
+            page += inSection ? "\n" : ".PP\n";
+        } else {
+            page += roff(inSection && line.rfind("  ", 0) == 0 ? line.substr(2) : line) + '\n';
+        }
+    }
+    if (inSection) page += ".fi\n";
+}
+
+std::string joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+std::string optionNames(const std::vector<OptionReference>& options) {
+    std::vector<std::string> names;
+    for (const OptionReference& option : options) names.push_back(option.name);
+    return joined(names);
+}
+
+}  // namespace
+
+std::string roffManPage(const CliReference& r) {
+    std::string page =
+        ".\\\" Generated from the command definitions of " + r.program + "; do not edit.\n";
+    page += ".TH " + roff(r.program) + " 1 \"\" \"" + roff(r.program + " " + r.version) +
+            "\" \"User Commands\"\n";
+    page += ".SH NAME\n" + roff(r.program) + " \\- " + roff(r.summary) + '\n';
+    page += ".SH SYNOPSIS\n.B " + roff(r.program) +
+            "\n[\\fIGLOBAL OPTIONS\\fR] \\fIOBJECT\\fR \\fIACTION\\fR [\\fIOPTIONS\\fR]\n";
+    page += ".SH DESCRIPTION\n";
+    for (const auto& [word, help] : r.firstWords)
+        page += ".TP\n.B " + roff(word) + '\n' + roff(help) + '\n';
+    page += ".SH GLOBAL OPTIONS\n";
+    addOptions(page, r.globalOptions);
+    page += ".SH COMMANDS\n";
+    for (const CommandReference& command : r.commands) {
+        page += ".TP\n.B " + roff(command.words) + '\n' + roff(command.help) + '\n';
+        if (command.options.empty()) continue;
+        page += ".RS\n";
+        addOptions(page, command.options);
+        page += ".RE\n";
+    }
+    addNotes(page, r.notes);
+    return page;
+}
+
+std::string bashCompletionScript(const CliReference& r) {
+    std::set<std::string> valued;
+    for (const OptionReference& option : r.globalOptions)
+        if (!option.value.empty()) valued.insert(option.name);
+    for (const CommandReference& command : r.commands)
+        for (const OptionReference& option : command.options)
+            if (!option.value.empty()) valued.insert(option.name);
+    const std::string function = "_korvant_cli";
+
+    std::string s = "# bash completion for " + r.program +
+                    ", generated from its command definitions; do not edit.\n";
+    s += function + "() {\n";
+    s += "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n";
+    s += "    local i word command= words= options=\n";
+    s += "    # The command words so far; option values are skipped.\n";
+    s += "    for ((i = 1; i < COMP_CWORD; i++)); do\n";
+    s += "        word=${COMP_WORDS[i]}\n";
+    s += "        case $word in\n";
+    std::string pattern;
+    for (const std::string& name : valued) pattern += (pattern.empty() ? "" : "|") + name;
+    s += "            " + pattern + ") ((i++)) ;;\n";
+    s += "            -*) ;;\n";
+    s += "            *) command=${command:+$command }$word ;;\n";
+    s += "        esac\n";
+    s += "    done\n";
+    s += "    case $prev in\n";
+    s += "        --format) COMPREPLY=($(compgen -W 'tsv csv json' -- \"$cur\")); return ;;\n";
+    s += "    esac\n";
+    s += "    for word in " + joined(std::vector<std::string>(valued.begin(), valued.end())) +
+         "; do\n";
+    s += "        [[ $prev == \"$word\" ]] && { COMPREPLY=(); return; }\n";
+    s += "    done\n";
+    s += "    case $command in\n";
+    std::vector<std::string> first;
+    for (const auto& [word, help] : r.firstWords) first.push_back(word);
+    s += "        '') words='" + joined(first) + "' ;;\n";
+    // The actions of each object, and the options of each command (with the
+    // actions below it, as "statement batch" below "statement").
+    std::vector<std::string> objects;
+    for (const CommandReference& command : r.commands) {
+        const std::size_t blank = command.words.find(' ');
+        if (blank != std::string::npos) {
+            const std::string object = command.words.substr(0, blank);
+            if (std::find(objects.begin(), objects.end(), object) == objects.end())
+                objects.push_back(object);
+        }
+    }
+    for (const std::string& object : objects) {
+        const bool isCommand =
+            std::any_of(r.commands.begin(), r.commands.end(),
+                        [&object](const CommandReference& c) { return c.words == object; });
+        if (isCommand) continue;
+        std::vector<std::string> actions;
+        for (const CommandReference& command : r.commands)
+            if (command.words.rfind(object + ' ', 0) == 0)
+                actions.push_back(command.words.substr(object.size() + 1));
+        s += "        '" + object + "') words='" + joined(actions) + "' ;;\n";
+    }
+    for (const CommandReference& command : r.commands) {
+        std::vector<std::string> below;
+        for (const CommandReference& other : r.commands)
+            if (other.words.rfind(command.words + ' ', 0) == 0)
+                below.push_back(other.words.substr(command.words.size() + 1));
+        s += "        '" + command.words + "') words='" + joined(below) + "' options='" +
+             optionNames(command.options) + "' ;;\n";
+    }
+    s += "    esac\n";
+    s += "    if [[ $cur == -* ]]; then\n";
+    s += "        COMPREPLY=($(compgen -W \"$options " + optionNames(r.globalOptions) +
+         "\" -- \"$cur\"))\n";
+    s += "    else\n";
+    s += "        COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n";
+    s += "    fi\n";
+    s += "}\n";
+    s += "complete -o default -F " + function + ' ' + r.program + '\n';
+    return s;
+}
+
+}  // namespace korvant::cli

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 // Starts korvant-sim (beside this program) as a child on a free port and
 // stops it again. Benchmarks only.
@@ -10,7 +11,10 @@ namespace korvant::bench {
 
 class SimLauncher {
 public:
-    explicit SimLauncher(const std::string& dataSet);
+    // `extraArgs` go to the simulator after the data set (e.g. "--latency",
+    // "200").
+    explicit SimLauncher(const std::string& dataSet,
+                         const std::vector<std::string>& extraArgs = {});
     ~SimLauncher();
     SimLauncher(const SimLauncher&) = delete;
     SimLauncher& operator=(const SimLauncher&) = delete;

@@ -182,7 +182,9 @@ std::pair<double, int> treeFloor(const SimLauncher& sim, const std::vector<int32
 // The slow-link rows; the worst gap over its goal.
 double slowLink() {
     const std::string latency = std::to_string(LatencyMs);
-    SimLauncher sim("large", {"--latency", latency});
+    // The desk sends nothing while the floor runs (its event loop, and so
+    // its keep-alive, stand still): the simulator must not close it as idle.
+    SimLauncher sim("large", {"--latency", latency, "--idle-timeout", "3600"});
     if (!sim.ok()) {
         std::fprintf(stderr, "the simulator did not start\n");
         return 99;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace korvant::bench {
 namespace {
@@ -51,25 +52,29 @@ bool splitCores(cpu_set_t& simCores) {
 
 }  // namespace
 
-SimLauncher::SimLauncher(const std::string& dataSet, int scale) {
-    const std::string scaleText = std::to_string(scale);
+SimLauncher::SimLauncher(const std::string& dataSet, int scale)
+    : SimLauncher(dataSet, scale > 1 ? std::vector<std::string>{"--scale", std::to_string(scale)}
+                                     : std::vector<std::string>{}) {}
+
+SimLauncher::SimLauncher(const std::string& dataSet, const std::vector<std::string>& extraArgs) {
     int fds[2];
     if (pipe(fds) != 0) return;
     std::string path = simPath();
     cpu_set_t simCores;
     const bool split = splitCores(simCores);
+    // Made before the fork: the child only execs.
+    std::vector<std::string> args{path, "--port", "0", "--data", dataSet};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         if (split) sched_setaffinity(0, sizeof simCores, &simCores);
         dup2(fds[1], STDOUT_FILENO);
         close(fds[0]);
         close(fds[1]);
-        if (scale > 1)
-            execl(path.c_str(), path.c_str(), "--port", "0", "--data", dataSet.c_str(), "--scale",
-                  scaleText.c_str(), static_cast<char*>(nullptr));
-        else
-            execl(path.c_str(), path.c_str(), "--port", "0", "--data", dataSet.c_str(),
-                  static_cast<char*>(nullptr));
+        execv(path.c_str(), argv.data());
         _exit(127);
     }
     close(fds[1]);

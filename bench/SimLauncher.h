@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 // Starts korvant-sim (beside this program) as a child on a free port and
 // stops it again. Benchmarks only.
@@ -12,6 +13,9 @@ class SimLauncher {
 public:
     // `scale` > 1 passes --scale (the large set's customers per desk, times it).
     explicit SimLauncher(const std::string& dataSet, int scale = 1);
+    // `extraArgs` go to the simulator after the data set (e.g. "--latency",
+    // "200").
+    SimLauncher(const std::string& dataSet, const std::vector<std::string>& extraArgs);
     ~SimLauncher();
     SimLauncher(const SimLauncher&) = delete;
     SimLauncher& operator=(const SimLauncher&) = delete;

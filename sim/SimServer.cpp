@@ -71,10 +71,13 @@ private:
             const int failedBefore = connection_.failedLogins;
             answer_ = server_.dispatcher.dispatch(packet, context);
             log(packet, answer_);
+            if (!answer_.empty() && stalled()) answer_.clear();
             if (!answer_.empty()) {
-                const int delay = connection_.failedLogins > failedBefore
-                                      ? loginDelayMs(connection_.failedLogins)
-                                      : 0;
+                ++answered_;
+                const int delay = (connection_.failedLogins > failedBefore
+                                       ? loginDelayMs(connection_.failedLogins)
+                                       : 0) +
+                                  server_.options.latencyMs;
                 if (delay > 0)
                     writeAfter(delay);
                 else
@@ -91,6 +94,12 @@ private:
         read();
     }
 
+    // Answered as many as --stall-after allows: requests are read and
+    // carried out, their answers dropped.
+    bool stalled() const {
+        return server_.options.stallAfter >= 0 && answered_ >= server_.options.stallAfter;
+    }
+
     void write() {
         auto self = shared_from_this();
         asio::async_write(socket_, asio::buffer(answer_),
@@ -100,7 +109,9 @@ private:
                           });
     }
 
-    // A refused login is answered late, more so after each failure.
+    // A refused login is answered late, more so after each failure; on a
+    // slow link every answer is. The next request waits for this answer, so
+    // the order stays, and other connections are served meanwhile.
     void writeAfter(int delayMs) {
         auto self = shared_from_this();
         timer_.cancel();
@@ -175,6 +186,7 @@ private:
     // it is a broken stream that closes the connection.
     FrameReader reader_{MaxPacketSize};
     bool stallArmed_ = false;  // the timer runs for the request being received
+    long answered_ = 0;
     Answer answer_;
     uint8_t chunk_[4096];
 };

@@ -18,6 +18,12 @@ struct SimOptions {
     // A connection without any request (not even a keep-alive) for this long
     // is closed: three keep-alive intervals of the desk.
     int idleTimeoutMs = 150000;
+    // Each answer is written this much later (a slow link); answers keep
+    // their order.
+    int latencyMs = 0;
+    // After this many answers on a connection it answers nothing more (a
+    // stalled server); requests are still read. -1: never.
+    long stallAfter = -1;
 };
 
 struct ServerCore;

@@ -8,7 +8,9 @@ namespace {
 
 void usage(std::ostream& out) {
     out << "usage: korvant-sim [--host ADDR] [--port N] [--data demo|large|empty] [--seed N] "
-           "[--scale N] [--idle-timeout SECONDS] [--verbose] [--version]\n"
+           "[--scale N] [--idle-timeout SECONDS] [--latency MS] [--stall-after N] [--verbose] "
+           "[--version]
+           "
            "  --host ADDR   address to listen on (default 127.0.0.1)\n"
            "  --port N      port to listen on (default 9950; 0 picks a free port)\n"
            "  --data NAME   data set: demo (default), large (benchmarks) or empty\n"
@@ -18,6 +20,11 @@ void usage(std::ostream& out) {
            "  --idle-timeout SECONDS\n"
            "                close a connection without any request for this long (default "
            "150)\n"
+           "  --latency MS  write every answer MS milliseconds late (a slow link; 0 to "
+           "60000)\n"
+           "  --stall-after N\n"
+           "                answer the first N requests of a connection, then nothing more "
+           "(a stalled server)\n"
            "  --verbose     one line per request on stderr\n"
            "  --version     print the version and exit\n"
            "Reports: every customer has orders, trades, positions and funds on weekdays\n"
@@ -89,6 +96,20 @@ int main(int argc, char** argv) {
                 return 2;
             }
             options.idleTimeoutMs = static_cast<int>(seconds * 1000);
+        } else if (arg == "--latency") {
+            long ms = number(value(), 0, 60000);
+            if (ms < 0) {
+                std::cerr << "korvant-sim: --latency takes milliseconds from 0 to 60000\n";
+                return 2;
+            }
+            options.latencyMs = static_cast<int>(ms);
+        } else if (arg == "--stall-after") {
+            long answers = number(value(), 0, 2000000000L);
+            if (answers < 0) {
+                std::cerr << "korvant-sim: --stall-after takes a whole number of answers\n";
+                return 2;
+            }
+            options.stallAfter = answers;
         } else if (arg == "--verbose") {
             options.verbose = true;
         } else {

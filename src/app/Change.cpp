@@ -52,6 +52,7 @@ ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
         desk.statusList().append(spec.title, spec.startDetail, spec.startClears);
 
     std::vector<uint8_t> answer;
+    const OperationName name(desk, spec.title);
     const int received = exchange(desk, buffer.data(), length, answer, texts);
     if (received <= 0) return outcome;
     outcome.answered = true;

@@ -54,6 +54,10 @@ public:
     // Path of a file in the desk's folder.
     std::string filePath(const std::string& name) const;
 
+    // The operation in progress, as the wait for the server names it (e.g.
+    // "添加子账号"); empty when none was named. Set through OperationName.
+    const std::string& operation() const { return operation_; }
+
     // Observers of state changes (the GUI redraws). Returns an id for
     // `unsubscribe`.
     using Observer = std::function<void(DeskChange)>;
@@ -84,6 +88,23 @@ private:
     std::map<int, Observer> observers_;
     int nextObserver_ = 1;
     std::map<std::type_index, std::shared_ptr<void>> areas_;
+    std::string operation_;
+    friend class OperationName;
+};
+
+// Names the operation in progress for as long as it lives.
+class OperationName {
+public:
+    OperationName(Desk& desk, std::string name) : desk_(desk), previous_(desk.operation_) {
+        if (!name.empty()) desk_.operation_ = std::move(name);
+    }
+    ~OperationName() { desk_.operation_ = std::move(previous_); }
+    OperationName(const OperationName&) = delete;
+    OperationName& operator=(const OperationName&) = delete;
+
+private:
+    Desk& desk_;
+    std::string previous_;
 };
 
 // The handler of command-0 answers: a non-zero status shows the server's

@@ -1,6 +1,7 @@
 #include "app/DeskPagedQuery.h"
 
 #include "app/Desk.h"
+#include "app/Exchange.h"
 #include "app/PageProgress.h"
 #include "protocol/Packet.h"
 
@@ -14,7 +15,9 @@ bool reportPagedQueryEnd(Desk& desk, PagedQueryResult result, const PagedQueryTe
         case PagedQueryResult::BuildFailed:
             port.endProgram(texts.buildFailed);
         case PagedQueryResult::Disconnected:
-            port.endProgram(texts.disconnected);
+            // A wait the user stopped ends as a lost connection does.
+            port.endProgram(desk.connection().abandoned() ? std::string(LostConnectionText)
+                                                          : texts.disconnected);
         case PagedQueryResult::ForeignAnswer:
         case PagedQueryResult::Stalled:
             port.error(texts.undecodable);

@@ -61,6 +61,11 @@ bool sendRequest(Desk& desk, const uint8_t* request, int length, const ExchangeT
 
 int receiveAnswer(Desk& desk, std::vector<uint8_t>& answer, const ExchangeTexts& texts) {
     int received = desk.connection().receive(answer);
+    // An answer the user stopped waiting for may still come: the connection
+    // can no longer be trusted to pair requests and answers, whatever the
+    // operation would do about a lost answer.
+    if (received <= 0 && desk.connection().abandoned())
+        failure(desk, texts, Message{LostConnectionText, "提示", MessageIcon::Error}, true);
     if (received <= 0) {
         failure(desk, texts, texts.receiveFailed, texts.receiveFailedEnds);
         return -1;

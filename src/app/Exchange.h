@@ -15,6 +15,10 @@ namespace korvant {
 
 class Desk;
 
+// The message of a connection lost, or of a wait for an answer that the
+// user stopped; the program ends after it.
+inline constexpr const char* LostConnectionText = "  与服务器断开了!";
+
 // What the exchange shows when a step fails, and whether the program then
 // ends. The defaults are those of the queries: a build failure "  组包出错!! "
 // and a lost connection "  与服务器断开了!" both end the program; the result

@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "protocol/ServerWait.h"
+
 // The one way the core talks to the user. The desk shows message boxes,
 // questions, a progress window, file dialogs and forms; the command-line
 // front end prints to its streams and fills forms from options; tests script
@@ -81,6 +83,19 @@ public:
         (void)done;
         (void)total;
         showProgress(text);
+        return true;
+    }
+
+    // Called while the connection waits for the server (about every 25 ms,
+    // and once more with `wait.over` when the wait ends), with the text of
+    // the operation waiting (empty when none was named). The exchange stays
+    // synchronous: nothing may use the connection from here. The desk keeps
+    // painting and, when one answer is long in coming, shows the wait with a
+    // stop button; false abandons the wait (the connection is then lost).
+    // The default waits on.
+    virtual bool waitForServer(const ServerWait& wait, const std::string& operation) {
+        (void)wait;
+        (void)operation;
         return true;
     }
 

@@ -122,10 +122,13 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     if (endpoint.host.empty() || endpoint.port <= 0) port.endProgram(AddressWrong);
 
     // 3.-5. Connect afresh.
+    const OperationName name(desk, "登录");
     connection.setConnected(false);
     connection.close();
     if (options.receiveTimeoutMs) connection.setReceiveTimeout(*options.receiveTimeoutMs);
     if (connection.connect(endpoint.host, endpoint.port) != 1) {
+        // Stopped while connecting: nothing was sent, the login ends.
+        if (connection.abandoned()) return LoginResult::Cancelled;
         port.showMessage(ConnectFailedMessage);
         return LoginResult::ConnectFailed;
     }

@@ -14,6 +14,12 @@ namespace {
 
 constexpr int MaxStrayKeepAlives = 64;
 
+int elapsedSince(std::chrono::steady_clock::time_point start) {
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - start)
+                                .count());
+}
+
 }  // namespace
 
 struct ServerConnection::Impl {
@@ -32,6 +38,7 @@ ServerConnection::~ServerConnection() {
 int ServerConnection::connect(const std::string& host, int port, int timeoutMs) {
     close();
     connected_ = false;
+    abandoned_ = false;
     lastError_.clear();
     if (host.empty() || port <= 0 || port > 65535) {
         lastError_ = "bad address";
@@ -46,19 +53,33 @@ int ServerConnection::connect(const std::string& host, int port, int timeoutMs) 
         lastError_ = resolveError.message();
         return 0;
     }
-    asio::error_code connectError = asio::error::would_block;
-    asio::async_connect(
-        impl_->socket, endpoints,
-        [&](const asio::error_code& ec, const asio::ip::tcp::endpoint&) { connectError = ec; });
-    impl_->io.run_for(std::chrono::milliseconds(timeoutMs));
-    if (connectError == asio::error::would_block) {
+    asio::error_code connectError;
+    bool connectDone = false;
+    asio::async_connect(impl_->socket, endpoints,
+                        [&](const asio::error_code& ec, const asio::ip::tcp::endpoint&) {
+                            connectError = ec;
+                            connectDone = true;
+                        });
+    bool abandonedNow = false;
+    WaitOver over(*this, true);
+    const auto giveUp = [this] {
         impl_->io.stop();
         asio::error_code ignored;
         impl_->socket.close(ignored);
         impl_->io.restart();
         impl_->io.run_for(std::chrono::milliseconds(100));
-        lastError_ = "connect timed out";
         impl_->io.restart();
+    };
+    try {
+        runUntil(connectDone, timeoutMs, true, abandonedNow);
+    } catch (...) {
+        giveUp();
+        throw;
+    }
+    if (!connectDone) {
+        giveUp();
+        abandoned_ = abandonedNow;
+        lastError_ = abandonedNow ? "connect abandoned" : "connect timed out";
         return 0;
     }
     impl_->io.restart();
@@ -113,11 +134,62 @@ bool ServerConnection::drainUnasked() {
     return true;
 }
 
+bool ServerConnection::callHook(const ServerWait& wait) {
+    if (!waitHook_) return true;
+    ++waitDepth_;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{waitDepth_};
+    hookCalled_ = true;
+    return waitHook_(wait);
+}
+
+ServerConnection::WaitOver::WaitOver(ServerConnection& connection, bool connecting)
+    : connection_(connection), connecting_(connecting) {
+    connection_.waitStart_ = std::chrono::steady_clock::now();
+    connection_.hookCalled_ = false;
+}
+
+ServerConnection::WaitOver::~WaitOver() {
+    if (!connection_.hookCalled_) return;
+    connection_.hookCalled_ = false;
+    try {
+        connection_.callHook({elapsedSince(connection_.waitStart_), connecting_, true});
+    } catch (...) {
+        // The wait is over whatever the hook makes of it.
+    }
+}
+
+bool ServerConnection::runUntil(const bool& done, int timeoutMs, bool connecting,
+                                bool& abandonedNow) {
+    asio::io_context& io = impl_->io;
+    abandonedNow = false;
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        const int waited = elapsedSince(start);
+        if (timeoutMs > 0 && waited >= timeoutMs) return false;
+        int slice = timeoutMs > 0 ? timeoutMs - waited : -1;
+        if (waitHook_ && (slice < 0 || slice > WaitSliceMs)) slice = WaitSliceMs;
+        io.restart();
+        if (slice < 0)
+            io.run();
+        else
+            io.run_for(std::chrono::milliseconds(slice));
+        if (done) return true;
+        if (timeoutMs > 0 && elapsedSince(start) >= timeoutMs) return false;
+        if (waitHook_ && !callHook({elapsedSince(waitStart_), connecting, false})) {
+            abandonedNow = true;
+            return false;
+        }
+    }
+}
+
 std::size_t ServerConnection::readSome(uint8_t* into, std::size_t capacity, std::string& error) {
     asio::ip::tcp::socket& socket = impl_->socket;
     asio::error_code ec;
     // What has arrived already is read at once; only an empty socket waits.
-    if (socket.available(ec) > 0 || receiveTimeoutMs_ <= 0) {
+    if (socket.available(ec) > 0 || (receiveTimeoutMs_ <= 0 && !waitHook_)) {
         std::size_t n = socket.read_some(asio::buffer(into, capacity), ec);
         if (ec || n == 0) error = ec ? ec.message() : "connection closed by the server";
         return ec ? 0 : n;
@@ -130,16 +202,29 @@ std::size_t ServerConnection::readSome(uint8_t* into, std::size_t capacity, std:
                                n = k;
                                done = true;
                            });
-    impl_->io.restart();
-    impl_->io.run_for(std::chrono::milliseconds(receiveTimeoutMs_));
-    if (!done) {
-        // Nothing within the timeout: cancel the read and let its handler run.
+    // The read is cancelled and its handler run before `done` and `n` go.
+    const auto cancel = [this, &socket] {
         asio::error_code ignored;
         socket.cancel(ignored);
         impl_->io.restart();
         impl_->io.run();
         impl_->io.restart();
-        error = "no answer from the server within " + std::to_string(receiveTimeoutMs_) + " ms";
+    };
+    bool abandonedNow = false;
+    try {
+        runUntil(done, receiveTimeoutMs_, false, abandonedNow);
+    } catch (...) {
+        cancel();
+        throw;
+    }
+    if (!done) {
+        cancel();
+        if (abandonedNow) {
+            abandoned_ = true;
+            error = "the wait for the answer was abandoned";
+        } else {
+            error = "no answer from the server within " + std::to_string(receiveTimeoutMs_) + " ms";
+        }
         return 0;
     }
     impl_->io.restart();
@@ -167,6 +252,7 @@ int ServerConnection::receive(std::vector<uint8_t>& buffer) {
     if (!connected_) return -1;
     FrameReader& reader = impl_->reader;
     std::vector<uint8_t> packet;
+    WaitOver over(*this, false);
     // Command 1 is only ever a request: a packet carrying it is a late answer
     // to a keep-alive, never the awaited answer, and is skipped. A stream of
     // nothing else is malformed.

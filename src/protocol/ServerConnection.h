@@ -1,10 +1,13 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "protocol/ServerWait.h"
 
 // The one TCP connection to the management server. Strictly request and
 // answer: `send` one request, then `receive` blocks until one whole answer
@@ -49,6 +52,21 @@ public:
     int receiveTimeout() const { return receiveTimeoutMs_; }
     static constexpr int DefaultReceiveTimeoutMs = 30000;
 
+    // While the connection waits (connecting, or for the bytes of an
+    // answer), it waits in slices of `WaitSliceMs` and calls the hook between
+    // them, so that a front end keeps turning its event loop. An answer that
+    // arrives ends the slice at once. A hook that returns false abandons the
+    // wait: the connect fails, or the receive fails and the connection is
+    // closed, since an answer may still be on its way (`abandoned()`). The
+    // hook must not use the connection. Without a hook the wait is one
+    // block.
+    void setWaitHook(WaitHook hook) { waitHook_ = std::move(hook); }
+    static constexpr int WaitSliceMs = 25;
+    // The last wait was abandoned by the hook (until the next connect).
+    bool abandoned() const { return abandoned_; }
+    // A wait is in progress (the hook is being called).
+    bool waiting() const { return waitDepth_ > 0; }
+
     const std::string& lastError() const { return lastError_; }
     // Packets sent whole since the object was made (all connections).
     int64_t packetsSent() const { return packetsSent_; }
@@ -59,6 +77,23 @@ private:
     // Reads what has arrived, waiting up to the receive timeout for the
     // first byte; 0 with `error` set when nothing came.
     std::size_t readSome(uint8_t* into, std::size_t capacity, std::string& error);
+    // Runs the io_context until `done` holds, `timeoutMs` passed (0 or
+    // less: no limit) or the hook abandons the wait. True when done.
+    bool runUntil(const bool& done, int timeoutMs, bool connecting, bool& abandonedNow);
+    bool callHook(const ServerWait& wait);
+    // Marks the start of one wait and tells the hook its end, if it was
+    // told of the wait at all.
+    class WaitOver {
+    public:
+        WaitOver(ServerConnection& connection, bool connecting);
+        ~WaitOver();
+        WaitOver(const WaitOver&) = delete;
+        WaitOver& operator=(const WaitOver&) = delete;
+
+    private:
+        ServerConnection& connection_;
+        bool connecting_;
+    };
 
     struct Impl;
     std::unique_ptr<Impl> impl_;
@@ -66,6 +101,12 @@ private:
     int receiveTimeoutMs_ = DefaultReceiveTimeoutMs;
     std::string lastError_;
     int64_t packetsSent_ = 0;
+    WaitHook waitHook_;
+    bool abandoned_ = false;
+    int waitDepth_ = 0;
+    // When the current wait began and whether the hook was told of it.
+    std::chrono::steady_clock::time_point waitStart_;
+    bool hookCalled_ = false;
 };
 
 // Sends one keep-alive; the result is ignored and nothing is received.

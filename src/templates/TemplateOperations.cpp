@@ -227,10 +227,13 @@ bool addTemplate(Desk& desk, const TemplateKind& kind) {
         redrawTree(desk, kind);
         return false;
     }
-    const std::string name = form.typedName();
-    const std::string code = node->groupCode;
+    return addTemplate(desk, kind, node->groupCode, form.typedName());
+}
+
+bool addTemplate(Desk& desk, const TemplateKind& kind, const std::string& groupCode,
+                 const std::string& name) {
     return runTemplateChange(desk, kind, kind.changes.add, name, [&](std::span<uint8_t> buffer) {
-        return writeAddTemplateRequest(kind, name, code, buffer);
+        return writeAddTemplateRequest(kind, name, groupCode, buffer);
     });
 }
 
@@ -244,9 +247,13 @@ bool renameTemplate(Desk& desk, const TemplateKind& kind) {
         redrawTree(desk, kind);
         return false;
     }
-    const std::string name = form.typedName();
+    return renameTemplate(desk, kind, *node, form.typedName());
+}
+
+bool renameTemplate(Desk& desk, const TemplateKind& kind, const ChosenNode& node,
+                    const std::string& name) {
     return runTemplateChange(desk, kind, kind.changes.rename, name, [&](std::span<uint8_t> buffer) {
-        return writeRenameTemplateRequest(kind, name, node->groupCode, node->templateId, buffer);
+        return writeRenameTemplateRequest(kind, name, node.groupCode, node.templateId, buffer);
     });
 }
 
@@ -264,20 +271,26 @@ bool deleteTemplate(Desk& desk, const TemplateKind& kind) {
 bool assignTemplate(Desk& desk, const TemplateKind& kind) {
     const std::vector<SubAccount> selected = selectedSubAccounts(desk);
     if (selected.empty()) return false;
-    const std::string account = selected.front().account;
+    TemplatePickerForm form = templateChoices(desk, kind);
+    if (!desk.port().editForm(form, [](Form&) { return true; })) return false;
+    return assignTemplate(desk, kind, selected.front().account, form.chosenName());
+}
+
+TemplatePickerForm templateChoices(Desk& desk, const TemplateKind& kind) {
     // The templates offered are those of the first-level group that owns
     // the listed group.
     const std::string groupCode = desk.mainState().group.code.substr(0, 2);
-
     TemplatePickerForm form;
     form.caption = kind.assign.assignCaption;
     form.label = kind.assign.assignLabel;
     form.entries.emplace_back(TemplatePickerForm::NoTemplate);
     for (const RateTemplate& t : cachedTemplates(desk.reference(), kind))
         if (t.groupCode == groupCode) form.entries.push_back(t.name);
-    if (!desk.port().editForm(form, [](Form&) { return true; })) return false;
-    const std::string name = form.chosenName();
+    return form;
+}
 
+bool assignTemplate(Desk& desk, const TemplateKind& kind, const std::string& account,
+                    const std::string& name) {
     const std::string failure = textf("%s:%s失败！", kind.assign.assignTitle, name.c_str());
     ChangeSpec spec;
     spec.title = kind.assign.assignTitle;

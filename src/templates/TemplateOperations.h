@@ -67,12 +67,26 @@ bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const st
 // trees are drawn again from the caches, whatever the outcome.
 bool addTemplate(Desk& desk, const TemplateKind& kind);
 bool renameTemplate(Desk& desk, const TemplateKind& kind);
+// The add of `name` to the first-level group `groupCode`, and the rename of
+// the template of `node` to `name` (names as typed, cut as the dialog cuts
+// them: TemplateNameForm::typedName).
+bool addTemplate(Desk& desk, const TemplateKind& kind, const std::string& groupCode,
+                 const std::string& name);
+bool renameTemplate(Desk& desk, const TemplateKind& kind, const ChosenNode& node,
+                    const std::string& name);
 bool deleteTemplate(Desk& desk, const TemplateKind& kind);
 
 // Actions 119 / 120: loads a template of the listed group onto the chosen
 // sub-account (the first selected row of the sub-account list), or removes
 // its template ("不使用模版").
 bool assignTemplate(Desk& desk, const TemplateKind& kind);
+// What the dialog offers for the current group: "不使用模版" and the
+// templates of its first-level group.
+TemplatePickerForm templateChoices(Desk& desk, const TemplateKind& kind);
+// Loads template `name` (TemplatePickerForm::NoTemplate for none) onto the
+// sub-account `account`, then the sub-account list again.
+bool assignTemplate(Desk& desk, const TemplateKind& kind, const std::string& account,
+                    const std::string& name);
 
 // Actions 128 / 130 and "导入" of a group node: the CSV exchange.
 bool exportTemplate(Desk& desk, const TemplateKind& kind);

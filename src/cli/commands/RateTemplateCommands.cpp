@@ -197,12 +197,9 @@ public:
     }
     bool run(CliContext& context) override {
         if (!chooseGroupNode(context, kind_, group_)) return false;
-        context.port().setFormFiller<TemplateNameForm>([this](TemplateNameForm& form) {
-            TemplateNameForm* f = &form;
-            f->name = name_;
-            return true;
-        });
-        return addTemplate(context.desk(), kind_);
+        TemplateNameForm form;
+        form.name = name_;
+        return addTemplate(context.desk(), kind_, group_, form.typedName());
     }
 
 private:
@@ -219,12 +216,11 @@ public:
     }
     bool run(CliContext& context) override {
         if (!chooseTemplate(context, kind_, id_)) return false;
-        context.port().setFormFiller<TemplateNameForm>([this](TemplateNameForm& form) {
-            TemplateNameForm* f = &form;
-            f->name = name_;
-            return true;
-        });
-        return renameTemplate(context.desk(), kind_);
+        const std::optional<ChosenNode> node = templateView(context.desk(), kind_).node;
+        if (!node) return false;
+        TemplateNameForm form;
+        form.name = name_;
+        return renameTemplate(context.desk(), kind_, *node, form.typedName());
     }
 
 private:
@@ -305,24 +301,15 @@ public:
         if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
         if (!findSubAccounts(context, {account_})) return false;
         Desk& desk = context.desk();
-        const auto& rows = desk.accounts().subAccounts.records;
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].account == account_) desk.mainState().selectedRows = {static_cast<int>(i)};
-        bool offered = true;
-        context.port().setFormFiller<TemplatePickerForm>(
-            [this, &offered](TemplatePickerForm& form) {
-                TemplatePickerForm* f = &form;
-                if (template_.empty()) return true;
-                auto it = std::find(f->entries.begin() + 1, f->entries.end(), template_);
-                offered = it != f->entries.end();
-                f->choice = offered ? static_cast<int>(it - f->entries.begin()) : 0;
-                return offered;
-            });
-        if (assignTemplate(desk, kind_)) return true;
-        if (!offered)
-            context.err() << "no " << noun(kind_) << " template " << template_
-                          << " offered for group " << group_ << '\n';
-        return false;
+        TemplatePickerForm form = templateChoices(desk, kind_);
+        if (!template_.empty()) {
+            auto it = std::find(form.entries.begin() + 1, form.entries.end(), template_);
+            if (it == form.entries.end())
+                return context.refuse("no " + noun(kind_) + " template " + template_ +
+                                      " offered for group " + std::to_string(group_));
+            form.choice = static_cast<int>(it - form.entries.begin());
+        }
+        return assignTemplate(desk, kind_, account_, form.chosenName());
     }
 
 private:

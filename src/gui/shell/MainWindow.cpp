@@ -1,9 +1,12 @@
 #include "gui/shell/MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabBar>
@@ -152,6 +155,22 @@ MainWindow::~MainWindow() {
     desk_.unsubscribe(observer_);
     desk_.statusList().remove(statusListener_);
     port_.setOwner(nullptr);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!port_.waitingForServer()) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    // The answer may still come; the window stays until the wait ends.
+    event->ignore();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("提示"),
+                    QStringLiteral("正在等待服务器应答，是否停止等待？\n停止后本次会话将结束。"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() == QMessageBox::Yes) port_.stopWaiting();
 }
 
 bool MainWindow::callCore(const std::function<void()>& work) {

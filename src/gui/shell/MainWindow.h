@@ -98,6 +98,11 @@ signals:
     // The program ends (0 after "退出" or a cancelled login).
     void programEnded(int exitCode);
 
+protected:
+    // Closing the window while the desk waits for the server asks whether
+    // to stop waiting (which ends the session); otherwise it closes.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void runLogin();
     void storeLayout();

@@ -1,5 +1,6 @@
 #include "gui/shell/ProgressWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -7,6 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include "gui/widgets/CoreBusy.h"
 
 namespace korvant::gui {
 
@@ -36,9 +40,9 @@ ProgressWindow::ProgressWindow(QWidget* parent)
     connect(stop_, &QPushButton::clicked, this, &ProgressWindow::requestStop);
 }
 
-void ProgressWindow::open(const QString& text, bool stoppable) {
+void ProgressWindow::open(const QString& text, bool stoppable, bool modal) {
     label_->setText(text);
-    const Qt::WindowModality modality = stoppable ? Qt::ApplicationModal : Qt::NonModal;
+    const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
     // The modality of a shown window changes only when it is shown again.
     if (isVisible() && (windowModality() != modality || stop_->isVisible() != stoppable)) {
         const bool keepStop = stopRequested_;
@@ -65,6 +69,7 @@ void ProgressWindow::open(const QString& text, bool stoppable) {
 }
 
 void ProgressWindow::turn(bool userInput) {
+    const CoreBusyScope busy;
     ++turning_;
     // The caller blocks right after this; paint now.
     repaint();
@@ -75,7 +80,7 @@ void ProgressWindow::turn(bool userInput) {
 }
 
 void ProgressWindow::setText(const QString& text) {
-    open(text, false);
+    open(text, false, false);
     turn(false);
 }
 
@@ -86,7 +91,7 @@ bool ProgressWindow::step(const QString& text) {
         label_->setText(text);
         return true;
     }
-    open(text, true);
+    open(text, true, true);
     turn(true);
     return !stopRequested_;
 }
@@ -97,8 +102,100 @@ QString ProgressWindow::text() const {
 
 void ProgressWindow::requestStop() {
     if (!stop_->isVisible()) return;
+    if (waitShown_) {
+        waitStopRequested_ = true;
+        return;
+    }
     stopRequested_ = true;
     label_->setText(label_->text() + QStringLiteral("\n正在停止…"));
+}
+
+bool ProgressWindow::waitTurn(int elapsedMs, bool connecting, const QString& operation) {
+    if (!waitShown_ && elapsedMs < WaitShownAfterMs) {
+        // A short wait: painting and timers only; input waits for the
+        // answer.
+        turn(false);
+        return !waitStopRequested_;
+    }
+    if (!waitShown_) {
+        restoreVisible_ = isVisible();
+        restoreStoppable_ = stop_->isVisible();
+        restoreText_ = label_->text();
+        waitText_ = restoreVisible_ && !restoreText_.isEmpty() ? restoreText_
+                    : !operation.isEmpty()                     ? operation
+                    : connecting                               ? QStringLiteral("连接服务器")
+                                 : QStringLiteral("与服务器通信");
+        blockedModal_ = QApplication::activeModalWidget();
+        // A window that is modal already (a long read) stays so; else it
+        // takes input without blocking the main window's close.
+        open(waitText_, true, restoreVisible_ && restoreStoppable_);
+        waitShown_ = true;
+    }
+    const int seconds = elapsedMs / 1000;
+    label_->setText(waitText_ + QLatin1Char('\n') +
+                    (connecting ? QStringLiteral("正在连接服务器… %1 秒")
+                                : QStringLiteral("等待服务器应答… %1 秒"))
+                        .arg(seconds));
+    if (isModal()) {
+        turn(true);
+    } else {
+        qApp->installEventFilter(this);
+        turn(true);
+        qApp->removeEventFilter(this);
+    }
+    return !waitStopRequested_;
+}
+
+void ProgressWindow::endWait() {
+    waitStopRequested_ = false;
+    if (!waitShown_) return;
+    waitShown_ = false;
+    blockedModal_.clear();
+    if (!restoreVisible_) {
+        hide();
+        return;
+    }
+    open(restoreText_, restoreStoppable_, restoreStoppable_);
+}
+
+bool ProgressWindow::acceptsInput(QObject* receiver) const {
+    // The window system's windows get the input before their widgets.
+    if (auto* handle = qobject_cast<QWindow*>(receiver)) {
+        if (handle == windowHandle()) return true;
+        const QWidget* blocked = blockedModal_.data();
+        return handle->modality() != Qt::NonModal &&
+               (blocked == nullptr || handle != blocked->windowHandle());
+    }
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (widget == nullptr) return false;
+    const QWidget* window = widget->window();
+    if (window == this) return true;
+    // A question asked during the wait (closing the main window).
+    return window->isModal() && window != blockedModal_.data();
+}
+
+bool ProgressWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::Drop:
+            // Only this window and a question of the wait take input.
+            return !acceptsInput(watched);
+        default:
+            return false;
+    }
 }
 
 void ProgressWindow::keyPressEvent(QKeyEvent* event) {

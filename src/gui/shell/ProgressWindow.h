@@ -16,6 +16,13 @@ namespace korvant::gui {
 // A read the user may stop (`step`) shows a "停止" button as well; the window
 // is then modal, so that between two pages the desk repaints and takes the
 // user's stop (the button or Escape) while every other window ignores input.
+//
+// While the core waits for one answer of the server, the window turns the
+// event loop between the slices of the wait (`waitTurn`) and, once the
+// answer is long in coming, shows the wait counting with its own "停止",
+// which abandons the wait. Input then reaches only this window and the
+// questions opened during the wait; the main window can still be asked to
+// close (it asks whether to stop waiting).
 class ProgressWindow : public QFrame {
     Q_OBJECT
 public:
@@ -39,8 +46,22 @@ public:
     // change (the core is in the middle of its work then).
     bool turning() const { return turning_ > 0; }
     QPushButton* stopButton() const { return stop_; }
-    // Asks the read to stop after the current step.
+    // Asks the read to stop after the current step; during a wait that is
+    // shown, asks to stop waiting.
     void requestStop();
+
+    // A wait for the server is shown once it lasts this long.
+    static constexpr int WaitShownAfterMs = 400;
+    // One turn of the event loop while the core waits `elapsedMs` for the
+    // server (`connecting`: for the connection). Shows the wait once it is
+    // long: `operation` (or the text shown already) and "等待服务器应答… N 秒".
+    // False once the user asked to stop waiting.
+    bool waitTurn(int elapsedMs, bool connecting, const QString& operation);
+    // The wait is over: the window shows again what it showed before.
+    void endWait();
+    // Asks the wait in progress to stop (at its next turn).
+    void requestWaitStop() { waitStopRequested_ = true; }
+    bool waitShown() const { return waitShown_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,8 +69,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void open(const QString& text, bool stoppable);
+    void open(const QString& text, bool stoppable, bool modal);
     void turn(bool userInput);
+    bool acceptsInput(QObject* receiver) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QLabel* label_;
     QPushButton* stop_;
@@ -57,6 +80,15 @@ private:
     QElapsedTimer lastTurn_;
     bool stopRequested_ = false;
     int turning_ = 0;
+    // The wait shown, and what the window showed before it.
+    bool waitShown_ = false;
+    bool waitStopRequested_ = false;
+    QString waitText_;
+    bool restoreVisible_ = false;
+    bool restoreStoppable_ = false;
+    QString restoreText_;
+    // The modal dialog that was open when the wait began (it waits too).
+    QPointer<QWidget> blockedModal_;
 };
 
 }  // namespace korvant::gui

@@ -11,6 +11,7 @@
 
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/ProgressWindow.h"
+#include "gui/widgets/CoreBusy.h"
 
 namespace korvant::gui {
 namespace {
@@ -119,6 +120,36 @@ void QtPort::showProgress(const std::string& text) {
 
 bool QtPort::progressStep(const std::string& text, int, int) {
     return !progress_ || progress_->step(qs(text));
+}
+
+bool QtPort::coreBusy() const {
+    return gui::coreBusy();
+}
+
+bool QtPort::waitForServer(const ServerWait& wait, const std::string& operation) {
+    if (!progress_) return true;
+    if (wait.over) {
+        waiting_ = false;
+        progress_->endWait();
+        return true;
+    }
+    waiting_ = true;
+    // Nothing may start work of the core until the answer is in, the
+    // message below included.
+    const CoreBusyScope busy;
+    if (progress_->waitTurn(wait.elapsedMs, wait.connecting, qs(operation))) return true;
+    // An answer may still be on its way: the connection can no longer pair
+    // requests with answers.
+    if (!wait.connecting)
+        showMessage(
+            {"已停止等待服务器应答。\n服务器的应答可能仍在途中，连接已不可再用，"
+             "本次会话将结束。",
+             "提示", MessageIcon::Warning});
+    return false;
+}
+
+void QtPort::stopWaiting() {
+    if (progress_ && waiting_) progress_->requestWaitStop();
 }
 
 void QtPort::hideProgress() {

@@ -37,10 +37,17 @@ public:
     void showProgress(const std::string& text) override;
     void hideProgress() override;
     bool progressStep(const std::string& text, int done, int total) override;
-    // True while the event loop runs from inside the progress window: the
-    // core is in the middle of its work, so timers must not start other
-    // work of the core then.
-    bool coreBusy() const { return progress_ && progress_->turning(); }
+    // True while the event loop runs from inside the core's work (between
+    // the pages of a long read, while it waits for the server): timers must
+    // not start other work of the core then.
+    bool coreBusy() const;
+    // Turns the event loop while the core waits for the server; shows the
+    // wait in the progress window once an answer is long in coming.
+    bool waitForServer(const ServerWait& wait, const std::string& operation) override;
+    // A wait for the server is in progress (an answer or the connection).
+    bool waitingForServer() const { return waiting_; }
+    // Asks the wait in progress to stop (closing the main window).
+    void stopWaiting();
     std::optional<std::string> chooseSaveFile(const std::string& caption,
                                               const std::string& suggestedName,
                                               const std::vector<FileFilter>& filters) override;
@@ -57,6 +64,7 @@ private:
     const DialogRegistry& dialogs_;
     QPointer<QWidget> owner_;
     QPointer<ProgressWindow> progress_;
+    bool waiting_ = false;
 };
 
 }  // namespace korvant::gui

@@ -17,7 +17,8 @@ public:
 
 protected:
     // Runs a call into the core; false when it ended the program (the
-    // dialog is then closed, and nothing more is called).
+    // dialog is then closed, and nothing more is called). While the core is
+    // busy with other work (`coreBusy`) nothing runs and the result is true.
     bool call(const std::function<void()>& work);
     // Runs the dialog modally; passes on a failure caught by `call`.
     int execPassingFailure();

@@ -30,6 +30,7 @@ CommandList allCommands() {
     commands.push_back(std::make_unique<ParamsSetCommand>());
     commands.push_back(std::make_unique<LogCommand>());
     addStatementCommands(commands);
+    addTradingReportCommands(commands);
     return commands;
 }
 

@@ -23,5 +23,7 @@ void addDepositCommands(CommandList& commands);        // deposit sub|main|link
 void addDepositRecordsCommand(CommandList& commands);  // deposits
 void addRiskCommands(CommandList& commands);           // risk kinds|list|add|modify|…
 void addStatementCommands(CommandList& commands);      // statement [batch]
+void addTradingReportCommands(
+    CommandList& commands);  // report trades|orders|positions, position modify
 
 }  // namespace korvant::cli

@@ -12,6 +12,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
@@ -26,6 +27,7 @@
 #include "gui/accounts/DepositRecordsTab.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/StatementTab.h"
+#include "gui/reports/TradingReportTabs.h"
 #include "gui/risk/WarehouseView.h"
 #include "gui/shell/AccountListController.h"
 #include "gui/shell/ActionHooks.h"
@@ -42,6 +44,7 @@
 #include "gui/templates/TemplateViews.h"
 #include "gui/widgets/NodeTreeModel.h"
 #include "local/ShippedFiles.h"
+#include "reports/trading/TradingPages.h"
 
 namespace korvant::gui {
 namespace {
@@ -110,6 +113,12 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     statementPage(desk_).selectReportNode = [this](const std::string& text) {
         selectReportNode(QString::fromStdString(text));
     };
+    installTradingReportTabs(desk_, *content_, run);
+    for (ReportQueryPage* page : std::initializer_list<ReportQueryPage*>{
+             &tradesPage(desk_), &ordersPage(desk_), &positionsPage(desk_)})
+        page->selectReportNode = [this](const std::string& text) {
+            selectReportNode(QString::fromStdString(text));
+        };
     installTemplateViews(*this);
     installRiskView(*this);
     installOperationLogView(desk_, *content_, run);

@@ -51,7 +51,8 @@ bool splitCores(cpu_set_t& simCores) {
 
 }  // namespace
 
-SimLauncher::SimLauncher(const std::string& dataSet) {
+SimLauncher::SimLauncher(const std::string& dataSet, int scale) {
+    const std::string scaleText = std::to_string(scale);
     int fds[2];
     if (pipe(fds) != 0) return;
     std::string path = simPath();
@@ -63,8 +64,12 @@ SimLauncher::SimLauncher(const std::string& dataSet) {
         dup2(fds[1], STDOUT_FILENO);
         close(fds[0]);
         close(fds[1]);
-        execl(path.c_str(), path.c_str(), "--port", "0", "--data", dataSet.c_str(),
-              static_cast<char*>(nullptr));
+        if (scale > 1)
+            execl(path.c_str(), path.c_str(), "--port", "0", "--data", dataSet.c_str(), "--scale",
+                  scaleText.c_str(), static_cast<char*>(nullptr));
+        else
+            execl(path.c_str(), path.c_str(), "--port", "0", "--data", dataSet.c_str(),
+                  static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);

@@ -10,7 +10,8 @@ namespace korvant::bench {
 
 class SimLauncher {
 public:
-    explicit SimLauncher(const std::string& dataSet);
+    // `scale` > 1 passes --scale (the large set's customers per desk, times it).
+    explicit SimLauncher(const std::string& dataSet, int scale = 1);
     ~SimLauncher();
     SimLauncher(const SimLauncher&) = delete;
     SimLauncher& operator=(const SimLauncher&) = delete;

@@ -4,12 +4,12 @@
 
 namespace korvant::sim {
 
-bool buildDataSet(const std::string& name, uint32_t seed, SimState& state) {
+bool buildDataSet(const std::string& name, uint32_t seed, SimState& state, int scale) {
     state = SimState();
     if (name == "demo")
         buildDemo(seed, state);
     else if (name == "large")
-        buildLarge(seed, state);
+        buildLarge(seed, state, scale);
     else if (name == "empty")
         buildEmpty(state);
     else

@@ -11,10 +11,17 @@
 namespace korvant::sim {
 
 // Fills `state` with the named data set; false for an unknown name.
-bool buildDataSet(const std::string& name, uint32_t seed, SimState& state);
+// `scale` multiplies the customers of each desk of the large set.
+bool buildDataSet(const std::string& name, uint32_t seed, SimState& state, int scale = 1);
 
 void buildDemo(uint32_t seed, SimState& state);
-void buildLarge(uint32_t seed, SimState& state);
+void buildLarge(uint32_t seed, SimState& state, int scale = 1);
+
+// The trading of the large set: every sub-account of the whole tree (group
+// 1) has at least LargeSetTrades trades over LargeSetMonth's range.
+inline constexpr int32_t LargeSetMonthFrom = 20261101;
+inline constexpr int32_t LargeSetMonthTo = 20261130;
+inline constexpr int64_t LargeSetTrades = 1000000;
 void buildEmpty(SimState& state);
 
 }  // namespace korvant::sim

@@ -1,5 +1,7 @@
 #include "DataCatalogue.h"
 #include "DataSets.h"
+#include "HandlerSupport.h"
+#include "TradingData.h"
 
 #include <algorithm>
 #include <set>
@@ -174,6 +176,13 @@ void buildDemo(uint32_t seed, SimState& s) {
     loadRiskRules(s);
     balanceFunds(s, random);
     addDepositHistory(s, random, 24);
+    // A few orders a customer and day over the last six weeks.
+    s.trading.seed = seed;
+    s.trading.lastDay = today();
+    s.trading.firstDay = s.trading.lastDay;
+    for (int i = 0; i < 42; ++i) s.trading.firstDay = previousDay(s.trading.firstDay);
+    s.trading.activePercent = 80;
+    s.trading.maxOrders = 4;
 }
 
 }  // namespace korvant::sim

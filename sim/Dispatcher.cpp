@@ -37,6 +37,14 @@ bool readsOnly(uint8_t command) {
         case cmd::AssignedRules:
         case cmd::Statement:
         case cmd::StatementList:
+        case cmd::FundsReport:
+        case cmd::FundsExport:
+        case cmd::NetValueReport:
+        case cmd::OrderReport:
+        case cmd::OrderExport:
+        case cmd::TradeReport:
+        case cmd::TradeExport:
+        case cmd::PositionReport:
             return true;
         default:
             return false;
@@ -98,6 +106,8 @@ Dispatcher makeDispatcher() {
     addTradingParameterHandlers(d);
     addOperationLogHandlers(d);
     addStatementHandlers(d);
+    addFundsReportHandlers(d);
+    addTradingReportHandlers(d);
     return d;
 }
 

@@ -20,5 +20,7 @@ void addSettlementHandlers(Dispatcher& d);
 void addTradingParameterHandlers(Dispatcher& d);
 void addOperationLogHandlers(Dispatcher& d);
 void addStatementHandlers(Dispatcher& d);
+void addFundsReportHandlers(Dispatcher& d);
+void addTradingReportHandlers(Dispatcher& d);
 
 }  // namespace korvant::sim

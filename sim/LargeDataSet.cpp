@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "DataCatalogue.h"
@@ -5,7 +6,9 @@
 
 // The benchmark data set: 50 departments of 10 desks, 100 customers per
 // desk, 50 main accounts per department, 1 000 administrators, 3 000
-// varieties, 500 templates of each kind and 2 000 risk rules.
+// varieties, 500 templates of each kind and 2 000 risk rules; `scale` times
+// the customers per desk (numbered d*1000000 + k*10000 + c then). Customers
+// trade from 2020 to 2027 on about half of the weekdays.
 namespace korvant::sim {
 namespace {
 
@@ -28,7 +31,12 @@ std::string twoDigits(int n) {
 
 }  // namespace
 
-void buildLarge(uint32_t seed, SimState& s) {
+void buildLarge(uint32_t seed, SimState& s, int scale) {
+    scale = std::clamp(scale, 1, 64);
+    const int customersPerDesk = CustomersPerDesk * scale;
+    // Numbers of the form d*100000 + k*1000 + c leave room for 999 customers a desk.
+    const int32_t departmentStep = scale == 1 ? 100000 : 1000000;
+    const int32_t deskStep = scale == 1 ? 1000 : 10000;
     Random random(seed);
     static const std::vector<std::string> cities = {
         "上海", "北京", "深圳", "广州", "杭州", "南京",   "苏州", "成都", "武汉",
@@ -45,9 +53,9 @@ void buildLarge(uint32_t seed, SimState& s) {
             cities[static_cast<std::size_t>(d - 1) % cities.size()] + "投资部" + twoDigits(d),
             "",
             0,
-            DesksPerDepartment * CustomersPerDesk * 2,
-            d * 100000 + 1,
-            d * 100000 + 99999};
+            DesksPerDepartment * customersPerDesk * 2,
+            d * departmentStep + 1,
+            d * departmentStep + departmentStep - 1};
         dept.reference = dept.id;
         s.groups.push_back(dept);
         departments.push_back(dept.id);
@@ -100,7 +108,7 @@ void buildLarge(uint32_t seed, SimState& s) {
     }
 
     s.subAccounts.reserve(
-        static_cast<std::size_t>(Departments * DesksPerDepartment * CustomersPerDesk));
+        static_cast<std::size_t>(Departments * DesksPerDepartment * customersPerDesk));
     for (int d = 1; d <= Departments; ++d) {
         for (int k = 1; k <= DesksPerDepartment; ++k) {
             int32_t desk = desks[static_cast<std::size_t>((d - 1) * DesksPerDepartment + k - 1)];
@@ -112,9 +120,9 @@ void buildLarge(uint32_t seed, SimState& s) {
                 s.links.push_back({m.account, desk, 0});
                 linked.push_back(m.account);
             }
-            for (int c = 1; c <= CustomersPerDesk; ++c) {
+            for (int c = 1; c <= customersPerDesk; ++c) {
                 SubAccount a;
-                a.number = d * 100000 + k * 1000 + c;
+                a.number = d * departmentStep + k * deskStep + c;
                 a.password = std::to_string(random.between(100000, 999999));
                 a.name = chineseName(random);
                 a.groupId = desk;
@@ -131,7 +139,7 @@ void buildLarge(uint32_t seed, SimState& s) {
     }
 
     // The busiest customer: a month's statement of well over 1 MB.
-    s.busyAccounts[101001] = 500;
+    s.busyAccounts[departmentStep + deskStep + 1] = 500;
     addVarietiesUpTo(s, Varieties);
     for (int i = 1; i <= TemplatesOfEachKind; ++i) {
         std::string owner = twoDigits((i % Departments) + 1);
@@ -148,6 +156,11 @@ void buildLarge(uint32_t seed, SimState& s) {
     }
     balanceFunds(s, random);
     addDepositHistory(s, random, Deposits);
+    s.trading.seed = seed;
+    s.trading.firstDay = 20200101;
+    s.trading.lastDay = 20271231;
+    s.trading.activePercent = 50;
+    s.trading.maxOrders = 2;
 }
 
 }  // namespace korvant::sim

@@ -14,5 +14,11 @@ inline constexpr int MainAccounts = 50;     // 88-byte records
 inline constexpr int Links = 100;           // 24-byte records
 inline constexpr int SubAccounts = 50;      // 364-byte records
 inline constexpr int DepositRecords = 100;  // 116-byte records
+// The reports fill their pages.
+inline constexpr int FundsRows = 171;     // 144-byte rows
+inline constexpr int NetValueRows = 198;  // 124-byte rows
+inline constexpr int OrderRows = 54;      // 456-byte rows
+inline constexpr int TradeRows = 96;      // 256-byte rows
+inline constexpr int PositionRows = 158;  // 156-byte rows
 
 }  // namespace korvant::sim::page

@@ -216,7 +216,7 @@ SimServer::~SimServer() = default;
 
 bool SimServer::open() {
     ServerCore& s = *impl_;
-    if (!buildDataSet(s.options.data, s.options.seed, s.state)) {
+    if (!buildDataSet(s.options.data, s.options.seed, s.state, s.options.scale)) {
         std::cerr << "unknown data set: " << s.options.data << " (demo, large or empty)\n";
         return false;
     }

@@ -12,6 +12,7 @@ struct SimOptions {
     int port = 9950;
     std::string data = "demo";
     uint32_t seed = 1;
+    int scale = 1;  // customers per desk of the large set, times this
     bool verbose = false;
     int stallTimeoutMs = 30000;  // a connection stalled mid-packet is closed
     // A connection without any request (not even a keep-alive) for this long

@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -148,6 +150,29 @@ struct DepositRecord {
     std::string remark;
 };
 
+// How the accounts trade: the orders, trades and positions of a day are
+// made up from these and the account, never stored (TradingData).
+struct TradingSetup {
+    uint32_t seed = 1;
+    int32_t firstDay = 0;    // first day with trading (yyyymmdd); 0: the opening date
+    int32_t lastDay = 0;     // last day with trading; 0: no end
+    int activePercent = 80;  // share of the trading days on which an account opens orders
+    int maxOrders = 4;       // orders opened on such a day: 1 to maxOrders
+};
+
+// A correction of one position (its volume, its speculation/hedge code),
+// shown from `fromDay` on.
+struct PositionChange {
+    int32_t fromDay = 0;
+    int32_t volume = -1;  // -1: unchanged
+    uint8_t hedge = 0;    // 0: unchanged
+};
+
+// Sub-account, open date, trade number.
+using PositionKey = std::tuple<int32_t, int32_t, std::string>;
+
+struct ReportCache;
+
 class SimState {
 public:
     std::vector<Group> groups;
@@ -174,6 +199,8 @@ public:
     // Trades a day of the accounts that trade more than the rest (account
     // number -> trades), for statements of realistic length.
     std::map<int32_t, int> busyAccounts;
+    TradingSetup trading;
+    std::map<PositionKey, PositionChange> positionChanges;
 
     Group* findGroup(int32_t id);
     Group* findGroupByCode(const std::string& code);
@@ -206,6 +233,9 @@ public:
     // Statements composed since the data last changed, by request (GBK);
     // dropped with the indexes.
     std::map<std::string, std::string>& statementCache() const { return indexes_.statements; }
+    // Reports made up since the data last changed (ReportCache.h); dropped
+    // with the indexes.
+    std::shared_ptr<ReportCache>& reportCache() const { return indexes_.reports; }
 
 private:
     const Group* group(int32_t id) const;
@@ -229,6 +259,7 @@ private:
         std::unordered_map<int32_t, std::vector<int32_t>> childGroups;
         std::vector<uint32_t> depositsByDate;
         std::map<std::string, std::string> statements;
+        std::shared_ptr<ReportCache> reports;
     };
     mutable Indexes indexes_;
 };

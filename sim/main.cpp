@@ -8,16 +8,22 @@ namespace {
 
 void usage(std::ostream& out) {
     out << "usage: korvant-sim [--host ADDR] [--port N] [--data demo|large|empty] [--seed N] "
-           "[--idle-timeout SECONDS] [--verbose] [--version]\n"
+           "[--scale N] [--idle-timeout SECONDS] [--verbose] [--version]\n"
            "  --host ADDR   address to listen on (default 127.0.0.1)\n"
            "  --port N      port to listen on (default 9950; 0 picks a free port)\n"
            "  --data NAME   data set: demo (default), large (benchmarks) or empty\n"
            "  --seed N      seed of the generated data (default 1)\n"
+           "  --scale N     large set only: N times the customers of each desk (1 to 64,\n"
+           "                default 1; 50 000 sub-accounts at 1)\n"
            "  --idle-timeout SECONDS\n"
            "                close a connection without any request for this long (default "
            "150)\n"
            "  --verbose     one line per request on stderr\n"
            "  --version     print the version and exit\n"
+           "Reports: every customer has orders, trades, positions and funds on weekdays\n"
+           "(demo: the last six weeks; large: 2020 to 2027). The large set at scale 1 holds\n"
+           "over 1 000 000 trades from 20261101 to 20261130 for the whole tree (group\n"
+           "id 1, the root of the report tree).\n"
            "The first line on stdout is \"listening on ADDR:PORT\". SIGINT or SIGTERM stops "
            "the server.\n";
 }
@@ -68,6 +74,13 @@ int main(int argc, char** argv) {
                 return 2;
             }
             options.seed = static_cast<uint32_t>(seed);
+        } else if (arg == "--scale") {
+            long scale = number(value(), 1, 64);
+            if (scale < 0) {
+                std::cerr << "korvant-sim: --scale takes a number from 1 to 64\n";
+                return 2;
+            }
+            options.scale = static_cast<int>(scale);
         } else if (arg == "--idle-timeout") {
             long seconds = number(value(), 1, 86400);
             if (seconds < 0) {

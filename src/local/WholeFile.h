@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "local/StreamedFile.h"
+
 // Files the desk writes are written completely or not at all. Where the
 // file system allows, the bytes go to an unnamed file in the target's
 // folder, which gets its name only when it is complete: even a killed
@@ -18,9 +20,5 @@ namespace korvant {
 // when `error` is given, stores the system's reason (fileErrorText).
 bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr,
                     int mode = -1);
-
-// For tests: false makes the writer use a named temporary file even where
-// an unnamed one is possible.
-void useUnnamedTemporaryFiles(bool use);
 
 }  // namespace korvant

@@ -38,6 +38,7 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
     if (size < 1) return PagedQueryResult::BuildFailed;
     exchange.send(request.data(), size);
     int64_t lastIndex = -1;
+    int64_t requested = 0;
     int64_t records = 0;
     int64_t bytes = 0;
     for (int asked = 1;; ++asked) {
@@ -58,9 +59,22 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
         }
 
         const ListPage listPage = parseListPage(packet.data(), decodedLength, query.recordSize);
-        const int64_t index = listPage.index;
-        const int64_t total = listPage.total;
-        if (index <= lastIndex) return PagedQueryResult::Stalled;
+        const int64_t first = listPage.total;
+        const int64_t second = listPage.index;
+        // The page just received and the one to ask for next.
+        int64_t next = 0;
+        bool wanted = false;
+        if (query.loop == PageLoop::ControlFields) {
+            wanted = first >= 0;
+            next = second;
+            if (wanted && next <= requested) return PagedQueryResult::Stalled;
+        } else {
+            if (second <= lastIndex) return PagedQueryResult::Stalled;
+            if (query.refuseAbsurdCounts && first > query.maxPages)
+                return PagedQueryResult::TooMuchData;
+            next = second + 1;
+            wanted = query.loop == PageLoop::CountAndIndex ? next < first : second < first - 1;
+        }
         if (records + listPage.count > query.maxRecords || bytes + decodedLength > query.maxBytes)
             return PagedQueryResult::TooMuchData;
         records += listPage.count;
@@ -71,14 +85,17 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
         // read here still parses the page received.
         PagedQueryResult end = PagedQueryResult::Done;
         bool more = false;
-        if (index < total - 1) {
-            if (query.pageRead && !query.pageRead(clampedInt(index + 1), clampedInt(total)))
+        if (wanted) {
+            // The funds export announces no count: pages read so far, of 0.
+            const bool counted = query.loop != PageLoop::ControlFields;
+            if (query.pageRead && !query.pageRead(counted ? clampedInt(second + 1) : asked,
+                                                  counted ? clampedInt(first) : 0))
                 end = PagedQueryResult::Stopped;
             // No page index beyond the last representable one can be asked
             // for, and no more requests than the cap.
-            else if (index + 1 > INT32_MAX || asked >= query.maxPages)
+            else if (next > INT32_MAX || asked >= query.maxPages)
                 end = PagedQueryResult::TooMuchData;
-            else if ((size = query.writeRequest(static_cast<int>(index + 1), request.data(),
+            else if ((size = query.writeRequest(static_cast<int>(next), request.data(),
                                                 PacketBufferSize)) < 1)
                 end = PagedQueryResult::BuildFailed;
             else
@@ -89,8 +106,16 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
         if (query.parsePage) query.parsePage(packet.data(), decodedLength);
         if (query.progress) query.progress(clampedInt(records));
         if (!more) return end;
-        lastIndex = index;
+        lastIndex = second;
+        requested = next;
     }
+}
+
+void useStreamingCaps(PagedQuery& query) {
+    query.maxPages = MaxQueryPages;
+    query.maxRecords = int64_t{MaxQueryPages} * PacketBufferSize;
+    query.maxBytes = int64_t{MaxQueryPages} * MaxPacketSize;
+    query.refuseAbsurdCounts = true;
 }
 
 PagedQueryResult runPagedQuery(ServerConnection& connection, const PagedQuery& query) {

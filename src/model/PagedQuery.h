@@ -56,8 +56,24 @@ inline constexpr int64_t MaxQueryBytes = int64_t{64} << 20;
 // The message of a read stopped by the caps.
 inline constexpr const char* TooMuchDataText = "  数据过多, 读取已停止!  ";
 
-// A list read page by page. The loop asks for page 0, then for the received
-// page index + 1 while that index is below the received total - 1. Every
+// How a read goes from one page to the next. Every shape asks for page 0
+// first; the answers carry two control fields (offsets 4 and 8).
+enum class PageLoop {
+    // Lists, and the net-value export: the fields are the page count and the
+    // index of the page returned; the next request is for the last index + 1
+    // while that index is below the count - 1.
+    LastIndex,
+    // The order and trade exports: count and index as above; the next
+    // request is for the index + 1 while that is below the count (the same
+    // pages, said the other way round).
+    CountAndIndex,
+    // The account-funds export: the read goes on while the first field is
+    // not negative, and the second is the index of the next request (it must
+    // lie beyond the page just asked for, else the read is Stalled).
+    ControlFields,
+};
+
+// A list read page by page, in the shape `loop` says. Every
 // answer is decoded first (inflated when it came compressed). The loop
 // stops on an answer that is not a list answer of `command`, on a page
 // index that does not advance, and at the caps (`maxPages` requests,
@@ -85,10 +101,20 @@ struct PagedQuery {
     // loop stops on it, e.g. to route a refusal so that its text is shown.
     // May be empty.
     std::function<void(std::span<const uint8_t> packet)> foreignAnswer;
+    PageLoop loop = PageLoop::LastIndex;
     int maxPages = MaxQueryPages;
     int64_t maxRecords = MaxQueryRecords;
     int64_t maxBytes = MaxQueryBytes;
+    // A page count above `maxPages` ends the read at the page that announces
+    // it (TooMuchData, the page not parsed) rather than after `maxPages`
+    // requests.
+    bool refuseAbsurdCounts = false;
 };
+
+// The caps of a read whose rows are written out page by page and not held
+// (the CSV exports): a million rows and more, bounded by the page cap alone;
+// a page count no real report reaches is refused at once.
+void useStreamingCaps(PagedQuery& query);
 
 PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query);
 PagedQueryResult runPagedQuery(ServerConnection& connection, const PagedQuery& query);

@@ -10,6 +10,7 @@
 #include "gui/accounts/PasswordDialog.h"
 #include "gui/accounts/SubAccountDialog.h"
 #include "gui/reports/ReportDialogs.h"
+#include "gui/reports/ReportExportDialog.h"
 #include "gui/risk/RuleDialogs.h"
 #include "gui/shell/AdvancedSearchDialog.h"
 #include "gui/shell/DialogRegistry.h"
@@ -26,6 +27,7 @@ void registerDialogs(DialogRegistry& registry) {
     registry.add<GroupDialog, GroupForm>();
     registry.add<DepositDialog, DepositForm>();
     registry.add<DepositExportDialog, DepositExportForm>();
+    registry.add<ReportExportDialog, ReportExportForm>();
     registry.add<SubAccountDialog, SubAccountForm>();
     registry.add<MainAccountDialog, MainAccountForm>();
     registry.add<MainAccountChangeDialog, MainAccountChangeForm>();

@@ -1,0 +1,86 @@
+#include "reports/export/ReportExport.h"
+
+#include <vector>
+
+#include "app/Desk.h"
+#include "app/DeskPagedQuery.h"
+#include "app/Exchange.h"
+#include "app/PageProgress.h"
+#include "local/StreamedFile.h"
+#include "model/ListAnswer.h"
+#include "protocol/Gbk.h"
+
+namespace korvant {
+
+std::string exportProgressText(const std::string& title, int pages, int64_t rows) {
+    return textf("%s  第 %d 页, 已写 %lld 行", title.c_str(), pages, static_cast<long long>(rows));
+}
+
+ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
+                                   const ReportExport& exported) {
+    FrontEndPort& port = desk.port();
+    ReportExportResult result;
+    const auto failed = [&port, &form](const std::string& reason) {
+        port.error("文件保存失败：" + form.path + "\n" + reason);
+    };
+    StreamedFile file(form.path);
+    if (!file.append(toGbk(exported.header))) {
+        failed(file.error());
+        return result;
+    }
+
+    std::string lines;  // one page's lines (UTF-8), reused
+    std::string bytes;  // the same in GBK
+    std::vector<uint8_t> last;
+    PageProgress progress(port, exported.title);
+    PagedQuery query;
+    query.command = exported.command;
+    query.recordSize = exported.rowSize;
+    query.loop = exported.loop;
+    query.writeRequest = exported.writeRequest;
+    useStreamingCaps(query);
+    query.maxPages = exported.maxPages;
+    query.parsePage = [&](const uint8_t* packet, int length) {
+        ++result.pages;
+        const ListPage page = parseListPage(packet, length, exported.rowSize);
+        lines.clear();
+        for (int i = 0; i < page.count; ++i)
+            exported.appendLine(lines,
+                                page.records + static_cast<std::size_t>(i) * exported.rowSize);
+        bytes.clear();
+        appendGbk(bytes, lines);
+        if (file.append(bytes)) result.rows += page.count;
+        if (exported.showLast) last.assign(packet, packet + length);
+    };
+    // Each page shows the counts; a failed write stops the read before the
+    // next request.
+    query.pageRead = [&](int, int) {
+        return file.ok() &&
+               progress.step(exportProgressText(exported.title, result.pages + 1, result.rows),
+                             result.pages + 1, 0);
+    };
+    PagedQueryTexts texts;
+    texts.buildFailed = " 组包出错!!";
+    texts.progress = exported.title;
+    PagedQueryResult end = PagedQueryResult::Done;
+    const bool complete = runDeskPagedQuery(desk, std::move(query), texts, &end);
+    if (!file.ok()) {
+        failed(file.error());
+        return result;
+    }
+    if (!complete) {
+        if (end == PagedQueryResult::Stopped) port.info("导出已停止，文件未保存。");
+        return result;
+    }
+    if (!file.commit(form.mayReplace)) {
+        failed(file.error());
+        return result;
+    }
+    result.written = true;
+    if (exported.showLast && !last.empty())
+        exported.showLast(last.data(), static_cast<int>(last.size()));
+    port.info("数据保存成功，保存文件为：" + form.path);
+    return result;
+}
+
+}  // namespace korvant

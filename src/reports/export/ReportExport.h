@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "model/PagedQuery.h"
+#include "reports/export/ReportExportForm.h"
+
+// One way to export a report to a CSV file: every page the server holds for
+// the date range, read in the report's page-loop shape, each page's lines
+// written to the file as the page arrives (nothing held but the page in
+// hand), the file put in place only when it is complete.
+namespace korvant {
+
+class Desk;
+
+struct ReportExport {
+    // Names the export in the progress window ("导出账户资金").
+    std::string title;
+    uint8_t command = 0;  // of the requests and of their answers
+    int rowSize = 1;      // bytes of one row in the answers
+    PageLoop loop = PageLoop::LastIndex;
+    // Writes the request for `page`; its size, or 0 or less when it cannot
+    // be built.
+    std::function<int(int page, uint8_t* buffer, int capacity)> writeRequest;
+    // The header line with its CR LF (UTF-8).
+    std::string header;
+    // Appends the line of one row (`rowSize` bytes from the wire) with its
+    // CR LF (UTF-8); text cells through appendCsvCell.
+    std::function<void(std::string& out, const uint8_t* row)> appendLine;
+    // After a complete export: the last answer received, for the page's list
+    // (it shows the rows of the export's last page). May be empty.
+    std::function<void(const uint8_t* packet, int length)> showLast;
+    // For tests: fewer pages than any real export.
+    int maxPages = MaxQueryPages;
+};
+
+// How an export went, for the command line's summary and for tests.
+struct ReportExportResult {
+    bool written = false;  // the file is complete and in place
+    int pages = 0;         // pages received
+    int64_t rows = 0;      // rows written
+};
+
+// Runs `exported` into `form.path`: the temporary file is created first (a
+// file that cannot be created is reported, "文件保存失败：PATH\nREASON", and
+// nothing is fetched); then page after page with the progress window
+// ("TITLE  第 n 页, 已写 m 行") and its 停止; then the file takes its name (an
+// existing file is replaced only when `form.mayReplace`) and
+// "数据保存成功，保存文件为：" + path is shown. A read that stops early (the
+// user, a foreign answer, pages that do not advance, counts no report
+// reaches, a lost connection) or a write that fails leaves the old file
+// untouched and no temporary file behind.
+ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
+                                   const ReportExport& exported);
+
+// "TITLE  第 3 页, 已写 510 行"
+std::string exportProgressText(const std::string& title, int pages, int64_t rows);
+
+}  // namespace korvant

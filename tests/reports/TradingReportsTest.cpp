@@ -3,12 +3,17 @@
 // change run (0xFF / -1, stop at the first refusal, permission, re-query).
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/Permissions.h"
 #include "reports/ReportDeskFixture.h"
 #include "reports/trading/PositionChange.h"
 #include "reports/trading/TradingCodes.h"
+#include "reports/trading/TradingExports.h"
 #include "reports/trading/TradingPages.h"
 
 namespace korvant::test {
@@ -105,6 +110,53 @@ TEST(TradingPagesTest, QueryLayoutAndAnswersNeverReadPast) {
     EXPECT_FALSE(page.showPage(f.desk, 1));
     EXPECT_EQ(page.rowCount(), 1);
     EXPECT_TRUE(f.port.hasMessage("  错误的数据包, 无法解析 !  "));
+}
+
+TEST(TradingExportTest, ThreeOrderPagesStreamedIntoTheFile) {
+    ReportDeskFixture f;
+    OrdersPage& page = ordersPage(f.desk);
+    page.account = "100101";
+    page.takeTypedAccount(false);
+    f.answer = [](const Bytes& request) {
+        const int index = ReportDeskFixture::i32At(request, 48);
+        return ReportDeskFixture::listAnswer(
+            OrderExportCommand, {orderBytes('7', '3', "甲,", "乙"), orderBytes('1', '0', "", "")},
+            3, index);
+    };
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("korvant-orders-" + std::to_string(::getpid()) + ".csv");
+    ReportExportForm form;
+    form.startDate = 20261201;
+    form.endDate = 20261208;
+    form.path = file.string();
+    const ReportExportResult result = exportOrders(f.desk, page, form);
+    EXPECT_TRUE(result.written);
+    EXPECT_EQ(result.rows, 6);
+    std::vector<int> pages;
+    for (const Bytes& r : f.server.requests()) {
+        ASSERT_EQ(r.size(), 52u);
+        EXPECT_EQ(ReportDeskFixture::i32At(r, 4), 20261201);
+        EXPECT_EQ(ReportDeskFixture::i32At(r, 8), 20261208);
+        EXPECT_EQ(ReportDeskFixture::textAt(r, 12, 32), "100101");
+        EXPECT_EQ(ReportDeskFixture::i32At(r, 44), -1);
+        pages.push_back(ReportDeskFixture::i32At(r, 48));
+    }
+    EXPECT_EQ(pages, (std::vector<int>{0, 1, 2}));
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    std::filesystem::remove(file);
+    const std::string text = fromGbk(bytes.str());
+    EXPECT_EQ(text.rfind("子账号,交易日,委托号,请求号,交易所,合约,买卖,开平,投保,价格类型,委托价,"
+                         "委托量,成交量,状态,实际日期,委托时间,撤单时间,主账号,系统号,网络地址,"
+                         "产品信息,备注\r\n",
+                         0),
+              0u);
+    // The status '7' is empty; the remark's comma is quoted.
+    EXPECT_NE(text.find("\r\n100101,0,0,0,,,卖,平今,保值,限价,3456.500,0,0,,0,,,,,,,\"甲,乙\"\r\n"),
+              std::string::npos);
+    // The list shows the export's last page.
+    EXPECT_EQ(page.pageLabel(), "当前第3/3页");
 }
 
 Bytes positionBytes(const std::string& tradeNumber, uint8_t direction, uint8_t hedge) {

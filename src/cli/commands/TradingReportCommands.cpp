@@ -10,6 +10,7 @@
 #include "cli/commands/ReportTargetOptions.h"
 #include "reports/trading/PositionChange.h"
 #include "reports/trading/TradingCodes.h"
+#include "reports/trading/TradingExports.h"
 #include "reports/trading/TradingPages.h"
 
 // `report trades|orders|positions`: one page of a report of one trading day
@@ -20,25 +21,55 @@ namespace {
 template <class Page>
 class TradingReportCommand : public Command {
 public:
-    TradingReportCommand(std::string word, std::string caption, Page& (*page)(Desk&))
-        : word_(std::move(word)), caption_(std::move(caption)), page_(page) {}
+    using Export = ReportExportResult (*)(Desk&, Page&, const ReportExportForm&);
+    TradingReportCommand(std::string word, std::string caption, Page& (*page)(Desk&),
+                         Export exportPages = nullptr)
+        : word_(std::move(word)), caption_(std::move(caption)), page_(page), export_(exportPages) {}
 
     std::string name() const override { return "report " + word_; }
     std::string help() const override {
-        return "print one page of \"" + caption_ + "\" of a trading day as TSV";
+        return "print one page of \"" + caption_ + "\" of a trading day as TSV" +
+               (export_ != nullptr ? ", or export every page of a date range as CSV" : "");
     }
     void addOptions(CLI::App& app) override {
-        app.add_option("--date", day_, "trading day YYYYMMDD (\"日期:\")")->required();
+        date_ = app.add_option("--date", day_, "trading day YYYYMMDD (\"日期:\")");
         target_.add(app);
         app.add_option("--page", pageNumber_, "page number, from 1 (default 1)")
             ->check(CLI::PositiveNumber);
+        if (export_ == nullptr) {
+            date_->required();
+            return;
+        }
+        app.add_option("--export", path_,
+                       "write every page of --from..--to as CSV to this file (\"导出\"; GBK, "
+                       "CR LF; an existing file is replaced once the new one is complete)");
+        app.add_option("--from", form_.startDate, "first day YYYYMMDD of --export (\"从\")");
+        app.add_option("--to", form_.endDate, "last day YYYYMMDD of --export (\"到\")");
     }
-    bool checkUsage(CliContext& context) override { return target_.check(context); }
+    bool checkUsage(CliContext& context) override {
+        if (!target_.check(context)) return false;
+        if (export_ == nullptr) return true;
+        const bool exporting = !path_.empty();
+        if (exporting != (form_.startDate != 0 && form_.endDate != 0) ||
+            exporting == (date_->count() > 0)) {
+            context.err() << "give either --date D or --export FILE --from D --to D\n";
+            return false;
+        }
+        return true;
+    }
     bool run(CliContext& context) override {
         Desk& desk = context.desk();
         Page& page = page_(desk);
         page.day = day_;
         target_.applyTo(desk, page);
+        if (!path_.empty()) {
+            form_.path = path_;
+            form_.mayReplace = true;
+            if (!validateReportExportForm(desk.port(), form_)) return false;
+            const ReportExportResult result = export_(desk, page, form_);
+            context.err() << "pages\t" << result.pages << "\nrows\t" << result.rows << '\n';
+            return result.written;
+        }
         if (!page.showPage(desk, pageNumber_ - 1)) return false;
         printPage(context, page);
         return true;
@@ -48,9 +79,13 @@ private:
     std::string word_;
     std::string caption_;
     Page& (*page_)(Desk&);
+    Export export_;
+    CLI::Option* date_ = nullptr;
     int day_ = 0;
     int pageNumber_ = 1;
     ReportTargetOptions target_;
+    std::string path_;
+    ReportExportForm form_;
 };
 
 class PositionModifyCommand : public Command {
@@ -117,10 +152,10 @@ private:
 }  // namespace
 
 void addTradingReportCommands(CommandList& commands) {
-    commands.push_back(
-        std::make_unique<TradingReportCommand<TradesPage>>("trades", "成交记录", &tradesPage));
-    commands.push_back(
-        std::make_unique<TradingReportCommand<OrdersPage>>("orders", "委托记录", &ordersPage));
+    commands.push_back(std::make_unique<TradingReportCommand<TradesPage>>(
+        "trades", "成交记录", &tradesPage, &exportTrades));
+    commands.push_back(std::make_unique<TradingReportCommand<OrdersPage>>(
+        "orders", "委托记录", &ordersPage, &exportOrders));
     commands.push_back(std::make_unique<TradingReportCommand<PositionsPage>>(
         "positions", "持仓记录", &positionsPage));
     commands.push_back(std::make_unique<PositionModifyCommand>());

@@ -11,6 +11,7 @@
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/ReportTable.h"
 #include "reports/trading/PositionChange.h"
+#include "reports/trading/TradingExports.h"
 #include "reports/trading/TradingPages.h"
 
 namespace korvant::gui {
@@ -38,12 +39,21 @@ PositionsTab::PositionsTab(Desk& desk, PositionsPage& page, Runner run, QWidget*
     table()->setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
+ExportingTab::ExportingTab(Desk& desk, TradingReportPage& page, Runner run, QWidget* parent,
+                           std::function<void()> exportPages)
+    : TradingReportTab(desk, page, std::move(run), parent) {
+    addButton(QStringLiteral("导出"), std::move(exportPages));
+    bar()->addStretch(1);
+}
+
 void installTradingReportTabs(Desk& desk, ContentPanel& content,
                               const ReportQueryTab::Runner& run) {
-    auto* trades = new TradingReportTab(desk, tradesPage(desk), run, &content);
+    auto* trades = new ExportingTab(desk, tradesPage(desk), run, &content,
+                                    [&desk] { exportTradesFromDesk(desk, tradesPage(desk)); });
     trades->setObjectName(QStringLiteral("trades"));
     ReportQueryTab::install(desk, content, trades, TradesPage::Tab);
-    auto* orders = new TradingReportTab(desk, ordersPage(desk), run, &content);
+    auto* orders = new ExportingTab(desk, ordersPage(desk), run, &content,
+                                    [&desk] { exportOrdersFromDesk(desk, ordersPage(desk)); });
     orders->setObjectName(QStringLiteral("orders"));
     ReportQueryTab::install(desk, content, orders, OrdersPage::Tab);
     auto* positions = new PositionsTab(desk, positionsPage(desk), run, &content);

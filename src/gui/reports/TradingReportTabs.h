@@ -32,6 +32,14 @@ private:
     QDateEdit* day_;
 };
 
+// " 成交记录 " and " 委托记录 ": "导出" writes every page of a date range.
+class ExportingTab : public TradingReportTab {
+    Q_OBJECT
+public:
+    ExportingTab(Desk& desk, TradingReportPage& page, Runner run, QWidget* parent,
+                 std::function<void()> exportPages);
+};
+
 // " 持仓记录 ": several rows may be chosen (Ctrl, Shift) for "修改".
 class PositionsTab : public TradingReportTab {
     Q_OBJECT

@@ -51,6 +51,7 @@ TEST(TradingReportTabsTest, TabsAndTheirButtons) {
 }
 
 TEST(TradingReportTabsTest, PositionDialogEnablesWhatIsTicked) {
+    guiApplication();
     PositionChangeForm form;
     gui::PositionChangeDialog dialog(form);
     auto* volume = dialog.findChild<QSpinBox*>(QStringLiteral("volume"));

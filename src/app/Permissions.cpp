@@ -72,6 +72,8 @@ GateRow gateRow(GatedOperation op) {
             return {perm::RiskControl, "没有删除风控规则的权限。  "};
         case G::Settlement:
             return {perm::Settlement, "  没有结算权限"};
+        case G::ModifyPositions:
+            return {perm::ModifyPositions, "你没有修改持仓记录的权限。"};
     }
     // An operation outside the table is never allowed.
     return {0, ""};

@@ -65,7 +65,8 @@ enum class GatedOperation {
     AddRiskRule,
     ModifyRiskRule,
     DeleteRiskRule,
-    Settlement,  // start, clear, settlement prices, trading parameters
+    Settlement,       // start, clear, settlement prices, trading parameters
+    ModifyPositions,  // "修改" on the position report
 };
 
 // The bit an operation needs and the text of its refusal.

@@ -31,6 +31,7 @@ CommandList allCommands() {
     commands.push_back(std::make_unique<LogCommand>());
     addStatementCommands(commands);
     addFundsReportCommands(commands);
+    addTradingReportCommands(commands);
     return commands;
 }
 

@@ -25,6 +25,8 @@ void addRiskCommands(CommandList& commands);           // risk kinds|list|add|mo
 void addStatementCommands(CommandList& commands);      // statement [batch]
 // The `report` group is made of the first word of its commands' names: each
 // file adds its own `report ...` commands here.
-void addFundsReportCommands(CommandList& commands);  // report funds|netvalue
+void addFundsReportCommands(CommandList& commands);    // report funds|netvalue
+void addTradingReportCommands(CommandList& commands);  // report trades|orders|positions,
+                                                       // position modify
 
 }  // namespace korvant::cli

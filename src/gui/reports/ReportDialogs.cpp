@@ -1,5 +1,6 @@
 #include "gui/reports/ReportDialogs.h"
 
+#include "gui/reports/PositionChangeDialog.h"
 #include "gui/reports/SettlementPricesDialog.h"
 #include "gui/reports/SettlementStatusDialog.h"
 #include "gui/reports/StatementBatchDialog.h"
@@ -11,6 +12,7 @@ namespace korvant::gui {
 void registerReportDialogs(DialogRegistry& registry) {
     registry.add<TradingParametersDialog, TradingParametersForm>();
     registry.add<StatementBatchDialog, StatementBatchForm>();
+    registry.add<PositionChangeDialog, PositionChangeForm>();
     registry.add<SettlementStatusForm>(
         [](SettlementStatusForm& form, const FormValidator&, QWidget* parent) {
             SettlementStatusDialog dialog(form, parent);

@@ -15,6 +15,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
@@ -31,6 +32,7 @@
 #include "gui/reports/NetValueTab.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/StatementTab.h"
+#include "gui/reports/TradingReportTabs.h"
 #include "gui/risk/WarehouseView.h"
 #include "gui/shell/AccountListController.h"
 #include "gui/shell/ActionHooks.h"
@@ -47,6 +49,7 @@
 #include "gui/templates/TemplateViews.h"
 #include "gui/widgets/NodeTreeModel.h"
 #include "local/ShippedFiles.h"
+#include "reports/trading/TradingPages.h"
 
 namespace korvant::gui {
 namespace {
@@ -107,19 +110,21 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     connectNavigation();
     connectContent();
     DepositRecordsTab::install(desk_, *content_, run);
-    // A customer number typed into the deposit records selects its node.
-    depositRecordsPage(desk_).selectReportNode = [this](const std::string& text) {
-        selectReportNode(QString::fromStdString(text));
-    };
     StatementTab::install(desk_, *content_, run);
     statementPage(desk_).selectReportNode = [this](const std::string& text) {
         selectReportNode(QString::fromStdString(text));
     };
     FundsTab::install(desk_, *content_, run);
-    fundsPage(desk_).selectReportNode = [this](const std::string& text) {
-        selectReportNode(QString::fromStdString(text));
-    };
     NetValueTab::install(desk_, *content_, run);
+    installTradingReportTabs(desk_, *content_, run);
+    // A typed account is looked up in the report tree (the net-value page's
+    // main account is not).
+    for (ReportQueryPage* page : std::initializer_list<ReportQueryPage*>{
+             &depositRecordsPage(desk_), &fundsPage(desk_), &tradesPage(desk_), &ordersPage(desk_),
+             &positionsPage(desk_)})
+        page->selectReportNode = [this](const std::string& text) {
+            selectReportNode(QString::fromStdString(text));
+        };
     installTemplateViews(*this);
     installRiskView(*this);
     installOperationLogView(desk_, *content_, run);

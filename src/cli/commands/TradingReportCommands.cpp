@@ -1,0 +1,164 @@
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/Desk.h"
+#include "cli/CliContext.h"
+#include "cli/commands/Commands.h"
+#include "cli/commands/ReportTargetOptions.h"
+#include "reports/trading/PositionChange.h"
+#include "reports/trading/TradingCodes.h"
+#include "reports/trading/TradingExports.h"
+#include "reports/trading/TradingPages.h"
+
+// `report trades|orders|positions`: one page of a report of one trading day
+// as TSV; `position modify`: "修改" on chosen rows of the position page.
+namespace korvant::cli {
+namespace {
+
+template <class Page>
+class TradingReportCommand : public Command {
+public:
+    using Export = ReportExportResult (*)(Desk&, Page&, const ReportExportForm&);
+    TradingReportCommand(std::string word, std::string caption, Page& (*page)(Desk&),
+                         Export exportPages = nullptr)
+        : word_(std::move(word)), caption_(std::move(caption)), page_(page), export_(exportPages) {}
+
+    std::string name() const override { return "report " + word_; }
+    std::string help() const override {
+        return "print one page of \"" + caption_ + "\" of a trading day as TSV" +
+               (export_ != nullptr ? ", or export every page of a date range as CSV" : "");
+    }
+    void addOptions(CLI::App& app) override {
+        date_ = app.add_option("--date", day_, "trading day YYYYMMDD (\"日期:\")");
+        target_.add(app);
+        app.add_option("--page", pageNumber_, "page number, from 1 (default 1)")
+            ->check(CLI::PositiveNumber);
+        if (export_ == nullptr) {
+            date_->required();
+            return;
+        }
+        app.add_option("--export", path_,
+                       "write every page of --from..--to as CSV to this file (\"导出\"; GBK, "
+                       "CR LF; an existing file is replaced once the new one is complete)");
+        app.add_option("--from", form_.startDate, "first day YYYYMMDD of --export (\"从\")");
+        app.add_option("--to", form_.endDate, "last day YYYYMMDD of --export (\"到\")");
+    }
+    bool checkUsage(CliContext& context) override {
+        if (!target_.check(context)) return false;
+        if (export_ == nullptr) return true;
+        const bool exporting = !path_.empty();
+        if (exporting != (form_.startDate != 0 && form_.endDate != 0) ||
+            exporting == (date_->count() > 0)) {
+            context.err() << "give either --date D or --export FILE --from D --to D\n";
+            return false;
+        }
+        return true;
+    }
+    bool run(CliContext& context) override {
+        Desk& desk = context.desk();
+        Page& page = page_(desk);
+        page.day = day_;
+        target_.applyTo(desk, page);
+        if (!path_.empty()) {
+            form_.path = path_;
+            form_.mayReplace = true;
+            if (!validateReportExportForm(desk.port(), form_)) return false;
+            const ReportExportResult result = export_(desk, page, form_);
+            context.err() << "pages\t" << result.pages << "\nrows\t" << result.rows << '\n';
+            return result.written;
+        }
+        if (!page.showPage(desk, pageNumber_ - 1)) return false;
+        printPage(context, page);
+        return true;
+    }
+
+private:
+    std::string word_;
+    std::string caption_;
+    Page& (*page_)(Desk&);
+    Export export_;
+    CLI::Option* date_ = nullptr;
+    int day_ = 0;
+    int pageNumber_ = 1;
+    ReportTargetOptions target_;
+    std::string path_;
+    ReportExportForm form_;
+};
+
+class PositionModifyCommand : public Command {
+public:
+    std::string name() const override { return "position modify"; }
+    std::string help() const override {
+        return "change the volume or the speculation/hedge type of positions of an account "
+               "(\"修改选中的持仓\"), then print the positions again";
+    }
+    void addOptions(CLI::App& app) override {
+        app.add_option("--date", day_, "trading day YYYYMMDD (\"日期:\")")->required();
+        app.add_option("--account", account_, "account number (\"客户号:\")")->required();
+        app.add_option("--row", rows_,
+                       "a row of the first page of positions, from 1 (repeatable; none: "
+                       "refused as in the desk)")
+            ->check(CLI::PositiveNumber);
+        app.add_option("--volume", volume_, "new volume (\"修改持仓数量:\")")
+            ->check(CLI::NonNegativeNumber);
+        app.add_option("--type", type_, "new type (\"修改投保类型:\"): 投机, 套利 or 保值")
+            ->check(CLI::IsMember({HedgeChoices[0], HedgeChoices[1], HedgeChoices[2]}));
+    }
+    bool checkUsage(CliContext& context) override {
+        if (volume_ < 0 && type_.empty()) {
+            context.err() << "give --volume N, --type TYPE or both\n";
+            return false;
+        }
+        return true;
+    }
+    bool run(CliContext& context) override {
+        Desk& desk = context.desk();
+        PositionsPage& page = positionsPage(desk);
+        page.day = day_;
+        page.account = account_;
+        if (!page.search(desk)) return false;
+        std::vector<int> chosen;
+        for (int row : rows_) {
+            if (row > page.rowCount()) {
+                context.err() << "[提示] no row " << row << " among the " << page.rowCount()
+                              << " positions listed\n";
+                return false;
+            }
+            chosen.push_back(row - 1);
+        }
+        PositionChangeForm form;
+        form.changeVolume = volume_ >= 0;
+        form.volume = volume_;
+        form.changeHedge = !type_.empty();
+        for (int i = 0; i < 3; ++i)
+            if (type_ == HedgeChoices[i]) form.hedgeIndex = i;
+        if (!validatePositionChangeForm(desk.port(), form)) return false;
+        const bool done = changePositions(desk, page, chosen, form);
+        if (!chosen.empty()) printPage(context, page);
+        return done;
+    }
+
+private:
+    int day_ = 0;
+    std::string account_;
+    std::vector<int> rows_;
+    int volume_ = -1;
+    std::string type_;
+};
+
+}  // namespace
+
+void addTradingReportCommands(CommandList& commands) {
+    commands.push_back(std::make_unique<TradingReportCommand<TradesPage>>(
+        "trades", "成交记录", &tradesPage, &exportTrades));
+    commands.push_back(std::make_unique<TradingReportCommand<OrdersPage>>(
+        "orders", "委托记录", &ordersPage, &exportOrders));
+    commands.push_back(std::make_unique<TradingReportCommand<PositionsPage>>(
+        "positions", "持仓记录", &positionsPage));
+    commands.push_back(std::make_unique<PositionModifyCommand>());
+}
+
+}  // namespace korvant::cli

@@ -1,0 +1,64 @@
+#include "gui/reports/TradingReportTabs.h"
+
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+#include "app/Desk.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/widgets/DateFields.h"
+#include "gui/widgets/ReportTable.h"
+#include "reports/trading/PositionChange.h"
+#include "reports/trading/TradingExports.h"
+#include "reports/trading/TradingPages.h"
+
+namespace korvant::gui {
+
+TradingReportTab::TradingReportTab(Desk& desk, TradingReportPage& page, Runner run, QWidget* parent)
+    : ReportQueryTab(desk, page, std::move(run), parent), trading_(page), day_(nullptr) {
+    bar()->addWidget(new QLabel(QStringLiteral("日期:"), this));
+    day_ = addDateField();
+    day_->setObjectName(QStringLiteral("day"));
+    addAccountField();
+    auto* search = new QPushButton(QStringLiteral("查询"), this);
+    bar()->addWidget(search);
+    connect(search, &QPushButton::clicked, this, [this] { this->search(); });
+}
+
+void TradingReportTab::readFields() {
+    trading_.day = ymdOfDate(day_->date());
+}
+
+PositionsTab::PositionsTab(Desk& desk, PositionsPage& page, Runner run, QWidget* parent)
+    : TradingReportTab(desk, page, std::move(run), parent) {
+    addButton(QStringLiteral("修改"),
+              [this, &page] { modifyPositions(desk_, page, selectedReportRows(*table())); });
+    bar()->addStretch(1);
+    table()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+ExportingTab::ExportingTab(Desk& desk, TradingReportPage& page, Runner run, QWidget* parent,
+                           std::function<void()> exportPages)
+    : TradingReportTab(desk, page, std::move(run), parent) {
+    addButton(QStringLiteral("导出"), std::move(exportPages));
+    bar()->addStretch(1);
+}
+
+void installTradingReportTabs(Desk& desk, ContentPanel& content,
+                              const ReportQueryTab::Runner& run) {
+    auto* trades = new ExportingTab(desk, tradesPage(desk), run, &content,
+                                    [&desk] { exportTradesFromDesk(desk, tradesPage(desk)); });
+    trades->setObjectName(QStringLiteral("trades"));
+    ReportQueryTab::install(desk, content, trades, TradesPage::Tab);
+    auto* orders = new ExportingTab(desk, ordersPage(desk), run, &content,
+                                    [&desk] { exportOrdersFromDesk(desk, ordersPage(desk)); });
+    orders->setObjectName(QStringLiteral("orders"));
+    ReportQueryTab::install(desk, content, orders, OrdersPage::Tab);
+    auto* positions = new PositionsTab(desk, positionsPage(desk), run, &content);
+    positions->setObjectName(QStringLiteral("positions"));
+    ReportQueryTab::install(desk, content, positions, PositionsPage::Tab);
+}
+
+}  // namespace korvant::gui

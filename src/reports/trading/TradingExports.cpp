@@ -1,0 +1,96 @@
+#include "reports/trading/TradingExports.h"
+
+#include "app/Desk.h"
+#include "local/CsvText.h"
+#include "reports/trading/TradingPages.h"
+
+namespace korvant {
+
+namespace {
+
+std::string headerOf(const char* const* captions, std::size_t count) {
+    std::string header;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) header += ',';
+        header += captions[i];
+    }
+    return header + "\r\n";
+}
+
+void appendCells(std::string& out, const std::vector<std::string>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) out += ',';
+        appendCsvCell(out, cells[i]);
+    }
+    out += "\r\n";
+}
+
+template <class Row, class Page>
+ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form, const char* title,
+                           uint8_t command, const char* const* captions, std::size_t count,
+                           std::vector<std::string> (*cells)(const Row&)) {
+    TradingExportQuery query;
+    query.startDay = form.startDate;
+    query.endDay = form.endDate;
+    query.targetText = page.target.text;
+    query.targetId = page.target.id;
+    ReportExport exported;
+    exported.title = title;
+    exported.command = command;
+    exported.rowSize = Row::WireSize;
+    exported.loop = PageLoop::CountAndIndex;
+    exported.writeRequest = [query, command](int index, uint8_t* buffer, int capacity) {
+        TradingExportQuery next = query;
+        next.page = index;
+        return writeTradingExport(command, next, buffer, capacity);
+    };
+    exported.header = headerOf(captions, count);
+    exported.appendLine = [cells](std::string& out, const uint8_t* row) {
+        appendCells(out, cells(Row::fromWire(row)));
+    };
+    exported.showLast = [&desk, &page](const uint8_t* packet, int length) {
+        page.showAnswer(desk, packet, length);
+    };
+    return exported;
+}
+
+template <class Page>
+bool exportFromDesk(Desk& desk, Page& page,
+                    ReportExportResult (*run)(Desk&, Page&, const ReportExportForm&)) {
+    page.takeTypedAccount();
+    ReportExportForm form;
+    form.startDate = page.day;
+    form.endDate = page.day;
+    if (!editReportExportForm(desk.port(), form)) return false;
+    return run(desk, page, form).written;
+}
+
+}  // namespace
+
+ReportExport orderExport(Desk& desk, OrdersPage& page, const ReportExportForm& form) {
+    return tradingExport<OrderRow>(desk, page, form, "导出委托记录", OrderExportCommand,
+                                   orderCaptions().data(), orderCaptions().size(), &orderCells);
+}
+
+ReportExport tradeExport(Desk& desk, TradesPage& page, const ReportExportForm& form) {
+    return tradingExport<TradeRow>(desk, page, form, "导出成交记录", TradeExportCommand,
+                                   tradeCaptions().data(), tradeCaptions().size(), &tradeCells);
+}
+
+ReportExportResult exportOrders(Desk& desk, OrdersPage& page, const ReportExportForm& form) {
+    return runReportExport(desk, form, orderExport(desk, page, form));
+}
+
+ReportExportResult exportTrades(Desk& desk, TradesPage& page, const ReportExportForm& form) {
+    return runReportExport(desk, form, tradeExport(desk, page, form));
+}
+
+bool exportOrdersFromDesk(Desk& desk, OrdersPage& page) {
+    return exportFromDesk(desk, page, &exportOrders);
+}
+
+bool exportTradesFromDesk(Desk& desk, TradesPage& page) {
+    return exportFromDesk(desk, page, &exportTrades);
+}
+
+}  // namespace korvant

@@ -1,0 +1,136 @@
+#include "reports/trading/TradingPages.h"
+
+#include "app/Desk.h"
+#include "app/ViewPaging.h"
+#include "reports/trading/TradingCodes.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+
+namespace {
+
+// Records of one answer, decoded field by field; never more than the
+// answer holds.
+template <class Row>
+void replaceRows(RecordArray<Row>& rows, const ListPage& page) {
+    rows.clear();
+    rows.reserve(static_cast<std::size_t>(page.count));
+    for (int i = 0; i < page.count; ++i)
+        rows.push_back(Row::fromWire(page.records + static_cast<std::size_t>(i) * Row::WireSize));
+}
+
+template <class Row>
+std::vector<std::string> cellsOf(const RecordArray<Row>& rows, int row,
+                                 std::vector<std::string> (*cells)(const Row&)) {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return {};
+    return cells(rows[static_cast<std::size_t>(row)]);
+}
+
+}  // namespace
+
+void TradingReportPage::showAnswer(Desk& desk, const uint8_t* packet, int length) {
+    const ListPage answer = parseListPage(packet, length, rowSize_);
+    if (answer.hasHeader) cursor_ = PageCursor{answer.total, answer.index};
+    take(answer);
+    updatePageLabel(desk);
+}
+
+TradingReportPage::TradingReportPage(uint8_t command, int rowSize, const char* const* captions,
+                                     int count)
+    : command_(command), rowSize_(rowSize) {
+    for (int i = 0; i < count; ++i) columns_.push_back({captions[i], 100});
+}
+
+TradingQuery TradingReportPage::requestOf(int32_t page) const {
+    TradingQuery query;
+    query.day = day;
+    query.targetText = target.text;
+    query.targetId = target.id;
+    query.page = page;
+    return query;
+}
+
+bool TradingReportPage::showPage(Desk& desk, int page) {
+    const TradingQuery wanted = requestOf(page);
+    ReportQuery query;
+    query.command = command_;
+    query.rowSize = rowSize_;
+    query.build = [this, &wanted](std::span<uint8_t> buffer) {
+        return writeTradingQuery(command_, wanted, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    return runReportQuery(desk, query, [this](const ListPage& answer) {
+        if (answer.hasHeader) cursor_ = PageCursor{answer.total, answer.index};
+        take(answer);
+    });
+}
+
+TradesPage::TradesPage()
+    : TradingReportPage(TradeQueryCommand, TradeRow::WireSize, tradeCaptions().data(),
+                        static_cast<int>(tradeCaptions().size())) {}
+
+std::vector<std::string> TradesPage::cells(int row) const {
+    return cellsOf(rows, row, &tradeCells);
+}
+
+std::string TradesPage::rowKey(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    const TradeRow& r = rows[static_cast<std::size_t>(row)];
+    return formatInt(r.subAccount) + "/" + r.exchange + "/" + r.tradeNumber;
+}
+
+void TradesPage::take(const ListPage& page) {
+    replaceRows(rows, page);
+}
+
+OrdersPage::OrdersPage()
+    : TradingReportPage(OrderQueryCommand, OrderRow::WireSize, orderCaptions().data(),
+                        static_cast<int>(orderCaptions().size())) {}
+
+std::vector<std::string> OrdersPage::cells(int row) const {
+    return cellsOf(rows, row, &orderCells);
+}
+
+std::string OrdersPage::rowKey(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    const OrderRow& r = rows[static_cast<std::size_t>(row)];
+    return formatInt(r.subAccount) + "/" + formatInt(r.orderNumber) + "/" + r.systemNumber;
+}
+
+void OrdersPage::take(const ListPage& page) {
+    replaceRows(rows, page);
+}
+
+PositionsPage::PositionsPage()
+    : TradingReportPage(PositionQueryCommand, PositionRow::WireSize, positionCaptions().data(),
+                        static_cast<int>(positionCaptions().size())) {}
+
+std::vector<std::string> PositionsPage::cells(int row) const {
+    return cellsOf(rows, row, &positionCells);
+}
+
+// A position is named by its account, contract and the trades that opened
+// it, so that a change re-queried keeps exactly the rows chosen before.
+std::string PositionsPage::rowKey(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    const PositionRow& r = rows[static_cast<std::size_t>(row)];
+    return formatInt(r.subAccount) + "/" + r.exchange + "/" + r.contract + "/" + r.tradeNumber +
+           "/" + r.combinationNumber + "/" + directionText(r.direction);
+}
+
+void PositionsPage::take(const ListPage& page) {
+    replaceRows(rows, page);
+}
+
+TradesPage& tradesPage(Desk& desk) {
+    return deskReportPage<TradesPage>(desk);
+}
+
+OrdersPage& ordersPage(Desk& desk) {
+    return deskReportPage<OrdersPage>(desk);
+}
+
+PositionsPage& positionsPage(Desk& desk) {
+    return deskReportPage<PositionsPage>(desk);
+}
+
+}  // namespace korvant

@@ -9,8 +9,7 @@ namespace {
 void usage(std::ostream& out) {
     out << "usage: korvant-sim [--host ADDR] [--port N] [--data demo|large|empty] [--seed N] "
            "[--scale N] [--idle-timeout SECONDS] [--latency MS] [--stall-after N] [--verbose] "
-           "[--version]
-           "
+           "[--version]\n"
            "  --host ADDR   address to listen on (default 127.0.0.1)\n"
            "  --port N      port to listen on (default 9950; 0 picks a free port)\n"
            "  --data NAME   data set: demo (default), large (benchmarks) or empty\n"

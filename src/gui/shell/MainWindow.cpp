@@ -1,12 +1,9 @@
 #include "gui/shell/MainWindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabBar>
@@ -15,7 +12,6 @@
 #include <QTreeView>
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
@@ -27,12 +23,8 @@
 #include "app/ReportTree.h"
 #include "app/SearchFilter.h"
 #include "app/ToolbarCommand.h"
-#include "gui/accounts/DepositRecordsTab.h"
-#include "gui/reports/FundsTab.h"
-#include "gui/reports/NetValueTab.h"
 #include "gui/reports/OperationLogView.h"
-#include "gui/reports/StatementTab.h"
-#include "gui/reports/TradingReportTabs.h"
+#include "gui/reports/ReportTabs.h"
 #include "gui/risk/WarehouseView.h"
 #include "gui/shell/AccountListController.h"
 #include "gui/shell/ActionHooks.h"
@@ -49,19 +41,8 @@
 #include "gui/templates/TemplateViews.h"
 #include "gui/widgets/NodeTreeModel.h"
 #include "local/ShippedFiles.h"
-#include "reports/trading/TradingPages.h"
 
 namespace korvant::gui {
-namespace {
-
-ToolbarCommand toolbarCommandOf(ToolbarCode code) {
-    return code == ToolbarCode::New      ? ToolbarCommand::New
-           : code == ToolbarCode::Modify ? ToolbarCommand::Modify
-                                         : ToolbarCommand::Delete;
-}
-
-}  // namespace
-
 MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     : QMainWindow(parent),
       desk_(desk),
@@ -109,22 +90,9 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
         [this] { scheduleReportTree(); });
     connectNavigation();
     connectContent();
-    DepositRecordsTab::install(desk_, *content_, run);
-    StatementTab::install(desk_, *content_, run);
-    statementPage(desk_).selectReportNode = [this](const std::string& text) {
+    installReportTabs(desk_, *content_, run, [this](const std::string& text) {
         selectReportNode(QString::fromStdString(text));
-    };
-    FundsTab::install(desk_, *content_, run);
-    NetValueTab::install(desk_, *content_, run);
-    installTradingReportTabs(desk_, *content_, run);
-    // A typed account is looked up in the report tree (the net-value page's
-    // main account is not).
-    for (ReportQueryPage* page : std::initializer_list<ReportQueryPage*>{
-             &depositRecordsPage(desk_), &fundsPage(desk_), &tradesPage(desk_), &ordersPage(desk_),
-             &positionsPage(desk_)})
-        page->selectReportNode = [this](const std::string& text) {
-            selectReportNode(QString::fromStdString(text));
-        };
+    });
     installTemplateViews(*this);
     installRiskView(*this);
     installOperationLogView(desk_, *content_, run);
@@ -163,19 +131,10 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!port_.waitingForServer()) {
-        QMainWindow::closeEvent(event);
-        return;
-    }
-    // The answer may still come; the window stays until the wait ends.
+    if (!port_.waitingForServer()) return QMainWindow::closeEvent(event);
+    // The answer may still come: the window stays until the wait ends.
     event->ignore();
-    QMessageBox box(QMessageBox::Question, QStringLiteral("提示"),
-                    QStringLiteral("正在等待服务器应答，是否停止等待？\n停止后本次会话将结束。"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
-    box.setDefaultButton(QMessageBox::No);
-    if (box.exec() == QMessageBox::Yes) port_.stopWaiting();
+    port_.askToStopWaiting(this);
 }
 
 bool MainWindow::callCore(const std::function<void()>& work) {
@@ -326,8 +285,8 @@ void MainWindow::connectContent() {
         const ToolbarCode code = entry.code;
         ActionHooks::Condition condition;
         // New, Modify and Delete are enabled while they would do anything.
-        if (code == ToolbarCode::New || code == ToolbarCode::Modify || code == ToolbarCode::Delete)
-            condition = [this, command = toolbarCommandOf(code)] {
+        if (const std::optional<ToolbarCommand> command = toolbarCommandOf(code))
+            condition = [this, command = *command] {
                 return toolbarCommandAvailable(desk_, command);
             };
         hooks_->hook(
@@ -390,7 +349,7 @@ void MainWindow::toolbarCommand(ToolbarCode code) {
         case ToolbarCode::New:
         case ToolbarCode::Modify:
         case ToolbarCode::Delete: {
-            const ToolbarCommand command = toolbarCommandOf(code);
+            const ToolbarCommand command = *toolbarCommandOf(code);
             callCore([&] { runToolbarCommand(desk_, command); });
             break;
         }

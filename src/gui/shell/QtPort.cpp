@@ -148,6 +148,16 @@ bool QtPort::waitForServer(const ServerWait& wait, const std::string& operation)
     return false;
 }
 
+void QtPort::askToStopWaiting(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("提示"),
+                    QStringLiteral("正在等待服务器应答，是否停止等待？\n停止后本次会话将结束。"),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() == QMessageBox::Yes) stopWaiting();
+}
+
 void QtPort::stopWaiting() {
     if (progress_ && waiting_) progress_->requestWaitStop();
 }

@@ -48,6 +48,9 @@ public:
     bool waitingForServer() const { return waiting_; }
     // Asks the wait in progress to stop (closing the main window).
     void stopWaiting();
+    // Closing a window during a wait: asks "是否停止等待？" over `parent`
+    // and stops waiting on Yes. The window stays until the wait has ended.
+    void askToStopWaiting(QWidget* parent);
     std::optional<std::string> chooseSaveFile(const std::string& caption,
                                               const std::string& suggestedName,
                                               const std::vector<FileFilter>& filters) override;

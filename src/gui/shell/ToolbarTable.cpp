@@ -14,4 +14,17 @@ std::span<const ToolbarButton> toolbarButtons() {
     return buttons;
 }
 
+std::optional<ToolbarCommand> toolbarCommandOf(ToolbarCode code) {
+    switch (code) {
+        case ToolbarCode::New:
+            return ToolbarCommand::New;
+        case ToolbarCode::Modify:
+            return ToolbarCommand::Modify;
+        case ToolbarCode::Delete:
+            return ToolbarCommand::Delete;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace korvant::gui

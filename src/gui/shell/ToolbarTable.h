@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <span>
+
+#include "app/ToolbarCommand.h"
 
 // The toolbar above the content panel as data: its buttons from the left,
 // each with the code it sends (the fifth user message's codes 30 to 36).
@@ -29,5 +32,8 @@ struct ToolbarButton {
 };
 
 std::span<const ToolbarButton> toolbarButtons();
+
+// The core's command of New, Modify and Delete; none for the other buttons.
+std::optional<ToolbarCommand> toolbarCommandOf(ToolbarCode code);
 
 }  // namespace korvant::gui

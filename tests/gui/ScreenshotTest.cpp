@@ -1,7 +1,7 @@
 // Pictures of the desk with the demo data, for the README and the manual.
 // Runs only when KORVANT_SCREENSHOT_DIR names the folder to write login.png,
 // main-window.png, fee-rates.png, progress.png, subaccount-dialog.png,
-// trading-parameters.png and operation-log.png into.
+// trading-parameters.png, operation-log.png, funds.png and trades.png into.
 #include <QAction>
 #include <QDate>
 #include <QDateEdit>
@@ -26,6 +26,7 @@
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/ProgressWindow.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "gui/widgets/ReportQueryTab.h"
 
 namespace korvant::test {
 namespace {
@@ -162,6 +163,35 @@ TEST(Screenshots, DialogsAndLogView) {
     view->search();
     waitUntil([] { return false; }, 200);
     EXPECT_TRUE(t.window->grab().save(QDir(folder).filePath(QStringLiteral("operation-log.png"))));
+}
+
+// The account funds and the trades of a department on the last weekday:
+// funds.png and trades.png.
+TEST(Screenshots, FundsAndTradesPages) {
+    QString folder = qEnvironmentVariable("KORVANT_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "KORVANT_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->resize(1280, 800);
+    t.window->viewAction(ViewKind::Reports)->trigger();
+    gui::NodeTreeModel* tree = t.window->navigation()->reportModel();
+    ASSERT_TRUE(waitUntil([&] { return tree->findText(QStringLiteral("华东投资部")).isValid(); }));
+    QDate day = QDate::currentDate().addDays(-1);
+    while (day.dayOfWeek() > 5) day = day.addDays(-1);
+    for (const auto& [tab, name] : {std::pair{1, "funds.png"}, std::pair{3, "trades.png"}}) {
+        t.window->content()->viewStrip(ViewKind::Reports)->setCurrentIndex(tab);
+        auto* page =
+            qobject_cast<gui::ReportQueryTab*>(t.window->content()->viewPage(ViewKind::Reports));
+        ASSERT_NE(page, nullptr);
+        page->findChild<QDateEdit*>()->setDate(day);
+        t.window->navigation()->reportTree()->setCurrentIndex(QModelIndex());
+        t.window->navigation()->reportTree()->setCurrentIndex(
+            tree->findText(QStringLiteral("华东投资部")));
+        waitUntil([] { return false; }, 300);
+        EXPECT_GT(page->table()->model()->rowCount(), 0) << name;
+        EXPECT_TRUE(t.window->grab().save(QDir(folder).filePath(QLatin1String(name))));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "gui/shell/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QMenu>

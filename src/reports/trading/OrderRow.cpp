@@ -73,28 +73,10 @@ const std::array<const char*, 22>& orderCaptions() {
 }
 
 std::vector<std::string> orderCells(const OrderRow& row) {
-    return {formatInt(row.subAccount),
-            formatInt(row.tradingDay),
-            formatInt(row.orderNumber),
-            formatInt(row.requestNumber),
-            row.exchange,
-            row.contract,
-            directionText(row.direction),
-            openCloseText(row.openClose),
-            hedgeText(row.hedge),
-            priceTypeText(row.priceType),
-            formatFixed(row.price, 3),
-            formatInt(row.volume),
-            formatInt(row.tradedVolume),
-            orderStatusText(row.status),
-            formatInt(row.actualDate),
-            row.orderTime,
-            row.cancelTime,
-            row.mainAccount,
-            row.systemNumber,
-            row.address,
-            row.product,
-            row.remarkFirst + row.remarkSecond};
+    std::vector<std::string> cells;
+    cells.reserve(orderCaptions().size());
+    forEachOrderCell(row, [&cells](std::string_view text) { cells.emplace_back(text); });
+    return cells;
 }
 
 }  // namespace korvant

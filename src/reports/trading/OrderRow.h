@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "reports/trading/TradingCodes.h"
+#include "text/NumberText.h"
+
 // One order as listed under " 委托记录 " and written to the order CSV file
 // (456 bytes on the wire, answers of commands 103 and 104).
 namespace korvant {
@@ -47,5 +50,32 @@ struct OrderRow {
 const std::array<const char*, 22>& orderCaptions();
 // The cells of one order as listed (the two remark parts joined).
 std::vector<std::string> orderCells(const OrderRow& row);
+// Hands the text of each column of `row` to `cell`, in column order (the
+// list's cells and the export's fields; the two remark parts joined).
+template <class Cell>
+void forEachOrderCell(const OrderRow& row, Cell&& cell) {
+    cell(formatInt(row.subAccount));
+    cell(formatInt(row.tradingDay));
+    cell(formatInt(row.orderNumber));
+    cell(formatInt(row.requestNumber));
+    cell(row.exchange);
+    cell(row.contract);
+    cell(directionText(row.direction));
+    cell(openCloseText(row.openClose));
+    cell(hedgeText(row.hedge));
+    cell(priceTypeText(row.priceType));
+    cell(formatFixed(row.price, 3));
+    cell(formatInt(row.volume));
+    cell(formatInt(row.tradedVolume));
+    cell(orderStatusText(row.status));
+    cell(formatInt(row.actualDate));
+    cell(row.orderTime);
+    cell(row.cancelTime);
+    cell(row.mainAccount);
+    cell(row.systemNumber);
+    cell(row.address);
+    cell(row.product);
+    cell(row.remarkFirst + row.remarkSecond);
+}
 
 }  // namespace korvant

@@ -69,27 +69,10 @@ const std::array<const char*, 21>& tradeCaptions() {
 }
 
 std::vector<std::string> tradeCells(const TradeRow& row) {
-    return {formatInt(row.subAccount),
-            formatInt(row.tradingDay),
-            formatInt(row.orderNumber),
-            row.tradeNumber,
-            formatInt(row.requestNumber),
-            row.exchange,
-            row.contract,
-            directionText(row.direction),
-            openCloseText(row.openClose),
-            hedgeText(row.hedge),
-            formatFixed(row.price, 3),
-            formatInt(row.volume),
-            formatFixed(row.amount, 2),
-            formatInt(row.actualDate),
-            row.tradeTime,
-            row.mainAccount,
-            row.systemNumber,
-            formatFixed(row.fee, 2),
-            formatFixed(row.closeFloatingProfit, 2),
-            formatFixed(row.closeProfit, 2),
-            formatFixed(row.baseFee, 2)};
+    std::vector<std::string> cells;
+    cells.reserve(tradeCaptions().size());
+    forEachTradeCell(row, [&cells](std::string_view text) { cells.emplace_back(text); });
+    return cells;
 }
 
 }  // namespace korvant

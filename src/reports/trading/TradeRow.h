@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "reports/trading/TradingCodes.h"
+#include "text/NumberText.h"
+
 // One trade as listed under " 成交记录 " and written to the trade CSV file
 // (256 bytes on the wire, answers of commands 89 and 93; the trade price
 // is not 8-byte aligned).
@@ -45,5 +48,31 @@ struct TradeRow {
 // file's fields.
 const std::array<const char*, 21>& tradeCaptions();
 std::vector<std::string> tradeCells(const TradeRow& row);
+// Hands the text of each column of `row` to `cell`, in column order (the
+// list's cells and the export's fields).
+template <class Cell>
+void forEachTradeCell(const TradeRow& row, Cell&& cell) {
+    cell(formatInt(row.subAccount));
+    cell(formatInt(row.tradingDay));
+    cell(formatInt(row.orderNumber));
+    cell(row.tradeNumber);
+    cell(formatInt(row.requestNumber));
+    cell(row.exchange);
+    cell(row.contract);
+    cell(directionText(row.direction));
+    cell(openCloseText(row.openClose));
+    cell(hedgeText(row.hedge));
+    cell(formatFixed(row.price, 3));
+    cell(formatInt(row.volume));
+    cell(formatFixed(row.amount, 2));
+    cell(formatInt(row.actualDate));
+    cell(row.tradeTime);
+    cell(row.mainAccount);
+    cell(row.systemNumber);
+    cell(formatFixed(row.fee, 2));
+    cell(formatFixed(row.closeFloatingProfit, 2));
+    cell(formatFixed(row.closeProfit, 2));
+    cell(formatFixed(row.baseFee, 2));
+}
 
 }  // namespace korvant

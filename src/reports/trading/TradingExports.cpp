@@ -17,18 +17,31 @@ std::string headerOf(const char* const* captions, std::size_t count) {
     return header + "\r\n";
 }
 
-void appendCells(std::string& out, const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) out += ',';
-        appendCsvCell(out, cells[i]);
+// The CSV fields of a row, written straight into the page's lines.
+struct CsvFields {
+    std::string& out;
+    bool first = true;
+    void operator()(std::string_view text) {
+        if (!first) out += ',';
+        first = false;
+        appendCsvCell(out, text);
     }
+};
+
+void appendTradeLine(std::string& out, const uint8_t* record) {
+    forEachTradeCell(TradeRow::fromWire(record), CsvFields{out});
+    out += "\r\n";
+}
+
+void appendOrderLine(std::string& out, const uint8_t* record) {
+    forEachOrderCell(OrderRow::fromWire(record), CsvFields{out});
     out += "\r\n";
 }
 
 template <class Row, class Page>
 ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form, const char* title,
                            uint8_t command, const char* const* captions, std::size_t count,
-                           std::vector<std::string> (*cells)(const Row&)) {
+                           void (*appendLine)(std::string&, const uint8_t*)) {
     TradingExportQuery query;
     query.startDay = form.startDate;
     query.endDay = form.endDate;
@@ -45,9 +58,7 @@ ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form,
         return writeTradingExport(command, next, buffer, capacity);
     };
     exported.header = headerOf(captions, count);
-    exported.appendLine = [cells](std::string& out, const uint8_t* row) {
-        appendCells(out, cells(Row::fromWire(row)));
-    };
+    exported.appendLine = appendLine;
     exported.showLast = [&desk, &page](const uint8_t* packet, int length) {
         page.showAnswer(desk, packet, length);
     };
@@ -69,12 +80,14 @@ bool exportFromDesk(Desk& desk, Page& page,
 
 ReportExport orderExport(Desk& desk, OrdersPage& page, const ReportExportForm& form) {
     return tradingExport<OrderRow>(desk, page, form, "导出委托记录", OrderExportCommand,
-                                   orderCaptions().data(), orderCaptions().size(), &orderCells);
+                                   orderCaptions().data(), orderCaptions().size(),
+                                   &appendOrderLine);
 }
 
 ReportExport tradeExport(Desk& desk, TradesPage& page, const ReportExportForm& form) {
     return tradingExport<TradeRow>(desk, page, form, "导出成交记录", TradeExportCommand,
-                                   tradeCaptions().data(), tradeCaptions().size(), &tradeCells);
+                                   tradeCaptions().data(), tradeCaptions().size(),
+                                   &appendTradeLine);
 }
 
 ReportExportResult exportOrders(Desk& desk, OrdersPage& page, const ReportExportForm& form) {

@@ -185,6 +185,7 @@ TEST(Screenshots, FundsAndTradesPages) {
             qobject_cast<gui::ReportQueryTab*>(t.window->content()->viewPage(ViewKind::Reports));
         ASSERT_NE(page, nullptr);
         page->findChild<QDateEdit*>()->setDate(day);
+        page->search();
         t.window->navigation()->reportTree()->setCurrentIndex(QModelIndex());
         t.window->navigation()->reportTree()->setCurrentIndex(
             tree->findText(QStringLiteral("华东投资部")));

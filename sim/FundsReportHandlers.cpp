@@ -86,12 +86,8 @@ Answer fundsQuery(const Request& r, Context& c) {
         rows = made;
         remember(cache.funds, name, rows);
     }
-    return reportPage(cmd::FundsReport, FundsRowSize, page::FundsRows, r.i32(52),
-                      static_cast<int64_t>(rows->size()), [&](uint8_t* out, int64_t first, int n) {
-                          for (int i = 0; i < n; ++i)
-                              writeFundsRow(out + i * FundsRowSize,
-                                            (*rows)[static_cast<std::size_t>(first + i)]);
-                      });
+    return listPage(cmd::FundsReport, FundsRowSize, page::FundsRows, r.i32(52), *rows,
+                    &writeFundsRow);
 }
 
 // 88: export number 4, start 8, end 12, sort key 16, order 20, target text
@@ -174,12 +170,8 @@ Answer netValues(const Request& r, Context& c) {
         rows = made;
         remember(cache.netValues, name, rows);
     }
-    return reportPage(cmd::NetValueReport, NetValueRowSize, page::NetValueRows, r.i32(32),
-                      static_cast<int64_t>(rows->size()), [&](uint8_t* out, int64_t first, int n) {
-                          for (int i = 0; i < n; ++i)
-                              writeNetValueRow(out + i * NetValueRowSize,
-                                               (*rows)[static_cast<std::size_t>(first + i)]);
-                      });
+    return listPage(cmd::NetValueReport, NetValueRowSize, page::NetValueRows, r.i32(32), *rows,
+                    &writeNetValueRow);
 }
 
 }  // namespace

@@ -83,6 +83,18 @@ std::shared_ptr<const RowIndex> makeRowIndex(const SimState& s, std::vector<uint
 Answer reportPage(uint8_t command, int rowSize, int pageSize, int page, int64_t count,
                   const std::function<void(uint8_t* rows, int64_t first, int n)>& write);
 
+// One page of rows held whole (`rows`), each written by `writeRow`.
+template <class Fact>
+Answer listPage(uint8_t command, int rowSize, int pageSize, int page, const std::vector<Fact>& rows,
+                void (*writeRow)(uint8_t*, const Fact&)) {
+    return reportPage(command, rowSize, pageSize, page, static_cast<int64_t>(rows.size()),
+                      [&](uint8_t* out, int64_t first, int n) {
+                          for (int i = 0; i < n; ++i)
+                              writeRow(out + static_cast<std::ptrdiff_t>(i) * rowSize,
+                                       rows[static_cast<std::size_t>(first + i)]);
+                      });
+}
+
 // One page of the rows of a row index, made unit by unit from `rowsOf(account, day)`.
 template <class Fact>
 Answer unitPage(uint8_t command, int rowSize, int pageSize, int page, const SimState& s,

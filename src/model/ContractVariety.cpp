@@ -1,24 +1,24 @@
 #include "model/ContractVariety.h"
 
-#include <cstring>
-
-#include "protocol/Gbk.h"
+#include "model/WireFields.h"
 
 namespace korvant {
 
+// Where each field of a contract lies in its record.
+// clang-format off
+constexpr WireFields varietyFields{
+    wireField(&ContractVariety::contractCode, 0, 32),
+    wireField(&ContractVariety::productCode, 32, 32),
+    wireField(&ContractVariety::exchangeCode, 64, 16),
+};
+// clang-format on
+
 ContractVariety ContractVariety::fromWire(const uint8_t* r) {
-    ContractVariety v;
-    v.contractCode = readPlainText(r, 32);
-    v.productCode = readPlainText(r + 32, 32);
-    v.exchangeCode = readPlainText(r + 64, 16);
-    return v;
+    return varietyFields.decode<ContractVariety>(r);
 }
 
 void ContractVariety::toWire(uint8_t* r) const {
-    std::memset(r, 0, WireSize);
-    writePlainText(r, 32, contractCode);
-    writePlainText(r + 32, 32, productCode);
-    writePlainText(r + 64, 16, exchangeCode);
+    varietyFields.write(*this, r);
 }
 
 }  // namespace korvant

@@ -1,44 +1,43 @@
 #include "model/MainAccount.h"
 
-#include <cstring>
-
-#include "protocol/Bytes.h"
-#include "protocol/Gbk.h"
+#include "model/WireFields.h"
 
 namespace korvant {
 
+// Where each field of a main account lies in its record.
+// clang-format off
+constexpr WireFields mainAccountFields{
+    wireField(&MainAccount::account, 0, 16),
+    wireField(&MainAccount::initialFunds, 16, 8),
+    wireField(&MainAccount::distributableFunds, 24, 8),
+    wireField(&MainAccount::startInvestment, 32, 8),
+    wireField(&MainAccount::priorityFunds, 40, 8),
+    wireField(&MainAccount::feeRates, 48, 8 * MainAccount::FeeRateCount),
+};
+// clang-format on
+
+// Where each field of a main account's link lies in its record.
+// clang-format off
+constexpr WireFields mainAccountLinkFields{
+    wireField(&MainAccountLink::account, 0, 16),
+    wireField(&MainAccountLink::distributableFunds, 16, 8),
+};
+// clang-format on
+
 MainAccount MainAccount::fromWire(const uint8_t* r) {
-    MainAccount m;
-    m.account = readPlainText(r, 16);
-    m.initialFunds = getF64(r + 16);
-    m.distributableFunds = getF64(r + 24);
-    m.startInvestment = getF64(r + 32);
-    m.priorityFunds = getF64(r + 40);
-    for (int i = 0; i < FeeRateCount; ++i) m.feeRates[i] = getF64(r + 48 + 8 * i);
-    return m;
+    return mainAccountFields.decode<MainAccount>(r);
 }
 
 void MainAccount::toWire(uint8_t* r) const {
-    std::memset(r, 0, WireSize);
-    writePlainText(r, 16, account);
-    putF64(r + 16, initialFunds);
-    putF64(r + 24, distributableFunds);
-    putF64(r + 32, startInvestment);
-    putF64(r + 40, priorityFunds);
-    for (int i = 0; i < FeeRateCount; ++i) putF64(r + 48 + 8 * i, feeRates[i]);
+    mainAccountFields.write(*this, r);
 }
 
 MainAccountLink MainAccountLink::fromWire(const uint8_t* r) {
-    MainAccountLink l;
-    l.account = readPlainText(r, 16);
-    l.distributableFunds = getF64(r + 16);
-    return l;
+    return mainAccountLinkFields.decode<MainAccountLink>(r);
 }
 
 void MainAccountLink::toWire(uint8_t* r) const {
-    std::memset(r, 0, WireSize);
-    writePlainText(r, 16, account);
-    putF64(r + 16, distributableFunds);
+    mainAccountLinkFields.write(*this, r);
 }
 
 }  // namespace korvant

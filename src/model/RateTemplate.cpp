@@ -1,23 +1,24 @@
 #include "model/RateTemplate.h"
 
-#include <cstring>
-
-#include "protocol/Bytes.h"
-#include "protocol/Gbk.h"
+#include "model/WireFields.h"
 
 namespace korvant {
 
+// Where each field of a rate template lies in its record.
+// clang-format off
+constexpr WireFields rateTemplateFields{
+    wireField(&RateTemplate::id, 0, 4),
+    wireField(&RateTemplate::name, 4, 64),
+    wireField(&RateTemplate::groupCode, 68, 16),
+};
+// clang-format on
+
 void RateTemplate::readWire(const uint8_t* r) {
-    id = getI32(r);
-    name = readPlainText(r + 4, 64);
-    groupCode = readPlainText(r + 68, 16);
+    rateTemplateFields.read(r, *this);
 }
 
 void RateTemplate::toWire(uint8_t* r) const {
-    std::memset(r, 0, WireSize);
-    putI32(r, id);
-    writePlainText(r + 4, 64, name);
-    writePlainText(r + 68, 16, groupCode);
+    rateTemplateFields.write(*this, r);
 }
 
 }  // namespace korvant

@@ -1,6 +1,5 @@
 #include "reports/log/OperationLog.h"
 
-#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -9,7 +8,7 @@
 #include "app/Exchange.h"
 #include "app/Query.h"
 #include "model/ListAnswer.h"
-#include "protocol/Bytes.h"
+#include "model/WireFields.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
@@ -17,35 +16,26 @@
 #include "text/NumberText.h"
 
 namespace korvant {
-namespace {
 
-// The first 19 bytes of a date-time field, never half a character.
-std::string cutDateTime(const uint8_t* field, std::size_t width) {
-    std::string_view raw = rawPlainText(field, width);
-    return fromGbk(raw.substr(0, gbkCutLength(raw, 19)));
-}
-
-}  // namespace
+// Where each field of a log entry lies in its record; of the date-time only
+// the first 19 bytes are read, never half a character.
+// clang-format off
+constexpr WireFields logEntryFields{
+    wireField(&LogEntry::administrator, 0, 32),
+    wireField(&LogEntry::operation, 32, 64),
+    wireField(&LogEntry::remark, 96, 512),
+    wireField(&LogEntry::dateTime, 624, 32, 19),
+    wireField(&LogEntry::ip, 656, 40),
+    wireField(&LogEntry::mac, 696, 16),
+};
+// clang-format on
 
 LogEntry LogEntry::fromWire(const uint8_t* record) {
-    LogEntry e;
-    e.administrator = readPlainText(record, 32);
-    e.operation = readPlainText(record + 32, 64);
-    e.remark = readPlainText(record + 96, 512);
-    e.dateTime = cutDateTime(record + 624, 32);
-    e.ip = readPlainText(record + 656, 40);
-    e.mac = readPlainText(record + 696, 16);
-    return e;
+    return logEntryFields.decode<LogEntry>(record);
 }
 
 void LogEntry::toWire(uint8_t* record) const {
-    std::memset(record, 0, WireSize);
-    writePlainText(record, 32, administrator);
-    writePlainText(record + 32, 64, operation);
-    writePlainText(record + 96, 512, remark);
-    writePlainText(record + 624, 32, dateTime);
-    writePlainText(record + 656, 40, ip);
-    writePlainText(record + 696, 16, mac);
+    logEntryFields.write(*this, record);
 }
 
 const std::array<LogCategory, 9>& logCategories() {

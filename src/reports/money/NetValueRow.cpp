@@ -1,37 +1,30 @@
 #include "reports/money/NetValueRow.h"
 
-#include <cstring>
-
-#include "protocol/Bytes.h"
-#include "protocol/Gbk.h"
+#include "model/WireFields.h"
 
 namespace korvant {
 
+// Where each field of a net-value row lies in its record.
+// clang-format off
+constexpr WireFields netValueFields{
+    wireField(&NetValueRow::mainAccount, 0, 16),
+    wireField(&NetValueRow::tradingDay, 16, 4),
+    wireField(&NetValueRow::equity, 20, 8),
+    wireField(&NetValueRow::netAssetValue, 28, 8),
+    wireField(&NetValueRow::initialInvestment, 36, 8),
+    wireField(&NetValueRow::managementFee, 44, 8),
+    wireField(&NetValueRow::custodyFee, 52, 8),
+    wireField(&NetValueRow::accruedFirst, 84, 8),
+    wireField(&NetValueRow::accruedSecond, 92, 8),
+};
+// clang-format on
+
 NetValueRow NetValueRow::fromWire(const uint8_t* row) {
-    NetValueRow r;
-    readPlainText(row, 16, r.mainAccount);
-    r.tradingDay = getI32(row + 16);
-    r.equity = getF64(row + 20);
-    r.netAssetValue = getF64(row + 28);
-    r.initialInvestment = getF64(row + 36);
-    r.managementFee = getF64(row + 44);
-    r.custodyFee = getF64(row + 52);
-    r.accruedFirst = getF64(row + 84);
-    r.accruedSecond = getF64(row + 92);
-    return r;
+    return netValueFields.decode<NetValueRow>(row);
 }
 
 void NetValueRow::toWire(uint8_t* row) const {
-    std::memset(row, 0, WireSize);
-    writePlainText(row, 16, mainAccount);
-    putI32(row + 16, tradingDay);
-    putF64(row + 20, equity);
-    putF64(row + 28, netAssetValue);
-    putF64(row + 36, initialInvestment);
-    putF64(row + 44, managementFee);
-    putF64(row + 52, custodyFee);
-    putF64(row + 84, accruedFirst);
-    putF64(row + 92, accruedSecond);
+    netValueFields.write(*this, row);
 }
 
 }  // namespace korvant

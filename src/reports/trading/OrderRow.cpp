@@ -1,67 +1,46 @@
 #include "reports/trading/OrderRow.h"
 
-#include <cstring>
-
-#include "protocol/Bytes.h"
-#include "protocol/Gbk.h"
+#include "model/WireFields.h"
 #include "reports/trading/TradingCodes.h"
 #include "text/NumberText.h"
 
 namespace korvant {
 
+// Where each field of an order lies in its record.
+// clang-format off
+constexpr WireFields orderFields{
+    wireField(&OrderRow::tradingDay, 0, 4),
+    wireField(&OrderRow::orderNumber, 4, 4),
+    wireField(&OrderRow::subAccount, 8, 4),
+    wireField(&OrderRow::requestNumber, 44, 4),
+    wireField(&OrderRow::exchange, 48, 16),
+    wireField(&OrderRow::contract, 64, 32),
+    wireField(&OrderRow::direction, 96, 4),
+    wireField(&OrderRow::openClose, 100, 4),
+    wireField(&OrderRow::hedge, 104, 4),
+    wireField(&OrderRow::priceType, 108, 4),
+    wireField(&OrderRow::price, 112, 8),
+    wireField(&OrderRow::volume, 120, 4),
+    wireField(&OrderRow::tradedVolume, 124, 4),
+    wireField(&OrderRow::status, 128, 4),
+    wireField(&OrderRow::actualDate, 132, 4),
+    wireField(&OrderRow::orderTime, 136, 12),
+    wireField(&OrderRow::cancelTime, 148, 12),
+    wireField(&OrderRow::remarkFirst, 164, 64),
+    wireField(&OrderRow::mainAccount, 228, 16),
+    wireField(&OrderRow::systemNumber, 244, 32),
+    wireField(&OrderRow::remarkSecond, 276, 64),
+    wireField(&OrderRow::address, 380, 64),
+    wireField(&OrderRow::product, 444, 12),
+};
+// clang-format on
+
 OrderRow OrderRow::fromWire(const uint8_t* record) {
-    OrderRow r;
-    r.tradingDay = getI32(record + 0);
-    r.orderNumber = getI32(record + 4);
-    r.subAccount = getI32(record + 8);
-    r.requestNumber = getI32(record + 44);
-    readPlainText(record + 48, 16, r.exchange);
-    readPlainText(record + 64, 32, r.contract);
-    r.direction = getI32(record + 96);
-    r.openClose = getI32(record + 100);
-    r.hedge = getI32(record + 104);
-    r.priceType = getI32(record + 108);
-    r.price = getF64(record + 112);
-    r.volume = getI32(record + 120);
-    r.tradedVolume = getI32(record + 124);
-    r.status = getI32(record + 128);
-    r.actualDate = getI32(record + 132);
-    readPlainText(record + 136, 12, r.orderTime);
-    readPlainText(record + 148, 12, r.cancelTime);
-    readPlainText(record + 164, 64, r.remarkFirst);
-    readPlainText(record + 228, 16, r.mainAccount);
-    readPlainText(record + 244, 32, r.systemNumber);
-    readPlainText(record + 276, 64, r.remarkSecond);
-    readPlainText(record + 380, 64, r.address);
-    readPlainText(record + 444, 12, r.product);
-    return r;
+    return orderFields.decode<OrderRow>(record);
 }
 
 void OrderRow::toWire(uint8_t* record) const {
-    std::memset(record, 0, WireSize);
-    putI32(record + 0, tradingDay);
-    putI32(record + 4, orderNumber);
-    putI32(record + 8, subAccount);
-    putI32(record + 44, requestNumber);
-    writePlainText(record + 48, 16, exchange);
-    writePlainText(record + 64, 32, contract);
-    putI32(record + 96, direction);
-    putI32(record + 100, openClose);
-    putI32(record + 104, hedge);
-    putI32(record + 108, priceType);
-    putF64(record + 112, price);
-    putI32(record + 120, volume);
-    putI32(record + 124, tradedVolume);
-    putI32(record + 128, status);
-    putI32(record + 132, actualDate);
-    writePlainText(record + 136, 12, orderTime);
-    writePlainText(record + 148, 12, cancelTime);
-    writePlainText(record + 164, 64, remarkFirst);
-    writePlainText(record + 228, 16, mainAccount);
-    writePlainText(record + 244, 32, systemNumber);
-    writePlainText(record + 276, 64, remarkSecond);
-    writePlainText(record + 380, 64, address);
-    writePlainText(record + 444, 12, product);
+    orderFields.write(*this, record);
 }
 
 const std::array<const char*, 22>& orderCaptions() {

@@ -1,49 +1,37 @@
 #include "reports/trading/PositionRow.h"
 
-#include <cstring>
-
-#include "protocol/Bytes.h"
-#include "protocol/Gbk.h"
+#include "model/WireFields.h"
 #include "reports/trading/TradingCodes.h"
 #include "text/NumberText.h"
 
 namespace korvant {
 
+// Where each field of a position lies in its record.
+// clang-format off
+constexpr WireFields positionFields{
+    wireField(&PositionRow::exchange, 0, 12),
+    wireField(&PositionRow::contract, 12, 32),
+    wireField(&PositionRow::mainAccount, 44, 16),
+    wireField(&PositionRow::openTime, 60, 12),
+    wireField(&PositionRow::tradeNumber, 72, 24),
+    wireField(&PositionRow::combinationNumber, 96, 24),
+    wireField(&PositionRow::direction, 120, 1),
+    wireField(&PositionRow::hedge, 121, 1),
+    wireField(&PositionRow::subAccount, 124, 4),
+    wireField(&PositionRow::openDate, 128, 4),
+    wireField(&PositionRow::tradingDay, 132, 4),
+    wireField(&PositionRow::volume, 136, 4),
+    wireField(&PositionRow::openPrice, 140, 8),
+    wireField(&PositionRow::settlementPrice, 148, 8),
+};
+// clang-format on
+
 PositionRow PositionRow::fromWire(const uint8_t* record) {
-    PositionRow r;
-    readPlainText(record + 0, 12, r.exchange);
-    readPlainText(record + 12, 32, r.contract);
-    readPlainText(record + 44, 16, r.mainAccount);
-    readPlainText(record + 60, 12, r.openTime);
-    readPlainText(record + 72, 24, r.tradeNumber);
-    readPlainText(record + 96, 24, r.combinationNumber);
-    r.direction = getU8(record + 120);
-    r.hedge = getU8(record + 121);
-    r.subAccount = getI32(record + 124);
-    r.openDate = getI32(record + 128);
-    r.tradingDay = getI32(record + 132);
-    r.volume = getI32(record + 136);
-    r.openPrice = getF64(record + 140);
-    r.settlementPrice = getF64(record + 148);
-    return r;
+    return positionFields.decode<PositionRow>(record);
 }
 
 void PositionRow::toWire(uint8_t* record) const {
-    std::memset(record, 0, WireSize);
-    writePlainText(record + 0, 12, exchange);
-    writePlainText(record + 12, 32, contract);
-    writePlainText(record + 44, 16, mainAccount);
-    writePlainText(record + 60, 12, openTime);
-    writePlainText(record + 72, 24, tradeNumber);
-    writePlainText(record + 96, 24, combinationNumber);
-    putU8(record + 120, direction);
-    putU8(record + 121, hedge);
-    putI32(record + 124, subAccount);
-    putI32(record + 128, openDate);
-    putI32(record + 132, tradingDay);
-    putI32(record + 136, volume);
-    putF64(record + 140, openPrice);
-    putF64(record + 148, settlementPrice);
+    positionFields.write(*this, record);
 }
 
 const std::array<const char*, 14>& positionCaptions() {

@@ -1,63 +1,44 @@
 #include "reports/trading/TradeRow.h"
 
-#include <cstring>
-
-#include "protocol/Bytes.h"
-#include "protocol/Gbk.h"
+#include "model/WireFields.h"
 #include "reports/trading/TradingCodes.h"
 #include "text/NumberText.h"
 
 namespace korvant {
 
+// Where each field of a trade lies in its record.
+// clang-format off
+constexpr WireFields tradeFields{
+    wireField(&TradeRow::tradingDay, 0, 4),
+    wireField(&TradeRow::orderNumber, 4, 4),
+    wireField(&TradeRow::tradeNumber, 8, 32),
+    wireField(&TradeRow::subAccount, 40, 4),
+    wireField(&TradeRow::requestNumber, 44, 4),
+    wireField(&TradeRow::exchange, 48, 16),
+    wireField(&TradeRow::contract, 64, 32),
+    wireField(&TradeRow::direction, 96, 4),
+    wireField(&TradeRow::openClose, 100, 4),
+    wireField(&TradeRow::hedge, 104, 4),
+    wireField(&TradeRow::price, 108, 8),
+    wireField(&TradeRow::volume, 116, 4),
+    wireField(&TradeRow::amount, 120, 8),
+    wireField(&TradeRow::actualDate, 128, 4),
+    wireField(&TradeRow::tradeTime, 132, 12),
+    wireField(&TradeRow::mainAccount, 144, 16),
+    wireField(&TradeRow::systemNumber, 160, 32),
+    wireField(&TradeRow::fee, 192, 8),
+    wireField(&TradeRow::closeFloatingProfit, 200, 8),
+    wireField(&TradeRow::closeProfit, 208, 8),
+    wireField(&TradeRow::baseFee, 248, 8),
+};
+// clang-format on
+
 TradeRow TradeRow::fromWire(const uint8_t* record) {
-    TradeRow r;
-    r.tradingDay = getI32(record + 0);
-    r.orderNumber = getI32(record + 4);
-    readPlainText(record + 8, 32, r.tradeNumber);
-    r.subAccount = getI32(record + 40);
-    r.requestNumber = getI32(record + 44);
-    readPlainText(record + 48, 16, r.exchange);
-    readPlainText(record + 64, 32, r.contract);
-    r.direction = getI32(record + 96);
-    r.openClose = getI32(record + 100);
-    r.hedge = getI32(record + 104);
-    r.price = getF64(record + 108);
-    r.volume = getI32(record + 116);
-    r.amount = getF64(record + 120);
-    r.actualDate = getI32(record + 128);
-    readPlainText(record + 132, 12, r.tradeTime);
-    readPlainText(record + 144, 16, r.mainAccount);
-    readPlainText(record + 160, 32, r.systemNumber);
-    r.fee = getF64(record + 192);
-    r.closeFloatingProfit = getF64(record + 200);
-    r.closeProfit = getF64(record + 208);
-    r.baseFee = getF64(record + 248);
-    return r;
+    return tradeFields.decode<TradeRow>(record);
 }
 
 void TradeRow::toWire(uint8_t* record) const {
-    std::memset(record, 0, WireSize);
-    putI32(record + 0, tradingDay);
-    putI32(record + 4, orderNumber);
-    writePlainText(record + 8, 32, tradeNumber);
-    putI32(record + 40, subAccount);
-    putI32(record + 44, requestNumber);
-    writePlainText(record + 48, 16, exchange);
-    writePlainText(record + 64, 32, contract);
-    putI32(record + 96, direction);
-    putI32(record + 100, openClose);
-    putI32(record + 104, hedge);
-    putF64(record + 108, price);
-    putI32(record + 116, volume);
-    putF64(record + 120, amount);
-    putI32(record + 128, actualDate);
-    writePlainText(record + 132, 12, tradeTime);
-    writePlainText(record + 144, 16, mainAccount);
-    writePlainText(record + 160, 32, systemNumber);
-    putF64(record + 192, fee);
-    putF64(record + 200, closeFloatingProfit);
-    putF64(record + 208, closeProfit);
-    putF64(record + 248, baseFee);
+    tradeFields.write(*this, record);
 }
 
 const std::array<const char*, 21>& tradeCaptions() {

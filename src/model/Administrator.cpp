@@ -6,7 +6,7 @@ namespace korvant {
 
 // Where each field of an administrator lies in its record.
 // clang-format off
-constexpr WireFields administratorFields{
+KORVANT_WIRE_RECORD(Administrator,
     wireField(&Administrator::account, 0, 16),
     wireField(&Administrator::password, 16, 16),
     wireField(&Administrator::permissionMask, 32, 4),
@@ -16,16 +16,7 @@ constexpr WireFields administratorFields{
     wireField(&Administrator::multiLogin, 104, 4),
     wireField(&Administrator::allowedIps, 108, 4 * Administrator::IpCount),
     wireField(&Administrator::monitorFrom, 128, 4),
-    wireField(&Administrator::monitorTo, 132, 4),
-};
+    wireField(&Administrator::monitorTo, 132, 4))
 // clang-format on
-
-Administrator Administrator::fromWire(const uint8_t* r) {
-    return administratorFields.decode<Administrator>(r);
-}
-
-void Administrator::toWire(uint8_t* r) const {
-    administratorFields.write(*this, r);
-}
 
 }  // namespace korvant

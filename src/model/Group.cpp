@@ -6,7 +6,7 @@ namespace korvant {
 
 // Where each field of a group lies in its record.
 // clang-format off
-constexpr WireFields groupFields{
+KORVANT_WIRE_RECORD(Group,
     wireField(&Group::name, 0, 32),
     wireField(&Group::id, 32, 4),
     wireField(&Group::alias, 36, 32),
@@ -18,23 +18,14 @@ constexpr WireFields groupFields{
     wireField(&Group::groupCode, 128, 16),
     wireField(&Group::allowedSubAccounts, 144, 4),
     wireField(&Group::subAccountFrom, 148, 4),
-    wireField(&Group::subAccountTo, 152, 4),
-};
+    wireField(&Group::subAccountTo, 152, 4))
 // clang-format on
 
 // The name, id, alias, parent id and remark.
-constexpr auto partialGroupFields = groupFields.pick<0, 1, 2, 3, 5>();
-
-Group Group::fromWire(const uint8_t* r) {
-    return groupFields.decode<Group>(r);
-}
+constexpr auto partialGroupFields = GroupFields.pick<0, 1, 2, 3, 5>();
 
 Group Group::partialFromWire(const uint8_t* r) {
     return partialGroupFields.decode<Group>(r);
-}
-
-void Group::toWire(uint8_t* r) const {
-    groupFields.write(*this, r);
 }
 
 }  // namespace korvant

@@ -6,7 +6,7 @@ namespace korvant {
 
 // Where each field of a sub-account lies in its record.
 // clang-format off
-constexpr WireFields subAccountFields{
+KORVANT_WIRE_RECORD(SubAccount,
     wireField(&SubAccount::account, 0, 16),
     wireField(&SubAccount::password, 16, 16),
     wireField(&SubAccount::groupName, 32, 32),
@@ -20,16 +20,7 @@ constexpr WireFields subAccountFields{
     wireField(&SubAccount::mac, 256, 32),
     wireField(&SubAccount::priorityFunds, 288, 8),
     wireField(&SubAccount::remark, 296, 64),
-    wireField(&SubAccount::options, 360, 4),
-};
+    wireField(&SubAccount::options, 360, 4))
 // clang-format on
-
-SubAccount SubAccount::fromWire(const uint8_t* r) {
-    return subAccountFields.decode<SubAccount>(r);
-}
-
-void SubAccount::toWire(uint8_t* r) const {
-    subAccountFields.write(*this, r);
-}
 
 }  // namespace korvant

@@ -178,3 +178,15 @@ private:
 };
 
 }  // namespace korvant
+
+// Defines `Record::fromWire` and `Record::toWire` over the fields that
+// follow, the record's table `RecordFields` (at namespace scope in one
+// source file).
+#define KORVANT_WIRE_RECORD(Record, ...)                         \
+    constexpr ::korvant::WireFields Record##Fields{__VA_ARGS__}; \
+    Record Record::fromWire(const uint8_t* wire) {               \
+        return Record##Fields.decode<Record>(wire);              \
+    }                                                            \
+    void Record::toWire(uint8_t* wire) const {                   \
+        Record##Fields.write(*this, wire);                       \
+    }

@@ -20,23 +20,14 @@ namespace korvant {
 // Where each field of a log entry lies in its record; of the date-time only
 // the first 19 bytes are read, never half a character.
 // clang-format off
-constexpr WireFields logEntryFields{
+KORVANT_WIRE_RECORD(LogEntry,
     wireField(&LogEntry::administrator, 0, 32),
     wireField(&LogEntry::operation, 32, 64),
     wireField(&LogEntry::remark, 96, 512),
     wireField(&LogEntry::dateTime, 624, 32, 19),
     wireField(&LogEntry::ip, 656, 40),
-    wireField(&LogEntry::mac, 696, 16),
-};
+    wireField(&LogEntry::mac, 696, 16))
 // clang-format on
-
-LogEntry LogEntry::fromWire(const uint8_t* record) {
-    return logEntryFields.decode<LogEntry>(record);
-}
-
-void LogEntry::toWire(uint8_t* record) const {
-    logEntryFields.write(*this, record);
-}
 
 const std::array<LogCategory, 9>& logCategories() {
     static const std::array<LogCategory, 9> categories = {

@@ -6,7 +6,7 @@ namespace korvant {
 
 // Where each field of a funds row lies in its record.
 // clang-format off
-constexpr WireFields fundsFields{
+KORVANT_WIRE_RECORD(FundsRow,
     wireField(&FundsRow::account, 0, 32),
     wireField(&FundsRow::tradingDay, 32, 4),
     wireField(&FundsRow::equity, 36, 8),
@@ -21,16 +21,7 @@ constexpr WireFields fundsFields{
     wireField(&FundsRow::deposits, 108, 8),
     wireField(&FundsRow::withdrawals, 116, 8),
     wireField(&FundsRow::riskDegree, 124, 12),
-    wireField(&FundsRow::baseFees, 136, 8),
-};
+    wireField(&FundsRow::baseFees, 136, 8))
 // clang-format on
-
-FundsRow FundsRow::fromWire(const uint8_t* row) {
-    return fundsFields.decode<FundsRow>(row);
-}
-
-void FundsRow::toWire(uint8_t* row) const {
-    fundsFields.write(*this, row);
-}
 
 }  // namespace korvant

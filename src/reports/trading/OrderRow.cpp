@@ -8,7 +8,7 @@ namespace korvant {
 
 // Where each field of an order lies in its record.
 // clang-format off
-constexpr WireFields orderFields{
+KORVANT_WIRE_RECORD(OrderRow,
     wireField(&OrderRow::tradingDay, 0, 4),
     wireField(&OrderRow::orderNumber, 4, 4),
     wireField(&OrderRow::subAccount, 8, 4),
@@ -31,17 +31,8 @@ constexpr WireFields orderFields{
     wireField(&OrderRow::systemNumber, 244, 32),
     wireField(&OrderRow::remarkSecond, 276, 64),
     wireField(&OrderRow::address, 380, 64),
-    wireField(&OrderRow::product, 444, 12),
-};
+    wireField(&OrderRow::product, 444, 12))
 // clang-format on
-
-OrderRow OrderRow::fromWire(const uint8_t* record) {
-    return orderFields.decode<OrderRow>(record);
-}
-
-void OrderRow::toWire(uint8_t* record) const {
-    orderFields.write(*this, record);
-}
 
 const std::array<const char*, 22>& orderCaptions() {
     static const std::array<const char*, 22> captions = {

@@ -8,7 +8,7 @@ namespace korvant {
 
 // Where each field of a position lies in its record.
 // clang-format off
-constexpr WireFields positionFields{
+KORVANT_WIRE_RECORD(PositionRow,
     wireField(&PositionRow::exchange, 0, 12),
     wireField(&PositionRow::contract, 12, 32),
     wireField(&PositionRow::mainAccount, 44, 16),
@@ -22,17 +22,8 @@ constexpr WireFields positionFields{
     wireField(&PositionRow::tradingDay, 132, 4),
     wireField(&PositionRow::volume, 136, 4),
     wireField(&PositionRow::openPrice, 140, 8),
-    wireField(&PositionRow::settlementPrice, 148, 8),
-};
+    wireField(&PositionRow::settlementPrice, 148, 8))
 // clang-format on
-
-PositionRow PositionRow::fromWire(const uint8_t* record) {
-    return positionFields.decode<PositionRow>(record);
-}
-
-void PositionRow::toWire(uint8_t* record) const {
-    positionFields.write(*this, record);
-}
 
 const std::array<const char*, 14>& positionCaptions() {
     static const std::array<const char*, 14> captions = {

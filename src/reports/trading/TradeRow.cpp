@@ -8,7 +8,7 @@ namespace korvant {
 
 // Where each field of a trade lies in its record.
 // clang-format off
-constexpr WireFields tradeFields{
+KORVANT_WIRE_RECORD(TradeRow,
     wireField(&TradeRow::tradingDay, 0, 4),
     wireField(&TradeRow::orderNumber, 4, 4),
     wireField(&TradeRow::tradeNumber, 8, 32),
@@ -29,17 +29,8 @@ constexpr WireFields tradeFields{
     wireField(&TradeRow::fee, 192, 8),
     wireField(&TradeRow::closeFloatingProfit, 200, 8),
     wireField(&TradeRow::closeProfit, 208, 8),
-    wireField(&TradeRow::baseFee, 248, 8),
-};
+    wireField(&TradeRow::baseFee, 248, 8))
 // clang-format on
-
-TradeRow TradeRow::fromWire(const uint8_t* record) {
-    return tradeFields.decode<TradeRow>(record);
-}
-
-void TradeRow::toWire(uint8_t* record) const {
-    tradeFields.write(*this, record);
-}
 
 const std::array<const char*, 21>& tradeCaptions() {
     static const std::array<const char*, 21> captions = {

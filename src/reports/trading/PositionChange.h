@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/FrontEndPort.h"
-#include "reports/trading/PositionRow.h"
+#include "reports/trading/TradingRows.h"
 #include "reports/trading/TradingRequests.h"
 
 // "修改" on " 持仓记录 ": the volume or the speculation/hedge type of chosen

@@ -28,20 +28,16 @@ struct CsvFields {
     }
 };
 
-void appendTradeLine(std::string& out, const uint8_t* record) {
-    forEachTradeCell(TradeRow::fromWire(record), CsvFields{out});
-    out += "\r\n";
-}
-
-void appendOrderLine(std::string& out, const uint8_t* record) {
-    forEachOrderCell(OrderRow::fromWire(record), CsvFields{out});
+// One row's CSV line, from its record.
+template <class Row>
+void appendRowLine(std::string& out, const uint8_t* record) {
+    forEachCell(Row::fromWire(record), CsvFields{out});
     out += "\r\n";
 }
 
 template <class Row, class Page>
 ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form, const char* title,
-                           uint8_t command, const char* const* captions, std::size_t count,
-                           void (*appendLine)(std::string&, const uint8_t*)) {
+                           uint8_t command, const char* const* captions, std::size_t count) {
     TradingExportQuery query;
     query.startDay = form.startDate;
     query.endDay = form.endDate;
@@ -58,7 +54,7 @@ ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form,
         return writeTradingExport(command, next, buffer, capacity);
     };
     exported.header = headerOf(captions, count);
-    exported.appendLine = appendLine;
+    exported.appendLine = &appendRowLine<Row>;
     exported.showLast = [&desk, &page](const uint8_t* packet, int length) {
         page.showAnswer(desk, packet, length);
     };
@@ -80,14 +76,12 @@ bool exportFromDesk(Desk& desk, Page& page,
 
 ReportExport orderExport(Desk& desk, OrdersPage& page, const ReportExportForm& form) {
     return tradingExport<OrderRow>(desk, page, form, "导出委托记录", OrderExportCommand,
-                                   orderCaptions().data(), orderCaptions().size(),
-                                   &appendOrderLine);
+                                   orderCaptions().data(), orderCaptions().size());
 }
 
 ReportExport tradeExport(Desk& desk, TradesPage& page, const ReportExportForm& form) {
     return tradingExport<TradeRow>(desk, page, form, "导出成交记录", TradeExportCommand,
-                                   tradeCaptions().data(), tradeCaptions().size(),
-                                   &appendTradeLine);
+                                   tradeCaptions().data(), tradeCaptions().size());
 }
 
 ReportExportResult exportOrders(Desk& desk, OrdersPage& page, const ReportExportForm& form) {

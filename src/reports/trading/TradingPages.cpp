@@ -7,27 +7,6 @@
 
 namespace korvant {
 
-namespace {
-
-// Records of one answer, decoded field by field; never more than the
-// answer holds.
-template <class Row>
-void replaceRows(RecordArray<Row>& rows, const ListPage& page) {
-    rows.clear();
-    rows.reserve(static_cast<std::size_t>(page.count));
-    for (int i = 0; i < page.count; ++i)
-        rows.push_back(Row::fromWire(page.records + static_cast<std::size_t>(i) * Row::WireSize));
-}
-
-template <class Row>
-std::vector<std::string> cellsOf(const RecordArray<Row>& rows, int row,
-                                 std::vector<std::string> (*cells)(const Row&)) {
-    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return {};
-    return cells(rows[static_cast<std::size_t>(row)]);
-}
-
-}  // namespace
-
 void TradingReportPage::showAnswer(Desk& desk, const uint8_t* packet, int length) {
     const ListPage answer = parseListPage(packet, length, rowSize_);
     if (answer.hasHeader) cursor_ = PageCursor{answer.total, answer.index};
@@ -64,61 +43,68 @@ bool TradingReportPage::showPage(Desk& desk, int page) {
     });
 }
 
-TradesPage::TradesPage()
-    : TradingReportPage(TradeQueryCommand, TradeRow::WireSize, tradeCaptions().data(),
-                        static_cast<int>(tradeCaptions().size())) {}
+template <class Row>
+TradingRowsPage<Row>::TradingRowsPage(uint8_t command, const char* const* captions, int count,
+                                      std::vector<std::string> (*cellsOf)(const Row&))
+    : TradingReportPage(command, Row::WireSize, captions, count), cellsOf_(cellsOf) {}
 
-std::vector<std::string> TradesPage::cells(int row) const {
-    return cellsOf(rows, row, &tradeCells);
+template <class Row>
+const Row* TradingRowsPage<Row>::rowAt(int row) const {
+    if (row < 0 || row >= rowCount()) return nullptr;
+    return &rows[static_cast<std::size_t>(row)];
 }
+
+template <class Row>
+std::vector<std::string> TradingRowsPage<Row>::cells(int row) const {
+    const Row* r = rowAt(row);
+    return r ? cellsOf_(*r) : std::vector<std::string>{};
+}
+
+// Records of one answer, decoded field by field; never more than the
+// answer holds.
+template <class Row>
+void TradingRowsPage<Row>::take(const ListPage& page) {
+    rows.clear();
+    rows.reserve(static_cast<std::size_t>(page.count));
+    for (int i = 0; i < page.count; ++i)
+        rows.push_back(Row::fromWire(page.records + static_cast<std::size_t>(i) * Row::WireSize));
+}
+
+template class TradingRowsPage<TradeRow>;
+template class TradingRowsPage<OrderRow>;
+template class TradingRowsPage<PositionRow>;
+
+TradesPage::TradesPage()
+    : TradingRowsPage(TradeQueryCommand, tradeCaptions().data(),
+                      static_cast<int>(tradeCaptions().size()), &tradeCells) {}
 
 std::string TradesPage::rowKey(int row) const {
-    if (row < 0 || row >= rowCount()) return {};
-    const TradeRow& r = rows[static_cast<std::size_t>(row)];
-    return formatInt(r.subAccount) + "/" + r.exchange + "/" + r.tradeNumber;
-}
-
-void TradesPage::take(const ListPage& page) {
-    replaceRows(rows, page);
+    const TradeRow* r = rowAt(row);
+    if (!r) return {};
+    return formatInt(r->subAccount) + "/" + r->exchange + "/" + r->tradeNumber;
 }
 
 OrdersPage::OrdersPage()
-    : TradingReportPage(OrderQueryCommand, OrderRow::WireSize, orderCaptions().data(),
-                        static_cast<int>(orderCaptions().size())) {}
-
-std::vector<std::string> OrdersPage::cells(int row) const {
-    return cellsOf(rows, row, &orderCells);
-}
+    : TradingRowsPage(OrderQueryCommand, orderCaptions().data(),
+                      static_cast<int>(orderCaptions().size()), &orderCells) {}
 
 std::string OrdersPage::rowKey(int row) const {
-    if (row < 0 || row >= rowCount()) return {};
-    const OrderRow& r = rows[static_cast<std::size_t>(row)];
-    return formatInt(r.subAccount) + "/" + formatInt(r.orderNumber) + "/" + r.systemNumber;
-}
-
-void OrdersPage::take(const ListPage& page) {
-    replaceRows(rows, page);
+    const OrderRow* r = rowAt(row);
+    if (!r) return {};
+    return formatInt(r->subAccount) + "/" + formatInt(r->orderNumber) + "/" + r->systemNumber;
 }
 
 PositionsPage::PositionsPage()
-    : TradingReportPage(PositionQueryCommand, PositionRow::WireSize, positionCaptions().data(),
-                        static_cast<int>(positionCaptions().size())) {}
-
-std::vector<std::string> PositionsPage::cells(int row) const {
-    return cellsOf(rows, row, &positionCells);
-}
+    : TradingRowsPage(PositionQueryCommand, positionCaptions().data(),
+                      static_cast<int>(positionCaptions().size()), &positionCells) {}
 
 // A position is named by its account, contract and the trades that opened
 // it, so that a change re-queried keeps exactly the rows chosen before.
 std::string PositionsPage::rowKey(int row) const {
-    if (row < 0 || row >= rowCount()) return {};
-    const PositionRow& r = rows[static_cast<std::size_t>(row)];
-    return formatInt(r.subAccount) + "/" + r.exchange + "/" + r.contract + "/" + r.tradeNumber +
-           "/" + r.combinationNumber + "/" + directionText(r.direction);
-}
-
-void PositionsPage::take(const ListPage& page) {
-    replaceRows(rows, page);
+    const PositionRow* r = rowAt(row);
+    if (!r) return {};
+    return formatInt(r->subAccount) + "/" + r->exchange + "/" + r->contract + "/" + r->tradeNumber +
+           "/" + r->combinationNumber + "/" + directionText(r->direction);
 }
 
 TradesPage& tradesPage(Desk& desk) {

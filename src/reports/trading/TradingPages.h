@@ -6,10 +6,8 @@
 
 #include "app/ReportQueryPage.h"
 #include "model/RecordCache.h"
-#include "reports/trading/OrderRow.h"
-#include "reports/trading/PositionRow.h"
-#include "reports/trading/TradeRow.h"
 #include "reports/trading/TradingRequests.h"
+#include "reports/trading/TradingRows.h"
 
 // The report pages " 成交记录 ", " 委托记录 " and " 持仓记录 ": the rows of one
 // trading day for the target, one page at a time (commands 89, 103, 108).
@@ -47,43 +45,46 @@ private:
     std::vector<ReportColumn> columns_;
 };
 
-class TradesPage final : public TradingReportPage {
+// A page of one kind of row: the rows of the last answer, listed with the
+// row's own cells.
+template <class Row>
+class TradingRowsPage : public TradingReportPage {
+public:
+    RecordArray<Row> rows;
+    int rowCount() const override { return static_cast<int>(rows.size()); }
+    std::vector<std::string> cells(int row) const override;
+
+protected:
+    TradingRowsPage(uint8_t command, const char* const* captions, int count,
+                    std::vector<std::string> (*cellsOf)(const Row&));
+    // The row `row`, or nothing when there is no such row.
+    const Row* rowAt(int row) const;
+
+private:
+    void take(const ListPage& page) override;
+
+    std::vector<std::string> (*cellsOf_)(const Row&);
+};
+
+class TradesPage final : public TradingRowsPage<TradeRow> {
 public:
     static constexpr int Tab = 3;
     TradesPage();
-    RecordArray<TradeRow> rows;
-    int rowCount() const override { return static_cast<int>(rows.size()); }
-    std::vector<std::string> cells(int row) const override;
     std::string rowKey(int row) const override;
-
-private:
-    void take(const ListPage& page) override;
 };
 
-class OrdersPage final : public TradingReportPage {
+class OrdersPage final : public TradingRowsPage<OrderRow> {
 public:
     static constexpr int Tab = 4;
     OrdersPage();
-    RecordArray<OrderRow> rows;
-    int rowCount() const override { return static_cast<int>(rows.size()); }
-    std::vector<std::string> cells(int row) const override;
     std::string rowKey(int row) const override;
-
-private:
-    void take(const ListPage& page) override;
 };
 
-class PositionsPage final : public TradingReportPage {
+class PositionsPage final : public TradingRowsPage<PositionRow> {
 public:
     static constexpr int Tab = 6;
     PositionsPage();
-    RecordArray<PositionRow> rows;
-    int rowCount() const override { return static_cast<int>(rows.size()); }
-    std::vector<std::string> cells(int row) const override;
     std::string rowKey(int row) const override;
-
-private:
-    void take(const ListPage& page) override;
 };
 
 // The desk's pages (one each for the desk's whole run).

@@ -1,0 +1,142 @@
+#include "reports/trading/TradingRows.h"
+
+#include "model/WireFields.h"
+#include "reports/trading/TradingCodes.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+namespace {
+
+// The `count` cells of a row, as its walk over the columns hands them out.
+template <class Row>
+std::vector<std::string> walkedCells(const Row& row, std::size_t count) {
+    std::vector<std::string> cells;
+    cells.reserve(count);
+    forEachCell(row, [&cells](std::string_view text) { cells.emplace_back(text); });
+    return cells;
+}
+
+}  // namespace
+
+// Where each field of an order lies in its record.
+// clang-format off
+KORVANT_WIRE_RECORD(OrderRow,
+    wireField(&OrderRow::tradingDay, 0, 4),
+    wireField(&OrderRow::orderNumber, 4, 4),
+    wireField(&OrderRow::subAccount, 8, 4),
+    wireField(&OrderRow::requestNumber, 44, 4),
+    wireField(&OrderRow::exchange, 48, 16),
+    wireField(&OrderRow::contract, 64, 32),
+    wireField(&OrderRow::direction, 96, 4),
+    wireField(&OrderRow::openClose, 100, 4),
+    wireField(&OrderRow::hedge, 104, 4),
+    wireField(&OrderRow::priceType, 108, 4),
+    wireField(&OrderRow::price, 112, 8),
+    wireField(&OrderRow::volume, 120, 4),
+    wireField(&OrderRow::tradedVolume, 124, 4),
+    wireField(&OrderRow::status, 128, 4),
+    wireField(&OrderRow::actualDate, 132, 4),
+    wireField(&OrderRow::orderTime, 136, 12),
+    wireField(&OrderRow::cancelTime, 148, 12),
+    wireField(&OrderRow::remarkFirst, 164, 64),
+    wireField(&OrderRow::mainAccount, 228, 16),
+    wireField(&OrderRow::systemNumber, 244, 32),
+    wireField(&OrderRow::remarkSecond, 276, 64),
+    wireField(&OrderRow::address, 380, 64),
+    wireField(&OrderRow::product, 444, 12))
+// clang-format on
+
+const std::array<const char*, 22>& orderCaptions() {
+    static const std::array<const char*, 22> captions = {
+        "子账号",   "交易日",   "委托号", "请求号",   "交易所",   "合约", "买卖",     "开平",
+        "投保",     "价格类型", "委托价", "委托量",   "成交量",   "状态", "实际日期", "委托时间",
+        "撤单时间", "主账号",   "系统号", "网络地址", "产品信息", "备注"};
+    return captions;
+}
+
+std::vector<std::string> orderCells(const OrderRow& row) {
+    return walkedCells(row, orderCaptions().size());
+}
+
+// Where each field of a trade lies in its record.
+// clang-format off
+KORVANT_WIRE_RECORD(TradeRow,
+    wireField(&TradeRow::tradingDay, 0, 4),
+    wireField(&TradeRow::orderNumber, 4, 4),
+    wireField(&TradeRow::tradeNumber, 8, 32),
+    wireField(&TradeRow::subAccount, 40, 4),
+    wireField(&TradeRow::requestNumber, 44, 4),
+    wireField(&TradeRow::exchange, 48, 16),
+    wireField(&TradeRow::contract, 64, 32),
+    wireField(&TradeRow::direction, 96, 4),
+    wireField(&TradeRow::openClose, 100, 4),
+    wireField(&TradeRow::hedge, 104, 4),
+    wireField(&TradeRow::price, 108, 8),
+    wireField(&TradeRow::volume, 116, 4),
+    wireField(&TradeRow::amount, 120, 8),
+    wireField(&TradeRow::actualDate, 128, 4),
+    wireField(&TradeRow::tradeTime, 132, 12),
+    wireField(&TradeRow::mainAccount, 144, 16),
+    wireField(&TradeRow::systemNumber, 160, 32),
+    wireField(&TradeRow::fee, 192, 8),
+    wireField(&TradeRow::closeFloatingProfit, 200, 8),
+    wireField(&TradeRow::closeProfit, 208, 8),
+    wireField(&TradeRow::baseFee, 248, 8))
+// clang-format on
+
+const std::array<const char*, 21>& tradeCaptions() {
+    static const std::array<const char*, 21> captions = {
+        "子账号",   "交易日", "委托号", "成交号", "请求号",       "交易所",   "合约",
+        "买卖",     "开平",   "投保",   "成交价", "成交量",       "成交金额", "实际日期",
+        "成交时间", "主账号", "系统号", "手续费", "平仓浮动盈亏", "平仓盈亏", "基础手续费"};
+    return captions;
+}
+
+std::vector<std::string> tradeCells(const TradeRow& row) {
+    return walkedCells(row, tradeCaptions().size());
+}
+
+// Where each field of a position lies in its record.
+// clang-format off
+KORVANT_WIRE_RECORD(PositionRow,
+    wireField(&PositionRow::exchange, 0, 12),
+    wireField(&PositionRow::contract, 12, 32),
+    wireField(&PositionRow::mainAccount, 44, 16),
+    wireField(&PositionRow::openTime, 60, 12),
+    wireField(&PositionRow::tradeNumber, 72, 24),
+    wireField(&PositionRow::combinationNumber, 96, 24),
+    wireField(&PositionRow::direction, 120, 1),
+    wireField(&PositionRow::hedge, 121, 1),
+    wireField(&PositionRow::subAccount, 124, 4),
+    wireField(&PositionRow::openDate, 128, 4),
+    wireField(&PositionRow::tradingDay, 132, 4),
+    wireField(&PositionRow::volume, 136, 4),
+    wireField(&PositionRow::openPrice, 140, 8),
+    wireField(&PositionRow::settlementPrice, 148, 8))
+// clang-format on
+
+const std::array<const char*, 14>& positionCaptions() {
+    static const std::array<const char*, 14> captions = {
+        "子账号", "交易日", "交易所", "合约",     "买卖",     "投保",   "开仓价",
+        "结算价", "持仓量", "主账号", "开仓日期", "开仓时间", "成交号", "组合成交号"};
+    return captions;
+}
+
+std::vector<std::string> positionCells(const PositionRow& row) {
+    return {formatInt(row.subAccount),
+            formatInt(row.tradingDay),
+            row.exchange,
+            row.contract,
+            directionText(row.direction),
+            hedgeText(row.hedge),
+            formatFixed(row.openPrice, 3),
+            formatFixed(row.settlementPrice, 3),
+            formatInt(row.volume),
+            row.mainAccount,
+            formatInt(row.openDate),
+            row.openTime,
+            row.tradeNumber,
+            row.combinationNumber};
+}
+
+}  // namespace korvant

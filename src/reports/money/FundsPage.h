@@ -8,7 +8,7 @@
 #include "app/ReportQueryPage.h"
 #include "model/RecordCache.h"
 #include "reports/export/ReportExport.h"
-#include "reports/money/FundsRow.h"
+#include "reports/money/MoneyRows.h"
 #include "reports/money/MoneyRequests.h"
 
 // The report tab " 账户资金 ": the funds of the target's accounts on one

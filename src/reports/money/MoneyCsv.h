@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "reports/money/FundsRow.h"
-#include "reports/money/NetValueRow.h"
+#include "reports/money/MoneyRows.h"
 
 // The lines of the account-funds and net-value CSV files (UTF-8 here; the
 // export writes them in GBK). Text cells go through the one CSV cell rule.

@@ -9,7 +9,7 @@
 #include "model/RecordCache.h"
 #include "reports/export/ReportExport.h"
 #include "reports/money/MoneyRequests.h"
-#include "reports/money/NetValueRow.h"
+#include "reports/money/MoneyRows.h"
 
 // The report tab " 净值 ": the net values of a main account over a date
 // range, the main accounts of the chosen group to pick from, and the CSV

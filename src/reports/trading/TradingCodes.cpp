@@ -1,31 +1,37 @@
 #include "reports/trading/TradingCodes.h"
 
+#include <cstddef>
+
 namespace korvant {
+namespace {
+
+struct CodeText {
+    int32_t code;
+    const char* text;
+};
+
+// The text of `code` in `table`, or `otherwise` for a code not in it.
+template <std::size_t Count>
+const char* textOf(int32_t code, const CodeText (&table)[Count], const char* otherwise) {
+    for (const CodeText& entry : table)
+        if (entry.code == code) return entry.text;
+    return otherwise;
+}
+
+}  // namespace
 
 const char* directionText(int32_t code) {
     return code == '0' ? "买" : "卖";
 }
 
 const char* openCloseText(int32_t code) {
-    switch (code) {
-        case '0':
-            return "开";
-        case '1':
-            return "平";
-        default:
-            return "平今";
-    }
+    static constexpr CodeText texts[] = {{'0', "开"}, {'1', "平"}};
+    return textOf(code, texts, "平今");
 }
 
 const char* hedgeText(int32_t code) {
-    switch (code) {
-        case '1':
-            return "投机";
-        case '2':
-            return "套利";
-        default:
-            return "保值";
-    }
+    static constexpr CodeText texts[] = {{'1', "投机"}, {'2', "套利"}};
+    return textOf(code, texts, "保值");
 }
 
 const char* priceTypeText(int32_t code) {
@@ -33,26 +39,10 @@ const char* priceTypeText(int32_t code) {
 }
 
 const char* orderStatusText(int32_t code) {
-    switch (code) {
-        case '0':
-            return "正在申报";
-        case '1':
-            return "已报";
-        case '2':
-            return "部成";
-        case '3':
-            return "已成";
-        case '4':
-            return "已撤";
-        case '5':
-            return "部成部撤";
-        case 'e':
-            return "废单";
-        case 'x':
-            return "未知";
-        default:
-            return "";
-    }
+    static constexpr CodeText texts[] = {{'0', "正在申报"}, {'1', "已报"}, {'2', "部成"},
+                                         {'3', "已成"},     {'4', "已撤"}, {'5', "部成部撤"},
+                                         {'e', "废单"},     {'x', "未知"}};
+    return textOf(code, texts, "");
 }
 
 }  // namespace korvant

@@ -44,20 +44,15 @@ bool TradingReportPage::showPage(Desk& desk, int page) {
 }
 
 template <class Row>
-TradingRowsPage<Row>::TradingRowsPage(uint8_t command, const char* const* captions, int count,
-                                      std::vector<std::string> (*cellsOf)(const Row&))
-    : TradingReportPage(command, Row::WireSize, captions, count), cellsOf_(cellsOf) {}
-
-template <class Row>
-const Row* TradingRowsPage<Row>::rowAt(int row) const {
-    if (row < 0 || row >= rowCount()) return nullptr;
-    return &rows[static_cast<std::size_t>(row)];
+std::vector<std::string> TradingRowsPage<Row>::cells(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    return cellsOf_(rows[static_cast<std::size_t>(row)]);
 }
 
 template <class Row>
-std::vector<std::string> TradingRowsPage<Row>::cells(int row) const {
-    const Row* r = rowAt(row);
-    return r ? cellsOf_(*r) : std::vector<std::string>{};
+std::string TradingRowsPage<Row>::rowKey(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    return keyOf(rows[static_cast<std::size_t>(row)]);
 }
 
 // Records of one answer, decoded field by field; never more than the
@@ -74,37 +69,26 @@ template class TradingRowsPage<TradeRow>;
 template class TradingRowsPage<OrderRow>;
 template class TradingRowsPage<PositionRow>;
 
-TradesPage::TradesPage()
-    : TradingRowsPage(TradeQueryCommand, tradeCaptions().data(),
-                      static_cast<int>(tradeCaptions().size()), &tradeCells) {}
+TradesPage::TradesPage() : TradingRowsPage(TradeQueryCommand, tradeCaptions(), &tradeCells) {}
 
-std::string TradesPage::rowKey(int row) const {
-    const TradeRow* r = rowAt(row);
-    if (!r) return {};
-    return formatInt(r->subAccount) + "/" + r->exchange + "/" + r->tradeNumber;
+std::string TradesPage::keyOf(const TradeRow& r) const {
+    return formatInt(r.subAccount) + "/" + r.exchange + "/" + r.tradeNumber;
 }
 
-OrdersPage::OrdersPage()
-    : TradingRowsPage(OrderQueryCommand, orderCaptions().data(),
-                      static_cast<int>(orderCaptions().size()), &orderCells) {}
+OrdersPage::OrdersPage() : TradingRowsPage(OrderQueryCommand, orderCaptions(), &orderCells) {}
 
-std::string OrdersPage::rowKey(int row) const {
-    const OrderRow* r = rowAt(row);
-    if (!r) return {};
-    return formatInt(r->subAccount) + "/" + formatInt(r->orderNumber) + "/" + r->systemNumber;
+std::string OrdersPage::keyOf(const OrderRow& r) const {
+    return formatInt(r.subAccount) + "/" + formatInt(r.orderNumber) + "/" + r.systemNumber;
 }
 
 PositionsPage::PositionsPage()
-    : TradingRowsPage(PositionQueryCommand, positionCaptions().data(),
-                      static_cast<int>(positionCaptions().size()), &positionCells) {}
+    : TradingRowsPage(PositionQueryCommand, positionCaptions(), &positionCells) {}
 
 // A position is named by its account, contract and the trades that opened
 // it, so that a change re-queried keeps exactly the rows chosen before.
-std::string PositionsPage::rowKey(int row) const {
-    const PositionRow* r = rowAt(row);
-    if (!r) return {};
-    return formatInt(r->subAccount) + "/" + r->exchange + "/" + r->contract + "/" + r->tradeNumber +
-           "/" + r->combinationNumber + "/" + directionText(r->direction);
+std::string PositionsPage::keyOf(const PositionRow& r) const {
+    return formatInt(r.subAccount) + "/" + r.exchange + "/" + r.contract + "/" + r.tradeNumber +
+           "/" + r.combinationNumber + "/" + directionText(r.direction);
 }
 
 TradesPage& tradesPage(Desk& desk) {

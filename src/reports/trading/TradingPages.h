@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -46,19 +48,23 @@ private:
 };
 
 // A page of one kind of row: the rows of the last answer, listed with the
-// row's own cells.
+// row's own cells and named by the row's own key.
 template <class Row>
 class TradingRowsPage : public TradingReportPage {
 public:
     RecordArray<Row> rows;
     int rowCount() const override { return static_cast<int>(rows.size()); }
     std::vector<std::string> cells(int row) const override;
+    std::string rowKey(int row) const override;
 
 protected:
-    TradingRowsPage(uint8_t command, const char* const* captions, int count,
-                    std::vector<std::string> (*cellsOf)(const Row&));
-    // The row `row`, or nothing when there is no such row.
-    const Row* rowAt(int row) const;
+    template <std::size_t Count>
+    TradingRowsPage(uint8_t command, const std::array<const char*, Count>& captions,
+                    std::vector<std::string> (*cellsOf)(const Row&))
+        : TradingReportPage(command, Row::WireSize, captions.data(), static_cast<int>(Count)),
+          cellsOf_(cellsOf) {}
+    // What names `row` among the rows of a re-query.
+    virtual std::string keyOf(const Row& row) const = 0;
 
 private:
     void take(const ListPage& page) override;
@@ -70,21 +76,27 @@ class TradesPage final : public TradingRowsPage<TradeRow> {
 public:
     static constexpr int Tab = 3;
     TradesPage();
-    std::string rowKey(int row) const override;
+
+private:
+    std::string keyOf(const TradeRow& row) const override;
 };
 
 class OrdersPage final : public TradingRowsPage<OrderRow> {
 public:
     static constexpr int Tab = 4;
     OrdersPage();
-    std::string rowKey(int row) const override;
+
+private:
+    std::string keyOf(const OrderRow& row) const override;
 };
 
 class PositionsPage final : public TradingRowsPage<PositionRow> {
 public:
     static constexpr int Tab = 6;
     PositionsPage();
-    std::string rowKey(int row) const override;
+
+private:
+    std::string keyOf(const PositionRow& row) const override;
 };
 
 // The desk's pages (one each for the desk's whole run).

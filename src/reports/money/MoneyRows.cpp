@@ -1,4 +1,4 @@
-#include "reports/money/FundsRow.h"
+#include "reports/money/MoneyRows.h"
 
 #include "model/WireFields.h"
 
@@ -22,6 +22,20 @@ KORVANT_WIRE_RECORD(FundsRow,
     wireField(&FundsRow::withdrawals, 116, 8),
     wireField(&FundsRow::riskDegree, 124, 12),
     wireField(&FundsRow::baseFees, 136, 8))
+// clang-format on
+
+// Where each field of a net-value row lies in its record.
+// clang-format off
+KORVANT_WIRE_RECORD(NetValueRow,
+    wireField(&NetValueRow::mainAccount, 0, 16),
+    wireField(&NetValueRow::tradingDay, 16, 4),
+    wireField(&NetValueRow::equity, 20, 8),
+    wireField(&NetValueRow::netAssetValue, 28, 8),
+    wireField(&NetValueRow::initialInvestment, 36, 8),
+    wireField(&NetValueRow::managementFee, 44, 8),
+    wireField(&NetValueRow::custodyFee, 52, 8),
+    wireField(&NetValueRow::accruedFirst, 84, 8),
+    wireField(&NetValueRow::accruedSecond, 92, 8))
 // clang-format on
 
 }  // namespace korvant

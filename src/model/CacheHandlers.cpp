@@ -26,34 +26,37 @@ void replaceGroupsFromAnswer(RecordCache<Group>& groups, const uint8_t* packet, 
             Group::partialFromWire(page.records + static_cast<std::size_t>(i) * Group::WireSize));
 }
 
+namespace {
+
+// The answers of `command` replace what `cache` holds.
+template <class T>
+void replaceOnAnswer(AnswerRouter& router, uint8_t command, RecordCache<T>& cache) {
+    router.setHandler(command,
+                      [&cache](const uint8_t* p, int n) { cache.replaceFromAnswer(p, n); });
+}
+
+// The answers of `command` are added to what `cache` holds.
+template <class T>
+void appendOnAnswer(AnswerRouter& router, uint8_t command, RecordCache<T>& cache) {
+    router.setHandler(command, [&cache](const uint8_t* p, int n) { cache.appendAnswer(p, n); });
+}
+
+}  // namespace
+
 void registerCacheHandlers(AnswerRouter& router, Session& session, ReferenceData& reference,
                            AccountCaches& accounts) {
     router.setHandler(cmd::LoginAnswer,
                       [&session](const uint8_t* p, int n) { applyLoginAnswer(session, p, n); });
-    router.setHandler(cmd::SubAccountList, [&accounts](const uint8_t* p, int n) {
-        accounts.subAccounts.replaceFromAnswer(p, n);
-    });
-    router.setHandler(cmd::MainAccountList, [&accounts](const uint8_t* p, int n) {
-        accounts.mainAccounts.replaceFromAnswer(p, n);
-    });
-    router.setHandler(cmd::MainAccountLinks, [&accounts](const uint8_t* p, int n) {
-        accounts.mainAccountLinks.replaceFromAnswer(p, n);
-    });
-    router.setHandler(cmd::AdministratorList, [&accounts](const uint8_t* p, int n) {
-        accounts.administrators.replaceFromAnswer(p, n);
-    });
+    replaceOnAnswer(router, cmd::SubAccountList, accounts.subAccounts);
+    replaceOnAnswer(router, cmd::MainAccountList, accounts.mainAccounts);
+    replaceOnAnswer(router, cmd::MainAccountLinks, accounts.mainAccountLinks);
+    replaceOnAnswer(router, cmd::AdministratorList, accounts.administrators);
     router.setHandler(cmd::GroupList, [&reference](const uint8_t* p, int n) {
         replaceGroupsFromAnswer(reference.groups, p, n);
     });
-    router.setHandler(cmd::MarginTemplateList, [&reference](const uint8_t* p, int n) {
-        reference.marginTemplates.appendAnswer(p, n);
-    });
-    router.setHandler(cmd::FeeTemplateList, [&reference](const uint8_t* p, int n) {
-        reference.feeTemplates.appendAnswer(p, n);
-    });
-    router.setHandler(cmd::VarietyList, [&reference](const uint8_t* p, int n) {
-        reference.varieties.appendAnswer(p, n);
-    });
+    appendOnAnswer(router, cmd::MarginTemplateList, reference.marginTemplates);
+    appendOnAnswer(router, cmd::FeeTemplateList, reference.feeTemplates);
+    appendOnAnswer(router, cmd::VarietyList, reference.varieties);
 }
 
 }  // namespace korvant

@@ -31,7 +31,7 @@ KORVANT_WIRE_RECORD(Group,
 constexpr auto partialGroupFields = GroupFields.pick<0, 1, 2, 3, 5>();
 
 Group Group::partialFromWire(const uint8_t* r) {
-    return partialGroupFields.decode<Group>(r);
+    return decodeWire<Group, partialGroupFields>(r);
 }
 
 // Where each field of an administrator lies in its record.
@@ -104,11 +104,11 @@ constexpr WireFields rateTemplateFields{
 // clang-format on
 
 void RateTemplate::readWire(const uint8_t* r) {
-    rateTemplateFields.read(r, *this);
+    korvant::readWire<rateTemplateFields>(r, *this);
 }
 
 void RateTemplate::toWire(uint8_t* r) const {
-    rateTemplateFields.write(*this, r);
+    writeWire<rateTemplateFields>(*this, r);
 }
 
 }  // namespace korvant

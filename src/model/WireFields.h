@@ -26,6 +26,8 @@ namespace korvant {
 
 template <class Record, class Member>
 struct WireField {
+    using MemberType = Member;
+
     Member Record::*member;
     std::size_t offset;
     std::size_t width;
@@ -86,16 +88,19 @@ void putNumber(uint8_t* p, T value) {
         putF64(p, value);
 }
 
-template <class Object, class Record, class Member>
-void readField(const uint8_t* wire, Object& record, const WireField<Record, Member>& field) {
-    const uint8_t* p = wire + field.offset;
-    Member& value = record.*field.member;
+// Field is a WireField known when compiling: its offset, width and member
+// are constants in the code, no table is read while decoding.
+template <auto Field, class Object>
+void readField(const uint8_t* wire, Object& record) {
+    using Member = typename decltype(Field)::MemberType;
+    const uint8_t* p = wire + Field.offset;
+    Member& value = record.*Field.member;
     if constexpr (std::is_same_v<Member, std::string>) {
-        if (field.shown == field.width) {
-            readPlainText(p, field.width, value);
+        if constexpr (Field.shown == Field.width) {
+            readPlainText(p, Field.width, value);
         } else {
-            const std::string_view raw = rawPlainText(p, field.width);
-            value = fromGbk(raw.substr(0, gbkCutLength(raw, field.shown)));
+            const std::string_view raw = rawPlainText(p, Field.width);
+            value = fromGbk(raw.substr(0, gbkCutLength(raw, Field.shown)));
         }
     } else if constexpr (IsArray<Member>::value) {
         using T = typename Member::value_type;
@@ -106,12 +111,13 @@ void readField(const uint8_t* wire, Object& record, const WireField<Record, Memb
     }
 }
 
-template <class Object, class Record, class Member>
-void writeField(uint8_t* wire, const Object& record, const WireField<Record, Member>& field) {
-    uint8_t* p = wire + field.offset;
-    const Member& value = record.*field.member;
+template <auto Field, class Object>
+void writeField(uint8_t* wire, const Object& record) {
+    using Member = typename decltype(Field)::MemberType;
+    uint8_t* p = wire + Field.offset;
+    const Member& value = record.*Field.member;
     if constexpr (std::is_same_v<Member, std::string>) {
-        writePlainText(p, field.width, value);
+        writePlainText(p, Field.width, value);
     } else if constexpr (IsArray<Member>::value) {
         using T = typename Member::value_type;
         for (std::size_t i = 0; i < value.size(); ++i)
@@ -139,32 +145,15 @@ consteval WireField<Record, Member> wireField(Member Record::*member, std::size_
     return {member, offset, width, shown == 0 ? width : shown};
 }
 
-// The fields of one record, in wire order.
+// The fields of one record, in wire order. A table is declared constexpr
+// at namespace scope and used through readWire, decodeWire and writeWire.
 template <class... Fields>
 class WireFields {
 public:
     constexpr explicit WireFields(Fields... fields) : fields_(fields...) {}
 
-    // Reads the fields from `wire` (a whole record) into `record`.
-    template <class Record>
-    void read(const uint8_t* wire, Record& record) const {
-        std::apply([&](const auto&... field) { (wire::readField(wire, record, field), ...); },
-                   fields_);
-    }
-    template <class Record>
-    Record decode(const uint8_t* wire) const {
-        Record record;
-        read(wire, record);
-        return record;
-    }
-    // Writes `record` into `wire`: its Record::WireSize bytes zeroed, then
-    // the fields.
-    template <class Record>
-    void write(const Record& record, uint8_t* wire) const {
-        std::memset(wire, 0, Record::WireSize);
-        std::apply([&](const auto&... field) { (wire::writeField(wire, record, field), ...); },
-                   fields_);
-    }
+    static constexpr std::size_t size() { return sizeof...(Fields); }
+    constexpr const std::tuple<Fields...>& fields() const { return fields_; }
 
     // The fields at the positions `Picked`, for a record read in part.
     template <std::size_t... Picked>
@@ -177,16 +166,44 @@ private:
     std::tuple<Fields...> fields_;
 };
 
+// Reads the fields of the table `Table` from `wire` (a whole record) into
+// `record`: one straight run of reads, unrolled when compiling.
+template <const auto& Table, class Record>
+void readWire(const uint8_t* wire, Record& record) {
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        (wire::readField<std::get<I>(Table.fields())>(wire, record), ...);
+    }
+    (std::make_index_sequence<Table.size()>{});
+}
+
+template <class Record, const auto& Table>
+Record decodeWire(const uint8_t* wire) {
+    Record record;
+    readWire<Table>(wire, record);
+    return record;
+}
+
+// Writes `record` into `wire`: its Record::WireSize bytes zeroed, then the
+// fields of `Table`.
+template <const auto& Table, class Record>
+void writeWire(const Record& record, uint8_t* wire) {
+    std::memset(wire, 0, Record::WireSize);
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        (wire::writeField<std::get<I>(Table.fields())>(wire, record), ...);
+    }
+    (std::make_index_sequence<Table.size()>{});
+}
+
 }  // namespace korvant
 
 // Defines `Record::fromWire` and `Record::toWire` over the fields that
 // follow, the record's table `RecordFields` (at namespace scope in one
 // source file).
-#define KORVANT_WIRE_RECORD(Record, ...)                         \
-    constexpr ::korvant::WireFields Record##Fields{__VA_ARGS__}; \
-    Record Record::fromWire(const uint8_t* wire) {               \
-        return Record##Fields.decode<Record>(wire);              \
-    }                                                            \
-    void Record::toWire(uint8_t* wire) const {                   \
-        Record##Fields.write(*this, wire);                       \
+#define KORVANT_WIRE_RECORD(Record, ...)                            \
+    constexpr ::korvant::WireFields Record##Fields{__VA_ARGS__};    \
+    Record Record::fromWire(const uint8_t* wire) {                  \
+        return ::korvant::decodeWire<Record, Record##Fields>(wire); \
+    }                                                               \
+    void Record::toWire(uint8_t* wire) const {                      \
+        ::korvant::writeWire<Record##Fields>(*this, wire);          \
     }

@@ -38,7 +38,7 @@ TEST(WireFields, EachKindIsReadAtItsOffsetAndWrittenBackTheSame) {
     putGbk(wire, 21, "期货");
     putGbk(wire, 27, "期货一部");
 
-    const Sample s = sampleFields.decode<Sample>(wire.data());
+    const Sample s = decodeWire<Sample, sampleFields>(wire.data());
     EXPECT_EQ(s.number, -7);
     EXPECT_EQ(s.code, '1');
     EXPECT_EQ(s.price, 3.25);
@@ -53,7 +53,7 @@ TEST(WireFields, EachKindIsReadAtItsOffsetAndWrittenBackTheSame) {
     out.stamp = "期货一部";
     out.name = "期货一部";
     std::vector<uint8_t> back(Sample::WireSize, 0xEE);
-    sampleFields.write(out, back.data());
+    writeWire<sampleFields>(out, back.data());
     std::vector<uint8_t> expected = wire;
     std::fill(expected.begin() + 25, expected.begin() + 27, 0);
     EXPECT_EQ(back, expected);
@@ -64,8 +64,8 @@ TEST(WireFields, PickedFieldsAloneAreRead) {
     putI32(wire.data(), 5);
     putF64(wire.data() + 5, 1.5);
     putGbk(wire, 21, "AB");
-    constexpr auto some = sampleFields.pick<0, 4>();
-    const Sample s = some.decode<Sample>(wire.data());
+    static constexpr auto some = sampleFields.pick<0, 4>();
+    const Sample s = decodeWire<Sample, some>(wire.data());
     EXPECT_EQ(s.number, 5);
     EXPECT_EQ(s.name, "AB");
     EXPECT_EQ(s.price, 0);

@@ -92,5 +92,28 @@ TEST(ServerConnectionWait, AnAnswerAlreadyThereNeverCallsTheHook) {
     EXPECT_EQ(calls, 0);
 }
 
+// A name is looked up beside the wait (a slow name server must not hold up
+// the window): a name connects as its address does, an unknown one fails.
+TEST(ServerConnectionWait, NamesAreLookedUpWithoutBlockingTheWait) {
+    FakeServer server;
+    server.script(0).pause(1000);
+    server.script(1).pause(1000);
+    struct Case {
+        const char* host;
+        int connected;
+    };
+    for (const Case& c :
+         {Case{"127.0.0.1", 1}, Case{"localhost", 1}, Case{"no-such-host.invalid", 0}}) {
+        SCOPED_TRACE(c.host);
+        ServerConnection connection;
+        connection.setWaitHook([](const ServerWait&) { return true; });
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(connection.connect(c.host, server.port(), 5000), c.connected);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
+        EXPECT_EQ(connection.lastError().empty(), c.connected == 1);
+        EXPECT_FALSE(connection.abandoned());
+    }
+}
+
 }  // namespace
 }  // namespace korvant

@@ -73,8 +73,12 @@ void ProgressWindow::turn(bool userInput) {
     ++turning_;
     // The caller blocks right after this; paint now.
     repaint();
-    QCoreApplication::processEvents(userInput ? QEventLoop::AllEvents
-                                              : QEventLoop::ExcludeUserInputEvents);
+    // Until nothing is pending (at most TurnBudgetMs): one pass alone
+    // dispatches only the most urgent kind of event, and timers that have
+    // just fired wait behind posted events for the next pass, a whole
+    // slice of the wait later.
+    QCoreApplication::processEvents(
+        userInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents, TurnBudgetMs);
     --turning_;
     lastTurn_.start();
 }

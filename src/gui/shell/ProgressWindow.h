@@ -28,6 +28,8 @@ class ProgressWindow : public QFrame {
 public:
     // The longest time between two turns of the event loop during a read.
     static constexpr int TurnMs = 30;
+    // The longest one turn goes on dispatching events that are pending.
+    static constexpr int TurnBudgetMs = 10;
 
     explicit ProgressWindow(QWidget* parent = nullptr);
 

@@ -74,6 +74,9 @@ private:
     void open(const QString& text, bool stoppable, bool modal);
     void turn(bool userInput);
     bool acceptsInput(QObject* receiver) const;
+    // A text shown (setText) through waits for longer than WaitShownAfterMs
+    // gets a 停止 that stops waiting for the server; true once it has it.
+    bool offerTextStop();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QLabel* label_;
@@ -85,6 +88,9 @@ private:
     // The wait shown, and what the window showed before it.
     bool waitShown_ = false;
     bool waitStopRequested_ = false;
+    QElapsedTimer textShown_;
+    bool textStoppable_ = false;
+    bool textStopRequested_ = false;
     QString waitText_;
     bool restoreVisible_ = false;
     bool restoreStoppable_ = false;

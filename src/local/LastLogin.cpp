@@ -60,10 +60,12 @@ std::array<uint8_t, LastLogin::FileSize> LastLogin::toBytes() const {
 bool LastLogin::write(const std::string& path) const {
     if (path.empty()) return false;
     const auto bytes = toBytes();
-    // The password may be in it: readable by its owner only.
+    // The password may be in it: readable by its owner only. It is written
+    // while the login goes on: not forced to the disk (a crash may lose it,
+    // never leave half of it; a short file reads as no remembered login).
     return writeWholeFile(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), nullptr,
-        0600);
+        0600, false);
 }
 
 }  // namespace korvant

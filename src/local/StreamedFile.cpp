@@ -159,9 +159,9 @@ bool StreamedFile::append(std::string_view bytes) {
     return true;
 }
 
-bool StreamedFile::commit(bool mayReplace) {
+bool StreamedFile::commit(bool mayReplace, bool flush) {
     if (code_ != 0) return false;
-    if (::fsync(fd_) != 0) {
+    if (flush && ::fsync(fd_) != 0) {
         fail(errno);
         return false;
     }

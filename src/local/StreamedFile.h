@@ -30,7 +30,10 @@ public:
     // Flushes the file to the disk and gives it its name: replacing a file
     // of that name only when `mayReplace`, else failing with "file exists".
     // False with `error()` on failure (the temporary file is then removed).
-    bool commit(bool mayReplace = true);
+    // Without `flush` the file is renamed into place whole but left to the
+    // system to write out: for small settings that the desk can do without
+    // and that must not hold up the window while the disk is busy.
+    bool commit(bool mayReplace = true, bool flush = true);
 
     bool ok() const { return code_ == 0; }
     const std::string& error() const { return error_; }

@@ -17,8 +17,10 @@ namespace korvant {
 // Writes `bytes` to `path`. A file it replaces keeps its permission bits and
 // a new file gets mode 0644 less the umask, unless `mode` (0 to 07777) is
 // given: then the file gets exactly that mode. On failure returns false and,
-// when `error` is given, stores the system's reason (fileErrorText).
+// when `error` is given, stores the system's reason (fileErrorText). Without
+// `flush` the file is not forced to the disk before its rename (see
+// StreamedFile::commit).
 bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr,
-                    int mode = -1);
+                    int mode = -1, bool flush = true);
 
 }  // namespace korvant

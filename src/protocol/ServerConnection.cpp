@@ -2,11 +2,13 @@
 
 #include <asio.hpp>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
 #include "protocol/CommandCode.h"
 #include "protocol/FrameReader.h"
+#include "protocol/HostLookup.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
@@ -46,22 +48,26 @@ int ServerConnection::connect(const std::string& host, int port, int timeoutMs) 
     }
     impl_->reader.reset();
     impl_->io.restart();
-    asio::error_code resolveError;
-    asio::ip::tcp::resolver resolver(impl_->io);
-    auto endpoints = resolver.resolve(host, std::to_string(port), resolveError);
-    if (resolveError) {
-        lastError_ = resolveError.message();
+    WaitOver over(*this, true);
+    const auto lookupStart = std::chrono::steady_clock::now();
+    const HostLookup lookup = lookUpHost(host, port, timeoutMs, WaitSliceMs, [&] {
+        return !waitHook_ || callHook({elapsedSince(waitStart_), true, false});
+    });
+    if (!lookup.error.empty()) {
+        abandoned_ = lookup.abandoned;
+        lastError_ = lookup.error;
         return 0;
     }
+    // The look-up counts against the time allowed for connecting.
+    if (timeoutMs > 0) timeoutMs = std::max(1, timeoutMs - elapsedSince(lookupStart));
     asio::error_code connectError;
     bool connectDone = false;
-    asio::async_connect(impl_->socket, endpoints,
+    asio::async_connect(impl_->socket, lookup.endpoints,
                         [&](const asio::error_code& ec, const asio::ip::tcp::endpoint&) {
                             connectError = ec;
                             connectDone = true;
                         });
     bool abandonedNow = false;
-    WaitOver over(*this, true);
     const auto giveUp = [this] {
         impl_->io.stop();
         asio::error_code ignored;
@@ -142,6 +148,7 @@ bool ServerConnection::callHook(const ServerWait& wait) {
         ~Leave() { --depth; }
     } leave{waitDepth_};
     hookCalled_ = true;
+    if (!wait.over) lastTurn_ = std::chrono::steady_clock::now();
     return waitHook_(wait);
 }
 
@@ -170,7 +177,14 @@ bool ServerConnection::runUntil(const bool& done, int timeoutMs, bool connecting
         const int waited = elapsedSince(start);
         if (timeoutMs > 0 && waited >= timeoutMs) return false;
         int slice = timeoutMs > 0 ? timeoutMs - waited : -1;
-        if (waitHook_ && (slice < 0 || slice > WaitSliceMs)) slice = WaitSliceMs;
+        if (waitHook_) {
+            // The front end turns every WaitSliceMs, also across the waits of
+            // one exchange after another: a wait that starts soon after a
+            // turn turns again when the slice since that turn is over.
+            const int sinceTurn = elapsedSince(lastTurn_);
+            const int due = std::max(MinSliceMs, WaitSliceMs - sinceTurn);
+            if (slice < 0 || slice > due) slice = due;
+        }
         io.restart();
         if (slice < 0)
             io.run();

@@ -62,6 +62,8 @@ public:
     // block.
     void setWaitHook(WaitHook hook) { waitHook_ = std::move(hook); }
     static constexpr int WaitSliceMs = 25;
+    // The shortest slice: an answer that comes within it needs no turn.
+    static constexpr int MinSliceMs = 5;
     // The last wait was abandoned by the hook (until the next connect).
     bool abandoned() const { return abandoned_; }
     // A wait is in progress (the hook is being called).
@@ -106,6 +108,9 @@ private:
     int waitDepth_ = 0;
     // When the current wait began and whether the hook was told of it.
     std::chrono::steady_clock::time_point waitStart_;
+    // When the hook last turned the front end's loop (not counting the
+    // calls that end a wait).
+    std::chrono::steady_clock::time_point lastTurn_;
     bool hookCalled_ = false;
 };
 

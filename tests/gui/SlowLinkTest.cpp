@@ -128,5 +128,34 @@ TEST(SlowLink, StoppingAStalledWaitEndsTheSessionAndSendsNothingMore) {
     }
 }
 
+// The start-up's lists on a slow link: every answer is short, but the text
+// shown for them gets its 停止 after a while, and it ends the program as a
+// stopped wait does.
+TEST(SlowLink, TheStartUpOnASlowLinkCanBeStopped) {
+    DeskUnderTest t("demo", {"--latency", "250"});
+    gui::ProgressWindow* progress = t.port->progressWindow();
+    int64_t sentAtStop = -1;
+    bool waitWasShown = false;
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        waitWasShown = waitWasShown || progress->waitShown();
+        if (sentAtStop >= 0 || !progress->isVisible() || !progress->stopButton()->isVisible())
+            return;
+        sentAtStop = t.desk->connection().packetsSent();
+        QTest::mouseClick(progress->stopButton(), Qt::LeftButton);
+    });
+    watch.start();
+    EXPECT_FALSE(t.loginAs("admin", "admin"));
+    ASSERT_GE(sentAtStop, 2) << "no 停止 during the start-up";
+    EXPECT_FALSE(waitWasShown);
+    EXPECT_TRUE(t.ended);
+    ASSERT_FALSE(t.driver.messages.empty());
+    EXPECT_EQ(t.driver.messages.back(), "  与服务器断开了!");
+    QTest::qWait(100);
+    EXPECT_EQ(t.desk->connection().packetsSent(), sentAtStop);
+    EXPECT_FALSE(progress->isVisible());
+}
+
 }  // namespace
 }  // namespace korvant::test

@@ -45,9 +45,15 @@ void ProgressWindow::open(const QString& text, bool stoppable, bool modal) {
     const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
     // The modality of a shown window changes only when it is shown again.
     if (isVisible() && (windowModality() != modality || stop_->isVisible() != stoppable)) {
+        // Shown again at once: what the user asked of the window stays.
         const bool keepStop = stopRequested_;
+        const bool keepTextStop[] = {textStoppable_, textStopRequested_};
+        const QElapsedTimer keepShown = textShown_;
         hide();
         stopRequested_ = keepStop;
+        textStoppable_ = keepTextStop[0];
+        textStopRequested_ = keepTextStop[1];
+        textShown_ = keepShown;
     }
     if (!isVisible()) {
         setWindowModality(modality);
@@ -73,14 +79,19 @@ void ProgressWindow::turn(bool userInput) {
     ++turning_;
     // The caller blocks right after this; paint now.
     repaint();
-    QCoreApplication::processEvents(userInput ? QEventLoop::AllEvents
-                                              : QEventLoop::ExcludeUserInputEvents);
+    // Until nothing is pending (at most TurnBudgetMs): one pass alone
+    // dispatches only the most urgent kind of event, and timers that have
+    // just fired wait behind posted events for the next pass, a whole
+    // slice of the wait later.
+    QCoreApplication::processEvents(
+        userInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents, TurnBudgetMs);
     --turning_;
     lastTurn_.start();
 }
 
 void ProgressWindow::setText(const QString& text) {
-    open(text, false, false);
+    if (!isVisible()) textShown_.start();
+    open(text, textStoppable_, false);
     turn(false);
 }
 
@@ -106,16 +117,31 @@ void ProgressWindow::requestStop() {
         waitStopRequested_ = true;
         return;
     }
+    if (textStoppable_) {
+        // Work that only shows its text stops by no longer waiting for the
+        // server: at the next turn of a wait.
+        textStopRequested_ = true;
+        label_->setText(label_->text() + QStringLiteral("\n正在停止…"));
+        return;
+    }
     stopRequested_ = true;
     label_->setText(label_->text() + QStringLiteral("\n正在停止…"));
 }
 
 bool ProgressWindow::waitTurn(int elapsedMs, bool connecting, const QString& operation) {
     if (!waitShown_ && elapsedMs < WaitShownAfterMs) {
-        // A short wait: painting and timers only; input waits for the
-        // answer.
-        turn(false);
-        return !waitStopRequested_;
+        if (!offerTextStop()) {
+            // A short wait: painting and timers only; input waits for the
+            // answer.
+            turn(false);
+            return !waitStopRequested_;
+        }
+        // One short wait of many behind a text shown for long (the
+        // start-up's lists on a slow link): its 停止 takes input.
+        qApp->installEventFilter(this);
+        turn(true);
+        qApp->removeEventFilter(this);
+        return !waitStopRequested_ && !textStopRequested_;
     }
     if (!waitShown_) {
         restoreVisible_ = isVisible();
@@ -128,9 +154,10 @@ bool ProgressWindow::waitTurn(int elapsedMs, bool connecting, const QString& ope
         blockedModal_ = QApplication::activeModalWidget();
         // A window that is modal already (a long read) stays so; else it
         // takes input without blocking the main window's close.
-        open(waitText_, true, restoreVisible_ && restoreStoppable_);
+        open(waitText_, true, restoreVisible_ && restoreStoppable_ && !textStoppable_);
         waitShown_ = true;
     }
+    if (textStopRequested_) return false;
     const int seconds = elapsedMs / 1000;
     label_->setText(waitText_ + QLatin1Char('\n') +
                     (connecting ? QStringLiteral("正在连接服务器… %1 秒")
@@ -146,6 +173,16 @@ bool ProgressWindow::waitTurn(int elapsedMs, bool connecting, const QString& ope
     return !waitStopRequested_;
 }
 
+bool ProgressWindow::offerTextStop() {
+    if (textStoppable_) return true;
+    if (!isVisible() || stop_->isVisible() || !textShown_.isValid() ||
+        textShown_.elapsed() < WaitShownAfterMs)
+        return false;
+    textStoppable_ = true;
+    open(label_->text(), true, false);
+    return true;
+}
+
 void ProgressWindow::endWait() {
     waitStopRequested_ = false;
     if (!waitShown_) return;
@@ -155,7 +192,7 @@ void ProgressWindow::endWait() {
         hide();
         return;
     }
-    open(restoreText_, restoreStoppable_, restoreStoppable_);
+    open(restoreText_, restoreStoppable_, restoreStoppable_ && !textStoppable_);
 }
 
 bool ProgressWindow::acceptsInput(QObject* receiver) const {
@@ -210,6 +247,9 @@ void ProgressWindow::keyPressEvent(QKeyEvent* event) {
 void ProgressWindow::hideEvent(QHideEvent* event) {
     // The next read starts afresh.
     stopRequested_ = false;
+    textStoppable_ = false;
+    textStopRequested_ = false;
+    textShown_.invalidate();
     QFrame::hideEvent(event);
 }
 

@@ -28,6 +28,8 @@ class ProgressWindow : public QFrame {
 public:
     // The longest time between two turns of the event loop during a read.
     static constexpr int TurnMs = 30;
+    // The longest one turn goes on dispatching events that are pending.
+    static constexpr int TurnBudgetMs = 10;
 
     explicit ProgressWindow(QWidget* parent = nullptr);
 
@@ -72,6 +74,9 @@ private:
     void open(const QString& text, bool stoppable, bool modal);
     void turn(bool userInput);
     bool acceptsInput(QObject* receiver) const;
+    // A text shown (setText) through waits for longer than WaitShownAfterMs
+    // gets a 停止 that stops waiting for the server; true once it has it.
+    bool offerTextStop();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QLabel* label_;
@@ -83,6 +88,9 @@ private:
     // The wait shown, and what the window showed before it.
     bool waitShown_ = false;
     bool waitStopRequested_ = false;
+    QElapsedTimer textShown_;
+    bool textStoppable_ = false;
+    bool textStopRequested_ = false;
     QString waitText_;
     bool restoreVisible_ = false;
     bool restoreStoppable_ = false;

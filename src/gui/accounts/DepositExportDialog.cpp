@@ -1,4 +1,4 @@
-#include "gui/accounts/DepositExportDialog.h"
+#include "gui/accounts/AccountDialogs.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

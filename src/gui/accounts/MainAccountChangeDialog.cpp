@@ -1,4 +1,4 @@
-#include "gui/accounts/MainAccountChangeDialog.h"
+#include "gui/accounts/AccountDialogs.h"
 
 #include <QCheckBox>
 #include <QLabel>

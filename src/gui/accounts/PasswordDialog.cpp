@@ -1,4 +1,4 @@
-#include "gui/accounts/PasswordDialog.h"
+#include "gui/accounts/AccountDialogs.h"
 
 #include <QFormLayout>
 #include <QLineEdit>

@@ -14,11 +14,9 @@ SubAccountDialog::SubAccountDialog(SubAccountForm& form, QWidget* parent)
     : FormDialog(form, parent),
       form_(form),
       account_(bindText(limitedEdit(this, 15, "account"), form.account)),
-      group_(new QComboBox(this)),
-      mainAccount_(new QComboBox(this)) {
+      group_(new QComboBox(this)) {
     setWindowTitle(QString::fromStdString(form.caption()));
     group_->setObjectName(QStringLiteral("group"));
-    mainAccount_->setObjectName(QStringLiteral("mainAccount"));
     auto* fields = new QFormLayout;
     auto addText = [&](const char* caption, std::string& value, int maxBytes,
                        const char* objectName) {
@@ -29,7 +27,9 @@ SubAccountDialog::SubAccountDialog(SubAccountForm& form, QWidget* parent)
     addText("密  码:", form.password, SubAccountPasswordLimit, "password");
     addText("名  称:", form.name, SubAccountNameLimit, "name");
     fields->addRow(QStringLiteral("组  别:"), group_);
-    fields->addRow(QStringLiteral("主账号:"), mainAccount_);
+    auto* mainAccount = bindChoice(new QComboBox(this), form.mainAccounts, form.mainAccountIndex);
+    mainAccount->setObjectName(QStringLiteral("mainAccount"));
+    fields->addRow(QStringLiteral("主账号:"), mainAccount);
     addText("MAC限定(可不填):", form.mac, SubAccountMacLimit, "mac");
     addText("备  注:", form.remark, SubAccountRemarkLimit, "remark");
     auto* layout = new QVBoxLayout(this);
@@ -48,15 +48,10 @@ void SubAccountDialog::readForm() {
         group_->addItem(QString::fromStdString(g.name), g.id);
     group_->setCurrentIndex(form_.groupIndex);
     group_->setEnabled(form_.groupEditable());
-    mainAccount_->clear();
-    for (const std::string& m : form_.mainAccounts)
-        mainAccount_->addItem(QString::fromStdString(m));
-    mainAccount_->setCurrentIndex(form_.mainAccountIndex);
 }
 
 void SubAccountDialog::writeForm() {
     form_.groupIndex = group_->currentIndex();
-    form_.mainAccountIndex = mainAccount_->currentIndex();
 }
 
 void SubAccountDialog::refused() {

@@ -24,7 +24,6 @@ private:
     SubAccountForm& form_;
     QLineEdit* account_;
     QComboBox* group_;
-    QComboBox* mainAccount_;
 };
 
 }  // namespace korvant::gui

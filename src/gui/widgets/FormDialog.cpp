@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -69,6 +70,18 @@ QDateEdit* FormDialog::bindDate(QDateEdit* edit, int32_t& ymd) {
     bindings_.push_back({[edit, &ymd] { edit->setDate(dateOfYmd(ymd)); },
                          [edit, &ymd] { ymd = ymdOfDate(edit->date()); }});
     return edit;
+}
+
+QComboBox* FormDialog::bindChoice(QComboBox* box, const std::vector<std::string>& entries,
+                                  int& index) {
+    bindings_.push_back({[box, &entries, &index] {
+                             box->clear();
+                             for (const std::string& entry : entries)
+                                 box->addItem(QString::fromStdString(entry));
+                             box->setCurrentIndex(index);
+                         },
+                         [box, &index] { index = box->currentIndex(); }});
+    return box;
 }
 
 void FormDialog::accept() {

@@ -10,6 +10,7 @@
 #include "app/FrontEndPort.h"
 
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QBoxLayout;
 class QLayout;
@@ -42,6 +43,9 @@ public:
     QCheckBox* bindCheck(QCheckBox* box, bool& value);
     // A yyyymmdd value in a date field, set up as the desk's date fields.
     QDateEdit* bindDate(QDateEdit* edit, int32_t& ymd);
+    // A choice among `entries` (read when the dialog opens), `index` the
+    // chosen one.
+    QComboBox* bindChoice(QComboBox* box, const std::vector<std::string>& entries, int& index);
 
 protected:
     // The fields a binding does not cover: shown after the bound ones, and

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "accounts/administrators/AdministratorForm.h"
 #include "gui/widgets/FormDialog.h"
 
-class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
@@ -27,14 +24,10 @@ protected:
 private:
     AdministratorForm& form_;
     QLineEdit* account_;
-    QLineEdit* password_;
-    QLineEdit* name_;
     QComboBox* group_;
     QListWidget* permissions_;
-    std::array<QLineEdit*, AllowedIpCount> ips_;
     QLineEdit* monitorFrom_;
     QLineEdit* monitorTo_;
-    QCheckBox* multipleLogins_;
 };
 
 }  // namespace korvant::gui

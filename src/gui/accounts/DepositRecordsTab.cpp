@@ -31,9 +31,4 @@ void DepositRecordsTab::readFields() {
     page_.endDate = ymdOfDate(to_->date());
 }
 
-void DepositRecordsTab::install(Desk& desk, ContentPanel& content, Runner run) {
-    ReportQueryTab::install(desk, content, new DepositRecordsTab(desk, std::move(run), &content),
-                            DepositRecordsPage::Tab);
-}
-
 }  // namespace korvant::gui

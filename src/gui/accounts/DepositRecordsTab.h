@@ -14,9 +14,6 @@ class DepositRecordsTab : public ReportQueryTab {
 public:
     DepositRecordsTab(Desk& desk, Runner run, QWidget* parent = nullptr);
 
-    // Shows the tab under the reports strip while " 出入金记录 " is selected.
-    static void install(Desk& desk, ContentPanel& content, Runner run);
-
     const DepositRecordsPage& page() const { return page_; }
 
 private:

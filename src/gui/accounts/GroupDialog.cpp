@@ -1,41 +1,31 @@
 #include "gui/accounts/GroupDialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/SearchFilter.h"
-#include "gui/widgets/FormDialog.h"
 #include "gui/widgets/GbkLengthValidator.h"
 #include "gui/widgets/NumberValidator.h"
 
 namespace korvant::gui {
 
-namespace {}  // namespace
-
 GroupDialog::GroupDialog(GroupForm& form, QWidget* parent)
     : FormDialog(form, parent),
       form_(form),
-      name_(new QLineEdit(this)),
-      remark_(new QLineEdit(this)),
       parent_(new QComboBox(this)),
       quotaRows_(new QWidget(this)),
       allowed_(numberEdit(quotaRows_, GroupForm::CountFieldInput, "allowed")),
       rangeFrom_(numberEdit(quotaRows_, GroupForm::CountFieldInput, "rangeFrom")),
       rangeTo_(numberEdit(quotaRows_, GroupForm::CountFieldInput, "rangeTo")) {
     setWindowTitle(QString::fromStdString(form.caption()));
-    name_->setObjectName(QStringLiteral("name"));
-    name_->setValidator(new GbkLengthValidator(31, name_));
-    remark_->setValidator(new GbkLengthValidator(31, remark_));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("名称:"), name_);
-    fields->addRow(QStringLiteral("备注:"), remark_);
+    fields->addRow(QStringLiteral("名称:"), bindText(limitedEdit(this, 31, "name"), form.name));
+    fields->addRow(QStringLiteral("备注:"), bindText(limitedEdit(this, 31, "remark"), form.remark));
     fields->addRow(QStringLiteral("隶属:"), parent_);
     layout->addLayout(fields);
 
@@ -53,8 +43,6 @@ GroupDialog::GroupDialog(GroupForm& form, QWidget* parent)
 }
 
 void GroupDialog::readForm() {
-    name_->setText(QString::fromStdString(form_.name));
-    remark_->setText(QString::fromStdString(form_.remark));
     parent_->clear();
     for (const GroupChoice& g : form_.parents)
         parent_->addItem(QString::fromStdString(g.name), g.id);
@@ -67,8 +55,6 @@ void GroupDialog::readForm() {
 }
 
 void GroupDialog::writeForm() {
-    form_.name = name_->text().toStdString();
-    form_.remark = remark_->text().toStdString();
     const QVariant parent = parent_->currentData();
     if (parent.isValid()) form_.parentId = parent.toInt();
     form_.allowedSubAccounts = lenientInt(allowed_->text().toStdString());

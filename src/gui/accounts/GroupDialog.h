@@ -22,8 +22,6 @@ protected:
 
 private:
     GroupForm& form_;
-    QLineEdit* name_;
-    QLineEdit* remark_;
     QComboBox* parent_;
     QWidget* quotaRows_;
     QLineEdit* allowed_;

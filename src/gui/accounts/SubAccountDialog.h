@@ -3,7 +3,6 @@
 #include "accounts/subaccounts/SubAccountForm.h"
 #include "gui/widgets/FormDialog.h"
 
-class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -24,14 +23,7 @@ protected:
 private:
     SubAccountForm& form_;
     QLineEdit* account_;
-    QLineEdit* password_;
-    QLineEdit* name_;
     QComboBox* group_;
-    QComboBox* mainAccount_;
-    QLineEdit* mac_;
-    QLineEdit* remark_;
-    QCheckBox* noFeesOnStatement_;
-    QCheckBox* noSingleSideMargin_;
 };
 
 }  // namespace korvant::gui

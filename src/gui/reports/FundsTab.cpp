@@ -41,9 +41,4 @@ void FundsTab::readFields() {
     page_.order = order_->currentIndex() + 1;
 }
 
-void FundsTab::install(Desk& desk, ContentPanel& content, Runner run) {
-    ReportQueryTab::install(desk, content, new FundsTab(desk, std::move(run), &content),
-                            FundsPage::Tab);
-}
-
 }  // namespace korvant::gui

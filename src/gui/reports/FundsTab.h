@@ -15,8 +15,6 @@ class FundsTab : public ReportQueryTab {
 public:
     FundsTab(Desk& desk, Runner run, QWidget* parent = nullptr);
 
-    static void install(Desk& desk, ContentPanel& content, Runner run);
-
 protected:
     void readFields() override;
 

@@ -58,9 +58,4 @@ void NetValueTab::redraw() {
     ReportQueryTab::redraw();
 }
 
-void NetValueTab::install(Desk& desk, ContentPanel& content, Runner run) {
-    ReportQueryTab::install(desk, content, new NetValueTab(desk, std::move(run), &content),
-                            NetValuePage::Tab);
-}
-
 }  // namespace korvant::gui

@@ -15,7 +15,6 @@ class NetValueTab : public ReportQueryTab {
 public:
     NetValueTab(Desk& desk, Runner run, QWidget* parent = nullptr);
 
-    static void install(Desk& desk, ContentPanel& content, Runner run);
     void redraw() override;
 
 protected:

@@ -34,11 +34,7 @@ public:
     QTableView* table() const { return table_; }
     QCheckBox* category(int index) const { return categories_[static_cast<std::size_t>(index)]; }
     QDateEdit* fromDate() const { return fromDate_; }
-    QTimeEdit* fromTime() const { return fromTime_; }
     QDateEdit* toDate() const { return toDate_; }
-    QTimeEdit* toTime() const { return toTime_; }
-    QLineEdit* administrator() const { return administrator_; }
-    QLineEdit* keyword() const { return keyword_; }
 
     // "查询"
     void search();

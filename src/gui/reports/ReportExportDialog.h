@@ -3,9 +3,6 @@
 #include "gui/widgets/FormDialog.h"
 #include "reports/export/ReportExportForm.h"
 
-class QDateEdit;
-class QLineEdit;
-
 namespace korvant::gui {
 
 // "导出" of the report exports (account funds, net values, orders, trades):
@@ -15,15 +12,8 @@ class ReportExportDialog : public FormDialog {
 public:
     ReportExportDialog(ReportExportForm& form, QWidget* parent = nullptr);
 
-protected:
-    void readForm() override;
-    void writeForm() override;
-
 private:
     ReportExportForm& form_;
-    QDateEdit* from_;
-    QDateEdit* to_;
-    QLineEdit* path_;
 };
 
 }  // namespace korvant::gui

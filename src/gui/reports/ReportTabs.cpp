@@ -8,7 +8,9 @@
 #include "gui/reports/NetValueTab.h"
 #include "gui/reports/StatementTab.h"
 #include "gui/reports/TradingReportTabs.h"
+#include "gui/shell/ContentPanel.h"
 #include "reports/money/FundsPage.h"
+#include "reports/money/NetValuePage.h"
 #include "reports/statements/StatementPage.h"
 #include "reports/trading/TradingPages.h"
 
@@ -16,10 +18,11 @@ namespace korvant::gui {
 
 void installReportTabs(Desk& desk, ContentPanel& content, const ReportQueryTab::Runner& run,
                        const std::function<void(const std::string&)>& selectNode) {
-    DepositRecordsTab::install(desk, content, run);
+    ReportQueryTab::install(desk, content, new DepositRecordsTab(desk, run, &content),
+                            DepositRecordsPage::Tab);
     StatementTab::install(desk, content, run);
-    FundsTab::install(desk, content, run);
-    NetValueTab::install(desk, content, run);
+    ReportQueryTab::install(desk, content, new FundsTab(desk, run, &content), FundsPage::Tab);
+    ReportQueryTab::install(desk, content, new NetValueTab(desk, run, &content), NetValuePage::Tab);
     installTradingReportTabs(desk, content, run);
     statementPage(desk).selectReportNode = selectNode;
     for (ReportQueryPage* page : std::initializer_list<ReportQueryPage*>{

@@ -3,10 +3,7 @@
 #include "gui/widgets/FormDialog.h"
 #include "reports/statements/StatementPage.h"
 
-class QCheckBox;
 class QComboBox;
-class QDateEdit;
-class QLineEdit;
 
 namespace korvant::gui {
 
@@ -23,12 +20,7 @@ protected:
 
 private:
     StatementBatchForm& form_;
-    QDateEdit* from_;
-    QDateEdit* to_;
-    QLineEdit* folder_;
-    QComboBox* style_;
-    QCheckBox* csv_;
-    QLineEdit* account_;
+    QComboBox* style_ = nullptr;
 };
 
 }  // namespace korvant::gui

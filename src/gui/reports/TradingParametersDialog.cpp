@@ -13,13 +13,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace korvant::gui {
+#include "gui/widgets/QtText.h"
 
-namespace {
-QString qs(const char* text) {
-    return QString::fromUtf8(text);
-}
-}  // namespace
+namespace korvant::gui {
 
 TradingParametersDialog::TradingParametersDialog(TradingParametersForm& form, QWidget* parent)
     : FormDialog(form, parent),

@@ -16,17 +16,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "gui/shell/DialogRegistry.h"
 #include "gui/widgets/GbkLengthValidator.h"
+#include "gui/widgets/QtText.h"
 #include "risk/RiskCategory.h"
 
 namespace korvant::gui {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QTime timeOf(int32_t value) {
     return QTime(value / 10000 % 24, value / 100 % 100 % 60, value % 100 % 60);
@@ -552,18 +548,6 @@ void RuleAssignmentDialog::redraw() {
         auto* item = new QListWidgetItem(qs(entry.rule.summary), loaded_);
         item->setData(Qt::UserRole, entry.id);
     }
-}
-
-void registerRiskDialogs(DialogRegistry& registry) {
-    registry.add<ProductRuleDialog, ProductRuleForm>();
-    registry.add<GenericRuleDialog, GenericRuleForm>();
-    registry.add<ProductPickerDialog, ProductPickerForm>();
-    registry.add<ExchangePickerDialog, ExchangePickerForm>();
-    registry.add<RuleAssignmentForm>(
-        [](RuleAssignmentForm& form, const FormValidator&, QWidget* parent) {
-            RuleAssignmentDialog dialog(form, parent);
-            return dialog.run();
-        });
 }
 
 }  // namespace korvant::gui

@@ -23,8 +23,6 @@ class QTreeWidget;
 
 namespace korvant::gui {
 
-class DialogRegistry;
-
 // The four exchanges with one multi-select product list each.
 class ProductLists : public QWidget {
     Q_OBJECT
@@ -155,7 +153,5 @@ private:
     QListWidget* available_;
     QListWidget* loaded_;
 };
-
-void registerRiskDialogs(DialogRegistry& registry);
 
 }  // namespace korvant::gui

@@ -24,12 +24,12 @@ WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
     layout->addWidget(table_);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-        const int row = current.isValid() ? current.row() : -1;
-        const auto& rules = riskArea(desk_).page.rules();
-        selectWarehouseRule(desk_, row >= 0 && row < static_cast<int>(rules.size())
-                                       ? rules[static_cast<std::size_t>(row)].id
-                                       : 0);
-    });
+                const int row = current.isValid() ? current.row() : -1;
+                const auto& rules = riskArea(desk_).page.rules();
+                selectWarehouseRule(desk_, row >= 0 && row < static_cast<int>(rules.size())
+                                               ? rules[static_cast<std::size_t>(row)].id
+                                               : 0);
+            });
     connect(table_, &QTableView::doubleClicked, this, [this] {
         window_.callCore([this] { desk_.dispatcher().send(ActionCode::ModifyRiskStrategy); });
     });

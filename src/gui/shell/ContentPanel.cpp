@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "gui/shell/AccountListView.h"
+#include "gui/shell/FindOrNull.h"
 #include "gui/shell/PagerBar.h"
 #include "gui/shell/SearchBar.h"
 #include "model/AccountColumns.h"
@@ -100,8 +101,7 @@ QIcon toolbarIcon(const ToolbarButton& entry) {
 }
 
 QAction* ContentPanel::toolAction(ToolbarCode code) const {
-    auto it = toolActions_.find(code);
-    return it == toolActions_.end() ? nullptr : it->second;
+    return findOrNull(toolActions_, code);
 }
 
 void ContentPanel::resizeEvent(QResizeEvent* event) {
@@ -121,18 +121,15 @@ void ContentPanel::fitToolbar() {
 }
 
 QToolButton* ContentPanel::toolButton(ToolbarCode code) const {
-    auto it = toolButtons_.find(code);
-    return it == toolButtons_.end() ? nullptr : it->second;
+    return findOrNull(toolButtons_, code);
 }
 
 QTabBar* ContentPanel::viewStrip(ViewKind view) const {
-    auto it = viewStrips_.find(view);
-    return it == viewStrips_.end() ? nullptr : it->second;
+    return findOrNull(viewStrips_, view);
 }
 
 AccountListView* ContentPanel::list(AccountList which) const {
-    auto it = lists_.find(which);
-    return it == lists_.end() ? nullptr : it->second;
+    return findOrNull(lists_, which);
 }
 
 void ContentPanel::setViewPage(ViewKind view, QWidget* page) {
@@ -145,8 +142,7 @@ void ContentPanel::setViewPage(ViewKind view, QWidget* page) {
 }
 
 QWidget* ContentPanel::viewPage(ViewKind view) const {
-    auto it = viewPages_.find(view);
-    return it == viewPages_.end() ? nullptr : it->second;
+    return findOrNull(viewPages_, view);
 }
 
 void ContentPanel::showView(ViewKind view, TabStrip strip, AccountList shown) {

@@ -19,16 +19,9 @@
 #include "gui/shell/SearchBar.h"
 #include "gui/shell/StatusPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "gui/widgets/QtText.h"
 
 namespace korvant::gui {
-namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
-
 DeskRedraw::DeskRedraw(Desk& desk, DrawnParts parts, std::function<void()> reportTreeStale)
     : desk_(desk), parts_(parts), reportTreeStale_(std::move(reportTreeStale)) {}
 

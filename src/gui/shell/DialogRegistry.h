@@ -15,11 +15,10 @@ namespace korvant::gui {
 // registered dialog. Adding a dialog for a new form is one entry:
 //
 //   registry.add<SubAccountDialog, SubAccountForm>();
-//   registry.add<SettlementPricesForm>([](SettlementPricesForm& f, const FormValidator&,
-//                                         QWidget* parent) {...});
 //
-// The first form needs `Dialog(FormType&, QWidget* parent)` deriving from
-// `FormDialog` (see FormDialog.h).
+// The dialog needs `Dialog(FormType&, QWidget* parent)` and `bool run()`: a
+// `FormDialog` (see FormDialog.h), or a `CoreCallDialog` that makes its own
+// calls of the core. Any other runner: `registry.add<FormType>(runner)`.
 class DialogRegistry {
 public:
     template <class FormType>
@@ -27,11 +26,14 @@ public:
         table_.add<FormType>(std::move(runner));
     }
 
+    // A dialog that takes the validator (a FormDialog) is checked by it; one
+    // that makes its own calls of the core (a CoreCallDialog) runs as it is.
     template <class Dialog, class FormType>
     void add() {
         add<FormType>([](FormType& form, const FormValidator& validator, QWidget* parent) {
             Dialog dialog(form, parent);
-            dialog.setValidator(validator);
+            if constexpr (requires { dialog.setValidator(validator); })
+                dialog.setValidator(validator);
             return dialog.run();
         });
     }

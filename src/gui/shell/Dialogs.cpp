@@ -1,16 +1,17 @@
 #include "gui/shell/Dialogs.h"
 
+#include "gui/accounts/AccountDialogs.h"
 #include "gui/accounts/AdministratorDialog.h"
 #include "gui/accounts/DepositDialog.h"
-#include "gui/accounts/DepositExportDialog.h"
 #include "gui/accounts/GroupDialog.h"
-#include "gui/accounts/MainAccountChangeDialog.h"
 #include "gui/accounts/MainAccountDialog.h"
-#include "gui/accounts/MainAccountLinkDialog.h"
-#include "gui/accounts/PasswordDialog.h"
 #include "gui/accounts/SubAccountDialog.h"
-#include "gui/reports/ReportDialogs.h"
+#include "gui/reports/PositionChangeDialog.h"
 #include "gui/reports/ReportExportDialog.h"
+#include "gui/reports/SettlementPricesDialog.h"
+#include "gui/reports/SettlementStatusDialog.h"
+#include "gui/reports/StatementBatchDialog.h"
+#include "gui/reports/TradingParametersDialog.h"
 #include "gui/risk/RuleDialogs.h"
 #include "gui/shell/AdvancedSearchDialog.h"
 #include "gui/shell/DialogRegistry.h"
@@ -35,8 +36,16 @@ void registerDialogs(DialogRegistry& registry) {
     registry.add<RateDialog, RateForm>();
     registry.add<TemplateNameDialog, TemplateNameForm>();
     registry.add<TemplatePickerDialog, TemplatePickerForm>();
-    registerRiskDialogs(registry);
-    registerReportDialogs(registry);
+    registry.add<ProductRuleDialog, ProductRuleForm>();
+    registry.add<GenericRuleDialog, GenericRuleForm>();
+    registry.add<ProductPickerDialog, ProductPickerForm>();
+    registry.add<ExchangePickerDialog, ExchangePickerForm>();
+    registry.add<RuleAssignmentDialog, RuleAssignmentForm>();
+    registry.add<TradingParametersDialog, TradingParametersForm>();
+    registry.add<StatementBatchDialog, StatementBatchForm>();
+    registry.add<PositionChangeDialog, PositionChangeForm>();
+    registry.add<SettlementStatusDialog, SettlementStatusForm>();
+    registry.add<SettlementPricesDialog, SettlementPricesForm>();
 }
 
 }  // namespace korvant::gui

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,15 +37,7 @@ LoginDialog::LoginDialog(LoginForm& form, QWidget* parent)
     layout->addLayout(fields);
     layout->addWidget(save_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    login_->setDefault(true);
-    buttons->addWidget(login_);
-    buttons->addWidget(cancel_);
-    layout->addLayout(buttons);
-
-    connect(login_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    addButtonRow(this, layout, login_, cancel_);
     connect(servers_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
     setMinimumWidth(320);
 }

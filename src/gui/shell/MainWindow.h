@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/ViewKind.h"
+#include "gui/shell/DeskRedraw.h"
 #include "gui/shell/MenuBuilder.h"
 #include "gui/shell/ToolbarTable.h"
 
@@ -19,20 +20,10 @@ class QSplitter;
 class QTimer;
 class QTreeView;
 
-namespace korvant {
-class Desk;
-}
-
 namespace korvant::gui {
 
-class AccountListController;
-class ActionHooks;
-class ContentPanel;
 class CoreCalls;
-class DeskRedraw;
-class NavigationPanel;
 class QtPort;
-class StatusPanel;
 
 // The desk's one top-level window: navigation panel, content panel, status
 // panel, menus, toolbar and context menus. It draws the core's state and

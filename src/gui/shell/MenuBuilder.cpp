@@ -16,7 +16,24 @@ QString withAccessKey(const char* caption, char key) {
     return QString::fromUtf8(caption) + QStringLiteral("(&") + QLatin1Char(key) + QLatin1Char(')');
 }
 
+// The views: the items of "业务管理" and the navigation panel's buttons.
+struct ViewItem {
+    ViewKind view;
+    const char* caption;
+    char key;
+};
+constexpr ViewItem ViewItems[] = {
+    {ViewKind::Accounts, "账号设置", 'A'},    {ViewKind::FeeRates, "手续费率", 'F'},
+    {ViewKind::MarginRates, "保证金率", 'M'}, {ViewKind::Risk, "风险控制设置", 'R'},
+    {ViewKind::Reports, "报表管理", 'P'},     {ViewKind::Logs, "日志管理", 'L'}};
+
 }  // namespace
+
+QString viewCaption(ViewKind view) {
+    for (const ViewItem& item : ViewItems)
+        if (item.view == view) return QString::fromUtf8(item.caption);
+    return {};
+}
 
 QString plainCaption(const QString& text) {
     static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)$"));
@@ -53,16 +70,7 @@ MenuBuilder::MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands c
     QObject::connect(quit, &QAction::triggered, &window, [this] { commands_.quit(); });
     menuActions_[QStringLiteral("退出")] = quit;
 
-    struct ViewItem {
-        ViewKind view;
-        const char* caption;
-        char key;
-    };
-    const ViewItem views[] = {
-        {ViewKind::Accounts, "账号设置", 'A'},    {ViewKind::FeeRates, "手续费率", 'F'},
-        {ViewKind::MarginRates, "保证金率", 'M'}, {ViewKind::Risk, "风险控制设置", 'R'},
-        {ViewKind::Reports, "报表管理", 'P'},     {ViewKind::Logs, "日志管理", 'L'}};
-    for (const auto& [view, caption, key] : views) {
+    for (const auto& [view, caption, key] : ViewItems) {
         QAction* item = business->addAction(withAccessKey(caption, key));
         item->setEnabled(false);
         QObject::connect(item, &QAction::triggered, &window,
@@ -112,13 +120,11 @@ void MenuBuilder::addEntry(const MenuEntry& entry) {
 }
 
 QMenu* MenuBuilder::menu(MenuPlace place) const {
-    auto it = menus_.find(place);
-    return it == menus_.end() ? nullptr : it->second;
+    return findOrNull(menus_, place);
 }
 
 QAction* MenuBuilder::viewAction(ViewKind view) const {
-    auto it = viewActions_.find(view);
-    return it == viewActions_.end() ? nullptr : it->second;
+    return findOrNull(viewActions_, view);
 }
 
 QAction* MenuBuilder::menuAction(const QString& caption) const {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/ViewKind.h"
+#include "gui/shell/FindOrNull.h"
 #include "gui/shell/MenuTable.h"
 
 class QAction;
@@ -21,6 +22,8 @@ QString plainCaption(const QString& text);
 // A pop-up menu's caption with its access key where it has one: "添加" →
 // "添加(&A)" (menuAccessKey).
 QString menuCaption(const char* caption);
+// A view's caption, as its item of "业务管理" and its navigation button show it.
+QString viewCaption(ViewKind view);
 
 // What the menus run that is no action of the core.
 struct MenuCommands {

@@ -6,30 +6,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "gui/shell/MenuBuilder.h"
 #include "gui/widgets/NodeTreeModel.h"
 
 namespace korvant::gui {
 namespace {
-
-QString caption(ViewKind view) {
-    switch (view) {
-        case ViewKind::Accounts:
-            return QStringLiteral("账号设置");
-        case ViewKind::FeeRates:
-            return QStringLiteral("手续费率");
-        case ViewKind::MarginRates:
-            return QStringLiteral("保证金率");
-        case ViewKind::Risk:
-            return QStringLiteral("风险控制设置");
-        case ViewKind::Reports:
-            return QStringLiteral("报表管理");
-        case ViewKind::Logs:
-            return QStringLiteral("日志管理");
-        case ViewKind::None:
-            break;
-    }
-    return {};
-}
 
 QTreeView* makeTree(QWidget* parent, NodeTreeModel* model) {
     auto* tree = new QTreeView(parent);
@@ -62,7 +43,7 @@ NavigationPanel::NavigationPanel(QWidget* parent)
     for (std::size_t i = 0; i < Views.size(); ++i) {
         ViewKind view = Views[i];
         Slot& s = slots_[i];
-        s.button = new QPushButton(caption(view), this);
+        s.button = new QPushButton(viewCaption(view), this);
         s.button->setCheckable(true);
         s.button->setAutoDefault(false);
         s.button->setFixedHeight(22);

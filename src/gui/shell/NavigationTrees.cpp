@@ -1,13 +1,10 @@
 #include "gui/shell/NavigationTrees.h"
 
+#include "gui/widgets/QtText.h"
 #include "templates/TemplateTree.h"
 
 namespace korvant::gui {
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Adds the group tree.
 void addGroups(NodeTreeModel::Builder& builder, const ReferenceData& reference) {

@@ -12,13 +12,10 @@
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/ProgressWindow.h"
 #include "gui/widgets/CoreBusy.h"
+#include "gui/widgets/QtText.h"
 
 namespace korvant::gui {
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A message box is laid out for its text; a short text under a long
 // caption would cut the caption in the title bar. The box is made at least

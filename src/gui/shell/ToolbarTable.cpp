@@ -5,9 +5,10 @@ namespace korvant::gui {
 std::span<const ToolbarButton> toolbarButtons() {
     static constexpr ToolbarButton buttons[] = {
         {"组", ToolbarCode::GroupMenu, "组快捷菜单", "folder", "group"},
-        {"新建", ToolbarCode::New, "新建", "document-new", "new"},
-        {"修改", ToolbarCode::Modify, "修改", "document-properties", "modify"},
-        {"删除", ToolbarCode::Delete, "删除", "edit-delete", "delete"},
+        {"新建", ToolbarCode::New, "新建", "document-new", "new", ToolbarCommand::New},
+        {"修改", ToolbarCode::Modify, "修改", "document-properties", "modify",
+         ToolbarCommand::Modify},
+        {"删除", ToolbarCode::Delete, "删除", "edit-delete", "delete", ToolbarCommand::Delete},
         {"刷新", ToolbarCode::Refresh, "刷新", "view-refresh", "refresh"},
         {"展开/折叠", ToolbarCode::Expand, "展开/折叠", "view-list-tree", "expand"},
     };
@@ -15,16 +16,9 @@ std::span<const ToolbarButton> toolbarButtons() {
 }
 
 std::optional<ToolbarCommand> toolbarCommandOf(ToolbarCode code) {
-    switch (code) {
-        case ToolbarCode::New:
-            return ToolbarCommand::New;
-        case ToolbarCode::Modify:
-            return ToolbarCommand::Modify;
-        case ToolbarCode::Delete:
-            return ToolbarCommand::Delete;
-        default:
-            return std::nullopt;
-    }
+    for (const ToolbarButton& button : toolbarButtons())
+        if (button.code == code) return button.command;
+    return std::nullopt;
 }
 
 }  // namespace korvant::gui

@@ -29,6 +29,8 @@ struct ToolbarButton {
     // drawing (":/icons/NAME.svg").
     const char* themeIcon = nullptr;
     const char* ownIcon = nullptr;
+    // The core's command of the button, where it is one.
+    std::optional<ToolbarCommand> command = std::nullopt;
 };
 
 std::span<const ToolbarButton> toolbarButtons();

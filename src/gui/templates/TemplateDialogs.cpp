@@ -11,16 +11,9 @@
 
 #include "gui/widgets/GbkLengthValidator.h"
 #include "gui/widgets/NumberValidator.h"
+#include "gui/widgets/QtText.h"
 
 namespace korvant::gui {
-namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
-
 RateDialog::RateDialog(RateForm& form, QWidget* parent)
     : FormDialog(form, parent),
       form_(form),
@@ -77,45 +70,27 @@ void RateDialog::writeForm() {
 }
 
 TemplateNameDialog::TemplateNameDialog(TemplateNameForm& form, QWidget* parent)
-    : FormDialog(form, parent), form_(form), name_(new QLineEdit(this)) {
+    : FormDialog(form, parent) {
     setWindowTitle(qs(form.caption));
-    name_->setObjectName(QStringLiteral("name"));
-    name_->setValidator(new GbkLengthValidator(TemplateNameForm::MaxBytes, name_));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("名称:"), name_);
+    fields->addRow(QStringLiteral("名称:"),
+                   bindText(limitedEdit(this, TemplateNameForm::MaxBytes, "name"), form.name));
     layout->addLayout(fields);
     addOkCancelButtons(this, layout);
-}
-
-void TemplateNameDialog::readForm() {
-    name_->setText(qs(form_.name));
-}
-
-void TemplateNameDialog::writeForm() {
-    form_.name = name_->text().toStdString();
 }
 
 TemplatePickerDialog::TemplatePickerDialog(TemplatePickerForm& form, QWidget* parent)
-    : FormDialog(form, parent), form_(form), entries_(new QComboBox(this)) {
+    : FormDialog(form, parent) {
     setWindowTitle(qs(form.caption));
-    entries_->setObjectName(QStringLiteral("templates"));
+    auto* entries = bindChoice(new QComboBox(this), form.entries, form.choice);
+    entries->setObjectName(QStringLiteral("templates"));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
-    fields->addRow(qs(form.label), entries_);
+    fields->addRow(qs(form.label), entries);
     layout->addLayout(fields);
     layout->addWidget(new QLabel(QString::fromUtf8(TemplatePickerForm::Note), this));
     addOkCancelButtons(this, layout);
-}
-
-void TemplatePickerDialog::readForm() {
-    entries_->clear();
-    for (const std::string& entry : form_.entries) entries_->addItem(qs(entry));
-    entries_->setCurrentIndex(form_.choice);
-}
-
-void TemplatePickerDialog::writeForm() {
-    form_.choice = entries_->currentIndex();
 }
 
 }  // namespace korvant::gui

@@ -37,14 +37,6 @@ class TemplateNameDialog : public FormDialog {
     Q_OBJECT
 public:
     TemplateNameDialog(TemplateNameForm& form, QWidget* parent);
-
-protected:
-    void readForm() override;
-    void writeForm() override;
-
-private:
-    TemplateNameForm& form_;
-    QLineEdit* name_;
 };
 
 // "加载手续费率" / "加载保证金率": the template picker with its fixed note.
@@ -52,14 +44,6 @@ class TemplatePickerDialog : public FormDialog {
     Q_OBJECT
 public:
     TemplatePickerDialog(TemplatePickerForm& form, QWidget* parent);
-
-protected:
-    void readForm() override;
-    void writeForm() override;
-
-private:
-    TemplatePickerForm& form_;
-    QComboBox* entries_;
 };
 
 }  // namespace korvant::gui

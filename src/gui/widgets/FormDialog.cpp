@@ -1,9 +1,13 @@
 #include "gui/widgets/FormDialog.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +15,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "gui/widgets/DateFields.h"
 #include "gui/widgets/FieldWidths.h"
 
 namespace korvant::gui {
@@ -18,6 +23,7 @@ namespace korvant::gui {
 FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(form) {}
 
 bool FormDialog::run() {
+    for (const Binding& binding : bindings_) binding.read();
     readForm();
     fitFieldWidths(this);
     orderTabsAsLaidOut(this);
@@ -42,8 +48,44 @@ void FormDialog::focusFirstEditableField() {
     }
 }
 
-void FormDialog::accept() {
+void FormDialog::writeFields() {
+    for (const Binding& binding : bindings_) binding.write();
     writeForm();
+}
+
+QLineEdit* FormDialog::bindText(QLineEdit* edit, std::string& value) {
+    bindings_.push_back({[edit, &value] { edit->setText(QString::fromStdString(value)); },
+                         [edit, &value] { value = edit->text().toStdString(); }});
+    return edit;
+}
+
+QCheckBox* FormDialog::bindCheck(QCheckBox* box, bool& value) {
+    bindings_.push_back(
+        {[box, &value] { box->setChecked(value); }, [box, &value] { value = box->isChecked(); }});
+    return box;
+}
+
+QDateEdit* FormDialog::bindDate(QDateEdit* edit, int32_t& ymd) {
+    setUpDateField(edit);
+    bindings_.push_back({[edit, &ymd] { edit->setDate(dateOfYmd(ymd)); },
+                         [edit, &ymd] { ymd = ymdOfDate(edit->date()); }});
+    return edit;
+}
+
+QComboBox* FormDialog::bindChoice(QComboBox* box, const std::vector<std::string>& entries,
+                                  int& index) {
+    bindings_.push_back({[box, &entries, &index] {
+                             box->clear();
+                             for (const std::string& entry : entries)
+                                 box->addItem(QString::fromStdString(entry));
+                             box->setCurrentIndex(index);
+                         },
+                         [box, &index] { index = box->currentIndex(); }});
+    return box;
+}
+
+void FormDialog::accept() {
+    writeFields();
     form_.refusedField.clear();
     if (validator_ && !validator_(form_)) {
         focusRefusedField();
@@ -125,6 +167,17 @@ void addOkCancelButtons(QDialog* dialog, QLayout* layout) {
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+}
+
+void addButtonRow(QDialog* dialog, QBoxLayout* layout, QPushButton* accept, QPushButton* reject) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    accept->setDefault(true);
+    buttons->addWidget(accept);
+    buttons->addWidget(reject);
+    layout->addLayout(buttons);
+    QObject::connect(accept, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(reject, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 }  // namespace korvant::gui

@@ -1,5 +1,7 @@
 #include "gui/widgets/GbkLengthValidator.h"
 
+#include <QLineEdit>
+
 #include "app/TextLength.h"
 
 namespace korvant::gui {
@@ -10,6 +12,13 @@ GbkLengthValidator::GbkLengthValidator(int maxBytes, QObject* parent)
 QValidator::State GbkLengthValidator::validate(QString& input, int&) const {
     std::size_t bytes = wireTextLength(input.toStdString());
     return bytes <= static_cast<std::size_t>(maxBytes_) ? Acceptable : Invalid;
+}
+
+QLineEdit* limitedEdit(QWidget* parent, int maxBytes, const char* objectName) {
+    auto* edit = new QLineEdit(parent);
+    edit->setValidator(new GbkLengthValidator(maxBytes, edit));
+    edit->setObjectName(QString::fromUtf8(objectName));
+    return edit;
 }
 
 }  // namespace korvant::gui

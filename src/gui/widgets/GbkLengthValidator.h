@@ -2,6 +2,9 @@
 
 #include <QValidator>
 
+class QLineEdit;
+class QWidget;
+
 namespace korvant::gui {
 
 // Lets an edit field take text only up to a number of bytes as the text
@@ -17,5 +20,9 @@ public:
 private:
     int maxBytes_;
 };
+
+// An edit field named `objectName` that takes text up to `maxBytes` bytes of
+// GBK.
+QLineEdit* limitedEdit(QWidget* parent, int maxBytes, const char* objectName);
 
 }  // namespace korvant::gui

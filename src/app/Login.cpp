@@ -101,14 +101,18 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     connection.close();
     LoginForm form = openLoginForm(desk.dir());
     // The typed password is cleared when the attempt is over, however it ends.
-    struct WipeOnExit {
-        std::string& secret;
-        ~WipeOnExit() { wipeSecret(secret); }
-    } wipe{form.password};
+    WipeOnExit wipe(form.password);
     bool accepted = port.editForm(
         form, [&port](Form& f) { return validateLoginForm(port, static_cast<LoginForm&>(f)); });
     if (!accepted) return LoginResult::Cancelled;
     if (options.rememberLogin) rememberLogin(desk.dir(), form);
+    return loginWith(desk, form.serverIndex, form.account, form.password, options);
+}
+
+LoginResult loginWith(Desk& desk, int serverIndex, const std::string& account,
+                      const std::string& password, const LoginOptions& options) {
+    FrontEndPort& port = desk.port();
+    ServerConnection& connection = desk.connection();
 
     // 2. The address of the chosen server.
     ServerEndpoint endpoint;
@@ -116,8 +120,8 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
         endpoint = *options.endpoint;
     } else {
         ServerList servers = ServerList::read(desk.filePath("Server.ini"));
-        endpoint.host = servers.address(form.serverIndex);
-        endpoint.port = servers.port(form.serverIndex);
+        endpoint.host = servers.address(serverIndex);
+        endpoint.port = servers.port(serverIndex);
     }
     if (endpoint.host.empty() || endpoint.port <= 0) port.endProgram(AddressWrong);
 
@@ -136,8 +140,8 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     // 6.-7. The login request and its answer.
     std::vector<uint8_t> buffer(PacketBufferSize, 0);
     std::string mac = options.mac ? *options.mac : machineAdapterMac();
-    int length = writeLoginRequest(form.account, form.password, mac, buffer.data(),
-                                   static_cast<int>(buffer.size()));
+    int length =
+        writeLoginRequest(account, password, mac, buffer.data(), static_cast<int>(buffer.size()));
     if (length <= 0) port.endProgram("  组包出错!! ");
     connection.send(buffer.data(), length);
     // The password is on its way: no copy of it stays in the buffer.
@@ -169,7 +173,7 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     if (answerLength != LoginAnswerSize || answer[3] != cmd::LoginAnswer)
         port.endProgram(" 解析数据包出错!");
     desk.router().route(answer.data(), answerLength);
-    desk.session().account = form.account;
+    desk.session().account = account;
 
     // 9. The start-up queries.
     if (!runInitialQueries(desk, options.showProgress)) {

@@ -70,11 +70,17 @@ enum class LoginResult {
     Refused,
 };
 
-// Runs the whole sequence. Failures after the connection (build, lost
+// Runs the whole sequence: the dialog, then loginWith its accepted values.
+LoginResult login(Desk& desk, const LoginOptions& options = {});
+
+// The sequence after the dialog, with its values: the server entry
+// `serverIndex` of Server.ini (options.endpoint instead, when given), the
+// account and the password. Failures after the connection (build, lost
 // connection, undecodable answer, a failed start-up query) end the program
 // with their message (ProgramEnd). On success the session, the caches and
 // the first view are set; the front end then starts its keep-alive timer.
-LoginResult login(Desk& desk, const LoginOptions& options = {});
+LoginResult loginWith(Desk& desk, int serverIndex, const std::string& account,
+                      const std::string& password, const LoginOptions& options = {});
 
 // The five start-up queries in order (groups, margin templates, fee
 // templates, varieties, risk strategies) with their progress texts. A

@@ -92,7 +92,8 @@ bool CliContext::refuse(const std::string& text) {
     return false;
 }
 
-bool CliContext::fillLoginForm(LoginForm& form) {
+LoginForm CliContext::loginForm() {
+    LoginForm form = openLoginForm(desk().dir());
     const std::string savedAccount = form.account;
     std::string savedPassword = form.password;
     const bool saved = form.save;
@@ -123,7 +124,7 @@ bool CliContext::fillLoginForm(LoginForm& form) {
     }
     form.save = false;
     wipeSecret(savedPassword);
-    return true;
+    return form;
 }
 
 int CliContext::login() {
@@ -135,21 +136,20 @@ int CliContext::login() {
     if (options.timeoutSeconds) loginOptions.receiveTimeoutMs = *options.timeoutSeconds * 1000;
     loginOptions.rememberLogin = false;
     loginOptions.showProgress = true;
-    port_.setFormFiller<LoginForm>([this](LoginForm& form) { return fillLoginForm(form); });
-    LoginResult result = korvant::login(d, loginOptions);
-    port_.clearFormFillers();
-    // The login password is needed no more.
-    if (options.password) wipeSecret(*options.password);
-    switch (result) {
-        case LoginResult::LoggedIn:
-            return ExitDone;
-        case LoginResult::ConnectFailed:
-            return ExitEnded;
-        case LoginResult::Cancelled:
-        case LoginResult::Refused:
-            break;
+    d.connection().close();
+    LoginForm form = loginForm();
+    LoginResult result = LoginResult::Cancelled;
+    {
+        // The login password is needed no more once the attempt is over.
+        WipeOnExit wipe(form.password);
+        if (validateLoginForm(port_, form))
+            result = loginWith(d, form.serverIndex, form.account, form.password, loginOptions);
     }
-    return ExitFailed;
+    if (options.password) wipeSecret(*options.password);
+    // A failed connection ends the run as a lost one does; a cancelled or
+    // refused login is a refusal.
+    if (result == LoginResult::LoggedIn) return ExitDone;
+    return result == LoginResult::ConnectFailed ? ExitEnded : ExitFailed;
 }
 
 }  // namespace korvant::cli

@@ -84,8 +84,9 @@ public:
     // message box "[提示] TEXT"; returns false (not done).
     bool refuse(const std::string& text);
 
-    // Fills the login dialog from the options (used by login()).
-    bool fillLoginForm(LoginForm& form);
+    // The values of the login dialog from the options, the environment and
+    // the saved login of the local folder (used by login()).
+    LoginForm loginForm();
 
 private:
     std::ostream* out_;

@@ -47,14 +47,11 @@ std::optional<std::string> CliPort::chooseFolder(const std::string&) {
     return folder_;
 }
 
-bool CliPort::showForm(Form& form, const FormValidator& validator) {
-    const std::optional<bool> filled = fillers_.run(form, validator);
-    if (!filled || !*filled) return false;
-    if (validator && !validator(form)) {
-        formRefused_ = true;
-        return false;
-    }
-    return true;
+bool CliPort::showForm(Form& form, const FormValidator&) {
+    ++forms_;
+    showMessage({std::string("no dialog on the command line: ") + form.kind(), "提示",
+                 MessageIcon::Warning});
+    return false;
 }
 
 }  // namespace korvant::cli

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include "app/FormTable.h"
 #include "app/FrontEndPort.h"
 
 // The front-end port of the command line. Message boxes and questions become
 // one stderr line "[CAPTION] TEXT"; progress texts go to stderr only when it
-// is a terminal; questions are answered by --yes; forms are filled by the
-// running command.
+// is a terminal; questions are answered by --yes. Commands build the values of
+// a dialog from their options and call the operation with them, so no form
+// is ever shown.
 namespace korvant::cli {
 
 // "[CAPTION] TEXT" with every newline written as the two characters \n and
@@ -25,13 +24,6 @@ public:
     void setErr(std::ostream& err) { err_ = &err; }
     void setShowProgress(bool show) { showProgress_ = show; }
     void setAnswerYes(bool yes) { answerYes_ = yes; }
-    // Fills the forms of type F from the command's options; false cancels.
-    template <class F>
-    void setFormFiller(std::function<bool(F&)> filler) {
-        fillers_.add<F>(
-            [filler = std::move(filler)](F& form, const FormValidator&) { return filler(form); });
-    }
-    void clearFormFillers() { fillers_.clear(); }
     void setSaveFile(std::optional<std::string> path) { saveFile_ = std::move(path); }
     void setOpenFile(std::optional<std::string> path) { openFile_ = std::move(path); }
     void setFolder(std::optional<std::string> path) { folder_ = std::move(path); }
@@ -39,8 +31,8 @@ public:
     // Number of message boxes shown so far, and of those with the error icon.
     int messageCount() const { return messages_; }
     int errorCount() const { return errors_; }
-    // True once a form was refused by its validator.
-    bool formRefused() const { return formRefused_; }
+    // Number of forms an operation asked for (each one cancelled).
+    int formCount() const { return forms_; }
 
     void showMessage(const Message& message) override;
     bool askYesNo(const Message& question) override;
@@ -52,8 +44,7 @@ public:
     std::optional<std::string> chooseOpenFile(const std::string& caption,
                                               const std::vector<FileFilter>& filters) override;
     std::optional<std::string> chooseFolder(const std::string& caption) override;
-    // Fills the form once; a validator refusal cannot be corrected on the
-    // command line, so the form counts as cancelled.
+    // Cancels: nobody is there to fill a dialog.
     bool showForm(Form& form, const FormValidator& validator) override;
 
 private:
@@ -61,10 +52,9 @@ private:
     bool showProgress_ = false;
     bool progressShown_ = false;
     bool answerYes_ = false;
-    bool formRefused_ = false;
     int messages_ = 0;
     int errors_ = 0;
-    FormTable<> fillers_;
+    int forms_ = 0;
     std::optional<std::string> saveFile_, openFile_, folder_;
 };
 

@@ -105,23 +105,25 @@ std::string bashCompletionScript(const CliReference& r) {
 
     std::string s = "# bash completion for " + r.program +
                     ", generated from its command definitions; do not edit.\n";
-    s += function + "() {\n";
-    s += "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n";
-    s += "    local i word command= words= options=\n";
-    s += "    # The command words so far; option values are skipped.\n";
-    s += "    for ((i = 1; i < COMP_CWORD; i++)); do\n";
-    s += "        word=${COMP_WORDS[i]}\n";
-    s += "        case $word in\n";
+    s += function + R"(() {
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+    local i word command= words= options=
+    # The command words so far; option values are skipped.
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        word=${COMP_WORDS[i]}
+        case $word in
+)";
     std::string pattern;
     for (const std::string& name : valued) pattern += (pattern.empty() ? "" : "|") + name;
     s += "            " + pattern + ") ((i++)) ;;\n";
-    s += "            -*) ;;\n";
-    s += "            *) command=${command:+$command }$word ;;\n";
-    s += "        esac\n";
-    s += "    done\n";
-    s += "    case $prev in\n";
-    s += "        --format) COMPREPLY=($(compgen -W 'tsv csv json' -- \"$cur\")); return ;;\n";
-    s += "    esac\n";
+    s += R"(            -*) ;;
+            *) command=${command:+$command }$word ;;
+        esac
+    done
+    case $prev in
+        --format) COMPREPLY=($(compgen -W 'tsv csv json' -- "$cur")); return ;;
+    esac
+)";
     s += "    for word in " + joined(std::vector<std::string>(valued.begin(), valued.end())) +
          "; do\n";
     s += "        [[ $prev == \"$word\" ]] && { COMPREPLY=(); return; }\n";

@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <ostream>
 #include <string>
@@ -74,6 +76,10 @@ int runCommand(Command& command, CliContext& context) {
         context.pageWriter().finish();
         return ExitEnded;
     }
+}
+
+void Command::addPageOption(CLI::App& app, int& page) {
+    app.add_option("--page", page, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
 }
 
 }  // namespace korvant::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace CLI {
 class App;
@@ -20,11 +21,15 @@ class CliContext;
 
 class Command {
 public:
+    Command() = default;
+    // A command's words and its --help line are data given where the
+    // command is added to the list.
+    Command(std::string name, std::string help) : name_(std::move(name)), help_(std::move(help)) {}
     virtual ~Command() = default;
     // Words of the command line, e.g. "group list".
-    virtual std::string name() const = 0;
+    virtual std::string name() const { return name_; }
     // One line for --help.
-    virtual std::string help() const = 0;
+    virtual std::string help() const { return help_; }
     // Declares the command's own options.
     virtual void addOptions(CLI::App& app) { (void)app; }
     // Checks of the command's own values that the parser cannot make, before
@@ -41,6 +46,8 @@ public:
     virtual bool run(CliContext& context) = 0;
 
 protected:
+    // --page: the page to print, from 1 as the page labels count.
+    static void addPageOption(CLI::App& app, int& page);
     // A report page on stdout in the format of --format (PageWriter.h: TSV
     // by default, the captions of the shown columns, then the cells of the
     // records on screen) and its page label on stderr (not with --quiet).
@@ -51,6 +58,9 @@ protected:
     // Rows printed whole (a TablePage): the header and the rows in the
     // format of --format, no page label.
     static void printRows(CliContext& context, const ReportPage& page);
+
+private:
+    std::string name_, help_;
 };
 
 // Logs in, runs `command` and maps what it reported to the exit status:

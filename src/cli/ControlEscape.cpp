@@ -2,13 +2,15 @@
 
 namespace korvant::cli {
 
-std::string escapeControls(const std::string& text) {
+std::string escapeControls(const std::string& text, bool keepLayout) {
     static const char Hex[] = "0123456789ABCDEF";
     std::string escaped;
     escaped.reserve(text.size());
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte == '\n') {
+        if (keepLayout && (byte == '\t' || byte == '\r' || byte == '\n')) {
+            escaped += c;
+        } else if (byte == '\n') {
             escaped += "\\n";
         } else if (byte < 0x20 || byte == 0x7F) {
             escaped += "\\x";

@@ -9,6 +9,8 @@
 // "\xNN" (two upper-case hex digits). Bytes of UTF-8 characters are kept.
 namespace korvant::cli {
 
-std::string escapeControls(const std::string& text);
+// With `keepLayout` tab, carriage return and newline stay as they are (a
+// text of many lines, such as a statement).
+std::string escapeControls(const std::string& text, bool keepLayout = false);
 
 }  // namespace korvant::cli

@@ -15,6 +15,8 @@ namespace korvant::test {
 
 struct CliRun {
     int status = -1;
+    // Forms an operation asked the command line to show (there should be none).
+    int forms = 0;
     std::string out;
     std::string err;
     bool outHas(const std::string& text) const { return out.find(text) != std::string::npos; }
@@ -40,6 +42,7 @@ inline CliRun runCli(const std::vector<std::string>& args, const std::string& in
     };
     CliRun run;
     run.status = cli::runCli(args, context);
+    run.forms = context.port().formCount();
     run.out = out.str();
     run.err = err.str();
     return run;

@@ -17,6 +17,8 @@ TEST(OutputEscaping, ControlCharactersBecomeVisibleEscapes) {
     EXPECT_EQ(escapeControls("\t\r\x7f\x1f"), "\\x09\\x0D\\x7F\\x1F");
     // UTF-8 characters, blanks and printable ASCII stay as they are.
     EXPECT_EQ(escapeControls("  组包出错!! ~"), "  组包出错!! ~");
+    // A text of many lines keeps its layout, nothing else.
+    EXPECT_EQ(escapeControls("a\tb\r\n\x1b[2J\x7f", true), "a\tb\r\n\\x1B[2J\\x7F");
 }
 
 TEST(OutputEscaping, NoServerTextCanForgeALineOrACell) {

@@ -14,11 +14,11 @@
 namespace korvant::cli {
 
 AccountListCommand::AccountListCommand(AccountList list, std::string name, std::string help)
-    : list_(list), name_(std::move(name)), help_(std::move(help)) {}
+    : Command(std::move(name), std::move(help)), list_(list) {}
 
 void AccountListCommand::addOptions(CLI::App& app) {
     app.add_option("--group", group_, "group id (-1 = all groups, \"全部\")")->required();
-    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
+    addPageOption(app, page_);
     if (list_ == AccountList::MainAccountLinks) return;
     // The search fields have names of their own: the login's "--password"
     // must not change meaning with its place on the line. The old spellings

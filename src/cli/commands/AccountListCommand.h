@@ -16,14 +16,11 @@ namespace korvant::cli {
 class AccountListCommand : public Command {
 public:
     AccountListCommand(AccountList list, std::string name, std::string help);
-    std::string name() const override { return name_; }
-    std::string help() const override { return help_; }
     void addOptions(CLI::App& app) override;
     bool run(CliContext& context) override;
 
 private:
     AccountList list_;
-    std::string name_, help_;
     int group_ = -1;
     int page_ = 1;  // from 1, as the label counts
     std::optional<std::string> account_, password_, remark_;

@@ -1,5 +1,7 @@
 #include "cli/commands/AccountSelection.h"
 
+#include <CLI/CLI.hpp>
+
 #include "app/AccountListPages.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
@@ -122,6 +124,16 @@ std::optional<int> findMainAccountLink(CliContext& context, const std::string& a
         context.refuse("main account " + account + " is not linked to group " +
                        std::to_string(desk.mainState().group.id));
     return row;
+}
+
+void AccountTarget::add(CLI::App& app, const std::string& groupHelp, const std::string& accountHelp,
+                        bool accountRequired) {
+    app.add_option("--group", group, groupHelp)->required();
+    app.add_option("--account", account, accountHelp)->required(accountRequired);
+}
+
+bool AccountTarget::choose(CliContext& context, AccountList list) const {
+    return chooseGroup(context, group, list);
 }
 
 }  // namespace korvant::cli

@@ -11,6 +11,10 @@
 // What the desk's user does with the mouse before an account operation:
 // select a group in the groups tree, a tab, and rows of the list. Each
 // lookup that fails shows its message box ("[提示] …") and returns nothing.
+namespace CLI {
+class App;
+}
+
 namespace korvant::cli {
 
 class CliContext;
@@ -19,6 +23,20 @@ class CliContext;
 // the current tab, as a click on the group and the tab would, without the
 // list query of the click. "no group ID" when the group is not cached.
 bool chooseGroup(CliContext& context, int groupId, AccountList list);
+
+// The options of a command that acts on one account of a group: --group ID
+// and --account ACCOUNT.
+struct AccountTarget {
+    int group = -1;
+    std::string account;
+
+    // Declares both options; --group is required, --account unless
+    // `accountRequired` is false.
+    void add(CLI::App& app, const std::string& groupHelp, const std::string& accountHelp,
+             bool accountRequired = true);
+    // chooseGroup with the group of --group and the tab of `list`.
+    bool choose(CliContext& context, AccountList list) const;
+};
 
 // The administrator with exactly this account in the current group: its row
 // in the administrator cache, which is then the selected row. "no

@@ -30,17 +30,16 @@ std::optional<uint32_t> parseMask(const std::string& text) {
 // options. When modifying, options left out keep the record's values.
 class AdminEditCommand : public Command {
 public:
-    explicit AdminEditCommand(bool adding) : adding_(adding) {}
-    std::string name() const override { return adding_ ? "admin add" : "admin modify"; }
-    std::string help() const override {
-        return adding_ ? "add an administrator to a group"
-                       : "modify an administrator of a group (options left out stay as they are)";
-    }
+    explicit AdminEditCommand(bool adding)
+        : Command(adding ? "admin add" : "admin modify",
+                  adding
+                      ? "add an administrator to a group"
+                      : "modify an administrator of a group (options left out stay as they are)"),
+          adding_(adding) {}
 
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the group in the groups tree (\"组别\")")
-            ->required();
-        app.add_option("--account", account_, "administrator account (\"账号\")")->required();
+        target_.add(app, "id of the group in the groups tree (\"组别\")",
+                    "administrator account (\"账号\")");
         addPasswordOptions(app, password_, passwordStdin_, "password", "密码");
         app.add_option("--name", name_, "name (\"名称\")");
         app.add_option("--permissions", permissions_,
@@ -68,12 +67,12 @@ public:
         std::optional<uint32_t> mask;
         if (permissions_) mask = parseMask(*permissions_);
         if (!context.readSecretOption(passwordStdin_, password_, "密码: ")) return false;
-        if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
+        if (!target_.choose(context, AccountList::Administrators)) return false;
         Desk& desk = context.desk();
         const CurrentGroup group = desk.mainState().group;
         std::optional<Administrator> record;
         if (!adding_) {
-            const std::optional<int> row = findAdministrator(context, account_);
+            const std::optional<int> row = findAdministrator(context, target_.account);
             if (!row) return false;
             record = desk.accounts().administrators.at(*row);
         }
@@ -90,7 +89,7 @@ public:
 
 private:
     void fill(AdministratorForm& form, const std::optional<uint32_t>& mask) const {
-        if (form.adding) form.account = account_;
+        if (form.adding) form.account = target_.account;
         if (password_) form.password = *password_;
         if (name_) form.name = *name_;
         if (mask) form.permissionMask = *mask;
@@ -106,8 +105,7 @@ private:
     }
 
     bool adding_;
-    int group_ = -1;
-    std::string account_;
+    AccountTarget target_;
     std::optional<std::string> password_, name_, permissions_;
     bool passwordStdin_ = false;
     std::vector<std::string> ips_;
@@ -119,24 +117,19 @@ private:
 
 class AdminDeleteCommand : public Command {
 public:
-    std::string name() const override { return "admin delete"; }
-    std::string help() const override {
-        return "delete an administrator of a group (asks; --yes answers)";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the group in the groups tree")->required();
-        app.add_option("--account", account_, "administrator account (\"账号\")")->required();
+        target_.add(app, "id of the group in the groups tree", "administrator account (\"账号\")");
     }
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
-        const std::optional<int> row = findAdministrator(context, account_);
+        if (!target_.choose(context, AccountList::Administrators)) return false;
+        const std::optional<int> row = findAdministrator(context, target_.account);
         if (!row) return false;
         return deleteAdministrator(context.desk(), {*row});
     }
 
 private:
-    int group_ = -1;
-    std::string account_;
+    AccountTarget target_;
 };
 
 }  // namespace
@@ -147,7 +140,8 @@ void addAdminCommands(CommandList& commands) {
                                              "print one page of the administrators of a group"));
     commands.push_back(std::make_unique<AdminEditCommand>(true));
     commands.push_back(std::make_unique<AdminEditCommand>(false));
-    commands.push_back(std::make_unique<AdminDeleteCommand>());
+    commands.push_back(std::make_unique<AdminDeleteCommand>(
+        "admin delete", "delete an administrator of a group (asks; --yes answers)"));
 }
 
 }  // namespace korvant::cli

@@ -1,10 +1,7 @@
 #include "cli/commands/Commands.h"
 
 #include "cli/CliApp.h"
-#include "cli/commands/LogCommand.h"
-#include "cli/commands/ParamsCommands.h"
-#include "cli/commands/RateTemplateCommands.h"
-#include "cli/commands/SettleCommands.h"
+#include "templates/TemplateKind.h"
 
 namespace korvant::cli {
 
@@ -21,14 +18,9 @@ CommandList allCommands() {
     addRateTemplateCommands(commands, feeKind());
     addRateTemplateCommands(commands, marginKind());
     addRiskCommands(commands);
-    commands.push_back(std::make_unique<SettleStartCommand>());
-    commands.push_back(std::make_unique<SettleStatusCommand>());
-    commands.push_back(std::make_unique<SettleClearCommand>());
-    commands.push_back(std::make_unique<SettlePricesCommand>());
-    commands.push_back(std::make_unique<SettlePriceCommand>());
-    commands.push_back(std::make_unique<ParamsShowCommand>());
-    commands.push_back(std::make_unique<ParamsSetCommand>());
-    commands.push_back(std::make_unique<LogCommand>());
+    addSettleCommands(commands);
+    addParamsCommands(commands);
+    addLogCommand(commands);
     addStatementCommands(commands);
     addFundsReportCommands(commands);
     addTradingReportCommands(commands);

@@ -18,55 +18,26 @@ namespace {
 
 class DepositCommand : public Command {
 public:
-    explicit DepositCommand(DepositMode mode) : mode_(mode) {}
-    std::string name() const override;
-    std::string help() const override;
+    DepositCommand(DepositMode mode, std::string name, std::string help)
+        : Command(std::move(name), std::move(help)), mode_(mode) {}
     void addOptions(CLI::App& app) override;
     bool run(CliContext& context) override;
 
 private:
     DepositMode mode_;
-    int group_ = -1;
-    std::string account_;
+    AccountTarget target_;
     bool withdraw_ = false;
     std::string available_, priority_, startInvestment_;
     std::string remark_;
     bool countInHistory_ = false;
 };
 
-std::string DepositCommand::name() const {
-    switch (mode_) {
-        case DepositMode::SubAccount:
-            return "deposit sub";
-        case DepositMode::MainAccount:
-            return "deposit main";
-        case DepositMode::Link:
-            return "deposit link";
-    }
-    return "deposit";
-}
-
-std::string DepositCommand::help() const {
-    switch (mode_) {
-        case DepositMode::SubAccount:
-            return "deposit to or withdraw from a sub-account of a second-level group";
-        case DepositMode::MainAccount:
-            return "deposit to or withdraw from a main account of a first-level group";
-        case DepositMode::Link:
-            return "deposit to or withdraw from a main account linked to a second-level group";
-    }
-    return {};
-}
-
 void DepositCommand::addOptions(CLI::App& app) {
-    app.add_option("--group", group_,
-                   mode_ == DepositMode::MainAccount ? "id of the first-level group"
-                                                     : "id of the second-level group")
-        ->required();
-    app.add_option("--account", account_,
-                   mode_ == DepositMode::SubAccount ? "sub-account (\"账    号\")"
-                                                    : "main account (\"账    号\")")
-        ->required();
+    target_.add(app,
+                mode_ == DepositMode::MainAccount ? "id of the first-level group"
+                                                  : "id of the second-level group",
+                mode_ == DepositMode::SubAccount ? "sub-account (\"账    号\")"
+                                                 : "main account (\"账    号\")");
     app.add_flag("--withdraw", withdraw_, "\"出金\" (default \"入金\")");
     app.add_option("--available", available_,
                    "change of the available funds (\"可用资金增加\" / \"可用资金减少\")");
@@ -83,7 +54,7 @@ bool DepositCommand::run(CliContext& context) {
     const AccountList list = mode_ == DepositMode::SubAccount    ? AccountList::SubAccounts
                              : mode_ == DepositMode::MainAccount ? AccountList::MainAccounts
                                                                  : AccountList::MainAccountLinks;
-    if (!chooseGroup(context, group_, list)) return false;
+    if (!target_.choose(context, list)) return false;
 
     Desk& desk = context.desk();
     // Each deposit reads what its dialog shows, takes the options as the
@@ -108,20 +79,20 @@ bool DepositCommand::run(CliContext& context) {
     };
     switch (mode_) {
         case DepositMode::SubAccount: {
-            const auto found = findSubAccounts(context, {account_});
+            const auto found = findSubAccounts(context, {target_.account});
             if (!found) return false;
             const SubAccount account = found->front();
             std::optional<DepositForm> form = prepareSubAccountDeposit(desk, account);
             return fillAndCheck(form) && applySubAccountDeposit(desk, account, *form);
         }
         case DepositMode::MainAccount: {
-            const auto found = findMainAccount(context, account_);
+            const auto found = findMainAccount(context, target_.account);
             if (!found) return false;
             std::optional<DepositForm> form = prepareMainAccountDeposit(desk, *found);
             return fillAndCheck(form) && applyMainAccountDeposit(desk, *found, *form);
         }
         case DepositMode::Link: {
-            const auto row = findMainAccountLink(context, account_);
+            const auto row = findMainAccountLink(context, target_.account);
             if (!row) return false;
             const MainAccountLink link = desk.accounts().mainAccountLinks.at(*row);
             std::optional<DepositForm> form = prepareLinkDeposit(desk, link);
@@ -134,9 +105,15 @@ bool DepositCommand::run(CliContext& context) {
 }  // namespace
 
 void addDepositCommands(CommandList& commands) {
-    commands.push_back(std::make_unique<DepositCommand>(DepositMode::SubAccount));
-    commands.push_back(std::make_unique<DepositCommand>(DepositMode::MainAccount));
-    commands.push_back(std::make_unique<DepositCommand>(DepositMode::Link));
+    commands.push_back(std::make_unique<DepositCommand>(
+        DepositMode::SubAccount, "deposit sub",
+        "deposit to or withdraw from a sub-account of a second-level group"));
+    commands.push_back(std::make_unique<DepositCommand>(
+        DepositMode::MainAccount, "deposit main",
+        "deposit to or withdraw from a main account of a first-level group"));
+    commands.push_back(std::make_unique<DepositCommand>(
+        DepositMode::Link, "deposit link",
+        "deposit to or withdraw from a main account linked to a second-level group"));
 }
 
 }  // namespace korvant::cli

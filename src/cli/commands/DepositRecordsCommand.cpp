@@ -17,8 +17,7 @@ namespace {
 
 class DepositsCommand : public Command {
 public:
-    std::string name() const override { return "deposits"; }
-    std::string help() const override;
+    using Command::Command;
     void addOptions(CLI::App& app) override;
     bool run(CliContext& context) override;
 
@@ -31,17 +30,13 @@ private:
     std::optional<std::string> exportPath_;
 };
 
-std::string DepositsCommand::help() const {
-    return "print one page of the deposit records of a date range, or export them all";
-}
-
 void DepositsCommand::addOptions(CLI::App& app) {
     app.add_option("--from", from_, "first day YYYYMMDD (\"时间范围\" \"从\")")->required();
     app.add_option("--to", to_, "last day YYYYMMDD (\"到\")")->required();
     app.add_option("--customer", customer_, "customer number (\"客户号\")");
     app.add_option("--account-id", accountId_,
                    "account id as chosen in the report tree (-1: by --customer)");
-    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
+    addPageOption(app, page_);
     app.add_option("--export", exportPath_, "write every page as CSV to this file (\"导出\")");
 }
 
@@ -70,7 +65,8 @@ bool DepositsCommand::run(CliContext& context) {
 }  // namespace
 
 void addDepositRecordsCommand(CommandList& commands) {
-    commands.push_back(std::make_unique<DepositsCommand>());
+    commands.push_back(std::make_unique<DepositsCommand>(
+        "deposits", "print one page of the deposit records of a date range, or export them all"));
 }
 
 }  // namespace korvant::cli

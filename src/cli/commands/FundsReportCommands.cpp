@@ -55,19 +55,14 @@ void printExport(CliContext& context, const ReportExportResult& result) {
 
 class FundsReportCommand : public Command {
 public:
-    std::string name() const override { return "report funds"; }
-    std::string help() const override {
-        return "print one page of the account funds (\"账户资金\") of a day, or export a date "
-               "range";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
         auto* date = app.add_option("--date", date_, "trading day YYYYMMDD (\"日期\")");
         target_.add(app);
         app.add_option("--sort", sort_, "sort key 1-15 (\"排列方式\": 1 账号 … 15 总盯市盈亏)")
             ->check(CLI::Range(1, FundsSortKeys));
         app.add_option("--order", order_, "1 升序 (default) or 2 降序")->check(CLI::Range(1, 2));
-        app.add_option("--page", page_, "page number, from 1 (default 1)")
-            ->check(CLI::PositiveNumber);
+        addPageOption(app, page_);
         export_.add(app, false);
         date->excludes("--export");
     }
@@ -108,17 +103,12 @@ private:
 
 class NetValueReportCommand : public Command {
 public:
-    std::string name() const override { return "report netvalue"; }
-    std::string help() const override {
-        return "print one page of the net values (\"净值\") of a main account, or export them; "
-               "--group takes the group's first main account";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
         app.add_option("--from", from_, "first day YYYYMMDD (\"时间范围\" \"从\")")->required();
         app.add_option("--to", to_, "last day YYYYMMDD (\"到\")")->required();
         target_.add(app);
-        app.add_option("--page", page_, "page number, from 1 (default 1)")
-            ->check(CLI::PositiveNumber);
+        addPageOption(app, page_);
         export_.add(app, true);
     }
     bool checkUsage(CliContext& context) override { return target_.check(context); }
@@ -162,8 +152,14 @@ private:
 }  // namespace
 
 void addFundsReportCommands(CommandList& commands) {
-    commands.push_back(std::make_unique<FundsReportCommand>());
-    commands.push_back(std::make_unique<NetValueReportCommand>());
+    commands.push_back(std::make_unique<FundsReportCommand>(
+        "report funds",
+        "print one page of the account funds (\"账户资金\") of a day, or export a date "
+        "range"));
+    commands.push_back(std::make_unique<NetValueReportCommand>(
+        "report netvalue",
+        "print one page of the net values (\"净值\") of a main account, or export them; "
+        "--group takes the group's first main account"));
 }
 
 }  // namespace korvant::cli

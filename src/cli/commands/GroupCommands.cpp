@@ -18,11 +18,7 @@ namespace {
 
 class GroupListCommand : public Command {
 public:
-    std::string name() const override { return "group list"; }
-    std::string help() const override {
-        return "print the group tree: id parentId code name depth (depth-first, "
-               "children in server order, 0 = top level)";
-    }
+    using Command::Command;
     bool run(CliContext& context) override {
         const std::vector<std::string> names = {"id", "parentId", "code", "name", "depth"};
         TablePage table(names, names);
@@ -39,12 +35,11 @@ public:
 // `group add` and `group modify`: the group dialog filled from the options.
 class GroupEditCommand : public Command {
 public:
-    explicit GroupEditCommand(bool adding) : adding_(adding) {}
-    std::string name() const override { return adding_ ? "group add" : "group modify"; }
-    std::string help() const override {
-        return adding_ ? "add a group under a group of the groups tree"
-                       : "modify a group, never the own one (options left out stay as they are)";
-    }
+    explicit GroupEditCommand(bool adding)
+        : Command(adding ? "group add" : "group modify",
+                  adding ? "add a group under a group of the groups tree"
+                         : "modify a group, never the own one (options left out stay as they are)"),
+          adding_(adding) {}
 
     void addOptions(CLI::App& app) override {
         if (adding_)
@@ -88,7 +83,10 @@ private:
 }  // namespace
 
 void addGroupCommands(CommandList& commands) {
-    commands.push_back(std::make_unique<GroupListCommand>());
+    commands.push_back(std::make_unique<GroupListCommand>(
+        "group list",
+        "print the group tree: id parentId code name depth (depth-first, "
+        "children in server order, 0 = top level)"));
     commands.push_back(std::make_unique<GroupEditCommand>(true));
     commands.push_back(std::make_unique<GroupEditCommand>(false));
 }

@@ -1,17 +1,18 @@
-#include "cli/commands/LogCommand.h"
-
 #include <CLI/CLI.hpp>
 
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "app/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"
+#include "cli/commands/Commands.h"
 #include "reports/log/OperationLog.h"
 #include "text/NumberText.h"
 
+// `log`: one local page of the operation log ("日志管理") as TSV.
 namespace korvant::cli {
 namespace {
 
@@ -35,74 +36,87 @@ std::optional<LogDateTime> readDateTime(const std::string& text) {
     return std::nullopt;
 }
 
-}  // namespace
-
-std::string LogCommand::help() const {
-    return "print one page of the operation log (\"日志管理\") of a time span";
-}
-
-void LogCommand::addOptions(CLI::App& app) {
-    app.add_option("--from", from_,
-                   "start \"YYYY-MM-DD HH:MM:SS\" (\"从\"; the seconds may be left out)")
-        ->required()
-        ->type_name("'YYYY-MM-DD HH:MM[:SS]'");
-    app.add_option("--to", to_, "end \"YYYY-MM-DD HH:MM:SS\" (\"到\")")
-        ->required()
-        ->type_name("'YYYY-MM-DD HH:MM[:SS]'");
-    app.add_option("--admin", admin_, "administrator (\"管理员:\")");
-    app.add_option("--keyword", keyword_, "keyword (\"关键字:\")");
-    app.add_option("--kinds", kinds_,
-                   "categories, comma-separated: 组,子账号,管理员,风控规则,手续费,保证金,出入金,"
-                   "风控触发,修改持仓 (none: all)");
-    app.add_option("--page", page_, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
-}
-
-bool LogCommand::checkUsage(CliContext& context) {
-    LogQuery& query = query_;
-    auto from = readDateTime(from_);
-    auto to = readDateTime(to_);
-    if (!from || !to) {
-        context.err() << "--from/--to: \"YYYY-MM-DD HH:MM:SS\" expected\n";
-        return false;
+class LogCommand : public Command {
+public:
+    using Command::Command;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--from", from_,
+                       "start \"YYYY-MM-DD HH:MM:SS\" (\"从\"; the seconds may be left out)")
+            ->required()
+            ->type_name("'YYYY-MM-DD HH:MM[:SS]'");
+        app.add_option("--to", to_, "end \"YYYY-MM-DD HH:MM:SS\" (\"到\")")
+            ->required()
+            ->type_name("'YYYY-MM-DD HH:MM[:SS]'");
+        app.add_option("--admin", admin_, "administrator (\"管理员:\")");
+        app.add_option("--keyword", keyword_, "keyword (\"关键字:\")");
+        app.add_option(
+            "--kinds", kinds_,
+            "categories, comma-separated: 组,子账号,管理员,风控规则,手续费,保证金,出入金,"
+            "风控触发,修改持仓 (none: all)");
+        addPageOption(app, page_);
     }
-    query.from = *from;
-    query.to = *to;
-    query.administrator = admin_;
-    query.keyword = keyword_;
-    std::string kind;
-    for (char c : kinds_ + ",") {
-        if (c != ',') {
-            kind += c;
-            continue;
-        }
-        if (kind.empty()) continue;
-        bool known = false;
-        for (std::size_t i = 0; i < logCategories().size(); ++i)
-            if (kind == logCategories()[i].caption) {
-                query.categories[i] = true;
-                known = true;
-            }
-        if (!known) {
-            context.err() << "--kinds: unknown category " << kind << "\n";
+    bool checkUsage(CliContext& context) override {
+        LogQuery& query = query_;
+        auto from = readDateTime(from_);
+        auto to = readDateTime(to_);
+        if (!from || !to) {
+            context.err() << "--from/--to: \"YYYY-MM-DD HH:MM:SS\" expected\n";
             return false;
         }
-        kind.clear();
+        query.from = *from;
+        query.to = *to;
+        query.administrator = admin_;
+        query.keyword = keyword_;
+        std::string kind;
+        for (char c : kinds_ + ",") {
+            if (c != ',') {
+                kind += c;
+                continue;
+            }
+            if (kind.empty()) continue;
+            bool known = false;
+            for (std::size_t i = 0; i < logCategories().size(); ++i)
+                if (kind == logCategories()[i].caption) {
+                    query.categories[i] = true;
+                    known = true;
+                }
+            if (!known) {
+                context.err() << "--kinds: unknown category " << kind << "\n";
+                return false;
+            }
+            kind.clear();
+        }
+
+        return true;
+    }
+    bool run(CliContext& context) override {
+        OperationLogPage page;
+        page.query = query_;
+        Desk& desk = context.desk();
+        if (!page.search(desk)) return false;
+        if (page_ > 1 && !page.showPage(desk, page_ - 1)) {
+            context.refuse("no page " + std::to_string(page_));
+            return false;
+        }
+        printPage(context, page);
+        return true;
     }
 
-    return true;
-}
+private:
+    LogQuery query_;
+    std::string from_;
+    std::string to_;
+    std::string admin_;
+    std::string keyword_;
+    std::string kinds_;
+    int page_ = 1;
+};
 
-bool LogCommand::run(CliContext& context) {
-    OperationLogPage page;
-    page.query = query_;
-    Desk& desk = context.desk();
-    if (!page.search(desk)) return false;
-    if (page_ > 1 && !page.showPage(desk, page_ - 1)) {
-        context.refuse("no page " + std::to_string(page_));
-        return false;
-    }
-    printPage(context, page);
-    return true;
+}  // namespace
+
+void addLogCommand(CommandList& commands) {
+    commands.push_back(std::make_unique<LogCommand>(
+        "log", "print one page of the operation log (\"日志管理\") of a time span"));
 }
 
 }  // namespace korvant::cli

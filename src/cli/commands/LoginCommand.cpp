@@ -13,12 +13,7 @@ namespace {
 
 class LoginCommand : public Command {
 public:
-    std::string name() const override { return "login"; }
-    std::string help() const override {
-        return "log in, run the start-up queries and print key<TAB>value lines: account, "
-               "adminName, ownGroupId, permissionMask, firstView, then the record counts "
-               "groups, marginTemplates, feeTemplates, varieties, riskStrategies";
-    }
+    using Command::Command;
     bool run(CliContext& context) override {
         Desk& desk = context.desk();
         const Session& s = desk.session();
@@ -42,7 +37,11 @@ public:
 }  // namespace
 
 void addLoginCommand(CommandList& commands) {
-    commands.push_back(std::make_unique<LoginCommand>());
+    commands.push_back(std::make_unique<LoginCommand>(
+        "login",
+        "log in, run the start-up queries and print key<TAB>value lines: account, "
+        "adminName, ownGroupId, permissionMask, firstView, then the record counts "
+        "groups, marginTemplates, feeTemplates, varieties, riskStrategies"));
 }
 
 }  // namespace korvant::cli

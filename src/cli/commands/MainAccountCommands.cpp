@@ -23,57 +23,59 @@ namespace {
 
 class MainAccountAddCommand : public Command {
 public:
-    std::string name() const override { return "mainaccount add"; }
-    std::string help() const override {
-        return "create a main account in a first-level group (no initial funds: not limited, "
-               "\"不限\")";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the first-level group")->required();
-        app.add_option("--account", account_, "main account (\"主 账 号\")");
-        app.add_option("--initial-funds", initialFunds_,
+        target_.add(app, "id of the first-level group", "main account (\"主 账 号\")", false);
+        // The options fill the dialog's values directly.
+        app.add_option("--initial-funds", values_.initialFunds,
                        "funds to allocate to sub-accounts (\"初始资金\"; empty = not limited)");
-        app.add_option("--trading-password", tradingPassword_, "\"交易密码\"");
-        app.add_option("--start-investment", startInvestment_, "\"期初投入\"");
-        app.add_option("--priority-funds", priorityFunds_, "\"优先资金\"");
-        app.add_option("--fund-password", fundPassword_, "\"资金密码\"");
-        app.add_option("--management-fee", managementFee_, "\"管 理 费\", percent");
-        app.add_option("--custody-fee", custodyFee_, "\"托 管 费\", percent");
+        app.add_option("--trading-password", values_.tradingPassword, "\"交易密码\"");
+        app.add_option("--start-investment", values_.startInvestment, "\"期初投入\"");
+        app.add_option("--priority-funds", values_.priorityFunds, "\"优先资金\"");
+        app.add_option("--fund-password", values_.fundPassword, "\"资金密码\"");
+        app.add_option("--management-fee", values_.managementFee, "\"管 理 费\", percent");
+        app.add_option("--custody-fee", values_.custodyFee, "\"托 管 费\", percent");
     }
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
+        if (!target_.choose(context, AccountList::MainAccounts)) return false;
         Desk& desk = context.desk();
         FrontEndPort& port = context.port();
         if (!mayCreateMainAccount(desk)) return false;
-        MainAccountForm form;
-        form.account = account_;
-        form.initialFunds = initialFunds_;
-        form.tradingPassword = tradingPassword_;
-        form.startInvestment = startInvestment_;
-        form.priorityFunds = priorityFunds_;
-        form.fundPassword = fundPassword_;
-        form.managementFee = managementFee_;
-        form.custodyFee = custodyFee_;
+        MainAccountForm form = values_;
+        form.account = target_.account;
         return validateMainAccountForm(port, form) &&
                createMainAccount(desk, desk.mainState().group.code, form).done;
     }
 
 private:
-    int group_ = -1;
-    std::string account_, initialFunds_, tradingPassword_, startInvestment_, priorityFunds_,
-        fundPassword_, managementFee_, custodyFee_;
+    AccountTarget target_;
+    MainAccountForm values_;
 };
 
-class MainAccountModifyCommand : public Command {
+// A command on one main account of a first-level group: --group and
+// --account, and the record found in the group's list.
+class OneMainAccountCommand : public Command {
 public:
-    std::string name() const override { return "mainaccount modify"; }
-    std::string help() const override {
-        return "modify a main account of a first-level group (nothing is sent when nothing "
-               "changes)";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the first-level group")->required();
-        app.add_option("--account", account_, "main account")->required();
+        target_.add(app, "id of the first-level group", "main account");
+    }
+
+protected:
+    std::optional<MainAccount> chosenRecord(CliContext& context) const {
+        if (!target_.choose(context, AccountList::MainAccounts)) return std::nullopt;
+        return findMainAccount(context, target_.account);
+    }
+
+private:
+    AccountTarget target_;
+};
+
+class MainAccountModifyCommand : public OneMainAccountCommand {
+public:
+    using OneMainAccountCommand::OneMainAccountCommand;
+    void addOptions(CLI::App& app) override {
+        OneMainAccountCommand::addOptions(app);
         app.add_option("--fund-password", fundPassword_, "\"资金密码\" (empty = unchanged)");
         app.add_option("--trading-password", tradingPassword_, "\"交易密码\" (empty = unchanged)");
         app.add_option("--management-fee", managementFee_, "\"管理费率\", percent");
@@ -81,8 +83,7 @@ public:
         app.add_flag("--clear-fees-due", clearFeesDue_, "\"清除应提费用\"");
     }
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
-        const auto record = findMainAccount(context, account_);
+        const auto record = chosenRecord(context);
         if (!record) return false;
         MainAccountChangeForm form = MainAccountChangeForm::from(*record);
         form.fundPassword = fundPassword_;
@@ -96,93 +97,69 @@ public:
     }
 
 private:
-    int group_ = -1;
-    std::string account_, fundPassword_, tradingPassword_;
+    std::string fundPassword_, tradingPassword_;
     std::optional<std::string> managementFee_, custodyFee_;
     bool clearFeesDue_ = false;
 };
 
-class MainAccountDeleteCommand : public Command {
+class MainAccountDeleteCommand : public OneMainAccountCommand {
 public:
-    std::string name() const override { return "mainaccount delete"; }
-    std::string help() const override {
-        return "delete a main account of a first-level group (asks; --yes answers)";
-    }
-    void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the first-level group")->required();
-        app.add_option("--account", account_, "main account")->required();
-    }
+    using OneMainAccountCommand::OneMainAccountCommand;
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
-        const auto record = findMainAccount(context, account_);
+        const auto record = chosenRecord(context);
         if (!record) return false;
         return deleteMainAccount(context.desk(), &*record);
     }
-
-private:
-    int group_ = -1;
-    std::string account_;
 };
 
 // `mainaccount link` and `mainaccount unlink`.
 class MainAccountLinkCommand : public Command {
 public:
-    explicit MainAccountLinkCommand(bool link) : link_(link) {}
-    std::string name() const override { return link_ ? "mainaccount link" : "mainaccount unlink"; }
-    std::string help() const override {
-        return link_ ? "link a main account of the parent group to a second-level group"
-                     : "remove a main account from a second-level group (asks; --yes answers)";
-    }
+    explicit MainAccountLinkCommand(bool link)
+        : Command(link ? "mainaccount link" : "mainaccount unlink",
+                  link ? "link a main account of the parent group to a second-level group"
+                       : "remove a main account from a second-level group (asks; --yes answers)"),
+          link_(link) {}
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the second-level group")->required();
-        app.add_option("--account", account_,
-                       link_ ? "main account of the parent group (\"可选主账号\"; default: the "
-                               "first offered)"
-                             : "linked main account (\"隶属主账号\")")
-            ->required(!link_);
+        target_.add(app, "id of the second-level group",
+                    link_ ? "main account of the parent group (\"可选主账号\"; default: the "
+                            "first offered)"
+                          : "linked main account (\"隶属主账号\")",
+                    !link_);
     }
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::MainAccountLinks)) return false;
+        if (!target_.choose(context, AccountList::MainAccountLinks)) return false;
         Desk& desk = context.desk();
         if (!link_) {
-            const auto row = findMainAccountLink(context, account_);
+            const auto row = findMainAccountLink(context, target_.account);
             if (!row) return false;
             if (!confirmUnlinkMainAccount(desk, *row)) return false;
-            return unlinkMainAccount(desk, account_);
+            return unlinkMainAccount(desk, target_.account);
         }
         std::optional<MainAccountLinkForm> form = prepareMainAccountLink(desk);
         if (!form) return false;
-        if (!account_.empty()) {
+        if (!target_.account.empty()) {
             form->selected = -1;
             for (std::size_t i = 0; i < form->accounts.size(); ++i)
-                if (form->accounts[i] == account_) form->selected = static_cast<int>(i);
+                if (form->accounts[i] == target_.account) form->selected = static_cast<int>(i);
         }
         if (form->selected < 0)
-            return context.refuse("main account " + (account_.empty() ? "(first)" : account_) +
+            return context.refuse("main account " +
+                                  (target_.account.empty() ? "(first)" : target_.account) +
                                   " is not offered by the parent group");
         return linkMainAccount(desk, desk.mainState().group.code, form->selectedAccount()).done;
     }
 
 private:
     bool link_;
-    int group_ = -1;
-    std::string account_;
+    AccountTarget target_;
 };
 
-class MainAccountSubAccountsCommand : public Command {
+class MainAccountSubAccountsCommand : public OneMainAccountCommand {
 public:
-    std::string name() const override { return "mainaccount subaccounts"; }
-    std::string help() const override {
-        return "print the sub-accounts of every group that use a main account as TSV "
-               "(\"显示关联的子账号\")";
-    }
-    void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the first-level group")->required();
-        app.add_option("--account", account_, "main account")->required();
-    }
+    using OneMainAccountCommand::OneMainAccountCommand;
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::MainAccounts)) return false;
-        const auto record = findMainAccount(context, account_);
+        const auto record = chosenRecord(context);
         if (!record) return false;
         const auto found = linkedSubAccounts(context.desk(), record->account);
         TablePage table(linkedSubAccountCaptions(), subAccountFieldNames());
@@ -191,10 +168,6 @@ public:
         printRows(context, table);
         return true;
     }
-
-private:
-    int group_ = -1;
-    std::string account_;
 };
 
 }  // namespace
@@ -206,12 +179,23 @@ void addMainAccountCommands(CommandList& commands) {
     commands.push_back(std::make_unique<AccountListCommand>(
         AccountList::MainAccountLinks, "mainaccount links",
         "print the main accounts linked to a second-level group"));
-    commands.push_back(std::make_unique<MainAccountAddCommand>());
-    commands.push_back(std::make_unique<MainAccountModifyCommand>());
-    commands.push_back(std::make_unique<MainAccountDeleteCommand>());
+    commands.push_back(std::make_unique<MainAccountAddCommand>(
+        "mainaccount add",
+        "create a main account in a first-level group (no initial funds: not limited, "
+        "\"不限\")"));
+    commands.push_back(std::make_unique<MainAccountModifyCommand>(
+        "mainaccount modify",
+        "modify a main account of a first-level group (nothing is sent when nothing "
+        "changes)"));
+    commands.push_back(std::make_unique<MainAccountDeleteCommand>(
+        "mainaccount delete",
+        "delete a main account of a first-level group (asks; --yes answers)"));
     commands.push_back(std::make_unique<MainAccountLinkCommand>(true));
     commands.push_back(std::make_unique<MainAccountLinkCommand>(false));
-    commands.push_back(std::make_unique<MainAccountSubAccountsCommand>());
+    commands.push_back(std::make_unique<MainAccountSubAccountsCommand>(
+        "mainaccount subaccounts",
+        "print the sub-accounts of every group that use a main account as TSV "
+        "(\"显示关联的子账号\")"));
 }
 
 }  // namespace korvant::cli

@@ -1,15 +1,19 @@
-#include "cli/commands/ParamsCommands.h"
-
 #include <CLI/CLI.hpp>
 
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "app/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"
+#include "cli/commands/Commands.h"
 #include "reports/params/TradingParametersForm.h"
 
+// `params show|set`: the dialog "交易参数" — the two close-today fee lists
+// and the page " 其它参数 ".
 namespace korvant::cli {
 namespace {
 
@@ -43,93 +47,108 @@ void printForm(std::ostream& out, const TradingParametersForm& f) {
     out.flush();
 }
 
-}  // namespace
-
-std::string ParamsShowCommand::help() const {
-    return "print the trading parameters (\"交易参数\") as key<TAB>value lines";
-}
-
-bool ParamsShowCommand::run(CliContext& context) {
-    bool shown = false;
-    const int messagesBefore = context.port().messageCount();
-    context.port().setFormFiller<TradingParametersForm>([&](TradingParametersForm& form) {
-        TradingParametersForm* f = &form;
+class ParamsShowCommand : public Command {
+public:
+    using Command::Command;
+    bool run(CliContext& context) override {
+        bool readWhole = false;
+        const std::optional<TradingParametersForm> form =
+            prepareTradingParameters(context.desk(), &readWhole);
         // A dialog whose values could not be read holds defaults, not the
         // server's parameters.
-        if (context.port().messageCount() != messagesBefore) return false;
-        printForm(context.out(), *f);
-        shown = true;
-        return false;  // "取消": nothing is sent
-    });
-    editTradingParameters(context.desk());
-    return shown;
-}
-
-std::string ParamsSetCommand::help() const {
-    return "change the trading parameters (\"交易参数\"); options left out keep their values";
-}
-
-void ParamsSetCommand::addOptions(CLI::App& app) {
-    app.add_option("--half-fee", halfFee_,
-                   "variety codes of \" 平今手续费减半 \", comma-separated (empty: none)");
-    app.add_option("--no-fee", noFee_,
-                   "variety codes of \" 平今手续费不收 \", comma-separated (empty: none)");
-    app.add_option("--position-profit", positionProfit_,
-                   "\"持仓盈亏计入可用\": 0 自动, 1 浮盈浮亏都计算, 2 浮盈不计，浮亏计, 3 浮盈计，"
-                   "浮亏不计, 4 浮盈浮亏都不计算")
-        ->check(CLI::Range(0, 4));
-    app.add_option("--close-profit", closeProfit_, "\"平仓盈利计入可用\": 0 自动, 1 计入, 2 不计")
-        ->check(CLI::Range(0, 2));
-    app.add_option("--over-trading", overTrading_, "\"中金所过度交易标准\"");
-    app.add_option("--auto-settle", autoSettle_,
-                   "\"自动结算时间\" HHMM (0: no automatic settlement)");
-    app.add_option("--window", window_, "\"可结算时段\" HHMM-HHMM");
-    app.add_option("--fund-rate", fundRate_, "\"投资者保障基金比率\" in ten-millionths");
-}
-
-bool ParamsSetCommand::checkUsage(CliContext& context) {
-    if (!window_) return true;
-    const auto dash = window_->find('-');
-    if (dash == std::string::npos) {
-        context.err() << "--window: HHMM-HHMM expected\n";
-        return false;
+        if (!form || !readWhole) return false;
+        printForm(context.out(), *form);
+        return true;
     }
-    windowStart_ = window_->substr(0, dash);
-    windowEnd_ = window_->substr(dash + 1);
-    return true;
-}
+};
 
-bool ParamsSetCommand::run(CliContext& context) {
-    bool unknownCodes = false;
-    const int messagesBefore = context.port().messageCount();
-    context.port().setFormFiller<TradingParametersForm>([&](TradingParametersForm& form) {
-        TradingParametersForm* f = &form;
+class ParamsSetCommand : public Command {
+public:
+    using Command::Command;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--half-fee", halfFee_,
+                       "variety codes of \" 平今手续费减半 \", comma-separated (empty: none)");
+        app.add_option("--no-fee", noFee_,
+                       "variety codes of \" 平今手续费不收 \", comma-separated (empty: none)");
+        app.add_option(
+               "--position-profit", positionProfit_,
+               "\"持仓盈亏计入可用\": 0 自动, 1 浮盈浮亏都计算, 2 浮盈不计，浮亏计, 3 浮盈计，"
+               "浮亏不计, 4 浮盈浮亏都不计算")
+            ->check(CLI::Range(0, 4));
+        app.add_option("--close-profit", closeProfit_,
+                       "\"平仓盈利计入可用\": 0 自动, 1 计入, 2 不计")
+            ->check(CLI::Range(0, 2));
+        app.add_option("--over-trading", overTrading_, "\"中金所过度交易标准\"");
+        app.add_option("--auto-settle", autoSettle_,
+                       "\"自动结算时间\" HHMM (0: no automatic settlement)");
+        app.add_option("--window", window_, "\"可结算时段\" HHMM-HHMM");
+        app.add_option("--fund-rate", fundRate_, "\"投资者保障基金比率\" in ten-millionths");
+    }
+    bool checkUsage(CliContext& context) override {
+        if (!window_) return true;
+        const auto dash = window_->find('-');
+        if (dash == std::string::npos) {
+            context.err() << "--window: HHMM-HHMM expected\n";
+            return false;
+        }
+        windowStart_ = window_->substr(0, dash);
+        windowEnd_ = window_->substr(dash + 1);
+        return true;
+    }
+    bool run(CliContext& context) override {
+        Desk& desk = context.desk();
+        bool readWhole = false;
+        std::optional<TradingParametersForm> form = prepareTradingParameters(desk, &readWhole);
         // Never save defaults over the server's values that could not be read.
-        if (context.port().messageCount() != messagesBefore) return false;
+        if (!form || !readWhole) return false;
+        return fillForm(context, *form) && validateTradingParameters(context.port(), *form) &&
+               applyTradingParameters(desk, *form);
+    }
+
+private:
+    // The options given, over the server's values; false after the message
+    // when a variety code is not offered.
+    bool fillForm(CliContext& context, TradingParametersForm& form) const {
         std::vector<std::string> unknown;
-        if (halfFee_) f->selectCodes(0, splitCodes(*halfFee_), &unknown);
-        if (noFee_) f->selectCodes(1, splitCodes(*noFee_), &unknown);
+        if (halfFee_) form.selectCodes(0, splitCodes(*halfFee_), &unknown);
+        if (noFee_) form.selectCodes(1, splitCodes(*noFee_), &unknown);
         if (!unknown.empty()) {
             std::string list;
             for (const std::string& code : unknown) list += (list.empty() ? "" : ", ") + code;
             context.port().error("没有可选的品种: " + list);
-            unknownCodes = true;
             return false;
         }
-        if (positionProfit_) f->positionProfitMode = *positionProfit_;
-        if (closeProfit_) f->closeProfitMode = *closeProfit_;
-        if (overTrading_) f->overTradingStandard = *overTrading_;
-        if (autoSettle_) f->autoSettleTime = *autoSettle_;
+        if (positionProfit_) form.positionProfitMode = *positionProfit_;
+        if (closeProfit_) form.closeProfitMode = *closeProfit_;
+        if (overTrading_) form.overTradingStandard = *overTrading_;
+        if (autoSettle_) form.autoSettleTime = *autoSettle_;
         if (window_) {
-            f->settleWindowStart = windowStart_;
-            f->settleWindowEnd = windowEnd_;
+            form.settleWindowStart = windowStart_;
+            form.settleWindowEnd = windowEnd_;
         }
-        if (fundRate_) f->protectionFundRate = *fundRate_;
+        if (fundRate_) form.protectionFundRate = *fundRate_;
         return true;
-    });
-    const bool saved = editTradingParameters(context.desk());
-    if (unknownCodes) return false;
-    return saved;
+    }
+
+    std::string windowStart_, windowEnd_;
+    std::optional<std::string> halfFee_;
+    std::optional<std::string> noFee_;
+    std::optional<int> positionProfit_;
+    std::optional<int> closeProfit_;
+    std::optional<std::string> overTrading_;
+    std::optional<std::string> autoSettle_;
+    std::optional<std::string> window_;
+    std::optional<std::string> fundRate_;
+};
+
+}  // namespace
+
+void addParamsCommands(CommandList& commands) {
+    commands.push_back(std::make_unique<ParamsShowCommand>(
+        "params show", "print the trading parameters (\"交易参数\") as key<TAB>value lines"));
+    commands.push_back(std::make_unique<ParamsSetCommand>(
+        "params set",
+        "change the trading parameters (\"交易参数\"); options left out keep their values"));
 }
 
 }  // namespace korvant::cli

@@ -13,10 +13,7 @@ namespace {
 
 class PasswordCommand : public Command {
 public:
-    std::string name() const override { return "password"; }
-    std::string help() const override {
-        return "change the logged-in administrator's own password";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
         app.add_option("--current", current_, "current password (\"当前密码\")");
         app.add_option("--new", next_, "new password (\"新密码\")");
@@ -53,7 +50,8 @@ private:
 }  // namespace
 
 void addPasswordCommand(CommandList& commands) {
-    commands.push_back(std::make_unique<PasswordCommand>());
+    commands.push_back(std::make_unique<PasswordCommand>(
+        "password", "change the logged-in administrator's own password"));
 }
 
 }  // namespace korvant::cli

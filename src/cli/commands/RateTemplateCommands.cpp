@@ -1,5 +1,3 @@
-#include "cli/commands/RateTemplateCommands.h"
-
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -13,11 +11,16 @@
 #include "cli/TablePage.h"
 #include "cli/Tsv.h"
 #include "cli/commands/AccountSelection.h"
+#include "cli/commands/Commands.h"
 #include "templates/TemplateForms.h"
+#include "templates/TemplateKind.h"
 #include "templates/TemplateOperations.h"
 #include "templates/TemplateTree.h"
 #include "text/NumberText.h"
 
+// The verbs of `fee` and `margin` (list, rates, set, add, rename, delete,
+// export, import) and `subaccount fee|margin`: the same commands for both
+// kinds of rate template, told apart by the kind's data.
 namespace korvant::cli {
 namespace {
 
@@ -79,15 +82,11 @@ bool chooseGroupNode(CliContext& context, const TemplateKind& kind, const std::s
 
 class KindCommand : public Command {
 public:
-    KindCommand(const TemplateKind& kind, std::string verb, std::string help)
-        : kind_(kind), verb_(std::move(verb)), help_(std::move(help)) {}
-    std::string name() const override { return noun(kind_) + " " + verb_; }
-    std::string help() const override { return help_; }
+    KindCommand(const TemplateKind& kind, const std::string& verb, std::string help)
+        : Command(noun(kind) + " " + verb, std::move(help)), kind_(kind) {}
 
 protected:
     const TemplateKind& kind_;
-    std::string verb_;
-    std::string help_;
 };
 
 class ListCommand : public KindCommand {
@@ -113,8 +112,7 @@ public:
     void addOptions(CLI::App& app) override {
         app.add_option("--template", id_, "template id (0: the contracts without rates)")
             ->required();
-        app.add_option("--page", page_, "page number, from 1 (default 1)")
-            ->check(CLI::PositiveNumber);
+        addPageOption(app, page_);
     }
     bool run(CliContext& context) override {
         Desk& desk = context.desk();
@@ -187,35 +185,65 @@ private:
     std::optional<int> collection_;
 };
 
-class AddCommand : public KindCommand {
+// A command on one template: --template and the template chosen in the
+// tree.
+class OneTemplateCommand : public KindCommand {
+public:
+    using KindCommand::KindCommand;
+    void addOptions(CLI::App& app) override {
+        app.add_option("--template", id_, "template id")->required();
+    }
+
+protected:
+    bool chooseNode(CliContext& context) const { return chooseTemplate(context, kind_, id_); }
+
+private:
+    int32_t id_ = 0;
+};
+
+// A command on the templates of a first-level group: --group and the
+// group's node chosen in the tree.
+class GroupTemplatesCommand : public KindCommand {
 public:
     using KindCommand::KindCommand;
     void addOptions(CLI::App& app) override {
         app.add_option("--group", group_, "code of the first-level group (two characters)")
             ->required();
+    }
+
+protected:
+    bool chooseNode(CliContext& context) const { return chooseGroupNode(context, kind_, group_); }
+
+    std::string group_;
+};
+
+class AddCommand : public GroupTemplatesCommand {
+public:
+    using GroupTemplatesCommand::GroupTemplatesCommand;
+    void addOptions(CLI::App& app) override {
+        GroupTemplatesCommand::addOptions(app);
         app.add_option("--name", name_, "template name (\"名称\", at most 63 bytes)")->required();
     }
     bool run(CliContext& context) override {
-        if (!chooseGroupNode(context, kind_, group_)) return false;
+        if (!chooseNode(context)) return false;
         TemplateNameForm form;
         form.name = name_;
         return addTemplate(context.desk(), kind_, group_, form.typedName());
     }
 
 private:
-    std::string group_;
     std::string name_;
 };
 
-class RenameCommand : public KindCommand {
+class RenameCommand : public OneTemplateCommand {
 public:
-    using KindCommand::KindCommand;
+    using OneTemplateCommand::OneTemplateCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--template", id_, "template id")->required();
+        OneTemplateCommand::addOptions(app);
         app.add_option("--name", name_, "new name (\"名称\", at most 63 bytes)")->required();
     }
     bool run(CliContext& context) override {
-        if (!chooseTemplate(context, kind_, id_)) return false;
+        if (!chooseNode(context)) return false;
         const std::optional<ChosenNode> node = templateView(context.desk(), kind_).node;
         if (!node) return false;
         TemplateNameForm form;
@@ -224,105 +252,90 @@ public:
     }
 
 private:
-    int32_t id_ = 0;
     std::string name_;
 };
 
-class DeleteCommand : public KindCommand {
+class DeleteCommand : public OneTemplateCommand {
 public:
-    using KindCommand::KindCommand;
-    void addOptions(CLI::App& app) override {
-        app.add_option("--template", id_, "template id")->required();
-    }
+    using OneTemplateCommand::OneTemplateCommand;
     bool run(CliContext& context) override {
-        if (!chooseTemplate(context, kind_, id_)) return false;
-        return deleteTemplate(context.desk(), kind_);
+        return chooseNode(context) && deleteTemplate(context.desk(), kind_);
     }
-
-private:
-    int32_t id_ = 0;
 };
 
-class ExportCommand : public KindCommand {
+class ExportCommand : public OneTemplateCommand {
 public:
-    using KindCommand::KindCommand;
+    using OneTemplateCommand::OneTemplateCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--template", id_, "template id")->required();
+        OneTemplateCommand::addOptions(app);
         app.add_option("--file", file_, "CSV file to write (\".csv\" appended when missing)")
             ->required();
     }
     bool run(CliContext& context) override {
-        if (!chooseTemplate(context, kind_, id_)) return false;
+        if (!chooseNode(context)) return false;
         context.port().setSaveFile(file_);
         return exportTemplate(context.desk(), kind_);
     }
 
 private:
-    int32_t id_ = 0;
     std::string file_;
 };
 
-class ImportCommand : public KindCommand {
+class ImportCommand : public GroupTemplatesCommand {
 public:
-    using KindCommand::KindCommand;
+    using GroupTemplatesCommand::GroupTemplatesCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "code of the first-level group (two characters)")
-            ->required();
+        GroupTemplatesCommand::addOptions(app);
         app.add_option("--file", file_, "CSV file to read; its name names the template")
             ->required();
     }
     bool run(CliContext& context) override {
-        if (!chooseGroupNode(context, kind_, group_)) return false;
+        if (!chooseNode(context)) return false;
         context.port().setOpenFile(file_);
         return importTemplate(context.desk(), kind_);
     }
 
 private:
-    std::string group_;
     std::string file_;
 };
 
 // `subaccount fee|margin`: the template picker of the sub-account list.
 class AssignCommand : public Command {
 public:
-    explicit AssignCommand(const TemplateKind& kind) : kind_(kind) {}
-    std::string name() const override { return "subaccount " + noun(kind_); }
-    std::string help() const override {
-        return std::string("load a template onto a sub-account (\"") + kind_.assign.assignCaption +
-               "\"); without --template: \"不使用模版\"";
-    }
+    explicit AssignCommand(const TemplateKind& kind)
+        : Command("subaccount " + noun(kind),
+                  std::string("load a template onto a sub-account (\"") +
+                      kind.assign.assignCaption + "\"); without --template: \"不使用模版\""),
+          kind_(kind) {}
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the group listing the sub-account")->required();
-        app.add_option("--account", account_, "sub-account (\"子账号\")")->required();
+        target_.add(app, "id of the group listing the sub-account", "sub-account (\"子账号\")");
         app.add_option("--template", template_,
                        "template name among those of the group's first-level group");
     }
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
-        if (!findSubAccounts(context, {account_})) return false;
+        if (!target_.choose(context, AccountList::SubAccounts)) return false;
+        if (!findSubAccounts(context, {target_.account})) return false;
         Desk& desk = context.desk();
         TemplatePickerForm form = templateChoices(desk, kind_);
         if (!template_.empty()) {
             auto it = std::find(form.entries.begin() + 1, form.entries.end(), template_);
             if (it == form.entries.end())
                 return context.refuse("no " + noun(kind_) + " template " + template_ +
-                                      " offered for group " + std::to_string(group_));
+                                      " offered for group " + std::to_string(target_.group));
             form.choice = static_cast<int>(it - form.entries.begin());
         }
-        return assignTemplate(desk, kind_, account_, form.chosenName());
+        return assignTemplate(desk, kind_, target_.account, form.chosenName());
     }
 
 private:
     const TemplateKind& kind_;
-    int group_ = 0;
-    std::string account_;
+    AccountTarget target_;
     std::string template_;
 };
 
 }  // namespace
 
-void addRateTemplateCommands(std::vector<std::unique_ptr<Command>>& commands,
-                             const TemplateKind& kind) {
+void addRateTemplateCommands(CommandList& commands, const TemplateKind& kind) {
     const std::string word = kind.id == RateKind::Fee ? "fee-rate" : "margin-rate";
     commands.push_back(
         std::make_unique<ListCommand>(kind, "list", "list the " + word + " templates"));

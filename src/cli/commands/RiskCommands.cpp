@@ -25,14 +25,8 @@ namespace {
 
 class RiskCommand : public Command {
 public:
-    RiskCommand(std::string verb, std::string help)
-        : verb_(std::move(verb)), help_(std::move(help)) {}
-    std::string name() const override { return "risk " + verb_; }
-    std::string help() const override { return help_; }
-
-protected:
-    std::string verb_;
-    std::string help_;
+    RiskCommand(const std::string& verb, std::string help)
+        : Command("risk " + verb, std::move(help)) {}
 };
 
 class KindsCommand : public RiskCommand {

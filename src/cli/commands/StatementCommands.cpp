@@ -5,6 +5,7 @@
 
 #include "app/Desk.h"
 #include "cli/CliContext.h"
+#include "cli/ControlEscape.h"
 #include "cli/ExitStatus.h"
 #include "cli/PdfOutput.h"
 #include "cli/commands/Commands.h"
@@ -34,32 +35,9 @@ CLI::Option* addStyle(CLI::App& app, std::string& style) {
         ->check(CLI::IsMember({"盯市", "逐笔", "0", "1"}));
 }
 
-// The statement as received, with control characters other than tab and
-// line ends made visible.
-std::string visibleText(const std::string& text) {
-    static const char* hex = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F) {
-            out += "\\x";
-            out += hex[u >> 4];
-            out += hex[u & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 class StatementCommand : public Command {
 public:
-    std::string name() const override { return "statement"; }
-    std::string help() const override {
-        return "print, save or write as PDF one settlement statement; \"statement batch\" exports "
-               "the daily statements of a group into a folder";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override;
     bool checkUsage(CliContext& context) override;
     bool run(CliContext& context) override;
@@ -144,7 +122,7 @@ bool StatementCommand::show(CliContext& context) {
         return false;
     }
     if (save_.empty() && pdf_.empty()) {
-        context.out() << visibleText(page.text) << std::flush;
+        context.out() << escapeControls(page.text, true) << std::flush;
         return true;
     }
     if (!save_.empty()) {
@@ -191,7 +169,10 @@ bool StatementCommand::batch(CliContext& context) {
 }  // namespace
 
 void addStatementCommands(CommandList& commands) {
-    commands.push_back(std::make_unique<StatementCommand>());
+    commands.push_back(std::make_unique<StatementCommand>(
+        "statement",
+        "print, save or write as PDF one settlement statement; \"statement batch\" exports "
+        "the daily statements of a group into a folder"));
 }
 
 }  // namespace korvant::cli

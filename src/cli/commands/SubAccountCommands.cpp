@@ -23,14 +23,10 @@ void chooseMainAccount(SubAccountForm& form, const std::string& account) {
 
 class SubAccountAddCommand : public Command {
 public:
-    std::string name() const override { return "subaccount add"; }
-    std::string help() const override {
-        return "add a sub-account to a second-level group (\"0042\" is sent as 42; the MAC text "
-               "is cleaned)";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the second-level group (\"组  别\")")->required();
-        app.add_option("--account", account_, "account number (\"子账号\")");
+        target_.add(app, "id of the second-level group (\"组  别\")", "account number (\"子账号\")",
+                    false);
         addPasswordOptions(app, password_, passwordStdin_, "password", "密  码");
         app.add_option("--name", name_, "name (\"名  称\")");
         app.add_option("--main-account", mainAccount_,
@@ -42,11 +38,11 @@ public:
     }
     bool run(CliContext& context) override {
         if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return false;
-        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
+        if (!target_.choose(context, AccountList::SubAccounts)) return false;
         Desk& desk = context.desk();
         std::optional<SubAccountForm> form = prepareAddSubAccount(desk);
         if (!form) return false;
-        form->account = account_;
+        form->account = target_.account;
         form->password = password_.value_or("");
         form->name = name_;
         if (!mainAccount_.empty()) chooseMainAccount(*form, mainAccount_);
@@ -59,8 +55,8 @@ public:
     }
 
 private:
-    int group_ = -1;
-    std::string account_, name_, mainAccount_, mac_, remark_;
+    AccountTarget target_;
+    std::string name_, mainAccount_, mac_, remark_;
     std::optional<std::string> password_;
     bool passwordStdin_ = false;
     bool noFeesOnStatement_ = false;
@@ -69,13 +65,9 @@ private:
 
 class SubAccountModifyCommand : public Command {
 public:
-    std::string name() const override { return "subaccount modify"; }
-    std::string help() const override {
-        return "modify a sub-account (options left out keep their values)";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the group listing the sub-account")->required();
-        app.add_option("--account", account_, "account number (\"子账号\")")->required();
+        target_.add(app, "id of the group listing the sub-account", "account number (\"子账号\")");
         addPasswordOptions(app, password_, passwordStdin_, "new password", "密  码");
         app.add_option("--name", name_, "new name (\"名  称\")");
         app.add_option("--new-group", newGroup_,
@@ -92,8 +84,8 @@ public:
     }
     bool run(CliContext& context) override {
         if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return false;
-        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
-        const auto found = findSubAccounts(context, {account_});
+        if (!target_.choose(context, AccountList::SubAccounts)) return false;
+        const auto found = findSubAccounts(context, {target_.account});
         if (!found) return false;
         Desk& desk = context.desk();
         const SubAccount record = found->front();
@@ -116,8 +108,7 @@ public:
     }
 
 private:
-    int group_ = -1;
-    std::string account_;
+    AccountTarget target_;
     std::optional<std::string> password_, name_, mainAccount_, mac_, remark_;
     bool passwordStdin_ = false;
     std::optional<int> newGroup_;
@@ -126,11 +117,7 @@ private:
 
 class SubAccountDeleteCommand : public Command {
 public:
-    std::string name() const override { return "subaccount delete"; }
-    std::string help() const override {
-        return "delete sub-accounts of a group after one question (--yes answers); each is sent "
-               "and reported on its own";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
         app.add_option("--group", group_, "id of the group listing the sub-accounts")->required();
         app.add_option("--account", accounts_, "account number (\"子账号\"); repeat for several")
@@ -154,9 +141,16 @@ void addSubAccountCommands(CommandList& commands) {
     commands.push_back(
         std::make_unique<AccountListCommand>(AccountList::SubAccounts, "subaccount list",
                                              "print one page of the sub-accounts of a group"));
-    commands.push_back(std::make_unique<SubAccountAddCommand>());
-    commands.push_back(std::make_unique<SubAccountModifyCommand>());
-    commands.push_back(std::make_unique<SubAccountDeleteCommand>());
+    commands.push_back(std::make_unique<SubAccountAddCommand>(
+        "subaccount add",
+        "add a sub-account to a second-level group (\"0042\" is sent as 42; the MAC text "
+        "is cleaned)"));
+    commands.push_back(std::make_unique<SubAccountModifyCommand>(
+        "subaccount modify", "modify a sub-account (options left out keep their values)"));
+    commands.push_back(std::make_unique<SubAccountDeleteCommand>(
+        "subaccount delete",
+        "delete sub-accounts of a group after one question (--yes answers); each is sent "
+        "and reported on its own"));
 }
 
 }  // namespace korvant::cli

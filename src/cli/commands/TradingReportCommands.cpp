@@ -22,20 +22,18 @@ template <class Page>
 class TradingReportCommand : public Command {
 public:
     using Export = ReportExportResult (*)(Desk&, Page&, const ReportExportForm&);
-    TradingReportCommand(std::string word, std::string caption, Page& (*page)(Desk&),
+    TradingReportCommand(const std::string& word, const std::string& caption, Page& (*page)(Desk&),
                          Export exportPages = nullptr)
-        : word_(std::move(word)), caption_(std::move(caption)), page_(page), export_(exportPages) {}
-
-    std::string name() const override { return "report " + word_; }
-    std::string help() const override {
-        return "print one page of \"" + caption_ + "\" of a trading day as TSV" +
-               (export_ != nullptr ? ", or export every page of a date range as CSV" : "");
-    }
+        : Command(
+              "report " + word,
+              "print one page of \"" + caption + "\" of a trading day as TSV" +
+                  (exportPages != nullptr ? ", or export every page of a date range as CSV" : "")),
+          page_(page),
+          export_(exportPages) {}
     void addOptions(CLI::App& app) override {
         date_ = app.add_option("--date", day_, "trading day YYYYMMDD (\"日期:\")");
         target_.add(app);
-        app.add_option("--page", pageNumber_, "page number, from 1 (default 1)")
-            ->check(CLI::PositiveNumber);
+        addPageOption(app, pageNumber_);
         if (export_ == nullptr) {
             date_->required();
             return;
@@ -76,8 +74,6 @@ public:
     }
 
 private:
-    std::string word_;
-    std::string caption_;
     Page& (*page_)(Desk&);
     Export export_;
     CLI::Option* date_ = nullptr;
@@ -90,11 +86,7 @@ private:
 
 class PositionModifyCommand : public Command {
 public:
-    std::string name() const override { return "position modify"; }
-    std::string help() const override {
-        return "change the volume or the speculation/hedge type of positions of an account "
-               "(\"修改选中的持仓\"), then print the positions again";
-    }
+    using Command::Command;
     void addOptions(CLI::App& app) override {
         app.add_option("--date", day_, "trading day YYYYMMDD (\"日期:\")")->required();
         app.add_option("--account", account_, "account number (\"客户号:\")")->required();
@@ -158,7 +150,10 @@ void addTradingReportCommands(CommandList& commands) {
         "orders", "委托记录", &ordersPage, &exportOrders));
     commands.push_back(std::make_unique<TradingReportCommand<PositionsPage>>(
         "positions", "持仓记录", &positionsPage));
-    commands.push_back(std::make_unique<PositionModifyCommand>());
+    commands.push_back(std::make_unique<PositionModifyCommand>(
+        "position modify",
+        "change the volume or the speculation/hedge type of positions of an account "
+        "(\"修改选中的持仓\"), then print the positions again"));
 }
 
 }  // namespace korvant::cli

@@ -49,28 +49,30 @@ QueryResult queryForDialog(Desk& desk, uint8_t command, int (*build)(std::span<u
     return runQuery(desk, spec);
 }
 
-void loadLists(Desk& desk, TradingParametersForm& form) {
+bool loadLists(Desk& desk, TradingParametersForm& form) {
     const QueryResult answer = queryForDialog(desk, cmd::CloseTodayFees, writeCloseTodayQuery);
-    if (!answer) return;
+    if (!answer) return false;
     auto lists = parseCloseTodayLists(answer.span());
     if (!lists) {
         desk.port().error(BadPacketText);
-        return;
+        return false;
     }
     form.selectFromList(0, lists->list0);
     form.selectFromList(1, lists->list1);
+    return true;
 }
 
-void loadParameters(Desk& desk, TradingParametersForm& form) {
+bool loadParameters(Desk& desk, TradingParametersForm& form) {
     const QueryResult answer =
         queryForDialog(desk, cmd::TradingParameters, writeTradingParametersQuery);
-    if (!answer) return;
+    if (!answer) return false;
     auto parameters = parseTradingParameters(answer.span());
     if (!parameters) {
         desk.port().error(BadPacketText);
-        return;
+        return false;
     }
     form.setParameters(*parameters);
+    return true;
 }
 
 // A save whose answer goes through the response dispatcher: a rejected
@@ -173,17 +175,19 @@ bool validateTradingParameters(FrontEndPort& port, TradingParametersForm& form) 
     return true;
 }
 
-bool editTradingParameters(Desk& desk) {
-    FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::Settlement)) return false;
+std::optional<TradingParametersForm> prepareTradingParameters(Desk& desk, bool* readWhole) {
+    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement))
+        return std::nullopt;
     TradingParametersForm form;
     form.offerVarieties(desk.reference());
-    loadLists(desk, form);
-    loadParameters(desk, form);
-    if (!port.editForm(
-            form, [&port](TradingParametersForm& f) { return validateTradingParameters(port, f); }))
-        return false;
+    const bool lists = loadLists(desk, form);
+    const bool parameters = loadParameters(desk, form);
+    if (readWhole != nullptr) *readWhole = lists && parameters;
+    return form;
+}
 
+bool applyTradingParameters(Desk& desk, const TradingParametersForm& form) {
+    FrontEndPort& port = desk.port();
     bool saved = true;
     for (int32_t list = 0; list < 2; ++list) {
         std::vector<std::string> leftOut;
@@ -203,6 +207,17 @@ bool editTradingParameters(Desk& desk) {
              [&p](std::span<uint8_t> buffer) { return writeTradingParametersSave(p, buffer); }) &&
         saved;
     return saved;
+}
+
+bool editTradingParameters(Desk& desk) {
+    std::optional<TradingParametersForm> form = prepareTradingParameters(desk);
+    if (!form) return false;
+    FrontEndPort& port = desk.port();
+    if (!port.editForm(*form, [&port](TradingParametersForm& f) {
+            return validateTradingParameters(port, f);
+        }))
+        return false;
+    return applyTradingParameters(desk, *form);
 }
 
 }  // namespace korvant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,10 +57,20 @@ struct TradingParametersForm final : Form {
 // Accepts the page when its checks pass; otherwise shows the first failure.
 bool validateTradingParameters(FrontEndPort& port, TradingParametersForm& form);
 
-// "交易参数": the permission, the dialog filled from the lists (84) and
-// parameters (100) queries, and on "确认" the saves 85 (list 0), 85 (list 1)
-// and 101. Returns whether the dialog was confirmed and every save
-// acknowledged.
+// The dialog's opening values: the permission (none when refused), then the
+// lists (84) and parameters (100) queries. A query that failed showed its
+// message and left its part at the defaults; `readWhole`, when given, says
+// whether both were read.
+std::optional<TradingParametersForm> prepareTradingParameters(Desk& desk,
+                                                              bool* readWhole = nullptr);
+
+// "确认" with the accepted values: the saves 85 (list 0), 85 (list 1) and
+// 101. Returns whether every save was acknowledged.
+bool applyTradingParameters(Desk& desk, const TradingParametersForm& form);
+
+// "交易参数": prepareTradingParameters, the dialog, and on "确认"
+// applyTradingParameters. Returns whether the dialog was confirmed and every
+// save acknowledged.
 bool editTradingParameters(Desk& desk);
 
 }  // namespace korvant

@@ -106,7 +106,7 @@ void SettlementWatch::stop() {
 
 // --- start and clear ---
 
-bool startSettlement(Desk& desk) {
+bool requestSettlementStart(Desk& desk) {
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
     SettlementAnswer parsed;
     ChangeSpec spec = settlementSpec();
@@ -122,8 +122,11 @@ bool startSettlement(Desk& desk) {
         }
         return AckResult::Success;
     };
-    if (!runChange(desk, spec).done) return false;
+    return runChange(desk, spec).done;
+}
 
+bool startSettlement(Desk& desk) {
+    if (!requestSettlementStart(desk)) return false;
     SettlementWatch watch(desk);
     SettlementStatusForm form;
     form.watch = &watch;

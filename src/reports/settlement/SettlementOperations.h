@@ -62,10 +62,13 @@ struct SettlementStatusForm final : Form {
     SettlementWatch* watch = nullptr;
 };
 
-// "开始结算": command 51. The answer's date becomes the current settlement
-// date before its result is looked at; a refusal shows the server's text;
-// an acceptance opens the status dialog. Returns whether the server
-// accepted.
+// "开始结算" up to its answer: the permission, then command 51. The answer's
+// date becomes the current settlement date before its result is looked at;
+// a refusal shows the server's text. Returns whether the server accepted.
+bool requestSettlementStart(Desk& desk);
+
+// "开始结算": requestSettlementStart, and on acceptance the status dialog
+// over a SettlementWatch. Returns whether the server accepted.
 bool startSettlement(Desk& desk);
 
 // "清除结算数据": the question "是否清除今日的结算数据？  " first (No sends

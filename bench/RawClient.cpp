@@ -19,7 +19,7 @@ RawClient::RawClient(const std::string& host, int port) : buffer(PacketBufferSiz
 
 int RawClient::exchange(const uint8_t* request, int length) {
     connection.send(request, length);
-    int n = connection.receive(buffer);
+    const int n = connection.receive(buffer).length();
     if (n <= 0) std::exit(1);
     bytesReceived += static_cast<std::size_t>(n);
     ++pages;

@@ -86,7 +86,7 @@ Times runCore(const SimLauncher& sim, const std::string& file) {
 void exchangeRaw(ServerConnection& c, std::vector<uint8_t>& request, int length,
                  std::vector<uint8_t>& answer) {
     c.send(request.data(), length);
-    if (c.receive(answer) <= 0) std::exit(1);
+    if (!c.receive(answer)) std::exit(1);
 }
 
 // The same requests as the core's export and import: the rate pages (one

@@ -29,10 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::vector<uint8_t> packet;
     auto drain = [&] {
         while (reader.next(packet)) {
-            int32_t value95 = 0;
             std::vector<uint8_t> decoded;
-            decodeAnswer(desk.router(), packet.data(), static_cast<int>(packet.size()), &value95,
-                         &decoded);
+            decodeAnswer(desk.router(), packet.data(), static_cast<int>(packet.size()), &decoded);
             if (!decoded.empty()) {
                 const int length = static_cast<int>(decoded.size());
                 ResultPacket::parse(decoded.data(), length);

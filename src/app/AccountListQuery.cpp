@@ -57,15 +57,14 @@ bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFil
     std::vector<uint8_t> buffer(PacketBufferSize, 0);
     int length = writeListRequest(list, groupId, filter, page, buffer.data(),
                                   static_cast<int>(buffer.size()));
-    int received = exchange(desk, buffer.data(), length, buffer);
-    if (received <= 0) return false;
+    const ExchangeResult received = exchange(desk, buffer.data(), length, buffer);
+    if (!received) return false;
     // Only a page of this list replaces its cache. A refusal shows the
     // server's text (through the command-0 handler); any other answer (one
     // of another command, one shorter than a page header, one that cannot be
     // decoded) changes nothing and is an error.
     std::vector<uint8_t> answer;
-    if (decodePacket(std::span<const uint8_t>(buffer.data(), static_cast<std::size_t>(received)),
-                     answer) == DecodeOk) {
+    if (decodePacket(received.answer(buffer), answer) == DecodeOk) {
         const int size = static_cast<int>(answer.size());
         if (isListAnswer(answer.data(), size, listCommand(list))) {
             desk.router().route(answer.data(), size);

@@ -1,6 +1,5 @@
 #include "app/Change.h"
 
-#include <limits>
 #include <vector>
 
 #include "app/Desk.h"
@@ -53,26 +52,22 @@ ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
 
     std::vector<uint8_t> answer;
     const OperationName name(desk, spec.title);
-    const int received = exchange(desk, buffer.data(), length, answer, texts);
-    if (received <= 0) return outcome;
+    const ExchangeResult received = exchange(desk, buffer.data(), length, answer, texts);
+    if (!received) return outcome;
     outcome.answered = true;
 
+    const std::span<const uint8_t> raw = received.answer(answer);
     if (spec.judgement == Judgement::Custom && spec.judge) {
         // The judge reads the answer as decoded (inflated when it came
         // compressed); one that cannot be decoded is handed over as received,
         // for the judge to refuse.
-        std::span<const uint8_t> raw(answer.data(), static_cast<std::size_t>(received));
         std::vector<uint8_t> decoded;
         outcome.result = spec.judge(
             desk, decodePacket(raw, decoded) == DecodeOk ? std::span<const uint8_t>(decoded) : raw);
     } else {
-        constexpr int32_t unset = std::numeric_limits<int32_t>::min();
-        int32_t value = unset;
-        outcome.result = acknowledge(desk, answer.data(), received, spec.ack, &value);
-        if (value != unset) {
-            outcome.value95 = value;
-            outcome.has95 = true;
-        }
+        const Acknowledgement ack = acknowledge(desk, raw, spec.ack);
+        outcome.result = ack.result;
+        outcome.value95 = ack.value95;
     }
     outcome.done = outcome.result == AckResult::Success;
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -87,8 +88,7 @@ struct ChangeOutcome {
     bool answered = false;
     // The value of a command-95 answer routed with the acknowledgement (the
     // id of a new group, for example), when one came.
-    int32_t value95 = 0;
-    bool has95 = false;
+    std::optional<int32_t> value95;
 };
 
 // Runs one change. Failures of the connection end the program where the

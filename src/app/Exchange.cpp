@@ -46,41 +46,38 @@ ExchangeTexts ExchangeTexts::account(const std::string& lostText, const std::str
     return t;
 }
 
-bool sendRequest(Desk& desk, const uint8_t* request, int length, const ExchangeTexts& texts) {
+ExchangeResult sendRequest(Desk& desk, const uint8_t* request, int length,
+                           const ExchangeTexts& texts) {
     if (request == nullptr || length <= 0) {
         failure(desk, texts, texts.buildFailed, texts.buildFailedEnds);
-        return false;
+        return ExchangeFailure::BuildFailed;
     }
-    int sent = desk.connection().send(request, length);
-    if (texts.checkSend && sent < 0) {
-        failure(desk, texts, texts.sendFailed, false);
-        return false;
-    }
-    return true;
+    ExchangeResult sent = desk.connection().send(request, length);
+    if (!texts.checkSend) return ExchangeResult(static_cast<std::size_t>(length));
+    if (!sent) failure(desk, texts, texts.sendFailed, false);
+    return sent;
 }
 
-int receiveAnswer(Desk& desk, std::vector<uint8_t>& answer, const ExchangeTexts& texts) {
-    int received = desk.connection().receive(answer);
+ExchangeResult receiveAnswer(Desk& desk, std::vector<uint8_t>& answer, const ExchangeTexts& texts) {
+    ExchangeResult received = desk.connection().receive(answer);
+    if (received) return received;
     // An answer the user stopped waiting for may still come: the connection
     // can no longer be trusted to pair requests and answers, whatever the
     // operation would do about a lost answer.
-    if (received <= 0 && desk.connection().abandoned())
+    if (desk.connection().abandoned())
         failure(desk, texts, Message{LostConnectionText, "提示", MessageIcon::Error}, true);
-    if (received <= 0) {
-        failure(desk, texts, texts.receiveFailed, texts.receiveFailedEnds);
-        return -1;
-    }
+    failure(desk, texts, texts.receiveFailed, texts.receiveFailedEnds);
     return received;
 }
 
-int exchange(Desk& desk, const uint8_t* request, int length, std::vector<uint8_t>& answer,
-             const ExchangeTexts& texts) {
-    if (!sendRequest(desk, request, length, texts)) return -1;
+ExchangeResult exchange(Desk& desk, const uint8_t* request, int length,
+                        std::vector<uint8_t>& answer, const ExchangeTexts& texts) {
+    ExchangeResult sent = sendRequest(desk, request, length, texts);
+    if (!sent) return sent;
     return receiveAnswer(desk, answer, texts);
 }
 
-AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts,
-                      int32_t* out95) {
+Acknowledgement acknowledge(Desk& desk, std::span<const uint8_t> answer, const AckTexts& texts) {
     auto row = [&](const std::string& detail, bool failure = true) {
         const std::string& title =
             failure && !texts.failureTitle.empty() ? texts.failureTitle : texts.title;
@@ -89,19 +86,19 @@ AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTe
     auto notAcknowledged = [&] {
         row(texts.failureRow);
         desk.port().showMessage({texts.notAcknowledged, "提示", MessageIcon::Warning});
-        return AckResult::NotAcknowledged;
+        return Acknowledgement{AckResult::NotAcknowledged, std::nullopt};
     };
     auto parseFailed = [&] {
         row(texts.failureRow);
         desk.port().showMessage({texts.parseFailed, "提示", MessageIcon::Error});
-        return AckResult::ParseFailed;
+        return Acknowledgement{AckResult::ParseFailed, std::nullopt};
     };
-    if (answer == nullptr || length < HeaderSize) return notAcknowledged();
+    if (answer.data() == nullptr || answer.size() < static_cast<std::size_t>(HeaderSize))
+        return notAcknowledged();
     // The answer is judged as decoded (inflated when it came compressed),
     // and that decoded answer is what the handlers see.
     std::vector<uint8_t> packet;
-    if (decodePacket(std::span<const uint8_t>(answer, static_cast<std::size_t>(length)), packet) !=
-        DecodeOk)
+    if (decodePacket(answer, packet) != DecodeOk)
         return answer[3] == cmd::Result ? parseFailed() : notAcknowledged();
     const int size = static_cast<int>(packet.size());
     if (size < 5 || packet[3] != cmd::Result) return notAcknowledged();
@@ -111,11 +108,16 @@ AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTe
         row(texts.refusalAddsServerText ? failureRow + result.text : failureRow);
         desk.port().showMessage({texts.refusalMessage.empty() ? result.text : texts.refusalMessage,
                                  "提示", MessageIcon::Error});
-        return AckResult::Refused;
+        return {AckResult::Refused, std::nullopt};
     }
-    desk.router().route(packet.data(), size, out95);
+    Acknowledgement done{AckResult::Success, desk.router().route(packet.data(), size)};
     if (!texts.successRow.empty()) row(texts.successRow, false);
-    return AckResult::Success;
+    return done;
+}
+
+AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts) {
+    const std::size_t size = answer != nullptr && length > 0 ? static_cast<std::size_t>(length) : 0;
+    return acknowledge(desk, std::span<const uint8_t>(answer, size), texts).result;
 }
 
 AckResult dispatchOwnAnswer(Desk& desk, std::span<const uint8_t> answer, uint8_t command,

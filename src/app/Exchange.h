@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/FrontEndPort.h"
+#include "protocol/ExchangeResult.h"
 
 // The standard exchange of every operation: check the built request, send
 // it, receive one whole answer; and the acknowledgement check that the add,
@@ -50,18 +51,19 @@ struct ExchangeTexts {
 };
 
 // Sends `request` (its built `length`) and receives one answer into
-// `answer`. Returns the answer's length (> 0). On a failure shows its
-// message and returns -1, or ends the program (ProgramEnd) where `texts` say.
-int exchange(Desk& desk, const uint8_t* request, int length, std::vector<uint8_t>& answer,
-             const ExchangeTexts& texts = ExchangeTexts{});
+// `answer`: the answer's length, or why there is none. A failure shows its
+// message first, or ends the program (ProgramEnd) where `texts` say.
+ExchangeResult exchange(Desk& desk, const uint8_t* request, int length,
+                        std::vector<uint8_t>& answer, const ExchangeTexts& texts = ExchangeTexts{});
 
 // The two halves of `exchange`, for a reader that asks for the next page
-// before it works through the page it holds. False or -1 after a failure
-// (shown, or the program ended) as in `exchange`.
-bool sendRequest(Desk& desk, const uint8_t* request, int length,
-                 const ExchangeTexts& texts = ExchangeTexts{});
-int receiveAnswer(Desk& desk, std::vector<uint8_t>& answer,
-                  const ExchangeTexts& texts = ExchangeTexts{});
+// before it works through the page it holds; failures as in `exchange`. An
+// unchecked send (`texts.checkSend` off) counts as sent: the receive
+// notices a broken connection.
+ExchangeResult sendRequest(Desk& desk, const uint8_t* request, int length,
+                           const ExchangeTexts& texts = ExchangeTexts{});
+ExchangeResult receiveAnswer(Desk& desk, std::vector<uint8_t>& answer,
+                             const ExchangeTexts& texts = ExchangeTexts{});
 
 // Texts of one operation for the acknowledgement check.
 struct AckTexts {
@@ -94,15 +96,23 @@ struct AckTexts {
 
 enum class AckResult { Success, Refused, NotAcknowledged, ParseFailed };
 
+// The judgement of an acknowledgement, and the value of a command-95
+// answer routed with it (the id of a new group, for example).
+struct Acknowledgement {
+    AckResult result = AckResult::NotAcknowledged;
+    std::optional<int32_t> value95;
+};
+
 // The acknowledgement check:
 // - command 0 with a non-zero status: the failure row with the server's
 //   text, and the text shown with the error icon → Refused;
-// - command 0 with status 0: the answer is decoded (routing it, a command-95
-//   value into `out95`); a decode failure writes the failure row and shows
-//   `parseFailed` → ParseFailed; otherwise the success row → Success;
+// - command 0 with status 0: the answer is decoded and routed; a decode
+//   failure writes the failure row and shows `parseFailed` → ParseFailed;
+//   otherwise the success row → Success;
 // - any other answer: the failure row and `notAcknowledged` → NotAcknowledged.
-AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts,
-                      int32_t* out95 = nullptr);
+Acknowledgement acknowledge(Desk& desk, std::span<const uint8_t> answer, const AckTexts& texts);
+// The same where no command-95 value is wanted.
+AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts);
 
 // The judgement of a change whose answer only goes to the response
 // dispatcher. An answer of `command` or of command 0 is dispatched: a

@@ -20,7 +20,7 @@ bool sendFreeText(Desk& desk, const std::string& text) {
     uint8_t request[FreeTextSize];
     int length = writeFreeText(text, request, sizeof request);
     std::vector<uint8_t> answer;
-    return exchange(desk, request, length, answer, ExchangeTexts::operation("  组包出错!! ")) > 0;
+    return exchange(desk, request, length, answer, ExchangeTexts::operation("  组包出错!! ")).ok();
 }
 
 }  // namespace korvant

@@ -146,8 +146,8 @@ LoginResult loginWith(Desk& desk, int serverIndex, const std::string& account,
     connection.send(buffer.data(), length);
     // The password is on its way: no copy of it stays in the buffer.
     explicit_bzero(buffer.data(), buffer.size());
-    int received = connection.receive(buffer);
-    if (received <= 0) port.endProgram("  与服务器断开了!");
+    const ExchangeResult received = connection.receive(buffer);
+    if (!received) port.endProgram("  与服务器断开了!");
 
     // 8. Decode, then judge the answer before anything takes it: a refusal
     // shows the server's text (through the command-0 handler) and ends this
@@ -157,8 +157,7 @@ LoginResult loginWith(Desk& desk, int serverIndex, const std::string& account,
     // rights under a blank name, so it ends the program as an unreadable
     // answer does.
     std::vector<uint8_t> answer;
-    if (decodePacket(std::span<const uint8_t>(buffer.data(), static_cast<std::size_t>(received)),
-                     answer) != DecodeOk)
+    if (decodePacket(received.answer(buffer), answer) != DecodeOk)
         port.endProgram(" 解析数据包出错!");
     const int answerLength = static_cast<int>(answer.size());
     if (ResultPacket::isResult(answer.data(), answerLength)) {

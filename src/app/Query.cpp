@@ -16,16 +16,14 @@ QueryResult runQuery(Desk& desk, const QuerySpec& spec) {
 
 QueryResult receiveQueryAnswer(Desk& desk, const QuerySpec& spec) {
     std::vector<uint8_t> answer;
-    const int received = receiveAnswer(desk, answer, spec.exchange);
-    if (received <= 0) return QueryFailure::NotSent;
+    const ExchangeResult received = receiveAnswer(desk, answer, spec.exchange);
+    if (!received) return QueryFailure::NotSent;
     std::vector<uint8_t> packet;
     auto undecodable = [&desk, &spec] {
         desk.port().error(spec.undecodable);
         return QueryFailure::Undecodable;
     };
-    if (decodePacket(std::span<const uint8_t>(answer.data(), static_cast<std::size_t>(received)),
-                     packet) != DecodeOk ||
-        packet.size() < HeaderSize)
+    if (decodePacket(received.answer(answer), packet) != DecodeOk || packet.size() < HeaderSize)
         return undecodable();
     const int size = static_cast<int>(packet.size());
     const uint8_t command = packet[3];

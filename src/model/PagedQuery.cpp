@@ -42,12 +42,9 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
     int64_t records = 0;
     int64_t bytes = 0;
     for (int asked = 1;; ++asked) {
-        int length = exchange.receive(answer);
-        if (length < 1) return PagedQueryResult::Disconnected;
-        if (static_cast<std::size_t>(length) > answer.size())
-            length = static_cast<int>(answer.size());
-
-        std::span<const uint8_t> received(answer.data(), static_cast<std::size_t>(length));
+        const ExchangeResult result = exchange.receive(answer);
+        if (!result || result.length() < 1) return PagedQueryResult::Disconnected;
+        const std::span<const uint8_t> received = result.answer(answer);
         if (decodePacket(received, packet) != DecodeOk) {
             if (query.foreignAnswer) query.foreignAnswer(received);
             return PagedQueryResult::ForeignAnswer;
@@ -68,6 +65,9 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
             wanted = first >= 0;
             next = second;
             if (wanted && next <= requested) return PagedQueryResult::Stalled;
+        } else if (query.loop == PageLoop::KnownPages) {
+            next = requested + 1;
+            wanted = next < query.knownPages;
         } else {
             if (second <= lastIndex) return PagedQueryResult::Stalled;
             if (query.refuseAbsurdCounts && first > query.maxPages)
@@ -86,10 +86,18 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
         PagedQueryResult end = PagedQueryResult::Done;
         bool more = false;
         if (wanted) {
-            // The funds export announces no count: pages read so far, of 0.
-            const bool counted = query.loop != PageLoop::ControlFields;
-            if (query.pageRead && !query.pageRead(counted ? clampedInt(second + 1) : asked,
-                                                  counted ? clampedInt(first) : 0))
+            // Pages read so far, of those announced; the funds export
+            // announces no count (of 0), the rate exports know theirs.
+            int64_t pagesRead = second + 1;
+            int64_t announced = first;
+            if (query.loop == PageLoop::ControlFields) {
+                pagesRead = asked;
+                announced = 0;
+            } else if (query.loop == PageLoop::KnownPages) {
+                pagesRead = asked;
+                announced = query.knownPages;
+            }
+            if (query.pageRead && !query.pageRead(clampedInt(pagesRead), clampedInt(announced)))
                 end = PagedQueryResult::Stopped;
             // No page index beyond the last representable one can be asked
             // for, and no more requests than the cap.
@@ -103,6 +111,8 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
         }
         if (more) exchange.send(request.data(), size);
 
+        if (query.acceptPage && !query.acceptPage(packet.data(), decodedLength))
+            return PagedQueryResult::Stopped;
         if (query.parsePage) query.parsePage(packet.data(), decodedLength);
         if (query.progress) query.progress(clampedInt(records));
         if (!more) return end;

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "protocol/ExchangeResult.h"
+
 namespace korvant {
 
 class ServerConnection;
@@ -15,9 +17,9 @@ struct Exchange {
     // Sends `length` bytes of `request`; a request that could not be sent
     // makes the receive fail.
     std::function<void(const uint8_t* request, int length)> send;
-    // Receives one whole answer into `answer`. Returns the answer length, or
-    // 0 or less when nothing was received (the connection is then lost).
-    std::function<int(std::vector<uint8_t>& answer)> receive;
+    // Receives one whole answer into `answer`: its length, or why nothing
+    // was received (the connection is then lost).
+    std::function<ExchangeResult(std::vector<uint8_t>& answer)> receive;
 };
 
 // The standard exchange over the one server connection.
@@ -39,7 +41,8 @@ enum class PagedQueryResult {
     // received so far were parsed, the rest was not asked for.
     TooMuchData,
     // `pageRead` asked to stop (the user stopped the read): the pages
-    // received so far were parsed, the rest was not asked for.
+    // received so far were parsed, the rest was not asked for. Also when
+    // `acceptPage` refused a page (that page was not parsed).
     Stopped,
 };
 
@@ -71,6 +74,10 @@ enum class PageLoop {
     // not negative, and the second is the index of the next request (it must
     // lie beyond the page just asked for, else the read is Stalled).
     ControlFields,
+    // The rate exports: the pages are known before the read (`knownPages`,
+    // counted by the desk from its own lists); pages 0 … knownPages - 1 are
+    // asked for in turn and the control fields are not read.
+    KnownPages,
 };
 
 // A list read page by page, in the shape `loop` says. Every
@@ -87,6 +94,10 @@ struct PagedQuery {
     std::function<int(int page, uint8_t* buffer, int capacity)> writeRequest;
     // Takes one list answer (stores the cursor, appends the records).
     std::function<void(const uint8_t* packet, int length)> parsePage;
+    // Judges a page once the request of the next one went out, before it is
+    // parsed: false ends the read there (Stopped, the page not parsed). May
+    // be empty.
+    std::function<bool(const uint8_t* packet, int length)> acceptPage;
     // After every page parsed, with the number of records received so far
     // (the cached count for a list emptied first). May be empty.
     std::function<void(int cachedCount)> progress;
@@ -102,6 +113,8 @@ struct PagedQuery {
     // May be empty.
     std::function<void(std::span<const uint8_t> packet)> foreignAnswer;
     PageLoop loop = PageLoop::LastIndex;
+    // The pages of a KnownPages read (at least page 0 is asked for).
+    int knownPages = 0;
     int maxPages = MaxQueryPages;
     int64_t maxRecords = MaxQueryRecords;
     int64_t maxBytes = MaxQueryBytes;

@@ -17,14 +17,15 @@ void AnswerRouter::clearHandler(uint8_t command) {
     handlers_[command] = nullptr;
 }
 
-void AnswerRouter::route(const uint8_t* packet, int length, int32_t* out95) const {
-    if (packet == nullptr || length < HeaderSize) return;
+std::optional<int32_t> AnswerRouter::route(const uint8_t* packet, int length) const {
+    if (packet == nullptr || length < HeaderSize) return std::nullopt;
     uint8_t command = packet[3];
     if (command == cmd::AddGroup) {
-        if (out95 != nullptr && length >= 8) *out95 = getI32(packet + 4);
-        return;
+        if (length >= 8) return getI32(packet + 4);
+        return std::nullopt;
     }
     if (handlers_[command]) handlers_[command](packet, length);
+    return std::nullopt;
 }
 
 int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded) {
@@ -53,7 +54,7 @@ int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded)
     return DecodeOk;
 }
 
-int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length, int32_t* out95,
+int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length,
                  std::vector<uint8_t>* decoded) {
     if (length > MaxPacketSize) return DecodeTooLong;
     if (packet == nullptr || length < HeaderSize) return DecodeInflateFailed;
@@ -62,7 +63,7 @@ int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length, 
     const int result =
         decodePacket(std::span<const uint8_t>(packet, static_cast<std::size_t>(length)), work);
     if (result != DecodeOk) return result;
-    router.route(work.data(), static_cast<int>(work.size()), out95);
+    router.route(work.data(), static_cast<int>(work.size()));
     return DecodeOk;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -19,10 +20,10 @@ public:
 
     void setHandler(uint8_t command, Handler handler);
     void clearHandler(uint8_t command);
-    // Routes one packet. A command-95 answer copies its i32 at offset 4 into
-    // `out95` when the caller passes one; commands without a handler are
-    // dropped.
-    void route(const uint8_t* packet, int length, int32_t* out95 = nullptr) const;
+    // Routes one packet; commands without a handler are dropped. A
+    // command-95 answer goes to no handler: its i32 at offset 4 is returned
+    // (nothing for any other packet, or one too short to hold it).
+    std::optional<int32_t> route(const uint8_t* packet, int length) const;
 
 private:
     std::array<Handler, 256> handlers_{};
@@ -47,6 +48,6 @@ int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded)
 // is given it keeps the decoded answer, so that the caller reads the same
 // bytes the handlers saw without decoding again.
 int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length,
-                 int32_t* out95 = nullptr, std::vector<uint8_t>* decoded = nullptr);
+                 std::vector<uint8_t>* decoded = nullptr);
 
 }  // namespace korvant

@@ -249,21 +249,21 @@ std::size_t ServerConnection::readSome(uint8_t* into, std::size_t capacity, std:
     return n;
 }
 
-int ServerConnection::send(const uint8_t* data, int length) {
-    if (!connected_ || data == nullptr || length < 0) return -1;
-    if (!drainUnasked()) return -1;
+ExchangeResult ServerConnection::send(const uint8_t* data, int length) {
+    if (!connected_ || data == nullptr || length < 0) return ExchangeFailure::NotConnected;
+    if (!drainUnasked()) return ExchangeFailure::Malformed;
     asio::error_code ec;
     asio::write(impl_->socket, asio::buffer(data, static_cast<std::size_t>(length)), ec);
     if (ec) {
         lastError_ = ec.message();
-        return -1;
+        return ExchangeFailure::SendFailed;
     }
     ++packetsSent_;
-    return length;
+    return ExchangeResult(static_cast<std::size_t>(length));
 }
 
-int ServerConnection::receive(std::vector<uint8_t>& buffer) {
-    if (!connected_) return -1;
+ExchangeResult ServerConnection::receive(std::vector<uint8_t>& buffer) {
+    if (!connected_) return ExchangeFailure::NotConnected;
     FrameReader& reader = impl_->reader;
     std::vector<uint8_t> packet;
     WaitOver over(*this, false);
@@ -276,7 +276,7 @@ int ServerConnection::receive(std::vector<uint8_t>& buffer) {
             if (packet.size() >= HeaderSize && packet[3] == cmd::KeepAlive) {
                 if (++strayKeepAlives > MaxStrayKeepAlives) {
                     fail("too many unasked keep-alive answers");
-                    return -1;
+                    return ExchangeFailure::Malformed;
                 }
                 continue;
             }
@@ -284,21 +284,26 @@ int ServerConnection::receive(std::vector<uint8_t>& buffer) {
         }
         if (reader.hasError()) {
             fail(reader.error());
-            return -1;
+            return ExchangeFailure::Malformed;
         }
         uint8_t chunk[8192];
         std::size_t want = std::max<std::size_t>(reader.missing(), 1);
         std::string error;
+        const auto readStart = std::chrono::steady_clock::now();
         std::size_t n = readSome(chunk, std::min(want, sizeof chunk), error);
         if (n == 0) {
             fail(error);
-            return -1;
+            if (abandoned_) return ExchangeFailure::WaitAbandoned;
+            // The read gives up on silence only once the timeout has passed.
+            const bool silent =
+                receiveTimeoutMs_ > 0 && elapsedSince(readStart) >= receiveTimeoutMs_;
+            return silent ? ExchangeFailure::TimedOut : ExchangeFailure::ConnectionLost;
         }
         reader.feed(chunk, n);
     }
     if (buffer.size() < packet.size()) buffer.resize(packet.size() + 128);
     std::memcpy(buffer.data(), packet.data(), packet.size());
-    return static_cast<int>(packet.size());
+    return ExchangeResult(packet.size());
 }
 
 void sendKeepAlive(ServerConnection& connection) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/ExchangeResult.h"
 #include "protocol/ServerWait.h"
 
 // The one TCP connection to the management server. Strictly request and
@@ -28,23 +29,23 @@ public:
     bool connected() const { return connected_; }
     void setConnected(bool value) { connected_ = value; }
 
-    // Sends all bytes. Returns the count sent, or -1 when not connected or
-    // the socket fails. Answers that arrived unasked (a server may answer a
+    // Sends all bytes: the count sent, or NotConnected (also for no data) or
+    // SendFailed. Answers that arrived unasked (a server may answer a
     // keep-alive) are drained and dropped first; more than
     // `MaxUnaskedBytes` of them make the connection count as broken (closed,
-    // -1).
-    int send(const uint8_t* data, int length);
+    // Malformed).
+    ExchangeResult send(const uint8_t* data, int length);
     static constexpr std::size_t MaxUnaskedBytes = 1 << 20;
 
     // Receives exactly one answer packet into `buffer`, which grows to the
     // packet length + 128 when it is too small. Late keep-alive answers
-    // (command 1) are skipped. Returns the packet length,
-    // or -1 when the peer closed, the socket failed or the length field is
-    // malformed (below 4); the connection is then closed.
-    // A server that sends nothing for the receive timeout (stalled in the
-    // middle of an answer, or announcing more than follows) makes it fail
-    // the same way.
-    int receive(std::vector<uint8_t>& buffer);
+    // (command 1) are skipped. Returns the packet length, or why there is
+    // none: NotConnected, ConnectionLost (the peer closed, the socket
+    // failed), Malformed (a length field below 4, endless keep-alive
+    // answers), TimedOut (a server that sends nothing for the receive
+    // timeout: stalled in the middle of an answer, or announcing more than
+    // follows) or WaitAbandoned; the connection is then closed.
+    ExchangeResult receive(std::vector<uint8_t>& buffer);
 
     // How long `receive` waits for the next bytes of an answer (30 s unless
     // set); 0 or less waits for ever.

@@ -11,7 +11,7 @@ namespace korvant {
 bool requestRatePage(Desk& desk, const TemplateKind& kind, int32_t templateId, int page) {
     std::vector<uint8_t> request(PacketBufferSize, 0);
     const int length = writeRatePageRequest(kind, templateId, page, request);
-    return sendRequest(desk, request.data(), length, ExchangeTexts::query());
+    return sendRequest(desk, request.data(), length, ExchangeTexts::query()).ok();
 }
 
 std::optional<std::vector<RateRow>> receiveRatePage(Desk& desk, const TemplateKind& kind) {

@@ -3,10 +3,12 @@
 
 #include "app/Change.h"
 #include "app/Desk.h"
+#include "app/DeskPagedQuery.h"
 #include "app/Permissions.h"
 #include "app/ReferenceReload.h"
 #include "local/UserFile.h"
 #include "local/WholeFile.h"
+#include "protocol/AnswerRouter.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
 #include "templates/RatePage.h"
@@ -104,22 +106,21 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     const std::string target = withCsvExtension(*path);
 
     // The file is written whole at the end: an export that stops part-way
-    // leaves no half-written file behind.
+    // leaves no half-written file behind. The pages are those of the
+    // contract list (a count that is a multiple of 100 asks for one more,
+    // empty page); a stopped export asks for nothing more and writes no file.
     const int count = desk.reference().varieties.count();
     const int pages = count / RatePageRows + 1;
-    // A stopped export asks for nothing more and writes no file.
-    const auto askFor = [&](int p) {
-        if (!port.progressStep(textf("%s %d/%d", kind.csv.exportCaption, p + 1, pages), p + 1,
-                               pages))
-            return false;
-        return requestRatePage(desk, kind, node->templateId, p);
+    const auto step = [&](int p) {
+        return port.progressStep(textf("%s %d/%d", kind.csv.exportCaption, p + 1, pages), p + 1,
+                                 pages);
     };
-    if (!askFor(0)) {
+    if (!step(0)) {
         port.hideProgress();
         return false;
     }
-    // The contracts as they are now, while the first page is on its way: an
-    // answer routed during the export cannot change the list under it.
+    // The contracts as they are now: an answer routed during the export
+    // cannot change the list under it.
     const std::vector<ContractVariety> contracts(desk.reference().varieties.records.begin(),
                                                  desk.reference().varieties.records.end());
     const int listed = std::min(count, static_cast<int>(contracts.size()));
@@ -129,33 +130,47 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     bytes.reserve(bytes.size() + static_cast<std::size_t>(count) * 64);
     std::string text;  // one page's lines (UTF-8)
     TemplateCsvLines lines(kind);
-    for (int p = 0;; ++p) {
-        std::optional<std::vector<RateRow>> rows = receiveRatePage(desk, kind);
-        if (!rows) {
-            port.hideProgress();
-            port.error(kind.csv.exportFailed);
-            return false;
-        }
-        // A count that is a multiple of 100 asks for one more, empty page.
-        const bool last = count / RatePageRows < p + 1;
-        if (!last && !askFor(p + 1)) {
-            port.hideProgress();
-            return false;
-        }
-        // A page with fewer rows than its contracts has no rates for the
-        // rest: the file would show them as zero, so no file is written.
-        const int wanted = std::clamp(listed - p * RatePageRows, 0, RatePageRows);
-        if (static_cast<int>(rows->size()) < wanted) {
-            port.hideProgress();
-            port.error(kind.csv.exportFailed);
-            return false;
-        }
+    int page = 0;
+    std::vector<RateRow> rows;
+    bool stopped = false;
+
+    PagedQuery query;
+    query.command = kind.wire.pageCommand;
+    query.recordSize = kind.wire.rowSize;
+    query.loop = PageLoop::KnownPages;
+    query.knownPages = pages;
+    query.writeRequest = [&](int p, uint8_t* buffer, int capacity) {
+        return writeRatePageRequest(kind, node->templateId, p,
+                                    std::span<uint8_t>(buffer, static_cast<std::size_t>(capacity)));
+    };
+    query.pageRead = [&](int read, int) {
+        stopped = !step(read);
+        return !stopped;
+    };
+    // A page with fewer rows than its contracts has no rates for the rest:
+    // the file would show them as zero, so no file is written.
+    query.acceptPage = [&](const uint8_t* packet, int length) {
+        rows =
+            readRatePage(kind, std::span<const uint8_t>(packet, static_cast<std::size_t>(length)));
+        const int wanted = std::clamp(listed - page * RatePageRows, 0, RatePageRows);
+        return static_cast<int>(rows.size()) >= wanted;
+    };
+    query.parsePage = [&](const uint8_t* packet, int length) {
+        desk.router().route(packet, length);
+        const int wanted = std::clamp(listed - page * RatePageRows, 0, RatePageRows);
         text.clear();
         for (int i = 0; i < wanted; ++i)
-            lines.append(text, contracts[static_cast<std::size_t>(p * RatePageRows + i)],
-                         (*rows)[static_cast<std::size_t>(i)]);
+            lines.append(text, contracts[static_cast<std::size_t>(page * RatePageRows + i)],
+                         rows[static_cast<std::size_t>(i)]);
         appendGbk(bytes, text);
-        if (last) break;
+        ++page;
+    };
+    // A refusal shows the server's text, an answer that is no rate page
+    // "  错误的数据包, 无法解析 !  ", a lost connection ends the program.
+    if (!runDeskPagedQuery(desk, std::move(query))) {
+        port.hideProgress();
+        if (!stopped) port.error(kind.csv.exportFailed);
+        return false;
     }
     port.hideProgress();
     if (!writeWholeFile(target, bytes)) {

@@ -75,11 +75,11 @@ TEST_F(AckFixture, AnUndecodableSuccessIsAParseFailure) {
 TEST_F(AckFixture, BuildAndSendFailuresOfOperationsStopWithoutEndingTheProgram) {
     std::vector<uint8_t> answer;
     ExchangeTexts texts = ExchangeTexts::operation("组包失败!");
-    EXPECT_EQ(exchange(desk, nullptr, -1, answer, texts), -1);
+    EXPECT_EQ(exchange(desk, nullptr, -1, answer, texts).failure(), ExchangeFailure::BuildFailed);
     EXPECT_EQ(port.lastMessage().text, "组包失败!");
     // Not connected: the send fails.
     uint8_t request[4] = {4, 0, 0, 1};
-    EXPECT_EQ(exchange(desk, request, 4, answer, texts), -1);
+    EXPECT_EQ(exchange(desk, request, 4, answer, texts).failure(), ExchangeFailure::NotConnected);
     EXPECT_EQ(port.lastMessage().text, "   发送数据出错! ");
     // Queries end the program on a build failure.
     EXPECT_THROW(exchange(desk, request, 0, answer), ProgramEnd);

@@ -135,11 +135,11 @@ TEST(EndlessLists, StopAtTheCapsWithTheirMessageAndStayUnderTheMemoryBound) {
                 reply.bytes = endlessPage(c.command, c.recordSize, (*pages)++);
                 return reply;
             }
-            if (upstream->send(request.data(), static_cast<int>(request.size())) <= 0 ||
+            if (!upstream->send(request.data(), static_cast<int>(request.size())) ||
                 request[3] == cmd::KeepAlive)
                 return reply;
             std::vector<uint8_t> answer;
-            const int length = upstream->receive(answer);
+            const int length = upstream->receive(answer).length();
             if (length > 0) reply.bytes.assign(answer.begin(), answer.begin() + length);
             return reply;
         });

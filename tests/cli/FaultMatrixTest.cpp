@@ -319,10 +319,10 @@ protected:
             if (request.size() < 4) return reply;
             const uint8_t command = request[3];
             if (recordLogin) ++loginRequests[command];
-            int n = upstream->send(request.data(), static_cast<int>(request.size()));
-            if (command == cmd::KeepAlive || n <= 0) return reply;
+            const bool sent = upstream->send(request.data(), static_cast<int>(request.size())).ok();
+            if (command == cmd::KeepAlive || !sent) return reply;
             std::vector<uint8_t> answer;
-            int length = upstream->receive(answer);
+            const int length = upstream->receive(answer).length();
             if (length <= 0) return reply;
             Bytes real(answer.begin(), answer.begin() + length);
             int index = (*seen)[command]++;

@@ -2,8 +2,10 @@
 
 #include <deque>
 #include <functional>
+#include <numeric>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "WireBytes.h"
@@ -38,9 +40,9 @@ struct ScriptedExchange {
                     } else if (respond) {
                         next = respond(requests.back());
                     }
-                    if (next.empty()) return -1;
+                    if (next.empty()) return ExchangeResult(ExchangeFailure::ConnectionLost);
                     answer = next;
-                    return static_cast<int>(next.size());
+                    return ExchangeResult(next.size());
                 }};
     }
     std::vector<int32_t> pagesAt(int offset) const {
@@ -279,6 +281,64 @@ TEST(PagedQuery, ForeignAnswersAreDecodedOnceAndHandedToTheCaller) {
         query.parsePage = [&parsedPages](const uint8_t*, int) { ++parsedPages; };
         EXPECT_EQ(runPagedQuery(bad.exchange(), query), PagedQueryResult::ForeignAnswer);
         EXPECT_EQ(parsedPages, 0);
+    }
+}
+
+// The rate exports count their pages themselves: whatever the answers say
+// in their control fields, pages 0 … N-1 are asked for in turn, each
+// announced as one of N, and a page the caller refuses ends the read.
+TEST(PagedQuery, KnownPagesAreAskedForInTurnWhateverTheAnswersSay) {
+    struct Case {
+        const char* name;
+        int knownPages;
+        int maxPages;
+        int refuseAt;  // page acceptPage refuses, -1: none
+        PagedQueryResult end;
+        int requests;
+        int parsed;
+    };
+    const Case cases[] = {
+        {"every page", 4, MaxQueryPages, -1, PagedQueryResult::Done, 4, 4},
+        {"none known: page 0 alone", 0, MaxQueryPages, -1, PagedQueryResult::Done, 1, 1},
+        {"beyond the page cap", 10, 3, -1, PagedQueryResult::TooMuchData, 3, 3},
+        // The next request went out before the page was judged.
+        {"a refused page", 4, MaxQueryPages, 1, PagedQueryResult::Stopped, 3, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedExchange server;
+        // Every answer says "page 0 of 1", as a server that leaves the
+        // fields alone would.
+        server.respond = [](const std::vector<uint8_t>&) {
+            return listAnswer(cmd::FeeRates, 1, 0, std::vector<uint8_t>(24, 1));
+        };
+        PagedQuery query;
+        query.command = cmd::FeeRates;
+        query.recordSize = 24;
+        query.loop = PageLoop::KnownPages;
+        query.knownPages = c.knownPages;
+        query.maxPages = c.maxPages;
+        query.writeRequest = [](int page, uint8_t* buffer, int) {
+            std::fill(buffer, buffer + 12, 0);
+            putI32(buffer + 8, page);
+            return 12;
+        };
+        int judged = 0;
+        int parsed = 0;
+        std::vector<std::pair<int, int>> reads;
+        query.acceptPage = [&](const uint8_t*, int) { return judged++ != c.refuseAt; };
+        query.parsePage = [&parsed](const uint8_t*, int) { ++parsed; };
+        query.pageRead = [&reads](int read, int announced) {
+            reads.emplace_back(read, announced);
+            return true;
+        };
+        EXPECT_EQ(runPagedQuery(server.exchange(), query), c.end);
+        std::vector<int32_t> asked(static_cast<std::size_t>(c.requests));
+        std::iota(asked.begin(), asked.end(), 0);
+        EXPECT_EQ(server.pagesAt(8), asked);
+        EXPECT_EQ(parsed, c.parsed);
+        for (std::size_t i = 0; i < reads.size(); ++i)
+            EXPECT_EQ(reads[i], std::make_pair(static_cast<int>(i) + 1, c.knownPages));
     }
 }
 

@@ -117,19 +117,17 @@ TEST(DecodeAnswer, OtherFlagValuesAreCopiedAsPlain) {
     EXPECT_EQ(seen.packet, answer);
 }
 
-TEST(DecodeAnswer, Command95CopiesItsValueOnlyWhenAsked) {
-    AnswerRouter router;
+TEST(DecodeAnswer, Command95GoesToNoHandlerAndItsValueIsReturnedByTheRoute) {
+    Seen seen;
+    AnswerRouter router = recordingRouter(seen, cmd::AddGroup);
     Buffer answer{8, 0, 0, cmd::AddGroup, 0x2A, 0x01, 0, 0};
-    int32_t out = -1;
-    EXPECT_EQ(decodeAnswer(router, answer.data(), 8, &out), 0);
-    EXPECT_EQ(out, 0x12A);
-    EXPECT_EQ(decodeAnswer(router, answer.data(), 8), 0);  // goes nowhere
-
-    // Too short to carry the value: the out value is untouched.
+    EXPECT_EQ(router.route(answer.data(), 8), 0x12A);
+    EXPECT_EQ(decodeAnswer(router, answer.data(), 8), 0);
+    EXPECT_EQ(seen.calls, 0);
+    // Too short to carry the value, or another command: no value.
     Buffer shortAnswer{6, 0, 0, cmd::AddGroup, 1, 2};
-    out = -1;
-    EXPECT_EQ(decodeAnswer(router, shortAnswer.data(), 6, &out), 0);
-    EXPECT_EQ(out, -1);
+    EXPECT_EQ(router.route(shortAnswer.data(), 6), std::nullopt);
+    EXPECT_EQ(router.route(plainAnswer(cmd::GroupList, 12).data(), 12), std::nullopt);
 }
 
 TEST(DecodeAnswer, UnroutedCommandsAreDroppedAndHandlersCanBeCleared) {

@@ -27,20 +27,25 @@ Bytes body(std::size_t size) {
     return b;
 }
 
-// Sends one request and receives its answer into a buffer of `capacity`.
-int exchange(ServerConnection& c, std::vector<uint8_t>& buffer, uint8_t command = cmd::Login) {
+// Sends one request and receives its answer into `buffer`.
+ExchangeResult exchange(ServerConnection& c, std::vector<uint8_t>& buffer,
+                        uint8_t command = cmd::Login) {
     Bytes r = request(command);
-    if (c.send(r.data(), static_cast<int>(r.size())) != static_cast<int>(r.size())) return -2;
+    const ExchangeResult sent = c.send(r.data(), static_cast<int>(r.size()));
+    if (!sent) return sent;
+    EXPECT_EQ(sent.length(), static_cast<int>(r.size()));
     return c.receive(buffer);
 }
+
+constexpr ExchangeFailure NotConnected = ExchangeFailure::NotConnected;
 
 TEST(ServerConnection, SendBeforeConnectSendsNothing) {
     ServerConnection c;
     uint8_t keepAlive[4];
     ASSERT_EQ(writeKeepAlive(keepAlive, 4), 4);
-    EXPECT_EQ(c.send(keepAlive, 4), -1);
+    EXPECT_EQ(c.send(keepAlive, 4).failure(), NotConnected);
     std::vector<uint8_t> buffer(16);
-    EXPECT_EQ(c.receive(buffer), -1);
+    EXPECT_EQ(c.receive(buffer).failure(), NotConnected);
     EXPECT_FALSE(c.connected());
 }
 
@@ -55,7 +60,7 @@ TEST(ServerConnection, ConnectToClosedPortFails) {
     EXPECT_FALSE(c.connected());
     uint8_t keepAlive[4];
     writeKeepAlive(keepAlive, 4);
-    EXPECT_EQ(c.send(keepAlive, 4), -1);
+    EXPECT_EQ(c.send(keepAlive, 4).failure(), NotConnected);
 }
 
 TEST(ServerConnection, BadAddressOrPortFailsWithoutTrying) {
@@ -71,7 +76,7 @@ TEST(ServerConnection, HeaderOnlyAnswerIsCompleteAfterOneRead) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(1024);
-    EXPECT_EQ(exchange(c, buffer), 4);
+    EXPECT_EQ(exchange(c, buffer).length(), 4);
     EXPECT_EQ(buffer[0], 4);
     EXPECT_EQ(buffer[3], cmd::Result);
     ASSERT_TRUE(server.waitForRequests(1));
@@ -86,7 +91,7 @@ TEST(ServerConnection, AnswerInOneBytePiecesIsAssembled) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(1024);
-    ASSERT_EQ(exchange(c, buffer), static_cast<int>(answer.size()));
+    ASSERT_EQ(exchange(c, buffer).length(), static_cast<int>(answer.size()));
     EXPECT_TRUE(std::equal(answer.begin(), answer.end(), buffer.begin()));
 }
 
@@ -97,7 +102,7 @@ TEST(ServerConnection, AnswerLongerThanTheBufferGrowsIt) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(260);
-    ASSERT_EQ(exchange(c, buffer), static_cast<int>(answer.size()));
+    ASSERT_EQ(exchange(c, buffer).length(), static_cast<int>(answer.size()));
     EXPECT_EQ(buffer.size(), answer.size() + 128);
     EXPECT_TRUE(std::equal(answer.begin(), answer.end(), buffer.begin()));
 }
@@ -112,14 +117,14 @@ TEST(ServerConnection, ReceiveReturnsOnePacketNeverBytesOfTheNext) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(1024);
-    ASSERT_EQ(exchange(c, buffer), static_cast<int>(first.size()));
+    ASSERT_EQ(exchange(c, buffer).length(), static_cast<int>(first.size()));
     EXPECT_TRUE(std::equal(first.begin(), first.end(), buffer.begin()));
     // The second packet is still there for a second receive.
-    ASSERT_EQ(c.receive(buffer), static_cast<int>(second.size()));
+    ASSERT_EQ(c.receive(buffer).length(), static_cast<int>(second.size()));
     EXPECT_TRUE(std::equal(second.begin(), second.end(), buffer.begin()));
 }
 
-TEST(ServerConnection, PeerClosingMidAnswerGivesMinusOne) {
+TEST(ServerConnection, PeerClosingMidAnswerIsALostConnection) {
     FakeServer server;
     Bytes answer = FakeServer::packet(cmd::GroupList, body(100));
     answer.resize(50);
@@ -127,20 +132,20 @@ TEST(ServerConnection, PeerClosingMidAnswerGivesMinusOne) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(1024);
-    EXPECT_EQ(exchange(c, buffer), -1);
+    EXPECT_EQ(exchange(c, buffer).failure(), ExchangeFailure::ConnectionLost);
     EXPECT_FALSE(c.connected());
     uint8_t keepAlive[4];
     writeKeepAlive(keepAlive, 4);
-    EXPECT_EQ(c.send(keepAlive, 4), -1);
+    EXPECT_EQ(c.send(keepAlive, 4).failure(), NotConnected);
 }
 
-TEST(ServerConnection, PeerClosingBeforeAnyByteGivesMinusOne) {
+TEST(ServerConnection, PeerClosingBeforeAnyByteIsALostConnection) {
     FakeServer server;
     server.script().awaitRequest().close();
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(1024);
-    EXPECT_EQ(exchange(c, buffer), -1);
+    EXPECT_EQ(exchange(c, buffer).failure(), ExchangeFailure::ConnectionLost);
 }
 
 TEST(ServerConnection, LengthFieldBelowTheHeaderIsALostConnection) {
@@ -149,7 +154,7 @@ TEST(ServerConnection, LengthFieldBelowTheHeaderIsALostConnection) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(1024);
-    EXPECT_EQ(exchange(c, buffer), -1);
+    EXPECT_EQ(exchange(c, buffer).failure(), ExchangeFailure::Malformed);
     EXPECT_FALSE(c.connected());
 }
 
@@ -167,7 +172,7 @@ TEST(ServerConnection, StrayKeepAliveAnswerIsDroppedBeforeTheNextRequest) {
     // Give the stray answer time to arrive before the next request.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     std::vector<uint8_t> buffer(1024);
-    ASSERT_EQ(exchange(c, buffer), static_cast<int>(answer.size()));
+    ASSERT_EQ(exchange(c, buffer).length(), static_cast<int>(answer.size()));
     EXPECT_TRUE(std::equal(answer.begin(), answer.end(), buffer.begin()));
     auto requests = server.requests();
     ASSERT_EQ(requests.size(), 2u);
@@ -183,8 +188,8 @@ TEST(ServerConnection, AnAnswerLongerThanAnyAcceptedIsStillReceivedWhole) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(64);
-    EXPECT_EQ(exchange(c, buffer), AnyPacketLength);
-    EXPECT_EQ(exchange(c, buffer), static_cast<int>(next.size()));
+    EXPECT_EQ(exchange(c, buffer).length(), AnyPacketLength);
+    EXPECT_EQ(exchange(c, buffer).length(), static_cast<int>(next.size()));
 }
 
 TEST(ServerConnection, LateKeepAliveAnswersAreNeverTakenForTheAnswer) {
@@ -200,7 +205,7 @@ TEST(ServerConnection, LateKeepAliveAnswersAreNeverTakenForTheAnswer) {
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     sendKeepAlive(c);
     std::vector<uint8_t> buffer(1024);
-    ASSERT_EQ(exchange(c, buffer), static_cast<int>(answer.size()));
+    ASSERT_EQ(exchange(c, buffer).length(), static_cast<int>(answer.size()));
     EXPECT_TRUE(std::equal(answer.begin(), answer.end(), buffer.begin()));
 }
 
@@ -212,7 +217,7 @@ TEST(ServerConnection, EndlessKeepAliveAnswersAreAMalformedStream) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::vector<uint8_t> buffer(64);
-    EXPECT_EQ(exchange(c, buffer), -1);
+    EXPECT_EQ(exchange(c, buffer).failure(), ExchangeFailure::Malformed);
     EXPECT_FALSE(c.connected());
 }
 
@@ -224,7 +229,7 @@ TEST(ServerConnection, SilentServerKeepsTheConnectionForTheNextExchange) {
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     sendKeepAlive(c);
     std::vector<uint8_t> buffer(64);
-    EXPECT_EQ(exchange(c, buffer), 6);
+    EXPECT_EQ(exchange(c, buffer).length(), 6);
     EXPECT_TRUE(c.connected());
 }
 
@@ -239,8 +244,8 @@ TEST(ServerConnection, KeepAliveToAVanishedServerFailsSilently) {
     // send fails, and the next receive reports the broken connection.
     for (int i = 0; i < 5; ++i) sendKeepAlive(c);
     std::vector<uint8_t> buffer(64);
-    EXPECT_LT(exchange(c, buffer), 0);
-    EXPECT_EQ(c.receive(buffer), -1);
+    EXPECT_FALSE(exchange(c, buffer));
+    EXPECT_FALSE(c.receive(buffer));
 }
 
 TEST(ServerConnection, CloseThenSendFails) {
@@ -251,7 +256,7 @@ TEST(ServerConnection, CloseThenSendFails) {
     EXPECT_FALSE(c.connected());
     uint8_t keepAlive[4];
     writeKeepAlive(keepAlive, 4);
-    EXPECT_EQ(c.send(keepAlive, 4), -1);
+    EXPECT_EQ(c.send(keepAlive, 4).failure(), NotConnected);
     EXPECT_TRUE(server.waitForClosed(0));
 }
 

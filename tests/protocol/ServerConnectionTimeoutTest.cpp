@@ -15,7 +15,7 @@ namespace {
 using test::Bytes;
 using test::FakeServer;
 
-int sendRequest(ServerConnection& c) {
+ExchangeResult sendRequest(ServerConnection& c) {
     Bytes r = FakeServer::packet(cmd::Login, Bytes(8, 0x5A));
     return c.send(r.data(), static_cast<int>(r.size()));
 }
@@ -35,10 +35,10 @@ TEST(ServerConnectionTimeout, AStalledOrLyingAnswerEndsTheReceiveInBoundedTime) 
         ServerConnection c;
         ASSERT_EQ(c.connect(server.host(), server.port()), 1);
         c.setReceiveTimeout(300);
-        ASSERT_GT(sendRequest(c), 0);
+        ASSERT_TRUE(sendRequest(c));
         std::vector<uint8_t> buffer;
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(c.receive(buffer), -1);
+        EXPECT_EQ(c.receive(buffer).failure(), ExchangeFailure::TimedOut);
         const auto took = std::chrono::steady_clock::now() - start;
         EXPECT_GE(took, std::chrono::milliseconds(250));
         EXPECT_LT(took, std::chrono::milliseconds(2000));
@@ -54,9 +54,9 @@ TEST(ServerConnectionTimeout, AnAnswerArrivingInPiecesWithinTheTimeoutIsWhole) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     c.setReceiveTimeout(300);
-    ASSERT_GT(sendRequest(c), 0);
+    ASSERT_TRUE(sendRequest(c));
     std::vector<uint8_t> buffer;
-    EXPECT_EQ(c.receive(buffer), static_cast<int>(answer.size()));
+    EXPECT_EQ(c.receive(buffer).length(), static_cast<int>(answer.size()));
     EXPECT_TRUE(c.connected());
 }
 
@@ -73,12 +73,12 @@ TEST(ServerConnectionTimeout, AFloodOfUnaskedAnswersBreaksTheConnection) {
     ServerConnection c;
     ASSERT_EQ(c.connect(server.host(), server.port()), 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    int result = 0;
-    for (int i = 0; i < 20 && result >= 0; ++i) {
+    ExchangeResult result(std::size_t{0});
+    for (int i = 0; i < 20 && result; ++i) {
         result = sendRequest(c);
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    EXPECT_EQ(result, -1);
+    EXPECT_EQ(result.failure(), ExchangeFailure::Malformed);
     EXPECT_FALSE(c.connected());
 }
 

@@ -17,7 +17,7 @@ namespace {
 using test::Bytes;
 using test::FakeServer;
 
-int sendRequest(ServerConnection& c) {
+ExchangeResult sendRequest(ServerConnection& c) {
     Bytes r = FakeServer::packet(cmd::Login, Bytes(8, 0x5A));
     return c.send(r.data(), static_cast<int>(r.size()));
 }
@@ -44,13 +44,14 @@ TEST(ServerConnectionWait, TheHookTurnsBetweenSlicesAndMayAbandonTheWait) {
         });
         ASSERT_EQ(connection.connect(server.host(), server.port()), 1);
         calls.clear();
-        ASSERT_GT(sendRequest(connection), 0);
+        ASSERT_TRUE(sendRequest(connection));
         std::vector<uint8_t> buffer;
         const auto start = std::chrono::steady_clock::now();
-        const int received = connection.receive(buffer);
+        const ExchangeResult received = connection.receive(buffer);
         const auto took = std::chrono::steady_clock::now() - start;
 
-        EXPECT_EQ(received > 0, c.answered);
+        EXPECT_EQ(received.ok(), c.answered);
+        if (!c.answered) EXPECT_EQ(received.failure(), ExchangeFailure::WaitAbandoned);
         EXPECT_EQ(connection.abandoned(), !c.answered);
         EXPECT_EQ(connection.connected(), c.answered);
         EXPECT_FALSE(connection.waiting());
@@ -73,7 +74,7 @@ TEST(ServerConnectionWait, TheHookTurnsBetweenSlicesAndMayAbandonTheWait) {
             EXPECT_LT(took, std::chrono::milliseconds(c.abandonAfterMs + 2000));
             // Nothing is sent over a connection whose answer is in flight.
             const int64_t sent = connection.packetsSent();
-            EXPECT_EQ(sendRequest(connection), -1);
+            EXPECT_EQ(sendRequest(connection).failure(), ExchangeFailure::NotConnected);
             EXPECT_EQ(connection.packetsSent(), sent);
         }
     }
@@ -85,11 +86,11 @@ TEST(ServerConnectionWait, AnAnswerAlreadyThereNeverCallsTheHook) {
     ServerConnection connection;
     int calls = 0;
     ASSERT_EQ(connection.connect(server.host(), server.port()), 1);
-    ASSERT_GT(sendRequest(connection), 0);
+    ASSERT_TRUE(sendRequest(connection));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     connection.setWaitHook([&](const ServerWait&) { return ++calls, true; });
     std::vector<uint8_t> buffer;
-    EXPECT_GT(connection.receive(buffer), 0);
+    EXPECT_TRUE(connection.receive(buffer));
     EXPECT_EQ(calls, 0);
 }
 

@@ -124,10 +124,11 @@ public:
 
     Reply send(const uint8_t* data, int size) {
         Reply reply;
-        if (size <= 0 || connection_.send(data, size) != size) return reply;
+        if (size <= 0 || !connection_.send(data, size)) return reply;
         std::vector<uint8_t> buffer(PacketBufferSize);
-        int n = connection_.receive(buffer);
-        if (n > 0) reply.bytes.assign(buffer.begin(), buffer.begin() + n);
+        const ExchangeResult received = connection_.receive(buffer);
+        const std::span<const uint8_t> answer = received.answer(buffer);
+        reply.bytes.assign(answer.begin(), answer.end());
         return reply;
     }
 

@@ -83,11 +83,12 @@ bool sendDeposit(Desk& desk, const std::string& holder,
 std::optional<SubAccountFunds> querySubAccountFunds(Desk& desk, const std::string& account) {
     std::vector<uint8_t> buffer(OperationBufferSize, 0);
     int length = writeSubAccountFundsQuery(account, buffer.data(), static_cast<int>(buffer.size()));
-    int received = exchange(desk, buffer.data(), length, buffer, ExchangeTexts::query());
-    if (received <= 0) return std::nullopt;
+    const ExchangeResult received =
+        exchange(desk, buffer.data(), length, buffer, ExchangeTexts::query());
+    if (!received) return std::nullopt;
     std::optional<SubAccountFunds> funds;
     std::vector<uint8_t> decoded;
-    if (decodeAnswer(desk.router(), buffer.data(), received, nullptr, &decoded) == 0)
+    if (decodeAnswer(desk.router(), buffer.data(), received.length(), &decoded) == 0)
         funds = parseSubAccountFunds(decoded.data(), static_cast<int>(decoded.size()));
     if (!funds) desk.port().error(UndecodableText);
     return funds;

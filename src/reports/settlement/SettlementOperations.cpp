@@ -58,11 +58,11 @@ bool SettlementWatch::tick() {
     std::vector<uint8_t> buffer(PacketBufferSize, 0);
     const int length = writeSettlementStatus(buffer);
     std::vector<uint8_t> answer;
-    const int received =
+    const ExchangeResult received =
         exchange(*desk_, buffer.data(), length, answer, ExchangeTexts::operation("  组包出错!! "));
     understood_ = false;
     // The failure was shown once; asking again would only repeat it.
-    if (received <= 0) {
+    if (!received) {
         phase_ = Phase::GaveUp;
         return false;
     }
@@ -71,7 +71,7 @@ bool SettlementWatch::tick() {
     // says nothing about the state.
     std::vector<uint8_t> decoded;
     const bool routed =
-        decodeAnswer(desk_->router(), answer.data(), received, nullptr, &decoded) == DecodeOk;
+        decodeAnswer(desk_->router(), answer.data(), received.length(), &decoded) == DecodeOk;
     const SettlementStatusAnswer status = parseSettlementStatus(decoded);
     if (!routed || (!status.valid && !isRefusal(decoded))) desk_->port().error(BadPacketText);
     understood_ = status.valid && status.state >= static_cast<int>(SettlementState::Running) &&

@@ -37,7 +37,7 @@ StatementFetch fetchStatement(Desk& desk, StatementRequest request) {
     for (request.chunk = 0;; ++request.chunk) {
         const int size =
             writeStatementRequest(request, packet.data(), static_cast<int>(packet.size()));
-        const int length = exchange(desk, packet.data(), size, answer, texts);
+        const int length = exchange(desk, packet.data(), size, answer, texts).length();
         if (length <= 0) {
             fetch.failure = StatementForeignText;
             return fetch;

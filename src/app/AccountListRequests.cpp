@@ -11,6 +11,20 @@ void copyText(PacketWriter& w, int offset, const uint8_t* from, int width) {
     w.bytes(offset, from, width - 1);
 }
 
+// The body shared by the administrator and the sub-account lists: group id,
+// account and password keywords, the four filter bytes at `numberAt` (the
+// administrator number or the opening date), the remark, page, category.
+PacketWriter& writeFilterFields(PacketWriter& w, int32_t groupId, const SearchFilter& filter,
+                                int32_t page, int numberAt) {
+    const auto f = filter.toWire();
+    w.i32(4, groupId);
+    copyText(w, 8, f.data() + 0, 16);
+    copyText(w, 24, f.data() + 16, 16);
+    w.bytes(40, f.data() + numberAt, 4);
+    copyText(w, 44, f.data() + numberAt + 4, 32);
+    return w.i32(76, page).u8(80, filter.flags);
+}
+
 }  // namespace
 
 int writeMainAccountListRequest(int32_t groupId, const SearchFilter& filter, int32_t page,
@@ -25,15 +39,8 @@ int writeMainAccountListRequest(int32_t groupId, const SearchFilter& filter, int
 
 int writeAdministratorListRequest(int32_t groupId, const SearchFilter& filter, int32_t page,
                                   uint8_t* buffer, int capacity) {
-    auto f = filter.toWire();
     PacketWriter w(buffer, capacity, AdministratorListRequestSize, cmd::AdministratorList);
-    w.i32(4, groupId);
-    copyText(w, 8, f.data() + 0, 16);
-    copyText(w, 24, f.data() + 16, 16);
-    w.bytes(40, f.data() + 32, 4);
-    copyText(w, 44, f.data() + 36, 32);
-    w.i32(76, page).u8(80, filter.flags);
-    return w.finish();
+    return writeFilterFields(w, groupId, filter, page, 32).finish();
 }
 
 int writeMainAccountLinksRequest(int32_t groupId, int32_t page, uint8_t* buffer, int capacity) {
@@ -44,15 +51,8 @@ int writeMainAccountLinksRequest(int32_t groupId, int32_t page, uint8_t* buffer,
 
 int writeSubAccountListRequest(int32_t groupId, const SearchFilter& filter, int32_t page,
                                uint8_t* buffer, int capacity) {
-    auto f = filter.toWire();
     PacketWriter w(buffer, capacity, SubAccountListRequestSize, cmd::SubAccountList);
-    w.i32(4, groupId);
-    copyText(w, 8, f.data() + 0, 16);
-    copyText(w, 24, f.data() + 16, 16);
-    w.bytes(40, f.data() + 40, 4);
-    copyText(w, 44, f.data() + 44, 32);
-    w.i32(76, page).u8(80, filter.flags).u8(81, 0);
-    return w.finish();
+    return writeFilterFields(w, groupId, filter, page, 40).u8(81, 0).finish();
 }
 
 int writeGroupIdQuery(std::string_view groupCode, uint8_t* buffer, int capacity) {

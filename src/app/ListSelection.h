@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/RecordCache.h"
 #include "model/SubAccount.h"
 
 // The rows selected in the account list on screen (MainState::selectedRows),
@@ -16,5 +17,13 @@ std::vector<SubAccount> selectedSubAccounts(Desk& desk);
 // The first selected row below `count` of the list on screen; -1 when none
 // is selected.
 int firstSelectedRow(Desk& desk, int count);
+
+// The record of the first selected row of the list on screen, shown from
+// `cache`; null when none is selected.
+template <class Record>
+const Record* firstSelected(Desk& desk, const RecordCache<Record>& cache) {
+    const int row = firstSelectedRow(desk, cache.count());
+    return row < 0 ? nullptr : &cache.at(row);
+}
 
 }  // namespace korvant

@@ -5,14 +5,8 @@
 namespace korvant {
 
 int MainState::selectedTab() const {
-    switch (strip) {
-        case TabStrip::TwoTab:
-            return twoTabIndex;
-        case TabStrip::ThreeTab:
-            return threeTabIndex;
-        case TabStrip::None:
-            break;
-    }
+    if (strip == TabStrip::TwoTab) return twoTabIndex;
+    if (strip == TabStrip::ThreeTab) return threeTabIndex;
     return -1;
 }
 

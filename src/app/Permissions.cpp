@@ -116,27 +116,28 @@ int firstView(uint32_t mask) {
     return -1;
 }
 
+namespace {
+
+ViewButtons viewsOffered(uint32_t mask, uint32_t accountBits) {
+    ViewButtons v;
+    v.accounts = (mask & accountBits) != 0;
+    v.fee = (mask & perm::FeeRates) != 0;
+    v.margin = (mask & perm::MarginRates) != 0;
+    v.risk = (mask & perm::RiskControl) != 0;
+    v.reports = (mask & perm::Reports) != 0;
+    v.logs = (mask & perm::LoginMonitor) != 0;
+    return v;
+}
+
+}  // namespace
+
 ViewButtons viewButtons(uint32_t mask) {
-    ViewButtons b;
-    b.accounts =
-        (mask & (perm::AddSubAccount | perm::ModifySubAccount | perm::DeleteSubAccount)) != 0;
-    b.fee = (mask & perm::FeeRates) != 0;
-    b.margin = (mask & perm::MarginRates) != 0;
-    b.risk = (mask & perm::RiskControl) != 0;
-    b.reports = (mask & perm::Reports) != 0;
-    b.logs = (mask & perm::LoginMonitor) != 0;
-    return b;
+    return viewsOffered(mask,
+                        perm::AddSubAccount | perm::ModifySubAccount | perm::DeleteSubAccount);
 }
 
 ViewMenuEnable viewMenuEnable(uint32_t mask) {
-    ViewMenuEnable m;
-    m.accounts = (mask & 0x3fu) != 0;
-    m.fee = (mask & perm::FeeRates) != 0;
-    m.margin = (mask & perm::MarginRates) != 0;
-    m.risk = (mask & perm::RiskControl) != 0;
-    m.reports = (mask & perm::Reports) != 0;
-    m.logs = (mask & perm::LoginMonitor) != 0;
-    return m;
+    return viewsOffered(mask, 0x3fu);
 }
 
 }  // namespace korvant

@@ -86,27 +86,20 @@ bool gate(FrontEndPort& port, uint32_t mask, GatedOperation op);
 // 0x400 → 5 (reports), 0x2000 → 8 (logs), otherwise -1 (no view).
 int firstView(uint32_t mask);
 
-// The buttons of the navigation panel, top to bottom.
+// The views a mask offers: the buttons of the navigation panel, top to
+// bottom, and the view items of the "业务管理" menu enabled after login (the
+// two view commands without a menu item stay disabled). Both decide the
+// accounts view on their own bits.
 struct ViewButtons {
-    bool accounts = false;  // "账号设置": any of 0x1, 0x2, 0x4
+    bool accounts = false;  // "账号设置": buttons any of 0x1, 0x2, 0x4; menu any of 0x3f
     bool fee = false;       // "手续费率": 0x100
     bool margin = false;    // "保证金率": 0x80
     bool risk = false;      // "风险控制设置": 0x200
     bool reports = false;   // "报表管理": 0x400
     bool logs = false;      // "日志管理": 0x1000
 };
+using ViewMenuEnable = ViewButtons;
 ViewButtons viewButtons(uint32_t mask);
-
-// The view items of the "业务管理" menu enabled after login. The two view
-// commands without a menu item stay disabled.
-struct ViewMenuEnable {
-    bool accounts = false;  // "账号设置": any of bits 0 to 5 (0x3f)
-    bool fee = false;       // "手续费率": 0x100
-    bool margin = false;    // "保证金率": 0x80
-    bool risk = false;      // "风险控制设置": 0x200
-    bool reports = false;   // "报表管理": 0x400
-    bool logs = false;      // "日志管理": 0x1000
-};
 ViewMenuEnable viewMenuEnable(uint32_t mask);
 
 }  // namespace korvant

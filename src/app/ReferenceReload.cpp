@@ -6,21 +6,11 @@
 namespace korvant {
 namespace {
 
-DeskChange changeOf(ReferenceList list) {
-    switch (list) {
-        case ReferenceList::Groups:
-            return DeskChange::Groups;
-        case ReferenceList::MarginTemplates:
-            return DeskChange::MarginTemplates;
-        case ReferenceList::FeeTemplates:
-            return DeskChange::FeeTemplates;
-        case ReferenceList::Varieties:
-            return DeskChange::Varieties;
-        case ReferenceList::RiskStrategies:
-            return DeskChange::RiskStrategies;
-    }
-    return DeskChange::Groups;
-}
+// What the desk's windows redraw after a list was read, in ReferenceList
+// order.
+constexpr DeskChange ChangeOfList[] = {DeskChange::Groups, DeskChange::MarginTemplates,
+                                       DeskChange::FeeTemplates, DeskChange::Varieties,
+                                       DeskChange::RiskStrategies};
 
 }  // namespace
 
@@ -37,7 +27,7 @@ bool reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress) {
     texts.disconnected = QueryDisconnectedText;
     texts.undecodable = " 解析数据包出错!";
     const bool whole = reportPagedQueryEnd(desk, result, texts);
-    desk.notify(changeOf(list));
+    desk.notify(ChangeOfList[static_cast<int>(list)]);
     return whole;
 }
 

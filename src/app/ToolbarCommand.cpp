@@ -44,16 +44,12 @@ bool mainAccountTab(Desk& desk, ToolbarCommand command, ActionCode add) {
 
 const char* const NoGroupSelected = "请先在左侧的组列表中选择一个组。";
 
+// By command: New, Modify, Delete.
+constexpr const char* NotInThisView[] = {"当前列表不能新建。", "当前列表不能修改。",
+                                         "当前列表不能删除。"};
+
 const char* notInThisView(ToolbarCommand command) {
-    switch (command) {
-        case ToolbarCommand::New:
-            return "当前列表不能新建。";
-        case ToolbarCommand::Modify:
-            return "当前列表不能修改。";
-        case ToolbarCommand::Delete:
-            return "当前列表不能删除。";
-    }
-    return "";
+    return NotInThisView[static_cast<int>(command)];
 }
 
 // Whether the accounts view's current tab has a row in the command table.

@@ -83,18 +83,17 @@ bool modifyRiskRule(Desk& desk, int32_t id, const RiskRule& values) {
         return writeModifyRule(id, values, buffer.data(), static_cast<int>(buffer.size()));
     };
     if (!runChange(desk, spec).done) return false;
+    // The record takes the edited values; what the editor does not set
+    // (id, kind, level, category, owner) stays.
     for (RiskStrategy& s : cache(desk)) {
-        RiskRule rule = parseRiskRule(s);
-        if (rule.id != id) continue;
-        rule.scope = values.scope;
-        rule.parameters = values.parameters;
-        rule.forbidOpen = values.forbidOpen;
-        rule.forbidClose = values.forbidClose;
-        rule.notifyMinutes = values.notifyMinutes;
-        rule.forceClosePercent = values.forceClosePercent;
-        rule.windowStart = values.windowStart;
-        rule.windowEnd = values.windowEnd;
-        rule.summary = values.summary;
+        const RiskRule kept = parseRiskRule(s);
+        if (kept.id != id) continue;
+        RiskRule rule = values;
+        rule.id = kept.id;
+        rule.kind = kept.kind;
+        rule.accountLevel = kept.accountLevel;
+        rule.category = kept.category;
+        rule.owner = kept.owner;
         s = toRiskStrategy(rule);
     }
     changed(desk);
@@ -126,8 +125,8 @@ std::optional<RiskRule> editRule(Desk& desk, int32_t category, const RiskRule* r
     FrontEndPort& port = desk.port();
     if (category == ProductCategory) {
         ProductRuleForm form = makeProductRuleForm(desk.reference(), rule);
-        if (!port.editForm(form,
-                           [&port](ProductRuleForm& f) { return validateProductRuleForm(port, f); }))
+        if (!port.editForm(
+                form, [&port](ProductRuleForm& f) { return validateProductRuleForm(port, f); }))
             return std::nullopt;
         return form.result;
     }

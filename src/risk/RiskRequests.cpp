@@ -1,7 +1,5 @@
 #include "risk/RiskRequests.h"
 
-#include <cstring>
-
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
@@ -11,12 +9,14 @@ namespace korvant {
 
 namespace {
 
-// The scope field may be full without a NUL.
-void writeScope(PacketWriter& w, int offset, const std::string& scope) {
-    const std::string gbk = toGbk(scope);
-    w.bytes(offset, reinterpret_cast<const uint8_t*>(gbk.data()),
-            static_cast<int>(gbkCutLength(gbk, RuleScopeBytes)));
-}
+// Where the editor's fields stand in the modify request, in an entry of
+// the command-68 answer and in the load request.
+constexpr RuleFieldOffsets ModifyFields{
+    8, {2056, 2060, 2336, 2340, 2344, 2348}, 2064, 2068, 2072, 2076, 2080, 2352, 2356};
+constexpr RuleFieldOffsets AssignedFields{
+    56, {2104, 2108, 2112, 2380, 2384, 2388}, 2116, 2120, 2392, 2396, 2124, 2400, 2404};
+constexpr RuleFieldOffsets LoadFields{
+    40, {2088, 2092, 2096, 2364, 2368, 2372}, 2100, 2104, 2376, 2380, 2108, 2384, 2388};
 
 PacketWriter& targetFields(PacketWriter& w, const RuleTarget& target) {
     return w.i32(4, static_cast<int32_t>(target.kind)).text(8, TargetCodeBytes, target.code);
@@ -30,28 +30,14 @@ AssignedRule parseAssignedRule(const uint8_t* p) {
     a.accountSelector = getI32(p + 12);
     a.code = readPlainText(p + 16, TargetCodeBytes);
     a.groupSelector = readPlainText(p + 32, TargetCodeBytes);
-    RiskRule& r = a.rule;
-    r.id = a.id;
-    r.category = getI32(p + 48);
-    r.scope = readPlainText(p + 56, RuleScopeBytes);
-    r.parameters[0] = getI32(p + 2104);
-    r.parameters[1] = getI32(p + 2108);
-    r.parameters[2] = getI32(p + 2112);
-    r.forbidOpen = getI32(p + 2116);
-    r.forbidClose = getI32(p + 2120);
-    r.summary = readPlainText(p + 2124, RuleSummaryBytes);
-    r.parameters[3] = getI32(p + 2380);
-    r.parameters[4] = getI32(p + 2384);
-    r.parameters[5] = getI32(p + 2388);
-    r.notifyMinutes = getI32(p + 2392);
-    r.forceClosePercent = getI32(p + 2396);
-    r.windowStart = getI32(p + 2400);
-    r.windowEnd = getI32(p + 2404);
+    a.rule.id = a.id;
+    a.rule.category = getI32(p + 48);
+    readRuleFields(p, AssignedFields, a.rule);
     return a;
 }
 
 int writeAddRule(const RiskRule& rule, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, AddRuleSize, cmd::AddRiskRule);
+    PacketWriter w(buffer, capacity, 2376, cmd::AddRiskRule);
     if (!w.valid()) return -1;
     // The record behind the header, whose first four bytes it replaces.
     uint8_t record[RiskStrategy::WireSize];
@@ -61,32 +47,19 @@ int writeAddRule(const RiskRule& rule, uint8_t* buffer, int capacity) {
 }
 
 int writeModifyRule(int32_t id, const RiskRule& r, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, ModifyRuleSize, cmd::ModifyRiskRule);
+    PacketWriter w(buffer, capacity, 2360, cmd::ModifyRiskRule);
     if (!w.valid()) return -1;
     w.i32(4, id);
-    writeScope(w, 8, r.scope);
-    w.i32(2056, r.parameters[0])
-        .i32(2060, r.parameters[1])
-        .i32(2064, r.forbidOpen)
-        .i32(2068, r.forbidClose)
-        .i32(2072, r.notifyMinutes)
-        .i32(2076, r.forceClosePercent)
-        .text(2080, RuleSummaryBytes, r.summary)
-        .i32(2336, r.parameters[2])
-        .i32(2340, r.parameters[3])
-        .i32(2344, r.parameters[4])
-        .i32(2348, r.parameters[5])
-        .i32(2352, r.windowStart)
-        .i32(2356, r.windowEnd);
+    writeRuleFields(r, ModifyFields, w.data());
     return w.finish();
 }
 
 int writeDeleteRule(int32_t id, uint8_t* buffer, int capacity) {
-    return PacketWriter(buffer, capacity, DeleteRuleSize, cmd::DeleteRiskRule).i32(4, id).finish();
+    return PacketWriter(buffer, capacity, 8, cmd::DeleteRiskRule).i32(4, id).finish();
 }
 
 int writeAssignedRulesRequest(const RuleTarget& target, int page, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, AssignedRulesSize, cmd::AssignedRules);
+    PacketWriter w(buffer, capacity, 32, cmd::AssignedRules);
     return targetFields(w, target).i32(24, page).finish();
 }
 
@@ -99,22 +72,9 @@ int writeLoadRule(const RuleTarget& target, int32_t position, const RiskRule& r,
         .i32(12, r.kind)
         .text(16, TargetCodeBytes, target.code)
         .i32(32, r.category)
-        .i32(36, 0);
-    writeScope(w, 40, r.scope);
-    w.i32(2088, r.parameters[0])
-        .i32(2092, r.parameters[1])
-        .i32(2096, r.parameters[2])
-        .i32(2100, r.forbidOpen)
-        .i32(2104, r.forbidClose)
-        .text(2108, RuleSummaryBytes, r.summary)
-        .i32(2364, r.parameters[3])
-        .i32(2368, r.parameters[4])
-        .i32(2372, r.parameters[5])
-        .i32(2376, r.notifyMinutes)
-        .i32(2380, r.forceClosePercent)
-        .i32(2384, r.windowStart)
-        .i32(2388, r.windowEnd)
+        .i32(36, 0)
         .i32(2392, r.id);
+    writeRuleFields(r, LoadFields, w.data());
     return w.finish();
 }
 
@@ -126,12 +86,12 @@ int writeUnloadRule(const RuleTarget& target, int32_t id, int32_t position, int3
 
 int writeMoveRule(const RuleTarget& target, bool up, int32_t position, uint8_t* buffer,
                   int capacity) {
-    PacketWriter w(buffer, capacity, MoveRuleSize, up ? cmd::MoveRuleUp : cmd::MoveRuleDown);
+    PacketWriter w(buffer, capacity, 28, up ? cmd::MoveRuleUp : cmd::MoveRuleDown);
     return targetFields(w, target).i32(24, position).finish();
 }
 
 int writeAssignmentDone(const RuleTarget& target, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, AssignmentDoneSize, cmd::RuleAssignmentDone);
+    PacketWriter w(buffer, capacity, 24, cmd::RuleAssignmentDone);
     return targetFields(w, target).finish();
 }
 

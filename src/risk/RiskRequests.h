@@ -10,14 +10,8 @@
 // caller's buffer and returns the packet size, or -1 when it does not fit.
 namespace korvant {
 
-inline constexpr int AddRuleSize = 2376;
-inline constexpr int ModifyRuleSize = 2360;
-inline constexpr int DeleteRuleSize = 8;
-inline constexpr int AssignedRulesSize = 32;
 inline constexpr int LoadRuleSize = 2396;
 inline constexpr int UnloadRuleSize = 36;
-inline constexpr int MoveRuleSize = 28;
-inline constexpr int AssignmentDoneSize = 24;
 inline constexpr int AssignedRuleWireSize = 2408;
 inline constexpr int TargetCodeBytes = 16;  // at most 15 bytes of code
 
@@ -39,16 +33,22 @@ struct AssignedRule {
 };
 AssignedRule parseAssignedRule(const uint8_t* record);
 
+// Command 60, 2376 bytes: the record behind the header.
 int writeAddRule(const RiskRule& rule, uint8_t* buffer, int capacity);
+// Command 61, 2360 bytes.
 int writeModifyRule(int32_t id, const RiskRule& rule, uint8_t* buffer, int capacity);
+// Command 62, 8 bytes.
 int writeDeleteRule(int32_t id, uint8_t* buffer, int capacity);
+// Command 68, 32 bytes.
 int writeAssignedRulesRequest(const RuleTarget& target, int page, uint8_t* buffer, int capacity);
 int writeLoadRule(const RuleTarget& target, int32_t position, const RiskRule& rule, uint8_t* buffer,
                   int capacity);
 int writeUnloadRule(const RuleTarget& target, int32_t id, int32_t position, int32_t count,
                     uint8_t* buffer, int capacity);
+// Command 71 (up) or 72 (down), 28 bytes.
 int writeMoveRule(const RuleTarget& target, bool up, int32_t position, uint8_t* buffer,
                   int capacity);
+// Command 83, 24 bytes.
 int writeAssignmentDone(const RuleTarget& target, uint8_t* buffer, int capacity);
 
 }  // namespace korvant

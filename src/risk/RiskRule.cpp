@@ -7,27 +7,48 @@
 
 namespace korvant {
 
+namespace {
+
+constexpr RuleFieldOffsets RecordFields{
+    20, {2068, 2072, 2076, 2356, 2360, 2364}, 2080, 2084, 2088, 2092, 2096, 2368, 2372};
+
+}  // namespace
+
+void readRuleFields(const uint8_t* p, const RuleFieldOffsets& at, RiskRule& r) {
+    r.scope = readPlainText(p + at.scope, RuleScopeBytes);
+    for (std::size_t i = 0; i < r.parameters.size(); ++i)
+        r.parameters[i] = getI32(p + at.parameters[i]);
+    r.forbidOpen = getI32(p + at.forbidOpen);
+    r.forbidClose = getI32(p + at.forbidClose);
+    r.notifyMinutes = getI32(p + at.notifyMinutes);
+    r.forceClosePercent = getI32(p + at.forceClosePercent);
+    r.summary = readPlainText(p + at.summary, RuleSummaryBytes);
+    r.windowStart = getI32(p + at.windowStart);
+    r.windowEnd = getI32(p + at.windowEnd);
+}
+
+void writeRuleFields(const RiskRule& r, const RuleFieldOffsets& at, uint8_t* p) {
+    const std::string scope = toGbk(r.scope);
+    std::memcpy(p + at.scope, scope.data(), gbkCutLength(scope, RuleScopeBytes));
+    for (std::size_t i = 0; i < r.parameters.size(); ++i)
+        putI32(p + at.parameters[i], r.parameters[i]);
+    putI32(p + at.forbidOpen, r.forbidOpen);
+    putI32(p + at.forbidClose, r.forbidClose);
+    putI32(p + at.notifyMinutes, r.notifyMinutes);
+    putI32(p + at.forceClosePercent, r.forceClosePercent);
+    writePlainText(p + at.summary, RuleSummaryBytes, r.summary);
+    putI32(p + at.windowStart, r.windowStart);
+    putI32(p + at.windowEnd, r.windowEnd);
+}
+
 RiskRule parseRiskRule(const uint8_t* p) {
     RiskRule r;
     r.id = getI32(p);
     r.kind = getI32(p + 4);
     r.accountLevel = getI32(p + 8);
     r.category = getI32(p + 12);
-    r.scope = readPlainText(p + 20, RuleScopeBytes);
-    r.parameters[0] = getI32(p + 2068);
-    r.parameters[1] = getI32(p + 2072);
-    r.parameters[2] = getI32(p + 2076);
-    r.forbidOpen = getI32(p + 2080);
-    r.forbidClose = getI32(p + 2084);
-    r.notifyMinutes = getI32(p + 2088);
-    r.forceClosePercent = getI32(p + 2092);
-    r.summary = readPlainText(p + 2096, RuleSummaryBytes);
     r.owner = getI32(p + 2352);
-    r.parameters[3] = getI32(p + 2356);
-    r.parameters[4] = getI32(p + 2360);
-    r.parameters[5] = getI32(p + 2364);
-    r.windowStart = getI32(p + 2368);
-    r.windowEnd = getI32(p + 2372);
+    readRuleFields(p, RecordFields, r);
     return r;
 }
 
@@ -37,22 +58,8 @@ void writeRiskRule(const RiskRule& r, uint8_t* p) {
     putI32(p + 4, r.kind);
     putI32(p + 8, r.accountLevel);
     putI32(p + 12, r.category);
-    const std::string scope = toGbk(r.scope);
-    std::memcpy(p + 20, scope.data(), gbkCutLength(scope, RuleScopeBytes));
-    putI32(p + 2068, r.parameters[0]);
-    putI32(p + 2072, r.parameters[1]);
-    putI32(p + 2076, r.parameters[2]);
-    putI32(p + 2080, r.forbidOpen);
-    putI32(p + 2084, r.forbidClose);
-    putI32(p + 2088, r.notifyMinutes);
-    putI32(p + 2092, r.forceClosePercent);
-    writePlainText(p + 2096, RuleSummaryBytes, r.summary);
     putI32(p + 2352, r.owner);
-    putI32(p + 2356, r.parameters[3]);
-    putI32(p + 2360, r.parameters[4]);
-    putI32(p + 2364, r.parameters[5]);
-    putI32(p + 2368, r.windowStart);
-    putI32(p + 2372, r.windowEnd);
+    writeRuleFields(r, RecordFields, p);
 }
 
 RiskStrategy toRiskStrategy(const RiskRule& rule) {

@@ -30,6 +30,26 @@ struct RiskRule {
     int32_t windowEnd = 0;
 };
 
+// Where the fields a rule's editor sets stand in one of the layouts that
+// carry them (the record, the modify and load requests, the entries of
+// the rules loaded onto a target).
+struct RuleFieldOffsets {
+    int scope;
+    std::array<int, 6> parameters;
+    int forbidOpen;
+    int forbidClose;
+    int notifyMinutes;
+    int forceClosePercent;
+    int summary;
+    int windowStart;
+    int windowEnd;
+};
+// Reads those fields from `p` (the scope up to its NUL or its 2048 bytes).
+void readRuleFields(const uint8_t* p, const RuleFieldOffsets& at, RiskRule& rule);
+// Writes them into the zeroed bytes at `p`: the scope without a NUL when
+// full, the summary cut to 255 bytes, both on a whole character.
+void writeRuleFields(const RiskRule& rule, const RuleFieldOffsets& at, uint8_t* p);
+
 // Reads the fields of one record of RiskStrategy::WireSize bytes; the scope
 // is read up to its NUL or the end of its 2048 bytes, never further.
 RiskRule parseRiskRule(const uint8_t* record);

@@ -51,14 +51,8 @@ bool reread(Desk& desk, RuleAssignment& assignment) {
 }  // namespace
 
 std::string assignmentCaption(RuleTargetKind kind) {
-    switch (kind) {
-        case RuleTargetKind::MainAccount:
-            return "风控设置(主账号)";
-        case RuleTargetKind::Group:
-            return "风控设置(组)";
-        case RuleTargetKind::SubAccount:
-            break;
-    }
+    if (kind == RuleTargetKind::MainAccount) return "风控设置(主账号)";
+    if (kind == RuleTargetKind::Group) return "风控设置(组)";
     return "风控设置(子账号)";
 }
 
@@ -67,14 +61,8 @@ int32_t accountLevelFor(RuleTargetKind kind) {
 }
 
 bool listedForTarget(const AssignedRule& entry, RuleTargetKind kind) {
-    switch (kind) {
-        case RuleTargetKind::MainAccount:
-            return entry.accountSelector == 0;
-        case RuleTargetKind::Group:
-            return !entry.groupSelector.empty();
-        case RuleTargetKind::SubAccount:
-            break;
-    }
+    if (kind == RuleTargetKind::MainAccount) return entry.accountSelector == 0;
+    if (kind == RuleTargetKind::Group) return !entry.groupSelector.empty();
     return entry.accountSelector != 0;
 }
 

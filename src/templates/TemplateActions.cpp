@@ -8,24 +8,33 @@
 namespace korvant {
 namespace {
 
+// The operations of a kind that its actions start without an argument.
+struct KindOperation {
+    ActionCode TemplateActions::*action;
+    void (*run)(Desk& desk, const TemplateKind& kind);
+};
+
+constexpr KindOperation KindOperations[] = {
+    {&TemplateActions::modifyRates, [](Desk& d, const TemplateKind& k) { modifyRates(d, k); }},
+    {&TemplateActions::addTemplate, [](Desk& d, const TemplateKind& k) { addTemplate(d, k); }},
+    {&TemplateActions::renameTemplate,
+     [](Desk& d, const TemplateKind& k) { renameTemplate(d, k); }},
+    {&TemplateActions::deleteTemplate,
+     [](Desk& d, const TemplateKind& k) { deleteTemplate(d, k); }},
+    {&TemplateActions::loadTemplate, [](Desk& d, const TemplateKind& k) { assignTemplate(d, k); }},
+    {&TemplateActions::exportTemplate,
+     [](Desk& d, const TemplateKind& k) { exportTemplate(d, k); }},
+};
+
 void registerKind(Desk& desk, const TemplateKind& kind) {
     ActionDispatcher& d = desk.dispatcher();
     const TemplateKind* k = &kind;
     Desk* p = &desk;
     d.registerHandler(kind.actions.nodeSelected,
                       [p, k](const ActionMessage& m) { showTemplateRates(*p, *k, m.intArg()); });
-    d.registerHandler(kind.actions.modifyRates,
-                      [p, k](const ActionMessage&) { modifyRates(*p, *k); });
-    d.registerHandler(kind.actions.addTemplate,
-                      [p, k](const ActionMessage&) { addTemplate(*p, *k); });
-    d.registerHandler(kind.actions.renameTemplate,
-                      [p, k](const ActionMessage&) { renameTemplate(*p, *k); });
-    d.registerHandler(kind.actions.deleteTemplate,
-                      [p, k](const ActionMessage&) { deleteTemplate(*p, *k); });
-    d.registerHandler(kind.actions.loadTemplate,
-                      [p, k](const ActionMessage&) { assignTemplate(*p, *k); });
-    d.registerHandler(kind.actions.exportTemplate,
-                      [p, k](const ActionMessage&) { exportTemplate(*p, *k); });
+    for (const KindOperation& operation : KindOperations)
+        d.registerHandler(kind.actions.*operation.action,
+                          [p, k, run = operation.run](const ActionMessage&) { run(*p, *k); });
     // The main window's pager turns the rate pages; switching to the view
     // shows page 0 of the chosen template (while none is chosen, the
     // contracts without rates).

@@ -312,24 +312,15 @@ bool assignTemplate(Desk& desk, const TemplateKind& kind, const std::string& acc
 }
 
 void runTemplateCommand(Desk& desk, const TemplateKind& kind, TemplateCommand command) {
-    ActionDispatcher& d = desk.dispatcher();
-    switch (command) {
-        case TemplateCommand::Add:
-            d.send(kind.actions.addTemplate);
-            break;
-        case TemplateCommand::Rename:
-            d.send(kind.actions.renameTemplate);
-            break;
-        case TemplateCommand::Delete:
-            d.send(kind.actions.deleteTemplate);
-            break;
-        case TemplateCommand::Export:
-            d.send(kind.actions.exportTemplate);
-            break;
-        case TemplateCommand::Import:
-            importTemplate(desk, kind);
-            break;
+    if (command == TemplateCommand::Import) {
+        importTemplate(desk, kind);
+        return;
     }
+    const ActionCode code = command == TemplateCommand::Add      ? kind.actions.addTemplate
+                            : command == TemplateCommand::Rename ? kind.actions.renameTemplate
+                            : command == TemplateCommand::Delete ? kind.actions.deleteTemplate
+                                                                 : kind.actions.exportTemplate;
+    desk.dispatcher().send(code);
 }
 
 }  // namespace korvant

@@ -225,12 +225,8 @@ void registerAdministratorActions(Desk& desk) {
     });
     d.registerHandler(ActionCode::ChangePassword,
                       [&desk](const ActionMessage&) { changeOwnPassword(desk); });
-    registerAccountListSorter(
-        desk, AccountList::Administrators, [](Desk& on, int column) -> std::optional<bool> {
-            AdministratorSorter& sorter = on.areaState<AdministratorSorter>();
-            if (!sorter.sortByColumn(on.accounts().administrators.records, column)) return {};
-            return sorter.ascending();
-        });
+    registerColumnSorter<AdministratorSorter>(desk, AccountList::Administrators,
+                                              &AccountCaches::administrators);
 }
 
 }  // namespace korvant

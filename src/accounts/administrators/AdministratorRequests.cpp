@@ -1,6 +1,7 @@
 #include "accounts/administrators/AdministratorRequests.h"
 
 #include "accounts/administrators/AdministratorForm.h"
+#include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
@@ -16,8 +17,7 @@ void writeIps(PacketWriter& writer, int offset, const AllowedIps& ips) {
 
 int writeAddAdministrator(const AdministratorForm& form, int32_t groupId, uint8_t* buffer,
                           int capacity) {
-    PacketWriter writer(buffer, capacity, AddAdministratorSize, AddAdministratorCommand);
-    if (!writer.valid()) return -1;
+    PacketWriter writer(buffer, capacity, AddAdministratorSize, cmd::AddAdministrator);
     writer.text(4, 16, form.account)
         .text(20, 16, form.password)
         .u32(36, form.permissionMask)
@@ -30,8 +30,7 @@ int writeAddAdministrator(const AdministratorForm& form, int32_t groupId, uint8_
 }
 
 int writeModifyAdministrator(const AdministratorForm& form, uint8_t* buffer, int capacity) {
-    PacketWriter writer(buffer, capacity, ModifyAdministratorSize, ModifyAdministratorCommand);
-    if (!writer.valid()) return -1;
+    PacketWriter writer(buffer, capacity, 110, cmd::ModifyAdministrator);
     writer.u8(4, 0)
         .u8(5, 1)
         .text(6, 16, form.account)
@@ -46,16 +45,14 @@ int writeModifyAdministrator(const AdministratorForm& form, uint8_t* buffer, int
 }
 
 int writeDeleteAdministrator(const std::string& account, uint8_t* buffer, int capacity) {
-    PacketWriter writer(buffer, capacity, DeleteAdministratorSize, DeleteAdministratorCommand);
-    if (!writer.valid()) return -1;
+    PacketWriter writer(buffer, capacity, 20, cmd::DeleteAdministrator);
     writer.text(4, 16, account);
     return writer.finish();
 }
 
 int writeChangePassword(const std::string& current, const std::string& next, uint8_t* buffer,
                         int capacity) {
-    PacketWriter writer(buffer, capacity, ChangePasswordSize, ChangePasswordCommand);
-    if (!writer.valid()) return -1;
+    PacketWriter writer(buffer, capacity, 36, cmd::ChangePassword);
     writer.text(4, 16, current).text(20, 16, next);
     return writer.finish();
 }

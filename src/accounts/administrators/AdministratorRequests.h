@@ -9,25 +9,17 @@ namespace korvant {
 
 struct AdministratorForm;
 
-inline constexpr uint8_t AddAdministratorCommand = 98;
-inline constexpr uint8_t ModifyAdministratorCommand = 99;
-inline constexpr uint8_t DeleteAdministratorCommand = 15;
-inline constexpr uint8_t ChangePasswordCommand = 19;
-
 inline constexpr int AddAdministratorSize = 108;
-inline constexpr int ModifyAdministratorSize = 110;
-inline constexpr int DeleteAdministratorSize = 20;
-inline constexpr int ChangePasswordSize = 36;
 
 // Command 98: the form's values and the group the administrator joins.
 int writeAddAdministrator(const AdministratorForm& form, int32_t groupId, uint8_t* buffer,
                           int capacity);
-// Command 99: the account of the selected record and the form's values; the
+// Command 99, 110 bytes: the account of the selected record and the form's values; the
 // request carries no group.
 int writeModifyAdministrator(const AdministratorForm& form, uint8_t* buffer, int capacity);
 // Command 15: the account, at most 15 bytes and a zero, always 20 bytes.
 int writeDeleteAdministrator(const std::string& account, uint8_t* buffer, int capacity);
-// Command 19: the current and the new password of the logged-in administrator.
+// Command 19, 36 bytes: the current and the new password of the logged-in administrator.
 int writeChangePassword(const std::string& current, const std::string& next, uint8_t* buffer,
                         int capacity);
 

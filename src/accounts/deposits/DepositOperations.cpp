@@ -35,8 +35,8 @@ bool runDialog(Desk& desk, DepositForm& form) {
 // acknowledgement: a command-0 refusal is a failure with the server's text,
 // never a success. On success the list the operation came from is queried
 // again.
-bool sendDeposit(Desk& desk, const std::string& holder,
-                 const std::function<int(uint8_t*, int)>& build, AccountList list) {
+bool runDeposit(Desk& desk, const std::string& holder,
+                const std::function<int(uint8_t*, int)>& build, AccountList list) {
     ChangeSpec spec;
     spec.title = DepositTitle;
     spec.exchange = ExchangeTexts::operation("   组包出错! ");
@@ -78,6 +78,44 @@ bool sendDeposit(Desk& desk, const std::string& holder,
     return runChange(desk, spec).done;
 }
 
+// Sends a deposit request with what every kind carries: the current
+// group, the direction and the amount of the form.
+template <class Deposit>
+bool sendDeposit(Desk& desk, const std::string& holder, Deposit deposit, const DepositForm& form,
+                 int (*write)(const Deposit&, uint8_t*, int), AccountList list) {
+    deposit.groupCode = desk.mainState().group.code;
+    deposit.direction = form.direction;
+    deposit.availableChange = form.availableChange;
+    return runDeposit(
+        desk, holder,
+        [&deposit, write](uint8_t* buffer, int capacity) {
+            return write(deposit, buffer, capacity);
+        },
+        list);
+}
+
+// The totals are sent: they are computed from the funds as they are now,
+// read again after the dialog, so that a change made meanwhile by another
+// session is kept.
+template <class Deposit>
+void setNewTotals(Deposit& deposit, DepositForm form, double priority, double startInvestment) {
+    form.priority = priority;
+    form.startInvestment = startInvestment;
+    const DepositTotals totals = depositTotals(form);
+    deposit.newPriority = totals.priority;
+    deposit.newStartInvestment = totals.startInvestment;
+}
+
+// The dialog between what an operation reads before and what it sends
+// after. The record is a copy: the lists may be read again meanwhile.
+template <class Record, class Prepare, class Apply>
+bool depositWithDialog(Desk& desk, const Record* record, Prepare prepare, Apply apply) {
+    if (record == nullptr) return false;
+    const Record target = *record;
+    std::optional<DepositForm> form = prepare(desk, target);
+    return form && runDialog(desk, *form) && apply(desk, target, *form);
+}
+
 // Reads the funds of a sub-account (command 81). A lost connection ends
 // the program; an answer that cannot be read stops the operation.
 std::optional<SubAccountFunds> querySubAccountFunds(Desk& desk, const std::string& account) {
@@ -103,10 +141,7 @@ const MainAccount* cachedMainAccount(Desk& desk, const std::string& account) {
 }  // namespace
 
 bool depositSubAccount(Desk& desk, const SubAccount* record) {
-    if (record == nullptr) return false;
-    const SubAccount account = *record;
-    std::optional<DepositForm> form = prepareSubAccountDeposit(desk, account);
-    return form && runDialog(desk, *form) && applySubAccountDeposit(desk, account, *form);
+    return depositWithDialog(desk, record, prepareSubAccountDeposit, applySubAccountDeposit);
 }
 
 std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const SubAccount& account) {
@@ -137,37 +172,20 @@ std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const SubAccount
 }
 
 bool applySubAccountDeposit(Desk& desk, const SubAccount& account, DepositForm form) {
-    // The totals are sent: they are computed from the funds as they are now,
-    // read again after the dialog, so that a change made meanwhile by
-    // another session is kept.
     const std::optional<SubAccountFunds> funds = querySubAccountFunds(desk, account.account);
     if (!funds) return false;
-    form.priority = funds->priority;
-    form.startInvestment = funds->startInvestment;
-    DepositTotals totals = depositTotals(form);
     SubAccountDeposit deposit;
-    deposit.groupCode = desk.mainState().group.code;
     deposit.subAccount = account.account;
-    deposit.direction = form.direction;
-    deposit.availableChange = form.availableChange;
     deposit.mainAccount = account.mainAccount;
     deposit.countInHistory = form.countInHistory;
-    deposit.newPriority = totals.priority;
-    deposit.newStartInvestment = totals.startInvestment;
     deposit.remark = form.remark;
-    return sendDeposit(
-        desk, account.account,
-        [&deposit](uint8_t* buffer, int capacity) {
-            return writeSubAccountDeposit(deposit, buffer, capacity);
-        },
-        AccountList::SubAccounts);
+    setNewTotals(deposit, form, funds->priority, funds->startInvestment);
+    return sendDeposit(desk, account.account, deposit, form, writeSubAccountDeposit,
+                       AccountList::SubAccounts);
 }
 
 bool depositMainAccount(Desk& desk, const MainAccount* record) {
-    if (record == nullptr) return false;
-    const MainAccount account = *record;
-    std::optional<DepositForm> form = prepareMainAccountDeposit(desk, account);
-    return form && runDialog(desk, *form) && applyMainAccountDeposit(desk, account, *form);
+    return depositWithDialog(desk, record, prepareMainAccountDeposit, applyMainAccountDeposit);
 }
 
 std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const MainAccount& account) {
@@ -185,7 +203,7 @@ std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const MainAccou
 }
 
 bool applyMainAccountDeposit(Desk& desk, const MainAccount& account, DepositForm form) {
-    // The totals from the main account as it is now (see depositSubAccount).
+    // The totals from the main account as it is now.
     const PageCursor cursor = accountListCursor(desk, AccountList::MainAccounts);
     if (!showAccountList(desk, AccountList::MainAccounts, cursor.last < 0 ? 0 : cursor.last))
         return false;
@@ -194,22 +212,11 @@ bool applyMainAccountDeposit(Desk& desk, const MainAccount& account, DepositForm
         desk.port().error(textf("主账号 %s 已不存在。", account.account.c_str()));
         return false;
     }
-    form.priority = now->priorityFunds;
-    form.startInvestment = now->startInvestment;
-    DepositTotals totals = depositTotals(form);
     MainAccountDeposit deposit;
-    deposit.groupCode = desk.mainState().group.code;
     deposit.mainAccount = account.account;
-    deposit.direction = form.direction;
-    deposit.availableChange = form.availableChange;
-    deposit.newPriority = totals.priority;
-    deposit.newStartInvestment = totals.startInvestment;
-    return sendDeposit(
-        desk, account.account,
-        [&deposit](uint8_t* buffer, int capacity) {
-            return writeMainAccountDeposit(deposit, buffer, capacity);
-        },
-        AccountList::MainAccounts);
+    setNewTotals(deposit, form, now->priorityFunds, now->startInvestment);
+    return sendDeposit(desk, account.account, deposit, form, writeMainAccountDeposit,
+                       AccountList::MainAccounts);
 }
 
 bool depositLink(Desk& desk, const MainAccountLink* record) {
@@ -218,9 +225,7 @@ bool depositLink(Desk& desk, const MainAccountLink* record) {
         desk.port().info("  请先选择主账号。");
         return false;
     }
-    const MainAccountLink link = *record;
-    std::optional<DepositForm> form = prepareLinkDeposit(desk, link);
-    return form && runDialog(desk, *form) && applyLinkDeposit(desk, link, *form);
+    return depositWithDialog(desk, record, prepareLinkDeposit, applyLinkDeposit);
 }
 
 std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const MainAccountLink& link) {
@@ -246,16 +251,9 @@ std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const MainAccountLink&
 
 bool applyLinkDeposit(Desk& desk, const MainAccountLink& link, const DepositForm& form) {
     LinkDeposit deposit;
-    deposit.groupCode = desk.mainState().group.code;
     deposit.mainAccount = link.account;
-    deposit.direction = form.direction;
-    deposit.availableChange = form.availableChange;
-    return sendDeposit(
-        desk, link.account,
-        [&deposit](uint8_t* buffer, int capacity) {
-            return writeLinkDeposit(deposit, buffer, capacity);
-        },
-        AccountList::MainAccountLinks);
+    return sendDeposit(desk, link.account, deposit, form, writeLinkDeposit,
+                       AccountList::MainAccountLinks);
 }
 
 void registerDepositActions(Desk& desk) {
@@ -265,14 +263,10 @@ void registerDepositActions(Desk& desk) {
         depositSubAccount(desk, selected.empty() ? nullptr : &selected.front());
     });
     d.registerHandler(ActionCode::MainAccountDeposit, [&desk](const ActionMessage&) {
-        const RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
-        int row = firstSelectedRow(desk, cache.count());
-        depositMainAccount(desk, row < 0 ? nullptr : &cache.at(row));
+        depositMainAccount(desk, firstSelected(desk, desk.accounts().mainAccounts));
     });
     d.registerHandler(ActionCode::LinkDeposit, [&desk](const ActionMessage&) {
-        const RecordCache<MainAccountLink>& cache = desk.accounts().mainAccountLinks;
-        int row = firstSelectedRow(desk, cache.count());
-        depositLink(desk, row < 0 ? nullptr : &cache.at(row));
+        depositLink(desk, firstSelected(desk, desk.accounts().mainAccountLinks));
     });
 }
 

@@ -1,50 +1,38 @@
 #include "accounts/deposits/DepositRecordsCsv.h"
 
 #include <algorithm>
-#include <charconv>
+#include <iterator>
 
 #include "local/CsvText.h"
 #include "protocol/Gbk.h"
+#include "text/NumberText.h"
 
 namespace korvant {
 
 namespace {
 
-void appendInt(std::string& out, int32_t value) {
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    (void)ec;  // 16 characters hold every int32
-    out.append(digits, end);
-}
-
-void appendOrBlank(std::string& out, const std::string& text) {
-    out += text.empty() ? " " : text;
+std::string orBlank(const std::string& text) {
+    return text.empty() ? std::string(" ") : text;
 }
 
 // One record's line with its CR LF appended to `out` (UTF-8).
 void appendDepositCsvLine(std::string& out, const DepositRecord& record, int32_t startDate,
                           int32_t endDate) {
-    appendInt(out, record.customer);
-    out += ',';
-    appendInt(out, startDate);
-    out += ',';
-    appendInt(out, endDate);
-    out += ',';
-    appendInt(out, record.tradeDate);
-    out += ',';
-    appendInt(out, record.date);
-    out += ',';
-    appendCsvCell(out, record.time);
-    out += ',';
-    appendOrBlank(out, record.depositText());
-    out += ',';
-    appendOrBlank(out, record.withdrawalText());
-    out += ',';
-    appendCsvCell(out, record.operatorName);
-    out += ',';
-    appendInt(out, record.serial);
-    out += ',';
-    appendCsvCell(out, record.remark);
+    const std::string cells[] = {formatInt(record.customer),
+                                 formatInt(startDate),
+                                 formatInt(endDate),
+                                 formatInt(record.tradeDate),
+                                 formatInt(record.date),
+                                 csvCell(record.time),
+                                 orBlank(record.depositText()),
+                                 orBlank(record.withdrawalText()),
+                                 csvCell(record.operatorName),
+                                 formatInt(record.serial),
+                                 csvCell(record.remark)};
+    for (std::size_t i = 0; i < std::size(cells); ++i) {
+        if (i > 0) out += ',';
+        out += cells[i];
+    }
     out += "\r\n";
 }
 

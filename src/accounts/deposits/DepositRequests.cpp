@@ -1,54 +1,57 @@
 #include "accounts/deposits/DepositRequests.h"
 
-#include <cstring>
-
 #include "accounts/deposits/DepositForm.h"
 #include "protocol/Bytes.h"
+#include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
 
+namespace {
+
+// What every deposit carries: the group, the holder in a field of
+// `holderWidth` bytes, then the direction and the amount.
+template <class Deposit>
+PacketWriter& writeMove(PacketWriter& w, const Deposit& deposit, const std::string& holder,
+                        int holderWidth) {
+    const int directionAt = 20 + holderWidth;
+    return w.text(4, 16, deposit.groupCode)
+        .text(20, holderWidth, holder)
+        .i32(directionAt, deposit.direction)
+        .f64(directionAt + 4, roundToCents(deposit.availableChange));
+}
+
+// The new priority funds and start investment, from `at`.
+template <class Deposit>
+PacketWriter& writeTotals(PacketWriter& w, const Deposit& deposit, int at) {
+    return w.f64(at, roundToCents(deposit.newPriority))
+        .f64(at + 8, roundToCents(deposit.newStartInvestment));
+}
+
+}  // namespace
+
 int writeSubAccountDeposit(const SubAccountDeposit& deposit, uint8_t* buffer, int capacity) {
-    PacketWriter writer(buffer, capacity, SubAccountDepositSize, SubAccountDepositCommand);
-    if (!writer.valid()) return -1;
-    writer.text(4, 16, deposit.groupCode)
-        .text(20, 32, deposit.subAccount)
-        .i32(52, deposit.direction)
-        .f64(56, roundToCents(deposit.availableChange))
+    PacketWriter writer(buffer, capacity, 164, cmd::SubAccountDeposit);
+    writeMove(writer, deposit, deposit.subAccount, 32)
         .text(64, 16, deposit.mainAccount)
-        .i32(80, deposit.countInHistory ? 1 : 0)
-        .f64(84, roundToCents(deposit.newPriority))
-        .f64(92, roundToCents(deposit.newStartInvestment))
-        .text(100, 64, deposit.remark);
-    return writer.finish();
+        .i32(80, deposit.countInHistory ? 1 : 0);
+    return writeTotals(writer, deposit, 84).text(100, 64, deposit.remark).finish();
 }
 
 int writeMainAccountDeposit(const MainAccountDeposit& deposit, uint8_t* buffer, int capacity) {
-    PacketWriter writer(buffer, capacity, MainAccountDepositSize, MainAccountDepositCommand);
-    if (!writer.valid()) return -1;
-    writer.text(4, 16, deposit.groupCode)
-        .text(20, 16, deposit.mainAccount)
-        .i32(36, deposit.direction)
-        .f64(40, roundToCents(deposit.availableChange))
-        .f64(48, roundToCents(deposit.newPriority))
-        .f64(56, roundToCents(deposit.newStartInvestment));
-    return writer.finish();
+    PacketWriter writer(buffer, capacity, 64, cmd::MainAccountDeposit);
+    writeMove(writer, deposit, deposit.mainAccount, 16);
+    return writeTotals(writer, deposit, 48).finish();
 }
 
 int writeLinkDeposit(const LinkDeposit& deposit, uint8_t* buffer, int capacity) {
-    PacketWriter writer(buffer, capacity, LinkDepositSize, LinkDepositCommand);
-    if (!writer.valid()) return -1;
-    writer.text(4, 16, deposit.groupCode)
-        .text(20, 32, deposit.mainAccount)
-        .i32(52, deposit.direction)
-        .f64(56, roundToCents(deposit.availableChange));
-    return writer.finish();
+    PacketWriter writer(buffer, capacity, 64, cmd::LinkDeposit);
+    return writeMove(writer, deposit, deposit.mainAccount, 32).finish();
 }
 
 int writeSubAccountFundsQuery(const std::string& subAccount, uint8_t* buffer, int capacity) {
-    PacketWriter writer(buffer, capacity, SubAccountFundsSize, SubAccountFundsCommand);
-    if (!writer.valid()) return -1;
+    PacketWriter writer(buffer, capacity, 40, cmd::SubAccountFunds);
     writer.text(4, 32, subAccount);
     return writer.finish();
 }
@@ -56,7 +59,7 @@ int writeSubAccountFundsQuery(const std::string& subAccount, uint8_t* buffer, in
 std::optional<SubAccountFunds> parseSubAccountFunds(const uint8_t* packet, int length) {
     if (packet == nullptr || length < 36) return std::nullopt;
     PacketHeader header = PacketHeader::read(packet);
-    if (header.command != SubAccountFundsCommand || header.flag != FlagPlain) return std::nullopt;
+    if (header.command != cmd::SubAccountFunds || header.flag != FlagPlain) return std::nullopt;
     SubAccountFunds funds;
     funds.available = getF64(packet + 4);
     funds.equity = getF64(packet + 12);
@@ -75,8 +78,7 @@ DepositOutcome parseDepositOutcome(const uint8_t* packet, int length) {
 }
 
 int writeDepositRecordsQuery(const DepositRecordsQuery& query, uint8_t* buffer, int capacity) {
-    PacketWriter writer(buffer, capacity, DepositRecordsQuerySize, DepositRecordsCommand);
-    if (!writer.valid()) return -1;
+    PacketWriter writer(buffer, capacity, 56, DepositRecordsCommand);
     writer.i32(4, query.startDate)
         .i32(8, query.endDate)
         .text(12, 32, query.customer)

@@ -9,18 +9,9 @@
 // rounded to cents.
 namespace korvant {
 
-inline constexpr uint8_t SubAccountDepositCommand = 36;
-inline constexpr uint8_t MainAccountDepositCommand = 82;
-inline constexpr uint8_t LinkDepositCommand = 67;
-inline constexpr uint8_t SubAccountFundsCommand = 81;
 inline constexpr uint8_t DepositRecordsCommand = 47;
 
-inline constexpr int SubAccountDepositSize = 164;
-inline constexpr int MainAccountDepositSize = 64;
-inline constexpr int LinkDepositSize = 64;
-inline constexpr int SubAccountFundsSize = 40;
-inline constexpr int DepositRecordsQuerySize = 56;
-
+// Command 36, 164 bytes.
 struct SubAccountDeposit {
     std::string groupCode;
     std::string subAccount;
@@ -34,6 +25,7 @@ struct SubAccountDeposit {
 };
 int writeSubAccountDeposit(const SubAccountDeposit& deposit, uint8_t* buffer, int capacity);
 
+// Command 82, 64 bytes.
 struct MainAccountDeposit {
     std::string groupCode;
     std::string mainAccount;
@@ -44,6 +36,7 @@ struct MainAccountDeposit {
 };
 int writeMainAccountDeposit(const MainAccountDeposit& deposit, uint8_t* buffer, int capacity);
 
+// Command 67, 64 bytes.
 struct LinkDeposit {
     std::string groupCode;  // of the second-level group
     std::string mainAccount;
@@ -52,6 +45,7 @@ struct LinkDeposit {
 };
 int writeLinkDeposit(const LinkDeposit& deposit, uint8_t* buffer, int capacity);
 
+// Command 81, 40 bytes.
 int writeSubAccountFundsQuery(const std::string& subAccount, uint8_t* buffer, int capacity);
 
 // Answer of command 81: four doubles from offset 4.
@@ -72,6 +66,7 @@ struct DepositOutcome {
 };
 DepositOutcome parseDepositOutcome(const uint8_t* packet, int length);
 
+// Command 47, 56 bytes.
 struct DepositRecordsQuery {
     int32_t startDate = 0;  // yyyymmdd
     int32_t endDate = 0;

@@ -4,6 +4,7 @@
 
 #include "accounts/groups/GroupForm.h"
 #include "model/Group.h"
+#include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
@@ -17,7 +18,7 @@ uint8_t groupChangeFlags(const Group& record, int32_t parentId, const std::strin
 
 int writeAddGroup(const GroupForm& form, uint8_t* buffer, int capacity) {
     std::vector<uint8_t> plain(AddGroupPlainSize);
-    PacketWriter writer(plain.data(), AddGroupPlainSize, AddGroupPlainSize, AddGroupCommand);
+    PacketWriter writer(plain.data(), AddGroupPlainSize, AddGroupPlainSize, cmd::AddGroup);
     writer.text(4, 32, form.name)
         .i32(36, form.parentId)
         .text(40, 32, form.remark)
@@ -31,8 +32,7 @@ int writeAddGroup(const GroupForm& form, uint8_t* buffer, int capacity) {
 
 int writeModifyGroup(const GroupForm& form, const Group& record, uint8_t* buffer, int capacity) {
     std::vector<uint8_t> plain(ModifyGroupPlainSize);
-    PacketWriter writer(plain.data(), ModifyGroupPlainSize, ModifyGroupPlainSize,
-                        ModifyGroupCommand);
+    PacketWriter writer(plain.data(), ModifyGroupPlainSize, ModifyGroupPlainSize, cmd::ModifyGroup);
     writer.u8(4, groupChangeFlags(record, form.parentId, form.remark))
         .text(5, 32, form.name)
         .i32(37, record.id)

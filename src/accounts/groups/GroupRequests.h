@@ -11,8 +11,6 @@ namespace korvant {
 struct Group;
 struct GroupForm;
 
-inline constexpr uint8_t AddGroupCommand = 95;
-inline constexpr uint8_t ModifyGroupCommand = 96;
 inline constexpr int AddGroupPlainSize = 124;
 inline constexpr int ModifyGroupPlainSize = 129;
 

@@ -13,9 +13,7 @@ namespace korvant {
 namespace {
 
 const MainAccount* selectedMainAccount(Desk& desk) {
-    const RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
-    const int row = firstSelectedRow(desk, cache.count());
-    return row < 0 ? nullptr : &cache.at(row);
+    return firstSelected(desk, desk.accounts().mainAccounts);
 }
 
 }  // namespace

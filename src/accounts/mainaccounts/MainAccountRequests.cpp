@@ -6,7 +6,7 @@
 namespace korvant {
 
 int writeCreateMainAccount(const NewMainAccount& v, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, CreateMainAccountSize, cmd::AddMainAccount);
+    PacketWriter w(buffer, capacity, 164, cmd::AddMainAccount);
     w.text(4, 16, v.account)
         .f64(20, v.initialFunds)
         .text(28, 16, v.groupCode)
@@ -20,7 +20,7 @@ int writeCreateMainAccount(const NewMainAccount& v, uint8_t* buffer, int capacit
 }
 
 int writeModifyMainAccount(const MainAccountChange& v, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, ModifyMainAccountSize, cmd::ModifyMainAccount);
+    PacketWriter w(buffer, capacity, 136, cmd::ModifyMainAccount);
     w.text(4, 16, v.account)
         .text(28, 32, v.fundPassword)
         .text(60, 32, v.tradingPassword)
@@ -30,14 +30,14 @@ int writeModifyMainAccount(const MainAccountChange& v, uint8_t* buffer, int capa
 }
 
 int writeDeleteMainAccount(std::string_view account, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, DeleteMainAccountSize, cmd::DeleteMainAccount);
+    PacketWriter w(buffer, capacity, 20, cmd::DeleteMainAccount);
     w.text(4, 16, account);
     return w.finish();
 }
 
 int writeMainAccountLink(uint8_t command, std::string_view account, std::string_view groupCode,
                          uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, MainAccountLinkSize, command);
+    PacketWriter w(buffer, capacity, 36, command);
     w.text(4, 16, account).text(20, 16, groupCode);
     return w.finish();
 }

@@ -11,11 +11,6 @@
 // caller's buffer and its capacity, and returns the packet size or -1.
 namespace korvant {
 
-inline constexpr int CreateMainAccountSize = 164;
-inline constexpr int ModifyMainAccountSize = 136;
-inline constexpr int DeleteMainAccountSize = 20;
-inline constexpr int MainAccountLinkSize = 36;
-
 struct NewMainAccount {
     std::string account;
     double initialFunds = 0;

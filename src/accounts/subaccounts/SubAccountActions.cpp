@@ -21,12 +21,8 @@ void registerSubAccountActions(Desk& desk) {
     });
     d.registerHandler(ActionCode::ReloadMainAccountLinks,
                       [&desk](const ActionMessage&) { loadGroupMainAccountLinks(desk); });
-    registerAccountListSorter(
-        desk, AccountList::SubAccounts, [](Desk& on, int column) -> std::optional<bool> {
-            SubAccountSorter& sorter = on.areaState<SubAccountSorter>();
-            if (!sorter.sortByColumn(on.accounts().subAccounts.records, column)) return {};
-            return sorter.ascending();
-        });
+    registerColumnSorter<SubAccountSorter>(desk, AccountList::SubAccounts,
+                                           &AccountCaches::subAccounts);
 }
 
 }  // namespace korvant

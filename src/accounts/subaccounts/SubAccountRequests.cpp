@@ -6,7 +6,7 @@
 namespace korvant {
 
 int writeAddSubAccount(const NewSubAccount& v, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, AddSubAccountSize, cmd::AddSubAccount);
+    PacketWriter w(buffer, capacity, 202, cmd::AddSubAccount);
     w.text(4, 16, v.account)
         .text(20, 16, v.password)
         .i32(36, v.openDate)
@@ -52,7 +52,7 @@ int writeModifySubAccount(std::string_view account, int32_t changeFlags, const S
 }
 
 int writeDeleteSubAccount(std::string_view account, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, DeleteSubAccountSize, cmd::DeleteSubAccount);
+    PacketWriter w(buffer, capacity, 20, cmd::DeleteSubAccount);
     w.text(4, 16, account);
     return w.finish();
 }

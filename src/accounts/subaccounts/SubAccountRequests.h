@@ -8,9 +8,7 @@
 // caller's buffer and its capacity, and returns the packet size or -1.
 namespace korvant {
 
-inline constexpr int AddSubAccountSize = 202;
 inline constexpr int ModifySubAccountSize = 196;  // before compression
-inline constexpr int DeleteSubAccountSize = 20;
 
 // Change flags of the modify request.
 inline constexpr int32_t SubAccountPasswordChanged = 0x01;

@@ -1,24 +1,17 @@
 #pragma once
 
-#include <span>
-
+#include "app/ColumnSorter.h"
 #include "model/SubAccount.h"
 
-// Sorting of the sub-account list by a click on a column header: every
-// click reverses the direction of the click before. Number columns
+// Sorting of the sub-account list by a click on any column header, the
+// direction reversed at every click. Number columns
 // ("子账号", "开户日期", the amounts, "属性") compare as numbers, text
 // columns by their GBK bytes.
 namespace korvant {
 
-class SubAccountSorter {
+class SubAccountSorter : public ColumnSorter<SubAccount> {
 public:
-    // Sorts `records` in place by the list column `column`; false (and
-    // nothing changes) for a column the list does not have.
-    bool sortByColumn(std::span<SubAccount> records, int column);
-    bool ascending() const { return ascending_; }
-
-private:
-    bool ascending_ = false;
+    SubAccountSorter();
 };
 
 }  // namespace korvant

@@ -159,26 +159,6 @@ PagedQueryResult queryReferenceList(ReferenceList list, const Exchange& exchange
     return PagedQueryResult::Done;
 }
 
-PagedQueryResult queryGroups(ServerConnection& connection, ReferenceData& reference,
-                             const CountProgress& progress) {
-    return queryGroups(connectionExchange(connection), reference, progress);
-}
-PagedQueryResult queryMarginTemplates(ServerConnection& connection, ReferenceData& reference,
-                                      const CountProgress& progress) {
-    return queryMarginTemplates(connectionExchange(connection), reference, progress);
-}
-PagedQueryResult queryFeeTemplates(ServerConnection& connection, ReferenceData& reference,
-                                   const CountProgress& progress) {
-    return queryFeeTemplates(connectionExchange(connection), reference, progress);
-}
-PagedQueryResult queryVarieties(ServerConnection& connection, ReferenceData& reference,
-                                const CountProgress& progress) {
-    return queryVarieties(connectionExchange(connection), reference, progress);
-}
-PagedQueryResult queryRiskStrategies(ServerConnection& connection, ReferenceData& reference,
-                                     int32_t ownGroupId, const CountProgress& progress) {
-    return queryRiskStrategies(connectionExchange(connection), reference, ownGroupId, progress);
-}
 PagedQueryResult queryReferenceList(ReferenceList list, ServerConnection& connection,
                                     ReferenceData& reference, int32_t ownGroupId,
                                     const CountProgress& progress) {

@@ -33,29 +33,8 @@ std::vector<std::string> fundsCells(const FundsRow& row) {
     return cells;
 }
 
-const std::vector<ReportColumn>& FundsPage::columns() const {
-    static const std::vector<ReportColumn> columns = [] {
-        std::vector<ReportColumn> all;
-        for (const char* caption : fundsCaptions()) all.push_back({caption, 100});
-        return all;
-    }();
-    return columns;
-}
-
-std::vector<std::string> FundsPage::cells(int row) const {
-    if (row < 0 || row >= rows.count()) return {};
-    return fundsCells(rows.at(row));
-}
-
 FundsQuery FundsPage::queryOf(int32_t page) const {
-    FundsQuery query;
-    query.day = day;
-    query.sortKey = sortKey;
-    query.order = order;
-    query.targetText = target.text;
-    query.targetId = target.id;
-    query.page = page;
-    return query;
+    return {day, sortKey, order, target.text, target.id, page};
 }
 
 bool FundsPage::showPage(Desk& desk, int page) {

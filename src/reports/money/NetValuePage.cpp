@@ -36,28 +36,8 @@ std::vector<std::string> netValueCells(const NetValueRow& row) {
             formatFixed(row.accruedFees(), 2)};
 }
 
-const std::vector<ReportColumn>& NetValuePage::columns() const {
-    static const std::vector<ReportColumn> columns = [] {
-        std::vector<ReportColumn> all;
-        for (const char* caption : netValueCaptions()) all.push_back({caption, 100});
-        return all;
-    }();
-    return columns;
-}
-
-std::vector<std::string> NetValuePage::cells(int row) const {
-    if (row < 0 || row >= rows.count()) return {};
-    return netValueCells(rows.at(row));
-}
-
 NetValueQuery NetValuePage::queryOf(int32_t page) const {
-    NetValueQuery query;
-    query.startDay = startDate;
-    query.endDay = endDate;
-    query.mainAccount = target.text;
-    query.targetId = target.id;
-    query.page = page;
-    return query;
+    return {startDate, endDate, target.text, target.id, page};
 }
 
 bool NetValuePage::showPage(Desk& desk, int page) {

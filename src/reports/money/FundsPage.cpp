@@ -38,14 +38,7 @@ FundsQuery FundsPage::queryOf(int32_t page) const {
 }
 
 bool FundsPage::showPage(Desk& desk, int page) {
-    const FundsQuery query = queryOf(page);
-    ReportQuery report;
-    report.build = [&query](std::span<uint8_t> buffer) {
-        return writeFundsQuery(query, buffer.data(), static_cast<int>(buffer.size()));
-    };
-    report.command = cmd::FundsReport;
-    report.rowSize = FundsRow::WireSize;
-    return runReportQuery(desk, report, [this](const ListPage& answer) { rows.replace(answer); });
+    return queryRows(desk, cmd::FundsReport, queryOf(page), writeFundsQuery);
 }
 
 FundsPage& fundsPage(Desk& desk) {
@@ -53,11 +46,9 @@ FundsPage& fundsPage(Desk& desk) {
 }
 
 bool exportFunds(Desk& desk, FundsPage& page) {
-    ReportExportForm form;
-    form.startDate = page.day;
-    form.endDate = page.day;
-    if (!editReportExportForm(desk.port(), form)) return false;
-    return exportFundsTo(desk, page, form).written;
+    return exportThroughForm(
+        desk, page.day, page.day,
+        [&desk, &page](const ReportExportForm& form) { return exportFundsTo(desk, page, form); });
 }
 
 ReportExportResult exportFundsTo(Desk& desk, FundsPage& page, const ReportExportForm& form) {

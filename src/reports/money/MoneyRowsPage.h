@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,20 @@ public:
     PageCursor cursor() const override { return rows.cursor; }
 
 protected:
+    // Asks for one page, `query` written by `write`, and lists its rows.
+    template <class Query>
+    bool queryRows(Desk& desk, uint8_t command, const Query& query,
+                   int (*write)(const Query&, uint8_t*, int)) {
+        ReportQuery report;
+        report.build = [&query, write](std::span<uint8_t> buffer) {
+            return write(query, buffer.data(), static_cast<int>(buffer.size()));
+        };
+        report.command = command;
+        report.rowSize = Row::WireSize;
+        return runReportQuery(desk, report,
+                              [this](const ListPage& answer) { rows.replace(answer); });
+    }
+
     template <std::size_t Count>
     MoneyRowsPage(const std::array<const char*, Count>& captions,
                   std::vector<std::string> (*cellsOf)(const Row&))

@@ -1,6 +1,7 @@
 #include "model/ReferenceQueries.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "protocol/CommandCode.h"
@@ -38,36 +39,37 @@ int writeRiskStrategyListRequest(int32_t ownGroupId, int page, uint8_t* buffer, 
     return w.finish();
 }
 
+namespace {
+
+// The texts of each list, in the order of ReferenceList: the progress text
+// of the first query, the progress format while the list loads.
+struct ReferenceListTexts {
+    const char* initial;
+    const char* progress;
+};
+constexpr std::array<ReferenceListTexts, 5> ListTexts{{
+    {"查询组列表", GroupProgressFormat},
+    {"查询保证金模板", MarginTemplateProgressFormat},
+    {"查询手续费模板", FeeTemplateProgressFormat},
+    {"查询合约品种", VarietyProgressFormat},
+    {"查询风控策略", RiskStrategyProgressFormat},
+}};
+
+const ReferenceListTexts* textsOf(ReferenceList list) {
+    const auto index = static_cast<std::size_t>(list);
+    return index < ListTexts.size() ? &ListTexts[index] : nullptr;
+}
+
+}  // namespace
+
 const char* initialQueryText(ReferenceList list) {
-    switch (list) {
-        case ReferenceList::Groups:
-            return "查询组列表";
-        case ReferenceList::MarginTemplates:
-            return "查询保证金模板";
-        case ReferenceList::FeeTemplates:
-            return "查询手续费模板";
-        case ReferenceList::Varieties:
-            return "查询合约品种";
-        case ReferenceList::RiskStrategies:
-            return "查询风控策略";
-    }
-    return "";
+    const ReferenceListTexts* texts = textsOf(list);
+    return texts ? texts->initial : "";
 }
 
 const char* progressFormat(ReferenceList list) {
-    switch (list) {
-        case ReferenceList::Groups:
-            return GroupProgressFormat;
-        case ReferenceList::MarginTemplates:
-            return MarginTemplateProgressFormat;
-        case ReferenceList::FeeTemplates:
-            return FeeTemplateProgressFormat;
-        case ReferenceList::Varieties:
-            return VarietyProgressFormat;
-        case ReferenceList::RiskStrategies:
-            return RiskStrategyProgressFormat;
-    }
-    return "%d";
+    const ReferenceListTexts* texts = textsOf(list);
+    return texts ? texts->progress : "%d";
 }
 
 std::string progressText(ReferenceList list, int cachedCount) {
@@ -159,26 +161,6 @@ PagedQueryResult queryReferenceList(ReferenceList list, const Exchange& exchange
     return PagedQueryResult::Done;
 }
 
-PagedQueryResult queryGroups(ServerConnection& connection, ReferenceData& reference,
-                             const CountProgress& progress) {
-    return queryGroups(connectionExchange(connection), reference, progress);
-}
-PagedQueryResult queryMarginTemplates(ServerConnection& connection, ReferenceData& reference,
-                                      const CountProgress& progress) {
-    return queryMarginTemplates(connectionExchange(connection), reference, progress);
-}
-PagedQueryResult queryFeeTemplates(ServerConnection& connection, ReferenceData& reference,
-                                   const CountProgress& progress) {
-    return queryFeeTemplates(connectionExchange(connection), reference, progress);
-}
-PagedQueryResult queryVarieties(ServerConnection& connection, ReferenceData& reference,
-                                const CountProgress& progress) {
-    return queryVarieties(connectionExchange(connection), reference, progress);
-}
-PagedQueryResult queryRiskStrategies(ServerConnection& connection, ReferenceData& reference,
-                                     int32_t ownGroupId, const CountProgress& progress) {
-    return queryRiskStrategies(connectionExchange(connection), reference, ownGroupId, progress);
-}
 PagedQueryResult queryReferenceList(ReferenceList list, ServerConnection& connection,
                                     ReferenceData& reference, int32_t ownGroupId,
                                     const CountProgress& progress) {

@@ -69,17 +69,7 @@ PagedQueryResult queryReferenceList(ReferenceList list, const Exchange& exchange
                                     ReferenceData& reference, int32_t ownGroupId,
                                     const CountProgress& progress = {});
 
-// The same over the server connection.
-PagedQueryResult queryGroups(ServerConnection& connection, ReferenceData& reference,
-                             const CountProgress& progress = {});
-PagedQueryResult queryMarginTemplates(ServerConnection& connection, ReferenceData& reference,
-                                      const CountProgress& progress = {});
-PagedQueryResult queryFeeTemplates(ServerConnection& connection, ReferenceData& reference,
-                                   const CountProgress& progress = {});
-PagedQueryResult queryVarieties(ServerConnection& connection, ReferenceData& reference,
-                                const CountProgress& progress = {});
-PagedQueryResult queryRiskStrategies(ServerConnection& connection, ReferenceData& reference,
-                                     int32_t ownGroupId, const CountProgress& progress = {});
+// Any one of the five over the server connection.
 PagedQueryResult queryReferenceList(ReferenceList list, ServerConnection& connection,
                                     ReferenceData& reference, int32_t ownGroupId,
                                     const CountProgress& progress = {});

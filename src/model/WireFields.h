@@ -11,6 +11,7 @@
 
 #include "protocol/Bytes.h"
 #include "protocol/Gbk.h"
+#include "protocol/Packet.h"
 
 // Fixed-size wire records described once: one table of fields per record,
 // each {member, offset, width}, drives both the record's decoder and its
@@ -183,15 +184,33 @@ Record decodeWire(const uint8_t* wire) {
     return record;
 }
 
+// Writes the fields of `Table` of `record` into `wire`, leaving the bytes
+// between them as they are.
+template <const auto& Table, class Record>
+void writeFields(const Record& record, uint8_t* wire) {
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        (wire::writeField<std::get<I>(Table.fields())>(wire, record), ...);
+    }
+    (std::make_index_sequence<Table.size()>{});
+}
+
 // Writes `record` into `wire`: its Record::WireSize bytes zeroed, then the
 // fields of `Table`.
 template <const auto& Table, class Record>
 void writeWire(const Record& record, uint8_t* wire) {
     std::memset(wire, 0, Record::WireSize);
-    [&]<std::size_t... I>(std::index_sequence<I...>) {
-        (wire::writeField<std::get<I>(Table.fields())>(wire, record), ...);
-    }
-    (std::make_index_sequence<Table.size()>{});
+    writeFields<Table>(record, wire);
+}
+
+// A request packet of Request::WireSize bytes, header included: the header
+// with `command`, the fields of `Table`, every other byte zero. Returns the
+// size written, or -1 when `capacity` is too small.
+template <const auto& Table, class Request>
+int writeRequestWire(uint8_t command, const Request& request, uint8_t* buffer, int capacity) {
+    PacketWriter writer(buffer, capacity, Request::WireSize, command);
+    if (!writer.valid()) return -1;
+    writeFields<Table>(request, buffer);
+    return writer.finish();
 }
 
 }  // namespace korvant

@@ -16,6 +16,15 @@ std::string exportProgressText(const std::string& title, int pages, int64_t rows
     return textf("%s  第 %d 页, 已写 %lld 行", title.c_str(), pages, static_cast<long long>(rows));
 }
 
+bool exportThroughForm(Desk& desk, int32_t startDate, int32_t endDate,
+                       const std::function<ReportExportResult(const ReportExportForm&)>& run) {
+    ReportExportForm form;
+    form.startDate = startDate;
+    form.endDate = endDate;
+    if (!editReportExportForm(desk.port(), form)) return false;
+    return run(form).written;
+}
+
 ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
                                    const ReportExport& exported) {
     FrontEndPort& port = desk.port();

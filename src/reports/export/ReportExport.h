@@ -59,6 +59,11 @@ struct ReportExportResult {
 ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
                                    const ReportExport& exported);
 
+// "导出": the export dialog with the days `startDate` to `endDate`, then
+// `run` over the form the user accepted. Whether the file was written.
+bool exportThroughForm(Desk& desk, int32_t startDate, int32_t endDate,
+                       const std::function<ReportExportResult(const ReportExportForm&)>& run);
+
 // "TITLE  第 3 页, 已写 510 行"
 std::string exportProgressText(const std::string& title, int pages, int64_t rows);
 

@@ -33,40 +33,12 @@ std::vector<std::string> fundsCells(const FundsRow& row) {
     return cells;
 }
 
-const std::vector<ReportColumn>& FundsPage::columns() const {
-    static const std::vector<ReportColumn> columns = [] {
-        std::vector<ReportColumn> all;
-        for (const char* caption : fundsCaptions()) all.push_back({caption, 100});
-        return all;
-    }();
-    return columns;
-}
-
-std::vector<std::string> FundsPage::cells(int row) const {
-    if (row < 0 || row >= rows.count()) return {};
-    return fundsCells(rows.at(row));
-}
-
 FundsQuery FundsPage::queryOf(int32_t page) const {
-    FundsQuery query;
-    query.day = day;
-    query.sortKey = sortKey;
-    query.order = order;
-    query.targetText = target.text;
-    query.targetId = target.id;
-    query.page = page;
-    return query;
+    return {day, sortKey, order, target.text, target.id, page};
 }
 
 bool FundsPage::showPage(Desk& desk, int page) {
-    const FundsQuery query = queryOf(page);
-    ReportQuery report;
-    report.build = [&query](std::span<uint8_t> buffer) {
-        return writeFundsQuery(query, buffer.data(), static_cast<int>(buffer.size()));
-    };
-    report.command = cmd::FundsReport;
-    report.rowSize = FundsRow::WireSize;
-    return runReportQuery(desk, report, [this](const ListPage& answer) { rows.replace(answer); });
+    return queryRows(desk, cmd::FundsReport, queryOf(page), writeFundsQuery);
 }
 
 FundsPage& fundsPage(Desk& desk) {
@@ -74,11 +46,9 @@ FundsPage& fundsPage(Desk& desk) {
 }
 
 bool exportFunds(Desk& desk, FundsPage& page) {
-    ReportExportForm form;
-    form.startDate = page.day;
-    form.endDate = page.day;
-    if (!editReportExportForm(desk.port(), form)) return false;
-    return exportFundsTo(desk, page, form).written;
+    return exportThroughForm(
+        desk, page.day, page.day,
+        [&desk, &page](const ReportExportForm& form) { return exportFundsTo(desk, page, form); });
 }
 
 ReportExportResult exportFundsTo(Desk& desk, FundsPage& page, const ReportExportForm& form) {

@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ReportQueryPage.h"
-#include "model/RecordCache.h"
 #include "reports/export/ReportExport.h"
-#include "reports/money/MoneyRows.h"
 #include "reports/money/MoneyRequests.h"
+#include "reports/money/MoneyRows.h"
+#include "reports/money/MoneyRowsPage.h"
 
 // The report tab " 账户资金 ": the funds of the target's accounts on one
 // trading day, sorted as the server is asked to, and their CSV export.
@@ -23,19 +22,16 @@ std::vector<std::string> fundsCells(const FundsRow& row);
 // "排列方式:": the captions of the sort keys 1 to 15, in their order.
 const std::array<const char*, FundsSortKeys>& fundsSortCaptions();
 
-class FundsPage : public ReportQueryPage {
+class FundsPage : public MoneyRowsPage<FundsRow> {
 public:
     static constexpr int Tab = 1;
+
+    FundsPage() : MoneyRowsPage(fundsCaptions(), fundsCells) {}
 
     int32_t day = 0;  // "日期:", yyyymmdd
     int32_t sortKey = 1;
     int32_t order = FundsAscending;
-    RecordCache<FundsRow> rows;
 
-    const std::vector<ReportColumn>& columns() const override;
-    int rowCount() const override { return rows.count(); }
-    std::vector<std::string> cells(int row) const override;
-    PageCursor cursor() const override { return rows.cursor; }
     bool showPage(Desk& desk, int page) override;
 
     // The query of `page` with the page's values and target.

@@ -2,48 +2,45 @@
 
 #include <chrono>
 
+#include "model/WireFields.h"
 #include "protocol/CommandCode.h"
-#include "protocol/Packet.h"
 
 namespace korvant {
 
+namespace {
+
+// The fields after the header; every byte not listed is zero.
+constexpr WireFields FundsQueryFields{
+    wireField(&FundsQuery::day, 4, 4),       wireField(&FundsQuery::sortKey, 8, 4),
+    wireField(&FundsQuery::order, 12, 4),    wireField(&FundsQuery::targetText, 16, 32),
+    wireField(&FundsQuery::targetId, 48, 4), wireField(&FundsQuery::page, 52, 4)};
+
+constexpr WireFields FundsExportFields{wireField(&FundsExportRequest::exportNumber, 4, 4),
+                                       wireField(&FundsExportRequest::startDay, 8, 4),
+                                       wireField(&FundsExportRequest::endDay, 12, 4),
+                                       wireField(&FundsExportRequest::sortKey, 16, 4),
+                                       wireField(&FundsExportRequest::order, 20, 4),
+                                       wireField(&FundsExportRequest::targetText, 24, 32),
+                                       wireField(&FundsExportRequest::targetId, 56, 4),
+                                       wireField(&FundsExportRequest::page, 60, 4)};
+
+constexpr WireFields NetValueQueryFields{
+    wireField(&NetValueQuery::startDay, 4, 4), wireField(&NetValueQuery::endDay, 8, 4),
+    wireField(&NetValueQuery::mainAccount, 12, 16), wireField(&NetValueQuery::targetId, 28, 4),
+    wireField(&NetValueQuery::page, 32, 4)};
+
+}  // namespace
+
 int writeFundsQuery(const FundsQuery& query, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, FundsQuerySize, cmd::FundsReport);
-    if (!w.valid()) return -1;
-    w.i32(4, query.day)
-        .i32(8, query.sortKey)
-        .i32(12, query.order)
-        .text(16, 32, query.targetText)
-        .i32(48, query.targetId)
-        .i32(52, query.page)
-        .i32(56, 0);
-    return w.finish();
+    return writeRequestWire<FundsQueryFields>(cmd::FundsReport, query, buffer, capacity);
 }
 
 int writeFundsExport(const FundsExportRequest& request, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, FundsExportSize, cmd::FundsExport);
-    if (!w.valid()) return -1;
-    w.i32(4, request.exportNumber)
-        .i32(8, request.startDay)
-        .i32(12, request.endDay)
-        .i32(16, request.sortKey)
-        .i32(20, request.order)
-        .text(24, 32, request.targetText)
-        .i32(56, request.targetId)
-        .i32(60, request.page)
-        .i32(64, 0);
-    return w.finish();
+    return writeRequestWire<FundsExportFields>(cmd::FundsExport, request, buffer, capacity);
 }
 
 int writeNetValueQuery(const NetValueQuery& query, uint8_t* buffer, int capacity) {
-    PacketWriter w(buffer, capacity, NetValueQuerySize, cmd::NetValueReport);
-    if (!w.valid()) return -1;
-    w.i32(4, query.startDay)
-        .i32(8, query.endDay)
-        .text(12, 16, query.mainAccount)
-        .i32(28, query.targetId)
-        .i32(32, query.page);
-    return w.finish();
+    return writeRequestWire<NetValueQueryFields>(cmd::NetValueReport, query, buffer, capacity);
 }
 
 int32_t exportTick() {

@@ -17,6 +17,7 @@ inline constexpr int FundsAscending = 1;
 inline constexpr int FundsDescending = 2;
 
 struct FundsQuery {
+    static constexpr int WireSize = FundsQuerySize;
     int32_t day = 0;  // "日期:"
     int32_t sortKey = 1;
     int32_t order = FundsAscending;
@@ -27,6 +28,7 @@ struct FundsQuery {
 int writeFundsQuery(const FundsQuery& query, uint8_t* buffer, int capacity);
 
 struct FundsExportRequest {
+    static constexpr int WireSize = FundsExportSize;
     // The same in every page request of one export (a millisecond tick
     // taken when it starts).
     int32_t exportNumber = 0;
@@ -42,6 +44,7 @@ int writeFundsExport(const FundsExportRequest& request, uint8_t* buffer, int cap
 
 // The net-value query; also each page request of the net-value export.
 struct NetValueQuery {
+    static constexpr int WireSize = NetValueQuerySize;
     int32_t startDay = 0;
     int32_t endDay = 0;
     std::string mainAccount;  // char[16]

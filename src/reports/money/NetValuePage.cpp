@@ -36,28 +36,8 @@ std::vector<std::string> netValueCells(const NetValueRow& row) {
             formatFixed(row.accruedFees(), 2)};
 }
 
-const std::vector<ReportColumn>& NetValuePage::columns() const {
-    static const std::vector<ReportColumn> columns = [] {
-        std::vector<ReportColumn> all;
-        for (const char* caption : netValueCaptions()) all.push_back({caption, 100});
-        return all;
-    }();
-    return columns;
-}
-
-std::vector<std::string> NetValuePage::cells(int row) const {
-    if (row < 0 || row >= rows.count()) return {};
-    return netValueCells(rows.at(row));
-}
-
 NetValueQuery NetValuePage::queryOf(int32_t page) const {
-    NetValueQuery query;
-    query.startDay = startDate;
-    query.endDay = endDate;
-    query.mainAccount = target.text;
-    query.targetId = target.id;
-    query.page = page;
-    return query;
+    return {startDate, endDate, target.text, target.id, page};
 }
 
 bool NetValuePage::showPage(Desk& desk, int page) {
@@ -66,14 +46,7 @@ bool NetValuePage::showPage(Desk& desk, int page) {
         desk.port().info(DateOrderText);
         return false;
     }
-    const NetValueQuery query = queryOf(page);
-    ReportQuery report;
-    report.build = [&query](std::span<uint8_t> buffer) {
-        return writeNetValueQuery(query, buffer.data(), static_cast<int>(buffer.size()));
-    };
-    report.command = cmd::NetValueReport;
-    report.rowSize = NetValueRow::WireSize;
-    return runReportQuery(desk, report, [this](const ListPage& answer) { rows.replace(answer); });
+    return queryRows(desk, cmd::NetValueReport, queryOf(page), writeNetValueQuery);
 }
 
 bool NetValuePage::search(Desk& desk) {
@@ -119,11 +92,10 @@ bool reloadNetValueMainAccounts(Desk& desk, NetValuePage& page) {
 }
 
 bool exportNetValues(Desk& desk, NetValuePage& page) {
-    ReportExportForm form;
-    form.startDate = page.startDate;
-    form.endDate = page.endDate;
-    if (!editReportExportForm(desk.port(), form)) return false;
-    return exportNetValuesTo(desk, page, form).written;
+    return exportThroughForm(desk, page.startDate, page.endDate,
+                             [&desk, &page](const ReportExportForm& form) {
+                                 return exportNetValuesTo(desk, page, form);
+                             });
 }
 
 ReportExportResult exportNetValuesTo(Desk& desk, NetValuePage& page, const ReportExportForm& form) {

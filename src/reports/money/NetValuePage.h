@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ReportQueryPage.h"
-#include "model/RecordCache.h"
 #include "reports/export/ReportExport.h"
 #include "reports/money/MoneyRequests.h"
 #include "reports/money/MoneyRows.h"
+#include "reports/money/MoneyRowsPage.h"
 
 // The report tab " 净值 ": the net values of a main account over a date
 // range, the main accounts of the chosen group to pick from, and the CSV
@@ -23,21 +22,18 @@ const std::array<const char*, 9>& netValueCaptions();
 // the initial investment is not above 0.
 std::vector<std::string> netValueCells(const NetValueRow& row);
 
-class NetValuePage : public ReportQueryPage {
+class NetValuePage : public MoneyRowsPage<NetValueRow> {
 public:
     static constexpr int Tab = 5;
+
+    NetValuePage() : MoneyRowsPage(netValueCaptions(), netValueCells) {}
 
     int32_t startDate = 0;  // "时间范围:" "从"
     int32_t endDate = 0;    // "到"
     // "主账号:": the main accounts of the chosen group (the list), and the
     // text of the field in `account` (typed or picked).
     std::vector<std::string> mainAccounts;
-    RecordCache<NetValueRow> rows;
 
-    const std::vector<ReportColumn>& columns() const override;
-    int rowCount() const override { return rows.count(); }
-    std::vector<std::string> cells(int row) const override;
-    PageCursor cursor() const override { return rows.cursor; }
     // Nothing is sent without a main account or with the start after the
     // end ("起始时间不能晚于结束时间").
     bool showPage(Desk& desk, int page) override;

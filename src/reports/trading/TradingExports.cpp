@@ -65,11 +65,9 @@ template <class Page>
 bool exportFromDesk(Desk& desk, Page& page,
                     ReportExportResult (*run)(Desk&, Page&, const ReportExportForm&)) {
     page.takeTypedAccount();
-    ReportExportForm form;
-    form.startDate = page.day;
-    form.endDate = page.day;
-    if (!editReportExportForm(desk.port(), form)) return false;
-    return run(desk, page, form).written;
+    return exportThroughForm(
+        desk, page.day, page.day,
+        [&desk, &page, run](const ReportExportForm& form) { return run(desk, page, form); });
 }
 
 }  // namespace

@@ -21,12 +21,7 @@ TradingReportPage::TradingReportPage(uint8_t command, int rowSize, const char* c
 }
 
 TradingQuery TradingReportPage::requestOf(int32_t page) const {
-    TradingQuery query;
-    query.day = day;
-    query.targetText = target.text;
-    query.targetId = target.id;
-    query.page = page;
-    return query;
+    return {day, target.text, target.id, page};
 }
 
 bool TradingReportPage::showPage(Desk& desk, int page) {

@@ -21,6 +21,7 @@ inline constexpr int PositionChangeSize = 120;
 
 // One page of a report for a target on one trading day.
 struct TradingQuery {
+    static constexpr int WireSize = TradingQuerySize;
     int32_t day = 0;         // 4: yyyymmdd ("日期:")
     std::string targetText;  // 8: char[32]
     int32_t targetId = -1;   // 40
@@ -30,6 +31,7 @@ int writeTradingQuery(uint8_t command, const TradingQuery& query, uint8_t* buffe
 
 // One page of an export over a date range.
 struct TradingExportQuery {
+    static constexpr int WireSize = TradingExportSize;
     int32_t startDay = 0;    // 4
     int32_t endDay = 0;      // 8
     std::string targetText;  // 12: char[32]
@@ -42,6 +44,7 @@ int writeTradingExport(uint8_t command, const TradingExportQuery& query, uint8_t
 // The change of one position: its identity and current values, and what
 // it becomes.
 struct PositionChange {
+    static constexpr int WireSize = PositionChangeSize;
     std::string exchange;           // 4: char[12]
     std::string contract;           // 16: char[32]
     std::string tradeNumber;        // 48: char[24]

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/ReportQueryPage.h"
+#include "model/RecordCache.h"
+
+// What the funds and net-value pages share: the rows of the last answer,
+// listed under fixed captions with the row's own cells.
+namespace korvant {
+
+template <class Row>
+class MoneyRowsPage : public ReportQueryPage {
+public:
+    RecordCache<Row> rows;
+
+    const std::vector<ReportColumn>& columns() const override { return columns_; }
+    int rowCount() const override { return rows.count(); }
+    std::vector<std::string> cells(int row) const override {
+        if (row < 0 || row >= rows.count()) return {};
+        return cellsOf_(rows.at(row));
+    }
+    PageCursor cursor() const override { return rows.cursor; }
+
+protected:
+    // Asks for one page, `query` written by `write`, and lists its rows.
+    template <class Query>
+    bool queryRows(Desk& desk, uint8_t command, const Query& query,
+                   int (*write)(const Query&, uint8_t*, int)) {
+        ReportQuery report;
+        report.build = [&query, write](std::span<uint8_t> buffer) {
+            return write(query, buffer.data(), static_cast<int>(buffer.size()));
+        };
+        report.command = command;
+        report.rowSize = Row::WireSize;
+        return runReportQuery(desk, report,
+                              [this](const ListPage& answer) { rows.replace(answer); });
+    }
+
+    template <std::size_t Count>
+    MoneyRowsPage(const std::array<const char*, Count>& captions,
+                  std::vector<std::string> (*cellsOf)(const Row&))
+        : cellsOf_(cellsOf) {
+        for (const char* caption : captions) columns_.push_back({caption, 100});
+    }
+
+private:
+    std::vector<ReportColumn> columns_;
+    std::vector<std::string> (*cellsOf_)(const Row&);
+};
+
+}  // namespace korvant

@@ -2,12 +2,15 @@
 // the parent/row mapping a tree view relies on, lookup by text, and the
 // report tree's conversion.
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
 #include "support/TestRecords.h"
 
 #include "gui/GuiHarness.h"
+#include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
 #include "gui/widgets/NodeTreeModel.h"
 
@@ -113,6 +116,50 @@ TEST(NavigationTrees, ReportTreeKeepsOrderAndNodeData) {
     EXPECT_EQ(account.parent().data().toString(), QStringLiteral("上海"));
     EXPECT_EQ(account.parent().data(NodeTreeModel::NodeDataRole).toInt(), 5);
     EXPECT_EQ(model.findText("杭州").row(), 1);
+}
+
+// A tree of 6 000 sub-accounts per group is expanded parents first, some
+// groups at once and the rest in later turns; a new fill or the toolbar's
+// toggle ends an expansion under way.
+TEST(NavigationPanel, LargeTreesAreExpandedOverSeveralTurns) {
+    guiApplication();
+    gui::NavigationPanel panel;
+    const auto tree = [](int groups) {
+        NodeTreeModel::Builder nodes;
+        const int root = nodes.add(-1, "总部", 1);
+        for (int g = 0; g < groups; ++g) {
+            const int group = nodes.add(root, "组" + std::to_string(g), 10 + g);
+            for (int i = 0; i < 6000; ++i) nodes.add(group, std::to_string(i), -1);
+        }
+        return nodes;
+    };
+    const ViewKind reports = ViewKind::Reports;
+    const auto expanded = [&](const char* text) {
+        return panel.tree(reports)->isExpanded(panel.model(reports)->findText(text));
+    };
+    const auto finish = [&] {
+        for (int turn = 0; turn < 20 && panel.expanding(reports); ++turn)
+            QCoreApplication::processEvents();
+    };
+
+    panel.fillTree(reports, tree(3));
+    EXPECT_TRUE(panel.expanding(reports));
+    EXPECT_TRUE(expanded("总部") && expanded("组0") && expanded("组1"));
+    EXPECT_FALSE(expanded("组2"));
+    finish();
+    EXPECT_FALSE(panel.expanding(reports));
+    EXPECT_TRUE(expanded("组2"));
+
+    panel.fillTree(reports, tree(3));
+    panel.fillTree(reports, tree(4));
+    finish();
+    EXPECT_TRUE(expanded("组2") && expanded("组3")) << "the second fill expanded whole";
+
+    panel.fillTree(reports, tree(3));
+    panel.toggleExpansion(reports);
+    EXPECT_FALSE(panel.expanding(reports));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(expanded("组0") || expanded("组1")) << "toggled, and the expansion did not go on";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -79,6 +80,14 @@ const NavigationPanel::Slot& NavigationPanel::slot(ViewKind view) const {
     return none;
 }
 
+NavigationPanel::Slot& NavigationPanel::slot(ViewKind view) {
+    for (std::size_t i = 0; i < Views.size(); ++i)
+        if (Views[i] == view) return slots_[i];
+    static Slot none;
+    none = Slot{};
+    return none;
+}
+
 void NavigationPanel::setButtonShown(ViewKind view, bool shown) {
     if (QPushButton* b = slot(view).button) b->setVisible(shown);
 }
@@ -99,13 +108,40 @@ void NavigationPanel::setView(ViewKind view) {
 }
 
 void NavigationPanel::fillTree(ViewKind view, NodeTreeModel::Builder&& nodes) {
-    const Slot& s = slot(view);
+    Slot& s = slot(view);
     if (s.tree == nullptr) return;
-    // One model reset and one layout, however many nodes.
+    ++s.fill;
+    // One model reset and one layout of the top-level nodes; the expansion
+    // follows parents first, so that every node expanded is already shown.
     s.tree->setUpdatesEnabled(false);
     s.model->reset(std::move(nodes));
-    s.tree->expandAll();
+    s.tree->doItemsLayout();
     s.tree->setUpdatesEnabled(true);
+    s.expandNext = 0;
+    expandFrom(view, s.fill);
+}
+
+bool NavigationPanel::expanding(ViewKind view) const {
+    return slot(view).expandNext >= 0;
+}
+
+void NavigationPanel::expandFrom(ViewKind view, unsigned fill) {
+    Slot& s = slot(view);
+    if (s.tree == nullptr || s.fill != fill || s.expandNext < 0) return;
+    const int count = s.model->nodeCount();
+    int rows = 0;
+    int next = s.expandNext;
+    while (next < count && rows < ExpandRowsPerTurn) {
+        const NodeTreeModel::Node& node = s.model->node(next);
+        if (!node.children.empty()) {
+            s.tree->expand(s.model->indexOfNode(next));
+            rows += static_cast<int>(node.children.size());
+        }
+        ++next;
+    }
+    s.expandNext = next < count ? next : -1;
+    if (s.expandNext >= 0)
+        QTimer::singleShot(0, this, [this, view, fill] { expandFrom(view, fill); });
 }
 
 QPushButton* NavigationPanel::button(ViewKind view) const {
@@ -130,6 +166,8 @@ int NavigationPanel::chosenNodeData(ViewKind view, int fallback) const {
 void NavigationPanel::toggleExpansion(ViewKind view) {
     QTreeView* shown = tree(view);
     if (shown == nullptr) return;
+    // The user's toggle ends an expansion still under way.
+    slot(view).expandNext = -1;
     for (const QModelIndex& child : model(view)->childrenOfTopLevel())
         shown->setExpanded(child, !shown->isExpanded(child));
 }

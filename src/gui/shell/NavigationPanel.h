@@ -40,8 +40,14 @@ public:
     QTreeView* tree(ViewKind view) const;
     NodeTreeModel* model(ViewKind view) const;
 
-    // Replaces the nodes of a view's tree in one go and expands them all.
+    // Replaces the nodes of a view's tree in one go and expands them all:
+    // ExpandRowsPerTurn rows at once, the rest in later turns of the event
+    // loop (laying out the 50 000 rows of a large report tree at once would
+    // hold the window for a tenth of a second).
+    static constexpr int ExpandRowsPerTurn = 10000;
     void fillTree(ViewKind view, NodeTreeModel::Builder&& nodes);
+    // Whether a tree filled last is still being expanded.
+    bool expanding(ViewKind view) const;
 
     // The node data of the chosen node of a view's tree, `fallback` without
     // one.
@@ -63,8 +69,12 @@ private:
         QPushButton* button = nullptr;
         QTreeView* tree = nullptr;
         NodeTreeModel* model = nullptr;
+        unsigned fill = 0;    // counts the fills; a later one ends an expansion
+        int expandNext = -1;  // the next node to expand, -1 when done
     };
     const Slot& slot(ViewKind view) const;
+    Slot& slot(ViewKind view);
+    void expandFrom(ViewKind view, unsigned fill);
 
     QLabel* account_;
     std::array<Slot, Views.size()> slots_;

@@ -1,6 +1,5 @@
 #include "gui/shell/NavigationTrees.h"
 
-#include "gui/widgets/QtText.h"
 #include "templates/TemplateTree.h"
 
 namespace korvant::gui {
@@ -15,7 +14,7 @@ void addGroups(NodeTreeModel::Builder& builder, const ReferenceData& reference) 
     for (const GroupTreeNode& entry : walk) {
         path.resize(static_cast<std::size_t>(entry.depth));
         int parent = path.empty() ? -1 : path.back();
-        int node = builder.add(parent, qs(entry.group->name), entry.group->id);
+        int node = builder.add(parent, entry.group->name, entry.group->id);
         path.push_back(node);
     }
 }
@@ -25,10 +24,10 @@ void addGroups(NodeTreeModel::Builder& builder, const ReferenceData& reference) 
 NodeTreeModel::Builder templateTree(const ReferenceData& reference, const TemplateKind& kind) {
     NodeTreeModel::Builder builder;
     const TemplateNode tree = buildTemplateTree(reference, kind);
-    int root = builder.add(-1, qs(tree.text), 0);
+    int root = builder.add(-1, tree.text, 0);
     for (const TemplateNode& group : tree.children) {
-        int node = builder.add(root, qs(group.text), 0);
-        for (const TemplateNode& t : group.children) builder.add(node, qs(t.text), t.templateId);
+        int node = builder.add(root, group.text, 0);
+        for (const TemplateNode& t : group.children) builder.add(node, t.text, t.templateId);
     }
     return builder;
 }
@@ -50,7 +49,7 @@ NodeTreeModel::Builder reportTreeNodes(const std::vector<ReportTreeNode>& roots)
     while (!stack.empty()) {
         auto [node, parent] = stack.back();
         stack.pop_back();
-        int index = builder.add(parent, qs(node->text), node->data);
+        int index = builder.add(parent, node->text, node->data);
         for (auto it = node->children.rbegin(); it != node->children.rend(); ++it)
             stack.emplace_back(&*it, index);
     }
@@ -67,12 +66,11 @@ NodeTreeModel::Builder marginTemplateTreeNodes(const ReferenceData& reference) {
 
 NodeTreeModel::Builder riskCategoryTreeNodes() {
     NodeTreeModel::Builder builder;
-    int all = builder.add(-1, QStringLiteral("所有规则"), -1);
+    int all = builder.add(-1, "所有规则", -1);
     const std::pair<const char*, int> categories[] = {
         {"交易品种", 2}, {"交易方向", 3}, {"交易数量", 4}, {"不活跃合约", 6}, {"风险度", 7},
         {"权益", 8},     {"亏损", 10},    {"保证金", 12},  {"强平", 14},      {"定时强平", 15}};
-    for (const auto& [caption, category] : categories)
-        builder.add(all, QString::fromUtf8(caption), category);
+    for (const auto& [caption, category] : categories) builder.add(all, caption, category);
     return builder;
 }
 

@@ -2,7 +2,7 @@
 
 namespace korvant::gui {
 
-int NodeTreeModel::Builder::add(int parent, QString text, int64_t data) {
+int NodeTreeModel::Builder::add(int parent, std::string text, int64_t data) {
     int index = static_cast<int>(nodes_.size());
     Node node;
     node.text = std::move(text);
@@ -38,7 +38,8 @@ QModelIndex NodeTreeModel::indexOfNode(int node) const {
     return createIndex(nodes_[static_cast<std::size_t>(node)].row, 0, static_cast<quintptr>(node));
 }
 
-QModelIndex NodeTreeModel::findText(const QString& text) const {
+QModelIndex NodeTreeModel::findText(const QString& shown) const {
+    const std::string text = shown.toStdString();
     // Nodes are stored parents first, in insertion order; a depth-first walk
     // keeps the order the user sees.
     std::vector<int> stack(top_.rbegin(), top_.rend());
@@ -94,7 +95,7 @@ QVariant NodeTreeModel::data(const QModelIndex& index, int role) const {
     if (node < 0) return {};
     const Node& n = nodes_[static_cast<std::size_t>(node)];
     // A name cut by a narrow panel is read whole in its tooltip.
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return n.text;
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return QString::fromStdString(n.text);
     if (role == NodeDataRole) return QVariant::fromValue<qlonglong>(n.data);
     return {};
 }

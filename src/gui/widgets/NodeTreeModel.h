@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace korvant::gui {
@@ -18,7 +19,8 @@ public:
     static constexpr int NodeDataRole = Qt::UserRole + 1;
 
     struct Node {
-        QString text;
+        std::string text;  // UTF-8, converted when shown: a tree of 50 000 nodes
+                           // is built without 50 000 conversions
         int64_t data = 0;
         int parent = -1;  // node index, -1 for a top-level node
         int row = 0;      // position under the parent
@@ -29,7 +31,7 @@ public:
     class Builder {
     public:
         // Returns the new node's index; `parent` is -1 for a top-level node.
-        int add(int parent, QString text, int64_t data);
+        int add(int parent, std::string text, int64_t data);
         void reserve(std::size_t count) { nodes_.reserve(count); }
         std::size_t size() const { return nodes_.size(); }
 

@@ -3,7 +3,10 @@
 // report tree), reads the report tree again and runs "显示关联的子账号" (every
 // page of every group's sub-accounts). A timer due every millisecond
 // records each turn of the event loop; the longest time between two turns
-// is how long the desk could not repaint. Goal: at most 100 ms.
+// is how long the desk could not repaint. The time the machine itself ran
+// nothing on the desk's core (a probe thread sees it, MachineStalls.h) is
+// taken out of each gap: the rows hold the desk's own gap, and the gap as
+// measured with the machine's longest stall below it. Goal: at most 100 ms.
 //
 // Then the same paths on a slow link (`--latency 200`: every answer 200 ms
 // late) and a server that stops answering after the login (`--stall-after
@@ -14,8 +17,9 @@
 // 1.15).
 //
 // `korvant-bench-repaint --slow-link [demo|large] [MS]` runs only the
-// slow-link and stall rows (on the large set at 200 ms unless told). KORVANT_BENCH_STACKS=MS
-// prints the main thread's stack whenever the loop stands still for MS ms.
+// slow-link and stall rows (on the large set at 200 ms unless told).
+// KORVANT_BENCH_STACKS=MS prints the main thread's stack whenever the loop
+// stands still for MS ms.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -33,6 +37,7 @@
 #include <memory>
 #include <string>
 
+#include "MachineStalls.h"
 #include "RawClient.h"
 #include "SimLauncher.h"
 #include "StallStacks.h"
@@ -81,29 +86,42 @@ public:
 };
 
 // The longest time between two turns of the event loop while `work` runs
-// (it may run the event loop itself, as the progress window does).
-double longestGapMs(const std::function<void()>& work) {
-    QElapsedTimer clock;
-    double longest = 0;
-    qint64 last = 0;
+// (it may run the event loop itself, as the progress window does): as
+// measured, and with the time the machine stood still taken out (`own`,
+// what the goal is checked against), and the machine's longest stall then.
+struct Gap {
+    double measuredMs = 0;
+    double ownMs = 0;
+    double machineMs = 0;
+};
+
+Gap longestGap(const std::function<void()>& work) {
+    Gap gap;
+    const long long start = steadyNs();
+    long long last = start;
+    const auto turned = [&](long long now) {
+        const double measured = static_cast<double>(now - last) / 1e6;
+        gap.measuredMs = std::max(gap.measuredMs, measured);
+        // Short gaps cannot hold a stall worth taking out.
+        const double own = measured > 10 ? measured - machineStalledMs(last, now) : measured;
+        gap.ownMs = std::max(gap.ownMs, own);
+        last = now;
+    };
     QTimer tick;
     tick.setTimerType(Qt::PreciseTimer);
     tick.setInterval(1);
     QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, static_cast<double>(now - last) / 1e6);
-        last = now;
+        turned(steadyNs());
         noteLoopTurn();
     });
-    clock.start();
     tick.start();
     watchStalls(true);
     work();
     watchStalls(false);
-    const qint64 end = clock.nsecsElapsed();
-    longest = std::max(longest, static_cast<double>(end - last) / 1e6);
+    turned(steadyNs());
     tick.stop();
-    return longest;
+    gap.machineMs = longestMachineStallMs(start, last);
+    return gap;
 }
 
 // Runs the event loop until `done` holds (at most `timeoutMs`).
@@ -117,9 +135,13 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
-void printRow(const std::string& path, double gapMs, double goalMs = GoalMs) {
-    std::printf("row\tdesk repaint gap: %s\t%.1f ms\t%.0f ms goal\t%.2f\n", path.c_str(), gapMs,
-                goalMs, gapMs / goalMs);
+// The gap's row (the desk's own, against the goal) and a row with the gap
+// as measured and the machine's longest stall within it.
+void printRow(const std::string& path, const Gap& gap, double goalMs = GoalMs) {
+    std::printf("row\tdesk repaint gap: %s\t%.1f ms\t%.0f ms goal\t%.2f\n", path.c_str(), gap.ownMs,
+                goalMs, gap.ownMs / goalMs);
+    std::printf("row\t  as measured / the machine's longest stall\t%.1f ms\t%.1f ms\t–\n",
+                gap.measuredMs, gap.machineMs);
     std::fflush(stdout);
 }
 
@@ -134,6 +156,8 @@ struct BenchDesk {
                           .toUtf8());
         ini.close();
         gui::registerDialogs(dialogs);
+        // The simulator's launch gave this thread its core.
+        startMachineProbe();
         port = std::make_unique<BenchPort>(dialogs);
         desk = std::make_unique<CoreDesk>(*port, dir.path().toStdString());
         window = std::make_unique<gui::MainWindow>(*desk, *port);
@@ -147,16 +171,16 @@ struct BenchDesk {
         port.reset();
     }
     // The gap of the login with the start-up lists and the report tree.
-    double loginGap() {
-        return longestGapMs([&] {
+    Gap loginGap() {
+        return longestGap([&] {
             window->startLogin();
             waitFor([&] { return loggedIn || window->ended(); }, 600000);
             waitFor([&] { return !treeExpanding(); }, 60000);
         });
     }
     // The gap of the report tree read again, as after the refresh command.
-    double treeGap() {
-        return longestGapMs([&] {
+    Gap treeGap() {
+        return longestGap([&] {
             markReportTreeStale(*desk);
             waitFor([&] { return reportTreeLoaded(*desk); }, 600000);
             QCoreApplication::processEvents();
@@ -209,14 +233,14 @@ double slowLink(const std::string& data, int latencyMs) {
         return 99;
     }
     BenchDesk d(sim);
-    const double loginGap = d.loginGap();
+    const Gap loginGap = d.loginGap();
     if (!d.loggedIn) {
         std::fprintf(stderr, "login failed on the slow link\n");
         return 99;
     }
     QElapsedTimer treeClock;
     treeClock.start();
-    const double treeGap = d.treeGap();
+    const Gap treeGap = d.treeGap();
     const double treeSeconds = static_cast<double>(treeClock.nsecsElapsed()) / 1e9;
     std::vector<int32_t> secondLevel;
     for (const Group& g : d.desk->reference().groups.records)
@@ -229,7 +253,7 @@ double slowLink(const std::string& data, int latencyMs) {
         return 99;
     }
     const int64_t before = d.desk->connection().packetsSent();
-    const double linkedGap = longestGapMs([&] { linked->trigger(); });
+    const Gap linkedGap = longestGap([&] { linked->trigger(); });
     const int64_t linkedPages = d.desk->connection().packetsSent() - before;
 
     const std::string at = " at " + latency + " ms latency";
@@ -239,7 +263,7 @@ double slowLink(const std::string& data, int latencyMs) {
     std::printf("row\treport tree load%s (%d pages)\t%.0f ms\t%.0f ms\t%.2f\n", at.c_str(),
                 floorPages, treeSeconds * 1000, floorSeconds * 1000, treeSeconds / floorSeconds);
     std::fflush(stdout);
-    return std::max({loginGap, treeGap, linkedGap}) / SlowLinkGoalMs;
+    return std::max({loginGap.ownMs, treeGap.ownMs, linkedGap.ownMs}) / SlowLinkGoalMs;
 }
 
 // A server that answers the login, then nothing: the desk waits out its
@@ -252,11 +276,11 @@ double stall() {
     d.desk->connection().setReceiveTimeout(StallTimeoutMs);
     QElapsedTimer clock;
     clock.start();
-    const double gap = d.loginGap();
+    const Gap gap = d.loginGap();
     std::fprintf(stderr, "the stall ended the session after %.1f s\n",
                  static_cast<double>(clock.elapsed()) / 1000);
     printRow(std::to_string(StallTimeoutMs / 1000) + " s stall", gap, SlowLinkGoalMs);
-    return gap / SlowLinkGoalMs;
+    return gap.ownMs / SlowLinkGoalMs;
 }
 
 }  // namespace
@@ -279,12 +303,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     bench::BenchDesk d(sim);
-    const double loginGap = d.loginGap();
+    const bench::Gap loginGap = d.loginGap();
     if (!d.loggedIn) {
         std::fprintf(stderr, "login failed\n");
         return 1;
     }
-    const double treeGap = d.treeGap();
+    const bench::Gap treeGap = d.treeGap();
     QAction* linked = d.linkedSubAccounts();
     if (linked == nullptr) {
         std::fprintf(stderr, "no main account to show the linked sub-accounts of\n");
@@ -292,14 +316,14 @@ int main(int argc, char** argv) {
     }
     QElapsedTimer linkedClock;
     linkedClock.start();
-    const double linkedGap = bench::longestGapMs([&] { linked->trigger(); });
+    const bench::Gap linkedGap = bench::longestGap([&] { linked->trigger(); });
     const double linkedMs = static_cast<double>(linkedClock.nsecsElapsed()) / 1e6;
 
     bench::printRow("start-up", loginGap);
     bench::printRow("report tree", treeGap);
     bench::printRow("显示关联的子账号", linkedGap);
     std::fprintf(stderr, "显示关联的子账号 took %.0f ms in all\n", linkedMs);
-    const double worst = std::max({loginGap, treeGap, linkedGap});
+    const double worst = std::max({loginGap.ownMs, treeGap.ownMs, linkedGap.ownMs});
     const double slow = bench::slowLink("large", bench::LatencyMs);
     const double stalled = bench::stall();
     return worst <= bench::GoalMs && slow <= 1 && stalled <= 1 ? 0 : 2;

@@ -137,8 +137,7 @@ void tradeExportRows(const SimLauncher& sim, int runs) {
         // (the floor's client included) stays far below the goal.
         printFigure(path + ", peak memory of the process (goal < 64 MB)",
                     std::to_string(static_cast<int>(peakMiB() + 0.5)) + " MiB");
-    }
-    else
+    } else
         printFigure(path + " floor", std::to_string(static_cast<int64_t>(rows / floorBest)) +
                                          " rows/s (desk side: not built yet)");
 }

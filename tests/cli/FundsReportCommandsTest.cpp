@@ -11,28 +11,18 @@
 #include "cli/CliRun.h"
 #include "protocol/Gbk.h"
 #include "support/SimProcess.h"
+#include "support/TradingDays.h"
 
 namespace korvant::cli {
 namespace {
 
 namespace chr = std::chrono;
-
-int ymd(chr::sys_days day) {
-    const chr::year_month_day d(day);
-    return static_cast<int>(d.year()) * 10000 +
-           static_cast<int>(static_cast<unsigned>(d.month())) * 100 +
-           static_cast<int>(static_cast<unsigned>(d.day()));
-}
-
-// Monday of the week before this one: a trading day with data.
-chr::sys_days lastMonday() {
-    const chr::sys_days today = chr::floor<chr::days>(chr::system_clock::now());
-    return today - chr::days((chr::weekday(today).c_encoding() + 6) % 7) - chr::days(7);
-}
+using test::lastMonday;
+using test::ymdText;
 
 TEST(FundsReportCommands, FundsOfAGroupListedAndExported) {
     test::SimProcess sim;
-    const std::string day = std::to_string(ymd(lastMonday()));
+    const std::string day = ymdText(lastMonday());
     const test::CliRun page =
         test::runAsAdmin(sim, "admin", {"report", "funds", "--date", day, "--group", "1"});
     ASSERT_EQ(page.status, 0) << page.err;

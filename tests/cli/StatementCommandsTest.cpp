@@ -12,6 +12,7 @@
 #include "cli/CliRun.h"
 #include "protocol/Gbk.h"
 #include "support/SimProcess.h"
+#include "support/TradingDays.h"
 
 // The statement commands end to end against the simulator.
 namespace korvant::cli {
@@ -19,20 +20,8 @@ namespace {
 
 using Outcome = test::CliRun;
 namespace chr = std::chrono;
-
-int ymd(chr::sys_days day) {
-    const chr::year_month_day d(day);
-    return static_cast<int>(d.year()) * 10000 +
-           static_cast<int>(static_cast<unsigned>(d.month())) * 100 +
-           static_cast<int>(static_cast<unsigned>(d.day()));
-}
-
-// Monday of the week before this one: a trading day the simulator has data for.
-chr::sys_days lastMonday() {
-    const chr::sys_days today = chr::floor<chr::days>(chr::system_clock::now());
-    const chr::weekday w(today);
-    return today - chr::days((w.c_encoding() + 6) % 7) - chr::days(7);
-}
+using test::lastMonday;
+using test::ymdText;
 
 // Whitespace runs become one blank; empty lines are dropped.
 std::vector<std::string> words(const std::string& text) {
@@ -68,7 +57,7 @@ protected:
         ("korvant-statements-" +
          std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
          std::to_string(::getpid()));
-    std::string day = std::to_string(ymd(lastMonday()));
+    std::string day = ymdText(lastMonday());
 
     void SetUp() override {
         ASSERT_TRUE(sim.ok()) << sim.error();
@@ -108,7 +97,7 @@ TEST_F(StatementCommands, BothStylesPlainAndCsvAMonthInChunksAndAMissingDay) {
     EXPECT_GT(toGbk(busy.out).size(), 3u * 10240);
     EXPECT_TRUE(busy.outHas("月结单(盯市)"));
 
-    const std::string sunday = std::to_string(ymd(lastMonday() - chr::days(1)));
+    const std::string sunday = ymdText(lastMonday() - chr::days(1));
     const Outcome missing = run({"statement", "--account", "100102", "--day", sunday});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.errHas("[提示] 指定的结算单不存在")) << missing.err;
@@ -131,7 +120,7 @@ TEST_F(StatementCommands, SaveIntoAFolderAndAPdfWithTheSameLines) {
 }
 
 TEST_F(StatementCommands, BatchExportOfAGroupForThreeDays) {
-    const std::string last = std::to_string(ymd(lastMonday() + chr::days(2)));
+    const std::string last = ymdText(lastMonday() + chr::days(2));
     const std::filesystem::path folder = dir / "x" / "y";
     const Outcome o = run({"statement", "batch", "--group", "5", "--from", day, "--to", last,
                            "--folder", folder.string(), "--csv"});

@@ -13,6 +13,7 @@
 #include "cli/CliRun.h"
 #include "protocol/Gbk.h"
 #include "support/SimProcess.h"
+#include "support/TradingDays.h"
 
 // `report orders|trades|positions`, the order and trade exports and
 // `position modify` end to end against the simulator.
@@ -21,20 +22,8 @@ namespace {
 
 using Outcome = test::CliRun;
 namespace chr = std::chrono;
-
-std::string ymd(chr::sys_days day) {
-    const chr::year_month_day d(day);
-    return std::to_string(static_cast<int>(d.year()) * 10000 +
-                          static_cast<int>(static_cast<unsigned>(d.month())) * 100 +
-                          static_cast<int>(static_cast<unsigned>(d.day())));
-}
-
-// Monday of the week before this one: a trading day the simulator has data for.
-chr::sys_days lastMonday() {
-    const chr::sys_days today = chr::floor<chr::days>(chr::system_clock::now());
-    const chr::weekday w(today);
-    return today - chr::days((w.c_encoding() + 6) % 7) - chr::days(7);
-}
+using test::lastMonday;
+using test::ymdText;
 
 std::vector<std::string> cellsOf(const std::string& line) {
     std::vector<std::string> cells;
@@ -46,7 +35,7 @@ std::vector<std::string> cellsOf(const std::string& line) {
 class TradingReportCommands : public ::testing::Test {
 protected:
     test::SimProcess sim{"demo"};
-    std::string day = ymd(lastMonday());
+    std::string day = ymdText(lastMonday());
 
     void SetUp() override { ASSERT_TRUE(sim.ok()) << sim.error(); }
     Outcome run(const std::vector<std::string>& command) {
@@ -85,7 +74,7 @@ TEST_F(TradingReportCommands, OrdersOfAnAccount) {
 }
 
 TEST_F(TradingReportCommands, TradeExportHoldsEveryTradeOfTheRange) {
-    const std::string from = ymd(lastMonday() - chr::days(3));  // the Friday before
+    const std::string from = ymdText(lastMonday() - chr::days(3));  // the Friday before
     int expected = 0;
     for (const std::string& date : {from, day}) expected += rowsOfDay("trades", date, "100102");
     ASSERT_GT(expected, 0);

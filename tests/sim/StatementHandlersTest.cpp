@@ -1,24 +1,14 @@
 #include <chrono>
 
 #include "SimTestClient.h"
+#include "support/TradingDays.h"
 
 namespace korvant::sim::test {
 namespace {
 
 namespace chr = std::chrono;
-
-int ymd(chr::sys_days day) {
-    const chr::year_month_day d(day);
-    return static_cast<int>(d.year()) * 10000 +
-           static_cast<int>(static_cast<unsigned>(d.month())) * 100 +
-           static_cast<int>(static_cast<unsigned>(d.day()));
-}
-
-// Monday of the week before this one.
-chr::sys_days lastMonday() {
-    const chr::sys_days today = chr::floor<chr::days>(chr::system_clock::now());
-    return today - chr::days((chr::weekday(today).c_encoding() + 6) % 7) - chr::days(7);
-}
+using korvant::test::lastMonday;
+using korvant::test::ymd;
 
 Reply statementChunk(SimClient& client, const std::string& account, int start, int chunk,
                      bool csv = false) {

@@ -59,11 +59,12 @@ ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
     const std::span<const uint8_t> raw = received.answer(answer);
     if (spec.judgement == Judgement::Custom && spec.judge) {
         // The judge reads the answer as decoded (inflated when it came
-        // compressed); one that cannot be decoded is handed over as received,
-        // for the judge to refuse.
+        // compressed); one that cannot be decoded is judged here, the same
+        // for every change: it is never a success.
         std::vector<uint8_t> decoded;
-        outcome.result = spec.judge(
-            desk, decodePacket(raw, decoded) == DecodeOk ? std::span<const uint8_t>(decoded) : raw);
+        outcome.result = decodePacket(raw, decoded) == DecodeOk
+                             ? spec.judge(desk, std::span<const uint8_t>(decoded))
+                             : undecodableAnswer(desk, spec.ack);
     } else {
         const Acknowledgement ack = acknowledge(desk, raw, spec.ack);
         outcome.result = ack.result;

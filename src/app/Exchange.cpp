@@ -77,6 +77,15 @@ ExchangeResult exchange(Desk& desk, const uint8_t* request, int length,
     return receiveAnswer(desk, answer, texts);
 }
 
+AckResult undecodableAnswer(Desk& desk, const AckTexts& texts) {
+    if (texts.writeRows) {
+        const std::string& title = texts.failureTitle.empty() ? texts.title : texts.failureTitle;
+        desk.statusList().append(title, texts.failureRow, false);
+    }
+    desk.port().showMessage({texts.parseFailed, "提示", MessageIcon::Error});
+    return AckResult::ParseFailed;
+}
+
 Acknowledgement acknowledge(Desk& desk, std::span<const uint8_t> answer, const AckTexts& texts) {
     auto row = [&](const std::string& detail, bool failure = true) {
         const std::string& title =
@@ -89,9 +98,7 @@ Acknowledgement acknowledge(Desk& desk, std::span<const uint8_t> answer, const A
         return Acknowledgement{AckResult::NotAcknowledged, std::nullopt};
     };
     auto parseFailed = [&] {
-        row(texts.failureRow);
-        desk.port().showMessage({texts.parseFailed, "提示", MessageIcon::Error});
-        return Acknowledgement{AckResult::ParseFailed, std::nullopt};
+        return Acknowledgement{undecodableAnswer(desk, texts), std::nullopt};
     };
     if (answer.data() == nullptr || answer.size() < static_cast<std::size_t>(HeaderSize))
         return notAcknowledged();
@@ -131,7 +138,13 @@ AckResult dispatchOwnAnswer(Desk& desk, std::span<const uint8_t> answer, uint8_t
         desk.port().warn(AckTexts{}.notAcknowledged);
         return AckResult::NotAcknowledged;
     }
-    const bool refused = packet[3] == cmd::Result && packet.size() >= 5 && packet[4] != 0;
+    // An acknowledgement without its status byte says nothing about the
+    // change.
+    if (packet[3] == cmd::Result && packet.size() < 5) {
+        desk.port().error(undecodable);
+        return AckResult::ParseFailed;
+    }
+    const bool refused = packet[3] == cmd::Result && packet[4] != 0;
     if (decodeAnswer(desk.router(), packet.data(), static_cast<int>(packet.size())) != DecodeOk) {
         desk.port().error(undecodable);
         return AckResult::ParseFailed;

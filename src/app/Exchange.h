@@ -111,6 +111,9 @@ struct Acknowledgement {
 //   otherwise the success row → Success;
 // - any other answer: the failure row and `notAcknowledged` → NotAcknowledged.
 Acknowledgement acknowledge(Desk& desk, std::span<const uint8_t> answer, const AckTexts& texts);
+// An answer that cannot be decoded: the failure row and `parseFailed`
+// (error icon) → ParseFailed. Never a success, whatever the answer's command.
+AckResult undecodableAnswer(Desk& desk, const AckTexts& texts);
 // The same where no command-95 value is wanted.
 AckResult acknowledge(Desk& desk, const uint8_t* answer, int length, const AckTexts& texts);
 

@@ -103,6 +103,13 @@ public:
     virtual std::optional<std::string> chooseSaveFile(const std::string& caption,
                                                       const std::string& suggestedName,
                                                       const std::vector<FileFilter>& filters) = 0;
+    // The same for a caller that asks itself before an existing file is
+    // replaced: the front end's own file dialog does not ask again.
+    virtual std::optional<std::string> chooseSaveFileAskedLater(
+        const std::string& caption, const std::string& suggestedName,
+        const std::vector<FileFilter>& filters) {
+        return chooseSaveFile(caption, suggestedName, filters);
+    }
     virtual std::optional<std::string> chooseOpenFile(const std::string& caption,
                                                       const std::vector<FileFilter>& filters) = 0;
     virtual std::optional<std::string> chooseFolder(const std::string& caption) = 0;

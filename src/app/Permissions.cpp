@@ -1,5 +1,7 @@
 #include "app/Permissions.h"
 
+#include "app/Desk.h"
+
 namespace korvant {
 
 const std::array<const char*, perm::Count>& permissionCaptions() {
@@ -103,6 +105,58 @@ bool allowed(uint32_t mask, GatedOperation op) {
 bool gate(FrontEndPort& port, uint32_t mask, GatedOperation op) {
     if (allowed(mask, op)) return true;
     port.showMessage(refusalMessage(op));
+    return false;
+}
+
+bool gate(Desk& desk, GatedOperation op) {
+    return gate(desk.port(), desk.session().permissionMask, op);
+}
+
+bool viewAllowed(uint32_t mask, ViewKind view) {
+    const ViewMenuEnable menu = viewMenuEnable(mask);
+    const bool first = firstView(mask) == static_cast<int>(view);
+    switch (view) {
+        case ViewKind::Accounts:
+            return menu.accounts || first;
+        case ViewKind::FeeRates:
+            return menu.fee || first;
+        case ViewKind::MarginRates:
+            return menu.margin || first;
+        case ViewKind::Risk:
+            return menu.risk || first;
+        case ViewKind::Reports:
+            return menu.reports || first;
+        case ViewKind::Logs:
+            return menu.logs || first;
+        case ViewKind::None:
+            break;
+    }
+    return false;
+}
+
+std::string viewRefusalText(ViewKind view) {
+    switch (view) {
+        case ViewKind::Accounts:
+            return "你没有账号设置的权限。";
+        case ViewKind::FeeRates:
+            return "你没有手续费率的权限。";
+        case ViewKind::MarginRates:
+            return "你没有保证金率的权限。";
+        case ViewKind::Risk:
+            return "你没有风险控制设置的权限。";
+        case ViewKind::Reports:
+            return "你没有报表管理的权限。";
+        case ViewKind::Logs:
+            return "你没有日志管理的权限。";
+        case ViewKind::None:
+            break;
+    }
+    return "你没有这项操作的权限。";
+}
+
+bool gateView(Desk& desk, ViewKind view) {
+    if (viewAllowed(desk.session().permissionMask, view)) return true;
+    desk.port().showMessage({viewRefusalText(view), "提示", MessageIcon::Information});
     return false;
 }
 

@@ -2,14 +2,18 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "app/FrontEndPort.h"
+#include "app/ViewKind.h"
 
 // The permission mask of an administrator: which views the navigation
 // panel and the menu offer, which view opens first after login, and whether
 // an operation may start at all. A refused operation shows its text and
 // sends nothing.
 namespace korvant {
+
+class Desk;
 
 namespace perm {
 inline constexpr uint32_t AddSubAccount = 0x1;
@@ -80,6 +84,20 @@ bool allowed(uint32_t mask, GatedOperation op);
 // True when the mask allows the operation; otherwise shows the refusal
 // through the port and returns false.
 bool gate(FrontEndPort& port, uint32_t mask, GatedOperation op);
+// The same with the logged-in administrator's mask: the first step of every
+// gated operation, whoever calls it.
+bool gate(Desk& desk, GatedOperation op);
+
+// Whether the desk can show a view to this mask at all: through its menu
+// item (the accounts view on any of 0x3f) or as the first view after login
+// (the log view also on 0x2000). The lists, rates, rules, reports and the log
+// are queried only from their views.
+bool viewAllowed(uint32_t mask, ViewKind view);
+// The refusal of a view the mask does not offer, e.g. "你没有报表管理的权限。".
+std::string viewRefusalText(ViewKind view);
+// True when the logged-in mask offers the view; otherwise shows its refusal
+// (caption "提示") and returns false.
+bool gateView(Desk& desk, ViewKind view);
 
 // The first view after login, first match wins: 0x2 or 0x4 → 2 (accounts),
 // 0x100 → 3 (fee rates), 0x200 → 4 (risk), 0x80 → 7 (margin rates),

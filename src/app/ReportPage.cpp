@@ -81,6 +81,15 @@ void showReportPage(Desk& desk, ReportPage* page) {
     desk.mainState().pagers[ViewKind::Reports] = reportPager(desk, *page);
 }
 
+std::optional<ReportTarget> reportGroupNode(Desk& desk, int32_t groupId) {
+    const Group* group = desk.reference().groupById(groupId);
+    if (group == nullptr) {
+        desk.port().error("没有组 " + formatInt(groupId));
+        return std::nullopt;
+    }
+    return ReportTarget{group->id, group->name, true};
+}
+
 void chooseReportTarget(Desk& desk, const ReportTarget& target) {
     ReportPages& all = reportPages(desk);
     const bool reportsShown = desk.mainState().view == ViewKind::Reports;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,11 @@ void addReportPage(Desk& desk, ReportPage& page);
 // pages it. Null: no report page is shown any more (the pager is left to
 // whatever tab is shown next).
 void showReportPage(Desk& desk, ReportPage* page);
+
+// The group node `groupId` of the report tree as a target (the tree holds
+// every cached group); nothing, after "没有组 ID" (error icon), for a group
+// the desk does not hold. Nothing is sent.
+std::optional<ReportTarget> reportGroupNode(Desk& desk, int32_t groupId);
 
 // Action 122: every page takes the node as its target (`targetChosen`).
 void chooseReportTarget(Desk& desk, const ReportTarget& target);

@@ -83,7 +83,7 @@ bool CliContext::readSecretOption(bool fromStdin, std::optional<std::string>& va
     if (!fromStdin || value) return true;
     value = readSecretLine(label);
     if (value) return true;
-    refuse("no password on standard input");
+    refuse("标准输入上没有密码");
     return false;
 }
 

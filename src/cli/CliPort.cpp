@@ -49,8 +49,7 @@ std::optional<std::string> CliPort::chooseFolder(const std::string&) {
 
 bool CliPort::showForm(Form& form, const FormValidator&) {
     ++forms_;
-    showMessage({std::string("no dialog on the command line: ") + form.kind(), "提示",
-                 MessageIcon::Warning});
+    showMessage({std::string("命令行上没有对话框: ") + form.kind(), "提示", MessageIcon::Warning});
     return false;
 }
 

@@ -10,6 +10,7 @@
 #include "app/FrontEndPort.h"
 #include "app/ReportPage.h"
 #include "cli/CliContext.h"
+#include "cli/CommandGates.h"
 #include "cli/ExitStatus.h"
 #include "cli/PageWriter.h"
 #include "model/PagedQuery.h"
@@ -31,12 +32,27 @@ bool printFurtherPages(CliContext& context, ReportPage& page, PageWriter& writer
         if (index == MaxQueryPages) return context.refuse(TooMuchDataText);
         if (!page.showPage(desk, index)) return false;
         if (page.cursor().last != index)
-            return context.refuse("page " + std::to_string(index + 1) + " of " +
-                                  std::to_string(total) + " was not listed");
+            return context.refuse("第 " + std::to_string(index + 1) + "/" + std::to_string(total) +
+                                  " 页没有列出");
         writer.writeRows(page);
         total = std::min(total, page.cursor().total);
     }
     return true;
+}
+
+// The view and the permission of the command, before it sends anything: a
+// script may do no more than the desk offers the same administrator.
+bool permitted(const Command& command, CliContext& context) {
+    const std::optional<CommandGate> gate = commandGate(command.name());
+    Desk& desk = context.desk();
+    if (!gate) {
+        context.port().error("命令 " + command.name() + " 没有登记所需的权限, 未执行。");
+        return false;
+    }
+    // The operation's own refusal first: where its bit is also the view's,
+    // it says more.
+    if (gate->operation && !korvant::gate(desk, *gate->operation)) return false;
+    return gate->view == ViewKind::None || gateView(desk, gate->view);
 }
 
 }  // namespace
@@ -65,6 +81,7 @@ int runCommand(Command& command, CliContext& context) {
         if (command.logsIn()) {
             const int loggedIn = context.login();
             if (loggedIn != ExitDone) return loggedIn;
+            if (!permitted(command, context)) return ExitFailed;
         }
         const bool done = command.run(context);
         context.pageWriter().finish();

@@ -37,6 +37,10 @@ bool cachedRule(const Desk& desk, int32_t id, RiskRule& out) {
     return false;
 }
 
+bool warehouseRule(const Desk& desk, int32_t id, RiskRule& out) {
+    return cachedRule(desk, id, out) && out.owner == desk.session().ownGroupId;
+}
+
 const std::vector<ReportColumn>& WarehousePage::columns() const {
     static const std::vector<ReportColumn> columns = {{"序号", 60}, {"名称", 420}, {"备注", 420}};
     return columns;

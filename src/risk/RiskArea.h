@@ -28,5 +28,8 @@ RuleCatalogue readRuleCatalogue(const Desk& desk);
 std::vector<RiskRule> ownRules(const Desk& desk, int32_t node);
 // The cached rule with this id, whoever owns it.
 bool cachedRule(const Desk& desk, int32_t id, RiskRule& out);
+// A rule of the warehouse the desk lists: cached and owned by the
+// logged-in administrator's group.
+bool warehouseRule(const Desk& desk, int32_t id, RiskRule& out);
 
 }  // namespace korvant

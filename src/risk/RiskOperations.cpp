@@ -42,9 +42,37 @@ void changed(Desk& desk) {
     desk.notify(DeskChange::RiskStrategies);
 }
 
+GatedOperation addGate(RulePlace place) {
+    return place == RulePlace::Warehouse ? GatedOperation::AddRiskStrategy
+                                         : GatedOperation::AddRiskRule;
+}
+
+GatedOperation modifyGate(RulePlace place) {
+    return place == RulePlace::Warehouse ? GatedOperation::ModifyRiskStrategy
+                                         : GatedOperation::ModifyRiskRule;
+}
+
+GatedOperation deleteGate(RulePlace place) {
+    return place == RulePlace::Warehouse ? GatedOperation::DeleteRiskStrategy
+                                         : GatedOperation::DeleteRiskRule;
+}
+
+bool allInWarehouse(Desk& desk, const std::vector<int32_t>& ids) {
+    RiskRule rule;
+    for (int32_t id : ids)
+        if (!warehouseRule(desk, id, rule)) return refuseUnknownRule(desk, id);
+    return true;
+}
+
 }  // namespace
 
-std::optional<int32_t> addRiskRule(Desk& desk, const RiskRule& values) {
+bool refuseUnknownRule(Desk& desk, int32_t id) {
+    desk.port().error(textf("没有风控规则 %d", static_cast<int>(id)));
+    return false;
+}
+
+std::optional<int32_t> addRiskRule(Desk& desk, const RiskRule& values, RulePlace place) {
+    if (!gate(desk, addGate(place))) return std::nullopt;
     RiskRule rule = values;
     rule.owner = desk.session().ownGroupId;
     rule.id = 0;
@@ -77,7 +105,8 @@ std::optional<int32_t> addRiskRule(Desk& desk, const RiskRule& values) {
     return newId;
 }
 
-bool modifyRiskRule(Desk& desk, int32_t id, const RiskRule& values) {
+bool modifyRiskRule(Desk& desk, int32_t id, const RiskRule& values, RulePlace place) {
+    if (!gate(desk, modifyGate(place)) || !allInWarehouse(desk, {id})) return false;
     ChangeSpec spec = ruleChange("修改风控规则", values.summary);
     spec.build = [id, &values](std::span<uint8_t> buffer) {
         return writeModifyRule(id, values, buffer.data(), static_cast<int>(buffer.size()));
@@ -100,7 +129,8 @@ bool modifyRiskRule(Desk& desk, int32_t id, const RiskRule& values) {
     return true;
 }
 
-int deleteRiskRules(Desk& desk, const std::vector<int32_t>& ids) {
+int deleteRiskRules(Desk& desk, const std::vector<int32_t>& ids, RulePlace place) {
+    if (!gate(desk, deleteGate(place)) || !allInWarehouse(desk, ids)) return 0;
     int deleted = 0;
     for (int32_t id : ids) {
         ChangeSpec spec = ruleChange("删除风控规则", std::to_string(id));
@@ -142,9 +172,7 @@ std::optional<RiskRule> editRule(Desk& desk, int32_t category, const RiskRule* r
 std::optional<int32_t> addRuleWithEditor(Desk& desk, RulePlace place, int32_t category,
                                          int32_t accountLevel) {
     const bool warehouse = place == RulePlace::Warehouse;
-    if (!gate(desk.port(), desk.session().permissionMask,
-              warehouse ? GatedOperation::AddRiskStrategy : GatedOperation::AddRiskRule))
-        return std::nullopt;
+    if (!gate(desk, addGate(place))) return std::nullopt;
     if (category <= 0) {
         desk.port().info(warehouse ? "请选择要添加的风控类别" : "请先选择要添加的风控类别。  ");
         return std::nullopt;
@@ -152,38 +180,36 @@ std::optional<int32_t> addRuleWithEditor(Desk& desk, RulePlace place, int32_t ca
     std::optional<RiskRule> rule = editRule(desk, category, nullptr);
     if (!rule) return std::nullopt;
     rule->accountLevel = accountLevel;
-    return addRiskRule(desk, *rule);
+    return addRiskRule(desk, *rule, place);
 }
 
 bool modifyRuleWithEditor(Desk& desk, RulePlace place, int32_t id) {
     const bool warehouse = place == RulePlace::Warehouse;
-    if (!gate(desk.port(), desk.session().permissionMask,
-              warehouse ? GatedOperation::ModifyRiskStrategy : GatedOperation::ModifyRiskRule))
-        return false;
+    if (!gate(desk, modifyGate(place))) return false;
     RiskRule rule;
-    if (id == 0 || !cachedRule(desk, id, rule)) {
+    if (id == 0 || !warehouseRule(desk, id, rule)) {
         desk.port().info(warehouse ? "请选择要修改的风控策略"
                                    : "请先在左侧窗口中选中要修改的风控规则。  ");
         return false;
     }
     std::optional<RiskRule> values = editRule(desk, rule.category, &rule);
     if (!values) return false;
-    return modifyRiskRule(desk, id, *values);
+    return modifyRiskRule(desk, id, *values, place);
 }
 
 int deleteRulesAfterQuestion(Desk& desk, RulePlace place, const std::vector<int32_t>& ids) {
     const bool warehouse = place == RulePlace::Warehouse;
-    if (!gate(desk.port(), desk.session().permissionMask,
-              warehouse ? GatedOperation::DeleteRiskStrategy : GatedOperation::DeleteRiskRule))
-        return 0;
+    if (!gate(desk, deleteGate(place))) return 0;
     if (ids.empty()) {
         desk.port().info("请先在左侧窗口中选中要删除的风控规则。  ");
         return 0;
     }
+    // Nothing is asked about a rule the warehouse does not hold.
+    if (!allInWarehouse(desk, ids)) return 0;
     const Message question{warehouse ? "确定要删除当前风控策略?" : "删除当前选中的风控策略？  ",
                            "提示", MessageIcon::Question};
     if (!desk.port().askYesNo(question)) return 0;
-    return deleteRiskRules(desk, ids);
+    return deleteRiskRules(desk, ids, place);
 }
 
 }  // namespace korvant

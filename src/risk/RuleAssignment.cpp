@@ -20,7 +20,8 @@ namespace {
 constexpr const char* BadAnswer = "  错误的数据包, 无法解析 !  ";
 
 // 69 to 72: the answer is awaited; a refusal still shows the server's text.
-ChangeSpec awaitedChange(const std::string& title, const std::string& detail, bool clears) {
+ChangeSpec awaitedChange(uint8_t command, const std::string& title, const std::string& detail,
+                         bool clears) {
     ChangeSpec spec;
     spec.title = title;
     spec.startDetail = detail;
@@ -29,10 +30,14 @@ ChangeSpec awaitedChange(const std::string& title, const std::string& detail, bo
     spec.ack.title = title;
     spec.ack.failureRow = title + " " + detail + " 失败！";
     spec.ack.successRow = title + " " + detail + " 成功";
+    spec.ack.parseFailed = BadAnswer;
     spec.judgement = Judgement::Custom;
-    spec.judge = [ack = spec.ack](Desk& d, std::span<const uint8_t> answer) {
+    // Only an answer of the command itself, or an acknowledgement, speaks
+    // of the change; anything else (a stray page of another list) is no
+    // answer to it.
+    spec.judge = [ack = spec.ack, command](Desk& d, std::span<const uint8_t> answer) {
         const int length = static_cast<int>(answer.size());
-        if (ResultPacket::isResult(answer.data(), length))
+        if (ResultPacket::isResult(answer.data(), length) || answer[3] != command)
             return acknowledge(d, answer.data(), length, ack);
         d.statusList().append(ack.title, ack.successRow, false);
         return AckResult::Success;
@@ -42,6 +47,17 @@ ChangeSpec awaitedChange(const std::string& title, const std::string& detail, bo
 
 std::string targetText(const RuleTarget& target) {
     return assignmentCaption(target.kind).substr(std::string("风控设置").size()) + target.code;
+}
+
+// Every id is one of the target's loaded rules; otherwise says which is not.
+bool allLoaded(Desk& desk, const RuleAssignment& assignment, const std::vector<int32_t>& ids) {
+    for (int32_t id : ids)
+        if (assignment.positionOf(id) == 0) {
+            desk.port().error(textf("风控规则 %d 没有加载到%s", static_cast<int>(id),
+                                    targetText(assignment.target).c_str()));
+            return false;
+        }
+    return true;
 }
 
 bool reread(Desk& desk, RuleAssignment& assignment) {
@@ -100,13 +116,20 @@ std::vector<int32_t> RuleAssignment::loadedIds() const {
 }
 
 int loadRules(Desk& desk, RuleAssignment& assignment, const std::vector<int32_t>& ids) {
+    if (!gate(desk, GatedOperation::LoadRiskStrategy)) return 0;
+    RiskRule rule;
+    for (int32_t id : ids)
+        if (!warehouseRule(desk, id, rule)) {
+            refuseUnknownRule(desk, id);
+            return 0;
+        }
     int done = 0;
     for (int32_t id : ids) {
-        RiskRule rule;
-        if (!cachedRule(desk, id, rule)) continue;
+        warehouseRule(desk, id, rule);
         const auto position = static_cast<int32_t>(assignment.loaded.size() + 1);
-        ChangeSpec spec = awaitedChange(
-            "加载风控规则", targetText(assignment.target) + " " + rule.summary, done == 0);
+        ChangeSpec spec =
+            awaitedChange(cmd::LoadRiskRule, "加载风控规则",
+                          targetText(assignment.target) + " " + rule.summary, done == 0);
         spec.build = [&](std::span<uint8_t> buffer) {
             return writeLoadRule(assignment.target, position, rule, buffer.data(),
                                  static_cast<int>(buffer.size()));
@@ -118,14 +141,17 @@ int loadRules(Desk& desk, RuleAssignment& assignment, const std::vector<int32_t>
 }
 
 int unloadRules(Desk& desk, RuleAssignment& assignment, const std::vector<int32_t>& ids) {
+    if (!gate(desk, GatedOperation::LoadRiskStrategy) || !allLoaded(desk, assignment, ids))
+        return 0;
     int done = 0;
     for (int32_t id : ids) {
         // The place the rule has now: an earlier unload moved the ones below.
         const int32_t position = assignment.positionOf(id);
         if (position == 0) continue;
         const auto count = static_cast<int32_t>(assignment.loaded.size());
-        ChangeSpec spec = awaitedChange(
-            "卸载风控规则", targetText(assignment.target) + " " + std::to_string(id), done == 0);
+        ChangeSpec spec =
+            awaitedChange(cmd::UnloadRiskRule, "卸载风控规则",
+                          targetText(assignment.target) + " " + std::to_string(id), done == 0);
         spec.build = [&](std::span<uint8_t> buffer) {
             return writeUnloadRule(assignment.target, id, position, count, buffer.data(),
                                    static_cast<int>(buffer.size()));
@@ -137,11 +163,13 @@ int unloadRules(Desk& desk, RuleAssignment& assignment, const std::vector<int32_
 }
 
 bool moveLoadedRule(Desk& desk, RuleAssignment& assignment, int32_t id, bool up) {
+    if (!gate(desk, GatedOperation::LoadRiskStrategy)) return false;
+    if (!allLoaded(desk, assignment, {id})) return false;
     const int32_t position = assignment.positionOf(id);
-    if (position == 0) return false;
     if (up && position == 1) return false;
     if (!up && position == static_cast<int32_t>(assignment.loaded.size())) return false;
-    ChangeSpec spec = awaitedChange(up ? "上移风控规则" : "下移风控规则",
+    ChangeSpec spec = awaitedChange(up ? cmd::MoveRuleUp : cmd::MoveRuleDown,
+                                    up ? "上移风控规则" : "下移风控规则",
                                     targetText(assignment.target) + " " + std::to_string(id), true);
     spec.build = [&](std::span<uint8_t> buffer) {
         return writeMoveRule(assignment.target, up, position, buffer.data(),
@@ -160,6 +188,7 @@ bool finishAssignment(Desk& desk, const RuleTarget& target) {
     spec.ack.title = spec.title;
     spec.ack.failureRow = targetText(target) + " 失败！";
     spec.ack.successRow = targetText(target) + " 完成";
+    spec.ack.parseFailed = BadAnswer;
     spec.build = [&target](std::span<uint8_t> buffer) {
         return writeAssignmentDone(target, buffer.data(), static_cast<int>(buffer.size()));
     };
@@ -188,6 +217,9 @@ int unloadSelectedRules(Desk& desk, RuleAssignment& assignment, const std::vecto
         desk.port().info("请先在右侧列表中选中要卸载的规则。  ");
         return 0;
     }
+    // Nothing is asked about a rule the target does not hold.
+    if (!gate(desk, GatedOperation::LoadRiskStrategy) || !allLoaded(desk, assignment, ids))
+        return 0;
     if (!desk.port().askYesNo({"卸载当前选中的风控规则？  ", "提示", MessageIcon::Question}))
         return 0;
     return unloadRules(desk, assignment, ids);
@@ -223,8 +255,7 @@ void deleteRulesInAssignment(RuleAssignmentForm& form, const std::vector<int32_t
 }
 
 bool openRuleAssignment(Desk& desk, const RuleTarget& target) {
-    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::LoadRiskStrategy))
-        return false;
+    if (!gate(desk, GatedOperation::LoadRiskStrategy)) return false;
     RuleAssignment assignment{target, {}};
     reread(desk, assignment);
     RuleAssignmentForm form;

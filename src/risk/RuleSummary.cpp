@@ -1,6 +1,7 @@
 #include "risk/RuleSummary.h"
 
 #include "app/Exchange.h"
+#include "protocol/Gbk.h"
 #include "risk/RiskCategory.h"
 #include "text/NumberText.h"
 
@@ -76,10 +77,20 @@ std::string exchangeScopeName(const std::string& scope) {
 std::string productRuleSummary(const RiskRule& rule, const std::string& name) {
     if (!name.empty()) return cutToGbkBytes(name, SummaryTextBytes);
     std::string text = windowPrefix(rule.windowStart, rule.windowEnd);
-    std::string products = rule.scope;
-    replaceAll(products, "|", ";");
-    if (!products.empty()) products += ";";
-    text = cutToGbkBytes(text + products, ProductSummaryBytes);
+    // Whole products only: the list stops before the first product that
+    // would not fit, never in the middle of a code.
+    std::size_t bytes = toGbk(text).size();
+    std::size_t start = 0;
+    while (!rule.scope.empty() && start <= rule.scope.size()) {
+        std::size_t bar = rule.scope.find('|', start);
+        if (bar == std::string::npos) bar = rule.scope.size();
+        const std::string product = rule.scope.substr(start, bar - start) + ";";
+        const std::size_t more = toGbk(product).size();
+        if (bytes + more > ProductSummaryBytes) break;
+        text += product;
+        bytes += more;
+        start = bar + 1;
+    }
     if (!text.empty() && text.back() == ';') text.pop_back();
     if (rule.forbidOpen != 0) text += ",禁止开仓";
     if (rule.forbidClose != 0) text += ",禁止平仓";

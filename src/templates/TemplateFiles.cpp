@@ -6,6 +6,7 @@
 #include "app/DeskPagedQuery.h"
 #include "app/Permissions.h"
 #include "app/ReferenceReload.h"
+#include "app/ReplaceQuestion.h"
 #include "local/UserFile.h"
 #include "local/WholeFile.h"
 #include "protocol/AnswerRouter.h"
@@ -60,6 +61,8 @@ Creation tryCreate(Desk& desk, const TemplateKind& kind, const std::string& cand
     spec.exchange.checkSend = false;
     spec.exchange.receiveFailed = {"与服务器的联接断开了!", "提示", MessageIcon::Error};
     spec.judgement = Judgement::Custom;
+    spec.ack.writeRows = false;
+    spec.ack.parseFailed = "添加失败，服务器返回数据有误。";
     spec.judge = [&](Desk& d, std::span<const uint8_t> answer) {
         const int length = static_cast<int>(answer.size());
         const std::string wrongData = "添加失败，服务器返回数据有误。";
@@ -100,10 +103,11 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     if (!node || node->templateId == 0) return false;
     const RateTemplate* chosen = cachedTemplate(desk.reference(), kind, node->templateId);
     const std::string name = chosen != nullptr ? chosen->name : std::string();
-    std::optional<std::string> path = port.chooseSaveFile(
+    std::optional<std::string> path = port.chooseSaveFileAskedLater(
         kind.csv.exportCaption, templateExportName(kind, name), {{"文本文件(*.csv)", "*.csv"}});
     if (!path) return false;
     const std::string target = withCsvExtension(*path);
+    if (!mayReplaceFile(port, target)) return false;
 
     // The file is written whole at the end: an export that stops part-way
     // leaves no half-written file behind. The pages are those of the

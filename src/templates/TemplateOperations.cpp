@@ -5,6 +5,7 @@
 #include "app/Change.h"
 #include "app/Desk.h"
 #include "app/ListSelection.h"
+#include "app/Permissions.h"
 #include "app/ReferenceReload.h"
 #include "protocol/Packet.h"
 #include "templates/RatePage.h"
@@ -120,12 +121,15 @@ std::vector<ContractVariety> sameProductContracts(std::span<const ContractVariet
 
 bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const std::string& contract,
               const std::string& exchange, const RateRow& row) {
+    if (!gate(desk, kind.gates.modifyOperation)) return false;
     ChangeSpec spec;
     spec.build = [&](std::span<uint8_t> buffer) {
         return writeSetRatesRequest(kind, contract, exchange, templateId, row, buffer);
     };
     spec.exchange = ExchangeTexts::operation("   组包出错! ");
     spec.judgement = Judgement::Custom;
+    spec.ack.writeRows = false;
+    spec.ack.parseFailed = "  错误的数据包, 无法解析 !  ";
     spec.judge = [&kind](Desk& d, std::span<const uint8_t> answer) {
         return dispatchOwnAnswer(d, answer, kind.wire.setCommand, "  错误的数据包, 无法解析 !  ");
     };

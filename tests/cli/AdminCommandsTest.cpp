@@ -122,7 +122,7 @@ TEST_F(AdminCommands, OperationPasswordsFromStandardInput) {
     Outcome empty = test::runCli(with({"--password", "admin", "admin", "add", "--group", "5",
                                        "--account", "op89", "--password-stdin"}));
     EXPECT_EQ(empty.status, 1);
-    EXPECT_TRUE(empty.errHas("[提示] no password on standard input")) << empty.err;
+    EXPECT_TRUE(empty.errHas("[提示] 标准输入上没有密码")) << empty.err;
     EXPECT_TRUE(adminLine("5", "op89").empty());
 
     EXPECT_EQ(run({"admin", "add", "--group", "5", "--account", "op90", "--password", "x",

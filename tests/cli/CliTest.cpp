@@ -267,15 +267,15 @@ TEST_F(CliAgainstSim, TheCommandLinesOwnRefusalsAreMessageBoxes) {
         std::string message;
     };
     const Case cases[] = {
-        {{"admin", "list", "--group", "999"}, "[提示] no group 999\n"},
+        {{"admin", "list", "--group", "999"}, "[提示] 没有组 999\n"},
         {{"admin", "delete", "--group", "1", "--account", "nobody"},
-         "[提示] no administrator nobody in group 1\n"},
+         "[提示] 组 1 中没有管理员 nobody\n"},
         {{"subaccount", "modify", "--group", "5", "--account", "999999", "--name", "x"},
-         "[提示] no sub-account 999999 in group 5\n"},
+         "[提示] 组 5 中没有子账号 999999\n"},
         {{"mainaccount", "delete", "--group", "2", "--account", "123"},
-         "[提示] no main account 123 in group 2\n"},
+         "[提示] 组 2 中没有主账号 123\n"},
         {{"deposit", "link", "--group", "6", "--account", "880102"},
-         "[提示] main account 880102 is not linked to group 6\n"},
+         "[提示] 组 6 中没有关联主账号 880102\n"},
     };
     for (const Case& c : cases) {
         CliRun run = runCli(admin(c.command));

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "app/DeskAnswers.h"
 #include "cli/CliRun.h"
 #include "protocol/CommandCode.h"
+#include "risk/RiskRule.h"
 #include "support/FakeServer.h"
 #include "templates/TemplateKind.h"
 
@@ -38,6 +41,16 @@ Bytes startup(const Bytes& request) {
             orphan.name = "无主模板";
             orphan.groupCode = "99";
             return test::listAnswerOf<FeeTemplate>(cmd::FeeTemplateList, 1, 0, {t, orphan});
+        }
+        case cmd::RiskStrategyList: {
+            // One rule of the warehouse: id 5, owned by the logged-in group.
+            RiskRule rule;
+            rule.id = 5;
+            rule.category = 1;
+            rule.owner = 1;
+            rule.summary = "规则5";
+            return test::listAnswerOf<RiskStrategy>(cmd::RiskStrategyList, 1, 0,
+                                                    {toRiskStrategy(rule)});
         }
         default:
             return test::startupAnswer(request);
@@ -138,6 +151,45 @@ const std::vector<Case>& cases() {
          1,
          "[提示] 无权查询",
          ""},
+        {"fee set acknowledged without its status byte",
+         {"fee", "set", "--template", "20", "--contract", "cu2601", "--open-rate", "1"},
+         [](const Bytes& r, int) -> std::optional<Bytes> {
+             if (r[3] == cmd::FeeRates) return ratePage(2);
+             if (r[3] == cmd::SetFeeRates) return Bytes{4, 0, 0, 0};
+             return std::nullopt;
+         },
+         1,
+         "[提示]   错误的数据包, 无法解析 !  ",
+         ""},
+        {"risk add whose new id cannot be inflated",
+         {"risk", "add", "--category", "2", "--products", "cu"},
+         [](const Bytes& r, int) -> std::optional<Bytes> {
+             if (r[3] == cmd::AddRiskRule) return zlibGarbage(cmd::AddRiskRule);
+             return std::nullopt;
+         },
+         1,
+         "[提示]   错误的数据包, 无法解析 !  ",
+         "id"},
+        {"risk delete of a rule the warehouse does not hold asks nothing, sends nothing",
+         {"--yes", "risk", "delete", "--id", "99"},
+         [](const Bytes& r, int) -> std::optional<Bytes> {
+             if (r[3] == cmd::DeleteRiskRule) ADD_FAILURE() << "a delete was sent";
+             return std::nullopt;
+         },
+         1,
+         "[提示] 没有风控规则 99",
+         ""},
+        {"risk load answered by a page of another list",
+         {"risk", "load", "--sub", "9", "--id", "5"},
+         [](const Bytes& r, int) -> std::optional<Bytes> {
+             if (r[3] == cmd::AssignedRules) return test::emptyList(cmd::AssignedRules);
+             if (r[3] == cmd::LoadRiskRule) return test::emptyList(cmd::GroupList);
+             if (r[3] == cmd::RuleAssignmentDone) return FakeServer::resultPacket(0, "");
+             return std::nullopt;
+         },
+         1,
+         "[提示] 服务器返回非确认包, 无法确定操作是否失败!",
+         ""},
         {"fee list leaves out the template of no group",
          {"fee", "list"},
          [](const Bytes&, int) -> std::optional<Bytes> { return std::nullopt; },
@@ -165,6 +217,32 @@ TEST(ExitStatus, SaysWhetherEverythingAskedForWasDone) {
         EXPECT_EQ(run.status, c.status) << run.err;
         if (*c.message) EXPECT_TRUE(run.errHas(std::string(c.message) + "\n")) << run.err;
         if (*c.forbiddenOut) EXPECT_EQ(run.out.find(c.forbiddenOut), std::string::npos) << run.out;
+    }
+}
+
+TEST(ExitStatus, AnExportAsksBeforeItReplacesAFileAndNoKeepsIt) {
+    test::ScratchDir dir;
+    dir.write("r.csv", "old");
+    for (const bool yes : {false, true}) {
+        FakeServer server;
+        server.respondByDefault([](const Bytes& request) {
+            if (request[3] == cmd::OrderExport) return test::emptyList(cmd::OrderExport);
+            return startup(request);
+        });
+        std::vector<std::string> args = {
+            "--host",   server.host(),    "--port",     std::to_string(server.port()),
+            "--user",   "admin",          "--password", "admin",
+            "report",   "orders",         "--group",    "5",
+            "--from",   "20261201",       "--to",       "20261208",
+            "--export", dir.file("r.csv")};
+        if (yes) args.push_back("--yes");
+        const test::CliRun run = test::runCli(args);
+        EXPECT_TRUE(run.errHas("r.csv文件已经存在，是否替换原文件？")) << run.err;
+        EXPECT_EQ(run.status, yes ? 0 : 1) << run.err;
+        std::ifstream in(dir.file("r.csv"), std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(text == "old", !yes) << text;
+        if (yes) EXPECT_TRUE(run.errHas("已导出 1 页, 0 行")) << run.err;
     }
 }
 

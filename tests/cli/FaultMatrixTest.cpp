@@ -254,7 +254,9 @@ struct Outcome {
     std::string message() const {
         std::istringstream lines(err);
         for (std::string line; std::getline(lines, line);)
-            if (!line.empty() && line[0] == '[') return line;
+            // The question before an existing file is replaced is no outcome.
+            if (!line.empty() && line[0] == '[' && line.find("是否替换原文件") == std::string::npos)
+                return line;
         return {};
     }
 };
@@ -298,8 +300,9 @@ protected:
         if (op.command == cmd::AddAdministrator)
             return {"admin",      "add", "--group", "5", "--account", "fm" + std::to_string(++runs),
                     "--password", "pw"};
-        return {"deposits", "--from",   "20000101",         "--to",
-                "20991231", "--export", exportFile.string()};
+        // The old file is there on purpose: --yes agrees to replace it.
+        return {"deposits", "--from",   "20000101",          "--to",
+                "20991231", "--export", exportFile.string(), "--yes"};
     }
 
     // Runs the operation through a proxy that spoils the first answer of
@@ -507,7 +510,7 @@ const std::vector<Operation> NewerOperations = {
      cmd::FeeRates,
      false,
      true,
-     {"fee", "export", "--template", "2", "--file", "FILE"}},
+     {"fee", "export", "--template", "2", "--file", "FILE", "--yes"}},
     {"margin rates", cmd::MarginRates, false, false, {"margin", "rates", "--template", "1"}},
     {"settle start", cmd::StartSettlement, false, false, {"settle", "start"}, false, true},
     {"settle status", cmd::SettlementProgress, false, false, {"settle", "status"}, false, true},

@@ -55,8 +55,8 @@ TEST_F(RiskCommands, RefusalsKeepTheDialogsMessages) {
         {{"risk", "add", "--category", "7", "--kind", "14", "--forbid-open"},
          "[错误] 请填写“参数1”。  "},
         {{"risk", "add", "--category", "2"}, "[错误] 请选择至少一个交易品种"},
-        {{"risk", "add", "--category", "7", "--kind", "26"}, "no kind 26 in category 7"},
-        {{"risk", "up", "--group", "0101", "--id", "4"}, "already first"},
+        {{"risk", "add", "--category", "7", "--kind", "26"}, "类别 7 中没有规则种类 26"},
+        {{"risk", "up", "--group", "0101", "--id", "4"}, "已经在最前"},
     };
     for (const Case& c : cases) {
         test::CliRun r = run(c.args);

@@ -118,7 +118,7 @@ TEST(ScriptOutput, AllPrintsEveryPageUnderOneHeaderAndStopsAtAFailingPage) {
         {true, false, -1, -1, 0, "页\n1\n2\n3\n", "当前第3/3页\n"},
         {true, true, -1, -1, 0, "页\n1\n2\n3\n", ""},
         {true, false, 2, -1, 1, "页\n1\n2\n", "当前第2/3页\n"},
-        {true, true, -1, 1, 1, "页\n1\n", "[提示] page 2 of 3 was not listed\n"},
+        {true, true, -1, 1, 1, "页\n1\n", "[提示] 第 2/3 页没有列出\n"},
     };
     for (const auto& c : cases) {
         std::ostringstream out, err;

@@ -109,7 +109,12 @@ TEST_F(StatementCommands, SaveIntoAFolderAndAPdfWithTheSameLines) {
     const Outcome saved = run({"statement", "--account", "100102", "--day", day, "--save",
                                dir.string() + "/", "--pdf", (dir / "s.pdf").string()});
     ASSERT_EQ(saved.status, 0) << saved.err;
-    EXPECT_EQ(readFile(dir / ("100102_" + day + ".txt")), toGbk(shown.out));
+    // The file keeps the server's CR LF; stdout ends its lines with LF alone.
+    std::string file = readFile(dir / ("100102_" + day + ".txt"));
+    EXPECT_NE(file.find("\r\n"), std::string::npos);
+    EXPECT_EQ(shown.out.find('\r'), std::string::npos);
+    for (std::size_t at = 0; (at = file.find("\r\n", at)) != std::string::npos;) file.erase(at, 1);
+    EXPECT_EQ(file, toGbk(shown.out));
 
     if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdftotext";
     const std::filesystem::path text = dir / "s.txt";

@@ -80,6 +80,14 @@ TEST(RuleSummary, ProductRulesAndLimitsCutOnWholeCharacters) {
     const std::string cut = productRuleSummary(r);
     EXPECT_LE(gbkLength(cut), ProductSummaryBytes + std::strlen(",禁止开仓"));
     EXPECT_NE(cut.find("ab,禁止开仓"), std::string::npos);
+    // Codes of four characters do not fill 237 bytes evenly: the list stops
+    // before the product that would not fit, never inside its code.
+    many.clear();
+    for (int i = 0; i < 100; ++i)
+        many += (many.empty() ? "" : "|") + std::string("p") + std::to_string(100 + i);
+    r.scope = many;
+    const std::string whole = productRuleSummary(r);
+    EXPECT_NE(whole.find(";p143,禁止开仓"), std::string::npos) << whole;
     // A name of 200 two-byte characters keeps 127 of them.
     std::string name;
     for (int i = 0; i < 200; ++i) name += "规";
@@ -213,8 +221,8 @@ TEST(RiskCategory, TreeNodesListTheirPairsAndKind31) {
         int32_t node, category, kind;
         bool listed;
     };
-    const Case cases[] = {{-1, 9, 17, true},  {4, 5, 12, true},   {5, 4, 11, false},
-                          {8, 9, 17, true},   {8, 10, 20, false}, {15, 0, 31, true},
+    const Case cases[] = {{-1, 9, 17, true},   {4, 5, 12, true},   {5, 4, 11, false},
+                          {8, 9, 17, true},    {8, 10, 20, false}, {15, 0, 31, true},
                           {14, 14, 31, false}, {12, 13, 25, true}, {3, 3, 29, true}};
     for (const Case& c : cases)
         EXPECT_EQ(nodeListsRule(c.node, c.category, c.kind), c.listed)

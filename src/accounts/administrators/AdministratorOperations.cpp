@@ -75,6 +75,7 @@ bool addAdministrator(Desk& desk) {
 
 ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
                                const AdministratorForm& form) {
+    if (!gate(desk, GatedOperation::AddAdministrator)) return {};
     // A lost connection while adding is told as an answer that says
     // nothing; without its connection the desk cannot go on, so the
     // program then ends as after any lost connection.
@@ -119,6 +120,7 @@ AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& r
 
 ChangeOutcome modifyAdministrator(Desk& desk, const Administrator& record,
                                   const AdministratorForm& values) {
+    if (!gate(desk, GatedOperation::ModifyAdministrator)) return {};
     AdministratorForm form = values;
     // The account field is disabled: the record's account is the one changed.
     form.account = record.account;

@@ -172,6 +172,7 @@ std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const SubAccount
 }
 
 bool applySubAccountDeposit(Desk& desk, const SubAccount& account, DepositForm form) {
+    if (!gate(desk, GatedOperation::Deposit)) return false;
     const std::optional<SubAccountFunds> funds = querySubAccountFunds(desk, account.account);
     if (!funds) return false;
     SubAccountDeposit deposit;
@@ -203,6 +204,7 @@ std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const MainAccou
 }
 
 bool applyMainAccountDeposit(Desk& desk, const MainAccount& account, DepositForm form) {
+    if (!gate(desk, GatedOperation::Deposit)) return false;
     // The totals from the main account as it is now.
     const PageCursor cursor = accountListCursor(desk, AccountList::MainAccounts);
     if (!showAccountList(desk, AccountList::MainAccounts, cursor.last < 0 ? 0 : cursor.last))
@@ -250,6 +252,7 @@ std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const MainAccountLink&
 }
 
 bool applyLinkDeposit(Desk& desk, const MainAccountLink& link, const DepositForm& form) {
+    if (!gate(desk, GatedOperation::Deposit)) return false;
     LinkDeposit deposit;
     deposit.mainAccount = link.account;
     return sendDeposit(desk, link.account, deposit, form, writeLinkDeposit,

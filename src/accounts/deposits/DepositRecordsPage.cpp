@@ -7,6 +7,7 @@
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
 #include "app/Query.h"
+#include "app/ReplaceQuestion.h"
 #include "local/WholeFile.h"
 #include "model/ListAnswer.h"
 #include "protocol/Packet.h"
@@ -151,6 +152,8 @@ bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page) {
 bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page,
                           const DepositExportForm& form) {
     FrontEndPort& port = desk.port();
+    // Asked once, before anything is fetched.
+    if (!mayReplaceFile(port, form.path)) return false;
     DepositRecordsQuery query = page.requestOf(0);
     query.startDate = form.startDate;
     query.endDate = form.endDate;

@@ -84,6 +84,7 @@ bool addGroup(Desk& desk) {
 }
 
 ChangeOutcome addGroup(Desk& desk, const GroupForm& form) {
+    if (!gate(desk, GatedOperation::AddGroup)) return {};
     ChangeSpec spec = groupChange("添加组", form.name, "添加");
     spec.build = [&form](std::span<uint8_t> buffer) {
         return writeAddGroup(form, buffer.data(), static_cast<int>(buffer.size()));
@@ -133,6 +134,7 @@ bool modifyGroup(Desk& desk) {
 }
 
 ChangeOutcome modifyGroup(Desk& desk, const Group& record, const GroupForm& form) {
+    if (!gate(desk, GatedOperation::ModifyGroup)) return {};
     if (record.id == desk.session().ownGroupId) {
         desk.port().info(" 没有权限修改自身组! ");
         return {};

@@ -29,6 +29,7 @@ bool createMainAccount(Desk& desk) {
 
 ChangeOutcome createMainAccount(Desk& desk, const std::string& groupCode,
                                 const MainAccountForm& form) {
+    if (!gate(desk, GatedOperation::AddMainAccount)) return {};
     NewMainAccount values;
     values.account = form.account;
     values.initialFunds = form.initialFundsValue;

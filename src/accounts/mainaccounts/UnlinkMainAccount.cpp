@@ -34,6 +34,7 @@ bool requestUnlinkMainAccount(Desk& desk, int linkRow) {
 }
 
 bool unlinkMainAccount(Desk& desk, std::string account) {
+    if (!gate(desk, GatedOperation::DeleteMainAccount)) return false;
     if (!requireGroupLevel(desk, GroupLevel::Second, "取消关联主账号")) return false;
     loadParentMainAccounts(desk);
 

@@ -13,6 +13,7 @@
 namespace korvant {
 
 ChangeOutcome addSubAccount(Desk& desk, const SubAccountForm& form) {
+    if (!gate(desk, GatedOperation::AddSubAccount)) return {};
     NewSubAccount values;
     values.account = form.account;
     values.password = form.password;

@@ -70,6 +70,7 @@ bool modifySubAccount(Desk& desk, const SubAccount* selected) {
 }
 
 ChangeOutcome modifySubAccount(Desk& desk, const SubAccount& record, const SubAccountForm& form) {
+    if (!gate(desk, GatedOperation::ModifySubAccount)) return {};
     const SubAccountValues recorded{record.groupId,     record.password, record.name,
                                     record.mainAccount, record.mac,      record.remark,
                                     record.options};

@@ -50,7 +50,7 @@ std::optional<int> findRow(Desk& desk, AccountList list, const RecordCache<Recor
 }
 
 std::string inGroup(Desk& desk) {
-    return " in group " + std::to_string(desk.mainState().group.id);
+    return "组 " + std::to_string(desk.mainState().group.id) + " 中";
 }
 
 }  // namespace
@@ -58,7 +58,7 @@ std::string inGroup(Desk& desk) {
 bool chooseGroup(CliContext& context, int groupId, AccountList list) {
     Desk& desk = context.desk();
     const Group* cached = desk.reference().groupById(groupId);
-    if (cached == nullptr) return context.refuse("no group " + std::to_string(groupId));
+    if (cached == nullptr) return context.refuse("没有组 " + std::to_string(groupId));
     const Group group = *cached;
     MainState& state = desk.mainState();
     if (state.view != ViewKind::Accounts)
@@ -81,7 +81,7 @@ std::optional<int> findAdministrator(CliContext& context, const std::string& acc
     bool read = false;
     auto row =
         findRow(desk, AccountList::Administrators, desk.accounts().administrators, account, read);
-    if (!row && read) context.refuse("no administrator " + account + inGroup(desk));
+    if (!row && read) context.refuse(inGroup(desk) + "没有管理员 " + account);
     return row;
 }
 
@@ -97,7 +97,7 @@ std::optional<std::vector<SubAccount>> findSubAccounts(CliContext& context,
             found.push_back(cache.at(*row));
         } else {
             if (!read) return std::nullopt;
-            context.refuse("no sub-account " + account + inGroup(desk));
+            context.refuse(inGroup(desk) + "没有子账号 " + account);
             complete = false;
         }
     }
@@ -111,7 +111,7 @@ std::optional<MainAccount> findMainAccount(CliContext& context, const std::strin
     bool read = false;
     if (auto row = findRow(desk, AccountList::MainAccounts, cache, account, read))
         return cache.at(*row);
-    if (read) context.refuse("no main account " + account + inGroup(desk));
+    if (read) context.refuse(inGroup(desk) + "没有主账号 " + account);
     return std::nullopt;
 }
 
@@ -120,9 +120,7 @@ std::optional<int> findMainAccountLink(CliContext& context, const std::string& a
     bool read = false;
     auto row = findRow(desk, AccountList::MainAccountLinks, desk.accounts().mainAccountLinks,
                        account, read);
-    if (!row && read)
-        context.refuse("main account " + account + " is not linked to group " +
-                       std::to_string(desk.mainState().group.id));
+    if (!row && read) context.refuse(inGroup(desk) + "没有关联主账号 " + account);
     return row;
 }
 

@@ -32,25 +32,19 @@ struct ExportOptions {
         last->needs(file);
         file->needs(first)->needs(last);
     }
-    // The form as the dialog would hand it over: the name rules of "浏览"
-    // applied, the named file replaced.
+    // The form as the dialog would hand it over: the file taken as "浏览"
+    // takes it (its name rules, and the question before an existing file is
+    // replaced: without --yes the answer is No and nothing is fetched).
     bool form(CliContext& context, ReportExportForm& form) const {
-        const std::optional<std::string> named = exportFilePath(*path);
-        if (!named) {
-            context.err() << "保存文件格式错误，后缀名应该为“.csv”！\n";
-            return false;
-        }
         form.startDate = from;
         form.endDate = to;
-        form.path = *named;
-        form.mayReplace = true;
-        return validateReportExportForm(context.port(), form);
+        return takeChosenExportPath(context.port(), form, *path) &&
+               validateReportExportForm(context.port(), form);
     }
 };
 
 void printExport(CliContext& context, const ReportExportResult& result) {
-    if (result.written)
-        context.err() << result.pages << " pages, " << result.rows << " rows written\n";
+    if (result.written) context.err() << exportCountText(result) << '\n';
 }
 
 class FundsReportCommand : public Command {
@@ -79,7 +73,7 @@ public:
         page.day = date_;
         page.sortKey = sort_;
         page.order = order_;
-        target_.applyTo(desk, page);
+        if (!target_.applyTo(desk, page)) return false;
         if (export_.path) {
             ReportExportForm form;
             if (!export_.form(context, form)) return false;
@@ -117,11 +111,15 @@ public:
         NetValuePage& page = netValuePage(desk);
         page.startDate = from_;
         page.endDate = to_;
-        target_.applyTo(desk, page);
+        if (!target_.applyTo(desk, page)) return false;
         // A group: its main accounts, the first one queried (as in the desk).
         if (target_.group >= 0) {
+            const int errorsBefore = context.port().errorCount();
             if (!reloadNetValueMainAccounts(desk, page)) {
-                if (page.mainAccounts.empty()) context.err() << "the group has no main account\n";
+                // A reload that failed has said why; only a list read whole
+                // and empty means the group has none.
+                if (page.mainAccounts.empty() && context.port().errorCount() == errorsBefore)
+                    context.refuse("该组没有主账号");
                 return false;
             }
         }

@@ -59,7 +59,7 @@ public:
         Desk& desk = context.desk();
         FrontEndPort& port = context.port();
         const Group* chosen = desk.reference().groupById(group_);
-        if (chosen == nullptr) return context.refuse("no group " + std::to_string(group_));
+        if (chosen == nullptr) return context.refuse("没有组 " + std::to_string(group_));
         const Group record = *chosen;
         const auto& groups = desk.reference().groups.records;
         GroupForm form =

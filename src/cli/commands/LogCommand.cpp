@@ -95,7 +95,7 @@ public:
         Desk& desk = context.desk();
         if (!page.search(desk)) return false;
         if (page_ > 1 && !page.showPage(desk, page_ - 1)) {
-            context.refuse("no page " + std::to_string(page_));
+            context.refuse("没有第 " + std::to_string(page_) + " 页");
             return false;
         }
         printPage(context, page);

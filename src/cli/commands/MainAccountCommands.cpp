@@ -144,9 +144,9 @@ public:
                 if (form->accounts[i] == target_.account) form->selected = static_cast<int>(i);
         }
         if (form->selected < 0)
-            return context.refuse("main account " +
-                                  (target_.account.empty() ? "(first)" : target_.account) +
-                                  " is not offered by the parent group");
+            return context.refuse(target_.account.empty()
+                                      ? std::string("上级组没有可关联的主账号")
+                                      : "上级组没有可关联的主账号 " + target_.account);
         return linkMainAccount(desk, desk.mainState().group.code, form->selectedAccount()).done;
     }
 

@@ -41,11 +41,16 @@ std::string noun(const TemplateKind& kind) {
     return kind.id == RateKind::Fee ? "fee" : "margin";
 }
 
-// Whether the template is one of the kind's cached templates ("no fee
-// template N" otherwise).
+// The kind as the desk names it in its messages.
+std::string kindName(const TemplateKind& kind) {
+    return kind.id == RateKind::Fee ? "手续费率模板" : "保证金率模板";
+}
+
+// Whether the template is one of the kind's cached templates ("没有手续费率模板
+// N" otherwise).
 bool knownTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
     if (cachedTemplate(context.desk().reference(), kind, id) != nullptr) return true;
-    return context.refuse("no " + noun(kind) + " template " + std::to_string(id));
+    return context.refuse("没有" + kindName(kind) + " " + std::to_string(id));
 }
 
 // Chooses the node of a template in the kind's tree (as a click would, but
@@ -118,7 +123,7 @@ public:
         Desk& desk = context.desk();
         if (id_ != 0 && !knownTemplate(context, kind_, id_)) return false;
         if (page_ > contractPageCount(desk.reference().varieties.count()))
-            return context.refuse("no page " + std::to_string(page_));
+            return context.refuse("没有第 " + std::to_string(page_) + " 页");
         RatePage page(kind_);
         page.choose(desk, id_, page_ - 1);
         if (!page.read()) return false;
@@ -160,7 +165,7 @@ public:
         auto it =
             std::find_if(contracts.begin(), contracts.end(),
                          [this](const ContractVariety& c) { return c.contractCode == contract_; });
-        if (it == contracts.end()) return context.refuse("no contract " + contract_);
+        if (it == contracts.end()) return context.refuse("没有合约 " + contract_);
         const int index = static_cast<int>(it - contracts.begin());
         // The values left out keep what the server holds now.
         std::optional<RateForm> form = currentRates(desk, kind_, id_, index);
@@ -320,8 +325,8 @@ public:
         if (!template_.empty()) {
             auto it = std::find(form.entries.begin() + 1, form.entries.end(), template_);
             if (it == form.entries.end())
-                return context.refuse("no " + noun(kind_) + " template " + template_ +
-                                      " offered for group " + std::to_string(target_.group));
+                return context.refuse("组 " + std::to_string(target_.group) + " 没有可选的" +
+                                      kindName(kind_) + " " + template_);
             form.choice = static_cast<int>(it - form.entries.begin());
         }
         return assignTemplate(desk, kind_, target_.account, form.chosenName());

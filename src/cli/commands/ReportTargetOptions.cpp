@@ -18,25 +18,22 @@ void ReportTargetOptions::add(CLI::App& app) {
 
 bool ReportTargetOptions::check(CliContext& context) const {
     if ((group >= 0) == !account.empty()) {
-        context.err() << "give either --group ID or --account A\n";
+        context.err() << "请给出 --group 组号 或 --account 账号 (二者之一)\n";
         return false;
     }
     return true;
 }
 
-void ReportTargetOptions::applyTo(Desk& desk, ReportQueryPage& page) const {
+bool ReportTargetOptions::applyTo(Desk& desk, ReportQueryPage& page) const {
     page.account = account;
     if (!account.empty()) {
         page.takeTypedAccount(false);
-        return;
+        return true;
     }
-    ReportTarget target;
-    target.id = group;
-    target.group = true;
-    const RecordCache<Group>& groups = desk.reference().groups;
-    for (int i = 0; i < groups.count(); ++i)
-        if (groups.at(i).id == group) target.text = groups.at(i).name;
-    page.target = target;
+    const std::optional<ReportTarget> target = reportGroupNode(desk, group);
+    if (!target) return false;
+    page.target = *target;
+    return true;
 }
 
 }  // namespace korvant::cli

@@ -28,7 +28,8 @@ struct ReportTargetOptions {
     bool check(CliContext& context) const;
     // Gives `page` its target as a node chosen in the report tree would,
     // or its typed account (taken by the page's search).
-    void applyTo(Desk& desk, ReportQueryPage& page) const;
+    // False, after "没有组 ID", for a group the desk does not hold.
+    bool applyTo(Desk& desk, ReportQueryPage& page) const;
 };
 
 }  // namespace korvant::cli

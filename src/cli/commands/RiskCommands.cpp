@@ -119,14 +119,12 @@ public:
 
     bool run(CliContext& context) override {
         Desk& desk = context.desk();
-        if (!gate(desk.port(), desk.session().permissionMask,
-                  adding_ ? GatedOperation::AddRiskStrategy : GatedOperation::ModifyRiskStrategy))
-            return false;
         RiskRule rule;
         const RiskRule* existing = nullptr;
         if (!adding_) {
-            if (!cachedRule(desk, id_, rule) || rule.owner != desk.session().ownGroupId)
-                return context.refuse("no rule " + std::to_string(id_));
+            // The options left out keep the rule's values: the rule is read
+            // first (the operation checks it again).
+            if (!warehouseRule(desk, id_, rule)) return refuseUnknownRule(desk, id_);
             existing = &rule;
             category_ = rule.category;
         } else if (category_ <= 0) {
@@ -152,12 +150,12 @@ private:
         Desk& desk = context.desk();
         ProductRuleForm form = makeProductRuleForm(desk.reference(), existing);
         if (!exchanges_.empty()) {
-            context.refuse("--exchanges is not an option of category 2");
+            context.refuse("类别 2 (交易品种) 没有 --exchanges 选项");
             return std::nullopt;
         }
         if (!products_.empty()) form.selected = products_;
         if (!windowTime(from_, form.windowStart) || !windowTime(to_, form.windowEnd)) {
-            context.refuse("--from and --to take HHMM (0000-2359)");
+            context.refuse("--from 和 --to 的格式为 HHMM (0000 至 2359)");
             return std::nullopt;
         }
         if (name_) form.name = *name_;
@@ -177,8 +175,8 @@ private:
             for (std::size_t i = 0; i < form.kinds.size(); ++i)
                 if (form.kinds[i].kind == kind_) form.selectedKind = static_cast<int>(i);
             if (form.selectedKind < 0) {
-                context.refuse("no kind " + std::to_string(kind_) + " in category " +
-                               std::to_string(category_) + " (see risk kinds)");
+                context.refuse("类别 " + std::to_string(category_) + " 中没有规则种类 " +
+                               std::to_string(kind_) + " (见 risk kinds)");
                 return std::nullopt;
             }
         }
@@ -193,7 +191,7 @@ private:
                 std::size_t i = 0;
                 while (i < captions.size() && captions[i] != code) ++i;
                 if (i == captions.size()) {
-                    context.refuse("no exchange " + code);
+                    context.refuse("没有交易所 " + code);
                     return std::nullopt;
                 }
                 picker.ticked[i] = true;
@@ -204,7 +202,7 @@ private:
         for (std::size_t i = 0; i < 6; ++i)
             if (parameters_[i]) form.parameters[i] = *parameters_[i];
         if (!windowTime(from_, form.windowStart) || !windowTime(to_, form.windowEnd)) {
-            context.refuse("--from and --to take HHMM (0000-2359)");
+            context.refuse("--from 和 --to 的格式为 HHMM (0000 至 2359)");
             return std::nullopt;
         }
         form.forbidOpen = flag(forbidOpen_, allowOpen_, form.forbidOpen);
@@ -234,7 +232,7 @@ private:
             for (const ExchangeProducts& e : exchanges)
                 for (const std::string& p : e.products) found = found || p == product;
             if (!found) {
-                context.refuse("no product " + product);
+                context.refuse("没有品种 " + product);
                 return false;
             }
         }
@@ -301,10 +299,8 @@ public:
         else if (group_)
             assignment.target = {RuleTargetKind::Group, *group_};
         else
-            return context.refuse("one of --sub, --main, --group is needed");
+            return context.refuse("请给出 --sub、--main 或 --group 之一");
         Desk& desk = context.desk();
-        if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::LoadRiskStrategy))
-            return false;
         if (!readLoadedRules(desk, assignment.target, assignment.loaded)) return false;
         if (verb_ == Verb::Assigned) {
             print(context, assignment);
@@ -321,34 +317,19 @@ private:
         Desk& desk = context.desk();
         const auto count = static_cast<int>(ids_.size());
         switch (verb_) {
-            case Verb::Load: {
-                for (int32_t id : ids_) {
-                    RiskRule rule;
-                    if (!cachedRule(desk, id, rule) || rule.owner != desk.session().ownGroupId) {
-                        context.refuse("no rule " + std::to_string(id));
-                        return false;
-                    }
-                }
+            case Verb::Load:
                 return loadSelectedRules(desk, assignment, ids_) == count;
-            }
             case Verb::Unload:
-                for (int32_t id : ids_)
-                    if (assignment.positionOf(id) == 0) {
-                        context.refuse("rule " + std::to_string(id) + " is not loaded");
-                        return false;
-                    }
                 return unloadSelectedRules(desk, assignment, ids_) == count;
             case Verb::Up:
             case Verb::Down: {
                 const bool up = verb_ == Verb::Up;
                 const int32_t position = assignment.positionOf(ids_.front());
-                if (position == 0) {
-                    context.refuse("rule " + std::to_string(ids_.front()) + " is not loaded");
-                    return false;
-                }
-                if (position == (up ? 1 : static_cast<int32_t>(assignment.loaded.size()))) {
-                    context.refuse("rule " + std::to_string(ids_.front()) + " is already " +
-                                   (up ? "first" : "last"));
+                // The desk does nothing here; the command line says why.
+                if (position != 0 &&
+                    position == (up ? 1 : static_cast<int32_t>(assignment.loaded.size()))) {
+                    context.refuse("风控规则 " + std::to_string(ids_.front()) +
+                                   (up ? " 已经在最前" : " 已经在最后"));
                     return false;
                 }
                 return moveSelectedRule(desk, assignment, ids_, up);

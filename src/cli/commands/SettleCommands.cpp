@@ -21,9 +21,9 @@
 namespace korvant::cli {
 namespace {
 
-// The permission, then every page of the settlement prices of `date`.
+// Every page of the settlement prices of `date` (the load checks the
+// permission).
 bool loadPrices(Desk& desk, int date, SettlementPricePage& page) {
-    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
     page.date = date;
     return page.load(desk);
 }
@@ -79,7 +79,7 @@ public:
         watch.tick();
         if (!watch.understood()) {
             // A state the desk would keep polling through: one look says nothing.
-            if (context.port().errorCount() == 0) context.refuse("no known settlement state");
+            if (context.port().errorCount() == 0) context.refuse("服务器没有给出已知的结算状态");
             return false;
         }
         context.out() << "text\t" << tsvCell(watch.text()) << "\n" << std::flush;
@@ -106,7 +106,7 @@ public:
         SettlementPricePage page;
         if (!loadPrices(desk, date_, page)) return false;
         if (page_ > 1 && !page.showPage(desk, page_ - 1))
-            return context.refuse("no page " + std::to_string(page_));
+            return context.refuse("没有第 " + std::to_string(page_) + " 页");
         printPage(context, page);
         return true;
     }

@@ -122,7 +122,11 @@ bool StatementCommand::show(CliContext& context) {
         return false;
     }
     if (save_.empty() && pdf_.empty()) {
-        context.out() << escapeControls(page.text, true) << std::flush;
+        // Lines on stdout end with LF; a saved file keeps the server's bytes.
+        std::string text = page.text;
+        std::size_t at = 0;
+        while ((at = text.find("\r\n", at)) != std::string::npos) text.erase(at, 1);
+        context.out() << escapeControls(text, true) << std::flush;
         return true;
     }
     if (!save_.empty()) {
@@ -156,14 +160,11 @@ bool StatementCommand::batch(CliContext& context) {
         page.target = {};
         return batchExportStatements(desk, page);
     }
+    const std::optional<ReportTarget> target = reportGroupNode(desk, group_);
+    if (!target) return false;
     if (!checkStatementBatchForm(context.port(), form)) return false;
-    ReportTarget target;
-    target.id = group_;
-    const RecordCache<Group>& groups = desk.reference().groups;
-    for (int i = 0; i < groups.count(); ++i)
-        if (groups.at(i).id == group_) target.text = groups.at(i).name;
-    page.target = target;
-    return exportStatements(desk, target, form).complete();
+    page.target = *target;
+    return exportStatements(desk, *target, form).complete();
 }
 
 }  // namespace

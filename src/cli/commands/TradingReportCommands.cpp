@@ -40,7 +40,8 @@ public:
         }
         app.add_option("--export", path_,
                        "write every page of --from..--to as CSV to this file (\"导出\"; GBK, "
-                       "CR LF; an existing file is replaced once the new one is complete)");
+                       "CR LF; an existing file is replaced, once the new one is complete, only "
+                       "after the question: --yes)");
         app.add_option("--from", form_.startDate, "first day YYYYMMDD of --export (\"从\")");
         app.add_option("--to", form_.endDate, "last day YYYYMMDD of --export (\"到\")");
     }
@@ -59,13 +60,13 @@ public:
         Desk& desk = context.desk();
         Page& page = page_(desk);
         page.day = day_;
-        target_.applyTo(desk, page);
+        if (!target_.applyTo(desk, page)) return false;
         if (!path_.empty()) {
-            form_.path = path_;
-            form_.mayReplace = true;
-            if (!validateReportExportForm(desk.port(), form_)) return false;
+            if (!takeChosenExportPath(desk.port(), form_, path_) ||
+                !validateReportExportForm(desk.port(), form_))
+                return false;
             const ReportExportResult result = export_(desk, page, form_);
-            context.err() << "pages\t" << result.pages << "\nrows\t" << result.rows << '\n';
+            if (result.written) context.err() << exportCountText(result) << '\n';
             return result.written;
         }
         if (!page.showPage(desk, pageNumber_ - 1)) return false;

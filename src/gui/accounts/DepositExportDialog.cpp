@@ -13,8 +13,10 @@ DepositExportDialog::DepositExportDialog(DepositExportForm& form, QWidget* paren
     setWindowTitle(QStringLiteral("导出"));
     const ExportRows rows = addExportRows(*this, form.startDate, form.endDate, form.path, "path");
     connect(rows.browse, &QPushButton::clicked, this, [this, path = rows.path] {
+        // The export asks itself before it replaces a file.
         QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("导出"), path->text(),
-                                                      QStringLiteral("CSV 文件 (*.csv)"));
+                                                      QStringLiteral("CSV 文件 (*.csv)"), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
         if (!chosen.isEmpty()) path->setText(chosen);
     });
 }

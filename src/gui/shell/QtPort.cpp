@@ -170,6 +170,16 @@ std::optional<std::string> QtPort::chooseSaveFile(const std::string& caption,
                                                fileDialogFilter(filters)));
 }
 
+std::optional<std::string> QtPort::chooseSaveFileAskedLater(
+    const std::string& caption, const std::string& suggestedName,
+    const std::vector<FileFilter>& filters) {
+    // The operation asks before it replaces a file: asked here too, the
+    // user would answer the same question twice.
+    return chosen(QFileDialog::getSaveFileName(parentForDialogs(), qs(caption), qs(suggestedName),
+                                               fileDialogFilter(filters), nullptr,
+                                               QFileDialog::DontConfirmOverwrite));
+}
+
 std::optional<std::string> QtPort::chooseOpenFile(const std::string& caption,
                                                   const std::vector<FileFilter>& filters) {
     return chosen(QFileDialog::getOpenFileName(parentForDialogs(), qs(caption), QString(),

@@ -51,6 +51,9 @@ public:
     // Closing a window during a wait: asks "是否停止等待？" over `parent`
     // and stops waiting on Yes. The window stays until the wait has ended.
     void askToStopWaiting(QWidget* parent);
+    std::optional<std::string> chooseSaveFileAskedLater(
+        const std::string& caption, const std::string& suggestedName,
+        const std::vector<FileFilter>& filters) override;
     std::optional<std::string> chooseSaveFile(const std::string& caption,
                                               const std::string& suggestedName,
                                               const std::vector<FileFilter>& filters) override;

@@ -9,8 +9,13 @@
 #include "local/StreamedFile.h"
 #include "model/ListAnswer.h"
 #include "protocol/Gbk.h"
+#include "text/NumberText.h"
 
 namespace korvant {
+
+std::string exportCountText(const ReportExportResult& result) {
+    return "已导出 " + formatInt(result.pages) + " 页, " + formatInt(result.rows) + " 行";
+}
 
 std::string exportProgressText(const std::string& title, int pages, int64_t rows) {
     return textf("%s  第 %d 页, 已写 %lld 行", title.c_str(), pages, static_cast<long long>(rows));

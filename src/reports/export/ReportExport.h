@@ -64,6 +64,9 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
 bool exportThroughForm(Desk& desk, int32_t startDate, int32_t endDate,
                        const std::function<ReportExportResult(const ReportExportForm&)>& run);
 
+// What a finished export wrote: "已导出 3 页, 510 行".
+std::string exportCountText(const ReportExportResult& result);
+
 // "TITLE  第 3 页, 已写 510 行"
 std::string exportProgressText(const std::string& title, int pages, int64_t rows);
 

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "app/ReplaceQuestion.h"
+
 namespace korvant {
 
 namespace {
@@ -32,22 +34,17 @@ bool takeChosenExportPath(FrontEndPort& port, ReportExportForm& form, const std:
             {"保存文件格式错误，后缀名应该为“.csv”！", "错误信息", MessageIcon::Error});
         return false;
     }
-    bool replace = false;
     struct stat existing {};
-    if (::lstat(path->c_str(), &existing) == 0) {
-        if (!port.askYesNo({fileNameOf(*path) + "文件已经存在，是否替换原文件？", "提示信息",
-                            MessageIcon::Question}))
-            return false;
-        replace = true;
-    }
+    const bool exists = ::lstat(path->c_str(), &existing) == 0;
+    if (!mayReplaceFile(port, *path)) return false;
     form.path = *path;
-    form.mayReplace = replace;
+    form.mayReplace = exists;
     return true;
 }
 
 bool browseExportFile(FrontEndPort& port, ReportExportForm& form) {
     const std::optional<std::string> chosen =
-        port.chooseSaveFile("导出", form.path, {{"Excel文件", "*.csv"}});
+        port.chooseSaveFileAskedLater("导出", form.path, {{"Excel文件", "*.csv"}});
     return chosen && takeChosenExportPath(port, form, *chosen);
 }
 

@@ -83,6 +83,8 @@ bool save(Desk& desk, uint8_t command, std::function<int(std::span<uint8_t>)> bu
     spec.exchange = ExchangeTexts::query("  组包出错!! ");
     spec.judgement = Judgement::Custom;
     spec.requery = Requery::Never;
+    spec.ack.writeRows = false;
+    spec.ack.parseFailed = BadPacketText;
     spec.judge = [command](Desk& d, std::span<const uint8_t> answer) {
         return dispatchOwnAnswer(d, answer, command, BadPacketText);
     };
@@ -187,6 +189,7 @@ std::optional<TradingParametersForm> prepareTradingParameters(Desk& desk, bool* 
 }
 
 bool applyTradingParameters(Desk& desk, const TradingParametersForm& form) {
+    if (!gate(desk, GatedOperation::Settlement)) return false;
     FrontEndPort& port = desk.port();
     bool saved = true;
     for (int32_t list = 0; list < 2; ++list) {

@@ -46,6 +46,8 @@ ChangeSpec settlementSpec() {
     spec.exchange = ExchangeTexts::operation("  组包出错!! ");
     spec.judgement = Judgement::Custom;
     spec.requery = Requery::Never;
+    spec.ack.writeRows = false;
+    spec.ack.parseFailed = BadPacketText;
     return spec;
 }
 
@@ -55,6 +57,10 @@ ChangeSpec settlementSpec() {
 
 bool SettlementWatch::tick() {
     if (!polling()) return false;
+    if (!gate(*desk_, GatedOperation::Settlement)) {
+        phase_ = Phase::GaveUp;
+        return false;
+    }
     std::vector<uint8_t> buffer(PacketBufferSize, 0);
     const int length = writeSettlementStatus(buffer);
     std::vector<uint8_t> answer;
@@ -138,7 +144,7 @@ bool startSettlement(Desk& desk) {
 bool clearSettlement(Desk& desk) {
     if (!desk.port().askYesNo({"是否清除今日的结算数据？  ", "提示", MessageIcon::Question, true}))
         return false;
-    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
+    if (!gate(desk, GatedOperation::Settlement)) return false;
     SettlementAnswer parsed;
     ChangeSpec spec = settlementSpec();
     spec.build = writeClearSettlement;
@@ -196,6 +202,7 @@ bool SettlementPricePage::showPage(Desk&, int page) {
 }
 
 bool SettlementPricePage::load(Desk& desk) {
+    if (!gate(desk, GatedOperation::Settlement)) return false;
     prices.clear();
     emptied_.clear();
     paging_.page = 0;
@@ -224,6 +231,7 @@ bool SettlementPricePage::load(Desk& desk) {
 }
 
 bool SettlementPricePage::setPrice(Desk& desk, int row, const std::string& text) {
+    if (!gate(desk, GatedOperation::Settlement)) return false;
     const int64_t index = indexOfRow(row);
     if (!loaded || row < 0 || row >= rowCount()) return false;
     // What is not a price is refused before anything is sent: a typing slip
@@ -248,6 +256,8 @@ bool SettlementPricePage::setPrice(Desk& desk, int row, const std::string& text)
     spec.exchange = ExchangeTexts::query(" 组包出错!!");
     spec.judgement = Judgement::Custom;
     spec.requery = Requery::Never;
+    spec.ack.writeRows = false;
+    spec.ack.parseFailed = BadPacketText;
     spec.judge = [](Desk& d, std::span<const uint8_t> answer) {
         return dispatchOwnAnswer(d, answer, cmd::SetSettlementPrice, BadPacketText);
     };

@@ -218,6 +218,8 @@ StatementBatchResult exportStatements(Desk& desk, const ReportTarget& target,
                                       const StatementBatchForm& form) {
     FrontEndPort& port = desk.port();
     StatementBatchResult result;
+    // A group the desk does not hold has no statements to export.
+    if (target.id > 0 && !reportGroupNode(desk, target.id)) return result;
     // The folder first, so that nothing is fetched for a folder that
     // cannot hold the files.
     if (!makeFolder(form.folder)) {
@@ -278,9 +280,8 @@ bool batchExportStatements(Desk& desk, const StatementPage& page) {
     form.style = page.style;
     form.csv = page.csv;
     form.account = page.account;
-    if (!port.editForm(form, [&port](StatementBatchForm& f) {
-            return checkStatementBatchForm(port, f);
-        }))
+    if (!port.editForm(form,
+                       [&port](StatementBatchForm& f) { return checkStatementBatchForm(port, f); }))
         return false;
     return exportStatements(desk, page.target, form).complete();
 }

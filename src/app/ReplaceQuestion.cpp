@@ -1,0 +1,16 @@
+#include "app/ReplaceQuestion.h"
+
+#include <sys/stat.h>
+
+namespace korvant {
+
+bool mayReplaceFile(FrontEndPort& port, const std::string& path) {
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) != 0) return true;
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return port.askYesNo(
+        {name + "文件已经存在，是否替换原文件？", "提示信息", MessageIcon::Question});
+}
+
+}  // namespace korvant

@@ -190,6 +190,15 @@ const std::vector<Case>& cases() {
          1,
          "[提示] 服务器返回非确认包, 无法确定操作是否失败!",
          ""},
+        {"report funds of a group the desk does not hold asks nothing",
+         {"report", "funds", "--group", "999", "--date", "20261208"},
+         [](const Bytes& r, int) -> std::optional<Bytes> {
+             if (r[3] == cmd::FundsReport) ADD_FAILURE() << "a report was asked for";
+             return std::nullopt;
+         },
+         1,
+         "[提示] 没有组 999",
+         ""},
         {"fee list leaves out the template of no group",
          {"fee", "list"},
          [](const Bytes&, int) -> std::optional<Bytes> { return std::nullopt; },

@@ -1,15 +1,20 @@
 #include "gui/widgets/ReportTable.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QLabel>
+#include <QMenu>
 #include <QSet>
 #include <QTableView>
 
 #include <algorithm>
 
 #include "app/ReportPage.h"
+#include "app/RowCopy.h"
 #include "gui/widgets/ListViewStyle.h"
 #include "gui/widgets/ReportItemDelegate.h"
 #include "gui/widgets/ReportPageModel.h"
@@ -33,6 +38,67 @@ QLabel* emptyState(QTableView& table) {
     return line;
 }
 
+const char* const CopyActionName = "copyRows";
+
+// The columns on screen, in the order the header shows them.
+std::vector<int> shownColumns(const QTableView& table) {
+    std::vector<int> columns;
+    const QHeaderView* header = table.horizontalHeader();
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int logical = header->logicalIndex(visual);
+        if (!table.isColumnHidden(logical)) columns.push_back(logical);
+    }
+    return columns;
+}
+
+// Ctrl+C (and "复制" where the list has no menu of its own): the chosen
+// rows with the header line as tab-separated text. A right click on the
+// header lists the columns to show or hide; the page's own hidden columns
+// are not offered, and the last one shown stays.
+void addListCommands(QTableView& table) {
+    if (table.findChild<QAction*>(QLatin1String(CopyActionName), Qt::FindDirectChildrenOnly))
+        return;
+    auto* copy = new QAction(QStringLiteral("复制"), &table);
+    copy->setObjectName(QLatin1String(CopyActionName));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(copy, &QAction::triggered, &table, [&table] {
+        const ReportPageModel* model = reportModel(table);
+        const std::vector<int> rows = selectedReportRows(table);
+        if (model == nullptr || rows.empty()) return;
+        const std::string text = rowsAsTabText(model->page(), rows, shownColumns(table));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    });
+    table.addAction(copy);
+    if (table.contextMenuPolicy() == Qt::DefaultContextMenu)
+        table.setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    QHeaderView* header = table.horizontalHeader();
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(header, &QHeaderView::customContextMenuRequested, &table,
+                     [&table, header](const QPoint& at) {
+                         const ReportPageModel* model = reportModel(table);
+                         if (model == nullptr) return;
+                         const std::vector<ReportColumn>& columns = model->page().columns();
+                         QMenu menu(&table);
+                         const auto shown = static_cast<int>(shownColumns(table).size());
+                         for (std::size_t i = 0; i < columns.size(); ++i) {
+                             if (columns[i].hidden) continue;
+                             const int section = static_cast<int>(i);
+                             QAction* item =
+                                 menu.addAction(QString::fromStdString(columns[i].caption));
+                             item->setCheckable(true);
+                             item->setChecked(!table.isColumnHidden(section));
+                             item->setEnabled(table.isColumnHidden(section) || shown > 1);
+                             QObject::connect(item, &QAction::toggled, &table,
+                                              [&table, section](bool on) {
+                                                  table.setColumnHidden(section, !on);
+                                              });
+                         }
+                         menu.exec(header->mapToGlobal(at));
+                     });
+}
+
 }  // namespace
 
 ReportPageModel* reportModel(const QTableView& table) {
@@ -47,6 +113,7 @@ ReportPageModel* setUpReportTable(QTableView& table, const ReportPage& page) {
     if (qobject_cast<ReportItemDelegate*>(table.itemDelegate()) == nullptr)
         table.setItemDelegate(new ReportItemDelegate(&table));
     styleReportList(&table);
+    addListCommands(table);
     table.setTextElideMode(Qt::ElideMiddle);
     const QFontMetrics metrics = table.horizontalHeader()->fontMetrics();
     const std::vector<ReportColumn>& columns = page.columns();

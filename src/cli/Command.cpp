@@ -35,7 +35,9 @@ bool printFurtherPages(CliContext& context, ReportPage& page, PageWriter& writer
     for (int index = 1; index < total; ++index) {
         // The cap of every paged read: ten times the largest real list.
         if (index == MaxQueryPages) return context.refuse(TooMuchDataText);
-        if (!outputWritten(context)) return false;
+        // Stdout that takes nothing more ends the list (said once, at the
+        // end of the command).
+        if (!context.out().flush()) return false;
         if (!page.showPage(desk, index)) return false;
         if (!validPageFields(page.cursor().total, page.cursor().last))
             return context.refuse(BadPacketText);

@@ -18,8 +18,14 @@
 #include "model/SubAccount.h"
 #include "protocol/Packet.h"
 #include "reports/log/OperationLog.h"
+#include "reports/money/MoneyCsv.h"
+#include "reports/money/MoneyRows.h"
 #include "reports/params/TradingParameters.h"
 #include "reports/settlement/SettlementRequests.h"
+#include "reports/statements/StatementAssembly.h"
+#include "reports/statements/StatementNames.h"
+#include "reports/statements/StatementRequests.h"
+#include "reports/trading/TradingRows.h"
 #include "risk/RiskRequests.h"
 #include "risk/RiskRule.h"
 #include "templates/RateRow.h"
@@ -80,6 +86,65 @@ const std::vector<std::function<void(Bytes)>>& parsers() {
             for (int i = 0; i < page.count; ++i)
                 (void)parseAssignedRule(page.records +
                                         static_cast<std::size_t>(i) * AssignedRuleWireSize);
+        },
+        // The report rows, and the export lines written from them.
+        [](Bytes a) {
+            ListPage page = parseListPage(a.data(), static_cast<int>(a.size()), FundsRow::WireSize);
+            std::string out;
+            for (int i = 0; i < page.count; ++i)
+                appendFundsCsvLine(out,
+                                   FundsRow::fromWire(page.records + static_cast<std::size_t>(i) *
+                                                                         FundsRow::WireSize),
+                                   page.total, page.index);
+        },
+        [](Bytes a) {
+            ListPage page =
+                parseListPage(a.data(), static_cast<int>(a.size()), NetValueRow::WireSize);
+            std::string out;
+            for (int i = 0; i < page.count; ++i)
+                appendNetValueCsvLine(
+                    out, NetValueRow::fromWire(page.records + static_cast<std::size_t>(i) *
+                                                                  NetValueRow::WireSize));
+        },
+        records<OrderRow>,
+        records<TradeRow>,
+        records<PositionRow>,
+        // The export's control fields.
+        [](Bytes a) {
+            ListPage page = parseListPage(a.data(), static_cast<int>(a.size()), 1);
+            (void)validPageFields(page.total, page.index);
+        },
+        // The statement list, the names made from its entries.
+        [](Bytes a) {
+            ListPage page = parseListPage(a.data(), static_cast<int>(a.size()), StatementEntrySize);
+            std::vector<StatementEntry> entries;
+            appendStatementEntries(page.records, page.count, entries);
+            for (const StatementEntry& e : entries) {
+                (void)batchStatementFileName(e.account, e.day, e.day % 2 == 0);
+                StatementPeriod period;
+                period.first = e.day;
+                period.last = e.account;
+                period.type = e.day % 3 == 0 ? PeriodType::Range : PeriodType::Day;
+                (void)proposedStatementName(statementNamePart(std::to_string(e.account), ""),
+                                            period, e.account % 2 == 0);
+            }
+        },
+        // A statement in chunks: each chunk's packet length is its first two
+        // bytes (as on the wire), cut to what is left.
+        [](Bytes a) {
+            StatementAssembly assembly;
+            std::size_t at = 0;
+            while (at + 4 <= a.size()) {
+                std::size_t length = a[at] | (static_cast<std::size_t>(a[at + 1]) << 8);
+                if (length > a.size() - at) length = a.size() - at;
+                if (length < 4) length = 4;
+                std::vector<uint8_t> chunk(a.begin() + static_cast<std::ptrdiff_t>(at),
+                                           a.begin() + static_cast<std::ptrdiff_t>(at + length));
+                if (assembly.take(chunk.data(), static_cast<int>(chunk.size())) !=
+                    StatementAssembly::Step::More)
+                    break;
+                at += length;
+            }
         },
     };
     return all;

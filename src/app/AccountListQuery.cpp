@@ -59,14 +59,17 @@ bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFil
                                   static_cast<int>(buffer.size()));
     const ExchangeResult received = exchange(desk, buffer.data(), length, buffer);
     if (!received) return false;
-    // Only a page of this list replaces its cache. A refusal shows the
+    // Only a page of this list (a count and an index that are not negative)
+    // replaces its cache. A refusal shows the
     // server's text (through the command-0 handler); any other answer (one
     // of another command, one shorter than a page header, one that cannot be
     // decoded) changes nothing and is an error.
     std::vector<uint8_t> answer;
     if (decodePacket(received.answer(buffer), answer) == DecodeOk) {
         const int size = static_cast<int>(answer.size());
-        if (isListAnswer(answer.data(), size, listCommand(list))) {
+        const ListPage page = parseListPage(answer.data(), size, 1);
+        if (isListAnswer(answer.data(), size, listCommand(list)) && page.total >= 0 &&
+            page.index >= 0) {
             desk.router().route(answer.data(), size);
             forgetAccountListSort(desk, list);
             return true;

@@ -20,6 +20,7 @@ bool reportPagedQueryEnd(Desk& desk, PagedQueryResult result, const PagedQueryTe
                                                           : texts.disconnected);
         case PagedQueryResult::ForeignAnswer:
         case PagedQueryResult::Stalled:
+        case PagedQueryResult::Malformed:
             port.error(texts.undecodable);
             return false;
         case PagedQueryResult::TooMuchData:

@@ -112,46 +112,41 @@ bool gate(Desk& desk, GatedOperation op) {
     return gate(desk.port(), desk.session().permissionMask, op);
 }
 
+namespace {
+
+// A view, the flag of the menu that offers it, and its refusal.
+struct ViewGate {
+    ViewKind view;
+    bool ViewButtons::*offered;
+    const char* refusal;
+};
+
+constexpr ViewGate ViewGates[] = {
+    {ViewKind::Accounts, &ViewButtons::accounts, "你没有账号设置的权限。"},
+    {ViewKind::FeeRates, &ViewButtons::fee, "你没有手续费率的权限。"},
+    {ViewKind::MarginRates, &ViewButtons::margin, "你没有保证金率的权限。"},
+    {ViewKind::Risk, &ViewButtons::risk, "你没有风险控制设置的权限。"},
+    {ViewKind::Reports, &ViewButtons::reports, "你没有报表管理的权限。"},
+    {ViewKind::Logs, &ViewButtons::logs, "你没有日志管理的权限。"},
+};
+
+const ViewGate* viewGate(ViewKind view) {
+    for (const ViewGate& gate : ViewGates)
+        if (gate.view == view) return &gate;
+    return nullptr;
+}
+
+}  // namespace
+
 bool viewAllowed(uint32_t mask, ViewKind view) {
-    const ViewMenuEnable menu = viewMenuEnable(mask);
-    const bool first = firstView(mask) == static_cast<int>(view);
-    switch (view) {
-        case ViewKind::Accounts:
-            return menu.accounts || first;
-        case ViewKind::FeeRates:
-            return menu.fee || first;
-        case ViewKind::MarginRates:
-            return menu.margin || first;
-        case ViewKind::Risk:
-            return menu.risk || first;
-        case ViewKind::Reports:
-            return menu.reports || first;
-        case ViewKind::Logs:
-            return menu.logs || first;
-        case ViewKind::None:
-            break;
-    }
-    return false;
+    const ViewGate* gate = viewGate(view);
+    if (gate == nullptr) return false;
+    return viewMenuEnable(mask).*(gate->offered) || firstView(mask) == static_cast<int>(view);
 }
 
 std::string viewRefusalText(ViewKind view) {
-    switch (view) {
-        case ViewKind::Accounts:
-            return "你没有账号设置的权限。";
-        case ViewKind::FeeRates:
-            return "你没有手续费率的权限。";
-        case ViewKind::MarginRates:
-            return "你没有保证金率的权限。";
-        case ViewKind::Risk:
-            return "你没有风险控制设置的权限。";
-        case ViewKind::Reports:
-            return "你没有报表管理的权限。";
-        case ViewKind::Logs:
-            return "你没有日志管理的权限。";
-        case ViewKind::None:
-            break;
-    }
-    return "你没有这项操作的权限。";
+    const ViewGate* gate = viewGate(view);
+    return gate != nullptr ? gate->refusal : "你没有这项操作的权限。";
 }
 
 bool gateView(Desk& desk, ViewKind view) {

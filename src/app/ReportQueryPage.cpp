@@ -38,7 +38,15 @@ bool runReportQuery(Desk& desk, const ReportQuery& query,
     const QueryResult answer = runQuery(desk, spec);
     if (!answer) return false;
     const std::vector<uint8_t>& packet = answer.packet();
-    take(parseListPage(packet.data(), static_cast<int>(packet.size()), query.rowSize));
+    const ListPage page =
+        parseListPage(packet.data(), static_cast<int>(packet.size()), query.rowSize);
+    // A negative count or index is no page of any list (a page asked for
+    // beyond the end comes back with its own index and no rows).
+    if (page.total < 0 || page.index < 0) {
+        desk.port().error(spec.undecodable);
+        return false;
+    }
+    take(page);
     updatePageLabel(desk);
     return true;
 }

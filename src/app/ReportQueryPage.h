@@ -50,7 +50,8 @@ struct ReportQuery {
 // index and whole rows) to `take`, then updates the main window's page
 // label. A request that cannot be built (" 组包出错!!") and a lost connection
 // ("  与服务器断开了!") end the program; a refusal shows the server's text and
-// any other answer "  错误的数据包, 无法解析 !  ": nothing is taken then and
+// any other answer (a negative page count or index too)
+// "  错误的数据包, 无法解析 !  ": nothing is taken then and
 // false is returned.
 bool runReportQuery(Desk& desk, const ReportQuery& query,
                     const std::function<void(const ListPage& page)>& take);

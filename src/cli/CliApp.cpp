@@ -14,6 +14,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliReference.h"
 #include "cli/ExitStatus.h"
+#include "cli/UsageErrorText.h"
 
 namespace korvant::cli {
 namespace {
@@ -245,6 +246,7 @@ struct Parser {
     // command's whole work.
     explicit Parser(GlobalOptions& o, const std::vector<std::string>* args = nullptr) {
         app.require_subcommand(1);
+        app.failure_message(usageErrorText);
         app.set_version_flag("--version", std::string("korvant-cli ") + buildVersion(),
                              "print the version and exit");
         app.add_option("--dir", o.dir,

@@ -7,13 +7,16 @@
 #include <string>
 
 #include "app/Desk.h"
+#include "app/Exchange.h"
 #include "app/FrontEndPort.h"
 #include "app/ReportPage.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGates.h"
 #include "cli/ExitStatus.h"
 #include "cli/PageWriter.h"
+#include "model/ListAnswer.h"
 #include "model/PagedQuery.h"
+#include "reports/ReportLoads.h"
 
 namespace korvant::cli {
 
@@ -23,17 +26,25 @@ namespace {
 // The total is the one the first page announced (a list that shrinks on the
 // way ends sooner; one that grows is not followed further). A page that is
 // not listed, an answer for another page, or MaxQueryPages pages stop the
-// list.
+// list, and so does a page count or index that no list has (negative, or
+// the index beyond the count): never a short list taken as complete.
 bool printFurtherPages(CliContext& context, ReportPage& page, PageWriter& writer) {
     Desk& desk = context.desk();
+    if (!validPageFields(page.cursor().total, page.cursor().last))
+        return context.refuse(BadPacketText);
     int total = page.cursor().total;
     for (int index = 1; index < total; ++index) {
         // The cap of every paged read: ten times the largest real list.
         if (index == MaxQueryPages) return context.refuse(TooMuchDataText);
+        // Stdout that takes nothing more ends the list (said once, at the
+        // end of the command).
+        if (!context.out().flush()) return false;
         if (!page.showPage(desk, index)) return false;
+        if (!validPageFields(page.cursor().total, page.cursor().last))
+            return context.refuse(BadPacketText);
         if (page.cursor().last != index)
-            return context.refuse("第 " + std::to_string(index + 1) + "/" + std::to_string(total) +
-                                  " 页没有列出");
+            return context.refuse(
+                textf("第 %d 页 (共 %d 页) 的回答是另一页, 列表不完整", index + 1, total));
         writer.writeRows(page);
         total = std::min(total, page.cursor().total);
     }
@@ -56,6 +67,12 @@ bool permitted(const Command& command, CliContext& context) {
 }
 
 }  // namespace
+
+bool outputWritten(CliContext& context) {
+    if (context.out().flush()) return true;
+    context.port().error(StdoutFailedText);
+    return false;
+}
 
 void Command::printPage(CliContext& context, ReportPage& page) {
     PageWriter& writer = context.pageWriter();
@@ -85,6 +102,9 @@ int runCommand(Command& command, CliContext& context) {
         }
         const bool done = command.run(context);
         context.pageWriter().finish();
+        // Output that did not reach stdout (a full disk, a closed pipe) is
+        // not done either.
+        if (!outputWritten(context)) return ExitFailed;
         // An error box means something asked for was not done, even where
         // the desk goes on after it.
         return done && !context.listFailed && context.port().errorCount() == 0 ? ExitDone

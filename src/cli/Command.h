@@ -63,10 +63,19 @@ private:
     std::string name_, help_;
 };
 
+// Said on stderr when stdout did not take the output (a full disk, a
+// closed pipe).
+inline constexpr const char* StdoutFailedText =
+    "无法写入标准输出, 输出不完整 (磁盘已满或管道已关闭)";
+
+// Flushes stdout: true when everything written so far reached it, else false
+// after StdoutFailedText (error icon).
+bool outputWritten(CliContext& context);
+
 // Logs in, runs `command` and maps what it reported to the exit status:
 // 0 when it was done and no error was shown, 1 when anything was refused or
-// failed, 2 for a usage error, 3 when the desk ends (ProgramEnd) or the
-// connection failed.
+// failed (stdout not written included), 2 for a usage error, 3 when the desk ends (ProgramEnd) or
+// the connection failed.
 int runCommand(Command& command, CliContext& context);
 
 }  // namespace korvant::cli

@@ -2,14 +2,18 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+
+#include "local/WholeFile.h"
 
 namespace korvant::cli {
 
 namespace {
 
-using WritePdf = int (*)(const char*, const char*, std::size_t, char*, std::size_t);
+using StatementPdf = int (*)(const char*, std::size_t, char**, std::size_t*, char*, std::size_t);
 
 }  // namespace
 
@@ -23,17 +27,24 @@ bool writeStatementPdf(const std::string& path, const std::string& utf8Text, std
         error = "PDF 输出不可用: " + std::string(why != nullptr ? why : module);
         return false;
     }
-    auto write = reinterpret_cast<WritePdf>(dlsym(handle, "korvantWriteStatementPdf"));
-    if (write == nullptr) {
+    auto render = reinterpret_cast<StatementPdf>(dlsym(handle, "korvantStatementPdf"));
+    if (render == nullptr) {
         error = "PDF 输出不可用: " + module;
         return false;
     }
     // The module stays loaded: Qt does not unload cleanly.
     char reason[512] = {};
-    if (write(path.c_str(), utf8Text.data(), utf8Text.size(), reason, sizeof reason) == 1)
-        return true;
-    error = reason;
-    return false;
+    char* bytes = nullptr;
+    std::size_t size = 0;
+    if (render(utf8Text.data(), utf8Text.size(), &bytes, &size, reason, sizeof reason) != 1) {
+        error = reason;
+        return false;
+    }
+    // Written as every other file: completely or not at all, never onto a
+    // folder, a device or a FIFO.
+    const bool written = writeWholeFile(path, std::string_view(bytes, size), &error);
+    std::free(bytes);
+    return written;
 }
 
 }  // namespace korvant::cli

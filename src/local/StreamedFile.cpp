@@ -2,6 +2,7 @@
 
 #include "local/FileErrorText.h"
 #include "local/TemporaryFiles.h"
+#include "local/WriteTarget.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -106,6 +107,15 @@ StreamedFile::StreamedFile(std::string path, int mode) : path_(std::move(path)) 
         fail(ENOENT);
         return;
     }
+    // A folder, a device or a FIFO is never replaced; a link to a regular
+    // file is written through.
+    WriteTarget target = resolveWriteTarget(path_);
+    if (!target.ok()) {
+        code_ = EEXIST;
+        error_ = std::move(target.error);
+        return;
+    }
+    path_ = std::move(target.path);
     const mode_t fileMode = modeFor(path_, mode);
     // The unnamed file gets its name through /proc: without /proc the named
     // way is taken from the start.

@@ -17,8 +17,9 @@ class StreamedFile {
 public:
     // Creates the temporary file beside `path`. A replaced file keeps its
     // permission bits and a new one gets 0644 less the umask, unless `mode`
-    // (0 to 07777) is given. On failure `ok()` is false and `error()` tells
-    // why (fileErrorText).
+    // (0 to 07777) is given. A target that is not a regular file is
+    // refused, a link to one written through (resolveWriteTarget). On
+    // failure `ok()` is false and `error()` tells why (fileErrorText).
     explicit StreamedFile(std::string path, int mode = -1);
     // Removes the temporary file unless it was committed.
     ~StreamedFile();
@@ -38,6 +39,7 @@ public:
     bool ok() const { return code_ == 0; }
     const std::string& error() const { return error_; }
     int errorCode() const { return code_; }
+    // The file written: the target, or the file its link names.
     const std::string& path() const { return path_; }
     // Bytes appended so far.
     long long size() const { return size_; }

@@ -15,6 +15,10 @@ ListPage parseListPage(const uint8_t* packet, int length, int recordSize) {
     return page;
 }
 
+bool validPageFields(int64_t total, int64_t index) {
+    return total >= 0 && index >= 0 && (index < total || (total == 0 && index == 0));
+}
+
 bool isListAnswer(const uint8_t* packet, int length, uint8_t command) {
     return packet != nullptr && length >= ListHeaderSize && packet[3] == command;
 }

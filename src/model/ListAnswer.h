@@ -21,6 +21,12 @@ struct ListPage {
 // header and no records (total 1, index -1, count 0).
 ListPage parseListPage(const uint8_t* packet, int length, int recordSize);
 
+// Whether a page's control fields can be those of a real list: a page count
+// and an index that are not negative, the index below the count (an empty
+// list is count 0, index 0). Anything else is a malformed answer, never the
+// last page of a short list.
+bool validPageFields(int64_t total, int64_t index);
+
 // True when the packet can be read as a list page: at least 12 bytes and
 // the given command byte.
 bool isListAnswer(const uint8_t* packet, int length, uint8_t command);

@@ -69,6 +69,7 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
             next = requested + 1;
             wanted = next < query.knownPages;
         } else {
+            if (!validPageFields(first, second)) return PagedQueryResult::Malformed;
             if (second <= lastIndex) return PagedQueryResult::Stalled;
             if (query.refuseAbsurdCounts && first > query.maxPages)
                 return PagedQueryResult::TooMuchData;

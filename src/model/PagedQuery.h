@@ -37,6 +37,9 @@ enum class PagedQueryResult {
     // The page index of an answer did not advance (the server repeats a page
     // or goes back).
     Stalled,
+    // A page count or index that no list has: negative, or an index at or
+    // beyond the count. Nothing of that page was parsed.
+    Malformed,
     // More pages, records or bytes than any real list holds: the pages
     // received so far were parsed, the rest was not asked for.
     TooMuchData,

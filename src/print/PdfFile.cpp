@@ -8,8 +8,7 @@
 
 namespace korvant::print {
 
-bool writeStatementPdfFile(const std::string& path, const std::string& utf8Text,
-                           std::string& error) {
+bool statementPdfBytes(const std::string& utf8Text, std::string& bytes, std::string& error) {
     // A program of its own (the command line) gets an application on the
     // offscreen platform for its fonts; one that has one keeps it.
     if (QCoreApplication::instance() == nullptr) {
@@ -27,11 +26,13 @@ bool writeStatementPdfFile(const std::string& path, const std::string& utf8Text,
         // exits would race Qt's own clean-up.
         new QGuiApplication(argc, argv);
     }
-    QString reason;
-    if (writeStatementPdf(QString::fromStdString(path), QString::fromStdString(utf8Text), &reason))
-        return true;
-    error = reason.toStdString();
-    return false;
+    QByteArray pdf;
+    if (!statementPdf(QString::fromStdString(utf8Text), &pdf)) {
+        error = "无法生成 PDF";
+        return false;
+    }
+    bytes.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    return true;
 }
 
 }  // namespace korvant::print

@@ -6,9 +6,8 @@
 // command line): Qt's offscreen platform is started on first use.
 namespace korvant::print {
 
-// Writes the UTF-8 text as a PDF file (see writeStatementPdf). On failure
+// The UTF-8 text as the bytes of a PDF file (see statementPdf). On failure
 // returns false and the reason in `error`.
-bool writeStatementPdfFile(const std::string& path, const std::string& utf8Text,
-                           std::string& error);
+bool statementPdfBytes(const std::string& utf8Text, std::string& bytes, std::string& error);
 
 }  // namespace korvant::print

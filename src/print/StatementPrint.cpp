@@ -1,5 +1,7 @@
 #include "print/StatementPrint.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -87,7 +89,26 @@ bool paintStatement(QPagedPaintDevice& device, const QString& text, int* pages) 
     return true;
 }
 
+bool statementPdf(const QString& text, QByteArray* bytes) {
+    QBuffer buffer(bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1000);  // device units of 1/1000 inch
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(QStringLiteral("打印结算单"));
+    writer.setCreator(QStringLiteral("Korvant"));
+    return paintStatement(writer, text);
+}
+
 bool writeStatementPdf(const QString& path, const QString& text, QString* error) {
+    // Only a regular file (or a link to one) is replaced: never a folder, a
+    // device or a FIFO.
+    const QFileInfo target(path);
+    if ((target.exists() && !target.isFile()) || (target.isSymLink() && !target.exists())) {
+        if (error != nullptr) *error = QStringLiteral("这不是普通文件, 不会被替换");
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error != nullptr) *error = file.errorString();

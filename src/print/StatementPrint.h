@@ -55,6 +55,10 @@ std::vector<PlacedLine> layoutStatement(const QStringList& lines,
 // painting cannot start. `pages` receives the number of pages drawn.
 bool paintStatement(QPagedPaintDevice& device, const QString& text, int* pages = nullptr);
 
+// The text as the bytes of a PDF file (A4, the font embedded); false when
+// the painting cannot start.
+bool statementPdf(const QString& text, QByteArray* bytes);
+
 // Writes the text as a PDF file (A4, the font embedded), completely or not
 // at all. On failure returns false and the reason in `error`.
 bool writeStatementPdf(const QString& path, const QString& text, QString* error);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/FieldCheck.h"
 #include "model/ReferenceData.h"
 #include "risk/RiskCategory.h"
 #include "risk/RuleSummary.h"
@@ -193,6 +194,9 @@ RuleControls controlsOf(const GenericRuleForm& form) {
 bool validateProductRuleForm(FrontEndPort& port, ProductRuleForm& form) {
     const std::vector<std::string> products = inListOrder(form.exchanges, form.selected, nullptr);
     if (products.empty()) return refuseField(port, form, "products", error(NoProductChosen));
+    if (const std::string refusal = textFieldRefusal(NameField, form.name, MaxRuleNameBytes);
+        !refusal.empty())
+        return refuseField(port, form, "name", error(refusal));
     RiskRule& rule = form.result;
     rule.kind = ProductRuleKind;
     rule.category = ProductCategory;
@@ -228,6 +232,13 @@ bool validateGenericRuleForm(FrontEndPort& port, GenericRuleForm& form) {
                            error("“禁止开仓”和“禁止平仓”至少要勾选一种。  "));
     rule.notifyMinutes = form.notify ? form.notifyMinutes : 0;
     rule.forceClosePercent = form.forceClose ? form.forceClosePercent : 0;
+    if (category == ForceCloseCategory) {
+        std::string refusal =
+            integerRangeRefusal(NotifyMinutesField, rule.notifyMinutes, 0, INT32_MAX);
+        if (!refusal.empty()) return refuseField(port, form, "notifyMinutes", error(refusal));
+        refusal = integerRangeRefusal(ForceClosePercentField, rule.forceClosePercent, 0, 100);
+        if (!refusal.empty()) return refuseField(port, form, "forceClosePercent", error(refusal));
+    }
     if (category == ForceCloseCategory && rule.notifyMinutes == 0 && rule.forceClosePercent == 0)
         return refuseField(port, form, "notifyMinutes",
                            error("“发送通知”和“强平”至少要填写一种。  "));
@@ -244,11 +255,20 @@ bool validateGenericRuleForm(FrontEndPort& port, GenericRuleForm& form) {
 
     for (int i = 0; i < 6; ++i) {
         if (!hasWord(templ, parameterWord(i).c_str())) continue;
+        // What the field cannot hold is refused, never cut or read as 0.
+        const std::string refusal = integerFieldRefusal(
+            parameterWord(i), form.parameters[static_cast<std::size_t>(i)], 0, INT32_MAX);
+        if (!refusal.empty())
+            return refuseField(port, form, ("param" + std::to_string(i + 1)).c_str(),
+                               error(refusal));
         if (i == 0 && (kind == 29 || kind == 30)) continue;
         if (rule.parameters[static_cast<std::size_t>(i)] == 0)
             return refuseField(port, form, ("param" + std::to_string(i + 1)).c_str(),
                                error("请填写“" + parameterWord(i) + "”。  "));
     }
+    if (const std::string refusal = textFieldRefusal(NameField, form.name, MaxRuleNameBytes);
+        !refusal.empty())
+        return refuseField(port, form, "name", error(refusal));
     rule.summary = ruleSummary(templ, rule, &typed, form.name);
     const RiskRule before = form.result;
     form.result = rule;

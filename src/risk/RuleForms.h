@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -93,6 +94,13 @@ struct GenericRuleForm final : Form {
     RiskRule result;  // set by the check
 };
 
+// The names of the checked fields in the messages, and the longest name
+// (the summary field of the rule, 256 bytes with its NUL).
+inline constexpr const char* NameField = "名称";
+inline constexpr const char* NotifyMinutesField = "发送风险通知的间隔（分钟）";
+inline constexpr const char* ForceClosePercentField = "强平所有持仓数量的百分比";
+inline constexpr std::size_t MaxRuleNameBytes = 255;
+
 // The integer of a typed field: leading blanks, a sign, digits; anything
 // else ends it; no digits give 0.
 int32_t typedInteger(std::string_view text);
@@ -109,10 +117,15 @@ void refreshKindTexts(GenericRuleForm& form);
 // What the selected kind shows; nothing without a selection.
 RuleControls controlsOf(const GenericRuleForm& form);
 
-// "确定" of the "交易品种" dialog: at least one product ("请选择至少一个交易品种").
+// "确定" of the "交易品种" dialog: at least one product ("请选择至少一个交易品种"),
+// a name that the summary field holds (textFieldRefusal).
 bool validateProductRuleForm(FrontEndPort& port, ProductRuleForm& form);
 // "确定" of the generic dialog: the checks in order, each with its message
 // (caption "错误"), the clean-up of what the kind does not use, the summary.
+// Values the fields cannot hold are refused, naming the field and its
+// limit: parameters that are not whole numbers from 0 to 2147483647,
+// negative minutes, a percentage over 100, a name that is not valid UTF-8,
+// has characters GBK lacks or takes more than 255 bytes.
 bool validateGenericRuleForm(FrontEndPort& port, GenericRuleForm& form);
 
 // "选择品种": the four product lists, pre-selected from a product scope.

@@ -7,6 +7,7 @@
 #include "app/Permissions.h"
 #include "app/ReferenceReload.h"
 #include "app/ReplaceQuestion.h"
+#include "app/SaveTarget.h"
 #include "local/UserFile.h"
 #include "local/WholeFile.h"
 #include "protocol/AnswerRouter.h"
@@ -107,6 +108,7 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
         kind.csv.exportCaption, templateExportName(kind, name), {{"文本文件(*.csv)", "*.csv"}});
     if (!path) return false;
     const std::string target = withCsvExtension(*path);
+    if (!checkSaveTarget(port, target)) return false;
     if (!mayReplaceFile(port, target)) return false;
 
     // The file is written whole at the end: an export that stops part-way

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -18,12 +20,14 @@
 #include "app/Desk.h"
 #include "cli/CliApp.h"
 #include "cli/CliContext.h"
+#include "cli/Command.h"
 #include "local/LastLogin.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 #include "protocol/ServerConnection.h"
 #include "support/FakeServer.h"
 #include "support/SimProcess.h"
+#include "support/TradingDays.h"
 
 // A misbehaving server against one operation of each kind. A scripted proxy
 // stands between korvant-cli and the simulator and spoils one answer (the
@@ -58,6 +62,7 @@ enum class Fault {
     AbsurdPageTotal,
     BadGbkControls,
     RecordsDoNotDivide,
+    NegativePageTotal,
 };
 
 const char* faultName(Fault f) {
@@ -90,6 +95,8 @@ const char* faultName(Fault f) {
             return "invalid GBK + controls";
         case Fault::RecordsDoNotDivide:
             return "records do not divide";
+        case Fault::NegativePageTotal:
+            return "page total 0x80000000";
     }
     return "?";
 }
@@ -106,7 +113,13 @@ struct Operation {
     bool acknowledged = false;
     // Whether its exchange has the operations' texts for a lost connection.
     bool operationTexts = false;
+    // Whether the answer spoiled is the login's own (a list read at start-up).
+    bool atLogin = false;
 };
+
+// What stands at FILE before the run instead of an old export: a regular
+// file, or something that must never be replaced.
+enum class Target { OldFile, Fifo, Folder, LinkToDevice, LinkToFile };
 
 const Operation Login{"login", cmd::Login, false, false};
 const Operation List{"subaccount list", cmd::SubAccountList, true, false};
@@ -240,9 +253,19 @@ FakeServer::Reply spoil(Fault fault, const Bytes& real, bool later) {
             reply.bytes.push_back(0x41);
             setLength(reply.bytes, reply.bytes.size());
             break;
+        case Fault::NegativePageTotal:
+            reply.bytes = plain;
+            if (plain.size() >= 12) putI32(reply.bytes, 4, INT32_MIN);
+            break;
     }
     return reply;
 }
+
+// A stdout that takes nothing, as /dev/full.
+struct FullBuffer : std::streambuf {
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
 
 struct Outcome {
     int status = -1;
@@ -292,7 +315,10 @@ protected:
         if (!op.args.empty()) {
             std::vector<std::string> args = op.args;
             for (std::string& arg : args)
-                if (arg == "FILE") arg = exportFile.string();
+                if (arg == "FILE")
+                    arg = exportFile.string();
+                else if (arg == "FOLDER")
+                    arg = (exportFile.parent_path() / "batch").string();
             return args;
         }
         if (op.command == cmd::Login) return {"login"};
@@ -307,15 +333,17 @@ protected:
 
     // Runs the operation through a proxy that spoils the first answer of
     // the operation's command beyond those of a bare login.
-    Outcome run(const Operation& op, Fault fault) {
+    Outcome run(const Operation& op, Fault fault, Target target = Target::OldFile,
+                bool fullStdout = false) {
         if (fault == Fault::ZlibBomb) zlibBomb();
         FakeServer proxy;
         auto upstream = std::make_shared<ServerConnection>();
         EXPECT_EQ(upstream->connect(sim->host(), sim->port()), 1);
         auto seen = std::make_shared<std::map<uint8_t, int>>();
-        const int target = op.command != cmd::Login && loginRequests.count(op.command)
-                               ? loginRequests[op.command]
-                               : 0;
+        const int spoiled =
+            !op.atLogin && op.command != cmd::Login && loginRequests.count(op.command)
+                ? loginRequests[op.command]
+                : 0;
         const bool recordLogin = fault == Fault::None && op.command == cmd::Login;
         proxy.script(0).thenAct([=](const Bytes& request) {
             FakeServer::Reply reply;
@@ -329,9 +357,9 @@ protected:
             if (length <= 0) return reply;
             Bytes real(answer.begin(), answer.begin() + length);
             int index = (*seen)[command]++;
-            if (command == op.command && index >= target &&
-                (index == target || fault == Fault::AbsurdPageTotal))
-                return spoil(fault, real, index > target);
+            if (command == op.command && index >= spoiled &&
+                (index == spoiled || fault == Fault::AbsurdPageTotal))
+                return spoil(fault, real, index > spoiled);
             reply.bytes = real;
             return reply;
         });
@@ -344,7 +372,27 @@ protected:
         saved.password = "secret";
         saved.write((dir / "ServerInfo.Dat").string());
         const fs::path exportFile = dir / "out.csv";
-        { std::ofstream(exportFile, std::ios::binary) << "old export\r\n"; }
+        const fs::path linked = dir / "linked.txt";
+        const fs::path batch = dir / "batch";
+        switch (target) {
+            case Target::OldFile:
+                std::ofstream(exportFile, std::ios::binary) << "old export\r\n";
+                break;
+            case Target::Fifo:
+                EXPECT_EQ(::mkfifo(exportFile.c_str(), 0600), 0);
+                break;
+            case Target::Folder:
+                fs::create_directory(exportFile);
+                break;
+            case Target::LinkToDevice:
+                fs::create_symlink("/dev/null", exportFile);
+                break;
+            case Target::LinkToFile:
+                std::ofstream(linked, std::ios::binary) << "old export\r\n";
+                fs::create_symlink(linked, exportFile);
+                break;
+        }
+        const fs::file_type targetType = fs::symlink_status(exportFile).type();
         const std::string savedInfo = readAll(dir / "ServerInfo.Dat");
 
         std::vector<std::string> args = {"--dir",      dir.string(), "--host",
@@ -355,6 +403,8 @@ protected:
         args.insert(args.end(), command.begin(), command.end());
 
         std::ostringstream out, err;
+        FullBuffer full;
+        if (fullStdout) static_cast<std::ostream&>(out).rdbuf(&full);
         std::istringstream in;
         Outcome o;
         auto start = Clock::now();
@@ -369,13 +419,20 @@ protected:
         }
         o.ms = static_cast<long>(
             std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
-        o.out = out.str();
+        o.out = fullStdout ? std::string() : out.str();
         o.err = err.str();
+        const bool fileKept = target == Target::OldFile ? readAll(exportFile) == "old export\r\n"
+                              : target == Target::LinkToFile ? readAll(linked) == "old export\r\n"
+                                                             : true;
         o.filesUntouched = readAll(dir / "ServerInfo.Dat") == savedInfo &&
-                           (!op.writesFile || readAll(exportFile) == "old export\r\n");
-        // Nothing beside the two files: no temporary file left behind.
+                           fs::symlink_status(exportFile).type() == targetType &&
+                           (!op.writesFile || fileKept);
+        // Nothing beside the files: no temporary file left behind, an
+        // export folder (an export whose list failed) empty.
         for (const auto& entry : fs::directory_iterator(dir))
-            if (entry.path() != exportFile && entry.path().filename() != "ServerInfo.Dat")
+            if (entry.path() != exportFile && entry.path() != linked &&
+                entry.path().filename() != "ServerInfo.Dat" &&
+                (entry.path() != batch || !fs::is_empty(batch)))
                 ++o.leftovers;
         fs::remove_all(dir);
         table.push_back({faultName(fault), op.name, std::to_string(o.status), std::to_string(o.ms),
@@ -614,6 +671,109 @@ TEST_F(FaultMatrix, NewerOperationsNeverReportAFailureAsSuccess) {
         }
         Outcome odd = run(op, Fault::BadGbkControls);
         expectSound(op, Fault::BadGbkControls, odd);
+    }
+}
+
+// Risk, reports and statements: a page count that no list has ends every
+// paged read with the bad-packet message, never as a short list.
+TEST_F(FaultMatrix, NegativePageCountsAreMalformedAnswers) {
+    if (loginRequests.empty()) run(Login, Fault::None);
+    const std::string monday = test::ymdText(test::lastMonday());
+    const std::vector<Operation> operations = {
+        // The rule warehouse is read with the login.
+        {"risk list", cmd::RiskStrategyList, true, false, {"risk", "list"}, false, false, true},
+        NewerOperations[9],   // log
+        NewerOperations[10],  // deposits
+        {"deposits --all",
+         cmd::DepositRecords,
+         true,
+         false,
+         {"--all", "deposits", "--from", "20000101", "--to", "20991231"}},
+        {"trade export",
+         cmd::TradeExport,
+         true,
+         true,
+         {"report", "trades", "--export", "FILE", "--from", monday, "--to", monday, "--account",
+          "100102"}},
+        {"statement batch",
+         cmd::StatementList,
+         true,
+         false,
+         {"statement", "batch", "--group", "1", "--from", monday, "--to", monday, "--folder",
+          "FOLDER"}},
+    };
+    for (const Operation& op : operations) {
+        Outcome o = run(op, Fault::NegativePageTotal);
+        expectSound(op, Fault::NegativePageTotal, o);
+        EXPECT_EQ(o.status, 1) << op.name << "\n" << o.err;
+        // The reference lists have the message of their own reading.
+        EXPECT_EQ(o.message(), op.command == cmd::RiskStrategyList
+                                   ? "[提示]  解析数据包出错!"
+                                   : "[提示]   错误的数据包, 无法解析 !  ")
+            << op.name;
+        EXPECT_TRUE(o.filesUntouched) << op.name;
+    }
+}
+
+// A target that is not a regular file is refused before anything is
+// fetched; a link to a regular file is written through; a stdout that takes
+// nothing is a failure.
+TEST_F(FaultMatrix, SpecialTargetsAndAFullStdout) {
+    const std::string monday = test::ymdText(test::lastMonday());
+    const std::vector<std::string> statement = {"statement", "--account", "100102", "--day",
+                                                monday};
+    const auto with = [&statement](std::vector<std::string> more) {
+        more.insert(more.begin(), statement.begin(), statement.end());
+        return more;
+    };
+    const std::string fifo = "这是一个管道 (FIFO), 不是普通文件, 不会被替换";
+    const std::string device = "符号链接指向的是一个设备, 不是普通文件, 不会被替换";
+    const std::string folder = "这是一个目录, 不是文件";
+    const struct {
+        Operation op;
+        Target target;
+        int status;
+        std::string reason;  // after "文件保存失败：FILE\n"; empty: no message
+    } cases[] = {
+        {{"statement --pdf", 0, false, true, with({"--pdf", "FILE"})}, Target::Fifo, 1, fifo},
+        {{"statement --save", 0, false, true, with({"--csv", "--save", "FILE"})},
+         Target::LinkToDevice,
+         1,
+         device},
+        {{"trade export",
+          0,
+          false,
+          true,
+          {"report", "trades", "--export", "FILE", "--from", monday, "--to", monday, "--account",
+           "100102"}},
+         Target::Folder,
+         1,
+         folder},
+        {{"statement --save", 0, false, false, with({"--csv", "--save", "FILE"})},
+         Target::LinkToFile,
+         0,
+         ""},
+    };
+    for (const auto& c : cases) {
+        Outcome o = run(c.op, Fault::None, c.target);
+        expectSound(c.op, Fault::None, o);
+        SCOPED_TRACE(c.op.name + std::string("\n") + o.err);
+        EXPECT_EQ(o.status, c.status);
+        EXPECT_TRUE(o.filesUntouched);
+        if (!c.reason.empty()) {
+            EXPECT_NE(o.message().find("[提示] 文件保存失败："), std::string::npos);
+            EXPECT_NE(o.message().find("\\n" + c.reason), std::string::npos);
+        }
+    }
+
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"group", "list"}, statement,
+          std::vector<std::string>{"--all", "deposits", "--from", "20000101", "--to",
+                                   "20991231"}}) {
+        const Operation op{"full stdout", 0, false, false, command};
+        Outcome o = run(op, Fault::None, Target::OldFile, true);
+        EXPECT_EQ(o.status, 1) << command.front() << "\n" << o.err;
+        EXPECT_NE(o.err.find(StdoutFailedText), std::string::npos) << o.err;
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <sstream>
 
@@ -113,12 +114,15 @@ TEST(ScriptOutput, AllPrintsEveryPageUnderOneHeaderAndStopsAtAFailingPage) {
         int status;
         const char* out;
         const char* err;
+        int pages = 3;
     } cases[] = {
         {false, false, -1, -1, 0, "页\n1\n", "当前第1/3页\n"},
         {true, false, -1, -1, 0, "页\n1\n2\n3\n", "当前第3/3页\n"},
         {true, true, -1, -1, 0, "页\n1\n2\n3\n", ""},
         {true, false, 2, -1, 1, "页\n1\n2\n", "当前第2/3页\n"},
-        {true, true, -1, 1, 1, "页\n1\n", "[提示] 第 2/3 页没有列出\n"},
+        {true, true, -1, 1, 1, "页\n1\n", "[提示] 第 2 页 (共 3 页) 的回答是另一页, 列表不完整\n"},
+        // A count no list has: never a short list taken as complete.
+        {true, true, -1, -1, 1, "页\n1\n", "[提示]   错误的数据包, 无法解析 !  \n", INT32_MIN},
     };
     for (const auto& c : cases) {
         std::ostringstream out, err;
@@ -130,6 +134,7 @@ TEST(ScriptOutput, AllPrintsEveryPageUnderOneHeaderAndStopsAtAFailingPage) {
         PrintsFake command;
         command.page.failing = c.failing;
         command.page.wrong = c.wrong;
+        command.page.pages = c.pages;
         EXPECT_EQ(runCommand(command, context), c.status) << err.str();
         EXPECT_EQ(out.str(), c.out);
         EXPECT_EQ(err.str(), c.err);

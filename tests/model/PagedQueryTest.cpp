@@ -142,15 +142,31 @@ TEST(PagedQuery, EndsWhenTheServerDoesNotAdvance) {
     EXPECT_EQ(server.requests.size(), 2u);
     EXPECT_EQ(server.pagesAt(36), (std::vector<int32_t>{0, 1}));
 
-    // Indices going backwards or negative end it too.
+    // Indices going backwards end it too.
     ScriptedExchange backwards;
     backwards.script = {groupPage(9, 3, 1, 1), groupPage(9, 2, 1, 2)};
     EXPECT_EQ(queryGroups(backwards.exchange(), reference), PagedQueryResult::Stalled);
     EXPECT_EQ(backwards.pagesAt(36), (std::vector<int32_t>{0, 4}));
-    ScriptedExchange negative;
-    negative.script = {groupPage(9, -7, 1, 1)};
-    EXPECT_EQ(queryGroups(negative.exchange(), reference), PagedQueryResult::Stalled);
-    EXPECT_EQ(negative.requests.size(), 1u);
+}
+
+TEST(PagedQuery, CountsAndIndicesNoListHasAreMalformedNeverAShortList) {
+    const struct {
+        int32_t total, index;
+    } cases[] = {{9, -7}, {INT32_MIN, 0}, {-1, 0}, {3, 3}, {0, 1}, {INT32_MIN, INT32_MIN}};
+    for (const auto& c : cases) {
+        ScriptedExchange server;
+        server.script = {groupPage(c.total, c.index, 1, 1)};
+        ReferenceData reference;
+        EXPECT_EQ(queryGroups(server.exchange(), reference), PagedQueryResult::Malformed)
+            << c.total << " " << c.index;
+        EXPECT_EQ(server.requests.size(), 1u);
+        EXPECT_EQ(reference.groups.count(), 0);
+    }
+    // An empty list: count 0, index 0.
+    ScriptedExchange empty;
+    empty.script = {groupPage(0, 0, 0, 1)};
+    ReferenceData reference;
+    EXPECT_EQ(queryGroups(empty.exchange(), reference), PagedQueryResult::Done);
 }
 
 // A read of every page sizes its cache from the first page's total, never
@@ -196,11 +212,12 @@ TEST(PagedQuery, HugeTotalsAreBoundedByThePageCap) {
     EXPECT_EQ(runPagedQuery(server.exchange(), query), PagedQueryResult::TooMuchData);
     EXPECT_EQ(server.requests.size(), 50u);
 
-    // The last representable index does not overflow into another request.
+    // The last representable index under a count that wrapped around is no
+    // page of any list, and asks for nothing more.
     ScriptedExchange top;
     top.script = {listAnswer(cmd::RiskStrategyList, INT32_MIN, INT32_MAX, {})};
     query.maxPages = MaxQueryPages;
-    EXPECT_EQ(runPagedQuery(top.exchange(), query), PagedQueryResult::Done);
+    EXPECT_EQ(runPagedQuery(top.exchange(), query), PagedQueryResult::Malformed);
     EXPECT_EQ(top.requests.size(), 1u);
 }
 

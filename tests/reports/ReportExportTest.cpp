@@ -3,6 +3,7 @@
 // files leave behind.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -53,6 +54,7 @@ struct ExportFixture : ::testing::Test {
         fs::create_directories(dir);
         form.path = (dir / "out.csv").string();
         form.mayReplace = true;
+        form.startDate = form.endDate = 20261201;
         std::ofstream(form.path) << "old";
         exported.title = "导出";
         exported.command = Command;
@@ -184,6 +186,21 @@ TEST_F(ExportFixture, HostileServersStopTheExportAndLeaveTheOldFile) {
              return std::pair{INT32_MAX, p};
          },
          "  数据过多, 读取已停止!  "},
+        {"a count always two ahead", PageLoop::CountAndIndex,
+         [](int p) {
+             return std::pair{p + 2, p};
+         },
+         "  数据过多, 读取已停止!  "},
+        {"a negative count", PageLoop::CountAndIndex,
+         [](int p) {
+             return std::pair{INT32_MIN, p};
+         },
+         "  错误的数据包, 无法解析 !  "},
+        {"an index beyond the count", PageLoop::LastIndex,
+         [](int) {
+             return std::pair{3, 5};
+         },
+         "  错误的数据包, 无法解析 !  "},
     };
     for (const auto& c : cases) {
         from = f.server.requests().size();
@@ -197,6 +214,54 @@ TEST_F(ExportFixture, HostileServersStopTheExportAndLeaveTheOldFile) {
         EXPECT_EQ(entries(), 1) << c.name;
         EXPECT_TRUE(shownLast.empty()) << c.name;
     }
+}
+
+TEST_F(ExportFixture, RowsAndBytesWrittenAreBounded) {
+    exported.loop = PageLoop::CountAndIndex;
+    serve([](int p) { return std::pair{p + 2, p}; });
+    // Header "值\r\n" (4 bytes in GBK), then "0\r\n", "1\r\n", ...
+    const struct {
+        int64_t maxRows, maxBytes;
+        std::size_t pages;
+    } cases[] = {{3, MaxExportBytes, 4}, {MaxExportRows, 4 + 3 * 3, 5}};
+    for (const auto& c : cases) {
+        from = f.server.requests().size();
+        exported.maxRows = c.maxRows;
+        exported.maxBytes = c.maxBytes;
+        EXPECT_FALSE(runReportExport(f.desk, form, exported).written);
+        EXPECT_EQ(pagesAsked().size(), c.pages);
+        EXPECT_EQ(f.port.lastMessage().text, "  数据过多, 读取已停止!  ");
+        EXPECT_EQ(content(), "old");
+        EXPECT_EQ(entries(), 1);
+    }
+}
+
+TEST_F(ExportFixture, ImpossibleDatesAndSpecialTargetsAreRefusedBeforeAnyRequest) {
+    const fs::path fifo = dir / "fifo.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        int32_t start, end;
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {20261332, 20261201, form.path,
+         "起始日期：20261332 不是有效的日期（应为 YYYYMMDD，如 20261201）"},
+        {20261201, -1, form.path, "结束日期：-1 不是有效的日期（应为 YYYYMMDD，如 20261201）"},
+        {20261201, 20261201, fifo.string(),
+         "文件保存失败：" + fifo.string() + "\n这是一个管道 (FIFO), 不是普通文件, 不会被替换"},
+        {20261201, 20261201, dir.string(),
+         "文件保存失败：" + dir.string() + "\n这是一个目录, 不是文件"},
+    };
+    for (const auto& c : cases) {
+        form.startDate = c.start;
+        form.endDate = c.end;
+        form.path = c.path;
+        EXPECT_FALSE(runReportExport(f.desk, form, exported).written);
+        EXPECT_EQ(f.port.lastMessage().text, c.message);
+    }
+    EXPECT_TRUE(f.server.requests().empty());
+    EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
+    EXPECT_EQ(entries(), 2);
 }
 
 TEST_F(ExportFixture, StoppedOrUnwritableExportsKeepTheOldFile) {

@@ -258,11 +258,14 @@ TEST_F(BatchTest, FoldersAndFilesThatCannotBeMadeAreReported) {
     std::ofstream(dir / "plain") << "x";
     StatementBatchForm form;
     form.from = form.to = 20150305;
-    for (const std::string& folder :
-         {(dir / "plain" / "sub").string(), (dir / std::string(1100, 'd')).string()}) {
+    const std::pair<std::string, std::string> folders[] = {
+        {(dir / "plain" / "sub").string(), "路径中有一项不是目录"},
+        {(dir / "plain").string(), "这是一个文件, 不是目录"},
+        {(dir / std::string(1100, 'd')).string(), "路径太长 (最多 1022 个字符)"}};
+    for (const auto& [folder, reason] : folders) {
         form.folder = folder;
         EXPECT_FALSE(exportStatements(f.desk, {5, "g", true}, form).listed);
-        EXPECT_EQ(f.port.lastMessage().text, "无法创建该目录");
+        EXPECT_EQ(f.port.lastMessage().text, "无法创建该目录：" + folder + "\n" + reason);
     }
     EXPECT_TRUE(f.server.requests().empty());
     // A file in the way of the statement's file: counted, the rest goes on.

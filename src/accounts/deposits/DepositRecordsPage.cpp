@@ -3,11 +3,13 @@
 #include "accounts/deposits/DepositRecordsCsv.h"
 #include "accounts/deposits/DepositRequests.h"
 #include "app/AccountLists.h"
+#include "app/DateCheck.h"
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
 #include "app/Query.h"
 #include "app/ReplaceQuestion.h"
+#include "app/SaveTarget.h"
 #include "local/WholeFile.h"
 #include "model/ListAnswer.h"
 #include "protocol/Packet.h"
@@ -87,6 +89,9 @@ DepositRecordsPage& depositRecordsPage(Desk& desk) {
 }
 
 bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
+    if (!checkCalendarDates(desk.port(),
+                            {{"起始日期", page.startDate}, {"结束日期", page.endDate}}))
+        return false;
     if (page.startDate > page.endDate) {
         desk.port().info("起始时间不能晚于结束时间");
         return false;
@@ -107,6 +112,12 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
     if (!answer) return false;
     const std::vector<uint8_t>& packet = answer.packet();
     const int size = static_cast<int>(packet.size());
+    // A negative count or index is no page of any list.
+    const ListPage header = parseListPage(packet.data(), size, DepositRecord::WireSize);
+    if (header.total < 0 || header.index < 0) {
+        desk.port().error(UndecodableText);
+        return false;
+    }
     page.records.replaceFromAnswer(packet.data(), size);
     updatePageLabel(desk);
     return true;
@@ -152,6 +163,9 @@ bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page) {
 bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page,
                           const DepositExportForm& form) {
     FrontEndPort& port = desk.port();
+    if (!checkCalendarDates(port, {{"起始日期", form.startDate}, {"结束日期", form.endDate}}) ||
+        !checkSaveTarget(port, form.path))
+        return false;
     // Asked once, before anything is fetched.
     if (!mayReplaceFile(port, form.path)) return false;
     DepositRecordsQuery query = page.requestOf(0);

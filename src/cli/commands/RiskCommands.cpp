@@ -155,7 +155,7 @@ private:
         }
         if (!products_.empty()) form.selected = products_;
         if (!windowTime(from_, form.windowStart) || !windowTime(to_, form.windowEnd)) {
-            context.refuse("--from 和 --to 的格式为 HHMM (0000 至 2359)");
+            context.refuse("--from 和 --to 应为 HHMM 形式的时间（0000 到 2359），如 0905");
             return std::nullopt;
         }
         if (name_) form.name = *name_;
@@ -202,7 +202,7 @@ private:
         for (std::size_t i = 0; i < 6; ++i)
             if (parameters_[i]) form.parameters[i] = *parameters_[i];
         if (!windowTime(from_, form.windowStart) || !windowTime(to_, form.windowEnd)) {
-            context.refuse("--from 和 --to 的格式为 HHMM (0000 至 2359)");
+            context.refuse("--from 和 --to 应为 HHMM 形式的时间（0000 到 2359），如 0905");
             return std::nullopt;
         }
         form.forbidOpen = flag(forbidOpen_, allowOpen_, form.forbidOpen);

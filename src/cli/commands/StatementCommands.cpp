@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/Desk.h"
+#include "app/SaveTarget.h"
 #include "cli/CliContext.h"
 #include "cli/ControlEscape.h"
 #include "cli/ExitStatus.h"
@@ -117,6 +118,17 @@ bool StatementCommand::show(CliContext& context) {
     page.period.first = month_ != 0 ? month_ * 100 + 1 : from_ != 0 ? from_ : day_;
     page.period.month = month_;
     page.period.last = to_;
+    // The files' targets are checked before the statement is fetched: a
+    // folder, a device or a FIFO is never replaced.
+    std::string savePath;
+    if (!save_.empty()) {
+        std::error_code error;
+        const bool folder = (save_.back() == '/') && std::filesystem::is_directory(save_, error);
+        savePath =
+            folder ? save_ + proposedStatementName(page) : withStatementExtension(save_, csv_);
+        if (!checkSaveTarget(context.port(), savePath)) return false;
+    }
+    if (!pdf_.empty() && !checkSaveTarget(context.port(), pdf_)) return false;
     if (!queryStatement(desk, page)) {
         if (page.text == StatementMissingText) context.refuse(StatementMissingText);
         return false;
@@ -129,13 +141,7 @@ bool StatementCommand::show(CliContext& context) {
         context.out() << escapeControls(text, true) << std::flush;
         return true;
     }
-    if (!save_.empty()) {
-        std::string path = save_;
-        std::error_code error;
-        const bool folder = (path.back() == '/') && std::filesystem::is_directory(path, error);
-        path = folder ? path + proposedStatementName(page) : withStatementExtension(path, csv_);
-        if (!saveStatement(desk, page, path)) return false;
-    }
+    if (!savePath.empty() && !saveStatement(desk, page, savePath)) return false;
     if (!pdf_.empty()) {
         std::string error;
         if (!writeStatementPdf(pdf_, page.text, error)) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/DateCheck.h"
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
@@ -34,6 +35,8 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
                                    const ReportExport& exported) {
     FrontEndPort& port = desk.port();
     ReportExportResult result;
+    if (!checkCalendarDates(port, {{"起始日期", form.startDate}, {"结束日期", form.endDate}}))
+        return result;
     const auto failed = [&port, &form](const std::string& reason) {
         port.error("文件保存失败：" + form.path + "\n" + reason);
     };
@@ -54,7 +57,12 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     query.writeRequest = exported.writeRequest;
     query.maxPages = exported.maxPages;
     useStreamingCaps(query);
+    query.maxRecords = exported.maxRows;
+    // A page whose lines would take the file past its cap is not written;
+    // the read stops before the next request.
+    bool tooLarge = false;
     query.parsePage = [&](const uint8_t* packet, int length) {
+        if (tooLarge) return;
         ++result.pages;
         const ListPage page = parseListPage(packet, length, exported.rowSize);
         lines.clear();
@@ -63,13 +71,17 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
                                 page.records + static_cast<std::size_t>(i) * exported.rowSize);
         bytes.clear();
         appendGbk(bytes, lines);
+        if (file.size() + static_cast<int64_t>(bytes.size()) > exported.maxBytes) {
+            tooLarge = true;
+            return;
+        }
         if (file.append(bytes)) result.rows += page.count;
         if (exported.showLast) last.assign(packet, packet + length);
     };
     // Each page shows the counts; a failed write stops the read before the
     // next request.
     query.pageRead = [&](int, int) {
-        return file.ok() &&
+        return file.ok() && !tooLarge &&
                progress.step(exportProgressText(exported.title, result.pages + 1, result.rows),
                              result.pages + 1, 0);
     };
@@ -80,6 +92,10 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     const bool complete = runDeskPagedQuery(desk, std::move(query), texts, &end);
     if (!file.ok()) {
         failed(file.error());
+        return result;
+    }
+    if (tooLarge) {
+        port.error(TooMuchDataText);
         return result;
     }
     if (!complete) {

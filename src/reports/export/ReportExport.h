@@ -15,9 +15,15 @@ namespace korvant {
 
 class Desk;
 
-// Pages of the largest export: some hundred million rows (16 times the
-// largest trade range of the large data set), bounded on disk, not in memory.
-inline constexpr int MaxExportPages = 1 << 20;
+// The caps of one export, so that a server whose pages never end fills
+// neither memory nor disk: the pages of any paged read, and rows and bytes
+// written at several times the largest real export (the trades of a month
+// of the whole large data set: 1.3 million rows in some 14 000 pages, about
+// 250 MB of CSV). An export that reaches one stops with TooMuchDataText and
+// leaves no file.
+inline constexpr int MaxExportPages = MaxQueryPages;
+inline constexpr int64_t MaxExportRows = 10'000'000;
+inline constexpr int64_t MaxExportBytes = int64_t{1} << 30;
 
 struct ReportExport {
     // Names the export in the progress window ("导出账户资金").
@@ -36,8 +42,11 @@ struct ReportExport {
     // After a complete export: the last answer received, for the page's list
     // (it shows the rows of the export's last page). May be empty.
     std::function<void(const uint8_t* packet, int length)> showLast;
-    // The most pages read; a count above it is refused at the first page.
+    // The most pages read (a count above it is refused at the first page),
+    // rows written and bytes written (the header included).
     int maxPages = MaxExportPages;
+    int64_t maxRows = MaxExportRows;
+    int64_t maxBytes = MaxExportBytes;
 };
 
 // How an export went, for the command line's summary and for tests.
@@ -54,8 +63,8 @@ struct ReportExportResult {
 // existing file is replaced only when `form.mayReplace`) and
 // "数据保存成功，保存文件为：" + path is shown. A read that stops early (the
 // user, a foreign answer, pages that do not advance, counts no report
-// reaches, a lost connection) or a write that fails leaves the old file
-// untouched and no temporary file behind.
+// reaches, the caps above, a lost connection) or a write that fails leaves
+// the old file untouched and no temporary file behind.
 ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
                                    const ReportExport& exported);
 

@@ -1,5 +1,6 @@
 #include "reports/money/FundsPage.h"
 
+#include "app/DateCheck.h"
 #include "app/ViewPaging.h"
 #include "protocol/CommandCode.h"
 #include "reports/money/MoneyCsv.h"
@@ -38,6 +39,7 @@ FundsQuery FundsPage::queryOf(int32_t page) const {
 }
 
 bool FundsPage::showPage(Desk& desk, int page) {
+    if (!checkCalendarDates(desk.port(), {{"日期", day}})) return false;
     return queryRows(desk, cmd::FundsReport, queryOf(page), writeFundsQuery);
 }
 

@@ -1,6 +1,7 @@
 #include "reports/money/NetValuePage.h"
 
 #include "app/AccountListRequests.h"
+#include "app/DateCheck.h"
 #include "app/DeskPagedQuery.h"
 #include "app/SearchFilter.h"
 #include "app/ViewPaging.h"
@@ -42,6 +43,8 @@ NetValueQuery NetValuePage::queryOf(int32_t page) const {
 
 bool NetValuePage::showPage(Desk& desk, int page) {
     if (target.text.empty()) return false;
+    if (!checkCalendarDates(desk.port(), {{"起始日期", startDate}, {"结束日期", endDate}}))
+        return false;
     if (startDate > endDate) {
         desk.port().info(DateOrderText);
         return false;

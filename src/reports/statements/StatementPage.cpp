@@ -1,8 +1,10 @@
 #include "reports/statements/StatementPage.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
+#include "app/DateCheck.h"
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
@@ -13,6 +15,7 @@
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
 #include "reports/statements/StatementAssembly.h"
+#include "text/CalendarDate.h"
 #include "text/NumberText.h"
 
 namespace korvant {
@@ -112,6 +115,16 @@ bool queryStatement(Desk& desk, StatementPage& page) {
         if (page.selectReportNode) page.selectReportNode(page.account);
         page.target.id = -1;
     }
+    if (page.period.type == PeriodType::Month) {
+        if (!isCalendarMonth(page.period.month)) {
+            desk.port().error(calendarMonthRefusal("月份", page.period.month));
+            return false;
+        }
+    } else if (!checkCalendarDates(desk.port(), {{"日期", page.period.first}}) ||
+               (page.period.type == PeriodType::Range &&
+                !checkCalendarDates(desk.port(), {{"结束日期", page.period.last}}))) {
+        return false;
+    }
     if (page.period.type == PeriodType::Range && page.period.last < page.period.first) {
         desk.port().info(RangeText);
         return false;
@@ -158,6 +171,10 @@ bool saveStatementAs(Desk& desk, const StatementPage& page) {
 }
 
 bool checkStatementBatchForm(FrontEndPort& port, StatementBatchForm& form) {
+    if (!checkCalendarDates(port, {{"起始日期", form.from}, {"结束日期", form.to}})) {
+        form.refusedField = isCalendarDate(form.from) ? "to" : "from";
+        return false;
+    }
     if (form.to < form.from)
         return refuseField(port, form, "to",
                            {"起始时间不能晚于结束时间", "提示", MessageIcon::Information});
@@ -168,14 +185,24 @@ bool checkStatementBatchForm(FrontEndPort& port, StatementBatchForm& form) {
 
 namespace {
 
-// Creates every missing folder along `folder`; false when it cannot be.
-bool makeFolder(const std::string& folder) {
-    if (folder.size() > MaxFolderLength) return false;
+// Creates every missing folder along `folder`; false with the reason when
+// it cannot be.
+bool makeFolder(const std::string& folder, std::string& reason) {
+    if (folder.size() > MaxFolderLength) {
+        reason = "路径太长 (最多 " + formatInt(static_cast<int>(MaxFolderLength)) + " 个字符)";
+        return false;
+    }
     std::error_code error;
     const std::filesystem::path path(folder);
     if (std::filesystem::is_directory(path, error)) return true;
+    if (std::filesystem::exists(path, error)) {
+        reason = "这是一个文件, 不是目录";
+        return false;
+    }
     std::filesystem::create_directories(path, error);
-    return !error && std::filesystem::is_directory(path, error);
+    if (!error && std::filesystem::is_directory(path, error)) return true;
+    reason = fileErrorText(error ? error.value() : ENOTDIR);
+    return false;
 }
 
 // Every (account, day) the server lists for the target and range.
@@ -220,10 +247,12 @@ StatementBatchResult exportStatements(Desk& desk, const ReportTarget& target,
     StatementBatchResult result;
     // A group the desk does not hold has no statements to export.
     if (target.id > 0 && !reportGroupNode(desk, target.id)) return result;
+    if (!checkCalendarDates(port, {{"起始日期", form.from}, {"结束日期", form.to}})) return result;
     // The folder first, so that nothing is fetched for a folder that
     // cannot hold the files.
-    if (!makeFolder(form.folder)) {
-        port.error(FolderText);
+    std::string reason;
+    if (!makeFolder(form.folder, reason)) {
+        port.error(std::string(FolderText) + "：" + form.folder + "\n" + reason);
         return result;
     }
     std::vector<StatementEntry> entries;

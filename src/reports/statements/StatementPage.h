@@ -101,7 +101,8 @@ struct StatementBatchForm final : Form {
     std::string account;  // the hidden "客户号:", carried, not used
 };
 
-// The check on "确定": "起始时间不能晚于结束时间", and a folder to export to.
+// The check on "确定": two days of the calendar (checkCalendarDates),
+// "起始时间不能晚于结束时间", and a folder to export to.
 bool checkStatementBatchForm(FrontEndPort& port, StatementBatchForm& form);
 
 // What a batch export did.
@@ -122,7 +123,8 @@ struct StatementBatchResult {
 
 // Exports the daily statement of every (account, day) the server lists
 // for the group `target` and the form's range into the form's folder
-// (created level by level; "无法创建该目录" when it cannot be), one file
+// (created level by level; "无法创建该目录：FOLDER\nREASON" when it cannot
+// be), one file
 // "ACCOUNT_DAY.ext" each, with progress and stop; ends with "批量导出完成"
 // and the counts.
 StatementBatchResult exportStatements(Desk& desk, const ReportTarget& target,

@@ -1,5 +1,6 @@
 #include "reports/trading/TradingPages.h"
 
+#include "app/DateCheck.h"
 #include "app/Desk.h"
 #include "app/ViewPaging.h"
 #include "reports/trading/TradingCodes.h"
@@ -25,6 +26,7 @@ TradingQuery TradingReportPage::requestOf(int32_t page) const {
 }
 
 bool TradingReportPage::showPage(Desk& desk, int page) {
+    if (!checkCalendarDates(desk.port(), {{"日期", day}})) return false;
     const TradingQuery wanted = requestOf(page);
     ReportQuery query;
     query.command = command_;

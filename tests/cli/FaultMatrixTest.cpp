@@ -23,6 +23,7 @@
 #include "protocol/Packet.h"
 #include "protocol/ServerConnection.h"
 #include "support/FakeServer.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 
 // A misbehaving server against one operation of each kind. A scripted proxy
@@ -333,9 +334,8 @@ protected:
             return reply;
         });
 
-        fs::path dir = fs::temp_directory_path() / ("korvant-faults-" + std::to_string(::getpid()) +
-                                                    "-" + std::to_string(++runs));
-        fs::create_directories(dir);
+        const test::ScratchFolder scratch("faults");
+        const fs::path& dir = scratch.path();
         LastLogin saved;
         saved.account = "someone";
         saved.password = "secret";
@@ -374,7 +374,6 @@ protected:
         for (const auto& entry : fs::directory_iterator(dir))
             if (entry.path() != exportFile && entry.path().filename() != "ServerInfo.Dat")
                 ++o.leftovers;
-        fs::remove_all(dir);
         table.push_back({faultName(fault), op.name, std::to_string(o.status), std::to_string(o.ms),
                          o.message()});
         return o;

@@ -13,6 +13,7 @@
 #include "accounts/deposits/DepositRecordsPage.h"
 #include "protocol/Bytes.h"
 #include "protocol/Gbk.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -192,9 +193,8 @@ TEST(DepositRecordsPage, ExportLoadsEveryPageAndWritesTheWholeFile) {
     page.startDate = 20240101;
     page.endDate = 20240131;
     page.account = "10001";
-    std::string path = (std::filesystem::temp_directory_path() /
-                        ("korvant-deposits-" + std::to_string(::getpid()) + ".csv"))
-                           .string();
+    const test::ScratchFolder scratch("deposits");
+    const std::string path = scratch.file("deposits.csv");
     f.port.queueForm<DepositExportForm>([&path](DepositExportForm& form) {
         form.path = path;
         return true;
@@ -206,7 +206,6 @@ TEST(DepositRecordsPage, ExportLoadsEveryPageAndWritesTheWholeFile) {
                     "10001,20240101,20240131,20240105,20240105,09:30:00,5.00, ,admin,0,\r\n"
                     "10001,20240101,20240131,20240105,20240105,09:30:00, ,7.00,admin,1,\r\n"));
     EXPECT_EQ(f.port.lastMessage().text, "数据保存成功，保存文件为：" + path);
-    std::filesystem::remove(path);
 
     // No file chosen: said, the dialog stays, nothing is asked of the server.
     const std::size_t asked = f.commands().size();

@@ -13,6 +13,7 @@
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "protocol/Bytes.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -115,10 +116,8 @@ TEST_F(PageFixture, AnExportOfPagesThatDoNotAdvanceWritesNothing) {
         if (request[3] != DepositRecordsCommand) return {};
         return AccountDeskFixture::listAnswer(DepositRecordsCommand, {recordOf(7, 0)}, 5, 0);
     };
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("korvant-stalled-" + std::to_string(::getpid()) + ".csv"))
-                                 .string();
-    std::filesystem::remove(path);
+    const test::ScratchFolder scratch("stalled");
+    const std::string path = scratch.file("deposits.csv");
     f.port.queueForm<DepositExportForm>([&path](DepositExportForm& form) {
         form.path = path;
         return true;

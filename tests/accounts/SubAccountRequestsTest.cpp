@@ -161,5 +161,37 @@ TEST(SubAccountSort, NumbersAsNumbersAndEveryClickReverses) {
     EXPECT_EQ(accounts(), (std::vector<std::string>{"20", "100", "9"}));
 }
 
+// Every column sorts by its own field, smallest first on the first click:
+// record 2 holds the smallest value of every column, record 1 the largest.
+TEST(SubAccountSort, EachColumnSortsItsOwnFieldAscendingFirst) {
+    auto record = [](int i) {
+        const char* texts[] = {"b", "c", "a"};
+        SubAccount s;
+        s.account = std::vector<std::string>{"5", "30", "1"}[i];  // as numbers
+        s.password = s.groupName = s.mainAccount = s.marginTemplate = s.feeTemplate = s.mac =
+            s.remark = texts[i];
+        s.name = std::vector<std::string>{"甲", "乙", "丙"}[i];  // GBK: 丙 < 甲 < 乙
+        s.openDate = std::vector<int32_t>{20241231, 20250101, 20240101}[i];
+        s.priorityFunds = std::vector<double>{2, 10, 1}[i];
+        s.startInvestment = std::vector<double>{-1, 0.5, -2}[i];
+        s.options = std::vector<int32_t>{1, 2, 0}[i];
+        s.groupId = i;
+        return s;
+    };
+    for (int column = 0; column < 13; ++column) {
+        std::vector<SubAccount> records = {record(0), record(1), record(2)};
+        auto order = [&records] {
+            std::vector<int> ids;
+            for (const SubAccount& s : records) ids.push_back(s.groupId);
+            return ids;
+        };
+        SubAccountSorter sorter;
+        ASSERT_TRUE(sorter.sortByColumn(records, column));
+        EXPECT_EQ(order(), (std::vector<int>{2, 0, 1})) << "column " << column;
+        ASSERT_TRUE(sorter.sortByColumn(records, column));
+        EXPECT_EQ(order(), (std::vector<int>{1, 0, 2})) << "column " << column;
+    }
+}
+
 }  // namespace
 }  // namespace korvant

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/AdapterMac.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -59,8 +60,8 @@ TEST(AdapterMac, ZeroAddressesLoopbackAndNoAdaptersNeverQualify) {
 
 TEST(AdapterMac, ReadsAdaptersFromAFakeSysfsTree) {
     namespace fs = std::filesystem;
-    fs::path root = fs::temp_directory_path() / ("korvant-sysnet-" + std::to_string(::getpid()));
-    fs::remove_all(root);
+    const test::ScratchFolder scratch("sysnet");
+    const fs::path& root = scratch.path();
     auto write = [](const fs::path& p, const std::string& text) {
         fs::create_directories(p.parent_path());
         std::ofstream(p) << text << "\n";
@@ -106,7 +107,6 @@ TEST(AdapterMac, ReadsAdaptersFromAFakeSysfsTree) {
                                  root / "net/ens3/device");
 
     std::vector<NetworkAdapter> adapters = systemNetworkAdapters((root / "net").string());
-    fs::remove_all(root);
     ASSERT_EQ(adapters.size(), 5u);
     EXPECT_EQ(adapters[0].name, "lo");
     EXPECT_TRUE(adapters[0].loopback);

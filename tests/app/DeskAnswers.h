@@ -18,6 +18,7 @@
 #include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
 #include "support/FakeServer.h"
+#include "support/ScratchFolder.h"
 #include "support/TestRecords.h"
 
 // Hand-made answers of a management server for the application tests, and a
@@ -125,18 +126,10 @@ inline Bytes startupAnswer(const Bytes& request, uint32_t mask = 0xFFFFF) {
 // A scratch folder removed at the end of the test.
 class ScratchDir {
 public:
-    ScratchDir() {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("korvant-app-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDir() { std::filesystem::remove_all(path_); }
-    std::string path() const { return path_.string(); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string path() const { return folder_.path().string(); }
+    std::string file(const std::string& name) const { return folder_.file(name); }
     void write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name, std::ios::binary) << text;
+        folder_.write(name, text);
     }
     // Server.ini with one entry.
     void serverIni(const std::string& host, int port,
@@ -146,7 +139,7 @@ public:
     }
 
 private:
-    std::filesystem::path path_;
+    ScratchFolder folder_{"app"};
 };
 
 }  // namespace korvant::test

@@ -10,6 +10,7 @@
 
 #include "cli/CliRun.h"
 #include "protocol/Gbk.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 
 // The administrator, group and deposit commands end to end against the
@@ -203,9 +204,8 @@ TEST_F(AdminCommands, DepositsOnAllThreeHoldersAndTheirRecords) {
     EXPECT_TRUE(records.outHas("\t\t12.50\tadmin\t")) << records.out;
     EXPECT_TRUE(records.outHas("\t客户提现\n")) << records.out;
 
-    std::string path = (std::filesystem::temp_directory_path() /
-                        ("korvant-cli-deposits-" + std::to_string(::getpid()) + ".csv"))
-                           .string();
+    const test::ScratchFolder scratch("cli-deposits");
+    const std::string path = scratch.file("deposits.csv");
     Outcome exported = run({"deposits", "--from", "20000101", "--to", "20991231", "--customer",
                             "100101", "--export", path});
     ASSERT_EQ(exported.status, 0) << exported.err;
@@ -219,7 +219,6 @@ TEST_F(AdminCommands, DepositsOnAllThreeHoldersAndTheirRecords) {
         0u);
     EXPECT_NE(csv.find("100101,20000101,20991231,"), std::string::npos) << csv;
     EXPECT_NE(csv.find(", ,12.50,admin,"), std::string::npos) << csv;
-    std::filesystem::remove(path);
 
     Outcome badFile = run({"deposits", "--from", "20000101", "--to", "20991231", "--export",
                            "/nonexistent-korvant/x.csv"});

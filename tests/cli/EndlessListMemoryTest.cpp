@@ -21,6 +21,7 @@
 #include "protocol/CommandCode.h"
 #include "protocol/ServerConnection.h"
 #include "support/FakeServer.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 
 // A server that answers a list with endless full pages: korvant-cli, run as
@@ -104,9 +105,8 @@ ChildRun runProcess(const std::vector<std::string>& args, const fs::path& errFil
 TEST(EndlessLists, StopAtTheCapsWithTheirMessageAndStayUnderTheMemoryBound) {
     test::SimProcess sim("demo");
     ASSERT_TRUE(sim.ok());
-    const fs::path dir =
-        fs::temp_directory_path() / ("korvant-endless-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::ScratchFolder scratch("endless");
+    const fs::path& dir = scratch.path();
     const std::vector<EndlessCase> cases = {
         {"deposit sub",
          cmd::MainAccountLinks,
@@ -157,7 +157,6 @@ TEST(EndlessLists, StopAtTheCapsWithTheirMessageAndStayUnderTheMemoryBound) {
         std::cout << c.name << ": " << *pages << " pages, peak " << run.maxRssKiB / 1024
                   << " MiB\n";
     }
-    fs::remove_all(dir);
 }
 
 }  // namespace

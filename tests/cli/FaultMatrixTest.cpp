@@ -26,6 +26,7 @@
 #include "protocol/Packet.h"
 #include "protocol/ServerConnection.h"
 #include "support/FakeServer.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 #include "support/TradingDays.h"
 
@@ -364,9 +365,8 @@ protected:
             return reply;
         });
 
-        fs::path dir = fs::temp_directory_path() / ("korvant-faults-" + std::to_string(::getpid()) +
-                                                    "-" + std::to_string(++runs));
-        fs::create_directories(dir);
+        const test::ScratchFolder scratch("faults");
+        const fs::path& dir = scratch.path();
         LastLogin saved;
         saved.account = "someone";
         saved.password = "secret";
@@ -434,7 +434,6 @@ protected:
                 entry.path().filename() != "ServerInfo.Dat" &&
                 (entry.path() != batch || !fs::is_empty(batch)))
                 ++o.leftovers;
-        fs::remove_all(dir);
         table.push_back({faultName(fault), op.name, std::to_string(o.status), std::to_string(o.ms),
                          o.message()});
         return o;

@@ -10,6 +10,7 @@
 
 #include "cli/CliRun.h"
 #include "protocol/Gbk.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 #include "support/TradingDays.h"
 
@@ -35,8 +36,8 @@ TEST(FundsReportCommands, FundsOfAGroupListedAndExported) {
 
     // The export of the same day holds the same rows, each a line of 17
     // cells after the file's header.
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("korvant-funds-e2e-" + std::to_string(::getpid()));
+    const test::ScratchFolder scratch("funds-e2e");
+    const std::filesystem::path path = scratch.path() / "funds";
     const test::CliRun exported = test::runAsAdmin(
         sim, "admin",
         {"report", "funds", "--export", path.string(), "--from", day, "--to", day, "--group", "1"});
@@ -53,7 +54,6 @@ TEST(FundsReportCommands, FundsOfAGroupListedAndExported) {
         ++rows;
     EXPECT_GE(rows - 1, lines.size() - 1);
     EXPECT_NE(exported.err.find("数据保存成功，保存文件为：" + file), std::string::npos);
-    std::filesystem::remove(file);
 }
 
 }  // namespace

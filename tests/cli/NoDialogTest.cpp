@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CliRun.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 
 // The commands build their dialogs' values from their options and call the
@@ -23,8 +24,8 @@ struct Case {
 TEST(NoDialog, NoCommandAsksForAForm) {
     test::SimProcess sim{"demo"};
     ASSERT_TRUE(sim.ok()) << sim.error();
-    const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                       ("korvant-nodialog-" + std::to_string(::getpid()) + ".csv");
+    const test::ScratchFolder scratch("nodialog");
+    const std::filesystem::path file = scratch.path() / "deposits.csv";
     const std::vector<Case> cases = {
         {{"login"}, 0},
         {{"group", "list"}, 0},
@@ -57,7 +58,6 @@ TEST(NoDialog, NoCommandAsksForAForm) {
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.forms, 0);
     }
-    std::filesystem::remove(file);
     // A login refused by the dialog's own checks asks for no form either.
     const test::CliRun empty = test::runCli(
         {"--host", sim.host(), "--port", std::to_string(sim.port()), "--user", "", "login"});

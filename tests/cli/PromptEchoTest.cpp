@@ -14,6 +14,8 @@
 #include <string>
 #include <thread>
 
+#include "support/ScratchFolder.h"
+
 namespace korvant::test {
 namespace {
 
@@ -42,9 +44,8 @@ bool readUntil(int master, const std::string& text, std::string& seen, int ms) {
 TEST(PasswordPrompt, CtrlCAtTheSilentPromptRestoresEcho) {
     const std::string cli = std::string(KORVANT_BIN_DIR) + "/korvant-cli";
     ASSERT_EQ(access(cli.c_str(), X_OK), 0) << cli;
-    const fs::path dir =
-        fs::temp_directory_path() / ("korvant-prompt-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::ScratchFolder scratch("prompt");
+    const fs::path& dir = scratch.path();
 
     int master = -1;
     const pid_t child = forkpty(&master, nullptr, nullptr, nullptr);
@@ -81,7 +82,6 @@ TEST(PasswordPrompt, CtrlCAtTheSilentPromptRestoresEcho) {
     }
     EXPECT_TRUE(echoOn(master)) << "the terminal was left without echo";
     close(master);
-    fs::remove_all(dir);
 }
 
 }  // namespace

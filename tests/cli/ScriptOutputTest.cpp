@@ -11,6 +11,7 @@
 #include "cli/Command.h"
 #include "cli/JsonText.h"
 #include "cli/PageWriter.h"
+#include "support/ScratchFolder.h"
 
 // The output for scripts without a server: the three formats of a page, the
 // JSON text rules, and --all over a paged list whose pages may fail.
@@ -104,10 +105,8 @@ public:
 };
 
 TEST(ScriptOutput, AllPrintsEveryPageUnderOneHeaderAndStopsAtAFailingPage) {
-    const std::string dir =
-        (std::filesystem::temp_directory_path() / ("korvant-all-" + std::to_string(::getpid())))
-            .string();
-    std::filesystem::create_directories(dir);
+    const test::ScratchFolder scratch("all");
+    const std::string dir = scratch.path().string();
     const struct {
         bool all, quiet;
         int failing, wrong;
@@ -139,7 +138,6 @@ TEST(ScriptOutput, AllPrintsEveryPageUnderOneHeaderAndStopsAtAFailingPage) {
         EXPECT_EQ(out.str(), c.out);
         EXPECT_EQ(err.str(), c.err);
     }
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "cli/CliRun.h"
 #include "protocol/Gbk.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 #include "support/TradingDays.h"
 
@@ -52,18 +53,11 @@ std::string readFile(const std::filesystem::path& path) {
 class StatementCommands : public ::testing::Test {
 protected:
     test::SimProcess sim{"demo"};
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() /
-        ("korvant-statements-" +
-         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-         std::to_string(::getpid()));
+    test::ScratchFolder scratch{"statements"};
+    std::filesystem::path dir = scratch.path();
     std::string day = ymdText(lastMonday());
 
-    void SetUp() override {
-        ASSERT_TRUE(sim.ok()) << sim.error();
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    void SetUp() override { ASSERT_TRUE(sim.ok()) << sim.error(); }
 
     Outcome run(const std::vector<std::string>& command) {
         return test::runAsAdmin(sim, "admin", command);

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "CliRun.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant::test {
 namespace {
@@ -35,15 +36,10 @@ protected:
         }
         return lines;
     }
-    fs::path file(const std::string& name) {
-        fs::create_directories(dir);
-        return dir / name;
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    fs::path file(const std::string& name) { return scratch.path() / name; }
 
     SimProcess sim{"demo"};
-    fs::path dir =
-        fs::temp_directory_path() / ("korvant-cli-templates-" + std::to_string(::getpid()));
+    ScratchFolder scratch{"cli-templates"};
 };
 
 TEST_F(TemplateCommands, FeeSetReadBackExportAndImportAnEqualTemplate) {

@@ -12,6 +12,7 @@
 
 #include "cli/CliRun.h"
 #include "protocol/Gbk.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 #include "support/TradingDays.h"
 
@@ -79,8 +80,8 @@ TEST_F(TradingReportCommands, TradeExportHoldsEveryTradeOfTheRange) {
     for (const std::string& date : {from, day}) expected += rowsOfDay("trades", date, "100102");
     ASSERT_GT(expected, 0);
 
-    const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                       ("korvant-trades-" + std::to_string(::getpid()) + ".csv");
+    const test::ScratchFolder scratch("trades");
+    const std::filesystem::path file = scratch.path() / "trades.csv";
     const Outcome o = run({"report", "trades", "--export", file.string(), "--from", from, "--to",
                            day, "--account", "100102"});
     ASSERT_EQ(o.status, 0) << o.err;
@@ -88,7 +89,6 @@ TEST_F(TradingReportCommands, TradeExportHoldsEveryTradeOfTheRange) {
     std::ifstream in(file, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
-    std::filesystem::remove(file);
     const std::string text = fromGbk(bytes.str());
     EXPECT_EQ(text.rfind("子账号,交易日,委托号,成交号,请求号,", 0), 0u);
     int lines = 0;

@@ -11,6 +11,7 @@
 
 #include "local/LastLogin.h"
 #include "protocol/Gbk.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -19,13 +20,9 @@ namespace fs = std::filesystem;
 
 class LastLoginFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("korvant-lastlogin-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = (dir / "ServerInfo.Dat").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    test::ScratchFolder scratch{"lastlogin"};
+    fs::path dir = scratch.path();
+    std::string path = scratch.file("ServerInfo.Dat");
 
     std::vector<uint8_t> bytes() const {
         std::ifstream in(path, std::ios::binary);
@@ -44,9 +41,6 @@ protected:
     std::size_t filesInDir() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
     }
-
-    fs::path dir;
-    std::string path;
 };
 
 TEST_F(LastLoginFile, MissingFileGivesTheDefaults) {

@@ -9,6 +9,7 @@
 
 #include "local/LocalFolder.h"
 #include "local/ShippedFiles.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -16,10 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 struct TempTree {
-    fs::path root =
-        fs::temp_directory_path() / ("korvant-localfolder-" + std::to_string(::getpid()));
-    TempTree() { fs::create_directories(root); }
-    ~TempTree() { fs::remove_all(root); }
+    test::ScratchFolder scratch{"localfolder"};
+    fs::path root = scratch.path();
     std::string at(const std::string& relative) const { return (root / relative).string(); }
 };
 

@@ -6,6 +6,7 @@
 
 #include "local/ServerList.h"
 #include "protocol/Gbk.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -78,13 +79,11 @@ TEST(ServerList, LongNamesAreCutOnWholeCharacters) {
 
 TEST(ServerList, MissingFileGivesAnEmptyList) {
     EXPECT_TRUE(ServerList::read("/nonexistent/dir/Server.ini").empty());
-    auto dir = std::filesystem::temp_directory_path() / "korvant-serverlist-test";
-    std::filesystem::create_directories(dir);
-    auto path = (dir / "Server.ini").string();
+    const test::ScratchFolder scratch("serverlist");
+    const auto path = scratch.file("Server.ini");
     std::ofstream(path, std::ios::binary) << toGbk("[Server]\nName1=测试\nAddr1=h\nPort1=1\n");
     auto list = ServerList::read(path);
     EXPECT_EQ(list.names(), std::vector<std::string>{"测试"});
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

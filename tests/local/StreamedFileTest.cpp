@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "local/StreamedFile.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -17,19 +18,15 @@ namespace fs = std::filesystem;
 
 class StreamedFileWays : public ::testing::TestWithParam<bool> {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("korvant-streamed-" + std::to_string(::getpid()));
+    test::ScratchFolder scratch{"streamed"};
+    fs::path dir = scratch.path();
     std::string path = (dir / "out.csv").string();
 
     void SetUp() override {
         useUnnamedTemporaryFiles(GetParam());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         std::ofstream(path) << "old";
     }
-    void TearDown() override {
-        useUnnamedTemporaryFiles(true);
-        fs::remove_all(dir);
-    }
+    void TearDown() override { useUnnamedTemporaryFiles(true); }
     std::string content() const {
         std::ifstream in(path, std::ios::binary);
         std::stringstream s;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +15,7 @@
 #include "local/TemporaryFiles.h"
 #include "local/UserFile.h"
 #include "local/WholeFile.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -30,13 +32,12 @@ class WholeFileWays : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override { useUnnamedTemporaryFiles(GetParam()); }
     void TearDown() override { useUnnamedTemporaryFiles(true); }
+    test::ScratchFolder scratch{"wholefile"};
+    const std::filesystem::path& dir = scratch.path();
 };
 INSTANTIATE_TEST_SUITE_P(UnnamedOrNamed, WholeFileWays, ::testing::Bool());
 
 TEST_P(WholeFileWays, ReplacesTheTargetAndLeavesNoTemporaryFile) {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("korvant-wholefile-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
     std::string path = (dir / "out.csv").string();
     {
         std::ofstream old(path);
@@ -58,13 +59,9 @@ TEST_P(WholeFileWays, ReplacesTheTargetAndLeavesNoTemporaryFile) {
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0600, 0600u);
-    std::filesystem::remove_all(dir);
 }
 
 TEST_P(WholeFileWays, AReplacedFileKeepsItsPermissionBits) {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("korvant-wholefile-mode-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
     std::string path = (dir / "private.csv").string();
     for (mode_t mode : {mode_t{0600}, mode_t{0640}, mode_t{0664}}) {
         std::ofstream(path) << "old";
@@ -75,7 +72,26 @@ TEST_P(WholeFileWays, AReplacedFileKeepsItsPermissionBits) {
         ASSERT_EQ(::stat(path.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, mode);
     }
-    std::filesystem::remove_all(dir);
+}
+
+// A write that fails half-way (here at the file size limit) leaves the old
+// file whole and no temporary file beside it.
+TEST_P(WholeFileWays, AWriteFailingHalfWayLeavesTheOldFile) {
+    const std::string path = (dir / "out.csv").string();
+    std::ofstream(path) << "old content";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(writeWholeFile(path, std::string(100000, 'x')) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write did not fail";
+    EXPECT_EQ(readAll(path), "old content");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 }
 
 // The reason is the desk's own Chinese text, not the C library's English.
@@ -87,12 +103,10 @@ TEST_P(WholeFileWays, ReportsWhyInChinese) {
     EXPECT_FALSE(writeWholeFile("", "x", &error));
     EXPECT_EQ(error, "文件或目录不存在");
     // A folder in the place of the file: the rename fails.
-    const auto dir = std::filesystem::temp_directory_path() / "korvant-wholefile-dir";
     std::filesystem::create_directories(dir / "taken");
     error.clear();
     EXPECT_FALSE(writeWholeFile((dir / "taken").string(), "x", &error));
     EXPECT_EQ(error, "这是一个目录, 不是文件");
-    std::filesystem::remove_all(dir);
     EXPECT_EQ(fileErrorText(EACCES), "没有访问权限");
     EXPECT_EQ(fileErrorText(99999), "系统错误 99999");
 }
@@ -100,9 +114,8 @@ TEST_P(WholeFileWays, ReportsWhyInChinese) {
 // An interrupted program leaves no temporary file: the handlers remove the
 // names in use, and the program still ends by the signal.
 TEST(WholeFile, SigintAndSigtermRemoveTheTemporaryFilesInUse) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("korvant-wholefile-signal-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const test::ScratchFolder scratch("wholefile-signal");
+    const auto& dir = scratch.path();
     for (int signal : {SIGINT, SIGTERM}) {
         const std::string path = (dir / ("out.csv.tmp" + std::to_string(signal))).string();
         const pid_t child = ::fork();
@@ -119,14 +132,13 @@ TEST(WholeFile, SigintAndSigtermRemoveTheTemporaryFilesInUse) {
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
         EXPECT_FALSE(std::filesystem::exists(path)) << signal;
     }
-    std::filesystem::remove_all(dir);
 }
 
 // What a user hands over is read only when it is a regular file within the
 // bound; a FIFO or a device never blocks and never floods.
 TEST(UserFile, OnlyARegularFileWithinTheBoundIsRead) {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("korvant-userfile-" + std::to_string(::getpid()));
+    const test::ScratchFolder scratch("userfile");
+    const auto& dir = scratch.path();
     std::filesystem::create_directories(dir / "folder");
     std::ofstream(dir / "small") << "abc";
     std::ofstream(dir / "big") << std::string(101, 'x');
@@ -152,7 +164,6 @@ TEST(UserFile, OnlyARegularFileWithinTheBoundIsRead) {
         EXPECT_EQ(file.bytes, c.bytes) << c.name;
     }
     EXPECT_EQ(readUserFile((dir / "missing").string(), 100).error, "文件或目录不存在");
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "reports/money/FundsPage.h"
 #include "reports/money/MoneyCsv.h"
 #include "reports/money/NetValuePage.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -209,8 +210,8 @@ TEST_F(MoneyFixture, TheNetValuesFollowTheGroupsMainAccounts) {
 }
 
 TEST_F(MoneyFixture, AFundsExportKeepsItsNumberAndShowsItsLastPage) {
-    const fs::path path =
-        fs::temp_directory_path() / ("korvant-funds-" + std::to_string(::getpid()) + ".csv");
+    const test::ScratchFolder scratch("funds");
+    const fs::path path = scratch.path() / "funds.csv";
     // Two pages: the second says -1 (no more).
     f.answer = [](const Bytes& request) -> Bytes {
         const int page = getI32(request.data() + 60);
@@ -239,7 +240,6 @@ TEST_F(MoneyFixture, AFundsExportKeepsItsNumberAndShowsItsLastPage) {
     EXPECT_EQ(result.rows, 2);
     ASSERT_EQ(funds.rowCount(), 1);
     EXPECT_EQ(funds.cells(0)[0], "8001");
-    fs::remove(path);
 }
 
 }  // namespace

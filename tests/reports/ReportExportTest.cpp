@@ -13,6 +13,7 @@
 #include "ReportDeskFixture.h"
 #include "protocol/Bytes.h"
 #include "reports/export/ReportExport.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant {
 namespace {
@@ -43,15 +44,14 @@ TEST(ExportFileName, TheSaveDialogsRules) {
 
 struct ExportFixture : ::testing::Test {
     ReportDeskFixture f;
-    fs::path dir = fs::temp_directory_path() / ("korvant-export-" + std::to_string(::getpid()));
+    test::ScratchFolder scratch{"export"};
+    fs::path dir = scratch.path();
     ReportExportForm form;
     ReportExport exported;
     std::vector<int> shownLast;
     std::size_t from = 0;  // requests of earlier cases
 
     void SetUp() override {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         form.path = (dir / "out.csv").string();
         form.mayReplace = true;
         form.startDate = form.endDate = 20261201;
@@ -75,7 +75,6 @@ struct ExportFixture : ::testing::Test {
             shownLast.push_back((length - 12) / 4);
         };
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     // Answers each page with its two control fields from `fields(page)`
     // and one row holding the page asked for.
@@ -132,6 +131,17 @@ TEST_F(ExportFixture, TheThreeLoopShapesAskForTheirPages) {
         {PageLoop::ControlFields,
          [](int) {
              return std::pair{-1, 7};
+         },
+         {0}},
+        // Any negative first field ends the read, not only -1.
+        {PageLoop::ControlFields,
+         [](int p) {
+             return std::pair{p == 0 ? 0 : -2, p + 1};
+         },
+         {0, 1}},
+        {PageLoop::ControlFields,
+         [](int) {
+             return std::pair{INT32_MIN, 7};
          },
          {0}},
     };

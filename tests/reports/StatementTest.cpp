@@ -7,6 +7,7 @@
 #include "reports/ReportDeskFixture.h"
 #include "reports/statements/StatementAssembly.h"
 #include "reports/statements/StatementPage.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant::test {
 namespace {
@@ -197,11 +198,9 @@ TEST(StatementNames, ProposedNamesExtensionsAndMonths) {
 }
 
 struct BatchTest : ::testing::Test {
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() /
-        ("korvant-batch-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    test::ScratchFolder scratch{"batch"};
+    // Not there yet: the batch makes its folder.
+    std::filesystem::path dir = scratch.path() / "statements";
 
     static std::string read(const std::filesystem::path& p) {
         std::ifstream in(p, std::ios::binary);

@@ -15,6 +15,7 @@
 #include "reports/trading/TradingCodes.h"
 #include "reports/trading/TradingExports.h"
 #include "reports/trading/TradingPages.h"
+#include "support/ScratchFolder.h"
 
 namespace korvant::test {
 namespace {
@@ -123,8 +124,8 @@ TEST(TradingExportTest, ThreeOrderPagesStreamedIntoTheFile) {
             OrderExportCommand, {orderBytes('7', '3', "甲,", "乙"), orderBytes('1', '0', "", "")},
             3, index);
     };
-    const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                       ("korvant-orders-" + std::to_string(::getpid()) + ".csv");
+    const test::ScratchFolder scratch("orders");
+    const std::filesystem::path file = scratch.path() / "orders.csv";
     ReportExportForm form;
     form.startDate = 20261201;
     form.endDate = 20261208;
@@ -145,7 +146,6 @@ TEST(TradingExportTest, ThreeOrderPagesStreamedIntoTheFile) {
     std::ifstream in(file, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
-    std::filesystem::remove(file);
     const std::string text = fromGbk(bytes.str());
     EXPECT_EQ(text.rfind("子账号,交易日,委托号,请求号,交易所,合约,买卖,开平,投保,价格类型,委托价,"
                          "委托量,成交量,状态,实际日期,委托时间,撤单时间,主账号,系统号,网络地址,"

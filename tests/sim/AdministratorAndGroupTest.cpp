@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "SimTestClient.h"
 
 namespace korvant::sim::test {
@@ -64,6 +66,48 @@ TEST_F(Administration, PermissionsAndReachOfTheOperator) {
     SimClient anonymous(server->port());
     Reply before = anonymous.addAdministrator("x4", "x", 0, 5, "x");
     EXPECT_EQ(before.resultText(), "请先登录");
+}
+
+// Each guarded request is refused on its own bit of the operator's mask:
+// refused without that bit (all others held), past the check with only that
+// bit (then refused for its missing target, so nothing changes).
+TEST_F(Administration, EachOperationIsGuardedByItsOwnPermissionBit) {
+    ASSERT_TRUE(admin.addAdministrator("guard", "pw", 0, 1, "守门").accepted());
+    const struct {
+        uint32_t bit;
+        std::function<Reply(SimClient&)> send;
+        std::string refusal;
+    } cases[] = {
+        {0x1, [](SimClient& c) { return c.addSubAccount("990001", "x", 5, "x", "nomain"); },
+         "没有添加子账号的权限"},
+        {0x2, [](SimClient& c) { return c.modifySubAccount(0x01, 5, "x", "", "", "999999", ""); },
+         "没有修改子账号的权限"},
+        {0x4, [](SimClient& c) { return c.accountRequest(cmd::DeleteSubAccount, "999999"); },
+         "没有删除子账号的权限"},
+        {0x8, [](SimClient& c) { return c.addAdministrator("nobody", "x", 0, 99, "x"); },
+         "没有添加管理员的权限"},
+        {0x10, [](SimClient& c) { return c.modifyAdministrator("nobody", "x", 0, "x"); },
+         "没有修改管理员的权限"},
+        {0x20, [](SimClient& c) { return c.accountRequest(cmd::DeleteAdministrator, "nobody"); },
+         "没有删除管理员的权限"},
+        {0x8, [](SimClient& c) { return c.addGroup("x", 99999, ""); }, "没有添加组的权限"},
+        {0x10, [](SimClient& c) { return c.modifyGroup(0, "x", 99999, 0, ""); },
+         "没有修改组的权限"},
+        {0x1, [](SimClient& c) { return c.addMainAccount("nomain", 0, "nocode"); },
+         "没有添加主账号的权限"},
+        {0x20, [](SimClient& c) { return c.accountRequest(cmd::DeleteMainAccount, "nomain"); },
+         "没有删除主账号的权限"},
+    };
+    SimClient guard(server->port());
+    ASSERT_EQ(guard.login("guard", "pw").size(), 44);
+    for (const auto& c : cases) {
+        ASSERT_TRUE(admin.modifyAdministrator("guard", "pw", 0xFFFFF & ~c.bit, "守门").accepted());
+        EXPECT_EQ(c.send(guard).resultText(), c.refusal);
+        ASSERT_TRUE(admin.modifyAdministrator("guard", "pw", c.bit, "守门").accepted());
+        const Reply allowed = c.send(guard);
+        EXPECT_TRUE(allowed.refused()) << c.refusal;
+        EXPECT_NE(allowed.resultText(), c.refusal);
+    }
 }
 
 TEST_F(Administration, ChangeOwnPassword) {

@@ -83,6 +83,11 @@ TEST(TemplateCsv, FieldsAreSplitAtCommasAndBarsCutAndTrimmed) {
     EXPECT_EQ(line.row.values[2], 0.0);
     EXPECT_EQ(line.row.discount, 1);
     EXPECT_EQ(line.row.mode, 1);
+    // A field is cut at 15 bytes on a whole GBK character, never inside one.
+    CsvRateLine cut = parseTemplateCsvLine(
+        feeKind(), toGbk("上海期货交易所结算," + std::string(14, 'c') + "铜,1\r\n"));
+    EXPECT_EQ(cut.exchange, "上海期货交易所");
+    EXPECT_EQ(cut.contract, std::string(14, 'c'));
     // Missing fields are empty.
     CsvRateLine shortLine = parseTemplateCsvLine(marginKind(), "DCE,m2601,7");
     EXPECT_EQ(shortLine.row.values[0], 7.0);
@@ -94,6 +99,8 @@ TEST(TemplateCsv, NamesFromFilesAndForFiles) {
     EXPECT_EQ(templateNameFromPath(feeKind(), "C:\\data\\手续费 A.csv"), "A");
     EXPECT_EQ(templateNameFromPath(marginKind(), "手续费 A.csv"), "手续费 A");
     EXPECT_EQ(templateNameFromPath(feeKind(), std::string(70, 'x') + ".csv"), std::string(63, 'x'));
+    EXPECT_EQ(templateNameFromPath(feeKind(), std::string(62, 'x') + "铜.csv"),
+              std::string(62, 'x'));
     EXPECT_EQ(templateExportName(feeKind(), "a/b\\..:c"), "手续费 a_b_.._c.csv");
     EXPECT_EQ(templateExportName(marginKind(), "m"), "保证金 m.csv");
     EXPECT_EQ(withCsvExtension("x.CSV"), "x.CSV");

@@ -8,6 +8,7 @@
 
 #include "TemplateDeskFixture.h"
 #include "app/ActionDispatcher.h"
+#include "support/ScratchFolder.h"
 #include "templates/TemplateCsv.h"
 
 namespace korvant::test {
@@ -17,15 +18,8 @@ namespace fs = std::filesystem;
 
 class TemplateFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("korvant-templates-" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    ScratchFolder scratch{"templates"};
+    fs::path dir = scratch.path();
     std::string read(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
         std::stringstream s;
@@ -35,7 +29,6 @@ protected:
     void write(const fs::path& p, const std::string& bytes) {
         std::ofstream(p, std::ios::binary) << bytes;
     }
-    fs::path dir;
 };
 
 TEST_F(TemplateFiles, ExportWritesEveryContractAndAsksOneMorePageOnAMultipleOfHundred) {

@@ -188,7 +188,7 @@ int unloadSelectedRules(Desk& desk, RuleAssignment& assignment, const std::vecto
         desk.port().info("请先在右侧列表中选中要卸载的规则。  ");
         return 0;
     }
-    if (!desk.port().askYesNo({"卸载当前选中的风控规则？  ", "提示", MessageIcon::Question}))
+    if (!desk.port().askYesNo({"卸载当前选中的风控规则？  ", "提示", MessageIcon::Question, true}))
         return 0;
     return unloadRules(desk, assignment, ids);
 }

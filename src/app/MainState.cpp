@@ -23,6 +23,9 @@ AccountList MainState::listOfTab(TabStrip strip, int tab) {
 }
 
 std::string pageLabelText(int64_t page, int64_t total) {
+    // Before the first answer and after an answer of no pages there is no
+    // page to name.
+    if (total <= 0 || page <= 0) return NoRecordsText;
     return "当前第" + formatInt(page) + "/" + formatInt(total) + "页";
 }
 

@@ -92,7 +92,10 @@ struct MainState {
     static AccountList listOfTab(TabStrip strip, int tab);
 };
 
-// "当前第%d/%d页"
+// The label of a list with no page to show.
+inline constexpr const char* NoRecordsText = "没有记录";
+// "当前第%d/%d页"; NoRecordsText before the first answer (page 0) and for an
+// answer of no pages.
 std::string pageLabelText(int64_t page, int64_t total);
 
 }  // namespace korvant

@@ -183,7 +183,8 @@ bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command) {
             return handled(desk, command == ToolbarCommand::New ? ActionCode::AddRiskStrategy
                                  : command == ToolbarCommand::Modify
                                      ? ActionCode::ModifyRiskStrategy
-                                     : ActionCode::DeleteRiskStrategy);
+                                     : ActionCode::DeleteRiskStrategy) &&
+                   (command == ToolbarCommand::New || rowChosen(state));
         default:
             return false;
     }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -63,14 +64,48 @@ std::vector<PlacedLine> layoutStatement(const QStringList& lines,
     return placed;
 }
 
+namespace {
+
+// The statement is laid out in 1/1000 inch, the same for every device (a
+// printer, the print preview, a PDF file at any resolution), and drawn
+// scaled to the device: the same lines go on the same pages everywhere.
+constexpr double LayoutDpi = 1000;
+
+// The statement font sized in layout units (9 points), unhinted so that its
+// measures do not depend on the device.
+QFont layoutFont() {
+    QFont font = statementFont();
+    font.setPixelSize(qRound(font.pointSizeF() * LayoutDpi / 72));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// A device of the layout's resolution to measure the text on.
+const QImage& layoutDevice() {
+    static const QImage image = [] {
+        QImage i(1, 1, QImage::Format_ARGB32);
+        const int dotsPerMeter = qRound(LayoutDpi / 0.0254);
+        i.setDotsPerMeterX(dotsPerMeter);
+        i.setDotsPerMeterY(dotsPerMeter);
+        return i;
+    }();
+    return image;
+}
+
+}  // namespace
+
 bool paintStatement(QPagedPaintDevice& device, const QString& text, int* pages) {
+    // The whole sheet: the statement keeps its own margins.
+    device.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    const QFont font = statementFont();
+    painter.scale(device.logicalDpiX() / LayoutDpi, device.logicalDpiY() / LayoutDpi);
+    const QFont font = layoutFont();
     painter.setFont(font);
-    const QFontMetricsF metrics(font, &device);
-    const double margin = MarginThousandths / 1000.0 * device.logicalDpiY();
-    const QSizeF area(device.width(), device.height());
+    const QFontMetricsF metrics(font, &layoutDevice());
+    const double margin = MarginThousandths;
+    const QSizeF area(device.width() * LayoutDpi / device.logicalDpiX(),
+                      device.height() * LayoutDpi / device.logicalDpiY());
     const QStringList lines = statementLines(text);
     const auto measure = [&metrics](const QString& line) {
         return QSizeF(metrics.horizontalAdvance(line), metrics.height());

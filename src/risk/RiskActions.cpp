@@ -75,6 +75,8 @@ void registerRiskActions(Desk& desk) {
         riskArea(*p).page.refresh(*p);
         p->notify(DeskChange::RiskStrategies);
     };
+    // 修改 and 删除 act on the selected rule only.
+    pager.rowChosen = [p] { return riskArea(*p).selectedRule != 0; };
     desk.mainState().pagers[ViewKind::Risk] = pager;
 }
 

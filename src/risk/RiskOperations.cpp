@@ -207,7 +207,7 @@ int deleteRulesAfterQuestion(Desk& desk, RulePlace place, const std::vector<int3
     // Nothing is asked about a rule the warehouse does not hold.
     if (!allInWarehouse(desk, ids)) return 0;
     const Message question{warehouse ? "确定要删除当前风控策略?" : "删除当前选中的风控策略？  ",
-                           "提示", MessageIcon::Question};
+                           "提示", MessageIcon::Question, true};
     if (!desk.port().askYesNo(question)) return 0;
     return deleteRiskRules(desk, ids, place);
 }

@@ -220,7 +220,7 @@ int unloadSelectedRules(Desk& desk, RuleAssignment& assignment, const std::vecto
     // Nothing is asked about a rule the target does not hold.
     if (!gate(desk, GatedOperation::LoadRiskStrategy) || !allLoaded(desk, assignment, ids))
         return 0;
-    if (!desk.port().askYesNo({"卸载当前选中的风控规则？  ", "提示", MessageIcon::Question}))
+    if (!desk.port().askYesNo({"卸载当前选中的风控规则？  ", "提示", MessageIcon::Question, true}))
         return 0;
     return unloadRules(desk, assignment, ids);
 }

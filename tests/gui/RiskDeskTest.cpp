@@ -6,14 +6,19 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include "app/ActionDispatcher.h"
 #include "gui/GuiHarness.h"
 #include "gui/risk/RuleDialogs.h"
+#include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
 #include "model/ReferenceData.h"
@@ -96,6 +101,55 @@ TEST(WarehouseView, ListsTheRulesOfTheChosenCategory) {
         if (model->node(node).data == 14) tree->setCurrentIndex(model->indexOfNode(node));
     ASSERT_EQ(table->model()->rowCount(), 1);
     EXPECT_EQ(table->model()->index(0, 0).data().toString(), QStringLiteral("1"));
+}
+
+// 修改 and 删除 act on the highlighted rule only (not on a row that merely
+// has the focus frame), and deleting asks with 否 as the default answer.
+TEST(WarehouseView, ModifyAndDeleteActOnTheHighlightedRuleOnly) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->viewAction(ViewKind::Risk)->trigger();
+    auto* table = t.window->findChild<QTableView*>("warehouse");
+    ASSERT_NE(table, nullptr);
+    QAbstractItemModel* rules = table->model();
+    ASSERT_EQ(rules->rowCount(), 12);
+    QAction* modify = t.window->content()->toolAction(gui::ToolbarCode::Modify);
+    QAction* remove = t.window->content()->toolAction(gui::ToolbarCode::Delete);
+    EXPECT_FALSE(modify->isEnabled() || remove->isEnabled());
+    table->selectRow(5);
+    const QString chosen = rules->index(5, 0).data().toString();
+    EXPECT_TRUE(modify->isEnabled() && remove->isEnabled());
+
+    // Enter on the question answers 否; then 是 deletes the highlighted rule.
+    QString byDefault;
+    for (bool yes : {false, true})
+        t.driver.then([&byDefault, yes](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return false;
+            byDefault = box->defaultButton()->text();
+            if (yes)
+                box->button(QMessageBox::Yes)->click();
+            else
+                QTest::keyClick(box, Qt::Key_Return);
+            return true;
+        });
+    remove->trigger();
+    EXPECT_EQ(byDefault, QStringLiteral("否"));
+    EXPECT_EQ(rules->rowCount(), 12);
+    remove->trigger();
+    ASSERT_EQ(rules->rowCount(), 11);
+    for (int row = 0; row < rules->rowCount(); ++row)
+        EXPECT_NE(rules->index(row, 0).data().toString(), chosen);
+
+    // Nothing highlighted: the focus frame the view puts on the first row
+    // chooses nothing.
+    EXPECT_TRUE(table->selectionModel()->selectedRows().isEmpty());
+    table->selectionModel()->setCurrentIndex(rules->index(0, 0), QItemSelectionModel::NoUpdate);
+    EXPECT_FALSE(modify->isEnabled() || remove->isEnabled());
+    t.window->callCore([&] { t.desk->dispatcher().send(ActionCode::ModifyRiskStrategy); });
+    ASSERT_FALSE(t.driver.messages.empty());
+    EXPECT_EQ(t.driver.messages.back(), "请选择要修改的风控策略");
+    EXPECT_EQ(t.driver.abandoned, 0);
 }
 
 // The generic dialog shows what the chosen kind needs and rebuilds the kind

@@ -139,7 +139,7 @@ TEST(SettlementDeskTest, StartWatchPricesParametersAndTheLog) {
     view->category(8)->setChecked(true);
     view->search();
     EXPECT_EQ(log->rowCount(), 0);
-    EXPECT_EQ(t.window->content()->pager()->label(), QStringLiteral("当前第1/0页"));
+    EXPECT_EQ(t.window->content()->pager()->label(), QStringLiteral("没有记录"));
     // An empty result says so in the list.
     auto* emptyLine = view->table()->viewport()->findChild<QLabel*>(QStringLiteral("emptyState"));
     ASSERT_NE(emptyLine, nullptr);
@@ -148,9 +148,9 @@ TEST(SettlementDeskTest, StartWatchPricesParametersAndTheLog) {
     view->fromDate()->setDate(QDate(2099, 12, 31));
     view->toDate()->setDate(QDate(2000, 1, 1));
     view->search();
-    EXPECT_NE(std::find(t.driver.messages.begin(), t.driver.messages.end(),
-                        "起始时间不能晚于结束时间"),
-              t.driver.messages.end());
+    EXPECT_NE(
+        std::find(t.driver.messages.begin(), t.driver.messages.end(), "起始时间不能晚于结束时间"),
+        t.driver.messages.end());
 }
 
 // Enter on a question whose Yes destroys something answers 否.

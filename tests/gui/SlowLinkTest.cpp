@@ -3,17 +3,26 @@
 // in coming shows the wait with its counter, and stopping the wait (the
 // button, or closing the main window) ends the session as a lost connection
 // does, with nothing sent after the stop.
+#include <QDateEdit>
+#include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
+#include "gui/reports/ReportExportDialog.h"
+#include "gui/shell/ContentPanel.h"
+#include "gui/shell/NavigationPanel.h"
 #include "gui/shell/ProgressWindow.h"
+#include "gui/widgets/NodeTreeModel.h"
 #include "protocol/ServerConnection.h"
 
 namespace korvant::test {
@@ -155,6 +164,68 @@ TEST(SlowLink, TheStartUpOnASlowLinkCanBeStopped) {
     QTest::qWait(100);
     EXPECT_EQ(t.desk->connection().packetsSent(), sentAtStop);
     EXPECT_FALSE(progress->isVisible());
+}
+
+// 停止 (or Escape) during an export on a slow link: the read stops after
+// the page in hand, no file is written and the session goes on. A stop
+// while one answer is long in coming (the wait shown) stops the read too;
+// only a second stop would give up the wait.
+TEST(SlowLink, StoppingAnExportWritesNoFileAndKeepsTheSession) {
+    enum class Stop { Button, Escape };
+    const struct {
+        const char* latency;
+        Stop how;
+        bool duringShownWait;
+    } cases[] = {
+        {"300", Stop::Button, false}, {"300", Stop::Escape, false}, {"600", Stop::Button, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.latency) + (c.how == Stop::Button ? " button" : " escape"));
+        DeskUnderTest t("demo", {"--latency", c.latency});
+        ASSERT_TRUE(t.loginAs("admin", "admin"));
+        t.window->viewAction(ViewKind::Reports)->trigger();
+        gui::NodeTreeModel* tree = t.window->navigation()->reportModel();
+        ASSERT_TRUE(
+            waitUntil([&] { return tree->findText(QStringLiteral("华东投资部")).isValid(); }));
+        t.window->content()->viewStrip(ViewKind::Reports)->setCurrentIndex(3);
+        QWidget* trades = t.window->content()->viewPage(ViewKind::Reports);
+        t.window->navigation()->reportTree()->setCurrentIndex(
+            tree->findText(QStringLiteral("华东投资部")));
+
+        const QString file = t.dir.filePath(QStringLiteral("trades.csv"));
+        t.driver.then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<gui::ReportExportDialog*>(modal);
+            if (dialog == nullptr) return false;
+            dialog->findChild<QDateEdit*>(QStringLiteral("from"))
+                ->setDate(QDate::currentDate().addDays(-30));
+            dialog->findChild<QLineEdit*>(QStringLiteral("path"))->setText(file);
+            dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+            return true;
+        });
+        gui::ProgressWindow* progress = t.port->progressWindow();
+        int64_t sentAtStop = -1;
+        t.driver.then([&](QWidget* modal) {
+            if (modal != progress || !progress->text().contains(QStringLiteral("第 3 页")) ||
+                progress->waitShown() != c.duringShownWait)
+                return false;
+            sentAtStop = t.desk->connection().packetsSent();
+            if (c.how == Stop::Button)
+                QTest::mouseClick(progress->stopButton(), Qt::LeftButton);
+            else
+                QTest::keyClick(progress, Qt::Key_Escape);
+            return true;
+        });
+        for (QPushButton* button : trades->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("导出"))
+                QTimer::singleShot(0, button, &QPushButton::click);
+        ASSERT_TRUE(waitUntil([&] { return !t.driver.messages.empty(); }, 30000));
+        EXPECT_EQ(t.driver.messages.back(), "导出已停止，文件未保存。");
+        ASSERT_GE(sentAtStop, 0);
+        // The page asked for when the stop came in, nothing after it.
+        EXPECT_LE(t.desk->connection().packetsSent(), sentAtStop + 1);
+        EXPECT_FALSE(QFile::exists(file));
+        EXPECT_FALSE(t.ended);
+        EXPECT_FALSE(progress->isVisible());
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The printed layout of a statement: where each line goes, on which page.
 #include <QBuffer>
 #include <QPdfWriter>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +73,37 @@ TEST(StatementPrint, TextLinesAndPagesOfALongStatement) {
     // A4 at 9 points holds some 60 to 80 lines a page.
     EXPECT_GE(pages, 3);
     EXPECT_LE(pages, 4);
+}
+
+// The printer (which the print preview draws on too), with the margins a
+// printer driver sets, and PDF files of any resolution put the statement on
+// the same number of pages.
+TEST(StatementPrint, PrinterPreviewAndPdfShareOneLayout) {
+    guiApplication();
+    QStringList lines;
+    for (int i = 0; i < 400; ++i)
+        lines << (i % 9 == 0 ? QStringLiteral("成交明细 ").repeated(30)
+                             : QStringLiteral("%1  客户权益  %2").arg(i).arg(i * 1234.5));
+    const QString text = lines.join(QLatin1Char('\n'));
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    int printed = 0;
+    ASSERT_TRUE(print::paintStatement(printer, text, &printed));
+    EXPECT_GE(printed, 5);
+    for (int dpi : {1000, 300}) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(dpi);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        int pages = 0;
+        ASSERT_TRUE(print::paintStatement(writer, text, &pages));
+        EXPECT_EQ(pages, printed) << dpi;
+    }
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ TEST(OperationLogPage, NoResultLeavesAnEmptyListAtOneOfZero) {
     // A refused scope keeps the previous one.
     EXPECT_EQ(ReportDeskFixture::textAt(f.server.requests()[1], 4, 16), "02");
     EXPECT_EQ(page.rowCount(), 0);
-    EXPECT_EQ(page.pageLabel(), "当前第1/0页");
+    EXPECT_EQ(page.pageLabel(), "没有记录");
 }
 
 TEST(LogEntry, DateTimeCutToNineteenCharactersAndShortAnswersReadNothing) {

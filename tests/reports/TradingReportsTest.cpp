@@ -155,8 +155,10 @@ TEST(TradingExportTest, ThreeOrderPagesStreamedIntoTheFile) {
     // The status '7' is empty; the remark's comma is quoted.
     EXPECT_NE(text.find("\r\n100101,0,0,0,,,卖,平今,保值,限价,3456.500,0,0,,0,,,,,,,\"甲,乙\"\r\n"),
               std::string::npos);
-    // The list shows the export's last page.
-    EXPECT_EQ(page.pageLabel(), "当前第3/3页");
+    // The list shows the export's last page, as one page: the export's
+    // page numbers are no pages of the day's report to move to.
+    EXPECT_EQ(page.rowCount(), 2);
+    EXPECT_EQ(page.pageLabel(), "当前第1/1页");
 }
 
 Bytes positionBytes(const std::string& tradeNumber, uint8_t direction, uint8_t hedge) {

@@ -122,6 +122,7 @@ TEST(RuleAssignment, UnloadingSeveralRemovesExactlyTheSelectedRules) {
     RuleAssignment a = d.open();
     d.port.answerYes();
     EXPECT_EQ(unloadSelectedRules(d.desk, a, {2, 3}), 2);
+    EXPECT_TRUE(d.port.questions.back().message.defaultNo);
     // Each rule's place as the list stands when it is sent, and the list size.
     ASSERT_EQ(d.sent.size(), 2u);
     EXPECT_EQ(d.sent[0].second, (std::vector<int32_t>{2, 2, 4}));

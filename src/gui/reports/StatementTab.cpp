@@ -113,7 +113,17 @@ StatementTab::StatementTab(Desk& desk, Runner run, QWidget* parent)
     layout->addWidget(text_, 1);
     showPeriodFields();
 
-    connect(period_, &QComboBox::currentIndexChanged, this, [this] { showPeriodFields(); });
+    // The period, dates, style and format on screen are the page's at all
+    // times: a node chosen in the report tree queries them as they stand.
+    readFields();
+    connect(period_, &QComboBox::currentIndexChanged, this, [this] {
+        showPeriodFields();
+        readFields();
+    });
+    connect(month_, &QComboBox::currentIndexChanged, this, [this] { readFields(); });
+    for (QDateEdit* date : {from_, to_})
+        connect(date, &QDateEdit::dateChanged, this, [this] { readFields(); });
+    connect(csv_, &QCheckBox::toggled, this, [this] { readFields(); });
     connect(style_, &QComboBox::currentIndexChanged, this, [this] { this->search(); });
     connect(search, &QPushButton::clicked, this, [this] { this->search(); });
     connect(account_, &QLineEdit::returnPressed, this, [this] { this->search(); });
@@ -139,6 +149,9 @@ StatementTab::StatementTab(Desk& desk, Runner run, QWidget* parent)
 
 StatementTab::~StatementTab() {
     desk_.unsubscribe(observer_);
+    // A date typed but not taken yet is taken when its field loses the
+    // focus while the window is torn down: it must not reach this object.
+    for (QDateEdit* date : {from_, to_}) date->disconnect(this);
 }
 
 void StatementTab::showPeriodFields() {

@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/Desk.h"
 #include "gui/widgets/GbkLengthValidator.h"
 #include "gui/widgets/QtText.h"
 #include "risk/RiskCategory.h"
@@ -407,6 +408,32 @@ void ExchangePickerDialog::writeForm() {
 
 // --- the assignment dialog ---
 
+namespace {
+
+// What the dialog edits: "子账号: 100102", "主账号: 8001", "组: 华东投资部 (0101)".
+QString targetLine(const RuleAssignmentForm& form) {
+    if (form.assignment == nullptr) return {};
+    const RuleTarget& target = form.assignment->target;
+    const QString code = qs(target.code);
+    switch (target.kind) {
+        case RuleTargetKind::SubAccount:
+            return QStringLiteral("子账号: ") + code;
+        case RuleTargetKind::MainAccount:
+            return QStringLiteral("主账号: ") + code;
+        case RuleTargetKind::Group:
+            break;
+    }
+    if (form.desk != nullptr) {
+        const auto& groups = form.desk->reference().groups;
+        for (int i = 0; i < groups.count(); ++i)
+            if (groups.at(i).groupCode == target.code)
+                return QStringLiteral("组: %1 (%2)").arg(qs(groups.at(i).name), code);
+    }
+    return QStringLiteral("组: ") + code;
+}
+
+}  // namespace
+
 RuleAssignmentDialog::RuleAssignmentDialog(RuleAssignmentForm& form, QWidget* parent)
     : CoreCallDialog(parent),
       form_(form),
@@ -469,9 +496,16 @@ RuleAssignmentDialog::RuleAssignmentDialog(RuleAssignmentForm& form, QWidget* pa
     for (QPushButton* b : {add, modify, remove}) bottom->addWidget(b);
     bottom->addStretch();
     bottom->addWidget(ok);
+    auto* target = new QLabel(targetLine(form), this);
+    target->setObjectName(QStringLiteral("target"));
+    target->setTextFormat(Qt::PlainText);
+    // Rule summaries are long: the lists get room for them.
+    for (QListWidget* list : {available_, loaded_}) list->setMinimumWidth(320);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(target);
     layout->addLayout(lists, 1);
     layout->addLayout(bottom);
+    resize(980, 520);
 
     connect(categories_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item == nullptr) return;

@@ -6,6 +6,7 @@
 
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
+#include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/widgets/ReportTable.h"
@@ -22,14 +23,11 @@ WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table_);
-    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                const int row = current.isValid() ? current.row() : -1;
-                const auto& rules = riskArea(desk_).page.rules();
-                selectWarehouseRule(desk_, row >= 0 && row < static_cast<int>(rules.size())
-                                               ? rules[static_cast<std::size_t>(row)].id
-                                               : 0);
-            });
+    // The rule acted on is the highlighted one, never a row that only has
+    // the focus frame (the view gives one to the first row when it gets the
+    // focus with nothing selected).
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { takeSelection(); });
     connect(table_, &QTableView::doubleClicked, this, [this] {
         window_.callCore([this] { desk_.dispatcher().send(ActionCode::ModifyRiskStrategy); });
     });
@@ -40,6 +38,16 @@ WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
 
 WarehouseView::~WarehouseView() {
     desk_.unsubscribe(observer_);
+}
+
+void WarehouseView::takeSelection() {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    const auto& rules = riskArea(desk_).page.rules();
+    const int row = rows.size() == 1 ? rows.front().row() : -1;
+    selectWarehouseRule(desk_, row >= 0 && row < static_cast<int>(rules.size())
+                                   ? rules[static_cast<std::size_t>(row)].id
+                                   : 0);
+    window_.hooks()->refresh();
 }
 
 void WarehouseView::redraw() {
@@ -53,7 +61,7 @@ void WarehouseView::redraw() {
     for (std::size_t i = 0; i < page.rules().size(); ++i)
         if (page.rules()[i].id == selected) row = static_cast<int>(i);
     if (row >= 0) table_->selectRow(row);
-    selectWarehouseRule(desk_, row >= 0 ? selected : 0);
+    takeSelection();
 }
 
 void installRiskView(MainWindow& window) {

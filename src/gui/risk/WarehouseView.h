@@ -24,6 +24,9 @@ public:
     void redraw();
 
 private:
+    // The rule of the one selected row becomes the page's selected rule.
+    void takeSelection();
+
     MainWindow& window_;
     Desk& desk_;
     QTableView* table_;

@@ -133,12 +133,10 @@ AccountListView* ContentPanel::list(AccountList which) const {
 }
 
 void ContentPanel::setViewPage(ViewKind view, QWidget* page) {
-    if (auto it = viewPages_.find(view); it != viewPages_.end()) {
-        pages_->removeWidget(it->second);
-        it->second->deleteLater();
-    }
+    // A view may show several pages in turn (the report tabs): each page
+    // stays in the stack once added, so that it can be shown again.
     viewPages_[view] = page;
-    pages_->addWidget(page);
+    if (pages_->indexOf(page) < 0) pages_->addWidget(page);
 }
 
 QWidget* ContentPanel::viewPage(ViewKind view) const {

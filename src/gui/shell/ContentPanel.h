@@ -54,7 +54,9 @@ public:
 
     AccountListView* list(AccountList which) const;
 
-    // The page that a later area puts under the tab strip of its view.
+    // The page that a later area puts under the tab strip of its view; a
+    // view with several pages (one per tab) sets the one of its tab. The
+    // panel keeps every page it was given.
     void setViewPage(ViewKind view, QWidget* page);
     QWidget* viewPage(ViewKind view) const;
 

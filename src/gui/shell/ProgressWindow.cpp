@@ -71,6 +71,7 @@ void ProgressWindow::open(const QString& text, bool stoppable, bool modal) {
             stop_->setFocus();
         }
         lastTurn_.invalidate();
+        lastInputTurn_.invalidate();
     }
 }
 
@@ -87,6 +88,11 @@ void ProgressWindow::turn(bool userInput) {
         userInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents, TurnBudgetMs);
     --turning_;
     lastTurn_.start();
+    if (userInput) lastInputTurn_.start();
+}
+
+bool ProgressWindow::readShown() const {
+    return isVisible() && stop_->isVisible() && isModal() && !textStoppable_;
 }
 
 void ProgressWindow::setText(const QString& text) {
@@ -97,8 +103,10 @@ void ProgressWindow::setText(const QString& text) {
 
 bool ProgressWindow::step(const QString& text) {
     if (stopRequested_) return false;
-    // Between turns only the text changes; it is painted at the next turn.
-    if (isVisible() && stop_->isVisible() && lastTurn_.isValid() && lastTurn_.elapsed() < TurnMs) {
+    // Between turns that took the user's input only the text changes; it is
+    // painted at the next turn. (The turns of the waits between the pages
+    // paint, but may leave the input queued: the stop is taken here.)
+    if (readShown() && lastInputTurn_.isValid() && lastInputTurn_.elapsed() < TurnMs) {
         label_->setText(text);
         return true;
     }
@@ -114,7 +122,13 @@ QString ProgressWindow::text() const {
 void ProgressWindow::requestStop() {
     if (!stop_->isVisible()) return;
     if (waitShown_) {
-        waitStopRequested_ = true;
+        // A long wait within a read: the read stops once this page is in; a
+        // second stop gives up waiting for it.
+        const bool withinRead = restoreVisible_ && restoreStoppable_ && !textStoppable_;
+        if (withinRead && !stopRequested_)
+            stopRequested_ = true;
+        else
+            waitStopRequested_ = true;
         return;
     }
     if (textStoppable_) {
@@ -130,6 +144,12 @@ void ProgressWindow::requestStop() {
 
 bool ProgressWindow::waitTurn(int elapsedMs, bool connecting, const QString& operation) {
     if (!waitShown_ && elapsedMs < WaitShownAfterMs) {
+        if (readShown()) {
+            // A short wait between the pages of a read: its modal window
+            // alone takes input, so the stop is taken at once.
+            turn(true);
+            return !waitStopRequested_;
+        }
         if (!offerTextStop()) {
             // A short wait: painting and timers only; input waits for the
             // answer.
@@ -162,7 +182,8 @@ bool ProgressWindow::waitTurn(int elapsedMs, bool connecting, const QString& ope
     label_->setText(waitText_ + QLatin1Char('\n') +
                     (connecting ? QStringLiteral("正在连接服务器… %1 秒")
                                 : QStringLiteral("等待服务器应答… %1 秒"))
-                        .arg(seconds));
+                        .arg(seconds) +
+                    (stopRequested_ ? QStringLiteral("\n正在停止…") : QString()));
     if (isModal()) {
         turn(true);
     } else {

@@ -73,6 +73,8 @@ protected:
 private:
     void open(const QString& text, bool stoppable, bool modal);
     void turn(bool userInput);
+    // A read the user may stop is shown (modal, with its 停止).
+    bool readShown() const;
     bool acceptsInput(QObject* receiver) const;
     // A text shown (setText) through waits for longer than WaitShownAfterMs
     // gets a 停止 that stops waiting for the server; true once it has it.
@@ -83,6 +85,7 @@ private:
     QPushButton* stop_;
     QPointer<QWidget> owner_;
     QElapsedTimer lastTurn_;
+    QElapsedTimer lastInputTurn_;
     bool stopRequested_ = false;
     int turning_ = 0;
     // The wait shown, and what the window showed before it.

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets/FormDialog.h"
+#include "gui/widgets/PathField.h"
 
 namespace korvant::gui {
 
@@ -18,9 +19,10 @@ ExportRows addExportRows(FormDialog& dialog, int32_t& from, int32_t& to, std::st
     auto* toEdit = dialog.bindDate(new QDateEdit(&dialog), to);
     fromEdit->setObjectName(QStringLiteral("from"));
     toEdit->setObjectName(QStringLiteral("to"));
-    ExportRows rows{new QFormLayout, dialog.bindText(new QLineEdit(&dialog), path),
+    ExportRows rows{new QFormLayout, dialog.bindText(new PathField(&dialog), path),
                     new QPushButton(QStringLiteral("浏览"), &dialog)};
     rows.path->setObjectName(QString::fromUtf8(pathName));
+    rows.path->setMinimumWidth(360);
     rows.browse->setObjectName(QStringLiteral("browse"));
 
     auto* range = new QHBoxLayout;

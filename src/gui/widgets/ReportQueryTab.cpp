@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QTabBar>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Desk.h"
@@ -35,7 +36,10 @@ ReportQueryTab::ReportQueryTab(Desk& desk, ReportQueryPage& page, Runner run, QW
     // A query run from elsewhere (the pager, a node chosen in the report
     // tree) ends with the page label: the rows are drawn again then.
     observer_ = desk_.subscribe([this](DeskChange change) {
-        if (change == DeskChange::PageLabel && reportPages(desk_).shown == &page_) redraw();
+        if (change != DeskChange::PageLabel || reportPages(desk_).shown != &page_) return;
+        // Every query of the page asks for the dates on screen.
+        datesQueried();
+        redraw();
     });
 }
 
@@ -70,12 +74,29 @@ QDateEdit* ReportQueryTab::addDateField() {
     setUpDateField(date);
     dates_.push_back(date);
     queried_.push_back(date->date());
-    // A changed date queries once its editing is done, not at every arrow
-    // step or keystroke; a day picked in the calendar is a finished choice.
+    // The dates on screen are the page's at all times: a node chosen in the
+    // report tree or the pager queries them without a search of the tab.
+    connect(date, &QDateEdit::dateChanged, this, [this] { readFields(); });
+    // A changed date queries once its editing is done (Enter, the focus
+    // leaving, a day picked in the calendar) or has paused (typed digits,
+    // arrow steps), not at every keystroke.
     connect(date, &QDateEdit::editingFinished, this, [this, date] { dateEditFinished(date); });
     connect(
         date->calendarWidget(), &QCalendarWidget::clicked, this,
         [this, date] { dateEditFinished(date); }, Qt::QueuedConnection);
+    auto* pause = new QTimer(this);
+    pauses_.push_back(pause);
+    pause->setSingleShot(true);
+    pause->setInterval(DatePauseMs);
+    connect(pause, &QTimer::timeout, this, [this, date] {
+        // Typed digits count once they make a whole date.
+        if (date->hasAcceptableInput()) date->interpretText();
+        dateEditFinished(date);
+    });
+    const auto restart = [pause] { pause->start(); };
+    connect(date, &QDateEdit::dateChanged, pause, restart);
+    if (auto* line = date->findChild<QLineEdit*>())
+        connect(line, &QLineEdit::textEdited, pause, restart);
     bar_->addWidget(date);
     return date;
 }
@@ -99,6 +120,7 @@ QPushButton* ReportQueryTab::addButton(const QString& caption, std::function<voi
 }
 
 void ReportQueryTab::dateEditFinished(QDateEdit* date) {
+    for (QTimer* pause : pauses_) pause->stop();
     bool changed = false;
     for (std::size_t i = 0; i < dates_.size(); ++i) changed |= dates_[i]->date() != queried_[i];
     if (!changed) return;
@@ -113,9 +135,14 @@ void ReportQueryTab::dateEditFinished(QDateEdit* date) {
 
 void ReportQueryTab::search() {
     readFields();
-    for (std::size_t i = 0; i < dates_.size(); ++i) queried_[i] = dates_[i]->date();
+    datesQueried();
     run_([this] { page_.search(desk_); });
     redraw();
+}
+
+void ReportQueryTab::datesQueried() {
+    for (std::size_t i = 0; i < dates_.size(); ++i) queried_[i] = dates_[i]->date();
+    for (QTimer* pause : pauses_) pause->stop();
 }
 
 void ReportQueryTab::redraw() {
@@ -130,6 +157,7 @@ void ReportQueryTab::install(Desk& desk, ContentPanel& content, ReportQueryTab* 
     QTabBar* strip = content.viewStrip(ViewKind::Reports);
     if (strip == nullptr) return;
     tab->hide();
+    tab->readFields();
     auto shown = [&desk, &content, tab, index](int current) {
         showReportTab(desk, tab->page_, current == index);
         if (current != index) return;

@@ -9,6 +9,7 @@ class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 namespace korvant {
 class Desk;
@@ -62,7 +63,11 @@ protected:
     Desk& desk_;
 
 private:
+    // A date typed or stepped queries once it rests this long.
+    static constexpr int DatePauseMs = 700;
     void dateEditFinished(QDateEdit* date);
+    // The dates on screen were queried (by the tab or from elsewhere).
+    void datesQueried();
 
     ReportQueryPage& page_;
     Runner run_;
@@ -71,6 +76,7 @@ private:
     QLineEdit* account_ = nullptr;
     std::vector<QDateEdit*> dates_;
     std::vector<QDate> queried_;
+    std::vector<QTimer*> pauses_;  // one per date field
     QTableView* table_;
 };
 

@@ -127,6 +127,8 @@ ReportExportResult exportNetValuesTo(Desk& desk, NetValuePage& page, const Repor
     };
     exported.showLast = [&page, &desk](const uint8_t* packet, int length) {
         page.rows.replace(parseListPage(packet, length, NetValueRow::WireSize));
+        // The export's pages are those of its own range: one page is shown.
+        page.rows.cursor = PageCursor{1, 0};
         updatePageLabel(desk);
     };
     return runReportExport(desk, form, exported);

@@ -109,9 +109,15 @@ bool changePositions(Desk& desk, PositionsPage& page, const std::vector<int>& ro
 }
 
 bool modifyPositions(Desk& desk, PositionsPage& page, const std::vector<int>& rows) {
-    if (!mayChange(desk, chosenRows(page, rows))) return false;
+    const std::vector<PositionRow> chosen = chosenRows(page, rows);
+    if (!mayChange(desk, chosen)) return false;
     FrontEndPort& port = desk.port();
+    // The dialog starts from the volume and type of the first chosen
+    // position, so that ticking a box without typing changes nothing else.
     PositionChangeForm form;
+    form.volume = chosen.front().volume;
+    const uint8_t hedge = chosen.front().hedge;
+    form.hedgeIndex = hedge == '1' ? 0 : hedge == '2' ? 1 : 2;
     if (!port.editForm(
             form, [&port](PositionChangeForm& f) { return validatePositionChangeForm(port, f); }))
         return false;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/FrontEndPort.h"
-#include "reports/trading/TradingRows.h"
 #include "reports/trading/TradingRequests.h"
+#include "reports/trading/TradingRows.h"
 
 // "修改" on " 持仓记录 ": the volume or the speculation/hedge type of chosen
 // positions changed on the server, one command 109 per position.
@@ -46,7 +46,8 @@ bool changePositions(Desk& desk, PositionsPage& page, const std::vector<int>& ro
                      const PositionChangeForm& form);
 
 // The desk's "修改": the same checks of the rows and the permission before
-// the dialog is shown, then the dialog and changePositions.
+// the dialog is shown, then the dialog (filled with the volume and type of
+// the first chosen row) and changePositions.
 bool modifyPositions(Desk& desk, PositionsPage& page, const std::vector<int>& rows);
 
 }  // namespace korvant

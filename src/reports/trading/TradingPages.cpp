@@ -10,7 +10,7 @@ namespace korvant {
 
 void TradingReportPage::showAnswer(Desk& desk, const uint8_t* packet, int length) {
     const ListPage answer = parseListPage(packet, length, rowSize_);
-    if (answer.hasHeader) cursor_ = PageCursor{answer.total, answer.index};
+    cursor_ = PageCursor{1, 0};
     take(answer);
     updatePageLabel(desk);
 }

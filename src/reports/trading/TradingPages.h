@@ -31,7 +31,9 @@ public:
     // The request of `page`.
     TradingQuery requestOf(int32_t page) const;
     // Lists the rows of an answer of this report's row size (the last page
-    // of an export) and updates the page label.
+    // of an export) as one page and updates the page label. The export's
+    // page numbers are not pages of the day's report: the pager has nothing
+    // to move to until the next query.
     void showAnswer(Desk& desk, const uint8_t* packet, int length);
 
 protected:

@@ -257,8 +257,9 @@ TEST_F(ListsFixture, PageArithmeticHoldsAtTheEdgesOfAnI32) {
         send(move);
     EXPECT_EQ(queried, (std::vector<int>{INT32_MAX - 1, 0}));
     EXPECT_EQ(desk.mainState().labelPage, int64_t{INT32_MAX} + 1);
-    EXPECT_EQ(pageLabelText(desk.mainState().labelPage, desk.mainState().labelTotal),
-              "当前第2147483648/-2147483648页");
+    // A total of no pages names no page.
+    EXPECT_EQ(pageLabelText(desk.mainState().labelPage, desk.mainState().labelTotal), "没有记录");
+    EXPECT_EQ(pageLabelText(int64_t{INT32_MAX} + 1, INT32_MAX), "当前第2147483648/2147483647页");
 
     queried.clear();
     cursor = PageCursor{INT32_MAX, INT32_MAX - 2};

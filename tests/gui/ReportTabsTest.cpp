@@ -97,8 +97,8 @@ TEST(ReportTabs, ANodeChosenQueriesTheStatementDayOnScreen) {
 }
 
 // The trades tab seen for the first time lists the day on screen for the
-// node chosen; a day stepped with the keyboard is listed once the steps
-// pause, the focus still in the field.
+// node chosen; a day stepped or typed with the keyboard is listed once the
+// keys rest, the focus still in the field.
 TEST(ReportTabs, TheTradesOfTheDayOnScreen) {
     DeskUnderTest t;
     ASSERT_TRUE(t.loginAs("admin", "admin"));
@@ -117,6 +117,11 @@ TEST(ReportTabs, TheTradesOfTheDayOnScreen) {
     QTest::keyClick(day, Qt::Key_Up);
     EXPECT_TRUE(waitUntil([&] { return rows->rowCount() == 0; }, 5000));
     EXPECT_EQ(tradesPage(*t.desk).day, gui::ymdOfDate(lastWeekday().addYears(1)));
+    // The year typed back: queried once the typing rests.
+    day->setSelectedSection(QDateTimeEdit::YearSection);
+    typeText(day, QString::number(lastWeekday().year()));
+    EXPECT_TRUE(waitUntil([&] { return rows->rowCount() > 0; }, 5000));
+    EXPECT_EQ(tradesPage(*t.desk).day, gui::ymdOfDate(lastWeekday()));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "app/Desk.h"
 #include "app/ReportQueryPage.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/widgets/CoreBusy.h"
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/ReportTable.h"
 
@@ -88,7 +89,9 @@ QDateEdit* ReportQueryTab::addDateField() {
     pauses_.push_back(pause);
     pause->setSingleShot(true);
     pause->setInterval(DatePauseMs);
-    connect(pause, &QTimer::timeout, this, [this, date] {
+    connect(pause, &QTimer::timeout, this, [this, date, pause] {
+        // Not in the middle of other work of the core: after it.
+        if (coreBusy()) return pause->start();
         // Typed digits count once they make a whole date.
         if (date->hasAcceptableInput()) date->interpretText();
         dateEditFinished(date);
@@ -134,9 +137,9 @@ void ReportQueryTab::dateEditFinished(QDateEdit* date) {
 }
 
 void ReportQueryTab::search() {
+    for (QTimer* pause : pauses_) pause->stop();
     readFields();
-    datesQueried();
-    run_([this] { page_.search(desk_); });
+    if (run_([this] { page_.search(desk_); })) datesQueried();
     redraw();
 }
 

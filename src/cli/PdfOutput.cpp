@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#ifndef KORVANT_MODULES_FROM_BIN
+#error "KORVANT_MODULES_FROM_BIN is set by the build"
+#endif
+
 namespace korvant::cli {
 
 namespace {
@@ -13,10 +17,16 @@ using WritePdf = int (*)(const char*, const char*, std::size_t, char*, std::size
 
 }  // namespace
 
+std::string pdfModulePath(const std::string& programDir) {
+    return (std::filesystem::path(programDir) / KORVANT_MODULES_FROM_BIN / "korvant-pdf.so")
+        .lexically_normal()
+        .string();
+}
+
 bool writeStatementPdf(const std::string& path, const std::string& utf8Text, std::string& error) {
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const std::string module = (self.parent_path() / "korvant-pdf.so").string();
+    const std::string module = pdfModulePath(self.parent_path().string());
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* why = dlerror();

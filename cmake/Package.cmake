@@ -6,9 +6,9 @@ set(CPACK_PACKAGE_NAME korvant)
 set(CPACK_PACKAGE_VENDOR "Korvant")
 set(CPACK_PACKAGE_CONTACT "Korvant desk team <desk@korvant.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-  "Korvant 柜台管理: administrator desk of a futures asset-management platform")
+  "administrator desk of a futures asset-management platform (柜台管理)")
 set(CPACK_PACKAGE_DESCRIPTION
-  "The desk (korvant-desk), its command-line front end (korvant-cli) and a simulated management server (korvant-sim) with demo data.")
+  "Korvant 柜台管理: the desk (korvant-desk), its command-line front end\n(korvant-cli) and a simulated management server (korvant-sim) with demo\ndata.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

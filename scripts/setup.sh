@@ -11,10 +11,11 @@ cd "$(dirname "$0")/.."
 # locale for the tests of number text; qt6-translations-l10n: Qt's own
 # dialogs and errors in Chinese; libqt6svg6: the toolbar's drawn icons and
 # the application icon drawn at build time; poppler-utils, desktop-file-utils,
-# appstream: the tests of the manual, the desktop entry and the package.
+# appstream, lintian: the tests of the manual, the desktop entry and the
+# package.
 packages=(build-essential cmake pkg-config zlib1g-dev qt6-base-dev qt6-qpa-plugins libgl-dev
           libasio-dev libcli11-dev libgtest-dev fonts-wqy-microhei locales
-          qt6-translations-l10n libqt6svg6 poppler-utils desktop-file-utils appstream)
+          qt6-translations-l10n libqt6svg6 poppler-utils desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

@@ -80,6 +80,9 @@ OUTPUT
           repeated caption numbered from its second time on: "监控范围2")
           with the cells as strings. Strings are valid UTF-8; control
           characters come as \u00XX.
+  Passwords in lists (admin list, subaccount list) are printed ****** in
+  every format, so that an export holds no credentials; the list's
+  --show-passwords prints them.
   --quiet  no status rows, page labels or progress on stderr.
   stderr carries one line per message box, "[CAPTION] TEXT" with the exact text
   (blanks kept), one line per status-list row,
@@ -282,7 +285,7 @@ struct Parser {
                        "lists on stdout as tsv (default: the desk's captions and cells), csv "
                        "(the same as CSV for scripts: UTF-8, LF line ends) or json (one array of "
                        "objects with the records' raw values)")
-            ->transform(CLI::CheckedTransformer(formats))
+            ->transform(CLI::CheckedTransformer(formats).description(""))
             ->type_name("tsv|csv|json");
         app.add_flag("--quiet", o.quiet,
                      "no status rows, page labels or progress on stderr (messages and errors "
@@ -341,15 +344,22 @@ struct Parser {
     // the synopsis of its options.
     std::string commandsSection() const {
         std::string text = "\nCOMMANDS\n";
-        for (const CLI::App* leaf : order) {
-            const Command* command = leaves.at(const_cast<CLI::App*>(leaf));
-            text += "  " + command->name() + " -";
-            appendWrapped(text, wordsOf(command->help()), 6);
-            std::vector<std::string> options = synopsis(*leaf);
+        auto entry = [&text](const std::string& words, const std::string& help,
+                             const CLI::App& app) {
+            text += "  " + words + " -";
+            appendWrapped(text, wordsOf(help), 6);
+            std::vector<std::string> options = synopsis(app);
             if (!options.empty()) {
                 text += "      ";
                 appendWrapped(text, options, 6);
             }
+        };
+        for (const CLI::App* leaf : order) {
+            const Command* command = leaves.at(const_cast<CLI::App*>(leaf));
+            entry(command->name(), command->help(), *leaf);
+            // A command's own actions ("statement batch").
+            for (const CLI::App* below : leaf->get_subcommands({}))
+                entry(command->name() + " " + below->get_name(), below->get_description(), *below);
         }
         text += "  Run \"korvant-cli OBJECT ACTION --help\" for the options of one command.\n";
         return text;
@@ -379,8 +389,12 @@ struct Parser {
             return false;
         }
         err << "unknown command: " << unknown << "\ncommands:\n";
-        for (const CLI::App* leaf : order)
-            err << "  " << leaves.at(const_cast<CLI::App*>(leaf))->name() << '\n';
+        for (const CLI::App* leaf : order) {
+            const std::string name = leaves.at(const_cast<CLI::App*>(leaf))->name();
+            err << "  " << name << '\n';
+            for (const CLI::App* below : leaf->get_subcommands({}))
+                err << "  " << name << " " << below->get_name() << '\n';
+        }
         err << "Run \"korvant-cli --help\" for more.\n";
         return true;
     }
@@ -482,6 +496,7 @@ int runCli(const std::vector<std::string>& args, CliContext& context) {
     if (command->logsIn() && !context.takeEnvironment()) return ExitUsage;
     context.port().setAnswerYes(context.options.yes);
     context.port().setShowProgress(context.stderrIsTerminal && !context.options.quiet);
+    context.port().setLineBreaks(context.stderrIsTerminal);
     return runCommand(*command, context);
 }
 

@@ -4,15 +4,23 @@
 
 namespace korvant::cli {
 
-std::string messageLine(const Message& message) {
-    return "[" + escapeControls(message.caption) + "] " + escapeControls(message.text);
+std::string messageLine(const Message& message, bool lineBreaks) {
+    std::string line = "[" + escapeControls(message.caption) + "] ";
+    if (!lineBreaks) return line + escapeControls(message.text);
+    for (std::size_t from = 0;;) {
+        const std::size_t end = message.text.find('\n', from);
+        line += escapeControls(message.text.substr(from, end - from));
+        if (end == std::string::npos) return line;
+        line += '\n';
+        from = end + 1;
+    }
 }
 
 void CliPort::showMessage(const Message& message) {
     ++messages_;
     if (message.icon == MessageIcon::Error) ++errors_;
     if (progressShown_) *err_ << "\r\x1b[K";
-    *err_ << messageLine(message) << '\n' << std::flush;
+    *err_ << messageLine(message, lineBreaks_) << '\n' << std::flush;
 }
 
 bool CliPort::askYesNo(const Message& question) {

@@ -14,8 +14,10 @@
 namespace korvant::cli {
 
 // "[CAPTION] TEXT" with every newline written as the two characters \n and
-// other control characters as \xNN.
-std::string messageLine(const Message& message);
+// other control characters as \xNN: one line for scripts. With `lineBreaks`
+// (stderr is a terminal) the text's newlines stay line breaks; the other
+// control characters are still escaped.
+std::string messageLine(const Message& message, bool lineBreaks = false);
 
 class CliPort : public FrontEndPort {
 public:
@@ -23,6 +25,7 @@ public:
 
     void setErr(std::ostream& err) { err_ = &err; }
     void setShowProgress(bool show) { showProgress_ = show; }
+    void setLineBreaks(bool lineBreaks) { lineBreaks_ = lineBreaks; }
     void setAnswerYes(bool yes) { answerYes_ = yes; }
     void setSaveFile(std::optional<std::string> path) { saveFile_ = std::move(path); }
     void setOpenFile(std::optional<std::string> path) { openFile_ = std::move(path); }
@@ -50,6 +53,7 @@ public:
 private:
     std::ostream* err_;
     bool showProgress_ = false;
+    bool lineBreaks_ = false;
     bool progressShown_ = false;
     bool answerYes_ = false;
     int messages_ = 0;

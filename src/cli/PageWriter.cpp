@@ -13,6 +13,8 @@
 namespace korvant::cli {
 namespace {
 
+constexpr const char* PasswordMask = "******";
+
 // The cells of the shown columns (cells beyond the columns are kept).
 std::vector<std::string> shown(const std::vector<ReportColumn>& columns,
                                std::vector<std::string> cells) {
@@ -54,16 +56,27 @@ void PageWriter::writeRows(const ReportPage& page) {
     const std::vector<ReportColumn>& columns = page.columns();
     const std::vector<std::string> names =
         format_ == OutputFormat::Json ? page.fieldNames() : std::vector<std::string>();
+    auto cells = [&](int row) {
+        std::vector<std::string> cells = page.cells(row);
+        for (std::size_t i = 0; i < std::min(cells.size(), columns.size()); ++i)
+            if (!showPasswords_ && columns[i].caption == "密码" &&
+                cells[i].find_first_not_of('*') != std::string::npos)
+                cells[i] = PasswordMask;
+        return shown(columns, std::move(cells));
+    };
     for (int row = 0; row < page.recordCount(); ++row) {
         switch (format_) {
             case OutputFormat::Tsv:
-                writeTsvRow(*out_, shown(columns, page.cells(row)));
+                writeTsvRow(*out_, cells(row));
                 break;
             case OutputFormat::Csv:
-                writeLine(csvLine(shown(columns, page.cells(row))));
+                writeLine(csvLine(cells(row)));
                 break;
             case OutputFormat::Json: {
-                const std::vector<RawValue> values = page.rawValues(row);
+                std::vector<RawValue> values = page.rawValues(row);
+                for (std::size_t i = 0; i < std::min(names.size(), values.size()); ++i)
+                    if (!showPasswords_ && names[i] == "password")
+                        values[i] = std::string(PasswordMask);
                 std::string line = jsonOpen_ ? ",\n{" : "[\n{";
                 jsonOpen_ = true;
                 for (std::size_t i = 0; i < std::min(names.size(), values.size()); ++i) {

@@ -16,6 +16,9 @@ class ReportPage;
 //         escaped as in TSV, then the desk's CSV cell rule (CsvText.h)
 //   json  one array for the whole run, one object a record with the page's
 //         raw fields (ReportPage::fieldNames and rawValues)
+// Passwords (the column "密码", the field "password") are written "******"
+// unless showPasswords(true) was called: output meant for files holds no
+// credentials by default. A cell the desk already shows as stars stays.
 namespace korvant::cli {
 
 class PageWriter {
@@ -29,6 +32,7 @@ public:
     // Closes the JSON array of the rows written (an empty list: "[]"); no
     // output when no page was written.
     void finish();
+    void showPasswords(bool show) { showPasswords_ = show; }
 
 private:
     void writeLine(const std::string& line);
@@ -37,6 +41,7 @@ private:
     OutputFormat format_;
     bool used_ = false;
     bool jsonOpen_ = false;
+    bool showPasswords_ = false;
 };
 
 }  // namespace korvant::cli

@@ -9,6 +9,10 @@
 
 #include "local/WholeFile.h"
 
+#ifndef KORVANT_MODULES_FROM_BIN
+#error "KORVANT_MODULES_FROM_BIN is set by the build"
+#endif
+
 namespace korvant::cli {
 
 namespace {
@@ -17,10 +21,16 @@ using StatementPdf = int (*)(const char*, std::size_t, char**, std::size_t*, cha
 
 }  // namespace
 
+std::string pdfModulePath(const std::string& programDir) {
+    return (std::filesystem::path(programDir) / KORVANT_MODULES_FROM_BIN / "korvant-pdf.so")
+        .lexically_normal()
+        .string();
+}
+
 bool writeStatementPdf(const std::string& path, const std::string& utf8Text, std::string& error) {
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const std::string module = (self.parent_path() / "korvant-pdf.so").string();
+    const std::string module = pdfModulePath(self.parent_path().string());
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* why = dlerror();

@@ -32,6 +32,12 @@ int main(int argc, char** argv) {
         std::cout << korvant::gui::deskHelp();
         return 0;
     }
+    // Without a window system Qt would abort; the command line needs none.
+    if (!korvant::gui::displayFound(
+            arguments, [](const char* name) { return qEnvironmentVariable(name).toStdString(); })) {
+        std::cerr << korvant::gui::noDisplayText();
+        return 2;
+    }
     // The user folder is ~/.config/korvant, shared with the command line.
     QCoreApplication::setApplicationName(QStringLiteral("korvant"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(korvant::buildVersion()));

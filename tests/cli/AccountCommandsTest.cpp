@@ -34,7 +34,8 @@ TEST_F(AccountCommands, SubAccountAddModifyAndDeleteSeveral) {
                        "pw", "--name", "测试", "--main-account", "880102", "--mac", "0a-1b-zz;2c"});
     ASSERT_EQ(add.status, 0) << add.err;
     EXPECT_TRUE(add.errHas("添加子账号\t添加 199001 成功")) << add.err;
-    Outcome listed = run({"subaccount", "list", "--group", "5", "--match-account", "199001"});
+    Outcome listed = run(
+        {"subaccount", "list", "--group", "5", "--match-account", "199001", "--show-passwords"});
     EXPECT_TRUE(listed.outHas("199001\tpw\t上海一组\t")) << listed.out;
     EXPECT_TRUE(listed.outHas("\t880102\t")) << listed.out;
     EXPECT_TRUE(listed.outHas("\t0A1B;2C\t")) << listed.out;
@@ -49,7 +50,8 @@ TEST_F(AccountCommands, SubAccountAddModifyAndDeleteSeveral) {
     ASSERT_EQ(modify.status, 0) << modify.err;
     EXPECT_TRUE(modify.errHas("密码:******")) << modify.err;
     EXPECT_EQ(modify.err.find("pw2"), std::string::npos) << modify.err;
-    listed = run({"subaccount", "list", "--group", "5", "--match-account", "199001"});
+    listed = run(
+        {"subaccount", "list", "--group", "5", "--match-account", "199001", "--show-passwords"});
     EXPECT_TRUE(listed.outHas("199001\tpw2\t")) << listed.out;
     EXPECT_TRUE(listed.outHas("\t新备注")) << listed.out;
 

@@ -33,7 +33,8 @@ protected:
 
     // The line of `account` in the administrator list of a group.
     std::string adminLine(const std::string& group, const std::string& account) {
-        Outcome listed = run({"admin", "list", "--group", group, "--match-account", account});
+        Outcome listed = run(
+            {"admin", "list", "--group", group, "--match-account", account, "--show-passwords"});
         std::istringstream lines(listed.out);
         std::string line;
         while (std::getline(lines, line))

@@ -14,6 +14,7 @@
 #include "cli/CliRun.h"
 #include "local/LastLogin.h"
 #include "support/FakeServer.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 
 namespace korvant::cli {
@@ -24,21 +25,14 @@ using test::runCli;
 
 class Scratch {
 public:
-    Scratch() {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("korvant-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
-        std::filesystem::create_directories(path_);
-    }
-    ~Scratch() { std::filesystem::remove_all(path_); }
-    std::string path() const { return path_.string(); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string path() const { return folder_.path().string(); }
+    std::string file(const std::string& name) const { return folder_.file(name); }
     void write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name) << text;
+        folder_.write(name, text);
     }
 
 private:
-    std::filesystem::path path_;
+    test::ScratchFolder folder_{"cli"};
 };
 
 class CliAgainstSim : public ::testing::Test {
@@ -206,7 +200,7 @@ TEST_F(CliAgainstSim, GroupListPrintsTheTreeDepthFirst) {
 }
 
 TEST_F(CliAgainstSim, AccountListsPrintTheDeskColumnsAndThePageLabel) {
-    CliRun subs = runCli(admin({"subaccount", "list", "--group", "-1"}));
+    CliRun subs = runCli(admin({"subaccount", "list", "--group", "-1", "--show-passwords"}));
     ASSERT_EQ(subs.status, 0) << subs.err;
     auto lines = subs.outLines();
     ASSERT_GE(lines.size(), 2u);
@@ -228,8 +222,8 @@ TEST_F(CliAgainstSim, AccountListsPrintTheDeskColumnsAndThePageLabel) {
     // before the command.
     std::string secondCell = lines[1].substr(lines[1].find('\t') + 1);
     std::string password = secondCell.substr(0, secondCell.find('\t'));
-    CliRun byPassword =
-        runCli(admin({"subaccount", "list", "--group", "-1", "--match-password", password}));
+    CliRun byPassword = runCli(admin(
+        {"subaccount", "list", "--group", "-1", "--match-password", password, "--show-passwords"}));
     ASSERT_EQ(byPassword.status, 0) << byPassword.err;
     ASSERT_GE(byPassword.outLines().size(), 2u);
     EXPECT_NE(byPassword.outLines()[1].find(password), std::string::npos);
@@ -297,6 +291,9 @@ TEST(Cli, UsageErrorsExitTwo) {
     EXPECT_NE(help.out.find("EXIT STATUS"), std::string::npos);
     EXPECT_NE(help.out.find("KORVANT_PASSWORD"), std::string::npos);
     EXPECT_NE(help.out.find("group list"), std::string::npos);
+    // A command's own action is listed; the parser's internals are not.
+    EXPECT_NE(help.out.find("  statement batch -"), std::string::npos);
+    EXPECT_EQ(help.out.find("->"), std::string::npos);
 }
 
 TEST(Cli, AnUnreachableServerExitsThree) {
@@ -321,10 +318,13 @@ TEST(Cli, ALostConnectionAfterLoginExitsThree) {
     EXPECT_EQ(run.err, "[提示]   与服务器断开了!\n");
 }
 
-TEST(Cli, MessageLinesKeepBlanksAndEscapeNewlines) {
+TEST(Cli, MessageLinesKeepBlanksAndEscapeNewlinesExceptOnATerminal) {
     EXPECT_EQ(messageLine({"  组包出错!! ", "提示", MessageIcon::Error}), "[提示]   组包出错!! ");
     EXPECT_EQ(messageLine({"第一行\n\n第二行", "确认", MessageIcon::Question}),
               "[确认] 第一行\\n\\n第二行");
+    // On a terminal the lines break; a carriage return is still escaped.
+    EXPECT_EQ(messageLine({"第一行\n\n第二\r行\n", "确认", MessageIcon::Question}, true),
+              "[确认] 第一行\n\n第二\\x0D行\n");
     std::ostringstream err;
     CliPort port(err);
     port.setAnswerYes(false);

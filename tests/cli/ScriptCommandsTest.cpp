@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "cli/CliRun.h"
+#include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 
 // The command line for scripts against the simulator: --all, --format,
@@ -42,9 +43,8 @@ test::SimProcess* ScriptCommands::sim_ = nullptr;
 // line each. One python3 for all: it is slow to start on a busy machine.
 std::string readByPython(const std::vector<std::string>& jsons,
                          const std::vector<std::string>& fields) {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("korvant-json-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const test::ScratchFolder scratch("json");
+    const std::filesystem::path& dir = scratch.path();
     std::string command =
         "python3 -c 'import json,sys\n"
         "for f, k in zip(sys.argv[1::2], sys.argv[2::2]):\n"
@@ -59,7 +59,6 @@ std::string readByPython(const std::vector<std::string>& jsons,
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>&1").c_str(), "r"), pclose);
     char buffer[256];
     while (pipe && fgets(buffer, sizeof buffer, pipe.get()) != nullptr) result += buffer;
-    std::filesystem::remove_all(dir);
     return result;
 }
 
@@ -184,6 +183,40 @@ TEST(ScriptCommandLine, UnknownCommandIsNamedAndTheCommandsListed) {
         EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1), c.first);
         EXPECT_TRUE(run.errHas("commands:\n  login\n")) << run.err;
         EXPECT_TRUE(run.errHas("\n  subaccount list\n"));
+    }
+}
+
+// Script output holds no passwords unless --show-passwords asks for them, in
+// every format; the password cell is there, masked.
+TEST_F(ScriptCommands, ListsMaskPasswordsUnlessShowPasswordsIsGiven) {
+    for (const char* list : {"subaccount", "admin"}) {
+        const std::string group = list == std::string("admin") ? "1" : "5";
+        const CliRun shown = runCli(admin({list, "list", "--group", group, "--show-passwords"}));
+        ASSERT_EQ(shown.status, 0) << shown.err;
+        ASSERT_GE(shown.outLines().size(), 2u) << shown.out;
+        const std::string row = shown.outLines()[1];
+        const std::size_t from = row.find('\t') + 1;
+        const std::string password = row.substr(from, row.find('\t', from) - from);
+        ASSERT_FALSE(password.empty());
+        ASSERT_NE(password, "******");
+        const struct {
+            const char* format;
+            std::string masked, plain;
+        } cases[] = {
+            {"tsv", "\t******\t", "\t" + password + "\t"},
+            {"csv", ",******,", "," + password + ","},
+            {"json", "\"password\":\"******\"", "\"password\":\"" + password + "\""},
+        };
+        for (const auto& c : cases) {
+            const CliRun masked =
+                runCli(admin({"--format", c.format, list, "list", "--group", group}));
+            EXPECT_EQ(masked.status, 0) << masked.err;
+            EXPECT_TRUE(masked.outHas(c.masked)) << list << " " << c.format << "\n" << masked.out;
+            EXPECT_FALSE(masked.outHas(c.plain)) << list << " " << c.format << "\n" << masked.out;
+            const CliRun plain = runCli(
+                admin({"--format", c.format, list, "list", "--group", group, "--show-passwords"}));
+            EXPECT_TRUE(plain.outHas(c.plain)) << list << " " << c.format << "\n" << plain.out;
+        }
     }
 }
 

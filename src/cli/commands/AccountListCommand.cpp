@@ -20,6 +20,10 @@ void AccountListCommand::addOptions(CLI::App& app) {
     app.add_option("--group", group_, "group id (-1 = all groups, \"全部\")")->required();
     addPageOption(app, page_);
     if (list_ == AccountList::MainAccountLinks) return;
+    if (list_ != AccountList::MainAccounts)
+        app.add_flag("--show-passwords", showPasswords_,
+                     "print the passwords (\"密码\"); without it they are printed ****** in "
+                     "every --format");
     // The search fields have names of their own: the login's "--password"
     // must not change meaning with its place on the line. The old spellings
     // after a list command are refused with the new name.
@@ -75,6 +79,7 @@ bool AccountListCommand::run(CliContext& context) {
         state.group.id = -1;
     }
     state.filter = filter;
+    context.pageWriter().showPasswords(showPasswords_);
     AccountListPage& page = accountListPage(desk, list_);
     if (!page.showPage(desk, page_ - 1)) return false;
     printPage(context, page);

@@ -113,6 +113,13 @@ StatementTab::StatementTab(Desk& desk, Runner run, QWidget* parent)
     layout->addWidget(text_, 1);
     showPeriodFields();
 
+    // The period is the page's at all times: a node chosen in the report
+    // tree queries it without a search of the tab.
+    readFields();
+    connect(from_, &QDateEdit::dateChanged, this, [this] { readFields(); });
+    connect(to_, &QDateEdit::dateChanged, this, [this] { readFields(); });
+    connect(month_, &QComboBox::currentIndexChanged, this, [this] { readFields(); });
+    connect(period_, &QComboBox::currentIndexChanged, this, [this] { readFields(); });
     connect(period_, &QComboBox::currentIndexChanged, this, [this] { showPeriodFields(); });
     connect(style_, &QComboBox::currentIndexChanged, this, [this] { this->search(); });
     connect(search, &QPushButton::clicked, this, [this] { this->search(); });

@@ -42,8 +42,10 @@ std::string expectedForm(const std::string& name, const CLI::Option* option,
 
 std::string invalidValue(const CLI::App* app, const std::string& name, const std::string& value,
                          const std::string& detail) {
-    return "选项 " + name + " 的值“" + value + "”无效：应为 " +
-           expectedForm(name, findOption(app, name), detail);
+    const std::string form = expectedForm(name, findOption(app, name), detail);
+    // A blank only between Chinese and a form that starts with Latin text.
+    const bool latin = !form.empty() && static_cast<unsigned char>(form.front()) < 0x80;
+    return "选项 " + name + " 的值“" + value + "”无效：应为" + (latin ? " " : "") + form;
 }
 
 std::string translated(const CLI::App* app, const CLI::Error& error) {
@@ -70,7 +72,7 @@ std::string translated(const CLI::App* app, const CLI::Error& error) {
         return "选项 " + m[1].str() + " 与 " + m[2].str() + " 不能同时使用";
     if (kind == "RequiresError" && std::regex_match(what, m, std::regex("(\\S+) requires (\\S+)")))
         return "选项 " + m[1].str() + " 需要同时给出 " + m[2].str();
-    if (kind == "ExtrasError" && std::regex_match(what, m, std::regex("[^:]*: (.*)")))
+    if (std::regex_search(what, m, std::regex("not expected: (.*)")))
         return "无法识别的参数：" + m[1].str();
     if (kind == "ArgumentMismatch" && std::regex_match(what, m, std::regex("(\\S+?):? .*")))
         return "选项 " + m[1].str() + " 缺少值或值的个数不对";

@@ -286,6 +286,23 @@ TEST(Cli, UsageErrorsExitTwo) {
     EXPECT_EQ(runCli({"group"}).status, 2);
     EXPECT_EQ(runCli({"subaccount", "list"}).status, 2);  // --group is required
     EXPECT_EQ(runCli({"--password", "a", "--password-stdin", "login"}).status, 2);
+    // Each says in Chinese which option takes which form.
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } told[] = {
+        {{"statement", "--account", "1", "--day", "2026-12-01"},
+         "选项 --day 的值“2026-12-01”无效：应为 YYYYMMDD 形式的日期，如 20261201"},
+        {{"position", "modify", "--date", "20261201", "--account", "1", "--row", "0"},
+         "选项 --row 的值“0”无效：应为从 1 起的整数"},
+        {{"statement", "--style", "x"}, "选项 --style 的值“x”无效：应为以下之一：{盯市,逐笔,0,1}"},
+        {{"subaccount", "list"}, "缺少选项 --group"},
+    };
+    for (const auto& c : told) {
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, std::string(c.message) + "\n用 --help 查看用法。\n");
+    }
     CliRun help = runCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("EXIT STATUS"), std::string::npos);

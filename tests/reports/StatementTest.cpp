@@ -8,6 +8,7 @@
 #include "reports/statements/StatementAssembly.h"
 #include "reports/statements/StatementPage.h"
 #include "support/ScratchFolder.h"
+#include "support/TestRecords.h"
 
 namespace korvant::test {
 namespace {
@@ -70,6 +71,8 @@ struct StatementDesk : ReportDeskFixture {
     std::vector<StatementEntry> entries;
 
     StatementDesk() {
+        // The group the batches export: one the desk holds.
+        desk.reference().groups.records.push_back(test::makeGroup(5, 2, "0101", "一组"));
         answer = [this](const Bytes& r) -> Bytes {
             if (r[3] == 50) {
                 std::vector<Bytes> records;

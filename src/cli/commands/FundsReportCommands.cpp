@@ -62,7 +62,7 @@ public:
     }
     bool checkUsage(CliContext& context) override {
         if (!export_.path && date_ == 0) {
-            context.err() << "give --date D, or --export FILE --from D --to D\n";
+            context.err() << "请给出 --date 日期, 或 --export 文件 --from 日期 --to 日期\n";
             return false;
         }
         return target_.check(context);

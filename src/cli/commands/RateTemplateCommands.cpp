@@ -61,8 +61,7 @@ bool chooseTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
     const RateTemplate* t = cachedTemplate(desk.reference(), kind, id);
     const TemplateNode* node = t != nullptr ? findTemplateNode(tree, t->groupCode, id) : nullptr;
     if (node == nullptr) {
-        context.err() << "no " << noun(kind) << " template " << id << '\n';
-        return false;
+        return context.refuse("没有" + kindName(kind) + " " + std::to_string(id));
     }
     // The node the operation acts on, without the rate page a click on it
     // would list.
@@ -77,8 +76,7 @@ bool chooseGroupNode(CliContext& context, const TemplateKind& kind, const std::s
     const TemplateNode tree = buildTemplateTree(desk.reference(), kind);
     const TemplateNode* node = findTemplateNode(tree, code, 0);
     if (node == nullptr || node->type != TemplateNodeType::Group) {
-        context.err() << "no first-level group " << code << '\n';
-        return false;
+        return context.refuse("没有一级组 " + code);
     }
     desk.mainState().view = kind.view;
     templateView(desk, kind).node = ChosenNode{node->type, node->groupCode, 0};

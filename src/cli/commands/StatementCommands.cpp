@@ -97,7 +97,7 @@ void StatementCommand::addOptions(CLI::App& app) {
 bool StatementCommand::checkUsage(CliContext& context) {
     if (batch_ != nullptr && batch_->parsed()) return true;
     if (!account_.empty() && (day_ != 0 || month_ != 0 || from_ != 0)) return true;
-    context.err() << "statement: --account and one of --day, --month, --from/--to are needed\n";
+    context.err() << "statement: 需要 --account 以及 --day、--month 或 --from/--to 之一\n";
     return false;
 }
 

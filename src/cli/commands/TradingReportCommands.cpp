@@ -51,7 +51,7 @@ public:
         const bool exporting = !path_.empty();
         if (exporting != (form_.startDate != 0 && form_.endDate != 0) ||
             exporting == (date_->count() > 0)) {
-            context.err() << "give either --date D or --export FILE --from D --to D\n";
+            context.err() << "请给出 --date 日期, 或 --export 文件 --from 日期 --to 日期 (二者之一)\n";
             return false;
         }
         return true;
@@ -102,7 +102,7 @@ public:
     }
     bool checkUsage(CliContext& context) override {
         if (volume_ < 0 && type_.empty()) {
-            context.err() << "give --volume N, --type TYPE or both\n";
+            context.err() << "请给出 --volume 数量、--type 投保类型或二者\n";
             return false;
         }
         return true;

@@ -24,11 +24,6 @@ DepositRecordsTab::DepositRecordsTab(Desk& desk, Runner run, QWidget* parent)
     addSearchButton();
     addButton(QStringLiteral("导出"), [this] { exportDepositRecords(desk_, page_); });
     bar()->addStretch();
-    // The range is the page's at all times, as a node chosen in the report
-    // tree queries it.
-    readFields();
-    connect(from_, &QDateEdit::dateChanged, this, [this] { readFields(); });
-    connect(to_, &QDateEdit::dateChanged, this, [this] { readFields(); });
 }
 
 void DepositRecordsTab::readFields() {

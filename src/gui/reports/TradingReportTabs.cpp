@@ -25,10 +25,6 @@ TradingReportTab::TradingReportTab(Desk& desk, TradingReportPage& page, Runner r
     auto* search = new QPushButton(QStringLiteral("查询"), this);
     bar()->addWidget(search);
     connect(search, &QPushButton::clicked, this, [this] { this->search(); });
-    // The day is the page's at all times: a node chosen in the report tree
-    // queries it without a search of the tab.
-    readFields();
-    connect(day_, &QDateEdit::dateChanged, this, [this] { readFields(); });
 }
 
 void TradingReportTab::readFields() {

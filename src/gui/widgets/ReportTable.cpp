@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QItemSelection>
 #include <QLabel>
 #include <QMenu>
@@ -40,6 +41,26 @@ QLabel* emptyState(QTableView& table) {
 
 const char* const CopyActionName = "copyRows";
 
+// The view copies its current cell on Ctrl+C by itself; the list copies its
+// chosen rows instead.
+class CopyKeyFilter : public QObject {
+public:
+    CopyKeyFilter(QAction* copy, QObject* parent) : QObject(parent), copy_(copy) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            copy_->trigger();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QAction* copy_;
+};
+
 // The columns on screen, in the order the header shows them.
 std::vector<int> shownColumns(const QTableView& table) {
     std::vector<int> columns;
@@ -70,6 +91,7 @@ void addListCommands(QTableView& table) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     });
     table.addAction(copy);
+    table.installEventFilter(new CopyKeyFilter(copy, &table));
     if (table.contextMenuPolicy() == Qt::DefaultContextMenu)
         table.setContextMenuPolicy(Qt::ActionsContextMenu);
 

@@ -124,16 +124,25 @@ bool paintStatement(QPagedPaintDevice& device, const QString& text, int* pages) 
     return true;
 }
 
-bool statementPdf(const QString& text, QByteArray* bytes) {
-    QBuffer buffer(bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
+namespace {
+
+// The statement as a PDF on `device`: A4, no margins, units of 1/1000 inch.
+bool paintStatementPdf(QIODevice* device, const QString& text) {
+    QPdfWriter writer(device);
     writer.setResolution(1000);  // device units of 1/1000 inch
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QStringLiteral("打印结算单"));
     writer.setCreator(QStringLiteral("Korvant"));
     return paintStatement(writer, text);
+}
+
+}  // namespace
+
+bool statementPdf(const QString& text, QByteArray* bytes) {
+    QBuffer buffer(bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return paintStatementPdf(&buffer, text);
 }
 
 bool writeStatementPdf(const QString& path, const QString& text, QString* error) {
@@ -149,18 +158,10 @@ bool writeStatementPdf(const QString& path, const QString& text, QString* error)
         if (error != nullptr) *error = file.errorString();
         return false;
     }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(1000);  // device units of 1/1000 inch
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(QStringLiteral("打印结算单"));
-        writer.setCreator(QStringLiteral("Korvant"));
-        if (!paintStatement(writer, text)) {
-            file.cancelWriting();
-            if (error != nullptr) *error = QStringLiteral("无法生成PDF");
-            return false;
-        }
+    if (!paintStatementPdf(&file, text)) {
+        file.cancelWriting();
+        if (error != nullptr) *error = QStringLiteral("无法生成PDF");
+        return false;
     }
     if (!file.commit()) {
         if (error != nullptr) *error = file.errorString();

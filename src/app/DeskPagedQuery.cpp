@@ -44,6 +44,7 @@ bool runDeskPagedQuery(Desk& desk, PagedQuery query, const PagedQueryTexts& text
         }
         if (own) own(packet);
     };
+    const OperationName name(desk, texts.progress);
     PageProgress progress(desk.port(), texts.progress);
     if (!query.pageRead)
         query.pageRead = [&progress](int read, int announced) {

@@ -8,7 +8,6 @@ bool setCurrentGroup(Desk& desk, const Group& group) {
     MainState& state = desk.mainState();
     state.searchRange = {{"全部", -1}, {group.name, group.id}};
     state.searchRangeIndex = 1;
-    desk.notify(DeskChange::SearchRange);
 
     state.group.id = group.id;
     state.group.code = group.groupCode;

@@ -61,6 +61,7 @@ void loadParentMainAccounts(Desk& desk) {
     spec.command = cmd::GroupIdOfCode;
     spec.alsoAccepted = cmd::AddGroup;
     spec.minSize = 8;
+    spec.title = "查询上级组";
     const QueryResult answer = runQuery(desk, spec);
     // Without an id no other group's accounts are left in the cache; an
     // empty list would pass for the parent's.

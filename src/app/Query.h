@@ -41,6 +41,9 @@ struct QuerySpec {
     // server's text.
     bool route = true;
     ExchangeTexts exchange = ExchangeTexts::query();
+    // Names the wait for the answer in the desk's wait window, e.g.
+    // "查询交易参数"; empty: the operation around the query names it.
+    std::string title;
     // Shown (error icon) for an answer that is no answer.
     std::string undecodable = "  错误的数据包, 无法解析 !  ";
 };

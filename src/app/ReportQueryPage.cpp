@@ -35,6 +35,7 @@ bool runReportQuery(Desk& desk, const ReportQuery& query,
     spec.route = false;
     spec.exchange = ExchangeTexts::query(" 组包出错!!");
     spec.undecodable = "  错误的数据包, 无法解析 !  ";
+    spec.title = query.title;
     const QueryResult answer = runQuery(desk, spec);
     if (!answer) return false;
     const std::vector<uint8_t>& packet = answer.packet();

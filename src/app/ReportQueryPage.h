@@ -44,6 +44,7 @@ struct ReportQuery {
     std::function<int(std::span<uint8_t> buffer)> build;
     uint8_t command = 0;  // of the request and of its answer
     int rowSize = 1;      // bytes of one row in the answer
+    std::string title;    // names the wait for the answer, e.g. "查询成交记录"
 };
 
 // Sends one report query and hands the answer's page (page count, page

@@ -21,6 +21,9 @@ void selectGroup(Desk& desk, const Group& group) {
     if (!setCurrentGroup(desk, group)) return;  // other code lengths have no tab strip
     const MainState& state = desk.mainState();
     showAccountList(desk, MainState::listOfTab(state.strip, state.selectedTab()), 0);
+    // The range names the new group once its list is on screen, not while
+    // the list of the old one still is.
+    tell(desk, DeskChange::SearchRange);
 }
 
 void searchAccounts(Desk& desk, const SearchFilter& filter) {

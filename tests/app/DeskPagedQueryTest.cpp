@@ -10,6 +10,7 @@
 #include "app/Exchange.h"
 #include "app/Login.h"
 #include "app/PageProgress.h"
+#include "app/Query.h"
 #include "model/Group.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/Packet.h"
@@ -113,6 +114,52 @@ TEST_F(PagedFixture, EndlessPagesStopWithTheTooMuchDataMessage) {
     EXPECT_EQ(server.requests().size(), 4u);
     EXPECT_NE(port.lastMessage().text.find("数据过多"), std::string::npos);
     EXPECT_EQ(port.lastMessage().icon, MessageIcon::Error);
+}
+
+// The desk's wait window names what it waits for: the read's progress
+// title, the query's title; nothing is left named afterwards.
+TEST(WaitNames, TheWaitNamesTheReadOrTheQueryItBelongsTo) {
+    struct NamingPort : ScriptedPort {
+        std::vector<std::string> names;
+        bool waitForServer(const ServerWait& wait, const std::string& operation) override {
+            if (!wait.over && (names.empty() || names.back() != operation))
+                names.push_back(operation);
+            return true;
+        }
+    };
+    FakeServer server;
+    NamingPort port;
+    Desk desk{port};
+    server.script(0)
+        .awaitRequest()
+        .pause(150)
+        .send(groupPage(1, 0))
+        .awaitRequest()
+        .pause(150)
+        .send(groupPage(1, 0))
+        .pause(2000);
+    ASSERT_EQ(desk.connection().connect(server.host(), server.port()), 1);
+    const auto writeRequest = [](int page, uint8_t* buffer, int capacity) {
+        return writeGroupListRequest({}, page, buffer, capacity);
+    };
+    PagedQuery read;
+    read.command = cmd::GroupList;
+    read.recordSize = Group::WireSize;
+    read.writeRequest = writeRequest;
+    read.parsePage = [](const uint8_t*, int) {};
+    PagedQueryTexts texts;
+    texts.progress = "查询组列表";
+    EXPECT_TRUE(runDeskPagedQuery(desk, std::move(read), texts));
+    QuerySpec query;
+    query.build = [&](std::span<uint8_t> buffer) {
+        return writeRequest(0, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    query.command = cmd::GroupList;
+    query.route = false;
+    query.title = "查询组";
+    EXPECT_TRUE(runQuery(desk, query).ok());
+    EXPECT_EQ(port.names, (std::vector<std::string>{"查询组列表", "查询组"}));
+    EXPECT_EQ(desk.operation(), "");
 }
 
 // A long list opens the progress window with its counts; a short one reads

@@ -108,6 +108,7 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
     spec.route = false;
     spec.exchange = ExchangeTexts::query(BuildFailedText);
     spec.undecodable = UndecodableText;
+    spec.title = "查询出入金记录";
     const QueryResult answer = runQuery(desk, spec);
     if (!answer) return false;
     const std::vector<uint8_t>& packet = answer.packet();

@@ -6,9 +6,10 @@ class QTranslator;
 namespace korvant::gui {
 
 // Loads Qt's own Chinese texts (file dialogs, standard buttons, Qt's error
-// texts) from Qt's translations folder into the application. Without them
-// (the translations package not installed) Qt's English texts stay. Returns
-// the installed translator (owned by `app`), or null.
+// texts) from Qt's translations folder into the application; where that
+// folder has none, the desk's own Chinese texts of the dialogs it shows.
+// Returns the installed translator (owned by `app`). The file list's dates
+// and sizes follow the system's locale (Chinese on a Chinese desktop).
 QTranslator* installQtTranslations(QCoreApplication& app);
 
 // Chinese (China) as the default locale of every widget made afterwards:

@@ -18,7 +18,10 @@ std::string exportCountText(const ReportExportResult& result) {
     return "已导出 " + formatInt(result.pages) + " 页, " + formatInt(result.rows) + " 行";
 }
 
-std::string exportProgressText(const std::string& title, int pages, int64_t rows) {
+std::string exportProgressText(const std::string& title, int pages, int announced, int64_t rows) {
+    if (announced > 0 && pages <= announced)
+        return textf("%s  第 %d/%d 页, 已写 %lld 行", title.c_str(), pages, announced,
+                     static_cast<long long>(rows));
     return textf("%s  第 %d 页, 已写 %lld 行", title.c_str(), pages, static_cast<long long>(rows));
 }
 
@@ -80,10 +83,11 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     };
     // Each page shows the counts; a failed write stops the read before the
     // next request.
-    query.pageRead = [&](int, int) {
+    query.pageRead = [&](int, int announced) {
         return file.ok() && !tooLarge &&
-               progress.step(exportProgressText(exported.title, result.pages + 1, result.rows),
-                             result.pages + 1, 0);
+               progress.step(
+                   exportProgressText(exported.title, result.pages + 1, announced, result.rows),
+                   result.pages + 1, announced);
     };
     PagedQueryTexts texts;
     texts.buildFailed = " 组包出错!!";

@@ -76,7 +76,8 @@ bool exportThroughForm(Desk& desk, int32_t startDate, int32_t endDate,
 // What a finished export wrote: "已导出 3 页, 510 行".
 std::string exportCountText(const ReportExportResult& result);
 
-// "TITLE  第 3 页, 已写 510 行"
-std::string exportProgressText(const std::string& title, int pages, int64_t rows);
+// "TITLE  第 3/95 页, 已写 510 行"; "第 3 页" while no answer said how many
+// pages there are.
+std::string exportProgressText(const std::string& title, int pages, int announced, int64_t rows);
 
 }  // namespace korvant

@@ -116,6 +116,7 @@ bool OperationLogPage::search(Desk& desk) {
     scopeQuery.command = cmd::GroupCodeOfId;
     scopeQuery.exchange = ExchangeTexts::query("  组包出错!! ");
     scopeQuery.undecodable = BadPacketText;
+    scopeQuery.title = "查询操作日志";
     const QueryResult answer = runQuery(desk, scopeQuery);
     if (answer) {
         std::string_view raw = rawPlainText(answer.packet().data() + 4, answer.packet().size() - 4);

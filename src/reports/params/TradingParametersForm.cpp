@@ -46,6 +46,7 @@ QueryResult queryForDialog(Desk& desk, uint8_t command, int (*build)(std::span<u
     spec.command = command;
     spec.exchange = ExchangeTexts::query("  组包出错!! ");
     spec.undecodable = BadPacketText;
+    spec.title = "查询交易参数";
     return runQuery(desk, spec);
 }
 

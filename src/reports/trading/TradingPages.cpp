@@ -31,6 +31,9 @@ bool TradingReportPage::showPage(Desk& desk, int page) {
     ReportQuery query;
     query.command = command_;
     query.rowSize = rowSize_;
+    query.title = command_ == TradeQueryCommand   ? "查询成交记录"
+                  : command_ == OrderQueryCommand ? "查询委托记录"
+                                                  : "查询持仓";
     query.build = [this, &wanted](std::span<uint8_t> buffer) {
         return writeTradingQuery(command_, wanted, buffer.data(), static_cast<int>(buffer.size()));
     };

@@ -11,11 +11,14 @@ namespace {
 
 template <class Record>
 bool loadPages(Desk& desk, RecordCache<Record>& cache, uint8_t command,
-               std::function<int(int page, uint8_t* buffer, int capacity)> write) {
+               std::function<int(int page, uint8_t* buffer, int capacity)> write,
+               bool customers = false) {
     PagedQuery query;
     query.command = command;
     query.recordSize = Record::WireSize;
     query.writeRequest = std::move(write);
+    // The main and sub-accounts of a whole firm are read whole.
+    if (customers) useCustomerCaps(query);
     cache.clear();
     bool first = true;
     query.parsePage = [&](const uint8_t* packet, int length) {
@@ -44,11 +47,12 @@ bool loadAllAccountPages(Desk& desk, AccountList list) {
     AccountCaches& caches = desk.accounts();
     switch (list) {
         case AccountList::MainAccounts:
-            return loadPages(desk, caches.mainAccounts, cmd::MainAccountList,
-                             [=](int page, uint8_t* buffer, int capacity) {
-                                 return writeMainAccountListRequest(groupId, filter, page, buffer,
-                                                                    capacity);
-                             });
+            return loadPages(
+                desk, caches.mainAccounts, cmd::MainAccountList,
+                [=](int page, uint8_t* buffer, int capacity) {
+                    return writeMainAccountListRequest(groupId, filter, page, buffer, capacity);
+                },
+                true);
         case AccountList::Administrators:
             return loadPages(desk, caches.administrators, cmd::AdministratorList,
                              [=](int page, uint8_t* buffer, int capacity) {
@@ -62,11 +66,12 @@ bool loadAllAccountPages(Desk& desk, AccountList list) {
                                                                      capacity);
                              });
         case AccountList::SubAccounts:
-            return loadPages(desk, caches.subAccounts, cmd::SubAccountList,
-                             [=](int page, uint8_t* buffer, int capacity) {
-                                 return writeSubAccountListRequest(groupId, filter, page, buffer,
-                                                                   capacity);
-                             });
+            return loadPages(
+                desk, caches.subAccounts, cmd::SubAccountList,
+                [=](int page, uint8_t* buffer, int capacity) {
+                    return writeSubAccountListRequest(groupId, filter, page, buffer, capacity);
+                },
+                true);
         case AccountList::None:
             break;
     }

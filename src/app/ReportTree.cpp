@@ -47,11 +47,13 @@ bool loadSubAccounts(Desk& desk, int groupId, std::vector<ReportTreeNode>& into,
     query.writeRequest = [groupId](int page, uint8_t* buffer, int capacity) {
         return writeSubAccountListRequest(groupId, SearchFilter{}, page, buffer, capacity);
     };
+    useCustomerCaps(query);
     query.parsePage = [&into, &progress](const uint8_t* packet, int length) {
         const ListPage page = parseListPage(packet, length, SubAccount::WireSize);
         // The tree shows the number only: the other fields are not decoded.
         // The number is the record's first field (as in SubAccount::fromWire).
-        into.reserve(into.size() + static_cast<std::size_t>(page.count));
+        // (No reserve per page: the array grows geometrically, an exact
+        // reserve per page would copy it whole on every page.)
         for (int i = 0; i < page.count; ++i)
             into.push_back(ReportTreeNode{
                 readPlainText(page.records + static_cast<std::size_t>(i) * SubAccount::WireSize,

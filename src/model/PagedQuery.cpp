@@ -128,6 +128,11 @@ void useStreamingCaps(PagedQuery& query) {
     query.refuseAbsurdCounts = true;
 }
 
+void useCustomerCaps(PagedQuery& query) {
+    query.maxRecords = MaxCustomerRecords;
+    query.maxBytes = answerByteCap(MaxCustomerRecords, query.recordSize);
+}
+
 PagedQueryResult runPagedQuery(ServerConnection& connection, const PagedQuery& query) {
     return runPagedQuery(connectionExchange(connection), query);
 }

@@ -59,6 +59,22 @@ inline constexpr int MaxQueryPages = 100000;
 inline constexpr int64_t MaxQueryRecords = 500000;
 inline constexpr int64_t MaxQueryBytes = int64_t{64} << 20;
 
+// The caps of the lists that hold a firm's customers (the account lists and
+// the report tree: a node, a main account or a sub-account per record),
+// sized by what a list can hold rather than by its bytes: two million
+// records (a firm of two million sub-accounts lists them all: 29 500 pages
+// of 68), and no more answer bytes than those records take on the wire,
+// with an eighth and one MiB for page headers and tails. A server announcing
+// endless pages or padding its answers is stopped there: a sub-account list
+// at some 830 MB of answers.
+inline constexpr int64_t MaxCustomerRecords = 2000000;
+
+// The answer bytes that `maxRecords` records of `recordSize` bytes may take.
+constexpr int64_t answerByteCap(int64_t maxRecords, int recordSize) {
+    const int64_t records = maxRecords * (recordSize > 0 ? recordSize : 1);
+    return records + records / 8 + (int64_t{1} << 20);
+}
+
 // The message of a read stopped by the caps.
 inline constexpr const char* TooMuchDataText = "  数据过多, 读取已停止!  ";
 
@@ -131,6 +147,10 @@ struct PagedQuery {
 // (the CSV exports): records and bytes bounded by the page cap alone (set
 // `maxPages` first); a page count above it is refused at once.
 void useStreamingCaps(PagedQuery& query);
+
+// The caps of a list of a firm's customers (see MaxCustomerRecords): set
+// `recordSize` first.
+void useCustomerCaps(PagedQuery& query);
 
 PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query);
 PagedQueryResult runPagedQuery(ServerConnection& connection, const PagedQuery& query);

@@ -58,16 +58,20 @@ struct RecordCache {
     }
     // Before the first page of a read of every page: room for as many
     // records as the page announces in all, so that the array does not
-    // grow by doubling. Bounded, since the total is the server's word.
+    // grow by doubling (800 000 sub-accounts would otherwise pass through
+    // arrays of twice their size). Bounded, since the total is the server's
+    // word: no more records than a read may bring, and no more than 1 GiB
+    // of address space, mapped but not touched until records arrive.
     void reserveForAllPages(const uint8_t* packet, int length) {
         const ListPage page = parseListPage(packet, length, T::WireSize);
         if (page.index != 0 || page.count <= 0 || page.total <= 1) return;
         std::size_t wanted =
             static_cast<std::size_t>(page.total) * static_cast<std::size_t>(page.count);
-        wanted = std::min(wanted, MaxReservedBytes / sizeof(T));
+        wanted = std::min({wanted, MaxReservedRecords, MaxReservedBytes / sizeof(T)});
         if (wanted > records.capacity()) records.reserve(wanted);
     }
-    static constexpr std::size_t MaxReservedBytes = std::size_t{64} << 20;
+    static constexpr std::size_t MaxReservedRecords = 2000000;
+    static constexpr std::size_t MaxReservedBytes = std::size_t{1} << 30;
 
     void appendAnswer(const uint8_t* packet, int length) {
         append(parseListPage(packet, length, T::WireSize));

@@ -2,6 +2,8 @@
 // dialog.
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -17,6 +19,7 @@
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "gui/widgets/SeriesChart.h"
 #include "support/ScriptedPort.h"
 
 namespace korvant::test {
@@ -80,6 +83,52 @@ TEST(MoneyReportTabs, AGroupChosenFillsTheMainAccountsAndListsTheFirst) {
     EXPECT_GT(rows->rowCount(), 0);
     EXPECT_EQ(rows->index(0, 0).data().toString(), QStringLiteral("880101"));
     EXPECT_TRUE(t.driver.messages.empty());
+}
+
+TEST(MoneyReportTabs, TheNetValueChartDrawsTheRowsListed) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->viewAction(ViewKind::Reports)->trigger();
+    gui::NavigationPanel* navigation = t.window->navigation();
+    gui::NodeTreeModel* tree = navigation->reportModel();
+    ASSERT_TRUE(waitUntil([&] { return tree->findText(QStringLiteral("华东投资部")).isValid(); }));
+    gui::ContentPanel* content = t.window->content();
+    content->viewStrip(ViewKind::Reports)->setCurrentIndex(5);
+    auto* tab = qobject_cast<gui::NetValueTab*>(content->viewPage(ViewKind::Reports));
+    ASSERT_NE(tab, nullptr);
+    tab->findChildren<QDateEdit*>()[0]->setDate(QDate::currentDate().addDays(-40));
+    navigation->reportTree()->setCurrentIndex(tree->findText(QStringLiteral("华东投资部")));
+    QAbstractItemModel* rows = tab->table()->model();
+    ASSERT_GT(rows->rowCount(), 5);
+    gui::SeriesChart* chart = tab->chart();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->lineNames(),
+              (QStringList{QStringLiteral("880101"), QStringLiteral("880101 权益")}));
+    // Every row of the list is a point of the lines, day by day.
+    const std::vector<SeriesPoint> shares = chart->pointsOf(QStringLiteral("880101"));
+    const std::vector<SeriesPoint> equity = chart->pointsOf(QStringLiteral("880101 权益"));
+    ASSERT_EQ(static_cast<int>(equity.size()), rows->rowCount());
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        const int32_t day = rows->index(row, 1).data().toInt();
+        const auto at = std::find_if(shares.begin(), shares.end(),
+                                     [day](const SeriesPoint& p) { return p.day == day; });
+        ASSERT_NE(at, shares.end()) << day;
+        EXPECT_EQ(QString::number(at->value, 'f', 4), rows->index(row, 4).data().toString());
+    }
+    EXPECT_TRUE(chart->note().isEmpty());
+    EXPECT_TRUE(chart->textOfDay(shares.back().day).contains(QStringLiteral("880101 权益")));
+    // Saved as PNG and PDF, each a whole file.
+    const QString png = t.dir.filePath(QStringLiteral("chart.png"));
+    const QString pdf = t.dir.filePath(QStringLiteral("chart.pdf"));
+    ASSERT_TRUE(chart->savePng(png));
+    ASSERT_TRUE(chart->savePdf(pdf));
+    EXPECT_FALSE(QImage(png).isNull());
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+    EXPECT_FALSE(chart->savePng(t.dir.path()));  // a folder is never replaced
+    EXPECT_TRUE(t.driver.messages.size() == 1 &&
+                t.driver.messages[0].starts_with("文件保存失败："));
 }
 
 TEST(MoneyReportTabs, TheExportDialogBrowsesThroughTheCoreAndChecksTheRange) {

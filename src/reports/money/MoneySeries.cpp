@@ -2,16 +2,11 @@
 
 #include <map>
 
+#include "text/CalendarDate.h"
 #include "text/NumberText.h"
 
 namespace korvant {
 namespace {
-
-bool isDate(int32_t day) {
-    const int32_t month = day / 100 % 100, date = day % 100;
-    return day >= 19000101 && day <= 99991231 && month >= 1 && month <= 12 && date >= 1 &&
-           date <= 31;
-}
 
 using DayValues = std::map<int32_t, double>;
 
@@ -33,7 +28,7 @@ NetValueSeries netValueSeries(std::span<const NetValueRow> rows, std::size_t max
     std::vector<Account> accounts;
     NetValueSeries out;
     for (const NetValueRow& row : rows) {
-        if (row.mainAccount.empty() || !isDate(row.tradingDay)) continue;
+        if (row.mainAccount.empty() || !isCalendarDate(row.tradingDay)) continue;
         Account* account = nullptr;
         for (Account& known : accounts)
             if (known.name == row.mainAccount) account = &known;
@@ -65,7 +60,7 @@ FundsSeries fundsSeries(std::span<const FundsRow> rows, const std::string& accou
     DayValues equity, available, margin, risk;
     for (const FundsRow& row : rows) {
         if (out.account.empty()) out.account = row.account;
-        if (row.account != out.account || !isDate(row.tradingDay)) continue;
+        if (row.account != out.account || !isCalendarDate(row.tradingDay)) continue;
         equity[row.tradingDay] = row.equity;
         available[row.tradingDay] = row.available;
         margin[row.tradingDay] = row.margin;

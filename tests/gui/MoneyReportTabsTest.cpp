@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/GuiHarness.h"
+#include "gui/reports/FundsChartWindow.h"
 #include "gui/reports/FundsTab.h"
 #include "gui/reports/NetValueTab.h"
 #include "gui/reports/ReportExportDialog.h"
@@ -129,6 +130,40 @@ TEST(MoneyReportTabs, TheNetValueChartDrawsTheRowsListed) {
     EXPECT_FALSE(chart->savePng(t.dir.path()));  // a folder is never replaced
     EXPECT_TRUE(t.driver.messages.size() == 1 &&
                 t.driver.messages[0].starts_with("文件保存失败："));
+}
+
+TEST(MoneyReportTabs, TheFundsChartDrawsTheAccountDayByDay) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->viewAction(ViewKind::Reports)->trigger();
+    gui::ContentPanel* content = t.window->content();
+    content->viewStrip(ViewKind::Reports)->setCurrentIndex(1);
+    auto* funds = qobject_cast<gui::FundsTab*>(content->viewPage(ViewKind::Reports));
+    ASSERT_NE(funds, nullptr);
+    QDate day = QDate::currentDate().addDays(-1);
+    while (day.dayOfWeek() > 5) day = day.addDays(-1);
+    funds->findChild<QDateEdit*>()->setDate(day);
+    typeText(funds->findChild<QLineEdit*>(QStringLiteral("account")), QStringLiteral("100101"));
+    funds->search();
+    ASSERT_EQ(funds->table()->model()->rowCount(), 1);
+    const QString equityThatDay = funds->table()->model()->index(0, 2).data().toString();
+
+    gui::FundsChartWindow* window = funds->openChart();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->account()->text(), QStringLiteral("100101"));
+    EXPECT_EQ(window->to()->date(), day);
+    window->draw();
+    gui::SeriesChart* chart = window->chart();
+    EXPECT_EQ(chart->lineNames(),
+              (QStringList{QStringLiteral("权益"), QStringLiteral("可用资金"),
+                           QStringLiteral("保证金"), QStringLiteral("风险度")}));
+    const std::vector<SeriesPoint> equity = chart->pointsOf(QStringLiteral("权益"));
+    ASSERT_GE(equity.size(), 15u);  // the weekdays of 31 days
+    EXPECT_EQ(equity.back().day, day.year() * 10000 + day.month() * 100 + day.day());
+    EXPECT_EQ(QString::number(equity.back().value, 'f', 2), equityThatDay);
+    EXPECT_EQ(chart->pointsOf(QStringLiteral("风险度")).size(), equity.size());
+    EXPECT_TRUE(chart->note().isEmpty());
+    EXPECT_TRUE(t.driver.messages.empty());
 }
 
 TEST(MoneyReportTabs, TheExportDialogBrowsesThroughTheCoreAndChecksTheRange) {

@@ -71,7 +71,11 @@ void NetValueTab::redraw() {
     const NetValueSeries series = netValueSeries(page_.rows.records);
     SeriesChart::Axis shares{QStringLiteral("份额净值"), 4, series.shareValues};
     SeriesChart::Axis equities{QStringLiteral("权益"), 2, {}};
-    if (series.equities.size() <= MaxEquityLines) equities.lines = series.equities;
+    if (series.equities.size() <= MaxEquityLines)
+        for (Series equity : series.equities) {
+            equity.name += " 权益";
+            equities.lines.push_back(std::move(equity));
+        }
     chart_->show(QStringLiteral("净值走势"), shares, equities,
                  seriesNote(page_.rows.cursor, series.leftOut));
 }

@@ -120,8 +120,7 @@ void SeriesChart::show(const QString& title, const Axis& left, const Axis& right
         chart_->addAxis(values, side == &left ? Qt::AlignLeft : Qt::AlignRight);
         for (const Series& s : side->lines) {
             auto* line = new QLineSeries;
-            const QString name = QString::fromStdString(s.name);
-            line->setName(side == &left ? name : name + QStringLiteral(" ") + side->title);
+            line->setName(QString::fromStdString(s.name));
             for (const SeriesPoint& p : s.points)
                 line->append(static_cast<qreal>(timeOfDay(p.day).toMSecsSinceEpoch()), p.value);
             line->setPointsVisible(s.points.size() < 60);

@@ -42,7 +42,10 @@ void fitAxis(QValueAxis* axis, double low, double high, int decimals) {
     double margin = (high - low) * 0.08;
     if (margin <= 0) margin = std::max(std::abs(high) * 0.01, std::pow(10.0, -decimals));
     axis->setRange(low - margin, high + margin);
-    axis->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + QStringLiteral("f"));
+    axis->applyNiceNumbers();
+    // Large amounts are read by their whole units.
+    const int shown = std::max(std::abs(low), std::abs(high)) >= 10000 ? 0 : decimals;
+    axis->setLabelFormat(QStringLiteral("%.") + QString::number(shown) + QStringLiteral("f"));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ void buildDemo(uint32_t seed, SimState& state);
 void buildLarge(uint32_t seed, SimState& state, int scale = 1);
 
 // The month of the large set (scale 1) whose trades of the whole tree
-// (group 1) number at least LargeSetTrades (1 334 803 with seed 1).
+// (group 1) number at least LargeSetTrades (1 350 626 with seed 1).
 inline constexpr int32_t LargeSetMonthFrom = 20261101;
 inline constexpr int32_t LargeSetMonthTo = 20261130;
 inline constexpr int64_t LargeSetTrades = 1000000;

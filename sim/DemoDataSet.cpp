@@ -176,11 +176,12 @@ void buildDemo(uint32_t seed, SimState& s) {
     loadRiskRules(s);
     balanceFunds(s, random);
     addDepositHistory(s, random, 24);
-    // A few orders a customer and day over the last six weeks.
+    // A few orders a customer and day over the last four months: the
+    // statements of the last full months show them.
     s.trading.seed = seed;
     s.trading.lastDay = today();
     s.trading.firstDay = s.trading.lastDay;
-    for (int i = 0; i < 42; ++i) s.trading.firstDay = previousDay(s.trading.firstDay);
+    for (int i = 0; i < 120; ++i) s.trading.firstDay = previousDay(s.trading.firstDay);
     s.trading.activePercent = 80;
     s.trading.maxOrders = 4;
 }

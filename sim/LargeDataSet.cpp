@@ -139,7 +139,7 @@ void buildLarge(uint32_t seed, SimState& s, int scale) {
     }
 
     // The busiest customer: a month's statement of well over 1 MB.
-    s.busyAccounts[departmentStep + deskStep + 1] = 500;
+    s.busyAccounts[departmentStep + deskStep + 1] = 450;
     addVarietiesUpTo(s, Varieties);
     for (int i = 1; i <= TemplatesOfEachKind; ++i) {
         std::string owner = twoDigits((i % Departments) + 1);

@@ -196,8 +196,9 @@ public:
     int32_t nextGroupId = 2;
     int32_t nextTemplateId = 1;
     int32_t nextSerial = 1;
-    // Trades a day of the accounts that trade more than the rest (account
-    // number -> trades), for statements of realistic length.
+    // Orders opened every trading day by the accounts that trade more than
+    // the rest (account number -> orders), for statements of realistic
+    // length.
     std::map<int32_t, int> busyAccounts;
     TradingSetup trading;
     std::map<PositionKey, PositionChange> positionChanges;

@@ -2,27 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
+#include <map>
 
 #include "DataCatalogue.h"
+#include "TradingData.h"
 #include "protocol/Gbk.h"
 #include "text/NumberText.h"
 
 namespace korvant::sim {
 namespace {
-
-constexpr int Multiplier = 10;
-
-uint64_t mix(uint64_t z) {
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
-
-uint64_t hashOf(int32_t account, int32_t day, int k) {
-    return mix((static_cast<uint64_t>(static_cast<uint32_t>(account)) << 32) ^
-               static_cast<uint64_t>(static_cast<uint32_t>(day)) ^
-               (static_cast<uint64_t>(k) << 48));
-}
 
 int daysInMonth(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -42,57 +31,6 @@ int weekday(int32_t day) {
     static const int t[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
     if (m < 3) y -= 1;
     return (y + y / 4 - y / 100 + y / 400 + t[m - 1] + d) % 7;
-}
-
-struct Trade {
-    int32_t day = 0;
-    const ContractVariety* contract = nullptr;
-    bool buy = true;
-    bool open = true;
-    int lots = 1;
-    double price = 0;
-    double fee = 0;
-    double closeProfit = 0;
-};
-
-double referencePrice(const std::string& product) {
-    for (const Product& p : products())
-        if (product == p.code) return p.price;
-    return 1000;
-}
-
-std::vector<Trade> tradesOf(const SimState& s, const SubAccount& a, int32_t day) {
-    std::vector<Trade> trades;
-    if (s.varieties.empty()) return trades;
-    const auto busy = s.busyAccounts.find(a.number);
-    const int count = busy != s.busyAccounts.end()
-                          ? busy->second
-                          : static_cast<int>(hashOf(a.number, day, 0) % 6) + 1;
-    const RateTemplate* fees = s.findTemplate(s.feeTemplates, a.feeTemplateId);
-    trades.reserve(static_cast<std::size_t>(count));
-    for (int k = 1; k <= count; ++k) {
-        const uint64_t h = hashOf(a.number, day, k);
-        Trade t;
-        t.day = day;
-        t.contract = &s.varieties[h % s.varieties.size()];
-        t.buy = (h >> 12) % 2 == 0;
-        t.open = (h >> 13) % 3 != 0;
-        t.lots = static_cast<int>((h >> 16) % 20) + 1;
-        const double step = static_cast<double>(static_cast<int>((h >> 24) % 41) - 20) / 1000.0;
-        t.price = static_cast<double>(
-            static_cast<int64_t>(referencePrice(t.contract->product) * (1.0 + step)));
-        const double amount = t.price * t.lots * Multiplier;
-        if (fees != nullptr) {
-            const RateRow row = fees->rowOf(*t.contract);
-            const int i = t.open ? 0 : 2;
-            t.fee = amount * row.values[static_cast<std::size_t>(i)] / 10000.0 +
-                    t.lots * row.values[static_cast<std::size_t>(i + 1)];
-        }
-        if (!t.open)
-            t.closeProfit = static_cast<double>(static_cast<int>((h >> 32) % 2001) - 1000) * t.lots;
-        trades.push_back(t);
-    }
-    return trades;
 }
 
 // Display width of a text in the statement's fixed-pitch font: a GBK
@@ -150,6 +88,14 @@ private:
     std::string out_;
 };
 
+const char* hedgeText(char hedge) {
+    return hedge == '2' ? "套利" : (hedge == '3' ? "套保" : "投机");
+}
+
+const char* offsetText(char offset) {
+    return offset == '0' ? "开" : (offset == '3' ? "平今" : "平");
+}
+
 std::string periodText(const StatementAsk& ask) {
     if (ask.end != 0) return "起止日期: " + formatInt(ask.start) + " - " + formatInt(ask.end);
     if (ask.start < 1000000) return "结算月份: " + formatInt(ask.start);
@@ -197,37 +143,35 @@ std::vector<int32_t> statementDays(const SubAccount& account, const StatementAsk
     return days;
 }
 
-std::optional<std::string> composeStatement(const SimState& s, const StatementAsk& ask,
+std::optional<std::string> composeStatement(const TradingData& data, const StatementAsk& ask,
                                             int32_t today) {
+    const SimState& s = data.state();
     const SubAccount* a = const_cast<SimState&>(s).findSubAccount(ask.account);
     if (a == nullptr) return std::nullopt;
     const std::vector<int32_t> days = statementDays(*a, ask, today);
     if (days.empty()) return std::nullopt;
 
-    std::vector<Trade> trades;
+    // The trades of the trade report and the money of the funds report.
+    std::vector<TradeFact> trades;
     for (int32_t day : days) {
-        std::vector<Trade> more = tradesOf(s, *a, day);
-        trades.insert(trades.end(), more.begin(), more.end());
+        std::vector<TradeFact> more = data.tradesOf(*a, day);
+        trades.insert(trades.end(), std::make_move_iterator(more.begin()),
+                      std::make_move_iterator(more.end()));
     }
-    double deposits = 0, withdrawals = 0;
+    FundsFact funds;
+    if (!data.funds(*a, days.front(), days.back(), funds)) {
+        funds.equity = data.equityOf(*a, days.back());
+        funds.previousEquity = data.equityOf(*a, previousDay(days.front()));
+        funds.available = funds.equity;
+    }
     std::vector<const DepositRecord*> movements;
     for (const DepositRecord& d : s.deposits)
-        if (d.customer == a->number && d.tradeDate >= days.front() && d.tradeDate <= days.back()) {
+        if (d.customer == a->number && d.tradeDate >= days.front() && d.tradeDate <= days.back())
             movements.push_back(&d);
-            (d.amount >= 0 ? deposits : withdrawals) += d.amount >= 0 ? d.amount : -d.amount;
-        }
-    double fees = 0, closeProfit = 0;
-    for (const Trade& t : trades) {
-        fees += t.fee;
-        closeProfit += t.closeProfit;
-    }
-    const uint64_t h = hashOf(a->number, days.front(), 0);
-    const double before =
-        a->startInvestment + static_cast<double>(static_cast<int>(h % 200001) - 100000);
-    const double positionProfit = static_cast<double>(static_cast<int>((h >> 20) % 20001) - 10000);
-    const double after = before + deposits - withdrawals + closeProfit - fees;
-    const double equity = after + (ask.tradeByTrade ? 0 : positionProfit);
-    const double margin = a->positionMargin;
+    const double closeProfit = ask.tradeByTrade ? funds.closeFloat : funds.closeProfit;
+    const double positionProfit = ask.tradeByTrade ? funds.positionFloat : funds.positionProfit;
+    // What the account holds without the profit of its open positions.
+    const double after = funds.equity - positionProfit;
 
     Writer w(ask.csv);
     const std::string kind = ask.tradeByTrade ? "逐笔" : "盯市";
@@ -237,16 +181,16 @@ std::optional<std::string> composeStatement(const SimState& s, const StatementAs
           {24, 30, 40});
     w.rule();
     w.line("资金状况  币种: 人民币");
-    w.row({"上日结存:", money(before), "客户权益:", money(equity)}, {16, 16, 16, 16});
-    w.row({"出入金:", money(deposits - withdrawals), "保证金占用:", money(margin)},
+    w.row({"上日结存:", money(funds.previousEquity), "客户权益:", money(funds.equity)},
           {16, 16, 16, 16});
-    w.row({"平仓盈亏:", money(closeProfit), "可用资金:", money(equity - margin)}, {16, 16, 16, 16});
+    w.row(
+        {"出入金:", money(funds.deposits - funds.withdrawals), "保证金占用:", money(funds.margin)},
+        {16, 16, 16, 16});
+    w.row({"平仓盈亏:", money(closeProfit), "可用资金:", money(funds.available)}, {16, 16, 16, 16});
     w.row({ask.tradeByTrade ? "浮动盈亏:" : "持仓盯市盈亏:", money(positionProfit),
-           "手续费:", money(fees)},
+           "手续费:", money(funds.fees)},
           {16, 16, 16, 16});
-    w.row({"当日结存:", money(after),
-           "风险度:", equity > 0 ? formatFixed(margin / equity * 100, 2) + "%" : "0.00%"},
-          {16, 16, 16, 16});
+    w.row({"当日结存:", money(after), "风险度:", funds.riskText()}, {16, 16, 16, 16});
     w.rule();
     w.line("出入金明细");
     const std::vector<int> movementWidths = {10, 8, 16, 40};
@@ -262,31 +206,46 @@ std::optional<std::string> composeStatement(const SimState& s, const StatementAs
            "开平", "手续费", ask.tradeByTrade ? "平仓盈亏(逐笔)" : "平仓盈亏(盯市)"},
           tradeWidths);
     int lots = 0;
-    for (const Trade& t : trades) {
-        lots += t.lots;
-        w.row({formatInt(t.day), t.contract->exchange, t.contract->product, t.contract->contract,
-               t.buy ? "买" : "卖", "投机", money(t.price), formatInt(t.lots),
-               money(t.price * t.lots * Multiplier), t.open ? "开" : "平", money(t.fee),
-               money(t.closeProfit)},
+    double fees = 0, profit = 0;
+    for (const TradeFact& t : trades) {
+        lots += t.volume;
+        fees += t.fee;
+        const double closed = ask.tradeByTrade ? t.closeFloat : t.closeProfit;
+        profit += closed;
+        w.row({formatInt(t.day), t.variety->exchange, t.variety->product, t.variety->contract,
+               t.direction == '0' ? "买" : "卖", hedgeText(t.hedge), money(t.price),
+               formatInt(t.volume), money(t.amount), offsetText(t.offset), money(t.fee),
+               money(closed)},
               tradeWidths);
     }
-    w.row(
-        {"合计", "", "", "", "", "", "", formatInt(lots), "", "", money(fees), money(closeProfit)},
-        tradeWidths);
+    w.row({"合计", "", "", "", "", "", "", formatInt(lots), "", "", money(fees), money(profit)},
+          tradeWidths);
     w.rule();
     w.line(ask.tradeByTrade ? "持仓明细" : "持仓汇总");
     const std::vector<int> positionWidths = {10, 8, 8, 8, 12, 16};
     w.row({"合约", "买持仓", "卖持仓", "结算价", "保证金",
            ask.tradeByTrade ? "浮动盈亏" : "盯市盈亏"},
           positionWidths);
-    const std::size_t shown = std::min<std::size_t>(trades.size(), 5);
-    for (std::size_t i = 0; i < shown; ++i) {
-        const Trade& t = trades[i];
-        w.row({t.contract->contract, formatInt(t.buy ? t.lots : 0), formatInt(t.buy ? 0 : t.lots),
-               money(t.price), money(margin / static_cast<double>(shown)),
-               money(positionProfit / static_cast<double>(shown))},
-              positionWidths);
+    // The positions of the report at the end of the last day, by contract.
+    struct Held {
+        int buy = 0, sell = 0;
+        double settlement = 0, margin = 0, profit = 0;
+    };
+    std::map<std::string, Held> held;
+    for (const PositionFact& p : data.positions(*a, days.back())) {
+        Held& h = held[p.variety->contract];
+        const double units = static_cast<double>(p.volume) * ContractMultiplier;
+        const double sign = p.direction == '0' ? 1.0 : -1.0;
+        (p.direction == '0' ? h.buy : h.sell) += p.volume;
+        h.settlement = p.settlement;
+        h.margin += p.settlement * units * MarginRate;
+        h.profit +=
+            (p.settlement - (ask.tradeByTrade ? p.openPrice : p.previousSettlement)) * units * sign;
     }
+    for (const auto& [contract, h] : held)
+        w.row({contract, formatInt(h.buy), formatInt(h.sell), money(h.settlement), money(h.margin),
+               money(h.profit)},
+              positionWidths);
     w.rule();
     w.line("本结算单由系统生成, 如有疑问请在下一交易日开市前提出。");
     return toGbk(w.text());

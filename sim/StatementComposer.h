@@ -8,10 +8,13 @@
 #include "SimState.h"
 
 // The settlement statements the server composes from what it knows: the
-// sub-account, its deposits, its fee template, and trades made up per
-// account and day (the same on every run). Days without data (weekends,
-// days before the account was opened, days to come) have no statement.
+// sub-account, its deposits, and the trades, positions and funds of the
+// reports (TradingData) for the days of the period. Days without data
+// (weekends, days before the account was opened, days to come) have no
+// statement.
 namespace korvant::sim {
+
+class TradingData;
 
 struct StatementAsk {
     int32_t account = 0;
@@ -31,7 +34,7 @@ bool isTradingDay(int32_t day);
 int32_t nextDay(int32_t day);
 
 // The statement's text in GBK; none when the account or its data is missing.
-std::optional<std::string> composeStatement(const SimState& state, const StatementAsk& ask,
+std::optional<std::string> composeStatement(const TradingData& data, const StatementAsk& ask,
                                             int32_t today);
 
 }  // namespace korvant::sim

@@ -3,6 +3,7 @@
 #include "Dispatcher.h"
 #include "HandlerSupport.h"
 #include "Handlers.h"
+#include "ReportSupport.h"
 #include "StatementComposer.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
@@ -37,7 +38,8 @@ Answer statement(const Request& r, Context& c) {
                             (ask.tradeByTrade ? "1" : "0");
     auto found = cache.find(key);
     if (found == cache.end()) {
-        std::optional<std::string> composed = composeStatement(c.state, ask, today());
+        std::optional<std::string> composed =
+            composeStatement(reportCache(c.state).data, ask, today());
         if (!composed) return refusal("结算单不存在");
         if (cache.size() >= CachedStatements) cache.clear();
         found = cache.emplace(key, std::move(*composed)).first;

@@ -82,6 +82,10 @@ int32_t previousTradingDay(int32_t day) {
 
 const char* const Products[] = {"KVT-PC", "KVT-API", "KVT-M"};
 
+// Orders a busy account opens a day at most: with the orders that close
+// them, the order numbers stay within the three digits of a trade number.
+constexpr int MaxBusyOrders = 450;
+
 }  // namespace
 
 std::string FundsFact::riskText() const {
@@ -150,6 +154,8 @@ double TradingData::settlementPrice(std::size_t variety, int32_t day) const {
 int TradingData::openCount(const SubAccount& a, int32_t day) const {
     const TradingSetup& t = s_.trading;
     if (s_.varieties.empty() || !trades(a, day)) return 0;
+    if (auto busy = s_.busyAccounts.find(a.number); busy != s_.busyAccounts.end())
+        return std::clamp(busy->second, 0, MaxBusyOrders);
     const uint64_t h0 = hashOf(t.seed, a.number, day, 0);
     if (static_cast<int>(h0 % 100) >= t.activePercent) return 0;
     return 1 + static_cast<int>((h0 >> 8) % static_cast<uint64_t>(std::max(1, t.maxOrders)));

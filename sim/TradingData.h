@@ -10,9 +10,11 @@
 // The trading of the accounts, made up on demand from the seed, the account
 // and the day, the same on every run and for every request: the orders of a
 // day, the trades that filled them, the positions they left (carried for up
-// to MaxHoldDays trading days), the account funds and the net values of the
-// main accounts. Nothing of it is stored; only the corrections of positions
-// (SimState::positionChanges) are.
+// to MaxHoldDays trading days), the account funds, the net values of the
+// main accounts and the figures of the settlement statements, so that a day
+// shows the same trades and money wherever it is reported. A busy account
+// (SimState::busyAccounts) opens its number of orders on every trading day. Nothing of it is
+// stored; only the corrections of positions (SimState::positionChanges) are.
 namespace korvant::sim {
 
 inline constexpr int ContractMultiplier = 10;
@@ -139,6 +141,8 @@ public:
     // account has no trading day in the range.
     bool funds(const SubAccount& account, int32_t from, int32_t to, FundsFact& out) const;
     std::vector<NetValueFact> netValues(const MainAccount& main, int32_t from, int32_t to) const;
+    // The equity of `account` at the end of `day`, traded or not.
+    double equityOf(const SubAccount& account, int32_t day) const;
 
     // Trades of the sub-accounts at `positions` over [from, to], counted
     // without making up the rows.
@@ -155,7 +159,6 @@ private:
     void forEachPlan(const SubAccount& account, int32_t day, bool priced, Visit&& visit) const;
     std::vector<Plan> dayPlans(const SubAccount& account, int32_t day) const;
     double settlementPrice(std::size_t variety, int32_t day) const;
-    double equityOf(const SubAccount& account, int32_t day) const;
     void addFees(const SubAccount& account, TradeFact& trade) const;
 
     const SimState& s_;

@@ -30,7 +30,7 @@ fi
 deb=$(ls "$work"/out/*.deb)
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for dependency in libqt6widgets6 libc6 zlib1g qt6-qpa-plugins fonts-wqy-microhei; do
+for dependency in libqt6widgets6 libqt6charts6 libc6 zlib1g qt6-qpa-plugins fonts-wqy-microhei; do
     [[ "$depends" == *"$dependency"* ]] || fail "no dependency on $dependency"
 done
 

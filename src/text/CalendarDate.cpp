@@ -26,6 +26,15 @@ bool isCalendarDate(int64_t yyyymmdd) {
     return day >= 1 && day <= last;
 }
 
+int32_t nextCalendarDate(int32_t yyyymmdd) {
+    if (!isCalendarDate(yyyymmdd)) return 0;
+    if (isCalendarDate(yyyymmdd + 1)) return yyyymmdd + 1;
+    const int32_t month = yyyymmdd / 100 % 100;
+    const int32_t next =
+        month == 12 ? (yyyymmdd / 10000 + 1) * 10000 + 101 : yyyymmdd / 100 * 100 + 101;
+    return isCalendarDate(next) ? next : 0;
+}
+
 std::string calendarDateRefusal(const std::string& label, int64_t value) {
     return label + "：" + std::to_string(value) + " 不是有效的日期（应为 YYYYMMDD，如 20261201）";
 }

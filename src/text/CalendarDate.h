@@ -15,6 +15,9 @@ bool isCalendarDate(int64_t yyyymmdd);
 // A month from 190001 to 999912.
 bool isCalendarMonth(int64_t yyyymm);
 
+// The day after a calendar day (yyyymmdd); 0 after 99991231 or for no day.
+int32_t nextCalendarDate(int32_t yyyymmdd);
+
 // "起始日期：20261332 不是有效的日期（应为 YYYYMMDD，如 20261201）"
 std::string calendarDateRefusal(const std::string& label, int64_t value);
 // "月份：202613 不是有效的月份（应为 YYYYMM，如 202612）"

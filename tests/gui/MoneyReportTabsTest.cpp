@@ -2,6 +2,8 @@
 // dialog.
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -11,12 +13,14 @@
 #include <gtest/gtest.h>
 
 #include "gui/GuiHarness.h"
+#include "gui/reports/FundsChartWindow.h"
 #include "gui/reports/FundsTab.h"
 #include "gui/reports/NetValueTab.h"
 #include "gui/reports/ReportExportDialog.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "gui/widgets/SeriesChart.h"
 #include "support/ScriptedPort.h"
 
 namespace korvant::test {
@@ -79,6 +83,86 @@ TEST(MoneyReportTabs, AGroupChosenFillsTheMainAccountsAndListsTheFirst) {
     QAbstractItemModel* rows = tab->table()->model();
     EXPECT_GT(rows->rowCount(), 0);
     EXPECT_EQ(rows->index(0, 0).data().toString(), QStringLiteral("880101"));
+    EXPECT_TRUE(t.driver.messages.empty());
+}
+
+TEST(MoneyReportTabs, TheNetValueChartDrawsTheRowsListed) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->viewAction(ViewKind::Reports)->trigger();
+    gui::NavigationPanel* navigation = t.window->navigation();
+    gui::NodeTreeModel* tree = navigation->reportModel();
+    ASSERT_TRUE(waitUntil([&] { return tree->findText(QStringLiteral("华东投资部")).isValid(); }));
+    gui::ContentPanel* content = t.window->content();
+    content->viewStrip(ViewKind::Reports)->setCurrentIndex(5);
+    auto* tab = qobject_cast<gui::NetValueTab*>(content->viewPage(ViewKind::Reports));
+    ASSERT_NE(tab, nullptr);
+    tab->findChildren<QDateEdit*>()[0]->setDate(QDate::currentDate().addDays(-40));
+    navigation->reportTree()->setCurrentIndex(tree->findText(QStringLiteral("华东投资部")));
+    QAbstractItemModel* rows = tab->table()->model();
+    ASSERT_GT(rows->rowCount(), 5);
+    gui::SeriesChart* chart = tab->chart();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->lineNames(),
+              (QStringList{QStringLiteral("880101"), QStringLiteral("880101 权益")}));
+    // Every row of the list is a point of the lines, day by day.
+    const std::vector<SeriesPoint> shares = chart->pointsOf(QStringLiteral("880101"));
+    const std::vector<SeriesPoint> equity = chart->pointsOf(QStringLiteral("880101 权益"));
+    ASSERT_EQ(static_cast<int>(equity.size()), rows->rowCount());
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        const int32_t day = rows->index(row, 1).data().toInt();
+        const auto at = std::find_if(shares.begin(), shares.end(),
+                                     [day](const SeriesPoint& p) { return p.day == day; });
+        ASSERT_NE(at, shares.end()) << day;
+        EXPECT_EQ(QString::number(at->value, 'f', 4), rows->index(row, 4).data().toString());
+    }
+    EXPECT_TRUE(chart->note().isEmpty());
+    EXPECT_TRUE(chart->textOfDay(shares.back().day).contains(QStringLiteral("880101 权益")));
+    // Saved as PNG and PDF, each a whole file.
+    const QString png = t.dir.filePath(QStringLiteral("chart.png"));
+    const QString pdf = t.dir.filePath(QStringLiteral("chart.pdf"));
+    ASSERT_TRUE(chart->savePng(png));
+    ASSERT_TRUE(chart->savePdf(pdf));
+    EXPECT_FALSE(QImage(png).isNull());
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+    EXPECT_FALSE(chart->savePng(t.dir.path()));  // a folder is never replaced
+    EXPECT_TRUE(t.driver.messages.size() == 1 &&
+                t.driver.messages[0].starts_with("文件保存失败："));
+}
+
+TEST(MoneyReportTabs, TheFundsChartDrawsTheAccountDayByDay) {
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->viewAction(ViewKind::Reports)->trigger();
+    gui::ContentPanel* content = t.window->content();
+    content->viewStrip(ViewKind::Reports)->setCurrentIndex(1);
+    auto* funds = qobject_cast<gui::FundsTab*>(content->viewPage(ViewKind::Reports));
+    ASSERT_NE(funds, nullptr);
+    QDate day = QDate::currentDate().addDays(-1);
+    while (day.dayOfWeek() > 5) day = day.addDays(-1);
+    funds->findChild<QDateEdit*>()->setDate(day);
+    typeText(funds->findChild<QLineEdit*>(QStringLiteral("account")), QStringLiteral("100101"));
+    funds->search();
+    ASSERT_EQ(funds->table()->model()->rowCount(), 1);
+    const QString equityThatDay = funds->table()->model()->index(0, 2).data().toString();
+
+    gui::FundsChartWindow* window = funds->openChart();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->account()->text(), QStringLiteral("100101"));
+    EXPECT_EQ(window->to()->date(), day);
+    window->draw();
+    gui::SeriesChart* chart = window->chart();
+    EXPECT_EQ(chart->lineNames(),
+              (QStringList{QStringLiteral("权益"), QStringLiteral("可用资金"),
+                           QStringLiteral("保证金"), QStringLiteral("风险度")}));
+    const std::vector<SeriesPoint> equity = chart->pointsOf(QStringLiteral("权益"));
+    ASSERT_GE(equity.size(), 15u);  // the weekdays of 31 days
+    EXPECT_EQ(equity.back().day, day.year() * 10000 + day.month() * 100 + day.day());
+    EXPECT_EQ(QString::number(equity.back().value, 'f', 2), equityThatDay);
+    EXPECT_EQ(chart->pointsOf(QStringLiteral("风险度")).size(), equity.size());
+    EXPECT_TRUE(chart->note().isEmpty());
     EXPECT_TRUE(t.driver.messages.empty());
 }
 

@@ -1,7 +1,8 @@
 // Pictures of the desk with the demo data, for the README and the manual.
 // Runs only when KORVANT_SCREENSHOT_DIR names the folder to write login.png,
 // main-window.png, fee-rates.png, progress.png, subaccount-dialog.png,
-// trading-parameters.png, operation-log.png, funds.png and trades.png into.
+// trading-parameters.png, operation-log.png, funds.png, trades.png,
+// net-values.png and funds-chart.png into.
 #include <QAction>
 #include <QDate>
 #include <QDateEdit>
@@ -18,6 +19,8 @@
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/accounts/SubAccountDialog.h"
+#include "gui/reports/FundsChartWindow.h"
+#include "gui/reports/FundsTab.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/TradingParametersDialog.h"
 #include "gui/shell/AccountListView.h"
@@ -193,6 +196,49 @@ TEST(Screenshots, FundsAndTradesPages) {
         EXPECT_GT(page->table()->model()->rowCount(), 0) << name;
         EXPECT_TRUE(t.window->grab().save(QDir(folder).filePath(QLatin1String(name))));
     }
+}
+
+// The net values of a department's main account over two months with their
+// chart, and the funds chart of a customer: net-values.png, funds-chart.png.
+TEST(Screenshots, Charts) {
+    QString folder = qEnvironmentVariable("KORVANT_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "KORVANT_SCREENSHOT_DIR not set";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    DeskUnderTest t;
+    ASSERT_TRUE(t.loginAs("admin", "admin"));
+    t.window->resize(1280, 800);
+    t.window->viewAction(ViewKind::Reports)->trigger();
+    gui::NodeTreeModel* tree = t.window->navigation()->reportModel();
+    ASSERT_TRUE(waitUntil([&] { return tree->findText(QStringLiteral("华东投资部")).isValid(); }));
+    gui::ContentPanel* content = t.window->content();
+    content->viewStrip(ViewKind::Reports)->setCurrentIndex(5);
+    auto* net = qobject_cast<gui::ReportQueryTab*>(content->viewPage(ViewKind::Reports));
+    ASSERT_NE(net, nullptr);
+    net->findChildren<QDateEdit*>()[0]->setDate(QDate::currentDate().addDays(-60));
+    t.window->navigation()->reportTree()->setCurrentIndex(
+        tree->findText(QStringLiteral("华东投资部")));
+    waitUntil([] { return false; }, 300);
+    EXPECT_GT(net->table()->model()->rowCount(), 0);
+    // In 256 colours: the pictures stay small.
+    const auto save = [&folder](QWidget* widget, const char* name) {
+        return widget->grab()
+            .toImage()
+            .convertToFormat(QImage::Format_Indexed8)
+            .save(QDir(folder).filePath(QLatin1String(name)));
+    };
+    EXPECT_TRUE(save(t.window.get(), "net-values.png"));
+
+    content->viewStrip(ViewKind::Reports)->setCurrentIndex(1);
+    auto* funds = qobject_cast<gui::FundsTab*>(content->viewPage(ViewKind::Reports));
+    ASSERT_NE(funds, nullptr);
+    gui::FundsChartWindow* chart = funds->openChart();
+    chart->account()->setText(QStringLiteral("100102"));
+    chart->from()->setDate(QDate::currentDate().addDays(-90));
+    chart->to()->setDate(QDate::currentDate());
+    chart->resize(1000, 560);
+    chart->draw();
+    waitUntil([] { return false; }, 300);
+    EXPECT_TRUE(save(chart, "funds-chart.png"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "model/MainAccount.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
+#include "reports/money/FundsHistory.h"
 #include "reports/money/FundsPage.h"
 #include "reports/money/MoneyCsv.h"
 #include "reports/money/NetValuePage.h"
@@ -240,6 +241,41 @@ TEST_F(MoneyFixture, AFundsExportKeepsItsNumberAndShowsItsLastPage) {
     EXPECT_EQ(result.rows, 2);
     ASSERT_EQ(funds.rowCount(), 1);
     EXPECT_EQ(funds.cells(0)[0], "8001");
+}
+
+TEST_F(MoneyFixture, TheFundsHistoryAsksDayByDayAndKeepsTheAccountsRows) {
+    f.answer = [](const Bytes& request) -> Bytes {
+        FundsRow mine = fundsRow("8001"), other = fundsRow("9");
+        mine.tradingDay = other.tradingDay = getI32(request.data() + 4);
+        return ReportDeskFixture::listAnswer(cmd::FundsReport, {wire(other), wire(mine)}, 1, 0);
+    };
+    FundsHistory history{"8001", 20240130, 20240202, {}, false};
+    ASSERT_TRUE(readFundsHistory(f.desk, history));
+    EXPECT_TRUE(history.complete);
+    std::vector<int32_t> days;
+    for (const FundsRow& row : history.rows) days.push_back(row.tradingDay);
+    EXPECT_EQ(days, (std::vector<int32_t>{20240130, 20240131, 20240201, 20240202}));
+    const Bytes first = f.server.requests().front();
+    EXPECT_EQ(ReportDeskFixture::textAt(first, 16, 32), "8001");
+    EXPECT_EQ(getI32(first.data() + 48), -1);
+
+    // Refused before anything is sent.
+    const struct {
+        FundsHistory history;
+        const char* message;
+    } refused[] = {
+        {{"", 20240101, 20240102, {}, false}, "请输入客户号"},
+        {{"8001", 20240102, 20240101, {}, false}, "起始时间不能晚于结束时间"},
+        {{"8001", 20230101, 20240102, {}, false}, "日期范围不能超过 366 天"},
+        {{"8001", 20240230, 20240301, {}, false},
+         "起始日期：20240230 不是有效的日期（应为 YYYYMMDD，如 20261201）"},
+    };
+    const std::size_t sent = f.server.requests().size();
+    for (auto c : refused) {
+        EXPECT_FALSE(readFundsHistory(f.desk, c.history));
+        EXPECT_EQ(f.port.lastMessage().text, c.message);
+    }
+    EXPECT_EQ(f.server.requests().size(), sent);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <chrono>
+#include <cstdio>
 
 #include "SimTestClient.h"
 #include "support/TradingDays.h"
@@ -65,6 +66,57 @@ TEST(StatementHandlers, TheBusiestCustomerOfTheLargeSetHasAMonthOverOneMegabyte)
     client.login("admin", "admin");
     const int month = ymd(lastMonday() - chr::days(31)) / 100;
     EXPECT_GT(wholeStatement(client, "101001", month).size(), 1u << 20);
+}
+
+// A day's trades of the trade report and its funds are the statement's,
+// in both styles.
+TEST(StatementHandlers, TheStatementShowsTheTradesAndFundsOfTheReports) {
+    auto server = startServer("demo");
+    SimClient client(server->port());
+    client.login("admin", "admin");
+    const int day = ymd(lastMonday());
+    const auto report = [&](uint8_t command, int page) {
+        return client.request(command, 48, [&](PacketWriter& w) {
+            w.i32(4, day).text(8, 32, "100102").i32(40, -1).i32(44, page);
+        });
+    };
+    const auto money = [](double v) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.2f", v);
+        return std::string(text);
+    };
+    const Reply funds = client.request(cmd::FundsReport, 60, [&](PacketWriter& w) {
+        w.i32(4, day).i32(8, 1).i32(12, 1).text(16, 32, "100102").i32(48, -1);
+    });
+    ASSERT_EQ(funds.records(144), 1);
+    for (const int style : {0, 1}) {
+        int lots = 0, rows = 0;
+        double fees = 0, profit = 0;
+        for (int page = 0; page < 100; ++page) {
+            const Reply trades = report(cmd::TradeReport, page);
+            for (int i = 0; i < trades.records(256); ++i, ++rows) {
+                const uint8_t* row = trades.record(i, 256);
+                lots += getI32(row + 116);
+                fees += getF64(row + 192);
+                profit += getF64(row + (style == 1 ? 200 : 208));
+            }
+            if (page + 1 >= trades.totalPages()) break;
+        }
+        ASSERT_GT(rows, 0);
+        const Reply chunk = client.request(cmd::Statement, 60, [&](PacketWriter& w) {
+            w.i32(4, day).text(8, 32, "100102").i32(40, -1).i32(48, 1).i32(56, style);
+        });
+        ASSERT_EQ(chunk.command(), cmd::Statement);
+        const std::string text = fromGbk(std::string(chunk.bytes.begin() + 8, chunk.bytes.end()));
+        EXPECT_TRUE(contains(text, "合计,,,,,,," + std::to_string(lots) + ",,," + money(fees) +
+                                       "," + money(profit) + "\r\n"))
+            << text;
+        const uint8_t* f = funds.record(0, 144);
+        EXPECT_TRUE(contains(
+            text, "上日结存:," + money(getF64(f + 44)) + ",客户权益:," + money(getF64(f + 36))));
+        EXPECT_TRUE(contains(text, "保证金占用:," + money(getF64(f + 60))));
+        EXPECT_TRUE(contains(text, "手续费:," + money(getF64(f + 68))));
+    }
 }
 
 }  // namespace

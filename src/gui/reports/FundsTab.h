@@ -8,12 +8,18 @@ class QDateEdit;
 
 namespace korvant::gui {
 
+class FundsChartWindow;
+
 // The report tab " 账户资金 ": "日期:", "排列方式:" (key and order, each change
-// queries), "客户号:", "查询" and "导出" over the funds of one page.
+// queries), "客户号:", "查询", "导出" and "走势图" over the funds of one page.
 class FundsTab : public ReportQueryTab {
     Q_OBJECT
 public:
     FundsTab(Desk& desk, Runner run, QWidget* parent = nullptr);
+
+    // "走势图": the funds of the account in "客户号:" over the days up to
+    // "日期:", in a window of its own.
+    FundsChartWindow* openChart();
 
 protected:
     void readFields() override;
@@ -23,6 +29,8 @@ private:
     QDateEdit* day_;
     QComboBox* sort_;
     QComboBox* order_;
+    Runner runner_;
+    FundsChartWindow* chart_ = nullptr;
 };
 
 }  // namespace korvant::gui

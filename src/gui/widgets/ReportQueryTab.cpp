@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTableView>
 #include <QTimer>
@@ -28,12 +29,15 @@ ReportQueryTab::ReportQueryTab(Desk& desk, ReportQueryPage& page, Runner run, QW
       page_(page),
       run_(std::move(run)),
       bar_(new QHBoxLayout),
-      table_(new QTableView(this)) {
+      split_(new QSplitter(Qt::Vertical, this)),
+      table_(new QTableView(split_)) {
+    split_->addWidget(table_);
+    split_->setChildrenCollapsible(false);
     setUpReportTable(*table_, page_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(bar_);
-    layout->addWidget(table_, 1);
+    layout->addWidget(split_, 1);
     // A query run from elsewhere (the pager, a node chosen in the report
     // tree) ends with the page label: the rows are drawn again then.
     observer_ = desk_.subscribe([this](DeskChange change) {
@@ -109,6 +113,12 @@ QPushButton* ReportQueryTab::addSearchButton() {
     bar_->addWidget(button);
     connect(button, &QPushButton::clicked, this, [this] { search(); });
     return button;
+}
+
+void ReportQueryTab::addUnderTable(QWidget* widget) {
+    split_->addWidget(widget);
+    split_->setStretchFactor(0, 1);
+    split_->setStretchFactor(1, 1);
 }
 
 QPushButton* ReportQueryTab::addButton(const QString& caption, std::function<void()> work) {

@@ -8,6 +8,7 @@ class QDateEdit;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QTableView;
 class QTimer;
 
@@ -52,6 +53,8 @@ protected:
     QDateEdit* addDateField();
     // Adds "查询", which runs search().
     QPushButton* addSearchButton();
+    // Puts `widget` under the list, the two parted by a splitter.
+    void addUnderTable(QWidget* widget);
     // Adds a button that runs `work` through the desk's runner.
     QPushButton* addButton(const QString& caption, std::function<void()> work);
     // Puts the values of the tab's own fields into the page before a search
@@ -77,6 +80,7 @@ private:
     std::vector<QDateEdit*> dates_;
     std::vector<QDate> queried_;
     std::vector<QTimer*> pauses_;  // one per date field
+    QSplitter* split_;             // the list, and what a tab puts under it
     QTableView* table_;
 };
 

@@ -29,9 +29,15 @@ TEST(ExportFileName, TheSaveDialogsRules) {
         const char* chosen;
         const char* path;  // nullptr: refused
     } cases[] = {
-        {"/tmp/funds", "/tmp/funds.csv"},     {"/tmp/v1.2/funds", "/tmp/v1.2/funds.csv"},
-        {"/tmp/funds.csv", "/tmp/funds.csv"}, {"/tmp/FUNDS.CSV", "/tmp/FUNDS.CSV"},
-        {"/tmp/funds.txt", nullptr},          {"/tmp/funds.Csv", nullptr},
+        {"/tmp/funds", "/tmp/funds.csv"},
+        {"/tmp/v1.2/funds", "/tmp/v1.2/funds.csv"},
+        {"/tmp/funds.csv", "/tmp/funds.csv"},
+        {"/tmp/FUNDS.CSV", "/tmp/FUNDS.CSV"},
+        {"/tmp/funds.txt", nullptr},
+        {"/tmp/funds.Csv", nullptr},
+        {"/tmp/f.xlsx", "/tmp/f.xlsx"},
+        {"/tmp/F.XLSX", "/tmp/F.XLSX"},
+        {"/tmp/f.xls", nullptr},
     };
     for (const auto& c : cases) {
         const auto path = exportFilePath(c.chosen);
@@ -67,9 +73,10 @@ struct ExportFixture : ::testing::Test {
             putI32(buffer + 4, page);
             return 8;
         };
-        exported.header = "值\r\n";
-        exported.appendLine = [](std::string& out, const uint8_t* row) {
-            out += std::to_string(getI32(row)) + "\r\n";
+        exported.layout = {"值", {{"值", CellKind::Integer}}};
+        exported.writeRow = [](TableSink& sink, const uint8_t* row) {
+            sink.integer(getI32(row));
+            sink.endRow();
         };
         exported.showLast = [this](const uint8_t* packet, int length) {
             shownLast.push_back((length - 12) / 4);

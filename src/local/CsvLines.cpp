@@ -22,8 +22,17 @@ void CsvLines::integer(int64_t value) {
 void CsvLines::number(double value) {
     const std::size_t column = column_;
     separate();
-    *out_ +=
-        formatFixed(value, column < layout_.columns.size() ? layout_.columns[column].decimals : 2);
+    const TableColumn* declared =
+        column < layout_.columns.size() ? &layout_.columns[column] : nullptr;
+    const int decimals = declared != nullptr ? declared->decimals : 2;
+    if (declared == nullptr || !declared->trimmed) {
+        *out_ += formatFixed(value, decimals);
+        return;
+    }
+    char text[FixedTextSize];
+    const std::size_t n = writeTrimmed(text, value, decimals);
+    if (n == 1 && text[0] == '0') return;
+    out_->append(text, n);
 }
 
 void CsvLines::none(std::string_view csvText) {

@@ -17,9 +17,12 @@ enum class CellKind : uint8_t {
 };
 
 struct TableColumn {
-    const char* caption;
+    std::string caption;
     CellKind kind = CellKind::Text;
     int decimals = 0;  // Number: digits after the point
+    // Number: the CSV file writes the value with its trailing zeros removed
+    // and nothing for a value that rounds to 0 (a workbook: an empty cell).
+    bool trimmed = false;
 };
 
 struct TableLayout {

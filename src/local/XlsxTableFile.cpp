@@ -22,10 +22,11 @@ constexpr std::size_t MaxCellBytes = 32'767;
 // a value column room for its usual values.
 double widthOf(const TableColumn& column) {
     double width = 0;
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(column.caption); *c; ++c) {
-        if (*c < 0x80) {
+    for (const char c : column.caption) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
             width += 1;
-        } else if ((*c & 0xC0) == 0xC0) {
+        } else if ((byte & 0xC0) == 0xC0) {
             width += 2;  // the lead byte of a character beyond ASCII
         }
     }
@@ -56,6 +57,12 @@ std::string_view cellCut(std::string_view text) {
     return text.substr(0, end);
 }
 
+bool roundsToZero(double value, int decimals) {
+    char text[FixedTextSize];
+    const std::size_t n = writeTrimmed(text, value, decimals);
+    return n == 1 && text[0] == '0';
+}
+
 class XlsxTableFile final : public TableFile {
 public:
     XlsxTableFile(const std::string& path, const TableLayout& layout)
@@ -64,6 +71,13 @@ public:
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
         options.use_zip64 = LXW_TRUE;
+        // The rows wait in the library's own temporary files (removed as
+        // soon as they are opened) beside the target, on its disk, rather
+        // than in a temporary folder that may live in memory.
+        const std::string& target = file_.path();
+        const std::size_t slash = target.find_last_of('/');
+        folder_ = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+        options.tmpdir = folder_.data();
         const std::string name = file_.temporaryName();
         book_ = workbook_new_opt(name.c_str(), &options);
         if (book_ == nullptr) {
@@ -135,6 +149,11 @@ public:
     }
     void number(double value) override {
         bytes_ += 8;
+        if (column_ < layout_.columns.size() && layout_.columns[column_].trimmed &&
+            roundsToZero(value, layout_.columns[column_].decimals)) {
+            ++column_;  // as the CSV file: nothing
+            return;
+        }
         if (std::isfinite(value)) {
             check(worksheet_write_number(sheet_, row_, column_, value, formatAt(column_)));
         } else {
@@ -189,7 +208,7 @@ private:
         worksheet_freeze_panes(sheet_, 1, 0);
         for (std::size_t i = 0; i < layout_.columns.size(); ++i)
             check(worksheet_write_string(sheet_, 0, static_cast<lxw_col_t>(i),
-                                         layout_.columns[i].caption, bold_));
+                                         layout_.columns[i].caption.c_str(), bold_));
         row_ = 1;
     }
     CellKind kindAt(lxw_col_t column) const {
@@ -209,6 +228,7 @@ private:
 
     StreamedFile file_;
     TableLayout layout_;
+    std::string folder_;  // of the library's temporary files
     lxw_workbook* book_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* bold_ = nullptr;

@@ -4,8 +4,9 @@ same export: the sheet's name, the captions (bold, the row frozen below
 them), every cell's value and its number format by the column's kind.
 
 Usage: compare_workbook.py WORKBOOK CSV SHEET KINDS
-KINDS has one letter a column: t text, i integer, n2/n3/n4 number with
-that many decimals, d date; e.g. "t d d n2 t".
+KINDS has one word a column: t text, i integer, n2/n3/n4 number with
+that many decimals, r2/r4 the same trimmed in CSV (nothing for 0), d date;
+e.g. "t d d n2 t".
 Prints "ok ROWS" or the first differences, exit status 1 then.
 """
 import csv
@@ -29,7 +30,7 @@ def expected_format(kind):
         return "0"
     if kind == "d":
         return "yyyy-mm-dd"
-    decimals = int(kind[1:])
+    decimals = int(kind[1:])  # n and r
     return "0." + "0" * decimals if decimals else "0"
 
 
@@ -46,6 +47,9 @@ def cell_text(cell, kind):
         return "%d" % value
     if kind.startswith("n"):
         return "%.*f" % (int(kind[1:]), value)
+    if kind.startswith("r"):
+        text = ("%.*f" % (int(kind[1:]), value)).rstrip("0").rstrip(".")
+        return "" if text in ("0", "-0") else text
     return value
 
 

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "ReportDeskFixture.h"
+#include "local/StreamedFile.h"
 #include "protocol/Bytes.h"
 #include "reports/export/ReportExport.h"
 #include "support/ScratchFolder.h"
@@ -304,6 +305,29 @@ TEST_F(ExportFixture, StoppedOrUnwritableExportsKeepTheOldFile) {
     EXPECT_FALSE(runReportExport(f.desk, form, exported).written);
     EXPECT_TRUE(pagesAsked().empty());
     EXPECT_EQ(f.port.lastMessage().text.rfind("文件保存失败：" + form.path + "\n", 0), 0u);
+}
+
+TEST_F(ExportFixture, WorkbooksAreWrittenWholeOrNotAtAll) {
+    exported.loop = PageLoop::CountAndIndex;
+    serve([](int p) { return std::pair{3, p}; });
+    form.path = (dir / "out.xlsx").string();
+    // Through the unnamed temporary file and through a named one.
+    for (const bool unnamed : {true, false}) {
+        useUnnamedTemporaryFiles(unnamed);
+        std::ofstream(form.path) << "old";
+        f.port.clearRecords();
+        f.port.stopAtStep(2);
+        EXPECT_FALSE(runReportExport(f.desk, form, exported).written);
+        EXPECT_EQ(content(), "old");
+        EXPECT_EQ(entries(), 2);  // out.csv, out.xlsx
+        f.port.stopAtStep(0);     // no stop
+        const ReportExportResult result = runReportExport(f.desk, form, exported);
+        EXPECT_TRUE(result.written);
+        EXPECT_EQ(result.rows, 3);
+        EXPECT_EQ(content().rfind("PK", 0), 0u);  // a zip container
+        EXPECT_EQ(entries(), 2);
+    }
+    useUnnamedTemporaryFiles(true);
 }
 
 TEST_F(ExportFixture, BrowseAppliesTheNameRulesAndAsksBeforeReplacing) {

@@ -31,11 +31,11 @@ TableLayout layoutOf(const char* sheet, const std::array<const char*, N>& captio
     return layout;
 }
 
-constexpr TableColumn Txt{nullptr, CellKind::Text};
-constexpr TableColumn Int{nullptr, CellKind::Integer};
-constexpr TableColumn Day{nullptr, CellKind::Date};
-constexpr TableColumn Price{nullptr, CellKind::Number, 3};
-constexpr TableColumn Money{nullptr, CellKind::Number, 2};
+const TableColumn Txt{"", CellKind::Text};
+const TableColumn Int{"", CellKind::Integer};
+const TableColumn Day{"", CellKind::Date};
+const TableColumn Price{"", CellKind::Number, 3};
+const TableColumn Money{"", CellKind::Number, 2};
 
 }  // namespace
 

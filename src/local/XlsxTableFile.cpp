@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <map>
 #include <vector>
 
 #include "local/FileErrorText.h"
@@ -57,6 +58,24 @@ std::string_view cellCut(std::string_view text) {
     return text.substr(0, end);
 }
 
+const char* kindFormat(CellKind kind) {
+    switch (kind) {
+        case CellKind::Text:
+            return "@";
+        case CellKind::Date:
+            return "yyyy-mm-dd";
+        default:
+            return "0";
+    }
+}
+
+// "@" for text, "0" for whole numbers, "0.00" for two decimals, dates
+// "yyyy-mm-dd".
+std::string numberFormatOf(const TableColumn& column) {
+    if (column.kind != CellKind::Number || column.decimals <= 0) return kindFormat(column.kind);
+    return "0." + std::string(static_cast<std::size_t>(std::min(column.decimals, 15)), '0');
+}
+
 bool roundsToZero(double value, int decimals) {
     char text[FixedTextSize];
     const std::size_t n = writeTrimmed(text, value, decimals);
@@ -86,32 +105,21 @@ public:
         }
         bold_ = workbook_add_format(book_);
         format_set_bold(bold_);
-        for (const TableColumn& column : layout_.columns) {
-            lxw_format* format = workbook_add_format(book_);
-            switch (column.kind) {
-                case CellKind::Text:
-                    format_set_num_format(format, "@");
-                    break;
-                case CellKind::Integer:
-                    format_set_num_format(format, "0");
-                    break;
-                case CellKind::Number:
-                    format_set_num_format(
-                        format, column.decimals > 0
-                                    ? ("0." + std::string(static_cast<std::size_t>(
-                                                              std::min(column.decimals, 15)),
-                                                          '0'))
-                                          .c_str()
-                                    : "0");
-                    break;
-                case CellKind::Date:
-                    format_set_num_format(format, "yyyy-mm-dd");
-                    break;
+        // One format object a number format: the library looks an object
+        // up again at every cell when another one of equal properties was
+        // used first.
+        std::map<std::string, lxw_format*> byNumberFormat;
+        const auto formatOf = [&](const std::string& numberFormat) {
+            lxw_format*& format = byNumberFormat[numberFormat];
+            if (format == nullptr) {
+                format = workbook_add_format(book_);
+                format_set_num_format(format, numberFormat.c_str());
             }
-            formats_.push_back(format);
-        }
-        integerFormat_ = workbook_add_format(book_);
-        format_set_num_format(integerFormat_, "0");
+            return format;
+        };
+        for (const TableColumn& column : layout_.columns)
+            formats_.push_back(formatOf(numberFormatOf(column)));
+        integerFormat_ = formatOf("0");
         startSheet();
     }
 

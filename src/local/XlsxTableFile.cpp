@@ -128,7 +128,7 @@ public:
     }
 
     void text(std::string_view value) override {
-        if (value.empty()) {
+        if (value.empty() || sheet_ == nullptr) {
             ++column_;
             return;
         }
@@ -139,6 +139,7 @@ public:
         ++column_;
     }
     void integer(int64_t value) override {
+        if (sheet_ == nullptr) return;
         const CellKind kind = kindAt(column_);
         bytes_ += 8;
         lxw_datetime day{};
@@ -156,6 +157,7 @@ public:
         ++column_;
     }
     void number(double value) override {
+        if (sheet_ == nullptr) return;
         bytes_ += 8;
         if (column_ < layout_.columns.size() && layout_.columns[column_].trimmed &&
             roundsToZero(value, layout_.columns[column_].decimals)) {

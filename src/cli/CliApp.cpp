@@ -95,6 +95,10 @@ OUTPUT
   "-", "@", a tab or a carriage return and is not a plain number, and quote a
   cell holding a comma, a quote or a line break; a replaced file keeps its
   permission bits. An interrupted export leaves no temporary file.
+  Every such export writes an Excel workbook instead when its file name ends
+  in ".xlsx" or with --format xlsx: the captions as a bold, frozen first row,
+  amounts as numbers with the CSV file's decimals, days as dates, codes and
+  account numbers as text; never a formula.
 
 EXIT STATUS
   0  done: everything asked for was done

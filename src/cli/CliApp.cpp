@@ -95,6 +95,10 @@ OUTPUT
   "-", "@", a tab or a carriage return and is not a plain number, and quote a
   cell holding a comma, a quote or a line break; a replaced file keeps its
   permission bits. An interrupted export leaves no temporary file.
+  Every such export writes an Excel workbook instead when its file name ends
+  in ".xlsx" or with --format xlsx: the captions as a bold, frozen first row,
+  amounts as numbers with the CSV file's decimals, days as dates, codes and
+  account numbers as text; never a formula.
 
 EXIT STATUS
   0  done: everything asked for was done
@@ -279,14 +283,18 @@ struct Parser {
         app.add_flag("--all", o.all,
                      "lists: every page, one header (not with the command's --page); the page "
                      "label once at the end");
-        const std::map<std::string, OutputFormat> formats = {
-            {"tsv", OutputFormat::Tsv}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
+        const std::map<std::string, OutputFormat> formats = {{"tsv", OutputFormat::Tsv},
+                                                             {"csv", OutputFormat::Csv},
+                                                             {"json", OutputFormat::Json},
+                                                             {"xlsx", OutputFormat::Xlsx}};
         app.add_option("--format", o.format,
                        "lists on stdout as tsv (default: the desk's captions and cells), csv "
                        "(the same as CSV for scripts: UTF-8, LF line ends) or json (one array of "
-                       "objects with the records' raw values)")
+                       "objects with the records' raw values); xlsx: the file of an export "
+                       "(--export, --file) as an Excel workbook (\".xlsx\" appended to a name "
+                       "without extension), as a file name ending in \".xlsx\" does")
             ->transform(CLI::CheckedTransformer(formats).description(""))
-            ->type_name("tsv|csv|json");
+            ->type_name("tsv|csv|json|xlsx");
         app.add_flag("--quiet", o.quiet,
                      "no status rows, page labels or progress on stderr (messages and errors "
                      "still)");

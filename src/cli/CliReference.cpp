@@ -121,7 +121,7 @@ std::string bashCompletionScript(const CliReference& r) {
         esac
     done
     case $prev in
-        --format) COMPREPLY=($(compgen -W 'tsv csv json' -- "$cur")); return ;;
+        --format) COMPREPLY=($(compgen -W 'tsv csv json xlsx' -- "$cur")); return ;;
     esac
 )";
     s += "    for word in " + joined(std::vector<std::string>(valued.begin(), valued.end())) +

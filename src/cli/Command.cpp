@@ -92,8 +92,25 @@ void Command::printRows(CliContext& context, const ReportPage& page) {
     writer.writeRows(page);
 }
 
+std::optional<std::string> tableFilePath(CliContext& context, const std::string& path) {
+    if (context.options.format != OutputFormat::Xlsx) return path;
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot == std::string::npos) return path + ".xlsx";
+    std::string ending = name.substr(dot);
+    for (char& c : ending) c = static_cast<char>(c | 0x20);
+    if (ending == ".xlsx") return path;
+    context.err() << "--format xlsx 与文件名 " << path << " 不符: 请用 .xlsx 结尾的文件名\n";
+    return std::nullopt;
+}
+
 int runCommand(Command& command, CliContext& context) {
     try {
+        if (context.options.format == OutputFormat::Xlsx && !command.writesTables()) {
+            context.err() << "--format xlsx 只用于导出文件的命令 (--export, --file)\n";
+            return ExitUsage;
+        }
         if (!command.checkUsage(context)) return ExitUsage;
         if (command.logsIn()) {
             const int loggedIn = context.login();

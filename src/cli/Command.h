@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -38,6 +39,9 @@ public:
         (void)context;
         return true;
     }
+    // Whether the command writes a table file that may be a workbook
+    // (--format xlsx is refused for every other command).
+    virtual bool writesTables() const { return false; }
     // Whether the command logs in before it runs (every command that asks
     // the server).
     virtual bool logsIn() const { return true; }
@@ -71,6 +75,11 @@ inline constexpr const char* StdoutFailedText =
 // Flushes stdout: true when everything written so far reached it, else false
 // after StdoutFailedText (error icon).
 bool outputWritten(CliContext& context);
+
+// The file of an export as named on the command line, with --format xlsx:
+// ".xlsx" appended to a name without extension, a name with another
+// extension refused (none, after saying why). Otherwise `path` itself.
+std::optional<std::string> tableFilePath(CliContext& context, const std::string& path);
 
 // Logs in, runs `command` and maps what it reported to the exit status:
 // 0 when it was done and no error was shown, 1 when anything was refused or

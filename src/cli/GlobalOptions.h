@@ -7,8 +7,9 @@
 // who logs in, how confirmations are answered and how lists are printed.
 namespace korvant::cli {
 
-// --format: how lists are printed on stdout (PageWriter.h).
-enum class OutputFormat { Tsv, Csv, Json };
+// --format: how lists are printed on stdout (PageWriter.h); Xlsx only for
+// the files of the table exports (a workbook), never on stdout.
+enum class OutputFormat { Tsv, Csv, Json, Xlsx };
 
 struct GlobalOptions {
     std::string dir;  // empty: the folder the local-folder rule chooses

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <tuple>
 
+#include "local/CsvLines.h"
 #include "local/CsvText.h"
 #include "protocol/Gbk.h"
 #include "text/NumberText.h"
@@ -39,32 +40,36 @@ std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& con
     return out;
 }
 
-TemplateCsvLines::TemplateCsvLines(const TemplateKind& kind) : kind_(kind) {}
+TableLayout templateLayout(const TemplateKind& kind) {
+    TableLayout layout{std::string(kind.word) + "模板", {{"市场"}, {"合约"}}};
+    for (const RateValueSpec& v : kind.values) {
+        std::string caption = v.csvHeader;
+        if (!caption.empty() && caption.back() == ',') caption.pop_back();
+        layout.columns.push_back({caption, CellKind::Number, v.csvDecimals, true});
+    }
+    if (kind.hasDiscount) layout.columns.push_back({"平今优惠方式"});
+    layout.columns.push_back({"收取方式"});
+    return layout;
+}
+
+void writeTemplateRow(TableSink& sink, const TemplateKind& kind, const ContractVariety& contract,
+                      const RateRow& row) {
+    sink.text(contract.exchangeCode);
+    sink.text(contract.contractCode);
+    for (std::size_t i = 0; i < kind.values.size() && i < row.values.size(); ++i)
+        sink.number(row.values[i]);
+    if (kind.hasDiscount) sink.text(row.discount == 1 ? "不优惠" : "");
+    sink.text(row.mode == 1 ? "绝对" : "");
+    sink.endRow();
+}
+
+TemplateCsvLines::TemplateCsvLines(const TemplateKind& kind)
+    : kind_(kind), layout_(templateLayout(kind)) {}
 
 void TemplateCsvLines::append(std::string& out, const ContractVariety& contract,
                               const RateRow& row) {
-    appendCsvCell(out, contract.exchangeCode);
-    out += ',';
-    appendCsvCell(out, contract.contractCode);
-    out += ',';
-    // Bit for bit the row before: its text again.
-    const bool same = hasLast_ &&
-                      std::memcmp(last_.values.data(), row.values.data(), sizeof row.values) == 0 &&
-                      last_.discount == row.discount && last_.mode == row.mode;
-    if (!same) {
-        char values[std::tuple_size_v<decltype(RateRow::values)> * (FixedTextSize + 1)];
-        char* o = values;
-        for (std::size_t i = 0; i < kind_.values.size() && i < row.values.size(); ++i) {
-            o += writeRateCsvValue(o, row.values[i], kind_.values[i].csvDecimals);
-            *o++ = ',';
-        }
-        lastText_.assign(values, static_cast<std::size_t>(o - values));
-        if (kind_.hasDiscount) lastText_ += row.discount == 1 ? "不优惠," : ",";
-        lastText_ += row.mode == 1 ? "绝对\r\n" : "\r\n";
-        last_ = row;
-        hasLast_ = true;
-    }
-    out += lastText_;
+    CsvLines lines(out, layout_);
+    writeTemplateRow(lines, kind_, contract, row);
 }
 
 namespace {
@@ -244,6 +249,12 @@ std::string templateExportName(const TemplateKind& kind, const std::string& temp
         name += bad ? '_' : c;
     }
     return std::string(kind.word) + " " + name + ".csv";
+}
+
+std::string withExportExtension(const std::string& path) {
+    std::string tail = path.substr(path.size() - std::min<std::size_t>(path.size(), 5));
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".xlsx" ? path : withCsvExtension(path);
 }
 
 std::string withCsvExtension(const std::string& path) {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "local/TableLayout.h"
+#include "local/TableSink.h"
 #include "model/ContractVariety.h"
 #include "templates/RateRow.h"
 #include "templates/TemplateKind.h"
@@ -25,9 +27,14 @@ std::string templateCsvHeader(const TemplateKind& kind);
 std::string templateCsvLine(const TemplateKind& kind, const ContractVariety& contract,
                             const RateRow& row);
 
-// The lines of one export, appended one after the other. The months of a
-// product mostly share their rates: a row equal to the one before reuses
-// its text instead of formatting its numbers again.
+// The columns of an export (the header line's captions; the values trimmed,
+// nothing for 0), the sheet "手续费模板" / "保证金模板" of a workbook.
+TableLayout templateLayout(const TemplateKind& kind);
+// One contract's cells, then the row's end.
+void writeTemplateRow(TableSink& sink, const TemplateKind& kind, const ContractVariety& contract,
+                      const RateRow& row);
+
+// The lines of one export, appended one after the other.
 class TemplateCsvLines {
 public:
     explicit TemplateCsvLines(const TemplateKind& kind);
@@ -35,9 +42,7 @@ public:
 
 private:
     const TemplateKind& kind_;
-    RateRow last_{};
-    std::string lastText_;  // the values and the two modes, with the CR LF
-    bool hasLast_ = false;
+    TableLayout layout_;
 };
 
 // One line of a file to import, read from its GBK bytes.
@@ -106,5 +111,8 @@ std::string templateExportName(const TemplateKind& kind, const std::string& temp
 
 // `path` with ".csv" appended unless it ends in ".csv" (any case).
 std::string withCsvExtension(const std::string& path);
+// The file of an export: `path` as it is when it ends in ".csv" or ".xlsx"
+// (any case, the latter a workbook), else with ".csv" appended.
+std::string withExportExtension(const std::string& path);
 
 }  // namespace korvant

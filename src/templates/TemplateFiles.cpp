@@ -8,8 +8,8 @@
 #include "app/ReferenceReload.h"
 #include "app/ReplaceQuestion.h"
 #include "app/SaveTarget.h"
+#include "local/TableFile.h"
 #include "local/UserFile.h"
-#include "local/WholeFile.h"
 #include "protocol/AnswerRouter.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
@@ -97,6 +97,14 @@ Creation tryCreate(Desk& desk, const TemplateKind& kind, const std::string& cand
 
 }  // namespace
 
+namespace {
+
+// The most bytes an export writes (several times a template of every
+// contract a server lists).
+constexpr int64_t MaxTemplateExportBytes = int64_t{1} << 30;
+
+}  // namespace
+
 bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, kind.gates.exportOperation)) return false;
@@ -104,15 +112,16 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     if (!node || node->templateId == 0) return false;
     const RateTemplate* chosen = cachedTemplate(desk.reference(), kind, node->templateId);
     const std::string name = chosen != nullptr ? chosen->name : std::string();
-    std::optional<std::string> path = port.chooseSaveFileAskedLater(
-        kind.csv.exportCaption, templateExportName(kind, name), {{"文本文件(*.csv)", "*.csv"}});
+    std::optional<std::string> path =
+        port.chooseSaveFileAskedLater(kind.csv.exportCaption, templateExportName(kind, name),
+                                      {{"文本文件(*.csv)", "*.csv"}, {"Excel 工作簿", "*.xlsx"}});
     if (!path) return false;
-    const std::string target = withCsvExtension(*path);
+    const std::string target = withExportExtension(*path);
     if (!checkSaveTarget(port, target)) return false;
     if (!mayReplaceFile(port, target)) return false;
 
-    // The file is written whole at the end: an export that stops part-way
-    // leaves no half-written file behind. The pages are those of the
+    // The file is put in place only when it is complete: an export that
+    // stops part-way leaves no half-written file behind. The pages are those of the
     // contract list (a count that is a multiple of 100 asks for one more,
     // empty page); a stopped export asks for nothing more and writes no file.
     const int count = desk.reference().varieties.count();
@@ -130,12 +139,13 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     const std::vector<ContractVariety> contracts(desk.reference().varieties.records.begin(),
                                                  desk.reference().varieties.records.end());
     const int listed = std::min(count, static_cast<int>(contracts.size()));
-    // The file's bytes (GBK) grow page by page; each page's lines are
-    // written while the server builds the next page.
-    std::string bytes = toGbk(templateCsvHeader(kind));
-    bytes.reserve(bytes.size() + static_cast<std::size_t>(count) * 64);
-    std::string text;  // one page's lines (UTF-8)
-    TemplateCsvLines lines(kind);
+    // Each page's rows are written while the server builds the next page.
+    const std::unique_ptr<TableFile> file = openTableFile(target, templateLayout(kind));
+    if (!file->ok()) {
+        port.hideProgress();
+        port.error("  写文件失败。");
+        return false;
+    }
     int page = 0;
     std::vector<RateRow> rows;
     bool stopped = false;
@@ -164,11 +174,11 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     query.parsePage = [&](const uint8_t* packet, int length) {
         desk.router().route(packet, length);
         const int wanted = std::clamp(listed - page * RatePageRows, 0, RatePageRows);
-        text.clear();
         for (int i = 0; i < wanted; ++i)
-            lines.append(text, contracts[static_cast<std::size_t>(page * RatePageRows + i)],
-                         rows[static_cast<std::size_t>(i)]);
-        appendGbk(bytes, text);
+            writeTemplateRow(*file, kind,
+                             contracts[static_cast<std::size_t>(page * RatePageRows + i)],
+                             rows[static_cast<std::size_t>(i)]);
+        file->endPage(MaxTemplateExportBytes);
         ++page;
     };
     // A refusal shows the server's text, an answer that is no rate page
@@ -179,7 +189,7 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
         return false;
     }
     port.hideProgress();
-    if (!writeWholeFile(target, bytes)) {
+    if (!file->commit(true)) {
         port.error("  写文件失败。");
         return false;
     }

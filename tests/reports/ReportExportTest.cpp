@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "ReportDeskFixture.h"
+#include "local/StreamedFile.h"
 #include "protocol/Bytes.h"
 #include "reports/export/ReportExport.h"
 #include "support/ScratchFolder.h"
@@ -29,9 +30,15 @@ TEST(ExportFileName, TheSaveDialogsRules) {
         const char* chosen;
         const char* path;  // nullptr: refused
     } cases[] = {
-        {"/tmp/funds", "/tmp/funds.csv"},     {"/tmp/v1.2/funds", "/tmp/v1.2/funds.csv"},
-        {"/tmp/funds.csv", "/tmp/funds.csv"}, {"/tmp/FUNDS.CSV", "/tmp/FUNDS.CSV"},
-        {"/tmp/funds.txt", nullptr},          {"/tmp/funds.Csv", nullptr},
+        {"/tmp/funds", "/tmp/funds.csv"},
+        {"/tmp/v1.2/funds", "/tmp/v1.2/funds.csv"},
+        {"/tmp/funds.csv", "/tmp/funds.csv"},
+        {"/tmp/FUNDS.CSV", "/tmp/FUNDS.CSV"},
+        {"/tmp/funds.txt", nullptr},
+        {"/tmp/funds.Csv", nullptr},
+        {"/tmp/f.xlsx", "/tmp/f.xlsx"},
+        {"/tmp/F.XLSX", "/tmp/F.XLSX"},
+        {"/tmp/f.xls", nullptr},
     };
     for (const auto& c : cases) {
         const auto path = exportFilePath(c.chosen);
@@ -67,9 +74,10 @@ struct ExportFixture : ::testing::Test {
             putI32(buffer + 4, page);
             return 8;
         };
-        exported.header = "值\r\n";
-        exported.appendLine = [](std::string& out, const uint8_t* row) {
-            out += std::to_string(getI32(row)) + "\r\n";
+        exported.layout = {"值", {{"值", CellKind::Integer}}};
+        exported.writeRow = [](TableSink& sink, const uint8_t* row) {
+            sink.integer(getI32(row));
+            sink.endRow();
         };
         exported.showLast = [this](const uint8_t* packet, int length) {
             shownLast.push_back((length - 12) / 4);
@@ -297,6 +305,29 @@ TEST_F(ExportFixture, StoppedOrUnwritableExportsKeepTheOldFile) {
     EXPECT_FALSE(runReportExport(f.desk, form, exported).written);
     EXPECT_TRUE(pagesAsked().empty());
     EXPECT_EQ(f.port.lastMessage().text.rfind("文件保存失败：" + form.path + "\n", 0), 0u);
+}
+
+TEST_F(ExportFixture, WorkbooksAreWrittenWholeOrNotAtAll) {
+    exported.loop = PageLoop::CountAndIndex;
+    serve([](int p) { return std::pair{3, p}; });
+    form.path = (dir / "out.xlsx").string();
+    // Through the unnamed temporary file and through a named one.
+    for (const bool unnamed : {true, false}) {
+        useUnnamedTemporaryFiles(unnamed);
+        std::ofstream(form.path) << "old";
+        f.port.clearRecords();
+        f.port.stopAtStep(2);
+        EXPECT_FALSE(runReportExport(f.desk, form, exported).written);
+        EXPECT_EQ(content(), "old");
+        EXPECT_EQ(entries(), 2);  // out.csv, out.xlsx
+        f.port.stopAtStep(0);     // no stop
+        const ReportExportResult result = runReportExport(f.desk, form, exported);
+        EXPECT_TRUE(result.written);
+        EXPECT_EQ(result.rows, 3);
+        EXPECT_EQ(content().rfind("PK", 0), 0u);  // a zip container
+        EXPECT_EQ(entries(), 2);
+    }
+    useUnnamedTemporaryFiles(true);
 }
 
 TEST_F(ExportFixture, BrowseAppliesTheNameRulesAndAsksBeforeReplacing) {

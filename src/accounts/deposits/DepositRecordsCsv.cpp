@@ -3,43 +3,63 @@
 #include <algorithm>
 #include <iterator>
 
-#include "local/CsvText.h"
+#include <cmath>
+
+#include "local/CsvLines.h"
 #include "protocol/Gbk.h"
-#include "text/NumberText.h"
 
 namespace korvant {
 
 namespace {
 
-std::string orBlank(const std::string& text) {
-    return text.empty() ? std::string(" ") : text;
-}
-
 // One record's line with its CR LF appended to `out` (UTF-8).
 void appendDepositCsvLine(std::string& out, const DepositRecord& record, int32_t startDate,
                           int32_t endDate) {
-    const std::string cells[] = {formatInt(record.customer),
-                                 formatInt(startDate),
-                                 formatInt(endDate),
-                                 formatInt(record.tradeDate),
-                                 formatInt(record.date),
-                                 csvCell(record.time),
-                                 orBlank(record.depositText()),
-                                 orBlank(record.withdrawalText()),
-                                 csvCell(record.operatorName),
-                                 formatInt(record.serial),
-                                 csvCell(record.remark)};
-    for (std::size_t i = 0; i < std::size(cells); ++i) {
-        if (i > 0) out += ',';
-        out += cells[i];
-    }
-    out += "\r\n";
+    CsvLines lines(out, depositLayout());
+    writeDepositRow(lines, record, startDate, endDate);
 }
 
 }  // namespace
 
+const TableLayout& depositLayout() {
+    static const TableLayout layout{"出入金记录",
+                                    {{"子账号", CellKind::Text},
+                                     {"开始日期", CellKind::Date},
+                                     {"结束日期", CellKind::Date},
+                                     {"交易日期", CellKind::Date},
+                                     {"日期", CellKind::Date},
+                                     {"时间", CellKind::Text},
+                                     {"入金", CellKind::Number, 2},
+                                     {"出金", CellKind::Number, 2},
+                                     {"管理员", CellKind::Text},
+                                     {"流水号", CellKind::Text},
+                                     {"备注", CellKind::Text}}};
+    return layout;
+}
+
+void writeDepositRow(TableSink& sink, const DepositRecord& record, int32_t startDate,
+                     int32_t endDate) {
+    sink.integer(record.customer);
+    sink.integer(startDate);
+    sink.integer(endDate);
+    sink.integer(record.tradeDate);
+    sink.integer(record.date);
+    sink.text(record.time);
+    if (record.isDeposit()) {
+        sink.number(record.amount);
+        sink.none(" ");
+    } else {
+        sink.none(" ");
+        sink.number(std::fabs(record.amount));
+    }
+    sink.text(record.operatorName);
+    sink.integer(record.serial);
+    sink.text(record.remark);
+    sink.endRow();
+}
+
 std::string depositCsvHeader() {
-    return "子账号,开始日期,结束日期,交易日期,日期,时间,入金,出金,管理员,流水号,备注\r\n";
+    return csvHeaderLine(depositLayout());
 }
 
 std::string depositCsvLine(const DepositRecord& record, int32_t startDate, int32_t endDate) {

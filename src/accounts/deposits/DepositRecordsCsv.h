@@ -4,10 +4,21 @@
 #include <string>
 
 #include "accounts/deposits/DepositRecord.h"
+#include "local/TableLayout.h"
+#include "local/TableSink.h"
 
-// The CSV export of the deposit records: GBK text, CR LF line ends, a header
-// line and one line per record with the export's date range.
+// The export of the deposit records: a CSV file (GBK text, CR LF line ends,
+// a header line and one line per record with the export's date range) or a
+// workbook of the same columns.
 namespace korvant {
+
+// "子账号,开始日期,结束日期,交易日期,日期,时间,入金,出金,管理员,流水号,备注", the
+// sheet "出入金记录".
+const TableLayout& depositLayout();
+// One record's cells with the export's date range, then the row's end; the
+// amount under "入金" or "出金", the other " " in a CSV file.
+void writeDepositRow(TableSink& sink, const DepositRecord& record, int32_t startDate,
+                     int32_t endDate);
 
 // The header line with its CR LF (UTF-8).
 std::string depositCsvHeader();

@@ -10,7 +10,7 @@
 #include "app/Query.h"
 #include "app/ReplaceQuestion.h"
 #include "app/SaveTarget.h"
-#include "local/WholeFile.h"
+#include "local/TableFile.h"
 #include "model/ListAnswer.h"
 #include "protocol/Packet.h"
 #include "text/NumberText.h"
@@ -124,6 +124,14 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
     return true;
 }
 
+namespace {
+
+// The most bytes an export writes, so that a server whose pages never end
+// does not fill the disk (several times the largest real export).
+constexpr int64_t MaxDepositExportBytes = int64_t{1} << 30;
+
+}  // namespace
+
 bool readAllDepositRecords(Desk& desk, const DepositRecordsQuery& query,
                            const std::function<void(const ListPage& page)>& takePage) {
     PagedQuery paged;
@@ -172,25 +180,30 @@ bool exportDepositRecords(Desk& desk, const DepositRecordsPage& page,
     DepositRecordsQuery query = page.requestOf(0);
     query.startDate = form.startDate;
     query.endDate = form.endDate;
-    // Each page becomes lines of the file while the next one is on its way.
-    DepositCsvFile file(form.startDate, form.endDate);
-    const auto takePage = [&file](const ListPage& list) {
-        // The first page tells how many pages follow: room for all of them
-        // (bounded, the total is the server's word).
-        if (list.index == 0 && list.total > 1 && list.count > 0)
-            file.reserve(static_cast<std::size_t>(list.total) *
-                         static_cast<std::size_t>(list.count));
+    const auto failed = [&port, &form](const std::string& reason) {
+        port.error("文件保存失败：" + form.path + "\n" + reason);
+        return false;
+    };
+    // A file that cannot be created is said before anything is fetched.
+    const std::unique_ptr<TableFile> file = openTableFile(form.path, depositLayout());
+    if (!file->ok()) return failed(file->error());
+    // Each page becomes rows of the file while the next one is on its way.
+    bool tooLarge = false;
+    const auto takePage = [&](const ListPage& list) {
+        if (tooLarge) return;
         for (int i = 0; i < list.count; ++i)
-            file.append(DepositRecord::fromWire(list.records + static_cast<std::size_t>(i) *
-                                                                   DepositRecord::WireSize));
+            writeDepositRow(*file,
+                            DepositRecord::fromWire(list.records + static_cast<std::size_t>(i) *
+                                                                       DepositRecord::WireSize),
+                            form.startDate, form.endDate);
+        tooLarge = file->endPage(MaxDepositExportBytes) == PageWrite::TooLarge;
     };
     if (!readAllDepositRecords(desk, query, takePage)) return false;
-
-    std::string error;
-    if (!writeWholeFile(form.path, file.bytes(), &error)) {
-        port.error("文件保存失败：" + form.path + "\n" + error);
+    if (tooLarge) {
+        port.error(TooMuchDataText);
         return false;
     }
+    if (!file->commit(true)) return failed(file->error());
     port.info("数据保存成功，保存文件为：" + form.path);
     return true;
 }

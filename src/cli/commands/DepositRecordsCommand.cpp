@@ -19,6 +19,12 @@ class DepositsCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override;
+    bool writesTables() const override { return true; }
+    bool checkUsage(CliContext& context) override {
+        if (context.options.format != OutputFormat::Xlsx || exportPath_) return true;
+        context.err() << "--format xlsx 需要 --export 文件\n";
+        return false;
+    }
     bool run(CliContext& context) override;
 
 private:
@@ -37,7 +43,9 @@ void DepositsCommand::addOptions(CLI::App& app) {
     app.add_option("--account-id", accountId_,
                    "account id as chosen in the report tree (-1: by --customer)");
     addPageOption(app, page_);
-    app.add_option("--export", exportPath_, "write every page as CSV to this file (\"导出\")");
+    app.add_option("--export", exportPath_,
+                   "write every page as CSV to this file (\"导出\"); an Excel workbook for a "
+                   "name ending in \".xlsx\" or with --format xlsx");
 }
 
 bool DepositsCommand::run(CliContext& context) {
@@ -52,7 +60,9 @@ bool DepositsCommand::run(CliContext& context) {
         DepositExportForm form;
         form.startDate = from_;
         form.endDate = to_;
-        form.path = *exportPath_;
+        const std::optional<std::string> file = tableFilePath(context, *exportPath_);
+        if (!file) return false;
+        form.path = *file;
         return checkDepositExportForm(context.port(), form) &&
                exportDepositRecords(desk, page, form);
     }

@@ -24,7 +24,9 @@ struct ExportOptions {
 
     void add(CLI::App& app, bool rangeIsTheQuerys) {
         auto* file = app.add_option("--export", path,
-                                    "write every page as CSV (GBK) to this file (\"导出\")");
+                                    "write every page to this file (\"导出\"): CSV (GBK), or an "
+                                    "Excel workbook for a name ending in \".xlsx\" or with "
+                                    "--format xlsx");
         if (rangeIsTheQuerys) return;
         auto* first = app.add_option("--from", from, "first day YYYYMMDD of the export");
         auto* last = app.add_option("--to", to, "last day YYYYMMDD of the export");
@@ -38,10 +40,19 @@ struct ExportOptions {
     bool form(CliContext& context, ReportExportForm& form) const {
         form.startDate = from;
         form.endDate = to;
-        return takeChosenExportPath(context.port(), form, *path) &&
+        const std::optional<std::string> file = tableFilePath(context, *path);
+        return file && takeChosenExportPath(context.port(), form, *file) &&
                validateReportExportForm(context.port(), form);
     }
 };
+
+// --format xlsx names the kind of the export's file: without --export there
+// is none.
+bool exportUsage(CliContext& context, const ExportOptions& options) {
+    if (context.options.format != OutputFormat::Xlsx || options.path) return true;
+    context.err() << "--format xlsx 需要 --export 文件\n";
+    return false;
+}
 
 void printExport(CliContext& context, const ReportExportResult& result) {
     if (result.written) context.err() << exportCountText(result) << '\n';
@@ -60,7 +71,9 @@ public:
         export_.add(app, false);
         date->excludes("--export");
     }
+    bool writesTables() const override { return true; }
     bool checkUsage(CliContext& context) override {
+        if (!exportUsage(context, export_)) return false;
         if (!export_.path && date_ == 0) {
             context.err() << "请给出 --date 日期, 或 --export 文件 --from 日期 --to 日期\n";
             return false;
@@ -105,7 +118,10 @@ public:
         addPageOption(app, page_);
         export_.add(app, true);
     }
-    bool checkUsage(CliContext& context) override { return target_.check(context); }
+    bool writesTables() const override { return true; }
+    bool checkUsage(CliContext& context) override {
+        return exportUsage(context, export_) && target_.check(context);
+    }
     bool run(CliContext& context) override {
         Desk& desk = context.desk();
         NetValuePage& page = netValuePage(desk);

@@ -271,12 +271,16 @@ public:
     using OneTemplateCommand::OneTemplateCommand;
     void addOptions(CLI::App& app) override {
         OneTemplateCommand::addOptions(app);
-        app.add_option("--file", file_, "CSV file to write (\".csv\" appended when missing)")
+        app.add_option("--file", file_,
+                       "CSV file to write (\".csv\" appended when missing); an Excel workbook "
+                       "for a name ending in \".xlsx\" or with --format xlsx")
             ->required();
     }
+    bool writesTables() const override { return true; }
     bool run(CliContext& context) override {
-        if (!chooseNode(context)) return false;
-        context.port().setSaveFile(file_);
+        const std::optional<std::string> file = tableFilePath(context, file_);
+        if (!file || !chooseNode(context)) return false;
+        context.port().setSaveFile(*file);
         return exportTemplate(context.desk(), kind_);
     }
 

@@ -40,18 +40,25 @@ public:
         }
         app.add_option("--export", path_,
                        "write every page of --from..--to as CSV to this file (\"导出\"; GBK, "
-                       "CR LF; an existing file is replaced, once the new one is complete, only "
+                       "CR LF; an Excel workbook for a name ending in \".xlsx\" or with --format "
+                       "xlsx; an existing file is replaced, once the new one is complete, only "
                        "after the question: --yes)");
         app.add_option("--from", form_.startDate, "first day YYYYMMDD of --export (\"从\")");
         app.add_option("--to", form_.endDate, "last day YYYYMMDD of --export (\"到\")");
     }
+    bool writesTables() const override { return export_ != nullptr; }
     bool checkUsage(CliContext& context) override {
         if (!target_.check(context)) return false;
         if (export_ == nullptr) return true;
         const bool exporting = !path_.empty();
+        if (context.options.format == OutputFormat::Xlsx && !exporting) {
+            context.err() << "--format xlsx 需要 --export 文件\n";
+            return false;
+        }
         if (exporting != (form_.startDate != 0 && form_.endDate != 0) ||
             exporting == (date_->count() > 0)) {
-            context.err() << "请给出 --date 日期, 或 --export 文件 --from 日期 --to 日期 (二者之一)\n";
+            context.err()
+                << "请给出 --date 日期, 或 --export 文件 --from 日期 --to 日期 (二者之一)\n";
             return false;
         }
         return true;
@@ -62,7 +69,8 @@ public:
         page.day = day_;
         if (!target_.applyTo(desk, page)) return false;
         if (!path_.empty()) {
-            if (!takeChosenExportPath(desk.port(), form_, path_) ||
+            const std::optional<std::string> file = tableFilePath(context, path_);
+            if (!file || !takeChosenExportPath(desk.port(), form_, *file) ||
                 !validateReportExportForm(desk.port(), form_))
                 return false;
             const ReportExportResult result = export_(desk, page, form_);

@@ -1,6 +1,7 @@
 #include "gui/accounts/AccountDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -14,9 +15,16 @@ DepositExportDialog::DepositExportDialog(DepositExportForm& form, QWidget* paren
     const ExportRows rows = addExportRows(*this, form.startDate, form.endDate, form.path, "path");
     connect(rows.browse, &QPushButton::clicked, this, [this, path = rows.path] {
         // The export asks itself before it replaces a file.
-        QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("导出"), path->text(),
-                                                      QStringLiteral("CSV 文件 (*.csv)"), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+        const QString workbook = QStringLiteral("Excel 工作簿 (*.xlsx)");
+        QString selected;
+        QString chosen =
+            QFileDialog::getSaveFileName(this, QStringLiteral("导出"), path->text(),
+                                         QStringLiteral("CSV 文件 (*.csv);;") + workbook, &selected,
+                                         QFileDialog::DontConfirmOverwrite);
+        // A name without extension under "Excel 工作簿" is a workbook.
+        if (!chosen.isEmpty() && selected == workbook &&
+            !QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+            chosen += QStringLiteral(".xlsx");
         if (!chosen.isEmpty()) path->setText(chosen);
     });
 }

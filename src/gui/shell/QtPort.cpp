@@ -49,6 +49,26 @@ std::optional<std::string> chosen(const QString& path) {
     return path.toStdString();
 }
 
+// A save dialog with several filters: a name typed without an extension
+// takes the chosen filter's ("*.xlsx"), so that choosing "Excel 工作簿"
+// writes a workbook.
+std::optional<std::string> chosenSave(const QString& path, const QString& selected,
+                                      const std::vector<FileFilter>& filters) {
+    if (path.isEmpty()) return std::nullopt;
+    std::string name = path.toStdString();
+    const std::size_t slash = name.find_last_of('/');
+    const bool dotted = name.find('.', slash == std::string::npos ? 0 : slash) != std::string::npos;
+    if (filters.size() > 1 && !dotted) {
+        for (const FileFilter& filter : filters) {
+            if (selected.contains(qs(filter.pattern)) && filter.pattern.rfind("*.", 0) == 0) {
+                name += filter.pattern.substr(1);
+                break;
+            }
+        }
+    }
+    return name;
+}
+
 }  // namespace
 
 QString fileDialogFilter(const std::vector<FileFilter>& filters) {
@@ -166,8 +186,10 @@ void QtPort::hideProgress() {
 std::optional<std::string> QtPort::chooseSaveFile(const std::string& caption,
                                                   const std::string& suggestedName,
                                                   const std::vector<FileFilter>& filters) {
-    return chosen(QFileDialog::getSaveFileName(parentForDialogs(), qs(caption), qs(suggestedName),
-                                               fileDialogFilter(filters)));
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(
+        parentForDialogs(), qs(caption), qs(suggestedName), fileDialogFilter(filters), &selected);
+    return chosenSave(path, selected, filters);
 }
 
 std::optional<std::string> QtPort::chooseSaveFileAskedLater(
@@ -175,9 +197,11 @@ std::optional<std::string> QtPort::chooseSaveFileAskedLater(
     const std::vector<FileFilter>& filters) {
     // The operation asks before it replaces a file: asked here too, the
     // user would answer the same question twice.
-    return chosen(QFileDialog::getSaveFileName(parentForDialogs(), qs(caption), qs(suggestedName),
-                                               fileDialogFilter(filters), nullptr,
-                                               QFileDialog::DontConfirmOverwrite));
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(parentForDialogs(), qs(caption),
+                                                      qs(suggestedName), fileDialogFilter(filters),
+                                                      &selected, QFileDialog::DontConfirmOverwrite);
+    return chosenSave(path, selected, filters);
 }
 
 std::optional<std::string> QtPort::chooseOpenFile(const std::string& caption,

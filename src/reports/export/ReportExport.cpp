@@ -7,9 +7,8 @@
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
 #include "app/PageProgress.h"
-#include "local/StreamedFile.h"
+#include "local/TableFile.h"
 #include "model/ListAnswer.h"
-#include "protocol/Gbk.h"
 #include "text/NumberText.h"
 
 namespace korvant {
@@ -43,14 +42,13 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     const auto failed = [&port, &form](const std::string& reason) {
         port.error("文件保存失败：" + form.path + "\n" + reason);
     };
-    StreamedFile file(form.path);
-    if (!file.append(toGbk(exported.header))) {
+    const std::unique_ptr<TableFile> opened = openTableFile(form.path, exported.layout);
+    TableFile& file = *opened;
+    if (!file.ok()) {
         failed(file.error());
         return result;
     }
 
-    std::string lines;  // one page's lines (UTF-8), reused
-    std::string bytes;  // the same in GBK
     std::vector<uint8_t> last;
     PageProgress progress(port, exported.title);
     PagedQuery query;
@@ -68,17 +66,14 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
         if (tooLarge) return;
         ++result.pages;
         const ListPage page = parseListPage(packet, length, exported.rowSize);
-        lines.clear();
         for (int i = 0; i < page.count; ++i)
-            exported.appendLine(lines,
-                                page.records + static_cast<std::size_t>(i) * exported.rowSize);
-        bytes.clear();
-        appendGbk(bytes, lines);
-        if (file.size() + static_cast<int64_t>(bytes.size()) > exported.maxBytes) {
+            exported.writeRow(file, page.records + static_cast<std::size_t>(i) * exported.rowSize);
+        const PageWrite written = file.endPage(exported.maxBytes);
+        if (written == PageWrite::TooLarge) {
             tooLarge = true;
             return;
         }
-        if (file.append(bytes)) result.rows += page.count;
+        if (written == PageWrite::Written) result.rows += page.count;
         if (exported.showLast) last.assign(packet, packet + length);
     };
     // Each page shows the counts; a failed write stops the read before the

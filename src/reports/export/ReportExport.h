@@ -4,10 +4,13 @@
 #include <functional>
 #include <string>
 
+#include "local/TableLayout.h"
+#include "local/TableSink.h"
 #include "model/PagedQuery.h"
 #include "reports/export/ReportExportForm.h"
 
-// One way to export a report to a CSV file: every page the server holds for
+// One way to export a report to a CSV file or a workbook (by the file's
+// extension, TableFile.h): every page the server holds for
 // the date range, read in the report's page-loop shape, each page's lines
 // written to the file as the page arrives (nothing held but the page in
 // hand), the file put in place only when it is complete.
@@ -34,11 +37,10 @@ struct ReportExport {
     // Writes the request for `page`; its size, or 0 or less when it cannot
     // be built.
     std::function<int(int page, uint8_t* buffer, int capacity)> writeRequest;
-    // The header line with its CR LF (UTF-8).
-    std::string header;
-    // Appends the line of one row (`rowSize` bytes from the wire) with its
-    // CR LF (UTF-8); text cells through appendCsvCell.
-    std::function<void(std::string& out, const uint8_t* row)> appendLine;
+    // The columns (the CSV file's header line) and the workbook's sheet.
+    TableLayout layout;
+    // Writes the cells of one row (`rowSize` bytes from the wire) and ends it.
+    std::function<void(TableSink& sink, const uint8_t* row)> writeRow;
     // After a complete export: the last answer received, for the page's list
     // (it shows the rows of the export's last page). May be empty.
     std::function<void(const uint8_t* packet, int length)> showLast;

@@ -24,6 +24,7 @@ bool endsWith(const std::string& text, const char* tail) {
 std::optional<std::string> exportFilePath(const std::string& chosen) {
     if (fileNameOf(chosen).find('.') == std::string::npos) return chosen + ".csv";
     if (endsWith(chosen, ".csv") || endsWith(chosen, ".CSV")) return chosen;
+    if (endsWith(chosen, ".xlsx") || endsWith(chosen, ".XLSX")) return chosen;
     return std::nullopt;
 }
 
@@ -43,8 +44,8 @@ bool takeChosenExportPath(FrontEndPort& port, ReportExportForm& form, const std:
 }
 
 bool browseExportFile(FrontEndPort& port, ReportExportForm& form) {
-    const std::optional<std::string> chosen =
-        port.chooseSaveFileAskedLater("导出", form.path, {{"Excel文件", "*.csv"}});
+    const std::optional<std::string> chosen = port.chooseSaveFileAskedLater(
+        "导出", form.path, {{"Excel文件", "*.csv"}, {"Excel 工作簿", "*.xlsx"}});
     return chosen && takeChosenExportPath(port, form, *chosen);
 }
 

@@ -28,8 +28,8 @@ struct ReportExportForm final : Form {
 };
 
 // The path to use for a chosen file name: with ".csv" appended when the
-// name has no "."; the name itself when its last four characters are ".csv"
-// or ".CSV"; none otherwise.
+// name has no "."; the name itself when it ends in ".csv" or ".CSV", or in
+// ".xlsx" or ".XLSX" (a workbook); none otherwise.
 std::optional<std::string> exportFilePath(const std::string& chosen);
 
 // The chosen file of "浏览" taken into the form: a wrong extension shows
@@ -39,7 +39,8 @@ std::optional<std::string> exportFilePath(const std::string& chosen);
 // Returns whether the path changed.
 bool takeChosenExportPath(FrontEndPort& port, ReportExportForm& form, const std::string& chosen);
 
-// "浏览": the save-file dialog ("Excel文件 (*.csv)"), then takeChosenExportPath.
+// "浏览": the save-file dialog ("Excel文件 (*.csv)", "Excel 工作簿 (*.xlsx)"), then
+// takeChosenExportPath.
 bool browseExportFile(FrontEndPort& port, ReportExportForm& form);
 
 // "确定": the "到" day before the "从" day shows "起始时间不能晚于结束时间"; an

@@ -75,9 +75,9 @@ ReportExportResult exportFundsTo(Desk& desk, FundsPage& page, const ReportExport
         next.page = index;
         return writeFundsExport(next, buffer, capacity);
     };
-    exported.header = fundsCsvHeader();
-    exported.appendLine = [&form](std::string& out, const uint8_t* row) {
-        appendFundsCsvLine(out, FundsRow::fromWire(row), form.startDate, form.endDate);
+    exported.layout = fundsLayout();
+    exported.writeRow = [&form](TableSink& sink, const uint8_t* row) {
+        writeFundsRow(sink, FundsRow::fromWire(row), form.startDate, form.endDate);
     };
     exported.showLast = [&page, &desk](const uint8_t* packet, int length) {
         page.rows.replace(parseListPage(packet, length, FundsRow::WireSize));

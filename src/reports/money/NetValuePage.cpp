@@ -121,9 +121,9 @@ ReportExportResult exportNetValuesTo(Desk& desk, NetValuePage& page, const Repor
         next.page = index;
         return writeNetValueQuery(next, buffer, capacity);
     };
-    exported.header = netValueCsvHeader();
-    exported.appendLine = [](std::string& out, const uint8_t* row) {
-        appendNetValueCsvLine(out, NetValueRow::fromWire(row));
+    exported.layout = netValueLayout();
+    exported.writeRow = [](TableSink& sink, const uint8_t* row) {
+        writeNetValueRow(sink, NetValueRow::fromWire(row));
     };
     exported.showLast = [&page, &desk](const uint8_t* packet, int length) {
         page.rows.replace(parseListPage(packet, length, NetValueRow::WireSize));

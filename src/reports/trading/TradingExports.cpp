@@ -1,43 +1,22 @@
 #include "reports/trading/TradingExports.h"
 
 #include "app/Desk.h"
-#include "local/CsvText.h"
 #include "reports/trading/TradingPages.h"
 
 namespace korvant {
 
 namespace {
 
-std::string headerOf(const char* const* captions, std::size_t count) {
-    std::string header;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0) header += ',';
-        header += captions[i];
-    }
-    return header + "\r\n";
-}
-
-// The CSV fields of a row, written straight into the page's lines.
-struct CsvFields {
-    std::string& out;
-    bool first = true;
-    void operator()(std::string_view text) {
-        if (!first) out += ',';
-        first = false;
-        appendCsvCell(out, text);
-    }
-};
-
-// One row's CSV line, from its record.
-template <class Row>
-void appendRowLine(std::string& out, const uint8_t* record) {
-    forEachCell(Row::fromWire(record), CsvFields{out});
-    out += "\r\n";
+// One row's cells, from its record.
+template <class Row, void (*Write)(TableSink&, const Row&)>
+void writeRecord(TableSink& sink, const uint8_t* record) {
+    Write(sink, Row::fromWire(record));
 }
 
 template <class Row, class Page>
 ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form, const char* title,
-                           uint8_t command, const char* const* captions, std::size_t count) {
+                           uint8_t command, const TableLayout& layout,
+                           void (*write)(TableSink&, const uint8_t*)) {
     TradingExportQuery query;
     query.startDay = form.startDate;
     query.endDay = form.endDate;
@@ -53,8 +32,8 @@ ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form,
         next.page = index;
         return writeTradingExport(command, next, buffer, capacity);
     };
-    exported.header = headerOf(captions, count);
-    exported.appendLine = &appendRowLine<Row>;
+    exported.layout = layout;
+    exported.writeRow = write;
     exported.showLast = [&desk, &page](const uint8_t* packet, int length) {
         page.showAnswer(desk, packet, length);
     };
@@ -74,12 +53,12 @@ bool exportFromDesk(Desk& desk, Page& page,
 
 ReportExport orderExport(Desk& desk, OrdersPage& page, const ReportExportForm& form) {
     return tradingExport<OrderRow>(desk, page, form, "导出委托记录", OrderExportCommand,
-                                   orderCaptions().data(), orderCaptions().size());
+                                   orderLayout(), &writeRecord<OrderRow, &writeOrderRow>);
 }
 
 ReportExport tradeExport(Desk& desk, TradesPage& page, const ReportExportForm& form) {
     return tradingExport<TradeRow>(desk, page, form, "导出成交记录", TradeExportCommand,
-                                   tradeCaptions().data(), tradeCaptions().size());
+                                   tradeLayout(), &writeRecord<TradeRow, &writeTradeRow>);
 }
 
 ReportExportResult exportOrders(Desk& desk, OrdersPage& page, const ReportExportForm& form) {

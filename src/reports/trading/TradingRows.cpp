@@ -1,5 +1,6 @@
 #include "reports/trading/TradingRows.h"
 
+#include "local/TableCellTexts.h"
 #include "model/WireFields.h"
 #include "reports/trading/TradingCodes.h"
 #include "text/NumberText.h"
@@ -7,14 +8,34 @@
 namespace korvant {
 namespace {
 
-// The `count` cells of a row, as its walk over the columns hands them out.
+// The cells of a row as its writer hands them out.
 template <class Row>
-std::vector<std::string> walkedCells(const Row& row, std::size_t count) {
-    std::vector<std::string> cells;
-    cells.reserve(count);
-    forEachCell(row, [&cells](std::string_view text) { cells.emplace_back(text); });
-    return cells;
+std::vector<std::string> writtenCells(const Row& row, const TableLayout& layout,
+                                      void (*write)(TableSink&, const Row&)) {
+    TableCellTexts cells(layout);
+    cells.cells().reserve(layout.columns.size());
+    write(cells, row);
+    return std::move(cells.cells());
 }
+
+// A layout of `captions` with the kinds of `kinds`, in order.
+template <std::size_t N>
+TableLayout layoutOf(const char* sheet, const std::array<const char*, N>& captions,
+                     const std::array<TableColumn, N>& kinds) {
+    TableLayout layout{sheet, {}};
+    for (std::size_t i = 0; i < N; ++i) {
+        TableColumn column = kinds[i];
+        column.caption = captions[i];
+        layout.columns.push_back(column);
+    }
+    return layout;
+}
+
+const TableColumn Txt{"", CellKind::Text};
+const TableColumn Int{"", CellKind::Integer};
+const TableColumn Day{"", CellKind::Date};
+const TableColumn Price{"", CellKind::Number, 3};
+const TableColumn Money{"", CellKind::Number, 2};
 
 }  // namespace
 
@@ -54,8 +75,42 @@ const std::array<const char*, 22>& orderCaptions() {
     return captions;
 }
 
+const TableLayout& orderLayout() {
+    static const TableLayout layout = layoutOf(
+        "委托记录", orderCaptions(),
+        std::array<TableColumn, 22>{Txt, Day, Txt, Txt, Txt, Txt, Txt, Txt, Txt, Txt, Price,
+                                    Int, Int, Txt, Day, Txt, Txt, Txt, Txt, Txt, Txt, Txt});
+    return layout;
+}
+
+void writeOrderRow(TableSink& sink, const OrderRow& row) {
+    sink.integer(row.subAccount);
+    sink.integer(row.tradingDay);
+    sink.integer(row.orderNumber);
+    sink.integer(row.requestNumber);
+    sink.text(row.exchange);
+    sink.text(row.contract);
+    sink.text(directionText(row.direction));
+    sink.text(openCloseText(row.openClose));
+    sink.text(hedgeText(row.hedge));
+    sink.text(priceTypeText(row.priceType));
+    sink.number(row.price);
+    sink.integer(row.volume);
+    sink.integer(row.tradedVolume);
+    sink.text(orderStatusText(row.status));
+    sink.integer(row.actualDate);
+    sink.text(row.orderTime);
+    sink.text(row.cancelTime);
+    sink.text(row.mainAccount);
+    sink.text(row.systemNumber);
+    sink.text(row.address);
+    sink.text(row.product);
+    sink.text(row.remarkFirst + row.remarkSecond);
+    sink.endRow();
+}
+
 std::vector<std::string> orderCells(const OrderRow& row) {
-    return walkedCells(row, orderCaptions().size());
+    return writtenCells(row, orderLayout(), &writeOrderRow);
 }
 
 // Where each field of a trade lies in its record.
@@ -92,8 +147,42 @@ const std::array<const char*, 21>& tradeCaptions() {
     return captions;
 }
 
+const TableLayout& tradeLayout() {
+    static const TableLayout layout =
+        layoutOf("成交记录", tradeCaptions(),
+                 std::array<TableColumn, 21>{Txt, Day, Txt, Txt,   Txt,   Txt,   Txt,
+                                             Txt, Txt, Txt, Price, Int,   Money, Day,
+                                             Txt, Txt, Txt, Money, Money, Money, Money});
+    return layout;
+}
+
+void writeTradeRow(TableSink& sink, const TradeRow& row) {
+    sink.integer(row.subAccount);
+    sink.integer(row.tradingDay);
+    sink.integer(row.orderNumber);
+    sink.text(row.tradeNumber);
+    sink.integer(row.requestNumber);
+    sink.text(row.exchange);
+    sink.text(row.contract);
+    sink.text(directionText(row.direction));
+    sink.text(openCloseText(row.openClose));
+    sink.text(hedgeText(row.hedge));
+    sink.number(row.price);
+    sink.integer(row.volume);
+    sink.number(row.amount);
+    sink.integer(row.actualDate);
+    sink.text(row.tradeTime);
+    sink.text(row.mainAccount);
+    sink.text(row.systemNumber);
+    sink.number(row.fee);
+    sink.number(row.closeFloatingProfit);
+    sink.number(row.closeProfit);
+    sink.number(row.baseFee);
+    sink.endRow();
+}
+
 std::vector<std::string> tradeCells(const TradeRow& row) {
-    return walkedCells(row, tradeCaptions().size());
+    return writtenCells(row, tradeLayout(), &writeTradeRow);
 }
 
 // Where each field of a position lies in its record.

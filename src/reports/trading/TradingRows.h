@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "local/TableLayout.h"
+#include "local/TableSink.h"
 #include "reports/trading/TradingCodes.h"
-#include "text/NumberText.h"
 
 // The records of the trading reports: orders, trades and open positions,
 // each with the columns it is listed under and written to a CSV file in.
@@ -48,37 +49,14 @@ struct OrderRow {
 // "子账号", "交易日", "委托号", "请求号", "交易所", "合约", "买卖", "开平", "投保",
 // "价格类型", "委托价", "委托量", "成交量", "状态", "实际日期", "委托时间", "撤单时间",
 // "主账号", "系统号", "网络地址", "产品信息", "备注": the list's columns and the
-// CSV file's fields.
+// export's fields.
 const std::array<const char*, 22>& orderCaptions();
-// The cells of one order as listed (the two remark parts joined).
+// The same with the kind of each column, the sheet "委托记录".
+const TableLayout& orderLayout();
+// The cells of one order, in column order, then the row's end (the list's
+// cells and the export's fields; the two remark parts joined).
+void writeOrderRow(TableSink& sink, const OrderRow& row);
 std::vector<std::string> orderCells(const OrderRow& row);
-// Hands the text of each column of `row` to `cell`, in column order (the
-// list's cells and the export's fields; the two remark parts joined).
-template <class Cell>
-void forEachCell(const OrderRow& row, Cell&& cell) {
-    cell(formatInt(row.subAccount));
-    cell(formatInt(row.tradingDay));
-    cell(formatInt(row.orderNumber));
-    cell(formatInt(row.requestNumber));
-    cell(row.exchange);
-    cell(row.contract);
-    cell(directionText(row.direction));
-    cell(openCloseText(row.openClose));
-    cell(hedgeText(row.hedge));
-    cell(priceTypeText(row.priceType));
-    cell(formatFixed(row.price, 3));
-    cell(formatInt(row.volume));
-    cell(formatInt(row.tradedVolume));
-    cell(orderStatusText(row.status));
-    cell(formatInt(row.actualDate));
-    cell(row.orderTime);
-    cell(row.cancelTime);
-    cell(row.mainAccount);
-    cell(row.systemNumber);
-    cell(row.address);
-    cell(row.product);
-    cell(row.remarkFirst + row.remarkSecond);
-}
 
 // One trade as listed under " 成交记录 " and written to the trade CSV file
 // (256 bytes on the wire, answers of commands 89 and 93; the trade price
@@ -114,36 +92,13 @@ struct TradeRow {
 
 // "子账号", "交易日", "委托号", "成交号", "请求号", "交易所", "合约", "买卖", "开平",
 // "投保", "成交价", "成交量", "成交金额", "实际日期", "成交时间", "主账号", "系统号",
-// "手续费", "平仓浮动盈亏", "平仓盈亏", "基础手续费": the list's columns and the CSV
-// file's fields.
+// "手续费", "平仓浮动盈亏", "平仓盈亏", "基础手续费": the list's columns and the
+// export's fields.
 const std::array<const char*, 21>& tradeCaptions();
+// The same with the kind of each column, the sheet "成交记录".
+const TableLayout& tradeLayout();
+void writeTradeRow(TableSink& sink, const TradeRow& row);
 std::vector<std::string> tradeCells(const TradeRow& row);
-// Hands the text of each column of `row` to `cell`, in column order (the
-// list's cells and the export's fields).
-template <class Cell>
-void forEachCell(const TradeRow& row, Cell&& cell) {
-    cell(formatInt(row.subAccount));
-    cell(formatInt(row.tradingDay));
-    cell(formatInt(row.orderNumber));
-    cell(row.tradeNumber);
-    cell(formatInt(row.requestNumber));
-    cell(row.exchange);
-    cell(row.contract);
-    cell(directionText(row.direction));
-    cell(openCloseText(row.openClose));
-    cell(hedgeText(row.hedge));
-    cell(formatFixed(row.price, 3));
-    cell(formatInt(row.volume));
-    cell(formatFixed(row.amount, 2));
-    cell(formatInt(row.actualDate));
-    cell(row.tradeTime);
-    cell(row.mainAccount);
-    cell(row.systemNumber);
-    cell(formatFixed(row.fee, 2));
-    cell(formatFixed(row.closeFloatingProfit, 2));
-    cell(formatFixed(row.closeProfit, 2));
-    cell(formatFixed(row.baseFee, 2));
-}
 
 // One open position as listed under " 持仓记录 " (156 bytes on the wire,
 // answers of command 108; the open price is not 8-byte aligned).

@@ -1,0 +1,48 @@
+#include "local/CsvLines.h"
+
+#include <charconv>
+
+#include "local/CsvText.h"
+#include "text/NumberText.h"
+
+namespace korvant {
+
+void CsvLines::text(std::string_view value) {
+    separate();
+    appendCsvCell(*out_, value);
+}
+
+void CsvLines::integer(int64_t value) {
+    separate();
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out_->append(digits, end);
+}
+
+void CsvLines::number(double value) {
+    const std::size_t column = column_;
+    separate();
+    const TableColumn* declared =
+        column < layout_.columns.size() ? &layout_.columns[column] : nullptr;
+    const int decimals = declared != nullptr ? declared->decimals : 2;
+    if (declared == nullptr || !declared->trimmed) {
+        *out_ += formatFixed(value, decimals);
+        return;
+    }
+    char text[FixedTextSize];
+    const std::size_t n = writeTrimmed(text, value, decimals);
+    if (n == 1 && text[0] == '0') return;
+    out_->append(text, n);
+}
+
+void CsvLines::none(std::string_view csvText) {
+    separate();
+    *out_ += csvText;
+}
+
+void CsvLines::endRow() {
+    *out_ += "\r\n";
+    column_ = 0;
+}
+
+}  // namespace korvant

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/CliRun.h"
+#include "support/ScratchFolder.h"
+#include "support/SimProcess.h"
+#include "support/TradingDays.h"
+
+// Every table export written as a workbook and as a CSV file from the same
+// simulator, the workbook read back by a real reader (openpyxl) and held
+// against the CSV file cell by cell: sheet, captions, values, formats.
+namespace korvant::cli {
+namespace {
+
+namespace chr = std::chrono;
+using test::lastMonday;
+using test::ymdText;
+
+// What the reader printed and its exit status.
+std::pair<int, std::string> compareWorkbook(const std::string& book, const std::string& csv,
+                                            const std::string& sheet, const std::string& kinds) {
+    const std::string command = std::string(KORVANT_PYTHON3) + " " + KORVANT_WORKBOOK_COMPARE +
+                                " '" + book + "' '" + csv + "' '" + sheet + "' '" + kinds +
+                                "' 2>&1";
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return {-1, "popen"};
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+TEST(WorkbookExports, EveryExportAsWorkbookMatchesItsCsvFile) {
+    test::SimProcess sim;
+    ASSERT_TRUE(sim.ok()) << sim.error();
+    const auto run = [&sim](std::vector<std::string> command) {
+        return test::runAsAdmin(sim, "admin", command);
+    };
+    // A deposit record with a remark for the deposit export.
+    ASSERT_EQ(run({"deposit", "sub", "--group", "5", "--account", "100101", "--available", "12.5",
+                   "--remark", "=1+1 备注"})
+                  .status,
+              0);
+    const std::string day = ymdText(lastMonday());
+    const std::string from = ymdText(lastMonday() - chr::days(7));
+    const struct {
+        const char* sheet;
+        std::vector<std::string> command;  // without --export FILE
+        const char* kinds;
+    } cases[] = {
+        {"成交记录",
+         {"report", "trades", "--from", from, "--to", day, "--account", "100102"},
+         "t d t t t t t t t t n3 i n2 d t t t n2 n2 n2 n2"},
+        {"委托记录",
+         {"report", "orders", "--from", from, "--to", day, "--account", "100102"},
+         "t d t t t t t t t t n3 i i t d t t t t t t t"},
+        {"账户资金",
+         {"report", "funds", "--from", from, "--to", day, "--group", "1"},
+         "t d d n2 n2 n2 n2 n2 n2 n2 n2 n2 n2 n2 n2 n2 t"},
+        {"净值",
+         {"report", "netvalue", "--from", from, "--to", day, "--group", "1"},
+         "t d n2 n2 n4 n2 n2 n2 n2"},
+        {"出入金记录",
+         {"deposits", "--from", "20000101", "--to", "20991231", "--customer", "100101"},
+         "t d d d d t n2 n2 t t t"},
+        {"手续费模板", {"fee", "export", "--template", "2"}, "t t r4 r2 r4 r2 r4 r2 t t"},
+        {"保证金模板",
+         {"margin", "export", "--template", "1"},
+         "t t r4 r4 r4 r4 r4 r4 r4 r4 r4 r4 r4 r4 t"},
+    };
+    const test::ScratchFolder scratch("workbooks");
+    for (const auto& c : cases) {
+        const std::string csv = scratch.file(std::string(c.sheet) + ".csv");
+        const std::string book = scratch.file(std::string(c.sheet) + ".xlsx");
+        std::vector<std::string> command = c.command;
+        command.insert(command.end(), {command[1] == "export" ? "--file" : "--export", csv});
+        const test::CliRun csvRun = run(command);
+        ASSERT_EQ(csvRun.status, 0) << c.sheet << csvRun.err;
+        command.back() = book;
+        const test::CliRun bookRun = run(command);
+        ASSERT_EQ(bookRun.status, 0) << c.sheet << bookRun.err;
+        ASSERT_TRUE(std::filesystem::is_regular_file(book)) << c.sheet << bookRun.err;
+        const auto [status, said] = compareWorkbook(book, csv, c.sheet, c.kinds);
+        EXPECT_EQ(status, 0) << c.sheet << ": " << said;
+        EXPECT_EQ(said.rfind("ok ", 0), 0u) << c.sheet << ": " << said;
+        EXPECT_NE(said, "ok 0\n") << c.sheet << ": no rows to compare";
+    }
+
+    // --format xlsx: a name without extension becomes a workbook; it names
+    // the file of an export only.
+    const test::CliRun named =
+        test::runAsAdmin(sim, "admin",
+                         {"--format", "xlsx", "report", "trades", "--export", scratch.file("named"),
+                          "--from", day, "--to", day, "--account", "100102"});
+    EXPECT_EQ(named.status, 0) << named.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(scratch.file("named.xlsx")));
+    const std::vector<std::vector<std::string>> refused = {
+        {"--format", "xlsx", "report", "trades", "--date", day, "--account", "100102"},
+        {"--format", "xlsx", "group", "list"},
+        {"--format", "xlsx", "report", "trades", "--export", scratch.file("x.csv"), "--from", day,
+         "--to", day, "--account", "100102"},
+    };
+    for (const auto& command : refused) {
+        const test::CliRun o = test::runAsAdmin(sim, "admin", command);
+        EXPECT_NE(o.status, 0) << command[2] << " " << command[3];
+        EXPECT_TRUE(o.errHas("--format xlsx")) << o.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch.file("x.csv")));
+}
+
+}  // namespace
+}  // namespace korvant::cli

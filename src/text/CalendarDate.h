@@ -15,6 +15,16 @@ bool isCalendarDate(int64_t yyyymmdd);
 // A month from 190001 to 999912.
 bool isCalendarMonth(int64_t yyyymm);
 
+// The days since 19700101 of a calendar day (yyyymmdd; a day that the
+// calendar lacks counts as the first of its month), and the day of such a
+// count.
+int64_t daysOfDate(int32_t yyyymmdd);
+int32_t dateOfDays(int64_t days);
+// The month (yyyymm) `offset` months after `yyyymm` (before, when negative).
+int32_t monthAfter(int32_t yyyymm, int offset);
+// How many months `later` (yyyymm) lies after `earlier`.
+int monthsBetween(int32_t earlier, int32_t later);
+
 // "起始日期：20261332 不是有效的日期（应为 YYYYMMDD，如 20261201）"
 std::string calendarDateRefusal(const std::string& label, int64_t value);
 // "月份：202613 不是有效的月份（应为 YYYYMM，如 202612）"

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "gui/widgets/ExportRows.h"
+#include "gui/widgets/Remembered.h"
 
 namespace korvant::gui {
 
@@ -14,9 +15,10 @@ DepositExportDialog::DepositExportDialog(DepositExportForm& form, QWidget* paren
     const ExportRows rows = addExportRows(*this, form.startDate, form.endDate, form.path, "path");
     connect(rows.browse, &QPushButton::clicked, this, [this, path = rows.path] {
         // The export asks itself before it replaces a file.
-        QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("导出"), path->text(),
-                                                      QStringLiteral("CSV 文件 (*.csv)"), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+        QString chosen = chooseSaveFileName(this, QStringLiteral("deposits.save"),
+                                            QStringLiteral("导出"), path->text(),
+                                            QStringLiteral("CSV 文件 (*.csv)"),
+                                            QFileDialog::DontConfirmOverwrite);
         if (!chosen.isEmpty()) path->setText(chosen);
     });
 }

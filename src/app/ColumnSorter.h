@@ -31,11 +31,13 @@ public:
 
     ColumnSorter(int columns, Compare compare) : columns_(columns), compare_(compare) {}
 
-    // Sorts `records` in place by `column`; false (and nothing changes) for a
-    // column that does not sort.
-    bool sortByColumn(std::span<Record> records, int column) {
+    // Sorts `records` in place by `column`, in the direction opposite to the
+    // last sort or, when given, in `ascending`'s; false (and nothing changes)
+    // for a column that does not sort.
+    bool sortByColumn(std::span<Record> records, int column,
+                      std::optional<bool> ascending = std::nullopt) {
         if (column < 0 || column >= columns_) return false;
-        ascending_ = !ascending_;
+        ascending_ = ascending ? *ascending : !ascending_;
         const bool up = ascending_;
         const Compare compare = compare_;
         std::stable_sort(records.begin(), records.end(),
@@ -58,11 +60,13 @@ private:
 // `Sorter` the desk keeps.
 template <class Sorter, class Record>
 void registerColumnSorter(Desk& desk, AccountList list, RecordCache<Record> AccountCaches::*cache) {
-    registerAccountListSorter(desk, list, [cache](Desk& on, int column) -> std::optional<bool> {
-        Sorter& sorter = on.areaState<Sorter>();
-        if (!sorter.sortByColumn((on.accounts().*cache).records, column)) return {};
-        return sorter.ascending();
-    });
+    registerAccountListSorter(
+        desk, list,
+        [cache](Desk& on, int column, std::optional<bool> ascending) -> std::optional<bool> {
+            Sorter& sorter = on.areaState<Sorter>();
+            if (!sorter.sortByColumn((on.accounts().*cache).records, column, ascending)) return {};
+            return sorter.ascending();
+        });
 }
 
 }  // namespace korvant

@@ -35,9 +35,22 @@ bool tooLong(const std::string& utf8) {
     return toGbk(utf8).size() > LoginFieldLimit;
 }
 
+// The keyring key of a login at `serverIndex` of the server list; empty
+// when the list has no such server.
+std::string loginKey(const ServerList& servers, int serverIndex, const std::string& account) {
+    const std::string host = servers.address(serverIndex);
+    const int port = servers.port(serverIndex);
+    if (host.empty() || port <= 0 || account.empty()) return {};
+    return keyringKey(host, port, account);
+}
+
 }  // namespace
 
-LoginForm openLoginForm(const std::string& dir) {
+std::string keyringKey(const std::string& host, int port, const std::string& account) {
+    return account + "@" + host + ":" + std::to_string(port);
+}
+
+LoginForm openLoginForm(const std::string& dir, PasswordKeyring* keyring) {
     LoginForm form;
     LastLogin last = LastLogin::read(joinPath(dir, "ServerInfo.Dat"));
     ServerList servers = ServerList::read(joinPath(dir, "Server.ini"));
@@ -48,6 +61,13 @@ LoginForm openLoginForm(const std::string& dir) {
     form.account = last.account;
     form.password = last.password;
     form.save = last.saveFlag == 1;
+    if (keyring != nullptr && form.save && form.password.empty() && form.serverIndex >= 0) {
+        const std::string key = loginKey(servers, form.serverIndex, form.account);
+        std::string password;
+        if (!key.empty() && keyring->read(key, password) == PasswordKeyring::Outcome::Done)
+            form.password = password;
+        explicit_bzero(password.data(), password.size());
+    }
     return form;
 }
 
@@ -68,15 +88,45 @@ bool validateLoginForm(FrontEndPort& port, const LoginForm& form) {
     return true;
 }
 
-bool rememberLogin(const std::string& dir, const LoginForm& form) {
+bool rememberLogin(const std::string& dir, const LoginForm& form, PasswordKeyring* keyring,
+                   StatusList* status) {
+    const std::string file = joinPath(dir, "ServerInfo.Dat");
+    const LastLogin before = LastLogin::read(file);
     LastLogin last;
     last.serverIndex = form.serverIndex;
     last.saveFlag = form.save ? 1 : 0;
-    if (form.save) {
+    std::string row;
+    if (keyring != nullptr) {
+        const ServerList servers = ServerList::read(joinPath(dir, "Server.ini"));
+        const std::string key = loginKey(servers, form.serverIndex, form.account);
+        const std::string oldKey =
+            before.saveFlag != 0 ? loginKey(servers, before.serverIndex, before.account) : "";
+        // The password remembered for another login is forgotten; with the
+        // box off, this login's as well.
+        if (!oldKey.empty() && (oldKey != key || !form.save)) keyring->remove(oldKey);
+        if (!form.save) {
+            if (!key.empty()) keyring->remove(key);
+            if (before.saveFlag != 0 && !before.account.empty())
+                row = "已从本地文件 ServerInfo.Dat 和桌面密钥环中删除保存的登录";
+        } else if (!key.empty() &&
+                   keyring->store(key, form.password) == PasswordKeyring::Outcome::Done) {
+            row = "密码保存在桌面密钥环中（" + key + "），本地文件 ServerInfo.Dat 不含密码";
+            last.account = form.account;
+        } else {
+            row = "桌面密钥环不可用，密码保存在本地文件 ServerInfo.Dat 中（仅本人可读）";
+        }
+    }
+    if (form.save && last.account.empty()) {
         last.account = form.account;
         last.password = form.password;
     }
-    return last.write(joinPath(dir, "ServerInfo.Dat"));
+    const bool written = last.write(file);
+    explicit_bzero(last.password.data(), last.password.size());
+    if (status != nullptr && !row.empty()) {
+        if (!written) row = "本地文件 ServerInfo.Dat 无法写入";
+        status->append(RememberLoginTitle, row, false);
+    }
+    return written;
 }
 
 bool runInitialQueries(Desk& desk, bool showProgress) {
@@ -99,13 +149,14 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
 
     // 1. The dialog (the connection is closed whenever it is shown).
     connection.close();
-    LoginForm form = openLoginForm(desk.dir());
+    LoginForm form = openLoginForm(desk.dir(), options.keyring);
     // The typed password is cleared when the attempt is over, however it ends.
     WipeOnExit wipe(form.password);
     bool accepted = port.editForm(
         form, [&port](Form& f) { return validateLoginForm(port, static_cast<LoginForm&>(f)); });
     if (!accepted) return LoginResult::Cancelled;
-    if (options.rememberLogin) rememberLogin(desk.dir(), form);
+    if (options.rememberLogin)
+        rememberLogin(desk.dir(), form, options.keyring, &desk.statusList());
     return loginWith(desk, form.serverIndex, form.account, form.password, options);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/FrontEndPort.h"
+#include "app/PasswordKeyring.h"
 
 // The login and start-up sequence: the login dialog's values and checks,
 // connect, the login request, the session, the five start-up queries with
@@ -12,6 +13,7 @@
 namespace korvant {
 
 class Desk;
+class StatusList;
 
 // The "管理员登录" dialog.
 struct LoginForm final : Form {
@@ -28,8 +30,10 @@ inline constexpr int LoginFieldLimit = 15;  // bytes of account and password
 // The dialog's opening values from ServerInfo.Dat and Server.ini in `dir`:
 // the saved index when it is below the number of names, else the first
 // name; no selection when the list is empty; account, password and the
-// check box from the saved record.
-LoginForm openLoginForm(const std::string& dir);
+// check box from the saved record. A saved account without a password in
+// the file takes its password from `keyring` (when given), under the
+// address of the chosen server and the account.
+LoginForm openLoginForm(const std::string& dir, PasswordKeyring* keyring = nullptr);
 
 // "登录" pressed: a field over 15 bytes, no server, an empty account are
 // refused with their messages. Returns true when the values pass.
@@ -38,7 +42,20 @@ bool validateLoginForm(FrontEndPort& port, const LoginForm& form);
 // Writes ServerInfo.Dat from the accepted dialog: with the check box on the
 // index, account and password; with it off the index and empty texts.
 // Returns false when the file could not be written.
-bool rememberLogin(const std::string& dir, const LoginForm& form);
+//
+// With `keyring`, a password to remember goes into the desktop's keyring
+// (under the server's address and the account) and the file keeps
+// everything but the password; where no keyring answers, the file keeps it
+// (mode 0600) as without one. A password remembered before for another
+// server or account is removed from the keyring. With the check box off the
+// remembered login is forgotten in both, the file and the keyring. When
+// `status` is given, one row says where the password went or that the
+// login was forgotten (with a keyring only: without one nothing changes).
+bool rememberLogin(const std::string& dir, const LoginForm& form,
+                   PasswordKeyring* keyring = nullptr, StatusList* status = nullptr);
+
+// The status row title of rememberLogin.
+inline constexpr const char* RememberLoginTitle = "保存登录";
 
 struct ServerEndpoint {
     std::string host;
@@ -53,6 +70,9 @@ struct LoginOptions {
     // Whether the accepted dialog rewrites ServerInfo.Dat (the desk does,
     // the command line never does).
     bool rememberLogin = true;
+    // The desktop's keyring for the remembered password (the desk's), or
+    // none: the file keeps it.
+    PasswordKeyring* keyring = nullptr;
     // Called with the text of every start-up step (the progress window).
     bool showProgress = true;
     // How long the connection waits for the next bytes of an answer before

@@ -11,6 +11,7 @@
 
 #include "core/CoreDesk.h"
 #include "gui/shell/DeskArguments.h"
+#include "gui/shell/DesktopKeyring.h"
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/MainWindow.h"
@@ -68,10 +69,14 @@ int main(int argc, char** argv) {
     korvant::gui::registerDialogs(dialogs);
     korvant::gui::QtPort port(dialogs);
     korvant::CoreDesk desk(port, folder.path);
+    // "保存账号和密码" keeps the password in the desktop's keyring where one
+    // answers.
+    korvant::gui::DesktopKeyring keyring;
     korvant::gui::MainWindow window(desk, port);
+    window.setKeyring(&keyring);
     QObject::connect(&window, &korvant::gui::MainWindow::programEnded, &app,
                      [](int code) { QCoreApplication::exit(code); });
-    window.showMaximized();
+    window.showAsLeft();
     window.startLogin();
     return app.exec();
 }

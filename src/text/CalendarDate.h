@@ -17,6 +17,15 @@ bool isCalendarMonth(int64_t yyyymm);
 
 // The day after a calendar day (yyyymmdd); 0 after 99991231 or for no day.
 int32_t nextCalendarDate(int32_t yyyymmdd);
+// The days since 19700101 of a calendar day (yyyymmdd; a day that the
+// calendar lacks counts as the first of its month), and the day of such a
+// count.
+int64_t daysOfDate(int32_t yyyymmdd);
+int32_t dateOfDays(int64_t days);
+// The month (yyyymm) `offset` months after `yyyymm` (before, when negative).
+int32_t monthAfter(int32_t yyyymm, int offset);
+// How many months `later` (yyyymm) lies after `earlier`.
+int monthsBetween(int32_t earlier, int32_t later);
 
 // "起始日期：20261332 不是有效的日期（应为 YYYYMMDD，如 20261201）"
 std::string calendarDateRefusal(const std::string& label, int64_t value);

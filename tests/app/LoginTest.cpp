@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "DeskAnswers.h"
 #include "app/Desk.h"
@@ -298,6 +299,91 @@ TEST(Login, ALostConnectionDuringTheStartUpQueriesEndsTheProgram) {
     }
     EXPECT_EQ(port.lastMessage().text, "  与服务器断开了!");
     EXPECT_EQ(desk.reference().groups.count(), 3);
+}
+
+}  // namespace
+}  // namespace korvant
+
+namespace korvant {
+namespace {
+
+// A keyring in memory: answers as a Secret Service does, or not at all.
+class MemoryKeyring : public PasswordKeyring {
+public:
+    bool answers = true;
+    std::map<std::string, std::string> entries;
+    Outcome store(const std::string& key, const std::string& password) override {
+        if (!answers) return Outcome::Unavailable;
+        entries[key] = password;
+        return Outcome::Done;
+    }
+    Outcome read(const std::string& key, std::string& password) override {
+        if (!answers) return Outcome::Unavailable;
+        auto it = entries.find(key);
+        if (it == entries.end()) return Outcome::NotFound;
+        password = it->second;
+        return Outcome::Done;
+    }
+    Outcome remove(const std::string& key) override {
+        if (!answers) return Outcome::Unavailable;
+        return entries.erase(key) != 0 ? Outcome::Done : Outcome::NotFound;
+    }
+};
+
+TEST(RememberedLogin, ThePasswordGoesToTheKeyringWhereOneAnswers) {
+    test::ScratchDir dir;
+    dir.write("Server.ini", "[Server]\nName1=甲\nAddr1=10.8.1.20\nPort1=9950\n");
+    MemoryKeyring keyring;
+    StatusList status;
+    LoginForm form = openLoginForm(dir.path(), &keyring);
+    form.account = "op";
+    form.password = "pw";
+    form.save = true;
+    ASSERT_TRUE(rememberLogin(dir.path(), form, &keyring, &status));
+    EXPECT_EQ(keyring.entries, (std::map<std::string, std::string>{{"op@10.8.1.20:9950", "pw"}}));
+    // The file keeps everything but the password.
+    const LastLogin file = LastLogin::read(dir.file("ServerInfo.Dat"));
+    EXPECT_EQ(file.saveFlag, 1);
+    EXPECT_EQ(file.account, "op");
+    EXPECT_EQ(file.password, "");
+    ASSERT_EQ(status.size(), 1u);
+    EXPECT_EQ(status.rows()[0].title, RememberLoginTitle);
+    EXPECT_NE(status.rows()[0].detail.find("桌面密钥环"), std::string::npos);
+    // The dialog opens with the password from the keyring.
+    EXPECT_EQ(openLoginForm(dir.path(), &keyring).password, "pw");
+    EXPECT_EQ(openLoginForm(dir.path()).password, "");
+
+    // Forgetting the login removes it from both.
+    form.save = false;
+    ASSERT_TRUE(rememberLogin(dir.path(), form, &keyring, &status));
+    EXPECT_TRUE(keyring.entries.empty());
+    EXPECT_EQ(LastLogin::read(dir.file("ServerInfo.Dat")).account, "");
+    EXPECT_NE(status.rows().back().detail.find("删除"), std::string::npos);
+}
+
+TEST(RememberedLogin, WithoutAnAnsweringKeyringTheFileKeepsIt) {
+    test::ScratchDir dir;
+    dir.write("Server.ini", "[Server]\nName1=甲\nAddr1=10.8.1.20\nPort1=9950\n");
+    MemoryKeyring keyring;
+    keyring.answers = false;
+    StatusList status;
+    LoginForm form = openLoginForm(dir.path(), &keyring);
+    form.account = "op";
+    form.password = "pw";
+    ASSERT_TRUE(rememberLogin(dir.path(), form, &keyring, &status));
+    EXPECT_EQ(LastLogin::read(dir.file("ServerInfo.Dat")).password, "pw");
+    ASSERT_EQ(status.size(), 1u);
+    EXPECT_NE(status.rows()[0].detail.find("不可用"), std::string::npos);
+    EXPECT_EQ(openLoginForm(dir.path(), &keyring).password, "pw");
+
+    // Another account saved later: the keyring forgets the first one's.
+    keyring.answers = true;
+    keyring.entries["op@10.8.1.20:9950"] = "old";
+    form.account = "op2";
+    form.password = "pw2";
+    ASSERT_TRUE(rememberLogin(dir.path(), form, &keyring, &status));
+    EXPECT_EQ(keyring.entries,
+              (std::map<std::string, std::string>{{"op2@10.8.1.20:9950", "pw2"}}));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/GuiHarness.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/accounts/DepositRecordsTab.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
@@ -65,7 +66,7 @@ TEST(DepositRecordsTabTest, ReportTreeAndTypedNumberDriveEachOther) {
     typeText(customer, QStringLiteral("100101"));
     QPushButton* search = nullptr;
     for (QPushButton* button : tab->findChildren<QPushButton*>())
-        if (button->text() == QStringLiteral("查询")) search = button;
+        if (gui::plainCaption(button->text()) == QStringLiteral("查询")) search = button;
     ASSERT_NE(search, nullptr);
     search->click();
     EXPECT_EQ(navigation->reportTree()->currentIndex().data().toString(), QStringLiteral("100101"));

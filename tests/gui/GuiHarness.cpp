@@ -28,7 +28,9 @@ QApplication& guiApplication() {
     static char name[] = "test_gui";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Offscreen unless a platform is named (xcb under Xvfb, to look at
+        // the desk as a display shows it).
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* application = new QApplication(argc, argv);
         // As the desk's main() sets it up.
         gui::useChineseLocale();

@@ -2,6 +2,7 @@
 // user hide columns from its header's menu.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QTableView>
 #include <QTest>
 
@@ -44,6 +45,33 @@ TEST(ListCopy, CtrlCCopiesTheRowsShownWithTheirHeader) {
     table.setFocus();
     QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "账号\t备注\n001\ta b\n003\t\n");
+}
+
+}  // namespace
+}  // namespace korvant::test
+
+namespace korvant::test {
+namespace {
+
+// A double click on the border at a column's right end fits the column to
+// its texts (Qt's header does it; the desk keeps it so).
+TEST(ListCopy, ADoubleClickOnAHeaderBorderFitsTheColumn) {
+    guiApplication();
+    FixedRowsPage page;
+    page.columnList = {{"账号", 80}, {"名称", 80}, {"备注", 80}};
+    page.rows = {{"001", "一个相当长的名称，比列宽长得多", ""}};
+    QTableView table;
+    gui::fillReportTable(table, page);
+    table.resize(600, 200);
+    table.show();
+    QHeaderView* header = table.horizontalHeader();
+    header->resizeSection(1, 30);
+    const QPoint border(header->sectionViewportPosition(1) + header->sectionSize(1) - 1,
+                        header->height() / 2);
+    QTest::mouseDClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, border);
+    EXPECT_EQ(header->sectionSize(1),
+              static_cast<const QAbstractItemView&>(table).sizeHintForColumn(1));
+    EXPECT_GT(header->sectionSize(1), 100);
 }
 
 }  // namespace

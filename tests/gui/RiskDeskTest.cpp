@@ -17,6 +17,7 @@
 
 #include "app/ActionDispatcher.h"
 #include "gui/GuiHarness.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/risk/RuleDialogs.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
@@ -126,7 +127,7 @@ TEST(WarehouseView, ModifyAndDeleteActOnTheHighlightedRuleOnly) {
         t.driver.then([&byDefault, yes](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box == nullptr) return false;
-            byDefault = box->defaultButton()->text();
+            byDefault = gui::plainCaption(box->defaultButton()->text());
             if (yes)
                 box->button(QMessageBox::Yes)->click();
             else

@@ -18,6 +18,7 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/SettlementPricesDialog.h"
 #include "gui/reports/SettlementStatusDialog.h"
@@ -168,7 +169,8 @@ TEST(SettlementDeskTest, DestructiveQuestionsDefaultToNo) {
         t.driver.then([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box == nullptr) return false;
-            defaultAnswer = box->defaultButton() != nullptr ? box->defaultButton()->text()
+            defaultAnswer = box->defaultButton() != nullptr
+                                ? gui::plainCaption(box->defaultButton()->text())
                                                             : QStringLiteral("none");
             box->done(QMessageBox::No);
             return true;

@@ -19,6 +19,7 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/reports/ReportExportDialog.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
@@ -217,7 +218,7 @@ TEST(SlowLink, StoppingAnExportWritesNoFileAndKeepsTheSession) {
             return true;
         });
         for (QPushButton* button : trades->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("导出"))
+            if (gui::plainCaption(button->text()) == QStringLiteral("导出"))
                 QTimer::singleShot(0, button, &QPushButton::click);
         ASSERT_TRUE(waitUntil([&] { return !t.driver.messages.empty(); }, 30000));
         EXPECT_EQ(t.driver.messages.back(), "导出已停止，文件未保存。");

@@ -14,6 +14,7 @@
 #include <array>
 
 #include "gui/GuiHarness.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/reports/StatementTab.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
@@ -63,7 +64,7 @@ TEST(StatementTabTest, PeriodFieldsQueryAndStyleChange) {
 
     typeText(tab->findChild<QLineEdit*>(QStringLiteral("account")), QStringLiteral("100102"));
     for (QPushButton* button : tab->findChildren<QPushButton*>())
-        if (button->text() == QStringLiteral("查询")) button->click();
+        if (gui::plainCaption(button->text()) == QStringLiteral("查询")) button->click();
     EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("结算单(盯市)")));
     EXPECT_FALSE(text->toPlainText().contains(QLatin1Char('\r')));
     EXPECT_EQ(navigation->reportTree()->currentIndex().data().toString(), QStringLiteral("100102"));

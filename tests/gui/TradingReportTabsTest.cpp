@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/GuiHarness.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/reports/PositionChangeDialog.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
@@ -22,7 +23,7 @@ namespace {
 
 QPushButton* buttonOf(QWidget* tab, const QString& caption) {
     for (QPushButton* button : tab->findChildren<QPushButton*>())
-        if (button->text() == caption) return button;
+        if (gui::plainCaption(button->text()) == caption) return button;
     return nullptr;
 }
 

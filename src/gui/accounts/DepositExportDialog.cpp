@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "gui/widgets/ExportRows.h"
+#include "gui/widgets/Remembered.h"
 
 namespace korvant::gui {
 
@@ -18,9 +19,9 @@ DepositExportDialog::DepositExportDialog(DepositExportForm& form, QWidget* paren
         const QString workbook = QStringLiteral("Excel 工作簿 (*.xlsx)");
         QString selected;
         QString chosen =
-            QFileDialog::getSaveFileName(this, QStringLiteral("导出"), path->text(),
-                                         QStringLiteral("CSV 文件 (*.csv);;") + workbook, &selected,
-                                         QFileDialog::DontConfirmOverwrite);
+            chooseSaveFileName(this, QStringLiteral("deposits.save"), QStringLiteral("导出"),
+                               path->text(), QStringLiteral("CSV 文件 (*.csv);;") + workbook,
+                               QFileDialog::DontConfirmOverwrite, &selected);
         // A name without extension under "Excel 工作簿" is a workbook.
         if (!chosen.isEmpty() && selected == workbook &&
             !QFileInfo(chosen).fileName().contains(QLatin1Char('.')))

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "accounts/mainaccounts/MainAccountOperations.h"
+#include "gui/widgets/Remembered.h"
 #include "gui/widgets/ReportTable.h"
 
 namespace korvant::gui {
@@ -15,6 +16,7 @@ LinkedSubAccountsWindow::LinkedSubAccountsWindow(QWidget* parent)
     for (const std::string& caption : linkedSubAccountCaptions())
         page_.columnList.push_back({caption, 80});
     setUpReportTable(*view_, page_);
+    rememberListLayout(*view_, QStringLiteral("linkedSubAccounts"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     resize(540, 360);

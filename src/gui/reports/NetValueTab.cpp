@@ -32,6 +32,8 @@ NetValueTab::NetValueTab(Desk& desk, Runner run, QWidget* parent)
     mainAccount_->setEditable(true);
     mainAccount_->setMinimumContentsLength(16);
     mainAccount_->lineEdit()->setMaxLength(15);
+    // Ctrl+F puts the cursor here.
+    mainAccount_->setProperty("searchField", true);
     bar()->addWidget(mainAccount_);
     connect(mainAccount_->lineEdit(), &QLineEdit::returnPressed, this, [this] { search(); });
     connect(mainAccount_, &QComboBox::activated, this, [this] { search(); });

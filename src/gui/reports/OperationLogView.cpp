@@ -38,6 +38,9 @@ OperationLogView::OperationLogView(Desk& desk, Runner run, QWidget* parent)
     for (QTimeEdit* time : {fromTime_, toTime_}) time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     administrator_->setValidator(new GbkLengthValidator(15, administrator_));
     keyword_->setValidator(new GbkLengthValidator(15, keyword_));
+    // Ctrl+F puts the cursor here.
+    keyword_->setProperty("searchField", true);
+    table_->setObjectName(QStringLiteral("log"));
     auto* query = new QPushButton(QStringLiteral("查询"), this);
     query->setObjectName(QStringLiteral("query"));
     query->setDefault(true);

@@ -18,11 +18,17 @@ namespace korvant::gui {
 
 void installReportTabs(Desk& desk, ContentPanel& content, const ReportQueryTab::Runner& run,
                        const std::function<void(const std::string&)>& selectNode) {
-    ReportQueryTab::install(desk, content, new DepositRecordsTab(desk, run, &content),
-                            DepositRecordsPage::Tab);
-    StatementTab::install(desk, content, run);
-    ReportQueryTab::install(desk, content, new FundsTab(desk, run, &content), FundsPage::Tab);
-    ReportQueryTab::install(desk, content, new NetValueTab(desk, run, &content), NetValuePage::Tab);
+    auto* deposits = new DepositRecordsTab(desk, run, &content);
+    deposits->setObjectName(QStringLiteral("deposits"));
+    ReportQueryTab::install(desk, content, deposits, DepositRecordsPage::Tab);
+    if (StatementTab* statement = StatementTab::install(desk, content, run))
+        statement->setObjectName(QStringLiteral("statement"));
+    auto* funds = new FundsTab(desk, run, &content);
+    funds->setObjectName(QStringLiteral("funds"));
+    ReportQueryTab::install(desk, content, funds, FundsPage::Tab);
+    auto* netValues = new NetValueTab(desk, run, &content);
+    netValues->setObjectName(QStringLiteral("netValues"));
+    ReportQueryTab::install(desk, content, netValues, NetValuePage::Tab);
     installTradingReportTabs(desk, content, run);
     statementPage(desk).selectReportNode = selectNode;
     for (ReportQueryPage* page : std::initializer_list<ReportQueryPage*>{

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets/ReportPageModel.h"
+#include "gui/widgets/Remembered.h"
 #include "gui/widgets/ReportTable.h"
 
 namespace korvant::gui {
@@ -26,6 +27,7 @@ SettlementPricesDialog::SettlementPricesDialog(SettlementPricesForm& form, QWidg
     ReportPageModel* model = setUpReportTable(*table_, page_);
     model->setEditor(PriceColumn, [this](int row, const QString& text) { edited(row, text); });
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    rememberListLayout(*table_, QStringLiteral("settlementPrices"));
     // A click on a price opens its edit box.
     table_->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
                             QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "gui/widgets/ExportRows.h"
+#include "gui/widgets/Remembered.h"
 
 namespace korvant::gui {
 
@@ -32,8 +33,8 @@ StatementBatchDialog::StatementBatchDialog(StatementBatchForm& form, QWidget* pa
     options->addStretch();
     rows.fields->addRow(QString(), options);
     connect(rows.browse, &QPushButton::clicked, this, [this, folder = rows.path] {
-        const QString chosen = QFileDialog::getExistingDirectory(
-            this, QStringLiteral("浏览..."), folder->text(), QFileDialog::ShowDirsOnly);
+        const QString chosen = chooseFolderName(this, QStringLiteral("statement.batch"),
+                                                QStringLiteral("浏览..."), folder->text());
         if (!chosen.isEmpty()) folder->setText(chosen);
     });
 }

@@ -17,12 +17,14 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/Desk.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/widgets/DateFields.h"
+#include "gui/widgets/Remembered.h"
 #include "print/StatementPrint.h"
 
 namespace korvant::gui {
@@ -59,6 +61,8 @@ StatementTab::StatementTab(Desk& desk, Runner run, QWidget* parent)
       csv_(new QCheckBox(QStringLiteral("CSV格式"), this)),
       text_(new QPlainTextEdit(this)) {
     account_->setObjectName(QStringLiteral("account"));
+    // Ctrl+F puts the cursor here.
+    account_->setProperty("searchField", true);
     period_->setObjectName(QStringLiteral("period"));
     month_->setObjectName(QStringLiteral("month"));
     from_->setObjectName(QStringLiteral("from"));
@@ -171,6 +175,36 @@ void StatementTab::readFields() {
     page_.csv = csv_->isChecked();
 }
 
+StatementTab::Fields StatementTab::fields() const {
+    Fields shown;
+    shown.period = std::max(period_->currentIndex(), 0);
+    shown.from = from_->date();
+    shown.to = to_->date();
+    shown.month = month_->currentText().left(15).toInt();
+    shown.style = std::max(style_->currentIndex(), 0);
+    shown.csv = csv_->isChecked();
+    return shown;
+}
+
+void StatementTab::setFields(const Fields& fields) {
+    const QSignalBlocker blockPeriod(period_);
+    const QSignalBlocker blockMonth(month_);
+    const QSignalBlocker blockFrom(from_);
+    const QSignalBlocker blockTo(to_);
+    const QSignalBlocker blockStyle(style_);
+    const QSignalBlocker blockCsv(csv_);
+    if (fields.period >= 0 && fields.period < period_->count())
+        period_->setCurrentIndex(fields.period);
+    if (fields.from.isValid()) from_->setDate(fields.from);
+    if (fields.to.isValid()) to_->setDate(fields.to);
+    const int month = month_->findText(QString::number(fields.month));
+    if (month >= 0) month_->setCurrentIndex(month);
+    if (fields.style >= 0 && fields.style < style_->count()) style_->setCurrentIndex(fields.style);
+    csv_->setChecked(fields.csv);
+    showPeriodFields();
+    readFields();
+}
+
 void StatementTab::search() {
     readFields();
     run_([this] { queryStatement(desk_, page_); });
@@ -209,8 +243,9 @@ void StatementTab::exportPdf() {
     readFields();
     QString name = QString::fromStdString(proposedStatementName(page_));
     name = name.left(name.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".pdf");
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), name,
-                                                QStringLiteral("PDF文件 (*.pdf)"));
+    QString path = chooseSaveFileName(this, QStringLiteral("statement.pdf"),
+                                      QStringLiteral("导出PDF"), name,
+                                      QStringLiteral("PDF文件 (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     QString error;

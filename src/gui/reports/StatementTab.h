@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <QDate>
+
+#include <cstdint>
 #include <functional>
 
 #include "reports/statements/StatementPage.h"
@@ -37,6 +40,21 @@ public:
     static StatementTab* install(Desk& desk, ContentPanel& content, Runner run);
 
     const StatementPage& page() const { return page_; }
+
+    // The fields a user sets and the desk remembers: the period type, the
+    // day or range, the month, the style and "CSV格式".
+    struct Fields {
+        int period = 0;
+        QDate from;
+        QDate to;
+        int32_t month = 0;
+        int style = 0;
+        bool csv = false;
+    };
+    Fields fields() const;
+    // Puts remembered fields on screen and into the page without a query; a
+    // month no longer in the list is left as it is.
+    void setFields(const Fields& fields);
     void search();
     void redraw();
     void print();

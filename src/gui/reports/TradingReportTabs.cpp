@@ -33,10 +33,15 @@ void TradingReportTab::readFields() {
 
 PositionsTab::PositionsTab(Desk& desk, PositionsPage& page, Runner run, QWidget* parent)
     : TradingReportTab(desk, page, std::move(run), parent) {
-    addButton(QStringLiteral("修改"),
-              [this, &page] { modifyPositions(desk_, page, selectedReportRows(*table())); });
+    QPushButton* modify = addButton(QStringLiteral("修改"), [this, &page] {
+        modifyPositions(desk_, page, selectedReportRows(*table()));
+    });
     bar()->addStretch(1);
     table()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Enter on chosen positions does what "修改" does.
+    setListKeys(*table(), [this, modify] {
+        if (!selectedReportRows(*table()).empty() && modify->isEnabled()) modify->click();
+    });
 }
 
 ExportingTab::ExportingTab(Desk& desk, TradingReportPage& page, Runner run, QWidget* parent,

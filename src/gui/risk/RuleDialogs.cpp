@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -48,7 +49,11 @@ QCheckBox* checkBox(QWidget* parent, const char* caption, const char* name) {
 
 QLabel* noteLabel(QWidget* parent, const std::string& note) {
     auto* label = new QLabel(qs(note), parent);
-    label->setStyleSheet(QStringLiteral("color: #b00000"));
+    // Red that reads on the palette's background, light or dark.
+    QPalette palette = label->palette();
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    palette.setColor(QPalette::WindowText, dark ? QColor(0xff, 0x80, 0x80) : QColor(0xb0, 0, 0));
+    label->setPalette(palette);
     label->setVisible(!note.empty());
     return label;
 }

@@ -6,6 +6,7 @@
 
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
+#include "app/ToolbarCommand.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/MainWindow.h"
@@ -31,6 +32,18 @@ WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
     connect(table_, &QTableView::doubleClicked, this, [this] {
         window_.callCore([this] { desk_.dispatcher().send(ActionCode::ModifyRiskStrategy); });
     });
+    // Enter modifies the highlighted rule, Delete deletes it (asking
+    // first), as the toolbar's buttons do.
+    setListKeys(
+        *table_,
+        [this] {
+            if (riskArea(desk_).selectedRule == 0) return;
+            window_.callCore([this] { desk_.dispatcher().send(ActionCode::ModifyRiskStrategy); });
+        },
+        [this] {
+            if (riskArea(desk_).selectedRule == 0) return;
+            window_.callCore([this] { runToolbarCommand(desk_, ToolbarCommand::Delete); });
+        });
     observer_ = desk_.subscribe([this](DeskChange change) {
         if (change == DeskChange::RiskStrategies) redraw();
     });

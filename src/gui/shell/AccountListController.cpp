@@ -1,5 +1,6 @@
 #include "gui/shell/AccountListController.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -64,6 +65,21 @@ AccountListController::AccountListController(Desk& desk, ContentPanel& content, 
                 [this, which = wiring.list](int column) {
                     run_([&] { sortAccountList(desk_, which, column); });
                 });
+        // Enter and Delete run the list's "修改" and "删除" where its pop-up
+        // has them, as the pop-up would (with their questions).
+        const auto runEntry = [this, menu, mainAccounts](const QString& verb) {
+            if (mainAccounts && desk_.mainState().group.id == 1) return;
+            storeSelection();
+            if (!hasSelectedRecord()) return;
+            for (QAction* action : menu->actions())
+                if (plainCaption(action->text()).startsWith(verb)) {
+                    if (action->isEnabled()) action->trigger();
+                    return;
+                }
+        };
+        setListKeys(
+            *list, [runEntry] { runEntry(QStringLiteral("修改")); },
+            [runEntry] { runEntry(QStringLiteral("删除")); });
         if (wiring.doubleClick)
             connect(list, &QTableView::doubleClicked, this, [this, code = *wiring.doubleClick] {
                 if (hooks_.available(code) && hasSelectedRecord()) hooks_.trigger(code, {});

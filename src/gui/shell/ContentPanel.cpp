@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/shell/AccessKeys.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/FindOrNull.h"
 #include "gui/shell/PagerBar.h"
@@ -59,6 +60,10 @@ ContentPanel::ContentPanel(QWidget* parent)
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     for (const ToolbarButton& entry : toolbarButtons()) {
         auto* action = new QAction(toolbarIcon(entry), QString::fromUtf8(entry.caption), this);
+        // The button's caption with its access key: "新建(N)", Alt+N.
+        if (entry.key != 0)
+            action->setIconText(withAccessKey(QString::fromUtf8(entry.caption),
+                                              QLatin1Char(entry.key)));
         if (entry.toolTip != nullptr) action->setToolTip(QString::fromUtf8(entry.toolTip));
         toolBar_->addAction(action);
         toolActions_[entry.code] = action;

@@ -37,7 +37,7 @@ std::string deskHelp() {
            "Korvant 柜台管理: the administrator desk of a futures asset-management server.\n"
            "\n"
            "  --dir DIR   folder of the local files Server.ini (server list), ServerInfo.Dat\n"
-           "              (last login), riskdetail.ini and DeskLayout.ini\n"
+           "              (last login), riskdetail.ini, DeskLayout.ini and DeskState.ini\n"
            "  --version   print the version and exit\n"
            "  --help      print this text and exit\n"
            "\n"

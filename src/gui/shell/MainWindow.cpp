@@ -3,16 +3,22 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QComboBox>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabBar>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
@@ -27,7 +33,20 @@
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/ReportTabs.h"
 #include "gui/risk/WarehouseView.h"
+#include "app/AccountListSort.h"
+#include "app/RememberedDates.h"
+#include "gui/reports/StatementTab.h"
+#include "gui/shell/AccessKeys.h"
 #include "gui/shell/AccountListController.h"
+#include "gui/shell/AccountListView.h"
+#include "gui/shell/DeskMemory.h"
+#include "gui/templates/RateListView.h"
+#include "gui/widgets/DateFields.h"
+#include "gui/widgets/Remembered.h"
+#include "gui/widgets/ReportQueryTab.h"
+#include "templates/TemplateOperations.h"
+#include "templates/TemplateTree.h"
+#include "templates/TemplateViews.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/CoreCalls.h"
@@ -63,6 +82,13 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     setWindowTitle(QStringLiteral("Korvant柜台管理 ") + QString::fromLatin1(buildVersion()));
     setMinimumSize(250, 275);
     port_.setOwner(this);
+    // What the user left last time: read before the panels are laid out.
+    memory_ = std::make_unique<DeskMemory>(desk.dir());
+    setRememberedValues(memory_.get());
+    installDialogKeys();
+    // A list sorted by a column stays sorted by it across pages and queries
+    // (and starts.)
+    keepAccountListSorts(desk_, true);
 
     // The navigation panel as wide as the user dragged it last time.
     auto* panels = new QSplitter(Qt::Horizontal);
@@ -77,6 +103,7 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     panels->setSizes({navigationWidth, 1100 - navigationWidth});
     connect(panels, &QSplitter::splitterMoved, this, [this] { storeLayout(); });
     auto* rows = new QSplitter(Qt::Vertical);
+    rows_ = rows;
     rows->addWidget(panels);
     rows->addWidget(status_);
     rows->setStretchFactor(0, 1);
@@ -105,6 +132,15 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     observer_ = desk_.subscribe([this](DeskChange change) { redraw_->change(change); });
     statusListener_ = desk_.statusList().addListener(
         [this](const StatusList&, StatusList::Change) { redraw_->statusRows(); });
+    port_.setPlaceOfFiles([this] { return pageName(); });
+    giveWindowAccessKeys();
+    restoreRemembered();
+    if (memory_->unreadable())
+        desk_.statusList().append(
+            "恢复布局",
+            std::string(DeskMemory::FileName) + " 无法读取（" + memory_->problem() +
+                "），已忽略，使用默认布局",
+            false);
 
     keepAlive_->setInterval(KeepAliveMs);
     // A long read in progress is traffic enough: no keep-alive between its
@@ -123,8 +159,9 @@ void MainWindow::storeLayout() {
 }
 
 MainWindow::~MainWindow() {
-    storeLayout();
-    layout_->sync();
+    rememberLayout();
+    setRememberedValues(nullptr);
+    port_.setPlaceOfFiles({});
     desk_.dispatcher().postHook = nullptr;
     desk_.unsubscribe(observer_);
     desk_.statusList().remove(statusListener_);
@@ -167,13 +204,16 @@ void MainWindow::startLogin() {
 
 void MainWindow::runLogin() {
     LoginResult result = LoginResult::Cancelled;
-    if (!callCore([&] { result = login(desk_); })) return;
+    LoginOptions options;
+    options.keyring = keyring_;
+    if (!callCore([&] { result = login(desk_, options); })) return;
     switch (result) {
         case LoginResult::LoggedIn:
             loggedIn_ = true;
             keepAlive_->start();
             rebuildReportTree();
             redrawAll();
+            if (!ended()) restoreView();
             if (!ended()) emit loggedIn();
             break;
         case LoginResult::Cancelled:
@@ -206,6 +246,16 @@ MenuCommands MainWindow::menuCommands() {
         return navigation_->groupTree()->currentIndex().isValid();
     };
     commands.recordSelected = [this] { return !desk_.mainState().selectedRows.empty(); };
+    commands.refresh = [this] { refreshPage(); };
+    commands.find = [this] { focusSearch(); };
+    commands.exportPage = [this] { exportPage(); };
+    commands.print = [this] { printPage(false); };
+    commands.preview = [this] { printPage(true); };
+    commands.restoreLayout = [this] { restoreDefaultLayout(); };
+    commands.pageExports = [this] { return pageExportsNow(); };
+    commands.pagePrints = [this] {
+        return pageButton(content_->currentPage(), QStringLiteral("打印")) != nullptr;
+    };
     return commands;
 }
 
@@ -388,6 +438,303 @@ void MainWindow::rebuildReportTree() {
     if (!callCore([&] { roots = &reportTree(desk_); })) return;
     DeskRedraw::Scope scope(*redraw_);
     navigation_->fillTree(ViewKind::Reports, reportTreeNodes(*roots));
+}
+
+}  // namespace korvant::gui
+
+namespace korvant::gui {
+
+namespace {
+
+// The account lists and the names they remember their columns and sort
+// under.
+constexpr std::pair<AccountList, const char*> RememberedAccountLists[] = {
+    {AccountList::MainAccounts, "mainAccounts"},
+    {AccountList::Administrators, "administrators"},
+    {AccountList::MainAccountLinks, "mainAccountLinks"},
+    {AccountList::SubAccounts, "subAccounts"},
+};
+
+QString base64(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toBase64());
+}
+
+QByteArray unbase64(const QString& text) {
+    return QByteArray::fromBase64(text.toLatin1());
+}
+
+int32_t today() {
+    return ymdOfDate(QDate::currentDate());
+}
+
+std::vector<int32_t> ymdsOf(const std::vector<QDate>& dates) {
+    std::vector<int32_t> ymds;
+    for (const QDate& date : dates) ymds.push_back(ymdOfDate(date));
+    return ymds;
+}
+
+std::vector<QDate> datesOf(const std::vector<int32_t>& ymds) {
+    std::vector<QDate> dates;
+    for (int32_t ymd : ymds) dates.push_back(dateOfYmd(ymd));
+    return dates;
+}
+
+}  // namespace
+
+QPushButton* MainWindow::pageButton(QWidget* page, const QString& caption) {
+    if (page == nullptr) return nullptr;
+    for (QPushButton* button : page->findChildren<QPushButton*>())
+        if (plainCaption(button->text()) == caption && button->isVisibleTo(page) &&
+            button->isEnabled())
+            return button;
+    return nullptr;
+}
+
+void MainWindow::giveWindowAccessKeys() {
+    // On screen with every page: the menu bar, the toolbar, the navigation,
+    // the search bar and the pager.
+    QSet<QChar> window;
+    for (const QAction* menu : menuBar()->actions()) {
+        const QChar key = accessKeyOf(menu->text());
+        if (!key.isNull()) window.insert(key);
+    }
+    for (const ToolbarButton& entry : toolbarButtons())
+        if (entry.key != 0) window.insert(QLatin1Char(entry.key));
+    window.unite(accessKeysIn(navigation_));
+    giveAccessKeys(content_->searchBar(), window);
+    giveAccessKeys(content_->pager(), window);
+    // Each page shows alone: its keys differ from the window's.
+    QList<QWidget*> pages;
+    for (ReportQueryTab* tab : content_->findChildren<ReportQueryTab*>()) pages << tab;
+    for (StatementTab* tab : content_->findChildren<StatementTab*>()) pages << tab;
+    for (OperationLogView* log : content_->findChildren<OperationLogView*>()) pages << log;
+    for (QWidget* page : pages) {
+        QSet<QChar> taken = window;
+        giveAccessKeys(page, taken);
+    }
+}
+
+void MainWindow::restoreRemembered() {
+    DeskMemory& m = *memory_;
+    for (const auto& [which, name] : RememberedAccountLists) {
+        const QString list = QString::fromLatin1(name);
+        if (AccountListView* view = content_->list(which)) rememberListLayout(*view, list);
+        const QStringList sort = m.value(QStringLiteral("sort.") + list).split(QLatin1Char(','));
+        bool column = false;
+        bool direction = false;
+        const int at = sort.value(0).toInt(&column);
+        const int ascending = sort.value(1).toInt(&direction);
+        if (sort.size() == 2 && column && direction && at >= 0)
+            restoreAccountListSort(desk_, which, AccountListSort{at, ascending != 0});
+    }
+    for (ReportQueryTab* tab : content_->findChildren<ReportQueryTab*>()) {
+        if (tab->objectName().isEmpty()) continue;
+        rememberListLayout(*tab->table(), tab->objectName());
+        const std::string text = m.value(QStringLiteral("dates.") + tab->objectName()).toStdString();
+        if (auto ymds = recallDates(text, today(), tab->dates().size()))
+            tab->setDates(datesOf(*ymds));
+    }
+    for (RateListView* rates : content_->findChildren<RateListView*>())
+        rememberListLayout(*rates, rates->objectName());
+    for (const char* name : {"warehouse", "log"})
+        if (auto* table = content_->findChild<QTableView*>(QLatin1String(name)))
+            rememberListLayout(*table, QLatin1String(name));
+    rememberListLayout(*status_->list(), QStringLiteral("status"));
+
+    if (auto* statement = content_->findChild<StatementTab*>(QStringLiteral("statement"))) {
+        StatementTab::Fields fields = statement->fields();
+        bool ok = false;
+        const int period = m.value(QStringLiteral("statement.period")).toInt(&ok);
+        if (ok) fields.period = period;
+        const std::string dates = m.value(QStringLiteral("statement.dates")).toStdString();
+        if (auto ymds = recallDates(dates, today(), 2)) {
+            fields.from = dateOfYmd((*ymds)[0]);
+            fields.to = dateOfYmd((*ymds)[1]);
+        }
+        const std::string month = m.value(QStringLiteral("statement.month")).toStdString();
+        if (auto recalled = recallMonth(month, today())) fields.month = *recalled;
+        const int style = m.value(QStringLiteral("statement.style")).toInt(&ok);
+        if (ok) fields.style = style;
+        const QString csv = m.value(QStringLiteral("statement.csv"));
+        if (!csv.isEmpty()) fields.csv = csv == QLatin1String("1");
+        statement->setFields(fields);
+    }
+    if (const QString rows = m.value(QStringLiteral("splitter.rows")); !rows.isEmpty())
+        rows_->restoreState(unbase64(rows));
+}
+
+void MainWindow::showAsLeft() {
+    const QString geometry = memory_->value(QStringLiteral("window.geometry"));
+    if (geometry.isEmpty() || !restoreGeometry(unbase64(geometry))) {
+        showMaximized();
+        return;
+    }
+    restoreState(unbase64(memory_->value(QStringLiteral("window.state"))));
+    show();
+}
+
+void MainWindow::rememberLayout() {
+    storeLayout();
+    layout_->sync();
+    DeskMemory& m = *memory_;
+    m.setValue(QStringLiteral("window.geometry"), base64(saveGeometry()));
+    m.setValue(QStringLiteral("window.state"), base64(saveState()));
+    m.setValue(QStringLiteral("splitter.rows"), base64(rows_->saveState()));
+    storeListLayouts();
+    for (const auto& [which, name] : RememberedAccountLists) {
+        const AccountListSort sort = accountListSort(desk_, which);
+        m.setValue(QStringLiteral("sort.") + QLatin1String(name),
+                   sort.column >= 0
+                       ? QStringLiteral("%1,%2").arg(sort.column).arg(sort.ascending ? 1 : 0)
+                       : QString());
+    }
+    for (ReportQueryTab* tab : content_->findChildren<ReportQueryTab*>())
+        if (!tab->objectName().isEmpty())
+            m.setValue(QStringLiteral("dates.") + tab->objectName(),
+                       QString::fromStdString(rememberDates(ymdsOf(tab->dates()), today())));
+    if (auto* statement = content_->findChild<StatementTab*>(QStringLiteral("statement"))) {
+        const StatementTab::Fields fields = statement->fields();
+        m.setValue(QStringLiteral("statement.period"), QString::number(fields.period));
+        m.setValue(QStringLiteral("statement.dates"),
+                   QString::fromStdString(rememberDates(
+                       {ymdOfDate(fields.from), ymdOfDate(fields.to)}, today())));
+        m.setValue(QStringLiteral("statement.month"),
+                   QString::fromStdString(rememberMonth(fields.month, today())));
+        m.setValue(QStringLiteral("statement.style"), QString::number(fields.style));
+        m.setValue(QStringLiteral("statement.csv"),
+                   fields.csv ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    if (loggedIn_ && desk_.mainState().view != ViewKind::None) {
+        m.setValue(QStringLiteral("view"),
+                   QString::number(static_cast<int>(desk_.mainState().view)));
+        if (QTabBar* reports = content_->viewStrip(ViewKind::Reports))
+            m.setValue(QStringLiteral("reportTab"), QString::number(reports->currentIndex()));
+    }
+    m.save();
+}
+
+void MainWindow::restoreView() {
+    bool ok = false;
+    const ViewKind view = viewKindOf(memory_->value(QStringLiteral("view")).toInt(&ok));
+    if (!ok || view == ViewKind::None) return;
+    QAction* item = viewAction(view);
+    if (item == nullptr || !item->isEnabled()) return;
+    if (view == ViewKind::Reports) {
+        const int tab = memory_->value(QStringLiteral("reportTab")).toInt(&ok);
+        QTabBar* strip = content_->viewStrip(ViewKind::Reports);
+        if (ok && strip != nullptr && tab >= 0 && tab < strip->count())
+            strip->setCurrentIndex(tab);
+    }
+    if (view != desk_.mainState().view) chooseView(view);
+}
+
+void MainWindow::restoreDefaultLayout() {
+    memory_->forgetLayout();
+    resetListLayouts();
+    for (const auto& [which, name] : RememberedAccountLists)
+        restoreAccountListSort(desk_, which, AccountListSort{});
+    const int total = std::max(panels_->width(), DefaultNavigationWidth + 100);
+    panels_->setSizes({DefaultNavigationWidth, total - DefaultNavigationWidth});
+    layout_->setValue(QStringLiteral("navigationWidth"), DefaultNavigationWidth);
+    rows_->setSizes({600, 160});
+    if (!isMaximized()) showMaximized();
+    desk_.notify(DeskChange::AccountList);
+    memory_->save();
+    desk_.statusList().append("恢复默认布局", "窗口、分隔条和各列表的列已恢复为默认布局", false);
+}
+
+QString MainWindow::pageName() const {
+    switch (desk_.mainState().view) {
+        case ViewKind::Accounts:
+            return QStringLiteral("accounts");
+        case ViewKind::FeeRates:
+            return QStringLiteral("feeRates");
+        case ViewKind::MarginRates:
+            return QStringLiteral("marginRates");
+        case ViewKind::Risk:
+            return QStringLiteral("risk");
+        case ViewKind::Logs:
+            return QStringLiteral("log");
+        case ViewKind::Reports:
+            if (QWidget* page = content_->viewPage(ViewKind::Reports);
+                page != nullptr && !page->objectName().isEmpty())
+                return page->objectName();
+            return QStringLiteral("reports");
+        case ViewKind::None:
+            break;
+    }
+    return {};
+}
+
+void MainWindow::refreshPage() {
+    const ViewKind view = desk_.mainState().view;
+    if (view == ViewKind::Accounts) return toolbarCommand(ToolbarCode::Refresh);
+    if (view == ViewKind::Risk) {
+        callCore([this] { desk_.dispatcher().send(ActionCode::RefreshRiskView); });
+        return;
+    }
+    if (QPushButton* query = pageButton(content_->currentPage(), QStringLiteral("查询"))) {
+        query->click();
+        return;
+    }
+    // A list the pager pages (the rates): the page on screen again.
+    auto& pagers = desk_.mainState().pagers;
+    auto it = pagers.find(view);
+    if (it == pagers.end() || !it->second.cursor || !it->second.query) return;
+    const int page = it->second.cursor().last;
+    if (page < 0) return;
+    const auto query = it->second.query;
+    callCore([&] { query(page); });
+}
+
+void MainWindow::focusSearch() {
+    if (QWidget* page = content_->currentPage())
+        for (QWidget* field : page->findChildren<QWidget*>()) {
+            if (!field->property("searchField").toBool() || !field->isVisibleTo(page) ||
+                !field->isEnabled())
+                continue;
+            field->setFocus(Qt::ShortcutFocusReason);
+            if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+            if (auto* box = qobject_cast<QComboBox*>(field); box && box->lineEdit())
+                box->lineEdit()->selectAll();
+            return;
+        }
+    QLineEdit* keyword = content_->searchBar()->keywordEdit();
+    if (!keyword->isEnabled()) return;
+    keyword->setFocus(Qt::ShortcutFocusReason);
+    keyword->selectAll();
+}
+
+bool MainWindow::pageExportsNow() {
+    const ViewKind view = desk_.mainState().view;
+    if (view == ViewKind::FeeRates || view == ViewKind::MarginRates) {
+        const TemplateView& rates =
+            templateView(desk_, view == ViewKind::FeeRates ? feeKind() : marginKind());
+        return rates.node && rates.node->templateId != 0;
+    }
+    QWidget* page = content_->currentPage();
+    return pageButton(page, QStringLiteral("导出")) != nullptr ||
+           pageButton(page, QStringLiteral("导出PDF")) != nullptr;
+}
+
+void MainWindow::exportPage() {
+    const ViewKind view = desk_.mainState().view;
+    if (view == ViewKind::FeeRates || view == ViewKind::MarginRates) {
+        const TemplateKind& kind = view == ViewKind::FeeRates ? feeKind() : marginKind();
+        callCore([&] { runTemplateCommand(desk_, kind, TemplateCommand::Export); });
+        return;
+    }
+    QWidget* page = content_->currentPage();
+    for (const QString& caption : {QStringLiteral("导出"), QStringLiteral("导出PDF")})
+        if (QPushButton* button = pageButton(page, caption)) {
+            button->click();
+            return;
+        }
+}
+
+void MainWindow::printPage(bool preview) {
+    const QString caption = preview ? QStringLiteral("打印预览") : QStringLiteral("打印");
+    if (QPushButton* button = pageButton(content_->currentPage(), caption)) button->click();
 }
 
 }  // namespace korvant::gui

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/PasswordKeyring.h"
 #include "app/ViewKind.h"
 #include "gui/shell/DeskRedraw.h"
 #include "gui/shell/MenuBuilder.h"
@@ -15,6 +16,7 @@
 
 class QAction;
 class QMenu;
+class QPushButton;
 class QSettings;
 class QSplitter;
 class QTimer;
@@ -23,6 +25,7 @@ class QTreeView;
 namespace korvant::gui {
 
 class CoreCalls;
+class DeskMemory;
 class QtPort;
 
 // The desk's one top-level window: navigation panel, content panel, status
@@ -84,6 +87,35 @@ public:
     // Redraws everything from the core's state.
     void redrawAll();
 
+    // Shows the window as the user left it last time (DeskState.ini), or
+    // maximized, the built-in layout.
+    void showAsLeft();
+    // Writes what the desk remembers: the window, the splitters, every
+    // list's columns and sort, the dates of the report tabs and the
+    // statement page, the folders of the file dialogs and the view. Also
+    // when the window closes.
+    void rememberLayout();
+    // "视图 > 恢复默认布局": the built-in window size, splitters and columns.
+    void restoreDefaultLayout();
+    DeskMemory* memory() const { return memory_.get(); }
+    // Panels | status list.
+    QSplitter* rowSplitter() const { return rows_; }
+
+    // The keys of "视图": F5 queries the page on screen again, Ctrl+F puts the
+    // cursor in its search field, Ctrl+E exports what it exports, Ctrl+P and
+    // Ctrl+Shift+P print and preview the statement.
+    void refreshPage();
+    void focusSearch();
+    void exportPage();
+    void printPage(bool preview);
+    // The page on screen, by name: "accounts", "feeRates", "marginRates",
+    // "risk", "log", or the report tab's ("statement", "funds", "trades" …).
+    QString pageName() const;
+
+    // The desktop's keyring for the remembered password ("保存账号和密码"):
+    // the desk's own (QtKeychain); none in most tests.
+    void setKeyring(PasswordKeyring* keyring) { keyring_ = keyring; }
+
 signals:
     void loggedIn();
     // The program ends (0 after "退出" or a cancelled login).
@@ -97,6 +129,12 @@ protected:
 private:
     void runLogin();
     void storeLayout();
+    void restoreRemembered();
+    void restoreView();
+    void giveWindowAccessKeys();
+    bool pageExportsNow();
+    // The enabled button of `page` with that caption (its access key aside).
+    static QPushButton* pageButton(QWidget* page, const QString& caption);
     void endProgram(int exitCode);
     MenuCommands menuCommands();
     void connectNavigation();
@@ -120,6 +158,9 @@ private:
     QTimer* keepAlive_;
     QSettings* layout_;
     QSplitter* panels_ = nullptr;
+    QSplitter* rows_ = nullptr;
+    std::unique_ptr<DeskMemory> memory_;
+    PasswordKeyring* keyring_ = nullptr;
     std::unique_ptr<MenuBuilder> menus_;
     AccountListController* lists_ = nullptr;
     std::unique_ptr<DeskRedraw> redraw_;

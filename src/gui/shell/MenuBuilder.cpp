@@ -5,6 +5,9 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 
+#include <utility>
+#include <vector>
+
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/MenuKeys.h"
 
@@ -37,9 +40,13 @@ QString viewCaption(ViewKind view) {
 
 QString plainCaption(const QString& text) {
     static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)$"));
-    QString plain = text;
+    QString plain = text.left(text.indexOf(QLatin1Char('\t')));
     plain.remove(accessKey);
     return plain;
+}
+
+QString withKeyText(const QString& caption, const QKeySequence& key) {
+    return caption + QLatin1Char('\t') + key.toString(QKeySequence::NativeText);
 }
 
 QString menuCaption(const char* caption) {
@@ -53,6 +60,7 @@ MenuBuilder::MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands c
     QMenu* system = bar->addMenu(withAccessKey("系统", 'S'));
     menus_[MenuPlace::System] = system;
     QMenu* business = bar->addMenu(withAccessKey("业务管理", 'B'));
+    QMenu* view = bar->addMenu(withAccessKey("视图", 'V'));
     menus_[MenuPlace::Operations] = bar->addMenu(withAccessKey("操作", 'O'));
     QMenu* help = bar->addMenu(withAccessKey("帮助", 'H'));
 
@@ -78,6 +86,52 @@ MenuBuilder::MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands c
         viewActions_[view] = item;
     }
 
+    // The keys of the page on screen, shown with their items; they work in
+    // the whole window.
+    struct ViewCommand {
+        const char* caption;
+        char key;
+        QKeySequence shortcut;
+        std::function<void()> MenuCommands::*command;
+        std::function<bool()> MenuCommands::*enabled;
+    };
+    const ViewCommand viewCommands[] = {
+        {"刷新", 'R', QKeySequence(Qt::Key_F5), &MenuCommands::refresh, nullptr},
+        {"查找", 'F', QKeySequence(Qt::CTRL | Qt::Key_F), &MenuCommands::find, nullptr},
+        {"导出", 'E', QKeySequence(Qt::CTRL | Qt::Key_E), &MenuCommands::exportPage,
+         &MenuCommands::pageExports},
+        {"打印", 'P', QKeySequence(Qt::CTRL | Qt::Key_P), &MenuCommands::print,
+         &MenuCommands::pagePrints},
+        {"打印预览", 'W', QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &MenuCommands::preview,
+         &MenuCommands::pagePrints},
+    };
+    std::vector<std::pair<QAction*, std::function<bool()> MenuCommands::*>> gated;
+    for (const ViewCommand& entry : viewCommands) {
+        QAction* item = view->addAction(withAccessKey(entry.caption, entry.key));
+        item->setShortcut(entry.shortcut);
+        item->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(item, &QAction::triggered, &window, [this, command = entry.command] {
+            if (commands_.*command) (commands_.*command)();
+        });
+        menuActions_[QString::fromUtf8(entry.caption)] = item;
+        if (entry.enabled != nullptr) gated.emplace_back(item, entry.enabled);
+    }
+    view->addSeparator();
+    QAction* restore = view->addAction(withAccessKey("恢复默认布局", 'D'));
+    QObject::connect(restore, &QAction::triggered, &window, [this] {
+        if (commands_.restoreLayout) commands_.restoreLayout();
+    });
+    menuActions_[QStringLiteral("恢复默认布局")] = restore;
+    // Shown greyed where the page has no such command; the keys stay on
+    // (they do nothing there).
+    QObject::connect(view, &QMenu::aboutToShow, &window, [this, gated] {
+        for (const auto& [item, enabled] : gated)
+            item->setEnabled(!(commands_.*enabled) || (commands_.*enabled)());
+    });
+    QObject::connect(view, &QMenu::aboutToHide, &window, [gated] {
+        for (const auto& entry : gated) entry.first->setEnabled(true);
+    });
+
     QAction* manual = help->addAction(withAccessKey("使用说明", 'M'));
     QObject::connect(manual, &QAction::triggered, &window, [this] { commands_.manual(); });
     QAction* about = help->addAction(withAccessKey("关于...", 'A'));
@@ -93,7 +147,19 @@ MenuBuilder::MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands c
 
 void MenuBuilder::addEntry(const MenuEntry& entry) {
     const QString caption = QString::fromUtf8(entry.caption);
-    QAction* item = menus_.at(entry.place)->addAction(menuCaption(entry.caption));
+    QString text = menuCaption(entry.caption);
+    // The keys of a list that do what its pop-up's entries do.
+    const bool list = entry.place == MenuPlace::AdministratorList ||
+                      entry.place == MenuPlace::SubAccountList ||
+                      entry.place == MenuPlace::MainAccountList ||
+                      entry.place == MenuPlace::MainAccountLinkList;
+    if (list && caption.startsWith(QStringLiteral("修改")))
+        text = withKeyText(text, QKeySequence(Qt::Key_Enter));
+    else if (list && caption.startsWith(QStringLiteral("删除")))
+        text = withKeyText(text, QKeySequence(Qt::Key_Delete));
+    else if (entry.place == MenuPlace::GroupTree && caption == QStringLiteral("刷新"))
+        text = withKeyText(text, QKeySequence(Qt::Key_F5));
+    QAction* item = menus_.at(entry.place)->addAction(text);
     ActionHooks::Condition condition;
     switch (entry.enable) {
         case EnableRule::Handler:

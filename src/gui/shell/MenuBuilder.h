@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 
 #include <functional>
@@ -17,8 +18,12 @@ namespace korvant::gui {
 
 class ActionHooks;
 
-// A menu caption without its access key: "系统(&S)" → "系统".
+// A caption without its access key and the key shown after it:
+// "系统(&S)" → "系统", "修改(&M)\tEnter" → "修改".
 QString plainCaption(const QString& text);
+// A pop-up entry's caption with the key that does the same in the list
+// shown after it ("修改(&M)" and Enter: "修改(&M)\tEnter").
+QString withKeyText(const QString& caption, const QKeySequence& key);
 // A pop-up menu's caption with its access key where it has one: "添加" →
 // "添加(&A)" (menuAccessKey).
 QString menuCaption(const char* caption);
@@ -35,9 +40,19 @@ struct MenuCommands {
     // The enable rules of the menu tables.
     std::function<bool()> groupNodeSelected;
     std::function<bool()> recordSelected;
+    // "视图": the keys of the page on screen and the built-in layout.
+    std::function<void()> refresh;
+    std::function<void()> find;
+    std::function<void()> exportPage;
+    std::function<void()> print;
+    std::function<void()> preview;
+    std::function<void()> restoreLayout;
+    // Whether the page on screen exports, prints.
+    std::function<bool()> pageExports;
+    std::function<bool()> pagePrints;
 };
 
-// Builds the menu bar ("系统", "业务管理", "操作", "帮助") and the context
+// Builds the menu bar ("系统", "业务管理", "视图", "操作", "帮助") and the context
 // menus from the areas' menu tables, each entry tied to its action code
 // through the hooks, and finds them again by place or caption.
 class MenuBuilder {

@@ -7,6 +7,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "gui/shell/AccessKeys.h"
 #include "gui/shell/MenuBuilder.h"
 #include "gui/widgets/NodeTreeModel.h"
 
@@ -44,7 +45,10 @@ NavigationPanel::NavigationPanel(QWidget* parent)
     for (std::size_t i = 0; i < Views.size(); ++i) {
         ViewKind view = Views[i];
         Slot& s = slots_[i];
-        s.button = new QPushButton(viewCaption(view), this);
+        // Alt and the view's number: the navigation's buttons take digits,
+        // so that the letters stay with the menus and the pages.
+        s.button = new QPushButton(
+            withAccessKey(viewCaption(view), QLatin1Char(static_cast<char>('1' + i))), this);
         s.button->setCheckable(true);
         s.button->setAutoDefault(false);
         s.button->setFixedHeight(22);

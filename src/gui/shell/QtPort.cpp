@@ -13,6 +13,7 @@
 #include "gui/shell/ProgressWindow.h"
 #include "gui/widgets/CoreBusy.h"
 #include "gui/widgets/QtText.h"
+#include "gui/widgets/Remembered.h"
 
 namespace korvant::gui {
 namespace {
@@ -183,12 +184,19 @@ void QtPort::hideProgress() {
     if (progress_) progress_->hide();
 }
 
+QString QtPort::fileKind(const char* what) const {
+    const QString place = place_ ? place_() : QString();
+    return (place.isEmpty() ? QStringLiteral("desk") : place) + QLatin1Char('.') +
+           QLatin1String(what);
+}
+
 std::optional<std::string> QtPort::chooseSaveFile(const std::string& caption,
                                                   const std::string& suggestedName,
                                                   const std::vector<FileFilter>& filters) {
     QString selected;
-    const QString path = QFileDialog::getSaveFileName(
-        parentForDialogs(), qs(caption), qs(suggestedName), fileDialogFilter(filters), &selected);
+    const QString path =
+        chooseSaveFileName(parentForDialogs(), fileKind("save"), qs(caption), qs(suggestedName),
+                           fileDialogFilter(filters), {}, &selected);
     return chosenSave(path, selected, filters);
 }
 
@@ -198,20 +206,20 @@ std::optional<std::string> QtPort::chooseSaveFileAskedLater(
     // The operation asks before it replaces a file: asked here too, the
     // user would answer the same question twice.
     QString selected;
-    const QString path = QFileDialog::getSaveFileName(parentForDialogs(), qs(caption),
-                                                      qs(suggestedName), fileDialogFilter(filters),
-                                                      &selected, QFileDialog::DontConfirmOverwrite);
+    const QString path =
+        chooseSaveFileName(parentForDialogs(), fileKind("save"), qs(caption), qs(suggestedName),
+                           fileDialogFilter(filters), QFileDialog::DontConfirmOverwrite, &selected);
     return chosenSave(path, selected, filters);
 }
 
 std::optional<std::string> QtPort::chooseOpenFile(const std::string& caption,
                                                   const std::vector<FileFilter>& filters) {
-    return chosen(QFileDialog::getOpenFileName(parentForDialogs(), qs(caption), QString(),
-                                               fileDialogFilter(filters)));
+    return chosen(chooseOpenFileName(parentForDialogs(), fileKind("open"), qs(caption),
+                                     fileDialogFilter(filters)));
 }
 
 std::optional<std::string> QtPort::chooseFolder(const std::string& caption) {
-    return chosen(QFileDialog::getExistingDirectory(parentForDialogs(), qs(caption)));
+    return chosen(chooseFolderName(parentForDialogs(), fileKind("folder"), qs(caption), QString()));
 }
 
 bool QtPort::showForm(Form& form, const FormValidator& validator) {

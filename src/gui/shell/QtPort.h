@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 #include "app/FrontEndPort.h"
 #include "gui/shell/ProgressWindow.h"
 
@@ -31,6 +33,9 @@ public:
     // a modal dialog that is open takes precedence.
     void setOwner(QWidget* owner);
     ProgressWindow* progressWindow() const { return progress_; }
+    // The page on screen ("funds", "feeRates" …): each page's file dialogs
+    // open in the folder last chosen there (gui/widgets/Remembered.h).
+    void setPlaceOfFiles(std::function<QString()> place) { place_ = std::move(place); }
 
     void showMessage(const Message& message) override;
     bool askYesNo(const Message& question) override;
@@ -66,11 +71,14 @@ public:
 private:
     QWidget* parentForDialogs() const;
     void makeRoomForBox();
+    // The kind of a file dialog: the page's place and `what` ("save").
+    QString fileKind(const char* what) const;
 
     const DialogRegistry& dialogs_;
     QPointer<QWidget> owner_;
     QPointer<ProgressWindow> progress_;
     bool waiting_ = false;
+    std::function<QString()> place_;
 };
 
 }  // namespace korvant::gui

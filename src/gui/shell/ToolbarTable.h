@@ -31,6 +31,8 @@ struct ToolbarButton {
     const char* ownIcon = nullptr;
     // The core's command of the button, where it is one.
     std::optional<ToolbarCommand> command = std::nullopt;
+    // Its access key (Alt and the letter).
+    char key = 0;
 };
 
 std::span<const ToolbarButton> toolbarButtons();

@@ -1,5 +1,6 @@
 #include "gui/templates/RateListView.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QMenu>
 
@@ -34,9 +35,15 @@ RateListView::RateListView(Desk& desk, const TemplateKind& kind, ActionHooks& ho
     });
 
     auto* menu = new QMenu(this);
-    QAction* modify = menu->addAction(menuCaption(kind.rates.rowMenuText));
+    QAction* modify = menu->addAction(
+        withKeyText(menuCaption(kind.rates.rowMenuText), QKeySequence(Qt::Key_Enter)));
     hooks.hook(modify, kind.actions.modifyRates, {},
                [this] { return templateView(desk_, kind_).selectedRow >= 0; });
+    // Enter opens the rate dialog of the chosen rate, as the pop-up does.
+    setListKeys(*this, [modify, &hooks] {
+        hooks.refresh();
+        if (modify->isEnabled()) modify->trigger();
+    });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this, menu, &hooks](QPoint pos) {
         QModelIndex index = indexAt(pos);

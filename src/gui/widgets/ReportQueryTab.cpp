@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTableView>
@@ -61,6 +62,8 @@ ReportQueryTab::~ReportQueryTab() {
 QLineEdit* ReportQueryTab::addAccountField(const QString& label) {
     account_ = new QLineEdit(this);
     account_->setObjectName(QStringLiteral("account"));
+    // Ctrl+F puts the cursor here.
+    account_->setProperty("searchField", true);
     account_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), account_));
     bar_->addWidget(new QLabel(label, this));
@@ -164,6 +167,23 @@ void ReportQueryTab::redraw() {
         if (account_->text() != account) account_->setText(account);
     }
     fillReportTable(*table_, page_);
+}
+
+std::vector<QDate> ReportQueryTab::dates() const {
+    std::vector<QDate> shown;
+    for (const QDateEdit* date : dates_) shown.push_back(date->date());
+    return shown;
+}
+
+void ReportQueryTab::setDates(const std::vector<QDate>& dates) {
+    if (dates.size() != dates_.size()) return;
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        if (!dates[i].isValid()) return;
+        const QSignalBlocker blocker(dates_[i]);
+        dates_[i]->setDate(dates[i]);
+    }
+    readFields();
+    datesQueried();
 }
 
 void ReportQueryTab::install(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index) {

@@ -2,7 +2,10 @@
 
 #include <QWidget>
 
+#include <QDate>
+
 #include <functional>
+#include <vector>
 
 class QDateEdit;
 class QHBoxLayout;
@@ -43,6 +46,11 @@ public:
     virtual void redraw();
 
     QTableView* table() const { return table_; }
+    // The tab's dates on screen, left to right.
+    std::vector<QDate> dates() const;
+    // Puts remembered dates on screen and into the page without a query
+    // (as many as the tab has; another count is ignored).
+    void setDates(const std::vector<QDate>& dates);
 
 protected:
     // The row of fields, for the tab's own labels and widgets.

@@ -13,6 +13,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <functional>
 
 #include "app/ReportPage.h"
 #include "app/RowCopy.h"
@@ -40,18 +41,37 @@ QLabel* emptyState(QTableView& table) {
 }
 
 const char* const CopyActionName = "copyRows";
+const char* const ListKeysName = "listKeys";
+const char* const ColumnWidthsName = "columnWidths";
 
-// The view copies its current cell on Ctrl+C by itself; the list copies its
-// chosen rows instead.
-class CopyKeyFilter : public QObject {
+// The keys of a list. The view copies its current cell on Ctrl+C by itself;
+// the list copies its chosen rows instead. Enter and Delete run the list's
+// "修改" and "删除" where it has them (setListKeys), and only then: a list
+// without them passes the keys on.
+class ListKeyFilter : public QObject {
 public:
-    CopyKeyFilter(QAction* copy, QObject* parent) : QObject(parent), copy_(copy) {}
+    ListKeyFilter(QAction* copy, QObject* parent) : QObject(parent), copy_(copy) {
+        setObjectName(QLatin1String(ListKeysName));
+    }
+    std::function<void()> open;
+    std::function<void()> remove;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
             copy_->trigger();
+            return true;
+        }
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (plain && enter && open) {
+            open();
+            return true;
+        }
+        if (plain && key->key() == Qt::Key_Delete && remove) {
+            remove();
             return true;
         }
         return QObject::eventFilter(watched, event);
@@ -60,6 +80,31 @@ protected:
 private:
     QAction* copy_;
 };
+
+// The columns whose width the user set (dragged, or restored from the
+// remembered layout): a new page never widens them. The desk's own resizing
+// runs inside `ownResize`.
+class ColumnWidths : public QObject {
+public:
+    explicit ColumnWidths(QObject* parent) : QObject(parent) {
+        setObjectName(QLatin1String(ColumnWidthsName));
+    }
+    QSet<int> userSet;
+    bool ownResize = false;
+};
+
+ColumnWidths* columnWidths(QTableView& table) {
+    return table.findChild<ColumnWidths*>(QLatin1String(ColumnWidthsName),
+                                          Qt::FindDirectChildrenOnly);
+}
+
+// Sets a width as the desk's own, not the user's.
+void setOwnWidth(QTableView& table, int column, int width) {
+    ColumnWidths* widths = columnWidths(table);
+    if (widths != nullptr) widths->ownResize = true;
+    table.setColumnWidth(column, width);
+    if (widths != nullptr) widths->ownResize = false;
+}
 
 // The columns on screen, in the order the header shows them.
 std::vector<int> shownColumns(const QTableView& table) {
@@ -91,7 +136,12 @@ void addListCommands(QTableView& table) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     });
     table.addAction(copy);
-    table.installEventFilter(new CopyKeyFilter(copy, &table));
+    table.installEventFilter(new ListKeyFilter(copy, &table));
+    auto* widths = new ColumnWidths(&table);
+    QObject::connect(table.horizontalHeader(), &QHeaderView::sectionResized, widths,
+                     [widths](int logical, int, int) {
+                         if (!widths->ownResize) widths->userSet.insert(logical);
+                     });
     if (table.contextMenuPolicy() == Qt::DefaultContextMenu)
         table.setContextMenuPolicy(Qt::ActionsContextMenu);
 
@@ -137,8 +187,20 @@ ReportPageModel* setUpReportTable(QTableView& table, const ReportPage& page) {
     styleReportList(&table);
     addListCommands(table);
     table.setTextElideMode(Qt::ElideMiddle);
-    const QFontMetrics metrics = table.horizontalHeader()->fontMetrics();
-    const std::vector<ReportColumn>& columns = page.columns();
+    applyBuiltInColumns(table);
+    return model;
+}
+
+void applyBuiltInColumns(QTableView& table) {
+    const ReportPageModel* model = reportModel(table);
+    if (model == nullptr) return;
+    QHeaderView* header = table.horizontalHeader();
+    // The columns in the page's order.
+    for (int logical = 0; logical < header->count(); ++logical)
+        if (header->visualIndex(logical) != logical)
+            header->moveSection(header->visualIndex(logical), logical);
+    const QFontMetrics metrics = header->fontMetrics();
+    const std::vector<ReportColumn>& columns = model->page().columns();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int section = static_cast<int>(i);
         table.setColumnHidden(section, columns[i].hidden);
@@ -146,9 +208,47 @@ ReportPageModel* setUpReportTable(QTableView& table, const ReportPage& page) {
         // The given width, but never narrower than the caption.
         const int captionWidth =
             metrics.horizontalAdvance(QString::fromStdString(columns[i].caption)) + 16;
-        table.setColumnWidth(section, std::max(columns[i].width, captionWidth));
+        setOwnWidth(table, section, std::max(columns[i].width, captionWidth));
     }
-    return model;
+    if (ColumnWidths* widths = columnWidths(table)) widths->userSet.clear();
+}
+
+bool restoreListHeader(QTableView& table, const QByteArray& state) {
+    const ReportPageModel* model = reportModel(table);
+    if (model == nullptr || state.isEmpty()) return false;
+    QHeaderView* header = table.horizontalHeader();
+    ColumnWidths* widths = columnWidths(table);
+    if (widths != nullptr) widths->ownResize = true;
+    const bool restored = header->restoreState(state);
+    if (widths != nullptr) widths->ownResize = false;
+    if (!restored || header->count() != model->columnCount()) {
+        applyBuiltInColumns(table);
+        return false;
+    }
+    // The page's own hidden columns stay hidden, and one column stays shown.
+    const std::vector<ReportColumn>& columns = model->page().columns();
+    bool anyShown = false;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int section = static_cast<int>(i);
+        if (columns[i].hidden) table.setColumnHidden(section, true);
+        anyShown = anyShown || !table.isColumnHidden(section);
+    }
+    if (!anyShown) {
+        applyBuiltInColumns(table);
+        return false;
+    }
+    if (widths != nullptr)
+        for (int section = 0; section < header->count(); ++section)
+            if (!table.isColumnHidden(section)) widths->userSet.insert(section);
+    return true;
+}
+
+void setListKeys(QTableView& table, std::function<void()> open, std::function<void()> remove) {
+    auto* keys = table.findChild<ListKeyFilter*>(QLatin1String(ListKeysName),
+                                                 Qt::FindDirectChildrenOnly);
+    if (keys == nullptr) return;
+    keys->open = std::move(open);
+    keys->remove = std::move(remove);
 }
 
 std::vector<int> selectedReportRows(const QTableView& table) {
@@ -175,12 +275,14 @@ void fillReportTable(QTableView& table, const ReportPage& page) {
         table.selectionModel()->select(kept, QItemSelectionModel::ClearAndSelect);
     }
     // A page holds a few hundred rows at most: widen a column whose texts do
-    // not fit, never narrow one the user has set.
+    // not fit, never narrow one, and leave the widths the user set.
+    const ColumnWidths* widths = columnWidths(table);
     for (int column = 0; column < model->columnCount(); ++column) {
         if (table.isColumnHidden(column)) continue;
+        if (widths != nullptr && widths->userSet.contains(column)) continue;
         // (The view's own measure, reached through its public base.)
         const int wanted = static_cast<const QAbstractItemView&>(table).sizeHintForColumn(column);
-        if (wanted > table.columnWidth(column)) table.setColumnWidth(column, wanted);
+        if (wanted > table.columnWidth(column)) setOwnWidth(table, column, wanted);
     }
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
+class QByteArray;
 class QTableView;
 
 namespace korvant {
@@ -31,5 +33,21 @@ ReportPageModel* reportModel(const QTableView& table);
 std::vector<int> selectedReportRows(const QTableView& table);
 // The sort indicator of a list whose header sorts: `column` -1 hides it.
 void showSortIndicator(QTableView& table, int column, bool ascending);
+
+// The built-in layout of a list's columns: the page's order and widths, its
+// own hidden columns hidden and every other one shown. Widths the user set
+// are forgotten.
+void applyBuiltInColumns(QTableView& table);
+// A header state saved by QHeaderView::saveState (widths, order, hidden
+// columns, sort indicator) put back; the page's own hidden columns stay
+// hidden, and its widths count as the user's (a new page does not widen
+// them). False, and the built-in layout, when the state does not fit the
+// list.
+bool restoreListHeader(QTableView& table, const QByteArray& state);
+
+// Enter (or the keypad's Enter) runs `open` and Delete runs `remove` while
+// the list has the focus; an empty function leaves its key to the view.
+// The list's owner checks that a row is chosen and what the keys may do.
+void setListKeys(QTableView& table, std::function<void()> open, std::function<void()> remove = {});
 
 }  // namespace korvant::gui

@@ -96,93 +96,6 @@ admin add 等), 登录用的 --password 必须写在命令之前。列表命令�
   3  柜台界面在此会结束, 或连接失败或断开 (先输出其消息)
 )";
 
-constexpr std::size_t HelpWidth = 79;
-
-// The pieces a line may break between: an ASCII run, or one character of
-// two columns (Chinese), glued to the piece before it unless a blank
-// stood between them.
-struct Piece {
-    std::string text;
-    std::size_t width = 0;
-    bool blankBefore = false;
-    bool noBreakBefore = false;  // closing punctuation stays on its line
-};
-
-// With `whole`, each word is one piece (a synopsis: "[--name 文本]").
-std::vector<Piece> piecesOf(const std::vector<std::string>& words, bool whole) {
-    std::vector<Piece> pieces;
-    for (const std::string& word : words) {
-        if (whole) {
-            pieces.push_back({word, displayWidth(word), true, false});
-            continue;
-        }
-        bool first = true;
-        for (std::size_t i = 0; i < word.size();) {
-            const auto byte = static_cast<unsigned char>(word[i]);
-            Piece piece;
-            piece.blankBefore = first;
-            if (byte < 0x80) {
-                std::size_t end = i;
-                while (end < word.size() && static_cast<unsigned char>(word[end]) < 0x80) ++end;
-                piece.text = word.substr(i, end - i);
-                piece.width = piece.text.size();
-                piece.noBreakBefore = !first;
-                i = end;
-            } else {
-                std::size_t end = i + 1;
-                while (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80)
-                    ++end;
-                piece.text = word.substr(i, end - i);
-                piece.width = 2;
-                // "，。：；、）" and the like: U+3000.. and U+FF00.. punctuation.
-                piece.noBreakBefore =
-                    piece.text.rfind("\xE3\x80", 0) == 0 || piece.text.rfind("\xEF\xBC", 0) == 0;
-                i = end;
-            }
-            first = false;
-            pieces.push_back(std::move(piece));
-        }
-    }
-    return pieces;
-}
-
-// Appends `words` to `text`, breaking lines before HelpWidth columns (a
-// Chinese character takes two); continuation lines start with `indent`
-// blanks.
-void appendWrapped(std::string& text, const std::vector<std::string>& words, std::size_t indent,
-                   bool whole = false) {
-    std::size_t column =
-        text.size() - (text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
-    const std::vector<Piece> pieces = piecesOf(words, whole);
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const Piece& piece = pieces[i];
-        // What must go on the same line: this piece and the ones glued to it
-        // that may not start a line.
-        std::size_t width = (piece.blankBefore ? 1 : 0) + piece.width;
-        for (std::size_t j = i + 1; j < pieces.size() && pieces[j].noBreakBefore &&
-                                    !pieces[j].blankBefore && pieces[j].width <= 2;
-             ++j)
-            width += pieces[j].width;
-        if (column + width > HelpWidth && column > indent && !piece.noBreakBefore) {
-            text += '\n' + std::string(indent, ' ');
-            column = indent;
-        } else if (piece.blankBefore && column > indent) {
-            text += ' ';
-            ++column;
-        }
-        text += piece.text;
-        column += piece.width;
-    }
-    text += '\n';
-}
-
-std::vector<std::string> wordsOf(const std::string& text) {
-    std::vector<std::string> words;
-    std::istringstream in(text);
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
-}
-
 // The options of `app` that the help shows: not the help itself, not the
 // hidden ones (old spellings kept only to name the new ones).
 std::vector<const CLI::Option*> shownOptions(const CLI::App& app) {
@@ -261,6 +174,7 @@ std::string objectHelp(const std::string& object) {
         {"settle", "日终结算及结算价"},
         {"params", "交易参数"},
         {"report", "账号或组的报表"},
+        {"position", "账号的持仓"},
     };
     auto it = helps.find(object);
     return it != helps.end() ? it->second : object + " 的命令";

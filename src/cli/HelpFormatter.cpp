@@ -1,8 +1,60 @@
 #include "cli/HelpFormatter.h"
 
 #include <memory>
+#include <sstream>
 
 namespace korvant::cli {
+namespace {
+
+// The pieces a line may break between: an ASCII run, or one character of
+// two columns (Chinese), glued to the piece before it unless a blank
+// stood between them.
+struct Piece {
+    std::string text;
+    std::size_t width = 0;
+    bool blankBefore = false;
+    bool noBreakBefore = false;  // closing punctuation stays on its line
+};
+
+// With `whole`, each word is one piece (a synopsis: "[--name 文本]").
+std::vector<Piece> piecesOf(const std::vector<std::string>& words, bool whole) {
+    std::vector<Piece> pieces;
+    for (const std::string& word : words) {
+        if (whole) {
+            pieces.push_back({word, displayWidth(word), true, false});
+            continue;
+        }
+        bool first = true;
+        for (std::size_t i = 0; i < word.size();) {
+            const auto byte = static_cast<unsigned char>(word[i]);
+            Piece piece;
+            piece.blankBefore = first;
+            if (byte < 0x80) {
+                std::size_t end = i;
+                while (end < word.size() && static_cast<unsigned char>(word[end]) < 0x80) ++end;
+                piece.text = word.substr(i, end - i);
+                piece.width = piece.text.size();
+                piece.noBreakBefore = !first;
+                i = end;
+            } else {
+                std::size_t end = i + 1;
+                while (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80)
+                    ++end;
+                piece.text = word.substr(i, end - i);
+                piece.width = 2;
+                // "，。：；、）" and the like: U+3000.. and U+FF00.. punctuation.
+                piece.noBreakBefore =
+                    piece.text.rfind("\xE3\x80", 0) == 0 || piece.text.rfind("\xEF\xBC", 0) == 0;
+                i = end;
+            }
+            first = false;
+            pieces.push_back(std::move(piece));
+        }
+    }
+    return pieces;
+}
+
+}  // namespace
 
 std::string valueName(const CLI::Option& option) {
     std::string type = option.get_type_name();
@@ -35,22 +87,65 @@ std::size_t displayWidth(const std::string& text) {
     return width;
 }
 
-std::string HelpFormatter::make_option(const CLI::Option* option, bool positional) const {
-    const std::string name = "  " + make_option_name(option, positional) + make_option_opts(option);
-    const std::string description = make_option_desc(option);
-    const std::size_t column = get_column_width();
-    const std::size_t width = displayWidth(name);
-    std::string line = name;
+void appendWrapped(std::string& text, const std::vector<std::string>& words, std::size_t indent,
+                   bool whole) {
+    const std::size_t lineStart = text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1;
+    std::size_t column = displayWidth(text.substr(lineStart));
+    const std::vector<Piece> pieces = piecesOf(words, whole);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const Piece& piece = pieces[i];
+        // What must go on the same line: this piece and the ones glued to it
+        // that may not start a line.
+        std::size_t width = (piece.blankBefore ? 1 : 0) + piece.width;
+        for (std::size_t j = i + 1; j < pieces.size() && pieces[j].noBreakBefore &&
+                                    !pieces[j].blankBefore && pieces[j].width <= 2;
+             ++j)
+            width += pieces[j].width;
+        if (column + width > HelpWidth && column > indent && !piece.noBreakBefore) {
+            text += '\n' + std::string(indent, ' ');
+            column = indent;
+        } else if (piece.blankBefore && column > indent) {
+            text += ' ';
+            ++column;
+        }
+        text += piece.text;
+        column += piece.width;
+    }
+    text += '\n';
+}
+
+std::vector<std::string> wordsOf(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+namespace {
+
+// "  NAME" and `description` wrapped in the column of descriptions; a name
+// reaching into that column puts the description on the next line.
+std::string helpEntry(std::string line, const std::string& description, std::size_t column) {
     if (description.empty()) return line + '\n';
-    if (width >= column)
+    const std::size_t width = displayWidth(line);
+    if (width + 2 > column)
         line += '\n' + std::string(column, ' ');
     else
         line += std::string(column - width, ' ');
-    for (char c : description) {
-        line += c;
-        if (c == '\n') line += std::string(column, ' ');
-    }
-    return line + '\n';
+    appendWrapped(line, wordsOf(description), column);
+    return line;
+}
+
+}  // namespace
+
+std::string HelpFormatter::make_option(const CLI::Option* option, bool positional) const {
+    return helpEntry("  " + make_option_name(option, positional) + make_option_opts(option),
+                     make_option_desc(option), get_column_width());
+}
+
+std::string HelpFormatter::make_subcommand(const CLI::App* sub) const {
+    return helpEntry("  " + sub->get_display_name(true), sub->get_description(),
+                     get_column_width());
 }
 
 HelpFormatter::HelpFormatter() {

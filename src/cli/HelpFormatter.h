@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
+#include <vector>
 
 // The layout of korvant-cli --help in Chinese: CLI11's own labels ("用法",
 // "选项", "必填"...) and the names of option values as the synopsis and the
@@ -17,14 +18,28 @@ class HelpFormatter : public CLI::Formatter {
 public:
     HelpFormatter();
     std::string make_option_opts(const CLI::Option* option) const override;
-    // The description's column counted in columns on screen, a Chinese
-    // character taking two.
+    // The descriptions wrapped in their column, counted in columns on
+    // screen (a Chinese character takes two).
     std::string make_option(const CLI::Option* option, bool positional) const override;
+    std::string make_subcommand(const CLI::App* sub) const override;
 };
 
 // Columns `text` takes on a terminal: two for a character beyond ASCII
 // (Chinese), one otherwise.
 std::size_t displayWidth(const std::string& text);
+
+// The width of --help.
+inline constexpr std::size_t HelpWidth = 79;
+
+// Appends `words` to `text`, breaking lines before HelpWidth columns (a
+// Chinese character takes two, and a line may break between two of them);
+// continuation lines start with `indent` blanks. With `whole`, no word is
+// broken (a synopsis: "[--name 文本]").
+void appendWrapped(std::string& text, const std::vector<std::string>& words, std::size_t indent,
+                   bool whole = false);
+
+// The blank-separated words of `text`.
+std::vector<std::string> wordsOf(const std::string& text);
 
 // The group of options and of commands in --help.
 inline constexpr const char* OptionsGroup = "选项";

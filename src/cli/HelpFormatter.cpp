@@ -1,5 +1,6 @@
 #include "cli/HelpFormatter.h"
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 
@@ -17,8 +18,10 @@ struct Piece {
 };
 
 // With `whole`, each word is one piece (a synopsis: "[--name 文本]").
+// A quoted text of the system ("导出") is never broken.
 std::vector<Piece> piecesOf(const std::vector<std::string>& words, bool whole) {
     std::vector<Piece> pieces;
+    bool quoted = false;
     for (const std::string& word : words) {
         if (whole) {
             pieces.push_back({word, displayWidth(word), true, false});
@@ -34,7 +37,9 @@ std::vector<Piece> piecesOf(const std::vector<std::string>& words, bool whole) {
                 while (end < word.size() && static_cast<unsigned char>(word[end]) < 0x80) ++end;
                 piece.text = word.substr(i, end - i);
                 piece.width = piece.text.size();
-                piece.noBreakBefore = !first;
+                piece.noBreakBefore = !first || quoted;
+                if (std::count(piece.text.begin(), piece.text.end(), '"') % 2 == 1)
+                    quoted = !quoted;
                 i = end;
             } else {
                 std::size_t end = i + 1;
@@ -43,8 +48,8 @@ std::vector<Piece> piecesOf(const std::vector<std::string>& words, bool whole) {
                 piece.text = word.substr(i, end - i);
                 piece.width = 2;
                 // "，。：；、）" and the like: U+3000.. and U+FF00.. punctuation.
-                piece.noBreakBefore =
-                    piece.text.rfind("\xE3\x80", 0) == 0 || piece.text.rfind("\xEF\xBC", 0) == 0;
+                piece.noBreakBefore = quoted || piece.text.rfind("\xE3\x80", 0) == 0 ||
+                                      piece.text.rfind("\xEF\xBC", 0) == 0;
                 i = end;
             }
             first = false;
@@ -97,10 +102,8 @@ void appendWrapped(std::string& text, const std::vector<std::string>& words, std
         // What must go on the same line: this piece and the ones glued to it
         // that may not start a line.
         std::size_t width = (piece.blankBefore ? 1 : 0) + piece.width;
-        for (std::size_t j = i + 1; j < pieces.size() && pieces[j].noBreakBefore &&
-                                    !pieces[j].blankBefore && pieces[j].width <= 2;
-             ++j)
-            width += pieces[j].width;
+        for (std::size_t j = i + 1; j < pieces.size() && pieces[j].noBreakBefore; ++j)
+            width += (pieces[j].blankBefore ? 1 : 0) + pieces[j].width;
         if (column + width > HelpWidth && column > indent && !piece.noBreakBefore) {
             text += '\n' + std::string(indent, ' ');
             column = indent;

@@ -14,6 +14,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliReference.h"
 #include "cli/ExitStatus.h"
+#include "cli/HelpFormatter.h"
 #include "cli/UsageErrorText.h"
 
 namespace korvant::cli {
@@ -22,141 +23,78 @@ namespace {
 // What the options cannot say. The commands and their options follow,
 // generated from the command definitions.
 const char* const Notes = R"(
-Global options may stand before or after the command; --password must stand
-before it for the commands that have a --password of their own (subaccount
-add, admin add, ...). The list commands search with --match-account,
---match-password, --match-date and --match-remark.
+全局选项可写在命令之前或之后; 对自带 --password 的命令 (subaccount add,
+admin add 等), 登录用的 --password 必须写在命令之前。列表命令用
+--match-account、--match-password、--match-date 和 --match-remark 查询。
 
-ENVIRONMENT
-  KORVANT_HOST and KORVANT_PORT (both): the server, as --host and --port;
-  KORVANT_USER: the account, as --user; KORVANT_PASSWORD: see PASSWORD;
-  KORVANT_DIR: see LOCAL FILES. The options win over the environment
-  (--server-index too); an empty variable counts as not set.
+环境变量
+  KORVANT_HOST 与 KORVANT_PORT (须同时设置): 服务器, 同 --host 和 --port;
+  KORVANT_USER: 账号, 同 --user; KORVANT_PASSWORD: 见"密码";
+  KORVANT_DIR: 见"本地文件"。选项优先于环境变量 (--server-index 亦然);
+  值为空的变量视为未设置。
 
-PASSWORD
-  Taken from, in this order: --password, --password-stdin, the environment
-  variable KORVANT_PASSWORD (less safe: other users may see a process's
-  environment), the password saved in ServerInfo.Dat when its save flag is 1
-  and the account is the saved one (with flag 0 the file gives no account and
-  no password), a prompt without echo when standard input is a terminal;
-  otherwise it is empty. The account and password may hold at
-  most 15 bytes each. korvant-cli never writes ServerInfo.Dat.
-  Never type a password into a command line: the shell keeps it in its
-  history ("<<< pw" and "echo pw |" too). Let korvant-cli prompt for it, or
-  give --password-stdin a file readable only by you:
+密码
+  依次取自: --password, --password-stdin, 环境变量 KORVANT_PASSWORD
+  (不够安全: 其他用户可能看到进程的环境), ServerInfo.Dat 中保存的密码
+  (仅当保存标志为 1 且账号为所保存的账号; 标志为 0 时该文件不提供账号和
+  密码), 标准输入为终端时不回显的提示输入; 否则为空。账号和密码各不超过
+  15 字节。korvant-cli 从不写 ServerInfo.Dat。
+  切勿在命令行中输入密码: shell 会把它记入历史 ("<<< pw" 和 "echo pw |"
+  也一样)。请让 korvant-cli 提示输入, 或把只有本人可读的文件交给
+  --password-stdin:
     korvant-cli --password-stdin ... login < ~/.korvant-password
-  korvant-cli clears the password from its memory after use and cannot be
-  dumped or read by other processes.
+  korvant-cli 用完即从内存中清除密码, 其他进程无法转储或读取它。
 
-  Operation passwords (admin add|modify, subaccount add|modify, password)
-  may come from standard input with the command's own --password-stdin: the
-  next line, or a prompt without echo on a terminal. "password
-  --password-stdin" reads the current, new and confirmation passwords not
-  given as options, one line each in that order. With the global
-  --password-stdin (before the command) the login password's line is first.
+  操作密码 (admin add|modify, subaccount add|modify, password) 可用命令
+  自己的 --password-stdin 从标准输入读取: 读下一行, 在终端上则不回显地
+  提示输入。"password --password-stdin" 依次读取未用选项给出的当前密码、
+  新密码和确认密码, 每个一行。同时使用全局 --password-stdin (写在命令
+  之前) 时, 第一行是登录密码。
 
-LOCAL FILES
-  Server.ini, ServerInfo.Dat and riskdetail.ini are read from --dir, else
-  from the folder named by KORVANT_DIR, else beside the program when it is a
-  portable copy (a folder the user can write, such as the build folder),
-  else from $XDG_CONFIG_HOME/korvant (~/.config/korvant), which the first
-  run fills with the shipped samples.
+本地文件
+  Server.ini、ServerInfo.Dat 和 riskdetail.ini 从 --dir 读取, 否则从
+  KORVANT_DIR 指定的文件夹读取, 否则程序为便携副本 (用户可写的文件夹,
+  如构建目录) 时从程序所在文件夹读取, 否则从 $XDG_CONFIG_HOME/korvant
+  (~/.config/korvant) 读取, 首次运行时在其中放入随附的样例文件。
 
-OUTPUT
-  stdout carries data only, UTF-8: lists as TSV, a header line of the desk's
-  column captions, then the cells as the desk shows them. For scripts:
-  --all   every page of a list (page 1, then each further page up to the
-          total the first page announced), one header; a page that fails
-          stops the list with exit 1 (the rows before it printed).
-  --format csv   the same rows as CSV: UTF-8 without a byte order mark,
-          LF line ends, the cells escaped as in TSV, then the CSV cell rule
-          below (a quote before a formula start, quotes around a comma).
-  --format json  one array for the whole run, one object per record on a
-          line of its own, written as the pages come. The account lists and
-          the deposit records give the record's raw values under stable
-          names (numbers as numbers, codes such as permissionMask and
-          options as numbers, dates as yyyymmdd numbers, "不限" as its 0);
-          other lists give the shown columns named by their captions (a
-          repeated caption numbered from its second time on: "监控范围2")
-          with the cells as strings. Strings are valid UTF-8; control
-          characters come as \u00XX.
-  Passwords in lists (admin list, subaccount list) are printed ****** in
-  every format, so that an export holds no credentials; the list's
-  --show-passwords prints them.
-  --quiet  no status rows, page labels or progress on stderr.
-  stderr carries one line per message box, "[CAPTION] TEXT" with the exact text
-  (blanks kept), one line per status-list row,
-  "status<TAB>TIME<TAB>TITLE<TAB>DETAIL" (passwords written 密码:******), and
-  the page label of paged lists. Progress texts go to stderr only when it is
-  a terminal. Control characters of server texts in cells, message boxes and
-  status rows are escaped: a newline as the two characters \n, others (below
-  0x20, and 0x7F) as \xNN.
-  CSV exports put a single quote before a cell that starts with "=", "+",
-  "-", "@", a tab or a carriage return and is not a plain number, and quote a
-  cell holding a comma, a quote or a line break; a replaced file keeps its
-  permission bits. An interrupted export leaves no temporary file.
-  Every such export writes an Excel workbook instead when its file name ends
-  in ".xlsx" or with --format xlsx: the captions as a bold, frozen first row,
-  amounts as numbers with the CSV file's decimals, days as dates, codes and
-  account numbers as text; never a formula.
+输出
+  标准输出只输出数据, 编码 UTF-8: 列表为 TSV, 首行为柜台界面的列标题,
+  其后是与界面所示相同的单元格。供脚本使用:
+  --all   列表的每一页 (第 1 页, 再逐页直到第一页告知的总页数), 只输出
+          一行标题; 某页失败则列表停止, 退出状态 1 (之前的行已输出)。
+  --format csv   同样的行以 CSV 输出: UTF-8 不带字节顺序标记, 换行为
+          LF, 单元格按 TSV 的方式转义, 再按下面的 CSV 单元格规则处理
+          (公式开头前加单引号, 含逗号时加引号)。
+  --format json  整次运行输出一个数组, 每条记录一个对象, 各占一行,
+          随页到达随时写出。账号列表和出入金记录以固定名称给出记录的
+          原始值 (数字为数字, permissionMask 和 options 等代码为数字,
+          日期为 yyyymmdd 数字, "不限" 为 0); 其他列表以列标题为名给出
+          所示各列 (重复的标题从第二次起加编号: "监控范围2"), 单元格为
+          字符串。字符串均为有效的 UTF-8; 控制字符写作 \u00XX。
+  列表中的密码 (admin list, subaccount list) 在所有格式中都输出为
+  ******, 导出文件中不含凭据; 列表命令的 --show-passwords 输出密码。
+  --quiet  标准错误上不输出状态行、页码标签和进度。
+  标准错误上每个消息框一行 "[标题] 正文" (正文原样, 空格保留), 每个
+  状态列表行一行 "status<TAB>时间<TAB>标题<TAB>详情" (密码写作
+  密码:******), 以及分页列表的页码标签。进度文字仅在标准错误为终端时
+  输出。单元格、消息框和状态行中服务器文字里的控制字符会被转义: 换行
+  写作两个字符 \n, 其他 (0x20 以下及 0x7F) 写作 \xNN。
+  CSV 导出时, 以 "="、"+"、"-"、"@"、制表符或回车开头且不是纯数字的
+  单元格前加一个单引号; 含逗号、引号或换行的单元格加引号; 被替换的
+  文件保留其权限位。被中断的导出不留下临时文件。
+  文件名以 ".xlsx" 结尾或使用 --format xlsx 时, 上述每种导出改为写出
+  Excel 工作簿: 标题为加粗并冻结的首行, 金额为数字 (小数位与 CSV 文件
+  相同), 日期为日期, 代码和账号为文本; 从不写入公式。
 
-EXIT STATUS
-  0  done: everything asked for was done
-  1  refused or failed (its message printed): a check of the login values, a
-     refused login, a refused operation, a list whose answer was refused or
-     could not be read, a group or account that does not exist, and any
-     error shown on the way (one refused contract of --all-months, an
-     answer that could not be read where the desk goes on)
-  2  usage error
-  3  the desk would end here, or the connection failed or was lost (its message
-     printed first)
+退出状态
+  0  完成: 所要求的全部完成
+  1  被拒绝或失败 (已输出其消息): 登录值的检查未通过、登录被拒绝、
+     操作被拒绝、列表的回答被拒绝或无法读取、组或账号不存在, 以及途中
+     显示的任何错误 (--all-months 中有一个合约被拒绝, 柜台界面会继续
+     处理但无法读取的回答)
+  2  用法错误
+  3  柜台界面在此会结束, 或连接失败或断开 (先输出其消息)
 )";
-
-constexpr std::size_t HelpWidth = 79;
-
-// Appends `words` to `text`, breaking lines before HelpWidth; continuation
-// lines start with `indent` blanks.
-void appendWrapped(std::string& text, const std::vector<std::string>& words, std::size_t indent) {
-    std::size_t column =
-        text.size() - (text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
-    for (const std::string& word : words) {
-        if (column + 1 + word.size() > HelpWidth && column > indent) {
-            text += '\n' + std::string(indent, ' ');
-            column = indent;
-        } else if (column > indent) {
-            text += ' ';
-            ++column;
-        }
-        text += word;
-        column += word.size();
-    }
-    text += '\n';
-}
-
-std::vector<std::string> wordsOf(const std::string& text) {
-    std::vector<std::string> words;
-    std::istringstream in(text);
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
-}
-
-// The name of an option's value in the synopsis ("ID", "YYYYMMDD", "N"),
-// empty for a flag.
-std::string valueName(const CLI::Option& option) {
-    std::string type = option.get_type_name();
-    if (type.empty()) return {};  // a flag
-    const std::string name = option.get_name();
-    // CLI11 adds what it checks ("INT:INT in [1 - 9]", "TEXT:{a,b}").
-    for (const char* plain : {"INT:", "TEXT:", "FLOAT:", "UINT:"})
-        if (type.rfind(plain, 0) == 0) type = type.substr(0, type.find(':'));
-    const bool number = type == "INT";
-    if (name == "--group" || name == "--parent" || name == "--new-group" || name == "--account-id")
-        return "ID";
-    if (number &&
-        (name == "--date" || name == "--match-date" || name == "--from" || name == "--to"))
-        return "YYYYMMDD";
-    return number ? "N" : type;
-}
 
 // The options of `app` that the help shows: not the help itself, not the
 // hidden ones (old spellings kept only to name the new ones).
@@ -225,25 +163,25 @@ std::optional<std::pair<std::string, std::string>> commandWords(
 // actions follow.
 std::string objectHelp(const std::string& object) {
     static const std::map<std::string, std::string> helps = {
-        {"group", "the group tree"},
-        {"admin", "administrators of a group"},
-        {"subaccount", "sub-accounts of a group and their templates"},
-        {"mainaccount", "main accounts and their links to second-level groups"},
-        {"deposit", "deposits and withdrawals"},
-        {"fee", "fee-rate templates"},
-        {"margin", "margin-rate templates"},
-        {"risk", "risk-control rules in the warehouse and loaded onto accounts"},
-        {"settle", "the daily settlement and its settlement prices"},
-        {"params", "the trading parameters"},
-        {"report", "the reports of an account or a group"},
+        {"group", "组织结构树"},
+        {"admin", "组的管理员"},
+        {"subaccount", "组的子账号及其模板"},
+        {"mainaccount", "主账号及其与二级组的关联"},
+        {"deposit", "入金与出金"},
+        {"fee", "手续费率模板"},
+        {"margin", "保证金率模板"},
+        {"risk", "风控规则库中的规则及加载到账号上的规则"},
+        {"settle", "日终结算及结算价"},
+        {"params", "交易参数"},
+        {"report", "账号或组的报表"},
+        {"position", "账号的持仓"},
     };
     auto it = helps.find(object);
-    return it != helps.end() ? it->second : "commands on " + object;
+    return it != helps.end() ? it->second : object + " 的命令";
 }
 
 struct Parser {
-    CLI::App app{"korvant-cli: the administrator desk of Korvant on the command line",
-                 "korvant-cli"};
+    CLI::App app{"korvant-cli: 命令行上的 Korvant 柜台管理", "korvant-cli"};
     std::vector<std::unique_ptr<Command>> commands;
     std::map<CLI::App*, Command*> leaves;
     std::vector<const CLI::App*> order;
@@ -252,56 +190,53 @@ struct Parser {
     // are left out: building every command's options costs more than many a
     // command's whole work.
     explicit Parser(GlobalOptions& o, const std::vector<std::string>* args = nullptr) {
+        useChineseHelp(app);
         app.require_subcommand(1);
         app.failure_message(usageErrorText);
         app.set_version_flag("--version", std::string("korvant-cli ") + buildVersion(),
-                             "print the version and exit");
+                             "显示版本并退出");
         app.add_option("--dir", o.dir,
-                       "folder with Server.ini, ServerInfo.Dat and riskdetail.ini (default: "
-                       "KORVANT_DIR, else beside the program, or ~/.config/korvant for an "
-                       "installed copy)");
+                       "Server.ini、ServerInfo.Dat 和 riskdetail.ini 所在的文件夹 (默认: "
+                       "KORVANT_DIR, 否则为程序所在文件夹, 安装版为 ~/.config/korvant)");
         app.add_option("--server-index", o.serverIndex,
-                       "log in to entry N (from 0) of Server.ini; beyond the list counts as no "
-                       "server selected. Without it, the index saved in ServerInfo.Dat (beyond "
-                       "the list: entry 0)");
+                       "登录 Server.ini 的第 N 项 (从 0 起); 超出列表视为未选择服务器。"
+                       "不给出时用 ServerInfo.Dat 中保存的序号 (超出列表时为第 0 项)");
         auto* host = app.add_option("--host", o.host,
-                                    "log in to HOST:PORT instead of a Server.ini entry (with "
-                                    "--port)");
-        auto* port = app.add_option("--port", o.port, "server port (with --host)")
+                                    "登录 主机:端口, 而不用 Server.ini 中的项 (与 "
+                                    "--port 一起使用)");
+        auto* port = app.add_option("--port", o.port, "服务器端口 (与 --host 一起使用)")
                          ->check(CLI::Range(1, 65535));
         host->needs(port);
         port->needs(host);
-        app.add_option("--user", o.user, "administrator account (default: the saved account)");
-        auto* pw = app.add_option("--password", o.password,
-                                  "password (visible to other users in the process list)");
+        app.add_option("--user", o.user, "管理员账号 (默认: 所保存的账号)");
+        auto* pw = app.add_option("--password", o.password, "密码 (其他用户可在进程列表中看到)");
         auto* pwStdin = app.add_flag("--password-stdin", o.passwordStdin,
-                                     "read the password from the first line of standard input "
-                                     "(the safer way for scripts)");
+                                     "从标准输入的第一行读取密码 "
+                                     "(脚本中更安全的方式)");
         pw->excludes(pwStdin);
-        app.add_option("--mac", o.mac, "MAC text to send instead of this machine's");
-        app.add_flag("--yes", o.yes, "answer every confirmation Yes (without it: No)");
+        app.add_option("--mac", o.mac, "代替本机 MAC 地址发送的 MAC 文字");
+        app.add_flag("--yes", o.yes, "对每个确认回答 是 (不给出时回答 否)");
         app.add_flag("--all", o.all,
-                     "lists: every page, one header (not with the command's --page); the page "
-                     "label once at the end");
+                     "列表: 输出每一页, 只输出一行标题 (不可与命令的 --page 同用); "
+                     "页码标签在最后输出一次");
         const std::map<std::string, OutputFormat> formats = {{"tsv", OutputFormat::Tsv},
                                                              {"csv", OutputFormat::Csv},
                                                              {"json", OutputFormat::Json},
                                                              {"xlsx", OutputFormat::Xlsx}};
-        app.add_option("--format", o.format,
-                       "lists on stdout as tsv (default: the desk's captions and cells), csv "
-                       "(the same as CSV for scripts: UTF-8, LF line ends) or json (one array of "
-                       "objects with the records' raw values); xlsx: the file of an export "
-                       "(--export, --file) as an Excel workbook (\".xlsx\" appended to a name "
-                       "without extension), as a file name ending in \".xlsx\" does")
+        app.add_option(
+               "--format", o.format,
+               "标准输出上列表的格式: tsv (默认: 柜台界面的列标题和单元格), csv "
+               "(同样内容的 CSV, 供脚本使用: UTF-8, LF 换行) 或 json (一个对象数组, "
+               "含记录的原始值); xlsx: 导出文件 (--export, --file) 写为 Excel "
+               "工作簿 (无扩展名的文件名后加 \".xlsx\"), 与以 \".xlsx\" 结尾的文件名效果相同")
             ->transform(CLI::CheckedTransformer(formats).description(""))
             ->type_name("tsv|csv|json|xlsx");
         app.add_flag("--quiet", o.quiet,
-                     "no status rows, page labels or progress on stderr (messages and errors "
-                     "still)");
-        app.add_option("--timeout", o.timeoutSeconds,
-                       "seconds to wait for the next bytes of an answer before the connection "
-                       "counts as lost (default 30; exit 3). Before the command for "
-                       "\"settle start\", whose own --timeout limits the wait")
+                     "标准错误上不输出状态行、页码标签和进度 (消息和错误照常输出)");
+        app.add_option(
+               "--timeout", o.timeoutSeconds,
+               "等待回答后续字节的秒数, 超时即视为连接断开 (默认 30; 退出状态 3)。"
+               "对 \"settle start\" 须写在命令之前, 该命令自己的 --timeout 限制的是等待结算的时间")
             ->check(CLI::Range(1, 86400));
 
         const std::optional<std::pair<std::string, std::string>> only =
@@ -325,6 +260,7 @@ struct Parser {
                 CLI::App*& object = objects[first];
                 if (object == nullptr) {
                     object = app.add_subcommand(first, objectHelp(first));
+                    object->get_help_ptr()->group(OptionsGroup);
                     object->require_subcommand(1);
                     object->fallthrough();
                 }
@@ -333,7 +269,10 @@ struct Parser {
             CLI::App* leaf =
                 parent->add_subcommand(second.empty() ? first : second, command->help());
             leaf->fallthrough();
+            leaf->get_help_ptr()->group(OptionsGroup);
             command->addOptions(*leaf);
+            for (CLI::App* below : leaf->get_subcommands({}))
+                below->get_help_ptr()->group(OptionsGroup);
             leaves[leaf] = command.get();
             order.push_back(leaf);
         }
@@ -351,7 +290,7 @@ struct Parser {
     // One entry per command, in registration order: its words, its help and
     // the synopsis of its options.
     std::string commandsSection() const {
-        std::string text = "\nCOMMANDS\n";
+        std::string text = "\n命令一览\n";
         auto entry = [&text](const std::string& words, const std::string& help,
                              const CLI::App& app) {
             text += "  " + words + " -";
@@ -359,7 +298,7 @@ struct Parser {
             std::vector<std::string> options = synopsis(app);
             if (!options.empty()) {
                 text += "      ";
-                appendWrapped(text, options, 6);
+                appendWrapped(text, options, 6, true);
             }
         };
         for (const CLI::App* leaf : order) {
@@ -369,7 +308,7 @@ struct Parser {
             for (const CLI::App* below : leaf->get_subcommands({}))
                 entry(command->name() + " " + below->get_name(), below->get_description(), *below);
         }
-        text += "  Run \"korvant-cli OBJECT ACTION --help\" for the options of one command.\n";
+        text += "  运行 \"korvant-cli 对象 动作 --help\" 查看单个命令的选项。\n";
         return text;
     }
 
@@ -396,14 +335,14 @@ struct Parser {
         } else {
             return false;
         }
-        err << "unknown command: " << unknown << "\ncommands:\n";
+        err << "未知命令: " << unknown << "\n命令:\n";
         for (const CLI::App* leaf : order) {
             const std::string name = leaves.at(const_cast<CLI::App*>(leaf))->name();
             err << "  " << name << '\n';
             for (const CLI::App* below : leaf->get_subcommands({}))
                 err << "  " << name << " " << below->get_name() << '\n';
         }
-        err << "Run \"korvant-cli --help\" for more.\n";
+        err << "详见 \"korvant-cli --help\"。\n";
         return true;
     }
 
@@ -446,7 +385,7 @@ CliReference cliReference() {
     Parser parser(options);
     CliReference reference;
     reference.program = parser.app.get_name();
-    reference.summary = "the administrator desk of Korvant on the command line";
+    reference.summary = "命令行上的 Korvant 柜台管理";
     reference.version = buildVersion();
     reference.globalOptions = optionReferences(parser.app);
     for (const CLI::App* first : parser.app.get_subcommands({})) {
@@ -498,7 +437,7 @@ int runCli(const std::vector<std::string>& args, CliContext& context) {
     Command* command = parser.chosen();
     if (command == nullptr) return ExitUsage;
     if (context.options.all && parser.pageChosen()) {
-        context.err() << "--all prints every page: leave out --page\n";
+        context.err() << "--all 输出每一页: 请去掉 --page\n";
         return ExitUsage;
     }
     if (command->logsIn() && !context.takeEnvironment()) return ExitUsage;

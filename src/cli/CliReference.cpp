@@ -27,13 +27,19 @@ void addOptions(std::string& page, const std::vector<OptionReference>& options) 
     for (const OptionReference& option : options) {
         page += ".TP\n.B " + roff(option.name);
         if (!option.value.empty()) page += " \\fI" + roff(option.value) + "\\fR";
-        page += '\n' + roff(option.help) + (option.required ? " (required)" : "") + '\n';
+        page += '\n' + roff(option.help) + (option.required ? " (必填)" : "") + '\n';
     }
 }
 
+// A heading ("退出状态"): a line of its own at the margin, Chinese
+// characters only, no blank and no punctuation.
 bool isHeading(const std::string& line) {
-    return !line.empty() && std::all_of(line.begin(), line.end(),
-                                        [](char c) { return (c >= 'A' && c <= 'Z') || c == ' '; });
+    if (line.empty()) return false;
+    if (!std::all_of(line.begin(), line.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        return false;
+    // U+3000.. and U+FF00..: "，。：；、（" and the like.
+    return line.find("\xE3\x80") == std::string::npos && line.find("\xEF\xBC") == std::string::npos;
 }
 
 // The notes: the paragraphs before the first heading as filled text, each
@@ -73,16 +79,16 @@ std::string roffManPage(const CliReference& r) {
     std::string page =
         ".\\\" Generated from the command definitions of " + r.program + "; do not edit.\n";
     page += ".TH " + roff(r.program) + " 1 \"\" \"" + roff(r.program + " " + r.version) +
-            "\" \"User Commands\"\n";
-    page += ".SH NAME\n" + roff(r.program) + " \\- " + roff(r.summary) + '\n';
-    page += ".SH SYNOPSIS\n.B " + roff(r.program) +
-            "\n[\\fIGLOBAL OPTIONS\\fR] \\fIOBJECT\\fR \\fIACTION\\fR [\\fIOPTIONS\\fR]\n";
-    page += ".SH DESCRIPTION\n";
+            "\" \"用户命令\"\n";
+    page += ".SH 名称\n" + roff(r.program) + " \\- " + roff(r.summary) + '\n';
+    page += ".SH 概要\n.B " + roff(r.program) +
+            "\n[\\fI全局选项\\fR] \\fI对象\\fR \\fI动作\\fR [\\fI选项\\fR]\n";
+    page += ".SH 描述\n";
     for (const auto& [word, help] : r.firstWords)
         page += ".TP\n.B " + roff(word) + '\n' + roff(help) + '\n';
-    page += ".SH GLOBAL OPTIONS\n";
+    page += ".SH 全局选项\n";
     addOptions(page, r.globalOptions);
-    page += ".SH COMMANDS\n";
+    page += ".SH 命令\n";
     for (const CommandReference& command : r.commands) {
         page += ".TP\n.B " + roff(command.words) + '\n' + roff(command.help) + '\n';
         if (command.options.empty()) continue;

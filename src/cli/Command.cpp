@@ -133,7 +133,7 @@ int runCommand(Command& command, CliContext& context) {
 }
 
 void Command::addPageOption(CLI::App& app, int& page) {
-    app.add_option("--page", page, "page number, from 1 (default 1)")->check(CLI::PositiveNumber);
+    app.add_option("--page", page, "页码, 从 1 起 (默认 1)")->check(CLI::PositiveNumber);
 }
 
 }  // namespace korvant::cli

@@ -14,7 +14,7 @@ commands=$("$cli" no-such-command 2>&1 >/dev/null | sed -n 's/^  //p')
 while IFS= read -r command; do
     grep -qx ".B ${command//-/\\\\-}" "$man" || fail "\"$command\" missing from the man page"
 done <<<"$commands"
-for section in NAME SYNOPSIS "GLOBAL OPTIONS" COMMANDS ENVIRONMENT "EXIT STATUS"; do
+for section in 名称 概要 全局选项 命令 环境变量 退出状态; do
     grep -qx "\.SH $section" "$man" || fail "no section $section"
 done
 if command -v groff >/dev/null; then

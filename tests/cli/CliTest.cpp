@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -305,12 +306,47 @@ TEST(Cli, UsageErrorsExitTwo) {
     }
     CliRun help = runCli({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("EXIT STATUS"), std::string::npos);
+    EXPECT_NE(help.out.find("\n退出状态\n"), std::string::npos);
+    EXPECT_NE(help.out.find("用法: korvant-cli [选项] 命令"), std::string::npos);
     EXPECT_NE(help.out.find("KORVANT_PASSWORD"), std::string::npos);
     EXPECT_NE(help.out.find("group list"), std::string::npos);
     // A command's own action is listed; the parser's internals are not.
     EXPECT_NE(help.out.find("  statement batch -"), std::string::npos);
     EXPECT_EQ(help.out.find("->"), std::string::npos);
+}
+
+// Every help a user reads is Chinese: no run of three plain lowercase words
+// ("id of the group") outside option names, command words and placeholders.
+TEST(Cli, HelpTextsHaveNoEnglishSentence) {
+    auto englishRun = [](const std::string& text) {
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream words(line);
+            int run = 0;
+            for (std::string word; words >> word;) {
+                const bool plain =
+                    word.size() > 1 && std::all_of(word.begin(), word.end(),
+                                                   [](char c) { return c >= 'a' && c <= 'z'; });
+                run = plain ? run + 1 : 0;
+                if (run == 3) return line;
+            }
+        }
+        return std::string();
+    };
+    EXPECT_EQ(englishRun("  --group ID  the id of a group"), "  --group ID  the id of a group");
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--help"},
+                                               {"admin", "add", "--help"},
+                                               {"statement", "--help"},
+                                               {"statement", "batch", "--help"},
+                                               {"report", "trades", "--help"},
+                                               {"risk", "--help"},
+                                               {"subaccount", "modify", "--help"}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(englishRun(run.out), "") << args[0];
+        EXPECT_EQ(run.out.find("Options"), std::string::npos) << args[0];
+    }
 }
 
 TEST(Cli, AnUnreachableServerExitsThree) {

@@ -173,15 +173,15 @@ TEST(ScriptCommandLine, UnknownCommandIsNamedAndTheCommandsListed) {
         std::vector<std::string> args;
         const char* first;
     } cases[] = {
-        {{"frobnicate"}, "unknown command: frobnicate\n"},
-        {{"--yes", "group", "purge", "--group", "3"}, "unknown command: group purge\n"},
+        {{"frobnicate"}, "未知命令: frobnicate\n"},
+        {{"--yes", "group", "purge", "--group", "3"}, "未知命令: group purge\n"},
     };
     for (const auto& c : cases) {
         const CliRun run = runCli(c.args);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1), c.first);
-        EXPECT_TRUE(run.errHas("commands:\n  login\n")) << run.err;
+        EXPECT_TRUE(run.errHas("命令:\n  login\n")) << run.err;
         EXPECT_TRUE(run.errHas("\n  subaccount list\n"));
     }
 }

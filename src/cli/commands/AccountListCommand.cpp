@@ -17,13 +17,12 @@ AccountListCommand::AccountListCommand(AccountList list, std::string name, std::
     : Command(std::move(name), std::move(help)), list_(list) {}
 
 void AccountListCommand::addOptions(CLI::App& app) {
-    app.add_option("--group", group_, "group id (-1 = all groups, \"全部\")")->required();
+    app.add_option("--group", group_, "组 id (-1 为全部组, \"全部\")")->required();
     addPageOption(app, page_);
     if (list_ == AccountList::MainAccountLinks) return;
     if (list_ != AccountList::MainAccounts)
         app.add_flag("--show-passwords", showPasswords_,
-                     "print the passwords (\"密码\"); without it they are printed ****** in "
-                     "every --format");
+                     "输出密码 (\"密码\"); 不给出时在各种 --format 中都输出为 ******");
     // The search fields have names of their own: the login's "--password"
     // must not change meaning with its place on the line. The old spellings
     // after a list command are refused with the new name.
@@ -33,16 +32,16 @@ void AccountListCommand::addOptions(CLI::App& app) {
             ->group("")
             ->check(CLI::Validator(
                 [old, now](std::string&) {
-                    return "the search field " + old + " of a list command is now " + now;
+                    return "列表命令的查询选项 " + old + " 已改名为 " + now;
                 },
                 ""));
     };
-    app.add_option("--match-account", account_, "account keyword (\"用户名\")");
+    app.add_option("--match-account", account_, "账号关键字 (\"用户名\")");
     renamed("--account", "--match-account");
     if (list_ == AccountList::MainAccounts) return;
-    app.add_option("--match-password", password_, "password keyword (\"密码\")");
-    app.add_option("--match-date", date_, "opening date YYYYMMDD (\"开户日期\")");
-    app.add_option("--match-remark", remark_, "remark keyword (\"备注\")");
+    app.add_option("--match-password", password_, "密码关键字 (\"密码\")");
+    app.add_option("--match-date", date_, "开户日期 YYYYMMDD (\"开户日期\")");
+    app.add_option("--match-remark", remark_, "备注关键字 (\"备注\")");
     renamed("--password", "--match-password");
     renamed("--date", "--match-date");
     renamed("--remark", "--match-remark");

@@ -32,34 +32,31 @@ class AdminEditCommand : public Command {
 public:
     explicit AdminEditCommand(bool adding)
         : Command(adding ? "admin add" : "admin modify",
-                  adding
-                      ? "add an administrator to a group"
-                      : "modify an administrator of a group (options left out stay as they are)"),
+                  adding ? "在组中添加管理员" : "修改组的管理员 (未给出的选项保持不变)"),
           adding_(adding) {}
 
     void addOptions(CLI::App& app) override {
-        target_.add(app, "id of the group in the groups tree (\"组别\")",
-                    "administrator account (\"账号\")");
-        addPasswordOptions(app, password_, passwordStdin_, "password", "密码");
-        app.add_option("--name", name_, "name (\"名称\")");
-        app.add_option("--permissions", permissions_,
-                       "permission mask (\"权限\"), decimal or 0x-hexadecimal; bit n is entry n "
-                       "of the check-list")
+        target_.add(app, "组织结构树中组的 id (\"组别\")", "管理员账号 (\"账号\")");
+        addPasswordOptions(app, password_, passwordStdin_, "密码", "密码");
+        app.add_option("--name", name_, "名称 (\"名称\")");
+        app.add_option(
+               "--permissions", permissions_,
+               "权限掩码 (\"权限\"), 十进制或 0x 开头的十六进制; 第 n 位对应勾选列表的第 n 项")
             ->check(CLI::Validator(
                 [](std::string& text) {
-                    return parseMask(text) ? std::string() : "not a number: " + text;
+                    return parseMask(text) ? std::string() : "不是数字: " + text;
                 },
                 "MASK"));
-        app.add_option("--ip", ips_,
-                       "allowed client address (\"仅允许从以下 IP 登录\"), up to five; repeat "
-                       "the option")
+        app.add_option(
+               "--ip", ips_,
+               "允许登录的客户端地址 (\"仅允许从以下 IP 登录\"), 最多五个; 每个地址写一次本选项")
             ->expected(1, 5)
             ->allow_extra_args(false);
-        app.add_flag("--clear-ips", clearIps_, "no address restriction");
-        app.add_option("--monitor-from", monitorFrom_, "monitoring range from (\"监控范围\")");
-        app.add_option("--monitor-to", monitorTo_, "monitoring range to (\"至\")");
-        auto* single = app.add_flag("--single-login", singleLogin_, "clear \"允许多点登录\"");
-        auto* multi = app.add_flag("--multi-login", multiLogin_, "tick \"允许多点登录\"");
+        app.add_flag("--clear-ips", clearIps_, "不限制登录地址");
+        app.add_option("--monitor-from", monitorFrom_, "监控范围起 (\"监控范围\")");
+        app.add_option("--monitor-to", monitorTo_, "监控范围止 (\"至\")");
+        auto* single = app.add_flag("--single-login", singleLogin_, "取消勾选 \"允许多点登录\"");
+        auto* multi = app.add_flag("--multi-login", multiLogin_, "勾选 \"允许多点登录\"");
         single->excludes(multi);
     }
 
@@ -119,7 +116,7 @@ class AdminDeleteCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        target_.add(app, "id of the group in the groups tree", "administrator account (\"账号\")");
+        target_.add(app, "组织结构树中组的 id", "管理员账号 (\"账号\")");
     }
     bool run(CliContext& context) override {
         if (!target_.choose(context, AccountList::Administrators)) return false;
@@ -135,13 +132,12 @@ private:
 }  // namespace
 
 void addAdminCommands(CommandList& commands) {
-    commands.push_back(
-        std::make_unique<AccountListCommand>(AccountList::Administrators, "admin list",
-                                             "print one page of the administrators of a group"));
+    commands.push_back(std::make_unique<AccountListCommand>(AccountList::Administrators,
+                                                            "admin list", "输出组的管理员的一页"));
     commands.push_back(std::make_unique<AdminEditCommand>(true));
     commands.push_back(std::make_unique<AdminEditCommand>(false));
-    commands.push_back(std::make_unique<AdminDeleteCommand>(
-        "admin delete", "delete an administrator of a group (asks; --yes answers)"));
+    commands.push_back(std::make_unique<AdminDeleteCommand>("admin delete",
+                                                            "删除组的管理员 (会询问; --yes 回答)"));
 }
 
 }  // namespace korvant::cli

@@ -33,21 +33,18 @@ private:
 };
 
 void DepositCommand::addOptions(CLI::App& app) {
-    target_.add(app,
-                mode_ == DepositMode::MainAccount ? "id of the first-level group"
-                                                  : "id of the second-level group",
-                mode_ == DepositMode::SubAccount ? "sub-account (\"账    号\")"
-                                                 : "main account (\"账    号\")");
-    app.add_flag("--withdraw", withdraw_, "\"出金\" (default \"入金\")");
+    target_.add(
+        app, mode_ == DepositMode::MainAccount ? "一级组的 id" : "二级组的 id",
+        mode_ == DepositMode::SubAccount ? "子账号 (\"账    号\")" : "主账号 (\"账    号\")");
+    app.add_flag("--withdraw", withdraw_, "\"出金\" (默认 \"入金\")");
     app.add_option("--available", available_,
-                   "change of the available funds (\"可用资金增加\" / \"可用资金减少\")");
+                   "可用资金的变动 (\"可用资金增加\" / \"可用资金减少\")");
     if (mode_ == DepositMode::Link) return;
-    app.add_option("--priority", priority_, "change of the priority funds (\"优先资金增加\")");
-    app.add_option("--start-investment", startInvestment_,
-                   "change of the start investment (\"期初投入增加\")");
+    app.add_option("--priority", priority_, "优先资金的变动 (\"优先资金增加\")");
+    app.add_option("--start-investment", startInvestment_, "期初投入的变动 (\"期初投入增加\")");
     if (mode_ == DepositMode::MainAccount) return;
-    app.add_option("--remark", remark_, "remark (\"备注(可不填)\")");
-    app.add_flag("--count-in-history", countInHistory_, "tick \"计入历史总计出入金\"");
+    app.add_option("--remark", remark_, "备注 (\"备注(可不填)\")");
+    app.add_flag("--count-in-history", countInHistory_, "勾选 \"计入历史总计出入金\"");
 }
 
 bool DepositCommand::run(CliContext& context) {
@@ -105,15 +102,12 @@ bool DepositCommand::run(CliContext& context) {
 }  // namespace
 
 void addDepositCommands(CommandList& commands) {
-    commands.push_back(std::make_unique<DepositCommand>(
-        DepositMode::SubAccount, "deposit sub",
-        "deposit to or withdraw from a sub-account of a second-level group"));
-    commands.push_back(std::make_unique<DepositCommand>(
-        DepositMode::MainAccount, "deposit main",
-        "deposit to or withdraw from a main account of a first-level group"));
-    commands.push_back(std::make_unique<DepositCommand>(
-        DepositMode::Link, "deposit link",
-        "deposit to or withdraw from a main account linked to a second-level group"));
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::SubAccount, "deposit sub",
+                                                        "二级组子账号的入金或出金"));
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::MainAccount, "deposit main",
+                                                        "一级组主账号的入金或出金"));
+    commands.push_back(std::make_unique<DepositCommand>(DepositMode::Link, "deposit link",
+                                                        "关联到二级组的主账号的入金或出金"));
 }
 
 }  // namespace korvant::cli

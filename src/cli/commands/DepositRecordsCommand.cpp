@@ -37,15 +37,14 @@ private:
 };
 
 void DepositsCommand::addOptions(CLI::App& app) {
-    app.add_option("--from", from_, "first day YYYYMMDD (\"时间范围\" \"从\")")->required();
-    app.add_option("--to", to_, "last day YYYYMMDD (\"到\")")->required();
-    app.add_option("--customer", customer_, "customer number (\"客户号\")");
-    app.add_option("--account-id", accountId_,
-                   "account id as chosen in the report tree (-1: by --customer)");
+    app.add_option("--from", from_, "起始日 YYYYMMDD (\"时间范围\" \"从\")")->required();
+    app.add_option("--to", to_, "截止日 YYYYMMDD (\"到\")")->required();
+    app.add_option("--customer", customer_, "客户号 (\"客户号\")");
+    app.add_option("--account-id", accountId_, "报表树中所选账号的 id (-1: 按 --customer)");
     addPageOption(app, page_);
     app.add_option("--export", exportPath_,
-                   "write every page as CSV to this file (\"导出\"); an Excel workbook for a "
-                   "name ending in \".xlsx\" or with --format xlsx");
+                   "把每一页以 CSV 写入此文件 (\"导出\"); 文件名以 \".xlsx\" 结尾或使用 --format "
+                   "xlsx 时写为 Excel 工作簿");
 }
 
 bool DepositsCommand::run(CliContext& context) {
@@ -76,7 +75,7 @@ bool DepositsCommand::run(CliContext& context) {
 
 void addDepositRecordsCommand(CommandList& commands) {
     commands.push_back(std::make_unique<DepositsCommand>(
-        "deposits", "print one page of the deposit records of a date range, or export them all"));
+        "deposits", "输出一段日期内出入金记录的一页, 或全部导出"));
 }
 
 }  // namespace korvant::cli

@@ -24,12 +24,11 @@ struct ExportOptions {
 
     void add(CLI::App& app, bool rangeIsTheQuerys) {
         auto* file = app.add_option("--export", path,
-                                    "write every page to this file (\"导出\"): CSV (GBK), or an "
-                                    "Excel workbook for a name ending in \".xlsx\" or with "
-                                    "--format xlsx");
+                                    "把每一页写入此文件 (\"导出\"): CSV (GBK), 文件名以 \".xlsx\" "
+                                    "结尾或使用 --format xlsx 时为 Excel 工作簿");
         if (rangeIsTheQuerys) return;
-        auto* first = app.add_option("--from", from, "first day YYYYMMDD of the export");
-        auto* last = app.add_option("--to", to, "last day YYYYMMDD of the export");
+        auto* first = app.add_option("--from", from, "导出的起始日 YYYYMMDD");
+        auto* last = app.add_option("--to", to, "导出的截止日 YYYYMMDD");
         first->needs(file);
         last->needs(file);
         file->needs(first)->needs(last);
@@ -62,11 +61,11 @@ class FundsReportCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        auto* date = app.add_option("--date", date_, "trading day YYYYMMDD (\"日期\")");
+        auto* date = app.add_option("--date", date_, "交易日 YYYYMMDD (\"日期\")");
         target_.add(app);
-        app.add_option("--sort", sort_, "sort key 1-15 (\"排列方式\": 1 账号 … 15 总盯市盈亏)")
+        app.add_option("--sort", sort_, "排序方式 1-15 (\"排列方式\": 1 账号 … 15 总盯市盈亏)")
             ->check(CLI::Range(1, FundsSortKeys));
-        app.add_option("--order", order_, "1 升序 (default) or 2 降序")->check(CLI::Range(1, 2));
+        app.add_option("--order", order_, "1 升序 (默认) 或 2 降序")->check(CLI::Range(1, 2));
         addPageOption(app, page_);
         export_.add(app, false);
         date->excludes("--export");
@@ -112,8 +111,8 @@ class NetValueReportCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--from", from_, "first day YYYYMMDD (\"时间范围\" \"从\")")->required();
-        app.add_option("--to", to_, "last day YYYYMMDD (\"到\")")->required();
+        app.add_option("--from", from_, "起始日 YYYYMMDD (\"时间范围\" \"从\")")->required();
+        app.add_option("--to", to_, "截止日 YYYYMMDD (\"到\")")->required();
         target_.add(app);
         addPageOption(app, page_);
         export_.add(app, true);
@@ -167,13 +166,10 @@ private:
 
 void addFundsReportCommands(CommandList& commands) {
     commands.push_back(std::make_unique<FundsReportCommand>(
-        "report funds",
-        "print one page of the account funds (\"账户资金\") of a day, or export a date "
-        "range"));
+        "report funds", "输出某日账户资金 (\"账户资金\") 的一页, 或导出一段日期内的全部页"));
     commands.push_back(std::make_unique<NetValueReportCommand>(
         "report netvalue",
-        "print one page of the net values (\"净值\") of a main account, or export them; "
-        "--group takes the group's first main account"));
+        "输出主账号净值 (\"净值\") 的一页, 或导出; --group 取该组的第一个主账号"));
 }
 
 }  // namespace korvant::cli

@@ -37,21 +37,21 @@ class GroupEditCommand : public Command {
 public:
     explicit GroupEditCommand(bool adding)
         : Command(adding ? "group add" : "group modify",
-                  adding ? "add a group under a group of the groups tree"
-                         : "modify a group, never the own one (options left out stay as they are)"),
+                  adding ? "在组织结构树的某组下添加组"
+                         : "修改组, 不能修改自己所在的组 (未给出的选项保持不变)"),
           adding_(adding) {}
 
     void addOptions(CLI::App& app) override {
         if (adding_)
-            app.add_option("--parent", group_, "id of the parent group (\"隶属\")")->required();
+            app.add_option("--parent", group_, "上级组的 id (\"隶属\")")->required();
         else
-            app.add_option("--group", group_, "id of the group")->required();
-        app.add_option("--name", name_, "name (\"名称\")");
-        app.add_option("--remark", remark_, "remark (\"备注\")");
+            app.add_option("--group", group_, "组的 id")->required();
+        app.add_option("--name", name_, "名称 (\"名称\")");
+        app.add_option("--remark", remark_, "备注 (\"备注\")");
         app.add_option("--allowed-subaccounts", allowed_,
-                       "allowed number of sub-accounts (\"允许子账号数量\"; first-level groups)");
-        app.add_option("--range-from", rangeFrom_, "sub-account numbers from (\"范围\")");
-        app.add_option("--range-to", rangeTo_, "sub-account numbers to (\"到\")");
+                       "允许的子账号数量 (\"允许子账号数量\"; 一级组)");
+        app.add_option("--range-from", rangeFrom_, "子账号号码范围起 (\"范围\")");
+        app.add_option("--range-to", rangeTo_, "子账号号码范围止 (\"到\")");
     }
 
     bool run(CliContext& context) override {
@@ -83,10 +83,10 @@ private:
 }  // namespace
 
 void addGroupCommands(CommandList& commands) {
-    commands.push_back(std::make_unique<GroupListCommand>(
-        "group list",
-        "print the group tree: id parentId code name depth (depth-first, "
-        "children in server order, 0 = top level)"));
+    commands.push_back(
+        std::make_unique<GroupListCommand>("group list",
+                                           "输出组织结构树: id, parentId, code, name, depth "
+                                           "(深度优先, 子组按服务器给出的顺序, 0 为顶层)"));
     commands.push_back(std::make_unique<GroupEditCommand>(true));
     commands.push_back(std::make_unique<GroupEditCommand>(false));
 }

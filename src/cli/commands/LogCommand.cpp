@@ -40,19 +40,18 @@ class LogCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--from", from_,
-                       "start \"YYYY-MM-DD HH:MM:SS\" (\"从\"; the seconds may be left out)")
+        app.add_option("--from", from_, "起始时间 \"YYYY-MM-DD HH:MM:SS\" (\"从\"; 秒可省略)")
             ->required()
             ->type_name("'YYYY-MM-DD HH:MM[:SS]'");
-        app.add_option("--to", to_, "end \"YYYY-MM-DD HH:MM:SS\" (\"到\")")
+        app.add_option("--to", to_, "截止时间 \"YYYY-MM-DD HH:MM:SS\" (\"到\")")
             ->required()
             ->type_name("'YYYY-MM-DD HH:MM[:SS]'");
-        app.add_option("--admin", admin_, "administrator (\"管理员:\")");
-        app.add_option("--keyword", keyword_, "keyword (\"关键字:\")");
+        app.add_option("--admin", admin_, "管理员 (\"管理员:\")");
+        app.add_option("--keyword", keyword_, "关键字 (\"关键字:\")");
         app.add_option(
             "--kinds", kinds_,
-            "categories, comma-separated: 组,子账号,管理员,风控规则,手续费,保证金,出入金,"
-            "风控触发,修改持仓 (none: all)");
+            "类别, 以逗号分隔: 组,子账号,管理员,风控规则,手续费,保证金,出入金,风控触发,修改持仓 "
+            "(不给出: 全部)");
         addPageOption(app, page_);
     }
     bool checkUsage(CliContext& context) override {
@@ -81,7 +80,7 @@ public:
                     known = true;
                 }
             if (!known) {
-                context.err() << "--kinds: unknown category " << kind << "\n";
+                context.err() << "--kinds: 未知类别 " << kind << "\n";
                 return false;
             }
             kind.clear();
@@ -115,8 +114,8 @@ private:
 }  // namespace
 
 void addLogCommand(CommandList& commands) {
-    commands.push_back(std::make_unique<LogCommand>(
-        "log", "print one page of the operation log (\"日志管理\") of a time span"));
+    commands.push_back(
+        std::make_unique<LogCommand>("log", "输出一段时间内操作日志 (\"日志管理\") 的一页"));
 }
 
 }  // namespace korvant::cli

@@ -39,9 +39,9 @@ public:
 void addLoginCommand(CommandList& commands) {
     commands.push_back(std::make_unique<LoginCommand>(
         "login",
-        "log in, run the start-up queries and print key<TAB>value lines: account, "
-        "adminName, ownGroupId, permissionMask, firstView, then the record counts "
-        "groups, marginTemplates, feeTemplates, varieties, riskStrategies"));
+        "登录, 执行启动时的查询并输出 键<TAB>值 行: account, adminName, ownGroupId, "
+        "permissionMask, firstView, 然后是记录数 groups, marginTemplates, feeTemplates, varieties, "
+        "riskStrategies"));
 }
 
 }  // namespace korvant::cli

@@ -25,16 +25,16 @@ class MainAccountAddCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        target_.add(app, "id of the first-level group", "main account (\"主 账 号\")", false);
+        target_.add(app, "一级组的 id", "主账号 (\"主 账 号\")", false);
         // The options fill the dialog's values directly.
         app.add_option("--initial-funds", values_.initialFunds,
-                       "funds to allocate to sub-accounts (\"初始资金\"; empty = not limited)");
+                       "可分配给子账号的资金 (\"初始资金\"; 为空表示不限)");
         app.add_option("--trading-password", values_.tradingPassword, "\"交易密码\"");
         app.add_option("--start-investment", values_.startInvestment, "\"期初投入\"");
         app.add_option("--priority-funds", values_.priorityFunds, "\"优先资金\"");
         app.add_option("--fund-password", values_.fundPassword, "\"资金密码\"");
-        app.add_option("--management-fee", values_.managementFee, "\"管 理 费\", percent");
-        app.add_option("--custody-fee", values_.custodyFee, "\"托 管 费\", percent");
+        app.add_option("--management-fee", values_.managementFee, "\"管 理 费\", 百分比");
+        app.add_option("--custody-fee", values_.custodyFee, "\"托 管 费\", 百分比");
     }
     bool run(CliContext& context) override {
         if (!target_.choose(context, AccountList::MainAccounts)) return false;
@@ -57,9 +57,7 @@ private:
 class OneMainAccountCommand : public Command {
 public:
     using Command::Command;
-    void addOptions(CLI::App& app) override {
-        target_.add(app, "id of the first-level group", "main account");
-    }
+    void addOptions(CLI::App& app) override { target_.add(app, "一级组的 id", "主账号"); }
 
 protected:
     std::optional<MainAccount> chosenRecord(CliContext& context) const {
@@ -76,10 +74,10 @@ public:
     using OneMainAccountCommand::OneMainAccountCommand;
     void addOptions(CLI::App& app) override {
         OneMainAccountCommand::addOptions(app);
-        app.add_option("--fund-password", fundPassword_, "\"资金密码\" (empty = unchanged)");
-        app.add_option("--trading-password", tradingPassword_, "\"交易密码\" (empty = unchanged)");
-        app.add_option("--management-fee", managementFee_, "\"管理费率\", percent");
-        app.add_option("--custody-fee", custodyFee_, "\"托管费率\", percent");
+        app.add_option("--fund-password", fundPassword_, "\"资金密码\" (为空表示不变)");
+        app.add_option("--trading-password", tradingPassword_, "\"交易密码\" (为空表示不变)");
+        app.add_option("--management-fee", managementFee_, "\"管理费率\", 百分比");
+        app.add_option("--custody-fee", custodyFee_, "\"托管费率\", 百分比");
         app.add_flag("--clear-fees-due", clearFeesDue_, "\"清除应提费用\"");
     }
     bool run(CliContext& context) override {
@@ -116,15 +114,14 @@ public:
 class MainAccountLinkCommand : public Command {
 public:
     explicit MainAccountLinkCommand(bool link)
-        : Command(link ? "mainaccount link" : "mainaccount unlink",
-                  link ? "link a main account of the parent group to a second-level group"
-                       : "remove a main account from a second-level group (asks; --yes answers)"),
+        : Command(
+              link ? "mainaccount link" : "mainaccount unlink",
+              link ? "把上级组的主账号关联到二级组" : "从二级组移除主账号 (会询问; --yes 回答)"),
           link_(link) {}
     void addOptions(CLI::App& app) override {
-        target_.add(app, "id of the second-level group",
-                    link_ ? "main account of the parent group (\"可选主账号\"; default: the "
-                            "first offered)"
-                          : "linked main account (\"隶属主账号\")",
+        target_.add(app, "二级组的 id",
+                    link_ ? "上级组的主账号 (\"可选主账号\"; 默认: 可选的第一个)"
+                          : "已关联的主账号 (\"隶属主账号\")",
                     !link_);
     }
     bool run(CliContext& context) override {
@@ -174,28 +171,19 @@ public:
 
 void addMainAccountCommands(CommandList& commands) {
     commands.push_back(std::make_unique<AccountListCommand>(
-        AccountList::MainAccounts, "mainaccount list",
-        "print one page of the main accounts of a first-level group"));
+        AccountList::MainAccounts, "mainaccount list", "输出一级组的主账号的一页"));
     commands.push_back(std::make_unique<AccountListCommand>(
-        AccountList::MainAccountLinks, "mainaccount links",
-        "print the main accounts linked to a second-level group"));
+        AccountList::MainAccountLinks, "mainaccount links", "输出关联到二级组的主账号"));
     commands.push_back(std::make_unique<MainAccountAddCommand>(
-        "mainaccount add",
-        "create a main account in a first-level group (no initial funds: not limited, "
-        "\"不限\")"));
+        "mainaccount add", "在一级组中创建主账号 (不给初始资金: 不限, \"不限\")"));
     commands.push_back(std::make_unique<MainAccountModifyCommand>(
-        "mainaccount modify",
-        "modify a main account of a first-level group (nothing is sent when nothing "
-        "changes)"));
+        "mainaccount modify", "修改一级组的主账号 (没有变化时不发送)"));
     commands.push_back(std::make_unique<MainAccountDeleteCommand>(
-        "mainaccount delete",
-        "delete a main account of a first-level group (asks; --yes answers)"));
+        "mainaccount delete", "删除一级组的主账号 (会询问; --yes 回答)"));
     commands.push_back(std::make_unique<MainAccountLinkCommand>(true));
     commands.push_back(std::make_unique<MainAccountLinkCommand>(false));
     commands.push_back(std::make_unique<MainAccountSubAccountsCommand>(
-        "mainaccount subaccounts",
-        "print the sub-accounts of every group that use a main account as TSV "
-        "(\"显示关联的子账号\")"));
+        "mainaccount subaccounts", "以 TSV 输出各组中使用某主账号的子账号 (\"显示关联的子账号\")"));
 }
 
 }  // namespace korvant::cli

@@ -67,9 +67,9 @@ public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
         app.add_option("--half-fee", halfFee_,
-                       "variety codes of \" 平今手续费减半 \", comma-separated (empty: none)");
+                       "\" 平今手续费减半 \" 的品种代码, 以逗号分隔 (为空: 无)");
         app.add_option("--no-fee", noFee_,
-                       "variety codes of \" 平今手续费不收 \", comma-separated (empty: none)");
+                       "\" 平今手续费不收 \" 的品种代码, 以逗号分隔 (为空: 无)");
         app.add_option(
                "--position-profit", positionProfit_,
                "\"持仓盈亏计入可用\": 0 自动, 1 浮盈浮亏都计算, 2 浮盈不计，浮亏计, 3 浮盈计，"
@@ -79,10 +79,9 @@ public:
                        "\"平仓盈利计入可用\": 0 自动, 1 计入, 2 不计")
             ->check(CLI::Range(0, 2));
         app.add_option("--over-trading", overTrading_, "\"中金所过度交易标准\"");
-        app.add_option("--auto-settle", autoSettle_,
-                       "\"自动结算时间\" HHMM (0: no automatic settlement)");
+        app.add_option("--auto-settle", autoSettle_, "\"自动结算时间\" HHMM (0: 不自动结算)");
         app.add_option("--window", window_, "\"可结算时段\" HHMM-HHMM");
-        app.add_option("--fund-rate", fundRate_, "\"投资者保障基金比率\" in ten-millionths");
+        app.add_option("--fund-rate", fundRate_, "\"投资者保障基金比率\", 单位为千万分之一");
     }
     bool checkUsage(CliContext& context) override {
         if (!window_) return true;
@@ -145,10 +144,9 @@ private:
 
 void addParamsCommands(CommandList& commands) {
     commands.push_back(std::make_unique<ParamsShowCommand>(
-        "params show", "print the trading parameters (\"交易参数\") as key<TAB>value lines"));
+        "params show", "以 键<TAB>值 行输出交易参数 (\"交易参数\")"));
     commands.push_back(std::make_unique<ParamsSetCommand>(
-        "params set",
-        "change the trading parameters (\"交易参数\"); options left out keep their values"));
+        "params set", "修改交易参数 (\"交易参数\"); 未给出的选项保持原值"));
 }
 
 }  // namespace korvant::cli

@@ -15,18 +15,16 @@ class PasswordCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--current", current_, "current password (\"当前密码\")");
-        app.add_option("--new", next_, "new password (\"新密码\")");
-        app.add_option("--confirm", confirmation_,
-                       "the new password again (\"确认新密码\"; default: --new)");
+        app.add_option("--current", current_, "当前密码 (\"当前密码\")");
+        app.add_option("--new", next_, "新密码 (\"新密码\")");
+        app.add_option("--confirm", confirmation_, "再次输入新密码 (\"确认新密码\"; 默认: --new)");
         app.add_flag("--password-stdin", fromStdin_,
-                     "read the passwords not given as options from standard input, one line "
-                     "each in the order current, new, confirmation (a missing confirmation "
-                     "line: the new password); asked for without echo on a terminal");
+                     "从标准输入读取未用选项给出的密码, 每个一行, 依次为当前密码、新密码、确认密码 "
+                     "(缺少确认行: 同新密码); 在终端上不回显地提示输入");
     }
     bool checkUsage(CliContext& context) override {
         if (fromStdin_ || (current_ && next_)) return true;
-        context.err() << "--current and --new are required (or --password-stdin)\n";
+        context.err() << "须给出 --current 和 --new (或 --password-stdin)\n";
         return false;
     }
     bool run(CliContext& context) override {
@@ -50,8 +48,7 @@ private:
 }  // namespace
 
 void addPasswordCommand(CommandList& commands) {
-    commands.push_back(std::make_unique<PasswordCommand>(
-        "password", "change the logged-in administrator's own password"));
+    commands.push_back(std::make_unique<PasswordCommand>("password", "修改已登录管理员自己的密码"));
 }
 
 }  // namespace korvant::cli

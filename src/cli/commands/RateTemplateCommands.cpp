@@ -113,8 +113,7 @@ class RatesCommand : public KindCommand {
 public:
     using KindCommand::KindCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--template", id_, "template id (0: the contracts without rates)")
-            ->required();
+        app.add_option("--template", id_, "模板 id (0: 没有费率的合约)")->required();
         addPageOption(app, page_);
     }
     bool run(CliContext& context) override {
@@ -139,21 +138,20 @@ public:
     SetCommand(const TemplateKind& kind, std::string verb, std::string help)
         : KindCommand(kind, std::move(verb), std::move(help)), values_(kind.values.size()) {}
     void addOptions(CLI::App& app) override {
-        app.add_option("--template", id_, "template id")->required();
-        app.add_option("--contract", contract_, "contract code (\"合约\")")->required();
+        app.add_option("--template", id_, "模板 id")->required();
+        app.add_option("--contract", contract_, "合约代码 (\"合约\")")->required();
         app.add_flag("--all-months", allMonths_, "\"应用到该品种所有月份\"");
         const auto& options = valueOptions(kind_);
         for (std::size_t i = 0; i < options.size(); ++i) {
             std::string label = kind_.values[i].label;
             if (!label.empty() && label.back() == ':') label.pop_back();
-            app.add_option(options[i], values_[i], "\"" + label + "\" (left out: unchanged)");
+            app.add_option(options[i], values_[i], "\"" + label + "\" (不给出: 不变)");
         }
         if (kind_.hasDiscount)
             app.add_option("--close-today-discount", discount_,
                            "\"平今优惠方式\": 0 \"按系统设置\", 1 \"不优惠\"")
                 ->check(CLI::Range(0, 1));
-        app.add_option("--collection", collection_,
-                       "\"收取方式\": 0 relative, 1 absolute (\"绝对收取\")")
+        app.add_option("--collection", collection_, "\"收取方式\": 0 相对, 1 绝对 (\"绝对收取\")")
             ->check(CLI::Range(0, 1));
     }
     bool run(CliContext& context) override {
@@ -194,7 +192,7 @@ class OneTemplateCommand : public KindCommand {
 public:
     using KindCommand::KindCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--template", id_, "template id")->required();
+        app.add_option("--template", id_, "模板 id")->required();
     }
 
 protected:
@@ -210,8 +208,7 @@ class GroupTemplatesCommand : public KindCommand {
 public:
     using KindCommand::KindCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "code of the first-level group (two characters)")
-            ->required();
+        app.add_option("--group", group_, "一级组的代码 (两个字符)")->required();
     }
 
 protected:
@@ -225,7 +222,7 @@ public:
     using GroupTemplatesCommand::GroupTemplatesCommand;
     void addOptions(CLI::App& app) override {
         GroupTemplatesCommand::addOptions(app);
-        app.add_option("--name", name_, "template name (\"名称\", at most 63 bytes)")->required();
+        app.add_option("--name", name_, "模板名称 (\"名称\", 最多 63 字节)")->required();
     }
     bool run(CliContext& context) override {
         if (!chooseNode(context)) return false;
@@ -243,7 +240,7 @@ public:
     using OneTemplateCommand::OneTemplateCommand;
     void addOptions(CLI::App& app) override {
         OneTemplateCommand::addOptions(app);
-        app.add_option("--name", name_, "new name (\"名称\", at most 63 bytes)")->required();
+        app.add_option("--name", name_, "新名称 (\"名称\", 最多 63 字节)")->required();
     }
     bool run(CliContext& context) override {
         if (!chooseNode(context)) return false;
@@ -272,8 +269,8 @@ public:
     void addOptions(CLI::App& app) override {
         OneTemplateCommand::addOptions(app);
         app.add_option("--file", file_,
-                       "CSV file to write (\".csv\" appended when missing); an Excel workbook "
-                       "for a name ending in \".xlsx\" or with --format xlsx")
+                       "要写入的 CSV 文件 (缺少扩展名时加 \".csv\"); 文件名以 \".xlsx\" 结尾或使用 "
+                       "--format xlsx 时为 Excel 工作簿")
             ->required();
     }
     bool writesTables() const override { return true; }
@@ -293,8 +290,7 @@ public:
     using GroupTemplatesCommand::GroupTemplatesCommand;
     void addOptions(CLI::App& app) override {
         GroupTemplatesCommand::addOptions(app);
-        app.add_option("--file", file_, "CSV file to read; its name names the template")
-            ->required();
+        app.add_option("--file", file_, "要读取的 CSV 文件; 文件名即模板名")->required();
     }
     bool run(CliContext& context) override {
         if (!chooseNode(context)) return false;
@@ -310,14 +306,13 @@ private:
 class AssignCommand : public Command {
 public:
     explicit AssignCommand(const TemplateKind& kind)
-        : Command("subaccount " + noun(kind),
-                  std::string("load a template onto a sub-account (\"") +
-                      kind.assign.assignCaption + "\"); without --template: \"不使用模版\""),
+        : Command("subaccount " + noun(kind), std::string("给子账号加载模板 (\"") +
+                                                  kind.assign.assignCaption +
+                                                  "\"); 不给出 --template: \"不使用模版\""),
           kind_(kind) {}
     void addOptions(CLI::App& app) override {
-        target_.add(app, "id of the group listing the sub-account", "sub-account (\"子账号\")");
-        app.add_option("--template", template_,
-                       "template name among those of the group's first-level group");
+        target_.add(app, "列出该子账号的组的 id", "子账号 (\"子账号\")");
+        app.add_option("--template", template_, "该组所属一级组的模板中的模板名称");
     }
     bool run(CliContext& context) override {
         if (!target_.choose(context, AccountList::SubAccounts)) return false;
@@ -343,28 +338,23 @@ private:
 }  // namespace
 
 void addRateTemplateCommands(CommandList& commands, const TemplateKind& kind) {
-    const std::string word = kind.id == RateKind::Fee ? "fee-rate" : "margin-rate";
-    commands.push_back(
-        std::make_unique<ListCommand>(kind, "list", "list the " + word + " templates"));
-    commands.push_back(std::make_unique<RatesCommand>(kind, "rates",
-                                                      "print one page of a template's rates (\"" +
-                                                          std::string(kind.rates.dialogCaption) +
-                                                          "\" list)"));
+    const std::string word = kind.id == RateKind::Fee ? "手续费率" : "保证金率";
+    commands.push_back(std::make_unique<ListCommand>(kind, "list", "列出" + word + "模板"));
+    commands.push_back(std::make_unique<RatesCommand>(
+        kind, "rates",
+        "输出模板费率的一页 (\"" + std::string(kind.rates.dialogCaption) + "\" 列表)"));
     commands.push_back(std::make_unique<SetCommand>(
-        kind, "set",
-        "set the rates of a contract (\"" + std::string(kind.rates.dialogCaption) + "\" dialog)"));
+        kind, "set", "设置合约的费率 (\"" + std::string(kind.rates.dialogCaption) + "\" 对话框)"));
+    commands.push_back(std::make_unique<AddCommand>(kind, "add", "在组中添加" + word + "模板"));
+    commands.push_back(std::make_unique<RenameCommand>(kind, "rename", "重命名模板"));
     commands.push_back(
-        std::make_unique<AddCommand>(kind, "add", "add a " + word + " template to a group"));
-    commands.push_back(std::make_unique<RenameCommand>(kind, "rename", "rename a template"));
-    commands.push_back(
-        std::make_unique<DeleteCommand>(kind, "delete", "delete a template (asks; --yes answers)"));
+        std::make_unique<DeleteCommand>(kind, "delete", "删除模板 (会询问; --yes 回答)"));
     commands.push_back(std::make_unique<ExportCommand>(
-        kind, "export",
-        "write a template's rates as CSV (\"" + std::string(kind.csv.exportCaption) + "\")"));
+        kind, "export", "把模板的费率写为 CSV (\"" + std::string(kind.csv.exportCaption) + "\")"));
     commands.push_back(std::make_unique<ImportCommand>(kind, "import",
-                                                       "create a template from a CSV file (\"" +
+                                                       "从 CSV 文件创建模板 (\"" +
                                                            std::string(kind.csv.importCaption) +
-                                                           "\"; asks, --yes answers)"));
+                                                           "\"; 会询问, --yes 回答)"));
     commands.push_back(std::make_unique<AssignCommand>(kind));
 }
 

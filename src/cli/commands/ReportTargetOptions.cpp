@@ -12,8 +12,8 @@
 namespace korvant::cli {
 
 void ReportTargetOptions::add(CLI::App& app) {
-    app.add_option("--group", group, "group id of a report-tree node (its name is sent with it)");
-    app.add_option("--account", account, "account number, as typed into \"客户号:\" (target -1)");
+    app.add_option("--group", group, "报表树节点的组 id (其名称一并发送)");
+    app.add_option("--account", account, "客户号, 同在 \"客户号:\" 中输入 (目标 -1)");
 }
 
 bool ReportTargetOptions::check(CliContext& context) const {

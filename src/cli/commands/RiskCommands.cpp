@@ -33,7 +33,7 @@ class KindsCommand : public RiskCommand {
 public:
     using RiskCommand::RiskCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--category", category_, "only the kinds the category's dialog offers");
+        app.add_option("--category", category_, "只列出该类别对话框提供的种类");
     }
     // The catalogue is a local file: no server is asked.
     bool logsIn() const override { return false; }
@@ -56,7 +56,7 @@ class ListCommand : public RiskCommand {
 public:
     using RiskCommand::RiskCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--category", category_, "tree node (default -1, \"所有规则\")");
+        app.add_option("--category", category_, "树节点 (默认 -1, \"所有规则\")");
     }
     bool run(CliContext& context) override {
         WarehousePage& page = riskArea(context.desk()).page;
@@ -87,34 +87,33 @@ public:
         : RiskCommand(adding ? "add" : "modify", std::move(help)), adding_(adding) {}
     void addOptions(CLI::App& app) override {
         if (adding_) {
-            app.add_option("--category", category_, "rule category 1-15")->required();
-            app.add_option("--kind", kind_, "rule kind of the catalogue (category 2: none)");
-            app.add_option("--level", level_,
-                           "account level: 0 sub-accounts and groups, 1 main accounts");
+            app.add_option("--category", category_, "规则类别 1-15")->required();
+            app.add_option("--kind", kind_, "规则目录中的种类 (类别 2: 不给出)");
+            app.add_option("--level", level_, "账号层级: 0 子账号和组, 1 主账号");
         } else {
-            app.add_option("--id", id_, "rule id (\"序号\")")->required();
+            app.add_option("--id", id_, "规则序号 (\"序号\")")->required();
         }
-        auto* products = app.add_option("--products", products_, "product codes, comma-separated")
-                             ->delimiter(',');
-        app.add_option("--exchanges", exchanges_, "SHFE,DCE,CZCE,CFFEX, comma-separated")
+        auto* products =
+            app.add_option("--products", products_, "品种代码, 以逗号分隔")->delimiter(',');
+        app.add_option("--exchanges", exchanges_, "SHFE,DCE,CZCE,CFFEX, 以逗号分隔")
             ->delimiter(',')
             ->excludes(products);
         for (int i = 0; i < 6; ++i)
             app.add_option("--param" + std::to_string(i + 1),
                            parameters_[static_cast<std::size_t>(i)],
-                           "\"参数" + std::to_string(i + 1) + "\" as typed");
-        app.add_option("--from", from_, "window start HHMM (\"起始时间\"; 0000 and 0000: all day)");
-        app.add_option("--to", to_, "window end HHMM");
-        app.add_flag("--forbid-open", forbidOpen_, "tick \"禁止开仓\"");
-        app.add_flag("--forbid-close", forbidClose_, "tick \"禁止平仓\"");
+                           "\"参数" + std::to_string(i + 1) + "\", 按输入原样");
+        app.add_option("--from", from_, "时段开始 HHMM (\"起始时间\"; 0000 与 0000: 全天)");
+        app.add_option("--to", to_, "时段结束 HHMM");
+        app.add_flag("--forbid-open", forbidOpen_, "勾选 \"禁止开仓\"");
+        app.add_flag("--forbid-close", forbidClose_, "勾选 \"禁止平仓\"");
         if (!adding_) {
-            app.add_flag("--allow-open", allowOpen_, "clear \"禁止开仓\"");
-            app.add_flag("--allow-close", allowClose_, "clear \"禁止平仓\"");
+            app.add_flag("--allow-open", allowOpen_, "取消勾选 \"禁止开仓\"");
+            app.add_flag("--allow-close", allowClose_, "取消勾选 \"禁止平仓\"");
         }
-        app.add_option("--notify-minutes", notifyMinutes_, "\"每 N 分钟发送风险通知\" (0: none)");
+        app.add_option("--notify-minutes", notifyMinutes_, "\"每 N 分钟发送风险通知\" (0: 不发送)");
         app.add_option("--force-close-percent", forcePercent_,
-                       "\"强平所有持仓数量的 N%\" (0: none)");
-        app.add_option("--name", name_, "\"名称(可不填)\": replaces the summary");
+                       "\"强平所有持仓数量的 N%\" (0: 不强平)");
+        app.add_option("--name", name_, "\"名称(可不填)\": 代替摘要");
     }
 
     bool run(CliContext& context) override {
@@ -257,7 +256,7 @@ class DeleteCommand : public RiskCommand {
 public:
     using RiskCommand::RiskCommand;
     void addOptions(CLI::App& app) override {
-        app.add_option("--id", ids_, "rule id (\"序号\"); repeat or comma-separate for several")
+        app.add_option("--id", ids_, "规则序号 (\"序号\"); 多个时重复本选项或以逗号分隔")
             ->required()
             ->delimiter(',');
     }
@@ -278,13 +277,13 @@ public:
     TargetCommand(Verb verb, std::string name, std::string help)
         : RiskCommand(std::move(name), std::move(help)), verb_(verb) {}
     void addOptions(CLI::App& app) override {
-        auto* sub = app.add_option("--sub", sub_, "sub-account (\"子账号\")");
-        auto* main = app.add_option("--main", main_, "main account (\"主账号\")");
-        auto* group = app.add_option("--group", group_, "group code (\"组\"), e.g. 0101");
+        auto* sub = app.add_option("--sub", sub_, "子账号 (\"子账号\")");
+        auto* main = app.add_option("--main", main_, "主账号 (\"主账号\")");
+        auto* group = app.add_option("--group", group_, "组代码 (\"组\"), 如 0101");
         sub->excludes(main)->excludes(group);
         main->excludes(group);
         if (verb_ == Verb::Assigned) return;
-        auto* ids = app.add_option("--id", ids_, "rule id (\"序号\")")->required();
+        auto* ids = app.add_option("--id", ids_, "规则序号 (\"序号\")")->required();
         if (verb_ == Verb::Load || verb_ == Verb::Unload)
             ids->delimiter(',');
         else
@@ -356,26 +355,24 @@ private:
 
 void addRiskCommands(CommandList& commands) {
     using V = TargetCommand::Verb;
-    commands.push_back(std::make_unique<KindsCommand>(
-        "kinds", "the rule kinds of riskdetail.ini: category, kind, template"));
-    commands.push_back(std::make_unique<ListCommand>(
-        "list", "the rule warehouse (\"风控仓库\") of a category: 序号, 名称, 备注"));
-    commands.push_back(std::make_unique<EditCommand>(
-        true, "add a rule to the warehouse (the category's dialog and checks)"));
-    commands.push_back(std::make_unique<EditCommand>(
-        false, "modify a rule of the warehouse (options left out stay as they are)"));
-    commands.push_back(std::make_unique<DeleteCommand>(
-        "delete", "delete rules after the question (--yes); stops at the first refusal"));
-    commands.push_back(std::make_unique<TargetCommand>(
-        V::Assigned, "assigned", "the rules loaded onto a sub-account, main account or group"));
-    commands.push_back(std::make_unique<TargetCommand>(
-        V::Load, "load", "load warehouse rules at the end of a target's list"));
-    commands.push_back(std::make_unique<TargetCommand>(
-        V::Unload, "unload", "unload rules from a target after the question (--yes)"));
     commands.push_back(
-        std::make_unique<TargetCommand>(V::Up, "up", "move a loaded rule one place up"));
+        std::make_unique<KindsCommand>("kinds", "riskdetail.ini 中的规则种类: 类别, 种类, 模板"));
     commands.push_back(
-        std::make_unique<TargetCommand>(V::Down, "down", "move a loaded rule one place down"));
+        std::make_unique<ListCommand>("list", "某类别的规则库 (\"风控仓库\"): 序号, 名称, 备注"));
+    commands.push_back(
+        std::make_unique<EditCommand>(true, "向规则库添加规则 (使用该类别对话框的检查)"));
+    commands.push_back(
+        std::make_unique<EditCommand>(false, "修改规则库中的规则 (未给出的选项保持不变)"));
+    commands.push_back(
+        std::make_unique<DeleteCommand>("delete", "询问后删除规则 (--yes); 遇到第一次拒绝即停止"));
+    commands.push_back(std::make_unique<TargetCommand>(V::Assigned, "assigned",
+                                                       "加载到子账号、主账号或组上的规则"));
+    commands.push_back(std::make_unique<TargetCommand>(V::Load, "load",
+                                                       "把规则库中的规则加载到目标规则列表的末尾"));
+    commands.push_back(
+        std::make_unique<TargetCommand>(V::Unload, "unload", "询问后从目标卸载规则 (--yes)"));
+    commands.push_back(std::make_unique<TargetCommand>(V::Up, "up", "把已加载的规则上移一位"));
+    commands.push_back(std::make_unique<TargetCommand>(V::Down, "down", "把已加载的规则下移一位"));
 }
 
 }  // namespace korvant::cli

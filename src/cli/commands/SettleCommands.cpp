@@ -32,14 +32,12 @@ class SettleStartCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_flag(
-            "--wait", wait_,
-            "poll the status as the dialog \"结算状态\" does and print each change; exit 0 "
-            "on \"结算完成!\", 1 on a failure");
-        app.add_option("--interval", intervalMs_, "milliseconds between two polls (default 5000)")
+        app.add_flag("--wait", wait_,
+                     "像 \"结算状态\" 对话框一样轮询状态并输出每次变化; \"结算完成!\" 时退出状态 "
+                     "0, 失败时 1");
+        app.add_option("--interval", intervalMs_, "两次轮询的间隔毫秒数 (默认 5000)")
             ->check(CLI::Range(0, 600000));
-        app.add_option("--timeout", timeoutSeconds_,
-                       "seconds to wait at most with --wait (default 600)")
+        app.add_option("--timeout", timeoutSeconds_, "使用 --wait 时最多等待的秒数 (默认 600)")
             ->check(CLI::Range(1, 86400));
     }
     bool run(CliContext& context) override {
@@ -97,7 +95,7 @@ class SettlePricesCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--date", date_, "settlement date YYYYMMDD (as printed by settle start)")
+        app.add_option("--date", date_, "结算日期 YYYYMMDD (即 settle start 输出的日期)")
             ->required();
         addPageOption(app, page_);
     }
@@ -120,11 +118,10 @@ class SettlePriceCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--date", date_, "settlement date YYYYMMDD")->required();
-        app.add_option("--exchange", exchange_, "exchange (\"市场\")")->required();
-        app.add_option("--contract", contract_, "contract (\"合约\")")->required();
-        app.add_option("--price", price_,
-                       "new price as typed into the cell (0 or text that is no number: 0)")
+        app.add_option("--date", date_, "结算日期 YYYYMMDD")->required();
+        app.add_option("--exchange", exchange_, "交易所 (\"市场\")")->required();
+        app.add_option("--contract", contract_, "合约 (\"合约\")")->required();
+        app.add_option("--price", price_, "新价格, 同在单元格中输入 (0 或非数字的文字: 0)")
             ->required();
     }
     bool run(CliContext& context) override {
@@ -166,17 +163,15 @@ private:
 
 void addSettleCommands(CommandList& commands) {
     commands.push_back(std::make_unique<SettleStartCommand>(
-        "settle start",
-        "start the settlement (\"开始结算\"); with --wait poll its status until it ends"));
-    commands.push_back(std::make_unique<SettleStatusCommand>(
-        "settle status", "ask the settlement status once and print its text"));
+        "settle start", "开始结算 (\"开始结算\"); 使用 --wait 时轮询状态直到结束"));
+    commands.push_back(
+        std::make_unique<SettleStatusCommand>("settle status", "查询一次结算状态并输出其文字"));
     commands.push_back(std::make_unique<SettleClearCommand>(
-        "settle clear", "clear today's settlement result (\"清除结算数据\"; asks, --yes answers)"));
+        "settle clear", "清除当日结算结果 (\"清除结算数据\"; 会询问, --yes 回答)"));
     commands.push_back(std::make_unique<SettlePricesCommand>(
-        "settle prices",
-        "print one page of the settlement prices of a settlement date (\"结算价设置\")"));
+        "settle prices", "输出某结算日结算价的一页 (\"结算价设置\")"));
     commands.push_back(std::make_unique<SettlePriceCommand>(
-        "settle price", "set the settlement price of one contract (the \"结算价\" cell)"));
+        "settle price", "设置一个合约的结算价 (\"结算价\" 单元格)"));
 }
 
 }  // namespace korvant::cli

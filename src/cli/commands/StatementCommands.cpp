@@ -32,7 +32,7 @@ StatementStyle styleOf(const std::string& text) {
 }
 
 CLI::Option* addStyle(CLI::App& app, std::string& style) {
-    return app.add_option("--style", style, "\"盯市\" (default) or \"逐笔\"")
+    return app.add_option("--style", style, "\"盯市\" (默认) 或 \"逐笔\"")
         ->check(CLI::IsMember({"盯市", "逐笔", "0", "1"}));
 }
 
@@ -67,31 +67,30 @@ private:
 };
 
 void StatementCommand::addOptions(CLI::App& app) {
-    app.add_option("--account", account_, "account number (\"客户号\")");
-    auto* day = app.add_option("--day", day_, "daily statement of YYYYMMDD (\"日结单\")");
-    auto* month = app.add_option("--month", month_, "monthly statement of YYYYMM (\"月结单\")");
-    auto* from = app.add_option("--from", from_, "first day YYYYMMDD of a range (\"日期范围\")");
-    auto* to = app.add_option("--to", to_, "last day YYYYMMDD of the range");
+    app.add_option("--account", account_, "客户号 (\"客户号\")");
+    auto* day = app.add_option("--day", day_, "YYYYMMDD 的日结单 (\"日结单\")");
+    auto* month = app.add_option("--month", month_, "YYYYMM 的月结单 (\"月结单\")");
+    auto* from = app.add_option("--from", from_, "日期范围的起始日 YYYYMMDD (\"日期范围\")");
+    auto* to = app.add_option("--to", to_, "日期范围的截止日 YYYYMMDD");
     from->needs(to);
     to->needs(from);
     day->excludes(month)->excludes(from);
     month->excludes(from);
     addStyle(app, style_);
-    app.add_flag("--csv", csv_, "CSV text (\"CSV格式\")");
+    app.add_flag("--csv", csv_, "CSV 文本 (\"CSV格式\")");
     app.add_option("--save", save_,
-                   "save to this file (\".txt\"/\".csv\" appended when missing); a folder ending "
-                   "in \"/\" saves under the proposed name inside it");
-    app.add_option("--pdf", pdf_, "write the statement as a PDF file, as printed");
+                   "保存到此文件 (缺少扩展名时加 \".txt\"/\".csv\"); 以 \"/\" 结尾的文件夹: "
+                   "以建议的文件名保存在其中");
+    app.add_option("--pdf", pdf_, "把结算单按打印的样式写为 PDF 文件");
 
-    batch_ = app.add_subcommand("batch", "export the daily statements of a group (\"批量导出\")");
-    batch_->add_option("--group", group_, "group id as in the report tree")->required();
-    batch_->add_option("--from", batchFrom_, "first day YYYYMMDD")->required();
-    batch_->add_option("--to", batchTo_, "last day YYYYMMDD")->required();
-    batch_
-        ->add_option("--folder", folder_, "folder to export to (\"导出到\"), created when missing")
+    batch_ = app.add_subcommand("batch", "导出组的日结单 (\"批量导出\")");
+    batch_->add_option("--group", group_, "报表树中的组 id")->required();
+    batch_->add_option("--from", batchFrom_, "起始日 YYYYMMDD")->required();
+    batch_->add_option("--to", batchTo_, "截止日 YYYYMMDD")->required();
+    batch_->add_option("--folder", folder_, "导出到的文件夹 (\"导出到\"), 不存在时创建")
         ->required();
     addStyle(*batch_, batchStyle_);
-    batch_->add_flag("--csv", batchCsv_, "CSV text (\"CSV 格式\")");
+    batch_->add_flag("--csv", batchCsv_, "CSV 文本 (\"CSV 格式\")");
 }
 
 bool StatementCommand::checkUsage(CliContext& context) {
@@ -178,8 +177,7 @@ bool StatementCommand::batch(CliContext& context) {
 void addStatementCommands(CommandList& commands) {
     commands.push_back(std::make_unique<StatementCommand>(
         "statement",
-        "print, save or write as PDF one settlement statement; \"statement batch\" exports "
-        "the daily statements of a group into a folder"));
+        "输出、保存一份结算单或写为 PDF; \"statement batch\" 把组的日结单导出到文件夹"));
 }
 
 }  // namespace korvant::cli

@@ -25,14 +25,13 @@ class SubAccountAddCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        target_.add(app, "id of the second-level group (\"组  别\")", "account number (\"子账号\")",
-                    false);
-        addPasswordOptions(app, password_, passwordStdin_, "password", "密  码");
-        app.add_option("--name", name_, "name (\"名  称\")");
+        target_.add(app, "二级组的 id (\"组  别\")", "子账号 (\"子账号\")", false);
+        addPasswordOptions(app, password_, passwordStdin_, "密码", "密  码");
+        app.add_option("--name", name_, "名称 (\"名  称\")");
         app.add_option("--main-account", mainAccount_,
-                       "main account linked to the group (\"主账号\"; default: the first)");
-        app.add_option("--mac", mac_, "MAC restriction (\"MAC限定\")");
-        app.add_option("--remark", remark_, "remark (\"备  注\")");
+                       "关联到该组的主账号 (\"主账号\"; 默认: 第一个)");
+        app.add_option("--mac", mac_, "MAC 限定 (\"MAC限定\")");
+        app.add_option("--remark", remark_, "备注 (\"备  注\")");
         app.add_flag("--no-fees-on-statement", noFeesOnStatement_, "\"结算单不显示手续费\"");
         app.add_flag("--no-single-side-margin", noSingleSideMargin_, "\"禁用单向大边保证金\"");
     }
@@ -67,19 +66,18 @@ class SubAccountModifyCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        target_.add(app, "id of the group listing the sub-account", "account number (\"子账号\")");
-        addPasswordOptions(app, password_, passwordStdin_, "new password", "密  码");
-        app.add_option("--name", name_, "new name (\"名  称\")");
-        app.add_option("--new-group", newGroup_,
-                       "id of a second-level group with the same first-level code (\"组  别\")");
-        app.add_option("--main-account", mainAccount_, "main account (\"主账号\")");
-        app.add_option("--mac", mac_, "MAC restriction (\"MAC限定\")");
-        app.add_option("--remark", remark_, "remark (\"备  注\")");
+        target_.add(app, "列出该子账号的组的 id", "子账号 (\"子账号\")");
+        addPasswordOptions(app, password_, passwordStdin_, "新密码", "密  码");
+        app.add_option("--name", name_, "新名称 (\"名  称\")");
+        app.add_option("--new-group", newGroup_, "一级代码相同的二级组的 id (\"组  别\")");
+        app.add_option("--main-account", mainAccount_, "主账号 (\"主账号\")");
+        app.add_option("--mac", mac_, "MAC 限定 (\"MAC限定\")");
+        app.add_option("--remark", remark_, "备注 (\"备  注\")");
         app.add_option("--no-fees-on-statement", noFeesOnStatement_,
-                       "\"结算单不显示手续费\": 1 or 0")
+                       "\"结算单不显示手续费\": 1 或 0")
             ->check(CLI::Range(0, 1));
         app.add_option("--no-single-side-margin", noSingleSideMargin_,
-                       "\"禁用单向大边保证金\": 1 or 0")
+                       "\"禁用单向大边保证金\": 1 或 0")
             ->check(CLI::Range(0, 1));
     }
     bool run(CliContext& context) override {
@@ -119,9 +117,8 @@ class SubAccountDeleteCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--group", group_, "id of the group listing the sub-accounts")->required();
-        app.add_option("--account", accounts_, "account number (\"子账号\"); repeat for several")
-            ->required();
+        app.add_option("--group", group_, "列出这些子账号的组的 id")->required();
+        app.add_option("--account", accounts_, "子账号 (\"子账号\"); 多个时重复本选项")->required();
     }
     bool run(CliContext& context) override {
         if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
@@ -138,19 +135,14 @@ private:
 }  // namespace
 
 void addSubAccountCommands(CommandList& commands) {
-    commands.push_back(
-        std::make_unique<AccountListCommand>(AccountList::SubAccounts, "subaccount list",
-                                             "print one page of the sub-accounts of a group"));
+    commands.push_back(std::make_unique<AccountListCommand>(
+        AccountList::SubAccounts, "subaccount list", "输出组的子账号的一页"));
     commands.push_back(std::make_unique<SubAccountAddCommand>(
-        "subaccount add",
-        "add a sub-account to a second-level group (\"0042\" is sent as 42; the MAC text "
-        "is cleaned)"));
+        "subaccount add", "在二级组中添加子账号 (\"0042\" 按 42 发送; MAC 文字会被清理)"));
     commands.push_back(std::make_unique<SubAccountModifyCommand>(
-        "subaccount modify", "modify a sub-account (options left out keep their values)"));
+        "subaccount modify", "修改子账号 (未给出的选项保持原值)"));
     commands.push_back(std::make_unique<SubAccountDeleteCommand>(
-        "subaccount delete",
-        "delete sub-accounts of a group after one question (--yes answers); each is sent "
-        "and reported on its own"));
+        "subaccount delete", "询问一次后删除组的子账号 (--yes 回答); 每个单独发送并单独报告结果"));
 }
 
 }  // namespace korvant::cli

@@ -24,14 +24,13 @@ public:
     using Export = ReportExportResult (*)(Desk&, Page&, const ReportExportForm&);
     TradingReportCommand(const std::string& word, const std::string& caption, Page& (*page)(Desk&),
                          Export exportPages = nullptr)
-        : Command(
-              "report " + word,
-              "print one page of \"" + caption + "\" of a trading day as TSV" +
-                  (exportPages != nullptr ? ", or export every page of a date range as CSV" : "")),
+        : Command("report " + word,
+                  "以 TSV 输出某交易日 \"" + caption + "\" 的一页" +
+                      (exportPages != nullptr ? ", 或把一段日期的每一页导出为 CSV" : "")),
           page_(page),
           export_(exportPages) {}
     void addOptions(CLI::App& app) override {
-        date_ = app.add_option("--date", day_, "trading day YYYYMMDD (\"日期:\")");
+        date_ = app.add_option("--date", day_, "交易日 YYYYMMDD (\"日期:\")");
         target_.add(app);
         addPageOption(app, pageNumber_);
         if (export_ == nullptr) {
@@ -39,12 +38,11 @@ public:
             return;
         }
         app.add_option("--export", path_,
-                       "write every page of --from..--to as CSV to this file (\"导出\"; GBK, "
-                       "CR LF; an Excel workbook for a name ending in \".xlsx\" or with --format "
-                       "xlsx; an existing file is replaced, once the new one is complete, only "
-                       "after the question: --yes)");
-        app.add_option("--from", form_.startDate, "first day YYYYMMDD of --export (\"从\")");
-        app.add_option("--to", form_.endDate, "last day YYYYMMDD of --export (\"到\")");
+                       "把 --from..--to 的每一页以 CSV 写入此文件 (\"导出\"; GBK, CR LF; 文件名以 "
+                       "\".xlsx\" 结尾或使用 --format xlsx 时为 Excel 工作簿; 已有的文件须经询问 "
+                       "(--yes) 才替换, 且在新文件完整后才替换)");
+        app.add_option("--from", form_.startDate, "--export 的起始日 YYYYMMDD (\"从\")");
+        app.add_option("--to", form_.endDate, "--export 的截止日 YYYYMMDD (\"到\")");
     }
     bool writesTables() const override { return export_ != nullptr; }
     bool checkUsage(CliContext& context) override {
@@ -97,15 +95,14 @@ class PositionModifyCommand : public Command {
 public:
     using Command::Command;
     void addOptions(CLI::App& app) override {
-        app.add_option("--date", day_, "trading day YYYYMMDD (\"日期:\")")->required();
-        app.add_option("--account", account_, "account number (\"客户号:\")")->required();
+        app.add_option("--date", day_, "交易日 YYYYMMDD (\"日期:\")")->required();
+        app.add_option("--account", account_, "客户号 (\"客户号:\")")->required();
         app.add_option("--row", rows_,
-                       "a row of the first page of positions, from 1 (repeatable; none: "
-                       "refused as in the desk)")
+                       "持仓第一页中的行号, 从 1 起 (可重复; 不给出时与柜台界面一样被拒绝)")
             ->check(CLI::PositiveNumber);
-        app.add_option("--volume", volume_, "new volume (\"修改持仓数量:\")")
+        app.add_option("--volume", volume_, "新的数量 (\"修改持仓数量:\")")
             ->check(CLI::NonNegativeNumber);
-        app.add_option("--type", type_, "new type (\"修改投保类型:\"): 投机, 套利 or 保值")
+        app.add_option("--type", type_, "新的类型 (\"修改投保类型:\"): 投机, 套利 或 保值")
             ->check(CLI::IsMember({HedgeChoices[0], HedgeChoices[1], HedgeChoices[2]}));
     }
     bool checkUsage(CliContext& context) override {
@@ -161,8 +158,7 @@ void addTradingReportCommands(CommandList& commands) {
         "positions", "持仓记录", &positionsPage));
     commands.push_back(std::make_unique<PositionModifyCommand>(
         "position modify",
-        "change the volume or the speculation/hedge type of positions of an account "
-        "(\"修改选中的持仓\"), then print the positions again"));
+        "修改账号持仓的数量或投机/套保类型 (\"修改选中的持仓\"), 然后再次输出持仓"));
 }
 
 }  // namespace korvant::cli

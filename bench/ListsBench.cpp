@@ -34,7 +34,9 @@ constexpr int32_t To = 20991231;
 class ExportPort : public LoginOnlyPort {
 public:
     std::string file;
-    void showMessage(const Message&) override {}
+    void showMessage(const Message& m) override {
+        if (m.caption != "提示") LoginOnlyPort::showMessage(m);
+    }
     bool showForm(Form& form, const FormValidator& validator) override {
         if (typeid(form) == typeid(DepositExportForm)) {
             auto* f = static_cast<DepositExportForm*>(&form);

@@ -49,9 +49,11 @@ int main() {
     }
     auto decode = [](const std::string& s) { return korvant::fromGbk(s).size(); };
     nsPerField(ascii, copyField);  // warm-up
-    printRow("GBK decoding, 16-byte ASCII field", nsPerField(ascii, decode),
-             nsPerField(ascii, copyField), "ns");
+    // The goal is a time a field (30 ns), not a ratio to the copy.
+    const double asciiNs = nsPerField(ascii, decode);
+    printRow("GBK decoding, 16-byte ASCII field (goal <= 30 ns)", asciiNs,
+             nsPerField(ascii, copyField), asciiNs / 30.0, 1.0, "ns");
     printRow("GBK decoding, mixed field", nsPerField(mixed, decode), nsPerField(mixed, copyField),
-             "ns");
+             "ns", 0);
     return 0;
 }

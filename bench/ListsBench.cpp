@@ -31,12 +31,21 @@ namespace fs = std::filesystem;
 constexpr int32_t From = 19900101;
 constexpr int32_t To = 20991231;
 
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "korvant-bench-lists: %s failed\n", what);
+    std::exit(1);
+}
+
 class ExportPort : public LoginOnlyPort {
 public:
     std::string file;
     void showMessage(const Message& m) override {
-        if (m.caption != "提示") LoginOnlyPort::showMessage(m);
+        // Only the export's own notice is expected; anything else (a refusal
+        // of the login, a cap reached) is printed.
+        if (m.text.rfind("数据保存成功", 0) != 0) LoginOnlyPort::showMessage(m);
     }
+    // The file of the run before is replaced.
+    bool askYesNo(const Message&) override { return true; }
     bool showForm(Form& form, const FormValidator& validator) override {
         if (typeid(form) == typeid(DepositExportForm)) {
             auto* f = static_cast<DepositExportForm*>(&form);
@@ -60,14 +69,14 @@ struct Core {
         options.mac = "001A2B3C4D5E";
         options.rememberLogin = false;
         options.showProgress = false;
-        if (login(desk, options) != LoginResult::LoggedIn) std::exit(1);
+        if (login(desk, options) != LoginResult::LoggedIn) fail("login");
     }
 
     double list() {
         desk.mainState().group.id = -1;  // "全部"
         desk.mainState().filter = SearchFilter{};
         const auto start = Clock::now();
-        if (!loadAllAccountPages(desk, AccountList::SubAccounts)) std::exit(1);
+        if (!loadAllAccountPages(desk, AccountList::SubAccounts)) fail("sub-account list");
         return since(start);
     }
     int rows() { return desk.accounts().subAccounts.count(); }
@@ -77,7 +86,7 @@ struct Core {
         page.startDate = From;
         page.endDate = To;
         const auto start = Clock::now();
-        if (!exportDepositRecords(desk, page)) std::exit(1);
+        if (!exportDepositRecords(desk, page)) fail("deposit-records export");
         return since(start);
     }
 };
@@ -99,7 +108,7 @@ double floorExport(RawClient& c, const std::string& file, const std::string& byt
         q.page = p;
         return writeDepositRecordsQuery(q, b, n);
     });
-    if (!writeWholeFile(file, bytes)) std::exit(1);
+    if (!writeWholeFile(file, bytes)) fail("floor file");
     return since(start);
 }
 

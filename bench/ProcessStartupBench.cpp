@@ -95,6 +95,6 @@ int main(int argc, char** argv) {
         if (!cliFirst) p = runChild(cli);
         if (i > 0) times.add(p, f);
     }
-    times.print("start-up as a whole process (korvant-cli login)");
+    times.print("start-up as a whole process (korvant-cli login)", 1.10);
     return 0;
 }

@@ -37,6 +37,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchTable.h"
 #include "MachineStalls.h"
 #include "RawClient.h"
 #include "SimLauncher.h"
@@ -138,11 +139,12 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs) {
 // The gap's row (the desk's own, against the goal) and a row with the gap
 // as measured and the machine's longest stall within it.
 void printRow(const std::string& path, const Gap& gap, double goalMs = GoalMs) {
-    std::printf("row\tdesk repaint gap: %s\t%.1f ms\t%.0f ms goal\t%.2f\n", path.c_str(), gap.ownMs,
-                goalMs, gap.ownMs / goalMs);
-    std::printf("row\t  as measured / the machine's longest stall\t%.1f ms\t%.1f ms\t–\n",
-                gap.measuredMs, gap.machineMs);
-    std::fflush(stdout);
+    // The ratio is the gap against its goal, so the goal of the ratio is 1.
+    bench::printRow("desk repaint gap: " + path + " (goal " + std::to_string(int(goalMs)) + " ms)",
+                    gap.ownMs, goalMs, gap.ownMs / goalMs, 1.0);
+    char measured[64];
+    std::snprintf(measured, sizeof measured, "%.1f ms / %.1f ms", gap.measuredMs, gap.machineMs);
+    printFigure("  as measured / the machine's longest stall", measured);
 }
 
 // The real main window of a desk against `sim`, offscreen, not logged in.
@@ -260,9 +262,8 @@ double slowLink(const std::string& data, int latencyMs) {
     printRow("start-up" + at, loginGap, SlowLinkGoalMs);
     printRow("report tree" + at, treeGap, SlowLinkGoalMs);
     printRow(std::to_string(linkedPages) + "-page read" + at, linkedGap, SlowLinkGoalMs);
-    std::printf("row\treport tree load%s (%d pages)\t%.0f ms\t%.0f ms\t%.2f\n", at.c_str(),
-                floorPages, treeSeconds * 1000, floorSeconds * 1000, treeSeconds / floorSeconds);
-    std::fflush(stdout);
+    bench::printRow("report tree load" + at + " (" + std::to_string(floorPages) + " pages)",
+                    treeSeconds * 1000, floorSeconds * 1000, "ms");
     return std::max({loginGap.ownMs, treeGap.ownMs, linkedGap.ownMs}) / SlowLinkGoalMs;
 }
 

@@ -2,7 +2,8 @@
 // start-up queries through the desk's core, against a floor that sends the
 // same requests and receives the answers without parsing them. Prints the
 // time ratio (target at most 1.15) and the ratio of cache memory to the
-// record bytes received (target at most 1.5), then the report tree load.
+// record bytes received (target at most 1.5), then the report tree load;
+// then the lists and the tree at 1x, 4x and 16x the customers.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -123,6 +124,60 @@ double runFloor(const std::string& host, int port) {
     return since(start);
 }
 
+std::vector<int32_t> secondLevelGroups(const std::string& host, int port) {
+    LoginOnlyPort silent;
+    Desk desk(silent);
+    LoginOptions options;
+    options.endpoint = ServerEndpoint{host, port};
+    options.mac = "001A2B3C4D5E";
+    options.rememberLogin = false;
+    options.showProgress = false;
+    if (login(desk, options) != LoginResult::LoggedIn) std::exit(1);
+    std::vector<int32_t> groups;
+    for (const Group& g : desk.reference().groups.records)
+        if (g.groupCode.size() == 4) groups.push_back(g.id);
+    return groups;
+}
+
+// The start-up with the report tree at 1x, 4x and 16x the customers: the
+// lists and the tree against their floors, and the tree's time a node
+// against 1x.
+void scalingRows(int runs) {
+    double perNodeAt1 = 0;
+    for (int scale : {1, 4, 16}) {
+        SimLauncher sim("large", scale);
+        if (!sim.ok()) std::exit(1);
+        const std::vector<int32_t> groups = secondLevelGroups(sim.host(), sim.port());
+        const int measured = scale == 16 ? std::max(2, runs / 4) : std::max(2, runs / 2);
+        PairedTimes lists, tree;
+        Figures last;
+        TreeFloor floor;
+        for (int i = 0; i <= measured; ++i) {
+            const bool coreFirst = i % 2 == 0;
+            double listFloor = 0;
+            if (!coreFirst) {
+                listFloor = runFloor(sim.host(), sim.port());
+                floor = runTreeFloor(sim.host(), sim.port(), groups);
+            }
+            last = runStartup(sim.host(), sim.port(), true);
+            if (coreFirst) {
+                listFloor = runFloor(sim.host(), sim.port());
+                floor = runTreeFloor(sim.host(), sim.port(), groups);
+            }
+            if (i == 0) continue;  // the first run fills the server's caches
+            lists.add(last.seconds, listFloor);
+            tree.add(last.treeSeconds, floor.seconds);
+        }
+        const std::string at = " at " + std::to_string(scale) + "x";
+        lists.print("start-up lists" + at + " (" + std::to_string(last.records) + " records)");
+        tree.print("report tree load" + at + " (" + std::to_string(last.treeNodes) + " nodes)");
+        const double perNode = median(tree.project) * 1e6 / std::max(last.treeNodes, 1);
+        if (scale == 1) perNodeAt1 = perNode;
+        printRow("report tree load" + at + ", time a node against 1x", perNode, perNodeAt1, "us",
+                 1.20);
+    }
+}
+
 }  // namespace
 }  // namespace korvant::bench
 
@@ -182,12 +237,13 @@ int main(int argc, char** argv) {
                 double(last.cacheBytes) / double(last.recordBytes));
     std::printf("report tree: %d nodes, median of %d runs %.1f ms (core, no drawing)\n",
                 last.treeNodes, treeRuns, median(tree.project) * 1000);
-    printRow("start-up in process", s * 1000, f * 1000);
+    printRow("start-up in process", s * 1000, f * 1000, "ms");
     printRow("cache memory / bytes received", double(last.cacheBytes) / 1e6,
-             double(last.recordBytes) / 1e6, "MB");
+             double(last.recordBytes) / 1e6, "MB", 1.5);
     tree.print("report tree load (" + std::to_string(lastFloor.pages) + " pages)");
     printFigure("simulator on the report tree",
                 std::to_string(int(lastFloor.pages / tf)) + " pages/s, " +
                     std::to_string(int(double(lastFloor.bytes) / tf / 1e6)) + " MB/s");
+    scalingRows(runs);
     return 0;
 }

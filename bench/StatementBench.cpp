@@ -1,14 +1,20 @@
 // Fetching the month's statement of the busiest customer of
 // `korvant-sim --data large` (over 1 MB, about a hundred chunks) through the
 // desk's core, against a floor that sends the same chunk requests and drops
-// the answers; then the statement rendered to PDF as printed (pages/s).
+// the answers; the batch export of a desk group's statements of a day
+// (files a second) against the same list and chunk requests raw, each
+// statement written to a file the same way; then the statement rendered to
+// PDF as printed (pages/s).
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,9 +23,14 @@
 #include "RawClient.h"
 #include "SimLauncher.h"
 #include "app/Login.h"
+#include "app/ReportPage.h"
 #include "core/CoreDesk.h"
+#include "local/WholeFile.h"
+#include "model/Group.h"
 #include "print/StatementPrint.h"
+#include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
+#include "reports/statements/StatementNames.h"
 #include "reports/statements/StatementPage.h"
 
 namespace korvant::bench {
@@ -55,6 +66,105 @@ std::size_t fetchRaw(RawClient& c) {
         if (length != 10248) break;
     }
     return bytes;
+}
+
+// The batch's day and its folders.
+constexpr int32_t BatchDay = 20261102;
+
+StatementBatchForm batchForm(const std::filesystem::path& folder) {
+    StatementBatchForm form;
+    form.from = BatchDay;
+    form.to = BatchDay;
+    form.folder = folder.string();
+    return form;
+}
+
+// The batch raw: every page of the list, then the chunks of each entry's
+// statement written to its file. The files written.
+int batchRaw(RawClient& c, const ReportTarget& target, const std::vector<StatementEntry>& entries,
+             const std::filesystem::path& folder) {
+    c.readAllPages([&](int p, uint8_t* b, int n) {
+        StatementListRequest r;
+        r.start = BatchDay;
+        r.end = BatchDay;
+        r.targetId = target.id;
+        r.targetText = target.text;
+        r.page = p;
+        return writeStatementListRequest(r, b, n);
+    });
+    std::vector<uint8_t> packet(StatementRequestSize);
+    int files = 0;
+    for (const StatementEntry& entry : entries) {
+        StatementRequest r;
+        r.start = entry.day;
+        r.targetText = std::to_string(entry.account);
+        std::string text;
+        for (r.chunk = 0; r.chunk < 100000; ++r.chunk) {
+            const int n = writeStatementRequest(r, packet.data(), StatementRequestSize);
+            const int length = c.exchange(packet.data(), n);
+            if (length > 8)
+                text.append(reinterpret_cast<const char*>(c.buffer.data()) + 8,
+                            static_cast<std::size_t>(length - 8));
+            if (length != 10248) break;
+        }
+        files += writeWholeFile(
+            (folder / batchStatementFileName(entry.account, entry.day, false)).string(), text);
+    }
+    return files;
+}
+
+// The statements of one day of a desk group: files a second, the core's
+// batch export against the raw batch.
+void batchRow(CoreDesk& desk, RawClient& raw, int runs) {
+    namespace fs = std::filesystem;
+    const Group* group = nullptr;
+    for (const Group& g : desk.reference().groups.records)
+        if (g.groupCode.size() == 4) {
+            group = &g;
+            break;
+        }
+    if (group == nullptr) std::exit(1);
+    const ReportTarget target{group->id, group->name, true};
+    const fs::path base =
+        fs::temp_directory_path() / ("korvant-bench-batch-" + std::to_string(::getpid()));
+    const fs::path coreFolder = base / "core", rawFolder = base / "raw";
+    fs::create_directories(rawFolder);
+    std::vector<StatementEntry> entries;
+    PairedTimes times;
+    int files = 0;
+    for (int i = 0; i <= runs; ++i) {
+        double core = 0, floor = 0;
+        for (int half = 0; half < 2; ++half) {
+            const auto start = Clock::now();
+            if ((half == 0) == (i % 2 == 0)) {
+                const StatementBatchResult r =
+                    exportStatements(desk, target, batchForm(coreFolder));
+                core = since(start);
+                if (!r.complete()) std::exit(1);
+                files = r.written;
+            } else if (!entries.empty()) {
+                batchRaw(raw, target, entries, rawFolder);
+                floor = since(start);
+            }
+        }
+        if (entries.empty()) {  // the raw batch asks for the entries the core listed
+            for (const auto& file : fs::directory_iterator(coreFolder)) {
+                const std::string name = file.path().stem().string();
+                const std::size_t cut = name.find('_');
+                if (cut == std::string::npos) continue;
+                entries.push_back(
+                    {std::stoi(name.substr(0, cut)), std::stoi(name.substr(cut + 1))});
+            }
+            continue;  // the first run composes the statements on the server
+        }
+        if (i > 0) times.add(core, floor);
+    }
+    fs::remove_all(base);
+    // As files a second: the floor's rate over the core's.
+    const double coreRate = files / median(times.project);
+    const double floorRate = files / median(times.floor);
+    printRow("statement batch of a desk group's day (" + std::to_string(files) + " files; files/s)",
+             coreRate, floorRate, floorRate / coreRate, BulkGoal, "files/s");
 }
 
 }  // namespace
@@ -100,6 +210,7 @@ int main(int argc, char** argv) {
         if (i > 0) times.add(core, floor);
     }
     times.print("statement of " + std::to_string(text.size() / 1024) + " KiB");
+    batchRow(desk, raw, runs);
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
@@ -116,6 +227,7 @@ int main(int argc, char** argv) {
         if (!print::paintStatement(writer, shown, &pages)) return 1;
         rates.push_back(pages / since(start));
     }
-    std::printf("row\tstatement to PDF (%d pages)\t%.0f pages/s\t-\t-\n", pages, median(rates));
+    printFigure("statement to PDF (" + std::to_string(pages) + " pages)",
+                std::to_string(static_cast<int>(median(rates) + 0.5)) + " pages/s");
     return 0;
 }

@@ -218,7 +218,8 @@ struct Parser {
         app.add_flag("--yes", o.yes, "对每个确认回答 是 (不给出时回答 否)");
         app.add_flag("--all", o.all,
                      "列表: 输出每一页, 只输出一行标题 (不可与命令的 --page 同用); "
-                     "页码标签在最后输出一次");
+                     "页码标签在最后输出一次. 读取上限: 主账号和子账号列表 200 万条, "
+                     "其他列表 50 万条或 64 MiB, 每次读取最多 10 万页");
         const std::map<std::string, OutputFormat> formats = {{"tsv", OutputFormat::Tsv},
                                                              {"csv", OutputFormat::Csv},
                                                              {"json", OutputFormat::Json},

@@ -30,6 +30,8 @@ public:
     bool showPage(Desk& desk, int page) override;
     // The request of `page`.
     TradingQuery requestOf(int32_t page) const;
+    // The command of the page's query (89, 103 or 108).
+    uint8_t command() const { return command_; }
     // Lists the rows of an answer of this report's row size (the last page
     // of an export) as one page and updates the page label. The export's
     // page numbers are not pages of the day's report: the pager has nothing

@@ -138,7 +138,7 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs) {
 
 // The gap's row (the desk's own, against the goal) and a row with the gap
 // as measured and the machine's longest stall within it.
-void printRow(const std::string& path, const Gap& gap, double goalMs = GoalMs) {
+void printGapRow(const std::string& path, const Gap& gap, double goalMs = GoalMs) {
     // The ratio is the gap against its goal, so the goal of the ratio is 1.
     bench::printRow("desk repaint gap: " + path + " (goal " + std::to_string(int(goalMs)) + " ms)",
                     gap.ownMs, goalMs, gap.ownMs / goalMs, 1.0);
@@ -259,9 +259,9 @@ double slowLink(const std::string& data, int latencyMs) {
     const int64_t linkedPages = d.desk->connection().packetsSent() - before;
 
     const std::string at = " at " + latency + " ms latency";
-    printRow("start-up" + at, loginGap, SlowLinkGoalMs);
-    printRow("report tree" + at, treeGap, SlowLinkGoalMs);
-    printRow(std::to_string(linkedPages) + "-page read" + at, linkedGap, SlowLinkGoalMs);
+    printGapRow("start-up" + at, loginGap, SlowLinkGoalMs);
+    printGapRow("report tree" + at, treeGap, SlowLinkGoalMs);
+    printGapRow(std::to_string(linkedPages) + "-page read" + at, linkedGap, SlowLinkGoalMs);
     bench::printRow("report tree load" + at + " (" + std::to_string(floorPages) + " pages)",
                     treeSeconds * 1000, floorSeconds * 1000, "ms");
     return std::max({loginGap.ownMs, treeGap.ownMs, linkedGap.ownMs}) / SlowLinkGoalMs;
@@ -280,7 +280,7 @@ double stall() {
     const Gap gap = d.loginGap();
     std::fprintf(stderr, "the stall ended the session after %.1f s\n",
                  static_cast<double>(clock.elapsed()) / 1000);
-    printRow(std::to_string(StallTimeoutMs / 1000) + " s stall", gap, SlowLinkGoalMs);
+    printGapRow(std::to_string(StallTimeoutMs / 1000) + " s stall", gap, SlowLinkGoalMs);
     return gap.ownMs / SlowLinkGoalMs;
 }
 
@@ -320,9 +320,9 @@ int main(int argc, char** argv) {
     const bench::Gap linkedGap = bench::longestGap([&] { linked->trigger(); });
     const double linkedMs = static_cast<double>(linkedClock.nsecsElapsed()) / 1e6;
 
-    bench::printRow("start-up", loginGap);
-    bench::printRow("report tree", treeGap);
-    bench::printRow("显示关联的子账号", linkedGap);
+    bench::printGapRow("start-up", loginGap);
+    bench::printGapRow("report tree", treeGap);
+    bench::printGapRow("显示关联的子账号", linkedGap);
     std::fprintf(stderr, "显示关联的子账号 took %.0f ms in all\n", linkedMs);
     const double worst = std::max({loginGap.ownMs, treeGap.ownMs, linkedGap.ownMs});
     const double slow = bench::slowLink("large", bench::LatencyMs);

@@ -280,7 +280,7 @@ void reportPageRows(const SimLauncher& sim, int runs) {
 // The list of "全部" at each scale: desk and floor, and the desk's time a row
 // against 1x.
 void listScaling(int runs) {
-    double perRowAt1 = 0;
+    double perRowAt1 = 0, floorPerRowAt1 = 0;
     for (int scale : {1, 4, 16}) {
         SimLauncher sim("large", scale);
         if (!sim.ok()) std::exit(1);
@@ -306,8 +306,16 @@ void listScaling(int runs) {
                                  (whole ? "" : ", desk stopped at its read caps") + ")";
         list.print(name);
         const double perRow = median(list.project) * 1e6 / std::max(rows, 1);
-        if (scale == 1) perRowAt1 = perRow;
+        const double floorPerRow = median(list.floor) * 1e6 / std::max(rows, 1);
+        if (scale == 1) {
+            perRowAt1 = perRow;
+            floorPerRowAt1 = floorPerRow;
+        }
         printRow(name + ", time a row against 1x", perRow, perRowAt1, "us", 1.20);
+        char growth[64];
+        std::snprintf(growth, sizeof growth, "%.2f us, %.2f of 1x", floorPerRow,
+                      floorPerRow / floorPerRowAt1);
+        printFigure("  the floor's time a row at " + std::to_string(scale) + "x", growth);
     }
 }
 

@@ -143,7 +143,7 @@ std::vector<int32_t> secondLevelGroups(const std::string& host, int port) {
 // lists and the tree against their floors, and the tree's time a node
 // against 1x.
 void scalingRows(int runs) {
-    double perNodeAt1 = 0;
+    double perNodeAt1 = 0, floorPerNodeAt1 = 0;
     for (int scale : {1, 4, 16}) {
         SimLauncher sim("large", scale);
         if (!sim.ok()) std::exit(1);
@@ -172,9 +172,18 @@ void scalingRows(int runs) {
         lists.print("start-up lists" + at + " (" + std::to_string(last.records) + " records)");
         tree.print("report tree load" + at + " (" + std::to_string(last.treeNodes) + " nodes)");
         const double perNode = median(tree.project) * 1e6 / std::max(last.treeNodes, 1);
-        if (scale == 1) perNodeAt1 = perNode;
+        const double floorPerNode = median(tree.floor) * 1e6 / std::max(last.treeNodes, 1);
+        if (scale == 1) {
+            perNodeAt1 = perNode;
+            floorPerNodeAt1 = floorPerNode;
+        }
         printRow("report tree load" + at + ", time a node against 1x", perNode, perNodeAt1, "us",
                  1.20);
+        // What the server adds a node at this scale: the floor's own growth.
+        char growth[64];
+        std::snprintf(growth, sizeof growth, "%.2f us, %.2f of 1x", floorPerNode,
+                      floorPerNode / floorPerNodeAt1);
+        printFigure("  the floor's time a node" + at, growth);
     }
 }
 

@@ -324,7 +324,16 @@ void listScaling(int runs) {
 
 int main(int argc, char** argv) {
     using namespace korvant::bench;
+    if (argc > 1 && std::string(argv[1]) == "--help") {
+        std::printf(
+            "usage: korvant-bench-reports [RUNS] [exports]\n"
+            "  RUNS     measured runs of each path (default 3)\n"
+            "  exports  the trade export rows only (.csv against its floor, .xlsx against\n"
+            "           .csv), without the sub-account list at 1x, 4x and 16x\n");
+        return 0;
+    }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    const bool exportsOnly = argc > 2 && std::string(argv[2]) == "exports";
     {
         SimLauncher sim("large");
         if (!sim.ok()) {
@@ -335,6 +344,6 @@ int main(int argc, char** argv) {
         workbookExportRows(sim, runs);
         reportPageRows(sim, runs);
     }
-    listScaling(runs);
+    if (!exportsOnly) listScaling(runs);
     return 0;
 }

@@ -13,14 +13,14 @@ cd "$(dirname "$0")/.."
 # the application icon drawn at build time; poppler-utils, desktop-file-utils,
 # appstream, lintian: the tests of the manual, the desktop entry and the
 # package; qt6-charts-dev and libqt6opengl6-dev (which its CMake files
-# need): the report charts; libxlsxwriter-dev: the
-# spreadsheet exports, python3-openpyxl reads them back in the tests;
+# need): the report charts; python3-openpyxl reads the spreadsheet exports
+# back in the tests;
 # qtkeychain-qt6-dev: remembered passwords in the desktop's keyring,
 # gnome-keyring and dbus: a real Secret Service for its test.
 packages=(build-essential cmake pkg-config zlib1g-dev qt6-base-dev qt6-qpa-plugins libgl-dev
           libasio-dev libcli11-dev libgtest-dev fonts-wqy-microhei locales
           qt6-translations-l10n libqt6svg6 poppler-utils desktop-file-utils appstream lintian
-          qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev python3-openpyxl qtkeychain-qt6-dev gnome-keyring dbus)
+          qt6-charts-dev libqt6opengl6-dev python3-openpyxl qtkeychain-qt6-dev gnome-keyring dbus)
 missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

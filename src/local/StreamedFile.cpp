@@ -169,14 +169,6 @@ bool StreamedFile::append(std::string_view bytes) {
     return true;
 }
 
-std::string StreamedFile::temporaryName() const {
-    if (code_ != 0 || fd_ < 0) return {};
-    if (!unnamed_) return temp_;
-    char self[64];
-    std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd_);
-    return self;
-}
-
 bool StreamedFile::commit(bool mayReplace, bool flush) {
     if (code_ != 0) return false;
     if (flush && ::fsync(fd_) != 0) {

@@ -43,10 +43,6 @@ public:
     const std::string& path() const { return path_; }
     // Bytes appended so far.
     long long size() const { return size_; }
-    // A name under which a writer that opens files by name (a library
-    // writing the file in one go) reaches the temporary file; what it writes
-    // there is what `commit` puts in place. Empty when not ok.
-    std::string temporaryName() const;
 
 private:
     void fail(int code);

@@ -12,9 +12,9 @@
 // is complete (StreamedFile): a CSV file (GBK, "," between the cells, CR LF
 // line ends, text cells through appendCsvCell) or a workbook (.xlsx: the
 // captions as a bold, frozen first row, numbers as numbers with their
-// column's decimals, dates as dates, text as text, written in
-// constant-memory mode so that a file of millions of rows holds one row in
-// memory at a time).
+// column's decimals, dates as dates, text as text), compressed and written
+// on a thread of its own as the rows come, so that a file of millions of
+// rows holds only a few blocks of them in memory at a time.
 namespace korvant {
 
 enum class TableFileFormat { Csv, Xlsx };

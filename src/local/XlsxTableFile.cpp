@@ -1,6 +1,5 @@
-#include <xlsxwriter.h>
-
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -8,16 +7,22 @@
 #include "local/FileErrorText.h"
 #include "local/StreamedFile.h"
 #include "local/TableFile.h"
+#include "local/WorkbookParts.h"
+#include "local/XmlText.h"
+#include "local/ZipStream.h"
 #include "text/NumberText.h"
 
 namespace korvant {
 
 namespace {
 
-// The last row of a sheet, from 0.
-constexpr lxw_row_t LastSheetRow = 1'048'575;
+// The last row of a sheet, from 1.
+constexpr int64_t LastSheetRow = 1'048'576;
+constexpr std::size_t MaxColumns = 16'384;
 // The most characters a cell holds.
 constexpr std::size_t MaxCellBytes = 32'767;
+// The sheet's XML goes to the archive in blocks of about this size.
+constexpr std::size_t BlockSize = 256 * 1024;
 
 // Columns as wide as their captions: a CJK character takes two widths, and
 // a value column room for its usual values.
@@ -37,17 +42,28 @@ double widthOf(const TableColumn& column) {
     return std::max(width, least) + 2;
 }
 
-bool isCalendarDay(int64_t ymd, lxw_datetime& day) {
-    if (ymd < 1900'01'01 || ymd > 9999'12'31) return false;
-    const int year = static_cast<int>(ymd / 10000);
-    const int month = static_cast<int>(ymd / 100 % 100);
-    const int date = static_cast<int>(ymd % 100);
+// Days from 1970-01-01 of a day of the proleptic Gregorian calendar.
+int64_t daysFromEpoch(int64_t year, int64_t month, int64_t day) {
+    year -= month <= 2 ? 1 : 0;
+    const int64_t era = year / 400;
+    const int64_t yearOfEra = year - era * 400;
+    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// A spreadsheet's serial day number of yyyymmdd (1 for 1900-01-01, counting
+// the 29 February 1900 that spreadsheets keep for compatibility), or -1 for
+// a number that is no day of the calendar from 1900 on.
+int64_t serialDay(int64_t ymd) {
+    if (ymd < 1900'01'01 || ymd > 9999'12'31) return -1;
+    const int64_t year = ymd / 10000, month = ymd / 100 % 100, date = ymd % 100;
     static constexpr int Days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12 || date < 1 || date > Days[month - 1]) return false;
+    if (month < 1 || month > 12 || date < 1 || date > Days[month - 1]) return -1;
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (month == 2 && date == 29 && !leap) return false;
-    day = {year, month, date, 0, 0, 0};
-    return true;
+    if (month == 2 && date == 29 && !leap) return -1;
+    const int64_t serial = daysFromEpoch(year, month, date) - daysFromEpoch(1899, 12, 30);
+    return serial < 61 ? serial - 1 : serial;  // before 1900-03-01
 }
 
 // The bytes of `text` up to MaxCellBytes, not cutting a UTF-8 character.
@@ -58,21 +74,20 @@ std::string_view cellCut(std::string_view text) {
     return text.substr(0, end);
 }
 
-const char* kindFormat(CellKind kind) {
-    switch (kind) {
+// "@" for text, "0" for whole numbers, "0.00" for two decimals, dates
+// "yyyy-mm-dd".
+std::string numberFormatOf(const TableColumn& column) {
+    switch (column.kind) {
         case CellKind::Text:
             return "@";
         case CellKind::Date:
             return "yyyy-mm-dd";
-        default:
+        case CellKind::Integer:
             return "0";
+        case CellKind::Number:
+            break;
     }
-}
-
-// "@" for text, "0" for whole numbers, "0.00" for two decimals, dates
-// "yyyy-mm-dd".
-std::string numberFormatOf(const TableColumn& column) {
-    if (column.kind != CellKind::Number || column.decimals <= 0) return kindFormat(column.kind);
+    if (column.decimals <= 0) return "0";
     return "0." + std::string(static_cast<std::size_t>(std::min(column.decimals, 15)), '0');
 }
 
@@ -82,153 +97,251 @@ bool roundsToZero(double value, int decimals) {
     return n == 1 && text[0] == '0';
 }
 
+// "A", "B", ..., "Z", "AA", ... for a column from 0.
+std::string columnName(std::size_t column) {
+    std::string name;
+    for (std::size_t n = column + 1; n > 0; n = (n - 1) / 26)
+        name.insert(name.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return name;
+}
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The workbook written as the rows come: the sheet's XML (inline strings,
+// one style a column) goes in blocks to a ZipStream, which compresses and
+// writes it on its own thread; the other parts follow at the commit.
 class XlsxTableFile final : public TableFile {
 public:
     XlsxTableFile(const std::string& path, const TableLayout& layout)
         : file_(path), layout_(layout) {
         if (!file_.ok()) return;
-        lxw_workbook_options options{};
-        options.constant_memory = LXW_TRUE;
-        options.use_zip64 = LXW_TRUE;
-        // The rows wait in the library's own temporary files (removed as
-        // soon as they are opened) beside the target, on its disk, rather
-        // than in a temporary folder that may live in memory.
-        const std::string& target = file_.path();
-        const std::size_t slash = target.find_last_of('/');
-        folder_ = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
-        options.tmpdir = folder_.data();
-        const std::string name = file_.temporaryName();
-        book_ = workbook_new_opt(name.c_str(), &options);
-        if (book_ == nullptr) {
-            fail(errno);
-            return;
-        }
-        bold_ = workbook_add_format(book_);
-        format_set_bold(bold_);
-        // One format object a number format: the library looks an object
-        // up again at every cell when another one of equal properties was
-        // used first.
-        std::map<std::string, lxw_format*> byNumberFormat;
-        const auto formatOf = [&](const std::string& numberFormat) {
-            lxw_format*& format = byNumberFormat[numberFormat];
-            if (format == nullptr) {
-                format = workbook_add_format(book_);
-                format_set_num_format(format, numberFormat.c_str());
-            }
-            return format;
+        std::map<std::string, int> styleOf;
+        std::vector<std::string> formats;
+        const auto styleFor = [&](const std::string& format) {
+            const auto [at, added] =
+                styleOf.emplace(format, FirstFormatStyle + static_cast<int>(formats.size()));
+            if (added) formats.push_back(format);
+            return at->second;
         };
         for (const TableColumn& column : layout_.columns)
-            formats_.push_back(formatOf(numberFormatOf(column)));
-        integerFormat_ = formatOf("0");
+            columnStyles_.push_back(styleFor(numberFormatOf(column)));
+        integerStyle_ = styleFor("0");
+        styles_ = workbookStyles(formats);
+        block_.reserve(BlockSize + MaxCellBytes * 8);
+        zip_ = std::make_unique<ZipStream>(file_);
         startSheet();
     }
 
-    ~XlsxTableFile() override {
-        if (book_ != nullptr) lxw_workbook_free(book_);
-    }
-
     void text(std::string_view value) override {
-        if (value.empty() || sheet_ == nullptr) {
-            ++column_;
-            return;
+        if (!value.empty()) {
+            const std::string_view cut = cellCut(value);
+            bytes_ += static_cast<int64_t>(cut.size());
+            textCell(cut, styleAt(column_));
         }
-        const std::string_view cut = cellCut(value);
-        cell_.assign(cut.data(), cut.size());
-        bytes_ += static_cast<int64_t>(cut.size());
-        check(worksheet_write_string(sheet_, row_, column_, cell_.c_str(), formatAt(column_)));
         ++column_;
     }
     void integer(int64_t value) override {
-        if (sheet_ == nullptr) return;
-        const CellKind kind = kindAt(column_);
         bytes_ += 8;
-        lxw_datetime day{};
+        const CellKind kind = kindAt(column_);
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        const std::string_view number(digits, static_cast<std::size_t>(end - digits));
         if (kind == CellKind::Text) {
-            cell_ = formatInt(value);
-            check(worksheet_write_string(sheet_, row_, column_, cell_.c_str(), formatAt(column_)));
-        } else if (kind == CellKind::Date && isCalendarDay(value, day)) {
-            check(worksheet_write_datetime(sheet_, row_, column_, &day, formatAt(column_)));
+            textCell(number, styleAt(column_));
+        } else if (const int64_t serial = kind == CellKind::Date ? serialDay(value) : -1;
+                   serial >= 0) {
+            const auto dayEnd = std::to_chars(digits, digits + sizeof digits, serial).ptr;
+            valueCell(std::string_view(digits, static_cast<std::size_t>(dayEnd - digits)),
+                      styleAt(column_));
         } else {
             // A date that is no day of the calendar keeps its number.
-            check(worksheet_write_number(
-                sheet_, row_, column_, static_cast<double>(value),
-                kind == CellKind::Date ? integerFormat_ : formatAt(column_)));
+            valueCell(number, kind == CellKind::Date ? integerStyle_ : styleAt(column_));
         }
         ++column_;
     }
     void number(double value) override {
-        if (sheet_ == nullptr) return;
         bytes_ += 8;
-        if (column_ < layout_.columns.size() && layout_.columns[column_].trimmed &&
-            roundsToZero(value, layout_.columns[column_].decimals)) {
-            ++column_;  // as the CSV file: nothing
-            return;
-        }
-        if (std::isfinite(value)) {
-            check(worksheet_write_number(sheet_, row_, column_, value, formatAt(column_)));
+        const bool skipped = column_ < layout_.columns.size() && layout_.columns[column_].trimmed &&
+                             roundsToZero(value, layout_.columns[column_].decimals);
+        if (skipped) {
+            // as the CSV file: nothing
+        } else if (std::isfinite(value)) {
+            char digits[32];
+            const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+            valueCell(std::string_view(digits, static_cast<std::size_t>(end - digits)),
+                      styleAt(column_));
         } else {
-            cell_ = formatFixed(value, 2);
-            check(worksheet_write_string(sheet_, row_, column_, cell_.c_str(), nullptr));
+            textCell(formatFixed(value, 2), PlainStyle);
         }
         ++column_;
     }
     void none(std::string_view) override { ++column_; }
     void endRow() override {
-        column_ = 0;
+        if (rowOpen_) {
+            block_ += "</row>";
+        } else {
+            block_ += "<row r=\"";
+            block_ += rowText_;
+            block_ += "\"/>";
+        }
+        if (block_.size() >= BlockSize) hand();
         if (row_ == LastSheetRow) {
+            endSheet();
             startSheet();
         } else {
-            ++row_;
+            startRow(row_ + 1);
         }
     }
 
     PageWrite endPage(int64_t maxBytes) override {
         if (!ok()) return PageWrite::Failed;
-        return bytes_ > maxBytes ? PageWrite::TooLarge : PageWrite::Written;
+        if (bytes_ > maxBytes) return PageWrite::TooLarge;
+        // The page's rows are compressed while the next page is on its way.
+        hand();
+        return PageWrite::Written;
     }
     bool commit(bool mayReplace) override {
         if (!ok()) return false;
-        const lxw_error closed = workbook_close(book_);
-        book_ = nullptr;
-        if (closed != LXW_NO_ERROR) {
-            fail(errno != 0 ? errno : EIO);
+        endSheet();
+        part("xl/styles.xml", styles_);
+        part("xl/workbook.xml", workbookXml(sheetNames_));
+        part("xl/_rels/workbook.xml.rels", workbookRelationships(sheetNames_.size()));
+        part("_rels/.rels", packageRelationships());
+        part("[Content_Types].xml", contentTypes(sheetNames_.size()));
+        const bool finished = zip_->finish();
+        finished_ = true;
+        if (!finished) {
+            fail(zip_->errorCode());
             return false;
         }
-        if (!file_.commit(mayReplace)) return false;
-        return true;
+        return file_.commit(mayReplace);
     }
-    bool ok() const override { return code_ == 0 && file_.ok(); }
-    const std::string& error() const override { return code_ != 0 ? error_ : file_.error(); }
+    bool ok() const override {
+        if (code_ != 0) return false;
+        // While the archive's thread writes, the file is its own.
+        if (zip_ && !finished_) return zip_->errorCode() == 0;
+        return file_.ok();
+    }
+    const std::string& error() const override {
+        if (code_ == 0 && zip_ && !finished_ && zip_->errorCode() != 0)
+            error_ = fileErrorText(zip_->errorCode());
+        else if (code_ == 0 && (!zip_ || finished_))
+            return file_.error();
+        return error_;
+    }
     int64_t size() const override { return bytes_; }
 
 private:
     void startSheet() {
-        ++sheets_;
-        std::string name = layout_.sheet;
-        if (sheets_ > 1) name += " (" + formatInt(sheets_) + ")";
-        sheet_ = workbook_add_worksheet(book_, name.c_str());
-        if (sheet_ == nullptr) {
-            fail(EIO);
+        if (!zip_) return;
+        sheetNames_.push_back(layout_.sheet.empty() ? "Sheet" : layout_.sheet);
+        if (sheetNames_.size() > 1)
+            sheetNames_.back() += " (" + formatInt(sheetNames_.size()) + ")";
+        zip_->begin("xl/worksheets/sheet" + std::to_string(sheetNames_.size()) + ".xml");
+        block_ +=
+            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+            "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+            "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+            "<sheetViews><sheetView ";
+        if (sheetNames_.size() == 1) block_ += "tabSelected=\"1\" ";
+        // The caption row frozen above the rest.
+        block_ +=
+            "workbookViewId=\"0\"><pane ySplit=\"1\" topLeftCell=\"A2\" activePane=\"bottomLeft\" "
+            "state=\"frozen\"/><selection pane=\"bottomLeft\" activeCell=\"A2\" sqref=\"A2\"/>"
+            "</sheetView></sheetViews><sheetFormatPr defaultRowHeight=\"15\"/>";
+        if (!layout_.columns.empty()) {
+            block_ += "<cols>";
+            for (std::size_t i = 0; i < layout_.columns.size() && i < MaxColumns; ++i) {
+                const std::string number = std::to_string(i + 1);
+                char width[32];
+                const auto end =
+                    std::to_chars(width, width + sizeof width, widthOf(layout_.columns[i])).ptr;
+                block_ += "<col min=\"" + number + "\" max=\"" + number + "\" width=\"" +
+                          std::string(width, end) + "\" style=\"" +
+                          std::to_string(columnStyles_[i]) + "\" customWidth=\"1\"/>";
+            }
+            block_ += "</cols>";
+        }
+        block_ += "<sheetData>";
+        startRow(1);
+        for (const TableColumn& column : layout_.columns) {
+            textCell(column.caption, BoldStyle);
+            ++column_;
+        }
+        endRow();
+    }
+    void endSheet() {
+        block_ += "</sheetData></worksheet>";
+        hand();
+    }
+    void startRow(int64_t row) {
+        row_ = row;
+        rowText_ = std::to_string(row);
+        rowOpen_ = false;
+        column_ = 0;
+        next_ = 0;
+    }
+    // `<c` with the cell's place when a reader would not count its way
+    // there (after an empty cell), and its style.
+    void openCell(int style) {
+        if (!rowOpen_) {
+            block_ += "<row r=\"";
+            block_ += rowText_;
+            block_ += "\">";
+            rowOpen_ = true;
+        }
+        block_ += "<c";
+        if (column_ != next_) {
+            block_ += " r=\"";
+            block_ += columnName(column_);
+            block_ += rowText_;
+            block_ += '"';
+        }
+        next_ = column_ + 1;
+        if (style != PlainStyle) {
+            char digits[16];
+            const auto end = std::to_chars(digits, digits + sizeof digits, style).ptr;
+            block_ += " s=\"";
+            block_.append(digits, end);
+            block_ += '"';
+        }
+    }
+    void textCell(std::string_view value, int style) {
+        if (column_ >= MaxColumns) return;
+        openCell(style);
+        const bool keepSpaces = !value.empty() && (isSpace(value.front()) || isSpace(value.back()));
+        block_ += keepSpaces ? " t=\"inlineStr\"><is><t xml:space=\"preserve\">"
+                             : " t=\"inlineStr\"><is><t>";
+        appendXmlText(block_, value);
+        block_ += "</t></is></c>";
+    }
+    void valueCell(std::string_view value, int style) {
+        if (column_ >= MaxColumns) return;
+        openCell(style);
+        block_ += "><v>";
+        block_ += value;
+        block_ += "</v></c>";
+    }
+    // The sheet's XML so far to the archive.
+    void hand() {
+        if (!zip_) {
+            block_.clear();
             return;
         }
-        for (std::size_t i = 0; i < layout_.columns.size(); ++i) {
-            const auto col = static_cast<lxw_col_t>(i);
-            check(worksheet_set_column(sheet_, col, col, widthOf(layout_.columns[i]), formats_[i]));
-        }
-        worksheet_freeze_panes(sheet_, 1, 0);
-        for (std::size_t i = 0; i < layout_.columns.size(); ++i)
-            check(worksheet_write_string(sheet_, 0, static_cast<lxw_col_t>(i),
-                                         layout_.columns[i].caption.c_str(), bold_));
-        row_ = 1;
+        zip_->write(block_);
+        if (block_.capacity() < BlockSize) block_.reserve(BlockSize + MaxCellBytes * 8);
     }
-    CellKind kindAt(lxw_col_t column) const {
+    void part(const char* name, std::string xml) {
+        zip_->begin(name);
+        zip_->write(xml);
+    }
+    CellKind kindAt(std::size_t column) const {
         return column < layout_.columns.size() ? layout_.columns[column].kind : CellKind::Text;
     }
-    lxw_format* formatAt(lxw_col_t column) const {
-        return column < formats_.size() ? formats_[column] : nullptr;
-    }
-    void check(lxw_error result) {
-        if (result != LXW_NO_ERROR && code_ == 0) fail(EIO);
+    int styleAt(std::size_t column) const {
+        return column < columnStyles_.size() ? columnStyles_[column] : PlainStyle;
     }
     void fail(int code) {
         if (code_ != 0) return;
@@ -238,19 +351,22 @@ private:
 
     StreamedFile file_;
     TableLayout layout_;
-    std::string folder_;  // of the library's temporary files
-    lxw_workbook* book_ = nullptr;
-    lxw_worksheet* sheet_ = nullptr;
-    lxw_format* bold_ = nullptr;
-    lxw_format* integerFormat_ = nullptr;
-    std::vector<lxw_format*> formats_;
-    int sheets_ = 0;
-    lxw_row_t row_ = 0;
-    lxw_col_t column_ = 0;
-    std::string cell_;  // one cell's text with its NUL
+    std::vector<int> columnStyles_;
+    int integerStyle_ = PlainStyle;
+    std::string styles_;
+    std::vector<std::string> sheetNames_;
+    std::string block_;  // the sheet's XML not yet handed on
+    int64_t row_ = 0;
+    std::string rowText_;
+    bool rowOpen_ = false;
+    std::size_t column_ = 0;
+    std::size_t next_ = 0;  // the column a cell without its place stands in
     int64_t bytes_ = 0;
     int code_ = 0;
-    std::string error_;
+    mutable std::string error_;
+    // Last: stopped before the file goes.
+    std::unique_ptr<ZipStream> zip_;
+    bool finished_ = false;
 };
 
 }  // namespace

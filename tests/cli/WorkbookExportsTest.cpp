@@ -2,11 +2,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "cli/CliRun.h"
+#include "local/TableFile.h"
 #include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 #include "support/TradingDays.h"
@@ -35,6 +38,100 @@ std::pair<int, std::string> compareWorkbook(const std::string& book, const std::
         out.append(buffer, n);
     const int status = ::pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// The cells exports rarely hold, written both ways straight through the
+// table files: markup and leading zeros in text, a formula-like text, a
+// space kept at the start, empty cells before filled ones, the days of 1900
+// around the leap day spreadsheets count, decimals, trimmed zeros.
+void writeUnusualCells(const std::string& path) {
+    const TableLayout layout{"测试表",
+                             {{"文本", CellKind::Text},
+                              {"账号", CellKind::Text},
+                              {"数量", CellKind::Integer},
+                              {"价格", CellKind::Number, 3},
+                              {"费率", CellKind::Number, 2, true},
+                              {"日期", CellKind::Date},
+                              {"备注", CellKind::Text}}};
+    struct Row {
+        const char* text;
+        int64_t account, volume;
+        double price, rate;
+        int64_t day;
+        const char* remark;
+    };
+    const Row rows[] = {
+        {"<&>\"007", 7, 12, 1.5, 0.001, 19000101, " 前有空格"},
+        {"=1+1", 100102, -3, -2.125, 12.5, 19000228, ""},
+        {"0012", 1, 0, 3.14159, 1234567.891, 19000301, "末行"},
+        {"", 0, 1, 0, 0, 20261130, "a\tb"},
+    };
+    const auto file = openTableFile(path, layout);
+    ASSERT_TRUE(file->ok()) << file->error();
+    for (const Row& r : rows) {
+        file->text(r.text);
+        file->integer(r.account);
+        file->integer(r.volume);
+        file->number(r.price);
+        file->number(r.rate);
+        file->integer(r.day);
+        file->text(r.remark);
+        file->endRow();
+    }
+    ASSERT_EQ(file->endPage(1 << 20), PageWrite::Written);
+    ASSERT_TRUE(file->commit(true)) << file->error();
+}
+
+TEST(WorkbookExports, UnusualCellsReadBackAsTheirCsvFile) {
+    const test::ScratchFolder scratch("unusual");
+    for (const char* name : {"t.csv", "t.xlsx"}) {
+        writeUnusualCells(scratch.file(name));
+        if (testing::Test::HasFatalFailure()) return;
+    }
+    const auto [status, said] =
+        compareWorkbook(scratch.file("t.xlsx"), scratch.file("t.csv"), "测试表", "t t i n3 r2 d t");
+    EXPECT_EQ(status, 0) << said;
+    EXPECT_EQ(said, "ok 4\n");
+
+    // A file that grows past its bound is no use: dropped, nothing is left.
+    {
+        const auto file = openTableFile(scratch.file("big.xlsx"), {"x", {{"x"}}});
+        file->text("x");
+        file->endRow();
+        EXPECT_EQ(file->endPage(0), PageWrite::TooLarge);
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch.file("big.xlsx")));
+}
+
+// A spreadsheet application opens the workbook without asking anything:
+// numbers come out as numbers (unquoted), days as days, text as quoted text
+// with its leading zeros. Skipped where LibreOffice is not installed.
+TEST(WorkbookExports, LibreOfficeReadsNumbersDaysAndText) {
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "soffice (LibreOffice) is not installed";
+    const test::ScratchFolder scratch("office");
+    writeUnusualCells(scratch.file("t.xlsx"));
+    const std::string folder = scratch.path().string();
+    const std::string command = "cd '" + folder + "' && HOME='" + folder +
+                                "' timeout 120 soffice --headless -env:UserInstallation=file://" +
+                                folder +
+                                "/profile --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1'"
+                                " --outdir out t.xlsx >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(scratch.file("out/t.csv"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    // (Days before March 1900 are left out: applications count them apart.)
+    const std::vector<std::string> expected = {
+        "\"文本\",\"账号\",\"数量\",\"价格\",\"费率\",\"日期\",\"备注\"",
+        "\"0012\",\"1\",0,3.142,1234567.89,1900-03-01,\"末行\"",
+        ",\"0\",1,0.000,,2026-11-30,\"a\tb\"",
+    };
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], expected[0]);
+    EXPECT_EQ(lines[1].substr(0, 18), "\"<&>\"\"007\",\"7\",12,");
+    EXPECT_EQ(lines[3], expected[1]);
+    EXPECT_EQ(lines[4], expected[2]);
 }
 
 TEST(WorkbookExports, EveryExportAsWorkbookMatchesItsCsvFile) {

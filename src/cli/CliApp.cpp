@@ -84,7 +84,9 @@ admin add 等), 登录用的 --password 必须写在命令之前。列表命令�
   文件保留其权限位。被中断的导出不留下临时文件。
   文件名以 ".xlsx" 结尾或使用 --format xlsx 时, 上述每种导出改为写出
   Excel 工作簿: 标题为加粗并冻结的首行, 金额为数字 (小数位与 CSV 文件
-  相同), 日期为日期, 代码和账号为文本; 从不写入公式。
+  相同), 日期为日期, 代码和账号为文本; 从不写入公式。CSV 格式的结算单
+  (statement --csv --save) 同样可写为工作簿: 每行一行, 空行保留, 带小数
+  的金额为数字, 其余 (账号、代码、日期等) 为原样的文本。
 
 退出状态
   0  完成: 所要求的全部完成
@@ -228,7 +230,8 @@ struct Parser {
                "--format", o.format,
                "标准输出上列表的格式: tsv (默认: 柜台界面的列标题和单元格), csv "
                "(同样内容的 CSV, 供脚本使用: UTF-8, LF 换行) 或 json (一个对象数组, "
-               "含记录的原始值); xlsx: 导出文件 (--export, --file) 写为 Excel "
+               "含记录的原始值); xlsx: 导出文件 (--export, --file, statement --csv --save) 写为 "
+               "Excel "
                "工作簿 (无扩展名的文件名后加 \".xlsx\"), 与以 \".xlsx\" 结尾的文件名效果相同")
             ->transform(CLI::CheckedTransformer(formats).description(""))
             ->type_name("tsv|csv|json|xlsx");

@@ -108,7 +108,8 @@ std::optional<std::string> tableFilePath(CliContext& context, const std::string&
 int runCommand(Command& command, CliContext& context) {
     try {
         if (context.options.format == OutputFormat::Xlsx && !command.writesTables()) {
-            context.err() << "--format xlsx 只用于导出文件的命令 (--export, --file)\n";
+            context.err()
+                << "--format xlsx 只用于导出文件的命令 (--export, --file, statement --save)\n";
             return ExitUsage;
         }
         if (!command.checkUsage(context)) return ExitUsage;

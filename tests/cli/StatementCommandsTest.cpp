@@ -118,6 +118,34 @@ TEST_F(StatementCommands, SaveIntoAFolderAndAPdfWithTheSameLines) {
     EXPECT_EQ(words(readFile(text)), words(shown.out));
 }
 
+// A workbook is made of a statement in CSV style only; a text statement
+// asked as one is refused before anything is fetched or written.
+TEST_F(StatementCommands, WorkbookOnlyOfTheCsvStyle) {
+    const std::vector<std::string> statement = {"statement", "--account", "100102", "--day", day};
+    auto with = [&](std::vector<std::string> before, std::vector<std::string> after) {
+        before.insert(before.end(), statement.begin(), statement.end());
+        before.insert(before.end(), after.begin(), after.end());
+        return before;
+    };
+    const Outcome book = run(with({"--format", "xlsx"}, {"--csv", "--save", dir.string() + "/"}));
+    ASSERT_EQ(book.status, 0) << book.err;
+    EXPECT_EQ(readFile(dir / ("100102_" + day + ".xlsx")).substr(0, 2), "PK");
+
+    const std::vector<std::vector<std::string>> refused = {
+        with({}, {"--save", (dir / "t.xlsx").string()}),
+        with({"--format", "xlsx"}, {"--save", (dir / "t").string()}),
+        with({"--format", "xlsx"}, {"--csv"}),
+    };
+    for (const auto& command : refused) {
+        const Outcome o = run(command);
+        EXPECT_EQ(o.status, 2) << o.err;
+        EXPECT_TRUE(o.errHas("工作簿") || o.errHas("--format xlsx")) << o.err;
+    }
+    EXPECT_TRUE(run(refused[0]).errHas("只有 CSV 格式 (--csv) 的结算单能写为 Excel 工作簿"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "t.xlsx"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "t"));
+}
+
 TEST_F(StatementCommands, BatchExportOfAGroupForThreeDays) {
     const std::string last = ymdText(lastMonday() + chr::days(2));
     const std::filesystem::path folder = dir / "x" / "y";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +10,9 @@
 #include <vector>
 
 #include "cli/CliRun.h"
+#include "local/CsvTextWorkbook.h"
 #include "local/TableFile.h"
+#include "protocol/Gbk.h"
 #include "support/ScratchFolder.h"
 #include "support/SimProcess.h"
 #include "support/TradingDays.h"
@@ -38,6 +41,81 @@ std::pair<int, std::string> compareWorkbook(const std::string& book, const std::
         out.append(buffer, n);
     const int status = ::pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// What dump_workbook.py finds in `book`, one line each.
+std::vector<std::string> dumpWorkbook(const std::string& book) {
+    const std::string command =
+        std::string(KORVANT_PYTHON3) + " " + KORVANT_WORKBOOK_DUMP + " '" + book + "' 2>&1";
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return {"popen"};
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    ::pclose(pipe);
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; at < out.size(); at = end + 1) {
+        end = std::min(out.find('\n', at), out.size());
+        lines.push_back(out.substr(at, end - at));
+    }
+    return lines;
+}
+
+TEST(WorkbookExports, AmountsOfACsvTextAreTheOnlyNumbers) {
+    const std::vector<std::pair<const char*, int>> cells = {{"1234.50", 2},
+                                                            {"-0.125", 3},
+                                                            {"0.0", 1},
+                                                            {"5", -1},
+                                                            {"0012.5", -1},
+                                                            {"00.5", -1},
+                                                            {"+1.5", -1},
+                                                            {"1,234.50", -1},
+                                                            {"12.", -1},
+                                                            {".5", -1},
+                                                            {"11.11%", -1},
+                                                            {" 1.5", -1},
+                                                            {"-", -1},
+                                                            {"-.5", -1},
+                                                            {"1.2.3", -1},
+                                                            {"123456789012.345", 3},
+                                                            {"1234567890123.456", -1}};
+    for (const auto& [cell, decimals] : cells) EXPECT_EQ(amountDecimals(cell), decimals) << cell;
+}
+
+// A statement in CSV style as a workbook: one row a line (the empty one
+// kept), quoted cells whole, amounts as numbers with their decimals, codes
+// and dates as the text they are, section captions bold.
+TEST(WorkbookExports, CsvStatementTextReadsBackLineByLine) {
+    const test::ScratchFolder scratch("csvtext");
+    const std::string book = scratch.file("s.xlsx");
+    const std::string text =
+        "结算单(盯市)\r\n\r\n客户号: 0012,\"名称, \"\"甲\"\"\"\r\n"
+        "上日结存:,1031300.50,手数,0012\r\n合约,-0.125,20261130,<b>\nrb2603,,1.5";
+    std::string error;
+    ASSERT_TRUE(writeCsvTextWorkbook(book, toGbk(text), "日结单", error)) << error;
+    const std::vector<std::string> expected = {
+        "sheets 日结单",
+        "rows 6",
+        "A1\tstr\t'结算单(盯市)'\tGeneral\tbold",
+        "A3\tstr\t'客户号: 0012'\tGeneral\t-",
+        "B3\tstr\t'名称, \"甲\"'\tGeneral\t-",
+        "A4\tstr\t'上日结存:'\tGeneral\t-",
+        "B4\tfloat\t1031300.5\t0.00\t-",
+        "C4\tstr\t'手数'\tGeneral\t-",
+        "D4\tstr\t'0012'\tGeneral\t-",
+        "A5\tstr\t'合约'\tGeneral\t-",
+        "B5\tfloat\t-0.125\t0.000\t-",
+        "C5\tstr\t'20261130'\tGeneral\t-",
+        "D5\tstr\t'<b>'\tGeneral\t-",
+        "A6\tstr\t'rb2603'\tGeneral\t-",
+        "C6\tfloat\t1.5\t0.0\t-",
+    };
+    EXPECT_EQ(dumpWorkbook(book), expected);
+
+    // A file that cannot be made is reported, nothing left behind.
+    EXPECT_FALSE(writeCsvTextWorkbook(scratch.file("none/s.xlsx"), "a", "x", error));
+    EXPECT_FALSE(error.empty());
 }
 
 // The cells exports rarely hold, written both ways straight through the

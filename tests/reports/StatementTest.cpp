@@ -186,10 +186,9 @@ TEST(StatementNames, ProposedNamesExtensionsAndMonths) {
                   n.expected);
 
     const std::vector<std::tuple<std::string, bool, std::string>> extensions = {
-        {"a.TXT", false, "a.TXT"},
-        {"a", false, "a.txt"},
-        {"b.Csv", true, "b.Csv"},
-        {"a.txt", true, "a.txt.csv"},
+        {"a.TXT", false, "a.TXT"},        {"a", false, "a.txt"},
+        {"b.Csv", true, "b.Csv"},         {"a.txt", true, "a.txt.csv"},
+        {"b.XLSX", true, "b.XLSX"},       {"b.xlsx", false, "b.xlsx.txt"},
         {"x/y.csv", false, "x/y.csv.txt"}};
     for (const auto& [path, csv, expected] : extensions)
         EXPECT_EQ(withStatementExtension(path, csv), expected);
@@ -290,8 +289,20 @@ TEST_F(BatchTest, SaveWritesTheBytesOrSaysWhyNot) {
     EXPECT_TRUE(saveStatementAs(f.desk, page));
     EXPECT_EQ(f.port.fileChoices.back().suggestedName, "1001_20150305.txt");
     EXPECT_EQ(read(dir / "s.txt"), page.gbk);
+    EXPECT_EQ(f.port.fileChoices.back().filters.size(), 1u);
     EXPECT_FALSE(saveStatement(f.desk, page, (dir / "none" / "s.txt").string()));
     EXPECT_EQ(f.port.lastMessage().text.rfind("文件保存失败：", 0), 0u);
+
+    // In CSV style the dialog offers a workbook beside the CSV file.
+    page.csv = true;
+    page.gbk = toGbk("a,1.50\r\n");
+    f.port.queueSaveFile((dir / "s.xlsx").string());
+    EXPECT_TRUE(saveStatementAs(f.desk, page));
+    const std::vector<FileFilter>& filters = f.port.fileChoices.back().filters;
+    ASSERT_EQ(filters.size(), 2u);
+    EXPECT_EQ(filters[0].pattern, "*.csv");
+    EXPECT_EQ(filters[1].pattern, "*.xlsx");
+    EXPECT_EQ(read(dir / "s.xlsx").substr(0, 2), "PK");
 }
 
 }  // namespace

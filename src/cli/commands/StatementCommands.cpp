@@ -8,8 +8,10 @@
 #include "cli/CliContext.h"
 #include "cli/ControlEscape.h"
 #include "cli/ExitStatus.h"
+#include "cli/GlobalOptions.h"
 #include "cli/PdfOutput.h"
 #include "cli/commands/Commands.h"
+#include "local/TableFile.h"
 #include "reports/statements/StatementAssembly.h"
 #include "reports/statements/StatementPage.h"
 
@@ -41,6 +43,8 @@ public:
     using Command::Command;
     void addOptions(CLI::App& app) override;
     bool checkUsage(CliContext& context) override;
+    // --format xlsx: a CSV statement saved as a workbook.
+    bool writesTables() const override { return true; }
     bool run(CliContext& context) override;
 
 private:
@@ -80,7 +84,8 @@ void StatementCommand::addOptions(CLI::App& app) {
     app.add_flag("--csv", csv_, "CSV 文本 (\"CSV格式\")");
     app.add_option("--save", save_,
                    "保存到此文件 (缺少扩展名时加 \".txt\"/\".csv\"); 以 \"/\" 结尾的文件夹: "
-                   "以建议的文件名保存在其中");
+                   "以建议的文件名保存在其中; CSV 格式的结算单在文件名以 \".xlsx\" 结尾或使用 "
+                   "--format xlsx 时写为 Excel 工作簿 (每行一行, 金额为数字)");
     app.add_option("--pdf", pdf_, "把结算单按打印的样式写为 PDF 文件");
 
     batch_ = app.add_subcommand("batch", "导出组的日结单 (\"批量导出\")");
@@ -94,7 +99,24 @@ void StatementCommand::addOptions(CLI::App& app) {
 }
 
 bool StatementCommand::checkUsage(CliContext& context) {
-    if (batch_ != nullptr && batch_->parsed()) return true;
+    const bool xlsxFormat = context.options.format == OutputFormat::Xlsx;
+    if (batch_ != nullptr && batch_->parsed()) {
+        if (!xlsxFormat) return true;
+        context.err() << "statement batch 只导出 .txt/.csv 文件, 不用 --format xlsx\n";
+        return false;
+    }
+    const bool workbook =
+        xlsxFormat || (!save_.empty() && tableFormatOf(save_) == TableFileFormat::Xlsx);
+    if (xlsxFormat && save_.empty()) {
+        context.err() << "--format xlsx 需要 --save 文件\n";
+        return false;
+    }
+    if (workbook && !csv_) {
+        context.err()
+            << "只有 CSV 格式 (--csv) 的结算单能写为 Excel 工作簿; 文本格式的结算单请存为 "
+               ".txt 文件\n";
+        return false;
+    }
     if (!account_.empty() && (day_ != 0 || month_ != 0 || from_ != 0)) return true;
     context.err() << "statement: 需要 --account 以及 --day、--month 或 --from/--to 之一\n";
     return false;
@@ -123,8 +145,17 @@ bool StatementCommand::show(CliContext& context) {
     if (!save_.empty()) {
         std::error_code error;
         const bool folder = (save_.back() == '/') && std::filesystem::is_directory(save_, error);
-        savePath =
-            folder ? save_ + proposedStatementName(page) : withStatementExtension(save_, csv_);
+        const bool xlsxFormat = context.options.format == OutputFormat::Xlsx;
+        if (folder) {
+            savePath = save_ + proposedStatementName(page);
+            if (xlsxFormat) savePath.replace(savePath.size() - 3, 3, "xlsx");  // was "csv"
+        } else if (xlsxFormat) {
+            const std::optional<std::string> path = tableFilePath(context, save_);
+            if (!path) return false;
+            savePath = *path;
+        } else {
+            savePath = withStatementExtension(save_, csv_);
+        }
         if (!checkSaveTarget(context.port(), savePath)) return false;
     }
     if (!pdf_.empty() && !checkSaveTarget(context.port(), pdf_)) return false;

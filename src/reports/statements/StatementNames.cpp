@@ -27,6 +27,15 @@ std::size_t utf8Prefix(const std::string& text, std::size_t count) {
     return i;
 }
 
+// Whether `path` ends in `ext` (lower case) in any case.
+bool endsWithExtension(const std::string& path, const std::string& ext) {
+    if (path.size() < ext.size()) return false;
+    for (std::size_t i = 0; i < ext.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(path[path.size() - ext.size() + i])) != ext[i])
+            return false;
+    return true;
+}
+
 }  // namespace
 
 const char* periodCaption(PeriodType type) {
@@ -73,15 +82,12 @@ std::string proposedStatementName(const std::string& namePart, const StatementPe
 
 std::string withStatementExtension(const std::string& path, bool csv) {
     const std::string ext = "." + extensionOf(csv);
-    if (path.size() >= ext.size()) {
-        bool same = true;
-        for (std::size_t i = 0; i < ext.size(); ++i)
-            same = same &&
-                   std::tolower(static_cast<unsigned char>(path[path.size() - ext.size() + i])) ==
-                       ext[i];
-        if (same) return path;
-    }
+    if (endsWithExtension(path, ext) || (csv && endsWithExtension(path, ".xlsx"))) return path;
     return path + ext;
+}
+
+std::string statementSheetName(const StatementPeriod& period) {
+    return period.type == PeriodType::Range ? "结算单" : periodCaption(period.type);
 }
 
 std::string batchStatementFileName(int32_t account, int32_t day, bool csv) {

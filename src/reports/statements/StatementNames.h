@@ -38,8 +38,13 @@ std::string statementNamePart(const std::string& account, const std::string& tar
 std::string proposedStatementName(const std::string& namePart, const StatementPeriod& period,
                                   bool csv);
 
-// `path` with ".csv" (".txt") appended unless it already ends so, in any case.
+// `path` with ".csv" (".txt") appended unless it already ends so, in any
+// case. A CSV statement's path ending in ".xlsx" (a workbook) stays as it is.
 std::string withStatementExtension(const std::string& path, bool csv);
+
+// The sheet of a CSV statement written as a workbook: "日结单", "月结单", or
+// "结算单" for a range.
+std::string statementSheetName(const StatementPeriod& period);
 
 // The file of one batch entry: "ACCOUNT_DAY.ext", numbers only.
 std::string batchStatementFileName(int32_t account, int32_t day, bool csv);

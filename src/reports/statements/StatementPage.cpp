@@ -8,7 +8,9 @@
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
 #include "app/Exchange.h"
+#include "local/CsvTextWorkbook.h"
 #include "local/FileErrorText.h"
+#include "local/TableFile.h"
 #include "local/WholeFile.h"
 #include "model/ListAnswer.h"
 #include "protocol/CommandCode.h"
@@ -156,16 +158,20 @@ std::string proposedStatementName(const StatementPage& page) {
 
 bool saveStatement(Desk& desk, const StatementPage& page, const std::string& path) {
     std::string error;
-    if (writeWholeFile(path, page.gbk, &error)) return true;
+    const bool workbook = page.csv && tableFormatOf(path) == TableFileFormat::Xlsx;
+    if (workbook ? writeCsvTextWorkbook(path, page.gbk, statementSheetName(page.period), error)
+                 : writeWholeFile(path, page.gbk, &error))
+        return true;
     desk.port().error("文件保存失败：" + path + "\n" + error);
     return false;
 }
 
 bool saveStatementAs(Desk& desk, const StatementPage& page) {
-    const FileFilter filter =
-        page.csv ? FileFilter{"CSV文件", "*.csv"} : FileFilter{"文本文件", "*.txt"};
+    std::vector<FileFilter> filters = {page.csv ? FileFilter{"CSV文件", "*.csv"}
+                                                : FileFilter{"文本文件", "*.txt"}};
+    if (page.csv) filters.push_back({"Excel 工作簿", "*.xlsx"});
     const std::optional<std::string> chosen =
-        desk.port().chooseSaveFile("另存为", proposedStatementName(page), {filter});
+        desk.port().chooseSaveFile("另存为", proposedStatementName(page), filters);
     if (!chosen || chosen->empty()) return false;
     return saveStatement(desk, page, withStatementExtension(*chosen, page.csv));
 }

@@ -81,11 +81,14 @@ bool queryStatement(Desk& desk, StatementPage& page);
 std::string proposedStatementName(const StatementPage& page);
 
 // Writes the text box's bytes to `path` (completely or not at all); a
-// failure is shown. Returns whether the file was written.
+// statement in CSV style and a path ending in ".xlsx" make a workbook of
+// its lines instead (writeCsvTextWorkbook). A failure is shown. Returns
+// whether the file was written.
 bool saveStatement(Desk& desk, const StatementPage& page, const std::string& path);
 
 // "另存为": the save dialog with the proposed name and the filter of the
-// format, the extension rule, then `saveStatement`. False when cancelled.
+// format ("Excel 工作簿" beside the CSV one), the extension rule, then
+// `saveStatement`. False when cancelled.
 bool saveStatementAs(Desk& desk, const StatementPage& page);
 
 // The dialog "批量导出日结单".

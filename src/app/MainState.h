@@ -82,9 +82,6 @@ struct MainState {
     ViewButtons buttons;
     ViewMenuEnable enable;
     std::map<ViewKind, ViewPager> pagers;
-    // The settlement date of the last "开始结算" answer (yyyymmdd), 0 before
-    // any since the login: "结算价设置" lists the prices of that date.
-    int32_t settlementDate = 0;
 
     // The selected tab of the strip on screen (-1 without a strip).
     int selectedTab() const;

@@ -64,10 +64,9 @@ struct Core {
     }
 
     double list() {
-        desk.mainState().group.id = -1;  // "全部"
-        desk.mainState().filter = SearchFilter{};
         const auto start = Clock::now();
-        if (!loadAllAccountPages(desk, AccountList::SubAccounts)) std::exit(1);
+        if (!loadAllAccountPages(desk, AccountList::SubAccounts, -1, SearchFilter{}))  // "全部"
+            std::exit(1);
         return since(start);
     }
     int rows() { return desk.accounts().subAccounts.count(); }

@@ -73,10 +73,9 @@ struct Core {
     }
 
     double list() {
-        desk.mainState().group.id = -1;  // "全部"
-        desk.mainState().filter = SearchFilter{};
         const auto start = Clock::now();
-        if (!loadAllAccountPages(desk, AccountList::SubAccounts)) fail("sub-account list");
+        if (!loadAllAccountPages(desk, AccountList::SubAccounts, -1, SearchFilter{}))  // "全部"
+            fail("sub-account list");
         return since(start);
     }
     int rows() { return desk.accounts().subAccounts.count(); }

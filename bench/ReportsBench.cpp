@@ -59,10 +59,9 @@ struct Core {
     // The read of every page; `whole` false when the core stopped it (its
     // caps of records and bytes a read).
     double list(bool& whole) {
-        desk.mainState().group.id = -1;  // "全部"
-        desk.mainState().filter = SearchFilter{};
         const auto start = Clock::now();
-        whole = loadAllAccountPages(desk, AccountList::SubAccounts);
+        // "全部"
+        whole = loadAllAccountPages(desk, AccountList::SubAccounts, -1, SearchFilter{});
         return since(start);
     }
     int rows() { return desk.accounts().subAccounts.count(); }

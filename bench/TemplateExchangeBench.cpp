@@ -70,13 +70,11 @@ Times runCore(const SimLauncher& sim, const std::string& file) {
     if (t == nullptr) std::exit(1);
     const std::string code = t->groupCode;
     Times times;
-    chooseTemplateNode(desk, feeKind(), ChosenNode{TemplateNodeType::Template, code, TemplateId});
     auto start = Clock::now();
-    if (!exportTemplate(desk, feeKind())) std::exit(1);
+    if (!exportTemplate(desk, feeKind(), TemplateId, file)) std::exit(1);
     times.exportSeconds = since(start);
-    chooseTemplateNode(desk, feeKind(), ChosenNode{TemplateNodeType::Group, code, 0});
     start = Clock::now();
-    if (!importTemplate(desk, feeKind())) std::exit(1);
+    if (!importTemplate(desk, feeKind(), code, file)) std::exit(1);
     times.importSeconds = since(start);
     times.contracts.assign(desk.reference().varieties.records.begin(),
                            desk.reference().varieties.records.end());

@@ -41,9 +41,7 @@ bool loadPages(Desk& desk, RecordCache<Record>& cache, uint8_t command,
 
 }  // namespace
 
-bool loadAllAccountPages(Desk& desk, AccountList list) {
-    const int groupId = desk.mainState().group.id;
-    const SearchFilter filter = desk.mainState().filter;
+bool loadAllAccountPages(Desk& desk, AccountList list, int groupId, const SearchFilter& filter) {
     AccountCaches& caches = desk.accounts();
     switch (list) {
         case AccountList::MainAccounts:

@@ -27,6 +27,9 @@ Desk::Desk(FrontEndPort& port, std::string dir)
     registerServerMessageHandler(router_, port);
     registerAccountListActions(*this);
     registerReportPageActions(*this);
+    listRequery_ = [this](AccountList list, ListRequery how) {
+        return requeryShownAccountList(*this, list, how);
+    };
     // The front end keeps its own work going while the one exchange waits.
     connection_.setWaitHook(
         [this](const ServerWait& wait) { return port_->waitForServer(wait, operation_); });

@@ -8,6 +8,7 @@
 
 #include "app/DeskChange.h"
 #include "app/FrontEndPort.h"
+#include "app/ListRequery.h"
 #include "app/MainState.h"
 #include "local/StatusList.h"
 #include "model/AccountCaches.h"
@@ -58,6 +59,13 @@ public:
     // "添加子账号"); empty when none was named. Set through OperationName.
     const std::string& operation() const { return operation_; }
 
+    // What a change of an account list's records queries again
+    // (requeryAccountList); the main window's list by default. A front end
+    // without a window sets none.
+    using ListRequeryHook = std::function<bool(AccountList, ListRequery)>;
+    const ListRequeryHook& listRequery() const { return listRequery_; }
+    void setListRequery(ListRequeryHook hook) { listRequery_ = std::move(hook); }
+
     // Observers of state changes (the GUI redraws). Returns an id for
     // `unsubscribe`.
     using Observer = std::function<void(DeskChange)>;
@@ -85,6 +93,7 @@ private:
     StatusList statusList_;
     MainState mainState_;
     std::unique_ptr<ActionDispatcher> dispatcher_;
+    ListRequeryHook listRequery_;
     std::map<int, Observer> observers_;
     int nextObserver_ = 1;
     std::map<std::type_index, std::shared_ptr<void>> areas_;

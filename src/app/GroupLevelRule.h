@@ -13,8 +13,10 @@ class Desk;
 // Levels of the groups tree: the length of a group's code.
 enum class GroupLevel { Root = 0, First = 2, Second = 4 };
 
-// True when the current group has `level`. Otherwise shows "<operation>只能在
-// 一级组中进行。" (or "…二级组…") and returns false; nothing is sent.
-bool requireGroupLevel(Desk& desk, GroupLevel level, const std::string& operation);
+// True when the group of code `groupCode` has `level`. Otherwise shows
+// "<operation>只能在一级组中进行。" (or "…二级组…") and returns false; nothing
+// is sent.
+bool requireGroupLevel(Desk& desk, const std::string& groupCode, GroupLevel level,
+                       const std::string& operation);
 
 }  // namespace korvant

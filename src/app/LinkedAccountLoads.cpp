@@ -34,8 +34,7 @@ bool readWholeList(Desk& desk, RecordCache<Record>& cache, PagedQuery query,
 
 }  // namespace
 
-bool loadGroupMainAccountLinks(Desk& desk) {
-    const int groupId = desk.mainState().group.id;
+bool loadGroupMainAccountLinks(Desk& desk, int groupId) {
     PagedQuery query;
     query.command = cmd::MainAccountLinks;
     query.writeRequest = [groupId](int page, uint8_t* buffer, int capacity) {
@@ -48,9 +47,9 @@ bool loadGroupMainAccountLinks(Desk& desk) {
     return readWholeList(desk, desk.accounts().mainAccountLinks, std::move(query), texts);
 }
 
-void loadParentMainAccounts(Desk& desk) {
+void loadParentMainAccounts(Desk& desk, const std::string& groupCode) {
     RecordCache<MainAccount>& cache = desk.accounts().mainAccounts;
-    const std::string parentCode = desk.mainState().group.code.substr(0, 2);
+    const std::string parentCode = groupCode.substr(0, 2);
 
     // The id comes as a single-value answer or as an answer of the query's
     // own command, at the same offset.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/AccountList.h"
+#include "app/CurrentGroup.h"
 #include "app/Permissions.h"
 #include "app/SearchFilter.h"
 #include "app/ViewKind.h"
@@ -15,17 +17,6 @@
 // tab strip and its tab, the search filter and the pager of the account
 // lists. The core changes it; the front end draws it.
 namespace korvant {
-
-struct CurrentGroup {
-    int id = -1;  // -1 = none selected; the root group has id 1
-    std::string code;
-    std::string name;
-    // Length of the code: 0 root, 2 first level, 4 second level.
-    int level() const { return static_cast<int>(code.size()); }
-};
-
-// The account lists of the accounts view.
-enum class AccountList { None, MainAccounts, Administrators, MainAccountLinks, SubAccounts };
 
 // The two account tab strips: " 主账号 ", " 管理员 " for the root and
 // first-level groups, plus " 子账号 " for second-level groups.
@@ -82,9 +73,6 @@ struct MainState {
     ViewButtons buttons;
     ViewMenuEnable enable;
     std::map<ViewKind, ViewPager> pagers;
-    // The settlement date of the last "开始结算" answer (yyyymmdd), 0 before
-    // any since the login: "结算价设置" lists the prices of that date.
-    int32_t settlementDate = 0;
 
     // The selected tab of the strip on screen (-1 without a strip).
     int selectedTab() const;

@@ -33,6 +33,8 @@ Desk& CliContext::desk() {
         if (!problem.empty())
             port_.showMessage({"本地文件夹不可用：" + problem, "提示", MessageIcon::Warning});
         desk_ = std::make_unique<CoreDesk>(port_, folder.path);
+        // No list is on screen: a change queries none again.
+        desk_->setListRequery({});
         desk_->statusList().subscribe([this](const StatusRow& row) {
             if (!options.quiet) *err_ << statusLine(row) << '\n' << std::flush;
         });

@@ -43,12 +43,12 @@ void CliPort::hideProgress() {
 
 std::optional<std::string> CliPort::chooseSaveFile(const std::string&, const std::string&,
                                                    const std::vector<FileFilter>&) {
-    return saveFile_;
+    return std::nullopt;
 }
 
 std::optional<std::string> CliPort::chooseOpenFile(const std::string&,
                                                    const std::vector<FileFilter>&) {
-    return openFile_;
+    return std::nullopt;
 }
 
 std::optional<std::string> CliPort::chooseFolder(const std::string&) {

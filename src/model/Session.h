@@ -4,7 +4,7 @@
 #include <string>
 
 // The logged-in administrator: filled from the 44-byte login answer, plus
-// the account typed at login.
+// the account typed at login and what the session learnt since.
 namespace korvant {
 
 struct Session {
@@ -12,6 +12,9 @@ struct Session {
     std::string adminName;
     uint32_t permissionMask = 0;
     std::string account;
+    // The settlement date of the last "开始结算" answer (yyyymmdd), 0 before
+    // any: "结算价设置" lists the prices of that date.
+    int32_t settlementDate = 0;
 
     void reset() { *this = Session{}; }
 };

@@ -105,18 +105,13 @@ constexpr int64_t MaxTemplateExportBytes = int64_t{1} << 30;
 
 }  // namespace
 
-bool exportTemplate(Desk& desk, const TemplateKind& kind) {
+bool exportTemplate(Desk& desk, const TemplateKind& kind, int32_t templateId,
+                    const std::string& path) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, kind.gates.exportOperation)) return false;
-    const std::optional<ChosenNode> node = templateView(desk, kind).node;
-    if (!node || node->templateId == 0) return false;
-    const RateTemplate* chosen = cachedTemplate(desk.reference(), kind, node->templateId);
-    const std::string name = chosen != nullptr ? chosen->name : std::string();
-    std::optional<std::string> path =
-        port.chooseSaveFileAskedLater(kind.csv.exportCaption, templateExportName(kind, name),
-                                      {{"文本文件(*.csv)", "*.csv"}, {"Excel 工作簿", "*.xlsx"}});
-    if (!path) return false;
-    const std::string target = withExportExtension(*path);
+    if (templateId == 0 || cachedTemplate(desk.reference(), kind, templateId) == nullptr)
+        return false;
+    const std::string target = withExportExtension(path);
     if (!checkSaveTarget(port, target)) return false;
     if (!mayReplaceFile(port, target)) return false;
 
@@ -156,7 +151,7 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     query.loop = PageLoop::KnownPages;
     query.knownPages = pages;
     query.writeRequest = [&](int p, uint8_t* buffer, int capacity) {
-        return writeRatePageRequest(kind, node->templateId, p,
+        return writeRatePageRequest(kind, templateId, p,
                                     std::span<uint8_t>(buffer, static_cast<std::size_t>(capacity)));
     };
     query.pageRead = [&](int read, int) {
@@ -197,16 +192,17 @@ bool exportTemplate(Desk& desk, const TemplateKind& kind) {
     return true;
 }
 
-bool importTemplate(Desk& desk, const TemplateKind& kind) {
+bool importTemplate(Desk& desk, const TemplateKind& kind, const std::string& groupCode,
+                    const std::string& chosen) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, kind.gates.importOperation)) return false;
-    const std::optional<ChosenNode> node = templateView(desk, kind).node;
-    if (!node) return false;
-    const std::string groupCode = node->groupCode;
-    std::optional<std::string> chosen =
-        port.chooseOpenFile(kind.csv.importCaption, {{kind.csv.importFilter, "*.csv"}});
-    if (!chosen) return false;
-    const std::string path = withCsvExtension(*chosen);
+    // The templates of a kind belong to the first-level groups.
+    const auto& groups = desk.reference().groups.records;
+    if (groupCode.size() != 2 || std::none_of(groups.begin(), groups.end(), [&](const Group& g) {
+            return g.groupCode == groupCode;
+        }))
+        return false;
+    const std::string path = withCsvExtension(chosen);
 
     // The whole file is read and checked before anything is sent: a file
     // that cannot be imported leaves no empty template behind.

@@ -4,11 +4,13 @@
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
 #include "app/Desk.h"
+#include "app/ListRequery.h"
 #include "app/ListSelection.h"
 #include "app/Permissions.h"
 #include "app/ReferenceReload.h"
 #include "protocol/Packet.h"
 #include "templates/RatePage.h"
+#include "templates/TemplateActions.h"
 #include "templates/TemplateForms.h"
 #include "templates/TemplateRequests.h"
 
@@ -261,29 +263,31 @@ bool renameTemplate(Desk& desk, const TemplateKind& kind, const ChosenNode& node
     });
 }
 
-bool deleteTemplate(Desk& desk, const TemplateKind& kind) {
+bool deleteTemplate(Desk& desk, const TemplateKind& kind, int32_t templateId) {
     if (!desk.port().askYesNo({kind.changes.deleteQuestion, "提示", MessageIcon::Question, true}))
         return false;
-    const std::optional<ChosenNode> node = templateView(desk, kind).node;
-    if (!node) return false;
-    const std::string name = cachedName(desk, kind, node->templateId);
+    const RateTemplate* cached = cachedTemplate(desk.reference(), kind, templateId);
+    if (cached == nullptr) return false;
+    const std::string name = cached->name;
+    const std::string groupCode = cached->groupCode;
     return runTemplateChange(desk, kind, kind.changes.remove, name, [&](std::span<uint8_t> buffer) {
-        return writeDeleteTemplateRequest(kind, name, node->groupCode, node->templateId, buffer);
+        return writeDeleteTemplateRequest(kind, name, groupCode, templateId, buffer);
     });
 }
 
 bool assignTemplate(Desk& desk, const TemplateKind& kind) {
     const std::vector<SubAccount> selected = selectedSubAccounts(desk);
     if (selected.empty()) return false;
-    TemplatePickerForm form = templateChoices(desk, kind);
+    TemplatePickerForm form = templateChoices(desk, kind, desk.mainState().group.code);
     if (!desk.port().editForm(form, [](Form&) { return true; })) return false;
     return assignTemplate(desk, kind, selected.front().account, form.chosenName());
 }
 
-TemplatePickerForm templateChoices(Desk& desk, const TemplateKind& kind) {
+TemplatePickerForm templateChoices(Desk& desk, const TemplateKind& kind,
+                                   const std::string& listedGroupCode) {
     // The templates offered are those of the first-level group that owns
     // the listed group.
-    const std::string groupCode = desk.mainState().group.code.substr(0, 2);
+    const std::string groupCode = listedGroupCode.substr(0, 2);
     TemplatePickerForm form;
     form.caption = kind.assign.assignCaption;
     form.label = kind.assign.assignLabel;
@@ -308,16 +312,14 @@ bool assignTemplate(Desk& desk, const TemplateKind& kind, const std::string& acc
     spec.ack.parseFailed = " 解析数据包失败!";
     spec.ack.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
     spec.requery = Requery::AfterDispatchFailure;
-    spec.requeryList = [](Desk& d) {
-        showAccountList(d, AccountList::SubAccounts, d.mainState().page);
-    };
+    spec.requeryList = [](Desk& d) { requeryAccountList(d, AccountList::SubAccounts); };
     spec.successRowAfterRequery = textf("%s:%s成功！", kind.assign.assignTitle, name.c_str());
     return runChange(desk, spec).done;
 }
 
 void runTemplateCommand(Desk& desk, const TemplateKind& kind, TemplateCommand command) {
     if (command == TemplateCommand::Import) {
-        importTemplate(desk, kind);
+        importIntoChosenGroup(desk, kind);
         return;
     }
     const ActionCode code = command == TemplateCommand::Add      ? kind.actions.addTemplate

@@ -13,10 +13,11 @@
 #include "templates/TemplateTree.h"
 #include "templates/TemplateViews.h"
 
-// The operations of the template views. Each is reached through an action
-// of the dispatcher (see registerTemplateActions) or called directly by a
-// front end; each reads the tree node and the rate-list row that the front
-// end chose (TemplateView).
+// The operations of the template views. Those that take the template, the
+// group or the file they act on are called by either front end; the others
+// are the desk's actions (see registerTemplateActions), which read the tree
+// node and the rate-list row that the desk chose (TemplateView) and call
+// them.
 namespace korvant {
 
 class Desk;
@@ -74,23 +75,30 @@ bool addTemplate(Desk& desk, const TemplateKind& kind, const std::string& groupC
                  const std::string& name);
 bool renameTemplate(Desk& desk, const TemplateKind& kind, const ChosenNode& node,
                     const std::string& name);
-bool deleteTemplate(Desk& desk, const TemplateKind& kind);
+// Asks, then deletes template `templateId` when the kind's cache holds it.
+bool deleteTemplate(Desk& desk, const TemplateKind& kind, int32_t templateId);
 
 // Actions 119 / 120: loads a template of the listed group onto the chosen
 // sub-account (the first selected row of the sub-account list), or removes
 // its template ("不使用模版").
 bool assignTemplate(Desk& desk, const TemplateKind& kind);
-// What the dialog offers for the current group: "不使用模版" and the
-// templates of its first-level group.
-TemplatePickerForm templateChoices(Desk& desk, const TemplateKind& kind);
+// What the dialog offers for the group of code `groupCode`: "不使用模版"
+// and the templates of its first-level group.
+TemplatePickerForm templateChoices(Desk& desk, const TemplateKind& kind,
+                                   const std::string& groupCode);
 // Loads template `name` (TemplatePickerForm::NoTemplate for none) onto the
 // sub-account `account`, then the sub-account list again.
 bool assignTemplate(Desk& desk, const TemplateKind& kind, const std::string& account,
                     const std::string& name);
 
-// Actions 128 / 130 and "导入" of a group node: the CSV exchange.
-bool exportTemplate(Desk& desk, const TemplateKind& kind);
-bool importTemplate(Desk& desk, const TemplateKind& kind);
+// The rates of template `templateId` written to `path` (".csv" added when
+// it has no table extension; an ".xlsx" name writes a workbook).
+bool exportTemplate(Desk& desk, const TemplateKind& kind, int32_t templateId,
+                    const std::string& path);
+// A new template of the first-level group `groupCode`, named after the file
+// `path` (".csv" added without it), with the rates of its lines; asks first.
+bool importTemplate(Desk& desk, const TemplateKind& kind, const std::string& groupCode,
+                    const std::string& path);
 
 // A command of a tree pop-up on the chosen node.
 void runTemplateCommand(Desk& desk, const TemplateKind& kind, TemplateCommand command);

@@ -30,7 +30,7 @@ TEST(GroupLevelRule, OperationsOfAnotherLevelRefuseAndSendNothing) {
         {"", [](Desk& d) { return createMainAccount(d); }, "添加主账号只能在一级组中进行。"},
         {"0101", [](Desk& d) { return createMainAccount(d); }, "添加主账号只能在一级组中进行。"},
         {"01", [](Desk& d) { return linkMainAccount(d); }, "关联主账号只能在二级组中进行。"},
-        {"01", [](Desk& d) { return unlinkMainAccount(d, "M1"); },
+        {"01", [](Desk& d) { return unlinkMainAccount(d, "01", "M1"); },
          "取消关联主账号只能在二级组中进行。"},
         {"01", [&sub](Desk& d) { return depositSubAccount(d, &sub); },
          "子账号出入金只能在二级组中进行。"},

@@ -227,7 +227,7 @@ TEST(MainAccountOperations, LinkAndUnlinkQueryTheLinksAgainAfterAnUndispatchable
 
     AccountDeskFixture g;
     g.answer = undispatchable;
-    EXPECT_FALSE(unlinkMainAccount(g.desk, "L1"));
+    EXPECT_FALSE(unlinkMainAccount(g.desk, "0101", "L1"));
     EXPECT_EQ(g.commands(), (std::vector<int>{65, 37, 37, 102, 64}));
     EXPECT_EQ(g.statusDetails(), (std::vector<std::string>{"账号:L1", "删除 L1 失败！"}));
     EXPECT_EQ(g.port.messageTexts(), std::vector<std::string>{" 解析数据包失败!"});

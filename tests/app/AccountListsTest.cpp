@@ -381,7 +381,7 @@ TEST(AccountListsFailures, AnAnswerThatIsNoPageOfTheListIsAnErrorAndChangesNothi
 
         // Reading every page stops on it the same way.
         port.messages.clear();
-        EXPECT_FALSE(loadAllAccountPages(desk, AccountList::Administrators));
+        EXPECT_FALSE(loadAllAccountPages(desk, AccountList::Administrators, 1, SearchFilter{}));
         EXPECT_EQ(port.messageTexts(), std::vector<std::string>{" 解析数据包出错!"});
         EXPECT_EQ(desk.session().permissionMask, 0xFFFFFu);
     }

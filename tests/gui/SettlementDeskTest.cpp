@@ -18,12 +18,12 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
-#include "gui/shell/MenuBuilder.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/SettlementPricesDialog.h"
 #include "gui/reports/SettlementStatusDialog.h"
 #include "gui/reports/TradingParametersDialog.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/shell/PagerBar.h"
 #include "gui/widgets/ReportPageModel.h"
 
@@ -55,7 +55,7 @@ TEST(SettlementDeskTest, StartWatchPricesParametersAndTheLog) {
     ASSERT_TRUE(waitUntil([&] { return texts.size() == 2; }));
     EXPECT_EQ(texts, (QStringList{QStringLiteral("正在结算..."), QStringLiteral("结算完成!")}));
     EXPECT_TRUE(stoppedOnClose);
-    EXPECT_NE(t.desk->mainState().settlementDate, 0);
+    EXPECT_NE(t.desk->session().settlementDate, 0);
 
     // "结算价设置": 108 demo contracts, two pages; an edited price is sent.
     QStringList labels;
@@ -171,7 +171,7 @@ TEST(SettlementDeskTest, DestructiveQuestionsDefaultToNo) {
             if (box == nullptr) return false;
             defaultAnswer = box->defaultButton() != nullptr
                                 ? gui::plainCaption(box->defaultButton()->text())
-                                                            : QStringLiteral("none");
+                                : QStringLiteral("none");
             box->done(QMessageBox::No);
             return true;
         });

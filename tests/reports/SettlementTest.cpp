@@ -189,7 +189,7 @@ TEST(Settlement, ARefusedStartStillStoresTheDateAndShowsTheServersText) {
         return r[3] == 51 ? settlementAnswer(51, false, 20261207, "结算正在进行中") : Bytes{};
     };
     EXPECT_FALSE(startSettlement(f.desk));
-    EXPECT_EQ(f.desk.mainState().settlementDate, 20261207);
+    EXPECT_EQ(f.desk.session().settlementDate, 20261207);
     EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"结算正在进行中"});
     EXPECT_TRUE(f.port.forms.empty());
 }
@@ -216,7 +216,7 @@ TEST(Settlement, TheStatusDialogPollsUntilFinishedOrFailed) {
         return true;
     });
     EXPECT_TRUE(startSettlement(f.desk));
-    EXPECT_EQ(f.desk.mainState().settlementDate, 20261208);
+    EXPECT_EQ(f.desk.session().settlementDate, 20261208);
     EXPECT_EQ(texts, (std::vector<std::string>{"正在结算...", "正在结算!", "结算完成!"}));
     EXPECT_EQ(f.commands(), (std::vector<int>{51, 52, 52, 52}));
 
@@ -264,7 +264,7 @@ TEST(Settlement, AShortOrForeignAnswerIsNeverReadAsAStart) {
     ReportDeskFixture f;
     f.answer = [](const Bytes& r) { return r[3] == 51 ? FakeServer::packet(51, {1, 2}) : Bytes{}; };
     EXPECT_FALSE(startSettlement(f.desk));
-    EXPECT_EQ(f.desk.mainState().settlementDate, 0);
+    EXPECT_EQ(f.desk.session().settlementDate, 0);
     EXPECT_TRUE(f.port.hasMessage("  错误的数据包, 无法解析 !  "));
 }
 

@@ -209,9 +209,7 @@ TEST_F(TemplateImport, HostileFilesAreRefusedBeforeTheTemplateIsCreated) {
         {"bare.csv", "文件 " + (dir / "bare.csv").string() + " " + none},
     };
     for (const auto& c : cases) {
-        f.chooseNode(feeKind(), TemplateNodeType::Group, "02", 0);
-        f.port.queueOpenFile((dir / c.file).string());
-        EXPECT_FALSE(importTemplate(f.desk, feeKind())) << c.file;
+        EXPECT_FALSE(importTemplate(f.desk, feeKind(), "02", (dir / c.file).string())) << c.file;
         EXPECT_EQ(f.port.lastMessage().text, c.message) << c.file;
     }
     EXPECT_TRUE(f.port.questions.empty());

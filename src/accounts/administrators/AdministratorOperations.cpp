@@ -12,19 +12,17 @@
 #include "app/Change.h"
 #include "app/Desk.h"
 #include "app/FormRetry.h"
+#include "app/ListRequery.h"
 #include "app/Permissions.h"
 
 namespace korvant {
 
 namespace {
 
-// Add and modify end with the administrator list of the current group
-// queried again at its page, without a filter.
+// Add and modify end with the administrator list on screen queried again
+// at its page, without a filter.
 void requeryAdministrators(Desk& desk) {
-    MainState& state = desk.mainState();
-    state.filter.clearFields();
-    int page = desk.accounts().administrators.cursor.last;
-    showAccountList(desk, AccountList::Administrators, page < 0 ? 0 : page);
+    requeryAccountList(desk, AccountList::Administrators, ListRequery::CachedPageUnfiltered);
 }
 
 // The change of add, modify and delete: a build failure shows "组包失败!"
@@ -103,7 +101,7 @@ bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
     const RecordCache<Administrator>& cache = desk.accounts().administrators;
     if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return false;
     const Administrator record = cache.at(rows.front());
-    AdministratorForm form = makeModifyAdministratorForm(desk, record);
+    AdministratorForm form = makeModifyAdministratorForm(desk, record, desk.mainState().group);
     const int32_t today = todayYmd();
     const auto validator = [&port, today](AdministratorForm& f) {
         return validateAdministratorForm(port, f, today);
@@ -112,8 +110,8 @@ bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
                         [&] { return formAttemptOf(modifyAdministrator(desk, record, form)); });
 }
 
-AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& record) {
-    const CurrentGroup& current = desk.mainState().group;
+AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& record,
+                                              const CurrentGroup& current) {
     return makeModifyAdministratorForm(record, desk.reference().groups.records,
                                        desk.session().ownGroupId, {current.id, current.name});
 }

@@ -6,7 +6,7 @@
 #include "accounts/administrators/AdministratorForm.h"
 #include "accounts/administrators/PasswordForm.h"
 #include "app/Change.h"
-#include "app/MainState.h"
+#include "app/CurrentGroup.h"
 #include "model/Administrator.h"
 
 // The administrator operations of the accounts view: add (action 5), modify
@@ -28,8 +28,10 @@ ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
 // (`rows` index the administrator cache), command 99, then the list again.
 // Two or more rows: "不支持批量修改。"; none: nothing.
 bool modifyAdministrator(Desk& desk, const std::vector<int>& rows);
-// The dialog's values for `record` as it opens (the current group offered).
-AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& record);
+// The dialog's values for `record` as it opens, listed in group `current`
+// (which the dialog offers).
+AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& record,
+                                              const CurrentGroup& current);
 // The modify of `record` with the dialog's values: command 99 (the account
 // and the permission bits outside the check-list as the record has them),
 // then the list again.

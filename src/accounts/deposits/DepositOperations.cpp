@@ -71,19 +71,17 @@ bool runDeposit(Desk& desk, const std::string& holder,
         d.statusList().append(DepositTitle, spec.ack.successRow, false);
         return AckResult::Success;
     };
-    spec.requeryList = [list](Desk& d) {
-        PageCursor cursor = accountListCursor(d, list);
-        showAccountList(d, list, cursor.last < 0 ? 0 : cursor.last);
-    };
+    spec.requeryList = [list](Desk& d) { requeryAccountList(d, list, ListRequery::CachedPage); };
     return runChange(desk, spec).done;
 }
 
-// Sends a deposit request with what every kind carries: the current
-// group, the direction and the amount of the form.
+// Sends a deposit request with what every kind carries: the group, the
+// direction and the amount of the form.
 template <class Deposit>
-bool sendDeposit(Desk& desk, const std::string& holder, Deposit deposit, const DepositForm& form,
-                 int (*write)(const Deposit&, uint8_t*, int), AccountList list) {
-    deposit.groupCode = desk.mainState().group.code;
+bool sendDeposit(Desk& desk, const CurrentGroup& group, const std::string& holder, Deposit deposit,
+                 const DepositForm& form, int (*write)(const Deposit&, uint8_t*, int),
+                 AccountList list) {
+    deposit.groupCode = group.code;
     deposit.direction = form.direction;
     deposit.availableChange = form.availableChange;
     return runDeposit(
@@ -112,8 +110,9 @@ template <class Record, class Prepare, class Apply>
 bool depositWithDialog(Desk& desk, const Record* record, Prepare prepare, Apply apply) {
     if (record == nullptr) return false;
     const Record target = *record;
-    std::optional<DepositForm> form = prepare(desk, target);
-    return form && runDialog(desk, *form) && apply(desk, target, *form);
+    const CurrentGroup group = desk.mainState().group;
+    std::optional<DepositForm> form = prepare(desk, group, target);
+    return form && runDialog(desk, *form) && apply(desk, group, target, *form);
 }
 
 // Reads the funds of a sub-account (command 81). A lost connection ends
@@ -144,12 +143,13 @@ bool depositSubAccount(Desk& desk, const SubAccount* record) {
     return depositWithDialog(desk, record, prepareSubAccountDeposit, applySubAccountDeposit);
 }
 
-std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const SubAccount& account) {
+std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const CurrentGroup& group,
+                                                    const SubAccount& account) {
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return {};
-    if (!requireGroupLevel(desk, GroupLevel::Second, "子账号出入金")) return {};
+    if (!requireGroupLevel(desk, group.code, GroupLevel::Second, "子账号出入金")) return {};
     // The depositable amount comes from the links: without them the dialog
     // would show a wrong one.
-    if (!loadGroupMainAccountLinks(desk)) return {};
+    if (!loadGroupMainAccountLinks(desk, group.id)) return {};
     std::optional<SubAccountFunds> funds = querySubAccountFunds(desk, account.account);
     if (!funds) return {};
 
@@ -171,7 +171,8 @@ std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const SubAccount
     return form;
 }
 
-bool applySubAccountDeposit(Desk& desk, const SubAccount& account, DepositForm form) {
+bool applySubAccountDeposit(Desk& desk, const CurrentGroup& group, const SubAccount& account,
+                            DepositForm form) {
     if (!gate(desk, GatedOperation::Deposit)) return false;
     const std::optional<SubAccountFunds> funds = querySubAccountFunds(desk, account.account);
     if (!funds) return false;
@@ -181,7 +182,7 @@ bool applySubAccountDeposit(Desk& desk, const SubAccount& account, DepositForm f
     deposit.countInHistory = form.countInHistory;
     deposit.remark = form.remark;
     setNewTotals(deposit, form, funds->priority, funds->startInvestment);
-    return sendDeposit(desk, account.account, deposit, form, writeSubAccountDeposit,
+    return sendDeposit(desk, group, account.account, deposit, form, writeSubAccountDeposit,
                        AccountList::SubAccounts);
 }
 
@@ -189,9 +190,10 @@ bool depositMainAccount(Desk& desk, const MainAccount* record) {
     return depositWithDialog(desk, record, prepareMainAccountDeposit, applyMainAccountDeposit);
 }
 
-std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const MainAccount& account) {
+std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const CurrentGroup& group,
+                                                     const MainAccount& account) {
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return {};
-    if (!requireGroupLevel(desk, GroupLevel::First, "主账号出入金")) return {};
+    if (!requireGroupLevel(desk, group.code, GroupLevel::First, "主账号出入金")) return {};
 
     DepositForm form;
     form.mode = DepositMode::MainAccount;
@@ -203,12 +205,11 @@ std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const MainAccou
     return form;
 }
 
-bool applyMainAccountDeposit(Desk& desk, const MainAccount& account, DepositForm form) {
+bool applyMainAccountDeposit(Desk& desk, const CurrentGroup& group, const MainAccount& account,
+                             DepositForm form) {
     if (!gate(desk, GatedOperation::Deposit)) return false;
     // The totals from the main account as it is now.
-    const PageCursor cursor = accountListCursor(desk, AccountList::MainAccounts);
-    if (!showAccountList(desk, AccountList::MainAccounts, cursor.last < 0 ? 0 : cursor.last))
-        return false;
+    if (!readAccountListAgain(desk, AccountList::MainAccounts, group.id)) return false;
     const MainAccount* now = cachedMainAccount(desk, account.account);
     if (now == nullptr) {
         desk.port().error(textf("主账号 %s 已不存在。", account.account.c_str()));
@@ -217,7 +218,7 @@ bool applyMainAccountDeposit(Desk& desk, const MainAccount& account, DepositForm
     MainAccountDeposit deposit;
     deposit.mainAccount = account.account;
     setNewTotals(deposit, form, now->priorityFunds, now->startInvestment);
-    return sendDeposit(desk, account.account, deposit, form, writeMainAccountDeposit,
+    return sendDeposit(desk, group, account.account, deposit, form, writeMainAccountDeposit,
                        AccountList::MainAccounts);
 }
 
@@ -230,12 +231,13 @@ bool depositLink(Desk& desk, const MainAccountLink* record) {
     return depositWithDialog(desk, record, prepareLinkDeposit, applyLinkDeposit);
 }
 
-std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const MainAccountLink& link) {
+std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const CurrentGroup& group,
+                                              const MainAccountLink& link) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::Deposit)) return {};
-    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号出入金")) return {};
+    if (!requireGroupLevel(desk, group.code, GroupLevel::Second, "关联主账号出入金")) return {};
 
-    loadParentMainAccounts(desk);
+    loadParentMainAccounts(desk, group.code);
     DepositForm form;
     form.mode = DepositMode::Link;
     form.holder = link.account;
@@ -251,11 +253,12 @@ std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const MainAccountLink&
     return form;
 }
 
-bool applyLinkDeposit(Desk& desk, const MainAccountLink& link, const DepositForm& form) {
+bool applyLinkDeposit(Desk& desk, const CurrentGroup& group, const MainAccountLink& link,
+                      const DepositForm& form) {
     if (!gate(desk, GatedOperation::Deposit)) return false;
     LinkDeposit deposit;
     deposit.mainAccount = link.account;
-    return sendDeposit(desk, link.account, deposit, form, writeLinkDeposit,
+    return sendDeposit(desk, group, link.account, deposit, form, writeLinkDeposit,
                        AccountList::MainAccountLinks);
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "accounts/deposits/DepositForm.h"
+#include "app/CurrentGroup.h"
 #include "model/MainAccount.h"
 #include "model/SubAccount.h"
 
@@ -15,6 +16,7 @@ namespace korvant {
 
 class Desk;
 
+// The desk's actions act in the group on screen.
 // From the sub-account list: the group's main-account links are reloaded,
 // the sub-account's funds read (command 81), then the dialog. Nothing
 // without a record.
@@ -29,17 +31,24 @@ bool depositMainAccount(Desk& desk, const MainAccount* record);
 // account without a limit needs no deposit.
 bool depositLink(Desk& desk, const MainAccountLink* record);
 
-// The two halves of each deposit around its dialog, for front ends that
-// fill the form themselves: `prepare…` checks the permission and the group
-// level and reads what the dialog shows (nothing, its message shown, when
-// it cannot be opened); `apply…` takes the form as checked by
-// validateDepositForm, reads the totals again and sends the change.
-std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const SubAccount& account);
-bool applySubAccountDeposit(Desk& desk, const SubAccount& account, DepositForm form);
-std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const MainAccount& account);
-bool applyMainAccountDeposit(Desk& desk, const MainAccount& account, DepositForm form);
-std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const MainAccountLink& link);
-bool applyLinkDeposit(Desk& desk, const MainAccountLink& link, const DepositForm& form);
+// The two halves of each deposit around its dialog, for the record listed
+// in `group`, for front ends that fill the form themselves: `prepare…`
+// checks the permission and the group level and reads what the dialog
+// shows (nothing, its message shown, when it cannot be opened); `apply…`
+// takes the form as checked by validateDepositForm, reads the totals again
+// and sends the change.
+std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const CurrentGroup& group,
+                                                    const SubAccount& account);
+bool applySubAccountDeposit(Desk& desk, const CurrentGroup& group, const SubAccount& account,
+                            DepositForm form);
+std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const CurrentGroup& group,
+                                                     const MainAccount& account);
+bool applyMainAccountDeposit(Desk& desk, const CurrentGroup& group, const MainAccount& account,
+                             DepositForm form);
+std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const CurrentGroup& group,
+                                              const MainAccountLink& link);
+bool applyLinkDeposit(Desk& desk, const CurrentGroup& group, const MainAccountLink& link,
+                      const DepositForm& form);
 
 // Registers the handlers of actions 58, 108 and 121 on the selected row.
 void registerDepositActions(Desk& desk);

@@ -11,25 +11,25 @@
 
 namespace korvant {
 
-bool mayCreateMainAccount(Desk& desk) {
+bool mayCreateMainAccount(Desk& desk, const std::string& groupCode) {
     return gate(desk.port(), desk.session().permissionMask, GatedOperation::AddMainAccount) &&
-           requireGroupLevel(desk, GroupLevel::First, "添加主账号");
+           requireGroupLevel(desk, groupCode, GroupLevel::First, "添加主账号");
 }
 
 bool createMainAccount(Desk& desk) {
     FrontEndPort& port = desk.port();
-    if (!mayCreateMainAccount(desk)) return false;
+    const std::string groupCode = desk.mainState().group.code;
+    if (!mayCreateMainAccount(desk, groupCode)) return false;
 
     MainAccountForm form;
     const auto validator = [&port](MainAccountForm& f) { return validateMainAccountForm(port, f); };
-    return editAndApply(port, form, validator, [&] {
-        return formAttemptOf(createMainAccount(desk, desk.mainState().group.code, form));
-    });
+    return editAndApply(port, form, validator,
+                        [&] { return formAttemptOf(createMainAccount(desk, groupCode, form)); });
 }
 
 ChangeOutcome createMainAccount(Desk& desk, const std::string& groupCode,
                                 const MainAccountForm& form) {
-    if (!gate(desk, GatedOperation::AddMainAccount)) return {};
+    if (!mayCreateMainAccount(desk, groupCode)) return {};
     NewMainAccount values;
     values.account = form.account;
     values.initialFunds = form.initialFundsValue;

@@ -12,9 +12,10 @@
 
 namespace korvant {
 
-std::optional<MainAccountLinkForm> prepareMainAccountLink(Desk& desk) {
-    if (!requireGroupLevel(desk, GroupLevel::Second, "关联主账号")) return {};
-    loadParentMainAccounts(desk);
+std::optional<MainAccountLinkForm> prepareMainAccountLink(Desk& desk,
+                                                          const std::string& groupCode) {
+    if (!requireGroupLevel(desk, groupCode, GroupLevel::Second, "关联主账号")) return {};
+    loadParentMainAccounts(desk, groupCode);
     MainAccountLinkForm form;
     for (const MainAccount& m : desk.accounts().mainAccounts.records)
         form.accounts.push_back(m.account);
@@ -23,7 +24,8 @@ std::optional<MainAccountLinkForm> prepareMainAccountLink(Desk& desk) {
 }
 
 bool linkMainAccount(Desk& desk) {
-    std::optional<MainAccountLinkForm> form = prepareMainAccountLink(desk);
+    const std::string groupCode = desk.mainState().group.code;
+    std::optional<MainAccountLinkForm> form = prepareMainAccountLink(desk, groupCode);
     if (!form) return false;
     // A refused link (the account is linked already) offers the choice again.
     return editAndApply(
@@ -31,12 +33,13 @@ bool linkMainAccount(Desk& desk) {
         [&] {
             const std::string account = form->selectedAccount();
             if (account.empty()) return FormAttempt::Over;  // the parent group offers none
-            return formAttemptOf(linkMainAccount(desk, desk.mainState().group.code, account));
+            return formAttemptOf(linkMainAccount(desk, groupCode, account));
         });
 }
 
 ChangeOutcome linkMainAccount(Desk& desk, const std::string& groupCode,
                               const std::string& account) {
+    if (!requireGroupLevel(desk, groupCode, GroupLevel::Second, "关联主账号")) return {};
     ChangeSpec spec = mainAccountChange("添加主账号", textf("添加主账号:%s失败！", account.c_str()),
                                         AccountList::MainAccountLinks);
     spec.startDetail = textf("账号:%s", account.c_str());

@@ -11,8 +11,6 @@ std::vector<SubAccount> linkedSubAccounts(
     const std::function<void(const std::vector<SubAccount>&)>& onPage) {
     std::vector<SubAccount> found;
     RecordCache<SubAccount>& cache = desk.accounts().subAccounts;
-    MainState& state = desk.mainState();
-    const int keepGroup = state.group.id;
     // The sub-accounts of all groups, page by page, each page replacing the
     // list as the list of all groups does (action 87).
     PagedQuery query;
@@ -31,7 +29,6 @@ std::vector<SubAccount> linkedSubAccounts(
     texts.undecodable = " 解析数据包出错!";
     texts.progress = "查询关联的子账号";
     runDeskPagedQuery(desk, std::move(query), texts);
-    state.group.id = keepGroup;
     desk.notify(DeskChange::AccountList);
     return found;
 }

@@ -30,8 +30,9 @@ void registerMainAccountActions(Desk& desk) {
     });
     d.registerHandler(ActionCode::LinkMainAccount,
                       [&desk](const ActionMessage&) { linkMainAccount(desk); });
-    d.registerHandler(ActionCode::ReloadParentMainAccounts,
-                      [&desk](const ActionMessage&) { loadParentMainAccounts(desk); });
+    d.registerHandler(ActionCode::ReloadParentMainAccounts, [&desk](const ActionMessage&) {
+        loadParentMainAccounts(desk, desk.mainState().group.code);
+    });
     // Posted with the row once confirmed; without a row it is the menu item
     // itself and confirms the selected link first.
     d.registerHandler(ActionCode::UnlinkMainAccount, [&desk](const ActionMessage& m) {
@@ -43,7 +44,7 @@ void registerMainAccountActions(Desk& desk) {
         }
         if (row < 0 || row >= links.count()) return;
         const std::string account = links.at(row).account;
-        unlinkMainAccount(desk, account);
+        unlinkMainAccount(desk, desk.mainState().group.code, account);
     });
 }
 

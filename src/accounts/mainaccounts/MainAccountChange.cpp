@@ -1,7 +1,7 @@
 #include "accounts/mainaccounts/MainAccountChange.h"
 
-#include "app/AccountLists.h"
 #include "app/Desk.h"
+#include "app/ListRequery.h"
 
 namespace korvant {
 
@@ -15,7 +15,7 @@ ChangeSpec mainAccountChange(const std::string& title, const std::string& failur
     spec.ack.failureRow = failureRow;
     spec.ack.parseFailed = " 解析数据包失败!";
     spec.ack.notAcknowledged = "服务器返回非确认包, 无法确定操作是否失败!";
-    spec.requeryList = [list](Desk& desk) { showAccountList(desk, list, desk.mainState().page); };
+    spec.requeryList = [list](Desk& desk) { requeryAccountList(desk, list); };
     return spec;
 }
 

@@ -26,10 +26,11 @@ class Desk;
 // Action 81, permission 0x1: dialog "添加主账号", command 38, then the
 // first-level list again.
 bool createMainAccount(Desk& desk);
-// Permission 0x1 in a first-level group; false after saying why.
-bool mayCreateMainAccount(Desk& desk);
+// Permission 0x1 in a first-level group (`groupCode`); false after saying
+// why.
+bool mayCreateMainAccount(Desk& desk, const std::string& groupCode);
 // The create with the dialog's values (checked by validateMainAccountForm)
-// in the first-level group of `groupCode`.
+// in the first-level group of `groupCode` (mayCreateMainAccount first).
 ChangeOutcome createMainAccount(Desk& desk, const std::string& groupCode,
                                 const MainAccountForm& form);
 
@@ -46,9 +47,10 @@ bool deleteMainAccount(Desk& desk, const MainAccount* record);
 // Action 106: dialog "添加主账号" with the parent group's main accounts,
 // command 66, then the link list again. A refusal always shows "账号已存在".
 bool linkMainAccount(Desk& desk);
-// What the dialog offers: the parent group's main accounts, read again
-// (nothing, its message shown, outside a second-level group).
-std::optional<MainAccountLinkForm> prepareMainAccountLink(Desk& desk);
+// What the dialog offers for the group of `groupCode`: the parent group's
+// main accounts, read again (nothing, its message shown, outside a
+// second-level group).
+std::optional<MainAccountLinkForm> prepareMainAccountLink(Desk& desk, const std::string& groupCode);
 // The link of `account` to the second-level group of `groupCode`.
 ChangeOutcome linkMainAccount(Desk& desk, const std::string& groupCode, const std::string& account);
 
@@ -59,9 +61,10 @@ bool confirmUnlinkMainAccount(Desk& desk, int linkRow);
 // whether it was posted.
 bool requestUnlinkMainAccount(Desk& desk, int linkRow);
 
-// Action 125: action 107, command 102 for `account`, then the link list
-// again.
-bool unlinkMainAccount(Desk& desk, std::string account);
+// Action 125: the parent group's main accounts (action 107), command 102
+// for `account` in the second-level group of `groupCode`, then the link
+// list again.
+bool unlinkMainAccount(Desk& desk, const std::string& groupCode, std::string account);
 
 // "显示关联的子账号": reads the sub-accounts of all groups page by page
 // (action 87) and returns those whose main account equals `mainAccount`

@@ -33,15 +33,14 @@ bool requestUnlinkMainAccount(Desk& desk, int linkRow) {
     return true;
 }
 
-bool unlinkMainAccount(Desk& desk, std::string account) {
+bool unlinkMainAccount(Desk& desk, const std::string& groupCode, std::string account) {
     if (!gate(desk, GatedOperation::DeleteMainAccount)) return false;
-    if (!requireGroupLevel(desk, GroupLevel::Second, "取消关联主账号")) return false;
-    loadParentMainAccounts(desk);
+    if (!requireGroupLevel(desk, groupCode, GroupLevel::Second, "取消关联主账号")) return false;
+    loadParentMainAccounts(desk, groupCode);
 
     ChangeSpec spec = mainAccountChange("删除主账号", textf("删除 %s 失败！", account.c_str()),
                                         AccountList::MainAccountLinks);
     spec.startDetail = textf("账号:%s", account.c_str());
-    const std::string groupCode = desk.mainState().group.code;
     spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
         return writeMainAccountLink(cmd::UnlinkMainAccount, account, groupCode, buffer.data(),
                                     static_cast<int>(buffer.size()));

@@ -38,16 +38,15 @@ ChangeOutcome addSubAccount(Desk& desk, const SubAccountForm& form) {
     return runChange(desk, spec);
 }
 
-std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk) {
+std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk, const CurrentGroup& group) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::AddSubAccount)) return {};
-    const CurrentGroup group = desk.mainState().group;
     if (group.id < 0) {
         port.error("请选择用户所在的组!");
         return {};
     }
-    if (!requireGroupLevel(desk, GroupLevel::Second, "添加子账号")) return {};
-    loadGroupMainAccountLinks(desk);
+    if (!requireGroupLevel(desk, group.code, GroupLevel::Second, "添加子账号")) return {};
+    loadGroupMainAccountLinks(desk, group.id);
 
     SubAccountForm form;
     form.adding = true;
@@ -60,7 +59,7 @@ std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk) {
 }
 
 bool addSubAccount(Desk& desk) {
-    std::optional<SubAccountForm> form = prepareAddSubAccount(desk);
+    std::optional<SubAccountForm> form = prepareAddSubAccount(desk, desk.mainState().group);
     if (!form) return false;
     FrontEndPort& port = desk.port();
     const auto validator = [&port](SubAccountForm& f) {

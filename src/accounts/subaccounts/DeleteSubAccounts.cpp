@@ -41,7 +41,7 @@ bool deleteSubAccounts(Desk& desk, const std::vector<SubAccount>& selected) {
         first = false;
         if (!outcome.done) allDeleted = false;
     }
-    showAccountList(desk, AccountList::SubAccounts, desk.mainState().page);
+    requeryAccountList(desk, AccountList::SubAccounts);
     return allDeleted;
 }
 

@@ -30,10 +30,11 @@ void fillGroupChoices(const ReferenceData& reference, int32_t groupId, SubAccoun
 
 }  // namespace
 
-std::optional<SubAccountForm> prepareModifySubAccount(Desk& desk, const SubAccount& record) {
+std::optional<SubAccountForm> prepareModifySubAccount(Desk& desk, int listedGroupId,
+                                                      const SubAccount& record) {
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::ModifySubAccount))
         return {};
-    loadGroupMainAccountLinks(desk);
+    loadGroupMainAccountLinks(desk, listedGroupId);
 
     SubAccountForm form;
     form.adding = false;
@@ -59,7 +60,8 @@ bool modifySubAccount(Desk& desk, const SubAccount* selected) {
         return false;
     }
     const SubAccount record = *selected;  // the caches change during the operation
-    std::optional<SubAccountForm> form = prepareModifySubAccount(desk, record);
+    std::optional<SubAccountForm> form =
+        prepareModifySubAccount(desk, desk.mainState().group.id, record);
     if (!form) return false;
     FrontEndPort& port = desk.port();
     const auto validator = [&port](SubAccountForm& f) {

@@ -19,8 +19,9 @@ void registerSubAccountActions(Desk& desk) {
     d.registerHandler(ActionCode::DeleteSubAccount, [&desk](const ActionMessage&) {
         deleteSubAccounts(desk, selectedSubAccounts(desk));
     });
-    d.registerHandler(ActionCode::ReloadMainAccountLinks,
-                      [&desk](const ActionMessage&) { loadGroupMainAccountLinks(desk); });
+    d.registerHandler(ActionCode::ReloadMainAccountLinks, [&desk](const ActionMessage&) {
+        loadGroupMainAccountLinks(desk, desk.mainState().group.id);
+    });
     registerColumnSorter<SubAccountSorter>(desk, AccountList::SubAccounts,
                                            &AccountCaches::subAccounts);
 }

@@ -1,7 +1,7 @@
 #include "accounts/subaccounts/SubAccountChange.h"
 
-#include "app/AccountLists.h"
 #include "app/Desk.h"
+#include "app/ListRequery.h"
 #include "app/ReportTree.h"
 
 namespace korvant {
@@ -15,8 +15,7 @@ ChangeSpec subAccountChange(const std::string& title, const char* verb,
     spec.ack.title = title;
     spec.ack.failureRow = textf("%s %s 失败！", verb, account.c_str());
     spec.requeryList = [](Desk& desk) {
-        desk.mainState().filter.clearFields();
-        showAccountList(desk, AccountList::SubAccounts, desk.mainState().page);
+        requeryAccountList(desk, AccountList::SubAccounts, ListRequery::ShownPageUnfiltered);
         // The report tree lists the sub-accounts under their groups.
         markReportTreeStale(desk);
     };

@@ -6,6 +6,7 @@
 
 #include "accounts/subaccounts/SubAccountForm.h"
 #include "app/Change.h"
+#include "app/CurrentGroup.h"
 #include "model/SubAccount.h"
 
 // The sub-account operations of the accounts view: add (action 9), modify
@@ -19,18 +20,20 @@ class Desk;
 // Action 9, permission 0x1: the dialog "添加子账号" for the group selected in
 // the groups tree, command 8, then the sub-account list again.
 bool addSubAccount(Desk& desk);
-// What the dialog "添加子账号" offers in the current group (nothing, its
-// message shown, when it cannot be opened), and the add with its values
-// (checked by validateSubAccountForm).
-std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk);
+// What the dialog "添加子账号" offers in `group` (nothing, its message
+// shown, when it cannot be opened), and the add with its values (checked
+// by validateSubAccountForm).
+std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk, const CurrentGroup& group);
 ChangeOutcome addSubAccount(Desk& desk, const SubAccountForm& form);
 
 // Action 11, permission 0x2: the dialog "修改子账号" prefilled from `record`
 // (nothing happens without one after the permission check),
 // command 11 (compressed), then the sub-account list again.
 bool modifySubAccount(Desk& desk, const SubAccount* record);
-// The dialog "修改" as it opens for `record`, and the modify with its values.
-std::optional<SubAccountForm> prepareModifySubAccount(Desk& desk, const SubAccount& record);
+// The dialog "修改" as it opens for `record` listed in group `listedGroupId`
+// (whose linked main accounts it offers), and the modify with its values.
+std::optional<SubAccountForm> prepareModifySubAccount(Desk& desk, int listedGroupId,
+                                                      const SubAccount& record);
 ChangeOutcome modifySubAccount(Desk& desk, const SubAccount& record, const SubAccountForm& form);
 
 // Action 10, permission 0x4: asks once, then sends command 14 for every

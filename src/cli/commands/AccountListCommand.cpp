@@ -7,6 +7,7 @@
 #include "app/AccountListPage.h"
 #include "app/AccountLists.h"
 #include "app/Desk.h"
+#include "app/LinkedAccountLoads.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/commands/AccountSelection.h"
@@ -69,18 +70,19 @@ bool AccountListCommand::run(CliContext& context) {
         filter.flags |= SearchFilter::RemarkFlag;
     }
 
-    MainState& state = desk.mainState();
+    std::string groupCode;
     if (group_ != -1) {
-        if (!chooseGroup(context, group_, list_)) return false;
-    } else {
-        // "全部" in the search range.
-        state.view = ViewKind::Accounts;
-        state.group.id = -1;
+        const std::optional<Group> group = findGroup(context, group_);
+        if (!group) return false;
+        groupCode = group->groupCode;
     }
-    state.filter = filter;
     context.pageWriter().showPasswords(showPasswords_);
     AccountListPage& page = accountListPage(desk, list_);
-    if (!page.showPage(desk, page_ - 1)) return false;
+    const bool answered = queryAccountList(desk, list_, group_, filter, page_ - 1);
+    // The link list shows funds only for parent main accounts with initial
+    // funds: those are read after it, as the desk reads them.
+    if (list_ == AccountList::MainAccountLinks) loadParentMainAccounts(desk, groupCode);
+    if (!answered) return false;
     printPage(context, page);
     return true;
 }

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/MainState.h"
+#include "app/AccountList.h"
 #include "cli/Command.h"
 
 // The `list` verbs of the account objects (`admin list`, `mainaccount

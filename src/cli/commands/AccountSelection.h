@@ -4,13 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "app/MainState.h"
+#include "app/AccountList.h"
+#include "app/CurrentGroup.h"
+#include "model/Administrator.h"
+#include "model/Group.h"
 #include "model/MainAccount.h"
 #include "model/SubAccount.h"
 
-// What the desk's user does with the mouse before an account operation:
-// select a group in the groups tree, a tab, and rows of the list. Each
-// lookup that fails shows its message box ("[提示] …") and returns nothing.
+// The targets of the account commands, looked up from their options: the
+// group of --group in the group cache, an account in the list of that
+// group (every page read with the account as its keyword). Each lookup that
+// fails shows its message box ("[提示] …") and returns nothing.
 namespace CLI {
 class App;
 }
@@ -19,10 +23,11 @@ namespace korvant::cli {
 
 class CliContext;
 
-// Makes the group with `groupId` the current group and the tab of `list`
-// the current tab, as a click on the group and the tab would, without the
-// list query of the click. "no group ID" when the group is not cached.
-bool chooseGroup(CliContext& context, int groupId, AccountList list);
+// The cached group with `groupId`; "没有组 ID" when the cache has none.
+std::optional<Group> findGroup(CliContext& context, int groupId);
+
+// The group as the operations name it: id, code and name.
+CurrentGroup groupOf(const Group& group);
 
 // The options of a command that acts on one account of a group: --group ID
 // and --account ACCOUNT.
@@ -34,27 +39,29 @@ struct AccountTarget {
     // `accountRequired` is false.
     void add(CLI::App& app, const std::string& groupHelp, const std::string& accountHelp,
              bool accountRequired = true);
-    // chooseGroup with the group of --group and the tab of `list`.
-    bool choose(CliContext& context, AccountList list) const;
+    // findGroup with the group of --group.
+    std::optional<Group> findGroup(CliContext& context) const;
 };
 
-// The administrator with exactly this account in the current group: its row
-// in the administrator cache, which is then the selected row. "no
-// administrator ACCOUNT in group ID" when missing.
-std::optional<int> findAdministrator(CliContext& context, const std::string& account);
+// The row of the administrator with exactly this account in the
+// administrator cache, read for `group`. "组 ID 中没有管理员 ACCOUNT" when
+// missing.
+std::optional<int> findAdministrator(CliContext& context, const Group& group,
+                                     const std::string& account);
 
-// The sub-accounts of the current group with exactly these accounts, in the
-// order asked. "no sub-account ACCOUNT in group ID" for each missing one.
-std::optional<std::vector<SubAccount>> findSubAccounts(CliContext& context,
+// The sub-accounts of `group` with exactly these accounts, in the order
+// asked. "组 ID 中没有子账号 ACCOUNT" for each missing one.
+std::optional<std::vector<SubAccount>> findSubAccounts(CliContext& context, const Group& group,
                                                        const std::vector<std::string>& accounts);
 
-// The main account of the current first-level group with this account,
-// then the selected row. "no main account ACCOUNT in group ID" when missing.
-std::optional<MainAccount> findMainAccount(CliContext& context, const std::string& account);
+// The main account of the first-level `group` with this account. "组 ID
+// 中没有主账号 ACCOUNT" when missing.
+std::optional<MainAccount> findMainAccount(CliContext& context, const Group& group,
+                                           const std::string& account);
 
-// The row of the link list of the current second-level group, then the
-// selected row. "main account ACCOUNT is not linked to group ID" when
-// missing.
-std::optional<int> findMainAccountLink(CliContext& context, const std::string& account);
+// The row of the link list of the second-level `group` with this account.
+// "组 ID 中没有关联主账号 ACCOUNT" when missing.
+std::optional<int> findMainAccountLink(CliContext& context, const Group& group,
+                                       const std::string& account);
 
 }  // namespace korvant::cli

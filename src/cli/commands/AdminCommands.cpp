@@ -64,19 +64,20 @@ public:
         std::optional<uint32_t> mask;
         if (permissions_) mask = parseMask(*permissions_);
         if (!context.readSecretOption(passwordStdin_, password_, "密码: ")) return false;
-        if (!target_.choose(context, AccountList::Administrators)) return false;
+        const std::optional<Group> found = target_.findGroup(context);
+        if (!found) return false;
         Desk& desk = context.desk();
-        const CurrentGroup group = desk.mainState().group;
+        const CurrentGroup group = groupOf(*found);
         std::optional<Administrator> record;
         if (!adding_) {
-            const std::optional<int> row = findAdministrator(context, target_.account);
+            const std::optional<int> row = findAdministrator(context, *found, target_.account);
             if (!row) return false;
             record = desk.accounts().administrators.at(*row);
         }
         AdministratorForm form =
             adding_ ? makeAddAdministratorForm(desk.reference().groups.records,
                                                desk.session().ownGroupId, {group.id, group.name})
-                    : makeModifyAdministratorForm(desk, *record);
+                    : makeModifyAdministratorForm(desk, *record, group);
         fill(form, mask);
         if (!validateAdministratorForm(context.port(), form, todayYmd())) return false;
         return (adding_ ? addAdministrator(desk, group, form)
@@ -119,8 +120,9 @@ public:
         target_.add(app, "组织结构树中组的 id", "管理员账号 (\"账号\")");
     }
     bool run(CliContext& context) override {
-        if (!target_.choose(context, AccountList::Administrators)) return false;
-        const std::optional<int> row = findAdministrator(context, target_.account);
+        const std::optional<Group> group = target_.findGroup(context);
+        if (!group) return false;
+        const std::optional<int> row = findAdministrator(context, *group, target_.account);
         if (!row) return false;
         return deleteAdministrator(context.desk(), {*row});
     }

@@ -48,10 +48,9 @@ void DepositCommand::addOptions(CLI::App& app) {
 }
 
 bool DepositCommand::run(CliContext& context) {
-    const AccountList list = mode_ == DepositMode::SubAccount    ? AccountList::SubAccounts
-                             : mode_ == DepositMode::MainAccount ? AccountList::MainAccounts
-                                                                 : AccountList::MainAccountLinks;
-    if (!target_.choose(context, list)) return false;
+    const std::optional<Group> group = target_.findGroup(context);
+    if (!group) return false;
+    const CurrentGroup target = groupOf(*group);
 
     Desk& desk = context.desk();
     // Each deposit reads what its dialog shows, takes the options as the
@@ -76,24 +75,24 @@ bool DepositCommand::run(CliContext& context) {
     };
     switch (mode_) {
         case DepositMode::SubAccount: {
-            const auto found = findSubAccounts(context, {target_.account});
+            const auto found = findSubAccounts(context, *group, {target_.account});
             if (!found) return false;
             const SubAccount account = found->front();
-            std::optional<DepositForm> form = prepareSubAccountDeposit(desk, account);
-            return fillAndCheck(form) && applySubAccountDeposit(desk, account, *form);
+            std::optional<DepositForm> form = prepareSubAccountDeposit(desk, target, account);
+            return fillAndCheck(form) && applySubAccountDeposit(desk, target, account, *form);
         }
         case DepositMode::MainAccount: {
-            const auto found = findMainAccount(context, target_.account);
+            const auto found = findMainAccount(context, *group, target_.account);
             if (!found) return false;
-            std::optional<DepositForm> form = prepareMainAccountDeposit(desk, *found);
-            return fillAndCheck(form) && applyMainAccountDeposit(desk, *found, *form);
+            std::optional<DepositForm> form = prepareMainAccountDeposit(desk, target, *found);
+            return fillAndCheck(form) && applyMainAccountDeposit(desk, target, *found, *form);
         }
         case DepositMode::Link: {
-            const auto row = findMainAccountLink(context, target_.account);
+            const auto row = findMainAccountLink(context, *group, target_.account);
             if (!row) return false;
             const MainAccountLink link = desk.accounts().mainAccountLinks.at(*row);
-            std::optional<DepositForm> form = prepareLinkDeposit(desk, link);
-            return fillAndCheck(form) && applyLinkDeposit(desk, link, *form);
+            std::optional<DepositForm> form = prepareLinkDeposit(desk, target, link);
+            return fillAndCheck(form) && applyLinkDeposit(desk, target, link, *form);
         }
     }
     return false;

@@ -4,7 +4,6 @@
 
 #include "accounts/deposits/DepositRecordsPage.h"
 #include "app/Desk.h"
-#include "app/MainState.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"

@@ -55,11 +55,10 @@ public:
     }
 
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::Administrators)) return false;
+        const std::optional<Group> chosen = findGroup(context, group_);
+        if (!chosen) return false;
         Desk& desk = context.desk();
         FrontEndPort& port = context.port();
-        const Group* chosen = desk.reference().groupById(group_);
-        if (chosen == nullptr) return context.refuse("没有组 " + std::to_string(group_));
         const Group record = *chosen;
         const auto& groups = desk.reference().groups.records;
         GroupForm form =

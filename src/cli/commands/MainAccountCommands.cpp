@@ -37,14 +37,15 @@ public:
         app.add_option("--custody-fee", values_.custodyFee, "\"托 管 费\", 百分比");
     }
     bool run(CliContext& context) override {
-        if (!target_.choose(context, AccountList::MainAccounts)) return false;
+        const std::optional<Group> group = target_.findGroup(context);
+        if (!group) return false;
         Desk& desk = context.desk();
         FrontEndPort& port = context.port();
-        if (!mayCreateMainAccount(desk)) return false;
+        if (!mayCreateMainAccount(desk, group->groupCode)) return false;
         MainAccountForm form = values_;
         form.account = target_.account;
         return validateMainAccountForm(port, form) &&
-               createMainAccount(desk, desk.mainState().group.code, form).done;
+               createMainAccount(desk, group->groupCode, form).done;
     }
 
 private:
@@ -61,8 +62,9 @@ public:
 
 protected:
     std::optional<MainAccount> chosenRecord(CliContext& context) const {
-        if (!target_.choose(context, AccountList::MainAccounts)) return std::nullopt;
-        return findMainAccount(context, target_.account);
+        const std::optional<Group> group = target_.findGroup(context);
+        if (!group) return std::nullopt;
+        return findMainAccount(context, *group, target_.account);
     }
 
 private:
@@ -125,15 +127,16 @@ public:
                     !link_);
     }
     bool run(CliContext& context) override {
-        if (!target_.choose(context, AccountList::MainAccountLinks)) return false;
+        const std::optional<Group> group = target_.findGroup(context);
+        if (!group) return false;
         Desk& desk = context.desk();
         if (!link_) {
-            const auto row = findMainAccountLink(context, target_.account);
+            const auto row = findMainAccountLink(context, *group, target_.account);
             if (!row) return false;
             if (!confirmUnlinkMainAccount(desk, *row)) return false;
-            return unlinkMainAccount(desk, target_.account);
+            return unlinkMainAccount(desk, group->groupCode, target_.account);
         }
-        std::optional<MainAccountLinkForm> form = prepareMainAccountLink(desk);
+        std::optional<MainAccountLinkForm> form = prepareMainAccountLink(desk, group->groupCode);
         if (!form) return false;
         if (!target_.account.empty()) {
             form->selected = -1;
@@ -144,7 +147,7 @@ public:
             return context.refuse(target_.account.empty()
                                       ? std::string("上级组没有可关联的主账号")
                                       : "上级组没有可关联的主账号 " + target_.account);
-        return linkMainAccount(desk, desk.mainState().group.code, form->selectedAccount()).done;
+        return linkMainAccount(desk, group->groupCode, form->selectedAccount()).done;
     }
 
 private:

@@ -53,33 +53,27 @@ bool knownTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
     return context.refuse("没有" + kindName(kind) + " " + std::to_string(id));
 }
 
-// Chooses the node of a template in the kind's tree (as a click would, but
-// without its query).
-bool chooseTemplate(CliContext& context, const TemplateKind& kind, int32_t id) {
+// The node of a template in the kind's tree ("没有手续费率模板 N" when the
+// tree has none).
+std::optional<ChosenNode> templateNode(CliContext& context, const TemplateKind& kind, int32_t id) {
     Desk& desk = context.desk();
     const TemplateNode tree = buildTemplateTree(desk.reference(), kind);
     const RateTemplate* t = cachedTemplate(desk.reference(), kind, id);
     const TemplateNode* node = t != nullptr ? findTemplateNode(tree, t->groupCode, id) : nullptr;
     if (node == nullptr) {
-        return context.refuse("没有" + kindName(kind) + " " + std::to_string(id));
+        context.refuse("没有" + kindName(kind) + " " + std::to_string(id));
+        return std::nullopt;
     }
-    // The node the operation acts on, without the rate page a click on it
-    // would list.
-    desk.mainState().view = kind.view;
-    templateView(desk, kind).node = ChosenNode{node->type, node->groupCode, node->templateId};
-    return true;
+    return ChosenNode{node->type, node->groupCode, node->templateId};
 }
 
-// Chooses the node of a first-level group by its code.
-bool chooseGroupNode(CliContext& context, const TemplateKind& kind, const std::string& code) {
-    Desk& desk = context.desk();
-    const TemplateNode tree = buildTemplateTree(desk.reference(), kind);
+// Whether the kind's tree has the node of a first-level group of this code
+// ("没有一级组 CODE" otherwise).
+bool knownGroupNode(CliContext& context, const TemplateKind& kind, const std::string& code) {
+    const TemplateNode tree = buildTemplateTree(context.desk().reference(), kind);
     const TemplateNode* node = findTemplateNode(tree, code, 0);
-    if (node == nullptr || node->type != TemplateNodeType::Group) {
+    if (node == nullptr || node->type != TemplateNodeType::Group)
         return context.refuse("没有一级组 " + code);
-    }
-    desk.mainState().view = kind.view;
-    templateView(desk, kind).node = ChosenNode{node->type, node->groupCode, 0};
     return true;
 }
 
@@ -186,8 +180,7 @@ private:
     std::optional<int> collection_;
 };
 
-// A command on one template: --template and the template chosen in the
-// tree.
+// A command on one template: --template, a template of the tree.
 class OneTemplateCommand : public KindCommand {
 public:
     using KindCommand::KindCommand;
@@ -196,14 +189,15 @@ public:
     }
 
 protected:
-    bool chooseNode(CliContext& context) const { return chooseTemplate(context, kind_, id_); }
+    std::optional<ChosenNode> node(CliContext& context) const {
+        return templateNode(context, kind_, id_);
+    }
 
-private:
     int32_t id_ = 0;
 };
 
-// A command on the templates of a first-level group: --group and the
-// group's node chosen in the tree.
+// A command on the templates of a first-level group: --group, the code of
+// a group of the tree.
 class GroupTemplatesCommand : public KindCommand {
 public:
     using KindCommand::KindCommand;
@@ -212,7 +206,7 @@ public:
     }
 
 protected:
-    bool chooseNode(CliContext& context) const { return chooseGroupNode(context, kind_, group_); }
+    bool knownGroup(CliContext& context) const { return knownGroupNode(context, kind_, group_); }
 
     std::string group_;
 };
@@ -225,7 +219,7 @@ public:
         app.add_option("--name", name_, "模板名称 (\"名称\", 最多 63 字节)")->required();
     }
     bool run(CliContext& context) override {
-        if (!chooseNode(context)) return false;
+        if (!knownGroup(context)) return false;
         TemplateNameForm form;
         form.name = name_;
         return addTemplate(context.desk(), kind_, group_, form.typedName());
@@ -243,12 +237,11 @@ public:
         app.add_option("--name", name_, "新名称 (\"名称\", 最多 63 字节)")->required();
     }
     bool run(CliContext& context) override {
-        if (!chooseNode(context)) return false;
-        const std::optional<ChosenNode> node = templateView(context.desk(), kind_).node;
-        if (!node) return false;
+        const std::optional<ChosenNode> chosen = node(context);
+        if (!chosen) return false;
         TemplateNameForm form;
         form.name = name_;
-        return renameTemplate(context.desk(), kind_, *node, form.typedName());
+        return renameTemplate(context.desk(), kind_, *chosen, form.typedName());
     }
 
 private:
@@ -259,7 +252,7 @@ class DeleteCommand : public OneTemplateCommand {
 public:
     using OneTemplateCommand::OneTemplateCommand;
     bool run(CliContext& context) override {
-        return chooseNode(context) && deleteTemplate(context.desk(), kind_);
+        return node(context) && deleteTemplate(context.desk(), kind_, id_);
     }
 };
 
@@ -276,9 +269,8 @@ public:
     bool writesTables() const override { return true; }
     bool run(CliContext& context) override {
         const std::optional<std::string> file = tableFilePath(context, file_);
-        if (!file || !chooseNode(context)) return false;
-        context.port().setSaveFile(*file);
-        return exportTemplate(context.desk(), kind_);
+        if (!file || !node(context)) return false;
+        return exportTemplate(context.desk(), kind_, id_, *file);
     }
 
 private:
@@ -293,9 +285,8 @@ public:
         app.add_option("--file", file_, "要读取的 CSV 文件; 文件名即模板名")->required();
     }
     bool run(CliContext& context) override {
-        if (!chooseNode(context)) return false;
-        context.port().setOpenFile(file_);
-        return importTemplate(context.desk(), kind_);
+        if (!knownGroup(context)) return false;
+        return importTemplate(context.desk(), kind_, group_, file_);
     }
 
 private:
@@ -315,10 +306,10 @@ public:
         app.add_option("--template", template_, "该组所属一级组的模板中的模板名称");
     }
     bool run(CliContext& context) override {
-        if (!target_.choose(context, AccountList::SubAccounts)) return false;
-        if (!findSubAccounts(context, {target_.account})) return false;
+        const std::optional<Group> group = target_.findGroup(context);
+        if (!group || !findSubAccounts(context, *group, {target_.account})) return false;
         Desk& desk = context.desk();
-        TemplatePickerForm form = templateChoices(desk, kind_);
+        TemplatePickerForm form = templateChoices(desk, kind_, group->groupCode);
         if (!template_.empty()) {
             auto it = std::find(form.entries.begin() + 1, form.entries.end(), template_);
             if (it == form.entries.end())

@@ -46,7 +46,7 @@ public:
         // What the status dialog shows, and with --wait its polling.
         SettlementWatch watch(desk);
         std::ostream& out = context.out();
-        out << "date\t" << desk.mainState().settlementDate << "\n";
+        out << "date\t" << desk.session().settlementDate << "\n";
         out << "text\t" << tsvCell(watch.text()) << "\n" << std::flush;
         if (!wait_) return true;
         const auto deadline =

@@ -37,9 +37,10 @@ public:
     }
     bool run(CliContext& context) override {
         if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return false;
-        if (!target_.choose(context, AccountList::SubAccounts)) return false;
+        const std::optional<Group> group = target_.findGroup(context);
+        if (!group) return false;
         Desk& desk = context.desk();
-        std::optional<SubAccountForm> form = prepareAddSubAccount(desk);
+        std::optional<SubAccountForm> form = prepareAddSubAccount(desk, groupOf(*group));
         if (!form) return false;
         form->account = target_.account;
         form->password = password_.value_or("");
@@ -82,12 +83,13 @@ public:
     }
     bool run(CliContext& context) override {
         if (!context.readSecretOption(passwordStdin_, password_, "密  码: ")) return false;
-        if (!target_.choose(context, AccountList::SubAccounts)) return false;
-        const auto found = findSubAccounts(context, {target_.account});
+        const std::optional<Group> group = target_.findGroup(context);
+        if (!group) return false;
+        const auto found = findSubAccounts(context, *group, {target_.account});
         if (!found) return false;
         Desk& desk = context.desk();
         const SubAccount record = found->front();
-        std::optional<SubAccountForm> form = prepareModifySubAccount(desk, record);
+        std::optional<SubAccountForm> form = prepareModifySubAccount(desk, group->id, record);
         if (!form) return false;
         if (password_) form->password = *password_;
         if (name_) form->name = *name_;
@@ -121,8 +123,9 @@ public:
         app.add_option("--account", accounts_, "子账号 (\"子账号\"); 多个时重复本选项")->required();
     }
     bool run(CliContext& context) override {
-        if (!chooseGroup(context, group_, AccountList::SubAccounts)) return false;
-        const auto found = findSubAccounts(context, accounts_);
+        const std::optional<Group> group = findGroup(context, group_);
+        if (!group) return false;
+        const auto found = findSubAccounts(context, *group, accounts_);
         if (!found) return false;
         return deleteSubAccounts(context.desk(), *found);
     }

@@ -121,7 +121,7 @@ bool requestSettlementStart(Desk& desk) {
         AckResult result = judgeSettlementAnswer(d, answer, cmd::StartSettlement, parsed);
         if (result != AckResult::Success) return result;
         // The date counts even when the server refuses.
-        d.mainState().settlementDate = parsed.date;
+        d.session().settlementDate = parsed.date;
         if (!parsed.accepted) {
             d.port().info(parsed.text);
             return AckResult::Refused;
@@ -277,7 +277,7 @@ int64_t SettlementPricePage::find(const std::string& exchange, const std::string
 bool showSettlementPrices(Desk& desk) {
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
     SettlementPricePage page;
-    page.date = desk.mainState().settlementDate;
+    page.date = desk.session().settlementDate;
     page.load(desk);
     SettlementPricesForm form;
     form.desk = &desk;

@@ -106,7 +106,7 @@ bool showAccountList(Desk& desk, AccountList list, int page) {
     state.shownList = list;
     const bool answered = queryAccountList(desk, list, state.group.id, state.filter, page);
     // The link list shows funds only for parent main accounts with initial
-    // funds: those are reloaded first (action 107).
+    // funds: those are reloaded first (action `ReloadParentMainAccounts`).
     if (list == AccountList::MainAccountLinks)
         desk.dispatcher().send(ActionCode::ReloadParentMainAccounts);
     desk.notify(DeskChange::AccountList);

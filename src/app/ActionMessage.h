@@ -10,7 +10,7 @@
 // One action for the dispatcher: its code and an optional argument.
 namespace korvant {
 
-// A node of the report tree handed to the reports (action 122): the node's
+// A node of the report tree handed to the reports (action `ReportAccountChosen`): the node's
 // data and its text.
 struct ReportNodeArgument {
     int data = 0;

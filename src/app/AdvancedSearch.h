@@ -12,7 +12,7 @@ class Desk;
 // search of this dialog; the search bar's "开户日期" category is).
 bool validateAdvancedSearchForm(FrontEndPort& port, AdvancedSearchForm& form);
 
-// Shows "高级搜索" and searches the range `groupId` (action 20) with what was
+// Shows "高级搜索" and searches the range `groupId` (action `Search`) with what was
 // typed; nothing on cancel. True when a search was sent.
 bool runAdvancedSearch(Desk& desk, int groupId);
 

@@ -9,14 +9,14 @@ namespace korvant {
 
 class Desk;
 
-// Action 109: reads the main accounts linked to group `groupId` (command
+// Action `ReloadMainAccountLinks`: reads the main accounts linked to group `groupId` (command
 // 64, every page) into the link cache. A request that cannot be built
 // (" 组包出错!!") and a lost connection ("  与服务器断开了!") end the program.
 // Returns false when the list could not be read whole (its message shown;
 // the cache is then empty).
 bool loadGroupMainAccountLinks(Desk& desk, int groupId);
 
-// Action 107: the id of the parent group (command 65 with the first two
+// Action `ReloadParentMainAccounts`: the id of the parent group (command 65 with the first two
 // characters of `groupCode`), then all its main accounts (command 37,
 // every page) into the first-level cache.
 void loadParentMainAccounts(Desk& desk, const std::string& groupCode);

@@ -2,10 +2,10 @@
 
 #include "model/ReferenceQueries.h"
 
-// Reloads of the five reference lists (actions 14, 88, 90, 89, 101 and the
-// start-up queries): the cache is emptied and every page read again. A
-// request that cannot be built or a lost connection ends the program with
-// the list's message.
+// Reloads of the five reference lists (`RefreshGroups`, `ReloadMarginTemplates`,
+// `ReloadFeeTemplates`, `ReloadVarieties`, `ReloadRiskStrategies` and the start-up queries): the
+// cache is emptied and every page read again. A request that cannot be built or a lost connection
+// ends the program with the list's message.
 namespace korvant {
 
 class Desk;

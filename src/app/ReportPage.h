@@ -21,7 +21,7 @@ namespace korvant {
 class Desk;
 
 // What a report reports on: the account or tree node chosen in the report
-// tree (action 122), or a number typed into the page.
+// tree (action `ReportAccountChosen`), or a number typed into the page.
 struct ReportTarget {
     int32_t id = -1;   // account or group id; -1 when none is chosen
     std::string text;  // the node's text or the typed number
@@ -67,7 +67,7 @@ public:
     // loaded. Returns whether rows were listed.
     virtual bool showPage(Desk& desk, int page) = 0;
 
-    // A node of the report tree was chosen (action 122) and `target` set to
+    // A node of the report tree was chosen (action `ReportAccountChosen`) and `target` set to
     // it: a page forgets its typed account number here. `shown` tells
     // whether the page is the one under the reports view's tab strip; by
     // default that one queries its page 0 again.
@@ -99,10 +99,10 @@ void showReportPage(Desk& desk, ReportPage* page);
 // the desk does not hold. Nothing is sent.
 std::optional<ReportTarget> reportGroupNode(Desk& desk, int32_t groupId);
 
-// Action 122: every page takes the node as its target (`targetChosen`).
+// Action `ReportAccountChosen`: every page takes the node as its target (`targetChosen`).
 void chooseReportTarget(Desk& desk, const ReportTarget& target);
 
-// Registers the handler of action 122.
+// Registers the handler of action `ReportAccountChosen`.
 void registerReportPageActions(Desk& desk);
 
 // Local paging of rows loaded whole: `rowsPerPage` rows a page.

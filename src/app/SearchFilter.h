@@ -7,7 +7,7 @@
 
 #include "app/FrontEndPort.h"
 
-// The filter of the account lists (84 bytes on the wire of action 20). Only
+// The filter of the account lists (84 bytes on the wire of action `Search`). Only
 // the set fields carry a flag bit; zero everywhere means no filter.
 namespace korvant {
 

@@ -112,10 +112,7 @@ void registerAccountListActions(Desk& desk) {
         return [p, list](const ActionMessage&) { reloadReferenceList(*p, list); };
     };
     d.registerHandler(ActionCode::ReloadMarginTemplates, reload(ReferenceList::MarginTemplates));
-    d.registerHandler(ActionCode::ReloadMarginTemplatesAgain,
-                      reload(ReferenceList::MarginTemplates));
     d.registerHandler(ActionCode::ReloadFeeTemplates, reload(ReferenceList::FeeTemplates));
-    d.registerHandler(ActionCode::ReloadFeeTemplatesAgain, reload(ReferenceList::FeeTemplates));
     d.registerHandler(ActionCode::ReloadVarieties, reload(ReferenceList::Varieties));
     d.registerHandler(ActionCode::ReloadRiskStrategies, reload(ReferenceList::RiskStrategies));
     d.registerHandler(ActionCode::TwoTabChanged,

@@ -10,32 +10,32 @@ namespace korvant {
 
 class Desk;
 
-// Actions 15 and 16: the group becomes the current group, the filter is
+// `GroupSelected` and `GroupSelectedAgain`: the group becomes the current group, the filter is
 // cleared, the tab strip and tab follow the group's level (root: two tabs,
 // " 管理员 "; first level: two tabs, " 主账号 "; second level: three tabs,
 // the tab stays), and the selected tab's list is queried at page 0.
 void selectGroup(Desk& desk, const Group& group);
 
-// Action 20: the filter (its group id becomes the current group id, its
+// Action `Search`: the filter (its group id becomes the current group id, its
 // flags the category), page 0; in the accounts view the sub-account list is
 // queried and shown.
 void searchAccounts(Desk& desk, const SearchFilter& filter);
 
-// Actions 104 (two-tab strip) and 105 (three-tab strip).
+// `TwoTabChanged` and `ThreeTabChanged`.
 void changeTab(Desk& desk, TabStrip strip, int tab);
 
-// Action 87: the sub-accounts of all groups (no filter) at `page`; the
+// Action `AllSubAccountsPage`: the sub-accounts of all groups (no filter) at `page`; the
 // current group id is kept.
 void queryAllSubAccounts(Desk& desk, int page);
 
-// Action 14: filter cleared, group id -1, page 0, all groups reloaded.
+// Action `RefreshGroups`: filter cleared, group id -1, page 0, all groups reloaded.
 void refreshGroups(Desk& desk);
 
-// Action 73.
+// Action `SwitchView`.
 void switchView(Desk& desk, ViewKind view);
 
-// Registers the handlers of actions 14, 15, 16, 18, 19, 20, 21, 34, 35, 73,
-// 87, 88, 89, 90, 101, 104, 105, 127 and 129.
+// Registers the handlers of the groups tree, the pager, the search, the
+// views, the tab strips and the reference lists read again.
 void registerAccountListActions(Desk& desk);
 
 }  // namespace korvant

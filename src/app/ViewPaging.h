@@ -9,7 +9,8 @@ namespace korvant {
 class Desk;
 
 enum class PageMove { Previous, Next, First, Last, GoTo };
-// Actions 18, 19, 35, 34 and 21 in the current view. Previous and First
+// `PreviousPage`, `NextPage`, `FirstPage`, `LastPage` and `GoToPage` in the
+// current view. Previous and First
 // only from page 1 on, Next and Last only before the last page; GoTo is not
 // bound-checked in the accounts view and must be below the total elsewhere.
 // Returns whether a page was queried.

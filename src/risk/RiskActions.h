@@ -11,7 +11,7 @@ class Desk;
 // "删除" (84, 85, 86) and "加载风控策略" (110, argument below).
 void registerRiskActions(Desk& desk);
 
-// The argument of action 110: which list's pop-up it came from.
+// The argument of action `LoadRiskStrategy`: which list's pop-up it came from.
 inline constexpr int LoadFromMainAccounts = 1;
 inline constexpr int LoadFromSubAccounts = 2;
 inline constexpr int LoadFromGroups = 3;

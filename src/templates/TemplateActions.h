@@ -8,9 +8,10 @@ namespace korvant {
 
 class Desk;
 
-// Actions 117 / 118: the template of the chosen node deleted (asks first).
+// `DeleteMarginTemplate` / `DeleteFeeTemplate`: the template of the chosen node deleted (asks
+// first).
 bool deleteChosenTemplate(Desk& desk, const TemplateKind& kind);
-// Actions 128 / 130: the file asked for, then the chosen template exported.
+// `ExportFeeRates` / `ExportMarginRates`: the file asked for, then the chosen template exported.
 bool exportChosenTemplate(Desk& desk, const TemplateKind& kind);
 // "导入" of a group node: the file asked for, then imported into the group.
 bool importIntoChosenGroup(Desk& desk, const TemplateKind& kind);

@@ -55,7 +55,7 @@ TemplateKind makeFeeKind() {
                     .renameTemplate = ActionCode::ModifyFeeTemplate,
                     .deleteTemplate = ActionCode::DeleteFeeTemplate,
                     .exportTemplate = ActionCode::ExportFeeRates,
-                    .reloadAfterImport = ActionCode::ReloadFeeTemplatesAgain,
+                    .reloadAfterImport = ActionCode::ReloadFeeTemplates,
                     .loadTemplate = ActionCode::LoadFeeTemplate},
         .changes = {.add = {"添加手续费模板", "添加手续费率模板", "添加失败", "添加 %s",
                             "添加 %s 成功！", "解析数据包失败", "网络断开", RefusalRow::ServerText,
@@ -132,7 +132,7 @@ TemplateKind makeMarginKind() {
                     .renameTemplate = ActionCode::ModifyMarginTemplate,
                     .deleteTemplate = ActionCode::DeleteMarginTemplate,
                     .exportTemplate = ActionCode::ExportMarginRates,
-                    .reloadAfterImport = ActionCode::ReloadMarginTemplatesAgain,
+                    .reloadAfterImport = ActionCode::ReloadMarginTemplates,
                     .loadTemplate = ActionCode::LoadMarginTemplate},
         // The add starts as "添加保证金模板" but succeeds as "添加保证金率模板"; the
         // delete's success row has no final "！".

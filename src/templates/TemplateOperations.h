@@ -26,12 +26,12 @@ class Desk;
 // node selection (111 / 112) is sent with its template id.
 void chooseTemplateNode(Desk& desk, const TemplateKind& kind, const ChosenNode& node);
 
-// Actions 111 / 112: the template becomes the current one (0 for the root
+// `MarginNodeSelected` / `FeeNodeSelected`: the template becomes the current one (0 for the root
 // and the groups) and page 0 is shown; the pager shows page 1 of the
 // contract list's pages.
 void showTemplateRates(Desk& desk, const TemplateKind& kind, int32_t templateId);
 
-// Actions 91 / 92: the rate dialog for the chosen row, filled from its
+// `ModifyMarginRates` / `ModifyFeeRates`: the rate dialog for the chosen row, filled from its
 // cells; on "确定" the rates are sent (applyRates), then the page is shown
 // again. Without the permission bit its refusal is shown; without a row
 // nothing happens; a row whose rates were not read is not edited (its
@@ -64,7 +64,8 @@ std::vector<ContractVariety> sameProductContracts(std::span<const ContractVariet
 bool setRates(Desk& desk, const TemplateKind& kind, int32_t templateId, const std::string& contract,
               const std::string& exchange, const RateRow& row);
 
-// Actions 113 / 114, 115 / 116, 117 / 118 on the chosen node. After each the
+// Add, modify and delete (`AddMarginTemplate` … `DeleteFeeTemplate`) on the
+// chosen node. After each the
 // trees are drawn again from the caches, whatever the outcome.
 bool addTemplate(Desk& desk, const TemplateKind& kind);
 bool renameTemplate(Desk& desk, const TemplateKind& kind);
@@ -78,7 +79,7 @@ bool renameTemplate(Desk& desk, const TemplateKind& kind, const ChosenNode& node
 // Asks, then deletes template `templateId` when the kind's cache holds it.
 bool deleteTemplate(Desk& desk, const TemplateKind& kind, int32_t templateId);
 
-// Actions 119 / 120: loads a template of the listed group onto the chosen
+// `LoadMarginTemplate` / `LoadFeeTemplate`: loads a template of the listed group onto the chosen
 // sub-account (the first selected row of the sub-account list), or removes
 // its template ("不使用模版").
 bool assignTemplate(Desk& desk, const TemplateKind& kind);

@@ -19,9 +19,9 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "gui/GuiHarness.h"
-#include "gui/shell/MenuBuilder.h"
 #include "gui/reports/ReportExportDialog.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/ProgressWindow.h"
 #include "gui/widgets/NodeTreeModel.h"
@@ -50,7 +50,7 @@ TEST(SlowLink, TheDeskPaintsWhileItWaitsAndRunsPostedWorkAfterTheAnswer) {
 
     bool ran = false;
     bool ranWhileWaiting = true;
-    desk.dispatcher().registerHandler(ActionCode::NoEffect74, [&](const ActionMessage&) {
+    desk.dispatcher().registerHandler(ActionCode::ReloadVarieties, [&](const ActionMessage&) {
         ran = true;
         ranWhileWaiting = desk.connection().waiting();
     });
@@ -64,7 +64,7 @@ TEST(SlowLink, TheDeskPaintsWhileItWaitsAndRunsPostedWorkAfterTheAnswer) {
         t.window->update();
         if (!posted && desk.connection().waiting()) {
             posted = true;
-            desk.dispatcher().post(ActionCode::NoEffect74);
+            desk.dispatcher().post(ActionCode::ReloadVarieties);
         }
     });
     timer.start();

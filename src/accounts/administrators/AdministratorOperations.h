@@ -9,14 +9,14 @@
 #include "app/CurrentGroup.h"
 #include "model/Administrator.h"
 
-// The administrator operations of the accounts view: add (action 5), modify
-// (action 7) and delete (action 6) on the administrator list, and the
-// change of the logged-in administrator's own password (action 22).
+// The administrator operations of the accounts view: add (action `AddAdministrator`), modify
+// (action `ModifyAdministrator`) and delete (action `DeleteAdministrator`) on the administrator
+// list, and the change of the logged-in administrator's own password (action `ChangePassword`).
 namespace korvant {
 
 class Desk;
 
-// Action 5, permission 0x8: the dialog "添加管理员" for the current group,
+// Action `AddAdministrator`, permission 0x8: the dialog "添加管理员" for the current group,
 // command 98, then the administrator list again at its page.
 bool addAdministrator(Desk& desk);
 // The add with the dialog's values for `group` (id and name): command 98,
@@ -24,7 +24,7 @@ bool addAdministrator(Desk& desk);
 ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
                                const AdministratorForm& form);
 
-// Action 7, permission 0x10: the dialog "修改" for the one selected row
+// Action `ModifyAdministrator`, permission 0x10: the dialog "修改" for the one selected row
 // (`rows` index the administrator cache), command 99, then the list again.
 // Two or more rows: "不支持批量修改。"; none: nothing.
 bool modifyAdministrator(Desk& desk, const std::vector<int>& rows);
@@ -38,11 +38,11 @@ AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& r
 ChangeOutcome modifyAdministrator(Desk& desk, const Administrator& record,
                                   const AdministratorForm& form);
 
-// Action 6, permission 0x20: asks, sends command 15 and removes the record
+// Action `DeleteAdministrator`, permission 0x20: asks, sends command 15 and removes the record
 // from the cache. Two or more rows: "管理员不能批量删除。"; none: nothing.
 bool deleteAdministrator(Desk& desk, const std::vector<int>& rows);
 
-// Action 22: the dialog "更改密码", command 19. No permission needed, no
+// Action `ChangePassword`: the dialog "更改密码", command 19. No permission needed, no
 // status rows.
 bool changeOwnPassword(Desk& desk);
 // The change with the dialog's values (checked by validatePasswordForm).
@@ -51,7 +51,8 @@ bool changeOwnPassword(Desk& desk, const PasswordForm& form);
 // Today's local date as yyyymmdd.
 int32_t todayYmd();
 
-// Registers the handlers of actions 5, 6, 7 and 22; the selection is read
+// Registers the handlers of `AddAdministrator`, `DeleteAdministrator`,
+// `ModifyAdministrator` and `ChangePassword`; the selection is read
 // from the main-window state.
 void registerAdministratorActions(Desk& desk);
 

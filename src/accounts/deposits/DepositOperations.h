@@ -8,9 +8,9 @@
 #include "model/SubAccount.h"
 
 // Deposits and withdrawals through the dialog "出入金": for a sub-account
-// (action 58, command 36), a main account of a first-level group (action
+// (action `SubAccountDeposit`, command 36), a main account of a first-level group (action
 // 121, command 82) and the link of a main account to a second-level group
-// (action 108, command 67). All need permission 0x40. Each ends with the
+// (action `LinkDeposit`, command 67). All need permission 0x40. Each ends with the
 // list it came from queried again when the server agreed.
 namespace korvant {
 
@@ -50,7 +50,8 @@ std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const CurrentGroup& gr
 bool applyLinkDeposit(Desk& desk, const CurrentGroup& group, const MainAccountLink& link,
                       const DepositForm& form);
 
-// Registers the handlers of actions 58, 108 and 121 on the selected row.
+// Registers the handlers of `SubAccountDeposit`, `LinkDeposit` and
+// `MainAccountDeposit` on the selected row.
 void registerDepositActions(Desk& desk);
 
 }  // namespace korvant

@@ -28,7 +28,7 @@ const std::array<const char*, 9>& depositRecordCaptions();
 std::vector<std::string> depositRecordCells(const DepositRecord& record);
 
 // `account` is the "客户号:" field; `target` the account chosen in the report
-// tree (action 122), id -1 when the customer number was typed.
+// tree (action `ReportAccountChosen`), id -1 when the customer number was typed.
 class DepositRecordsPage : public ReportQueryPage {
 public:
     // The report tab of the page.

@@ -1,8 +1,8 @@
 #pragma once
 
-// The group operations of the groups tree's menu "组快捷菜单": add (action 0),
-// modify (action 2) and delete (action 1, always refused). Both changes end
-// with all groups reloaded and the trees rebuilt (action 14).
+// The group operations of the groups tree's menu "组快捷菜单": add (action `AddGroup`),
+// modify (action `ModifyGroup`) and delete (action `DeleteGroup`, always refused). Both changes end
+// with all groups reloaded and the trees rebuilt (action `RefreshGroups`).
 #include "accounts/groups/GroupForm.h"
 #include "app/Change.h"
 #include "model/Group.h"
@@ -12,7 +12,7 @@ namespace korvant {
 class Desk;
 class FrontEndPort;
 
-// Action 0, permission 0x8: a new group under the selected group (nothing
+// Action `AddGroup`, permission 0x8: a new group under the selected group (nothing
 // without one), command 95.
 bool addGroup(Desk& desk);
 // The add with the dialog's values (checked by validateAddGroupForm).
@@ -20,7 +20,7 @@ ChangeOutcome addGroup(Desk& desk, const GroupForm& form);
 // The dialog's check; a group below the first level gets no quota and range.
 bool validateAddGroupForm(FrontEndPort& port, GroupForm& form);
 
-// Action 2, permission 0x10: the selected group (never the administrator's
+// Action `ModifyGroup`, permission 0x10: the selected group (never the administrator's
 // own), command 96.
 bool modifyGroup(Desk& desk);
 // The modify of `record` with the dialog's values (checked by
@@ -29,10 +29,10 @@ ChangeOutcome modifyGroup(Desk& desk, const Group& record, const GroupForm& form
 // The dialog's check; hidden quota and range stay as `record` has them.
 bool validateModifyGroupForm(FrontEndPort& port, const Group& record, GroupForm& form);
 
-// Action 1: "组不允许删除"; nothing is sent.
+// Action `DeleteGroup`: "组不允许删除"; nothing is sent.
 void deleteGroup(Desk& desk);
 
-// Registers the handlers of actions 0, 1 and 2.
+// Registers the handlers of `AddGroup`, `DeleteGroup` and `ModifyGroup`.
 void registerGroupActions(Desk& desk);
 
 }  // namespace korvant

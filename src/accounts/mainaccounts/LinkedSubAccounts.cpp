@@ -12,7 +12,7 @@ std::vector<SubAccount> linkedSubAccounts(
     std::vector<SubAccount> found;
     RecordCache<SubAccount>& cache = desk.accounts().subAccounts;
     // The sub-accounts of all groups, page by page, each page replacing the
-    // list as the list of all groups does (action 87).
+    // list as the list of all groups does (action `AllSubAccountsPage`).
     PagedQuery query;
     query.command = cmd::SubAccountList;
     query.recordSize = SubAccount::WireSize;

@@ -13,7 +13,7 @@
 #include "model/MainAccount.h"
 #include "model/SubAccount.h"
 
-// The main-account operations of the accounts view: create (action 81),
+// The main-account operations of the accounts view: create (action `CreateMainAccount`),
 // modify (123) and delete (83) in the list of a first-level group; link
 // (106) and unlink (125) in the list of a second-level group; the parent
 // group's main accounts (107); and the sub-accounts that use a main account.
@@ -23,7 +23,7 @@ namespace korvant {
 
 class Desk;
 
-// Action 81, permission 0x1: dialog "添加主账号", command 38, then the
+// Action `CreateMainAccount`, permission 0x1: dialog "添加主账号", command 38, then the
 // first-level list again.
 bool createMainAccount(Desk& desk);
 // Permission 0x1 in a first-level group (`groupCode`); false after saying
@@ -34,17 +34,17 @@ bool mayCreateMainAccount(Desk& desk, const std::string& groupCode);
 ChangeOutcome createMainAccount(Desk& desk, const std::string& groupCode,
                                 const MainAccountForm& form);
 
-// Action 123: dialog "修改主账号" for `record` (nothing without one); nothing
+// Action `ModifyMainAccount`: dialog "修改主账号" for `record` (nothing without one); nothing
 // is sent when nothing changed; command 86, then the first-level list again.
 bool modifyMainAccount(Desk& desk, const MainAccount* record);
 // The modify with the dialog's values (MainAccountChangeForm::from the
 // record, checked by validateMainAccountChangeForm; not `unchanged()`).
 ChangeOutcome modifyMainAccount(Desk& desk, const MainAccountChangeForm& form);
 
-// Action 83: asks, sends command 39, then the first-level list again.
+// Action `DeleteMainAccount`: asks, sends command 39, then the first-level list again.
 bool deleteMainAccount(Desk& desk, const MainAccount* record);
 
-// Action 106: dialog "添加主账号" with the parent group's main accounts,
+// Action `LinkMainAccount`: dialog "添加主账号" with the parent group's main accounts,
 // command 66, then the link list again. A refusal always shows "账号已存在".
 bool linkMainAccount(Desk& desk);
 // What the dialog offers for the group of `groupCode`: the parent group's
@@ -57,17 +57,16 @@ ChangeOutcome linkMainAccount(Desk& desk, const std::string& groupCode, const st
 // "删除主账号" of the link list, permission 0x20: the row of the link cache
 // to unlink, then the question. True when the user said Yes.
 bool confirmUnlinkMainAccount(Desk& desk, int linkRow);
-// The menu item: confirms, then posts action 125 with the row. Returns
+// The menu item: confirms, then posts action `UnlinkMainAccount` with the row. Returns
 // whether it was posted.
 bool requestUnlinkMainAccount(Desk& desk, int linkRow);
 
-// Action 125: the parent group's main accounts (action 107), command 102
-// for `account` in the second-level group of `groupCode`, then the link
-// list again.
+// Action `UnlinkMainAccount`: the parent group's main accounts (action `ReloadParentMainAccounts`),
+// command 102 for `account` in the second-level group of `groupCode`, then the link list again.
 bool unlinkMainAccount(Desk& desk, const std::string& groupCode, std::string account);
 
 // "显示关联的子账号": reads the sub-accounts of all groups page by page
-// (action 87) and returns those whose main account equals `mainAccount`
+// (action `AllSubAccountsPage`) and returns those whose main account equals `mainAccount`
 // byte for byte. `onPage` sees the matches found so far after every page.
 std::vector<SubAccount> linkedSubAccounts(
     Desk& desk, const std::string& mainAccount,
@@ -78,7 +77,8 @@ inline constexpr const char* LinkedSubAccountsCaption = "子账号列表";
 const std::vector<std::string>& linkedSubAccountCaptions();
 std::vector<std::string> linkedSubAccountCells(const SubAccount& account);
 
-// Registers the handlers of actions 81, 83, 106, 107, 123 and 125.
+// Registers the handlers of the main-account actions (create, delete,
+// link, parent accounts, modify, unlink).
 void registerMainAccountActions(Desk& desk);
 
 }  // namespace korvant

@@ -9,15 +9,15 @@
 #include "app/CurrentGroup.h"
 #include "model/SubAccount.h"
 
-// The sub-account operations of the accounts view: add (action 9), modify
-// (action 11), delete (action 10) and the main accounts linked to the
-// current group that the dialog offers (action 109). The operations return true when the server
-// acknowledged everything they sent.
+// The sub-account operations of the accounts view: add (action `AddSubAccount`), modify
+// (action `ModifySubAccount`), delete (action `DeleteSubAccount`) and the main accounts linked to
+// the current group that the dialog offers (action `ReloadMainAccountLinks`). The operations return
+// true when the server acknowledged everything they sent.
 namespace korvant {
 
 class Desk;
 
-// Action 9, permission 0x1: the dialog "添加子账号" for the group selected in
+// Action `AddSubAccount`, permission 0x1: the dialog "添加子账号" for the group selected in
 // the groups tree, command 8, then the sub-account list again.
 bool addSubAccount(Desk& desk);
 // What the dialog "添加子账号" offers in `group` (nothing, its message
@@ -26,7 +26,7 @@ bool addSubAccount(Desk& desk);
 std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk, const CurrentGroup& group);
 ChangeOutcome addSubAccount(Desk& desk, const SubAccountForm& form);
 
-// Action 11, permission 0x2: the dialog "修改子账号" prefilled from `record`
+// Action `ModifySubAccount`, permission 0x2: the dialog "修改子账号" prefilled from `record`
 // (nothing happens without one after the permission check),
 // command 11 (compressed), then the sub-account list again.
 bool modifySubAccount(Desk& desk, const SubAccount* record);
@@ -36,11 +36,12 @@ std::optional<SubAccountForm> prepareModifySubAccount(Desk& desk, int listedGrou
                                                       const SubAccount& record);
 ChangeOutcome modifySubAccount(Desk& desk, const SubAccount& record, const SubAccountForm& form);
 
-// Action 10, permission 0x4: asks once, then sends command 14 for every
+// Action `DeleteSubAccount`, permission 0x4: asks once, then sends command 14 for every
 // account in list order, each reported on its own; then the list again.
 bool deleteSubAccounts(Desk& desk, const std::vector<SubAccount>& selected);
 
-// Registers the handlers of actions 9, 10, 11 and 109.
+// Registers the handlers of `AddSubAccount`, `DeleteSubAccount`,
+// `ModifySubAccount` and `ReloadMainAccountLinks`.
 void registerSubAccountActions(Desk& desk);
 
 }  // namespace korvant

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -35,7 +36,7 @@ public:
                 put(value.data(), value.size());
                 return;
             case CsvCellKind::Encoded:
-                used_ += writeGbk(room(value.size()), value);
+                putEncoded(value);
                 return;
             case CsvCellKind::Quoted:
                 break;
@@ -99,12 +100,43 @@ private:
     void separate() {
         if (column_++ > 0) put(",", 1);
     }
+    // The GBK of a short text met before (the code texts of every row,
+    // "买", "投机") is taken from a few slots found by its bytes; any other
+    // is encoded in place and takes the slot of its hash.
+    struct Encoded {
+        std::size_t utf8Size = 0;  // 0: an empty slot
+        char utf8[16];
+        std::size_t gbkSize = 0;
+        char gbk[16];
+    };
+    void putEncoded(std::string_view value) {
+        const std::size_t n = value.size();
+        if (n > sizeof(Encoded::utf8)) {
+            used_ += writeGbk(room(n), value);
+            return;
+        }
+        const auto first = static_cast<unsigned char>(value.front());
+        const auto last = static_cast<unsigned char>(value.back());
+        Encoded& slot = encoded_[(n * 31 + first + last * 7) % encoded_.size()];
+        if (slot.utf8Size == n && std::memcmp(slot.utf8, value.data(), n) == 0) {
+            put(slot.gbk, slot.gbkSize);
+            return;
+        }
+        char* at = room(n);
+        const std::size_t written = writeGbk(at, value);
+        slot.utf8Size = n;
+        std::memcpy(slot.utf8, value.data(), n);
+        slot.gbkSize = written;
+        std::memcpy(slot.gbk, at, written);
+        used_ += written;
+    }
 
     QueuedFile file_;
     TableLayout layout_;
     std::string page_;  // the page's lines (GBK) in its first `used_` bytes
     std::size_t used_ = 0;
     std::size_t column_ = 0;
+    std::array<Encoded, 16> encoded_{};
     std::string gbk_;   // a cell in GBK
     std::string cell_;  // the same as written
 };

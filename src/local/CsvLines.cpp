@@ -19,20 +19,21 @@ void CsvLines::integer(int64_t value) {
     out_->append(digits, end);
 }
 
+std::size_t writeCsvNumber(char* text, double value, const TableLayout& layout,
+                           std::size_t column) {
+    const TableColumn* declared =
+        column < layout.columns.size() ? &layout.columns[column] : nullptr;
+    const int decimals = declared != nullptr ? declared->decimals : 2;
+    if (declared == nullptr || !declared->trimmed) return writeFixed(text, value, decimals);
+    const std::size_t n = writeTrimmed(text, value, decimals);
+    return n == 1 && text[0] == '0' ? 0 : n;
+}
+
 void CsvLines::number(double value) {
     const std::size_t column = column_;
     separate();
-    const TableColumn* declared =
-        column < layout_.columns.size() ? &layout_.columns[column] : nullptr;
-    const int decimals = declared != nullptr ? declared->decimals : 2;
-    if (declared == nullptr || !declared->trimmed) {
-        *out_ += formatFixed(value, decimals);
-        return;
-    }
     char text[FixedTextSize];
-    const std::size_t n = writeTrimmed(text, value, decimals);
-    if (n == 1 && text[0] == '0') return;
-    out_->append(text, n);
+    out_->append(text, writeCsvNumber(text, value, layout_, column));
 }
 
 void CsvLines::none(std::string_view csvText) {

@@ -10,6 +10,12 @@
 // decimals, integers and dates "%d", CR LF after each row.
 namespace korvant {
 
+// A number cell of column `column` of `layout` written to `text` (room for
+// FixedTextSize bytes): the column's decimals (2 past the declared
+// columns), trailing zeros removed in a trimmed column, where a value that
+// rounds to 0 is no text at all. The length.
+std::size_t writeCsvNumber(char* text, double value, const TableLayout& layout, std::size_t column);
+
 class CsvLines final : public TableSink {
 public:
     // `layout` must outlive the writer.

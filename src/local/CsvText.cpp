@@ -1,6 +1,8 @@
 #include "local/CsvText.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace korvant {
 
@@ -65,6 +67,20 @@ void appendCsvCell(std::string& out, std::string_view text) {
         out += c;
     }
     out += '"';
+}
+
+CsvCellKind csvCellKind(std::string_view text) {
+    // 1 for every byte from 0x80, 2 for ",", '"', CR and LF.
+    static constexpr auto Marks = [] {
+        std::array<uint8_t, 256> marks{};
+        for (int c = 0x80; c < 0x100; ++c) marks[static_cast<std::size_t>(c)] = 1;
+        for (unsigned char c : {',', '"', '\r', '\n'}) marks[c] = 2;
+        return marks;
+    }();
+    unsigned seen = 0;
+    for (char c : text) seen |= Marks[static_cast<unsigned char>(c)];
+    if ((seen & 2) != 0 || csvStartsLikeFormula(text)) return CsvCellKind::Quoted;
+    return seen == 0 ? CsvCellKind::Plain : CsvCellKind::Encoded;
 }
 
 std::string csvCell(std::string_view text) {

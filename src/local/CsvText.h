@@ -22,6 +22,13 @@ bool csvStartsLikeFormula(std::string_view text);
 void appendCsvCell(std::string& out, std::string_view text);
 std::string csvCell(std::string_view text);
 
+// How appendCsvCell writes `text`: Plain, ASCII written byte for byte;
+// Encoded, not ASCII but written byte for byte all the same (no character
+// that breaks a cell, no start of a formula); Quoted, changed. Plain and
+// Encoded text keep that kind in GBK.
+enum class CsvCellKind { Plain, Encoded, Quoted };
+CsvCellKind csvCellKind(std::string_view text);
+
 // The text of a cell as appendCsvCell wrote it, after the quotes were
 // taken off: the single quote in front of a formula start removed.
 std::string_view csvCellText(std::string_view cell);

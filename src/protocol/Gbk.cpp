@@ -229,19 +229,24 @@ std::string toGbk(std::string_view utf8) {
 }
 
 void appendGbk(std::string& out, std::string_view utf8) {
-    const std::size_t size = utf8.size();
-    std::size_t i = asciiPrefix(utf8);
-    if (i == size) {
+    if (asciiPrefix(utf8) == utf8.size()) {
         out.append(utf8);
         return;
     }
-    const GbkTables& t = tables();
     // Every character takes at most as many bytes in GBK as in UTF-8, and a
     // broken byte becomes one '?'.
     const std::size_t start = out.size();
-    out.resize(start + size);
-    auto* const begin = reinterpret_cast<unsigned char*>(out.data()) + start;
-    std::memcpy(begin, utf8.data(), i);
+    out.resize(start + utf8.size());
+    out.resize(start + writeGbk(out.data() + start, utf8));
+}
+
+std::size_t writeGbk(char* out, std::string_view utf8) {
+    const std::size_t size = utf8.size();
+    std::size_t i = asciiPrefix(utf8);
+    std::memcpy(out, utf8.data(), i);
+    if (i == size) return size;
+    const GbkTables& t = tables();
+    auto* const begin = reinterpret_cast<unsigned char*>(out);
     auto* o = begin + i;
     const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
     while (i < size) {
@@ -270,7 +275,7 @@ void appendGbk(std::string& out, std::string_view utf8) {
         }
         i += n;
     }
-    out.resize(start + static_cast<std::size_t>(o - begin));
+    return static_cast<std::size_t>(o - begin);
 }
 
 std::string fromGbk(std::string_view gbk) {

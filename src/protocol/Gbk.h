@@ -13,6 +13,9 @@ namespace korvant {
 std::string toGbk(std::string_view utf8);
 // The same appended to `out` (which must not hold `utf8`).
 void appendGbk(std::string& out, std::string_view utf8);
+// The same written to `out`, which has room for utf8.size() bytes (GBK
+// never takes more); the bytes written.
+std::size_t writeGbk(char* out, std::string_view utf8);
 
 // GBK to UTF-8. Invalid or truncated byte sequences become U+FFFD.
 std::string fromGbk(std::string_view gbk);

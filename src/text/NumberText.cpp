@@ -24,10 +24,6 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-namespace {
-
-// Writes "%.*f" of `value` to `text` (room for FixedTextSize bytes); its
-// length.
 std::size_t writeFixed(char* text, double value, int decimals) {
     if (!std::isfinite(value)) value = 0.0;
     if (decimals < 0) decimals = 0;
@@ -96,8 +92,6 @@ std::size_t writeFixed(char* text, double value, int decimals) {
     }
     return static_cast<std::size_t>(end - text);
 }
-
-}  // namespace
 
 std::size_t writeTrimmed(char* text, double value, int decimals) {
     std::size_t n = writeFixed(text, value, decimals);

@@ -20,8 +20,9 @@ std::string formatFixed(double value, int decimals);
 std::string formatTrimmed(double value, int decimals);
 // The most bytes formatFixed and formatTrimmed write.
 inline constexpr std::size_t FixedTextSize = 400;
-// formatTrimmed written to `text`, which has room for FixedTextSize bytes;
-// its length.
+// formatFixed and formatTrimmed written to `text`, which has room for
+// FixedTextSize bytes; the length.
+std::size_t writeFixed(char* text, double value, int decimals);
 std::size_t writeTrimmed(char* text, double value, int decimals);
 
 // Decimal integer text.

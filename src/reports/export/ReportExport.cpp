@@ -62,6 +62,9 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     // A page whose lines would take the file past its cap is not written;
     // the read stops before the next request.
     bool tooLarge = false;
+    // Set for every page but the last (its next page was asked for): only
+    // the last answer is kept for the page's list.
+    bool morePages = false;
     query.parsePage = [&](const uint8_t* packet, int length) {
         if (tooLarge) return;
         ++result.pages;
@@ -74,11 +77,13 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
             return;
         }
         if (written == PageWrite::Written) result.rows += page.count;
-        if (exported.showLast) last.assign(packet, packet + length);
+        if (exported.showLast && !morePages) last.assign(packet, packet + length);
+        morePages = false;
     };
     // Each page shows the counts; a failed write stops the read before the
     // next request.
     query.pageRead = [&](int, int announced) {
+        morePages = true;
         return file.ok() && !tooLarge &&
                progress.step(
                    exportProgressText(exported.title, result.pages + 1, announced, result.rows),

@@ -6,7 +6,7 @@
 #include "app/AccountListSort.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
-#include "app/Exchange.h"
+#include "app/Query.h"
 #include "app/ViewPaging.h"
 #include "model/ListAnswer.h"
 #include "protocol/AnswerRouter.h"
@@ -54,33 +54,32 @@ uint8_t listCommand(AccountList list) {
 bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFilter& filter,
                       int page) {
     if (list == AccountList::None) return false;
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    int length = writeListRequest(list, groupId, filter, page, buffer.data(),
-                                  static_cast<int>(buffer.size()));
-    const ExchangeResult received = exchange(desk, buffer.data(), length, buffer);
-    if (!received) return false;
     // Only a page of this list (a count and an index that are not negative)
-    // replaces its cache. A refusal shows the
-    // server's text (through the command-0 handler); any other answer (one
-    // of another command, one shorter than a page header, one that cannot be
-    // decoded) changes nothing and is an error.
-    std::vector<uint8_t> answer;
-    if (decodePacket(received.answer(buffer), answer) == DecodeOk) {
-        const int size = static_cast<int>(answer.size());
-        const ListPage page = parseListPage(answer.data(), size, 1);
-        if (isListAnswer(answer.data(), size, listCommand(list)) && page.total >= 0 &&
-            page.index >= 0) {
-            desk.router().route(answer.data(), size);
-            forgetAccountListSort(desk, list);
-            return true;
-        }
-        if (ResultPacket::isResult(answer.data(), size) && size >= 5 && answer[4] != 0) {
-            desk.router().route(answer.data(), size);
-            return false;
-        }
+    // replaces its cache. A refusal shows the server's text (through the
+    // command-0 handler); any other answer (one of another command, one
+    // shorter than a page header, one that cannot be decoded) changes nothing
+    // and is an error.
+    QuerySpec spec;
+    spec.build = [&](std::span<uint8_t> buffer) {
+        return writeListRequest(list, groupId, filter, page, buffer.data(),
+                                static_cast<int>(buffer.size()));
+    };
+    spec.command = listCommand(list);
+    spec.minSize = ListHeaderSize;
+    spec.route = false;
+    spec.undecodable = " 解析数据包出错!";
+    const QueryResult answer = runQuery(desk, spec);
+    if (!answer) return false;
+    const std::vector<uint8_t>& packet = answer.packet();
+    const int size = static_cast<int>(packet.size());
+    const ListPage header = parseListPage(packet.data(), size, 1);
+    if (header.total < 0 || header.index < 0) {
+        desk.port().error(spec.undecodable);
+        return false;
     }
-    desk.port().showMessage({" 解析数据包出错!", "提示", MessageIcon::Error});
-    return false;
+    desk.router().route(packet.data(), size);
+    forgetAccountListSort(desk, list);
+    return true;
 }
 
 PageCursor accountListCursor(Desk& desk, AccountList list) {

@@ -352,3 +352,36 @@ TEST(DepositOperations, TotalsAreComputedFromTheFundsReadRightBeforeTheChange) {
 
 }  // namespace
 }  // namespace korvant
+
+namespace korvant {
+namespace {
+
+// An answer to the funds query that is no funds stops the deposit before its
+// dialog; a refusal shows the server's text, then the undecodable message.
+TEST(DepositOperations, AFundsAnswerThatIsNoFundsStopsBeforeTheDialog) {
+    const std::string undecodable = "  错误的数据包, 无法解析 !  ";
+    const struct {
+        Bytes answer;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {FakeServer::resultPacket(1, "账号不存在"), {"账号不存在", undecodable}},
+        {FakeServer::resultPacket(0), {undecodable}},
+        {AccountDeskFixture::listAnswer(37, {}), {undecodable}},
+        {FakeServer::packet(81, Bytes(8, 0)), {undecodable}},
+    };
+    for (const auto& c : cases) {
+        AccountDeskFixture f;
+        f.answer = [&c](const Bytes& request) -> Bytes {
+            return request[3] == 81 ? c.answer : Bytes{};
+        };
+        SubAccount account;
+        account.account = "10001";
+        EXPECT_FALSE(depositSubAccount(f.desk, &account));
+        EXPECT_EQ(f.commands(), (std::vector<int>{64, 81}));
+        EXPECT_EQ(f.port.messageTexts(), c.messages);
+        EXPECT_TRUE(f.port.forms.empty());
+    }
+}
+
+}  // namespace
+}  // namespace korvant

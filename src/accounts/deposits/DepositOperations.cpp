@@ -13,13 +13,14 @@
 #include "app/LinkedAccountLoads.h"
 #include "app/ListSelection.h"
 #include "app/Permissions.h"
+#include "app/Query.h"
+#include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 
 namespace korvant {
 
 namespace {
 
-constexpr int OperationBufferSize = 24796;
 const char* const DepositTitle = "出入金";
 const char* const UndecodableText = "  错误的数据包, 无法解析 !  ";
 
@@ -116,17 +117,21 @@ bool depositWithDialog(Desk& desk, const Record* record, Prepare prepare, Apply 
 }
 
 // Reads the funds of a sub-account (command 81). A lost connection ends
-// the program; an answer that cannot be read stops the operation.
+// the program; an answer that cannot be read stops the operation, and so
+// does a refusal, whose text is followed by the undecodable message.
 std::optional<SubAccountFunds> querySubAccountFunds(Desk& desk, const std::string& account) {
-    std::vector<uint8_t> buffer(OperationBufferSize, 0);
-    int length = writeSubAccountFundsQuery(account, buffer.data(), static_cast<int>(buffer.size()));
-    const ExchangeResult received =
-        exchange(desk, buffer.data(), length, buffer, ExchangeTexts::query());
-    if (!received) return std::nullopt;
-    std::optional<SubAccountFunds> funds;
-    std::vector<uint8_t> decoded;
-    if (decodeAnswer(desk.router(), buffer.data(), received.length(), &decoded) == 0)
-        funds = parseSubAccountFunds(decoded.data(), static_cast<int>(decoded.size()));
+    QuerySpec spec;
+    spec.build = [&account](std::span<uint8_t> buffer) {
+        return writeSubAccountFundsQuery(account, buffer.data(), static_cast<int>(buffer.size()));
+    };
+    spec.command = cmd::SubAccountFunds;
+    spec.route = false;
+    spec.undecodable = UndecodableText;
+    const QueryResult answer = runQuery(desk, spec);
+    if (!answer && answer.failure() == QueryFailure::Refused) desk.port().error(UndecodableText);
+    if (!answer) return std::nullopt;
+    std::optional<SubAccountFunds> funds =
+        parseSubAccountFunds(answer.packet().data(), static_cast<int>(answer.packet().size()));
     if (!funds) desk.port().error(UndecodableText);
     return funds;
 }

@@ -5,6 +5,7 @@
 #include "app/Change.h"
 #include "app/Desk.h"
 #include "app/Permissions.h"
+#include "app/Query.h"
 #include "model/ListAnswer.h"
 #include "protocol/AnswerRouter.h"
 #include "protocol/CommandCode.h"
@@ -61,25 +62,25 @@ bool SettlementWatch::tick() {
         phase_ = Phase::GaveUp;
         return false;
     }
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    const int length = writeSettlementStatus(buffer);
-    std::vector<uint8_t> answer;
-    const ExchangeResult received =
-        exchange(*desk_, buffer.data(), length, answer, ExchangeTexts::operation("  组包出错!! "));
+    // The status is read from the answer as decoded (inflated when it came
+    // compressed); a refusal, or an answer that is no status answer, says
+    // nothing about the state.
+    QuerySpec spec;
+    spec.build = writeSettlementStatus;
+    spec.command = cmd::SettlementProgress;
+    spec.minSize = 8;
+    spec.route = false;
+    spec.exchange = ExchangeTexts::operation("  组包出错!! ");
+    spec.undecodable = BadPacketText;
+    const QueryResult answer = runQuery(*desk_, spec);
     understood_ = false;
     // The failure was shown once; asking again would only repeat it.
-    if (!received) {
+    if (!answer && answer.failure() == QueryFailure::NotSent) {
         phase_ = Phase::GaveUp;
         return false;
     }
-    // The status is read from the answer as decoded (inflated when it came
-    // compressed); one that cannot be decoded, or that is no status answer,
-    // says nothing about the state.
-    std::vector<uint8_t> decoded;
-    const bool routed =
-        decodeAnswer(desk_->router(), answer.data(), received.length(), &decoded) == DecodeOk;
-    const SettlementStatusAnswer status = parseSettlementStatus(decoded);
-    if (!routed || (!status.valid && !isRefusal(decoded))) desk_->port().error(BadPacketText);
+    const SettlementStatusAnswer status =
+        answer ? parseSettlementStatus(answer.span()) : SettlementStatusAnswer{};
     understood_ = status.valid && status.state >= static_cast<int>(SettlementState::Running) &&
                   status.state <= static_cast<int>(SettlementState::Failed);
     const std::string before = text_;

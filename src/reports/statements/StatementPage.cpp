@@ -13,6 +13,7 @@
 #include "local/TableFile.h"
 #include "local/WholeFile.h"
 #include "model/ListAnswer.h"
+#include "protocol/AnswerRouter.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
@@ -37,24 +38,21 @@ StatementFetch fetchStatement(Desk& desk, StatementRequest request) {
     StatementAssembly assembly;
     std::vector<uint8_t> packet(StatementRequestSize, 0);
     std::vector<uint8_t> answer;
-    std::vector<uint8_t> inflated;
+    std::vector<uint8_t> decoded;
     StatementFetch fetch;
     for (request.chunk = 0;; ++request.chunk) {
         const int size =
             writeStatementRequest(request, packet.data(), static_cast<int>(packet.size()));
-        const int length = exchange(desk, packet.data(), size, answer, texts).length();
-        if (length <= 0) {
+        const ExchangeResult received = exchange(desk, packet.data(), size, answer, texts);
+        if (received.length() <= 0) {
             fetch.failure = StatementForeignText;
             return fetch;
         }
-        const uint8_t* bytes = answer.data();
-        int bytesLength = length;
-        if (length >= HeaderSize && answer[2] == FlagCompressed) {
-            inflated.resize(MaxPacketSize);
-            bytesLength = inflatePacket(answer.data(), length, inflated.data(), MaxPacketSize);
-            bytes = inflated.data();
-        }
-        const StatementAssembly::Step step = assembly.take(bytes, bytesLength);
+        // A chunk is read as decoded (inflated when it came compressed); an
+        // answer that cannot be decoded is no chunk.
+        if (decodePacket(received.answer(answer), decoded) != DecodeOk) decoded.clear();
+        const StatementAssembly::Step step =
+            assembly.take(decoded.data(), static_cast<int>(decoded.size()));
         switch (step) {
             case StatementAssembly::Step::More:
                 continue;

@@ -16,12 +16,8 @@ namespace korvant {
 
 namespace {
 
-constexpr std::size_t LastSheetRow = 1'048'576;
-constexpr std::size_t MaxColumns = 16'384;
-constexpr std::size_t MaxCellBytes = 32'767;
 // The digits a spreadsheet's number keeps exactly.
 constexpr int MaxDigits = 15;
-constexpr std::size_t BlockSize = 256 * 1024;
 constexpr double NarrowestColumn = 8, WidestColumn = 50;
 
 // The lines of a CSV text, cell by cell: "," between cells; a cell that
@@ -83,24 +79,6 @@ double widthOf(std::string_view utf8) {
     return width;
 }
 
-std::string_view cellCut(std::string_view text) {
-    if (text.size() <= MaxCellBytes) return text;
-    std::size_t end = MaxCellBytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-    return text.substr(0, end);
-}
-
-std::string columnName(std::size_t column) {
-    std::string name;
-    for (std::size_t n = column + 1; n > 0; n = (n - 1) / 26)
-        name.insert(name.begin(), static_cast<char>('A' + (n - 1) % 26));
-    return name;
-}
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
 bool blank(const std::vector<std::string>& cells) {
     return std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); });
 }
@@ -141,9 +119,10 @@ bool writeCsvTextWorkbook(const std::string& path, std::string_view gbk, const s
     std::vector<double> widths;
     std::size_t rows = 0;
     for (CsvCursor lines(gbk); lines.nextLine(cells);) {
-        if (++rows > LastSheetRow || cells.size() > MaxColumns) {
-            error = rows > LastSheetRow ? "行数超过工作表的上限 (1048576 行)"
-                                        : "列数超过工作表的上限 (16384 列)";
+        if (++rows > static_cast<std::size_t>(LastSheetRow) || cells.size() > MaxColumns) {
+            error = rows > static_cast<std::size_t>(LastSheetRow)
+                        ? "行数超过工作表的上限 (1048576 行)"
+                        : "列数超过工作表的上限 (16384 列)";
             return false;
         }
         if (cells.size() < 2) continue;  // captions do not widen a column
@@ -202,14 +181,14 @@ bool writeCsvTextWorkbook(const std::string& path, std::string_view gbk, const s
             const std::string utf8 = fromGbk(cells[i]);
             const std::string_view text = cellCut(utf8);
             if (bold) block += " s=\"" + std::to_string(BoldStyle) + '"';
-            block += isSpace(text.front()) || isSpace(text.back())
+            block += isXmlSpace(text.front()) || isXmlSpace(text.back())
                          ? " t=\"inlineStr\"><is><t xml:space=\"preserve\">"
                          : " t=\"inlineStr\"><is><t>";
             appendXmlText(block, text);
             block += "</t></is></c>";
         }
         block += "</row>";
-        if (block.size() >= BlockSize) zip.write(block);
+        if (block.size() >= SheetBlockSize) zip.write(block);
     }
     block += "</sheetData></worksheet>";
     zip.write(block);

@@ -4,6 +4,20 @@
 
 namespace korvant {
 
+std::string_view cellCut(std::string_view text) {
+    if (text.size() <= MaxCellBytes) return text;
+    std::size_t end = MaxCellBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return text.substr(0, end);
+}
+
+std::string columnName(std::size_t column) {
+    std::string name;
+    for (std::size_t n = column + 1; n > 0; n = (n - 1) / 26)
+        name.insert(name.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return name;
+}
+
 namespace {
 
 constexpr const char* Declaration =

@@ -16,14 +16,6 @@ namespace korvant {
 
 namespace {
 
-// The last row of a sheet, from 1.
-constexpr int64_t LastSheetRow = 1'048'576;
-constexpr std::size_t MaxColumns = 16'384;
-// The most characters a cell holds.
-constexpr std::size_t MaxCellBytes = 32'767;
-// The sheet's XML goes to the archive in blocks of about this size.
-constexpr std::size_t BlockSize = 256 * 1024;
-
 // Columns as wide as their captions: a CJK character takes two widths, and
 // a value column room for its usual values.
 double widthOf(const TableColumn& column) {
@@ -66,14 +58,6 @@ int64_t serialDay(int64_t ymd) {
     return serial < 61 ? serial - 1 : serial;  // before 1900-03-01
 }
 
-// The bytes of `text` up to MaxCellBytes, not cutting a UTF-8 character.
-std::string_view cellCut(std::string_view text) {
-    if (text.size() <= MaxCellBytes) return text;
-    std::size_t end = MaxCellBytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-    return text.substr(0, end);
-}
-
 // "@" for text, "0" for whole numbers, "0.00" for two decimals, dates
 // "yyyy-mm-dd".
 std::string numberFormatOf(const TableColumn& column) {
@@ -97,18 +81,6 @@ bool roundsToZero(double value, int decimals) {
     return n == 1 && text[0] == '0';
 }
 
-// "A", "B", ..., "Z", "AA", ... for a column from 0.
-std::string columnName(std::size_t column) {
-    std::string name;
-    for (std::size_t n = column + 1; n > 0; n = (n - 1) / 26)
-        name.insert(name.begin(), static_cast<char>('A' + (n - 1) % 26));
-    return name;
-}
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
 // The workbook written as the rows come: the sheet's XML (inline strings,
 // one style a column) goes in blocks to a ZipStream, which compresses and
 // writes it on its own thread; the other parts follow at the commit.
@@ -129,7 +101,7 @@ public:
             columnStyles_.push_back(styleFor(numberFormatOf(column)));
         integerStyle_ = styleFor("0");
         styles_ = workbookStyles(formats);
-        block_.reserve(BlockSize + MaxCellBytes * 8);
+        block_.reserve(SheetBlockSize + MaxCellBytes * 8);
         zip_ = std::make_unique<ZipStream>(file_);
         startSheet();
     }
@@ -186,7 +158,7 @@ public:
             block_ += rowText_;
             block_ += "\"/>";
         }
-        if (block_.size() >= BlockSize) hand();
+        if (block_.size() >= SheetBlockSize) hand();
         if (row_ == LastSheetRow) {
             endSheet();
             startSheet();
@@ -311,7 +283,8 @@ private:
     void textCell(std::string_view value, int style) {
         if (column_ >= MaxColumns) return;
         openCell(style);
-        const bool keepSpaces = !value.empty() && (isSpace(value.front()) || isSpace(value.back()));
+        const bool keepSpaces =
+            !value.empty() && (isXmlSpace(value.front()) || isXmlSpace(value.back()));
         block_ += keepSpaces ? " t=\"inlineStr\"><is><t xml:space=\"preserve\">"
                              : " t=\"inlineStr\"><is><t>";
         appendXmlText(block_, value);
@@ -331,7 +304,7 @@ private:
             return;
         }
         zip_->write(block_);
-        if (block_.capacity() < BlockSize) block_.reserve(BlockSize + MaxCellBytes * 8);
+        if (block_.capacity() < SheetBlockSize) block_.reserve(SheetBlockSize + MaxCellBytes * 8);
     }
     void part(const char* name, std::string xml) {
         zip_->begin(name);

@@ -102,7 +102,7 @@ bool StatementCommand::checkUsage(CliContext& context) {
     const bool xlsxFormat = context.options.format == OutputFormat::Xlsx;
     if (batch_ != nullptr && batch_->parsed()) {
         if (!xlsxFormat) return true;
-        context.err() << "statement batch 只导出 .txt/.csv 文件, 不用 --format xlsx\n";
+        context.err() << "批量导出结算单只写 .txt/.csv 文件, 不能用 --format xlsx\n";
         return false;
     }
     const bool workbook =

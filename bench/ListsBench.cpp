@@ -64,11 +64,7 @@ struct Core {
     CoreDesk desk{port};
     explicit Core(const SimLauncher& sim, const std::string& file) {
         port.file = file;
-        LoginOptions options;
-        options.endpoint = ServerEndpoint{sim.host(), sim.port()};
-        options.mac = "001A2B3C4D5E";
-        options.rememberLogin = false;
-        options.showProgress = false;
+        const LoginOptions options = simLogin(sim.host(), sim.port());
         if (login(desk, options) != LoginResult::LoggedIn) fail("login");
     }
 

@@ -7,6 +7,15 @@
 
 namespace korvant::bench {
 
+LoginOptions simLogin(const std::string& host, int port) {
+    LoginOptions options;
+    options.endpoint = ServerEndpoint{host, port};
+    options.mac = "001A2B3C4D5E";
+    options.rememberLogin = false;
+    options.showProgress = false;
+    return options;
+}
+
 void LoginOnlyPort::showMessage(const Message& m) {
     std::fprintf(stderr, "[%s] %s\n", m.caption.c_str(), m.text.c_str());
 }

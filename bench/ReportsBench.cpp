@@ -29,6 +29,8 @@
 #include "app/AccountListRequests.h"
 #include "app/Login.h"
 #include "core/CoreDesk.h"
+#include "model/LargeBlockAllocator.h"
+#include "model/SubAccount.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 #include "reports/money/FundsPage.h"
@@ -49,11 +51,7 @@ struct Core {
     LoginOnlyPort port;
     CoreDesk desk{port};
     explicit Core(const SimLauncher& sim) {
-        LoginOptions options;
-        options.endpoint = ServerEndpoint{sim.host(), sim.port()};
-        options.mac = "001A2B3C4D5E";
-        options.rememberLogin = false;
-        options.showProgress = false;
+        const LoginOptions options = simLogin(sim.host(), sim.port());
         if (login(desk, options) != LoginResult::LoggedIn) std::exit(1);
     }
     // The read of every page; `whole` false when the core stopped it (its
@@ -65,6 +63,22 @@ struct Core {
         return since(start);
     }
     int rows() { return desk.accounts().subAccounts.count(); }
+    // The cache's bytes (the records' array and their strings' own blocks)
+    // against the bytes of the records received.
+    double cacheMB() {
+        const auto heap = [](const std::string& s) {
+            return s.capacity() > 15 ? s.capacity() + 1 : std::size_t{0};
+        };
+        const auto& cache = desk.accounts().subAccounts;
+        std::size_t bytes = sizeof(SubAccount) * cache.records.capacity();
+        if (bytes >= LargeBlockThreshold) bytes = largeBlockLength(bytes);
+        for (const SubAccount& a : cache.records)
+            bytes += heap(a.account) + heap(a.password) + heap(a.groupName) + heap(a.name) +
+                     heap(a.mainAccount) + heap(a.marginTemplate) + heap(a.feeTemplate) +
+                     heap(a.mac) + heap(a.remark);
+        return static_cast<double>(bytes) / 1e6;
+    }
+    double receivedMB() { return static_cast<double>(rows()) * SubAccount::WireSize / 1e6; }
 };
 
 double floorList(RawClient& c) {
@@ -304,6 +318,13 @@ void listScaling(int runs) {
                                  std::to_string(rows) + " rows" +
                                  (whole ? "" : ", desk stopped at its read caps") + ")";
         list.print(name);
+        if (scale == 16) {
+            Core core(sim);
+            bool read = true;
+            core.list(read);
+            printRow("sub-account cache memory / bytes received at 16x", core.cacheMB(),
+                     core.receivedMB(), "MB", 1.5);
+        }
         const double perRow = median(list.project) * 1e6 / std::max(rows, 1);
         const double floorPerRow = median(list.floor) * 1e6 / std::max(rows, 1);
         if (scale == 1) {

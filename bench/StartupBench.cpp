@@ -53,11 +53,7 @@ struct Figures {
 Figures runStartup(const std::string& host, int port, bool withTree = false) {
     LoginOnlyPort silent;
     Desk desk(silent);
-    LoginOptions options;
-    options.endpoint = ServerEndpoint{host, port};
-    options.mac = "001A2B3C4D5E";
-    options.rememberLogin = false;
-    options.showProgress = false;
+    const LoginOptions options = simLogin(host, port);
     auto start = Clock::now();
     LoginResult result = login(desk, options);
     Figures f;
@@ -127,11 +123,7 @@ double runFloor(const std::string& host, int port) {
 std::vector<int32_t> secondLevelGroups(const std::string& host, int port) {
     LoginOnlyPort silent;
     Desk desk(silent);
-    LoginOptions options;
-    options.endpoint = ServerEndpoint{host, port};
-    options.mac = "001A2B3C4D5E";
-    options.rememberLogin = false;
-    options.showProgress = false;
+    const LoginOptions options = simLogin(host, port);
     if (login(desk, options) != LoginResult::LoggedIn) std::exit(1);
     std::vector<int32_t> groups;
     for (const Group& g : desk.reference().groups.records)
@@ -214,11 +206,7 @@ int main(int argc, char** argv) {
     {
         LoginOnlyPort silent;
         Desk desk(silent);
-        LoginOptions options;
-        options.endpoint = ServerEndpoint{sim.host(), sim.port()};
-        options.mac = "001A2B3C4D5E";
-        options.rememberLogin = false;
-        options.showProgress = false;
+        const LoginOptions options = simLogin(sim.host(), sim.port());
         if (login(desk, options) != LoginResult::LoggedIn) return 1;
         for (const Group& g : desk.reference().groups.records)
             if (g.groupCode.size() == 4) secondLevel.push_back(g.id);

@@ -181,11 +181,7 @@ int main(int argc, char** argv) {
     }
     LoginOnlyPort port;
     CoreDesk desk(port);
-    LoginOptions options;
-    options.endpoint = ServerEndpoint{sim.host(), sim.port()};
-    options.mac = "001A2B3C4D5E";
-    options.rememberLogin = false;
-    options.showProgress = false;
+    const LoginOptions options = simLogin(sim.host(), sim.port());
     if (login(desk, options) != LoginResult::LoggedIn) return 1;
     RawClient raw(sim.host(), sim.port());
 

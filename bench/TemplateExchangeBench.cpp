@@ -60,11 +60,7 @@ Times runCore(const SimLauncher& sim, const std::string& file) {
     FilePort port;
     port.file = file;
     CoreDesk desk(port);
-    LoginOptions options;
-    options.endpoint = ServerEndpoint{sim.host(), sim.port()};
-    options.mac = "001A2B3C4D5E";
-    options.rememberLogin = false;
-    options.showProgress = false;
+    const LoginOptions options = simLogin(sim.host(), sim.port());
     if (login(desk, options) != LoginResult::LoggedIn) std::exit(1);
     const RateTemplate* t = cachedTemplate(desk.reference(), feeKind(), TemplateId);
     if (t == nullptr) std::exit(1);

@@ -49,11 +49,7 @@ int main(int argc, char** argv) {
     }
     bench::LoginOnlyPort port;
     Desk desk(port);
-    LoginOptions options;
-    options.endpoint = ServerEndpoint{sim.host(), sim.port()};
-    options.mac = "001A2B3C4D5E";
-    options.rememberLogin = false;
-    options.showProgress = false;
+    const LoginOptions options = bench::simLogin(sim.host(), sim.port());
     if (login(desk, options) != LoginResult::LoggedIn) {
         std::fprintf(stderr, "login failed\n");
         return 1;

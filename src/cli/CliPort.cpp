@@ -52,7 +52,7 @@ std::optional<std::string> CliPort::chooseOpenFile(const std::string&,
 }
 
 std::optional<std::string> CliPort::chooseFolder(const std::string&) {
-    return folder_;
+    return std::nullopt;
 }
 
 bool CliPort::showForm(Form& form, const FormValidator&) {

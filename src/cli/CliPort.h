@@ -27,7 +27,6 @@ public:
     void setShowProgress(bool show) { showProgress_ = show; }
     void setLineBreaks(bool lineBreaks) { lineBreaks_ = lineBreaks; }
     void setAnswerYes(bool yes) { answerYes_ = yes; }
-    void setFolder(std::optional<std::string> path) { folder_ = std::move(path); }
 
     // Number of message boxes shown so far, and of those with the error icon.
     int messageCount() const { return messages_; }
@@ -39,7 +38,8 @@ public:
     bool askYesNo(const Message& question) override;
     void showProgress(const std::string& text) override;
     void hideProgress() override;
-    // No file is chosen: the commands hand the operations their paths.
+    // No file or folder is chosen: the commands hand the operations their
+    // paths.
     std::optional<std::string> chooseSaveFile(const std::string& caption,
                                               const std::string& suggestedName,
                                               const std::vector<FileFilter>& filters) override;
@@ -58,7 +58,6 @@ private:
     int messages_ = 0;
     int errors_ = 0;
     int forms_ = 0;
-    std::optional<std::string> folder_;
 };
 
 }  // namespace korvant::cli

@@ -49,7 +49,8 @@
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/DialogRegistry.h"
-#include "gui/shell/Dialogs.h"
+#include "gui/compose/Dialogs.h"
+#include "gui/compose/WindowParts.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/QtPort.h"
@@ -162,7 +163,7 @@ struct BenchDesk {
         startMachineProbe();
         port = std::make_unique<BenchPort>(dialogs);
         desk = std::make_unique<CoreDesk>(*port, dir.path().toStdString());
-        window = std::make_unique<gui::MainWindow>(*desk, *port);
+        window = std::make_unique<gui::MainWindow>(*desk, *port, gui::deskWindowParts());
         window->resize(1200, 800);
         window->show();
         QObject::connect(window.get(), &gui::MainWindow::loggedIn, [this] { loggedIn = true; });

@@ -6,6 +6,9 @@
 #    accounts/subaccounts, accounts/mainaccounts, accounts/deposits,
 #    templates, risk and reports;
 #  - the front ends (gui, cli) never include protocol code nor each other;
+#  - in the desk (src/gui), widgets < shell < the area folders < compose
+#    (the composition root, which alone knows every area), and an area
+#    folder never includes another;
 #  - the simulator includes only its own files, the framing part of
 #    protocol/ and text/.
 # Run: cmake -DSOURCE_DIR=<checkout> -P IncludeRules.cmake
@@ -76,6 +79,46 @@ foreach(f ${files})
       list(APPEND bad "src/${f}: area ${from} includes area ${to} (${target})")
     elseif(fromFloor EQUAL 6 AND (to STREQUAL "protocol" OR toFloor EQUAL 6))
       list(APPEND bad "src/${f}: front end ${from} includes ${target}")
+    endif()
+  endforeach()
+endforeach()
+
+# The desk's own folders.
+set(guiAreas accounts templates risk reports)
+function(gui_floor_of folder out)
+  set(floor "")
+  if(folder STREQUAL "widgets")
+    set(floor 0)
+  elseif(folder STREQUAL "shell")
+    set(floor 1)
+  elseif(folder IN_LIST guiAreas)
+    set(floor 2)
+  elseif(folder STREQUAL "compose")
+    set(floor 3)
+  endif()
+  set(${out} "${floor}" PARENT_SCOPE)
+endfunction()
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/src/gui ${SOURCE_DIR}/src/gui/*/*.h
+     ${SOURCE_DIR}/src/gui/*/*.cpp)
+foreach(f ${files})
+  string(REGEX REPLACE "/.*" "" from "${f}")
+  gui_floor_of("${from}" fromFloor)
+  if(fromFloor STREQUAL "")
+    list(APPEND bad "src/gui/${f}: not in a known folder of the desk")
+    continue()
+  endif()
+  file(STRINGS ${SOURCE_DIR}/src/gui/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"gui/")
+  foreach(line ${lines})
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"gui/([^/\"]*)/.*" "\\1" to "${line}")
+    math(EXPR checked "${checked} + 1")
+    gui_floor_of("${to}" toFloor)
+    if(to STREQUAL from OR toFloor STREQUAL "")
+      continue()
+    endif()
+    if(toFloor GREATER fromFloor)
+      list(APPEND bad "src/gui/${f}: ${from} includes the higher gui/${to}")
+    elseif(fromFloor EQUAL 2 AND toFloor EQUAL 2)
+      list(APPEND bad "src/gui/${f}: area ${from} includes area gui/${to}")
     endif()
   endforeach()
 endforeach()

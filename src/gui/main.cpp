@@ -10,10 +10,11 @@
 #include "local/LocalFolder.h"
 
 #include "core/CoreDesk.h"
+#include "gui/compose/Dialogs.h"
+#include "gui/compose/WindowParts.h"
 #include "gui/shell/DeskArguments.h"
 #include "gui/shell/DesktopKeyring.h"
 #include "gui/shell/DialogRegistry.h"
-#include "gui/shell/Dialogs.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/QtPort.h"
 #include "gui/shell/QtTranslations.h"
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
     // "保存账号和密码" keeps the password in the desktop's keyring where one
     // answers.
     korvant::gui::DesktopKeyring keyring;
-    korvant::gui::MainWindow window(desk, port);
+    korvant::gui::MainWindow window(desk, port, korvant::gui::deskWindowParts());
     window.setKeyring(&keyring);
     QObject::connect(&window, &korvant::gui::MainWindow::programEnded, &app,
                      [](int code) { QCoreApplication::exit(code); });

@@ -9,8 +9,8 @@
 #include "accounts/subaccounts/SubAccountForm.h"
 #include "gui/accounts/MainAccountDialog.h"
 #include "gui/accounts/SubAccountDialog.h"
+#include "gui/compose/Dialogs.h"
 #include "gui/shell/DialogRegistry.h"
-#include "gui/shell/Dialogs.h"
 #include "gui/shell/QtPort.h"
 
 namespace korvant::test {

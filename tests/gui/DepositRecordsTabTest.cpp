@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "gui/GuiHarness.h"
-#include "gui/shell/MenuBuilder.h"
-#include "gui/accounts/DepositRecordsTab.h"
+#include "gui/reports/DepositRecordsTab.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
 

@@ -29,6 +29,7 @@
 #include "app/Desk.h"
 #include "app/ToolbarCommand.h"
 #include "gui/GuiHarness.h"
+#include "gui/compose/WindowParts.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/NavigationPanel.h"
@@ -124,7 +125,7 @@ TEST_F(DeskLookTest, TheNavigationWidthIsRemembered) {
     ASSERT_EQ(splitter->sizes().front(), 333);
     // A new window over the same folder opens with the width dragged to.
     t.window.reset();
-    t.window = std::make_unique<gui::MainWindow>(*t.desk, *t.port);
+    t.window = std::make_unique<gui::MainWindow>(*t.desk, *t.port, gui::deskWindowParts());
     t.window->resize(1200, 800);
     t.window->show();
     QCoreApplication::processEvents();

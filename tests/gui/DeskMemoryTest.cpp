@@ -6,15 +6,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QHeaderView>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "app/AccountListSort.h"
 #include "core/CoreDesk.h"
 #include "gui/GuiHarness.h"
+#include "gui/compose/WindowParts.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/DeskMemory.h"
@@ -48,7 +49,7 @@ QStringList names(gui::AccountListView* list, int records) {
 void startAgain(DeskUnderTest& t) {
     t.window.reset();
     t.desk = std::make_unique<CoreDesk>(*t.port, t.dir.path().toStdString());
-    t.window = std::make_unique<gui::MainWindow>(*t.desk, *t.port);
+    t.window = std::make_unique<gui::MainWindow>(*t.desk, *t.port, gui::deskWindowParts());
     t.loggedIn = false;
     QObject::connect(t.window.get(), &gui::MainWindow::loggedIn, [&t] { t.loggedIn = true; });
     t.window->resize(1200, 800);
@@ -72,7 +73,8 @@ TEST(DeskMemory, ListColumnsAndSortAreSavedOnCloseAndRestoredOnTheNextStart) {
     ASSERT_EQ(accountListSort(*t.desk, AccountList::SubAccounts).column, NameColumn);
 
     startAgain(t);
-    EXPECT_TRUE(QFile::exists(QDir(t.dir.path()).filePath(QLatin1String(gui::DeskMemory::FileName))));
+    EXPECT_TRUE(
+        QFile::exists(QDir(t.dir.path()).filePath(QLatin1String(gui::DeskMemory::FileName))));
     list = subAccounts(t);
     header = list->horizontalHeader();
     EXPECT_EQ(header->sectionSize(1), 217);
@@ -153,9 +155,9 @@ TEST(DeskMemory, FileDialogsOpenInTheFolderLastChosenForTheirKind) {
         static_cast<QDialog*>(dialog)->accept();
         return true;
     });
-    const QString chosen = gui::chooseSaveFileName(nullptr, QStringLiteral("funds.save"),
-                                                   QStringLiteral("导出"), QStringLiteral("funds.csv"),
-                                                   QStringLiteral("CSV (*.csv)"));
+    const QString chosen =
+        gui::chooseSaveFileName(nullptr, QStringLiteral("funds.save"), QStringLiteral("导出"),
+                                QStringLiteral("funds.csv"), QStringLiteral("CSV (*.csv)"));
     const QString canonical = QFileInfo(folder.path()).canonicalFilePath();
     EXPECT_EQ(QFileInfo(QFileInfo(chosen).absolutePath()).canonicalFilePath(), canonical);
     EXPECT_EQ(QFileInfo(memory.value(QStringLiteral("folder.funds.save"))).canonicalFilePath(),
@@ -193,7 +195,7 @@ TEST(DeskMemory, AFileThatCannotBeReadIsIgnoredWithOneStatusRow) {
             ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
         }
         t.desk = std::make_unique<CoreDesk>(*t.port, t.dir.path().toStdString());
-        t.window = std::make_unique<gui::MainWindow>(*t.desk, *t.port);
+        t.window = std::make_unique<gui::MainWindow>(*t.desk, *t.port, gui::deskWindowParts());
         t.window->show();
         const auto& rows = t.desk->statusList().rows();
         ASSERT_EQ(rows.size(), 1u) << broken;

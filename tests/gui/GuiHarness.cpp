@@ -15,7 +15,8 @@
 #include <cstdlib>
 
 #include "core/CoreDesk.h"
-#include "gui/shell/Dialogs.h"
+#include "gui/compose/Dialogs.h"
+#include "gui/compose/WindowParts.h"
 #include "gui/shell/LoginDialog.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
@@ -126,7 +127,7 @@ DeskUnderTest::DeskUnderTest(const std::string& dataSet, const std::vector<std::
     port = std::make_unique<gui::QtPort>(dialogs);
     writeDeskFiles(dir.path(), sim.port());
     desk = std::make_unique<CoreDesk>(*port, dir.path().toStdString());
-    window = std::make_unique<gui::MainWindow>(*desk, *port);
+    window = std::make_unique<gui::MainWindow>(*desk, *port, gui::deskWindowParts());
     QObject::connect(window.get(), &gui::MainWindow::loggedIn, [this] { loggedIn = true; });
     QObject::connect(window.get(), &gui::MainWindow::programEnded, [this](int) { ended = true; });
     window->resize(1200, 800);

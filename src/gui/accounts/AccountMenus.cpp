@@ -1,5 +1,7 @@
 #include "gui/accounts/AccountMenus.h"
 
+#include "gui/accounts/LinkedSubAccountsWindow.h"
+
 namespace korvant::gui {
 
 MenuTable accountMenuEntries() {
@@ -32,7 +34,7 @@ MenuTable accountMenuEntries() {
         {P::MainAccountList, "删除主账号", A::DeleteMainAccount, record},
         {P::MainAccountList, "出入金", A::MainAccountDeposit, record},
         {P::MainAccountList, "加载风控策略", A::LoadRiskStrategy, record, 1},
-        {P::MainAccountList, "显示关联的子账号", WindowCommand::LinkedSubAccounts, record},
+        {P::MainAccountList, "显示关联的子账号", showLinkedSubAccounts, record},
 
         {P::MainAccountLinkList, "添加主账号", A::LinkMainAccount},
         {P::MainAccountLinkList, "删除主账号", A::UnlinkMainAccount, record},

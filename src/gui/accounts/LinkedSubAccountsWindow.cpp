@@ -1,10 +1,14 @@
 #include "gui/accounts/LinkedSubAccountsWindow.h"
 
 #include <QHeaderView>
+#include <QPointer>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "accounts/mainaccounts/MainAccountOperations.h"
+#include "app/Desk.h"
+#include "app/ListSelection.h"
+#include "gui/shell/MainWindow.h"
 #include "gui/widgets/Remembered.h"
 #include "gui/widgets/ReportTable.h"
 
@@ -32,6 +36,23 @@ void LinkedSubAccountsWindow::setAccounts(const std::vector<SubAccount>& account
 
 int LinkedSubAccountsWindow::rows() const {
     return page_.rowCount();
+}
+
+void showLinkedSubAccounts(MainWindow& window) {
+    Desk& desk = window.desk();
+    const auto& cache = desk.accounts().mainAccounts;
+    const int row = firstSelectedRow(desk, cache.count());
+    if (row < 0) return;
+    const std::string account = cache.at(row).account;
+    auto* shown = new LinkedSubAccountsWindow(&window);
+    shown->setAttribute(Qt::WA_DeleteOnClose);
+    shown->show();
+    QPointer<LinkedSubAccountsWindow> alive(shown);
+    window.callCore([&] {
+        linkedSubAccounts(desk, account, [&](const std::vector<SubAccount>& found) {
+            if (alive) alive->setAccounts(found);
+        });
+    });
 }
 
 }  // namespace korvant::gui

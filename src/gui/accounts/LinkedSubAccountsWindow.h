@@ -12,6 +12,8 @@ class QTableView;
 
 namespace korvant::gui {
 
+class MainWindow;
+
 // "子账号列表": the sub-accounts that use one main account, filled page by
 // page while the core reads them.
 class LinkedSubAccountsWindow : public QDialog {
@@ -26,5 +28,9 @@ private:
     FixedRowsPage page_;
     QTableView* view_;
 };
+
+// "显示关联的子账号": opens the window over `window` and lists in it the
+// sub-accounts of the main account chosen in the list on screen.
+void showLinkedSubAccounts(MainWindow& window);
 
 }  // namespace korvant::gui

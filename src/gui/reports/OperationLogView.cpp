@@ -1,4 +1,6 @@
 #include "gui/reports/OperationLogView.h"
+#include "gui/widgets/OwnAccessKeys.h"
+#include "gui/widgets/Remembered.h"
 #include "gui/widgets/ReportTable.h"
 
 #include <QCheckBox>
@@ -41,6 +43,8 @@ OperationLogView::OperationLogView(Desk& desk, Runner run, QWidget* parent)
     // Ctrl+F puts the cursor here.
     keyword_->setProperty("searchField", true);
     table_->setObjectName(QStringLiteral("log"));
+    markRememberedList(*table_, table_->objectName());
+    markOwnAccessKeys(*this);
     auto* query = new QPushButton(QStringLiteral("查询"), this);
     query->setObjectName(QStringLiteral("query"));
     query->setDefault(true);

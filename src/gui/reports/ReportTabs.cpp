@@ -3,12 +3,13 @@
 #include <initializer_list>
 
 #include "accounts/deposits/DepositRecordsPage.h"
-#include "gui/accounts/DepositRecordsTab.h"
+#include "gui/reports/DepositRecordsTab.h"
 #include "gui/reports/FundsTab.h"
 #include "gui/reports/NetValueTab.h"
 #include "gui/reports/StatementTab.h"
 #include "gui/reports/TradingReportTabs.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/ReportTabInstall.h"
 #include "reports/money/FundsPage.h"
 #include "reports/money/NetValuePage.h"
 #include "reports/statements/StatementPage.h"
@@ -20,15 +21,15 @@ void installReportTabs(Desk& desk, ContentPanel& content, const ReportQueryTab::
                        const std::function<void(const std::string&)>& selectNode) {
     auto* deposits = new DepositRecordsTab(desk, run, &content);
     deposits->setObjectName(QStringLiteral("deposits"));
-    ReportQueryTab::install(desk, content, deposits, DepositRecordsPage::Tab);
+    installReportTab(desk, content, deposits, DepositRecordsPage::Tab);
     if (StatementTab* statement = StatementTab::install(desk, content, run))
         statement->setObjectName(QStringLiteral("statement"));
     auto* funds = new FundsTab(desk, run, &content);
     funds->setObjectName(QStringLiteral("funds"));
-    ReportQueryTab::install(desk, content, funds, FundsPage::Tab);
+    installReportTab(desk, content, funds, FundsPage::Tab);
     auto* netValues = new NetValueTab(desk, run, &content);
     netValues->setObjectName(QStringLiteral("netValues"));
-    ReportQueryTab::install(desk, content, netValues, NetValuePage::Tab);
+    installReportTab(desk, content, netValues, NetValuePage::Tab);
     installTradingReportTabs(desk, content, run);
     statementPage(desk).selectReportNode = selectNode;
     for (ReportQueryPage* page : std::initializer_list<ReportQueryPage*>{

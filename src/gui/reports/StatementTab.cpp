@@ -22,8 +22,10 @@
 #include <QVBoxLayout>
 
 #include "app/Desk.h"
+#include "app/RememberedDates.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/widgets/DateFields.h"
+#include "gui/widgets/OwnAccessKeys.h"
 #include "gui/widgets/Remembered.h"
 #include "print/StatementPrint.h"
 
@@ -60,6 +62,7 @@ StatementTab::StatementTab(Desk& desk, Runner run, QWidget* parent)
       style_(new QComboBox(this)),
       csv_(new QCheckBox(QStringLiteral("CSV格式"), this)),
       text_(new QPlainTextEdit(this)) {
+    markOwnAccessKeys(*this);
     account_->setObjectName(QStringLiteral("account"));
     // Ctrl+F puts the cursor here.
     account_->setProperty("searchField", true);
@@ -205,6 +208,38 @@ void StatementTab::setFields(const Fields& fields) {
     readFields();
 }
 
+void StatementTab::recallFields(const RememberedValues& values, int32_t today) {
+    Fields recalled = fields();
+    bool ok = false;
+    const int period = values.value(QStringLiteral("statement.period")).toInt(&ok);
+    if (ok) recalled.period = period;
+    const std::string dates = values.value(QStringLiteral("statement.dates")).toStdString();
+    if (auto ymds = recallDates(dates, today, 2)) {
+        recalled.from = dateOfYmd((*ymds)[0]);
+        recalled.to = dateOfYmd((*ymds)[1]);
+    }
+    const std::string month = values.value(QStringLiteral("statement.month")).toStdString();
+    if (auto kept = recallMonth(month, today)) recalled.month = *kept;
+    const int style = values.value(QStringLiteral("statement.style")).toInt(&ok);
+    if (ok) recalled.style = style;
+    const QString csv = values.value(QStringLiteral("statement.csv"));
+    if (!csv.isEmpty()) recalled.csv = csv == QLatin1String("1");
+    setFields(recalled);
+}
+
+void StatementTab::rememberFields(RememberedValues& values, int32_t today) const {
+    const Fields shown = fields();
+    values.setValue(QStringLiteral("statement.period"), QString::number(shown.period));
+    values.setValue(
+        QStringLiteral("statement.dates"),
+        QString::fromStdString(rememberDates({ymdOfDate(shown.from), ymdOfDate(shown.to)}, today)));
+    values.setValue(QStringLiteral("statement.month"),
+                    QString::fromStdString(rememberMonth(shown.month, today)));
+    values.setValue(QStringLiteral("statement.style"), QString::number(shown.style));
+    values.setValue(QStringLiteral("statement.csv"),
+                    shown.csv ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 void StatementTab::search() {
     readFields();
     run_([this] { queryStatement(desk_, page_); });
@@ -243,9 +278,9 @@ void StatementTab::exportPdf() {
     readFields();
     QString name = QString::fromStdString(proposedStatementName(page_));
     name = name.left(name.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".pdf");
-    QString path = chooseSaveFileName(this, QStringLiteral("statement.pdf"),
-                                      QStringLiteral("导出PDF"), name,
-                                      QStringLiteral("PDF文件 (*.pdf)"));
+    QString path =
+        chooseSaveFileName(this, QStringLiteral("statement.pdf"), QStringLiteral("导出PDF"), name,
+                           QStringLiteral("PDF文件 (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     QString error;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "gui/widgets/Remembered.h"
 #include "reports/statements/StatementPage.h"
 
 class QCheckBox;
@@ -29,7 +30,7 @@ class ContentPanel;
 // "打印", "打印预览", "导出PDF", "批量导出", and the statement in a read-only
 // text box in a fixed-pitch font. It draws the core's statement page and
 // hands it the typed values.
-class StatementTab : public QWidget {
+class StatementTab : public QWidget, public RememberedFields {
     Q_OBJECT
 public:
     using Runner = std::function<bool(const std::function<void()>&)>;
@@ -55,6 +56,10 @@ public:
     // Puts remembered fields on screen and into the page without a query; a
     // month no longer in the list is left as it is.
     void setFields(const Fields& fields);
+    // Its fields kept as "statement.period", ".dates", ".month", ".style" and
+    // ".csv".
+    void recallFields(const RememberedValues& values, int32_t today) override;
+    void rememberFields(RememberedValues& values, int32_t today) const override;
     void search();
     void redraw();
     void print();

@@ -8,6 +8,7 @@
 
 #include "app/Desk.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/ReportTabInstall.h"
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/ReportTable.h"
 #include "reports/trading/PositionChange.h"
@@ -56,14 +57,14 @@ void installTradingReportTabs(Desk& desk, ContentPanel& content,
     auto* trades = new ExportingTab(desk, tradesPage(desk), run, &content,
                                     [&desk] { exportTradesFromDesk(desk, tradesPage(desk)); });
     trades->setObjectName(QStringLiteral("trades"));
-    ReportQueryTab::install(desk, content, trades, TradesPage::Tab);
+    installReportTab(desk, content, trades, TradesPage::Tab);
     auto* orders = new ExportingTab(desk, ordersPage(desk), run, &content,
                                     [&desk] { exportOrdersFromDesk(desk, ordersPage(desk)); });
     orders->setObjectName(QStringLiteral("orders"));
-    ReportQueryTab::install(desk, content, orders, OrdersPage::Tab);
+    installReportTab(desk, content, orders, OrdersPage::Tab);
     auto* positions = new PositionsTab(desk, positionsPage(desk), run, &content);
     positions->setObjectName(QStringLiteral("positions"));
-    ReportQueryTab::install(desk, content, positions, PositionsPage::Tab);
+    installReportTab(desk, content, positions, PositionsPage::Tab);
 }
 
 }  // namespace korvant::gui

@@ -10,6 +10,7 @@
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/MainWindow.h"
+#include "gui/widgets/Remembered.h"
 #include "gui/widgets/ReportTable.h"
 #include "risk/RiskActions.h"
 #include "risk/RiskArea.h"
@@ -19,6 +20,7 @@ namespace korvant::gui {
 WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
     : QWidget(parent), window_(window), desk_(window.desk()), table_(new QTableView(this)) {
     table_->setObjectName(QStringLiteral("warehouse"));
+    markRememberedList(*table_, table_->objectName());
     setUpReportTable(*table_, riskArea(desk_).page);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* layout = new QVBoxLayout(this);

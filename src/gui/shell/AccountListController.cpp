@@ -4,14 +4,11 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QPointer>
 
-#include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/AccountListPage.h"
 #include "app/AccountListSort.h"
 #include "app/Desk.h"
 #include "app/ListSelection.h"
-#include "gui/accounts/LinkedSubAccountsWindow.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
@@ -39,12 +36,7 @@ constexpr ListWiring Lists[] = {
 
 AccountListController::AccountListController(Desk& desk, ContentPanel& content, ActionHooks& hooks,
                                              const MenuBuilder& menus, Runner run, QWidget* window)
-    : QObject(window),
-      desk_(desk),
-      content_(content),
-      hooks_(hooks),
-      run_(std::move(run)),
-      window_(window) {
+    : QObject(window), desk_(desk), content_(content), hooks_(hooks), run_(std::move(run)) {
     for (const ListWiring& wiring : Lists) {
         AccountListView* list = content_.list(wiring.list);
         setUpReportTable(*list, accountListPage(desk_, wiring.list));
@@ -112,22 +104,6 @@ void AccountListController::storeSelection() {
 
 bool AccountListController::hasSelectedRecord() const {
     return !desk_.mainState().selectedRows.empty();
-}
-
-void AccountListController::showLinkedSubAccounts() {
-    const auto& cache = desk_.accounts().mainAccounts;
-    const int row = firstSelectedRow(desk_, cache.count());
-    if (row < 0) return;
-    const std::string account = cache.at(row).account;
-    auto* window = new LinkedSubAccountsWindow(window_);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    QPointer<LinkedSubAccountsWindow> alive(window);
-    run_([&] {
-        linkedSubAccounts(desk_, account, [&](const std::vector<SubAccount>& found) {
-            if (alive) alive->setAccounts(found);
-        });
-    });
 }
 
 }  // namespace korvant::gui

@@ -31,8 +31,6 @@ public:
     // still listed stay chosen.
     void redraw();
     bool hasSelectedRecord() const;
-    // "显示关联的子账号": the sub-accounts of the chosen main account.
-    void showLinkedSubAccounts();
 
 private:
     void storeSelection();
@@ -41,7 +39,6 @@ private:
     ContentPanel& content_;
     ActionHooks& hooks_;
     Runner run_;
-    QWidget* window_;
 };
 
 }  // namespace korvant::gui

@@ -1,9 +1,9 @@
 #include "gui/shell/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/AccountListSort.h"
 #include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "app/AdvancedSearch.h"
@@ -27,30 +28,18 @@
 #include "app/Desk.h"
 #include "app/KeepAlive.h"
 #include "app/Login.h"
+#include "app/RememberedDates.h"
 #include "app/ReportTree.h"
 #include "app/SearchFilter.h"
 #include "app/ToolbarCommand.h"
-#include "gui/reports/OperationLogView.h"
-#include "gui/reports/ReportTabs.h"
-#include "gui/risk/WarehouseView.h"
-#include "app/AccountListSort.h"
-#include "app/RememberedDates.h"
-#include "gui/reports/StatementTab.h"
 #include "gui/shell/AccessKeys.h"
 #include "gui/shell/AccountListController.h"
 #include "gui/shell/AccountListView.h"
-#include "gui/shell/DeskMemory.h"
-#include "gui/templates/RateListView.h"
-#include "gui/widgets/DateFields.h"
-#include "gui/widgets/Remembered.h"
-#include "gui/widgets/ReportQueryTab.h"
-#include "templates/TemplateOperations.h"
-#include "templates/TemplateTree.h"
-#include "templates/TemplateViews.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/CoreCalls.h"
 #include "gui/shell/DeskHelp.h"
+#include "gui/shell/DeskMemory.h"
 #include "gui/shell/DeskRedraw.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
@@ -58,12 +47,18 @@
 #include "gui/shell/QtPort.h"
 #include "gui/shell/SearchBar.h"
 #include "gui/shell/StatusPanel.h"
-#include "gui/templates/TemplateViews.h"
+#include "gui/widgets/DateFields.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "gui/widgets/OwnAccessKeys.h"
+#include "gui/widgets/Remembered.h"
+#include "gui/widgets/ReportQueryTab.h"
 #include "local/ShippedFiles.h"
+#include "templates/TemplateOperations.h"
+#include "templates/TemplateTree.h"
+#include "templates/TemplateViews.h"
 
 namespace korvant::gui {
-MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
+MainWindow::MainWindow(Desk& desk, QtPort& port, const WindowParts& parts, QWidget* parent)
     : QMainWindow(parent),
       desk_(desk),
       port_(port),
@@ -111,19 +106,14 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     setCentralWidget(rows);
 
     const auto run = [this](const std::function<void()>& work) { return callCore(work); };
-    menus_ = std::make_unique<MenuBuilder>(*this, *hooks_, menuCommands());
+    menus_ = std::make_unique<MenuBuilder>(*this, *hooks_, menuCommands(), parts.menus);
     lists_ = new AccountListController(desk_, *content_, *hooks_, *menus_, run, this);
     redraw_ = std::make_unique<DeskRedraw>(
         desk_, DrawnParts{*navigation_, *content_, *status_, *hooks_, *menus_, *lists_},
         [this] { scheduleReportTree(); });
     connectNavigation();
     connectContent();
-    installReportTabs(desk_, *content_, run, [this](const std::string& text) {
-        selectReportNode(QString::fromStdString(text));
-    });
-    installTemplateViews(*this);
-    installRiskView(*this);
-    installOperationLogView(desk_, *content_, run);
+    if (parts.installViews) parts.installViews(*this);
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {
@@ -136,11 +126,10 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     giveWindowAccessKeys();
     restoreRemembered();
     if (memory_->unreadable())
-        desk_.statusList().append(
-            "恢复布局",
-            std::string(DeskMemory::FileName) + " 无法读取（" + memory_->problem() +
-                "），已忽略，使用默认布局",
-            false);
+        desk_.statusList().append("恢复布局",
+                                  std::string(DeskMemory::FileName) + " 无法读取（" +
+                                      memory_->problem() + "），已忽略，使用默认布局",
+                                  false);
 
     keepAlive_->setInterval(KeepAliveMs);
     // A long read in progress is traffic enough: no keep-alive between its
@@ -239,9 +228,7 @@ MenuCommands MainWindow::menuCommands() {
             desk_, [this](const std::function<void()>& work) { return callCore(work); }, this);
     };
     commands.chooseView = [this](ViewKind view) { chooseView(view); };
-    commands.windowCommand = [this](WindowCommand command) {
-        if (command == WindowCommand::LinkedSubAccounts) lists_->showLinkedSubAccounts();
-    };
+    commands.windowAction = [this](WindowAction action) { action(*this); };
     commands.groupNodeSelected = [this] {
         return navigation_->groupTree()->currentIndex().isValid();
     };
@@ -504,11 +491,8 @@ void MainWindow::giveWindowAccessKeys() {
     giveAccessKeys(content_->searchBar(), window);
     giveAccessKeys(content_->pager(), window);
     // Each page shows alone: its keys differ from the window's.
-    QList<QWidget*> pages;
-    for (ReportQueryTab* tab : content_->findChildren<ReportQueryTab*>()) pages << tab;
-    for (StatementTab* tab : content_->findChildren<StatementTab*>()) pages << tab;
-    for (OperationLogView* log : content_->findChildren<OperationLogView*>()) pages << log;
-    for (QWidget* page : pages) {
+    for (QWidget* page : content_->findChildren<QWidget*>()) {
+        if (!hasOwnAccessKeys(*page)) continue;
         QSet<QChar> taken = window;
         giveAccessKeys(page, taken);
     }
@@ -530,35 +514,15 @@ void MainWindow::restoreRemembered() {
     for (ReportQueryTab* tab : content_->findChildren<ReportQueryTab*>()) {
         if (tab->objectName().isEmpty()) continue;
         rememberListLayout(*tab->table(), tab->objectName());
-        const std::string text = m.value(QStringLiteral("dates.") + tab->objectName()).toStdString();
+        const std::string text =
+            m.value(QStringLiteral("dates.") + tab->objectName()).toStdString();
         if (auto ymds = recallDates(text, today(), tab->dates().size()))
             tab->setDates(datesOf(*ymds));
     }
-    for (RateListView* rates : content_->findChildren<RateListView*>())
-        rememberListLayout(*rates, rates->objectName());
-    for (const char* name : {"warehouse", "log"})
-        if (auto* table = content_->findChild<QTableView*>(QLatin1String(name)))
-            rememberListLayout(*table, QLatin1String(name));
+    rememberMarkedLists(*content_);
     rememberListLayout(*status_->list(), QStringLiteral("status"));
-
-    if (auto* statement = content_->findChild<StatementTab*>(QStringLiteral("statement"))) {
-        StatementTab::Fields fields = statement->fields();
-        bool ok = false;
-        const int period = m.value(QStringLiteral("statement.period")).toInt(&ok);
-        if (ok) fields.period = period;
-        const std::string dates = m.value(QStringLiteral("statement.dates")).toStdString();
-        if (auto ymds = recallDates(dates, today(), 2)) {
-            fields.from = dateOfYmd((*ymds)[0]);
-            fields.to = dateOfYmd((*ymds)[1]);
-        }
-        const std::string month = m.value(QStringLiteral("statement.month")).toStdString();
-        if (auto recalled = recallMonth(month, today())) fields.month = *recalled;
-        const int style = m.value(QStringLiteral("statement.style")).toInt(&ok);
-        if (ok) fields.style = style;
-        const QString csv = m.value(QStringLiteral("statement.csv"));
-        if (!csv.isEmpty()) fields.csv = csv == QLatin1String("1");
-        statement->setFields(fields);
-    }
+    for (QWidget* page : content_->findChildren<QWidget*>())
+        if (auto* fields = dynamic_cast<RememberedFields*>(page)) fields->recallFields(m, today());
     if (const QString rows = m.value(QStringLiteral("splitter.rows")); !rows.isEmpty())
         rows_->restoreState(unbase64(rows));
 }
@@ -592,18 +556,9 @@ void MainWindow::rememberLayout() {
         if (!tab->objectName().isEmpty())
             m.setValue(QStringLiteral("dates.") + tab->objectName(),
                        QString::fromStdString(rememberDates(ymdsOf(tab->dates()), today())));
-    if (auto* statement = content_->findChild<StatementTab*>(QStringLiteral("statement"))) {
-        const StatementTab::Fields fields = statement->fields();
-        m.setValue(QStringLiteral("statement.period"), QString::number(fields.period));
-        m.setValue(QStringLiteral("statement.dates"),
-                   QString::fromStdString(rememberDates(
-                       {ymdOfDate(fields.from), ymdOfDate(fields.to)}, today())));
-        m.setValue(QStringLiteral("statement.month"),
-                   QString::fromStdString(rememberMonth(fields.month, today())));
-        m.setValue(QStringLiteral("statement.style"), QString::number(fields.style));
-        m.setValue(QStringLiteral("statement.csv"),
-                   fields.csv ? QStringLiteral("1") : QStringLiteral("0"));
-    }
+    for (QWidget* page : content_->findChildren<QWidget*>())
+        if (auto* fields = dynamic_cast<const RememberedFields*>(page))
+            fields->rememberFields(m, today());
     if (loggedIn_ && desk_.mainState().view != ViewKind::None) {
         m.setValue(QStringLiteral("view"),
                    QString::number(static_cast<int>(desk_.mainState().view)));
@@ -622,8 +577,7 @@ void MainWindow::restoreView() {
     if (view == ViewKind::Reports) {
         const int tab = memory_->value(QStringLiteral("reportTab")).toInt(&ok);
         QTabBar* strip = content_->viewStrip(ViewKind::Reports);
-        if (ok && strip != nullptr && tab >= 0 && tab < strip->count())
-            strip->setCurrentIndex(tab);
+        if (ok && strip != nullptr && tab >= 0 && tab < strip->count()) strip->setCurrentIndex(tab);
     }
     if (view != desk_.mainState().view) chooseView(view);
 }

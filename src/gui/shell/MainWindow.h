@@ -13,6 +13,7 @@
 #include "gui/shell/DeskRedraw.h"
 #include "gui/shell/MenuBuilder.h"
 #include "gui/shell/ToolbarTable.h"
+#include "gui/shell/WindowParts.h"
 
 class QAction;
 class QMenu;
@@ -38,7 +39,8 @@ public:
     static constexpr int KeepAliveMs = 50000;
     static constexpr int DefaultNavigationWidth = 200;
 
-    MainWindow(Desk& desk, QtPort& port, QWidget* parent = nullptr);
+    // `parts`: the areas' menus and pages (deskWindowParts() for the desk).
+    MainWindow(Desk& desk, QtPort& port, const WindowParts& parts, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Schedules the login on the event loop; it shows the login dialog again

@@ -54,7 +54,8 @@ QString menuCaption(const char* caption) {
     return key != 0 ? withAccessKey(caption, key) : QString::fromUtf8(caption);
 }
 
-MenuBuilder::MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands commands)
+MenuBuilder::MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands commands,
+                         const MenuTable& entries)
     : hooks_(hooks), commands_(std::move(commands)) {
     QMenuBar* bar = window.menuBar();
     QMenu* system = bar->addMenu(withAccessKey("系统", 'S'));
@@ -72,7 +73,7 @@ MenuBuilder::MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands c
     // title.
     menus_[MenuPlace::MainAccountLinkList] = new QMenu(QStringLiteral("用户快捷菜单"), &window);
 
-    for (const MenuEntry& entry : allMenuEntries()) addEntry(entry);
+    for (const MenuEntry& entry : entries) addEntry(entry);
 
     QAction* quit = system->addAction(withAccessKey("退出", 'X'));
     QObject::connect(quit, &QAction::triggered, &window, [this] { commands_.quit(); });
@@ -149,10 +150,9 @@ void MenuBuilder::addEntry(const MenuEntry& entry) {
     const QString caption = QString::fromUtf8(entry.caption);
     QString text = menuCaption(entry.caption);
     // The keys of a list that do what its pop-up's entries do.
-    const bool list = entry.place == MenuPlace::AdministratorList ||
-                      entry.place == MenuPlace::SubAccountList ||
-                      entry.place == MenuPlace::MainAccountList ||
-                      entry.place == MenuPlace::MainAccountLinkList;
+    const bool list =
+        entry.place == MenuPlace::AdministratorList || entry.place == MenuPlace::SubAccountList ||
+        entry.place == MenuPlace::MainAccountList || entry.place == MenuPlace::MainAccountLinkList;
     if (list && caption.startsWith(QStringLiteral("修改")))
         text = withKeyText(text, QKeySequence(Qt::Key_Enter));
     else if (list && caption.startsWith(QStringLiteral("删除")))
@@ -171,9 +171,9 @@ void MenuBuilder::addEntry(const MenuEntry& entry) {
             condition = [this] { return commands_.recordSelected(); };
             break;
     }
-    if (entry.window != WindowCommand::None) {
+    if (entry.window != nullptr) {
         hooks_.hook(
-            item, [this, command = entry.window] { commands_.windowCommand(command); },
+            item, [this, action = entry.window] { commands_.windowAction(action); },
             std::move(condition));
         menuActions_[caption] = item;
         return;

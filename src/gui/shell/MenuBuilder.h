@@ -36,7 +36,7 @@ struct MenuCommands {
     std::function<void()> manual;
     std::function<void()> about;
     std::function<void(ViewKind)> chooseView;
-    std::function<void(WindowCommand)> windowCommand;
+    std::function<void(WindowAction)> windowAction;
     // The enable rules of the menu tables.
     std::function<bool()> groupNodeSelected;
     std::function<bool()> recordSelected;
@@ -57,7 +57,9 @@ struct MenuCommands {
 // through the hooks, and finds them again by place or caption.
 class MenuBuilder {
 public:
-    MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands commands);
+    // `entries`: the menu tables of every area, in menu order within each place.
+    MenuBuilder(QMainWindow& window, ActionHooks& hooks, MenuCommands commands,
+                const MenuTable& entries);
 
     QMenu* menu(MenuPlace place) const;
     // The item of "业务管理" for a view.

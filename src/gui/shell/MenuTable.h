@@ -7,9 +7,9 @@
 
 // Menu entries as data. Each area lists the entries it adds to the menu bar
 // and to the context menus in one table file (gui/accounts/AccountMenus.cpp,
-// gui/reports/ReportMenus.cpp …); the main window builds its menus from the
-// tables of every area (shell/MenuTables.cpp) and ties each entry to its
-// action code through ActionHooks.
+// gui/reports/ReportMenus.cpp …); the desk's composition root hands the
+// tables of every area to the main window (WindowParts), which builds its
+// menus from them and ties each entry to its action code through ActionHooks.
 namespace korvant::gui {
 
 // The menu an entry goes into.
@@ -31,32 +31,28 @@ enum class EnableRule {
     RecordRow,  // a record row of the list on screen is selected
 };
 
-// A command the main window runs itself, for the few entries that have no
-// action code.
-enum class WindowCommand {
-    None,
-    LinkedSubAccounts,  // "显示关联的子账号"
-};
+class MainWindow;
+
+// What an entry without an action code runs: a window of its area, opened
+// over the main window (e.g. "显示关联的子账号").
+using WindowAction = void (*)(MainWindow& window);
 
 struct MenuEntry {
     MenuEntry(MenuPlace place, const char* caption, ActionCode code,
               EnableRule enable = EnableRule::Handler, std::optional<int> argument = {})
         : place(place), caption(caption), code(code), enable(enable), argument(argument) {}
-    // An entry that runs a command of the window instead of an action.
-    MenuEntry(MenuPlace place, const char* caption, WindowCommand window, EnableRule enable)
+    // An entry that runs a window action instead of an action code.
+    MenuEntry(MenuPlace place, const char* caption, WindowAction window, EnableRule enable)
         : place(place), caption(caption), enable(enable), window(window) {}
 
     MenuPlace place;
     const char* caption;  // UTF-8
-    ActionCode code{};    // ignored for a window command
+    ActionCode code{};    // ignored for a window action
     EnableRule enable = EnableRule::Handler;
     std::optional<int> argument;  // sent with the action
-    WindowCommand window = WindowCommand::None;
+    WindowAction window = nullptr;
 };
 
 using MenuTable = std::vector<MenuEntry>;
-
-// The entries of every area, in menu order within each place.
-MenuTable allMenuEntries();
 
 }  // namespace korvant::gui

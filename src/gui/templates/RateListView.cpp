@@ -7,6 +7,7 @@
 #include "app/Desk.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/MenuBuilder.h"
+#include "gui/widgets/Remembered.h"
 #include "gui/widgets/ReportPageModel.h"
 #include "gui/widgets/ReportTable.h"
 #include "templates/TemplateViews.h"
@@ -21,6 +22,7 @@ RateListView::RateListView(Desk& desk, const TemplateKind& kind, ActionHooks& ho
       model_(setUpReportTable(*this, templateView(desk, kind).page)) {
     setObjectName(kind.id == RateKind::Fee ? QStringLiteral("feeRates")
                                            : QStringLiteral("marginRates"));
+    markRememberedList(*this, objectName());
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, &hooks](const QModelIndex& current) {

@@ -17,6 +17,7 @@ namespace {
 RememberedValues* store = nullptr;
 
 const char* const ListNameProperty = "rememberedList";
+const char* const ListMarkProperty = "rememberedListMark";
 
 std::vector<QPointer<QTableView>>& rememberedLists() {
     static std::vector<QPointer<QTableView>> lists;
@@ -96,6 +97,17 @@ void rememberListLayout(QTableView& table, const QString& name) {
     }
     const QString state = remembered(listHeaderKey(name));
     if (!state.isEmpty()) restoreListHeader(table, QByteArray::fromBase64(state.toLatin1()));
+}
+
+void markRememberedList(QTableView& table, const QString& name) {
+    table.setProperty(ListMarkProperty, name);
+}
+
+void rememberMarkedLists(QWidget& root) {
+    for (QTableView* table : root.findChildren<QTableView*>()) {
+        const QString name = table->property(ListMarkProperty).toString();
+        if (!name.isEmpty()) rememberListLayout(*table, name);
+    }
 }
 
 void storeListLayouts() {

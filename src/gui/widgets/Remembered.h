@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QString>
 
+#include <cstdint>
+
 class QTableView;
 class QWidget;
 
@@ -24,11 +26,27 @@ public:
 void setRememberedValues(RememberedValues* values);
 RememberedValues* rememberedValues();
 
+// A page whose own fields the desk remembers (the statement's period, dates
+// and style): the main window hands it the store once every page is in
+// place, and again when it writes the store. `today` is yyyymmdd (dates are
+// kept as days back from it).
+class RememberedFields {
+public:
+    virtual ~RememberedFields() = default;
+    virtual void recallFields(const RememberedValues& values, int32_t today) = 0;
+    virtual void rememberFields(RememberedValues& values, int32_t today) const = 0;
+};
+
 // The list remembers its columns under `name` ("subAccounts", "trades" …):
 // their remembered widths, order, hidden columns and sort indicator are put
 // back now, and the list's state is stored when its window hides and by
 // storeListLayouts.
 void rememberListLayout(QTableView& table, const QString& name);
+// Marks a list of a page to remember its columns under `name` once the main
+// window restores what it remembers (rememberMarkedLists).
+void markRememberedList(QTableView& table, const QString& name);
+// rememberListLayout for every marked list below `root`.
+void rememberMarkedLists(QWidget& root);
 // The name a list remembers its columns under; empty for a list that does
 // not remember them.
 QString rememberedListName(const QTableView& table);

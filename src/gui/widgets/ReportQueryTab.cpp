@@ -17,9 +17,9 @@
 
 #include "app/Desk.h"
 #include "app/ReportQueryPage.h"
-#include "gui/shell/ContentPanel.h"
 #include "gui/widgets/CoreBusy.h"
 #include "gui/widgets/DateFields.h"
+#include "gui/widgets/OwnAccessKeys.h"
 #include "gui/widgets/ReportTable.h"
 
 namespace korvant::gui {
@@ -32,6 +32,7 @@ ReportQueryTab::ReportQueryTab(Desk& desk, ReportQueryPage& page, Runner run, QW
       bar_(new QHBoxLayout),
       split_(new QSplitter(Qt::Vertical, this)),
       table_(new QTableView(split_)) {
+    markOwnAccessKeys(*this);
     split_->addWidget(table_);
     split_->setChildrenCollapsible(false);
     setUpReportTable(*table_, page_);
@@ -184,22 +185,6 @@ void ReportQueryTab::setDates(const std::vector<QDate>& dates) {
     }
     readFields();
     datesQueried();
-}
-
-void ReportQueryTab::install(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index) {
-    QTabBar* strip = content.viewStrip(ViewKind::Reports);
-    if (strip == nullptr) return;
-    tab->hide();
-    tab->readFields();
-    auto shown = [&desk, &content, tab, index](int current) {
-        showReportTab(desk, tab->page_, current == index);
-        if (current != index) return;
-        tab->redraw();
-        if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
-        if (desk.mainState().view == ViewKind::Reports)
-            content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
-    };
-    QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
 }
 
 }  // namespace korvant::gui

@@ -22,8 +22,6 @@ class ReportQueryPage;
 
 namespace korvant::gui {
 
-class ContentPanel;
-
 // A report tab that draws one of the core's report query pages: a row of
 // fields and buttons over the list of the page's rows. The fields write
 // their values into the page; "查询", a changed date or choice and Enter in
@@ -36,9 +34,10 @@ public:
     ReportQueryTab(Desk& desk, ReportQueryPage& page, Runner run, QWidget* parent = nullptr);
     ~ReportQueryTab() override;
 
-    // Shows `tab` (owned by `content`) under the reports strip while the tab
-    // `index` is selected; the main window's pager then pages its page.
-    static void install(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index);
+    // The core's page the tab draws.
+    ReportQueryPage& page() const { return page_; }
+    // Puts the values of the fields on screen into the page.
+    void takeFields() { readFields(); }
 
     // Reads the fields into the page and runs its search.
     void search();

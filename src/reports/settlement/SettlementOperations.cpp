@@ -1,5 +1,6 @@
 #include "reports/settlement/SettlementOperations.h"
 
+#include <functional>
 #include <vector>
 
 #include "app/Change.h"
@@ -113,23 +114,35 @@ void SettlementWatch::stop() {
 
 // --- start and clear ---
 
-bool requestSettlementStart(Desk& desk) {
-    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
+namespace {
+
+// Sends a start or clear command; a refusal shows the server's text. The
+// answer's date is kept even when the server refuses; `accepted` runs on
+// success (its message).
+bool runSettlementCommand(Desk& desk, const decltype(ChangeSpec::build)& build, uint8_t command,
+                          const std::function<void(Desk&)>& accepted) {
     SettlementAnswer parsed;
     ChangeSpec spec = settlementSpec();
-    spec.build = writeStartSettlement;
-    spec.judge = [&parsed](Desk& d, std::span<const uint8_t> answer) {
-        AckResult result = judgeSettlementAnswer(d, answer, cmd::StartSettlement, parsed);
+    spec.build = build;
+    spec.judge = [&](Desk& d, std::span<const uint8_t> answer) {
+        AckResult result = judgeSettlementAnswer(d, answer, command, parsed);
         if (result != AckResult::Success) return result;
-        // The date counts even when the server refuses.
-        d.session().settlementDate = parsed.date;
+        if (command == cmd::StartSettlement) d.session().settlementDate = parsed.date;
         if (!parsed.accepted) {
             d.port().info(parsed.text);
             return AckResult::Refused;
         }
+        if (accepted) accepted(d);
         return AckResult::Success;
     };
     return runChange(desk, spec).done;
+}
+
+}  // namespace
+
+bool requestSettlementStart(Desk& desk) {
+    if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Settlement)) return false;
+    return runSettlementCommand(desk, writeStartSettlement, cmd::StartSettlement, {});
 }
 
 bool startSettlement(Desk& desk) {
@@ -146,20 +159,9 @@ bool clearSettlement(Desk& desk) {
     if (!desk.port().askYesNo({"是否清除今日的结算数据？  ", "提示", MessageIcon::Question, true}))
         return false;
     if (!gate(desk, GatedOperation::Settlement)) return false;
-    SettlementAnswer parsed;
-    ChangeSpec spec = settlementSpec();
-    spec.build = writeClearSettlement;
-    spec.judge = [&parsed](Desk& d, std::span<const uint8_t> answer) {
-        AckResult result = judgeSettlementAnswer(d, answer, cmd::ClearSettlement, parsed);
-        if (result != AckResult::Success) return result;
-        if (!parsed.accepted) {
-            d.port().info(parsed.text);
-            return AckResult::Refused;
-        }
+    return runSettlementCommand(desk, writeClearSettlement, cmd::ClearSettlement, [](Desk& d) {
         d.port().info("结算结果已清除。稍后请手动重新结算。  ");
-        return AckResult::Success;
-    };
-    return runChange(desk, spec).done;
+    });
 }
 
 // --- settlement prices ---

@@ -1,4 +1,4 @@
-#include "gui/accounts/DepositRecordsTab.h"
+#include "gui/reports/DepositRecordsTab.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "gui/shell/Dialogs.h"
+#include "gui/compose/Dialogs.h"
 
 #include "gui/accounts/AccountDialogs.h"
 #include "gui/accounts/AdministratorDialog.h"

@@ -14,6 +14,9 @@
 // does around that sequence is data of its ChangeSpec.
 namespace korvant {
 
+// Room for the request of one change.
+inline constexpr int ChangeRequestCapacity = 4096;
+
 class Desk;
 
 // When the affected list is queried again.

@@ -128,7 +128,14 @@ std::vector<std::string> splitFields(std::string_view line, std::size_t count) {
 
 }  // namespace
 
-CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine) {
+namespace {
+
+// The fields of a line, each cut to MaxCsvFieldBytes and without its
+// surrounding blanks. With `full` false only `withoutRates` is read (the
+// count before an import); the texts and rates are left empty.
+CsvRateLine readTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine, bool full) {
+    static const std::string NoDiscount = toGbk("不优惠");
+    static const std::string Absolute = toGbk("绝对");
     const std::size_t count = static_cast<std::size_t>(kind.csvFieldCount());
     std::vector<std::string> texts = splitFields(gbkLine, count);
     std::vector<std::string_view> fields(texts.begin(), texts.end());
@@ -138,23 +145,31 @@ CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkL
     }
 
     CsvRateLine line;
-    line.exchange = fromGbk(csvCellText(fields[0]));
-    line.contract = fromGbk(csvCellText(fields[1]));
+    if (full) {
+        line.exchange = fromGbk(csvCellText(fields[0]));
+        line.contract = fromGbk(csvCellText(fields[1]));
+    }
     bool empty = true;
     std::size_t next = 2;
     for (std::size_t i = 0; i < kind.values.size(); ++i, ++next) {
         if (!fields[next].empty()) empty = false;
-        line.row.values[i] = readLenient(fields[next]);
+        if (full) line.row.values[i] = readLenient(fields[next]);
     }
     if (kind.hasDiscount) {
         const std::string_view discount = fields[next++];
         if (!discount.empty()) empty = false;
-        line.row.discount = startsWith(discount, toGbk("不优惠")) ? 1 : 0;
+        line.row.discount = startsWith(discount, NoDiscount) ? 1 : 0;
     }
     const std::string_view collection = fields[next];
-    line.row.mode = startsWith(collection, toGbk("绝对")) ? 1 : 0;
+    line.row.mode = startsWith(collection, Absolute) ? 1 : 0;
     line.withoutRates = empty && startsWith(collection, "\r");
     return line;
+}
+
+}  // namespace
+
+CsvRateLine parseTemplateCsvLine(const TemplateKind& kind, std::string_view gbkLine) {
+    return readTemplateCsvLine(kind, gbkLine, true);
 }
 
 std::string importTextAsGbk(std::string_view fileBytes) {
@@ -213,7 +228,7 @@ TemplateCsvCount countTemplateCsv(const TemplateKind& kind, std::string_view gbk
         ++count.lines;
         if (csvLineTooLong(line.bytes))
             ++count.tooLong;
-        else if (!parseTemplateCsvLine(kind, line.bytes).withoutRates)
+        else if (!readTemplateCsvLine(kind, line.bytes, false).withoutRates)
             ++count.usable;
     }
     return count;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "app/Change.h"
 #include "app/Desk.h"
@@ -258,8 +259,10 @@ bool importTemplate(Desk& desk, const TemplateKind& kind, const std::string& gro
         const CsvRateLine parsed = parseTemplateCsvLine(kind, line.bytes);
         if (parsed.withoutRates) continue;
         ++sent;
-        stopped = !port.progressStep(textf("%s %d/%d", kind.csv.importCaption, sent, count.usable),
-                                     sent, count.usable);
+        // Written without printf: one progress text a line.
+        const std::string step = std::string(kind.csv.importCaption) + ' ' + std::to_string(sent) +
+                                 '/' + std::to_string(count.usable);
+        stopped = !port.progressStep(step, sent, count.usable);
         if (setRates(desk, kind, templateId, parsed.contract, parsed.exchange, parsed.row))
             ++imported;
     }

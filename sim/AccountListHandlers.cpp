@@ -38,6 +38,9 @@ Answer listOf(uint8_t command, int recordSize, int pageSize, int page,
                       [&](uint8_t* p, int i) { write(p, *hits[static_cast<std::size_t>(i)]); });
 }
 
+// The positions of a list read whole (group -1).
+const std::vector<uint32_t> NoPositions;
+
 // One page of `all` through an index: every record for group -1, else the
 // records at `positions`. Writes only the page's records.
 template <class T, class Write>
@@ -118,7 +121,7 @@ Answer subAccountList(const Request& r, Context& c) {
         return indexedPage<SubAccount>(
             cmd::SubAccountList, SubAccountRecordSize, page::SubAccounts, r.i32(76),
             state.subAccounts, groupId,
-            groupId == -1 ? std::vector<uint32_t>() : state.positionsWithin(groupId, true), write);
+            groupId == -1 ? NoPositions : state.positionsWithin(groupId, true), write);
     GroupSelection selection(c.state, groupId);
     std::vector<const SubAccount*> hits;
     for (const auto& s : c.state.subAccounts) {

@@ -124,6 +124,7 @@ void SimState::indexGroups() const {
     Indexes& x = indexes_;
     if (x.groupCount == groups.size()) return;
     x.groupCount = groups.size();
+    x.within.clear();
     x.groupById.clear();
     x.childGroups.clear();
     for (uint32_t i = 0; i < groups.size(); ++i) {
@@ -137,6 +138,7 @@ void SimState::indexSubAccounts() const {
     Indexes& x = indexes_;
     if (x.subAccountCount == subAccounts.size()) return;
     x.subAccountCount = subAccounts.size();
+    x.within.clear();
     x.subAccountsByGroup.clear();
     x.subAccountByNumber.clear();
     for (uint32_t i = 0; i < subAccounts.size(); ++i) {
@@ -149,6 +151,7 @@ void SimState::indexMainAccounts() const {
     Indexes& x = indexes_;
     if (x.mainAccountCount == mainAccounts.size()) return;
     x.mainAccountCount = mainAccounts.size();
+    x.within.clear();
     x.mainAccountsByGroup.clear();
     for (uint32_t i = 0; i < mainAccounts.size(); ++i)
         x.mainAccountsByGroup[mainAccounts[i].groupId].push_back(i);
@@ -184,9 +187,17 @@ const std::vector<uint32_t>& SimState::depositsByDate() const {
     return indexes_.depositsByDate;
 }
 
-std::vector<uint32_t> SimState::positionsWithin(int32_t ancestor, bool subAccountsList) const {
-    std::vector<uint32_t> out;
+const std::vector<uint32_t>& SimState::positionsWithin(int32_t ancestor,
+                                                       bool subAccountsList) const {
     indexGroups();
+    if (subAccountsList)
+        indexSubAccounts();
+    else
+        indexMainAccounts();
+    // Kept until the lists change: a list read page by page asks once a page.
+    const auto key = std::make_pair(ancestor, subAccountsList);
+    if (auto it = indexes_.within.find(key); it != indexes_.within.end()) return it->second;
+    std::vector<uint32_t>& out = indexes_.within[key];
     if (group(ancestor) == nullptr) return out;
     // The tree has three levels; the depth bound only guards against a cycle.
     std::vector<int32_t> level{ancestor}, next;

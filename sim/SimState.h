@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "OperationLogStore.h"
@@ -229,7 +230,7 @@ public:
     const std::vector<uint32_t>& depositsByDate() const;
     // Positions of the sub-accounts (or main accounts) of `ancestor` and the
     // groups below it, ascending; empty when there is no such group.
-    std::vector<uint32_t> positionsWithin(int32_t ancestor, bool subAccountsList) const;
+    const std::vector<uint32_t>& positionsWithin(int32_t ancestor, bool subAccountsList) const;
     void dropIndexes() const;
     // Statements composed since the data last changed, by request (GBK);
     // dropped with the indexes.
@@ -259,6 +260,8 @@ private:
         std::unordered_map<int32_t, uint32_t> groupById;
         std::unordered_map<int32_t, std::vector<int32_t>> childGroups;
         std::vector<uint32_t> depositsByDate;
+        // positionsWithin, by ancestor and list.
+        std::map<std::pair<int32_t, bool>, std::vector<uint32_t>> within;
         std::map<std::string, std::string> statements;
         std::shared_ptr<ReportCache> reports;
     };

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <sstream>
 
 #include "ReportDeskFixture.h"
@@ -21,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::Bytes;
+using test::FakeServer;
 using test::ReportDeskFixture;
 
 constexpr uint8_t Command = 120;
@@ -251,6 +253,49 @@ TEST_F(ExportFixture, RowsAndBytesWrittenAreBounded) {
         EXPECT_EQ(f.port.lastMessage().text, "  数据过多, 读取已停止!  ");
         EXPECT_EQ(content(), "old");
         EXPECT_EQ(entries(), 1);
+    }
+}
+
+// The pages are written behind the read: a fault at any page still ends
+// the export with its message, no file and exactly the requests up to that
+// page.
+TEST_F(ExportFixture, AFaultAtAnyPageEndsTheExportWithoutAFile) {
+    exported.loop = PageLoop::CountAndIndex;
+    const Bytes shortPage = FakeServer::packet(Command, Bytes(4));
+    const Bytes refusal = FakeServer::resultPacket(1, "无权查询");
+    const struct {
+        int page;      // the page that fails
+        Bytes answer;  // in its place; empty: an index beyond the count
+        int stopAt;    // the user stops at this step instead (0: never)
+        std::string message;
+    } cases[] = {
+        {0, shortPage, 0, "  错误的数据包, 无法解析 !  "},
+        {3, shortPage, 0, "  错误的数据包, 无法解析 !  "},
+        {5, refusal, 0, "无权查询"},
+        {2, refusal, 0, "无权查询"},
+        {4, {}, 0, "  错误的数据包, 无法解析 !  "},
+        {3, {}, 4, "导出已停止，文件未保存。"},
+    };
+    for (const auto& c : cases) {
+        from = f.server.requests().size();
+        f.port.clearRecords();
+        f.port.stopAtStep(c.stopAt);
+        f.answer = [&c](const Bytes& request) -> Bytes {
+            const int page = getI32(request.data() + 4);
+            if (page == c.page && c.stopAt == 0 && !c.answer.empty()) return c.answer;
+            std::vector<Bytes> rows(50, Bytes(4));
+            for (Bytes& row : rows) putI32(row.data(), page);
+            const int index = page == c.page && c.stopAt == 0 ? 9 : page;
+            return ReportDeskFixture::listAnswer(Command, rows, 6, index);
+        };
+        EXPECT_FALSE(runReportExport(f.desk, form, exported).written) << c.page;
+        std::vector<int> asked(static_cast<std::size_t>(c.page) + 1);
+        std::iota(asked.begin(), asked.end(), 0);
+        EXPECT_EQ(pagesAsked(), asked) << c.page;
+        EXPECT_EQ(f.port.lastMessage().text, c.message) << c.page;
+        EXPECT_EQ(content(), "old") << c.page;
+        EXPECT_EQ(entries(), 1) << c.page;
+        EXPECT_TRUE(shownLast.empty()) << c.page;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "reports/trading/TradingExports.h"
 
+#include <memory>
+
 #include "app/Desk.h"
 #include "reports/trading/TradingPages.h"
 
@@ -7,16 +9,20 @@ namespace korvant {
 
 namespace {
 
-// One row's cells, from its record.
-template <class Row, void (*Write)(TableSink&, const Row&)>
-void writeRecord(TableSink& sink, const uint8_t* record) {
-    Write(sink, Row::fromWire(record));
+// The cells of each record, read into one row whose texts keep their
+// storage from record to record.
+template <class Row, void (*Read)(const uint8_t*, Row&), void (*Write)(TableSink&, const Row&)>
+std::function<void(TableSink&, const uint8_t*)> recordWriter() {
+    return [row = std::make_shared<Row>()](TableSink& sink, const uint8_t* record) {
+        Read(record, *row);
+        Write(sink, *row);
+    };
 }
 
 template <class Row, class Page>
 ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form, const char* title,
                            uint8_t command, const TableLayout& layout,
-                           void (*write)(TableSink&, const uint8_t*)) {
+                           std::function<void(TableSink&, const uint8_t*)> write) {
     TradingExportQuery query;
     query.startDay = form.startDate;
     query.endDay = form.endDate;
@@ -33,7 +39,7 @@ ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form,
         return writeTradingExport(command, next, buffer, capacity);
     };
     exported.layout = layout;
-    exported.writeRow = write;
+    exported.writeRow = std::move(write);
     exported.showLast = [&desk, &page](const uint8_t* packet, int length) {
         page.showAnswer(desk, packet, length);
     };
@@ -53,12 +59,14 @@ bool exportFromDesk(Desk& desk, Page& page,
 
 ReportExport orderExport(Desk& desk, OrdersPage& page, const ReportExportForm& form) {
     return tradingExport<OrderRow>(desk, page, form, "导出委托记录", OrderExportCommand,
-                                   orderLayout(), &writeRecord<OrderRow, &writeOrderRow>);
+                                   orderLayout(),
+                                   recordWriter<OrderRow, &readOrderRow, &writeOrderRow>());
 }
 
 ReportExport tradeExport(Desk& desk, TradesPage& page, const ReportExportForm& form) {
     return tradingExport<TradeRow>(desk, page, form, "导出成交记录", TradeExportCommand,
-                                   tradeLayout(), &writeRecord<TradeRow, &writeTradeRow>);
+                                   tradeLayout(),
+                                   recordWriter<TradeRow, &readTradeRow, &writeTradeRow>());
 }
 
 ReportExportResult exportOrders(Desk& desk, OrdersPage& page, const ReportExportForm& form) {

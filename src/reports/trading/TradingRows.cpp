@@ -67,6 +67,10 @@ KORVANT_WIRE_RECORD(OrderRow,
     wireField(&OrderRow::product, 444, 12))
 // clang-format on
 
+void readOrderRow(const uint8_t* record, OrderRow& row) {
+    readWire<OrderRowFields>(record, row);
+}
+
 const std::array<const char*, 22>& orderCaptions() {
     static const std::array<const char*, 22> captions = {
         "子账号",   "交易日",   "委托号", "请求号",   "交易所",   "合约", "买卖",     "开平",
@@ -105,7 +109,10 @@ void writeOrderRow(TableSink& sink, const OrderRow& row) {
     sink.text(row.systemNumber);
     sink.text(row.address);
     sink.text(row.product);
-    sink.text(row.remarkFirst + row.remarkSecond);
+    if (row.remarkSecond.empty())
+        sink.text(row.remarkFirst);
+    else
+        sink.text(row.remarkFirst + row.remarkSecond);
     sink.endRow();
 }
 
@@ -138,6 +145,10 @@ KORVANT_WIRE_RECORD(TradeRow,
     wireField(&TradeRow::closeProfit, 208, 8),
     wireField(&TradeRow::baseFee, 248, 8))
 // clang-format on
+
+void readTradeRow(const uint8_t* record, TradeRow& row) {
+    readWire<TradeRowFields>(record, row);
+}
 
 const std::array<const char*, 21>& tradeCaptions() {
     static const std::array<const char*, 21> captions = {

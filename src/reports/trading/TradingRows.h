@@ -46,6 +46,10 @@ struct OrderRow {
     void toWire(uint8_t* record) const;
 };
 
+// The same into `row`, its texts' storage kept (a writer's row, read again
+// for every record).
+void readOrderRow(const uint8_t* record, OrderRow& row);
+
 // "子账号", "交易日", "委托号", "请求号", "交易所", "合约", "买卖", "开平", "投保",
 // "价格类型", "委托价", "委托量", "成交量", "状态", "实际日期", "委托时间", "撤单时间",
 // "主账号", "系统号", "网络地址", "产品信息", "备注": the list's columns and the
@@ -89,6 +93,8 @@ struct TradeRow {
     static TradeRow fromWire(const uint8_t* record);
     void toWire(uint8_t* record) const;
 };
+
+void readTradeRow(const uint8_t* record, TradeRow& row);
 
 // "子账号", "交易日", "委托号", "成交号", "请求号", "交易所", "合约", "买卖", "开平",
 // "投保", "成交价", "成交量", "成交金额", "实际日期", "成交时间", "主账号", "系统号",

@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QHeaderView>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -72,7 +72,8 @@ TEST(DeskMemory, ListColumnsAndSortAreSavedOnCloseAndRestoredOnTheNextStart) {
     ASSERT_EQ(accountListSort(*t.desk, AccountList::SubAccounts).column, NameColumn);
 
     startAgain(t);
-    EXPECT_TRUE(QFile::exists(QDir(t.dir.path()).filePath(QLatin1String(gui::DeskMemory::FileName))));
+    EXPECT_TRUE(
+        QFile::exists(QDir(t.dir.path()).filePath(QLatin1String(gui::DeskMemory::FileName))));
     list = subAccounts(t);
     header = list->horizontalHeader();
     EXPECT_EQ(header->sectionSize(1), 217);
@@ -129,11 +130,11 @@ TEST(DeskMemory, TheNextStartOpensTheLastView) {
     ASSERT_TRUE(t.loginAs("admin", "admin"));
     t.window->viewAction(ViewKind::Reports)->trigger();
     t.window->content()->viewStrip(ViewKind::Reports)->setCurrentIndex(3);
-    ASSERT_EQ(t.desk->mainState().view, ViewKind::Reports);
+    ASSERT_EQ(t.state().view, ViewKind::Reports);
 
     startAgain(t);
     ASSERT_TRUE(t.loginAs("admin", "admin"));
-    EXPECT_EQ(t.desk->mainState().view, ViewKind::Reports);
+    EXPECT_EQ(t.state().view, ViewKind::Reports);
     EXPECT_EQ(t.window->content()->viewStrip(ViewKind::Reports)->currentIndex(), 3);
     EXPECT_EQ(t.window->pageName(), QStringLiteral("trades"));
 }
@@ -153,9 +154,9 @@ TEST(DeskMemory, FileDialogsOpenInTheFolderLastChosenForTheirKind) {
         static_cast<QDialog*>(dialog)->accept();
         return true;
     });
-    const QString chosen = gui::chooseSaveFileName(nullptr, QStringLiteral("funds.save"),
-                                                   QStringLiteral("导出"), QStringLiteral("funds.csv"),
-                                                   QStringLiteral("CSV (*.csv)"));
+    const QString chosen =
+        gui::chooseSaveFileName(nullptr, QStringLiteral("funds.save"), QStringLiteral("导出"),
+                                QStringLiteral("funds.csv"), QStringLiteral("CSV (*.csv)"));
     const QString canonical = QFileInfo(folder.path()).canonicalFilePath();
     EXPECT_EQ(QFileInfo(QFileInfo(chosen).absolutePath()).canonicalFilePath(), canonical);
     EXPECT_EQ(QFileInfo(memory.value(QStringLiteral("folder.funds.save"))).canonicalFilePath(),

@@ -13,23 +13,25 @@
 #include "reports/money/NetValuePage.h"
 #include "reports/statements/StatementPage.h"
 #include "reports/trading/TradingPages.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
 
-void installReportTabs(Desk& desk, ContentPanel& content, const ReportQueryTab::Runner& run,
+void installReportTabs(DeskView& view, ContentPanel& content, const ReportQueryTab::Runner& run,
                        const std::function<void(const std::string&)>& selectNode) {
+    Desk& desk = view.desk();
     auto* deposits = new DepositRecordsTab(desk, run, &content);
     deposits->setObjectName(QStringLiteral("deposits"));
-    ReportQueryTab::install(desk, content, deposits, DepositRecordsPage::Tab);
-    if (StatementTab* statement = StatementTab::install(desk, content, run))
+    ReportQueryTab::install(view, content, deposits, DepositRecordsPage::Tab);
+    if (StatementTab* statement = StatementTab::install(view, content, run))
         statement->setObjectName(QStringLiteral("statement"));
     auto* funds = new FundsTab(desk, run, &content);
     funds->setObjectName(QStringLiteral("funds"));
-    ReportQueryTab::install(desk, content, funds, FundsPage::Tab);
+    ReportQueryTab::install(view, content, funds, FundsPage::Tab);
     auto* netValues = new NetValueTab(desk, run, &content);
     netValues->setObjectName(QStringLiteral("netValues"));
-    ReportQueryTab::install(desk, content, netValues, NetValuePage::Tab);
-    installTradingReportTabs(desk, content, run);
+    ReportQueryTab::install(view, content, netValues, NetValuePage::Tab);
+    installTradingReportTabs(view, content, run);
     statementPage(desk).selectReportNode = selectNode;
     for (ReportQueryPage* page : std::initializer_list<ReportQueryPage*>{
              &depositRecordsPage(desk), &fundsPage(desk), &tradesPage(desk), &ordersPage(desk),

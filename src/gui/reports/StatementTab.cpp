@@ -26,6 +26,7 @@
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/Remembered.h"
 #include "print/StatementPrint.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
 
@@ -243,9 +244,9 @@ void StatementTab::exportPdf() {
     readFields();
     QString name = QString::fromStdString(proposedStatementName(page_));
     name = name.left(name.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".pdf");
-    QString path = chooseSaveFileName(this, QStringLiteral("statement.pdf"),
-                                      QStringLiteral("导出PDF"), name,
-                                      QStringLiteral("PDF文件 (*.pdf)"));
+    QString path =
+        chooseSaveFileName(this, QStringLiteral("statement.pdf"), QStringLiteral("导出PDF"), name,
+                           QStringLiteral("PDF文件 (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     QString error;
@@ -254,18 +255,20 @@ void StatementTab::exportPdf() {
                               QStringLiteral("文件保存失败：") + path + QLatin1Char('\n') + error);
 }
 
-StatementTab* StatementTab::install(Desk& desk, ContentPanel& content, Runner run) {
+StatementTab* StatementTab::install(DeskView& view, ContentPanel& content, Runner run) {
+    Desk& desk = view.desk();
     QTabBar* strip = content.viewStrip(ViewKind::Reports);
     if (strip == nullptr) return nullptr;
     auto* tab = new StatementTab(desk, std::move(run), &content);
     tab->hide();
-    auto shown = [&desk, &content, tab](int index) {
+    auto shown = [&desk, &view, &content, tab](int index) {
         showStatementTab(desk, index == StatementPage::Tab);
         if (index != StatementPage::Tab) return;
         tab->redraw();
         if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
-        if (desk.mainState().view == ViewKind::Reports)
-            content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
+        const MainState& state = view.state();
+        if (state.view == ViewKind::Reports)
+            content.showView(ViewKind::Reports, state.strip, state.shownList);
     };
     QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
     // The tab that opens first.

@@ -6,13 +6,13 @@
 
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
-#include "app/ToolbarCommand.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/widgets/ReportTable.h"
 #include "risk/RiskActions.h"
 #include "risk/RiskArea.h"
+#include "view/ToolbarCommand.h"
 
 namespace korvant::gui {
 
@@ -42,7 +42,7 @@ WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
         },
         [this] {
             if (riskArea(desk_).selectedRule == 0) return;
-            window_.callCore([this] { runToolbarCommand(desk_, ToolbarCommand::Delete); });
+            window_.callCore([this] { runToolbarCommand(window_.view(), ToolbarCommand::Delete); });
         });
     observer_ = desk_.subscribe([this](DeskChange change) {
         if (change == DeskChange::RiskStrategies) redraw();

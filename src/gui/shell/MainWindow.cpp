@@ -1,9 +1,9 @@
 #include "gui/shell/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,37 +20,28 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/AccountLists.h"
+#include "app/AccountListSort.h"
 #include "app/ActionDispatcher.h"
 #include "app/AdvancedSearch.h"
 #include "app/BuildVersion.h"
 #include "app/Desk.h"
 #include "app/KeepAlive.h"
 #include "app/Login.h"
+#include "app/RememberedDates.h"
 #include "app/ReportTree.h"
 #include "app/SearchFilter.h"
-#include "app/ToolbarCommand.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/ReportTabs.h"
-#include "gui/risk/WarehouseView.h"
-#include "app/AccountListSort.h"
-#include "app/RememberedDates.h"
 #include "gui/reports/StatementTab.h"
+#include "gui/risk/WarehouseView.h"
 #include "gui/shell/AccessKeys.h"
 #include "gui/shell/AccountListController.h"
 #include "gui/shell/AccountListView.h"
-#include "gui/shell/DeskMemory.h"
-#include "gui/templates/RateListView.h"
-#include "gui/widgets/DateFields.h"
-#include "gui/widgets/Remembered.h"
-#include "gui/widgets/ReportQueryTab.h"
-#include "templates/TemplateOperations.h"
-#include "templates/TemplateTree.h"
-#include "templates/TemplateViews.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/CoreCalls.h"
 #include "gui/shell/DeskHelp.h"
+#include "gui/shell/DeskMemory.h"
 #include "gui/shell/DeskRedraw.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
@@ -58,14 +49,24 @@
 #include "gui/shell/QtPort.h"
 #include "gui/shell/SearchBar.h"
 #include "gui/shell/StatusPanel.h"
+#include "gui/templates/RateListView.h"
 #include "gui/templates/TemplateViews.h"
+#include "gui/widgets/DateFields.h"
 #include "gui/widgets/NodeTreeModel.h"
+#include "gui/widgets/Remembered.h"
+#include "gui/widgets/ReportQueryTab.h"
 #include "local/ShippedFiles.h"
+#include "templates/TemplateOperations.h"
+#include "templates/TemplateTree.h"
+#include "templates/TemplateViews.h"
+#include "view/AccountLists.h"
+#include "view/ToolbarCommand.h"
 
 namespace korvant::gui {
 MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     : QMainWindow(parent),
       desk_(desk),
+      view_(desk),
       port_(port),
       navigation_(new NavigationPanel(this)),
       content_(new ContentPanel(this)),
@@ -112,18 +113,18 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
 
     const auto run = [this](const std::function<void()>& work) { return callCore(work); };
     menus_ = std::make_unique<MenuBuilder>(*this, *hooks_, menuCommands());
-    lists_ = new AccountListController(desk_, *content_, *hooks_, *menus_, run, this);
+    lists_ = new AccountListController(view_, *content_, *hooks_, *menus_, run, this);
     redraw_ = std::make_unique<DeskRedraw>(
-        desk_, DrawnParts{*navigation_, *content_, *status_, *hooks_, *menus_, *lists_},
+        view_, DrawnParts{*navigation_, *content_, *status_, *hooks_, *menus_, *lists_},
         [this] { scheduleReportTree(); });
     connectNavigation();
     connectContent();
-    installReportTabs(desk_, *content_, run, [this](const std::string& text) {
+    installReportTabs(view_, *content_, run, [this](const std::string& text) {
         selectReportNode(QString::fromStdString(text));
     });
     installTemplateViews(*this);
     installRiskView(*this);
-    installOperationLogView(desk_, *content_, run);
+    installOperationLogView(view_, *content_, run);
 
     // Posted actions run from the event loop, after the current handler.
     desk_.dispatcher().postHook = [this] {
@@ -136,11 +137,10 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, QWidget* parent)
     giveWindowAccessKeys();
     restoreRemembered();
     if (memory_->unreadable())
-        desk_.statusList().append(
-            "恢复布局",
-            std::string(DeskMemory::FileName) + " 无法读取（" + memory_->problem() +
-                "），已忽略，使用默认布局",
-            false);
+        desk_.statusList().append("恢复布局",
+                                  std::string(DeskMemory::FileName) + " 无法读取（" +
+                                      memory_->problem() + "），已忽略，使用默认布局",
+                                  false);
 
     keepAlive_->setInterval(KeepAliveMs);
     // A long read in progress is traffic enough: no keep-alive between its
@@ -245,7 +245,7 @@ MenuCommands MainWindow::menuCommands() {
     commands.groupNodeSelected = [this] {
         return navigation_->groupTree()->currentIndex().isValid();
     };
-    commands.recordSelected = [this] { return !desk_.mainState().selectedRows.empty(); };
+    commands.recordSelected = [this] { return !view_.state().selectedRows.empty(); };
     commands.refresh = [this] { refreshPage(); };
     commands.find = [this] { focusSearch(); };
     commands.exportPage = [this] { exportPage(); };
@@ -317,7 +317,7 @@ void MainWindow::chooseView(ViewKind view) {
 }
 
 void MainWindow::selectReportNode(const QString& text) {
-    if (desk_.mainState().view != ViewKind::Reports) return;
+    if (view_.state().view != ViewKind::Reports) return;
     QModelIndex index = navigation_->reportModel()->findText(text);
     if (!index.isValid()) return;
     // Only the highlight moves: the typed number stays the query's target.
@@ -326,7 +326,7 @@ void MainWindow::selectReportNode(const QString& text) {
 }
 
 void MainWindow::toggleTreeExpansion() {
-    const ViewKind view = desk_.mainState().view;
+    const ViewKind view = view_.state().view;
     if (view == ViewKind::Accounts || view == ViewKind::Reports) navigation_->toggleExpansion(view);
 }
 
@@ -338,7 +338,7 @@ void MainWindow::connectContent() {
         // New, Modify and Delete are enabled while they would do anything.
         if (const std::optional<ToolbarCommand> command = toolbarCommandOf(code))
             condition = [this, command = *command] {
-                return toolbarCommandAvailable(desk_, command);
+                return toolbarCommandAvailable(view_, command);
             };
         hooks_->hook(
             action, [this, code] { toolbarCommand(code); }, std::move(condition));
@@ -401,7 +401,7 @@ void MainWindow::toolbarCommand(ToolbarCode code) {
         case ToolbarCode::Modify:
         case ToolbarCode::Delete: {
             const ToolbarCommand command = *toolbarCommandOf(code);
-            callCore([&] { runToolbarCommand(desk_, command); });
+            callCore([&] { runToolbarCommand(view_, command); });
             break;
         }
     }
@@ -530,7 +530,8 @@ void MainWindow::restoreRemembered() {
     for (ReportQueryTab* tab : content_->findChildren<ReportQueryTab*>()) {
         if (tab->objectName().isEmpty()) continue;
         rememberListLayout(*tab->table(), tab->objectName());
-        const std::string text = m.value(QStringLiteral("dates.") + tab->objectName()).toStdString();
+        const std::string text =
+            m.value(QStringLiteral("dates.") + tab->objectName()).toStdString();
         if (auto ymds = recallDates(text, today(), tab->dates().size()))
             tab->setDates(datesOf(*ymds));
     }
@@ -596,17 +597,16 @@ void MainWindow::rememberLayout() {
         const StatementTab::Fields fields = statement->fields();
         m.setValue(QStringLiteral("statement.period"), QString::number(fields.period));
         m.setValue(QStringLiteral("statement.dates"),
-                   QString::fromStdString(rememberDates(
-                       {ymdOfDate(fields.from), ymdOfDate(fields.to)}, today())));
+                   QString::fromStdString(
+                       rememberDates({ymdOfDate(fields.from), ymdOfDate(fields.to)}, today())));
         m.setValue(QStringLiteral("statement.month"),
                    QString::fromStdString(rememberMonth(fields.month, today())));
         m.setValue(QStringLiteral("statement.style"), QString::number(fields.style));
         m.setValue(QStringLiteral("statement.csv"),
                    fields.csv ? QStringLiteral("1") : QStringLiteral("0"));
     }
-    if (loggedIn_ && desk_.mainState().view != ViewKind::None) {
-        m.setValue(QStringLiteral("view"),
-                   QString::number(static_cast<int>(desk_.mainState().view)));
+    if (loggedIn_ && view_.state().view != ViewKind::None) {
+        m.setValue(QStringLiteral("view"), QString::number(static_cast<int>(view_.state().view)));
         if (QTabBar* reports = content_->viewStrip(ViewKind::Reports))
             m.setValue(QStringLiteral("reportTab"), QString::number(reports->currentIndex()));
     }
@@ -622,10 +622,9 @@ void MainWindow::restoreView() {
     if (view == ViewKind::Reports) {
         const int tab = memory_->value(QStringLiteral("reportTab")).toInt(&ok);
         QTabBar* strip = content_->viewStrip(ViewKind::Reports);
-        if (ok && strip != nullptr && tab >= 0 && tab < strip->count())
-            strip->setCurrentIndex(tab);
+        if (ok && strip != nullptr && tab >= 0 && tab < strip->count()) strip->setCurrentIndex(tab);
     }
-    if (view != desk_.mainState().view) chooseView(view);
+    if (view != view_.state().view) chooseView(view);
 }
 
 void MainWindow::restoreDefaultLayout() {
@@ -644,7 +643,7 @@ void MainWindow::restoreDefaultLayout() {
 }
 
 QString MainWindow::pageName() const {
-    switch (desk_.mainState().view) {
+    switch (view_.state().view) {
         case ViewKind::Accounts:
             return QStringLiteral("accounts");
         case ViewKind::FeeRates:
@@ -667,7 +666,7 @@ QString MainWindow::pageName() const {
 }
 
 void MainWindow::refreshPage() {
-    const ViewKind view = desk_.mainState().view;
+    const ViewKind view = view_.state().view;
     if (view == ViewKind::Accounts) return toolbarCommand(ToolbarCode::Refresh);
     if (view == ViewKind::Risk) {
         callCore([this] { desk_.dispatcher().send(ActionCode::RefreshRiskView); });
@@ -678,7 +677,7 @@ void MainWindow::refreshPage() {
         return;
     }
     // A list the pager pages (the rates): the page on screen again.
-    auto& pagers = desk_.mainState().pagers;
+    auto& pagers = view_.state().pagers;
     auto it = pagers.find(view);
     if (it == pagers.end() || !it->second.cursor || !it->second.query) return;
     const int page = it->second.cursor().last;
@@ -706,7 +705,7 @@ void MainWindow::focusSearch() {
 }
 
 bool MainWindow::pageExportsNow() {
-    const ViewKind view = desk_.mainState().view;
+    const ViewKind view = view_.state().view;
     if (view == ViewKind::FeeRates || view == ViewKind::MarginRates) {
         const TemplateView& rates =
             templateView(desk_, view == ViewKind::FeeRates ? feeKind() : marginKind());
@@ -718,7 +717,7 @@ bool MainWindow::pageExportsNow() {
 }
 
 void MainWindow::exportPage() {
-    const ViewKind view = desk_.mainState().view;
+    const ViewKind view = view_.state().view;
     if (view == ViewKind::FeeRates || view == ViewKind::MarginRates) {
         const TemplateKind& kind = view == ViewKind::FeeRates ? feeKind() : marginKind();
         callCore([&] { runTemplateCommand(desk_, kind, TemplateCommand::Export); });

@@ -13,6 +13,7 @@
 #include "gui/shell/DeskRedraw.h"
 #include "gui/shell/MenuBuilder.h"
 #include "gui/shell/ToolbarTable.h"
+#include "view/DeskView.h"
 
 class QAction;
 class QMenu;
@@ -58,6 +59,7 @@ public:
     void toggleTreeExpansion();
 
     Desk& desk() const { return desk_; }
+    DeskView& view() { return view_; }
     // True while the window draws the core's state (widget signals then are
     // no user commands).
     bool drawing() const;
@@ -149,6 +151,8 @@ private:
     void advancedSearch();
 
     Desk& desk_;
+    // Made first: it follows the desk's changes before the window draws them.
+    DeskView view_;
     QtPort& port_;
     NavigationPanel* navigation_;
     ContentPanel* content_;

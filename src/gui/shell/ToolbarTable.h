@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "app/ToolbarCommand.h"
+#include "view/ToolbarCommand.h"
 
 // The toolbar above the content panel as data: its buttons from the left,
 // each with the code it sends (the fifth user message's codes 30 to 36).

@@ -21,6 +21,7 @@
 #include "gui/widgets/CoreBusy.h"
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/ReportTable.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
 
@@ -186,18 +187,21 @@ void ReportQueryTab::setDates(const std::vector<QDate>& dates) {
     datesQueried();
 }
 
-void ReportQueryTab::install(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index) {
+void ReportQueryTab::install(DeskView& view, ContentPanel& content, ReportQueryTab* tab,
+                             int index) {
+    Desk& desk = view.desk();
     QTabBar* strip = content.viewStrip(ViewKind::Reports);
     if (strip == nullptr) return;
     tab->hide();
     tab->readFields();
-    auto shown = [&desk, &content, tab, index](int current) {
+    auto shown = [&desk, &view, &content, tab, index](int current) {
         showReportTab(desk, tab->page_, current == index);
         if (current != index) return;
         tab->redraw();
         if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
-        if (desk.mainState().view == ViewKind::Reports)
-            content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
+        const MainState& state = view.state();
+        if (state.view == ViewKind::Reports)
+            content.showView(ViewKind::Reports, state.strip, state.shownList);
     };
     QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
 }

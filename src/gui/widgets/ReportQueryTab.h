@@ -17,6 +17,7 @@ class QTimer;
 
 namespace korvant {
 class Desk;
+class DeskView;
 class ReportQueryPage;
 }  // namespace korvant
 
@@ -38,7 +39,7 @@ public:
 
     // Shows `tab` (owned by `content`) under the reports strip while the tab
     // `index` is selected; the main window's pager then pages its page.
-    static void install(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index);
+    static void install(DeskView& view, ContentPanel& content, ReportQueryTab* tab, int index);
 
     // Reads the fields into the page and runs its search.
     void search();

@@ -1,6 +1,8 @@
 # Fails when an #include line of src/ or sim/ breaks the layering:
 #  - a lower floor never includes a higher one:
-#    text < protocol < model, local < app < areas < core, print < front ends;
+#    text < protocol < model, local < app < areas < core, print < view
+#    < front ends;
+#  - the command line never includes the view (the main window's state);
 #  - an area never includes another area (what two areas share moves down);
 #    the areas are accounts/administrators, accounts/groups,
 #    accounts/subaccounts, accounts/mainaccounts, accounts/deposits,
@@ -43,8 +45,10 @@ function(floor_of unit out)
     set(floor 4)
   elseif(unit STREQUAL "core" OR unit STREQUAL "print")
     set(floor 5)
-  elseif(unit STREQUAL "gui" OR unit STREQUAL "cli")
+  elseif(unit STREQUAL "view")
     set(floor 6)
+  elseif(unit STREQUAL "gui" OR unit STREQUAL "cli")
+    set(floor 7)
   endif()
   set(${out} "${floor}" PARENT_SCOPE)
 endfunction()
@@ -77,7 +81,9 @@ foreach(f ${files})
       list(APPEND bad "src/${f}: ${from} includes the higher ${to} (${target})")
     elseif(from IN_LIST areas AND to IN_LIST areas)
       list(APPEND bad "src/${f}: area ${from} includes area ${to} (${target})")
-    elseif(fromFloor EQUAL 6 AND (to STREQUAL "protocol" OR toFloor EQUAL 6))
+    elseif(from STREQUAL "cli" AND to STREQUAL "view")
+      list(APPEND bad "src/${f}: the command line includes the view (${target})")
+    elseif(fromFloor EQUAL 7 AND (to STREQUAL "protocol" OR toFloor EQUAL 7))
       list(APPEND bad "src/${f}: front end ${from} includes ${target}")
     endif()
   endforeach()

@@ -10,7 +10,8 @@ set(good
   "src/app/C.h|#include \"protocol/B.h\""
   "src/accounts/groups/D.h|#include \"app/C.h\""
   "src/core/E.cpp|#include \"accounts/groups/D.h\""
-  "src/gui/F.cpp|#include \"core/E.h\""
+  "src/view/Q.cpp|#include \"core/E.h\""
+  "src/gui/F.cpp|#include \"view/Q.h\""
   "sim/G.cpp|#include \"protocol/B.h\"")
 set(breaks
   "src/accounts/deposits/H.cpp|#include \"accounts/groups/D.h\"|area accounts/deposits includes area accounts/groups"
@@ -18,6 +19,8 @@ set(breaks
   "src/app/J.cpp|#include \"core/E.h\"|app includes the higher core"
   "src/cli/K.cpp|#include \"protocol/B.h\"|front end cli includes protocol/B.h"
   "src/gui/L.cpp|#include \"cli/M.h\"|front end gui includes cli/M.h"
+  "src/core/R.cpp|#include \"view/Q.h\"|core includes the higher view"
+  "src/cli/S.cpp|#include \"view/Q.h\"|the command line includes the view"
   "sim/N.cpp|#include \"model/O.h\"|the simulator includes model/O.h"
   "sim/P.cpp|#include \"protocol/ServerConnection.h\"|the simulator includes protocol/ServerConnection.h")
 

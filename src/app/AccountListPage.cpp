@@ -3,7 +3,7 @@
 #include <map>
 #include <memory>
 
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/Desk.h"
 #include "model/AccountColumns.h"
 #include "model/AccountFields.h"
@@ -121,7 +121,10 @@ PageCursor AccountListPage::cursor() const {
 }
 
 bool AccountListPage::showPage(Desk& desk, int page) {
-    return showAccountList(desk, list_, page);
+    if (pageQuery_) return pageQuery_(page);
+    const bool answered = queryAccountList(desk, list_, groupId_, filter_, page);
+    desk.notify(DeskChange::AccountList);
+    return answered;
 }
 
 AccountListPage& accountListPage(Desk& desk, AccountList list) {

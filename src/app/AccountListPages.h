@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainState.h"
+#include "app/AccountList.h"
 #include "app/SearchFilter.h"
 
 // Every page of one account list at once, for a front end that looks up a

@@ -4,10 +4,8 @@
 
 #include "app/AccountListRequests.h"
 #include "app/AccountListSort.h"
-#include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/Query.h"
-#include "app/ViewPaging.h"
 #include "model/ListAnswer.h"
 #include "protocol/AnswerRouter.h"
 #include "protocol/CommandCode.h"
@@ -97,20 +95,6 @@ PageCursor accountListCursor(Desk& desk, AccountList list) {
             break;
     }
     return PageCursor{};
-}
-
-bool showAccountList(Desk& desk, AccountList list, int page) {
-    MainState& state = desk.mainState();
-    state.page = page;
-    state.shownList = list;
-    const bool answered = queryAccountList(desk, list, state.group.id, state.filter, page);
-    // The link list shows funds only for parent main accounts with initial
-    // funds: those are reloaded first (action `ReloadParentMainAccounts`).
-    if (list == AccountList::MainAccountLinks)
-        desk.dispatcher().send(ActionCode::ReloadParentMainAccounts);
-    desk.notify(DeskChange::AccountList);
-    updatePageLabel(desk);
-    return answered;
 }
 
 }  // namespace korvant

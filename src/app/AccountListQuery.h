@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/MainState.h"
+#include "app/AccountList.h"
 #include "app/SearchFilter.h"
 #include "model/PageCursor.h"
 
-// The four list queries of the accounts view and the list shown from them.
+// The four list queries of the accounts view.
 namespace korvant {
 
 class Desk;
@@ -19,10 +19,5 @@ bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFil
 
 // The cursor of one account list's cache.
 PageCursor accountListCursor(Desk& desk, AccountList list);
-
-// Queries `list` for the current group with the current filter at `page`,
-// shows it and updates the page label. Returns false when the list's answer
-// was refused or could not be decoded (its message shown; the desk goes on).
-bool showAccountList(Desk& desk, AccountList list, int page);
 
 }  // namespace korvant

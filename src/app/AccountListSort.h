@@ -3,7 +3,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/MainState.h"
+#include "app/AccountList.h"
 
 // Sorting an account list by a click on a column header, on the list's
 // cache. The area that owns a list registers how its cache sorts (the

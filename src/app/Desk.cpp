@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/ActionDispatcher.h"
+#include "app/ReferenceReload.h"
 #include "app/ReportPage.h"
 #include "model/CacheHandlers.h"
 #include "protocol/CommandCode.h"
@@ -25,11 +26,7 @@ Desk::Desk(FrontEndPort& port, std::string dir)
       dispatcher_(std::make_unique<ActionDispatcher>()) {
     registerCacheHandlers(router_, session_, reference_, accounts_);
     registerServerMessageHandler(router_, port);
-    registerAccountListActions(*this);
-    registerReportPageActions(*this);
-    listRequery_ = [this](AccountList list, ListRequery how) {
-        return requeryShownAccountList(*this, list, how);
-    };
+    registerReferenceReloadActions(*this);
     // The front end keeps its own work going while the one exchange waits.
     connection_.setWaitHook(
         [this](const ServerWait& wait) { return port_->waitForServer(wait, operation_); });

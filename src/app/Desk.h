@@ -9,7 +9,6 @@
 #include "app/DeskChange.h"
 #include "app/FrontEndPort.h"
 #include "app/ListRequery.h"
-#include "app/MainState.h"
 #include "local/StatusList.h"
 #include "model/AccountCaches.h"
 #include "model/ReferenceData.h"
@@ -19,8 +18,9 @@
 
 // The application context that each front end owns for the whole run: the
 // one server connection, the answer router with its handlers, the session,
-// the caches, the status list, the main-window state and the action
-// dispatcher. Every operation of the core takes a Desk.
+// the caches, the status list and the action dispatcher. Every operation of
+// the core takes a Desk; what a window shows lives above it, in the desk's
+// view.
 namespace korvant {
 
 class ActionDispatcher;
@@ -40,7 +40,6 @@ public:
     ReferenceData& reference() { return reference_; }
     AccountCaches& accounts() { return accounts_; }
     StatusList& statusList() { return statusList_; }
-    MainState& mainState() { return mainState_; }
     ActionDispatcher& dispatcher() { return *dispatcher_; }
     const FrontEndPort& port() const { return *port_; }
     const ServerConnection& connection() const { return connection_; }
@@ -49,7 +48,6 @@ public:
     const ReferenceData& reference() const { return reference_; }
     const AccountCaches& accounts() const { return accounts_; }
     const StatusList& statusList() const { return statusList_; }
-    const MainState& mainState() const { return mainState_; }
     const ActionDispatcher& dispatcher() const { return *dispatcher_; }
     const std::string& dir() const { return dir_; }
     // Path of a file in the desk's folder.
@@ -60,8 +58,8 @@ public:
     const std::string& operation() const { return operation_; }
 
     // What a change of an account list's records queries again
-    // (requeryAccountList); the main window's list by default. A front end
-    // without a window sets none.
+    // (requeryAccountList): the main window's list where a window shows
+    // one; none by default.
     using ListRequeryHook = std::function<bool(AccountList, ListRequery)>;
     const ListRequeryHook& listRequery() const { return listRequery_; }
     void setListRequery(ListRequeryHook hook) { listRequery_ = std::move(hook); }
@@ -91,7 +89,6 @@ private:
     ReferenceData reference_;
     AccountCaches accounts_;
     StatusList statusList_;
-    MainState mainState_;
     std::unique_ptr<ActionDispatcher> dispatcher_;
     ListRequeryHook listRequery_;
     std::map<int, Observer> observers_;

@@ -26,10 +26,7 @@ void requeryAccountList(Desk& desk, AccountList list, ListRequery how = ListRequ
 // False when the answer was refused or could not be decoded (its message
 // shown).
 bool readAccountListAgain(Desk& desk, AccountList list, int groupId);
-
-// The main window's hook, the desk's default: the list of the group on
-// screen is queried again and shown, at the page `how` says. Returns
-// whether the list came.
-bool requeryShownAccountList(Desk& desk, AccountList list, ListRequery how);
+// The page of `list` its cache holds (0 before the first answer).
+int cachedAccountPage(Desk& desk, AccountList list);
 
 }  // namespace korvant

@@ -155,8 +155,7 @@ LoginResult login(Desk& desk, const LoginOptions& options) {
     bool accepted = port.editForm(
         form, [&port](Form& f) { return validateLoginForm(port, static_cast<LoginForm&>(f)); });
     if (!accepted) return LoginResult::Cancelled;
-    if (options.rememberLogin)
-        rememberLogin(desk.dir(), form, options.keyring, &desk.statusList());
+    if (options.rememberLogin) rememberLogin(desk.dir(), form, options.keyring, &desk.statusList());
     return loginWith(desk, form.serverIndex, form.account, form.password, options);
 }
 
@@ -232,18 +231,10 @@ LoginResult loginWith(Desk& desk, int serverIndex, const std::string& account,
         return LoginResult::Refused;
     }
 
-    // 10.-14. The first view and the enable flags.
-    uint32_t mask = desk.session().permissionMask;
-    MainState& state = desk.mainState();
-    state.buttons = viewButtons(mask);
-    state.enable = viewMenuEnable(mask);
+    // 10.-14. The enable flags follow the session's permissions (a window
+    // reads them on this change) and the first view is switched to.
     desk.notify(DeskChange::Session);
-    desk.dispatcher().send(ActionCode::SwitchView, firstView(mask));
-    if (state.view != viewKindOf(firstView(mask))) {
-        // Without a registered switch-view handler the view is still stored.
-        state.view = viewKindOf(firstView(mask));
-        desk.notify(DeskChange::View);
-    }
+    desk.dispatcher().send(ActionCode::SwitchView, firstView(desk.session().permissionMask));
     return LoginResult::LoggedIn;
 }
 

@@ -1,7 +1,9 @@
 #include "app/ReferenceReload.h"
 
+#include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
+#include "app/ReportTree.h"
 
 namespace korvant {
 namespace {
@@ -29,6 +31,26 @@ bool reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress) {
     const bool whole = reportPagedQueryEnd(desk, result, texts);
     desk.notify(ChangeOfList[static_cast<int>(list)]);
     return whole;
+}
+
+bool reloadGroups(Desk& desk) {
+    const bool read = reloadReferenceList(desk, ReferenceList::Groups);
+    markReportTreeStale(desk);
+    return read;
+}
+
+void registerReferenceReloadActions(Desk& desk) {
+    Desk* p = &desk;
+    desk.dispatcher().registerHandler(ActionCode::RefreshGroups,
+                                      [p](const ActionMessage&) { reloadGroups(*p); });
+    auto reload = [p](ReferenceList list) {
+        return [p, list](const ActionMessage&) { reloadReferenceList(*p, list); };
+    };
+    ActionDispatcher& d = desk.dispatcher();
+    d.registerHandler(ActionCode::ReloadMarginTemplates, reload(ReferenceList::MarginTemplates));
+    d.registerHandler(ActionCode::ReloadFeeTemplates, reload(ReferenceList::FeeTemplates));
+    d.registerHandler(ActionCode::ReloadVarieties, reload(ReferenceList::Varieties));
+    d.registerHandler(ActionCode::ReloadRiskStrategies, reload(ReferenceList::RiskStrategies));
 }
 
 }  // namespace korvant

@@ -16,4 +16,14 @@ class Desk;
 // read so far stay cached); returns whether every announced page came.
 bool reloadReferenceList(Desk& desk, ReferenceList list, bool showProgress = false);
 
+// Every group read again, and the report tree after them (the refresh
+// command and every change to the groups).
+bool reloadGroups(Desk& desk);
+
+// Registers the handlers of the reloads (`RefreshGroups`,
+// `ReloadMarginTemplates`, `ReloadFeeTemplates`, `ReloadVarieties`,
+// `ReloadRiskStrategies`); a window replaces `RefreshGroups` with one that
+// also forgets its chosen group.
+void registerReferenceReloadActions(Desk& desk);
+
 }  // namespace korvant

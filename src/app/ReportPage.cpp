@@ -4,6 +4,7 @@
 
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
+#include "model/PageLabel.h"
 #include "text/NumberText.h"
 
 namespace korvant {
@@ -57,13 +58,6 @@ bool LocalPaging::moveTo(int target, int64_t rows) {
     return true;
 }
 
-ViewPager reportPager(Desk& desk, ReportPage& page) {
-    ViewPager pager;
-    pager.cursor = [&page] { return page.cursor(); };
-    pager.query = [&desk, &page](int index) { page.showPage(desk, index); };
-    return pager;
-}
-
 ReportPages& reportPages(Desk& desk) {
     return desk.areaState<ReportPages>();
 }
@@ -78,7 +72,6 @@ void showReportPage(Desk& desk, ReportPage* page) {
     all.shown = page;
     if (page == nullptr) return;
     addReportPage(desk, *page);
-    desk.mainState().pagers[ViewKind::Reports] = reportPager(desk, *page);
 }
 
 std::optional<ReportTarget> reportGroupNode(Desk& desk, int32_t groupId) {
@@ -90,24 +83,14 @@ std::optional<ReportTarget> reportGroupNode(Desk& desk, int32_t groupId) {
     return ReportTarget{group->id, group->name, true};
 }
 
-void chooseReportTarget(Desk& desk, const ReportTarget& target) {
+void chooseReportTarget(Desk& desk, const ReportTarget& target, bool reportsShown) {
     ReportPages& all = reportPages(desk);
-    const bool reportsShown = desk.mainState().view == ViewKind::Reports;
     // A page's query may add or show pages: walk a copy.
     const std::vector<ReportPage*> pages = all.pages;
     for (ReportPage* page : pages) {
         page->target = target;
         page->targetChosen(desk, reportsShown && page == all.shown);
     }
-}
-
-void registerReportPageActions(Desk& desk) {
-    Desk* d = &desk;
-    desk.dispatcher().registerHandler(ActionCode::ReportAccountChosen, [d](const ActionMessage& m) {
-        const auto* node = std::get_if<ReportNodeArgument>(&m.arg);
-        if (node == nullptr) return;
-        chooseReportTarget(*d, {node->data, node->text});
-    });
 }
 
 }  // namespace korvant

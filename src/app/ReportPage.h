@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/MainState.h"
 #include "app/ViewKind.h"
 #include "model/PageCursor.h"
 #include "model/RawValue.h"
@@ -99,11 +98,10 @@ void showReportPage(Desk& desk, ReportPage* page);
 // the desk does not hold. Nothing is sent.
 std::optional<ReportTarget> reportGroupNode(Desk& desk, int32_t groupId);
 
-// Action `ReportAccountChosen`: every page takes the node as its target (`targetChosen`).
-void chooseReportTarget(Desk& desk, const ReportTarget& target);
-
-// Registers the handler of action `ReportAccountChosen`.
-void registerReportPageActions(Desk& desk);
+// A node of the report tree was chosen: every page takes it as its target
+// (`targetChosen`); `reportsShown` tells whether the reports view is on
+// screen, so that its shown page is queried again.
+void chooseReportTarget(Desk& desk, const ReportTarget& target, bool reportsShown);
 
 // Local paging of rows loaded whole: `rowsPerPage` rows a page.
 struct LocalPaging {
@@ -118,10 +116,5 @@ struct LocalPaging {
     // Moves to `target` when it is a page of `rows`; false otherwise.
     bool moveTo(int target, int64_t rows);
 };
-
-// The main window's pager for a view showing `page` (the ViewPager of the
-// view in MainState): cursor and page query go to the page; `shown` is left
-// empty. The page must outlive the registration.
-ViewPager reportPager(Desk& desk, ReportPage& page);
 
 }  // namespace korvant

@@ -4,7 +4,6 @@
 
 #include "app/Desk.h"
 #include "app/Query.h"
-#include "app/ViewPaging.h"
 
 namespace korvant {
 
@@ -48,7 +47,7 @@ bool runReportQuery(Desk& desk, const ReportQuery& query,
         return false;
     }
     take(page);
-    updatePageLabel(desk);
+    desk.notify(DeskChange::PageLabel);
     return true;
 }
 

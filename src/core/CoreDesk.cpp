@@ -1,9 +1,7 @@
 #include "core/CoreDesk.h"
 
 #include "accounts/administrators/AdministratorOperations.h"
-#include "accounts/deposits/DepositOperations.h"
 #include "accounts/groups/GroupOperations.h"
-#include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "reports/ReportActions.h"
 #include "risk/RiskActions.h"
@@ -18,9 +16,7 @@ CoreDesk::CoreDesk(FrontEndPort& port, std::string dir) : Desk(port, std::move(d
 void registerAreaActions(Desk& desk) {
     registerAdministratorActions(desk);
     registerGroupActions(desk);
-    registerSubAccountActions(desk);
-    registerMainAccountActions(desk);
-    registerDepositActions(desk);
+    registerSubAccountSorter(desk);
     registerTemplateActions(desk);
     registerRiskActions(desk);
     registerReportActions(desk);

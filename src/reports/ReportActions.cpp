@@ -1,6 +1,6 @@
 #include "reports/ReportActions.h"
 
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "reports/params/TradingParametersForm.h"
@@ -19,7 +19,8 @@ void registerReportActions(Desk& desk) {
                       [p](const ActionMessage&) { clearSettlement(*p); });
     d.registerHandler(ActionCode::TradingParameters,
                       [p](const ActionMessage&) { editTradingParameters(*p); });
-    d.registerHandler(ActionCode::LogPageLabel, [p](const ActionMessage&) { updatePageLabel(*p); });
+    d.registerHandler(ActionCode::LogPageLabel,
+                      [p](const ActionMessage&) { p->notify(DeskChange::PageLabel); });
 }
 
 }  // namespace korvant

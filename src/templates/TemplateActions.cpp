@@ -3,7 +3,6 @@
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
 #include "app/Permissions.h"
-#include "app/ReportPage.h"
 #include "templates/TemplateCsv.h"
 #include "templates/TemplateOperations.h"
 
@@ -54,7 +53,6 @@ constexpr KindOperation KindOperations[] = {
      [](Desk& d, const TemplateKind& k) { renameTemplate(d, k); }},
     {&TemplateActions::deleteTemplate,
      [](Desk& d, const TemplateKind& k) { deleteChosenTemplate(d, k); }},
-    {&TemplateActions::loadTemplate, [](Desk& d, const TemplateKind& k) { assignTemplate(d, k); }},
     {&TemplateActions::exportTemplate,
      [](Desk& d, const TemplateKind& k) { exportChosenTemplate(d, k); }},
 };
@@ -68,17 +66,6 @@ void registerKind(Desk& desk, const TemplateKind& kind) {
     for (const KindOperation& operation : KindOperations)
         d.registerHandler(kind.actions.*operation.action,
                           [p, k, run = operation.run](const ActionMessage&) { run(*p, *k); });
-    // The main window's pager turns the rate pages; switching to the view
-    // shows page 0 of the chosen template (while none is chosen, the
-    // contracts without rates).
-    ViewPager pager = reportPager(desk, templateView(desk, kind).page);
-    pager.shown = [p, k] { templateView(*p, *k).page.showPage(*p, 0); };
-    pager.rowChosen = [p, k] {
-        const TemplateView& view = templateView(*p, *k);
-        return view.page.enabled() && view.selectedRow >= 0 &&
-               view.selectedRow < view.page.rowCount();
-    };
-    desk.mainState().pagers[kind.view] = std::move(pager);
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ bool exportChosenTemplate(Desk& desk, const TemplateKind& kind);
 // "导入" of a group node: the file asked for, then imported into the group.
 bool importIntoChosenGroup(Desk& desk, const TemplateKind& kind);
 
-// Registers the actions of this area on the desk's dispatcher.
+// Registers the actions of this area that need no window on the desk's
+// dispatcher (the window registers loading a template onto its selected
+// sub-account and its pager).
 void registerTemplateActions(Desk& desk);
 
 }  // namespace korvant

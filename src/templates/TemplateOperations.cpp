@@ -1,11 +1,10 @@
 #include "templates/TemplateOperations.h"
 
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
 #include "app/Desk.h"
 #include "app/ListRequery.h"
-#include "app/ListSelection.h"
 #include "app/Permissions.h"
 #include "app/ReferenceReload.h"
 #include "protocol/Packet.h"
@@ -103,12 +102,6 @@ void showTemplateRates(Desk& desk, const TemplateKind& kind, int32_t templateId)
     TemplateView& view = templateView(desk, kind);
     view.selectedRow = -1;
     view.page.choose(desk, templateId);
-    MainState& state = desk.mainState();
-    if (state.view == kind.view) {
-        state.labelPage = 1;
-        state.labelTotal = view.page.cursor().total;
-        desk.notify(DeskChange::PageLabel);
-    }
 }
 
 std::vector<ContractVariety> sameProductContracts(std::span<const ContractVariety> contracts,
@@ -275,12 +268,13 @@ bool deleteTemplate(Desk& desk, const TemplateKind& kind, int32_t templateId) {
     });
 }
 
-bool assignTemplate(Desk& desk, const TemplateKind& kind) {
-    const std::vector<SubAccount> selected = selectedSubAccounts(desk);
-    if (selected.empty()) return false;
-    TemplatePickerForm form = templateChoices(desk, kind, desk.mainState().group.code);
+bool assignTemplateWithPicker(Desk& desk, const TemplateKind& kind, const SubAccount* account,
+                              const std::string& listedGroupCode) {
+    if (account == nullptr) return false;
+    const std::string target = account->account;  // the caches change meanwhile
+    TemplatePickerForm form = templateChoices(desk, kind, listedGroupCode);
     if (!desk.port().editForm(form, [](Form&) { return true; })) return false;
-    return assignTemplate(desk, kind, selected.front().account, form.chosenName());
+    return assignTemplate(desk, kind, target, form.chosenName());
 }
 
 TemplatePickerForm templateChoices(Desk& desk, const TemplateKind& kind,

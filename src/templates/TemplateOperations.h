@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/ContractVariety.h"
+#include "model/SubAccount.h"
 #include "templates/RateRow.h"
 #include "templates/TemplateForms.h"
 #include "templates/TemplateKind.h"
@@ -79,10 +80,12 @@ bool renameTemplate(Desk& desk, const TemplateKind& kind, const ChosenNode& node
 // Asks, then deletes template `templateId` when the kind's cache holds it.
 bool deleteTemplate(Desk& desk, const TemplateKind& kind, int32_t templateId);
 
-// `LoadMarginTemplate` / `LoadFeeTemplate`: loads a template of the listed group onto the chosen
-// sub-account (the first selected row of the sub-account list), or removes
-// its template ("不使用模版").
-bool assignTemplate(Desk& desk, const TemplateKind& kind);
+// `LoadMarginTemplate` / `LoadFeeTemplate`: the dialog offers the templates of the group of
+// `listedGroupCode` (templateChoices), then loads the one chosen onto
+// `account` or removes its template ("不使用模版"). Nothing without an
+// account.
+bool assignTemplateWithPicker(Desk& desk, const TemplateKind& kind, const SubAccount* account,
+                              const std::string& listedGroupCode);
 // What the dialog offers for the group of code `groupCode`: "不使用模版"
 // and the templates of its first-level group.
 TemplatePickerForm templateChoices(Desk& desk, const TemplateKind& kind,

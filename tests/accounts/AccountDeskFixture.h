@@ -9,6 +9,7 @@
 #include "protocol/Gbk.h"
 #include "support/FakeServer.h"
 #include "support/ScriptedPort.h"
+#include "view/DeskView.h"
 
 // A logged-in desk on a fake server for the account operations: every
 // permission, a second-level group selected, and a responder that answers
@@ -20,6 +21,8 @@ struct AccountDeskFixture {
     ScriptedPort port;
     FakeServer server;
     Desk desk{port};
+    // The window over it: the group on screen, the lists queried again.
+    DeskView view{desk};
     std::function<Bytes(const Bytes&)> answer;
 
     explicit AccountDeskFixture(bool connectNow = true) {
@@ -32,9 +35,9 @@ struct AccountDeskFixture {
         });
         if (connectNow) connect();
         desk.session().permissionMask = 0xFFFFF;
-        desk.mainState().group.id = 12;
-        desk.mainState().group.code = "0101";
-        desk.mainState().group.name = "二级组";
+        view.state().group.id = 12;
+        view.state().group.code = "0101";
+        view.state().group.name = "二级组";
     }
 
     void connect() { desk.connection().connect(server.host(), server.port()); }

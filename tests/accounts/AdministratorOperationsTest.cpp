@@ -45,7 +45,7 @@ TEST(AdministratorOperations, AddSendsTheFormThenListsTheSamePageAgain) {
         form.permissionMask = 0x41;
         return true;
     });
-    addAdministrator(f.desk);
+    addAdministrator(f.desk, f.view.state().group);
 
     EXPECT_EQ(f.commands(), (std::vector<int>{98, 97}));
     const auto requests = f.server.requests();
@@ -66,7 +66,7 @@ TEST(AdministratorOperations, AllDigitAccountKeepsTheAddDialogOpenAndSendsNothin
         form.password = "pw";
         return true;
     });
-    addAdministrator(f.desk);
+    addAdministrator(f.desk, f.view.state().group);
     ASSERT_EQ(f.port.forms.size(), 1u);
     EXPECT_EQ(f.port.forms[0].refusals, 1);
     EXPECT_FALSE(f.port.forms[0].accepted);
@@ -85,7 +85,7 @@ TEST(AdministratorOperations, ModifyRefusedByTheServerLeavesTheCacheAlone) {
         form.permissionMask = 0xFF;
         return true;
     });
-    modifyAdministrator(f.desk, {1});
+    modifyAdministrator(f.desk, {1}, f.view.state().group);
 
     EXPECT_EQ(f.commands(), std::vector<int>{99});
     // The start row shows the mask as listed before the change.
@@ -96,9 +96,9 @@ TEST(AdministratorOperations, ModifyRefusedByTheServerLeavesTheCacheAlone) {
     EXPECT_EQ(f.desk.accounts().administrators.at(1).password, "pw");
 
     f.port.clearRecords();
-    modifyAdministrator(f.desk, {0, 1});
+    modifyAdministrator(f.desk, {0, 1}, f.view.state().group);
     EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"不支持批量修改。"});
-    modifyAdministrator(f.desk, {});
+    modifyAdministrator(f.desk, {}, f.view.state().group);
     EXPECT_EQ(f.port.messages.size(), 1u);
     EXPECT_EQ(f.server.requests().size(), 1u);
 }
@@ -139,14 +139,14 @@ TEST(AdministratorOperations, LostConnectionEndsAddAndModify) {
         return true;
     });
     // Told as an answer that says nothing, then the end of the program.
-    EXPECT_THROW(addAdministrator(f.desk), ProgramEnd);
+    EXPECT_THROW(addAdministrator(f.desk, f.view.state().group), ProgramEnd);
     EXPECT_EQ(f.port.lastMessage().text, "服务器返回非确认包, 无法确定操作是否失败!");
     EXPECT_EQ(f.statusDetails().back(), "添加 x1 失败！");
 
     f.connect();
     f.desk.accounts().administrators.records = {admin("a1")};
     f.port.queueForm<AdministratorForm>([](AdministratorForm&) { return true; });
-    EXPECT_THROW(modifyAdministrator(f.desk, {0}), ProgramEnd);
+    EXPECT_THROW(modifyAdministrator(f.desk, {0}, f.view.state().group), ProgramEnd);
     EXPECT_EQ(f.port.lastMessage().text, "与服务器的连接断开了!");
     EXPECT_EQ(f.statusDetails().back(), "修改 a1 失败！");
 }
@@ -193,7 +193,7 @@ TEST(AdministratorOperations, ModifyKeepsTheBitsOutsideTheCheckList) {
         form.permissionMask = 0x5;
         return true;
     });
-    ASSERT_TRUE(modifyAdministrator(f.desk, {0}));
+    ASSERT_TRUE(modifyAdministrator(f.desk, {0}, f.view.state().group));
     ASSERT_FALSE(f.server.requests().empty());
     EXPECT_EQ(getU32(f.server.requests()[0].data() + 38), 0x02000005u);
 }

@@ -50,7 +50,7 @@ Bytes mainRecord(const MainAccount& m) {
 
 TEST(DepositOperations, MainAccountWithdrawalSendsTotalsClampedAtZero) {
     AccountDeskFixture f;
-    f.desk.mainState().group.code = "01";
+    f.view.state().group.code = "01";
     MainAccount account = mainAccount("M1", 0, 500);
     f.answer = [account](const Bytes& request) -> Bytes {
         if (request[3] == 82) return depositAnswer(82, 1);
@@ -66,7 +66,7 @@ TEST(DepositOperations, MainAccountWithdrawalSendsTotalsClampedAtZero) {
         form.startInvestmentText = "300";
         return true;
     });
-    EXPECT_TRUE(depositMainAccount(f.desk, &account));
+    EXPECT_TRUE(depositMainAccount(f.desk, f.view.state().group, &account));
     ASSERT_EQ(f.commands(), (std::vector<int>{37, 82, 37}));
     const Bytes request = f.server.requests()[1];
     ASSERT_EQ(request.size(), 64u);
@@ -105,7 +105,7 @@ TEST(DepositOperations, ZeroResultIsAFailureWithTheServersText) {
         form.remark = "测试";
         return true;
     });
-    EXPECT_FALSE(depositSubAccount(f.desk, &account));
+    EXPECT_FALSE(depositSubAccount(f.desk, f.view.state().group, &account));
     EXPECT_EQ(f.commands(), (std::vector<int>{64, 81, 81, 36}));
     const Bytes request = f.server.requests()[3];
     ASSERT_EQ(request.size(), 164u);
@@ -132,11 +132,11 @@ TEST(DepositOperations, LinkOfAnUnlimitedMainAccountOpensNoDialog) {
         if (request[3] == 67) return depositAnswer(67, 1);
         return {};
     };
-    EXPECT_FALSE(depositLink(f.desk, nullptr));
+    EXPECT_FALSE(depositLink(f.desk, f.view.state().group, nullptr));
     EXPECT_EQ(f.port.lastMessage().text, "  请先选择主账号。");
 
     MainAccountLink unlimited{"M0", 0};
-    EXPECT_FALSE(depositLink(f.desk, &unlimited));
+    EXPECT_FALSE(depositLink(f.desk, f.view.state().group, &unlimited));
     EXPECT_EQ(f.port.lastMessage().text, "主账号不限制资金，无需入金。");
     EXPECT_TRUE(f.port.forms.empty());
 
@@ -147,16 +147,20 @@ TEST(DepositOperations, LinkOfAnUnlimitedMainAccountOpensNoDialog) {
         form.availableText = "0.01";
         return true;
     });
-    EXPECT_TRUE(depositLink(f.desk, &limited));
-    const Bytes request = f.server.requests().at(f.server.requests().size() - 2);
-    ASSERT_EQ(request[3], 67);
+    EXPECT_TRUE(depositLink(f.desk, f.view.state().group, &limited));
+    // The deposit, then the link list on screen again (and its parent's accounts).
+    const std::vector<int> sent = f.commands();
+    const auto deposit = std::find(sent.begin(), sent.end(), 67);
+    ASSERT_NE(deposit, sent.end());
+    ASSERT_EQ(deposit + 1 - sent.begin() < static_cast<long>(sent.size()), true);
+    EXPECT_EQ(*(deposit + 1), 64);
+    const Bytes request = f.server.requests().at(static_cast<std::size_t>(deposit - sent.begin()));
     EXPECT_EQ(AccountDeskFixture::textAt(request, 4, 16), "0101");
     EXPECT_EQ(AccountDeskFixture::textAt(request, 20, 32), "M9");
     EXPECT_EQ(getF64(request.data() + 56), 0.01);
-    EXPECT_EQ(f.commands().back(), 64);
 
     f.desk.session().permissionMask = 0xBF;
-    EXPECT_FALSE(depositLink(f.desk, &limited));
+    EXPECT_FALSE(depositLink(f.desk, f.view.state().group, &limited));
     EXPECT_EQ(f.port.lastMessage().text, "  没有权限出入金");
 }
 
@@ -266,7 +270,7 @@ namespace {
 // failure with the server's text and nothing is queried again.
 TEST(DepositOperations, AcknowledgementAnswersAreJudgedByTheirStatus) {
     AccountDeskFixture f;
-    f.desk.mainState().group.code = "01";
+    f.view.state().group.code = "01";
     MainAccount account = mainAccount("M1", 1000, 500);
     auto deposit100 = [](DepositForm& form) {
         form.availableText = "100";
@@ -278,7 +282,7 @@ TEST(DepositOperations, AcknowledgementAnswersAreJudgedByTheirStatus) {
         return {};
     };
     f.port.queueForm<DepositForm>(deposit100);
-    EXPECT_FALSE(depositMainAccount(f.desk, &account));
+    EXPECT_FALSE(depositMainAccount(f.desk, f.view.state().group, &account));
     EXPECT_EQ(f.commands(), (std::vector<int>{37, 82}));
     EXPECT_EQ(f.statusDetails(), std::vector<std::string>{"出入金:M1失败！"});
     EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{"资金不足"});
@@ -290,7 +294,7 @@ TEST(DepositOperations, AcknowledgementAnswersAreJudgedByTheirStatus) {
     };
     f.port.clearRecords();
     f.port.queueForm<DepositForm>(deposit100);
-    EXPECT_TRUE(depositMainAccount(f.desk, &account));
+    EXPECT_TRUE(depositMainAccount(f.desk, f.view.state().group, &account));
     EXPECT_EQ(f.commands(), (std::vector<int>{37, 82, 37, 82, 37}));
     EXPECT_EQ(f.statusDetails().back(), "出入金:M1成功！");
     EXPECT_TRUE(f.port.messages.empty());
@@ -329,12 +333,12 @@ TEST(DepositOperations, TotalsAreComputedFromTheFundsReadRightBeforeTheChange) {
     sub.account = "10001";
     sub.mainAccount = "M1";
     f.port.queueForm<DepositForm>(addTen);
-    EXPECT_TRUE(depositSubAccount(f.desk, &sub));
-    const CurrentGroup second = f.desk.mainState().group;
-    f.desk.mainState().group.code = "01";
+    EXPECT_TRUE(depositSubAccount(f.desk, f.view.state().group, &sub));
+    const CurrentGroup second = f.view.state().group;
+    f.view.state().group.code = "01";
     f.port.queueForm<DepositForm>(addTen);
-    EXPECT_TRUE(depositMainAccount(f.desk, &main));
-    f.desk.mainState().group = second;
+    EXPECT_TRUE(depositMainAccount(f.desk, f.view.state().group, &main));
+    f.view.state().group = second;
     const struct {
         uint8_t command;
         int priorityAt;
@@ -376,7 +380,7 @@ TEST(DepositOperations, AFundsAnswerThatIsNoFundsStopsBeforeTheDialog) {
         };
         SubAccount account;
         account.account = "10001";
-        EXPECT_FALSE(depositSubAccount(f.desk, &account));
+        EXPECT_FALSE(depositSubAccount(f.desk, f.view.state().group, &account));
         EXPECT_EQ(f.commands(), (std::vector<int>{64, 81}));
         EXPECT_EQ(f.port.messageTexts(), c.messages);
         EXPECT_TRUE(f.port.forms.empty());

@@ -10,10 +10,12 @@
 
 #include "AccountDeskFixture.h"
 #include "accounts/deposits/DepositRecordsPage.h"
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/ActionDispatcher.h"
 #include "protocol/Bytes.h"
 #include "support/ScratchFolder.h"
+#include "view/DeskView.h"
+#include "view/ViewPaging.h"
 
 namespace korvant {
 namespace {
@@ -45,7 +47,7 @@ struct PageFixture : ::testing::Test {
     void SetUp() override {
         page.startDate = 20240101;
         page.endDate = 20240131;
-        f.desk.mainState().view = ViewKind::Reports;
+        f.view.state().view = ViewKind::Reports;
     }
 };
 
@@ -53,15 +55,15 @@ TEST_F(PageFixture, ThePagerPagesTheShownPageAndTheLabelFollows) {
     f.answer = threePages;
     showReportTab(f.desk, page, true);
     ASSERT_TRUE(page.search(f.desk));
-    EXPECT_EQ(f.desk.mainState().labelPage, 1);
-    EXPECT_EQ(f.desk.mainState().labelTotal, 3);
-    EXPECT_TRUE(movePage(f.desk, PageMove::Next));
-    EXPECT_TRUE(movePage(f.desk, PageMove::Last));
-    EXPECT_FALSE(movePage(f.desk, PageMove::Next));
+    EXPECT_EQ(f.view.state().labelPage, 1);
+    EXPECT_EQ(f.view.state().labelTotal, 3);
+    EXPECT_TRUE(movePage(f.view, PageMove::Next));
+    EXPECT_TRUE(movePage(f.view, PageMove::Last));
+    EXPECT_FALSE(movePage(f.view, PageMove::Next));
     ASSERT_EQ(f.server.requests().size(), 3u);
     EXPECT_EQ(getI32(f.server.requests()[1].data() + 48), 1);
     EXPECT_EQ(getI32(f.server.requests()[2].data() + 48), 2);
-    EXPECT_EQ(f.desk.mainState().labelPage, 3);
+    EXPECT_EQ(f.view.state().labelPage, 3);
     ASSERT_EQ(page.rowCount(), 1);
     EXPECT_EQ(page.cells(0)[7], "2");
     EXPECT_EQ(page.columns().back().caption, "备注");

@@ -15,7 +15,7 @@ using test::AccountDeskFixture;
 TEST(GroupLevelRule, OperationsOfAnotherLevelRefuseAndSendNothing) {
     struct Case {
         std::string code;
-        std::function<bool(Desk&)> run;
+        std::function<bool(Desk&, const CurrentGroup&)> run;
         std::string message;
     };
     SubAccount sub;
@@ -25,26 +25,32 @@ TEST(GroupLevelRule, OperationsOfAnotherLevelRefuseAndSendNothing) {
     main.initialFunds = 100;
     MainAccountLink link{"M1", 10};
     const std::vector<Case> cases = {
-        {"", [](Desk& d) { return addSubAccount(d); }, "添加子账号只能在二级组中进行。"},
-        {"01", [](Desk& d) { return addSubAccount(d); }, "添加子账号只能在二级组中进行。"},
-        {"", [](Desk& d) { return createMainAccount(d); }, "添加主账号只能在一级组中进行。"},
-        {"0101", [](Desk& d) { return createMainAccount(d); }, "添加主账号只能在一级组中进行。"},
-        {"01", [](Desk& d) { return linkMainAccount(d); }, "关联主账号只能在二级组中进行。"},
-        {"01", [](Desk& d) { return unlinkMainAccount(d, "01", "M1"); },
+        {"", [](Desk& d, const CurrentGroup& g) { return addSubAccount(d, g); },
+         "添加子账号只能在二级组中进行。"},
+        {"01", [](Desk& d, const CurrentGroup& g) { return addSubAccount(d, g); },
+         "添加子账号只能在二级组中进行。"},
+        {"", [](Desk& d, const CurrentGroup& g) { return createMainAccount(d, g.code); },
+         "添加主账号只能在一级组中进行。"},
+        {"0101", [](Desk& d, const CurrentGroup& g) { return createMainAccount(d, g.code); },
+         "添加主账号只能在一级组中进行。"},
+        {"01", [](Desk& d, const CurrentGroup& g) { return linkMainAccount(d, g.code); },
+         "关联主账号只能在二级组中进行。"},
+        {"01", [](Desk& d, const CurrentGroup&) { return unlinkMainAccount(d, "01", "M1"); },
          "取消关联主账号只能在二级组中进行。"},
-        {"01", [&sub](Desk& d) { return depositSubAccount(d, &sub); },
+        {"01", [&sub](Desk& d, const CurrentGroup& g) { return depositSubAccount(d, g, &sub); },
          "子账号出入金只能在二级组中进行。"},
-        {"0101", [&main](Desk& d) { return depositMainAccount(d, &main); },
+        {"0101",
+         [&main](Desk& d, const CurrentGroup& g) { return depositMainAccount(d, g, &main); },
          "主账号出入金只能在一级组中进行。"},
-        {"", [&main](Desk& d) { return depositMainAccount(d, &main); },
+        {"", [&main](Desk& d, const CurrentGroup& g) { return depositMainAccount(d, g, &main); },
          "主账号出入金只能在一级组中进行。"},
-        {"01", [&link](Desk& d) { return depositLink(d, &link); },
+        {"01", [&link](Desk& d, const CurrentGroup& g) { return depositLink(d, g, &link); },
          "关联主账号出入金只能在二级组中进行。"},
     };
     for (const Case& c : cases) {
         AccountDeskFixture f;
-        f.desk.mainState().group.code = c.code;
-        EXPECT_FALSE(c.run(f.desk)) << c.message;
+        f.view.state().group.code = c.code;
+        EXPECT_FALSE(c.run(f.desk, f.view.state().group)) << c.message;
         EXPECT_TRUE(f.server.requests().empty()) << c.message;
         EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{c.message});
         EXPECT_EQ(f.port.lastMessage().caption, "提示");

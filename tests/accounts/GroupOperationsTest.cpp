@@ -50,10 +50,10 @@ std::function<bool(GroupForm&)> named(const std::string& name) {
 
 TEST(GroupOperations, AddTreatsEveryResultPacketAsFailure) {
     GroupFixture f;
-    f.desk.mainState().group.id = 2;
+    f.view.state().group.id = 2;
     f.answer = [](const Bytes&) { return FakeServer::resultPacket(0, "组名重复"); };
     f.port.queueForm<GroupForm>(named("新组"));
-    addGroup(f.desk);
+    addGroup(f.desk, f.view.state().group.id);
     EXPECT_EQ(f.commands(), std::vector<int>{95});
     EXPECT_EQ(f.server.requests()[0][2], FlagCompressed);
     EXPECT_EQ(f.statusDetails(), std::vector<std::string>{"添加 新组 失败！组名重复"});
@@ -63,7 +63,7 @@ TEST(GroupOperations, AddTreatsEveryResultPacketAsFailure) {
 
 TEST(GroupOperations, AddDecodesTheNewIdAndReloadsAllGroups) {
     GroupFixture f;
-    f.desk.mainState().group.id = 2;
+    f.view.state().group.id = 2;
     f.reloaded.push_back(makeGroup(13, 2, "0102", "新组"));
     f.answer = [&f](const Bytes& request) -> Bytes {
         if (request[3] == 95) {
@@ -77,11 +77,11 @@ TEST(GroupOperations, AddDecodesTheNewIdAndReloadsAllGroups) {
     std::vector<DeskChange> changes;
     f.desk.subscribe([&changes](DeskChange c) { changes.push_back(c); });
     f.port.queueForm<GroupForm>(named("新组"));
-    addGroup(f.desk);
+    addGroup(f.desk, f.view.state().group.id);
     EXPECT_EQ(f.commands(), (std::vector<int>{95, 94}));
     EXPECT_EQ(f.statusDetails(), std::vector<std::string>{"添加组:新组成功！"});
     EXPECT_EQ(f.desk.reference().groups.count(), 4);
-    EXPECT_EQ(f.desk.mainState().group.id, -1);
+    EXPECT_EQ(f.view.state().group.id, -1);
     EXPECT_NE(std::find(changes.begin(), changes.end(), DeskChange::Groups), changes.end());
     EXPECT_TRUE(f.port.messages.empty());
 }
@@ -89,13 +89,13 @@ TEST(GroupOperations, AddDecodesTheNewIdAndReloadsAllGroups) {
 TEST(GroupOperations, ModifyOwnGroupIsRefusedBeforeTheDialog) {
     GroupFixture f;
     f.desk.session().ownGroupId = 12;
-    modifyGroup(f.desk);
+    modifyGroup(f.desk, f.view.state().group.id);
     EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{" 没有权限修改自身组! "});
     EXPECT_TRUE(f.port.forms.empty());
     EXPECT_TRUE(f.server.requests().empty());
 
     f.desk.session().permissionMask = 0x8;
-    modifyGroup(f.desk);
+    modifyGroup(f.desk, f.view.state().group.id);
     EXPECT_EQ(f.port.lastMessage().text, "  没有权限修改组");
 
     deleteGroup(f.desk);
@@ -112,7 +112,7 @@ TEST(GroupOperations, ModifyRowsForRefusalAndSuccess) {
         form.rangeFrom = 5;  // hidden for a second-level group: kept as it was
         return true;
     });
-    modifyGroup(f.desk);
+    modifyGroup(f.desk, f.view.state().group.id);
     ASSERT_EQ(f.commands(), std::vector<int>{96});
     std::vector<uint8_t> plain(MaxPacketSize);
     const Bytes request = f.server.requests()[0];
@@ -128,7 +128,7 @@ TEST(GroupOperations, ModifyRowsForRefusalAndSuccess) {
         return {};
     };
     f.port.queueForm<GroupForm>(named("改名"));
-    modifyGroup(f.desk);
+    modifyGroup(f.desk, f.view.state().group.id);
     EXPECT_EQ(f.commands(), (std::vector<int>{96, 96, 94}));
     EXPECT_EQ(f.statusDetails().back(), "修改组:改名成功！");
 }

@@ -87,7 +87,7 @@ TEST(MainAccountOperations, LinkingShowsAccountExistsWhateverTheServerSays) {
         form.selected = 1;
         return true;
     });
-    linkMainAccount(f.desk);
+    linkMainAccount(f.desk, f.view.state().group.code);
     // The parent id, every page of its main accounts, then the link.
     EXPECT_EQ(f.commands(), (std::vector<int>{65, 37, 37, 66}));
     EXPECT_EQ(AccountDeskFixture::textAt(f.server.requests()[0], 4, 16), "01");
@@ -119,7 +119,7 @@ TEST(MainAccountOperations, ARefusedLinkOffersTheChoiceAgainOnTheDesk) {
         form.selected = 0;
         return true;
     });
-    EXPECT_TRUE(linkMainAccount(f.desk));
+    EXPECT_TRUE(linkMainAccount(f.desk, f.view.state().group.code));
     EXPECT_EQ(shownWith, 1);
     const std::vector<int> commands = f.commands();
     // The parent's accounts are read once; each choice sends one link.
@@ -132,7 +132,6 @@ TEST(MainAccountOperations, ARefusedLinkOffersTheChoiceAgainOnTheDesk) {
 TEST(MainAccountOperations, UnlinkAsksThenRunsThroughActionOneTwentyFive) {
     AccountDeskFixture f;
     f.answer = parentGroupServer;
-    registerMainAccountActions(f.desk);
     f.desk.accounts().mainAccountLinks.records = {{"L1", 10}, {"L2", 20}};
     EXPECT_FALSE(requestUnlinkMainAccount(f.desk, -1));
     EXPECT_EQ(f.port.lastMessage().text, "  请先选择主账号。");
@@ -156,14 +155,14 @@ TEST(MainAccountOperations, UnlinkAsksThenRunsThroughActionOneTwentyFive) {
 
 TEST(MainAccountOperations, CreateSendsTheTypedAmountsAndRefusalsKeepTheCache) {
     AccountDeskFixture f;
-    f.desk.mainState().group.code = "01";
+    f.view.state().group.code = "01";
     f.port.queueForm<MainAccountForm>([](MainAccountForm& form) {
         form.account = "M7";
         form.startInvestment = "123456";
         form.tradingPassword = "t";
         return true;
     });
-    createMainAccount(f.desk);
+    createMainAccount(f.desk, f.view.state().group.code);
     ASSERT_EQ(f.commands(), (std::vector<int>{38, 37}));
     const Bytes create = f.server.requests()[0];
     ASSERT_EQ(create.size(), 164u);
@@ -177,13 +176,13 @@ TEST(MainAccountOperations, CreateSendsTheTypedAmountsAndRefusalsKeepTheCache) {
         form.account = "M7";
         return true;
     });
-    createMainAccount(f.desk);
+    createMainAccount(f.desk, f.view.state().group.code);
     EXPECT_EQ(f.statusDetails().back(), "添加 M7 失败！主账号已存在");
     EXPECT_EQ(f.port.lastMessage().text, "主账号已存在");
     EXPECT_EQ(f.commands().size(), 3u);  // no list query after a refusal
 
     f.desk.session().permissionMask = 0x2;
-    createMainAccount(f.desk);
+    createMainAccount(f.desk, f.view.state().group.code);
     EXPECT_EQ(f.port.lastMessage().text, "  没有权限添加主账户");
 }
 
@@ -219,16 +218,17 @@ TEST(MainAccountOperations, LinkAndUnlinkQueryTheLinksAgainAfterAnUndispatchable
     AccountDeskFixture f;
     f.answer = undispatchable;
     f.port.queueForm<MainAccountLinkForm>([](MainAccountLinkForm&) { return true; });
-    EXPECT_FALSE(linkMainAccount(f.desk));
-    // The parent's main accounts, the link, then the link list again.
-    EXPECT_EQ(f.commands(), (std::vector<int>{65, 37, 37, 66, 64}));
+    EXPECT_FALSE(linkMainAccount(f.desk, f.view.state().group.code));
+    // The parent's main accounts, the link, then the link list again (on
+    // screen, with the parent's accounts after it).
+    EXPECT_EQ(f.commands(), (std::vector<int>{65, 37, 37, 66, 64, 65, 37, 37}));
     EXPECT_EQ(f.statusDetails(), (std::vector<std::string>{"账号:P1", "添加主账号:P1失败！"}));
     EXPECT_EQ(f.port.messageTexts(), std::vector<std::string>{" 解析数据包失败!"});
 
     AccountDeskFixture g;
     g.answer = undispatchable;
     EXPECT_FALSE(unlinkMainAccount(g.desk, "0101", "L1"));
-    EXPECT_EQ(g.commands(), (std::vector<int>{65, 37, 37, 102, 64}));
+    EXPECT_EQ(g.commands(), (std::vector<int>{65, 37, 37, 102, 64, 65, 37, 37}));
     EXPECT_EQ(g.statusDetails(), (std::vector<std::string>{"账号:L1", "删除 L1 失败！"}));
     EXPECT_EQ(g.port.messageTexts(), std::vector<std::string>{" 解析数据包失败!"});
 }

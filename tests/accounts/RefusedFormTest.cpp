@@ -37,7 +37,7 @@ TEST(RefusedForm, AddAdministratorAsksAgainWithTheValuesAsTyped) {
         form.account = "op2";
         return true;
     });
-    EXPECT_TRUE(addAdministrator(f.desk));
+    EXPECT_TRUE(addAdministrator(f.desk, f.view.state().group));
 
     // The refused add, then the second one and its re-query; nothing between.
     EXPECT_EQ(f.commands(), (std::vector<int>{98, 98, 97}));
@@ -53,14 +53,14 @@ TEST(RefusedForm, CancelAfterARefusalSendsNothingMore) {
         if (request[3] == 38) return FakeServer::resultPacket(1, "主账号已存在");
         return {};
     };
-    f.desk.mainState().group.code = "01";
+    f.view.state().group.code = "01";
     f.port.queueForm<MainAccountForm>([](MainAccountForm& form) {
         form.account = "880001";
         form.initialFunds = "1000000";
         return true;
     });
     // The second showing is cancelled (no filler left).
-    EXPECT_FALSE(createMainAccount(f.desk));
+    EXPECT_FALSE(createMainAccount(f.desk, f.view.state().group.code));
     EXPECT_EQ(f.commands(), std::vector<int>{38});
     ASSERT_EQ(f.port.forms.size(), 2u);
     EXPECT_FALSE(f.port.forms[1].accepted);
@@ -81,7 +81,7 @@ TEST(RefusedForm, AFrontEndThatCannotAskAgainEndsAtTheRefusal) {
         ADD_FAILURE() << "asked again";
         return false;
     });
-    EXPECT_FALSE(addAdministrator(f.desk));
+    EXPECT_FALSE(addAdministrator(f.desk, f.view.state().group));
     EXPECT_EQ(f.commands(), std::vector<int>{98});
     EXPECT_EQ(f.port.forms.size(), 1u);
 }
@@ -99,7 +99,7 @@ TEST(RefusedForm, ALostAnswerIsNoReasonToAskAgain) {
         form.password = "secret";
         return true;
     });
-    EXPECT_FALSE(addAdministrator(f.desk));
+    EXPECT_FALSE(addAdministrator(f.desk, f.view.state().group));
     EXPECT_EQ(f.port.forms.size(), 1u);
     EXPECT_EQ(f.commands(), std::vector<int>{98});
 }

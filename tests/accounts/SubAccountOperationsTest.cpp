@@ -93,7 +93,7 @@ TEST(SubAccountOperations, AddLoadsTheLinksFirstAndSendsTheRewrittenNumber) {
         form.mainAccountIndex = 1;
         return true;
     });
-    addSubAccount(f.desk);
+    addSubAccount(f.desk, f.view.state().group);
     EXPECT_EQ(offered, (std::vector<std::string>{"M1", "M2"}));
     ASSERT_EQ(f.commands(), (std::vector<int>{64, 8, 4}));
     const Bytes add = f.server.requests()[1];
@@ -143,7 +143,7 @@ TEST(SubAccountOperations, ModifySendsTheChangeFlagsOfWhatWasEdited) {
             c.edit(form);
             return true;
         });
-        modifySubAccount(f.desk, &record);
+        modifySubAccount(f.desk, f.view.state().group.id, &record);
         ASSERT_EQ(f.commands(), (std::vector<int>{64, 11, 4}));
         const Bytes request = f.server.requests()[1];
         EXPECT_EQ(request[2], FlagCompressed);
@@ -188,7 +188,7 @@ TEST(SubAccountOperations, AddQueriesTheListAgainAfterAnUndispatchableAcknowledg
         form.password = "pw";
         return true;
     });
-    EXPECT_FALSE(addSubAccount(f.desk));
+    EXPECT_FALSE(addSubAccount(f.desk, f.view.state().group));
     EXPECT_EQ(f.commands(), (std::vector<int>{64, 8, 4}));
     ASSERT_EQ(f.statusDetails().size(), 2u);
     EXPECT_EQ(f.statusDetails()[1], "添加 42 失败！");

@@ -11,6 +11,7 @@
 #include "protocol/Packet.h"
 #include "support/FakeServer.h"
 #include "support/ScriptedPort.h"
+#include "view/DeskView.h"
 
 namespace korvant {
 namespace {
@@ -142,6 +143,7 @@ TEST(Login, RunsTheStartUpSequenceAndStoresTheFirstView) {
     ScriptedPort port;
     acceptLogin(port, "admin", "admin");
     Desk desk(port, dir.path());
+    DeskView view(desk);
     LoginOptions options;
     options.mac = "A1B2C3D4E5F6";
     ASSERT_EQ(login(desk, options), LoginResult::LoggedIn);
@@ -160,9 +162,9 @@ TEST(Login, RunsTheStartUpSequenceAndStoresTheFirstView) {
     EXPECT_EQ(desk.reference().groups.count(), 3);
     EXPECT_EQ(desk.reference().marginTemplates.count(), 2);
     EXPECT_EQ(desk.reference().riskStrategies.count(), 1);
-    EXPECT_EQ(desk.mainState().view, ViewKind::Accounts);
-    EXPECT_TRUE(desk.mainState().enable.fee);
-    EXPECT_FALSE(desk.mainState().enable.margin);
+    EXPECT_EQ(view.state().view, ViewKind::Accounts);
+    EXPECT_TRUE(view.state().enable.fee);
+    EXPECT_FALSE(view.state().enable.margin);
 
     EXPECT_EQ(port.progress,
               (std::vector<std::string>{"查询组列表", "查询组列表3", "查询保证金模板",
@@ -219,6 +221,7 @@ TEST(Login, AnythingButAWholeLoginAnswerEndsTheProgramUnused) {
         ScriptedPort port;
         acceptLogin(port, "admin", "admin");
         Desk desk(port, dir.path());
+        DeskView view(desk);
         try {
             login(desk);
             ADD_FAILURE() << "expected the program to end, answer command " << int(wrong[3]);
@@ -228,7 +231,7 @@ TEST(Login, AnythingButAWholeLoginAnswerEndsTheProgramUnused) {
         EXPECT_EQ(desk.session().permissionMask, 0u);
         EXPECT_EQ(desk.reference().groups.count(), 0);
         EXPECT_EQ(commands(server.requests()), std::vector<int>{2});
-        EXPECT_EQ(desk.mainState().view, ViewKind::None);
+        EXPECT_EQ(view.state().view, ViewKind::None);
     }
 }
 
@@ -382,8 +385,7 @@ TEST(RememberedLogin, WithoutAnAnsweringKeyringTheFileKeepsIt) {
     form.account = "op2";
     form.password = "pw2";
     ASSERT_TRUE(rememberLogin(dir.path(), form, &keyring, &status));
-    EXPECT_EQ(keyring.entries,
-              (std::map<std::string, std::string>{{"op2@10.8.1.20:9950", "pw2"}}));
+    EXPECT_EQ(keyring.entries, (std::map<std::string, std::string>{{"op2@10.8.1.20:9950", "pw2"}}));
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 #include "app/ActionDispatcher.h"
 #include "app/AdvancedSearch.h"
 #include "app/Desk.h"
-#include "app/ToolbarCommand.h"
 #include "support/ScriptedPort.h"
+#include "view/DeskView.h"
+#include "view/ToolbarCommand.h"
 
 namespace korvant {
 namespace {
@@ -14,6 +15,7 @@ namespace {
 struct ToolbarFixture {
     test::ScriptedPort port;
     Desk desk{port};
+    DeskView view{desk};
     std::vector<ActionCode> sent;
 
     ToolbarFixture() {
@@ -24,10 +26,10 @@ struct ToolbarFixture {
                                 ActionCode::ModifyFeeRates, ActionCode::AddRiskStrategy})
             desk.dispatcher().registerHandler(
                 code, [this](const ActionMessage& m) { sent.push_back(m.code); });
-        desk.mainState().view = ViewKind::Accounts;
+        view.state().view = ViewKind::Accounts;
     }
     void select(int id, const char* code, TabStrip strip, int tab) {
-        MainState& s = desk.mainState();
+        MainState& s = view.state();
         s.group.id = id;
         s.group.code = code;
         s.strip = strip;
@@ -37,23 +39,23 @@ struct ToolbarFixture {
 
 TEST(ToolbarCommand, RootGroupOnlyFromTheToolbarButtons) {
     ToolbarFixture f;
-    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New));  // no group selected
+    EXPECT_FALSE(runToolbarCommand(f.view, ToolbarCommand::New));  // no group selected
     f.select(1, "", TabStrip::TwoTab, AdministratorTab);
-    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New, true));
+    EXPECT_FALSE(runToolbarCommand(f.view, ToolbarCommand::New, true));
     EXPECT_TRUE(f.sent.empty());
-    EXPECT_TRUE(runToolbarCommand(f.desk, ToolbarCommand::New));
+    EXPECT_TRUE(runToolbarCommand(f.view, ToolbarCommand::New));
     EXPECT_EQ(f.sent, std::vector<ActionCode>{ActionCode::AddAdministrator});
 }
 
 TEST(ToolbarCommand, MainAccountTabsRefuseModifyAndDelete) {
     ToolbarFixture f;
     f.select(2, "01", TabStrip::TwoTab, MainAccountTab);
-    runToolbarCommand(f.desk, ToolbarCommand::New);
-    runToolbarCommand(f.desk, ToolbarCommand::Modify);
-    runToolbarCommand(f.desk, ToolbarCommand::Delete);
+    runToolbarCommand(f.view, ToolbarCommand::New);
+    runToolbarCommand(f.view, ToolbarCommand::Modify);
+    runToolbarCommand(f.view, ToolbarCommand::Delete);
     f.select(5, "0101", TabStrip::ThreeTab, MainAccountTab);
-    runToolbarCommand(f.desk, ToolbarCommand::New, true);
-    runToolbarCommand(f.desk, ToolbarCommand::Delete, true);
+    runToolbarCommand(f.view, ToolbarCommand::New, true);
+    runToolbarCommand(f.view, ToolbarCommand::Delete, true);
     EXPECT_EQ(f.sent, (std::vector<ActionCode>{ActionCode::CreateMainAccount,
                                                ActionCode::LinkMainAccount}));
     EXPECT_EQ(
@@ -64,14 +66,14 @@ TEST(ToolbarCommand, MainAccountTabsRefuseModifyAndDelete) {
 TEST(ToolbarCommand, SubAccountTabAndOtherViews) {
     ToolbarFixture f;
     f.select(5, "0101", TabStrip::ThreeTab, SubAccountTab);
-    runToolbarCommand(f.desk, ToolbarCommand::New);
-    runToolbarCommand(f.desk, ToolbarCommand::Modify);
-    runToolbarCommand(f.desk, ToolbarCommand::Delete);
-    f.desk.mainState().view = ViewKind::FeeRates;
-    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New));
-    runToolbarCommand(f.desk, ToolbarCommand::Modify);
-    f.desk.mainState().view = ViewKind::Risk;
-    runToolbarCommand(f.desk, ToolbarCommand::New);
+    runToolbarCommand(f.view, ToolbarCommand::New);
+    runToolbarCommand(f.view, ToolbarCommand::Modify);
+    runToolbarCommand(f.view, ToolbarCommand::Delete);
+    f.view.state().view = ViewKind::FeeRates;
+    EXPECT_FALSE(runToolbarCommand(f.view, ToolbarCommand::New));
+    runToolbarCommand(f.view, ToolbarCommand::Modify);
+    f.view.state().view = ViewKind::Risk;
+    runToolbarCommand(f.view, ToolbarCommand::New);
     EXPECT_EQ(f.sent,
               (std::vector<ActionCode>{ActionCode::AddSubAccount, ActionCode::ModifySubAccount,
                                        ActionCode::DeleteSubAccount, ActionCode::ModifyFeeRates,
@@ -84,8 +86,8 @@ TEST(ToolbarCommand, SaysWhyItDoesNothing) {
     f.select(-1, "", TabStrip::ThreeTab, SubAccountTab);
     for (ToolbarCommand command :
          {ToolbarCommand::New, ToolbarCommand::Modify, ToolbarCommand::Delete}) {
-        EXPECT_FALSE(toolbarCommandAvailability(f.desk, command).available);
-        EXPECT_FALSE(runToolbarCommand(f.desk, command));
+        EXPECT_FALSE(toolbarCommandAvailability(f.view, command).available);
+        EXPECT_FALSE(runToolbarCommand(f.view, command));
     }
     EXPECT_EQ(f.port.messageTexts(),
               std::vector<std::string>(3, "请先在左侧的组列表中选择一个组。"));
@@ -93,16 +95,16 @@ TEST(ToolbarCommand, SaysWhyItDoesNothing) {
 
     // The root group through the command identifiers: quietly nothing.
     f.select(1, "", TabStrip::TwoTab, AdministratorTab);
-    EXPECT_FALSE(toolbarCommandAvailability(f.desk, ToolbarCommand::New, true).available);
-    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New, true));
+    EXPECT_FALSE(toolbarCommandAvailability(f.view, ToolbarCommand::New, true).available);
+    EXPECT_FALSE(runToolbarCommand(f.view, ToolbarCommand::New, true));
     EXPECT_TRUE(f.port.messages.empty());
-    EXPECT_TRUE(toolbarCommandAvailability(f.desk, ToolbarCommand::New).available);
+    EXPECT_TRUE(toolbarCommandAvailability(f.view, ToolbarCommand::New).available);
 
-    f.desk.mainState().view = ViewKind::MarginRates;
-    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::Delete));
-    EXPECT_TRUE(toolbarCommandAvailability(f.desk, ToolbarCommand::Modify).available);
-    f.desk.mainState().view = ViewKind::Logs;
-    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New));
+    f.view.state().view = ViewKind::MarginRates;
+    EXPECT_FALSE(runToolbarCommand(f.view, ToolbarCommand::Delete));
+    EXPECT_TRUE(toolbarCommandAvailability(f.view, ToolbarCommand::Modify).available);
+    f.view.state().view = ViewKind::Logs;
+    EXPECT_FALSE(runToolbarCommand(f.view, ToolbarCommand::New));
     EXPECT_EQ(f.port.messageTexts(),
               (std::vector<std::string>{"当前列表不能删除。", "当前列表不能新建。"}));
     EXPECT_TRUE(f.sent.empty());
@@ -155,47 +157,47 @@ TEST(AdvancedSearch, SearchesTheRangeWithWhatWasTyped) {
 TEST(ToolbarCommand, AvailableExactlyWhenItWouldAct) {
     ToolbarFixture f;
     auto available = [&f](ToolbarCommand command) {
-        return toolbarCommandAvailable(f.desk, command);
+        return toolbarCommandAvailable(f.view, command);
     };
     EXPECT_TRUE(available(ToolbarCommand::New));  // no group selected: says so
-    EXPECT_FALSE(runToolbarCommand(f.desk, ToolbarCommand::New));
+    EXPECT_FALSE(runToolbarCommand(f.view, ToolbarCommand::New));
     EXPECT_EQ(f.port.messageTexts().size(), 1u);
     f.select(5, "0101", TabStrip::ThreeTab, SubAccountTab);
     EXPECT_TRUE(available(ToolbarCommand::New));
     EXPECT_FALSE(available(ToolbarCommand::Modify));
     EXPECT_FALSE(available(ToolbarCommand::Delete));
-    f.desk.mainState().selectedRows = {0};
+    f.view.state().selectedRows = {0};
     EXPECT_TRUE(available(ToolbarCommand::Modify));
     EXPECT_TRUE(available(ToolbarCommand::Delete));
     // Main-account tabs: Modify and Delete say why they refuse.
-    f.desk.mainState().selectedRows.clear();
+    f.view.state().selectedRows.clear();
     f.select(5, "0101", TabStrip::ThreeTab, MainAccountTab);
     EXPECT_TRUE(available(ToolbarCommand::New));
     EXPECT_TRUE(available(ToolbarCommand::Modify));
     // Fee rates: Modify only, and only with a rate chosen in the list;
     // risk: only the handlers registered.
-    f.desk.mainState().view = ViewKind::FeeRates;
+    f.view.state().view = ViewKind::FeeRates;
     bool rateChosen = false;
-    f.desk.mainState().pagers[ViewKind::FeeRates].rowChosen = [&rateChosen] { return rateChosen; };
+    f.view.state().pagers[ViewKind::FeeRates].rowChosen = [&rateChosen] { return rateChosen; };
     EXPECT_FALSE(available(ToolbarCommand::New));
     EXPECT_FALSE(available(ToolbarCommand::Modify));
     rateChosen = true;
     EXPECT_TRUE(available(ToolbarCommand::Modify));
     EXPECT_FALSE(available(ToolbarCommand::Delete));
-    f.desk.mainState().view = ViewKind::MarginRates;
+    f.view.state().view = ViewKind::MarginRates;
     EXPECT_FALSE(available(ToolbarCommand::Modify));  // no handler in the fixture
-    f.desk.mainState().view = ViewKind::Risk;
+    f.view.state().view = ViewKind::Risk;
     EXPECT_TRUE(available(ToolbarCommand::New));
     EXPECT_FALSE(available(ToolbarCommand::Delete));
-    f.desk.mainState().view = ViewKind::Logs;
+    f.view.state().view = ViewKind::Logs;
     EXPECT_FALSE(available(ToolbarCommand::New));
     // Whatever is available with a group acts.
     for (ViewKind view : {ViewKind::Accounts, ViewKind::FeeRates, ViewKind::Risk})
         for (ToolbarCommand command :
              {ToolbarCommand::New, ToolbarCommand::Modify, ToolbarCommand::Delete}) {
-            f.desk.mainState().view = view;
+            f.view.state().view = view;
             if (available(command)) {
-                EXPECT_TRUE(runToolbarCommand(f.desk, command));
+                EXPECT_TRUE(runToolbarCommand(f.view, command));
             }
         }
 }

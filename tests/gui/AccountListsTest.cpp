@@ -166,7 +166,7 @@ TEST_F(AccountListsTest, SearchAllGroupsAndPageWithinBounds) {
     // "全部" with no keyword: every group's sub-accounts, two pages of them.
     search->rangeCombo()->setCurrentIndex(0);
     search->searchButton()->click();
-    EXPECT_EQ(t.desk->mainState().group.id, -1);
+    EXPECT_EQ(t.state().group.id, -1);
     EXPECT_EQ(pageLabel(), QStringLiteral("当前第1/2页"));
     std::set<QString> groups;
     gui::AccountListView* subs = list(AccountList::SubAccounts);

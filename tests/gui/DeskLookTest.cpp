@@ -27,7 +27,6 @@
 #include <gtest/gtest.h>
 
 #include "app/Desk.h"
-#include "app/ToolbarCommand.h"
 #include "gui/GuiHarness.h"
 #include "gui/compose/WindowParts.h"
 #include "gui/shell/AccountListView.h"
@@ -41,6 +40,7 @@
 #include "gui/widgets/GbkLengthValidator.h"
 #include "gui/widgets/NodeTreeModel.h"
 #include "gui/widgets/ReportPageModel.h"
+#include "view/ToolbarCommand.h"
 
 namespace korvant::test {
 namespace {
@@ -143,7 +143,7 @@ TEST_F(DeskLookTest, ListsKeepTheirSelectionAndNeverSelectFillerRows) {
     // The empty row and the page row take no selection.
     list->selectAll();
     EXPECT_EQ(static_cast<int>(list->selectedRecordRows().size()), records);
-    EXPECT_EQ(static_cast<int>(t.desk->mainState().selectedRows.size()), records);
+    EXPECT_EQ(static_cast<int>(t.state().selectedRows.size()), records);
     EXPECT_FALSE(list->listModel()->flags(list->listModel()->index(records + 1, 0)) &
                  Qt::ItemIsSelectable);
     // Every list has the same row height.
@@ -156,13 +156,13 @@ TEST_F(DeskLookTest, ListsKeepTheirSelectionAndNeverSelectFillerRows) {
     const QString key = list->cell(1, 0);
     content()->refreshButton()->click();
     ASSERT_TRUE(waitUntil([&] { return list->rows() == records + 2; }, 5000));
-    ASSERT_EQ(t.desk->mainState().selectedRows.size(), 1u);
-    const int kept = t.desk->mainState().selectedRows.front();
+    ASSERT_EQ(t.state().selectedRows.size(), 1u);
+    const int kept = t.state().selectedRows.front();
     EXPECT_EQ(list->cell(kept, 0), key);
     EXPECT_EQ(list->selectedRecordRows(), std::vector<int>{kept});
     // The buttons follow the core: after the refresh no group is chosen.
     EXPECT_EQ(enabled(gui::ToolbarCode::Modify),
-              toolbarCommandAvailable(*t.desk, ToolbarCommand::Modify));
+              toolbarCommandAvailable(t.window->view(), ToolbarCommand::Modify));
 }
 
 TEST_F(DeskLookTest, ThePageFieldFollowsThePagerButtons) {

@@ -131,11 +131,11 @@ TEST(DeskMemory, TheNextStartOpensTheLastView) {
     ASSERT_TRUE(t.loginAs("admin", "admin"));
     t.window->viewAction(ViewKind::Reports)->trigger();
     t.window->content()->viewStrip(ViewKind::Reports)->setCurrentIndex(3);
-    ASSERT_EQ(t.desk->mainState().view, ViewKind::Reports);
+    ASSERT_EQ(t.state().view, ViewKind::Reports);
 
     startAgain(t);
     ASSERT_TRUE(t.loginAs("admin", "admin"));
-    EXPECT_EQ(t.desk->mainState().view, ViewKind::Reports);
+    EXPECT_EQ(t.state().view, ViewKind::Reports);
     EXPECT_EQ(t.window->content()->viewStrip(ViewKind::Reports)->currentIndex(), 3);
     EXPECT_EQ(t.window->pageName(), QStringLiteral("trades"));
 }

@@ -162,7 +162,7 @@ TEST(FormInput, RefusedAddOpensTheDialogAgainAsTyped) {
     selectGroup(t, 5);
     gui::ContentPanel* content = t.window->content();
     content->threeTabStrip()->setCurrentIndex(2);
-    ASSERT_EQ(t.desk->mainState().shownList, AccountList::SubAccounts);
+    ASSERT_EQ(t.state().shownList, AccountList::SubAccounts);
 
     std::size_t rowsAtReopen = 0;
     QString accountAgain, passwordAgain, nameAgain;
@@ -271,7 +271,7 @@ TEST(FormInput, CommandsThatCannotActSayWhy) {
     gui::SearchBar* bar = content->searchBar();
     bar->rangeCombo()->setCurrentIndex(0);
     bar->searchButton()->click();
-    ASSERT_EQ(t.desk->mainState().group.id, -1);
+    ASSERT_EQ(t.state().group.id, -1);
     content->newButton()->click();
     ASSERT_TRUE(waitUntil([&] { return !t.driver.messages.empty(); }));
     EXPECT_EQ(t.driver.messages.back(), "请先在左侧的组列表中选择一个组。");

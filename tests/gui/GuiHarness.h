@@ -89,6 +89,8 @@ struct DeskUnderTest {
     std::unique_ptr<Desk> desk;
     std::unique_ptr<gui::MainWindow> window;
     ModalDriver driver;
+    // What the window shows.
+    MainState& state() { return window->view().state(); }
     bool loggedIn = false;
     bool ended = false;
 };

@@ -67,7 +67,7 @@ protected:
         gui::AccountListView* list = t.window->content()->list(AccountList::MainAccounts);
         ASSERT_GT(list->rows(), 0);
         list->selectRow(0);
-        ASSERT_FALSE(t.desk->mainState().selectedRows.empty());
+        ASSERT_FALSE(t.state().selectedRows.empty());
     }
 
     DeskUnderTest t;

@@ -78,7 +78,7 @@ TEST(MenuTables, BuildTheMenuBarAndTheContextMenusInTableOrder) {
     EXPECT_TRUE(window.mainAccountMenu()->actions().at(0)->isEnabled());
     EXPECT_FALSE(window.mainAccountMenu()->actions().at(1)->isEnabled());
     EXPECT_FALSE(window.menuAction(QStringLiteral("显示关联的子账号"))->isEnabled());
-    t.desk->mainState().selectedRows = {0};
+    t.state().selectedRows = {0};
     window.hooks()->refresh();
     EXPECT_TRUE(window.mainAccountMenu()->actions().at(1)->isEnabled());
     EXPECT_TRUE(window.menuAction(QStringLiteral("显示关联的子账号"))->isEnabled());

@@ -36,7 +36,7 @@ TEST(RateDialog, FilledFromTheChosenRowAndSentOnOk) {
     DeskUnderTest t;
     ASSERT_TRUE(t.loginAs("admin", "admin"));
     t.window->viewAction(ViewKind::FeeRates)->trigger();
-    ASSERT_TRUE(waitUntil([&] { return t.desk->mainState().view == ViewKind::FeeRates; }));
+    ASSERT_TRUE(waitUntil([&] { return t.state().view == ViewKind::FeeRates; }));
     QTreeView* tree = t.window->navigation()->tree(ViewKind::FeeRates);
     auto* model = static_cast<gui::NodeTreeModel*>(tree->model());
     for (int node = 0; node < model->nodeCount(); ++node)

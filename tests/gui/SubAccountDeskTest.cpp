@@ -31,7 +31,7 @@ TEST(SubAccountDesk, ToolbarNewAddsASubAccountThatTheListShows) {
             t.window->navigation()->groupTree()->setCurrentIndex(model->indexOfNode(node));
     gui::ContentPanel* content = t.window->content();
     content->threeTabStrip()->setCurrentIndex(2);
-    ASSERT_EQ(t.desk->mainState().shownList, AccountList::SubAccounts);
+    ASSERT_EQ(t.state().shownList, AccountList::SubAccounts);
 
     t.driver.then([&](QWidget* modal) {
         auto* dialog = qobject_cast<gui::SubAccountDialog*>(modal);

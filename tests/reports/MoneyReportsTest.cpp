@@ -11,7 +11,6 @@
 
 #include "ReportDeskFixture.h"
 #include "app/ActionDispatcher.h"
-#include "app/ViewPaging.h"
 #include "model/MainAccount.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
@@ -20,6 +19,8 @@
 #include "reports/money/MoneyCsv.h"
 #include "reports/money/NetValuePage.h"
 #include "support/ScratchFolder.h"
+#include "view/DeskView.h"
+#include "view/ViewPaging.h"
 
 namespace korvant {
 namespace {
@@ -97,7 +98,7 @@ struct MoneyFixture : ::testing::Test {
     std::vector<std::string> located;
 
     void SetUp() override {
-        f.desk.mainState().view = ViewKind::Reports;
+        f.view.state().view = ViewKind::Reports;
         funds.day = 20240105;
         net.startDate = 20240101;
         net.endDate = 20240131;
@@ -147,7 +148,7 @@ TEST_F(MoneyFixture, ATypedAccountIsSentAsMinusOneAndATreeChoiceForgetsIt) {
     EXPECT_EQ(funds.cells(0)[7], "2.50");
 
     // The pager asks for page 1 without the typed-account step.
-    ASSERT_TRUE(movePage(f.desk, PageMove::Next));
+    ASSERT_TRUE(movePage(f.view, PageMove::Next));
     EXPECT_EQ(getI32(last().data() + 52), 1);
     EXPECT_EQ(located.size(), 1u);
 
@@ -170,10 +171,10 @@ TEST_F(MoneyFixture, NoPagesShowOneOfZeroAndGoNowhere) {
     showReportTab(f.desk, funds, true);
     funds.target = {55, "上海", true};
     ASSERT_TRUE(funds.search(f.desk));
-    EXPECT_EQ(f.desk.mainState().labelPage, 1);
-    EXPECT_EQ(f.desk.mainState().labelTotal, 0);
+    EXPECT_EQ(f.view.state().labelPage, 1);
+    EXPECT_EQ(f.view.state().labelTotal, 0);
     const std::size_t sent = f.server.requests().size();
-    EXPECT_FALSE(movePage(f.desk, PageMove::Next));
+    EXPECT_FALSE(movePage(f.view, PageMove::Next));
     EXPECT_EQ(f.server.requests().size(), sent);
 }
 

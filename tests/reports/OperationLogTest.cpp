@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "reports/ReportActions.h"
 #include "reports/ReportDeskFixture.h"
 #include "reports/log/OperationLog.h"
+#include "view/DeskView.h"
+#include "view/ViewPaging.h"
 
 namespace korvant::test {
 namespace {
@@ -65,8 +67,8 @@ TEST(OperationLogPage, EveryServerPageCollectedAndListedHundredAPage) {
     f.desk.session().ownGroupId = 7;
     OperationLogPage page;
     registerReportActions(f.desk);
-    f.desk.mainState().view = ViewKind::Logs;
-    f.desk.mainState().pagers[ViewKind::Logs] = reportPager(f.desk, page);
+    f.view.state().view = ViewKind::Logs;
+    f.view.state().pagers[ViewKind::Logs] = reportPager(f.desk, page);
     page.search(f.desk);
     const auto requests = f.server.requests();
     ASSERT_EQ(requests.size(), 10u);
@@ -76,13 +78,13 @@ TEST(OperationLogPage, EveryServerPageCollectedAndListedHundredAPage) {
     EXPECT_EQ(page.entries.size(), 250u);
     EXPECT_EQ(page.rowCount(), 100);
     EXPECT_EQ(page.pageLabel(), "当前第1/3页");
-    EXPECT_EQ(f.desk.mainState().labelPage, 1);
-    EXPECT_EQ(f.desk.mainState().labelTotal, 3);
+    EXPECT_EQ(f.view.state().labelPage, 1);
+    EXPECT_EQ(f.view.state().labelTotal, 3);
     // The main window's pager moves between local pages without a query.
-    EXPECT_TRUE(movePage(f.desk, PageMove::Last));
-    EXPECT_EQ(f.desk.mainState().labelPage, 3);
+    EXPECT_TRUE(movePage(f.view, PageMove::Last));
+    EXPECT_EQ(f.view.state().labelPage, 3);
     EXPECT_EQ(f.server.requests().size(), 10u);
-    EXPECT_FALSE(movePage(f.desk, PageMove::Next));
+    EXPECT_FALSE(movePage(f.view, PageMove::Next));
     EXPECT_EQ(page.rowCount(), 50);
     EXPECT_EQ(page.cells(49)[2], "账号:249");
     EXPECT_FALSE(page.showPage(f.desk, 3));

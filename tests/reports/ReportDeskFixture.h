@@ -9,6 +9,7 @@
 #include "protocol/Gbk.h"
 #include "support/FakeServer.h"
 #include "support/ScriptedPort.h"
+#include "view/DeskView.h"
 
 // A logged-in desk on a fake server for the settlement, parameter and log
 // operations: every permission, and a responder that answers each request
@@ -19,6 +20,7 @@ struct ReportDeskFixture {
     ScriptedPort port;
     FakeServer server;
     Desk desk{port};
+    DeskView view{desk};
     std::function<Bytes(const Bytes&)> answer;
 
     ReportDeskFixture() {

@@ -49,17 +49,17 @@ TEST(RatePage, AGroupNodeListsTheContractsOfPageZeroInADisabledList) {
 
 TEST(RatePage, TheLastPageListsOnlyTheContractsLeftAndThePagerTurnsIt) {
     TemplateDeskFixture f(250);
-    f.desk.mainState().view = ViewKind::MarginRates;
+    f.view.state().view = ViewKind::MarginRates;
     f.chooseNode(marginKind(), TemplateNodeType::Template, "01", 5);
-    EXPECT_EQ(f.desk.mainState().labelPage, 1);
-    EXPECT_EQ(f.desk.mainState().labelTotal, 3);
+    EXPECT_EQ(f.view.state().labelPage, 1);
+    EXPECT_EQ(f.view.state().labelTotal, 3);
     f.desk.dispatcher().send(ActionCode::LastPage);
     const RatePage& page = templateView(f.desk, marginKind()).page;
     EXPECT_EQ(page.page(), 2);
     // The answer carries 100 rows; those beyond the contract count are ignored.
     EXPECT_EQ(page.rowCount(), 50);
     EXPECT_EQ(page.cells(49)[1], "c249");
-    EXPECT_EQ(f.desk.mainState().labelPage, 3);
+    EXPECT_EQ(f.view.state().labelPage, 3);
     EXPECT_EQ(page.columns().size(), 15u);
 }
 

@@ -134,8 +134,8 @@ protected:
         SubAccount s;
         s.account = "1234567890123456789";
         f.desk.accounts().subAccounts.records = {s};
-        f.desk.mainState().selectedRows = {0};
-        f.desk.mainState().group = CurrentGroup{4, "0101", "上海"};
+        f.view.state().selectedRows = {0};
+        f.view.state().group = CurrentGroup{4, "0101", "上海"};
     }
     TemplateDeskFixture f;
 };

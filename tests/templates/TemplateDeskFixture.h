@@ -13,6 +13,7 @@
 #include "templates/RateRow.h"
 #include "templates/TemplateKind.h"
 #include "templates/TemplateOperations.h"
+#include "view/DeskView.h"
 
 // A logged-in desk with every area's actions on a fake server that keeps
 // rate rows per template and answers every other request with an
@@ -24,6 +25,7 @@ struct TemplateDeskFixture {
     ScriptedPort port;
     FakeServer server;
     CoreDesk desk{port};
+    DeskView view{desk};
     // Rows the server lists for a template id, by command of the page.
     std::map<int, std::vector<RateRow>> feeRows, marginRows;
     // Answers before the defaults; an empty answer falls through.

@@ -6,8 +6,8 @@
 #include "accounts/administrators/AdministratorRequests.h"
 #include "accounts/administrators/AdministratorSort.h"
 #include "accounts/administrators/PasswordForm.h"
+#include "app/AccountListQuery.h"
 #include "app/AccountListSort.h"
-#include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
 #include "app/Desk.h"
@@ -55,10 +55,9 @@ int32_t todayYmd() {
     return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
 }
 
-bool addAdministrator(Desk& desk) {
+bool addAdministrator(Desk& desk, const CurrentGroup& group) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::AddAdministrator)) return false;
-    const CurrentGroup group = desk.mainState().group;
     if (group.id < 0) return false;
 
     AdministratorForm form = makeAddAdministratorForm(
@@ -90,7 +89,7 @@ ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
     return runChange(desk, spec);
 }
 
-bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
+bool modifyAdministrator(Desk& desk, const std::vector<int>& rows, const CurrentGroup& current) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::ModifyAdministrator))
         return false;
@@ -101,7 +100,7 @@ bool modifyAdministrator(Desk& desk, const std::vector<int>& rows) {
     const RecordCache<Administrator>& cache = desk.accounts().administrators;
     if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return false;
     const Administrator record = cache.at(rows.front());
-    AdministratorForm form = makeModifyAdministratorForm(desk, record, desk.mainState().group);
+    AdministratorForm form = makeModifyAdministratorForm(desk, record, current);
     const int32_t today = todayYmd();
     const auto validator = [&port, today](AdministratorForm& f) {
         return validateAdministratorForm(port, f, today);
@@ -215,14 +214,6 @@ bool changeOwnPassword(Desk& desk, const PasswordForm& form) {
 
 void registerAdministratorActions(Desk& desk) {
     ActionDispatcher& d = desk.dispatcher();
-    d.registerHandler(ActionCode::AddAdministrator,
-                      [&desk](const ActionMessage&) { addAdministrator(desk); });
-    d.registerHandler(ActionCode::ModifyAdministrator, [&desk](const ActionMessage&) {
-        modifyAdministrator(desk, desk.mainState().selectedRows);
-    });
-    d.registerHandler(ActionCode::DeleteAdministrator, [&desk](const ActionMessage&) {
-        deleteAdministrator(desk, desk.mainState().selectedRows);
-    });
     d.registerHandler(ActionCode::ChangePassword,
                       [&desk](const ActionMessage&) { changeOwnPassword(desk); });
     registerColumnSorter<AdministratorSorter>(desk, AccountList::Administrators,

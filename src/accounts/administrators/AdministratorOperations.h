@@ -16,18 +16,19 @@ namespace korvant {
 
 class Desk;
 
-// Action `AddAdministrator`, permission 0x8: the dialog "添加管理员" for the current group,
-// command 98, then the administrator list again at its page.
-bool addAdministrator(Desk& desk);
+// Action `AddAdministrator`, permission 0x8: the dialog "添加管理员" for `group`
+// (nothing without one: id -1), command 98, then the administrator list
+// again at its page.
+bool addAdministrator(Desk& desk, const CurrentGroup& group);
 // The add with the dialog's values for `group` (id and name): command 98,
 // its acknowledgement, then the administrator list again at its page.
 ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
                                const AdministratorForm& form);
 
 // Action `ModifyAdministrator`, permission 0x10: the dialog "修改" for the one selected row
-// (`rows` index the administrator cache), command 99, then the list again.
-// Two or more rows: "不支持批量修改。"; none: nothing.
-bool modifyAdministrator(Desk& desk, const std::vector<int>& rows);
+// (`rows` index the administrator cache) listed in group `current`, command
+// 99, then the list again. Two or more rows: "不支持批量修改。"; none: nothing.
+bool modifyAdministrator(Desk& desk, const std::vector<int>& rows, const CurrentGroup& current);
 // The dialog's values for `record` as it opens, listed in group `current`
 // (which the dialog offers).
 AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& record,
@@ -51,9 +52,8 @@ bool changeOwnPassword(Desk& desk, const PasswordForm& form);
 // Today's local date as yyyymmdd.
 int32_t todayYmd();
 
-// Registers the handlers of `AddAdministrator`, `DeleteAdministrator`,
-// `ModifyAdministrator` and `ChangePassword`; the selection is read
-// from the main-window state.
+// Registers the handler of `ChangePassword` and the administrator list's
+// column sorter (the window registers the actions on its selection).
 void registerAdministratorActions(Desk& desk);
 
 }  // namespace korvant

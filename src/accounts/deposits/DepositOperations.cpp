@@ -5,13 +5,12 @@
 
 #include "accounts/deposits/DepositForm.h"
 #include "accounts/deposits/DepositRequests.h"
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
 #include "app/Desk.h"
 #include "app/GroupLevelRule.h"
 #include "app/LinkedAccountLoads.h"
-#include "app/ListSelection.h"
 #include "app/Permissions.h"
 #include "app/Query.h"
 #include "protocol/CommandCode.h"
@@ -108,10 +107,11 @@ void setNewTotals(Deposit& deposit, DepositForm form, double priority, double st
 // The dialog between what an operation reads before and what it sends
 // after. The record is a copy: the lists may be read again meanwhile.
 template <class Record, class Prepare, class Apply>
-bool depositWithDialog(Desk& desk, const Record* record, Prepare prepare, Apply apply) {
+bool depositWithDialog(Desk& desk, const CurrentGroup& listed, const Record* record,
+                       Prepare prepare, Apply apply) {
     if (record == nullptr) return false;
     const Record target = *record;
-    const CurrentGroup group = desk.mainState().group;
+    const CurrentGroup group = listed;  // the window may change meanwhile
     std::optional<DepositForm> form = prepare(desk, group, target);
     return form && runDialog(desk, *form) && apply(desk, group, target, *form);
 }
@@ -144,8 +144,8 @@ const MainAccount* cachedMainAccount(Desk& desk, const std::string& account) {
 
 }  // namespace
 
-bool depositSubAccount(Desk& desk, const SubAccount* record) {
-    return depositWithDialog(desk, record, prepareSubAccountDeposit, applySubAccountDeposit);
+bool depositSubAccount(Desk& desk, const CurrentGroup& group, const SubAccount* record) {
+    return depositWithDialog(desk, group, record, prepareSubAccountDeposit, applySubAccountDeposit);
 }
 
 std::optional<DepositForm> prepareSubAccountDeposit(Desk& desk, const CurrentGroup& group,
@@ -191,8 +191,9 @@ bool applySubAccountDeposit(Desk& desk, const CurrentGroup& group, const SubAcco
                        AccountList::SubAccounts);
 }
 
-bool depositMainAccount(Desk& desk, const MainAccount* record) {
-    return depositWithDialog(desk, record, prepareMainAccountDeposit, applyMainAccountDeposit);
+bool depositMainAccount(Desk& desk, const CurrentGroup& group, const MainAccount* record) {
+    return depositWithDialog(desk, group, record, prepareMainAccountDeposit,
+                             applyMainAccountDeposit);
 }
 
 std::optional<DepositForm> prepareMainAccountDeposit(Desk& desk, const CurrentGroup& group,
@@ -227,13 +228,13 @@ bool applyMainAccountDeposit(Desk& desk, const CurrentGroup& group, const MainAc
                        AccountList::MainAccounts);
 }
 
-bool depositLink(Desk& desk, const MainAccountLink* record) {
+bool depositLink(Desk& desk, const CurrentGroup& group, const MainAccountLink* record) {
     if (!gate(desk.port(), desk.session().permissionMask, GatedOperation::Deposit)) return false;
     if (record == nullptr) {
         desk.port().info("  请先选择主账号。");
         return false;
     }
-    return depositWithDialog(desk, record, prepareLinkDeposit, applyLinkDeposit);
+    return depositWithDialog(desk, group, record, prepareLinkDeposit, applyLinkDeposit);
 }
 
 std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const CurrentGroup& group,
@@ -265,20 +266,6 @@ bool applyLinkDeposit(Desk& desk, const CurrentGroup& group, const MainAccountLi
     deposit.mainAccount = link.account;
     return sendDeposit(desk, group, link.account, deposit, form, writeLinkDeposit,
                        AccountList::MainAccountLinks);
-}
-
-void registerDepositActions(Desk& desk) {
-    ActionDispatcher& d = desk.dispatcher();
-    d.registerHandler(ActionCode::SubAccountDeposit, [&desk](const ActionMessage&) {
-        const std::vector<SubAccount> selected = selectedSubAccounts(desk);
-        depositSubAccount(desk, selected.empty() ? nullptr : &selected.front());
-    });
-    d.registerHandler(ActionCode::MainAccountDeposit, [&desk](const ActionMessage&) {
-        depositMainAccount(desk, firstSelected(desk, desk.accounts().mainAccounts));
-    });
-    d.registerHandler(ActionCode::LinkDeposit, [&desk](const ActionMessage&) {
-        depositLink(desk, firstSelected(desk, desk.accounts().mainAccountLinks));
-    });
 }
 
 }  // namespace korvant

@@ -16,20 +16,21 @@ namespace korvant {
 
 class Desk;
 
-// The desk's actions act in the group on screen.
+// Each acts on a record listed in `group` (the desk's actions pass the
+// group on screen).
 // From the sub-account list: the group's main-account links are reloaded,
 // the sub-account's funds read (command 81), then the dialog. Nothing
 // without a record.
-bool depositSubAccount(Desk& desk, const SubAccount* record);
+bool depositSubAccount(Desk& desk, const CurrentGroup& group, const SubAccount* record);
 
 // From the first-level main-account list (or the main-account view).
 // Nothing without a record.
-bool depositMainAccount(Desk& desk, const MainAccount* record);
+bool depositMainAccount(Desk& desk, const CurrentGroup& group, const MainAccount* record);
 
 // From the link list of a second-level group: "  请先选择主账号。" without a
 // record; the parent group's main accounts are reloaded first, and a main
 // account without a limit needs no deposit.
-bool depositLink(Desk& desk, const MainAccountLink* record);
+bool depositLink(Desk& desk, const CurrentGroup& group, const MainAccountLink* record);
 
 // The two halves of each deposit around its dialog, for the record listed
 // in `group`, for front ends that fill the form themselves: `prepare…`
@@ -49,9 +50,5 @@ std::optional<DepositForm> prepareLinkDeposit(Desk& desk, const CurrentGroup& gr
                                               const MainAccountLink& link);
 bool applyLinkDeposit(Desk& desk, const CurrentGroup& group, const MainAccountLink& link,
                       const DepositForm& form);
-
-// Registers the handlers of `SubAccountDeposit`, `LinkDeposit` and
-// `MainAccountDeposit` on the selected row.
-void registerDepositActions(Desk& desk);
 
 }  // namespace korvant

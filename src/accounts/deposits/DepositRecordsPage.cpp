@@ -2,7 +2,7 @@
 
 #include "accounts/deposits/DepositRecordsCsv.h"
 #include "accounts/deposits/DepositRequests.h"
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/DateCheck.h"
 #include "app/Desk.h"
 #include "app/DeskPagedQuery.h"
@@ -120,7 +120,7 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
         return false;
     }
     page.records.replaceFromAnswer(packet.data(), size);
-    updatePageLabel(desk);
+    desk.notify(DeskChange::PageLabel);
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 #include "accounts/groups/GroupForm.h"
 #include "accounts/groups/GroupRequests.h"
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/ActionDispatcher.h"
 #include "app/Change.h"
 #include "app/Desk.h"
@@ -16,9 +16,8 @@ namespace korvant {
 
 namespace {
 
-// The group selected in the groups tree, or null.
-const Group* selectedGroup(Desk& desk) {
-    int id = desk.mainState().group.id;
+// Group `id`, or null for -1 and a group the desk does not hold.
+const Group* heldGroup(Desk& desk, int id) {
     if (id < 0) return nullptr;
     return desk.reference().groupById(id);
 }
@@ -41,7 +40,8 @@ ChangeSpec groupChange(const std::string& title, const std::string& name, const 
     spec.ack.failureRow = textf("%s组:%s失败！", verb, name.c_str());
     spec.ack.parseFailed = " 解析数据包失败!";
     spec.requery = Requery::AfterDispatchFailure;
-    spec.requeryList = refreshGroups;
+    // As the refresh command does (a window also forgets its chosen group).
+    spec.requeryList = [](Desk& desk) { desk.dispatcher().send(ActionCode::RefreshGroups); };
     spec.successRowAfterRequery = textf("%s组:%s成功！", verb, name.c_str());
     return spec;
 }
@@ -69,10 +69,10 @@ bool validateModifyGroupForm(FrontEndPort& port, const Group& record, GroupForm&
     return validateGroupForm(port, form);
 }
 
-bool addGroup(Desk& desk) {
+bool addGroup(Desk& desk, int parentId) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::AddGroup)) return false;
-    const Group* parent = selectedGroup(desk);
+    const Group* parent = heldGroup(desk, parentId);
     if (parent == nullptr) return false;
 
     GroupForm form = makeAddGroupForm(desk.reference().groups.records, *parent);
@@ -112,10 +112,10 @@ ChangeOutcome addGroup(Desk& desk, const GroupForm& form) {
     return runChange(desk, spec);
 }
 
-bool modifyGroup(Desk& desk) {
+bool modifyGroup(Desk& desk, int groupId) {
     FrontEndPort& port = desk.port();
     if (!gate(port, desk.session().permissionMask, GatedOperation::ModifyGroup)) return false;
-    const Group* selected = selectedGroup(desk);
+    const Group* selected = heldGroup(desk, groupId);
     if (selected == nullptr) return false;
     if (selected->id == desk.session().ownGroupId) {
         port.info(" 没有权限修改自身组! ");
@@ -154,9 +154,6 @@ void deleteGroup(Desk& desk) {
 
 void registerGroupActions(Desk& desk) {
     ActionDispatcher& d = desk.dispatcher();
-    d.registerHandler(ActionCode::AddGroup, [&desk](const ActionMessage&) { addGroup(desk); });
-    d.registerHandler(ActionCode::ModifyGroup,
-                      [&desk](const ActionMessage&) { modifyGroup(desk); });
     d.registerHandler(ActionCode::DeleteGroup,
                       [&desk](const ActionMessage&) { deleteGroup(desk); });
 }

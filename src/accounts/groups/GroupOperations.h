@@ -12,17 +12,17 @@ namespace korvant {
 class Desk;
 class FrontEndPort;
 
-// Action `AddGroup`, permission 0x8: a new group under the selected group (nothing
-// without one), command 95.
-bool addGroup(Desk& desk);
+// Action `AddGroup`, permission 0x8: a new group under group `parentId`
+// (nothing for -1 or a group the desk does not hold), command 95.
+bool addGroup(Desk& desk, int parentId);
 // The add with the dialog's values (checked by validateAddGroupForm).
 ChangeOutcome addGroup(Desk& desk, const GroupForm& form);
 // The dialog's check; a group below the first level gets no quota and range.
 bool validateAddGroupForm(FrontEndPort& port, GroupForm& form);
 
-// Action `ModifyGroup`, permission 0x10: the selected group (never the administrator's
-// own), command 96.
-bool modifyGroup(Desk& desk);
+// Action `ModifyGroup`, permission 0x10: group `groupId` (never the administrator's
+// own; nothing for -1 or a group the desk does not hold), command 96.
+bool modifyGroup(Desk& desk, int groupId);
 // The modify of `record` with the dialog's values (checked by
 // validateModifyGroupForm); the administrator's own group is refused.
 ChangeOutcome modifyGroup(Desk& desk, const Group& record, const GroupForm& form);
@@ -32,7 +32,8 @@ bool validateModifyGroupForm(FrontEndPort& port, const Group& record, GroupForm&
 // Action `DeleteGroup`: "组不允许删除"; nothing is sent.
 void deleteGroup(Desk& desk);
 
-// Registers the handlers of `AddGroup`, `DeleteGroup` and `ModifyGroup`.
+// Registers the handler of `DeleteGroup` (the window registers `AddGroup`
+// and `ModifyGroup` on its chosen group).
 void registerGroupActions(Desk& desk);
 
 }  // namespace korvant

@@ -16,9 +16,8 @@ bool mayCreateMainAccount(Desk& desk, const std::string& groupCode) {
            requireGroupLevel(desk, groupCode, GroupLevel::First, "添加主账号");
 }
 
-bool createMainAccount(Desk& desk) {
+bool createMainAccount(Desk& desk, const std::string& groupCode) {
     FrontEndPort& port = desk.port();
-    const std::string groupCode = desk.mainState().group.code;
     if (!mayCreateMainAccount(desk, groupCode)) return false;
 
     MainAccountForm form;

@@ -23,8 +23,7 @@ std::optional<MainAccountLinkForm> prepareMainAccountLink(Desk& desk,
     return form;
 }
 
-bool linkMainAccount(Desk& desk) {
-    const std::string groupCode = desk.mainState().group.code;
+bool linkMainAccount(Desk& desk, const std::string& groupCode) {
     std::optional<MainAccountLinkForm> form = prepareMainAccountLink(desk, groupCode);
     if (!form) return false;
     // A refused link (the account is linked already) offers the choice again.

@@ -23,9 +23,9 @@ namespace korvant {
 
 class Desk;
 
-// Action `CreateMainAccount`, permission 0x1: dialog "添加主账号", command 38, then the
-// first-level list again.
-bool createMainAccount(Desk& desk);
+// Action `CreateMainAccount`, permission 0x1: dialog "添加主账号" in the group of
+// `groupCode`, command 38, then the first-level list again.
+bool createMainAccount(Desk& desk, const std::string& groupCode);
 // Permission 0x1 in a first-level group (`groupCode`); false after saying
 // why.
 bool mayCreateMainAccount(Desk& desk, const std::string& groupCode);
@@ -45,8 +45,9 @@ ChangeOutcome modifyMainAccount(Desk& desk, const MainAccountChangeForm& form);
 bool deleteMainAccount(Desk& desk, const MainAccount* record);
 
 // Action `LinkMainAccount`: dialog "添加主账号" with the parent group's main accounts,
-// command 66, then the link list again. A refusal always shows "账号已存在".
-bool linkMainAccount(Desk& desk);
+// command 66 for the group of `groupCode`, then the link list again. A
+// refusal always shows "账号已存在".
+bool linkMainAccount(Desk& desk, const std::string& groupCode);
 // What the dialog offers for the group of `groupCode`: the parent group's
 // main accounts, read again (nothing, its message shown, outside a
 // second-level group).
@@ -76,9 +77,5 @@ std::vector<SubAccount> linkedSubAccounts(
 inline constexpr const char* LinkedSubAccountsCaption = "子账号列表";
 const std::vector<std::string>& linkedSubAccountCaptions();
 std::vector<std::string> linkedSubAccountCells(const SubAccount& account);
-
-// Registers the handlers of the main-account actions (create, delete,
-// link, parent accounts, modify, unlink).
-void registerMainAccountActions(Desk& desk);
 
 }  // namespace korvant

@@ -58,8 +58,8 @@ std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk, const CurrentGrou
     return form;
 }
 
-bool addSubAccount(Desk& desk) {
-    std::optional<SubAccountForm> form = prepareAddSubAccount(desk, desk.mainState().group);
+bool addSubAccount(Desk& desk, const CurrentGroup& group) {
+    std::optional<SubAccountForm> form = prepareAddSubAccount(desk, group);
     if (!form) return false;
     FrontEndPort& port = desk.port();
     const auto validator = [&port](SubAccountForm& f) {

@@ -5,7 +5,7 @@
 #include "accounts/subaccounts/SubAccountDeletePrompt.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/Desk.h"
 #include "app/Permissions.h"
 

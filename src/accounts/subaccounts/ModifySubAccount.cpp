@@ -54,14 +54,13 @@ std::optional<SubAccountForm> prepareModifySubAccount(Desk& desk, int listedGrou
     return form;
 }
 
-bool modifySubAccount(Desk& desk, const SubAccount* selected) {
+bool modifySubAccount(Desk& desk, int listedGroupId, const SubAccount* selected) {
     if (selected == nullptr) {
         gate(desk.port(), desk.session().permissionMask, GatedOperation::ModifySubAccount);
         return false;
     }
     const SubAccount record = *selected;  // the caches change during the operation
-    std::optional<SubAccountForm> form =
-        prepareModifySubAccount(desk, desk.mainState().group.id, record);
+    std::optional<SubAccountForm> form = prepareModifySubAccount(desk, listedGroupId, record);
     if (!form) return false;
     FrontEndPort& port = desk.port();
     const auto validator = [&port](SubAccountForm& f) {

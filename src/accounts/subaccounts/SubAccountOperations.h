@@ -17,9 +17,9 @@ namespace korvant {
 
 class Desk;
 
-// Action `AddSubAccount`, permission 0x1: the dialog "添加子账号" for the group selected in
-// the groups tree, command 8, then the sub-account list again.
-bool addSubAccount(Desk& desk);
+// Action `AddSubAccount`, permission 0x1: the dialog "添加子账号" for `group` (the
+// group chosen in the groups tree), command 8, then the sub-account list again.
+bool addSubAccount(Desk& desk, const CurrentGroup& group);
 // What the dialog "添加子账号" offers in `group` (nothing, its message
 // shown, when it cannot be opened), and the add with its values (checked
 // by validateSubAccountForm).
@@ -27,9 +27,10 @@ std::optional<SubAccountForm> prepareAddSubAccount(Desk& desk, const CurrentGrou
 ChangeOutcome addSubAccount(Desk& desk, const SubAccountForm& form);
 
 // Action `ModifySubAccount`, permission 0x2: the dialog "修改子账号" prefilled from `record`
+// listed in group `listedGroupId`
 // (nothing happens without one after the permission check),
 // command 11 (compressed), then the sub-account list again.
-bool modifySubAccount(Desk& desk, const SubAccount* record);
+bool modifySubAccount(Desk& desk, int listedGroupId, const SubAccount* record);
 // The dialog "修改" as it opens for `record` listed in group `listedGroupId`
 // (whose linked main accounts it offers), and the modify with its values.
 std::optional<SubAccountForm> prepareModifySubAccount(Desk& desk, int listedGroupId,
@@ -40,8 +41,8 @@ ChangeOutcome modifySubAccount(Desk& desk, const SubAccount& record, const SubAc
 // account in list order, each reported on its own; then the list again.
 bool deleteSubAccounts(Desk& desk, const std::vector<SubAccount>& selected);
 
-// Registers the handlers of `AddSubAccount`, `DeleteSubAccount`,
-// `ModifySubAccount` and `ReloadMainAccountLinks`.
-void registerSubAccountActions(Desk& desk);
+// Lets the sub-account list sort by its columns (the window registers the
+// actions on its selection).
+void registerSubAccountSorter(Desk& desk);
 
 }  // namespace korvant

@@ -1,6 +1,9 @@
 #include "accounts/subaccounts/SubAccountSort.h"
 
 #include "accounts/subaccounts/AccountNumber.h"
+#include "accounts/subaccounts/SubAccountOperations.h"
+#include "app/AccountListSort.h"
+#include "app/Desk.h"
 
 namespace korvant {
 
@@ -61,5 +64,10 @@ int compareByColumn(const SubAccount& a, const SubAccount& b, int column) {
 }  // namespace
 
 SubAccountSorter::SubAccountSorter() : ColumnSorter(ColumnCount, compareByColumn) {}
+
+void registerSubAccountSorter(Desk& desk) {
+    registerColumnSorter<SubAccountSorter>(desk, AccountList::SubAccounts,
+                                           &AccountCaches::subAccounts);
+}
 
 }  // namespace korvant

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "app/AccountListPage.h"
-#include "app/AccountLists.h"
+#include "app/AccountListQuery.h"
 #include "app/Desk.h"
 #include "app/LinkedAccountLoads.h"
 #include "cli/CliContext.h"
@@ -78,6 +78,7 @@ bool AccountListCommand::run(CliContext& context) {
     }
     context.pageWriter().showPasswords(showPasswords_);
     AccountListPage& page = accountListPage(desk, list_);
+    page.setQuery(group_, filter);  // the later pages of --all
     const bool answered = queryAccountList(desk, list_, group_, filter, page_ - 1);
     // The link list shows funds only for parent main accounts with initial
     // funds: those are read after it, as the desk reads them.

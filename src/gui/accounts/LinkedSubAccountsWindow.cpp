@@ -7,10 +7,10 @@
 
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "app/Desk.h"
-#include "app/ListSelection.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/widgets/Remembered.h"
 #include "gui/widgets/ReportTable.h"
+#include "view/ListSelection.h"
 
 namespace korvant::gui {
 
@@ -41,7 +41,7 @@ int LinkedSubAccountsWindow::rows() const {
 void showLinkedSubAccounts(MainWindow& window) {
     Desk& desk = window.desk();
     const auto& cache = desk.accounts().mainAccounts;
-    const int row = firstSelectedRow(desk, cache.count());
+    const int row = firstSelectedRow(window.view(), cache.count());
     if (row < 0) return;
     const std::string account = cache.at(row).account;
     auto* shown = new LinkedSubAccountsWindow(&window);

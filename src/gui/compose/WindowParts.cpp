@@ -21,13 +21,13 @@ WindowParts deskWindowParts() {
         const auto run = [&window](const std::function<void()>& work) {
             return window.callCore(work);
         };
-        installReportTabs(window.desk(), *window.content(), run,
+        installReportTabs(window.view(), *window.content(), run,
                           [&window](const std::string& text) {
                               window.selectReportNode(QString::fromStdString(text));
                           });
         installTemplateViews(window);
         installRiskView(window);
-        installOperationLogView(window.desk(), *window.content(), run);
+        installOperationLogView(window.view(), *window.content(), run);
     };
     return parts;
 }

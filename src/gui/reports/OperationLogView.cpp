@@ -19,6 +19,8 @@
 #include "app/Desk.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/widgets/GbkLengthValidator.h"
+#include "view/DeskView.h"
+#include "view/ViewPaging.h"
 
 namespace korvant::gui {
 
@@ -104,7 +106,9 @@ void OperationLogView::redraw() {
     fillReportTable(*table_, page_);
 }
 
-void installOperationLogView(Desk& desk, ContentPanel& content, OperationLogView::Runner run) {
+void installOperationLogView(DeskView& deskView, ContentPanel& content,
+                             OperationLogView::Runner run) {
+    Desk& desk = deskView.desk();
     auto* view = new OperationLogView(desk, std::move(run), &content);
     content.setViewPage(ViewKind::Logs, view);
     QPointer<OperationLogView> guarded(view);
@@ -115,7 +119,7 @@ void installOperationLogView(Desk& desk, ContentPanel& content, OperationLogView
         showPage(page);
         guarded->redraw();
     };
-    desk.mainState().pagers[ViewKind::Logs] = pager;
+    deskView.state().pagers[ViewKind::Logs] = pager;
 }
 
 }  // namespace korvant::gui

@@ -15,7 +15,8 @@ class QTimeEdit;
 
 namespace korvant {
 class Desk;
-}
+class DeskView;
+}  // namespace korvant
 
 namespace korvant::gui {
 
@@ -57,6 +58,6 @@ private:
 };
 
 // Puts the log page under the "日志管理" view and its pager into the core.
-void installOperationLogView(Desk& desk, ContentPanel& content, OperationLogView::Runner run);
+void installOperationLogView(DeskView& view, ContentPanel& content, OperationLogView::Runner run);
 
 }  // namespace korvant::gui

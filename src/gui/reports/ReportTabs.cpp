@@ -14,23 +14,25 @@
 #include "reports/money/NetValuePage.h"
 #include "reports/statements/StatementPage.h"
 #include "reports/trading/TradingPages.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
 
-void installReportTabs(Desk& desk, ContentPanel& content, const ReportQueryTab::Runner& run,
+void installReportTabs(DeskView& view, ContentPanel& content, const ReportQueryTab::Runner& run,
                        const std::function<void(const std::string&)>& selectNode) {
+    Desk& desk = view.desk();
     auto* deposits = new DepositRecordsTab(desk, run, &content);
     deposits->setObjectName(QStringLiteral("deposits"));
-    installReportTab(desk, content, deposits, DepositRecordsPage::Tab);
-    if (StatementTab* statement = StatementTab::install(desk, content, run))
+    installReportTab(view, content, deposits, DepositRecordsPage::Tab);
+    if (StatementTab* statement = StatementTab::install(view, content, run))
         statement->setObjectName(QStringLiteral("statement"));
     auto* funds = new FundsTab(desk, run, &content);
     funds->setObjectName(QStringLiteral("funds"));
-    installReportTab(desk, content, funds, FundsPage::Tab);
+    installReportTab(view, content, funds, FundsPage::Tab);
     auto* netValues = new NetValueTab(desk, run, &content);
     netValues->setObjectName(QStringLiteral("netValues"));
-    installReportTab(desk, content, netValues, NetValuePage::Tab);
-    installTradingReportTabs(desk, content, run);
+    installReportTab(view, content, netValues, NetValuePage::Tab);
+    installTradingReportTabs(view, content, run);
     statementPage(desk).selectReportNode = selectNode;
     for (ReportQueryPage* page : std::initializer_list<ReportQueryPage*>{
              &depositRecordsPage(desk), &fundsPage(desk), &tradesPage(desk), &ordersPage(desk),

@@ -7,7 +7,8 @@
 
 namespace korvant {
 class Desk;
-}
+class DeskView;
+}  // namespace korvant
 
 namespace korvant::gui {
 
@@ -16,7 +17,7 @@ class ContentPanel;
 // The seven tabs of the reports view, each shown while its place in the
 // strip is selected. `selectNode` looks an account typed into a page up in
 // the report tree (the net-value page's main account is not looked up).
-void installReportTabs(Desk& desk, ContentPanel& content, const ReportQueryTab::Runner& run,
+void installReportTabs(DeskView& view, ContentPanel& content, const ReportQueryTab::Runner& run,
                        const std::function<void(const std::string&)>& selectNode);
 
 }  // namespace korvant::gui

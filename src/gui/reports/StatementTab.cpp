@@ -28,6 +28,7 @@
 #include "gui/widgets/OwnAccessKeys.h"
 #include "gui/widgets/Remembered.h"
 #include "print/StatementPrint.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
 
@@ -289,18 +290,20 @@ void StatementTab::exportPdf() {
                               QStringLiteral("文件保存失败：") + path + QLatin1Char('\n') + error);
 }
 
-StatementTab* StatementTab::install(Desk& desk, ContentPanel& content, Runner run) {
+StatementTab* StatementTab::install(DeskView& view, ContentPanel& content, Runner run) {
+    Desk& desk = view.desk();
     QTabBar* strip = content.viewStrip(ViewKind::Reports);
     if (strip == nullptr) return nullptr;
     auto* tab = new StatementTab(desk, std::move(run), &content);
     tab->hide();
-    auto shown = [&desk, &content, tab](int index) {
+    auto shown = [&desk, &view, &content, tab](int index) {
         showStatementTab(desk, index == StatementPage::Tab);
         if (index != StatementPage::Tab) return;
         tab->redraw();
         if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
-        if (desk.mainState().view == ViewKind::Reports)
-            content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
+        const MainState& state = view.state();
+        if (state.view == ViewKind::Reports)
+            content.showView(ViewKind::Reports, state.strip, state.shownList);
     };
     QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
     // The tab that opens first.

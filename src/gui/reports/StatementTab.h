@@ -19,7 +19,8 @@ class QPlainTextEdit;
 
 namespace korvant {
 class Desk;
-}
+class DeskView;
+}  // namespace korvant
 
 namespace korvant::gui {
 
@@ -38,7 +39,7 @@ public:
     ~StatementTab() override;
 
     // Shows the tab under the reports strip while " 结算单 " is selected.
-    static StatementTab* install(Desk& desk, ContentPanel& content, Runner run);
+    static StatementTab* install(DeskView& view, ContentPanel& content, Runner run);
 
     const StatementPage& page() const { return page_; }
 

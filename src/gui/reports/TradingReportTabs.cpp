@@ -14,6 +14,7 @@
 #include "reports/trading/PositionChange.h"
 #include "reports/trading/TradingExports.h"
 #include "reports/trading/TradingPages.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
 
@@ -52,19 +53,20 @@ ExportingTab::ExportingTab(Desk& desk, TradingReportPage& page, Runner run, QWid
     bar()->addStretch(1);
 }
 
-void installTradingReportTabs(Desk& desk, ContentPanel& content,
+void installTradingReportTabs(DeskView& view, ContentPanel& content,
                               const ReportQueryTab::Runner& run) {
+    Desk& desk = view.desk();
     auto* trades = new ExportingTab(desk, tradesPage(desk), run, &content,
                                     [&desk] { exportTradesFromDesk(desk, tradesPage(desk)); });
     trades->setObjectName(QStringLiteral("trades"));
-    installReportTab(desk, content, trades, TradesPage::Tab);
+    installReportTab(view, content, trades, TradesPage::Tab);
     auto* orders = new ExportingTab(desk, ordersPage(desk), run, &content,
                                     [&desk] { exportOrdersFromDesk(desk, ordersPage(desk)); });
     orders->setObjectName(QStringLiteral("orders"));
-    installReportTab(desk, content, orders, OrdersPage::Tab);
+    installReportTab(view, content, orders, OrdersPage::Tab);
     auto* positions = new PositionsTab(desk, positionsPage(desk), run, &content);
     positions->setObjectName(QStringLiteral("positions"));
-    installReportTab(desk, content, positions, PositionsPage::Tab);
+    installReportTab(view, content, positions, PositionsPage::Tab);
 }
 
 }  // namespace korvant::gui

@@ -7,6 +7,7 @@
 class QDateEdit;
 
 namespace korvant {
+class DeskView;
 class TradingReportPage;
 class PositionsPage;
 }  // namespace korvant
@@ -49,6 +50,7 @@ public:
 
 // Creates the three tabs and shows each under the reports strip while its
 // tab is selected.
-void installTradingReportTabs(Desk& desk, ContentPanel& content, const ReportQueryTab::Runner& run);
+void installTradingReportTabs(DeskView& view, ContentPanel& content,
+                              const ReportQueryTab::Runner& run);
 
 }  // namespace korvant::gui

@@ -6,7 +6,6 @@
 
 #include "app/ActionDispatcher.h"
 #include "app/Desk.h"
-#include "app/ToolbarCommand.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/MainWindow.h"
@@ -14,6 +13,7 @@
 #include "gui/widgets/ReportTable.h"
 #include "risk/RiskActions.h"
 #include "risk/RiskArea.h"
+#include "view/ToolbarCommand.h"
 
 namespace korvant::gui {
 
@@ -44,7 +44,7 @@ WarehouseView::WarehouseView(MainWindow& window, QWidget* parent)
         },
         [this] {
             if (riskArea(desk_).selectedRule == 0) return;
-            window_.callCore([this] { runToolbarCommand(desk_, ToolbarCommand::Delete); });
+            window_.callCore([this] { runToolbarCommand(window_.view(), ToolbarCommand::Delete); });
         });
     observer_ = desk_.subscribe([this](DeskChange change) {
         if (change == DeskChange::RiskStrategies) redraw();

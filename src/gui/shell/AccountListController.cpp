@@ -8,12 +8,13 @@
 #include "app/AccountListPage.h"
 #include "app/AccountListSort.h"
 #include "app/Desk.h"
-#include "app/ListSelection.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/MenuBuilder.h"
 #include "gui/widgets/ReportTable.h"
+#include "view/DeskView.h"
+#include "view/ListSelection.h"
 
 namespace korvant::gui {
 namespace {
@@ -34,9 +35,15 @@ constexpr ListWiring Lists[] = {
 
 }  // namespace
 
-AccountListController::AccountListController(Desk& desk, ContentPanel& content, ActionHooks& hooks,
-                                             const MenuBuilder& menus, Runner run, QWidget* window)
-    : QObject(window), desk_(desk), content_(content), hooks_(hooks), run_(std::move(run)) {
+AccountListController::AccountListController(DeskView& view, ContentPanel& content,
+                                             ActionHooks& hooks, const MenuBuilder& menus,
+                                             Runner run, QWidget* window)
+    : QObject(window),
+      desk_(view.desk()),
+      view_(view),
+      content_(content),
+      hooks_(hooks),
+      run_(std::move(run)) {
     for (const ListWiring& wiring : Lists) {
         AccountListView* list = content_.list(wiring.list);
         setUpReportTable(*list, accountListPage(desk_, wiring.list));
@@ -48,7 +55,7 @@ AccountListController::AccountListController(Desk& desk, ContentPanel& content, 
         connect(list, &QTableView::customContextMenuRequested, this,
                 [this, list, menu, mainAccounts](QPoint pos) {
                     // The main-account menus are not offered on the root group.
-                    if (mainAccounts && desk_.mainState().group.id == 1) return;
+                    if (mainAccounts && view_.state().group.id == 1) return;
                     storeSelection();
                     menu->popup(list->viewport()->mapToGlobal(pos));
                 });
@@ -60,7 +67,7 @@ AccountListController::AccountListController(Desk& desk, ContentPanel& content, 
         // Enter and Delete run the list's "修改" and "删除" where its pop-up
         // has them, as the pop-up would (with their questions).
         const auto runEntry = [this, menu, mainAccounts](const QString& verb) {
-            if (mainAccounts && desk_.mainState().group.id == 1) return;
+            if (mainAccounts && view_.state().group.id == 1) return;
             storeSelection();
             if (!hasSelectedRecord()) return;
             for (QAction* action : menu->actions())
@@ -80,7 +87,7 @@ AccountListController::AccountListController(Desk& desk, ContentPanel& content, 
 }
 
 void AccountListController::redraw() {
-    MainState& state = desk_.mainState();
+    MainState& state = view_.state();
     AccountListView* list = content_.list(state.shownList);
     std::vector<int> kept;
     if (list != nullptr) {
@@ -95,7 +102,7 @@ void AccountListController::redraw() {
 }
 
 void AccountListController::storeSelection() {
-    MainState& state = desk_.mainState();
+    MainState& state = view_.state();
     state.selectedRows.clear();
     AccountListView* list = content_.list(state.shownList);
     if (list != nullptr) state.selectedRows = list->selectedRecordRows();
@@ -103,7 +110,7 @@ void AccountListController::storeSelection() {
 }
 
 bool AccountListController::hasSelectedRecord() const {
-    return !desk_.mainState().selectedRows.empty();
+    return !view_.state().selectedRows.empty();
 }
 
 }  // namespace korvant::gui

@@ -6,7 +6,8 @@
 
 namespace korvant {
 class Desk;
-}
+class DeskView;
+}  // namespace korvant
 
 namespace korvant::gui {
 
@@ -24,7 +25,7 @@ public:
     // Runs a call into the core; false when the program ended.
     using Runner = std::function<bool(const std::function<void()>&)>;
 
-    AccountListController(Desk& desk, ContentPanel& content, ActionHooks& hooks,
+    AccountListController(DeskView& view, ContentPanel& content, ActionHooks& hooks,
                           const MenuBuilder& menus, Runner run, QWidget* window);
 
     // Draws the list on screen from its cache; the chosen records that are
@@ -36,6 +37,7 @@ private:
     void storeSelection();
 
     Desk& desk_;
+    DeskView& view_;
     ContentPanel& content_;
     ActionHooks& hooks_;
     Runner run_;

@@ -4,9 +4,9 @@
 
 #include <map>
 
-#include "app/MainState.h"
 #include "app/ViewKind.h"
 #include "gui/shell/ToolbarTable.h"
+#include "view/MainState.h"
 
 class QAction;
 class QIcon;

@@ -20,10 +20,15 @@
 #include "gui/shell/StatusPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
 #include "gui/widgets/QtText.h"
+#include "model/PageLabel.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
-DeskRedraw::DeskRedraw(Desk& desk, DrawnParts parts, std::function<void()> reportTreeStale)
-    : desk_(desk), parts_(parts), reportTreeStale_(std::move(reportTreeStale)) {}
+DeskRedraw::DeskRedraw(DeskView& view, DrawnParts parts, std::function<void()> reportTreeStale)
+    : desk_(view.desk()),
+      view_(view),
+      parts_(parts),
+      reportTreeStale_(std::move(reportTreeStale)) {}
 
 void DeskRedraw::change(DeskChange change) {
     switch (change) {
@@ -73,7 +78,7 @@ void DeskRedraw::all() {
 }
 
 void DeskRedraw::session() {
-    const MainState& state = desk_.mainState();
+    const MainState& state = view_.state();
     NavigationPanel& navigation = parts_.navigation;
     navigation.setAccount(qs(desk_.session().account));
     struct Shown {
@@ -98,7 +103,7 @@ void DeskRedraw::session() {
 
 void DeskRedraw::view() {
     Scope scope(*this);
-    const MainState& state = desk_.mainState();
+    const MainState& state = view_.state();
     parts_.navigation.setView(state.view);
     parts_.content.showView(state.view, state.strip, state.shownList);
     if (state.statusTextShown)
@@ -111,7 +116,7 @@ void DeskRedraw::view() {
 
 void DeskRedraw::tabs() {
     Scope scope(*this);
-    const MainState& state = desk_.mainState();
+    const MainState& state = view_.state();
     parts_.content.twoTabStrip()->setCurrentIndex(state.twoTabIndex);
     parts_.content.threeTabStrip()->setCurrentIndex(state.threeTabIndex);
     parts_.content.showView(state.view, state.strip, state.shownList);
@@ -124,7 +129,7 @@ void DeskRedraw::accountList() {
 }
 
 void DeskRedraw::pageLabel() {
-    const MainState& state = desk_.mainState();
+    const MainState& state = view_.state();
     PagerBar* pager = parts_.content.pager();
     pager->setLabel(qs(pageLabelText(state.labelPage, state.labelTotal)));
     // The page field follows the pages the buttons turn to.
@@ -133,7 +138,7 @@ void DeskRedraw::pageLabel() {
 
 void DeskRedraw::searchRange() {
     Scope scope(*this);
-    const MainState& state = desk_.mainState();
+    const MainState& state = view_.state();
     SearchBar* bar = parts_.content.searchBar();
     const SearchRangeEntry* group = nullptr;
     for (const SearchRangeEntry& entry : state.searchRange)
@@ -155,7 +160,7 @@ void DeskRedraw::groupTree() {
     NavigationPanel& navigation = parts_.navigation;
     navigation.fillTree(ViewKind::Accounts, groupTreeNodes(desk_.reference()));
     // Keep the current group highlighted.
-    const int current = desk_.mainState().group.id;
+    const int current = view_.state().group.id;
     NodeTreeModel* model = navigation.groupModel();
     for (int node = 0; node < model->nodeCount(); ++node)
         if (model->node(node).data == current) {

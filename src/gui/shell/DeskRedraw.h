@@ -6,7 +6,8 @@
 
 namespace korvant {
 class Desk;
-}
+class DeskView;
+}  // namespace korvant
 
 namespace korvant::gui {
 
@@ -32,7 +33,7 @@ struct DrawnParts {
 // the widgets' change signals are not taken for user commands.
 class DeskRedraw {
 public:
-    DeskRedraw(Desk& desk, DrawnParts parts, std::function<void()> reportTreeStale);
+    DeskRedraw(DeskView& view, DrawnParts parts, std::function<void()> reportTreeStale);
 
     void change(DeskChange change);
     // Everything from the core's state (the report tree aside).
@@ -63,6 +64,7 @@ private:
     void templateTrees();
 
     Desk& desk_;
+    DeskView& view_;
     DrawnParts parts_;
     std::function<void()> reportTreeStale_;
     int depth_ = 0;

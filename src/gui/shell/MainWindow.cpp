@@ -21,7 +21,6 @@
 #include <utility>
 
 #include "app/AccountListSort.h"
-#include "app/AccountLists.h"
 #include "app/ActionDispatcher.h"
 #include "app/AdvancedSearch.h"
 #include "app/BuildVersion.h"
@@ -31,7 +30,6 @@
 #include "app/RememberedDates.h"
 #include "app/ReportTree.h"
 #include "app/SearchFilter.h"
-#include "app/ToolbarCommand.h"
 #include "gui/shell/AccessKeys.h"
 #include "gui/shell/AccountListController.h"
 #include "gui/shell/AccountListView.h"
@@ -56,11 +54,14 @@
 #include "templates/TemplateOperations.h"
 #include "templates/TemplateTree.h"
 #include "templates/TemplateViews.h"
+#include "view/AccountLists.h"
+#include "view/ToolbarCommand.h"
 
 namespace korvant::gui {
 MainWindow::MainWindow(Desk& desk, QtPort& port, const WindowParts& parts, QWidget* parent)
     : QMainWindow(parent),
       desk_(desk),
+      view_(desk),
       port_(port),
       navigation_(new NavigationPanel(this)),
       content_(new ContentPanel(this)),
@@ -107,9 +108,9 @@ MainWindow::MainWindow(Desk& desk, QtPort& port, const WindowParts& parts, QWidg
 
     const auto run = [this](const std::function<void()>& work) { return callCore(work); };
     menus_ = std::make_unique<MenuBuilder>(*this, *hooks_, menuCommands(), parts.menus);
-    lists_ = new AccountListController(desk_, *content_, *hooks_, *menus_, run, this);
+    lists_ = new AccountListController(view_, *content_, *hooks_, *menus_, run, this);
     redraw_ = std::make_unique<DeskRedraw>(
-        desk_, DrawnParts{*navigation_, *content_, *status_, *hooks_, *menus_, *lists_},
+        view_, DrawnParts{*navigation_, *content_, *status_, *hooks_, *menus_, *lists_},
         [this] { scheduleReportTree(); });
     connectNavigation();
     connectContent();
@@ -232,7 +233,7 @@ MenuCommands MainWindow::menuCommands() {
     commands.groupNodeSelected = [this] {
         return navigation_->groupTree()->currentIndex().isValid();
     };
-    commands.recordSelected = [this] { return !desk_.mainState().selectedRows.empty(); };
+    commands.recordSelected = [this] { return !view_.state().selectedRows.empty(); };
     commands.refresh = [this] { refreshPage(); };
     commands.find = [this] { focusSearch(); };
     commands.exportPage = [this] { exportPage(); };
@@ -304,7 +305,7 @@ void MainWindow::chooseView(ViewKind view) {
 }
 
 void MainWindow::selectReportNode(const QString& text) {
-    if (desk_.mainState().view != ViewKind::Reports) return;
+    if (view_.state().view != ViewKind::Reports) return;
     QModelIndex index = navigation_->reportModel()->findText(text);
     if (!index.isValid()) return;
     // Only the highlight moves: the typed number stays the query's target.
@@ -313,7 +314,7 @@ void MainWindow::selectReportNode(const QString& text) {
 }
 
 void MainWindow::toggleTreeExpansion() {
-    const ViewKind view = desk_.mainState().view;
+    const ViewKind view = view_.state().view;
     if (view == ViewKind::Accounts || view == ViewKind::Reports) navigation_->toggleExpansion(view);
 }
 
@@ -325,7 +326,7 @@ void MainWindow::connectContent() {
         // New, Modify and Delete are enabled while they would do anything.
         if (const std::optional<ToolbarCommand> command = toolbarCommandOf(code))
             condition = [this, command = *command] {
-                return toolbarCommandAvailable(desk_, command);
+                return toolbarCommandAvailable(view_, command);
             };
         hooks_->hook(
             action, [this, code] { toolbarCommand(code); }, std::move(condition));
@@ -388,7 +389,7 @@ void MainWindow::toolbarCommand(ToolbarCode code) {
         case ToolbarCode::Modify:
         case ToolbarCode::Delete: {
             const ToolbarCommand command = *toolbarCommandOf(code);
-            callCore([&] { runToolbarCommand(desk_, command); });
+            callCore([&] { runToolbarCommand(view_, command); });
             break;
         }
     }
@@ -559,9 +560,9 @@ void MainWindow::rememberLayout() {
     for (QWidget* page : content_->findChildren<QWidget*>())
         if (auto* fields = dynamic_cast<const RememberedFields*>(page))
             fields->rememberFields(m, today());
-    if (loggedIn_ && desk_.mainState().view != ViewKind::None) {
+    if (loggedIn_ && view_.state().view != ViewKind::None) {
         m.setValue(QStringLiteral("view"),
-                   QString::number(static_cast<int>(desk_.mainState().view)));
+                   QString::number(static_cast<int>(view_.state().view)));
         if (QTabBar* reports = content_->viewStrip(ViewKind::Reports))
             m.setValue(QStringLiteral("reportTab"), QString::number(reports->currentIndex()));
     }
@@ -579,7 +580,7 @@ void MainWindow::restoreView() {
         QTabBar* strip = content_->viewStrip(ViewKind::Reports);
         if (ok && strip != nullptr && tab >= 0 && tab < strip->count()) strip->setCurrentIndex(tab);
     }
-    if (view != desk_.mainState().view) chooseView(view);
+    if (view != view_.state().view) chooseView(view);
 }
 
 void MainWindow::restoreDefaultLayout() {
@@ -598,7 +599,7 @@ void MainWindow::restoreDefaultLayout() {
 }
 
 QString MainWindow::pageName() const {
-    switch (desk_.mainState().view) {
+    switch (view_.state().view) {
         case ViewKind::Accounts:
             return QStringLiteral("accounts");
         case ViewKind::FeeRates:
@@ -621,7 +622,7 @@ QString MainWindow::pageName() const {
 }
 
 void MainWindow::refreshPage() {
-    const ViewKind view = desk_.mainState().view;
+    const ViewKind view = view_.state().view;
     if (view == ViewKind::Accounts) return toolbarCommand(ToolbarCode::Refresh);
     if (view == ViewKind::Risk) {
         callCore([this] { desk_.dispatcher().send(ActionCode::RefreshRiskView); });
@@ -632,7 +633,7 @@ void MainWindow::refreshPage() {
         return;
     }
     // A list the pager pages (the rates): the page on screen again.
-    auto& pagers = desk_.mainState().pagers;
+    auto& pagers = view_.state().pagers;
     auto it = pagers.find(view);
     if (it == pagers.end() || !it->second.cursor || !it->second.query) return;
     const int page = it->second.cursor().last;
@@ -660,7 +661,7 @@ void MainWindow::focusSearch() {
 }
 
 bool MainWindow::pageExportsNow() {
-    const ViewKind view = desk_.mainState().view;
+    const ViewKind view = view_.state().view;
     if (view == ViewKind::FeeRates || view == ViewKind::MarginRates) {
         const TemplateView& rates =
             templateView(desk_, view == ViewKind::FeeRates ? feeKind() : marginKind());
@@ -672,7 +673,7 @@ bool MainWindow::pageExportsNow() {
 }
 
 void MainWindow::exportPage() {
-    const ViewKind view = desk_.mainState().view;
+    const ViewKind view = view_.state().view;
     if (view == ViewKind::FeeRates || view == ViewKind::MarginRates) {
         const TemplateKind& kind = view == ViewKind::FeeRates ? feeKind() : marginKind();
         callCore([&] { runTemplateCommand(desk_, kind, TemplateCommand::Export); });

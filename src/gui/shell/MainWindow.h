@@ -14,6 +14,7 @@
 #include "gui/shell/MenuBuilder.h"
 #include "gui/shell/ToolbarTable.h"
 #include "gui/shell/WindowParts.h"
+#include "view/DeskView.h"
 
 class QAction;
 class QMenu;
@@ -60,6 +61,7 @@ public:
     void toggleTreeExpansion();
 
     Desk& desk() const { return desk_; }
+    DeskView& view() { return view_; }
     // True while the window draws the core's state (widget signals then are
     // no user commands).
     bool drawing() const;
@@ -151,6 +153,8 @@ private:
     void advancedSearch();
 
     Desk& desk_;
+    // Made first: it follows the desk's changes before the window draws them.
+    DeskView view_;
     QtPort& port_;
     NavigationPanel* navigation_;
     ContentPanel* content_;

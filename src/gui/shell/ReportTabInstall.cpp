@@ -6,21 +6,24 @@
 #include "app/ReportQueryPage.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/widgets/ReportQueryTab.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
 
-void installReportTab(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index) {
+void installReportTab(DeskView& view, ContentPanel& content, ReportQueryTab* tab, int index) {
+    Desk& desk = view.desk();
     QTabBar* strip = content.viewStrip(ViewKind::Reports);
     if (strip == nullptr) return;
     tab->hide();
     tab->takeFields();
-    auto shown = [&desk, &content, tab, index](int current) {
+    auto shown = [&desk, &view, &content, tab, index](int current) {
         showReportTab(desk, tab->page(), current == index);
         if (current != index) return;
         tab->redraw();
         if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
-        if (desk.mainState().view == ViewKind::Reports)
-            content.showView(ViewKind::Reports, desk.mainState().strip, desk.mainState().shownList);
+        const MainState& state = view.state();
+        if (state.view == ViewKind::Reports)
+            content.showView(ViewKind::Reports, state.strip, state.shownList);
     };
     QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 namespace korvant {
-class Desk;
+class DeskView;
 }
 
 namespace korvant::gui {
@@ -11,6 +11,6 @@ class ReportQueryTab;
 
 // Shows `tab` (owned by `content`) under the reports strip while the tab
 // `index` is selected; the main window's pager then pages its page.
-void installReportTab(Desk& desk, ContentPanel& content, ReportQueryTab* tab, int index);
+void installReportTab(DeskView& view, ContentPanel& content, ReportQueryTab* tab, int index);
 
 }  // namespace korvant::gui

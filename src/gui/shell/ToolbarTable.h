@@ -3,12 +3,12 @@
 #include <optional>
 #include <span>
 
-#include "app/ToolbarCommand.h"
+#include "view/ToolbarCommand.h"
 
 // The toolbar above the content panel as data: its buttons from the left,
 // each with the code it sends (the fifth user message's codes 30 to 36).
 // New, Modify and Delete act on the current view and tab through the core
-// (app/ToolbarCommand.h), so an area that adds a view routes them there
+// (view/ToolbarCommand.h), so an area that adds a view routes them there
 // rather than adding buttons.
 namespace korvant::gui {
 

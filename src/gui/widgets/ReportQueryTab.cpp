@@ -21,6 +21,7 @@
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/OwnAccessKeys.h"
 #include "gui/widgets/ReportTable.h"
+#include "view/DeskView.h"
 
 namespace korvant::gui {
 

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace korvant {
 class Desk;
+class DeskView;
 class ReportQueryPage;
 }  // namespace korvant
 

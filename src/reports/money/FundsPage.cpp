@@ -1,7 +1,6 @@
 #include "reports/money/FundsPage.h"
 
 #include "app/DateCheck.h"
-#include "app/ViewPaging.h"
 #include "protocol/CommandCode.h"
 #include "reports/money/MoneyCsv.h"
 #include "text/NumberText.h"
@@ -83,7 +82,7 @@ ReportExportResult exportFundsTo(Desk& desk, FundsPage& page, const ReportExport
         page.rows.replace(parseListPage(packet, length, FundsRow::WireSize));
         // The export's answers carry no page count: one page is shown.
         page.rows.cursor = PageCursor{1, 0};
-        updatePageLabel(desk);
+        desk.notify(DeskChange::PageLabel);
     };
     return runReportExport(desk, form, exported);
 }

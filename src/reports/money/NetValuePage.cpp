@@ -4,7 +4,6 @@
 #include "app/DateCheck.h"
 #include "app/DeskPagedQuery.h"
 #include "app/SearchFilter.h"
-#include "app/ViewPaging.h"
 #include "model/MainAccount.h"
 #include "protocol/CommandCode.h"
 #include "reports/money/MoneyCsv.h"
@@ -129,7 +128,7 @@ ReportExportResult exportNetValuesTo(Desk& desk, NetValuePage& page, const Repor
         page.rows.replace(parseListPage(packet, length, NetValueRow::WireSize));
         // The export's pages are those of its own range: one page is shown.
         page.rows.cursor = PageCursor{1, 0};
-        updatePageLabel(desk);
+        desk.notify(DeskChange::PageLabel);
     };
     return runReportExport(desk, form, exported);
 }

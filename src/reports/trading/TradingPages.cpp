@@ -2,7 +2,6 @@
 
 #include "app/DateCheck.h"
 #include "app/Desk.h"
-#include "app/ViewPaging.h"
 #include "reports/trading/TradingCodes.h"
 #include "text/NumberText.h"
 
@@ -12,7 +11,7 @@ void TradingReportPage::showAnswer(Desk& desk, const uint8_t* packet, int length
     const ListPage answer = parseListPage(packet, length, rowSize_);
     cursor_ = PageCursor{1, 0};
     take(answer);
-    updatePageLabel(desk);
+    desk.notify(DeskChange::PageLabel);
 }
 
 TradingReportPage::TradingReportPage(uint8_t command, int rowSize, const char* const* captions,

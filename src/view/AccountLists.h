@@ -4,5 +4,5 @@
 // the list queries, the pager of every view, group selection, search, tab
 // changes and the view switch.
 #include "app/AccountListQuery.h"
-#include "app/ViewNavigation.h"
-#include "app/ViewPaging.h"
+#include "view/ViewNavigation.h"
+#include "view/ViewPaging.h"

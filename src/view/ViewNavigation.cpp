@@ -1,46 +1,45 @@
-#include "app/ViewNavigation.h"
+#include "view/ViewNavigation.h"
 
 #include "app/AccountListQuery.h"
 #include "app/ActionDispatcher.h"
-#include "app/Desk.h"
-#include "app/GroupSelection.h"
 #include "app/ReferenceReload.h"
-#include "app/ReportTree.h"
-#include "app/ViewPaging.h"
+#include "view/DeskView.h"
+#include "view/GroupSelection.h"
+#include "view/ViewPaging.h"
 
 namespace korvant {
 namespace {
 
-void tell(Desk& desk, DeskChange change) {
-    desk.notify(change);
+void tell(DeskView& view, DeskChange change) {
+    view.desk().notify(change);
 }
 
 }  // namespace
 
-void selectGroup(Desk& desk, const Group& group) {
-    if (!setCurrentGroup(desk, group)) return;  // other code lengths have no tab strip
-    const MainState& state = desk.mainState();
-    showAccountList(desk, MainState::listOfTab(state.strip, state.selectedTab()), 0);
+void selectGroup(DeskView& view, const Group& group) {
+    if (!setCurrentGroup(view, group)) return;  // other code lengths have no tab strip
+    const MainState& state = view.state();
+    showAccountList(view, MainState::listOfTab(state.strip, state.selectedTab()), 0);
     // The range names the new group once its list is on screen, not while
     // the list of the old one still is.
-    tell(desk, DeskChange::SearchRange);
+    tell(view, DeskChange::SearchRange);
 }
 
-void searchAccounts(Desk& desk, const SearchFilter& filter) {
-    MainState& state = desk.mainState();
+void searchAccounts(DeskView& view, const SearchFilter& filter) {
+    MainState& state = view.state();
     state.filter = filter;
     state.group.id = filter.groupId;
     state.page = 0;
     if (state.view != ViewKind::Accounts) return;
     if (state.strip == TabStrip::ThreeTab) {
         state.threeTabIndex = SubAccountTab;
-        tell(desk, DeskChange::Tabs);
+        tell(view, DeskChange::Tabs);
     }
-    showAccountList(desk, AccountList::SubAccounts, 0);
+    showAccountList(view, AccountList::SubAccounts, 0);
 }
 
-void changeTab(Desk& desk, TabStrip strip, int tab) {
-    MainState& state = desk.mainState();
+void changeTab(DeskView& view, TabStrip strip, int tab) {
+    MainState& state = view.state();
     if (strip == TabStrip::TwoTab)
         state.twoTabIndex = tab;
     else if (strip == TabStrip::ThreeTab)
@@ -48,43 +47,66 @@ void changeTab(Desk& desk, TabStrip strip, int tab) {
     AccountList list = MainState::listOfTab(strip, tab);
     if (list == AccountList::None || state.group.id <= 0) return;
     if (strip == TabStrip::ThreeTab && state.group.id == 1) return;
-    showAccountList(desk, list, 0);
+    showAccountList(view, list, 0);
 }
 
-void queryAllSubAccounts(Desk& desk, int page) {
-    MainState& state = desk.mainState();
+void queryAllSubAccounts(DeskView& view, int page) {
+    MainState& state = view.state();
     int keep = state.group.id;
-    queryAccountList(desk, AccountList::SubAccounts, -1, SearchFilter{}, page);
+    queryAccountList(view.desk(), AccountList::SubAccounts, -1, SearchFilter{}, page);
     state.group.id = keep;
-    tell(desk, DeskChange::AccountList);
+    tell(view, DeskChange::AccountList);
 }
 
-void refreshGroups(Desk& desk) {
-    MainState& state = desk.mainState();
+void refreshGroups(DeskView& view) {
+    MainState& state = view.state();
     state.filter = SearchFilter{};
     state.group.id = -1;
     state.page = 0;
-    // The refresh command and every change to the groups come here: the
-    // report tree is loaded again after the groups.
-    reloadReferenceList(desk, ReferenceList::Groups);
-    markReportTreeStale(desk);
+    // The refresh command and every change to the groups come here.
+    reloadGroups(view.desk());
 }
 
-void switchView(Desk& desk, ViewKind view) {
-    MainState& state = desk.mainState();
-    state.view = view;
-    state.statusTextShown = view == ViewKind::Risk;
-    tell(desk, DeskChange::View);
-    auto it = state.pagers.find(view);
-    if (view != ViewKind::Accounts && it != state.pagers.end() && it->second.shown)
+void switchView(DeskView& view, ViewKind kind) {
+    MainState& state = view.state();
+    state.view = kind;
+    state.statusTextShown = kind == ViewKind::Risk;
+    tell(view, DeskChange::View);
+    auto it = state.pagers.find(kind);
+    if (kind != ViewKind::Accounts && it != state.pagers.end() && it->second.shown)
         it->second.shown();
     // The label describes the list now on screen, whichever it is.
-    updatePageLabel(desk);
+    updatePageLabel(view);
 }
 
-void registerAccountListActions(Desk& desk) {
-    ActionDispatcher& d = desk.dispatcher();
-    Desk* p = &desk;
+bool showAccountList(DeskView& view, AccountList list, int page) {
+    Desk& desk = view.desk();
+    MainState& state = view.state();
+    state.page = page;
+    state.shownList = list;
+    const bool answered = queryAccountList(desk, list, state.group.id, state.filter, page);
+    // The link list shows funds only for parent main accounts with initial
+    // funds: those are reloaded first (action `ReloadParentMainAccounts`).
+    if (list == AccountList::MainAccountLinks)
+        desk.dispatcher().send(ActionCode::ReloadParentMainAccounts);
+    desk.notify(DeskChange::AccountList);
+    updatePageLabel(view);
+    return answered;
+}
+
+bool requeryShownAccountList(DeskView& view, AccountList list, ListRequery how) {
+    MainState& state = view.state();
+    if (how == ListRequery::ShownPageUnfiltered || how == ListRequery::CachedPageUnfiltered)
+        state.filter.clearFields();
+    int page = state.page;
+    if (how == ListRequery::CachedPage || how == ListRequery::CachedPageUnfiltered)
+        page = cachedAccountPage(view.desk(), list);
+    return showAccountList(view, list, page);
+}
+
+void registerNavigationActions(DeskView& view) {
+    ActionDispatcher& d = view.desk().dispatcher();
+    DeskView* p = &view;
     d.registerHandler(ActionCode::RefreshGroups, [p](const ActionMessage&) { refreshGroups(*p); });
     auto groupSelected = [p](const ActionMessage& m) {
         if (const Group* g = std::get_if<Group>(&m.arg)) selectGroup(*p, *g);
@@ -108,13 +130,6 @@ void registerAccountListActions(Desk& desk) {
                       [p](const ActionMessage& m) { switchView(*p, viewKindOf(m.intArg(-1))); });
     d.registerHandler(ActionCode::AllSubAccountsPage,
                       [p](const ActionMessage& m) { queryAllSubAccounts(*p, m.intArg()); });
-    auto reload = [p](ReferenceList list) {
-        return [p, list](const ActionMessage&) { reloadReferenceList(*p, list); };
-    };
-    d.registerHandler(ActionCode::ReloadMarginTemplates, reload(ReferenceList::MarginTemplates));
-    d.registerHandler(ActionCode::ReloadFeeTemplates, reload(ReferenceList::FeeTemplates));
-    d.registerHandler(ActionCode::ReloadVarieties, reload(ReferenceList::Varieties));
-    d.registerHandler(ActionCode::ReloadRiskStrategies, reload(ReferenceList::RiskStrategies));
     d.registerHandler(ActionCode::TwoTabChanged,
                       [p](const ActionMessage& m) { changeTab(*p, TabStrip::TwoTab, m.intArg()); });
     d.registerHandler(ActionCode::ThreeTabChanged, [p](const ActionMessage& m) {

@@ -1,15 +1,15 @@
-#include "app/ListSelection.h"
+#include "view/ListSelection.h"
 
 #include <algorithm>
 
-#include "app/Desk.h"
+#include "view/DeskView.h"
 
 namespace korvant {
 
-std::vector<SubAccount> selectedSubAccounts(Desk& desk) {
+std::vector<SubAccount> selectedSubAccounts(DeskView& view) {
     std::vector<SubAccount> selected;
-    const RecordCache<SubAccount>& cache = desk.accounts().subAccounts;
-    std::vector<int> rows = desk.mainState().selectedRows;
+    const RecordCache<SubAccount>& cache = view.desk().accounts().subAccounts;
+    std::vector<int> rows = view.state().selectedRows;
     std::sort(rows.begin(), rows.end());  // list order
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     for (int row : rows)
@@ -17,9 +17,9 @@ std::vector<SubAccount> selectedSubAccounts(Desk& desk) {
     return selected;
 }
 
-int firstSelectedRow(Desk& desk, int count) {
+int firstSelectedRow(DeskView& view, int count) {
     int first = -1;
-    for (int row : desk.mainState().selectedRows)
+    for (int row : view.state().selectedRows)
         if (row >= 0 && row < count && (first < 0 || row < first)) first = row;
     return first;
 }

@@ -1,6 +1,4 @@
-#include "app/MainState.h"
-
-#include "text/NumberText.h"
+#include "view/MainState.h"
 
 namespace korvant {
 
@@ -20,13 +18,6 @@ AccountList MainState::listOfTab(TabStrip strip, int tab) {
         if (tab == SubAccountTab) return AccountList::SubAccounts;
     }
     return AccountList::None;
-}
-
-std::string pageLabelText(int64_t page, int64_t total) {
-    // Before the first answer and after an answer of no pages there is no
-    // page to name.
-    if (total <= 0 || page <= 0) return NoRecordsText;
-    return "当前第" + formatInt(page) + "/" + formatInt(total) + "页";
 }
 
 }  // namespace korvant

@@ -7,7 +7,7 @@
 // and account tab.
 namespace korvant {
 
-class Desk;
+class DeskView;
 
 enum class ToolbarCommand { New, Modify, Delete };
 
@@ -18,7 +18,7 @@ struct ToolbarAvailability {
     bool available = false;
     std::string reason;
 };
-ToolbarAvailability toolbarCommandAvailability(const Desk& desk, ToolbarCommand command,
+ToolbarAvailability toolbarCommandAvailability(const DeskView& view, ToolbarCommand command,
                                                bool fromCommandId = false);
 
 // Runs the action of the view and tab, or shows "主账号不允许修改" /
@@ -27,7 +27,7 @@ ToolbarAvailability toolbarCommandAvailability(const Desk& desk, ToolbarCommand 
 // refresh; a view without that command); `fromCommandId` (32798, 32802,
 // 32800) silently does nothing on the root group. Returns whether the
 // command's action ran (or its main-account message was shown).
-bool runToolbarCommand(Desk& desk, ToolbarCommand command, bool fromCommandId = false);
+bool runToolbarCommand(DeskView& view, ToolbarCommand command, bool fromCommandId = false);
 
 // Whether the toolbar's button would do anything now (a front end disables
 // it otherwise): the command is available as above, its action has a
@@ -35,6 +35,6 @@ bool runToolbarCommand(Desk& desk, ToolbarCommand command, bool fromCommandId = 
 // main-account tabs' Modify and Delete show why they refuse). In the
 // accounts view without a chosen group it is on, to say that one must be
 // chosen.
-bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command);
+bool toolbarCommandAvailable(const DeskView& view, ToolbarCommand command);
 
 }  // namespace korvant

@@ -1,11 +1,11 @@
-#include "app/GroupSelection.h"
+#include "view/GroupSelection.h"
 
-#include "app/Desk.h"
+#include "view/DeskView.h"
 
 namespace korvant {
 
-bool setCurrentGroup(Desk& desk, const Group& group) {
-    MainState& state = desk.mainState();
+bool setCurrentGroup(DeskView& view, const Group& group) {
+    MainState& state = view.state();
     state.searchRange = {{"全部", -1}, {group.name, group.id}};
     state.searchRangeIndex = 1;
 
@@ -31,7 +31,7 @@ bool setCurrentGroup(Desk& desk, const Group& group) {
         default:
             return false;
     }
-    desk.notify(DeskChange::Tabs);
+    view.desk().notify(DeskChange::Tabs);
     return true;
 }
 

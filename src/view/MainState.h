@@ -15,7 +15,7 @@
 
 // What the main window shows: the view, the selected group, the account
 // tab strip and its tab, the search filter and the pager of the account
-// lists. The core changes it; the front end draws it.
+// lists. The desk's view changes it; the window draws it.
 namespace korvant {
 
 // The two account tab strips: " 主账号 ", " 管理员 " for the root and
@@ -79,11 +79,5 @@ struct MainState {
     // The account list of a strip and tab.
     static AccountList listOfTab(TabStrip strip, int tab);
 };
-
-// The label of a list with no page to show.
-inline constexpr const char* NoRecordsText = "没有记录";
-// "当前第%d/%d页"; NoRecordsText before the first answer (page 0) and for an
-// answer of no pages.
-std::string pageLabelText(int64_t page, int64_t total);
 
 }  // namespace korvant

@@ -1,7 +1,7 @@
-#include "app/ToolbarCommand.h"
+#include "view/ToolbarCommand.h"
 
 #include "app/ActionDispatcher.h"
-#include "app/Desk.h"
+#include "view/DeskView.h"
 
 namespace korvant {
 
@@ -9,34 +9,34 @@ namespace {
 
 constexpr int RootGroupId = 1;
 
-bool send(Desk& desk, ActionCode code) {
-    desk.dispatcher().send(code);
+bool send(DeskView& view, ActionCode code) {
+    view.desk().dispatcher().send(code);
     return true;
 }
 
 // One row of the table: the action of New, Modify and Delete.
-bool pick(Desk& desk, ToolbarCommand command, ActionCode add, ActionCode modify,
+bool pick(DeskView& view, ToolbarCommand command, ActionCode add, ActionCode modify,
           ActionCode remove) {
     switch (command) {
         case ToolbarCommand::New:
-            return send(desk, add);
+            return send(view, add);
         case ToolbarCommand::Modify:
-            return send(desk, modify);
+            return send(view, modify);
         case ToolbarCommand::Delete:
-            return send(desk, remove);
+            return send(view, remove);
     }
     return false;
 }
 
-bool mainAccountTab(Desk& desk, ToolbarCommand command, ActionCode add) {
+bool mainAccountTab(DeskView& view, ToolbarCommand command, ActionCode add) {
     switch (command) {
         case ToolbarCommand::New:
-            return send(desk, add);
+            return send(view, add);
         case ToolbarCommand::Modify:
-            desk.port().info("主账号不允许修改");
+            view.desk().port().info("主账号不允许修改");
             return true;
         case ToolbarCommand::Delete:
-            desk.port().info("主账号不允许删除");
+            view.desk().port().info("主账号不允许删除");
             return true;
     }
     return false;
@@ -61,27 +61,27 @@ bool accountsTabActs(const MainState& state) {
     return state.strip == TabStrip::ThreeTab && tab == SubAccountTab;
 }
 
-bool accountsView(Desk& desk, ToolbarCommand command) {
-    const MainState& state = desk.mainState();
+bool accountsView(DeskView& view, ToolbarCommand command) {
+    const MainState& state = view.state();
     const bool administrators = state.selectedTab() == AdministratorTab;
     if (administrators)
-        return pick(desk, command, ActionCode::AddAdministrator, ActionCode::ModifyAdministrator,
+        return pick(view, command, ActionCode::AddAdministrator, ActionCode::ModifyAdministrator,
                     ActionCode::DeleteAdministrator);
     if (state.strip == TabStrip::TwoTab && state.selectedTab() == MainAccountTab)
-        return mainAccountTab(desk, command, ActionCode::CreateMainAccount);
+        return mainAccountTab(view, command, ActionCode::CreateMainAccount);
     if (state.strip == TabStrip::ThreeTab && state.selectedTab() == MainAccountTab)
-        return mainAccountTab(desk, command, ActionCode::LinkMainAccount);
+        return mainAccountTab(view, command, ActionCode::LinkMainAccount);
     if (state.strip == TabStrip::ThreeTab && state.selectedTab() == SubAccountTab)
-        return pick(desk, command, ActionCode::AddSubAccount, ActionCode::ModifySubAccount,
+        return pick(view, command, ActionCode::AddSubAccount, ActionCode::ModifySubAccount,
                     ActionCode::DeleteSubAccount);
     return false;
 }
 
 }  // namespace
 
-ToolbarAvailability toolbarCommandAvailability(const Desk& desk, ToolbarCommand command,
+ToolbarAvailability toolbarCommandAvailability(const DeskView& view, ToolbarCommand command,
                                                bool fromCommandId) {
-    const MainState& state = desk.mainState();
+    const MainState& state = view.state();
     switch (state.view) {
         case ViewKind::Accounts:
             // A search over "全部" and a refresh leave no group selected,
@@ -101,22 +101,22 @@ ToolbarAvailability toolbarCommandAvailability(const Desk& desk, ToolbarCommand 
     }
 }
 
-bool runToolbarCommand(Desk& desk, ToolbarCommand command, bool fromCommandId) {
+bool runToolbarCommand(DeskView& view, ToolbarCommand command, bool fromCommandId) {
     const ToolbarAvailability availability =
-        toolbarCommandAvailability(desk, command, fromCommandId);
+        toolbarCommandAvailability(view, command, fromCommandId);
     if (!availability.available) {
-        if (!availability.reason.empty()) desk.port().info(availability.reason);
+        if (!availability.reason.empty()) view.desk().port().info(availability.reason);
         return false;
     }
-    switch (desk.mainState().view) {
+    switch (view.state().view) {
         case ViewKind::Accounts:
-            return accountsView(desk, command);
+            return accountsView(view, command);
         case ViewKind::FeeRates:
-            return command == ToolbarCommand::Modify && send(desk, ActionCode::ModifyFeeRates);
+            return command == ToolbarCommand::Modify && send(view, ActionCode::ModifyFeeRates);
         case ViewKind::MarginRates:
-            return command == ToolbarCommand::Modify && send(desk, ActionCode::ModifyMarginRates);
+            return command == ToolbarCommand::Modify && send(view, ActionCode::ModifyMarginRates);
         case ViewKind::Risk:
-            return pick(desk, command, ActionCode::AddRiskStrategy, ActionCode::ModifyRiskStrategy,
+            return pick(view, command, ActionCode::AddRiskStrategy, ActionCode::ModifyRiskStrategy,
                         ActionCode::DeleteRiskStrategy);
         default:
             return false;
@@ -128,20 +128,20 @@ bool runToolbarCommand(Desk& desk, ToolbarCommand command, bool fromCommandId) {
 namespace korvant {
 namespace {
 
-bool handled(const Desk& desk, ActionCode code) {
-    return desk.dispatcher().hasHandler(code);
+bool handled(const DeskView& view, ActionCode code) {
+    return view.desk().dispatcher().hasHandler(code);
 }
 
 // New has its action; Modify and Delete theirs and a selected record.
-bool listAvailable(const Desk& desk, ToolbarCommand command, ActionCode add, ActionCode modify,
+bool listAvailable(const DeskView& view, ToolbarCommand command, ActionCode add, ActionCode modify,
                    ActionCode remove) {
     switch (command) {
         case ToolbarCommand::New:
-            return handled(desk, add);
+            return handled(view, add);
         case ToolbarCommand::Modify:
-            return handled(desk, modify) && !desk.mainState().selectedRows.empty();
+            return handled(view, modify) && !view.state().selectedRows.empty();
         case ToolbarCommand::Delete:
-            return handled(desk, remove) && !desk.mainState().selectedRows.empty();
+            return handled(view, remove) && !view.state().selectedRows.empty();
     }
     return false;
 }
@@ -154,9 +154,9 @@ bool rowChosen(const MainState& state) {
 
 }  // namespace
 
-bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command) {
-    const MainState& state = desk.mainState();
-    if (!toolbarCommandAvailability(desk, command).available)
+bool toolbarCommandAvailable(const DeskView& view, ToolbarCommand command) {
+    const MainState& state = view.state();
+    if (!toolbarCommandAvailability(view, command).available)
         // Without a chosen group the button stays on and says to choose one
         // (the user can put that right); a view without the command has it
         // off.
@@ -164,23 +164,23 @@ bool toolbarCommandAvailable(const Desk& desk, ToolbarCommand command) {
     switch (state.view) {
         case ViewKind::Accounts:
             if (state.selectedTab() == AdministratorTab)
-                return listAvailable(desk, command, ActionCode::AddAdministrator,
+                return listAvailable(view, command, ActionCode::AddAdministrator,
                                      ActionCode::ModifyAdministrator,
                                      ActionCode::DeleteAdministrator);
             if (state.selectedTab() == MainAccountTab) {
                 // Modify and Delete say that main accounts do not allow it.
                 if (command != ToolbarCommand::New) return true;
-                return handled(desk, state.strip == TabStrip::TwoTab ? ActionCode::CreateMainAccount
+                return handled(view, state.strip == TabStrip::TwoTab ? ActionCode::CreateMainAccount
                                                                      : ActionCode::LinkMainAccount);
             }
-            return listAvailable(desk, command, ActionCode::AddSubAccount,
+            return listAvailable(view, command, ActionCode::AddSubAccount,
                                  ActionCode::ModifySubAccount, ActionCode::DeleteSubAccount);
         case ViewKind::FeeRates:
-            return handled(desk, ActionCode::ModifyFeeRates) && rowChosen(state);
+            return handled(view, ActionCode::ModifyFeeRates) && rowChosen(state);
         case ViewKind::MarginRates:
-            return handled(desk, ActionCode::ModifyMarginRates) && rowChosen(state);
+            return handled(view, ActionCode::ModifyMarginRates) && rowChosen(state);
         case ViewKind::Risk:
-            return handled(desk, command == ToolbarCommand::New ? ActionCode::AddRiskStrategy
+            return handled(view, command == ToolbarCommand::New ? ActionCode::AddRiskStrategy
                                  : command == ToolbarCommand::Modify
                                      ? ActionCode::ModifyRiskStrategy
                                      : ActionCode::DeleteRiskStrategy) &&

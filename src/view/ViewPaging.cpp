@@ -1,20 +1,21 @@
-#include "app/ViewPaging.h"
+#include "view/ViewPaging.h"
 
 #include <functional>
 
 #include "app/AccountListQuery.h"
-#include "app/Desk.h"
 #include "app/ReportPage.h"
+#include "view/DeskView.h"
+#include "view/ViewNavigation.h"
 
 namespace korvant {
 
-void updatePageLabel(Desk& desk) {
-    MainState& state = desk.mainState();
+void setPageLabel(DeskView& view) {
+    MainState& state = view.state();
     PageCursor cursor{1, 0};
     auto it = state.pagers.find(state.view);
     if (state.view == ViewKind::Accounts) {
-        cursor = accountListCursor(desk, state.shownList);
-    } else if (state.view == ViewKind::Reports && reportPages(desk).shown == nullptr) {
+        cursor = accountListCursor(view.desk(), state.shownList);
+    } else if (state.view == ViewKind::Reports && reportPages(view.desk()).shown == nullptr) {
         // No report tab with a list is shown.
     } else if (it != state.pagers.end() && it->second.cursor) {
         cursor = it->second.cursor();
@@ -23,20 +24,31 @@ void updatePageLabel(Desk& desk) {
     }
     state.labelPage = cursor.shownPage();
     state.labelTotal = cursor.total;
-    desk.notify(DeskChange::PageLabel);
 }
 
-bool movePage(Desk& desk, PageMove move, int target) {
-    MainState& state = desk.mainState();
+void updatePageLabel(DeskView& view) {
+    // The view sets the label again when it is told (DeskView).
+    view.desk().notify(DeskChange::PageLabel);
+}
+
+ViewPager reportPager(Desk& desk, ReportPage& page) {
+    ViewPager pager;
+    pager.cursor = [&page] { return page.cursor(); };
+    pager.query = [&desk, &page](int index) { page.showPage(desk, index); };
+    return pager;
+}
+
+bool movePage(DeskView& view, PageMove move, int target) {
+    MainState& state = view.state();
     PageCursor cursor;
     std::function<void(int)> query;
     bool accounts = state.view == ViewKind::Accounts;
     if (accounts) {
         if (state.shownList == AccountList::None) return false;
-        cursor = accountListCursor(desk, state.shownList);
+        cursor = accountListCursor(view.desk(), state.shownList);
         cursor.last = state.page;
         AccountList list = state.shownList;
-        query = [&desk, list](int page) { showAccountList(desk, list, page); };
+        query = [&view, list](int page) { showAccountList(view, list, page); };
     } else {
         auto it = state.pagers.find(state.view);
         if (it == state.pagers.end() || !it->second.cursor || !it->second.query) return false;
@@ -73,7 +85,7 @@ bool movePage(Desk& desk, PageMove move, int target) {
             return false;
     }
     query(static_cast<int>(page));
-    if (!accounts) updatePageLabel(desk);
+    if (!accounts) updatePageLabel(view);
     return true;
 }
 

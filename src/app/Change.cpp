@@ -28,8 +28,8 @@ bool requeryWanted(Requery requery, const ChangeOutcome& outcome) {
 
 ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
     ChangeOutcome outcome;
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    const int length = spec.build ? spec.build(std::span<uint8_t>(buffer)) : -1;
+    std::vector<uint8_t> buffer;
+    const int length = buildRequest(spec.request, spec.build, buffer);
 
     ExchangeTexts texts = spec.exchange;
     if (texts.failureRowTitle.empty() && texts.failureRowDetail.empty()) {

@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -256,7 +257,12 @@ void reportPageRow(const SimLauncher& sim, int runs, const std::string& name,
                 pages = readEveryPage(core.desk, page);
                 c = since(start);
             } else {
-                raw.readAllPages([&](int p, uint8_t* b, int n) { return write(page, p, b, n); });
+                raw.readAllPages([&](int p, uint8_t* b, int n) {
+                    const std::vector<uint8_t> packet = write(page, p);
+                    if (packet.size() > static_cast<std::size_t>(n)) return -1;
+                    std::copy(packet.begin(), packet.end(), b);
+                    return static_cast<int>(packet.size());
+                });
                 f = since(start);
             }
         }
@@ -277,9 +283,7 @@ void reportPageRows(const SimLauncher& sim, int runs) {
             wholeTreeOn(p);
             p.day = BusyDay;
         },
-        [](const FundsPage& page, int p, uint8_t* b, int n) {
-            return writeFundsQuery(page.queryOf(p), b, n);
-        });
+        [](const FundsPage& page, int p) { return writeFundsQuery(page.queryOf(p)); });
     reportPageRow<NetValuePage>(
         sim, runs, "net values of a main account, 2020-2027", netValuePage,
         [](NetValuePage& p) {
@@ -287,11 +291,9 @@ void reportPageRows(const SimLauncher& sim, int runs) {
             p.startDate = 20200101;
             p.endDate = 20271231;
         },
-        [](const NetValuePage& page, int p, uint8_t* b, int n) {
-            return writeNetValueQuery(page.queryOf(p), b, n);
-        });
-    const auto trading = [](const TradingReportPage& page, int p, uint8_t* b, int n) {
-        return writeTradingQuery(page.command(), page.requestOf(p), b, n);
+        [](const NetValuePage& page, int p) { return writeNetValueQuery(page.queryOf(p)); });
+    const auto trading = [](const TradingReportPage& page, int p) {
+        return writeTradingQuery(page.command(), page.requestOf(p));
     };
     const auto busyDay = [](auto& p) {
         wholeTreeOn(p);

@@ -82,10 +82,10 @@ const std::vector<std::function<void(Bytes)>>& parsers() {
         },
         [](Bytes a) {
             ListPage page =
-                parseListPage(a.data(), static_cast<int>(a.size()), AssignedRuleWireSize);
+                parseListPage(a.data(), static_cast<int>(a.size()), AssignedRule::WireSize);
             for (int i = 0; i < page.count; ++i)
                 (void)parseAssignedRule(page.records +
-                                        static_cast<std::size_t>(i) * AssignedRuleWireSize);
+                                        static_cast<std::size_t>(i) * AssignedRule::WireSize);
         },
         // The report rows, and the export lines written from them.
         [](Bytes a) {

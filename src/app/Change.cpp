@@ -28,10 +28,9 @@ bool requeryWanted(Requery requery, const ChangeOutcome& outcome) {
 
 ChangeOutcome runChange(Desk& desk, const ChangeSpec& spec) {
     ChangeOutcome outcome;
-    // The largest change request is a risk rule's (under 2.5 KB); the
-    // buffer is zeroed for writers that leave bytes untouched, once a change.
-    std::vector<uint8_t> buffer(ChangeRequestCapacity, 0);
-    const int length = spec.build ? spec.build(std::span<uint8_t>(buffer)) : -1;
+    // The largest change request is a risk rule's (under 2.5 KB).
+    std::vector<uint8_t> buffer;
+    const int length = buildRequest(spec.request, spec.build, buffer, ChangeRequestCapacity);
 
     ExchangeTexts texts = spec.exchange;
     if (texts.failureRowTitle.empty() && texts.failureRowDetail.empty()) {

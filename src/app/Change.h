@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/Exchange.h"
 
@@ -55,8 +56,10 @@ struct ChangeSpec {
     // deleting several rows, clears it only for the first).
     bool startClears = true;
 
-    // Writes the request into `buffer`; returns its size, or 0 or less when
-    // it cannot be built.
+    // The request packet, empty when it cannot be built.
+    std::function<std::vector<uint8_t>()> request;
+    // The same for a writer that fills a buffer: returns its size, or 0 or
+    // less when it cannot be built. Used when `request` is empty.
     std::function<int(std::span<uint8_t> buffer)> build;
     // What a build failure writes before its message (`exchange.buildFailed`):
     // the failure row, the failure row clearing the list, or nothing.

@@ -20,6 +20,19 @@ void failure(Desk& desk, const ExchangeTexts& texts, const Message& message, boo
 
 }  // namespace
 
+int buildRequest(const std::function<std::vector<uint8_t>()>& request,
+                 const std::function<int(std::span<uint8_t>)>& build, std::vector<uint8_t>& packet,
+                 std::size_t capacity) {
+    if (request) {
+        packet = request();
+        return packet.empty() || packet.size() > static_cast<std::size_t>(MaxPacketSize)
+                   ? -1
+                   : static_cast<int>(packet.size());
+    }
+    packet.assign(capacity, 0);
+    return build ? build(std::span<uint8_t>(packet)) : -1;
+}
+
 ExchangeTexts ExchangeTexts::query(const std::string& buildText) {
     ExchangeTexts t;
     t.buildFailed.text = buildText;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "app/FrontEndPort.h"
 #include "protocol/ExchangeResult.h"
+#include "protocol/Packet.h"
 
 // The standard exchange of every operation: check the built request, send
 // it, receive one whole answer; and the acknowledgement check that the add,
@@ -19,6 +21,13 @@ class Desk;
 // The message of a connection lost, or of a wait for an answer that the
 // user stopped; the program ends after it.
 inline constexpr const char* LostConnectionText = "  与服务器断开了!";
+
+// Builds a request into `packet` with `request`, or with `build` into a
+// zeroed buffer of `capacity` bytes when `request` is empty. Returns the
+// size, or -1 when it cannot be built.
+int buildRequest(const std::function<std::vector<uint8_t>()>& request,
+                 const std::function<int(std::span<uint8_t>)>& build, std::vector<uint8_t>& packet,
+                 std::size_t capacity = static_cast<std::size_t>(PacketBufferSize));
 
 // What the exchange shows when a step fails, and whether the program then
 // ends. The defaults are those of the queries: a build failure "  组包出错!! "

@@ -9,8 +9,8 @@ namespace korvant {
 
 QueryResult runQuery(Desk& desk, const QuerySpec& spec) {
     const OperationName name(desk, spec.title);
-    std::vector<uint8_t> buffer(PacketBufferSize, 0);
-    const int length = spec.build ? spec.build(std::span<uint8_t>(buffer)) : -1;
+    std::vector<uint8_t> buffer;
+    const int length = buildRequest(spec.request, spec.build, buffer);
     if (!sendRequest(desk, buffer.data(), length, spec.exchange)) return QueryFailure::NotSent;
     return receiveQueryAnswer(desk, spec);
 }

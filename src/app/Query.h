@@ -27,8 +27,10 @@ enum class QueryFailure {
 };
 
 struct QuerySpec {
-    // Writes the request into `buffer`; its size, or 0 or less when it cannot
-    // be built.
+    // The request packet, empty when it cannot be built.
+    std::function<std::vector<uint8_t>()> request;
+    // The same for a writer that fills a buffer: its size, or 0 or less when
+    // it cannot be built. Used when `request` is empty.
     std::function<int(std::span<uint8_t> buffer)> build;
     // The command of the awaited answer, and another one taken in its place
     // (0: none), e.g. a single-value answer.

@@ -28,7 +28,7 @@ bool ReportQueryPage::search(Desk& desk) {
 bool runReportQuery(Desk& desk, const ReportQuery& query,
                     const std::function<void(const ListPage& page)>& take) {
     QuerySpec spec;
-    spec.build = query.build;
+    spec.request = query.request;
     spec.command = query.command;
     spec.minSize = ListHeaderSize;
     spec.route = false;

@@ -40,8 +40,8 @@ public:
 
 // What one report query sends and expects.
 struct ReportQuery {
-    // Writes the request; its size, or 0 or less when it cannot be built.
-    std::function<int(std::span<uint8_t> buffer)> build;
+    // The request, empty when it cannot be built.
+    std::function<std::vector<uint8_t>()> request;
     uint8_t command = 0;  // of the request and of its answer
     int rowSize = 1;      // bytes of one row in the answer
     std::string title;    // names the wait for the answer, e.g. "查询成交记录"

@@ -4,30 +4,48 @@
 #include <cstdint>
 #include <string>
 
-// An administrator as listed (136 bytes on the wire, command-97 answers).
+#include "model/WireFields.h"
+
+// An administrator as listed (one record of the command-97 answers).
 namespace korvant {
 
 struct Administrator {
     static constexpr int WireSize = 136;
     static constexpr int IpCount = 5;
 
-    std::string account;          // 0, char[16]
-    std::string password;         // 16, char[16], plain text
-    uint32_t permissionMask = 0;  // 32
-    std::string groupName;        // 36, char[32]
-    int32_t groupId = 0;          // 68
-    std::string name;             // 72, char[32]
-    int32_t multiLogin = 0;       // 104: 1 allows several logins at once
-    // 108: allowed IPv4 addresses exactly as on the wire (network byte
-    // order, so the first octet is the low byte of the value); empty
-    // entries are 0 and filled ones are packed at the front. All zero
-    // allows every address.
+    std::string account;
+    std::string password;  // plain text
+    uint32_t permissionMask = 0;
+    std::string groupName;
+    int32_t groupId = 0;
+    std::string name;
+    int32_t multiLogin = 0;  // 1 allows several logins at once
+    // Allowed IPv4 addresses exactly as on the wire (network byte order, so
+    // the first octet is the low byte of the value); empty entries are 0
+    // and filled ones are packed at the front. All zero allows every
+    // address.
     std::array<uint32_t, IpCount> allowedIps{};
-    int32_t monitorFrom = 0;  // 128: 0 with 0 means all accounts
-    int32_t monitorTo = 0;    // 132
+    int32_t monitorFrom = 0;  // 0 with 0 means all accounts
+    int32_t monitorTo = 0;
 
-    static Administrator fromWire(const uint8_t* record);
-    void toWire(uint8_t* record) const;
+    // clang-format off
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&Administrator::account, 0, 16),
+        wireField(&Administrator::password, 16, 16),
+        wireField(&Administrator::permissionMask, 32, 4),
+        wireField(&Administrator::groupName, 36, 32),
+        wireField(&Administrator::groupId, 68, 4),
+        wireField(&Administrator::name, 72, 32),
+        wireField(&Administrator::multiLogin, 104, 4),
+        wireField(&Administrator::allowedIps, 108, 4 * IpCount),
+        wireField(&Administrator::monitorFrom, 128, 4),
+        wireField(&Administrator::monitorTo, 132, 4));
+    // clang-format on
+
+    static Administrator fromWire(const uint8_t* record) {
+        return decodeWire<Administrator>(record);
+    }
+    void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
 }  // namespace korvant

@@ -29,12 +29,23 @@ int clampedInt(int64_t value) {
 PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query) {
     // The request and the answer have buffers of their own: the request of
     // the next page is written while the answer of this one is still held.
-    std::vector<uint8_t> request(PacketBufferSize, 0);
+    std::vector<uint8_t> request;
     std::vector<uint8_t> answer;
     answer.reserve(PacketBufferSize);
     std::vector<uint8_t> packet;
     if (query.maxPages < 1) return PagedQueryResult::TooMuchData;
-    int size = query.writeRequest ? query.writeRequest(0, request.data(), PacketBufferSize) : -1;
+    // The request of `page` in `request`: its size, or 0 or less.
+    const auto writePage = [&query, &request](int page) {
+        if (query.requestPage) {
+            request = query.requestPage(page);
+            return request.size() > static_cast<std::size_t>(MaxPacketSize)
+                       ? -1
+                       : static_cast<int>(request.size());
+        }
+        request.resize(PacketBufferSize);
+        return query.writeRequest ? query.writeRequest(page, request.data(), PacketBufferSize) : -1;
+    };
+    int size = writePage(0);
     if (size < 1) return PagedQueryResult::BuildFailed;
     exchange.send(request.data(), size);
     int64_t lastIndex = -1;
@@ -104,8 +115,7 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
             // for, and no more requests than the cap.
             else if (next > INT32_MAX || asked >= query.maxPages)
                 end = PagedQueryResult::TooMuchData;
-            else if ((size = query.writeRequest(static_cast<int>(next), request.data(),
-                                                PacketBufferSize)) < 1)
+            else if ((size = writePage(static_cast<int>(next))) < 1)
                 end = PagedQueryResult::BuildFailed;
             else
                 more = true;

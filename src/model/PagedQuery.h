@@ -108,8 +108,10 @@ enum class PageLoop {
 struct PagedQuery {
     uint8_t command = 0;  // of the request and of the expected answers
     int recordSize = 1;   // bytes of one record in the answers
-    // Writes the request for `page`; returns its size, or 0 or less when it
-    // cannot be built.
+    // The request for `page`, empty when it cannot be built.
+    std::function<std::vector<uint8_t>(int page)> requestPage;
+    // The same for a writer that fills a buffer: returns its size, or 0 or
+    // less when it cannot be built. Used when `requestPage` is empty.
     std::function<int(int page, uint8_t* buffer, int capacity)> writeRequest;
     // Takes one list answer (stores the cursor, appends the records).
     std::function<void(const uint8_t* packet, int length)> parsePage;

@@ -3,27 +3,30 @@
 #include <cstdint>
 #include <string>
 
-// A rate template as listed (84 bytes on the wire): command-40 answers for
-// margin-rate templates, command-41 answers for fee-rate templates.
+#include "model/WireFields.h"
+
+// A rate template as listed: command-40 answers for margin-rate templates,
+// command-41 answers for fee-rate templates, the same record.
 namespace korvant {
 
 struct RateTemplate {
     static constexpr int WireSize = 84;
 
-    int32_t id = 0;         // 0
-    std::string name;       // 4, char[64]
-    std::string groupCode;  // 68, char[16]: the group that owns the template
+    int32_t id = 0;
+    std::string name;
+    std::string groupCode;  // the group that owns the template
 
-    void toWire(uint8_t* record) const;
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&RateTemplate::id, 0, 4), wireField(&RateTemplate::name, 4, 64),
+        wireField(&RateTemplate::groupCode, 68, 16));
 
-protected:
-    void readWire(const uint8_t* record);
+    void toWire(uint8_t* record) const { writeWire<wireFields>(*this, record); }
 };
 
 struct MarginTemplate : RateTemplate {
     static MarginTemplate fromWire(const uint8_t* record) {
         MarginTemplate t;
-        t.readWire(record);
+        readWire<wireFields>(record, t);
         return t;
     }
 };
@@ -31,7 +34,7 @@ struct MarginTemplate : RateTemplate {
 struct FeeTemplate : RateTemplate {
     static FeeTemplate fromWire(const uint8_t* record) {
         FeeTemplate t;
-        t.readWire(record);
+        readWire<wireFields>(record, t);
         return t;
     }
 };

@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <string>
 
-// A trading sub-account as listed (364 bytes on the wire, command-4
-// answers).
+#include "model/WireFields.h"
+
+// A trading sub-account as listed (one record of the command-4 answers).
 namespace korvant {
 
 struct SubAccount {
@@ -14,23 +15,41 @@ struct SubAccount {
     static constexpr int32_t NoFeesOnStatement = 0x1;   // "结算单不显示手续费"
     static constexpr int32_t NoSingleSideMargin = 0x2;  // "禁用单向大边保证金"
 
-    std::string account;         // 0, char[16]: the account number as decimal text
-    std::string password;        // 16, char[16], plain text
-    std::string groupName;       // 32, char[32]
-    int32_t groupId = 0;         // 64
-    std::string name;            // 68, char[32]
-    int32_t openDate = 0;        // 100, yyyymmdd
-    std::string mainAccount;     // 104, char[16]
-    std::string marginTemplate;  // 120, char[64]: margin-rate template name
-    std::string feeTemplate;     // 184, char[64]: fee-rate template name
-    double startInvestment = 0;  // 248
-    std::string mac;             // 256, char[32]: MAC restriction
-    double priorityFunds = 0;    // 288
-    std::string remark;          // 296, char[64]
-    int32_t options = 0;         // 360
+    std::string account;   // the account number as decimal text
+    std::string password;  // plain text
+    std::string groupName;
+    int32_t groupId = 0;
+    std::string name;
+    int32_t openDate = 0;  // yyyymmdd
+    std::string mainAccount;
+    std::string marginTemplate;  // margin-rate template name
+    std::string feeTemplate;     // fee-rate template name
+    double startInvestment = 0;
+    std::string mac;  // MAC restriction
+    double priorityFunds = 0;
+    std::string remark;
+    int32_t options = 0;
 
-    static SubAccount fromWire(const uint8_t* record);
-    void toWire(uint8_t* record) const;
+    // clang-format off
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&SubAccount::account, 0, 16),
+        wireField(&SubAccount::password, 16, 16),
+        wireField(&SubAccount::groupName, 32, 32),
+        wireField(&SubAccount::groupId, 64, 4),
+        wireField(&SubAccount::name, 68, 32),
+        wireField(&SubAccount::openDate, 100, 4),
+        wireField(&SubAccount::mainAccount, 104, 16),
+        wireField(&SubAccount::marginTemplate, 120, 64),
+        wireField(&SubAccount::feeTemplate, 184, 64),
+        wireField(&SubAccount::startInvestment, 248, 8),
+        wireField(&SubAccount::mac, 256, 32),
+        wireField(&SubAccount::priorityFunds, 288, 8),
+        wireField(&SubAccount::remark, 296, 64),
+        wireField(&SubAccount::options, 360, 4));
+    // clang-format on
+
+    static SubAccount fromWire(const uint8_t* record) { return decodeWire<SubAccount>(record); }
+    void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
 }  // namespace korvant

@@ -363,6 +363,12 @@ void writePlainText(uint8_t* field, std::size_t width, std::string_view utf8) {
     std::memcpy(field, gbk.data(), n);
 }
 
+void writeFilledText(uint8_t* field, std::size_t width, std::string_view utf8) {
+    std::memset(field, 0, width);
+    const std::string gbk = toGbk(utf8);
+    std::memcpy(field, gbk.data(), gbkCutLength(gbk, width));
+}
+
 std::string_view rawPlainText(const uint8_t* field, std::size_t width) {
     const void* nul = std::memchr(field, 0, width);
     std::size_t n =

@@ -31,6 +31,9 @@ bool isValidUtf8(std::string_view bytes);
 // width - 1 bytes, cut before a double-byte character that would not fit,
 // the rest of the field zero.
 void writePlainText(uint8_t* field, std::size_t width, std::string_view utf8);
+// The same for a field that may be filled to its end, with no NUL after the
+// text (cut to `width` bytes on a whole character).
+void writeFilledText(uint8_t* field, std::size_t width, std::string_view utf8);
 
 // Reads a fixed text field of `width` bytes: the bytes up to the first NUL
 // (or the whole field when it has none), decoded from GBK.

@@ -77,9 +77,7 @@ std::optional<int32_t> addRiskRule(Desk& desk, const RiskRule& values, RulePlace
     rule.owner = desk.session().ownGroupId;
     rule.id = 0;
     ChangeSpec spec = ruleChange("添加风控规则", rule.summary);
-    spec.build = [&rule](std::span<uint8_t> buffer) {
-        return writeAddRule(rule, buffer.data(), static_cast<int>(buffer.size()));
-    };
+    spec.request = [&rule] { return writeAddRule(rule); };
     // The new rule's id comes in an answer of command 60; a command-0 answer
     // is a refusal (or says nothing about the id).
     int32_t newId = 0;
@@ -108,9 +106,7 @@ std::optional<int32_t> addRiskRule(Desk& desk, const RiskRule& values, RulePlace
 bool modifyRiskRule(Desk& desk, int32_t id, const RiskRule& values, RulePlace place) {
     if (!gate(desk, modifyGate(place)) || !allInWarehouse(desk, {id})) return false;
     ChangeSpec spec = ruleChange("修改风控规则", values.summary);
-    spec.build = [id, &values](std::span<uint8_t> buffer) {
-        return writeModifyRule(id, values, buffer.data(), static_cast<int>(buffer.size()));
-    };
+    spec.request = [id, &values] { return writeModifyRule(id, values); };
     if (!runChange(desk, spec).done) return false;
     // The record takes the edited values; what the editor does not set
     // (id, kind, level, category, owner) stays.
@@ -136,9 +132,7 @@ int deleteRiskRules(Desk& desk, const std::vector<int32_t>& ids, RulePlace place
         ChangeSpec spec = ruleChange("删除风控规则", std::to_string(id));
         spec.startClears = deleted == 0;
         spec.exchange = ExchangeTexts::query("  组包出错!! ");
-        spec.build = [id](std::span<uint8_t> buffer) {
-            return writeDeleteRule(id, buffer.data(), static_cast<int>(buffer.size()));
-        };
+        spec.request = [id] { return writeDeleteRule(id); };
         if (!runChange(desk, spec).done) break;
         auto& records = cache(desk);
         records.erase(

@@ -2,18 +2,15 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "model/WireFields.h"
 #include "risk/RiskRule.h"
 
 // Request writers and answer parsers of the rule warehouse (60, 61, 62) and
-// of the rules loaded onto a target (68 to 72, 83). Each writer fills the
-// caller's buffer and returns the packet size, or -1 when it does not fit.
+// of the rules loaded onto a target (68 to 72, 83). Each writer returns the
+// whole packet, sized by its layout.
 namespace korvant {
-
-inline constexpr int LoadRuleSize = 2396;
-inline constexpr int UnloadRuleSize = 36;
-inline constexpr int AssignedRuleWireSize = 2408;
-inline constexpr int TargetCodeBytes = 16;  // at most 15 bytes of code
 
 // The kind of target a rule is loaded onto, as sent.
 enum class RuleTargetKind : int32_t { SubAccount = 0, MainAccount = 1, Group = 2 };
@@ -23,32 +20,40 @@ struct RuleTarget {
     std::string code;  // sub-account, main account or group code
 };
 
-// One entry of the command-68 answer.
+// One entry of the command-68 answer: where the rule is loaded, and the
+// rule's fields copied there (id, category, scope, …, summary).
 struct AssignedRule {
+    static constexpr int WireSize = 2408;
+
     int32_t id = 0;
-    int32_t accountSelector = 0;  // offset 12
-    std::string code;             // offset 16
-    std::string groupSelector;    // offset 32
-    RiskRule rule;                // the copied fields (id, category, scope, …, summary)
+    int32_t accountSelector = 0;
+    std::string code;
+    std::string groupSelector;
+    RiskRule rule;
+
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&AssignedRule::id, 0, 4), wireField(&AssignedRule::accountSelector, 12, 4),
+        wireField(&AssignedRule::code, 16, 16), wireField(&AssignedRule::groupSelector, 32, 16));
 };
 AssignedRule parseAssignedRule(const uint8_t* record);
 
-// Command 60, 2376 bytes: the record behind the header.
-int writeAddRule(const RiskRule& rule, uint8_t* buffer, int capacity);
-// Command 61, 2360 bytes.
-int writeModifyRule(int32_t id, const RiskRule& rule, uint8_t* buffer, int capacity);
-// Command 62, 8 bytes.
-int writeDeleteRule(int32_t id, uint8_t* buffer, int capacity);
-// Command 68, 32 bytes.
-int writeAssignedRulesRequest(const RuleTarget& target, int page, uint8_t* buffer, int capacity);
-int writeLoadRule(const RuleTarget& target, int32_t position, const RiskRule& rule, uint8_t* buffer,
-                  int capacity);
-int writeUnloadRule(const RuleTarget& target, int32_t id, int32_t position, int32_t count,
-                    uint8_t* buffer, int capacity);
-// Command 71 (up) or 72 (down), 28 bytes.
-int writeMoveRule(const RuleTarget& target, bool up, int32_t position, uint8_t* buffer,
-                  int capacity);
-// Command 83, 24 bytes.
-int writeAssignmentDone(const RuleTarget& target, uint8_t* buffer, int capacity);
+// Command 60: the rule's record.
+std::vector<uint8_t> writeAddRule(const RiskRule& rule);
+// Command 61: the fields the editor sets, of the rule `id`.
+std::vector<uint8_t> writeModifyRule(int32_t id, const RiskRule& rule);
+// Command 62.
+std::vector<uint8_t> writeDeleteRule(int32_t id);
+// Command 68: one page of the rules loaded onto `target`.
+std::vector<uint8_t> writeAssignedRulesRequest(const RuleTarget& target, int page);
+// Command 69: loads `rule` onto `target` at `position`.
+std::vector<uint8_t> writeLoadRule(const RuleTarget& target, int32_t position,
+                                   const RiskRule& rule);
+// Command 70: unloads `count` rules from `position` on.
+std::vector<uint8_t> writeUnloadRule(const RuleTarget& target, int32_t id, int32_t position,
+                                     int32_t count);
+// Command 71 (up) or 72 (down).
+std::vector<uint8_t> writeMoveRule(const RuleTarget& target, bool up, int32_t position);
+// Command 83.
+std::vector<uint8_t> writeAssignmentDone(const RuleTarget& target);
 
 }  // namespace korvant

@@ -5,9 +5,10 @@
 #include <string>
 
 #include "model/RiskStrategy.h"
+#include "model/WireFields.h"
 
-// A risk rule with its fields read out of the 2376-byte record, and the
-// record written back field by field. Texts are UTF-8 here, GBK on the wire.
+// A risk rule with its fields read out of its record in the rule
+// warehouse, and the record written back field by field. Texts are UTF-8 here, GBK on the wire.
 namespace korvant {
 
 inline constexpr int RuleScopeBytes = 2048;  // not terminated when full
@@ -28,36 +29,41 @@ struct RiskRule {
     int32_t owner = 0;
     int32_t windowStart = 0;  // hour·10000 + minute·100 + second
     int32_t windowEnd = 0;
+
+    // The record; the scope may fill its field with no NUL after it, the
+    // summary is cut to 255 bytes, both on a whole character. Three of the
+    // parameters lie apart from the other three.
+    // clang-format off
+    static constexpr auto wireFields = wireLayout<RiskStrategy::WireSize>(
+        wireField(&RiskRule::id, 0, 4),
+        wireField(&RiskRule::kind, 4, 4),
+        wireField(&RiskRule::accountLevel, 8, 4),
+        wireField(&RiskRule::category, 12, 4),
+        wireFilledText(&RiskRule::scope, 20, RuleScopeBytes),
+        wireElement(&RiskRule::parameters, 0, 2068),
+        wireElement(&RiskRule::parameters, 1, 2072),
+        wireElement(&RiskRule::parameters, 2, 2076),
+        wireField(&RiskRule::forbidOpen, 2080, 4),
+        wireField(&RiskRule::forbidClose, 2084, 4),
+        wireField(&RiskRule::notifyMinutes, 2088, 4),
+        wireField(&RiskRule::forceClosePercent, 2092, 4),
+        wireField(&RiskRule::summary, 2096, RuleSummaryBytes),
+        wireField(&RiskRule::owner, 2352, 4),
+        wireElement(&RiskRule::parameters, 3, 2356),
+        wireElement(&RiskRule::parameters, 4, 2360),
+        wireElement(&RiskRule::parameters, 5, 2364),
+        wireField(&RiskRule::windowStart, 2368, 4),
+        wireField(&RiskRule::windowEnd, 2372, 4));
+    // clang-format on
 };
 
-// Where the fields a rule's editor sets stand in one of the layouts that
-// carry them (the record, the modify and load requests, the entries of
-// the rules loaded onto a target).
-struct RuleFieldOffsets {
-    int scope;
-    std::array<int, 6> parameters;
-    int forbidOpen;
-    int forbidClose;
-    int notifyMinutes;
-    int forceClosePercent;
-    int summary;
-    int windowStart;
-    int windowEnd;
-};
-// Reads those fields from `p` (the scope up to its NUL or its 2048 bytes).
-void readRuleFields(const uint8_t* p, const RuleFieldOffsets& at, RiskRule& rule);
-// Writes them into the zeroed bytes at `p`: the scope without a NUL when
-// full, the summary cut to 255 bytes, both on a whole character.
-void writeRuleFields(const RiskRule& rule, const RuleFieldOffsets& at, uint8_t* p);
-
-// Reads the fields of one record of RiskStrategy::WireSize bytes; the scope
-// is read up to its NUL or the end of its 2048 bytes, never further.
+// Reads the fields of one whole record; the scope is read up to its NUL or
+// the end of its field, never further.
 RiskRule parseRiskRule(const uint8_t* record);
 inline RiskRule parseRiskRule(const RiskStrategy& strategy) {
     return parseRiskRule(strategy.raw.data());
 }
-// Writes every field into a zeroed record (the id at 0); the scope fills at
-// most 2048 bytes and the summary at most 255, both cut on a whole character.
+// Writes every field into a zeroed record.
 void writeRiskRule(const RiskRule& rule, uint8_t* record);
 RiskStrategy toRiskStrategy(const RiskRule& rule);
 

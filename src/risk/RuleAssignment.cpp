@@ -86,14 +86,12 @@ bool readLoadedRules(Desk& desk, const RuleTarget& target, std::vector<AssignedR
     out.clear();
     PagedQuery query;
     query.command = cmd::AssignedRules;
-    query.recordSize = AssignedRuleWireSize;
-    query.writeRequest = [&target](int page, uint8_t* buffer, int capacity) {
-        return writeAssignedRulesRequest(target, page, buffer, capacity);
-    };
+    query.recordSize = AssignedRule::WireSize;
+    query.requestPage = [&target](int page) { return writeAssignedRulesRequest(target, page); };
     query.parsePage = [&out, &target](const uint8_t* packet, int length) {
-        const ListPage page = parseListPage(packet, length, AssignedRuleWireSize);
+        const ListPage page = parseListPage(packet, length, AssignedRule::WireSize);
         for (int i = 0; i < page.count; ++i) {
-            AssignedRule entry = parseAssignedRule(page.records + i * AssignedRuleWireSize);
+            AssignedRule entry = parseAssignedRule(page.records + i * AssignedRule::WireSize);
             if (listedForTarget(entry, target.kind)) out.push_back(std::move(entry));
         }
     };
@@ -130,10 +128,7 @@ int loadRules(Desk& desk, RuleAssignment& assignment, const std::vector<int32_t>
         ChangeSpec spec =
             awaitedChange(cmd::LoadRiskRule, "加载风控规则",
                           targetText(assignment.target) + " " + rule.summary, done == 0);
-        spec.build = [&](std::span<uint8_t> buffer) {
-            return writeLoadRule(assignment.target, position, rule, buffer.data(),
-                                 static_cast<int>(buffer.size()));
-        };
+        spec.request = [&] { return writeLoadRule(assignment.target, position, rule); };
         if (runChange(desk, spec).done) ++done;
         reread(desk, assignment);
     }
@@ -152,10 +147,7 @@ int unloadRules(Desk& desk, RuleAssignment& assignment, const std::vector<int32_
         ChangeSpec spec =
             awaitedChange(cmd::UnloadRiskRule, "卸载风控规则",
                           targetText(assignment.target) + " " + std::to_string(id), done == 0);
-        spec.build = [&](std::span<uint8_t> buffer) {
-            return writeUnloadRule(assignment.target, id, position, count, buffer.data(),
-                                   static_cast<int>(buffer.size()));
-        };
+        spec.request = [&] { return writeUnloadRule(assignment.target, id, position, count); };
         if (runChange(desk, spec).done) ++done;
         reread(desk, assignment);
     }
@@ -171,10 +163,7 @@ bool moveLoadedRule(Desk& desk, RuleAssignment& assignment, int32_t id, bool up)
     ChangeSpec spec = awaitedChange(up ? cmd::MoveRuleUp : cmd::MoveRuleDown,
                                     up ? "上移风控规则" : "下移风控规则",
                                     targetText(assignment.target) + " " + std::to_string(id), true);
-    spec.build = [&](std::span<uint8_t> buffer) {
-        return writeMoveRule(assignment.target, up, position, buffer.data(),
-                             static_cast<int>(buffer.size()));
-    };
+    spec.request = [&] { return writeMoveRule(assignment.target, up, position); };
     const bool done = runChange(desk, spec).done;
     reread(desk, assignment);
     return done;
@@ -189,9 +178,7 @@ bool finishAssignment(Desk& desk, const RuleTarget& target) {
     spec.ack.failureRow = targetText(target) + " 失败！";
     spec.ack.successRow = targetText(target) + " 完成";
     spec.ack.parseFailed = BadAnswer;
-    spec.build = [&target](std::span<uint8_t> buffer) {
-        return writeAssignmentDone(target, buffer.data(), static_cast<int>(buffer.size()));
-    };
+    spec.request = [&target] { return writeAssignmentDone(target); };
     spec.judgement = Judgement::Custom;
     spec.judge = [&spec](Desk& d, std::span<const uint8_t> answer) {
         const int length = static_cast<int>(answer.size());

@@ -20,12 +20,11 @@ struct Sample {
     std::array<uint32_t, 2> pair{};
     std::string name;
     std::string stamp;
-};
 
-constexpr WireFields sampleFields{
-    wireField(&Sample::number, 0, 4), wireField(&Sample::code, 4, 1),
-    wireField(&Sample::price, 5, 8),  wireField(&Sample::pair, 13, 8),
-    wireField(&Sample::name, 21, 6),  wireField(&Sample::stamp, 27, 21, 3),
+    static constexpr auto wireFields =
+        wireLayout<WireSize>(wireField(&Sample::number, 0, 4), wireField(&Sample::code, 4, 1),
+                             wireField(&Sample::price, 5, 8), wireField(&Sample::pair, 13, 8),
+                             wireField(&Sample::name, 21, 6), wireField(&Sample::stamp, 27, 21, 3));
 };
 
 TEST(WireFields, EachKindIsReadAtItsOffsetAndWrittenBackTheSame) {
@@ -38,7 +37,7 @@ TEST(WireFields, EachKindIsReadAtItsOffsetAndWrittenBackTheSame) {
     putGbk(wire, 21, "期货");
     putGbk(wire, 27, "期货一部");
 
-    const Sample s = decodeWire<Sample, sampleFields>(wire.data());
+    const Sample s = decodeWire<Sample>(wire.data());
     EXPECT_EQ(s.number, -7);
     EXPECT_EQ(s.code, '1');
     EXPECT_EQ(s.price, 3.25);
@@ -53,7 +52,7 @@ TEST(WireFields, EachKindIsReadAtItsOffsetAndWrittenBackTheSame) {
     out.stamp = "期货一部";
     out.name = "期货一部";
     std::vector<uint8_t> back(Sample::WireSize, 0xEE);
-    writeWire<sampleFields>(out, back.data());
+    writeWire(out, back.data());
     std::vector<uint8_t> expected = wire;
     std::fill(expected.begin() + 25, expected.begin() + 27, 0);
     EXPECT_EQ(back, expected);
@@ -64,11 +63,47 @@ TEST(WireFields, PickedFieldsAloneAreRead) {
     putI32(wire.data(), 5);
     putF64(wire.data() + 5, 1.5);
     putGbk(wire, 21, "AB");
-    static constexpr auto some = sampleFields.pick<0, 4>();
+    static constexpr auto some = Sample::wireFields.pick<0, 4>();
     const Sample s = decodeWire<Sample, some>(wire.data());
     EXPECT_EQ(s.number, 5);
     EXPECT_EQ(s.name, "AB");
     EXPECT_EQ(s.price, 0);
+}
+
+// A request: the header with its command and the size of the table, the
+// fields of another layout of the same type, one array element alone, and
+// a text that may fill its field with no NUL after it.
+struct Tagged {
+    enum class Kind : int32_t { A = 0, B = 7 };
+    Kind kind = Kind::A;
+    std::array<int32_t, 3> values{};
+    std::string code;
+
+    static constexpr auto wireFields =
+        wireLayout<20>(wireField(&Tagged::kind, 4, 4), wireElement(&Tagged::values, 2, 8),
+                       wireFilledText(&Tagged::code, 12, 4), wireElement(&Tagged::values, 0, 16));
+};
+
+TEST(WireFields, RequestsAreSizedByTheirTableAndElementsStandAlone) {
+    Tagged t;
+    t.kind = Tagged::Kind::B;
+    t.values = {1, 2, 3};
+    t.code = "AB期货";  // 6 GBK bytes: cut to "AB期" (4), no NUL
+    const std::vector<uint8_t> packet = writeRequest(88, t);
+    std::vector<uint8_t> expected(20, 0);
+    putU16(expected.data(), 20);
+    expected[3] = 88;
+    putI32(expected.data() + 4, 7);
+    putI32(expected.data() + 8, 3);
+    putGbk(expected, 12, "AB期");
+    putI32(expected.data() + 16, 1);
+    EXPECT_EQ(packet, expected);
+
+    Tagged back;
+    readWire<Tagged::wireFields>(packet.data(), back);
+    EXPECT_EQ(back.kind, Tagged::Kind::B);
+    EXPECT_EQ(back.values, (std::array<int32_t, 3>{1, 0, 3}));
+    EXPECT_EQ(back.code, "AB期");
 }
 
 }  // namespace

@@ -40,18 +40,17 @@ TEST(RiskRequests, ModifyRequestAndAssignedEntryCarryTheEditedFieldsAtTheirOffse
 
     const Layout modify{
         {2056, 2060, 2336, 2340, 2344, 2348, 2064, 2068, 2072, 2076, 2352, 2356}, 8, 2080};
-    std::vector<uint8_t> packet(2360);
-    ASSERT_EQ(writeModifyRule(9, r, packet.data(), 2360), 2360);
+    const std::vector<uint8_t> packet = writeModifyRule(9, r);
+    ASSERT_EQ(packet.size(), 2360u);
     EXPECT_EQ(getI32(packet.data() + 4), 9);
     for (std::size_t i = 0; i < Numbers.size(); ++i)
         EXPECT_EQ(getI32(packet.data() + modify.numbers[i]), Numbers[i]) << i;
     EXPECT_EQ(readPlainText(packet.data() + modify.scope, RuleScopeBytes), r.scope);
     EXPECT_EQ(readPlainText(packet.data() + modify.summary, RuleSummaryBytes), r.summary);
-    EXPECT_EQ(writeModifyRule(9, r, packet.data(), 100), -1);
 
     const Layout assigned{
         {2104, 2108, 2112, 2380, 2384, 2388, 2116, 2120, 2392, 2396, 2400, 2404}, 56, 2124};
-    std::vector<uint8_t> entry(AssignedRuleWireSize, 0);
+    std::vector<uint8_t> entry(AssignedRule::WireSize, 0);
     for (std::size_t i = 0; i < Numbers.size(); ++i)
         putI32(entry.data() + assigned.numbers[i], Numbers[i]);
     writePlainText(entry.data() + assigned.scope, RuleScopeBytes, r.scope);

@@ -194,20 +194,21 @@ TEST(RiskRequests, LoadAndUnloadCarryTheirFieldsAtTheirOffsets) {
     r.category = 7;
     r.summary = "s";
     r.windowEnd = 150000;
-    std::vector<uint8_t> buffer(LoadRuleSize);
     const RuleTarget target{RuleTargetKind::Group, "0123456789abcdefXYZ"};
-    ASSERT_EQ(writeLoadRule(target, 3, r, buffer.data(), LoadRuleSize), LoadRuleSize);
+    std::vector<uint8_t> buffer = writeLoadRule(target, 3, r);
+    ASSERT_EQ(buffer.size(), 2396u);
+    EXPECT_EQ(getU16(buffer.data()), 2396);
     EXPECT_EQ(getI32(buffer.data() + 8), 3);
     EXPECT_EQ(getI32(buffer.data() + 12), 14);
     EXPECT_EQ(readPlainText(buffer.data() + 16, 16), "0123456789abcde");  // cut to 15 bytes
     EXPECT_EQ(getI32(buffer.data() + 2388), 150000);
     EXPECT_EQ(getI32(buffer.data() + 2392), 42);
-    ASSERT_EQ(writeUnloadRule(target, 42, 2, 5, buffer.data(), UnloadRuleSize), UnloadRuleSize);
+    buffer = writeUnloadRule(target, 42, 2, 5);
+    ASSERT_EQ(buffer.size(), 36u);
     EXPECT_EQ(getI32(buffer.data() + 4), 2);
     EXPECT_EQ(getI32(buffer.data() + 24), 42);
     EXPECT_EQ(getI32(buffer.data() + 28), 2);
     EXPECT_EQ(getI32(buffer.data() + 32), 5);
-    EXPECT_EQ(writeLoadRule(target, 1, r, buffer.data(), 100), -1);
 }
 
 }  // namespace

@@ -81,6 +81,7 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     query.command = exported.command;
     query.recordSize = exported.rowSize;
     query.loop = exported.loop;
+    query.requestPage = exported.requestPage;
     query.writeRequest = exported.writeRequest;
     query.maxPages = exported.maxPages;
     useStreamingCaps(query);

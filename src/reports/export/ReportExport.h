@@ -34,8 +34,10 @@ struct ReportExport {
     uint8_t command = 0;  // of the requests and of their answers
     int rowSize = 1;      // bytes of one row in the answers
     PageLoop loop = PageLoop::LastIndex;
-    // Writes the request for `page`; its size, or 0 or less when it cannot
-    // be built.
+    // The request for `page`, empty when it cannot be built.
+    std::function<std::vector<uint8_t>(int page)> requestPage;
+    // The same for a writer that fills a buffer: its size, or 0 or less
+    // when it cannot be built. Used when `requestPage` is empty.
     std::function<int(int page, uint8_t* buffer, int capacity)> writeRequest;
     // The columns (the CSV file's header line) and the workbook's sheet.
     TableLayout layout;

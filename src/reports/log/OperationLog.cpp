@@ -17,18 +17,6 @@
 
 namespace korvant {
 
-// Where each field of a log entry lies in its record; of the date-time only
-// the first 19 bytes are read, never half a character.
-// clang-format off
-KORVANT_WIRE_RECORD(LogEntry,
-    wireField(&LogEntry::administrator, 0, 32),
-    wireField(&LogEntry::operation, 32, 64),
-    wireField(&LogEntry::remark, 96, 512),
-    wireField(&LogEntry::dateTime, 624, 32, 19),
-    wireField(&LogEntry::ip, 656, 40),
-    wireField(&LogEntry::mac, 696, 16))
-// clang-format on
-
 const std::array<LogCategory, 9>& logCategories() {
     static const std::array<LogCategory, 9> categories = {
         LogCategory{"组", 0x1},        LogCategory{"子账号", 0x2},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ReportPage.h"
+#include "model/WireFields.h"
 
 // The log view ("日志管理"): the server's record of what administrators did,
 // queried for a time span, optionally one administrator, a keyword and a
@@ -19,15 +20,25 @@ class Desk;
 struct LogEntry {
     static constexpr int WireSize = 712;
 
-    std::string administrator;  // 0, char[32]
-    std::string operation;      // 32, char[64]
-    std::string remark;         // 96, char[512]
-    std::string dateTime;       // 624, char[32]: its first 19 characters are shown
-    std::string ip;             // 656, char[40]
-    std::string mac;            // 696, char[16]
+    std::string administrator;
+    std::string operation;
+    std::string remark;
+    std::string dateTime;  // its first 19 characters are shown
+    std::string ip;
+    std::string mac;
 
-    static LogEntry fromWire(const uint8_t* record);
-    void toWire(uint8_t* record) const;
+    // clang-format off
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&LogEntry::administrator, 0, 32),
+        wireField(&LogEntry::operation, 32, 64),
+        wireField(&LogEntry::remark, 96, 512),
+        wireField(&LogEntry::dateTime, 624, 32, 19),
+        wireField(&LogEntry::ip, 656, 40),
+        wireField(&LogEntry::mac, 696, 16));
+    // clang-format on
+
+    static LogEntry fromWire(const uint8_t* record) { return decodeWire<LogEntry>(record); }
+    void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
 // The category boxes, in order, with their bits: "组" 0x1 … "修改持仓" 0x100.

@@ -39,12 +39,12 @@ bool readFundsHistory(Desk& desk, FundsHistory& history) {
     query.recordSize = FundsRow::WireSize;
     query.loop = PageLoop::KnownPages;
     query.knownPages = static_cast<int>(days.size());
-    query.writeRequest = [&](int page, uint8_t* buffer, int capacity) {
+    query.requestPage = [&](int page) {
         FundsQuery ask;
         ask.day = days[static_cast<std::size_t>(page)];
         ask.targetText = history.account;
         ask.targetId = -1;
-        return writeFundsQuery(ask, buffer, capacity);
+        return writeFundsQuery(ask);
     };
     query.parsePage = [&](const uint8_t* packet, int length) {
         const ListPage page = parseListPage(packet, length, FundsRow::WireSize);

@@ -69,10 +69,10 @@ ReportExportResult exportFundsTo(Desk& desk, FundsPage& page, const ReportExport
     exported.loop = PageLoop::ControlFields;
     // No page count to check: bounded as a list is (17 million accounts).
     exported.maxPages = MaxQueryPages;
-    exported.writeRequest = [&request](int index, uint8_t* buffer, int capacity) {
+    exported.requestPage = [&request](int index) {
         FundsExportRequest next = request;
         next.page = index;
-        return writeFundsExport(next, buffer, capacity);
+        return writeFundsExport(next);
     };
     exported.layout = fundsLayout();
     exported.writeRow = [&form](TableSink& sink, const uint8_t* row) {

@@ -31,11 +31,9 @@ protected:
     // Asks for one page, `query` written by `write`, and lists its rows.
     template <class Query>
     bool queryRows(Desk& desk, uint8_t command, const Query& query,
-                   int (*write)(const Query&, uint8_t*, int)) {
+                   std::vector<uint8_t> (*write)(const Query&)) {
         ReportQuery report;
-        report.build = [&query, write](std::span<uint8_t> buffer) {
-            return write(query, buffer.data(), static_cast<int>(buffer.size()));
-        };
+        report.request = [&query, write] { return write(query); };
         report.command = command;
         report.rowSize = Row::WireSize;
         return runReportQuery(desk, report,

@@ -115,10 +115,10 @@ ReportExportResult exportNetValuesTo(Desk& desk, NetValuePage& page, const Repor
     exported.command = cmd::NetValueReport;
     exported.rowSize = NetValueRow::WireSize;
     exported.loop = PageLoop::LastIndex;
-    exported.writeRequest = [&request](int index, uint8_t* buffer, int capacity) {
+    exported.requestPage = [&request](int index) {
         NetValueQuery next = request;
         next.page = index;
-        return writeNetValueQuery(next, buffer, capacity);
+        return writeNetValueQuery(next);
     };
     exported.layout = netValueLayout();
     exported.writeRow = [](TableSink& sink, const uint8_t* row) {

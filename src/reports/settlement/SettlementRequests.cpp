@@ -23,23 +23,6 @@ std::string textFrom(std::span<const uint8_t> answer, std::size_t offset) {
 
 }  // namespace
 
-SettlementPrice SettlementPrice::fromWire(const uint8_t* record) {
-    SettlementPrice p;
-    p.date = getI32(record);
-    p.exchange = readPlainText(record + 4, 16);
-    p.contract = readPlainText(record + 20, 32);
-    p.price = getF64(record + 52);
-    return p;
-}
-
-void SettlementPrice::toWire(uint8_t* record) const {
-    std::memset(record, 0, WireSize);
-    putI32(record, date);
-    writePlainText(record + 4, 16, exchange);
-    writePlainText(record + 20, 32, contract);
-    putF64(record + 52, price);
-}
-
 int writeStartSettlement(std::span<uint8_t> buffer) {
     return headerOnly(cmd::StartSettlement, buffer);
 }

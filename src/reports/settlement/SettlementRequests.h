@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "model/WireFields.h"
+
 // Requests and answers of the daily settlement: start (51), status (52),
 // the settlement-price pages (53), one price (54) and clearing (105).
 namespace korvant {
@@ -12,13 +14,19 @@ namespace korvant {
 struct SettlementPrice {
     static constexpr int WireSize = 60;
 
-    int32_t date = 0;      // 0: yyyymmdd
-    std::string exchange;  // 4, char[16]
-    std::string contract;  // 20, char[32]
-    double price = 0;      // 52, f64 (unaligned on the wire)
+    int32_t date = 0;  // yyyymmdd
+    std::string exchange;
+    std::string contract;
+    double price = 0;  // unaligned on the wire
 
-    static SettlementPrice fromWire(const uint8_t* record);
-    void toWire(uint8_t* record) const;
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&SettlementPrice::date, 0, 4), wireField(&SettlementPrice::exchange, 4, 16),
+        wireField(&SettlementPrice::contract, 20, 32), wireField(&SettlementPrice::price, 52, 8));
+
+    static SettlementPrice fromWire(const uint8_t* record) {
+        return decodeWire<SettlementPrice>(record);
+    }
+    void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
 // The header-only requests: start (51), status (52), clear (105).

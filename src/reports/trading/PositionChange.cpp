@@ -88,9 +88,7 @@ bool changePositions(Desk& desk, PositionsPage& page, const std::vector<int>& ro
         spec.title = Title;
         spec.startDetail = describe(row);
         spec.startClears = first;
-        spec.build = [&change](std::span<uint8_t> buffer) {
-            return writePositionChange(change, buffer.data(), static_cast<int>(buffer.size()));
-        };
+        spec.request = [&change] { return writePositionChange(change); };
         spec.exchange = ExchangeTexts::account("与服务器的联接断开了!");
         spec.ack.title = Title;
         spec.ack.failureRow = textf("修改 %s 失败！", row.tradeNumber.c_str());

@@ -33,10 +33,10 @@ ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form,
     exported.command = command;
     exported.rowSize = Row::WireSize;
     exported.loop = PageLoop::CountAndIndex;
-    exported.writeRequest = [query, command](int index, uint8_t* buffer, int capacity) {
+    exported.requestPage = [query, command](int index) {
         TradingExportQuery next = query;
         next.page = index;
-        return writeTradingExport(command, next, buffer, capacity);
+        return writeTradingExport(command, next);
     };
     exported.layout = layout;
     exported.writeRow = std::move(write);

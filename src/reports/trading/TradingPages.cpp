@@ -33,9 +33,7 @@ bool TradingReportPage::showPage(Desk& desk, int page) {
     query.title = command_ == TradeQueryCommand   ? "查询成交记录"
                   : command_ == OrderQueryCommand ? "查询委托记录"
                                                   : "查询持仓";
-    query.build = [this, &wanted](std::span<uint8_t> buffer) {
-        return writeTradingQuery(command_, wanted, buffer.data(), static_cast<int>(buffer.size()));
-    };
+    query.request = [this, &wanted] { return writeTradingQuery(command_, wanted); };
     return runReportQuery(desk, query, [this](const ListPage& answer) {
         if (answer.hasHeader) cursor_ = PageCursor{answer.total, answer.index};
         take(answer);

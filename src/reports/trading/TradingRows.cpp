@@ -39,36 +39,8 @@ const TableColumn Money{"", CellKind::Number, 2};
 
 }  // namespace
 
-// Where each field of an order lies in its record.
-// clang-format off
-KORVANT_WIRE_RECORD(OrderRow,
-    wireField(&OrderRow::tradingDay, 0, 4),
-    wireField(&OrderRow::orderNumber, 4, 4),
-    wireField(&OrderRow::subAccount, 8, 4),
-    wireField(&OrderRow::requestNumber, 44, 4),
-    wireField(&OrderRow::exchange, 48, 16),
-    wireField(&OrderRow::contract, 64, 32),
-    wireField(&OrderRow::direction, 96, 4),
-    wireField(&OrderRow::openClose, 100, 4),
-    wireField(&OrderRow::hedge, 104, 4),
-    wireField(&OrderRow::priceType, 108, 4),
-    wireField(&OrderRow::price, 112, 8),
-    wireField(&OrderRow::volume, 120, 4),
-    wireField(&OrderRow::tradedVolume, 124, 4),
-    wireField(&OrderRow::status, 128, 4),
-    wireField(&OrderRow::actualDate, 132, 4),
-    wireField(&OrderRow::orderTime, 136, 12),
-    wireField(&OrderRow::cancelTime, 148, 12),
-    wireField(&OrderRow::remarkFirst, 164, 64),
-    wireField(&OrderRow::mainAccount, 228, 16),
-    wireField(&OrderRow::systemNumber, 244, 32),
-    wireField(&OrderRow::remarkSecond, 276, 64),
-    wireField(&OrderRow::address, 380, 64),
-    wireField(&OrderRow::product, 444, 12))
-// clang-format on
-
 void readOrderRow(const uint8_t* record, OrderRow& row) {
-    readWire<OrderRowFields>(record, row);
+    readWire<OrderRow::wireFields>(record, row);
 }
 
 const std::array<const char*, 22>& orderCaptions() {
@@ -120,34 +92,8 @@ std::vector<std::string> orderCells(const OrderRow& row) {
     return writtenCells(row, orderLayout(), &writeOrderRow);
 }
 
-// Where each field of a trade lies in its record.
-// clang-format off
-KORVANT_WIRE_RECORD(TradeRow,
-    wireField(&TradeRow::tradingDay, 0, 4),
-    wireField(&TradeRow::orderNumber, 4, 4),
-    wireField(&TradeRow::tradeNumber, 8, 32),
-    wireField(&TradeRow::subAccount, 40, 4),
-    wireField(&TradeRow::requestNumber, 44, 4),
-    wireField(&TradeRow::exchange, 48, 16),
-    wireField(&TradeRow::contract, 64, 32),
-    wireField(&TradeRow::direction, 96, 4),
-    wireField(&TradeRow::openClose, 100, 4),
-    wireField(&TradeRow::hedge, 104, 4),
-    wireField(&TradeRow::price, 108, 8),
-    wireField(&TradeRow::volume, 116, 4),
-    wireField(&TradeRow::amount, 120, 8),
-    wireField(&TradeRow::actualDate, 128, 4),
-    wireField(&TradeRow::tradeTime, 132, 12),
-    wireField(&TradeRow::mainAccount, 144, 16),
-    wireField(&TradeRow::systemNumber, 160, 32),
-    wireField(&TradeRow::fee, 192, 8),
-    wireField(&TradeRow::closeFloatingProfit, 200, 8),
-    wireField(&TradeRow::closeProfit, 208, 8),
-    wireField(&TradeRow::baseFee, 248, 8))
-// clang-format on
-
 void readTradeRow(const uint8_t* record, TradeRow& row) {
-    readWire<TradeRowFields>(record, row);
+    readWire<TradeRow::wireFields>(record, row);
 }
 
 const std::array<const char*, 21>& tradeCaptions() {
@@ -195,25 +141,6 @@ void writeTradeRow(TableSink& sink, const TradeRow& row) {
 std::vector<std::string> tradeCells(const TradeRow& row) {
     return writtenCells(row, tradeLayout(), &writeTradeRow);
 }
-
-// Where each field of a position lies in its record.
-// clang-format off
-KORVANT_WIRE_RECORD(PositionRow,
-    wireField(&PositionRow::exchange, 0, 12),
-    wireField(&PositionRow::contract, 12, 32),
-    wireField(&PositionRow::mainAccount, 44, 16),
-    wireField(&PositionRow::openTime, 60, 12),
-    wireField(&PositionRow::tradeNumber, 72, 24),
-    wireField(&PositionRow::combinationNumber, 96, 24),
-    wireField(&PositionRow::direction, 120, 1),
-    wireField(&PositionRow::hedge, 121, 1),
-    wireField(&PositionRow::subAccount, 124, 4),
-    wireField(&PositionRow::openDate, 128, 4),
-    wireField(&PositionRow::tradingDay, 132, 4),
-    wireField(&PositionRow::volume, 136, 4),
-    wireField(&PositionRow::openPrice, 140, 8),
-    wireField(&PositionRow::settlementPrice, 148, 8))
-// clang-format on
 
 const std::array<const char*, 14>& positionCaptions() {
     static const std::array<const char*, 14> captions = {

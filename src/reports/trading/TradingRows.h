@@ -7,6 +7,7 @@
 
 #include "local/TableLayout.h"
 #include "local/TableSink.h"
+#include "model/WireFields.h"
 #include "reports/trading/TradingCodes.h"
 
 // The records of the trading reports: orders, trades and open positions,
@@ -18,32 +19,59 @@ namespace korvant {
 struct OrderRow {
     static constexpr int WireSize = 456;
 
-    int32_t tradingDay = 0;     // 0
-    int32_t orderNumber = 0;    // 4
-    int32_t subAccount = 0;     // 8
-    int32_t requestNumber = 0;  // 44
-    std::string exchange;       // 48, char[16]
-    std::string contract;       // 64, char[32]
-    int32_t direction = 0;      // 96, code
-    int32_t openClose = 0;      // 100, code
-    int32_t hedge = 0;          // 104, code
-    int32_t priceType = 0;      // 108, code
-    double price = 0;           // 112
-    int32_t volume = 0;         // 120
-    int32_t tradedVolume = 0;   // 124
-    int32_t status = 0;         // 128, code
-    int32_t actualDate = 0;     // 132
-    std::string orderTime;      // 136, char[12]
-    std::string cancelTime;     // 148, char[12]
-    std::string remarkFirst;    // 164, char[64]
-    std::string mainAccount;    // 228, char[16]
-    std::string systemNumber;   // 244, char[32]
-    std::string remarkSecond;   // 276, char[64]
-    std::string address;        // 380, char[64]
-    std::string product;        // 444, char[12]
+    int32_t tradingDay = 0;
+    int32_t orderNumber = 0;
+    int32_t subAccount = 0;
+    int32_t requestNumber = 0;
+    std::string exchange;
+    std::string contract;
+    int32_t direction = 0;  // code
+    int32_t openClose = 0;  // code
+    int32_t hedge = 0;      // code
+    int32_t priceType = 0;  // code
+    double price = 0;
+    int32_t volume = 0;
+    int32_t tradedVolume = 0;
+    int32_t status = 0;  // code
+    int32_t actualDate = 0;
+    std::string orderTime;
+    std::string cancelTime;
+    std::string remarkFirst;
+    std::string mainAccount;
+    std::string systemNumber;
+    std::string remarkSecond;
+    std::string address;
+    std::string product;
 
-    static OrderRow fromWire(const uint8_t* record);
-    void toWire(uint8_t* record) const;
+    // clang-format off
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&OrderRow::tradingDay, 0, 4),
+        wireField(&OrderRow::orderNumber, 4, 4),
+        wireField(&OrderRow::subAccount, 8, 4),
+        wireField(&OrderRow::requestNumber, 44, 4),
+        wireField(&OrderRow::exchange, 48, 16),
+        wireField(&OrderRow::contract, 64, 32),
+        wireField(&OrderRow::direction, 96, 4),
+        wireField(&OrderRow::openClose, 100, 4),
+        wireField(&OrderRow::hedge, 104, 4),
+        wireField(&OrderRow::priceType, 108, 4),
+        wireField(&OrderRow::price, 112, 8),
+        wireField(&OrderRow::volume, 120, 4),
+        wireField(&OrderRow::tradedVolume, 124, 4),
+        wireField(&OrderRow::status, 128, 4),
+        wireField(&OrderRow::actualDate, 132, 4),
+        wireField(&OrderRow::orderTime, 136, 12),
+        wireField(&OrderRow::cancelTime, 148, 12),
+        wireField(&OrderRow::remarkFirst, 164, 64),
+        wireField(&OrderRow::mainAccount, 228, 16),
+        wireField(&OrderRow::systemNumber, 244, 32),
+        wireField(&OrderRow::remarkSecond, 276, 64),
+        wireField(&OrderRow::address, 380, 64),
+        wireField(&OrderRow::product, 444, 12));
+    // clang-format on
+
+    static OrderRow fromWire(const uint8_t* record) { return decodeWire<OrderRow>(record); }
+    void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
 // The same into `row`, its texts' storage kept (a writer's row, read again
@@ -68,30 +96,55 @@ std::vector<std::string> orderCells(const OrderRow& row);
 struct TradeRow {
     static constexpr int WireSize = 256;
 
-    int32_t tradingDay = 0;          // 0
-    int32_t orderNumber = 0;         // 4
-    std::string tradeNumber;         // 8, char[32]
-    int32_t subAccount = 0;          // 40
-    int32_t requestNumber = 0;       // 44
-    std::string exchange;            // 48, char[16]
-    std::string contract;            // 64, char[32]
-    int32_t direction = 0;           // 96, code
-    int32_t openClose = 0;           // 100, code
-    int32_t hedge = 0;               // 104, code
-    double price = 0;                // 108
-    int32_t volume = 0;              // 116
-    double amount = 0;               // 120
-    int32_t actualDate = 0;          // 128
-    std::string tradeTime;           // 132, char[12]
-    std::string mainAccount;         // 144, char[16]
-    std::string systemNumber;        // 160, char[32]
-    double fee = 0;                  // 192
-    double closeFloatingProfit = 0;  // 200
-    double closeProfit = 0;          // 208
-    double baseFee = 0;              // 248
+    int32_t tradingDay = 0;
+    int32_t orderNumber = 0;
+    std::string tradeNumber;
+    int32_t subAccount = 0;
+    int32_t requestNumber = 0;
+    std::string exchange;
+    std::string contract;
+    int32_t direction = 0;  // code
+    int32_t openClose = 0;  // code
+    int32_t hedge = 0;      // code
+    double price = 0;
+    int32_t volume = 0;
+    double amount = 0;
+    int32_t actualDate = 0;
+    std::string tradeTime;
+    std::string mainAccount;
+    std::string systemNumber;
+    double fee = 0;
+    double closeFloatingProfit = 0;
+    double closeProfit = 0;
+    double baseFee = 0;
 
-    static TradeRow fromWire(const uint8_t* record);
-    void toWire(uint8_t* record) const;
+    // clang-format off
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&TradeRow::tradingDay, 0, 4),
+        wireField(&TradeRow::orderNumber, 4, 4),
+        wireField(&TradeRow::tradeNumber, 8, 32),
+        wireField(&TradeRow::subAccount, 40, 4),
+        wireField(&TradeRow::requestNumber, 44, 4),
+        wireField(&TradeRow::exchange, 48, 16),
+        wireField(&TradeRow::contract, 64, 32),
+        wireField(&TradeRow::direction, 96, 4),
+        wireField(&TradeRow::openClose, 100, 4),
+        wireField(&TradeRow::hedge, 104, 4),
+        wireField(&TradeRow::price, 108, 8),
+        wireField(&TradeRow::volume, 116, 4),
+        wireField(&TradeRow::amount, 120, 8),
+        wireField(&TradeRow::actualDate, 128, 4),
+        wireField(&TradeRow::tradeTime, 132, 12),
+        wireField(&TradeRow::mainAccount, 144, 16),
+        wireField(&TradeRow::systemNumber, 160, 32),
+        wireField(&TradeRow::fee, 192, 8),
+        wireField(&TradeRow::closeFloatingProfit, 200, 8),
+        wireField(&TradeRow::closeProfit, 208, 8),
+        wireField(&TradeRow::baseFee, 248, 8));
+    // clang-format on
+
+    static TradeRow fromWire(const uint8_t* record) { return decodeWire<TradeRow>(record); }
+    void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
 void readTradeRow(const uint8_t* record, TradeRow& row);
@@ -111,23 +164,41 @@ std::vector<std::string> tradeCells(const TradeRow& row);
 struct PositionRow {
     static constexpr int WireSize = 156;
 
-    std::string exchange;           // 0, char[12]
-    std::string contract;           // 12, char[32]
-    std::string mainAccount;        // 44, char[16]
-    std::string openTime;           // 60, char[12]
-    std::string tradeNumber;        // 72, char[24]
-    std::string combinationNumber;  // 96, char[24]
-    uint8_t direction = 0;          // 120, code
-    uint8_t hedge = 0;              // 121, code
-    int32_t subAccount = 0;         // 124
-    int32_t openDate = 0;           // 128
-    int32_t tradingDay = 0;         // 132
-    int32_t volume = 0;             // 136
-    double openPrice = 0;           // 140
-    double settlementPrice = 0;     // 148
+    std::string exchange;
+    std::string contract;
+    std::string mainAccount;
+    std::string openTime;
+    std::string tradeNumber;
+    std::string combinationNumber;
+    uint8_t direction = 0;  // code
+    uint8_t hedge = 0;      // code
+    int32_t subAccount = 0;
+    int32_t openDate = 0;
+    int32_t tradingDay = 0;
+    int32_t volume = 0;
+    double openPrice = 0;
+    double settlementPrice = 0;
 
-    static PositionRow fromWire(const uint8_t* record);
-    void toWire(uint8_t* record) const;
+    // clang-format off
+    static constexpr auto wireFields = wireLayout<WireSize>(
+        wireField(&PositionRow::exchange, 0, 12),
+        wireField(&PositionRow::contract, 12, 32),
+        wireField(&PositionRow::mainAccount, 44, 16),
+        wireField(&PositionRow::openTime, 60, 12),
+        wireField(&PositionRow::tradeNumber, 72, 24),
+        wireField(&PositionRow::combinationNumber, 96, 24),
+        wireField(&PositionRow::direction, 120, 1),
+        wireField(&PositionRow::hedge, 121, 1),
+        wireField(&PositionRow::subAccount, 124, 4),
+        wireField(&PositionRow::openDate, 128, 4),
+        wireField(&PositionRow::tradingDay, 132, 4),
+        wireField(&PositionRow::volume, 136, 4),
+        wireField(&PositionRow::openPrice, 140, 8),
+        wireField(&PositionRow::settlementPrice, 148, 8));
+    // clang-format on
+
+    static PositionRow fromWire(const uint8_t* record) { return decodeWire<PositionRow>(record); }
+    void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
 // "子账号", "交易日", "交易所", "合约", "买卖", "投保", "开仓价", "结算价", "持仓量",

@@ -17,9 +17,9 @@
 #include "SimLauncher.h"
 #include "accounts/deposits/DepositRecordsPage.h"
 #include "accounts/deposits/DepositRequests.h"
-#include "app/AccountListPages.h"
-#include "app/AccountListRequests.h"
-#include "app/Login.h"
+#include "app/lists/AccountListPages.h"
+#include "app/lists/AccountListRequests.h"
+#include "app/session/Login.h"
 #include "core/CoreDesk.h"
 #include "local/WholeFile.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <typeinfo>
 
-#include "app/Login.h"
+#include "app/session/Login.h"
 
 namespace korvant::bench {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/DecliningPort.h"
-#include "app/Login.h"
+#include "app/port/DecliningPort.h"
+#include "app/session/Login.h"
 
 // The front end of the benchmarks: it fills the login dialog with admin /
 // admin on the first server, prints messages on stderr and declines

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/LoginRequest.h"
+#include "app/session/LoginRequest.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/Bytes.h"
 #include "protocol/Packet.h"

@@ -14,9 +14,9 @@
 
 #include "LoginOnlyPort.h"
 #include "SimLauncher.h"
-#include "app/Desk.h"
-#include "app/Login.h"
-#include "app/ReportTree.h"
+#include "app/desk/Desk.h"
+#include "app/lists/ReportTree.h"
+#include "app/session/Login.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/DecliningPort.h"
+#include "app/port/DecliningPort.h"
 #include "core/CoreDesk.h"
 #include "model/ListAnswer.h"
 #include "protocol/AnswerRouter.h"

@@ -8,6 +8,8 @@
 #    accounts/subaccounts, accounts/mainaccounts, accounts/deposits,
 #    templates, risk and reports;
 #  - the front ends (gui, cli) never include protocol code nor each other;
+#  - in the shared mechanisms (src/app), port < forms < actions < desk
+#    < exchange < pages < lists < session;
 #  - in the desk (src/gui), widgets < shell < the area folders < compose
 #    (the composition root, which alone knows every area), and an area
 #    folder never includes another;
@@ -19,7 +21,7 @@ cmake_policy(SET CMP0057 NEW)
 set(areas accounts/administrators accounts/groups accounts/subaccounts
           accounts/mainaccounts accounts/deposits templates risk reports)
 
-# The unit of a path below src/ ("app/Desk.h" -> app,
+# The unit of a path below src/ ("app/desk/Desk.h" -> app,
 # "accounts/groups/GroupForm.h" -> accounts/groups); empty when unknown.
 function(unit_of path out)
   set(unit "")
@@ -85,6 +87,28 @@ foreach(f ${files})
       list(APPEND bad "src/${f}: the command line includes the view (${target})")
     elseif(fromFloor EQUAL 7 AND (to STREQUAL "protocol" OR toFloor EQUAL 7))
       list(APPEND bad "src/${f}: front end ${from} includes ${target}")
+    endif()
+  endforeach()
+endforeach()
+
+# The shared mechanisms' own folders, in their order.
+set(appFolders port forms actions desk exchange pages lists session)
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/src/app ${SOURCE_DIR}/src/app/*.h
+     ${SOURCE_DIR}/src/app/*.cpp)
+foreach(f ${files})
+  string(REGEX REPLACE "/.*" "" from "${f}")
+  list(FIND appFolders "${from}" fromFloor)
+  if(NOT f MATCHES "/" OR fromFloor EQUAL -1)
+    list(APPEND bad "src/app/${f}: not in a known folder of app")
+    continue()
+  endif()
+  file(STRINGS ${SOURCE_DIR}/src/app/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"app/")
+  foreach(line ${lines})
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"app/([^/\"]*)/.*" "\\1" to "${line}")
+    math(EXPR checked "${checked} + 1")
+    list(FIND appFolders "${to}" toFloor)
+    if(toFloor GREATER fromFloor)
+      list(APPEND bad "src/app/${f}: ${from} includes the higher app/${to}")
     endif()
   endforeach()
 endforeach()

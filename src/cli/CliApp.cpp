@@ -9,8 +9,8 @@
 #include <sstream>
 #include <utility>
 
-#include "app/BuildVersion.h"
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
+#include "app/session/BuildVersion.h"
 #include "cli/CliContext.h"
 #include "cli/CliReference.h"
 #include "cli/ExitStatus.h"

@@ -4,7 +4,7 @@
 #include <istream>
 #include <ostream>
 
-#include "app/Login.h"
+#include "app/session/Login.h"
 #include "cli/ExitStatus.h"
 #include "cli/LocalFolderChoice.h"
 #include "cli/StatusLine.h"

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 
 // The front-end port of the command line. Message boxes and questions become
 // one stderr line "[CAPTION] TEXT"; progress texts go to stderr only when it

@@ -6,10 +6,10 @@
 #include <ostream>
 #include <string>
 
-#include "app/Desk.h"
-#include "app/Exchange.h"
-#include "app/FrontEndPort.h"
-#include "app/ReportPage.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Exchange.h"
+#include "app/pages/ReportPage.h"
+#include "app/port/FrontEndPort.h"
 #include "cli/CliContext.h"
 #include "cli/CommandGates.h"
 #include "cli/ExitStatus.h"

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/Permissions.h"
-#include "app/ViewKind.h"
+#include "app/desk/ViewKind.h"
+#include "app/session/Permissions.h"
 
 // What a command of korvant-cli needs of the administrator's permission
 // mask before it sends anything: the view the desk shows its lists in, and

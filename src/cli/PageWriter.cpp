@@ -4,7 +4,7 @@
 #include <ostream>
 #include <vector>
 
-#include "app/ReportPage.h"
+#include "app/pages/ReportPage.h"
 #include "cli/ControlEscape.h"
 #include "cli/JsonText.h"
 #include "cli/Tsv.h"

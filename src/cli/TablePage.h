@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ReportPage.h"
+#include "app/pages/ReportPage.h"
 
 // Rows that a command prints whole, without a pager (the group tree, the
 // template list, the rules loaded onto an account): captions, and per row

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProcessHardening.h"
+#include "app/session/ProcessHardening.h"
 #include "cli/CliApp.h"
 #include "cli/CliContext.h"
 

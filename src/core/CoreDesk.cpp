@@ -3,6 +3,7 @@
 #include "accounts/administrators/AdministratorOperations.h"
 #include "accounts/groups/GroupOperations.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
+#include "app/session/ReferenceReload.h"
 #include "reports/ReportActions.h"
 #include "risk/RiskActions.h"
 #include "templates/TemplateActions.h"
@@ -14,6 +15,7 @@ CoreDesk::CoreDesk(FrontEndPort& port, std::string dir) : Desk(port, std::move(d
 }
 
 void registerAreaActions(Desk& desk) {
+    registerReferenceReloadActions(desk);
     registerAdministratorActions(desk);
     registerGroupActions(desk);
     registerSubAccountSorter(desk);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 
 // The desk of a front end: a Desk whose action registry holds the actions
 // of every area that need no window, registered once when it is made. The

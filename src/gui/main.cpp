@@ -5,8 +5,8 @@
 
 #include <iostream>
 
-#include "app/BuildVersion.h"
-#include "app/ProcessHardening.h"
+#include "app/session/BuildVersion.h"
+#include "app/session/ProcessHardening.h"
 #include "local/LocalFolder.h"
 
 #include "core/CoreDesk.h"

@@ -1,8 +1,8 @@
 #include "reports/ReportActions.h"
 
-#include "app/AccountListQuery.h"
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListQuery.h"
 #include "reports/params/TradingParametersForm.h"
 #include "reports/settlement/SettlementOperations.h"
 

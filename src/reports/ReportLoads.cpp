@@ -1,6 +1,6 @@
 #include "reports/ReportLoads.h"
 
-#include "app/DeskPagedQuery.h"
+#include "app/exchange/DeskPagedQuery.h"
 
 namespace korvant {
 

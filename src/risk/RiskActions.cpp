@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
 #include "risk/RiskArea.h"
 #include "risk/RiskOperations.h"
 #include "risk/RuleAssignment.h"

@@ -1,6 +1,6 @@
 #include "risk/RiskArea.h"
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "risk/RiskCategory.h"
 #include "risk/RuleSummary.h"
 #include "text/NumberText.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/Change.h"
-#include "app/Desk.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
+#include "app/session/Permissions.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"

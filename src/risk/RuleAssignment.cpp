@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/Change.h"
-#include "app/Desk.h"
-#include "app/DeskPagedQuery.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
+#include "app/exchange/DeskPagedQuery.h"
+#include "app/session/Permissions.h"
 #include "model/ListAnswer.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"

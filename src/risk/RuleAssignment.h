@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "risk/RiskRequests.h"
 #include "risk/RiskRule.h"
 

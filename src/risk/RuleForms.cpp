@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/FieldCheck.h"
+#include "app/forms/FieldCheck.h"
 #include "model/ReferenceData.h"
 #include "risk/RiskCategory.h"
 #include "risk/RuleSummary.h"

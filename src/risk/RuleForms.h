@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "risk/RiskRule.h"
 #include "risk/RuleCatalogue.h"
 

@@ -1,6 +1,6 @@
 #include "risk/RuleSummary.h"
 
-#include "app/Exchange.h"
+#include "app/exchange/Exchange.h"
 #include "protocol/Gbk.h"
 #include "risk/RiskCategory.h"
 #include "text/NumberText.h"

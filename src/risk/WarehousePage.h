@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/ReportPage.h"
+#include "app/pages/ReportPage.h"
 #include "risk/RiskRule.h"
 #include "risk/RuleCatalogue.h"
 

@@ -1,8 +1,8 @@
 #include "templates/RatePage.h"
 
-#include "app/Desk.h"
-#include "app/Exchange.h"
-#include "app/Query.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Exchange.h"
+#include "app/exchange/Query.h"
 #include "protocol/Packet.h"
 #include "templates/TemplateRequests.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ReportPage.h"
+#include "app/pages/ReportPage.h"
 #include "templates/RateRow.h"
 #include "templates/TemplateKind.h"
 

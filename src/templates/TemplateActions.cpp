@@ -1,8 +1,8 @@
 #include "templates/TemplateActions.h"
 
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
-#include "app/Permissions.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/session/Permissions.h"
 #include "templates/TemplateCsv.h"
 #include "templates/TemplateOperations.h"
 

@@ -2,13 +2,13 @@
 #include <optional>
 #include <string>
 
-#include "app/Change.h"
-#include "app/Desk.h"
-#include "app/DeskPagedQuery.h"
-#include "app/Permissions.h"
-#include "app/ReferenceReload.h"
-#include "app/ReplaceQuestion.h"
-#include "app/SaveTarget.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
+#include "app/exchange/DeskPagedQuery.h"
+#include "app/forms/ReplaceQuestion.h"
+#include "app/forms/SaveTarget.h"
+#include "app/session/Permissions.h"
+#include "app/session/ReferenceReload.h"
 #include "local/TableFile.h"
 #include "local/UserFile.h"
 #include "protocol/AnswerRouter.h"

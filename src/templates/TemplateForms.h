@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "templates/RateRow.h"
 #include "templates/TemplateKind.h"
 #include "text/NumberInput.h"

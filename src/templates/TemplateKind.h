@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ActionCode.h"
-#include "app/Permissions.h"
-#include "app/ViewKind.h"
+#include "app/actions/ActionCode.h"
+#include "app/desk/ViewKind.h"
+#include "app/session/Permissions.h"
 #include "model/RateTemplate.h"
 #include "model/ReferenceData.h"
 #include "model/ReferenceQueries.h"

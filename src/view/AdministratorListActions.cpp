@@ -1,5 +1,5 @@
 #include "accounts/administrators/AdministratorOperations.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "view/DeskView.h"
 #include "view/WindowActions.h"
 

@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "accounts/deposits/DepositOperations.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "view/DeskView.h"
 #include "view/ListSelection.h"
 #include "view/WindowActions.h"

@@ -1,7 +1,7 @@
 #include "view/DeskView.h"
 
-#include "app/AccountListPage.h"
-#include "app/Permissions.h"
+#include "app/lists/AccountListPage.h"
+#include "app/session/Permissions.h"
 #include "view/ViewNavigation.h"
 #include "view/ViewPaging.h"
 #include "view/WindowActions.h"

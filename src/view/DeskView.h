@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "view/MainState.h"
 
 // The main window over a desk: what the window shows (MainState) and the

@@ -2,8 +2,8 @@
 #include <variant>
 
 #include "accounts/mainaccounts/MainAccountOperations.h"
-#include "app/ActionDispatcher.h"
-#include "app/LinkedAccountLoads.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/lists/LinkedAccountLoads.h"
 #include "view/DeskView.h"
 #include "view/ListSelection.h"
 #include "view/WindowActions.h"

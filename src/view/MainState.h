@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/AccountList.h"
-#include "app/CurrentGroup.h"
-#include "app/Permissions.h"
-#include "app/SearchFilter.h"
-#include "app/ViewKind.h"
+#include "app/desk/AccountList.h"
+#include "app/desk/ViewKind.h"
+#include "app/forms/SearchFilter.h"
+#include "app/lists/CurrentGroup.h"
+#include "app/session/Permissions.h"
 #include "model/PageCursor.h"
 
 // What the main window shows: the view, the selected group, the account

@@ -1,7 +1,7 @@
 #include <variant>
 
-#include "app/ActionDispatcher.h"
-#include "app/ReportPage.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/pages/ReportPage.h"
 #include "view/DeskView.h"
 #include "view/WindowActions.h"
 

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "risk/RiskActions.h"
 #include "risk/RiskArea.h"
 #include "risk/RuleAssignment.h"

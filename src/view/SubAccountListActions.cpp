@@ -1,8 +1,8 @@
 #include <vector>
 
 #include "accounts/subaccounts/SubAccountOperations.h"
-#include "app/ActionDispatcher.h"
-#include "app/LinkedAccountLoads.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/lists/LinkedAccountLoads.h"
 #include "view/DeskView.h"
 #include "view/ListSelection.h"
 #include "view/WindowActions.h"

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "templates/TemplateOperations.h"
 #include "templates/TemplateViews.h"
 #include "view/DeskView.h"

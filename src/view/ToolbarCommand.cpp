@@ -1,6 +1,6 @@
 #include "view/ToolbarCommand.h"
 
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "view/DeskView.h"
 
 namespace korvant {

@@ -1,8 +1,9 @@
 #include "view/ViewNavigation.h"
 
-#include "app/AccountListQuery.h"
-#include "app/ActionDispatcher.h"
-#include "app/ReferenceReload.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/lists/AccountListAgain.h"
+#include "app/lists/AccountListQuery.h"
+#include "app/session/ReferenceReload.h"
 #include "view/DeskView.h"
 #include "view/GroupSelection.h"
 #include "view/ViewPaging.h"

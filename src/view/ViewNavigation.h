@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ListRequery.h"
-#include "app/SearchFilter.h"
+#include "app/desk/ListRequery.h"
+#include "app/forms/SearchFilter.h"
 #include "model/Group.h"
 #include "view/MainState.h"
 

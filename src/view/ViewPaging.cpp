@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "app/AccountListQuery.h"
-#include "app/ReportPage.h"
+#include "app/lists/AccountListQuery.h"
+#include "app/pages/ReportPage.h"
 #include "view/DeskView.h"
 #include "view/ViewNavigation.h"
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "core/CoreDesk.h"
 #include "protocol/AnswerRouter.h"
 #include "protocol/Bytes.h"

@@ -10,8 +10,8 @@
 
 #include "AccountDeskFixture.h"
 #include "accounts/deposits/DepositRecordsPage.h"
-#include "app/AccountListQuery.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/lists/AccountListQuery.h"
 #include "protocol/Bytes.h"
 #include "support/ScratchFolder.h"
 #include "view/DeskView.h"

@@ -7,7 +7,7 @@
 #include "accounts/mainaccounts/MainAccountForm.h"
 #include "accounts/mainaccounts/MainAccountLinkForm.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 
 namespace korvant {
 namespace {

@@ -5,7 +5,7 @@
 #include "accounts/mainaccounts/MainAccountChangeForm.h"
 #include "accounts/mainaccounts/MainAccountForm.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
-#include "app/AccountListRequests.h"
+#include "app/lists/AccountListRequests.h"
 #include "model/AccountColumns.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"

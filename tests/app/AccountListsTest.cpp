@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "DeskAnswers.h"
-#include "app/AccountListPages.h"
-#include "app/AccountListQuery.h"
-#include "app/AccountListRequests.h"
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
-#include "app/ReportTree.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListPages.h"
+#include "app/lists/AccountListQuery.h"
+#include "app/lists/AccountListRequests.h"
+#include "app/lists/ReportTree.h"
 #include "model/Administrator.h"
 #include "model/MainAccount.h"
 #include "model/PageLabel.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 
 namespace korvant {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <unistd.h>
 
-#include "app/AdapterMac.h"
+#include "app/session/AdapterMac.h"
 #include "support/ScratchFolder.h"
 
 namespace korvant {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Change.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
 #include "protocol/Packet.h"
 #include "support/FakeServer.h"
 #include "support/ScriptedPort.h"

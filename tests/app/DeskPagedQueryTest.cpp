@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "DeskAnswers.h"
-#include "app/Desk.h"
-#include "app/DeskPagedQuery.h"
-#include "app/Exchange.h"
-#include "app/Login.h"
-#include "app/PageProgress.h"
-#include "app/Query.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/DeskPagedQuery.h"
+#include "app/exchange/Exchange.h"
+#include "app/exchange/PageProgress.h"
+#include "app/exchange/Query.h"
+#include "app/session/Login.h"
 #include "model/Group.h"
 #include "model/ReferenceQueries.h"
 #include "protocol/Packet.h"

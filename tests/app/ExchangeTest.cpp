@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "DeskAnswers.h"
-#include "app/Desk.h"
-#include "app/Exchange.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Exchange.h"
 #include "support/FakeServer.h"
 #include "support/ScriptedPort.h"
 

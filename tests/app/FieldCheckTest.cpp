@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/FieldCheck.h"
+#include "app/forms/FieldCheck.h"
 #include "text/CalendarDate.h"
 
 namespace korvant {

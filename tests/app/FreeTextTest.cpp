@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/Desk.h"
-#include "app/FreeText.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/FreeText.h"
 #include "protocol/Gbk.h"
 #include "support/FakeServer.h"
 #include "support/ScriptedPort.h"

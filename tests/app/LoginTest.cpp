@@ -4,9 +4,9 @@
 #include <map>
 
 #include "DeskAnswers.h"
-#include "app/Desk.h"
-#include "app/Login.h"
-#include "app/LoginRequest.h"
+#include "app/desk/Desk.h"
+#include "app/session/Login.h"
+#include "app/session/LoginRequest.h"
 #include "local/LastLogin.h"
 #include "protocol/Packet.h"
 #include "support/FakeServer.h"

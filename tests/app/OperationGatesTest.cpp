@@ -11,7 +11,7 @@
 #include "accounts/groups/GroupOperations.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
-#include "app/Permissions.h"
+#include "app/session/Permissions.h"
 #include "reports/params/TradingParametersForm.h"
 #include "reports/settlement/SettlementOperations.h"
 #include "reports/trading/PositionChange.h"

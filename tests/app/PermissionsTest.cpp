@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Permissions.h"
+#include "app/session/Permissions.h"
 #include "support/ScriptedPort.h"
 
 namespace korvant {

@@ -4,7 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/ProcessHardening.h"
+#include "app/session/ProcessHardening.h"
 
 namespace korvant {
 namespace {

@@ -2,7 +2,7 @@
 // near today relative to today, older ones as the days themselves.
 #include <gtest/gtest.h>
 
-#include "app/RememberedDates.h"
+#include "app/pages/RememberedDates.h"
 #include "text/CalendarDate.h"
 
 namespace korvant {

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/ActionDispatcher.h"
-#include "app/AdvancedSearch.h"
-#include "app/Desk.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AdvancedSearch.h"
 #include "support/ScriptedPort.h"
 #include "view/DeskView.h"
 #include "view/ToolbarCommand.h"

@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliApp.h"
 #include "cli/CliContext.h"
 #include "cli/CliPort.h"

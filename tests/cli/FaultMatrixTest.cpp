@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliApp.h"
 #include "cli/CliContext.h"
 #include "cli/Command.h"

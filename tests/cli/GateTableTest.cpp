@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/DeskAnswers.h"
-#include "app/Permissions.h"
+#include "app/session/Permissions.h"
 #include "cli/CliRun.h"
 #include "cli/CommandGates.h"
 #include "cli/commands/Commands.h"

@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "app/FixedRowsPage.h"
+#include "app/pages/FixedRowsPage.h"
 #include "cli/CliContext.h"
 #include "cli/Command.h"
 #include "cli/JsonText.h"

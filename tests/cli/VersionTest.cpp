@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/BuildVersion.h"
+#include "app/session/BuildVersion.h"
 
 namespace korvant::test {
 namespace {

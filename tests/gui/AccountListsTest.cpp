@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <set>
 
-#include "app/BuildVersion.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
+#include "app/session/BuildVersion.h"
 #include "gui/GuiHarness.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ContentPanel.h"

@@ -18,7 +18,7 @@
 #include <functional>
 #include <set>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/shell/AccessKeys.h"
 #include "gui/shell/AccountListView.h"

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/LoginDialog.h"

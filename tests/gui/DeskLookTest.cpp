@@ -26,7 +26,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/compose/WindowParts.h"
 #include "gui/shell/AccountListView.h"

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AccountListSort.h"
+#include "app/lists/AccountListSort.h"
 #include "core/CoreDesk.h"
 #include "gui/GuiHarness.h"
 #include "gui/compose/WindowParts.h"

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Login.h"
+#include "app/session/Login.h"
 #include "gui/GuiHarness.h"
 #include "gui/shell/DesktopKeyring.h"
 #include "local/LastLogin.h"
@@ -27,8 +27,7 @@ std::string noSecretService() {
                "ctest runs these under dbus-run-session as desk_keyring";
     gui::DesktopKeyring keyring(Service, 15000);
     if (keyring.store("probe", "x") != PasswordKeyring::Outcome::Done)
-        return "no Secret Service answers on the session bus: " +
-               keyring.lastError().toStdString();
+        return "no Secret Service answers on the session bus: " + keyring.lastError().toStdString();
     keyring.remove("probe");
     return {};
 }
@@ -59,7 +58,8 @@ TEST(DesktopKeyring, TheRememberedLoginKeepsItsPasswordThere) {
     ini.write("[Server]\nName1=demo\nAddr1=127.0.0.1\nPort1=9950\n");
     ini.close();
     const std::string folder = dir.path().toStdString();
-    const std::string file = QDir(dir.path()).filePath(QStringLiteral("ServerInfo.Dat")).toStdString();
+    const std::string file =
+        QDir(dir.path()).filePath(QStringLiteral("ServerInfo.Dat")).toStdString();
 
     LoginForm form = openLoginForm(folder, &keyring);
     form.account = "admin";

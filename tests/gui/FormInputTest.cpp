@@ -19,7 +19,7 @@
 
 #include "accounts/deposits/DepositForm.h"
 #include "accounts/mainaccounts/MainAccountForm.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "gui/GuiHarness.h"
 #include "gui/accounts/AdministratorDialog.h"
 #include "gui/accounts/DepositDialog.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/shell/DialogRegistry.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/QtPort.h"

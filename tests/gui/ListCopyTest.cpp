@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/FixedRowsPage.h"
-#include "app/RowCopy.h"
+#include "app/pages/FixedRowsPage.h"
+#include "app/pages/RowCopy.h"
 #include "gui/GuiHarness.h"
 #include "gui/widgets/ReportTable.h"
 
@@ -19,7 +19,8 @@ namespace {
 FixedRowsPage threeRows() {
     FixedRowsPage page;
     page.columnList = {{"账号", 80}, {"名称", 80}, {"内部", 80, true}, {"备注", 80}};
-    page.rows = {{"001", "甲", "x", "a\tb"}, {"002", "乙", "y", "line\nbreak"}, {"003", "丙", "z", ""}};
+    page.rows = {
+        {"001", "甲", "x", "a\tb"}, {"002", "乙", "y", "line\nbreak"}, {"003", "丙", "z", ""}};
     return page;
 }
 

@@ -13,7 +13,7 @@
 
 #include <functional>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ContentPanel.h"

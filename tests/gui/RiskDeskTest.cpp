@@ -15,11 +15,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "gui/GuiHarness.h"
-#include "gui/shell/MenuBuilder.h"
 #include "gui/risk/RuleDialogs.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/MenuBuilder.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/widgets/NodeTreeModel.h"
 #include "model/ReferenceData.h"

@@ -16,7 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/accounts/SubAccountDialog.h"
 #include "gui/reports/FundsChartWindow.h"

@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/reports/OperationLogView.h"
 #include "gui/reports/SettlementPricesDialog.h"

@@ -16,8 +16,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/reports/ReportExportDialog.h"
 #include "gui/shell/ContentPanel.h"

@@ -11,7 +11,7 @@
 
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/GuiHarness.h"
 #include "gui/accounts/SubAccountDialog.h"
 #include "gui/shell/AccountListView.h"

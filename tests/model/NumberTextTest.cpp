@@ -15,7 +15,7 @@
 
 #include "accounts/deposits/DepositForm.h"
 #include "accounts/deposits/DepositRecord.h"
-#include "app/Exchange.h"
+#include "app/exchange/Exchange.h"
 #include "model/AccountColumns.h"
 #include "model/PageLabel.h"
 #include "text/AmountInWords.h"

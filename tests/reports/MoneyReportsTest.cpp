@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "ReportDeskFixture.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "model/MainAccount.h"
 #include "protocol/Bytes.h"
 #include "protocol/CommandCode.h"

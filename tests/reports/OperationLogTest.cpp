@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/AccountListQuery.h"
+#include "app/lists/AccountListQuery.h"
 #include "reports/ReportActions.h"
 #include "reports/ReportDeskFixture.h"
 #include "reports/log/OperationLog.h"

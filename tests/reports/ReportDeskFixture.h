@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "protocol/Gbk.h"
 #include "support/FakeServer.h"
 #include "support/ScriptedPort.h"

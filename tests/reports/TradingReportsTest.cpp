@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/Permissions.h"
+#include "app/session/Permissions.h"
 #include "reports/ReportDeskFixture.h"
 #include "reports/trading/PositionChange.h"
 #include "reports/trading/TradingCodes.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "protocol/Bytes.h"
 #include "risk/RiskArea.h"
 #include "risk/RiskOperations.h"

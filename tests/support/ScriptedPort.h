@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 
 // A front end for tests: records everything the core shows and answers every
 // question, file choice and form from a script. Unscripted questions are

@@ -2,7 +2,7 @@
 #include <zlib.h>
 
 #include "TemplateDeskFixture.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "templates/TemplateForms.h"
 
 namespace korvant::test {

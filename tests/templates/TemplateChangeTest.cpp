@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TemplateDeskFixture.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "templates/TemplateForms.h"
 #include "templates/TemplateTree.h"
 #include "templates/TemplateViews.h"

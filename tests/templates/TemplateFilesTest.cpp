@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "TemplateDeskFixture.h"
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 #include "support/ScratchFolder.h"
 #include "templates/TemplateCsv.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
-#include "app/GroupChoice.h"
+#include "app/lists/GroupChoice.h"
+#include "app/port/FrontEndPort.h"
 #include "text/Ipv4Text.h"
 #include "text/NumberInput.h"
 

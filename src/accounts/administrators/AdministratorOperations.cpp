@@ -6,14 +6,14 @@
 #include "accounts/administrators/AdministratorRequests.h"
 #include "accounts/administrators/AdministratorSort.h"
 #include "accounts/administrators/PasswordForm.h"
-#include "app/AccountListQuery.h"
-#include "app/AccountListSort.h"
-#include "app/ActionDispatcher.h"
-#include "app/Change.h"
-#include "app/Desk.h"
-#include "app/FormRetry.h"
-#include "app/ListRequery.h"
-#include "app/Permissions.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
+#include "app/exchange/FormRetry.h"
+#include "app/lists/AccountListAgain.h"
+#include "app/lists/AccountListQuery.h"
+#include "app/lists/AccountListSort.h"
+#include "app/session/Permissions.h"
 
 namespace korvant {
 

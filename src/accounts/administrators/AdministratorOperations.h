@@ -5,8 +5,8 @@
 
 #include "accounts/administrators/AdministratorForm.h"
 #include "accounts/administrators/PasswordForm.h"
-#include "app/Change.h"
-#include "app/CurrentGroup.h"
+#include "app/exchange/Change.h"
+#include "app/lists/CurrentGroup.h"
 #include "model/Administrator.h"
 
 // The administrator operations of the accounts view: add (action `AddAdministrator`), modify

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ColumnSorter.h"
+#include "app/lists/ColumnSorter.h"
 #include "model/Administrator.h"
 #include "model/RecordCache.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 
 // The dialog "更改密码" of the logged-in administrator.
 namespace korvant {

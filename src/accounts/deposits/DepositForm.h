@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "text/NumberInput.h"
 
 // The dialog "出入金" in its three modes: a sub-account, a main account of a

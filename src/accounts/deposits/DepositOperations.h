@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "accounts/deposits/DepositForm.h"
-#include "app/CurrentGroup.h"
+#include "app/lists/CurrentGroup.h"
 #include "model/MainAccount.h"
 #include "model/SubAccount.h"
 

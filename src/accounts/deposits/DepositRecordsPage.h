@@ -8,8 +8,8 @@
 
 #include "accounts/deposits/DepositRecord.h"
 #include "accounts/deposits/DepositRequests.h"
-#include "app/FrontEndPort.h"
-#include "app/ReportQueryPage.h"
+#include "app/pages/ReportQueryPage.h"
+#include "app/port/FrontEndPort.h"
 #include "model/ListAnswer.h"
 #include "model/RecordCache.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
-#include "app/GroupChoice.h"
+#include "app/lists/GroupChoice.h"
+#include "app/port/FrontEndPort.h"
 #include "text/NumberInput.h"
 
 // The group dialog ("添加组" / "修改组").

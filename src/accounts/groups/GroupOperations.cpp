@@ -4,12 +4,12 @@
 
 #include "accounts/groups/GroupForm.h"
 #include "accounts/groups/GroupRequests.h"
-#include "app/AccountListQuery.h"
-#include "app/ActionDispatcher.h"
-#include "app/Change.h"
-#include "app/Desk.h"
-#include "app/FormRetry.h"
-#include "app/Permissions.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
+#include "app/exchange/FormRetry.h"
+#include "app/lists/AccountListQuery.h"
+#include "app/session/Permissions.h"
 #include "protocol/Packet.h"
 
 namespace korvant {

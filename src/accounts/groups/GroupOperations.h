@@ -4,7 +4,7 @@
 // modify (action `ModifyGroup`) and delete (action `DeleteGroup`, always refused). Both changes end
 // with all groups reloaded and the trees rebuilt (action `RefreshGroups`).
 #include "accounts/groups/GroupForm.h"
-#include "app/Change.h"
+#include "app/exchange/Change.h"
 #include "model/Group.h"
 
 namespace korvant {

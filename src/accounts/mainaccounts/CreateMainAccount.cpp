@@ -4,10 +4,10 @@
 #include "accounts/mainaccounts/MainAccountForm.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
-#include "app/Desk.h"
-#include "app/FormRetry.h"
-#include "app/GroupLevelRule.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/FormRetry.h"
+#include "app/lists/GroupLevelRule.h"
+#include "app/session/Permissions.h"
 
 namespace korvant {
 

@@ -3,7 +3,7 @@
 #include "accounts/mainaccounts/MainAccountChange.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 
 namespace korvant {
 

@@ -4,10 +4,10 @@
 #include "accounts/mainaccounts/MainAccountLinkForm.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
-#include "app/Desk.h"
-#include "app/FormRetry.h"
-#include "app/GroupLevelRule.h"
-#include "app/LinkedAccountLoads.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/FormRetry.h"
+#include "app/lists/GroupLevelRule.h"
+#include "app/lists/LinkedAccountLoads.h"
 #include "protocol/CommandCode.h"
 
 namespace korvant {

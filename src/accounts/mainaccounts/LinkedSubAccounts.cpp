@@ -1,7 +1,7 @@
 #include "accounts/mainaccounts/MainAccountOperations.h"
-#include "app/AccountListRequests.h"
-#include "app/Desk.h"
-#include "app/DeskPagedQuery.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/DeskPagedQuery.h"
+#include "app/lists/AccountListRequests.h"
 #include "protocol/CommandCode.h"
 
 namespace korvant {

@@ -1,7 +1,7 @@
 #include "accounts/mainaccounts/MainAccountChange.h"
 
-#include "app/Desk.h"
-#include "app/ListRequery.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListAgain.h"
 
 namespace korvant {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/AccountList.h"
-#include "app/Change.h"
+#include "app/desk/AccountList.h"
+#include "app/exchange/Change.h"
 
 // What the main-account changes have in common.
 namespace korvant {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "model/MainAccount.h"
 #include "text/NumberInput.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "text/NumberInput.h"
 
 // The dialog "添加主账号" that creates a main account under a first-level

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 
 // The dialog "添加主账号" of a second-level group: one of the parent group's
 // main accounts to link ("可选主账号:").

@@ -9,7 +9,7 @@
 #include "accounts/mainaccounts/MainAccountChangeForm.h"
 #include "accounts/mainaccounts/MainAccountForm.h"
 #include "accounts/mainaccounts/MainAccountLinkForm.h"
-#include "app/Change.h"
+#include "app/exchange/Change.h"
 #include "model/MainAccount.h"
 #include "model/SubAccount.h"
 

@@ -4,8 +4,8 @@
 #include "accounts/mainaccounts/MainAccountChangeForm.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
-#include "app/Desk.h"
-#include "app/FormRetry.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/FormRetry.h"
 
 namespace korvant {
 

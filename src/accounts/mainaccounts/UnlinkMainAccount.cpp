@@ -3,11 +3,11 @@
 #include "accounts/mainaccounts/MainAccountChange.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
 #include "accounts/mainaccounts/MainAccountRequests.h"
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
-#include "app/GroupLevelRule.h"
-#include "app/LinkedAccountLoads.h"
-#include "app/Permissions.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/lists/GroupLevelRule.h"
+#include "app/lists/LinkedAccountLoads.h"
+#include "app/session/Permissions.h"
 #include "protocol/CommandCode.h"
 
 namespace korvant {

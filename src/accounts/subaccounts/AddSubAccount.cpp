@@ -4,11 +4,11 @@
 #include "accounts/subaccounts/SubAccountForm.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
-#include "app/Desk.h"
-#include "app/FormRetry.h"
-#include "app/GroupLevelRule.h"
-#include "app/LinkedAccountLoads.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/FormRetry.h"
+#include "app/lists/GroupLevelRule.h"
+#include "app/lists/LinkedAccountLoads.h"
+#include "app/session/Permissions.h"
 
 namespace korvant {
 

@@ -5,9 +5,10 @@
 #include "accounts/subaccounts/SubAccountDeletePrompt.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
-#include "app/AccountListQuery.h"
-#include "app/Desk.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListAgain.h"
+#include "app/lists/AccountListQuery.h"
+#include "app/session/Permissions.h"
 
 namespace korvant {
 

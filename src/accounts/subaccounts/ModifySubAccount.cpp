@@ -6,10 +6,10 @@
 #include "accounts/subaccounts/SubAccountForm.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
 #include "accounts/subaccounts/SubAccountRequests.h"
-#include "app/Desk.h"
-#include "app/FormRetry.h"
-#include "app/LinkedAccountLoads.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/FormRetry.h"
+#include "app/lists/LinkedAccountLoads.h"
+#include "app/session/Permissions.h"
 #include "protocol/Packet.h"
 
 namespace korvant {

@@ -1,8 +1,8 @@
 #include "accounts/subaccounts/SubAccountChange.h"
 
-#include "app/Desk.h"
-#include "app/ListRequery.h"
-#include "app/ReportTree.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListAgain.h"
+#include "app/lists/ReportTree.h"
 
 namespace korvant {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Change.h"
+#include "app/exchange/Change.h"
 
 // What adding, modifying and deleting a sub-account have in common.
 namespace korvant {

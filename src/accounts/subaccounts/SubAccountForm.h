@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 
 // The sub-account dialog ("添加子账号" / "修改子账号"): the values the front
 // end shows and collects, and the checks run on OK.

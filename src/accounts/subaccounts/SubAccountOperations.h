@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "accounts/subaccounts/SubAccountForm.h"
-#include "app/Change.h"
-#include "app/CurrentGroup.h"
+#include "app/exchange/Change.h"
+#include "app/lists/CurrentGroup.h"
 #include "model/SubAccount.h"
 
 // The sub-account operations of the accounts view: add (action `AddSubAccount`), modify

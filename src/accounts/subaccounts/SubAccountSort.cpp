@@ -2,8 +2,8 @@
 
 #include "accounts/subaccounts/AccountNumber.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
-#include "app/AccountListSort.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListSort.h"
 
 namespace korvant {
 

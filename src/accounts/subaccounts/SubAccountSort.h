@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ColumnSorter.h"
+#include "app/lists/ColumnSorter.h"
 #include "model/SubAccount.h"
 
 // Sorting of the sub-account list by a click on any column header, the

@@ -4,10 +4,10 @@
 
 #include <ostream>
 
-#include "app/AccountListPage.h"
-#include "app/AccountListQuery.h"
-#include "app/Desk.h"
-#include "app/LinkedAccountLoads.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListPage.h"
+#include "app/lists/AccountListQuery.h"
+#include "app/lists/LinkedAccountLoads.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/commands/AccountSelection.h"

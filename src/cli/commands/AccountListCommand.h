@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/AccountList.h"
+#include "app/desk/AccountList.h"
 #include "cli/Command.h"
 
 // The `list` verbs of the account objects (`admin list`, `mainaccount

@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/AccountListPages.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListPages.h"
 #include "cli/CliContext.h"
 
 namespace korvant::cli {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AccountList.h"
-#include "app/CurrentGroup.h"
+#include "app/desk/AccountList.h"
+#include "app/lists/CurrentGroup.h"
 #include "model/Administrator.h"
 #include "model/Group.h"
 #include "model/MainAccount.h"

@@ -4,7 +4,7 @@
 
 #include "accounts/deposits/DepositForm.h"
 #include "accounts/deposits/DepositOperations.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/commands/AccountSelection.h"

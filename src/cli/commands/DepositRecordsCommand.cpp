@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "accounts/deposits/DepositRecordsPage.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/commands/Commands.h"
 #include "cli/commands/ReportTargetOptions.h"

@@ -4,7 +4,7 @@
 
 #include "accounts/groups/GroupForm.h"
 #include "accounts/groups/GroupOperations.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/TablePage.h"

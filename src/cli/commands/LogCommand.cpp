@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"

@@ -1,7 +1,7 @@
 #include <ostream>
 
-#include "app/Desk.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/session/Permissions.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"

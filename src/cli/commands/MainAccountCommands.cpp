@@ -6,7 +6,7 @@
 #include "accounts/mainaccounts/MainAccountForm.h"
 #include "accounts/mainaccounts/MainAccountLinkForm.h"
 #include "accounts/mainaccounts/MainAccountOperations.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/TablePage.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"

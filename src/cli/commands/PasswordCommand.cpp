@@ -2,7 +2,7 @@
 
 #include "accounts/administrators/AdministratorOperations.h"
 #include "accounts/administrators/PasswordForm.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/commands/Commands.h"

@@ -4,8 +4,8 @@
 #include <optional>
 #include <ostream>
 
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/TablePage.h"

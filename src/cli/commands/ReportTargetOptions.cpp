@@ -4,8 +4,8 @@
 
 #include <ostream>
 
-#include "app/Desk.h"
-#include "app/ReportQueryPage.h"
+#include "app/desk/Desk.h"
+#include "app/pages/ReportQueryPage.h"
 #include "cli/CliContext.h"
 #include "model/RecordCache.h"
 

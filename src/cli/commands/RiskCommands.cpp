@@ -4,8 +4,8 @@
 #include <optional>
 #include <ostream>
 
-#include "app/Desk.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/session/Permissions.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/TablePage.h"

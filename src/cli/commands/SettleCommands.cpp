@@ -6,8 +6,8 @@
 #include <string>
 #include <thread>
 
-#include "app/Desk.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/session/Permissions.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/Tsv.h"

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/Desk.h"
-#include "app/SaveTarget.h"
+#include "app/desk/Desk.h"
+#include "app/forms/SaveTarget.h"
 #include "cli/CliContext.h"
 #include "cli/ControlEscape.h"
 #include "cli/ExitStatus.h"

@@ -2,7 +2,7 @@
 
 #include "accounts/subaccounts/SubAccountForm.h"
 #include "accounts/subaccounts/SubAccountOperations.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/ExitStatus.h"
 #include "cli/commands/AccountListCommand.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "cli/CliContext.h"
 #include "cli/commands/Commands.h"
 #include "cli/commands/ReportTargetOptions.h"

@@ -12,8 +12,8 @@
 
 #include <string>
 
-#include "app/Permissions.h"
-#include "app/SearchFilter.h"
+#include "app/forms/SearchFilter.h"
+#include "app/session/Permissions.h"
 #include "gui/widgets/GbkLengthValidator.h"
 #include "gui/widgets/NumberValidator.h"
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/SearchFilter.h"
+#include "app/forms/SearchFilter.h"
 #include "gui/widgets/GbkLengthValidator.h"
 #include "gui/widgets/NumberValidator.h"
 

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "accounts/mainaccounts/MainAccountOperations.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/widgets/Remembered.h"
 #include "gui/widgets/ReportTable.h"

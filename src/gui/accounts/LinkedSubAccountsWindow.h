@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FixedRowsPage.h"
+#include "app/pages/FixedRowsPage.h"
 #include "model/SubAccount.h"
 
 class QTableView;

@@ -8,7 +8,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/SeriesChart.h"
 #include "reports/money/MoneySeries.h"

@@ -16,7 +16,7 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/widgets/GbkLengthValidator.h"
 #include "view/DeskView.h"

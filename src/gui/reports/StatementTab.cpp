@@ -21,8 +21,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/Desk.h"
-#include "app/RememberedDates.h"
+#include "app/desk/Desk.h"
+#include "app/pages/RememberedDates.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/OwnAccessKeys.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/ReportTabInstall.h"
 #include "gui/widgets/DateFields.h"

@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/widgets/GbkLengthValidator.h"
 #include "gui/widgets/QtText.h"
 #include "risk/RiskCategory.h"

@@ -4,8 +4,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/MainWindow.h"

@@ -5,9 +5,9 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 
-#include "app/AccountListPage.h"
-#include "app/AccountListSort.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
+#include "app/lists/AccountListPage.h"
+#include "app/lists/AccountListSort.h"
 #include "gui/shell/AccountListView.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 
-#include "app/ActionDispatcher.h"
+#include "app/actions/ActionDispatcher.h"
 
 namespace korvant::gui {
 

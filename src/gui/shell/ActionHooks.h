@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/ActionCode.h"
-#include "app/ActionMessage.h"
+#include "app/actions/ActionCode.h"
+#include "app/actions/ActionMessage.h"
 
 class QAbstractButton;
 class QAction;

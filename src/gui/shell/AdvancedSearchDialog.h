@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SearchFilter.h"
+#include "app/forms/SearchFilter.h"
 #include "gui/widgets/FormDialog.h"
 
 namespace korvant::gui {

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/ViewKind.h"
+#include "app/desk/ViewKind.h"
 #include "gui/shell/ToolbarTable.h"
 #include "view/MainState.h"
 

@@ -5,7 +5,7 @@
 #include <exception>
 #include <iostream>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "gui/shell/ProgressWindow.h"
 #include "gui/shell/QtPort.h"
 

@@ -7,8 +7,8 @@
 #include <QGuiApplication>
 #include <QUrl>
 
-#include "app/FreeText.h"
-#include "app/FrontEndPort.h"
+#include "app/exchange/FreeText.h"
+#include "app/port/FrontEndPort.h"
 #include "gui/shell/AboutDialog.h"
 
 namespace korvant::gui {

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "app/Desk.h"
-#include "app/ReportTree.h"
+#include "app/desk/Desk.h"
+#include "app/lists/ReportTree.h"
 #include "gui/shell/AccountListController.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/ContentPanel.h"

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/DeskChange.h"
+#include "app/desk/DeskChange.h"
 
 namespace korvant {
 class Desk;

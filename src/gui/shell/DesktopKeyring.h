@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/PasswordKeyring.h"
+#include "app/session/PasswordKeyring.h"
 
 // The desktop's keyring through QtKeychain: on Linux the Secret Service
 // (GNOME Keyring, KWallet) over D-Bus. Each call waits for its answer,

@@ -3,8 +3,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/FormTable.h"
-#include "app/FrontEndPort.h"
+#include "app/forms/FormTable.h"
+#include "app/port/FrontEndPort.h"
 
 class QWidget;
 

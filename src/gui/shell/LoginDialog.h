@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Login.h"
+#include "app/session/Login.h"
 #include "gui/widgets/FormDialog.h"
 
 class QCheckBox;

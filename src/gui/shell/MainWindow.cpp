@@ -20,16 +20,16 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/AccountListSort.h"
-#include "app/ActionDispatcher.h"
-#include "app/AdvancedSearch.h"
-#include "app/BuildVersion.h"
-#include "app/Desk.h"
-#include "app/KeepAlive.h"
-#include "app/Login.h"
-#include "app/RememberedDates.h"
-#include "app/ReportTree.h"
-#include "app/SearchFilter.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/KeepAlive.h"
+#include "app/forms/SearchFilter.h"
+#include "app/lists/AccountListSort.h"
+#include "app/lists/AdvancedSearch.h"
+#include "app/lists/ReportTree.h"
+#include "app/pages/RememberedDates.h"
+#include "app/session/BuildVersion.h"
+#include "app/session/Login.h"
 #include "gui/shell/AccessKeys.h"
 #include "gui/shell/AccountListController.h"
 #include "gui/shell/AccountListView.h"
@@ -561,8 +561,7 @@ void MainWindow::rememberLayout() {
         if (auto* fields = dynamic_cast<const RememberedFields*>(page))
             fields->rememberFields(m, today());
     if (loggedIn_ && view_.state().view != ViewKind::None) {
-        m.setValue(QStringLiteral("view"),
-                   QString::number(static_cast<int>(view_.state().view)));
+        m.setValue(QStringLiteral("view"), QString::number(static_cast<int>(view_.state().view)));
         if (QTabBar* reports = content_->viewStrip(ViewKind::Reports))
             m.setValue(QStringLiteral("reportTab"), QString::number(reports->currentIndex()));
     }

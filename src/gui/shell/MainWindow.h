@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/PasswordKeyring.h"
-#include "app/ViewKind.h"
+#include "app/desk/ViewKind.h"
+#include "app/session/PasswordKeyring.h"
 #include "gui/shell/DeskRedraw.h"
 #include "gui/shell/MenuBuilder.h"
 #include "gui/shell/ToolbarTable.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "app/ViewKind.h"
+#include "app/desk/ViewKind.h"
 #include "gui/shell/FindOrNull.h"
 #include "gui/shell/MenuTable.h"
 

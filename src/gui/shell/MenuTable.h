@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/ActionCode.h"
+#include "app/actions/ActionCode.h"
 
 // Menu entries as data. Each area lists the entries it adds to the menu bar
 // and to the context menus in one table file (gui/accounts/AccountMenus.cpp,

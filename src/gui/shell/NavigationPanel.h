@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/ViewKind.h"
+#include "app/desk/ViewKind.h"
 #include "gui/widgets/NodeTreeModel.h"
 
 class QLabel;

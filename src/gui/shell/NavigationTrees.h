@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/ReportTree.h"
+#include "app/lists/ReportTree.h"
 #include "gui/widgets/NodeTreeModel.h"
 #include "model/ReferenceData.h"
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "gui/shell/ProgressWindow.h"
 
 namespace korvant::gui {

@@ -2,8 +2,8 @@
 
 #include <QTabBar>
 
-#include "app/Desk.h"
-#include "app/ReportQueryPage.h"
+#include "app/desk/Desk.h"
+#include "app/pages/ReportQueryPage.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/widgets/ReportQueryTab.h"
 #include "view/DeskView.h"

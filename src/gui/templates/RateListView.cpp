@@ -4,7 +4,7 @@
 #include <QHeaderView>
 #include <QMenu>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/shell/ActionHooks.h"
 #include "gui/shell/MenuBuilder.h"
 #include "gui/widgets/Remembered.h"

@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <QTreeView>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "gui/shell/ContentPanel.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/NavigationPanel.h"

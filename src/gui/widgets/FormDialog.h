@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 
 class QCheckBox;
 class QComboBox;

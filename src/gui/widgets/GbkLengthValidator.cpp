@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "app/TextLength.h"
+#include "app/forms/TextLength.h"
 
 namespace korvant::gui {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/ReportPage.h"
+#include "app/pages/ReportPage.h"
 
 namespace korvant::gui {
 

@@ -15,8 +15,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Desk.h"
-#include "app/ReportQueryPage.h"
+#include "app/desk/Desk.h"
+#include "app/pages/ReportQueryPage.h"
 #include "gui/widgets/CoreBusy.h"
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/OwnAccessKeys.h"

@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QItemSelection>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QSet>
@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/ReportPage.h"
-#include "app/RowCopy.h"
+#include "app/pages/ReportPage.h"
+#include "app/pages/RowCopy.h"
 #include "gui/widgets/ListViewStyle.h"
 #include "gui/widgets/ReportItemDelegate.h"
 #include "gui/widgets/ReportPageModel.h"
@@ -147,28 +147,27 @@ void addListCommands(QTableView& table) {
 
     QHeaderView* header = table.horizontalHeader();
     header->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(header, &QHeaderView::customContextMenuRequested, &table,
-                     [&table, header](const QPoint& at) {
-                         const ReportPageModel* model = reportModel(table);
-                         if (model == nullptr) return;
-                         const std::vector<ReportColumn>& columns = model->page().columns();
-                         QMenu menu(&table);
-                         const auto shown = static_cast<int>(shownColumns(table).size());
-                         for (std::size_t i = 0; i < columns.size(); ++i) {
-                             if (columns[i].hidden) continue;
-                             const int section = static_cast<int>(i);
-                             QAction* item =
-                                 menu.addAction(QString::fromStdString(columns[i].caption));
-                             item->setCheckable(true);
-                             item->setChecked(!table.isColumnHidden(section));
-                             item->setEnabled(table.isColumnHidden(section) || shown > 1);
-                             QObject::connect(item, &QAction::toggled, &table,
-                                              [&table, section](bool on) {
-                                                  table.setColumnHidden(section, !on);
-                                              });
-                         }
-                         menu.exec(header->mapToGlobal(at));
-                     });
+    QObject::connect(
+        header, &QHeaderView::customContextMenuRequested, &table,
+        [&table, header](const QPoint& at) {
+            const ReportPageModel* model = reportModel(table);
+            if (model == nullptr) return;
+            const std::vector<ReportColumn>& columns = model->page().columns();
+            QMenu menu(&table);
+            const auto shown = static_cast<int>(shownColumns(table).size());
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                if (columns[i].hidden) continue;
+                const int section = static_cast<int>(i);
+                QAction* item = menu.addAction(QString::fromStdString(columns[i].caption));
+                item->setCheckable(true);
+                item->setChecked(!table.isColumnHidden(section));
+                item->setEnabled(table.isColumnHidden(section) || shown > 1);
+                QObject::connect(item, &QAction::toggled, &table, [&table, section](bool on) {
+                    table.setColumnHidden(section, !on);
+                });
+            }
+            menu.exec(header->mapToGlobal(at));
+        });
 }
 
 }  // namespace
@@ -244,8 +243,8 @@ bool restoreListHeader(QTableView& table, const QByteArray& state) {
 }
 
 void setListKeys(QTableView& table, std::function<void()> open, std::function<void()> remove) {
-    auto* keys = table.findChild<ListKeyFilter*>(QLatin1String(ListKeysName),
-                                                 Qt::FindDirectChildrenOnly);
+    auto* keys =
+        table.findChild<ListKeyFilter*>(QLatin1String(ListKeysName), Qt::FindDirectChildrenOnly);
     if (keys == nullptr) return;
     keys->open = std::move(open);
     keys->remove = std::move(remove);

@@ -21,8 +21,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/FrontEndPort.h"
-#include "app/SaveTarget.h"
+#include "app/forms/SaveTarget.h"
+#include "app/port/FrontEndPort.h"
 
 namespace korvant::gui {
 namespace {

@@ -3,11 +3,11 @@
 #include <mutex>
 #include <vector>
 
-#include "app/DateCheck.h"
-#include "app/Desk.h"
-#include "app/DeskPagedQuery.h"
-#include "app/Exchange.h"
-#include "app/PageProgress.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/DeskPagedQuery.h"
+#include "app/exchange/Exchange.h"
+#include "app/exchange/PageProgress.h"
+#include "app/forms/DateCheck.h"
 #include "local/TableFile.h"
 #include "model/ListAnswer.h"
 #include "reports/export/PageWorker.h"

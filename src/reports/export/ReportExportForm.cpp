@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "app/ReplaceQuestion.h"
+#include "app/forms/ReplaceQuestion.h"
 
 namespace korvant {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 
 // The dialog "导出" of the report exports (account funds, net values, orders,
 // trades): the date range, the file, and the rules of the file's name.

@@ -3,10 +3,10 @@
 #include <tuple>
 #include <vector>
 
-#include "app/ActionDispatcher.h"
-#include "app/Desk.h"
-#include "app/Exchange.h"
-#include "app/Query.h"
+#include "app/actions/ActionDispatcher.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Exchange.h"
+#include "app/exchange/Query.h"
 #include "model/ListAnswer.h"
 #include "model/WireFields.h"
 #include "protocol/CommandCode.h"

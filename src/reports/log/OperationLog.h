@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ReportPage.h"
+#include "app/pages/ReportPage.h"
 #include "model/WireFields.h"
 
 // The log view ("日志管理"): the server's record of what administrators did,

@@ -1,8 +1,8 @@
 #include "reports/money/FundsHistory.h"
 
-#include "app/DateCheck.h"
-#include "app/Desk.h"
-#include "app/DeskPagedQuery.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/DeskPagedQuery.h"
+#include "app/forms/DateCheck.h"
 #include "model/ListAnswer.h"
 #include "protocol/CommandCode.h"
 #include "reports/money/MoneyRequests.h"

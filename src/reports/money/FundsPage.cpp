@@ -1,6 +1,6 @@
 #include "reports/money/FundsPage.h"
 
-#include "app/DateCheck.h"
+#include "app/forms/DateCheck.h"
 #include "protocol/CommandCode.h"
 #include "reports/money/MoneyCsv.h"
 #include "text/NumberText.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ReportQueryPage.h"
+#include "app/pages/ReportQueryPage.h"
 #include "model/RecordCache.h"
 
 // What the funds and net-value pages share: the rows of the last answer,

@@ -1,9 +1,9 @@
 #include "reports/money/NetValuePage.h"
 
-#include "app/AccountListRequests.h"
-#include "app/DateCheck.h"
-#include "app/DeskPagedQuery.h"
-#include "app/SearchFilter.h"
+#include "app/exchange/DeskPagedQuery.h"
+#include "app/forms/DateCheck.h"
+#include "app/forms/SearchFilter.h"
+#include "app/lists/AccountListRequests.h"
 #include "model/MainAccount.h"
 #include "protocol/CommandCode.h"
 #include "reports/money/MoneyCsv.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 
 // The parameters the daily settlement uses (the page " 其它参数 " of
 // "交易参数") and the two close-today fee lists, with their requests: the

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Change.h"
-#include "app/Desk.h"
-#include "app/Permissions.h"
-#include "app/Query.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
+#include "app/exchange/Query.h"
+#include "app/session/Permissions.h"
 #include "model/ReferenceData.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"

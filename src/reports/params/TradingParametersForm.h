@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "reports/params/TradingParameters.h"
 
 // The dialog "交易参数": tabs " 平今手续费减半 " and " 平今手续费不收 " (one

@@ -3,10 +3,10 @@
 #include <functional>
 #include <vector>
 
-#include "app/Change.h"
-#include "app/Desk.h"
-#include "app/Permissions.h"
-#include "app/Query.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
+#include "app/exchange/Query.h"
+#include "app/session/Permissions.h"
 #include "model/ListAnswer.h"
 #include "protocol/AnswerRouter.h"
 #include "protocol/CommandCode.h"

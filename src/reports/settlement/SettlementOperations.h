@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
-#include "app/ReportPage.h"
+#include "app/pages/ReportPage.h"
+#include "app/port/FrontEndPort.h"
 #include "reports/settlement/SettlementRequests.h"
 
 // The settlement commands of the "操作" menu: "开始结算" with its status

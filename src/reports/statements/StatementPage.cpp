@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/DateCheck.h"
-#include "app/Desk.h"
-#include "app/DeskPagedQuery.h"
-#include "app/Exchange.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/DeskPagedQuery.h"
+#include "app/exchange/Exchange.h"
+#include "app/forms/DateCheck.h"
 #include "local/CsvTextWorkbook.h"
 #include "local/FileErrorText.h"
 #include "local/TableFile.h"

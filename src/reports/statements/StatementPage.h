@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FrontEndPort.h"
-#include "app/ReportPage.h"
+#include "app/pages/ReportPage.h"
+#include "app/port/FrontEndPort.h"
 #include "reports/statements/StatementNames.h"
 #include "reports/statements/StatementRequests.h"
 

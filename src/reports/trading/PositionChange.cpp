@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/Change.h"
-#include "app/Desk.h"
-#include "app/Permissions.h"
+#include "app/desk/Desk.h"
+#include "app/exchange/Change.h"
+#include "app/session/Permissions.h"
 #include "reports/trading/TradingCodes.h"
 #include "reports/trading/TradingPages.h"
 

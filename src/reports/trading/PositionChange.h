@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/FrontEndPort.h"
+#include "app/port/FrontEndPort.h"
 #include "reports/trading/TradingRequests.h"
 #include "reports/trading/TradingRows.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
 #include "reports/trading/TradingPages.h"
 
 namespace korvant {

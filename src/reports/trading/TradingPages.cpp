@@ -1,7 +1,7 @@
 #include "reports/trading/TradingPages.h"
 
-#include "app/DateCheck.h"
-#include "app/Desk.h"
+#include "app/desk/Desk.h"
+#include "app/forms/DateCheck.h"
 #include "reports/trading/TradingCodes.h"
 #include "text/NumberText.h"
 

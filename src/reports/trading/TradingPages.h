@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ReportQueryPage.h"
+#include "app/pages/ReportQueryPage.h"
 #include "model/RecordCache.h"
 #include "reports/trading/TradingRequests.h"
 #include "reports/trading/TradingRows.h"

@@ -8,7 +8,7 @@
 namespace korvant {
 
 RiskArea& riskArea(Desk& desk) {
-    return desk.areaState<RiskArea>();
+    return keptState(desk.states().risk);
 }
 
 RuleCatalogue readRuleCatalogue(const Desk& desk) {

@@ -89,7 +89,7 @@ std::string cachedName(Desk& desk, const TemplateKind& kind, int32_t id) {
 }  // namespace
 
 TemplateView& templateView(Desk& desk, const TemplateKind& kind) {
-    TemplateViews& views = desk.areaState<TemplateViews>();
+    TemplateViews& views = keptState(desk.states().templateViews);
     return kind.id == RateKind::Fee ? views.fee : views.margin;
 }
 

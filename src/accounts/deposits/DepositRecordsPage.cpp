@@ -85,7 +85,7 @@ DepositRecordsQuery DepositRecordsPage::requestOf(int32_t page) const {
 }
 
 DepositRecordsPage& depositRecordsPage(Desk& desk) {
-    return deskReportPage<DepositRecordsPage>(desk);
+    return registeredReportPage(desk, keptState(desk.states().depositRecords));
 }
 
 bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {

@@ -4,7 +4,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <typeindex>
 
 #include "app/desk/DeskChange.h"
 #include "app/desk/ListRequery.h"
@@ -23,7 +22,36 @@
 // view.
 namespace korvant {
 
+class AccountListPages;
 class ActionDispatcher;
+class DepositRecordsPage;
+struct AccountListSorting;
+struct ReportPages;
+struct ReportTreeState;
+struct ReportsPages;
+struct RiskArea;
+struct TemplateViews;
+
+// What the shared mechanisms and each area keep for the desk's whole run.
+// A member is made on first use by the accessor of the folder that owns its
+// type (keptState), so a front end holds only what it uses.
+struct DeskStates {
+    std::shared_ptr<ReportPages> reportPages;                // app/pages
+    std::shared_ptr<ReportTreeState> reportTree;             // app/lists
+    std::shared_ptr<AccountListPages> accountListPages;      // app/lists
+    std::shared_ptr<AccountListSorting> accountListSorting;  // app/lists
+    std::shared_ptr<DepositRecordsPage> depositRecords;      // accounts/deposits
+    std::shared_ptr<TemplateViews> templateViews;            // templates
+    std::shared_ptr<RiskArea> risk;                          // risk
+    std::shared_ptr<ReportsPages> reports;                   // reports
+};
+
+// The member `slot` of DeskStates, made on first use.
+template <class T>
+T& keptState(std::shared_ptr<T>& slot) {
+    if (!slot) slot = std::make_shared<T>();
+    return *slot;
+}
 
 class Desk {
 public:
@@ -71,14 +99,8 @@ public:
     void unsubscribe(int id);
     void notify(DeskChange change);
 
-    // State an area keeps for the whole run (its report pages, the node
-    // chosen in its trees), made on first use and owned by the desk.
-    template <class T>
-    T& areaState() {
-        std::shared_ptr<void>& slot = areas_[std::type_index(typeid(T))];
-        if (!slot) slot = std::make_shared<T>();
-        return *static_cast<T*>(slot.get());
-    }
+    DeskStates& states() { return states_; }
+    const DeskStates& states() const { return states_; }
 
 private:
     FrontEndPort* port_;
@@ -93,7 +115,7 @@ private:
     ListRequeryHook listRequery_;
     std::map<int, Observer> observers_;
     int nextObserver_ = 1;
-    std::map<std::type_index, std::shared_ptr<void>> areas_;
+    DeskStates states_;
     std::string operation_;
     friend class OperationName;
 };

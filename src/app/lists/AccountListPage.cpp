@@ -27,7 +27,8 @@ std::span<const ListColumn> columnsOf(AccountList list) {
     return {};
 }
 
-struct AccountListPages {
+class AccountListPages {
+public:
     std::map<AccountList, std::unique_ptr<AccountListPage>> pages;
 };
 
@@ -128,7 +129,7 @@ bool AccountListPage::showPage(Desk& desk, int page) {
 }
 
 AccountListPage& accountListPage(Desk& desk, AccountList list) {
-    std::unique_ptr<AccountListPage>& page = desk.areaState<AccountListPages>().pages[list];
+    std::unique_ptr<AccountListPage>& page = keptState(desk.states().accountListPages).pages[list];
     if (!page) page = std::make_unique<AccountListPage>(desk, list);
     return *page;
 }

@@ -5,16 +5,16 @@
 #include "app/desk/Desk.h"
 
 namespace korvant {
-namespace {
-
 struct AccountListSorting {
     std::map<AccountList, AccountCacheSorter> sorters;
     std::map<AccountList, AccountListSort> last;
     bool keep = false;
 };
 
+namespace {
+
 AccountListSorting& sorting(Desk& desk) {
-    return desk.areaState<AccountListSorting>();
+    return keptState(desk.states().accountListSorting);
 }
 
 }  // namespace

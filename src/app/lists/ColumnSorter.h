@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -62,10 +63,10 @@ template <class Sorter, class Record>
 void registerColumnSorter(Desk& desk, AccountList list, RecordCache<Record> AccountCaches::*cache) {
     registerAccountListSorter(
         desk, list,
-        [cache](Desk& on, int column, std::optional<bool> ascending) -> std::optional<bool> {
-            Sorter& sorter = on.areaState<Sorter>();
-            if (!sorter.sortByColumn((on.accounts().*cache).records, column, ascending)) return {};
-            return sorter.ascending();
+        [cache, sorter = std::make_shared<Sorter>()](
+            Desk& on, int column, std::optional<bool> ascending) -> std::optional<bool> {
+            if (!sorter->sortByColumn((on.accounts().*cache).records, column, ascending)) return {};
+            return sorter->ascending();
         });
 }
 

@@ -102,7 +102,7 @@ std::vector<ReportTreeNode> loadReportTree(Desk& desk) {
 }
 
 const std::vector<ReportTreeNode>& reportTree(Desk& desk) {
-    ReportTreeState& state = desk.areaState<ReportTreeState>();
+    ReportTreeState& state = keptState(desk.states().reportTree);
     if (!state.loaded) {
         state.roots = loadReportTree(desk);
         state.loaded = true;
@@ -111,11 +111,11 @@ const std::vector<ReportTreeNode>& reportTree(Desk& desk) {
 }
 
 bool reportTreeLoaded(const Desk& desk) {
-    return const_cast<Desk&>(desk).areaState<ReportTreeState>().loaded;
+    return desk.states().reportTree && desk.states().reportTree->loaded;
 }
 
 void markReportTreeStale(Desk& desk) {
-    ReportTreeState& state = desk.areaState<ReportTreeState>();
+    ReportTreeState& state = keptState(desk.states().reportTree);
     state.loaded = false;
     state.roots.clear();
     desk.notify(DeskChange::ReportTree);

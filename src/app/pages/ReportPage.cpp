@@ -59,7 +59,7 @@ bool LocalPaging::moveTo(int target, int64_t rows) {
 }
 
 ReportPages& reportPages(Desk& desk) {
-    return desk.areaState<ReportPages>();
+    return keptState(desk.states().reportPages);
 }
 
 void addReportPage(Desk& desk, ReportPage& page) {

@@ -57,11 +57,10 @@ struct ReportQuery {
 bool runReportQuery(Desk& desk, const ReportQuery& query,
                     const std::function<void(const ListPage& page)>& take);
 
-// The desk's page of type P (one for the desk's whole run), registered as a
-// report page so that a node chosen in the report tree reaches it.
+// `page`, one of the desk's pages for its whole run, registered as a report
+// page so that a node chosen in the report tree reaches it.
 template <class P>
-P& deskReportPage(Desk& desk) {
-    P& page = desk.areaState<P>();
+P& registeredReportPage(Desk& desk, P& page) {
     addReportPage(desk, page);
     return page;
 }

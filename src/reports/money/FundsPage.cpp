@@ -2,6 +2,7 @@
 
 #include "app/forms/DateCheck.h"
 #include "protocol/CommandCode.h"
+#include "reports/ReportsPages.h"
 #include "reports/money/MoneyCsv.h"
 #include "text/NumberText.h"
 
@@ -43,7 +44,7 @@ bool FundsPage::showPage(Desk& desk, int page) {
 }
 
 FundsPage& fundsPage(Desk& desk) {
-    return deskReportPage<FundsPage>(desk);
+    return registeredReportPage(desk, reportsPages(desk).funds);
 }
 
 bool exportFunds(Desk& desk, FundsPage& page) {

@@ -6,6 +6,7 @@
 #include "app/lists/AccountListRequests.h"
 #include "model/MainAccount.h"
 #include "protocol/CommandCode.h"
+#include "reports/ReportsPages.h"
 #include "reports/money/MoneyCsv.h"
 #include "text/NumberText.h"
 
@@ -62,7 +63,7 @@ void NetValuePage::targetChosen(Desk& desk, bool shown) {
 }
 
 NetValuePage& netValuePage(Desk& desk) {
-    return deskReportPage<NetValuePage>(desk);
+    return registeredReportPage(desk, reportsPages(desk).netValues);
 }
 
 bool reloadNetValueMainAccounts(Desk& desk, NetValuePage& page) {

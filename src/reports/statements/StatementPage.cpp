@@ -17,6 +17,7 @@
 #include "protocol/CommandCode.h"
 #include "protocol/Gbk.h"
 #include "protocol/Packet.h"
+#include "reports/ReportsPages.h"
 #include "reports/statements/StatementAssembly.h"
 #include "text/CalendarDate.h"
 #include "text/NumberText.h"
@@ -96,9 +97,7 @@ void StatementPage::targetChosen(Desk& desk, bool shown) {
 }
 
 StatementPage& statementPage(Desk& desk) {
-    StatementPage& page = desk.areaState<StatementPage>();
-    addReportPage(desk, page);
-    return page;
+    return registeredReportPage(desk, reportsPages(desk).statement);
 }
 
 void showStatementTab(Desk& desk, bool shown) {

@@ -2,6 +2,7 @@
 
 #include "app/desk/Desk.h"
 #include "app/forms/DateCheck.h"
+#include "reports/ReportsPages.h"
 #include "reports/trading/TradingCodes.h"
 #include "text/NumberText.h"
 
@@ -89,15 +90,15 @@ std::string PositionsPage::keyOf(const PositionRow& r) const {
 }
 
 TradesPage& tradesPage(Desk& desk) {
-    return deskReportPage<TradesPage>(desk);
+    return registeredReportPage(desk, reportsPages(desk).trades);
 }
 
 OrdersPage& ordersPage(Desk& desk) {
-    return deskReportPage<OrdersPage>(desk);
+    return registeredReportPage(desk, reportsPages(desk).orders);
 }
 
 PositionsPage& positionsPage(Desk& desk) {
-    return deskReportPage<PositionsPage>(desk);
+    return registeredReportPage(desk, reportsPages(desk).positions);
 }
 
 }  // namespace korvant

@@ -1,5 +1,0 @@
-#include "reports/money/MoneyRows.h"
-
-#include "model/WireFields.h"
-
-namespace korvant {}  // namespace korvant

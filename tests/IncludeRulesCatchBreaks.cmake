@@ -7,16 +7,19 @@ file(REMOVE_RECURSE ${WORK_DIR})
 set(good
   "src/text/A.h|#pragma once"
   "src/protocol/B.h|#include \"text/A.h\""
-  "src/app/C.h|#include \"protocol/B.h\""
-  "src/accounts/groups/D.h|#include \"app/C.h\""
+  "src/app/desk/C.h|#include \"protocol/B.h\""
+  "src/app/lists/T.h|#include \"app/desk/C.h\""
+  "src/accounts/groups/D.h|#include \"app/desk/C.h\""
   "src/core/E.cpp|#include \"accounts/groups/D.h\""
   "src/view/Q.cpp|#include \"core/E.h\""
   "src/gui/F.cpp|#include \"view/Q.h\""
   "sim/G.cpp|#include \"protocol/B.h\"")
 set(breaks
   "src/accounts/deposits/H.cpp|#include \"accounts/groups/D.h\"|area accounts/deposits includes area accounts/groups"
-  "src/model/I.cpp|#include \"app/C.h\"|model includes the higher app"
-  "src/app/J.cpp|#include \"core/E.h\"|app includes the higher core"
+  "src/model/I.cpp|#include \"app/desk/C.h\"|model includes the higher app"
+  "src/app/desk/J.cpp|#include \"core/E.h\"|app includes the higher core"
+  "src/app/desk/U.cpp|#include \"app/lists/T.h\"|desk includes the higher app/lists"
+  "src/app/V.h|#pragma once|src/app/V.h: not in a known folder of app"
   "src/cli/K.cpp|#include \"protocol/B.h\"|front end cli includes protocol/B.h"
   "src/gui/L.cpp|#include \"cli/M.h\"|front end gui includes cli/M.h"
   "src/core/R.cpp|#include \"view/Q.h\"|core includes the higher view"

@@ -27,12 +27,12 @@ std::span<const ListColumn> columnsOf(AccountList list) {
     return {};
 }
 
+}  // namespace
+
 class AccountListPages {
 public:
     std::map<AccountList, std::unique_ptr<AccountListPage>> pages;
 };
-
-}  // namespace
 
 AccountListPage::AccountListPage(Desk& desk, AccountList list) : desk_(&desk), list_(list) {
     for (const ListColumn& column : columnsOf(list))

@@ -1,64 +1,31 @@
 #include "local/QueuedFile.h"
 
-#include <system_error>
-
 namespace korvant {
 
 QueuedFile::QueuedFile(std::string path) : file_(std::move(path)) {}
 
-QueuedFile::~QueuedFile() {
-    if (!writer_.joinable()) return;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stopping_ = true;
-    }
-    changed_.notify_all();
-    writer_.join();
-}
+QueuedFile::~QueuedFile() = default;
 
 void QueuedFile::settle() const {
-    std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return !busy_; });
-}
-
-void QueuedFile::run() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-        changed_.wait(lock, [this] { return busy_ || stopping_; });
-        if (!busy_) return;
-        // While busy, the file and the page are the writer's alone.
-        lock.unlock();
-        file_.append(pending_);
-        lock.lock();
-        busy_ = false;
-        changed_.notify_all();
-    }
+    if (writer_) writer_->finish();
 }
 
 bool QueuedFile::append(std::string& bytes) {
     settle();
     if (!file_.ok()) return false;
     size_ += static_cast<long long>(bytes.size());
-    if (!writer_.joinable() && ++appends_ > InPlaceAppends) {
-        try {
-            writer_ = std::thread([this] { run(); });
-        } catch (const std::system_error&) {
-            // No thread to be had: every page is written in place.
-        }
-    }
-    if (!writer_.joinable()) {
+    if (!writer_ && ++appends_ > InPlaceAppends)
+        writer_ = std::make_unique<HandOverThread<std::string>>(
+            [this](std::string& page) { file_.append(page); }, 1);
+    if (!writer_) {
         const bool written = file_.append(bytes);
         bytes.clear();
         return written;
     }
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        pending_.swap(bytes);
-        busy_ = true;
-    }
-    changed_.notify_all();
+    writer_->hand([&bytes](std::string& page) { page.swap(bytes); });
     bytes.clear();
-    return true;
+    // Without a thread the page was written in place.
+    return writer_->threaded() || file_.ok();
 }
 
 bool QueuedFile::commit(bool mayReplace) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
+#include <memory>
 #include <string>
-#include <thread>
 
+#include "local/HandOverThread.h"
 #include "local/StreamedFile.h"
 
 // A StreamedFile whose pages are written by a thread of its own while the
@@ -40,19 +39,14 @@ public:
 private:
     // Until no page is in flight.
     void settle() const;
-    void run();
 
     static constexpr int InPlaceAppends = 2;
 
     StreamedFile file_;
     long long size_ = 0;
     int appends_ = 0;
-    mutable std::mutex mutex_;
-    mutable std::condition_variable changed_;
-    std::string pending_;  // the page being written
-    bool busy_ = false;    // `pending_` is the writer's until it is written
-    bool stopping_ = false;
-    std::thread writer_;
+    // Made with the third page; ends (its page written) before the file.
+    std::unique_ptr<HandOverThread<std::string>> writer_;
 };
 
 }  // namespace korvant

@@ -8,9 +8,9 @@
 #include "app/exchange/Exchange.h"
 #include "app/exchange/PageProgress.h"
 #include "app/forms/DateCheck.h"
+#include "local/HandOverThread.h"
 #include "local/TableFile.h"
 #include "model/ListAnswer.h"
-#include "reports/export/PageWorker.h"
 #include "text/NumberText.h"
 
 namespace korvant {
@@ -119,7 +119,11 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
         if (end == PageWrite::TooLarge) written.tooLarge = true;
         if (end == PageWrite::Failed) written.failed = true;
     };
-    PageWorker worker(writePage, 1);
+    HandOverThread<std::vector<uint8_t>> worker(
+        [&writePage](std::vector<uint8_t>& page) {
+            writePage(page.data(), static_cast<int>(page.size()));
+        },
+        1);
     int64_t worstHanded = 0;
     int64_t rowsRead = 0;
     // A page whose lines would take the file past its cap is not written;
@@ -146,7 +150,9 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
         }
         worstHanded += worst;
         if (handOver) {
-            worker.hand(packet, length);
+            worker.hand([packet, length](std::vector<uint8_t>& page) {
+                page.assign(packet, packet + length);
+            });
             return;
         }
         worker.finish();

@@ -14,9 +14,8 @@ class QTableView;
 class QTimeEdit;
 
 namespace korvant {
-class Desk;
 class DeskView;
-}  // namespace korvant
+}
 
 namespace korvant::gui {
 

@@ -6,9 +6,8 @@
 #include "gui/widgets/ReportQueryTab.h"
 
 namespace korvant {
-class Desk;
 class DeskView;
-}  // namespace korvant
+}
 
 namespace korvant::gui {
 

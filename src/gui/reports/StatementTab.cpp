@@ -18,12 +18,12 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/desk/Desk.h"
 #include "app/pages/RememberedDates.h"
 #include "gui/shell/ContentPanel.h"
+#include "gui/shell/ReportTabInstall.h"
 #include "gui/widgets/DateFields.h"
 #include "gui/widgets/OwnAccessKeys.h"
 #include "gui/widgets/Remembered.h"
@@ -292,22 +292,12 @@ void StatementTab::exportPdf() {
 
 StatementTab* StatementTab::install(DeskView& view, ContentPanel& content, Runner run) {
     Desk& desk = view.desk();
-    QTabBar* strip = content.viewStrip(ViewKind::Reports);
-    if (strip == nullptr) return nullptr;
+    if (content.viewStrip(ViewKind::Reports) == nullptr) return nullptr;
     auto* tab = new StatementTab(desk, std::move(run), &content);
-    tab->hide();
-    auto shown = [&desk, &view, &content, tab](int index) {
-        showStatementTab(desk, index == StatementPage::Tab);
-        if (index != StatementPage::Tab) return;
-        tab->redraw();
-        if (content.viewPage(ViewKind::Reports) != tab) content.setViewPage(ViewKind::Reports, tab);
-        const MainState& state = view.state();
-        if (state.view == ViewKind::Reports)
-            content.showView(ViewKind::Reports, state.strip, state.shownList);
-    };
-    QObject::connect(strip, &QTabBar::currentChanged, tab, shown);
-    // The tab that opens first.
-    if (strip->currentIndex() == StatementPage::Tab) shown(StatementPage::Tab);
+    installReportPage(view, content, tab, StatementPage::Tab, [&desk, tab](bool shown) {
+        showStatementTab(desk, shown);
+        if (shown) tab->redraw();
+    });
     return tab;
 }
 

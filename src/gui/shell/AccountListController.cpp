@@ -38,15 +38,10 @@ constexpr ListWiring Lists[] = {
 AccountListController::AccountListController(DeskView& view, ContentPanel& content,
                                              ActionHooks& hooks, const MenuBuilder& menus,
                                              Runner run, QWidget* window)
-    : QObject(window),
-      desk_(view.desk()),
-      view_(view),
-      content_(content),
-      hooks_(hooks),
-      run_(std::move(run)) {
+    : QObject(window), view_(view), content_(content), hooks_(hooks), run_(std::move(run)) {
     for (const ListWiring& wiring : Lists) {
         AccountListView* list = content_.list(wiring.list);
-        setUpReportTable(*list, accountListPage(desk_, wiring.list));
+        setUpReportTable(*list, accountListPage(view_.desk(), wiring.list));
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this] { storeSelection(); });
         QMenu* menu = menus.menu(wiring.menu);
@@ -62,7 +57,7 @@ AccountListController::AccountListController(DeskView& view, ContentPanel& conte
         // A click on a header sorts the cache where the list's area sorts it.
         connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 [this, which = wiring.list](int column) {
-                    run_([&] { sortAccountList(desk_, which, column); });
+                    run_([&] { sortAccountList(view_.desk(), which, column); });
                 });
         // Enter and Delete run the list's "修改" and "删除" where its pop-up
         // has them, as the pop-up would (with their questions).
@@ -91,8 +86,8 @@ void AccountListController::redraw() {
     AccountListView* list = content_.list(state.shownList);
     std::vector<int> kept;
     if (list != nullptr) {
-        list->draw(accountListPage(desk_, state.shownList));
-        const AccountListSort sort = accountListSort(desk_, state.shownList);
+        list->draw(accountListPage(view_.desk(), state.shownList));
+        const AccountListSort sort = accountListSort(view_.desk(), state.shownList);
         showSortIndicator(*list, sort.column, sort.ascending);
         kept = list->selectedRecordRows();
         content_.showView(state.view, state.strip, state.shownList);

@@ -5,9 +5,8 @@
 #include <functional>
 
 namespace korvant {
-class Desk;
 class DeskView;
-}  // namespace korvant
+}
 
 namespace korvant::gui {
 
@@ -36,7 +35,6 @@ public:
 private:
     void storeSelection();
 
-    Desk& desk_;
     DeskView& view_;
     ContentPanel& content_;
     ActionHooks& hooks_;

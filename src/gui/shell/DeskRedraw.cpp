@@ -25,10 +25,7 @@
 
 namespace korvant::gui {
 DeskRedraw::DeskRedraw(DeskView& view, DrawnParts parts, std::function<void()> reportTreeStale)
-    : desk_(view.desk()),
-      view_(view),
-      parts_(parts),
-      reportTreeStale_(std::move(reportTreeStale)) {}
+    : view_(view), parts_(parts), reportTreeStale_(std::move(reportTreeStale)) {}
 
 void DeskRedraw::change(DeskChange change) {
     switch (change) {
@@ -80,7 +77,7 @@ void DeskRedraw::all() {
 void DeskRedraw::session() {
     const MainState& state = view_.state();
     NavigationPanel& navigation = parts_.navigation;
-    navigation.setAccount(qs(desk_.session().account));
+    navigation.setAccount(qs(view_.desk().session().account));
     struct Shown {
         ViewKind view;
         bool button;
@@ -152,13 +149,13 @@ void DeskRedraw::searchRange() {
 }
 
 void DeskRedraw::statusRows() {
-    parts_.status.setRows(desk_.statusList().rows());
+    parts_.status.setRows(view_.desk().statusList().rows());
 }
 
 void DeskRedraw::groupTree() {
     Scope scope(*this);
     NavigationPanel& navigation = parts_.navigation;
-    navigation.fillTree(ViewKind::Accounts, groupTreeNodes(desk_.reference()));
+    navigation.fillTree(ViewKind::Accounts, groupTreeNodes(view_.desk().reference()));
     // Keep the current group highlighted.
     const int current = view_.state().group.id;
     NodeTreeModel* model = navigation.groupModel();
@@ -171,7 +168,7 @@ void DeskRedraw::groupTree() {
 
 void DeskRedraw::templateTrees() {
     Scope scope(*this);
-    const ReferenceData& reference = desk_.reference();
+    const ReferenceData& reference = view_.desk().reference();
     NavigationPanel& navigation = parts_.navigation;
     navigation.fillTree(ViewKind::FeeRates, feeTemplateTreeNodes(reference));
     navigation.fillTree(ViewKind::MarginRates, marginTemplateTreeNodes(reference));

@@ -5,9 +5,8 @@
 #include "app/desk/DeskChange.h"
 
 namespace korvant {
-class Desk;
 class DeskView;
-}  // namespace korvant
+}
 
 namespace korvant::gui {
 
@@ -63,7 +62,6 @@ private:
     void groupTree();
     void templateTrees();
 
-    Desk& desk_;
     DeskView& view_;
     DrawnParts parts_;
     std::function<void()> reportTreeStale_;

@@ -105,6 +105,7 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
     };
     spec.command = DepositRecordsCommand;
     spec.minSize = ListHeaderSize;
+    spec.listPage = true;
     spec.route = false;
     spec.exchange = ExchangeTexts::query(BuildFailedText);
     spec.undecodable = UndecodableText;
@@ -112,14 +113,7 @@ bool queryDepositRecords(Desk& desk, DepositRecordsPage& page, int pageIndex) {
     const QueryResult answer = runQuery(desk, spec);
     if (!answer) return false;
     const std::vector<uint8_t>& packet = answer.packet();
-    const int size = static_cast<int>(packet.size());
-    // A negative count or index is no page of any list.
-    const ListPage header = parseListPage(packet.data(), size, DepositRecord::WireSize);
-    if (header.total < 0 || header.index < 0) {
-        desk.port().error(UndecodableText);
-        return false;
-    }
-    page.records.replaceFromAnswer(packet.data(), size);
+    page.records.replaceFromAnswer(packet.data(), static_cast<int>(packet.size()));
     desk.notify(DeskChange::PageLabel);
     return true;
 }

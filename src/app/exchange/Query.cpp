@@ -1,6 +1,7 @@
 #include "app/exchange/Query.h"
 
 #include "app/desk/Desk.h"
+#include "model/ListAnswer.h"
 #include "protocol/AnswerRouter.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
@@ -35,6 +36,10 @@ QueryResult receiveQueryAnswer(Desk& desk, const QuerySpec& spec) {
     const bool awaited =
         command == spec.command || (spec.alsoAccepted != 0 && command == spec.alsoAccepted);
     if (!awaited || packet.size() < spec.minSize) return undecodable();
+    if (spec.listPage) {
+        const ListPage header = parseListPage(packet.data(), size, 1);
+        if (header.total < 0 || header.index < 0) return undecodable();
+    }
     if (spec.route) desk.router().route(packet.data(), size);
     return QueryResult(std::move(packet));
 }

@@ -38,6 +38,9 @@ struct QuerySpec {
     uint8_t alsoAccepted = 0;
     // An answer of the command shorter than this is no answer.
     std::size_t minSize = 4;
+    // The answer is one page of a list: one whose count or index is
+    // negative is no page of any list.
+    bool listPage = false;
     // Whether the awaited answer also goes through the response dispatcher
     // (its handler fills a cache). A refusal always does: it shows the
     // server's text.

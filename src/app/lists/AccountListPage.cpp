@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/desk/Desk.h"
 #include "app/lists/AccountListQuery.h"
@@ -11,20 +12,26 @@
 namespace korvant {
 namespace {
 
-std::span<const ListColumn> columnsOf(AccountList list) {
+// The columns and the field names of each list.
+struct ListTexts {
+    std::span<const ListColumn> (*columns)();
+    const std::vector<std::string>& (*fieldNames)();
+};
+
+std::optional<ListTexts> textsOf(AccountList list) {
     switch (list) {
         case AccountList::MainAccounts:
-            return mainAccountListColumns();
+            return ListTexts{&mainAccountListColumns, &mainAccountFieldNames};
         case AccountList::Administrators:
-            return administratorListColumns();
+            return ListTexts{&administratorListColumns, &administratorFieldNames};
         case AccountList::MainAccountLinks:
-            return mainAccountLinkListColumns();
+            return ListTexts{&mainAccountLinkListColumns, &mainAccountLinkFieldNames};
         case AccountList::SubAccounts:
-            return subAccountListColumns();
+            return ListTexts{&subAccountListColumns, &subAccountFieldNames};
         case AccountList::None:
             break;
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace
@@ -35,8 +42,9 @@ public:
 };
 
 AccountListPage::AccountListPage(Desk& desk, AccountList list) : desk_(&desk), list_(list) {
-    for (const ListColumn& column : columnsOf(list))
-        columns_.push_back({column.caption, column.width, column.hidden});
+    if (const std::optional<ListTexts> texts = textsOf(list))
+        for (const ListColumn& column : texts->columns())
+            columns_.push_back({column.caption, column.width, column.hidden});
 }
 
 int AccountListPage::recordCount() const {
@@ -84,19 +92,8 @@ std::vector<std::string> AccountListPage::cells(int row) const {
 }
 
 std::vector<std::string> AccountListPage::fieldNames() const {
-    switch (list_) {
-        case AccountList::MainAccounts:
-            return mainAccountFieldNames();
-        case AccountList::Administrators:
-            return administratorFieldNames();
-        case AccountList::MainAccountLinks:
-            return mainAccountLinkFieldNames();
-        case AccountList::SubAccounts:
-            return subAccountFieldNames();
-        case AccountList::None:
-            break;
-    }
-    return {};
+    const std::optional<ListTexts> texts = textsOf(list_);
+    return texts ? texts->fieldNames() : std::vector<std::string>{};
 }
 
 std::vector<RawValue> AccountListPage::rawValues(int row) const {

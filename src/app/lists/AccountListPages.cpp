@@ -43,33 +43,19 @@ bool loadPages(Desk& desk, RecordCache<Record>& cache, uint8_t command,
 
 bool loadAllAccountPages(Desk& desk, AccountList list, int groupId, const SearchFilter& filter) {
     AccountCaches& caches = desk.accounts();
+    const uint8_t command = listCommand(list);
+    auto write = [=](int page, uint8_t* buffer, int capacity) {
+        return writeListRequest(list, groupId, filter, page, buffer, capacity);
+    };
     switch (list) {
         case AccountList::MainAccounts:
-            return loadPages(
-                desk, caches.mainAccounts, cmd::MainAccountList,
-                [=](int page, uint8_t* buffer, int capacity) {
-                    return writeMainAccountListRequest(groupId, filter, page, buffer, capacity);
-                },
-                true);
+            return loadPages(desk, caches.mainAccounts, command, write, true);
         case AccountList::Administrators:
-            return loadPages(desk, caches.administrators, cmd::AdministratorList,
-                             [=](int page, uint8_t* buffer, int capacity) {
-                                 return writeAdministratorListRequest(groupId, filter, page, buffer,
-                                                                      capacity);
-                             });
+            return loadPages(desk, caches.administrators, command, write);
         case AccountList::MainAccountLinks:
-            return loadPages(desk, caches.mainAccountLinks, cmd::MainAccountLinks,
-                             [=](int page, uint8_t* buffer, int capacity) {
-                                 return writeMainAccountLinksRequest(groupId, page, buffer,
-                                                                     capacity);
-                             });
+            return loadPages(desk, caches.mainAccountLinks, command, write);
         case AccountList::SubAccounts:
-            return loadPages(
-                desk, caches.subAccounts, cmd::SubAccountList,
-                [=](int page, uint8_t* buffer, int capacity) {
-                    return writeSubAccountListRequest(groupId, filter, page, buffer, capacity);
-                },
-                true);
+            return loadPages(desk, caches.subAccounts, command, write, true);
         case AccountList::None:
             break;
     }

@@ -12,42 +12,6 @@
 #include "protocol/Packet.h"
 
 namespace korvant {
-namespace {
-
-int writeListRequest(AccountList list, int groupId, const SearchFilter& filter, int page,
-                     uint8_t* buffer, int capacity) {
-    switch (list) {
-        case AccountList::MainAccounts:
-            return writeMainAccountListRequest(groupId, filter, page, buffer, capacity);
-        case AccountList::Administrators:
-            return writeAdministratorListRequest(groupId, filter, page, buffer, capacity);
-        case AccountList::MainAccountLinks:
-            return writeMainAccountLinksRequest(groupId, page, buffer, capacity);
-        case AccountList::SubAccounts:
-            return writeSubAccountListRequest(groupId, filter, page, buffer, capacity);
-        case AccountList::None:
-            break;
-    }
-    return -1;
-}
-
-uint8_t listCommand(AccountList list) {
-    switch (list) {
-        case AccountList::MainAccounts:
-            return cmd::MainAccountList;
-        case AccountList::Administrators:
-            return cmd::AdministratorList;
-        case AccountList::MainAccountLinks:
-            return cmd::MainAccountLinks;
-        case AccountList::SubAccounts:
-            return cmd::SubAccountList;
-        case AccountList::None:
-            break;
-    }
-    return 0;
-}
-
-}  // namespace
 
 bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFilter& filter,
                       int page) {
@@ -64,18 +28,13 @@ bool queryAccountList(Desk& desk, AccountList list, int groupId, const SearchFil
     };
     spec.command = listCommand(list);
     spec.minSize = ListHeaderSize;
+    spec.listPage = true;
     spec.route = false;
     spec.undecodable = " 解析数据包出错!";
     const QueryResult answer = runQuery(desk, spec);
     if (!answer) return false;
     const std::vector<uint8_t>& packet = answer.packet();
-    const int size = static_cast<int>(packet.size());
-    const ListPage header = parseListPage(packet.data(), size, 1);
-    if (header.total < 0 || header.index < 0) {
-        desk.port().error(spec.undecodable);
-        return false;
-    }
-    desk.router().route(packet.data(), size);
+    desk.router().route(packet.data(), static_cast<int>(packet.size()));
     forgetAccountListSort(desk, list);
     return true;
 }

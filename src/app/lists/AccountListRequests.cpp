@@ -1,5 +1,8 @@
 #include "app/lists/AccountListRequests.h"
 
+#include <cstddef>
+#include <iterator>
+
 #include "protocol/CommandCode.h"
 #include "protocol/Packet.h"
 
@@ -59,6 +62,31 @@ int writeGroupIdQuery(std::string_view groupCode, uint8_t* buffer, int capacity)
     PacketWriter w(buffer, capacity, GroupIdQuerySize, cmd::GroupIdOfCode);
     w.text(4, 16, groupCode);
     return w.finish();
+}
+
+int writeListRequest(AccountList list, int groupId, const SearchFilter& filter, int page,
+                     uint8_t* buffer, int capacity) {
+    switch (list) {
+        case AccountList::MainAccounts:
+            return writeMainAccountListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::Administrators:
+            return writeAdministratorListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::MainAccountLinks:
+            return writeMainAccountLinksRequest(groupId, page, buffer, capacity);
+        case AccountList::SubAccounts:
+            return writeSubAccountListRequest(groupId, filter, page, buffer, capacity);
+        case AccountList::None:
+            break;
+    }
+    return -1;
+}
+
+uint8_t listCommand(AccountList list) {
+    // In the order of AccountList, None first.
+    static constexpr uint8_t Commands[] = {0, cmd::MainAccountList, cmd::AdministratorList,
+                                           cmd::MainAccountLinks, cmd::SubAccountList};
+    const auto index = static_cast<std::size_t>(list);
+    return index < std::size(Commands) ? Commands[index] : 0;
 }
 
 }  // namespace korvant

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/desk/AccountList.h"
 #include "app/forms/SearchFilter.h"
 
 // Request writers of the four account-list queries. Each returns its fixed
@@ -32,5 +33,11 @@ int writeSubAccountListRequest(int32_t groupId, const SearchFilter& filter, int3
 
 // Command 65: asks for the id of the group with this code.
 int writeGroupIdQuery(std::string_view groupCode, uint8_t* buffer, int capacity);
+
+// The request of page `page` of `list` of group `groupId`; its size, or -1.
+int writeListRequest(AccountList list, int groupId, const SearchFilter& filter, int page,
+                     uint8_t* buffer, int capacity);
+// The command of `list`'s answers (0 for none).
+uint8_t listCommand(AccountList list);
 
 }  // namespace korvant

@@ -1,6 +1,7 @@
 #include "accounts/administrators/AdministratorOperations.h"
 
 #include <ctime>
+#include <functional>
 
 #include "accounts/administrators/AdministratorForm.h"
 #include "accounts/administrators/AdministratorRequests.h"
@@ -46,6 +47,29 @@ ChangeSpec administratorChange(const std::string& title, const std::string& acco
 const Message NotAcknowledged{"服务器返回非确认包, 无法确定操作是否失败!", "提示",
                               MessageIcon::Warning};
 
+// The one chosen row of the administrators' cache after the gate of
+// `operation`: `many` (with its icon) for more; -1 when there is none.
+int gatedOneRow(Desk& desk, GatedOperation operation, const std::vector<int>& rows,
+                const Message& many) {
+    if (!gate(desk.port(), desk.session().permissionMask, operation)) return -1;
+    if (rows.size() >= 2) {
+        desk.port().showMessage(many);
+        return -1;
+    }
+    const int count = desk.accounts().administrators.count();
+    return rows.empty() || rows.front() < 0 || rows.front() >= count ? -1 : rows.front();
+}
+
+// Shows `form` until `apply` takes what was typed (checked against today).
+bool editAdministrator(Desk& desk, AdministratorForm& form,
+                       const std::function<ChangeOutcome(const AdministratorForm&)>& apply) {
+    const int32_t today = todayYmd();
+    const auto validator = [&desk, today](AdministratorForm& f) {
+        return validateAdministratorForm(desk.port(), f, today);
+    };
+    return editAndApply(desk.port(), form, validator, [&] { return formAttemptOf(apply(form)); });
+}
+
 }  // namespace
 
 int32_t todayYmd() {
@@ -62,12 +86,9 @@ bool addAdministrator(Desk& desk, const CurrentGroup& group) {
 
     AdministratorForm form = makeAddAdministratorForm(
         desk.reference().groups.records, desk.session().ownGroupId, {group.id, group.name});
-    const int32_t today = todayYmd();
-    const auto validator = [&port, today](AdministratorForm& f) {
-        return validateAdministratorForm(port, f, today);
-    };
-    return editAndApply(port, form, validator,
-                        [&] { return formAttemptOf(addAdministrator(desk, group, form)); });
+    return editAdministrator(desk, form, [&](const AdministratorForm& typed) {
+        return addAdministrator(desk, group, typed);
+    });
 }
 
 ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
@@ -90,23 +111,14 @@ ChangeOutcome addAdministrator(Desk& desk, const CurrentGroup& group,
 }
 
 bool modifyAdministrator(Desk& desk, const std::vector<int>& rows, const CurrentGroup& current) {
-    FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifyAdministrator))
-        return false;
-    if (rows.size() >= 2) {
-        port.info("不支持批量修改。");
-        return false;
-    }
-    const RecordCache<Administrator>& cache = desk.accounts().administrators;
-    if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return false;
-    const Administrator record = cache.at(rows.front());
+    const int row = gatedOneRow(desk, GatedOperation::ModifyAdministrator, rows,
+                                {"不支持批量修改。", "提示", MessageIcon::Information});
+    if (row < 0) return false;
+    const Administrator record = desk.accounts().administrators.at(row);
     AdministratorForm form = makeModifyAdministratorForm(desk, record, current);
-    const int32_t today = todayYmd();
-    const auto validator = [&port, today](AdministratorForm& f) {
-        return validateAdministratorForm(port, f, today);
-    };
-    return editAndApply(port, form, validator,
-                        [&] { return formAttemptOf(modifyAdministrator(desk, record, form)); });
+    return editAdministrator(desk, form, [&](const AdministratorForm& typed) {
+        return modifyAdministrator(desk, record, typed);
+    });
 }
 
 AdministratorForm makeModifyAdministratorForm(Desk& desk, const Administrator& record,
@@ -139,21 +151,14 @@ ChangeOutcome modifyAdministrator(Desk& desk, const Administrator& record,
 }
 
 bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
-    FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::DeleteAdministrator))
-        return false;
-    if (rows.size() >= 2) {
-        port.error("管理员不能批量删除。");
-        return false;
-    }
-    RecordCache<Administrator>& cache = desk.accounts().administrators;
-    if (rows.empty() || rows.front() < 0 || rows.front() >= cache.count()) return false;
-    const int row = rows.front();
-    const Administrator record = cache.at(row);
+    const int row = gatedOneRow(desk, GatedOperation::DeleteAdministrator, rows,
+                                {"管理员不能批量删除。", "提示", MessageIcon::Error});
+    if (row < 0) return false;
+    const Administrator record = desk.accounts().administrators.at(row);
 
-    if (!port.askYesNo({textf("确认删除以下管理员吗？\n\n管理员: %s    隶属: %s\n",
-                              record.account.c_str(), record.groupName.c_str()),
-                        "提示", MessageIcon::Question, true}))
+    if (!desk.port().askYesNo({textf("确认删除以下管理员吗？\n\n管理员: %s    隶属: %s\n",
+                                     record.account.c_str(), record.groupName.c_str()),
+                               "提示", MessageIcon::Question, true}))
         return false;
 
     ChangeSpec spec =
@@ -170,6 +175,7 @@ bool deleteAdministrator(Desk& desk, const std::vector<int>& rows) {
     if (!runChange(desk, spec).done) return false;
     // The answer may have changed the cache (a routed list): remove the
     // record where it is now.
+    RecordCache<Administrator>& cache = desk.accounts().administrators;
     for (int i = 0; i < cache.count(); ++i) {
         if (cache.at(i).account == record.account) {
             removeAdministrator(cache, i);

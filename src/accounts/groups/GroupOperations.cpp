@@ -1,5 +1,6 @@
 #include "accounts/groups/GroupOperations.h"
 
+#include <functional>
 #include <vector>
 
 #include "accounts/groups/GroupForm.h"
@@ -16,9 +17,9 @@ namespace korvant {
 
 namespace {
 
-// Group `id`, or null for -1 and a group the desk does not hold.
-const Group* heldGroup(Desk& desk, int id) {
-    if (id < 0) return nullptr;
+// The group `id` after the gate of `operation`; nullptr when either fails.
+const Group* gatedGroup(Desk& desk, GatedOperation operation, int id) {
+    if (!gate(desk.port(), desk.session().permissionMask, operation) || id < 0) return nullptr;
     return desk.reference().groupById(id);
 }
 
@@ -28,6 +29,16 @@ void redrawTemplateAndRiskTrees(Desk& desk) {
     desk.notify(DeskChange::FeeTemplates);
     desk.notify(DeskChange::MarginTemplates);
     desk.notify(DeskChange::RiskStrategies);
+}
+
+// Shows `form` until `apply` takes what `valid` accepts, then draws the
+// trees again.
+bool editGroup(Desk& desk, GroupForm& form, const std::function<bool(GroupForm&)>& valid,
+               const std::function<ChangeOutcome(const GroupForm&)>& apply) {
+    const bool done =
+        editAndApply(desk.port(), form, valid, [&] { return formAttemptOf(apply(form)); });
+    redrawTemplateAndRiskTrees(desk);
+    return done;
 }
 
 // The change of both group requests; after an acknowledgement, also one
@@ -70,17 +81,12 @@ bool validateModifyGroupForm(FrontEndPort& port, const Group& record, GroupForm&
 }
 
 bool addGroup(Desk& desk, int parentId) {
-    FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::AddGroup)) return false;
-    const Group* parent = heldGroup(desk, parentId);
+    const Group* parent = gatedGroup(desk, GatedOperation::AddGroup, parentId);
     if (parent == nullptr) return false;
-
     GroupForm form = makeAddGroupForm(desk.reference().groups.records, *parent);
-    const auto validator = [&port](GroupForm& f) { return validateAddGroupForm(port, f); };
-    const bool done =
-        editAndApply(port, form, validator, [&] { return formAttemptOf(addGroup(desk, form)); });
-    redrawTemplateAndRiskTrees(desk);
-    return done;
+    return editGroup(
+        desk, form, [&desk](GroupForm& f) { return validateAddGroupForm(desk.port(), f); },
+        [&desk](const GroupForm& typed) { return addGroup(desk, typed); });
 }
 
 ChangeOutcome addGroup(Desk& desk, const GroupForm& form) {
@@ -113,24 +119,18 @@ ChangeOutcome addGroup(Desk& desk, const GroupForm& form) {
 }
 
 bool modifyGroup(Desk& desk, int groupId) {
-    FrontEndPort& port = desk.port();
-    if (!gate(port, desk.session().permissionMask, GatedOperation::ModifyGroup)) return false;
-    const Group* selected = heldGroup(desk, groupId);
+    const Group* selected = gatedGroup(desk, GatedOperation::ModifyGroup, groupId);
     if (selected == nullptr) return false;
     if (selected->id == desk.session().ownGroupId) {
-        port.info(" 没有权限修改自身组! ");
+        desk.port().info(" 没有权限修改自身组! ");
         return false;
     }
     const Group record = *selected;
-
     GroupForm form = makeModifyGroupForm(desk.reference().groups.records, record);
-    const auto validator = [&port, &record](GroupForm& f) {
-        return validateModifyGroupForm(port, record, f);
-    };
-    const bool done = editAndApply(port, form, validator,
-                                   [&] { return formAttemptOf(modifyGroup(desk, record, form)); });
-    redrawTemplateAndRiskTrees(desk);
-    return done;
+    return editGroup(
+        desk, form,
+        [&desk, &record](GroupForm& f) { return validateModifyGroupForm(desk.port(), record, f); },
+        [&desk, &record](const GroupForm& typed) { return modifyGroup(desk, record, typed); });
 }
 
 ChangeOutcome modifyGroup(Desk& desk, const Group& record, const GroupForm& form) {

@@ -39,20 +39,13 @@ bool linkMainAccount(Desk& desk, const std::string& groupCode) {
 ChangeOutcome linkMainAccount(Desk& desk, const std::string& groupCode,
                               const std::string& account) {
     if (!requireGroupLevel(desk, groupCode, GroupLevel::Second, "关联主账号")) return {};
-    ChangeSpec spec = mainAccountChange("添加主账号", textf("添加主账号:%s失败！", account.c_str()),
-                                        AccountList::MainAccountLinks);
-    spec.startDetail = textf("账号:%s", account.c_str());
-    spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
-        return writeMainAccountLink(cmd::LinkMainAccount, account, groupCode, buffer.data(),
-                                    static_cast<int>(buffer.size()));
-    };
+    ChangeSpec spec =
+        mainAccountLinkChange("添加主账号", textf("添加主账号:%s失败！", account.c_str()),
+                              cmd::LinkMainAccount, account, groupCode);
     // Any refusal means the account is linked already, whatever the server says.
     spec.ack.refusalAddsServerText = false;
     spec.ack.refusalMessage = "账号已存在";
     spec.successRowAfterRequery = textf("添加主账号:%s成功！", account.c_str());
-    // The link list is queried again also when the acknowledgement cannot be
-    // dispatched.
-    spec.requery = Requery::AfterDispatchFailure;
     return runChange(desk, spec);
 }
 

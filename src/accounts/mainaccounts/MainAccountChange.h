@@ -18,4 +18,12 @@ ChangeSpec mainAccountChange(const std::string& title, const std::string& failur
                              AccountList list,
                              const std::string& lostText = "与服务器的联接断开了!");
 
+// The same for linking `account` to the second-level group `groupCode` or
+// unlinking it (`command`): status row "账号:<account>", the link list
+// queried again also when the acknowledgement cannot be dispatched. The
+// spec refers to `account` and `groupCode`.
+ChangeSpec mainAccountLinkChange(const std::string& title, const std::string& failureRow,
+                                 uint8_t command, const std::string& account,
+                                 const std::string& groupCode);
+
 }  // namespace korvant

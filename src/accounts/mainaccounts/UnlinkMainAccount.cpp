@@ -38,15 +38,9 @@ bool unlinkMainAccount(Desk& desk, const std::string& groupCode, std::string acc
     if (!requireGroupLevel(desk, groupCode, GroupLevel::Second, "取消关联主账号")) return false;
     loadParentMainAccounts(desk, groupCode);
 
-    ChangeSpec spec = mainAccountChange("删除主账号", textf("删除 %s 失败！", account.c_str()),
-                                        AccountList::MainAccountLinks);
-    spec.startDetail = textf("账号:%s", account.c_str());
-    spec.build = [&account, &groupCode](std::span<uint8_t> buffer) {
-        return writeMainAccountLink(cmd::UnlinkMainAccount, account, groupCode, buffer.data(),
-                                    static_cast<int>(buffer.size()));
-    };
+    ChangeSpec spec = mainAccountLinkChange("删除主账号", textf("删除 %s 失败！", account.c_str()),
+                                            cmd::UnlinkMainAccount, account, groupCode);
     spec.successRowAfterRequery = textf("删除 %s 成功", account.c_str());
-    spec.requery = Requery::AfterDispatchFailure;
     return runChange(desk, spec).done;
 }
 

@@ -80,10 +80,7 @@ ReportExportResult exportFundsTo(Desk& desk, FundsPage& page, const ReportExport
         writeFundsRow(sink, FundsRow::fromWire(row), form.startDate, form.endDate);
     };
     exported.showLast = [&page, &desk](const uint8_t* packet, int length) {
-        page.rows.replace(parseListPage(packet, length, FundsRow::WireSize));
-        // The export's answers carry no page count: one page is shown.
-        page.rows.cursor = PageCursor{1, 0};
-        desk.notify(DeskChange::PageLabel);
+        page.showExportedPage(desk, packet, length);
     };
     return runReportExport(desk, form, exported);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/desk/Desk.h"
 #include "app/pages/ReportQueryPage.h"
 #include "model/RecordCache.h"
 
@@ -26,6 +27,14 @@ public:
         return cellsOf_(rows.at(row));
     }
     PageCursor cursor() const override { return rows.cursor; }
+
+    // Lists the last page of an export: its answers carry no page count of
+    // the page's own, so one page is shown.
+    void showExportedPage(Desk& desk, const uint8_t* packet, int length) {
+        rows.replace(parseListPage(packet, length, Row::WireSize));
+        rows.cursor = PageCursor{1, 0};
+        desk.notify(DeskChange::PageLabel);
+    }
 
 protected:
     // Asks for one page, `query` written by `write`, and lists its rows.

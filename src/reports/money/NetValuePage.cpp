@@ -126,10 +126,7 @@ ReportExportResult exportNetValuesTo(Desk& desk, NetValuePage& page, const Repor
         writeNetValueRow(sink, NetValueRow::fromWire(row));
     };
     exported.showLast = [&page, &desk](const uint8_t* packet, int length) {
-        page.rows.replace(parseListPage(packet, length, NetValueRow::WireSize));
-        // The export's pages are those of its own range: one page is shown.
-        page.rows.cursor = PageCursor{1, 0};
-        desk.notify(DeskChange::PageLabel);
+        page.showExportedPage(desk, packet, length);
     };
     return runReportExport(desk, form, exported);
 }

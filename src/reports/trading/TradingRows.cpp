@@ -43,6 +43,16 @@ void readOrderRow(const uint8_t* record, OrderRow& row) {
     readWire<OrderRow::wireFields>(record, row);
 }
 
+// "交易所", "合约", "买卖", "开平", "投保" of an order or a trade.
+template <class Row>
+void writeContractCells(TableSink& sink, const Row& row) {
+    sink.text(row.exchange);
+    sink.text(row.contract);
+    sink.text(directionText(row.direction));
+    sink.text(openCloseText(row.openClose));
+    sink.text(hedgeText(row.hedge));
+}
+
 const std::array<const char*, 22>& orderCaptions() {
     static const std::array<const char*, 22> captions = {
         "子账号",   "交易日",   "委托号", "请求号",   "交易所",   "合约", "买卖",     "开平",
@@ -64,11 +74,7 @@ void writeOrderRow(TableSink& sink, const OrderRow& row) {
     sink.integer(row.tradingDay);
     sink.integer(row.orderNumber);
     sink.integer(row.requestNumber);
-    sink.text(row.exchange);
-    sink.text(row.contract);
-    sink.text(directionText(row.direction));
-    sink.text(openCloseText(row.openClose));
-    sink.text(hedgeText(row.hedge));
+    writeContractCells(sink, row);
     sink.text(priceTypeText(row.priceType));
     sink.number(row.price);
     sink.integer(row.volume);
@@ -119,11 +125,7 @@ void writeTradeRow(TableSink& sink, const TradeRow& row) {
     sink.integer(row.orderNumber);
     sink.text(row.tradeNumber);
     sink.integer(row.requestNumber);
-    sink.text(row.exchange);
-    sink.text(row.contract);
-    sink.text(directionText(row.direction));
-    sink.text(openCloseText(row.openClose));
-    sink.text(hedgeText(row.hedge));
+    writeContractCells(sink, row);
     sink.number(row.price);
     sink.integer(row.volume);
     sink.number(row.amount);

@@ -1,10 +1,14 @@
 #include "protocol/ServerConnection.h"
 
+#include <poll.h>
+#include <sys/socket.h>
 #include <asio.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <system_error>
 
 #include "protocol/CommandCode.h"
 #include "protocol/FrameReader.h"
@@ -176,15 +180,7 @@ bool ServerConnection::runUntil(const bool& done, int timeoutMs, bool connecting
     for (;;) {
         const int waited = elapsedSince(start);
         if (timeoutMs > 0 && waited >= timeoutMs) return false;
-        int slice = timeoutMs > 0 ? timeoutMs - waited : -1;
-        if (waitHook_) {
-            // The front end turns every WaitSliceMs, also across the waits of
-            // one exchange after another: a wait that starts soon after a
-            // turn turns again when the slice since that turn is over.
-            const int sinceTurn = elapsedSince(lastTurn_);
-            const int due = std::max(MinSliceMs, WaitSliceMs - sinceTurn);
-            if (slice < 0 || slice > due) slice = due;
-        }
+        const int slice = nextSlice(timeoutMs, waited);
         io.restart();
         if (slice < 0)
             io.run();
@@ -199,54 +195,70 @@ bool ServerConnection::runUntil(const bool& done, int timeoutMs, bool connecting
     }
 }
 
+int ServerConnection::nextSlice(int timeoutMs, int waited) const {
+    int slice = timeoutMs > 0 ? timeoutMs - waited : -1;
+    if (waitHook_) {
+        // The front end turns every WaitSliceMs, also across the waits of
+        // one exchange after another: a wait that starts soon after a turn
+        // turns again when the slice since that turn is over.
+        const int sinceTurn = elapsedSince(lastTurn_);
+        const int due = std::max(MinSliceMs, WaitSliceMs - sinceTurn);
+        if (slice < 0 || slice > due) slice = due;
+    }
+    return slice;
+}
+
 std::size_t ServerConnection::readSome(uint8_t* into, std::size_t capacity, std::string& error) {
     asio::ip::tcp::socket& socket = impl_->socket;
-    asio::error_code ec;
-    // What has arrived already is read at once; only an empty socket waits.
-    if (socket.available(ec) > 0 || (receiveTimeoutMs_ <= 0 && !waitHook_)) {
-        std::size_t n = socket.read_some(asio::buffer(into, capacity), ec);
+    if (receiveTimeoutMs_ <= 0 && !waitHook_) {
+        asio::error_code ec;
+        const std::size_t n = socket.read_some(asio::buffer(into, capacity), ec);
         if (ec || n == 0) error = ec ? ec.message() : "connection closed by the server";
         return ec ? 0 : n;
     }
-    std::size_t n = 0;
-    bool done = false;
-    socket.async_read_some(asio::buffer(into, capacity),
-                           [&](const asio::error_code& e, std::size_t k) {
-                               ec = e;
-                               n = k;
-                               done = true;
-                           });
-    // The read is cancelled and its handler run before `done` and `n` go.
-    const auto cancel = [this, &socket] {
-        asio::error_code ignored;
-        socket.cancel(ignored);
-        impl_->io.restart();
-        impl_->io.run();
-        impl_->io.restart();
+    // What has arrived already is read at once; only an empty socket waits,
+    // in slices between which the front end turns. One system call for an
+    // answer that is there, a poll and a read for one that is not.
+    const int fd = socket.native_handle();
+    const auto start = std::chrono::steady_clock::now();
+    const auto timedOut = [&] {
+        return receiveTimeoutMs_ > 0 && elapsedSince(start) >= receiveTimeoutMs_;
     };
-    bool abandonedNow = false;
-    try {
-        runUntil(done, receiveTimeoutMs_, false, abandonedNow);
-    } catch (...) {
-        cancel();
-        throw;
-    }
-    if (!done) {
-        cancel();
-        if (abandonedNow) {
-            abandoned_ = true;
-            error = "the wait for the answer was abandoned";
-        } else {
-            error = "no answer from the server within " + std::to_string(receiveTimeoutMs_) + " ms";
+    for (;;) {
+        const ssize_t n = ::recv(fd, into, capacity, MSG_DONTWAIT);
+        if (n > 0) return static_cast<std::size_t>(n);
+        if (n == 0) {
+            error = "connection closed by the server";
+            return 0;
         }
-        return 0;
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            error = std::system_category().message(errno);
+            return 0;
+        }
+        for (;;) {
+            if (timedOut()) {
+                error =
+                    "no answer from the server within " + std::to_string(receiveTimeoutMs_) + " ms";
+                return 0;
+            }
+            pollfd readable{fd, POLLIN, 0};
+            const int ready =
+                ::poll(&readable, 1, nextSlice(receiveTimeoutMs_, elapsedSince(start)));
+            if (ready > 0) break;
+            if (ready < 0) {
+                if (errno == EINTR) continue;
+                error = std::system_category().message(errno);
+                return 0;
+            }
+            if (timedOut()) continue;
+            if (waitHook_ && !callHook({elapsedSince(waitStart_), false, false})) {
+                abandoned_ = true;
+                error = "the wait for the answer was abandoned";
+                return 0;
+            }
+        }
     }
-    impl_->io.restart();
-    if (ec || n == 0) {
-        error = ec ? ec.message() : "connection closed by the server";
-        return 0;
-    }
-    return n;
 }
 
 ExchangeResult ServerConnection::send(const uint8_t* data, int length) {

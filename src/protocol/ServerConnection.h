@@ -80,6 +80,9 @@ private:
     // Reads what has arrived, waiting up to the receive timeout for the
     // first byte; 0 with `error` set when nothing came.
     std::size_t readSome(uint8_t* into, std::size_t capacity, std::string& error);
+    // How long the next slice of a wait of `timeoutMs` (0: none) may last
+    // after `waited`: with a hook, no longer than until its turn is due.
+    int nextSlice(int timeoutMs, int waited) const;
     // Runs the io_context until `done` holds, `timeoutMs` passed (0 or
     // less: no limit) or the hook abandons the wait. True when done.
     bool runUntil(const bool& done, int timeoutMs, bool connecting, bool& abandonedNow);

@@ -103,12 +103,6 @@ int64_t floorTradeExport(RawClient& c) {
     return static_cast<int64_t>((c.bytesReceived - bytesBefore - headers) / TradeRowSize);
 }
 
-// The desk's side of the trade export: a callable that exports the month's
-// trades of the whole tree (`MonthFrom` to `MonthTo`, target `WholeTree`)
-// through the core, logged in to `sim`, and returns the rows written (or -1
-// on failure).
-using DeskTradeExport = std::function<int64_t(const SimLauncher& sim)>;
-
 // Peak resident memory of this process, in MiB.
 double peakMiB() {
     rusage usage{};
@@ -116,7 +110,12 @@ double peakMiB() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-int64_t exportTradesAs(const SimLauncher& sim, const char* extension) {
+// The desk's side of the trade export: the month's trades of the whole tree
+// (`MonthFrom` to `MonthTo`, target `WholeTree`) exported through the core
+// into a file of `extension`; the rows written (or -1). `seconds`, when
+// given, takes the time of the export alone: the login before it is no
+// more timed than the floor's.
+int64_t exportTradesAs(const SimLauncher& sim, const char* extension, double* seconds = nullptr) {
     Core core(sim);
     TradesPage& page = tradesPage(core.desk);
     page.target.id = WholeTree;
@@ -128,15 +127,12 @@ int64_t exportTradesAs(const SimLauncher& sim, const char* extension) {
                  ("korvant-bench-trades-" + std::to_string(::getpid()) + extension))
                     .string();
     form.mayReplace = true;
+    const auto start = Clock::now();
     const ReportExportResult result = exportTrades(core.desk, page, form);
+    if (seconds != nullptr) *seconds = since(start);
     std::filesystem::remove(form.path);
     return result.written ? result.rows : -1;
 }
-int64_t exportTradesThroughCore(const SimLauncher& sim) {
-    return exportTradesAs(sim, ".csv");
-}
-DeskTradeExport deskTradeExport = exportTradesThroughCore;
-
 // The export into a file of `extension` in a child process: its time, and
 // its peak memory in MiB; false when it did not write every row.
 bool exportInChild(const SimLauncher& sim, const char* extension, int64_t rows, double& seconds,
@@ -178,7 +174,6 @@ void workbookExportRows(const SimLauncher& sim, int runs) {
 void tradeExportRows(const SimLauncher& sim, int runs) {
     PairedTimes times;
     int64_t rows = 0;
-    double floorBest = 0;
     // The first run makes the server's row counts; then the desk and the
     // floor by turns, the desk first in even runs.
     {
@@ -187,11 +182,9 @@ void tradeExportRows(const SimLauncher& sim, int runs) {
     }
     for (int i = 0; i < runs; ++i) {
         double d = 0, f = 0;
-        const bool deskFirst = i % 2 == 0 && deskTradeExport;
+        const bool deskFirst = i % 2 == 0;
         const auto desk = [&] {
-            const auto start = Clock::now();
-            if (deskTradeExport(sim) != rows) std::exit(1);
-            d = since(start);
+            if (exportTradesAs(sim, ".csv", &d) != rows) std::exit(1);
         };
         if (deskFirst) desk();
         {
@@ -200,23 +193,17 @@ void tradeExportRows(const SimLauncher& sim, int runs) {
             if (floorTradeExport(raw) != rows) std::exit(1);
             f = since(start);
         }
-        floorBest = floorBest == 0 ? f : std::min(floorBest, f);
-        if (!deskTradeExport) continue;
         if (!deskFirst) desk();
         times.add(d, f);
     }
     const std::string path = "trade export " + std::to_string(MonthFrom) + "-" +
                              std::to_string(MonthTo) + " (" + std::to_string(rows) + " rows)";
-    if (deskTradeExport) {
-        times.print(path, 1.05);
-        // The export writes each page as it arrives: the whole process
-        // (the floor's client included) stays far below the goal.
-        printFigure(path + ", peak memory of the process",
-                    std::to_string(static_cast<int>(peakMiB() + 0.5)) + " MiB", "< 64 MB",
-                    peakMiB() < 64.0);
-    } else
-        printFigure(path + " floor", std::to_string(static_cast<int64_t>(rows / floorBest)) +
-                                         " rows/s (desk side: not built yet)");
+    times.print(path, 1.05);
+    // The export writes each page as it arrives: the whole process (the
+    // floor's client included) stays far below the goal.
+    printFigure(path + ", peak memory of the process",
+                std::to_string(static_cast<int>(peakMiB() + 0.5)) + " MiB", "< 64 MB",
+                peakMiB() < 64.0);
 }
 
 // A busy day of the month, and a main account of the first department with

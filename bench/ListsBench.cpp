@@ -19,6 +19,7 @@
 #include "accounts/deposits/DepositRequests.h"
 #include "app/lists/AccountListPages.h"
 #include "app/lists/AccountListRequests.h"
+#include "app/session/HeapPolicy.h"
 #include "app/session/Login.h"
 #include "core/CoreDesk.h"
 #include "local/WholeFile.h"
@@ -116,6 +117,8 @@ std::string fileBytes(const fs::path& file) {
 }  // namespace korvant::bench
 
 int main(int argc, char** argv) {
+    // The heap as the desk and the command line keep it.
+    korvant::keepHeapForLargeReads();
     using namespace korvant::bench;
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     SimLauncher sim("large");

@@ -44,6 +44,7 @@
 #include "StallStacks.h"
 #include "app/lists/AccountListRequests.h"
 #include "app/lists/ReportTree.h"
+#include "app/session/HeapPolicy.h"
 #include "app/session/Login.h"
 #include "core/CoreDesk.h"
 #include "gui/compose/Dialogs.h"
@@ -289,6 +290,8 @@ double stall() {
 }  // namespace korvant::bench
 
 int main(int argc, char** argv) {
+    // The heap as the desk and the command line keep it.
+    korvant::keepHeapForLargeReads();
     using namespace korvant;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -28,6 +28,7 @@
 #include "SimLauncher.h"
 #include "app/lists/AccountListPages.h"
 #include "app/lists/AccountListRequests.h"
+#include "app/session/HeapPolicy.h"
 #include "app/session/Login.h"
 #include "core/CoreDesk.h"
 #include "model/LargeBlockAllocator.h"
@@ -345,6 +346,8 @@ void listScaling(int runs) {
 }  // namespace korvant::bench
 
 int main(int argc, char** argv) {
+    // The heap as the desk and the command line keep it.
+    korvant::keepHeapForLargeReads();
     using namespace korvant::bench;
     if (argc > 1 && std::string(argv[1]) == "--help") {
         std::printf(

@@ -18,6 +18,7 @@
 #include "app/desk/Desk.h"
 #include "app/lists/AccountListRequests.h"
 #include "app/lists/ReportTree.h"
+#include "app/session/HeapPolicy.h"
 #include "app/session/Login.h"
 #include "app/session/LoginRequest.h"
 #include "model/ReferenceQueries.h"
@@ -183,6 +184,8 @@ void scalingRows(int runs) {
 }  // namespace korvant::bench
 
 int main(int argc, char** argv) {
+    // The heap as the desk and the command line keep it.
+    korvant::keepHeapForLargeReads();
     using namespace korvant;
     using namespace korvant::bench;
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;

@@ -23,6 +23,7 @@
 #include "RawClient.h"
 #include "SimLauncher.h"
 #include "app/pages/ReportPage.h"
+#include "app/session/HeapPolicy.h"
 #include "app/session/Login.h"
 #include "core/CoreDesk.h"
 #include "local/WholeFile.h"
@@ -171,6 +172,8 @@ void batchRow(CoreDesk& desk, RawClient& raw, int runs) {
 }  // namespace korvant::bench
 
 int main(int argc, char** argv) {
+    // The heap as the desk and the command line keep it.
+    korvant::keepHeapForLargeReads();
     using namespace korvant;
     using namespace korvant::bench;
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;

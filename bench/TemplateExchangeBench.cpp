@@ -16,6 +16,7 @@
 #include "LoginOnlyPort.h"
 #include "SimLauncher.h"
 #include "app/desk/Desk.h"
+#include "app/session/HeapPolicy.h"
 #include "app/session/Login.h"
 #include "app/session/LoginRequest.h"
 #include "core/CoreDesk.h"
@@ -145,6 +146,8 @@ Times runFloor(const SimLauncher& sim, const std::vector<ContractVariety>& list,
 }  // namespace korvant::bench
 
 int main(int argc, char** argv) {
+    // The heap as the desk and the command line keep it.
+    korvant::keepHeapForLargeReads();
     using namespace korvant;
     using namespace korvant::bench;
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;

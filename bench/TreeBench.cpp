@@ -16,6 +16,7 @@
 #include "SimLauncher.h"
 #include "app/desk/Desk.h"
 #include "app/lists/ReportTree.h"
+#include "app/session/HeapPolicy.h"
 #include "app/session/Login.h"
 #include "gui/shell/NavigationPanel.h"
 #include "gui/shell/NavigationTrees.h"
@@ -38,6 +39,8 @@ double showTree(gui::NavigationPanel& panel, ViewKind view, gui::NodeTreeModel::
 }  // namespace korvant::bench
 
 int main(int argc, char** argv) {
+    // The heap as the desk and the command line keep it.
+    korvant::keepHeapForLargeReads();
     using namespace korvant;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

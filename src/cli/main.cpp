@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/session/HeapPolicy.h"
 #include "app/session/ProcessHardening.h"
 #include "cli/CliApp.h"
 #include "cli/CliContext.h"
@@ -63,6 +64,7 @@ std::string promptWithoutEcho(const std::string& label) {
 
 int main(int argc, char** argv) {
     korvant::hardenProcess();
+    korvant::keepHeapForLargeReads();
     korvant::cli::CliContext context(std::cout, std::cerr, std::cin);
     context.stdinIsTerminal = isatty(STDIN_FILENO) == 1;
     context.stderrIsTerminal = isatty(STDERR_FILENO) == 1;

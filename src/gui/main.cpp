@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/session/BuildVersion.h"
+#include "app/session/HeapPolicy.h"
 #include "app/session/ProcessHardening.h"
 #include "local/LocalFolder.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("korvant"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(korvant::buildVersion()));
     korvant::hardenProcess();
+    korvant::keepHeapForLargeReads();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("korvant-desk"));
     Q_INIT_RESOURCE(desk);

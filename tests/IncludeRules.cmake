@@ -91,67 +91,62 @@ foreach(f ${files})
   endforeach()
 endforeach()
 
-# The shared mechanisms' own folders, in their order.
-set(appFolders port forms actions desk exchange pages lists session)
-file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/src/app ${SOURCE_DIR}/src/app/*.h
-     ${SOURCE_DIR}/src/app/*.cpp)
-foreach(f ${files})
-  string(REGEX REPLACE "/.*" "" from "${f}")
-  list(FIND appFolders "${from}" fromFloor)
-  if(NOT f MATCHES "/" OR fromFloor EQUAL -1)
-    list(APPEND bad "src/app/${f}: not in a known folder of app")
-    continue()
-  endif()
-  file(STRINGS ${SOURCE_DIR}/src/app/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"app/")
-  foreach(line ${lines})
-    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"app/([^/\"]*)/.*" "\\1" to "${line}")
-    math(EXPR checked "${checked} + 1")
-    list(FIND appFolders "${to}" toFloor)
-    if(toFloor GREATER fromFloor)
-      list(APPEND bad "src/app/${f}: ${from} includes the higher app/${to}")
+# The floor of `folder` in `floors` ("folder:floor" pairs); empty when it
+# has none.
+function(folder_floor folder floors out)
+  set(floor "")
+  foreach(pair ${floors})
+    if(pair MATCHES "^${folder}:([0-9]+)$")
+      set(floor ${CMAKE_MATCH_1})
     endif()
   endforeach()
-endforeach()
-
-# The desk's own folders.
-set(guiAreas accounts templates risk reports)
-function(gui_floor_of folder out)
-  set(floor "")
-  if(folder STREQUAL "widgets")
-    set(floor 0)
-  elseif(folder STREQUAL "shell")
-    set(floor 1)
-  elseif(folder IN_LIST guiAreas)
-    set(floor 2)
-  elseif(folder STREQUAL "compose")
-    set(floor 3)
-  endif()
   set(${out} "${floor}" PARENT_SCOPE)
 endfunction()
-file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/src/gui ${SOURCE_DIR}/src/gui/*/*.h
-     ${SOURCE_DIR}/src/gui/*/*.cpp)
-foreach(f ${files})
-  string(REGEX REPLACE "/.*" "" from "${f}")
-  gui_floor_of("${from}" fromFloor)
-  if(fromFloor STREQUAL "")
-    list(APPEND bad "src/gui/${f}: not in a known folder of the desk")
-    continue()
-  endif()
-  file(STRINGS ${SOURCE_DIR}/src/gui/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"gui/")
-  foreach(line ${lines})
-    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"gui/([^/\"]*)/.*" "\\1" to "${line}")
-    math(EXPR checked "${checked} + 1")
-    gui_floor_of("${to}" toFloor)
-    if(to STREQUAL from OR toFloor STREQUAL "")
+
+# The folders of src/<root> on floors of their own: a file of a folder
+# includes its own folder and those of lower floors, never one of its own
+# floor. `files` are paths below src/<root>; one outside every folder is
+# named as not in a known folder of `whose`.
+function(check_folder_floors root whose files floors)
+  foreach(f ${files})
+    string(REGEX REPLACE "/.*" "" from "${f}")
+    folder_floor("${from}" "${floors}" fromFloor)
+    if(NOT f MATCHES "/" OR fromFloor STREQUAL "")
+      list(APPEND bad "src/${root}/${f}: not in a known folder of ${whose}")
       continue()
     endif()
-    if(toFloor GREATER fromFloor)
-      list(APPEND bad "src/gui/${f}: ${from} includes the higher gui/${to}")
-    elseif(fromFloor EQUAL 2 AND toFloor EQUAL 2)
-      list(APPEND bad "src/gui/${f}: area ${from} includes area gui/${to}")
-    endif()
+    file(STRINGS ${SOURCE_DIR}/src/${root}/${f} lines
+         REGEX "^[ \t]*#[ \t]*include[ \t]*\"${root}/")
+    foreach(line ${lines})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"${root}/([^/\"]*)/.*" "\\1" to
+                           "${line}")
+      math(EXPR checked "${checked} + 1")
+      folder_floor("${to}" "${floors}" toFloor)
+      if(to STREQUAL from OR toFloor STREQUAL "")
+        continue()
+      endif()
+      if(toFloor GREATER fromFloor)
+        list(APPEND bad "src/${root}/${f}: ${from} includes the higher ${root}/${to}")
+      elseif(toFloor EQUAL fromFloor)
+        list(APPEND bad "src/${root}/${f}: ${from} includes ${root}/${to} of its own floor")
+      endif()
+    endforeach()
   endforeach()
-endforeach()
+  set(bad "${bad}" PARENT_SCOPE)
+  set(checked "${checked}" PARENT_SCOPE)
+endfunction()
+
+# The shared mechanisms' own folders, each a floor of its own.
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/src/app ${SOURCE_DIR}/src/app/*.h
+     ${SOURCE_DIR}/src/app/*.cpp)
+check_folder_floors(app app "${files}"
+                    "port:0;forms:1;actions:2;desk:3;exchange:4;pages:5;lists:6;session:7")
+
+# The desk's own folders; its area folders share a floor.
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/src/gui ${SOURCE_DIR}/src/gui/*/*.h
+     ${SOURCE_DIR}/src/gui/*/*.cpp)
+check_folder_floors(gui "the desk" "${files}"
+                    "widgets:0;shell:1;accounts:2;templates:2;risk:2;reports:2;compose:3")
 
 # The simulator: its own files, the framing and text only.
 set(clientOnly protocol/ServerConnection.h protocol/AnswerRouter.h)

@@ -4,7 +4,6 @@
 #include "app/exchange/DeskPagedQuery.h"
 #include "app/lists/AccountListRequests.h"
 #include "model/PagedQuery.h"
-#include "protocol/CommandCode.h"
 
 namespace korvant {
 namespace {

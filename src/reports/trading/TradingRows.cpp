@@ -37,12 +37,6 @@ const TableColumn Day{"", CellKind::Date};
 const TableColumn Price{"", CellKind::Number, 3};
 const TableColumn Money{"", CellKind::Number, 2};
 
-}  // namespace
-
-void readOrderRow(const uint8_t* record, OrderRow& row) {
-    readWire<OrderRow::wireFields>(record, row);
-}
-
 // "交易所", "合约", "买卖", "开平", "投保" of an order or a trade.
 template <class Row>
 void writeContractCells(TableSink& sink, const Row& row) {
@@ -51,6 +45,12 @@ void writeContractCells(TableSink& sink, const Row& row) {
     sink.text(directionText(row.direction));
     sink.text(openCloseText(row.openClose));
     sink.text(hedgeText(row.hedge));
+}
+
+}  // namespace
+
+void readOrderRow(const uint8_t* record, OrderRow& row) {
+    readWire<OrderRow::wireFields>(record, row);
 }
 
 const std::array<const char*, 22>& orderCaptions() {

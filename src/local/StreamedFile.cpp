@@ -152,6 +152,7 @@ void StreamedFile::fail(int code) {
 }
 
 void StreamedFile::discard() {
+    flusher_.reset();
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     if (!temp_.empty()) ::unlink(temp_.c_str());
@@ -166,11 +167,22 @@ bool StreamedFile::append(std::string_view bytes) {
         return false;
     }
     size_ += static_cast<long long>(bytes.size());
+    if (size_ - flushedTo_ >= FlushStep) {
+        if (!flusher_) flusher_ = std::make_unique<FlushBehind>(fd_);
+        flusher_->ask();
+        flushedTo_ = size_;
+    }
     return true;
 }
 
 bool StreamedFile::commit(bool mayReplace, bool flush) {
     if (code_ != 0) return false;
+    const int flushedBehind = flusher_ ? flusher_->stop() : 0;
+    flusher_.reset();
+    if (flushedBehind != 0) {
+        fail(flushedBehind);
+        return false;
+    }
     if (flush && ::fsync(fd_) != 0) {
         fail(errno);
         return false;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "local/FlushBehind.h"
+
 // A file written in pieces (an export page by page) that appears under its
 // name only when it is complete. The bytes go to an unnamed file in the
 // target's folder where the file system allows (nothing is left behind even
@@ -57,6 +59,11 @@ private:
     int code_ = 0;
     std::string error_;
     long long size_ = 0;
+    // Started once the file passes its first FlushStep: the bytes appended
+    // are put on the disk every FlushStep while more are written.
+    std::unique_ptr<FlushBehind> flusher_;
+    long long flushedTo_ = 0;  // where the last flush was asked
+    static constexpr long long FlushStep = 16LL << 20;
 };
 
 // For tests: false makes the writers use a named temporary file even where

@@ -61,6 +61,28 @@ TEST_P(StreamedFileWays, TheOldFileStaysUntilTheNewOneIsCommitted) {
     EXPECT_EQ(entries(), 1);
 }
 
+// Large files are put on the disk while they grow: neither that nor
+// dropping one in the middle of it may lose or leave anything.
+TEST_P(StreamedFileWays, AFileFlushedWhileItGrowsIsWholeOrGone) {
+    const auto piece = [](int i) { return std::string(1 << 20, static_cast<char>('a' + i % 26)); };
+    {
+        StreamedFile dropped(path);
+        for (int i = 0; i < 20; ++i) ASSERT_TRUE(dropped.append(piece(i)));
+    }
+    EXPECT_EQ(content(), "old");
+    EXPECT_EQ(entries(), 1);
+
+    std::string expected;
+    StreamedFile grown(path);
+    for (int i = 0; i < 24; ++i) {
+        expected += piece(i);
+        ASSERT_TRUE(grown.append(piece(i)));
+    }
+    ASSERT_TRUE(grown.commit(true));
+    EXPECT_TRUE(content() == expected);
+    EXPECT_EQ(entries(), 1);
+}
+
 TEST_P(StreamedFileWays, AFileThatCannotBeCreatedIsKnownAtOnce) {
     StreamedFile file((dir / "missing" / "out.csv").string());
     EXPECT_FALSE(file.ok());

@@ -5,7 +5,7 @@
 
 #include "local/CsvLines.h"
 #include "local/CsvText.h"
-#include "local/QueuedFile.h"
+#include "local/StreamedFile.h"
 #include "local/TableFile.h"
 #include "protocol/Gbk.h"
 #include "text/NumberText.h"
@@ -19,8 +19,7 @@ namespace {
 // page in between. Cells that appendCsvCell writes byte for byte are
 // copied (ASCII) or encoded in place; the rest go through appendGbk and
 // appendCsvCell, which give the same bytes in this order, since no byte of
-// a double-byte GBK character is one that appendCsvCell looks at. A full page goes to the
-// file's writer thread while the next one is asked for and formatted.
+// a double-byte GBK character is one that appendCsvCell looks at.
 class CsvTableFile final : public TableFile {
 public:
     CsvTableFile(const std::string& path, const TableLayout& layout)
@@ -66,21 +65,27 @@ public:
         column_ = 0;
     }
 
+    // The pages' lines gather until they fill a block, which is written
+    // in one call; a page that would take the file past `maxBytes` is
+    // dropped from it.
     PageWrite endPage(int64_t maxBytes) override {
-        page_.resize(used_);
-        used_ = 0;
-        PageWrite result = PageWrite::TooLarge;
-        // The page goes to the writer; an emptied buffer comes back.
-        if (file_.size() + static_cast<int64_t>(page_.size()) <= maxBytes)
-            result = file_.append(page_) ? PageWrite::Written : PageWrite::Failed;
-        page_.clear();
-        page_.resize(page_.capacity());
+        if (file_.size() + static_cast<int64_t>(used_) > maxBytes) {
+            used_ = pageStart_;
+            return PageWrite::TooLarge;
+        }
+        PageWrite result = PageWrite::Written;
+        if (used_ >= WriteBlock && !writeOut()) result = PageWrite::Failed;
+        pageStart_ = used_;
         return result;
     }
-    bool commit(bool mayReplace) override { return file_.commit(mayReplace); }
+    bool commit(bool mayReplace) override {
+        if (used_ > 0 && !writeOut()) return false;
+        return file_.commit(mayReplace);
+    }
     bool ok() const override { return file_.ok(); }
     const std::string& error() const override { return file_.error(); }
-    int64_t size() const override { return file_.size(); }
+    // The lines of every page ended, written or still in the block.
+    int64_t size() const override { return file_.size() + static_cast<int64_t>(pageStart_); }
 
 private:
     // Room for `n` more bytes at the end of the page; they count once
@@ -96,6 +101,12 @@ private:
     void put(const char* bytes, std::size_t n) {
         std::memcpy(room(n), bytes, n);
         used_ += n;
+    }
+    bool writeOut() {
+        const bool written = file_.append(std::string_view(page_.data(), used_));
+        used_ = 0;
+        pageStart_ = 0;
+        return written;
     }
     void separate() {
         if (column_++ > 0) put(",", 1);
@@ -131,10 +142,12 @@ private:
         used_ += written;
     }
 
-    QueuedFile file_;
+    StreamedFile file_;
     TableLayout layout_;
-    std::string page_;  // the page's lines (GBK) in its first `used_` bytes
+    std::string page_;  // the lines (GBK) not yet written: its first `used_` bytes
     std::size_t used_ = 0;
+    std::size_t pageStart_ = 0;  // where the lines of the page being written start
+    static constexpr std::size_t WriteBlock = 256 * 1024;
     std::size_t column_ = 0;
     std::array<Encoded, 16> encoded_{};
     std::string gbk_;   // a cell in GBK

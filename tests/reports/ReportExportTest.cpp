@@ -81,7 +81,7 @@ struct ExportFixture : ::testing::Test {
             sink.integer(getI32(row));
             sink.endRow();
         };
-        exported.showLast = [this](const uint8_t* packet, int length) {
+        exported.showLast = [this](const uint8_t*, int length) {
             shownLast.push_back((length - 12) / 4);
         };
     }

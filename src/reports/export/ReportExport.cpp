@@ -1,6 +1,5 @@
 #include "reports/export/ReportExport.h"
 
-#include <mutex>
 #include <vector>
 
 #include "app/desk/Desk.h"
@@ -8,36 +7,11 @@
 #include "app/exchange/Exchange.h"
 #include "app/exchange/PageProgress.h"
 #include "app/forms/DateCheck.h"
-#include "local/HandOverThread.h"
 #include "local/TableFile.h"
 #include "model/ListAnswer.h"
 #include "text/NumberText.h"
 
 namespace korvant {
-
-namespace {
-
-// What the pages written so far came to.
-struct WrittenPages {
-    int64_t rows = 0;
-    int64_t bytes = 0;
-    // The longest the lines of the pages taken could have been.
-    int64_t worstTaken = 0;
-    bool failed = false;
-    bool tooLarge = false;
-};
-
-// The most bytes the line of one row can take: its text cells at most four
-// times the record's bytes in all (GBK takes at most twice the bytes it was
-// decoded from, a quote is doubled), any other cell a number's longest text
-// and its separator, then the line's end.
-int64_t worstLineBytes(const ReportExport& exported) {
-    const auto columns = static_cast<int64_t>(exported.layout.columns.size());
-    return 4 * int64_t{exported.rowSize} + 3 * columns +
-           columns * static_cast<int64_t>(FixedTextSize + 1) + 2;
-}
-
-}  // namespace
 
 std::string exportCountText(const ReportExportResult& result) {
     return "已导出 " + formatInt(result.pages) + " 页, " + formatInt(result.rows) + " 行";
@@ -87,89 +61,44 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     useStreamingCaps(query);
     query.maxRecords = exported.maxRows;
 
-    // The pages are decoded and written on a worker while the read sends the
-    // next request and waits for its answer. What the worker tells the read,
-    // under `mutex`: the rows and bytes written, the worst case of the pages
-    // it took, and whether the file failed or reached its cap.
-    std::mutex mutex;
-    WrittenPages written;
-    written.bytes = file.size();
-    const int64_t rowWorst = worstLineBytes(exported);
-    // The lines of one page go to the file, unless it failed or reached its
-    // cap before.
-    const auto writePage = [&](const uint8_t* packet, int length) {
-        const ListPage page = parseListPage(packet, length, exported.rowSize);
-        bool skip = false;
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            skip = written.failed || written.tooLarge;
-        }
-        PageWrite end = PageWrite::Failed;
-        if (!skip) {
-            for (int i = 0; i < page.count; ++i)
-                exported.writeRow(file,
-                                  page.records + static_cast<std::size_t>(i) * exported.rowSize);
-            end = file.endPage(exported.maxBytes);
-        }
-        std::lock_guard<std::mutex> lock(mutex);
-        written.worstTaken += page.count * rowWorst;
-        if (skip) return;
-        written.bytes = file.size();
-        if (end == PageWrite::Written) written.rows += page.count;
-        if (end == PageWrite::TooLarge) written.tooLarge = true;
-        if (end == PageWrite::Failed) written.failed = true;
-    };
-    HandOverThread<std::vector<uint8_t>> worker(
-        [&writePage](std::vector<uint8_t>& page) {
-            writePage(page.data(), static_cast<int>(page.size()));
-        },
-        1);
-    int64_t worstHanded = 0;
-    int64_t rowsRead = 0;
-    // A page whose lines would take the file past its cap is not written;
-    // the read stops before the next request. So a page goes to the worker
-    // only while the pages not yet written cannot reach the cap even at their
-    // longest; near the cap the page is written here once the worker is done.
+    // Each page is written as it is parsed, which the loop does once the
+    // request of the next page is out: the lines are formatted while the
+    // server builds the next answer. A page that would take the file past
+    // its cap is not written, nor is any page after a failed write; either
+    // stops the read once the answer already asked for is in, before
+    // anything more is asked.
     bool tooLarge = false;
+    bool writeFailed = false;
+    int64_t rowsRead = 0;
     // Set for every page but the last (its next page was asked for): only
     // the last answer is kept for the page's list.
     bool morePages = false;
     query.parsePage = [&](const uint8_t* packet, int length) {
-        if (tooLarge) return;
+        if (tooLarge || writeFailed) return;
         ++result.pages;
-        const int count = parseListPage(packet, length, exported.rowSize).count;
-        rowsRead += count;
+        const ListPage page = parseListPage(packet, length, exported.rowSize);
+        rowsRead += page.count;
         if (exported.showLast && !morePages) last.assign(packet, packet + length);
         morePages = false;
-        const int64_t worst = count * rowWorst;
-        bool handOver = false;
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            handOver =
-                written.bytes + (worstHanded - written.worstTaken) + worst <= exported.maxBytes;
+        for (int i = 0; i < page.count; ++i)
+            exported.writeRow(file, page.records + static_cast<std::size_t>(i) * exported.rowSize);
+        switch (file.endPage(exported.maxBytes)) {
+            case PageWrite::Written:
+                result.rows += page.count;
+                break;
+            case PageWrite::TooLarge:
+                tooLarge = true;
+                break;
+            case PageWrite::Failed:
+                writeFailed = true;
+                break;
         }
-        worstHanded += worst;
-        if (handOver) {
-            worker.hand([packet, length](std::vector<uint8_t>& page) {
-                page.assign(packet, packet + length);
-            });
-            return;
-        }
-        worker.finish();
-        writePage(packet, length);
-        std::lock_guard<std::mutex> lock(mutex);
-        tooLarge = written.tooLarge;
     };
     // Each page shows the counts; a failed write stops the read before the
     // next request.
     query.pageRead = [&](int, int announced) {
         morePages = true;
-        bool fine = false;
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            fine = !written.failed && !written.tooLarge;
-        }
-        return fine && !tooLarge &&
+        return !tooLarge && !writeFailed &&
                progress.step(
                    exportProgressText(exported.title, result.pages + 1, announced, rowsRead),
                    result.pages + 1, announced);
@@ -179,9 +108,6 @@ ReportExportResult runReportExport(Desk& desk, const ReportExportForm& form,
     texts.progress = exported.title;
     PagedQueryResult end = PagedQueryResult::Done;
     const bool complete = runDeskPagedQuery(desk, std::move(query), texts, &end);
-    worker.finish();
-    result.rows = written.rows;
-    tooLarge = tooLarge || written.tooLarge;
     if (!file.ok()) {
         failed(file.error());
         return result;

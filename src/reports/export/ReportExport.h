@@ -12,8 +12,8 @@
 // One way to export a report to a CSV file or a workbook (by the file's
 // extension, TableFile.h): every page the server holds for
 // the date range, read in the report's page-loop shape, each page's lines
-// written to the file on a worker while the next page is awaited (nothing
-// held but a page or two), the file put in place only when it is complete.
+// written to the file while the server builds the next page (nothing held
+// but a page), the file put in place only when it is complete.
 namespace korvant {
 
 class Desk;

@@ -1,16 +1,18 @@
 #include "app/session/AdapterMac.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
+#include <string_view>
 
 namespace korvant {
 namespace fs = std::filesystem;
@@ -19,11 +21,17 @@ namespace {
 
 constexpr int LoopbackType = 772;  // ARPHRD_LOOPBACK
 
+// The first line of a small attribute file, read in one call (these are
+// read at every login, so without a stream's set-up).
 std::string readFirstLine(const fs::path& path) {
-    std::ifstream in(path);
-    std::string line;
-    if (in) std::getline(in, line);
-    return line;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {};
+    char text[256];
+    const ssize_t n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    if (n <= 0) return {};
+    const std::string_view read(text, static_cast<std::size_t>(n));
+    return std::string(read.substr(0, read.find('\n')));
 }
 
 std::vector<uint8_t> parseHardwareAddress(const std::string& text) {
@@ -69,8 +77,9 @@ bool onPciBus(const fs::path& netDir) {
     std::string subsystem = subsystemOf(device);
     if (subsystem == "pci") return true;
     if (subsystem != "virtio") return false;
-    fs::path resolved = fs::canonical(device, ec);
-    return !ec && subsystemOf(resolved.parent_path()) == "pci";
+    // "device/.." is the transport: the system resolves ".." after
+    // following the link, so one call reads its subsystem.
+    return subsystemOf(device / "..") == "pci";
 }
 
 std::map<std::string, std::vector<std::string>> ipv4Addresses() {

@@ -1,6 +1,7 @@
 #include "local/StreamedFile.h"
 
 #include "local/FileErrorText.h"
+#include "local/FlushBehind.h"
 #include "local/TemporaryFiles.h"
 #include "local/WriteTarget.h"
 

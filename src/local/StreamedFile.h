@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "local/FlushBehind.h"
-
 // A file written in pieces (an export page by page) that appears under its
 // name only when it is complete. The bytes go to an unnamed file in the
 // target's folder where the file system allows (nothing is left behind even
@@ -14,6 +12,8 @@
 // `commit` puts the file in place in one step; until then an old file of
 // that name is untouched.
 namespace korvant {
+
+class FlushBehind;
 
 class StreamedFile {
 public:

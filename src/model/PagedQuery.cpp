@@ -56,17 +56,20 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
         const ExchangeResult result = exchange.receive(answer);
         if (!result || result.length() < 1) return PagedQueryResult::Disconnected;
         const std::span<const uint8_t> received = result.answer(answer);
-        if (decodePacket(received, packet) != DecodeOk) {
+        // A plain answer is parsed where it was received, an inflated one
+        // from `packet`.
+        std::span<const uint8_t> page;
+        if (decodePacketView(received, packet, page) != DecodeOk) {
             if (query.foreignAnswer) query.foreignAnswer(received);
             return PagedQueryResult::ForeignAnswer;
         }
-        const int decodedLength = static_cast<int>(packet.size());
-        if (!isListAnswer(packet.data(), decodedLength, query.command)) {
-            if (query.foreignAnswer) query.foreignAnswer(packet);
+        const int decodedLength = static_cast<int>(page.size());
+        if (!isListAnswer(page.data(), decodedLength, query.command)) {
+            if (query.foreignAnswer) query.foreignAnswer(page);
             return PagedQueryResult::ForeignAnswer;
         }
 
-        const ListPage listPage = parseListPage(packet.data(), decodedLength, query.recordSize);
+        const ListPage listPage = parseListPage(page.data(), decodedLength, query.recordSize);
         const int64_t first = listPage.total;
         const int64_t second = listPage.index;
         // The page just received and the one to ask for next.
@@ -122,9 +125,9 @@ PagedQueryResult runPagedQuery(const Exchange& exchange, const PagedQuery& query
         }
         if (more) exchange.send(request.data(), size);
 
-        if (query.acceptPage && !query.acceptPage(packet.data(), decodedLength))
+        if (query.acceptPage && !query.acceptPage(page.data(), decodedLength))
             return PagedQueryResult::Stopped;
-        if (query.parsePage) query.parsePage(packet.data(), decodedLength);
+        if (query.parsePage) query.parsePage(page.data(), decodedLength);
         if (query.progress) query.progress(clampedInt(records));
         if (!more) return end;
         lastIndex = second;

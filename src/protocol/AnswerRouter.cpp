@@ -54,6 +54,19 @@ int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded)
     return DecodeOk;
 }
 
+int decodePacketView(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded,
+                     std::span<const uint8_t>& view) {
+    view = {};
+    if (packet.size() >= static_cast<std::size_t>(HeaderSize) &&
+        packet.size() <= static_cast<std::size_t>(MaxPacketSize) && packet[2] != FlagCompressed) {
+        view = packet;
+        return DecodeOk;
+    }
+    const int result = decodePacket(packet, decoded);
+    if (result == DecodeOk) view = decoded;
+    return result;
+}
+
 int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length,
                  std::vector<uint8_t>* decoded) {
     if (length > MaxPacketSize) return DecodeTooLong;

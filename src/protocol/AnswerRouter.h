@@ -41,6 +41,10 @@ inline constexpr int DecodeTooLong = 3;
 // Returns DecodeOk, or 1, 2 or 3 as decodeAnswer does; `decoded` is empty
 // then. Every answer goes through here before it is judged.
 int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded);
+// The same without copying a plain answer: `view` is the packet itself, or
+// the inflated packet in `decoded`; empty on failure.
+int decodePacketView(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded,
+                     std::span<const uint8_t>& view);
 
 // Size check, decompression and routing of one received answer.
 // 0 = decoded and dispatched; 1 = work buffer allocation failed;

@@ -60,27 +60,28 @@ std::size_t writeFixed(char* text, double value, int decimals) {
         const int64_t m = static_cast<int64_t>(product + 0.5);
         if (product < 2251799813685248.0 &&  // 2^51
             static_cast<double>(m) / Powers[decimals] == magnitude) {
-            // The digits of m, at least decimals + 1 of them, with the point
-            // before the last `decimals`.
-            char digits[24];
-            const std::size_t fraction = static_cast<std::size_t>(decimals);
-            const std::size_t count = static_cast<std::size_t>(
-                std::to_chars(digits, digits + sizeof digits, m).ptr - digits);
+            // The digits of m with the point before the last `decimals`:
+            // the whole part (at least "0"), then the fraction zero-padded.
+            // The usual 2 and 3 decimals divide by constants.
             char* o = text;
             if (std::signbit(value)) *o++ = '-';
-            if (count > fraction) {
-                std::memcpy(o, digits, count - fraction);
-                o += count - fraction;
-            } else {
-                *o++ = '0';
-            }
-            if (fraction > 0) {
+            const auto um = static_cast<uint64_t>(m);
+            const auto split = [&o, um, decimals](uint64_t scale) {
+                o = std::to_chars(o, o + 20, um / scale).ptr;
                 *o++ = '.';
-                const std::size_t shown = count < fraction ? count : fraction;
-                for (std::size_t z = shown; z < fraction; ++z) *o++ = '0';
-                std::memcpy(o, digits + count - shown, shown);
-                o += shown;
-            }
+                uint64_t fraction = um % scale;
+                for (int z = decimals; z-- > 0; fraction /= 10)
+                    o[z] = static_cast<char>('0' + fraction % 10);
+                o += decimals;
+            };
+            if (decimals == 0)
+                o = std::to_chars(o, o + 20, um).ptr;
+            else if (decimals == 2)
+                split(100);
+            else if (decimals == 3)
+                split(1000);
+            else
+                split(static_cast<uint64_t>(Powers[decimals]));
             return static_cast<std::size_t>(o - text);
         }
     }

@@ -46,6 +46,18 @@ public:
         appendCsvCell(cell_, gbk_);
         put(cell_.data(), cell_.size());
     }
+    // A wire field whose bytes are a plain cell (ASCII, nothing to quote)
+    // is copied as it is: decoding it and encoding it again gives the same
+    // bytes.
+    void wireText(WireText value) override {
+        const std::string_view raw = rawPlainText(value.field, value.width);
+        if (csvCellKind(raw) != CsvCellKind::Plain) {
+            TableSink::wireText(value);
+            return;
+        }
+        separate();
+        put(raw.data(), raw.size());
+    }
     void integer(int64_t value) override {
         separate();
         char* at = room(24);

@@ -7,9 +7,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
 #include <sstream>
 
 #include "app/session/Permissions.h"
+#include "local/TableFile.h"
 #include "reports/ReportDeskFixture.h"
 #include "reports/trading/PositionChange.h"
 #include "reports/trading/TradingCodes.h"
@@ -81,6 +85,63 @@ TEST(TradingRowsTest, CellsFromTheWireOffsets) {
     EXPECT_EQ(o[10], "3456.500");
     EXPECT_EQ(o[13], "");
     EXPECT_EQ(o[21], "甲,乙");
+}
+
+// The exports write each record from its wire bytes, texts undecoded where
+// they are plain: the file must be the one the decoded rows give.
+TEST(TradingRowsTest, RecordsWrittenFromTheWireAreTheDecodedRowsWritten) {
+    const std::vector<std::string> texts = {"T0001",    "交易所",
+                                            "a,b",      "say \"x\"",
+                                            "=1+1",     "-5",
+                                            "+x",       "@a",
+                                            "line\r\n", "\xff\x41",
+                                            "\x81",     " pad ",
+                                            "",         "12345678901234567890123456789012"};
+    const test::ScratchFolder scratch("wire");
+    const auto written = [&scratch](const std::string& name, const TableLayout& layout,
+                                    const std::function<void(TableSink&)>& write) {
+        const std::string path = scratch.file(name);
+        {
+            const std::unique_ptr<TableFile> file = openTableFile(path, layout);
+            write(*file);
+            EXPECT_EQ(file->endPage(1 << 30), PageWrite::Written);
+            EXPECT_TRUE(file->commit(true));
+        }
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    std::vector<Bytes> trades, orders;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string& t = texts[i];
+        const std::string& u = texts[(i + 3) % texts.size()];
+        Bytes trade(TradeRow::WireSize, 0);
+        // Raw bytes, so that a field may be filled to its end or hold bytes
+        // that are no GBK.
+        std::memcpy(trade.data() + 8, t.data(), std::min<std::size_t>(t.size(), 32));
+        std::memcpy(trade.data() + 64, u.data(), std::min<std::size_t>(u.size(), 32));
+        std::memcpy(trade.data() + 160, t.data(), std::min<std::size_t>(t.size(), 32));
+        const double price = 1234.5 + static_cast<double>(i) / 7, fee = -0.005 * i;
+        std::memcpy(trade.data() + 108, &price, 8);
+        std::memcpy(trade.data() + 192, &fee, 8);
+        trades.push_back(trade);
+        // The remark's second part empty, ASCII or not.
+        orders.push_back(orderBytes('0' + static_cast<int32_t>(i % 8), '0', t,
+                                    i % 3 == 0 ? "" : (i % 3 == 1 ? "x" : "乙")));
+    }
+    EXPECT_EQ(written("a.csv", tradeLayout(),
+                      [&](TableSink& s) {
+                          for (const Bytes& b : trades) writeTradeRecord(s, b.data());
+                      }),
+              written("b.csv", tradeLayout(), [&](TableSink& s) {
+                  for (const Bytes& b : trades) writeTradeRow(s, TradeRow::fromWire(b.data()));
+              }));
+    EXPECT_EQ(written("a.csv", orderLayout(),
+                      [&](TableSink& s) {
+                          for (const Bytes& b : orders) writeOrderRecord(s, b.data());
+                      }),
+              written("b.csv", orderLayout(), [&](TableSink& s) {
+                  for (const Bytes& b : orders) writeOrderRow(s, OrderRow::fromWire(b.data()));
+              }));
 }
 
 TEST(TradingPagesTest, QueryLayoutAndAnswersNeverReadPast) {

@@ -1,7 +1,5 @@
 #include "reports/trading/TradingExports.h"
 
-#include <memory>
-
 #include "app/desk/Desk.h"
 #include "reports/trading/TradingPages.h"
 
@@ -9,20 +7,10 @@ namespace korvant {
 
 namespace {
 
-// The cells of each record, read into one row whose texts keep their
-// storage from record to record.
-template <class Row, void (*Read)(const uint8_t*, Row&), void (*Write)(TableSink&, const Row&)>
-std::function<void(TableSink&, const uint8_t*)> recordWriter() {
-    return [row = std::make_shared<Row>()](TableSink& sink, const uint8_t* record) {
-        Read(record, *row);
-        Write(sink, *row);
-    };
-}
-
 template <class Row, class Page>
 ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form, const char* title,
                            uint8_t command, const TableLayout& layout,
-                           std::function<void(TableSink&, const uint8_t*)> write) {
+                           void (*write)(TableSink&, const uint8_t*)) {
     TradingExportQuery query;
     query.startDay = form.startDate;
     query.endDay = form.endDate;
@@ -39,7 +27,7 @@ ReportExport tradingExport(Desk& desk, Page& page, const ReportExportForm& form,
         return writeTradingExport(command, next);
     };
     exported.layout = layout;
-    exported.writeRow = std::move(write);
+    exported.writeRow = write;
     exported.showLast = [&desk, &page](const uint8_t* packet, int length) {
         page.showAnswer(desk, packet, length);
     };
@@ -59,14 +47,12 @@ bool exportFromDesk(Desk& desk, Page& page,
 
 ReportExport orderExport(Desk& desk, OrdersPage& page, const ReportExportForm& form) {
     return tradingExport<OrderRow>(desk, page, form, "导出委托记录", OrderExportCommand,
-                                   orderLayout(),
-                                   recordWriter<OrderRow, &readOrderRow, &writeOrderRow>());
+                                   orderLayout(), &writeOrderRecord);
 }
 
 ReportExport tradeExport(Desk& desk, TradesPage& page, const ReportExportForm& form) {
     return tradingExport<TradeRow>(desk, page, form, "导出成交记录", TradeExportCommand,
-                                   tradeLayout(),
-                                   recordWriter<TradeRow, &readTradeRow, &writeTradeRow>());
+                                   tradeLayout(), &writeTradeRecord);
 }
 
 ReportExportResult exportOrders(Desk& desk, OrdersPage& page, const ReportExportForm& form) {

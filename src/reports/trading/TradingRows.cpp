@@ -1,7 +1,9 @@
 #include "reports/trading/TradingRows.h"
 
 #include "local/TableCellTexts.h"
+#include "model/WireCells.h"
 #include "model/WireFields.h"
+#include "protocol/Gbk.h"
 #include "reports/trading/TradingCodes.h"
 #include "text/NumberText.h"
 
@@ -37,21 +39,78 @@ const TableColumn Day{"", CellKind::Date};
 const TableColumn Price{"", CellKind::Number, 3};
 const TableColumn Money{"", CellKind::Number, 2};
 
-// "交易所", "合约", "买卖", "开平", "投保" of an order or a trade.
-template <class Row>
-void writeContractCells(TableSink& sink, const Row& row) {
-    sink.text(row.exchange);
-    sink.text(row.contract);
-    sink.text(directionText(row.direction));
-    sink.text(openCloseText(row.openClose));
-    sink.text(hedgeText(row.hedge));
+// "交易所", "合约", "买卖", "开平", "投保" of an order or a trade, from the
+// decoded row or its wire record (WireCells.h).
+template <class Row, class Source>
+void writeContractCells(TableSink& sink, const Source& row) {
+    textCell(sink, cellOf<&Row::exchange>(row));
+    textCell(sink, cellOf<&Row::contract>(row));
+    sink.text(directionText(cellOf<&Row::direction>(row)));
+    sink.text(openCloseText(cellOf<&Row::openClose>(row)));
+    sink.text(hedgeText(cellOf<&Row::hedge>(row)));
+}
+
+// "备注": the two parts of an order's remark joined.
+void remarkCell(TableSink& sink, const std::string& first, const std::string& second) {
+    if (second.empty())
+        sink.text(first);
+    else
+        sink.text(first + second);
+}
+void remarkCell(TableSink& sink, WireText first, WireText second) {
+    if (second.field[0] == 0)
+        sink.wireText(first);
+    else
+        sink.text(readPlainText(first.field, first.width) +
+                  readPlainText(second.field, second.width));
+}
+
+template <class Source>
+void writeOrderCells(TableSink& sink, const Source& row) {
+    sink.integer(cellOf<&OrderRow::subAccount>(row));
+    sink.integer(cellOf<&OrderRow::tradingDay>(row));
+    sink.integer(cellOf<&OrderRow::orderNumber>(row));
+    sink.integer(cellOf<&OrderRow::requestNumber>(row));
+    writeContractCells<OrderRow>(sink, row);
+    sink.text(priceTypeText(cellOf<&OrderRow::priceType>(row)));
+    sink.number(cellOf<&OrderRow::price>(row));
+    sink.integer(cellOf<&OrderRow::volume>(row));
+    sink.integer(cellOf<&OrderRow::tradedVolume>(row));
+    sink.text(orderStatusText(cellOf<&OrderRow::status>(row)));
+    sink.integer(cellOf<&OrderRow::actualDate>(row));
+    textCell(sink, cellOf<&OrderRow::orderTime>(row));
+    textCell(sink, cellOf<&OrderRow::cancelTime>(row));
+    textCell(sink, cellOf<&OrderRow::mainAccount>(row));
+    textCell(sink, cellOf<&OrderRow::systemNumber>(row));
+    textCell(sink, cellOf<&OrderRow::address>(row));
+    textCell(sink, cellOf<&OrderRow::product>(row));
+    remarkCell(sink, cellOf<&OrderRow::remarkFirst>(row), cellOf<&OrderRow::remarkSecond>(row));
+    sink.endRow();
+}
+
+template <class Source>
+void writeTradeCells(TableSink& sink, const Source& row) {
+    sink.integer(cellOf<&TradeRow::subAccount>(row));
+    sink.integer(cellOf<&TradeRow::tradingDay>(row));
+    sink.integer(cellOf<&TradeRow::orderNumber>(row));
+    textCell(sink, cellOf<&TradeRow::tradeNumber>(row));
+    sink.integer(cellOf<&TradeRow::requestNumber>(row));
+    writeContractCells<TradeRow>(sink, row);
+    sink.number(cellOf<&TradeRow::price>(row));
+    sink.integer(cellOf<&TradeRow::volume>(row));
+    sink.number(cellOf<&TradeRow::amount>(row));
+    sink.integer(cellOf<&TradeRow::actualDate>(row));
+    textCell(sink, cellOf<&TradeRow::tradeTime>(row));
+    textCell(sink, cellOf<&TradeRow::mainAccount>(row));
+    textCell(sink, cellOf<&TradeRow::systemNumber>(row));
+    sink.number(cellOf<&TradeRow::fee>(row));
+    sink.number(cellOf<&TradeRow::closeFloatingProfit>(row));
+    sink.number(cellOf<&TradeRow::closeProfit>(row));
+    sink.number(cellOf<&TradeRow::baseFee>(row));
+    sink.endRow();
 }
 
 }  // namespace
-
-void readOrderRow(const uint8_t* record, OrderRow& row) {
-    readWire<OrderRow::wireFields>(record, row);
-}
 
 const std::array<const char*, 22>& orderCaptions() {
     static const std::array<const char*, 22> captions = {
@@ -70,36 +129,15 @@ const TableLayout& orderLayout() {
 }
 
 void writeOrderRow(TableSink& sink, const OrderRow& row) {
-    sink.integer(row.subAccount);
-    sink.integer(row.tradingDay);
-    sink.integer(row.orderNumber);
-    sink.integer(row.requestNumber);
-    writeContractCells(sink, row);
-    sink.text(priceTypeText(row.priceType));
-    sink.number(row.price);
-    sink.integer(row.volume);
-    sink.integer(row.tradedVolume);
-    sink.text(orderStatusText(row.status));
-    sink.integer(row.actualDate);
-    sink.text(row.orderTime);
-    sink.text(row.cancelTime);
-    sink.text(row.mainAccount);
-    sink.text(row.systemNumber);
-    sink.text(row.address);
-    sink.text(row.product);
-    if (row.remarkSecond.empty())
-        sink.text(row.remarkFirst);
-    else
-        sink.text(row.remarkFirst + row.remarkSecond);
-    sink.endRow();
+    writeOrderCells(sink, row);
+}
+
+void writeOrderRecord(TableSink& sink, const uint8_t* record) {
+    writeOrderCells(sink, WireRecord<OrderRow>{record});
 }
 
 std::vector<std::string> orderCells(const OrderRow& row) {
     return writtenCells(row, orderLayout(), &writeOrderRow);
-}
-
-void readTradeRow(const uint8_t* record, TradeRow& row) {
-    readWire<TradeRow::wireFields>(record, row);
 }
 
 const std::array<const char*, 21>& tradeCaptions() {
@@ -120,24 +158,11 @@ const TableLayout& tradeLayout() {
 }
 
 void writeTradeRow(TableSink& sink, const TradeRow& row) {
-    sink.integer(row.subAccount);
-    sink.integer(row.tradingDay);
-    sink.integer(row.orderNumber);
-    sink.text(row.tradeNumber);
-    sink.integer(row.requestNumber);
-    writeContractCells(sink, row);
-    sink.number(row.price);
-    sink.integer(row.volume);
-    sink.number(row.amount);
-    sink.integer(row.actualDate);
-    sink.text(row.tradeTime);
-    sink.text(row.mainAccount);
-    sink.text(row.systemNumber);
-    sink.number(row.fee);
-    sink.number(row.closeFloatingProfit);
-    sink.number(row.closeProfit);
-    sink.number(row.baseFee);
-    sink.endRow();
+    writeTradeCells(sink, row);
+}
+
+void writeTradeRecord(TableSink& sink, const uint8_t* record) {
+    writeTradeCells(sink, WireRecord<TradeRow>{record});
 }
 
 std::vector<std::string> tradeCells(const TradeRow& row) {

@@ -74,10 +74,6 @@ struct OrderRow {
     void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
-// The same into `row`, its texts' storage kept (a writer's row, read again
-// for every record).
-void readOrderRow(const uint8_t* record, OrderRow& row);
-
 // "子账号", "交易日", "委托号", "请求号", "交易所", "合约", "买卖", "开平", "投保",
 // "价格类型", "委托价", "委托量", "成交量", "状态", "实际日期", "委托时间", "撤单时间",
 // "主账号", "系统号", "网络地址", "产品信息", "备注": the list's columns and the
@@ -88,6 +84,9 @@ const TableLayout& orderLayout();
 // The cells of one order, in column order, then the row's end (the list's
 // cells and the export's fields; the two remark parts joined).
 void writeOrderRow(TableSink& sink, const OrderRow& row);
+// The same from the record's wire bytes (WireSize of them), its texts
+// handed to the sink undecoded.
+void writeOrderRecord(TableSink& sink, const uint8_t* record);
 std::vector<std::string> orderCells(const OrderRow& row);
 
 // One trade as listed under " 成交记录 " and written to the trade CSV file
@@ -147,8 +146,6 @@ struct TradeRow {
     void toWire(uint8_t* record) const { writeWire(*this, record); }
 };
 
-void readTradeRow(const uint8_t* record, TradeRow& row);
-
 // "子账号", "交易日", "委托号", "成交号", "请求号", "交易所", "合约", "买卖", "开平",
 // "投保", "成交价", "成交量", "成交金额", "实际日期", "成交时间", "主账号", "系统号",
 // "手续费", "平仓浮动盈亏", "平仓盈亏", "基础手续费": the list's columns and the
@@ -157,6 +154,7 @@ const std::array<const char*, 21>& tradeCaptions();
 // The same with the kind of each column, the sheet "成交记录".
 const TableLayout& tradeLayout();
 void writeTradeRow(TableSink& sink, const TradeRow& row);
+void writeTradeRecord(TableSink& sink, const uint8_t* record);
 std::vector<std::string> tradeCells(const TradeRow& row);
 
 // One open position as listed under " 持仓记录 " (156 bytes on the wire,

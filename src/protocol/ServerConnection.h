@@ -62,7 +62,7 @@ public:
     // hook must not use the connection. Without a hook the wait is one
     // block.
     void setWaitHook(WaitHook hook) { waitHook_ = std::move(hook); }
-    static constexpr int WaitSliceMs = 25;
+    static constexpr int WaitSliceMs = 15;
     // The shortest slice: an answer that comes within it needs no turn.
     static constexpr int MinSliceMs = 5;
     // The last wait was abandoned by the hook (until the next connect).

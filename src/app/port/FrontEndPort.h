@@ -86,7 +86,7 @@ public:
         return true;
     }
 
-    // Called while the connection waits for the server (about every 25 ms,
+    // Called while the connection waits for the server (about every 15 ms,
     // and once more with `wait.over` when the wait ends), with the text of
     // the operation waiting (empty when none was named). The exchange stays
     // synchronous: nothing may use the connection from here. The desk keeps

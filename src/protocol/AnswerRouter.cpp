@@ -28,43 +28,47 @@ std::optional<int32_t> AnswerRouter::route(const uint8_t* packet, int length) co
     return std::nullopt;
 }
 
-int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded) {
+int decodePacketView(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded,
+                     std::span<const uint8_t>& view) {
+    view = {};
     decoded.clear();
     if (packet.size() > static_cast<std::size_t>(MaxPacketSize)) return DecodeTooLong;
     if (packet.size() < static_cast<std::size_t>(HeaderSize)) return DecodeInflateFailed;
-    const int length = static_cast<int>(packet.size());
+    if (packet[2] != FlagCompressed) {
+        view = packet;
+        return DecodeOk;
+    }
     try {
-        if (packet[2] == FlagCompressed) {
-            decoded.assign(WorkCopySize, 0);
-            const int inflated = inflatePacket(packet.data(), length, decoded.data(), WorkCopySize);
-            if (inflated < 0) {
-                decoded.clear();
-                return DecodeInflateFailed;
-            }
-            decoded.resize(static_cast<std::size_t>(inflated));
-            // What it holds now is plain: nobody inflates it a second time.
-            decoded[2] = FlagPlain;
-        } else {
-            decoded.assign(packet.begin(), packet.end());
-        }
+        decoded.assign(WorkCopySize, 0);
+    } catch (const std::bad_alloc&) {
+        decoded.clear();
+        return DecodeNoMemory;
+    }
+    const int inflated =
+        inflatePacket(packet.data(), static_cast<int>(packet.size()), decoded.data(), WorkCopySize);
+    if (inflated < 0) {
+        decoded.clear();
+        return DecodeInflateFailed;
+    }
+    decoded.resize(static_cast<std::size_t>(inflated));
+    // What it holds now is plain: nobody inflates it a second time.
+    decoded[2] = FlagPlain;
+    view = decoded;
+    return DecodeOk;
+}
+
+int decodePacket(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded) {
+    std::span<const uint8_t> view;
+    const int result = decodePacketView(packet, decoded, view);
+    // An inflated packet is in `decoded` already; a plain one is copied.
+    if (result != DecodeOk || view.data() != packet.data()) return result;
+    try {
+        decoded.assign(packet.begin(), packet.end());
     } catch (const std::bad_alloc&) {
         decoded.clear();
         return DecodeNoMemory;
     }
     return DecodeOk;
-}
-
-int decodePacketView(std::span<const uint8_t> packet, std::vector<uint8_t>& decoded,
-                     std::span<const uint8_t>& view) {
-    view = {};
-    if (packet.size() >= static_cast<std::size_t>(HeaderSize) &&
-        packet.size() <= static_cast<std::size_t>(MaxPacketSize) && packet[2] != FlagCompressed) {
-        view = packet;
-        return DecodeOk;
-    }
-    const int result = decodePacket(packet, decoded);
-    if (result == DecodeOk) view = decoded;
-    return result;
 }
 
 int decodeAnswer(const AnswerRouter& router, const uint8_t* packet, int length,
